@@ -1,0 +1,34 @@
+// The command line of quorvelle-cli.
+#pragma once
+
+#include "core/encoding.h"
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvelle::cli {
+
+struct Arguments {
+    std::string statistic;
+    std::vector<std::filesystem::path> files;
+    bool json = false;
+    Encoding encoding = Encoding::Auto;
+    bool help = false;
+};
+
+/// A command line that cannot be run; what() is a French sentence for the user.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// Parses the words after the program name. Throws UsageError.
+Arguments parseArguments(const std::vector<std::string_view>& words);
+
+/// The French usage text, ending with a line break.
+std::string usageText();
+
+} // namespace quorvelle::cli

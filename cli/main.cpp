@@ -1,0 +1,59 @@
+// quorvelle-cli: every statistic of Quorvelle on a file, as French text or JSON.
+#include "cli/arguments.h"
+#include "cli/file_messages.h"
+#include "cli/statistics.h"
+#include "core/text_file.h"
+
+#include <exception>
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr int exitSuccess = 0;
+constexpr int exitUnreadableFile = 1;
+constexpr int exitUsage = 2;
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    using namespace quorvelle;
+    using namespace quorvelle::cli;
+
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string_view> words(argv + 1, argv + argc);
+
+    Arguments arguments;
+    try {
+        arguments = parseArguments(words);
+    } catch (const UsageError& error) {
+        std::cerr << "quorvelle-cli : " << error.what() << "\n\n" << usageText();
+        return exitUsage;
+    }
+    if (arguments.help) {
+        std::cout << usageText();
+        return exitSuccess;
+    }
+
+    Texts texts;
+    try {
+        texts.first = loadTextFile(arguments.files.at(0), arguments.encoding);
+        if (arguments.files.size() > 1)
+            texts.second = loadTextFile(arguments.files.at(1), arguments.encoding);
+    } catch (const FileError& error) {
+        std::cerr << "quorvelle-cli : " << fileErrorMessage(error) << '\n';
+        return exitUnreadableFile;
+    }
+
+    const Statistic* statistic = findStatistic(arguments.statistic);
+    if (arguments.json) {
+        const Json json = statistic ? statistic->json(texts) : allAsJson(texts);
+        std::cout << json.dump() << '\n';
+    } else {
+        std::cout << (statistic ? statistic->text(texts) : allAsText(texts));
+    }
+    std::cout.flush();
+    return std::cout ? exitSuccess : exitUnreadableFile;
+}

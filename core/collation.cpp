@@ -1,0 +1,92 @@
+// ICU's French collator over code page 1252 text.
+#include "core/collation.h"
+
+#include "core/encoding.h"
+
+#include <unicode/coll.h>
+#include <unicode/locid.h>
+
+#include <algorithm>
+#include <numeric>
+#include <stdexcept>
+
+namespace quorvelle {
+namespace {
+
+icu::UnicodeString toUnicode(std::string_view text)
+{
+    icu::UnicodeString unicode;
+    for (const char byte : text)
+        unicode.append(static_cast<UChar32>(cp1252ToCodePoint(byte)));
+    return unicode;
+}
+
+} // namespace
+
+class FrenchCollator::Icu {
+public:
+    Icu()
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        collator.reset(icu::Collator::createInstance(icu::Locale::getFrench(), status));
+        if (U_FAILURE(status) || !collator)
+            throw std::runtime_error("ICU French collator unavailable");
+    }
+
+    std::unique_ptr<icu::Collator> collator;
+};
+
+FrenchCollator::FrenchCollator()
+    : icu_(std::make_unique<Icu>())
+{
+}
+
+FrenchCollator::~FrenchCollator() = default;
+
+const FrenchCollator& FrenchCollator::instance()
+{
+    static const FrenchCollator collator;
+    return collator;
+}
+
+std::string FrenchCollator::sortKey(std::string_view text) const
+{
+    const icu::UnicodeString unicode = toUnicode(text);
+    std::string key(text.size() * 4 + 16, '\0');
+    auto* buffer = reinterpret_cast<uint8_t*>(key.data());
+    auto length = icu_->collator->getSortKey(unicode, buffer, static_cast<int32_t>(key.size()));
+    if (static_cast<std::size_t>(length) > key.size()) {
+        key.resize(static_cast<std::size_t>(length));
+        buffer = reinterpret_cast<uint8_t*>(key.data());
+        length = icu_->collator->getSortKey(unicode, buffer, length);
+    }
+    // ICU ends the key with a zero byte, which plays no part in comparisons.
+    key.resize(static_cast<std::size_t>(length > 0 ? length - 1 : 0));
+    return key;
+}
+
+std::strong_ordering FrenchCollator::compare(std::string_view left, std::string_view right) const
+{
+    if (const auto byKey = sortKey(left) <=> sortKey(right); byKey != 0)
+        return byKey;
+    return left <=> right;
+}
+
+std::vector<std::size_t> FrenchCollator::order(const std::vector<std::string_view>& texts) const
+{
+    std::vector<std::string> keys;
+    keys.reserve(texts.size());
+    for (const std::string_view text : texts)
+        keys.push_back(sortKey(text));
+
+    std::vector<std::size_t> permutation(texts.size());
+    std::iota(permutation.begin(), permutation.end(), std::size_t{0});
+    std::sort(permutation.begin(), permutation.end(), [&](std::size_t left, std::size_t right) {
+        if (const auto byKey = keys[left] <=> keys[right]; byKey != 0)
+            return byKey < 0;
+        return texts[left] < texts[right];
+    });
+    return permutation;
+}
+
+} // namespace quorvelle

@@ -1,0 +1,73 @@
+// Open-addressing hash table over the distinct forms.
+#include "core/form_table.h"
+
+#include "core/collation.h"
+
+#include <limits>
+#include <stdexcept>
+
+namespace quorvelle {
+namespace {
+
+constexpr std::size_t initialSlots = 1024;
+
+// FNV-1a: short keys, good spread, no dependency.
+std::uint64_t hashOf(std::string_view text)
+{
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : text) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+} // namespace
+
+FormTable::Id FormTable::add(std::string_view form)
+{
+    if ((forms_.size() + 1) * 2 > slots_.size())
+        grow();
+    const std::uint64_t hash = hashOf(form);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        const Id stored = slots_[slot];
+        if (stored == 0) {
+            if (forms_.size() >= std::numeric_limits<Id>::max())
+                throw std::length_error("too many distinct forms");
+            const auto id = static_cast<Id>(forms_.size());
+            forms_.emplace_back(form);
+            counts_.push_back(1);
+            hashes_.push_back(hash);
+            slots_[slot] = id + 1;
+            return id;
+        }
+        const Id id = stored - 1;
+        if (hashes_[id] == hash && forms_[id] == form) {
+            ++counts_[id];
+            return id;
+        }
+    }
+}
+
+void FormTable::grow()
+{
+    std::vector<Id> slots(slots_.empty() ? initialSlots : slots_.size() * 2, 0);
+    const std::size_t mask = slots.size() - 1;
+    for (Id id = 0; id < forms_.size(); ++id) {
+        std::size_t slot = hashes_[id] & mask;
+        while (slots[slot] != 0)
+            slot = (slot + 1) & mask;
+        slots[slot] = id + 1;
+    }
+    slots_ = std::move(slots);
+}
+
+std::vector<FormTable::Id> FormTable::alphabeticalOrder() const
+{
+    const std::vector<std::string_view> views(forms_.begin(), forms_.end());
+    const std::vector<std::size_t> permutation = FrenchCollator::instance().order(views);
+    return {permutation.begin(), permutation.end()};
+}
+
+} // namespace quorvelle

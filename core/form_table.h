@@ -1,0 +1,38 @@
+// Interning of lower-cased forms: each distinct form gets a dense number and a count.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvelle {
+
+/// The distinct forms of a text, numbered from 0 in the order they are first met, each
+/// with its number of attestations. Lookup is a hash probe, so counting the forms of a
+/// text costs one probe per occurrence.
+class FormTable {
+public:
+    using Id = std::uint32_t;
+
+    /// Counts one more occurrence of form and returns its number.
+    Id add(std::string_view form);
+
+    std::size_t size() const { return forms_.size(); }
+    const std::string& form(Id id) const { return forms_[id]; }
+    std::int64_t count(Id id) const { return counts_[id]; }
+
+    /// The numbers of the forms in alphabetical order (see FrenchCollator).
+    std::vector<Id> alphabeticalOrder() const;
+
+private:
+    void grow();
+
+    std::vector<std::string> forms_;
+    std::vector<std::int64_t> counts_;
+    std::vector<std::uint64_t> hashes_;
+    std::vector<Id> slots_; // open addressing: id + 1, or 0 for an empty slot
+};
+
+} // namespace quorvelle

@@ -1,0 +1,40 @@
+// The vocabulary of a text: its distinct forms with their numbers of attestations.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvelle {
+
+class SortedStringList;
+
+/// One distinct form, lower-cased, with its number of attestations.
+struct FormCount {
+    std::string form;
+    std::int64_t count = 0;
+
+    friend bool operator==(const FormCount&, const FormCount&) = default;
+};
+
+/// The vocabulary of one text.
+struct TextVocabulary {
+    std::int64_t tokenCount = 0;   ///< N, the forms of the text, every occurrence counted
+    std::vector<FormCount> forms;  ///< the distinct forms in alphabetical order
+    std::int64_t distinctCount = 0; ///< D, the number of entries of forms
+};
+
+/// Counts the forms of a text: each occurrence is lower-cased and counted in a hash table,
+/// and only the distinct forms are collated. The result is exactly that of adding every
+/// lower-cased form to a SortedStringList and grouping equal neighbours.
+TextVocabulary countVocabulary(std::string_view text);
+
+/// Groups the equal neighbours of a sorted list into (form, attestations), in list order.
+std::vector<FormCount> groupEqualNeighbours(const SortedStringList& list);
+
+/// Slot k holds the number of distinct forms attested exactly k times, for k from 1 to
+/// the largest number of attestations; slot 0 is unused and holds 0.
+std::vector<std::int64_t> frequencySpectrum(const std::vector<FormCount>& forms);
+
+} // namespace quorvelle

@@ -1,0 +1,31 @@
+// Building the vocabulary list.
+#include "core/vocabulary_report.h"
+
+#include "core/number_format.h"
+
+#include <algorithm>
+
+namespace quorvelle {
+
+std::optional<double> meanFrequency(std::int64_t tokenCount, std::int64_t distinctCount)
+{
+    if (distinctCount == 0)
+        return std::nullopt;
+    return roundHalfEven(static_cast<double>(tokenCount) / static_cast<double>(distinctCount), 1);
+}
+
+VocabularyReport vocabularyReport(std::string_view text)
+{
+    TextVocabulary vocabulary = countVocabulary(text);
+    VocabularyReport report;
+    report.tokenCount = vocabulary.tokenCount;
+    report.distinctCount = vocabulary.distinctCount;
+    report.meanFrequency = meanFrequency(vocabulary.tokenCount, vocabulary.distinctCount);
+    report.byFrequency = vocabulary.forms;
+    std::stable_sort(report.byFrequency.begin(), report.byFrequency.end(),
+                     [](const FormCount& left, const FormCount& right) { return left.count > right.count; });
+    report.alphabetical = std::move(vocabulary.forms);
+    return report;
+}
+
+} // namespace quorvelle

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer target with clang in build-fuzz/ and runs it.
+# Usage: scripts/fuzz.sh [SECONDS]   (60 by default)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-60}"
+
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DQUORVELLE_BUILD_TESTS=OFF -DQUORVELLE_BUILD_FUZZ=ON -DQUORVELLE_SANITIZE=ON \
+    -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
+cmake --build build-fuzz --target fuzz_statistics
+
+corpus=build-fuzz/corpus
+mkdir -p "$corpus"
+build-fuzz/fuzz/fuzz_statistics -max_total_time="$seconds" -max_len=8192 -rss_limit_mb=4096 \
+    -print_final_stats=1 "$corpus" samples tests/data/corpus
