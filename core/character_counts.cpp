@@ -2,22 +2,23 @@
 #include "core/character_counts.h"
 
 #include "core/letters.h"
-#include "core/segmentation.h"
 
 namespace quorvelle {
 
 CharacterCounts countCharacters(std::string_view text)
 {
+    // One branch-free pass: a form starts at each letter that follows a non-letter.
     CharacterCounts counts;
+    bool previousIsLetter = false;
     for (const char c : text) {
-        if (isLetter(c))
-            ++counts.alphabetic;
-        else if (isDigit(c))
-            ++counts.numeric;
+        const bool letter = isLetter(c);
+        counts.alphabetic += letter;
+        counts.numeric += isDigit(c);
+        counts.words += letter && !previousIsLetter;
+        previousIsLetter = letter;
     }
     counts.total = static_cast<std::int64_t>(text.size());
     counts.special = counts.total - counts.alphabetic - counts.numeric;
-    counts.words = countForms(text);
     return counts;
 }
 

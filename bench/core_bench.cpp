@@ -1,0 +1,49 @@
+// Benchmarks of the core reports over generated French-like text of growing sizes.
+#include "bench/french_like_text.h"
+#include "core/character_counts.h"
+#include "core/segmentation.h"
+#include "core/vocabulary_report.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstddef>
+#include <map>
+#include <string>
+
+namespace {
+
+using quorvelle::bench::generateFrenchLikeText;
+
+// Each size is generated once and shared by every benchmark.
+const std::string& textOfSize(std::size_t bytes)
+{
+    static std::map<std::size_t, std::string> texts;
+    auto found = texts.find(bytes);
+    if (found == texts.end())
+        found = texts.emplace(bytes, generateFrenchLikeText(bytes)).first;
+    return found->second;
+}
+
+template <auto report>
+void runReport(benchmark::State& state)
+{
+    const std::string& text = textOfSize(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(report(text));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(text.size()));
+}
+
+void sizes(benchmark::internal::Benchmark* benchmark)
+{
+    for (const std::int64_t bytes : {64'000, 1'000'000, 10'000'000, 100'000'000})
+        benchmark->Arg(bytes);
+    benchmark->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
+BENCHMARK(runReport<quorvelle::countForms>)->Name("Segmentation")->Apply(sizes);
+BENCHMARK(runReport<quorvelle::countCharacters>)->Name("CharacterCounts")->Apply(sizes);
+BENCHMARK(runReport<quorvelle::vocabularyReport>)->Name("VocabularyReport")->Apply(sizes);
+
+} // namespace
+
+BENCHMARK_MAIN();
