@@ -2,6 +2,7 @@
 #include "bench/french_like_text.h"
 #include "core/character_counts.h"
 #include "core/segmentation.h"
+#include "core/tokenized_text.h"
 #include "core/vocabulary_report.h"
 
 #include <benchmark/benchmark.h>
@@ -42,7 +43,10 @@ void sizes(benchmark::internal::Benchmark* benchmark)
 
 BENCHMARK(runReport<quorvelle::countForms>)->Name("Segmentation")->Apply(sizes);
 BENCHMARK(runReport<quorvelle::countCharacters>)->Name("CharacterCounts")->Apply(sizes);
-BENCHMARK(runReport<quorvelle::vocabularyReport>)->Name("VocabularyReport")->Apply(sizes);
+BENCHMARK(runReport<quorvelle::tokenize>)->Name("Tokenize")->Apply(sizes);
+BENCHMARK(runReport<static_cast<quorvelle::VocabularyReport (*)(std::string_view)>(quorvelle::vocabularyReport)>)
+    ->Name("VocabularyReport")
+    ->Apply(sizes);
 
 } // namespace
 

@@ -4,8 +4,9 @@
 #include "cli/statistics.h"
 #include "core/text_file.h"
 
-#include <exception>
 #include <iostream>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -37,22 +38,30 @@ int main(int argc, char* argv[])
         return exitSuccess;
     }
 
-    Texts texts;
+    std::string first;
+    std::optional<std::string> second;
     try {
-        texts.first = loadTextFile(arguments.files.at(0), arguments.encoding);
+        first = loadTextFile(arguments.files.at(0), arguments.encoding);
         if (arguments.files.size() > 1)
-            texts.second = loadTextFile(arguments.files.at(1), arguments.encoding);
+            second = loadTextFile(arguments.files.at(1), arguments.encoding);
     } catch (const FileError& error) {
         std::cerr << "quorvelle-cli : " << fileErrorMessage(error) << '\n';
         return exitUnreadableFile;
     }
+    const AnalysedTexts texts(std::move(first), std::move(second));
 
     const Statistic* statistic = findStatistic(arguments.statistic);
     if (arguments.json) {
-        const Json json = statistic ? statistic->json(texts) : allAsJson(texts);
-        std::cout << json.dump() << '\n';
+        JsonWriter json(std::cout);
+        if (statistic)
+            statistic->writeJson(texts, json);
+        else
+            writeAllAsJson(texts, json);
+        std::cout << '\n';
+    } else if (statistic) {
+        statistic->writeText(texts, std::cout);
     } else {
-        std::cout << (statistic ? statistic->text(texts) : allAsText(texts));
+        writeAllAsText(texts, std::cout);
     }
     std::cout.flush();
     return std::cout ? exitSuccess : exitUnreadableFile;

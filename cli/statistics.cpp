@@ -1,40 +1,37 @@
 // The table of statistics: each computes its report once and presents it.
 #include "cli/statistics.h"
 
-#include "cli/json_output.h"
-#include "cli/text_output.h"
+#include "cli/vocabulary_output.h"
 #include "core/character_counts.h"
 #include "core/vocabulary_report.h"
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 namespace quorvelle::cli {
 namespace {
 
-// Binds a report function of the first text to its two presentations.
-template <auto report>
-std::string firstTextAsText(const Texts& texts)
+// Binds the computation of a report (a captureless lambda from the texts to the report)
+// to its two presentations, the writeText and writeJson overloads of the report's type.
+template <typename Compute>
+constexpr Statistic makeStatistic(std::string_view name, std::string_view description, bool needsSecondText, Compute)
 {
-    return toText(report(texts.first));
-}
-
-template <auto report>
-Json firstTextAsJson(const Texts& texts)
-{
-    return toJson(report(texts.first));
+    return {name, description, needsSecondText,
+            [](const AnalysedTexts& texts, std::ostream& out) { writeText(out, Compute{}(texts)); },
+            [](const AnalysedTexts& texts, JsonWriter& json) { writeJson(json, Compute{}(texts)); }};
 }
 
 constexpr std::array statisticTable = {
-    Statistic{"counts", "nombre de caractères et de mots", false,
-              firstTextAsText<countCharacters>, firstTextAsJson<countCharacters>},
-    Statistic{"vocabulary", "liste du vocabulaire", false,
-              firstTextAsText<vocabularyReport>, firstTextAsJson<vocabularyReport>},
+    makeStatistic("counts", "nombre de caractères et de mots", false,
+                  [](const AnalysedTexts& texts) { return countCharacters(texts.first()); }),
+    makeStatistic("vocabulary", "liste du vocabulaire", false,
+                  [](const AnalysedTexts& texts) { return vocabularyReport(texts.firstTokens()); }),
 };
 
-bool appliesTo(const Statistic& statistic, const Texts& texts)
+bool appliesTo(const Statistic& statistic, const AnalysedTexts& texts)
 {
-    return !statistic.needsSecondText || texts.second.has_value();
+    return !statistic.needsSecondText || texts.hasSecond();
 }
 
 } // namespace
@@ -51,26 +48,28 @@ const Statistic* findStatistic(std::string_view name)
     return found == statisticTable.end() ? nullptr : &*found;
 }
 
-std::string allAsText(const Texts& texts)
+void writeAllAsText(const AnalysedTexts& texts, std::ostream& out)
 {
-    std::string text;
+    bool first = true;
     for (const Statistic& statistic : statisticTable) {
         if (!appliesTo(statistic, texts))
             continue;
-        if (!text.empty())
-            text += '\n';
-        text += "== " + std::string(statistic.name) + " ==\n" + statistic.text(texts);
+        out << (first ? "" : "\n") << "== " << statistic.name << " ==\n";
+        statistic.writeText(texts, out);
+        first = false;
     }
-    return text;
 }
 
-Json allAsJson(const Texts& texts)
+void writeAllAsJson(const AnalysedTexts& texts, JsonWriter& json)
 {
-    Json all = Json::object();
-    for (const Statistic& statistic : statisticTable)
-        if (appliesTo(statistic, texts))
-            all[std::string(statistic.name)] = statistic.json(texts);
-    return all;
+    json.beginObject();
+    for (const Statistic& statistic : statisticTable) {
+        if (!appliesTo(statistic, texts))
+            continue;
+        json.key(statistic.name);
+        statistic.writeJson(texts, json);
+    }
+    json.endObject();
 }
 
 } // namespace quorvelle::cli

@@ -1,28 +1,23 @@
 // The statistics quorvelle-cli knows, each with its text and JSON presentation.
 #pragma once
 
-#include "cli/json_output.h"
+#include "cli/analysed_texts.h"
+#include "cli/json_writer.h"
 
-#include <optional>
+#include <ostream>
 #include <span>
-#include <string>
 #include <string_view>
 
 namespace quorvelle::cli {
-
-/// The code page 1252 texts a statistic runs on; second is there only when the command
-/// line names a second file.
-struct Texts {
-    std::string first;
-    std::optional<std::string> second;
-};
 
 struct Statistic {
     std::string_view name;
     std::string_view description; ///< French, for the usage text
     bool needsSecondText;
-    std::string (*text)(const Texts&);              ///< French, UTF-8
-    Json (*json)(const Texts&);
+    /// Computes the report and writes it as French text (UTF-8).
+    void (*writeText)(const AnalysedTexts&, std::ostream&);
+    /// Computes the report and writes it as one JSON value.
+    void (*writeJson)(const AnalysedTexts&, JsonWriter&);
 };
 
 /// Every statistic, in the order the usage text and `all` list them.
@@ -34,8 +29,9 @@ const Statistic* findStatistic(std::string_view name);
 /// The name of the statistic that gathers all the others.
 inline constexpr std::string_view allStatisticsName = "all";
 
-/// Every statistic that applies to the texts, each under its heading (text) or its name (JSON).
-std::string allAsText(const Texts& texts);
-Json allAsJson(const Texts& texts);
+/// Every statistic that applies to the texts, each under its heading (text) or its name
+/// (JSON); the comparison only when there is a second text.
+void writeAllAsText(const AnalysedTexts& texts, std::ostream& out);
+void writeAllAsJson(const AnalysedTexts& texts, JsonWriter& json);
 
 } // namespace quorvelle::cli

@@ -1,9 +1,8 @@
 // Counting and grouping the forms of a text.
 #include "core/vocabulary.h"
 
-#include "core/form_table.h"
-#include "core/segmentation.h"
 #include "core/sorted_string_list.h"
+#include "core/tokenized_text.h"
 
 #include <algorithm>
 
@@ -11,21 +10,16 @@ namespace quorvelle {
 
 TextVocabulary countVocabulary(std::string_view text)
 {
-    FormTable table;
-    std::string lower;
-    std::int64_t tokenCount = 0;
-    forEachForm(text, [&](std::string_view form) {
-        lower.resize(form.size());
-        std::transform(form.begin(), form.end(), lower.begin(), toLower);
-        table.add(lower);
-        ++tokenCount;
-    });
+    return countVocabulary(tokenize(text));
+}
 
+TextVocabulary countVocabulary(const TokenizedText& text)
+{
     TextVocabulary vocabulary;
-    vocabulary.tokenCount = tokenCount;
-    vocabulary.forms.reserve(table.size());
-    for (const FormTable::Id id : table.alphabeticalOrder())
-        vocabulary.forms.push_back({table.form(id), table.count(id)});
+    vocabulary.tokenCount = text.tokenCount();
+    vocabulary.forms.reserve(text.distinctCount());
+    for (const FormTable::Id id : text.alphabetical)
+        vocabulary.forms.push_back({text.forms.form(id), text.forms.count(id)});
     vocabulary.distinctCount = static_cast<std::int64_t>(vocabulary.forms.size());
     return vocabulary;
 }

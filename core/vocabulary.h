@@ -9,6 +9,7 @@
 namespace quorvelle {
 
 class SortedStringList;
+struct TokenizedText;
 
 /// One distinct form, lower-cased, with its number of attestations.
 struct FormCount {
@@ -25,10 +26,11 @@ struct TextVocabulary {
     std::int64_t distinctCount = 0; ///< D, the number of entries of forms
 };
 
-/// Counts the forms of a text: each occurrence is lower-cased and counted in a hash table,
-/// and only the distinct forms are collated. The result is exactly that of adding every
+/// The vocabulary of a text. Each occurrence is lower-cased and counted in a hash table and
+/// only the distinct forms are collated; the result is exactly that of adding every
 /// lower-cased form to a SortedStringList and grouping equal neighbours.
 TextVocabulary countVocabulary(std::string_view text);
+TextVocabulary countVocabulary(const TokenizedText& text);
 
 /// Groups the equal neighbours of a sorted list into (form, attestations), in list order.
 std::vector<FormCount> groupEqualNeighbours(const SortedStringList& list);

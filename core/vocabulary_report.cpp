@@ -2,6 +2,7 @@
 #include "core/vocabulary_report.h"
 
 #include "core/number_format.h"
+#include "core/tokenized_text.h"
 
 #include <algorithm>
 
@@ -15,6 +16,11 @@ std::optional<double> meanFrequency(std::int64_t tokenCount, std::int64_t distin
 }
 
 VocabularyReport vocabularyReport(std::string_view text)
+{
+    return vocabularyReport(tokenize(text));
+}
+
+VocabularyReport vocabularyReport(const TokenizedText& text)
 {
     TextVocabulary vocabulary = countVocabulary(text);
     VocabularyReport report;

@@ -21,6 +21,7 @@ struct VocabularyReport {
 };
 
 VocabularyReport vocabularyReport(std::string_view text);
+VocabularyReport vocabularyReport(const TokenizedText& text);
 
 /// N / D rounded to one decimal, or nothing for a text without forms.
 std::optional<double> meanFrequency(std::int64_t tokenCount, std::int64_t distinctCount);

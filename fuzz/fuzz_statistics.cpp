@@ -1,6 +1,7 @@
 // libFuzzer target: arbitrary bytes through decoding, segmentation and every statistic,
 // with the invariants the reports must keep whatever the input.
-#include "cli/json_output.h"
+#include "cli/json_writer.h"
+#include "cli/vocabulary_output.h"
 #include "core/character_counts.h"
 #include "core/encoding.h"
 #include "core/segmentation.h"
@@ -9,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -40,8 +42,10 @@ void checkText(const std::string& text)
         require(report.byFrequency[index - 1].count >= report.byFrequency[index].count);
 
     // JSON writing throws on text that is not valid UTF-8.
-    (void)quorvelle::cli::toJson(report).dump();
-    (void)quorvelle::cli::toJson(counts).dump();
+    std::ostringstream out;
+    quorvelle::cli::JsonWriter json(out);
+    quorvelle::cli::writeJson(json, report);
+    quorvelle::cli::writeJson(json, counts);
 }
 
 } // namespace

@@ -1,0 +1,30 @@
+// The texts a command line names, each tokenized at most once however many statistics run.
+#pragma once
+
+#include "core/tokenized_text.h"
+
+#include <optional>
+#include <string>
+
+namespace quorvelle::cli {
+
+class AnalysedTexts {
+public:
+    /// Code page 1252 texts; second only when the command line names a second file.
+    explicit AnalysedTexts(std::string first, std::optional<std::string> second = std::nullopt);
+
+    const std::string& first() const { return first_; }
+    const std::string& second() const { return *second_; }
+    bool hasSecond() const { return second_.has_value(); }
+
+    const TokenizedText& firstTokens() const;
+    const TokenizedText& secondTokens() const;
+
+private:
+    std::string first_;
+    std::optional<std::string> second_;
+    mutable std::optional<TokenizedText> firstTokens_;
+    mutable std::optional<TokenizedText> secondTokens_;
+};
+
+} // namespace quorvelle::cli

@@ -1,0 +1,56 @@
+// A streaming JSON writer: reports of any size are written without building a tree.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+namespace quorvelle::cli {
+
+using Json = nlohmann::ordered_json;
+
+/// Writes one JSON document to a stream, element by element, placing the commas itself.
+/// Strings go through nlohmann's escaping; texts of the program (code page 1252) are
+/// converted to UTF-8 first.
+class JsonWriter {
+public:
+    explicit JsonWriter(std::ostream& out) : out_(out) {}
+
+    JsonWriter& beginObject();
+    JsonWriter& endObject();
+    JsonWriter& beginArray();
+    JsonWriter& endArray();
+
+    /// The name of the next member of the current object.
+    JsonWriter& key(std::string_view name);
+
+    JsonWriter& integer(std::int64_t value);
+    /// A rounded value or a deviation as the program shows it: at most 15 significant
+    /// digits, written as an integer when whole (50, not 50.0).
+    JsonWriter& number(double value);
+    /// As number(), or null for a value the statistic cannot define.
+    JsonWriter& number(const std::optional<double>& value);
+    /// A code page 1252 text, written as a UTF-8 JSON string.
+    JsonWriter& text(std::string_view cp1252);
+    /// Any small value built with nlohmann.
+    JsonWriter& value(const Json& json);
+
+    /// [text, integer], the shape of every form listing line.
+    JsonWriter& textAndCount(std::string_view cp1252, std::int64_t count);
+
+private:
+    void beforeValue();
+
+    std::ostream& out_;
+    std::vector<bool> hasElements_; // one entry per open object or array
+    bool afterKey_ = false;
+};
+
+/// The JSON value number() writes, for callers that build small values with nlohmann.
+Json jsonNumber(double value);
+
+} // namespace quorvelle::cli

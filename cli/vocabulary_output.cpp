@@ -1,0 +1,83 @@
+// The counts as their two message boxes read, and the vocabulary grid in both orders.
+#include "cli/vocabulary_output.h"
+
+#include "cli/french_text.h"
+
+#include <string>
+#include <string_view>
+
+namespace quorvelle::cli {
+namespace {
+
+constexpr std::string_view countIndent = "          ";
+
+// The vocabulary grid: a header row, then one tab-separated row per form.
+void writeFormGrid(std::ostream& out, const std::vector<FormCount>& forms)
+{
+    out << "Formes\tNombre d'attestations\n";
+    for (const FormCount& form : forms) {
+        writeCp1252(out, form.form);
+        out << '\t' << form.count << '\n';
+    }
+}
+
+} // namespace
+
+void writeText(std::ostream& out, const CharacterCounts& counts)
+{
+    out << "Nombre de caractères\n"
+        << "Le texte contient: \n\n"
+        << countIndent << counts.alphabetic << " Caractère(s) alphabetique\n"
+        << countIndent << counts.numeric << " Caractère(s) numérique\n"
+        << countIndent << counts.special << " Caractère(s) spécial(aux)\n"
+        << countIndent << std::string(36, '-') << '\n'
+        << "Total:  " << counts.total << " Caractère(s)\n"
+        << "\nNombre de mot(s)\n"
+        << "Le texte contient " << counts.words << " mot(s)\n";
+}
+
+void writeJson(JsonWriter& json, const CharacterCounts& counts)
+{
+    json.beginObject()
+        .key("alphabetic").integer(counts.alphabetic)
+        .key("numeric").integer(counts.numeric)
+        .key("special").integer(counts.special)
+        .key("total").integer(counts.total)
+        .key("words").integer(counts.words)
+        .endObject();
+}
+
+void writeText(std::ostream& out, const VocabularyReport& report)
+{
+    writeTitle(out, "Liste du vocabulaire");
+    out << "Nombre total de formes de l'extrait : " << report.tokenCount << '\n'
+        << "Nombre total de formes différentes : " << report.distinctCount << '\n'
+        << "Fréquence moyenne d'attestation : " << frenchNumber(report.meanFrequency) << '\n'
+        << "\nOrdre alphabétique\n";
+    writeFormGrid(out, report.alphabetical);
+    out << "\nFréquences décroissantes\n";
+    writeFormGrid(out, report.byFrequency);
+}
+
+void writeJson(JsonWriter& json, const std::vector<FormCount>& forms)
+{
+    json.beginArray();
+    for (const FormCount& form : forms)
+        json.textAndCount(form.form, form.count);
+    json.endArray();
+}
+
+void writeJson(JsonWriter& json, const VocabularyReport& report)
+{
+    json.beginObject()
+        .key("tokenCount").integer(report.tokenCount)
+        .key("distinctCount").integer(report.distinctCount)
+        .key("meanFrequency").number(report.meanFrequency)
+        .key("alphabetical");
+    writeJson(json, report.alphabetical);
+    json.key("byFrequency");
+    writeJson(json, report.byFrequency);
+    json.endObject();
+}
+
+} // namespace quorvelle::cli
