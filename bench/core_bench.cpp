@@ -34,6 +34,26 @@ void runReport(benchmark::State& state)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(text.size()));
 }
 
+// Reports computed from a text tokenized beforehand, as `quorvelle-cli all` computes them.
+const quorvelle::TokenizedText& tokensOfSize(std::size_t bytes)
+{
+    static std::map<std::size_t, quorvelle::TokenizedText> tokenized;
+    auto found = tokenized.find(bytes);
+    if (found == tokenized.end())
+        found = tokenized.emplace(bytes, quorvelle::tokenize(textOfSize(bytes))).first;
+    return found->second;
+}
+
+template <auto report>
+void runReportOnTokens(benchmark::State& state)
+{
+    const auto bytes = static_cast<std::size_t>(state.range(0));
+    const quorvelle::TokenizedText& tokens = tokensOfSize(bytes);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(report(tokens));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes));
+}
+
 void sizes(benchmark::internal::Benchmark* benchmark)
 {
     for (const std::int64_t bytes : {64'000, 1'000'000, 10'000'000, 100'000'000})
@@ -46,6 +66,10 @@ BENCHMARK(runReport<quorvelle::countCharacters>)->Name("CharacterCounts")->Apply
 BENCHMARK(runReport<quorvelle::tokenize>)->Name("Tokenize")->Apply(sizes);
 BENCHMARK(runReport<static_cast<quorvelle::VocabularyReport (*)(std::string_view)>(quorvelle::vocabularyReport)>)
     ->Name("VocabularyReport")
+    ->Apply(sizes);
+BENCHMARK(runReportOnTokens<static_cast<quorvelle::VocabularyReport (*)(const quorvelle::TokenizedText&)>(
+              quorvelle::vocabularyReport)>)
+    ->Name("VocabularyReport/FromTokens")
     ->Apply(sizes);
 
 } // namespace
