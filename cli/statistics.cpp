@@ -1,8 +1,14 @@
 // The table of statistics: each computes its report once and presents it.
 #include "cli/statistics.h"
 
+#include "cli/frequency_output.h"
 #include "cli/vocabulary_output.h"
 #include "core/character_counts.h"
+#include "core/cooccurrence_report.h"
+#include "core/enrichment_report.h"
+#include "core/frequency_report.h"
+#include "core/sentence_report.h"
+#include "core/vocabulary_comparison.h"
 #include "core/vocabulary_report.h"
 
 #include <algorithm>
@@ -27,6 +33,18 @@ constexpr std::array statisticTable = {
                   [](const AnalysedTexts& texts) { return countCharacters(texts.first()); }),
     makeStatistic("vocabulary", "liste du vocabulaire", false,
                   [](const AnalysedTexts& texts) { return vocabularyReport(texts.firstTokens()); }),
+    makeStatistic("frequencies", "fréquences d'attestation et écarts", false,
+                  [](const AnalysedTexts& texts) { return frequencyReport(texts.firstTokens()); }),
+    makeStatistic("cooccurrences", "cooccurrences", false,
+                  [](const AnalysedTexts& texts) { return cooccurrenceReport(texts.firstTokens()); }),
+    makeStatistic("sentences", "longueurs de phrases", false,
+                  [](const AnalysedTexts& texts) { return sentenceReport(texts.first()); }),
+    makeStatistic("enrichment", "enrichissement du vocabulaire par tranches de 100 formes", false,
+                  [](const AnalysedTexts& texts) { return enrichmentReport(texts.firstTokens()); }),
+    makeStatistic("compare", "comparaison des vocabulaires de FICHIER et FICHIER2", true,
+                  [](const AnalysedTexts& texts) {
+                      return vocabularyComparison(texts.firstTokens(), texts.secondTokens());
+                  }),
 };
 
 bool appliesTo(const Statistic& statistic, const AnalysedTexts& texts)

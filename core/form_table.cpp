@@ -29,25 +29,43 @@ FormTable::Id FormTable::add(std::string_view form)
     if ((forms_.size() + 1) * 2 > slots_.size())
         grow();
     const std::uint64_t hash = hashOf(form);
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-        const Id stored = slots_[slot];
-        if (stored == 0) {
-            if (forms_.size() >= std::numeric_limits<Id>::max())
-                throw std::length_error("too many distinct forms");
-            const auto id = static_cast<Id>(forms_.size());
-            forms_.emplace_back(form);
-            counts_.push_back(1);
-            hashes_.push_back(hash);
-            slots_[slot] = id + 1;
-            return id;
-        }
-        const Id id = stored - 1;
-        if (hashes_[id] == hash && forms_[id] == form) {
-            ++counts_[id];
-            return id;
-        }
+    const std::size_t slot = probe(form, hash);
+    if (slots_[slot] != 0) {
+        const Id id = slots_[slot] - 1;
+        ++counts_[id];
+        return id;
     }
+    if (forms_.size() >= std::numeric_limits<Id>::max())
+        throw std::length_error("too many distinct forms");
+    const auto id = static_cast<Id>(forms_.size());
+    forms_.emplace_back(form);
+    counts_.push_back(1);
+    hashes_.push_back(hash);
+    slots_[slot] = id + 1;
+    return id;
+}
+
+std::optional<FormTable::Id> FormTable::find(std::string_view form) const
+{
+    if (slots_.empty())
+        return std::nullopt;
+    const std::size_t slot = probe(form, hashOf(form));
+    if (slots_[slot] == 0)
+        return std::nullopt;
+    return slots_[slot] - 1;
+}
+
+std::size_t FormTable::probe(std::string_view form, std::uint64_t hash) const
+{
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t slot = hash & mask;
+    while (slots_[slot] != 0) {
+        const Id id = slots_[slot] - 1;
+        if (hashes_[id] == hash && forms_[id] == form)
+            break;
+        slot = (slot + 1) & mask;
+    }
+    return slot;
 }
 
 void FormTable::grow()

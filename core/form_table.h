@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,9 @@ public:
     /// Counts one more occurrence of form and returns its number.
     Id add(std::string_view form);
 
+    /// The number of form, or nothing when the table does not hold it. Counts nothing.
+    std::optional<Id> find(std::string_view form) const;
+
     std::size_t size() const { return forms_.size(); }
     const std::string& form(Id id) const { return forms_[id]; }
     std::int64_t count(Id id) const { return counts_[id]; }
@@ -28,6 +32,8 @@ public:
 
 private:
     void grow();
+    /// The slot that holds form, or the empty slot where it would go.
+    std::size_t probe(std::string_view form, std::uint64_t hash) const;
 
     std::vector<std::string> forms_;
     std::vector<std::int64_t> counts_;

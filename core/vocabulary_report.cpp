@@ -1,10 +1,9 @@
 // Building the vocabulary list.
 #include "core/vocabulary_report.h"
 
+#include "core/count_runs.h"
 #include "core/number_format.h"
 #include "core/tokenized_text.h"
-
-#include <algorithm>
 
 namespace quorvelle {
 
@@ -27,9 +26,7 @@ VocabularyReport vocabularyReport(const TokenizedText& text)
     report.tokenCount = vocabulary.tokenCount;
     report.distinctCount = vocabulary.distinctCount;
     report.meanFrequency = meanFrequency(vocabulary.tokenCount, vocabulary.distinctCount);
-    report.byFrequency = vocabulary.forms;
-    std::stable_sort(report.byFrequency.begin(), report.byFrequency.end(),
-                     [](const FormCount& left, const FormCount& right) { return left.count > right.count; });
+    report.byFrequency = sortedByCount(vocabulary.forms, CountOrder::Decreasing);
     report.alphabetical = std::move(vocabulary.forms);
     return report;
 }

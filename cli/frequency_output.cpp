@@ -1,0 +1,238 @@
+// The frequency-based statistics and the comparison as their windows show them: totals
+// under their captions, the rows of the result lists, and every listing of the result box
+// (the command line has no clicks, so each row's listing is printed under a heading).
+#include "cli/frequency_output.h"
+
+#include "cli/french_text.h"
+#include "cli/vocabulary_output.h"
+
+#include <string>
+#include <string_view>
+
+namespace quorvelle::cli {
+namespace {
+
+/// One row of a result table: the cells separated by tabs.
+template <typename First, typename... Rest>
+void writeRow(std::ostream& out, const First& first, const Rest&... rest)
+{
+    out << first;
+    ((out << '\t' << rest), ...);
+    out << '\n';
+}
+
+/// The heading of a listing, after an empty line.
+void writeHeading(std::ostream& out, std::string_view heading)
+{
+    out << '\n' << heading << '\n';
+}
+
+void writeFormLines(std::ostream& out, std::span<const FormCount> lines)
+{
+    for (const FormCount& line : lines)
+        writeFormLine(out, line.form, line.count);
+}
+
+} // namespace
+
+void writeText(std::ostream& out, const FrequencyReport& report)
+{
+    writeTitle(out, "Fréquences d'attestation - Calcul des écarts");
+    out << "Nombre total de formes de l'extrait : " << report.tokenCount << '\n'
+        << "Nombre total de formes différentes : " << report.distinctCount << '\n'
+        << "Fréquence moyenne d'attestation : " << frenchNumber(report.meanFrequency) << "\n\n";
+    writeRow(out, "Fréq. d' attestation réelle", "Nombre de forme(s)", "Ecarts positifs ou négatifs");
+    for (const FrequencyRow& row : report.rows)
+        writeRow(out, row.frequency, row.formCount, frenchNumber(row.deviation));
+    for (const FrequencyRow& row : report.rows) {
+        writeHeading(out, "Forme(s) attestée(s) " + std::to_string(row.frequency) + " fois");
+        for (const FormCount& form : report.formsOf(row)) {
+            writeCp1252(out, form.form);
+            out << '\n';
+        }
+    }
+}
+
+void writeJson(JsonWriter& json, const FrequencyReport& report)
+{
+    json.beginObject()
+        .key("tokenCount").integer(report.tokenCount)
+        .key("distinctCount").integer(report.distinctCount)
+        .key("meanFrequency").number(report.meanFrequency)
+        .key("rows").beginArray();
+    for (const FrequencyRow& row : report.rows)
+        json.beginArray().integer(row.frequency).integer(row.formCount).number(row.deviation).endArray();
+    json.endArray().key("forms").beginObject();
+    for (const FrequencyRow& row : report.rows) {
+        json.key(std::to_string(row.frequency)).beginArray();
+        for (const FormCount& form : report.formsOf(row))
+            json.text(form.form);
+        json.endArray();
+    }
+    json.endObject().endObject();
+}
+
+void writeText(std::ostream& out, const CooccurrenceReport& report)
+{
+    writeTitle(out, "Statistiques  -  Les cooccurrences");
+    out << "Nombre total de formes : " << report.tokenCount << "\n\n";
+    writeRow(out, "Nombre d'attestations", "Nombre de cooccurrences différentes");
+    for (const CooccurrenceRow& row : report.rows)
+        writeRow(out, row.count, row.pairCount);
+    for (const CooccurrenceRow& row : report.rows) {
+        writeHeading(out, "Cooccurrences attestées " + std::to_string(row.count) + " fois");
+        writeFormLines(out, report.pairsOf(row));
+    }
+    writeHeading(out, "Toutes les cooccurrences par ordre alphabétique");
+    writeFormLines(out, report.pairs);
+    writeHeading(out, "Toutes les cooccurrences par nombre d'attestations");
+    writeFormLines(out, report.byCount);
+}
+
+void writeJson(JsonWriter& json, const CooccurrenceReport& report)
+{
+    json.beginObject().key("tokenCount").integer(report.tokenCount).key("pairs");
+    writeJson(json, report.pairs);
+    json.key("rows").beginArray();
+    for (const CooccurrenceRow& row : report.rows)
+        json.beginArray().integer(row.count).integer(row.pairCount).endArray();
+    json.endArray().key("byCount");
+    writeJson(json, report.byCount);
+    json.endObject();
+}
+
+void writeText(std::ostream& out, const SentenceReport& report)
+{
+    writeTitle(out, "Statistiques  -  Les longueurs de phrases");
+    out << "Nombre total  de phrases : " << report.sentenceCount << '\n'
+        << "Nombre total de formes : " << report.tokenCount << '\n'
+        << "Moyenne de formes par phrase : " << frenchNumber(report.meanLength) << "\n\n";
+    writeRow(out, "N° phrase", "Ponctuation", "Nombre de formes");
+    for (const SentenceRecord& sentence : report.sentences)
+        writeRow(out, sentence.number, sentence.terminator, sentence.formCount);
+    for (const SentenceRecord& sentence : report.sentences) {
+        writeHeading(out, "Phrase " + std::to_string(sentence.number));
+        writeCp1252(out, sentence.text);
+        out << '\n';
+    }
+}
+
+void writeJson(JsonWriter& json, const SentenceReport& report)
+{
+    json.beginObject()
+        .key("sentenceCount").integer(report.sentenceCount)
+        .key("tokenCount").integer(report.tokenCount)
+        .key("meanLength").number(report.meanLength)
+        .key("sentences").beginArray();
+    for (const SentenceRecord& sentence : report.sentences)
+        json.beginArray()
+            .integer(sentence.number)
+            .text(sentence.terminator)
+            .integer(sentence.formCount)
+            .text(sentence.text)
+            .endArray();
+    json.endArray().endObject();
+}
+
+void writeText(std::ostream& out, const EnrichmentReport& report)
+{
+    writeTitle(out, "L'enrichissement du vocabulaire");
+    out << "Nombre total de formes : " << report.tokenCount << "\n\n";
+    writeRow(out, "Tranche(s)*", "Nombre de formes nouvelles");
+    for (const EnrichmentSlice& slice : report.slices)
+        writeRow(out, slice.number, slice.newFormCount);
+    out << "* Une tranche = " << enrichmentSliceSize << " mots\n";
+    for (const EnrichmentSlice& slice : report.slices) {
+        writeHeading(out, "Formes nouvelles de la tranche " + std::to_string(slice.number));
+        for (const KnownForm& form : report.newFormsOf(slice))
+            writeFormLine(out, form.form, form.attestations);
+    }
+}
+
+void writeJson(JsonWriter& json, const EnrichmentReport& report)
+{
+    json.beginObject().key("tokenCount").integer(report.tokenCount).key("slices").beginArray();
+    for (const EnrichmentSlice& slice : report.slices)
+        json.beginArray().integer(slice.number).integer(slice.newFormCount).endArray();
+    json.endArray().key("knownForms").beginArray();
+    for (const KnownForm& form : report.knownForms)
+        json.beginArray().text(form.form).integer(form.attestations).integer(form.firstSlice).endArray();
+    json.endArray().endObject();
+}
+
+void writeText(std::ostream& out, const VocabularyComparison& comparison)
+{
+    writeTitle(out, "La comparaison de vocabulaires");
+    out << "Nombre total de formes du texte n°1 : " << comparison.text1.tokenCount << '\n'
+        << "Nombre total de formes du texte n°2 : " << comparison.text2.tokenCount << '\n'
+        << "Nombre total de formes différentes du texte n°1 : " << comparison.text1.distinctCount << '\n'
+        << "Nombre total de formes différentes du texte n°2 : " << comparison.text2.distinctCount << '\n'
+        << "Nombre total de formes différentes communes : " << comparison.commonCount << '\n'
+        << "équivalant à: \n"
+        << frenchNumber(comparison.commonShare1) << "% du total des formes différentes du TEXTE 1 \n"
+        << frenchNumber(comparison.commonShare2) << "% du total des formes différentes du TEXTE 2 \n"
+        << "représentant:\n"
+        << "pour le TEXTE 1: " << comparison.commonTokens1 << " attestations ou " << frenchNumber(comparison.commonTokenShare1)
+        << "% du total des attestations.\n"
+        << "pour le TEXTE 2: " << comparison.commonTokens2 << " attestations ou " << frenchNumber(comparison.commonTokenShare2)
+        << "% du total des attestations.\n";
+    const auto writeProper = [&out](std::string_view heading, std::int64_t count, const std::optional<double>& share,
+                                    std::int64_t tokens, const std::optional<double>& tokenShare) {
+        out << '\n' << heading << '\n'
+            << "Nombre total de formes différentes propres : " << count << '\n'
+            << "équivalant à: \n"
+            << frenchNumber(share) << "% du total des formes différentes \n"
+            << "représentant:\n"
+            << tokens << " attestations ou " << frenchNumber(tokenShare) << "% du total des attestations.\n";
+    };
+    writeProper("TEXTE N°1", comparison.properCount1, comparison.properShare1, comparison.properTokens1, comparison.properTokenShare1);
+    writeProper("TEXTE N°2", comparison.properCount2, comparison.properShare2, comparison.properTokens2, comparison.properTokenShare2);
+
+    writeHeading(out, "Formes communes");
+    for (const CommonForm& form : comparison.commonForms) {
+        writeCp1252(out, form.form);
+        out << " (" << form.count1 << ")  (" << form.count2 << ")\n";
+    }
+    writeHeading(out, "Formes propres au texte n°1");
+    writeFormLines(out, comparison.properForms1);
+    writeHeading(out, "Formes propres au texte n°2");
+    writeFormLines(out, comparison.properForms2);
+}
+
+void writeJson(JsonWriter& json, const VocabularyComparison& comparison)
+{
+    const auto writeTotals = [&json](std::string_view name, const TextVocabulary& text) {
+        json.key(name).beginObject()
+            .key("tokenCount").integer(text.tokenCount)
+            .key("distinctCount").integer(text.distinctCount)
+            .endObject();
+    };
+    json.beginObject();
+    writeTotals("text1", comparison.text1);
+    writeTotals("text2", comparison.text2);
+    json.key("commonCount").integer(comparison.commonCount)
+        .key("properCount1").integer(comparison.properCount1)
+        .key("properCount2").integer(comparison.properCount2)
+        .key("commonTokens1").integer(comparison.commonTokens1)
+        .key("commonTokens2").integer(comparison.commonTokens2)
+        .key("properTokens1").integer(comparison.properTokens1)
+        .key("properTokens2").integer(comparison.properTokens2)
+        .key("commonShare1").number(comparison.commonShare1)
+        .key("commonShare2").number(comparison.commonShare2)
+        .key("properShare1").number(comparison.properShare1)
+        .key("properShare2").number(comparison.properShare2)
+        .key("commonTokenShare1").number(comparison.commonTokenShare1)
+        .key("commonTokenShare2").number(comparison.commonTokenShare2)
+        .key("properTokenShare1").number(comparison.properTokenShare1)
+        .key("properTokenShare2").number(comparison.properTokenShare2)
+        .key("commonForms").beginArray();
+    for (const CommonForm& form : comparison.commonForms)
+        json.beginArray().text(form.form).integer(form.count1).integer(form.count2).endArray();
+    json.endArray().key("properForms1");
+    writeJson(json, comparison.properForms1);
+    json.key("properForms2");
+    writeJson(json, comparison.properForms2);
+    json.endObject();
+}
+
+} // namespace quorvelle::cli

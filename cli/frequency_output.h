@@ -1,0 +1,30 @@
+// Text and JSON output of the frequency-based statistics and of the comparison of two texts.
+#pragma once
+
+#include "cli/json_writer.h"
+#include "core/cooccurrence_report.h"
+#include "core/enrichment_report.h"
+#include "core/frequency_report.h"
+#include "core/sentence_report.h"
+#include "core/vocabulary_comparison.h"
+
+#include <ostream>
+
+namespace quorvelle::cli {
+
+void writeText(std::ostream& out, const FrequencyReport& report);
+void writeJson(JsonWriter& json, const FrequencyReport& report);
+
+void writeText(std::ostream& out, const CooccurrenceReport& report);
+void writeJson(JsonWriter& json, const CooccurrenceReport& report);
+
+void writeText(std::ostream& out, const SentenceReport& report);
+void writeJson(JsonWriter& json, const SentenceReport& report);
+
+void writeText(std::ostream& out, const EnrichmentReport& report);
+void writeJson(JsonWriter& json, const EnrichmentReport& report);
+
+void writeText(std::ostream& out, const VocabularyComparison& comparison);
+void writeJson(JsonWriter& json, const VocabularyComparison& comparison);
+
+} // namespace quorvelle::cli

@@ -1,0 +1,61 @@
+// Comparing two vocabularies with one hash look-up per distinct form.
+#include "core/vocabulary_comparison.h"
+
+#include "core/number_format.h"
+#include "core/tokenized_text.h"
+
+namespace quorvelle {
+namespace {
+
+std::optional<double> share(std::int64_t part, std::int64_t whole)
+{
+    return percentage(static_cast<double>(part), static_cast<double>(whole));
+}
+
+} // namespace
+
+VocabularyComparison vocabularyComparison(std::string_view text1, std::string_view text2)
+{
+    return vocabularyComparison(tokenize(text1), tokenize(text2));
+}
+
+VocabularyComparison vocabularyComparison(const TokenizedText& text1, const TokenizedText& text2)
+{
+    VocabularyComparison comparison;
+    comparison.text1 = countVocabulary(text1);
+    comparison.text2 = countVocabulary(text2);
+
+    // Walking text 1 alphabetically keeps the common forms alphabetical; the forms of
+    // text 2 not met that way are its proper forms, in its own alphabetical order.
+    std::vector<bool> common2(text2.distinctCount(), false);
+    for (const FormCount& form : comparison.text1.forms) {
+        if (const std::optional<FormTable::Id> id2 = text2.forms.find(form.form)) {
+            common2[*id2] = true;
+            comparison.commonForms.push_back({form.form, form.count, text2.forms.count(*id2)});
+            comparison.commonTokens1 += form.count;
+            comparison.commonTokens2 += text2.forms.count(*id2);
+        } else {
+            comparison.properForms1.push_back(form);
+        }
+    }
+    for (const FormTable::Id id2 : text2.alphabetical)
+        if (!common2[id2])
+            comparison.properForms2.push_back({text2.forms.form(id2), text2.forms.count(id2)});
+
+    comparison.commonCount = static_cast<std::int64_t>(comparison.commonForms.size());
+    comparison.properCount1 = comparison.text1.distinctCount - comparison.commonCount;
+    comparison.properCount2 = comparison.text2.distinctCount - comparison.commonCount;
+    comparison.properTokens1 = comparison.text1.tokenCount - comparison.commonTokens1;
+    comparison.properTokens2 = comparison.text2.tokenCount - comparison.commonTokens2;
+    comparison.commonShare1 = share(comparison.commonCount, comparison.text1.distinctCount);
+    comparison.commonShare2 = share(comparison.commonCount, comparison.text2.distinctCount);
+    comparison.properShare1 = share(comparison.properCount1, comparison.text1.distinctCount);
+    comparison.properShare2 = share(comparison.properCount2, comparison.text2.distinctCount);
+    comparison.commonTokenShare1 = share(comparison.commonTokens1, comparison.text1.tokenCount);
+    comparison.commonTokenShare2 = share(comparison.commonTokens2, comparison.text2.tokenCount);
+    comparison.properTokenShare1 = share(comparison.properTokens1, comparison.text1.tokenCount);
+    comparison.properTokenShare2 = share(comparison.properTokens2, comparison.text2.tokenCount);
+    return comparison;
+}
+
+} // namespace quorvelle
