@@ -15,6 +15,8 @@ struct CooccurrenceRow {
     std::int64_t count = 0;     ///< a number of attestations, 2 or more, that some pair has
     std::int64_t pairCount = 0; ///< the number of distinct pairs attested exactly count times
     std::size_t firstPair = 0;  ///< where the row's pairs start in byCount
+
+    friend bool operator==(const CooccurrenceRow&, const CooccurrenceRow&) = default;
 };
 
 /// A pair is written "form1 form2": the two forms lower-cased, joined by one space. Pairs
@@ -33,6 +35,8 @@ struct CooccurrenceReport {
     {
         return std::span(byCount).subspan(row.firstPair, static_cast<std::size_t>(row.pairCount));
     }
+
+    friend bool operator==(const CooccurrenceReport&, const CooccurrenceReport&) = default;
 };
 
 CooccurrenceReport cooccurrenceReport(std::string_view text);

@@ -28,6 +28,8 @@ struct EnrichmentSlice {
     std::int64_t number = 0;       ///< 1 for the first slice, then consecutive
     std::int64_t newFormCount = 0; ///< forms met in no earlier slice
     std::size_t firstNewForm = 0;  ///< where the slice's new forms start in knownForms
+
+    friend bool operator==(const EnrichmentSlice&, const EnrichmentSlice&) = default;
 };
 
 struct EnrichmentReport {
@@ -44,6 +46,8 @@ struct EnrichmentReport {
     {
         return std::span(knownForms).subspan(slice.firstNewForm, static_cast<std::size_t>(slice.newFormCount));
     }
+
+    friend bool operator==(const EnrichmentReport&, const EnrichmentReport&) = default;
 };
 
 EnrichmentReport enrichmentReport(std::string_view text);

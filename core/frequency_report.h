@@ -18,6 +18,8 @@ struct FrequencyRow {
     std::int64_t formCount = 0; ///< the number of distinct forms attested exactly f times
     double deviation = 0;       ///< f − meanFrequency
     std::size_t firstForm = 0;  ///< where the row's forms start in byFrequency
+
+    friend bool operator==(const FrequencyRow&, const FrequencyRow&) = default;
 };
 
 struct FrequencyReport {
@@ -39,6 +41,8 @@ struct FrequencyReport {
     {
         return std::span(byFrequency).subspan(row.firstForm, static_cast<std::size_t>(row.formCount));
     }
+
+    friend bool operator==(const FrequencyReport&, const FrequencyReport&) = default;
 };
 
 FrequencyReport frequencyReport(std::string_view text);

@@ -18,6 +18,8 @@ struct SentenceRecord {
     /// Every character from the one after the previous terminator (or the start of the
     /// text) to its own terminator included, line ends and blanks as they are.
     std::string_view text;
+
+    friend bool operator==(const SentenceRecord&, const SentenceRecord&) = default;
 };
 
 /// The sentences of a text. The report refers to the text it was computed from: keep that
@@ -29,6 +31,8 @@ struct SentenceReport {
     /// tokenCount / sentenceCount rounded to two decimals, halves to the even neighbour;
     /// none without a sentence.
     std::optional<double> meanLength;
+
+    friend bool operator==(const SentenceReport&, const SentenceReport&) = default;
 };
 
 /// A terminator closes a sentence even when no letter came since the previous one

@@ -24,6 +24,8 @@ struct TextVocabulary {
     std::int64_t tokenCount = 0;   ///< N, the forms of the text, every occurrence counted
     std::vector<FormCount> forms;  ///< the distinct forms in alphabetical order
     std::int64_t distinctCount = 0; ///< D, the number of entries of forms
+
+    friend bool operator==(const TextVocabulary&, const TextVocabulary&) = default;
 };
 
 /// The vocabulary of a text. Each occurrence is lower-cased and counted in a hash table and

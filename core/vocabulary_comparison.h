@@ -44,6 +44,8 @@ struct VocabularyComparison {
     std::optional<double> properTokenShare2;
     std::vector<FormCount> properForms1; ///< the forms of text 1 only, alphabetical
     std::vector<FormCount> properForms2; ///< the forms of text 2 only, alphabetical
+
+    friend bool operator==(const VocabularyComparison&, const VocabularyComparison&) = default;
 };
 
 VocabularyComparison vocabularyComparison(std::string_view text1, std::string_view text2);

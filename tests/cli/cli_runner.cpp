@@ -47,4 +47,17 @@ CliRun runCli(const std::string& arguments)
     return run;
 }
 
+TemporaryFile::TemporaryFile(std::string_view bytes)
+{
+    static int created = 0;
+    path_ = std::filesystem::temp_directory_path()
+        / ("quorvelle-text-" + std::to_string(::getpid()) + "-" + std::to_string(++created) + ".txt");
+    std::ofstream(path_, std::ios::binary) << bytes;
+}
+
+TemporaryFile::~TemporaryFile()
+{
+    std::filesystem::remove(path_);
+}
+
 } // namespace quorvelle::test

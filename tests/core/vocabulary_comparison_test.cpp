@@ -1,0 +1,198 @@
+// The comparison of two vocabularies: every figure and the three listings.
+#include "core/vocabulary_comparison.h"
+
+#include "core/number_format.h"
+#include "core/segmentation.h"
+#include "core/sorted_string_list.h"
+#include "core/test_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace quorvelle {
+namespace {
+
+using test::cp1252;
+
+TEST(VocabularyComparison, EveryFigureOfTwoShortTexts)
+{
+    const VocabularyComparison c = vocabularyComparison("le chat et le chien.", "le chien, le loup.");
+    EXPECT_EQ(c.text1.tokenCount, 5);
+    EXPECT_EQ(c.text2.tokenCount, 4);
+    EXPECT_EQ(c.text1.distinctCount, 4);
+    EXPECT_EQ(c.text2.distinctCount, 3);
+    EXPECT_EQ(c.commonCount, 2);
+    EXPECT_EQ(c.properCount1, 2);
+    EXPECT_EQ(c.properCount2, 1);
+    EXPECT_EQ(c.commonShare1, 50.0);
+    EXPECT_EQ(c.commonShare2, 66.67);
+    EXPECT_EQ(c.properShare1, 50.0);
+    EXPECT_EQ(c.properShare2, 33.33);
+    EXPECT_EQ(c.commonTokens1, 3);
+    EXPECT_EQ(c.commonTokenShare1, 60.0);
+    EXPECT_EQ(c.commonTokens2, 3);
+    EXPECT_EQ(c.commonTokenShare2, 75.0);
+    EXPECT_EQ(c.properTokens1, 2);
+    EXPECT_EQ(c.properTokenShare1, 40.0);
+    EXPECT_EQ(c.properTokens2, 1);
+    EXPECT_EQ(c.properTokenShare2, 25.0);
+    EXPECT_EQ(c.commonForms, (std::vector<CommonForm>{{"chien", 1, 1}, {"le", 2, 2}}));
+    EXPECT_EQ(c.properForms1, (std::vector<FormCount>{{"chat", 1}, {"et", 1}}));
+    EXPECT_EQ(c.properForms2, (std::vector<FormCount>{{"loup", 1}}));
+}
+
+struct ListingCase {
+    const char* name;
+    std::string text1; // UTF-8
+    std::string text2;
+    std::vector<CommonForm> commonForms;
+    std::vector<FormCount> properForms1;
+    std::vector<FormCount> properForms2;
+};
+
+class ComparisonListings : public testing::TestWithParam<ListingCase> {};
+
+TEST_P(ComparisonListings, SplitTheFormsIntoCommonAndProper)
+{
+    const VocabularyComparison c = vocabularyComparison(cp1252(GetParam().text1), cp1252(GetParam().text2));
+    auto converted = [](std::vector<FormCount> forms) {
+        for (FormCount& form : forms)
+            form.form = cp1252(form.form);
+        return forms;
+    };
+    std::vector<CommonForm> common = GetParam().commonForms;
+    for (CommonForm& form : common)
+        form.form = cp1252(form.form);
+    EXPECT_EQ(c.commonForms, common);
+    EXPECT_EQ(c.properForms1, converted(GetParam().properForms1));
+    EXPECT_EQ(c.properForms2, converted(GetParam().properForms2));
+}
+
+INSTANTIATE_TEST_SUITE_P(Comparison, ComparisonListings, testing::Values(
+    ListingCase{"LastFormWithoutSeparator", "le chat", "chat", {{"chat", 1, 1}}, {{"le", 1}}, {}},
+    ListingCase{"CaseJoinsAccentsSeparate", "Le a a", "le LE à", {{"le", 1, 2}}, {{"a", 2}}, {{"à", 1}}},
+    ListingCase{"NothingShared", "un deux", "trois", {}, {{"deux", 1}, {"un", 1}}, {{"trois", 1}}},
+    ListingCase{"TextWithoutForms", "2001", "été", {}, {}, {{"été", 1}}}
+), [](const testing::TestParamInfo<ListingCase>& info) { return info.param.name; });
+
+TEST(VocabularyComparison, IdenticalTextsShareEverything)
+{
+    const std::string text = test::testDataText(test::corpusFiles[2]);
+    const VocabularyComparison c = vocabularyComparison(text, text);
+    for (const auto& share : {c.commonShare1, c.commonShare2, c.commonTokenShare1, c.commonTokenShare2})
+        EXPECT_EQ(share, 100.0);
+    for (const auto& share : {c.properShare1, c.properShare2, c.properTokenShare1, c.properTokenShare2})
+        EXPECT_EQ(share, 0.0);
+    EXPECT_EQ(c.properCount1 + c.properCount2 + c.properTokens1 + c.properTokens2, 0);
+    EXPECT_EQ(c.commonCount, c.text1.distinctCount);
+}
+
+TEST(VocabularyComparison, HalfwayPercentageGoesToEven)
+{
+    // One form shared among 32 distinct forms: 3.125 %.
+    std::string text1;
+    for (std::size_t number = 0; number < 32; ++number)
+        text1 += test::numberedForm(number) + " ";
+    const VocabularyComparison c = vocabularyComparison(text1, test::numberedForm(5));
+    EXPECT_EQ(c.commonShare1, 3.12);
+    EXPECT_EQ(formatNumber(*c.commonShare1, ','), "3,12");
+    EXPECT_EQ(c.properShare1, 96.88);
+    EXPECT_EQ(c.commonShare2, 100.0);
+}
+
+TEST(VocabularyComparison, SharesOverATextWithoutFormsHaveNoValue)
+{
+    const VocabularyComparison c = vocabularyComparison("2001 !", "le");
+    for (const auto& share : {c.commonShare1, c.properShare1, c.commonTokenShare1, c.properTokenShare1})
+        EXPECT_FALSE(share.has_value());
+    EXPECT_EQ(c.commonShare2, 0.0);
+    EXPECT_EQ(c.properShare2, 100.0);
+    EXPECT_EQ(c.properTokenShare2, 100.0);
+    const VocabularyComparison empty = vocabularyComparison("", "");
+    EXPECT_FALSE(empty.commonShare2.has_value());
+    EXPECT_FALSE(empty.properTokenShare2.has_value());
+}
+
+// The computation as the window does it: each text's occurrences into a sorted list,
+// equal neighbours grouped, every distinct form of text 1 compared with every distinct
+// form of text 2, and every common form with every occurrence.
+VocabularyComparison comparisonThroughSortedLists(std::string_view text1, std::string_view text2)
+{
+    SortedStringList list1;
+    SortedStringList list2;
+    for (std::string& form : lowerCasedForms(text1))
+        list1.add(std::move(form));
+    for (std::string& form : lowerCasedForms(text2))
+        list2.add(std::move(form));
+    VocabularyComparison c;
+    c.text1 = {static_cast<std::int64_t>(list1.count()), groupEqualNeighbours(list1), 0};
+    c.text2 = {static_cast<std::int64_t>(list2.count()), groupEqualNeighbours(list2), 0};
+    c.text1.distinctCount = static_cast<std::int64_t>(c.text1.forms.size());
+    c.text2.distinctCount = static_cast<std::int64_t>(c.text2.forms.size());
+
+    std::vector<std::string> common;
+    for (const FormCount& form1 : c.text1.forms)
+        for (const FormCount& form2 : c.text2.forms)
+            if (form1.form == form2.form)
+                common.push_back(form1.form);
+    auto isCommon = [&common](const std::string& form) { return std::ranges::find(common, form) != common.end(); };
+    for (const std::string& form : common) {
+        for (std::size_t index = 0; index < list1.count(); ++index)
+            c.commonTokens1 += list1.at(index) == form ? 1 : 0;
+        for (std::size_t index = 0; index < list2.count(); ++index)
+            c.commonTokens2 += list2.at(index) == form ? 1 : 0;
+    }
+    auto countIn = [](const TextVocabulary& text, const std::string& form) {
+        return std::ranges::find(text.forms, form, &FormCount::form)->count;
+    };
+    for (const std::string& form : common)
+        c.commonForms.push_back({form, countIn(c.text1, form), countIn(c.text2, form)});
+    std::ranges::copy_if(c.text1.forms, std::back_inserter(c.properForms1), [&](const FormCount& row) { return !isCommon(row.form); });
+    std::ranges::copy_if(c.text2.forms, std::back_inserter(c.properForms2), [&](const FormCount& row) { return !isCommon(row.form); });
+
+    c.commonCount = static_cast<std::int64_t>(common.size());
+    c.properCount1 = c.text1.distinctCount - c.commonCount;
+    c.properCount2 = c.text2.distinctCount - c.commonCount;
+    c.properTokens1 = c.text1.tokenCount - c.commonTokens1;
+    c.properTokens2 = c.text2.tokenCount - c.commonTokens2;
+    auto share = [](std::int64_t part, std::int64_t whole) {
+        return percentage(static_cast<double>(part), static_cast<double>(whole));
+    };
+    c.commonShare1 = share(c.commonCount, c.text1.distinctCount);
+    c.commonShare2 = share(c.commonCount, c.text2.distinctCount);
+    c.properShare1 = share(c.properCount1, c.text1.distinctCount);
+    c.properShare2 = share(c.properCount2, c.text2.distinctCount);
+    c.commonTokenShare1 = share(c.commonTokens1, c.text1.tokenCount);
+    c.commonTokenShare2 = share(c.commonTokens2, c.text2.tokenCount);
+    c.properTokenShare1 = share(c.properTokens1, c.text1.tokenCount);
+    c.properTokenShare2 = share(c.properTokens2, c.text2.tokenCount);
+    return c;
+}
+
+class ComparisonOfRealTexts : public testing::TestWithParam<std::pair<std::string, std::string>> {};
+
+TEST_P(ComparisonOfRealTexts, EqualsTheSortedListComputation)
+{
+    const std::string text1 = test::realText(GetParam().first);
+    const std::string text2 = test::realText(GetParam().second);
+    EXPECT_EQ(vocabularyComparison(text1, text2), comparisonThroughSortedLists(text1, text2));
+}
+
+INSTANTIATE_TEST_SUITE_P(Corpus, ComparisonOfRealTexts, testing::Values(
+    std::pair<std::string, std::string>{test::corpusFiles[0], test::corpusFiles[1]},
+    std::pair<std::string, std::string>{test::corpusFiles[2], test::corpusFiles[3]},
+    std::pair<std::string, std::string>{test::corpusFiles[3], "large"}));
+
+TEST(ComparisonOfRealTexts, Utf8CopiesGiveTheSameReport)
+{
+    const auto& [original2, copy2] = test::utf8Copies[0];
+    const auto& [original5, copy5] = test::utf8Copies[1];
+    EXPECT_EQ(vocabularyComparison(test::testDataText(copy2), test::testDataText(copy5)),
+              vocabularyComparison(test::testDataText(original2), test::testDataText(original5)));
+}
+
+} // namespace
+} // namespace quorvelle
