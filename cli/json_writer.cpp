@@ -4,6 +4,8 @@
 #include "core/encoding.h"
 #include "core/number_format.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <string>
 
@@ -92,7 +94,37 @@ JsonWriter& JsonWriter::number(const std::optional<double>& value)
 
 JsonWriter& JsonWriter::text(std::string_view cp1252)
 {
-    return value(Json(cp1252ToUtf8(cp1252)));
+    // Each character is escaped on its own, so the string is written piece by piece from
+    // a table made by nlohmann's own escaping: the same bytes, without building a value.
+    // Most characters stand for themselves and are copied by runs.
+    static const std::array<std::string, 256> pieces = [] {
+        std::array<std::string, 256> table;
+        for (std::size_t code = 0; code < table.size(); ++code) {
+            const char byte = static_cast<char>(code);
+            const std::string quoted = Json(cp1252ToUtf8(std::string_view(&byte, 1))).dump();
+            table[code] = quoted.substr(1, quoted.size() - 2);
+        }
+        return table;
+    }();
+    const auto isVerbatim = [](char byte) {
+        const std::string& piece = pieces[static_cast<unsigned char>(byte)];
+        return piece.size() == 1 && piece[0] == byte;
+    };
+    std::string escaped;
+    escaped.reserve(cp1252.size() + cp1252.size() / 8 + 2);
+    escaped += '"';
+    for (auto position = cp1252.begin(); position != cp1252.end();) {
+        const auto runEnd = std::find_if_not(position, cp1252.end(), isVerbatim);
+        escaped.append(position, runEnd);
+        if (runEnd == cp1252.end())
+            break;
+        escaped += pieces[static_cast<unsigned char>(*runEnd)];
+        position = runEnd + 1;
+    }
+    escaped += '"';
+    beforeValue();
+    out_ << escaped;
+    return *this;
 }
 
 JsonWriter& JsonWriter::value(const Json& json)

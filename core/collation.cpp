@@ -7,18 +7,19 @@
 #include <unicode/locid.h>
 
 #include <algorithm>
-#include <numeric>
+#include <cstdint>
 #include <stdexcept>
 
 namespace quorvelle {
 namespace {
 
-icu::UnicodeString toUnicode(std::string_view text)
+// Every character of code page 1252 lies in the Basic Multilingual Plane: one UTF-16 unit.
+std::u16string toUtf16(std::string_view text)
 {
-    icu::UnicodeString unicode;
-    for (const char byte : text)
-        unicode.append(static_cast<UChar32>(cp1252ToCodePoint(byte)));
-    return unicode;
+    std::u16string utf16(text.size(), u'\0');
+    std::transform(text.begin(), text.end(), utf16.begin(),
+                   [](char byte) { return static_cast<char16_t>(cp1252ToCodePoint(byte)); });
+    return utf16;
 }
 
 } // namespace
@@ -51,14 +52,15 @@ const FrenchCollator& FrenchCollator::instance()
 
 std::string FrenchCollator::sortKey(std::string_view text) const
 {
-    const icu::UnicodeString unicode = toUnicode(text);
+    const std::u16string utf16 = toUtf16(text);
+    const auto utf16Length = static_cast<int32_t>(utf16.size());
     std::string key(text.size() * 4 + 16, '\0');
     auto* buffer = reinterpret_cast<uint8_t*>(key.data());
-    auto length = icu_->collator->getSortKey(unicode, buffer, static_cast<int32_t>(key.size()));
+    auto length = icu_->collator->getSortKey(utf16.data(), utf16Length, buffer, static_cast<int32_t>(key.size()));
     if (static_cast<std::size_t>(length) > key.size()) {
         key.resize(static_cast<std::size_t>(length));
         buffer = reinterpret_cast<uint8_t*>(key.data());
-        length = icu_->collator->getSortKey(unicode, buffer, length);
+        length = icu_->collator->getSortKey(utf16.data(), utf16Length, buffer, length);
     }
     // ICU ends the key with a zero byte, which plays no part in comparisons.
     key.resize(static_cast<std::size_t>(length > 0 ? length - 1 : 0));
@@ -74,18 +76,36 @@ std::strong_ordering FrenchCollator::compare(std::string_view left, std::string_
 
 std::vector<std::size_t> FrenchCollator::order(const std::vector<std::string_view>& texts) const
 {
+    // Each text is sorted with the first bytes of its key beside it, so that most
+    // comparisons look at two integers rather than follow two keys through memory.
+    struct Entry {
+        std::uint64_t keyPrefix; // the key's first 8 bytes, big-endian, zero-padded
+        std::size_t index;
+    };
     std::vector<std::string> keys;
     keys.reserve(texts.size());
-    for (const std::string_view text : texts)
+    std::vector<Entry> entries;
+    entries.reserve(texts.size());
+    for (const std::string_view text : texts) {
         keys.push_back(sortKey(text));
+        std::uint64_t prefix = 0;
+        for (std::size_t byte = 0; byte < sizeof prefix; ++byte)
+            prefix = (prefix << 8) | (byte < keys.back().size() ? static_cast<unsigned char>(keys.back()[byte]) : 0u);
+        entries.push_back({prefix, entries.size()});
+    }
 
-    std::vector<std::size_t> permutation(texts.size());
-    std::iota(permutation.begin(), permutation.end(), std::size_t{0});
-    std::sort(permutation.begin(), permutation.end(), [&](std::size_t left, std::size_t right) {
-        if (const auto byKey = keys[left] <=> keys[right]; byKey != 0)
+    // Zero padding keeps the prefixes in the order of the keys: a shorter key comes first.
+    std::sort(entries.begin(), entries.end(), [&](const Entry& left, const Entry& right) {
+        if (left.keyPrefix != right.keyPrefix)
+            return left.keyPrefix < right.keyPrefix;
+        if (const auto byKey = keys[left.index] <=> keys[right.index]; byKey != 0)
             return byKey < 0;
-        return texts[left] < texts[right];
+        return texts[left.index] < texts[right.index];
     });
+    std::vector<std::size_t> permutation;
+    permutation.reserve(entries.size());
+    for (const Entry& entry : entries)
+        permutation.push_back(entry.index);
     return permutation;
 }
 

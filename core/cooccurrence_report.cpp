@@ -1,12 +1,10 @@
-// Counting co-occurrences as pairs of form numbers; only the pairs that are kept get a text.
+// Counting co-occurrences as pairs of form numbers; only the pairs that are shown get a text.
 #include "core/cooccurrence_report.h"
 
 #include "core/collation.h"
 #include "core/count_runs.h"
 #include "core/tokenized_text.h"
 
-#include <limits>
-#include <stdexcept>
 #include <string>
 
 namespace quorvelle {
@@ -15,91 +13,48 @@ namespace {
 /// Pairs attested fewer times are never shown.
 constexpr std::int64_t smallestShownCount = 2;
 
-/// The attestations of each pair of adjacent form numbers, in an open-addressing table:
-/// one probe per pair occurrence and no string built, since most pairs are attested once.
-class PairCounter {
-public:
-    struct Entry {
-        FormTable::Id first;
-        FormTable::Id second;
-        std::int64_t count;
-    };
-
-    void add(FormTable::Id first, FormTable::Id second)
-    {
-        if ((entries_.size() + 1) * 2 > slots_.size())
-            grow();
-        const std::uint64_t key = keyOf(first, second);
-        const std::size_t mask = slots_.size() - 1;
-        for (std::size_t slot = mix(key) & mask;; slot = (slot + 1) & mask) {
-            std::uint32_t& stored = slots_[slot];
-            if (stored == 0) {
-                if (entries_.size() >= std::numeric_limits<std::uint32_t>::max() - 1)
-                    throw std::length_error("too many distinct co-occurrences");
-                entries_.push_back({first, second, 1});
-                stored = static_cast<std::uint32_t>(entries_.size());
-                return;
-            }
-            Entry& entry = entries_[stored - 1];
-            if (entry.first == first && entry.second == second) {
-                ++entry.count;
-                return;
-            }
-        }
-    }
-
-    /// Every distinct pair met, in order of first occurrence.
-    const std::vector<Entry>& entries() const { return entries_; }
-
-private:
-    static std::uint64_t keyOf(FormTable::Id first, FormTable::Id second)
-    {
-        return (std::uint64_t{first} << 32) | second;
-    }
-
-    // The finalizer of splitmix64: consecutive form numbers spread over the whole table.
-    static std::uint64_t mix(std::uint64_t key)
-    {
-        key = (key ^ (key >> 30)) * 0xBF58476D1CE4E5B9ull;
-        key = (key ^ (key >> 27)) * 0x94D049BB133111EBull;
-        return key ^ (key >> 31);
-    }
-
-    void grow()
-    {
-        constexpr std::size_t initialSlots = 1024;
-        std::vector<std::uint32_t> slots(slots_.empty() ? initialSlots : slots_.size() * 2, 0);
-        const std::size_t mask = slots.size() - 1;
-        for (std::size_t index = 0; index < entries_.size(); ++index) {
-            std::size_t slot = mix(keyOf(entries_[index].first, entries_[index].second)) & mask;
-            while (slots[slot] != 0)
-                slot = (slot + 1) & mask;
-            slots[slot] = static_cast<std::uint32_t>(index + 1);
-        }
-        slots_ = std::move(slots);
-    }
-
-    std::vector<Entry> entries_;
-    std::vector<std::uint32_t> slots_; // entry index + 1, or 0 for an empty slot
-};
-
 /// The pairs attested at least smallestShownCount times, with their texts, unordered.
+///
+/// The occurrences are bucketed by first form, each bucket holding the forms that follow
+/// that form, and each bucket is counted in an array indexed by form number. Both passes
+/// over the text are sequential and the counters stay in cache, where a table of pairs
+/// would miss the cache at nearly every occurrence of a large text.
 std::vector<FormCount> shownPairs(const TokenizedText& text)
 {
-    PairCounter counter;
-    for (std::size_t index = 1; index < text.tokens.size(); ++index)
-        counter.add(text.tokens[index - 1], text.tokens[index]);
+    const std::vector<FormTable::Id>& tokens = text.tokens;
+    if (tokens.size() < 2)
+        return {};
+    const std::size_t distinct = text.distinctCount();
+
+    // Every occurrence but the last is followed by a form.
+    std::vector<std::size_t> bucketStart(distinct + 1, 0);
+    for (FormTable::Id id = 0; id < distinct; ++id)
+        bucketStart[id + 1] = bucketStart[id] + static_cast<std::size_t>(text.forms.count(id))
+            - (id == tokens.back() ? 1 : 0);
+    std::vector<FormTable::Id> followers(tokens.size() - 1);
+    std::vector<std::size_t> next(bucketStart.begin(), bucketStart.end() - 1);
+    for (std::size_t index = 1; index < tokens.size(); ++index)
+        followers[next[tokens[index - 1]]++] = tokens[index];
 
     std::vector<FormCount> shown;
-    for (const PairCounter::Entry& entry : counter.entries()) {
-        if (entry.count < smallestShownCount)
-            continue;
-        const std::string& first = text.forms.form(entry.first);
-        const std::string& second = text.forms.form(entry.second);
-        std::string pair;
-        pair.reserve(first.size() + 1 + second.size());
-        pair.append(first).append(1, ' ').append(second);
-        shown.push_back({std::move(pair), entry.count});
+    std::vector<std::int64_t> counts(distinct, 0);
+    std::vector<FormTable::Id> met;
+    for (FormTable::Id first = 0; first < distinct; ++first) {
+        met.clear();
+        for (std::size_t index = bucketStart[first]; index < bucketStart[first + 1]; ++index)
+            if (counts[followers[index]]++ == 0)
+                met.push_back(followers[index]);
+        for (const FormTable::Id second : met) {
+            if (counts[second] >= smallestShownCount) {
+                const std::string& firstForm = text.forms.form(first);
+                const std::string& secondForm = text.forms.form(second);
+                std::string pair;
+                pair.reserve(firstForm.size() + 1 + secondForm.size());
+                pair.append(firstForm).append(1, ' ').append(secondForm);
+                shown.push_back({std::move(pair), counts[second]});
+            }
+            counts[second] = 0;
+        }
     }
     return shown;
 }

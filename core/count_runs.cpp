@@ -2,15 +2,25 @@
 #include "core/count_runs.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace quorvelle {
 
-std::vector<FormCount> sortedByCount(std::vector<FormCount> entries, CountOrder order)
+std::vector<FormCount> sortedByCount(const std::vector<FormCount>& entries, CountOrder order)
 {
-    std::stable_sort(entries.begin(), entries.end(), [order](const FormCount& left, const FormCount& right) {
-        return order == CountOrder::Increasing ? left.count < right.count : left.count > right.count;
+    // Sorting positions rather than entries copies each text once instead of moving it at
+    // every step of the sort.
+    std::vector<std::size_t> positions(entries.size());
+    std::iota(positions.begin(), positions.end(), std::size_t{0});
+    std::stable_sort(positions.begin(), positions.end(), [&](std::size_t left, std::size_t right) {
+        return order == CountOrder::Increasing ? entries[left].count < entries[right].count
+                                               : entries[left].count > entries[right].count;
     });
-    return entries;
+    std::vector<FormCount> sorted;
+    sorted.reserve(entries.size());
+    for (const std::size_t position : positions)
+        sorted.push_back(entries[position]);
+    return sorted;
 }
 
 std::vector<CountRun> countRuns(const std::vector<FormCount>& sortedByCount)

@@ -13,7 +13,7 @@ enum class CountOrder { Increasing, Decreasing };
 
 /// The entries ordered by count; entries of equal count keep the order they had (the
 /// alphabetical order of a vocabulary), as one stable sort leaves them.
-std::vector<FormCount> sortedByCount(std::vector<FormCount> entries, CountOrder order);
+std::vector<FormCount> sortedByCount(const std::vector<FormCount>& entries, CountOrder order);
 
 /// A run of entries of equal count in a list ordered by count: entries first to
 /// first + size − 1 all have this count.

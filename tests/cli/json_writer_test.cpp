@@ -1,6 +1,8 @@
 // The streaming JSON writer: commas, numbers as the program writes them, UTF-8 texts.
 #include "cli/json_writer.h"
 
+#include "core/encoding.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -45,6 +47,14 @@ TEST(JsonWriter, TextsAreConvertedToUtf8AndEscaped)
                   json.beginArray().textAndCount("\xE9t\xE9", 2).text("\x1A\"\\").text("\x92\x80").endArray();
               }),
               "[[\"été\",2],\"\\u001a\\\"\\\\\",\"’€\"]");
+}
+
+TEST(JsonWriter, EveryByteIsEscapedAsNlohmannEscapesIt)
+{
+    std::string everyByte;
+    for (int code = 0; code < 256; ++code)
+        everyByte += static_cast<char>(code);
+    EXPECT_EQ(written([&](JsonWriter& json) { json.text(everyByte); }), Json(cp1252ToUtf8(everyByte)).dump());
 }
 
 } // namespace
