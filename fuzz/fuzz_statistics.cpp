@@ -1,17 +1,21 @@
 // libFuzzer target: arbitrary bytes through decoding, segmentation and every statistic,
 // with the invariants the reports must keep whatever the input.
+#include "cli/frequency_output.h"
 #include "cli/json_writer.h"
 #include "cli/vocabulary_output.h"
 #include "core/character_counts.h"
 #include "core/encoding.h"
 #include "core/segmentation.h"
+#include "core/tokenized_text.h"
 #include "core/vocabulary_report.h"
 
 #include <cstddef>
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -19,6 +23,106 @@ void require(bool condition)
 {
     if (!condition)
         std::abort();
+}
+
+void checkFrequencies(const quorvelle::FrequencyReport& report, std::int64_t words)
+{
+    require(report.tokenCount == words);
+    require(report.distinctCount == static_cast<std::int64_t>(report.forms.size()));
+    require(report.byFrequency.size() == report.forms.size());
+    require(report.meanFrequency.has_value() == (report.distinctCount > 0));
+    std::int64_t forms = 0;
+    std::int64_t occurrences = 0;
+    for (std::size_t index = 0; index < report.rows.size(); ++index) {
+        const quorvelle::FrequencyRow& row = report.rows[index];
+        require(index == 0 || report.rows[index - 1].frequency > row.frequency);
+        require(row.formCount > 0 && report.spectrum.at(static_cast<std::size_t>(row.frequency)) == row.formCount);
+        for (const quorvelle::FormCount& form : report.formsOf(row))
+            require(form.count == row.frequency);
+        forms += row.formCount;
+        occurrences += row.frequency * row.formCount;
+    }
+    require(forms == report.distinctCount && occurrences == report.tokenCount);
+}
+
+void checkCooccurrences(const quorvelle::CooccurrenceReport& report, std::int64_t words)
+{
+    require(report.tokenCount == words);
+    require(report.byCount.size() == report.pairs.size());
+    std::int64_t occurrences = 0;
+    for (const quorvelle::FormCount& pair : report.pairs) {
+        require(pair.count >= 2 && pair.form.find(' ') != std::string::npos);
+        occurrences += pair.count;
+    }
+    require(occurrences <= std::max<std::int64_t>(words - 1, 0));
+    std::size_t listed = 0;
+    for (std::size_t index = 0; index < report.rows.size(); ++index) {
+        const quorvelle::CooccurrenceRow& row = report.rows[index];
+        require(index == 0 || report.rows[index - 1].count < row.count);
+        require(row.firstPair == listed);
+        for (const quorvelle::FormCount& pair : report.pairsOf(row))
+            require(pair.count == row.count);
+        listed += static_cast<std::size_t>(row.pairCount);
+    }
+    require(listed == report.pairs.size());
+}
+
+void checkSentences(const quorvelle::SentenceReport& report, std::string_view text, std::int64_t words)
+{
+    require(report.sentenceCount == static_cast<std::int64_t>(report.sentences.size()));
+    require(report.meanLength.has_value() == (report.sentenceCount > 0));
+    std::int64_t forms = 0;
+    std::size_t end = 0; // the sentences follow each other from the start of the text
+    for (const quorvelle::SentenceRecord& sentence : report.sentences) {
+        require(sentence.number == static_cast<std::int64_t>(&sentence - report.sentences.data()) + 1);
+        require(sentence.text.data() == text.data() + end);
+        end += sentence.text.size();
+        const bool closedByTheEnd = sentence.terminator.empty();
+        require(closedByTheEnd ? &sentence == &report.sentences.back() && end == text.size()
+                               : sentence.terminator == sentence.text.substr(sentence.text.size() - 1));
+        require(closedByTheEnd || sentence.terminator == "." || sentence.terminator == "?" || sentence.terminator == "!");
+        forms += sentence.formCount;
+    }
+    require(forms == report.tokenCount && forms == words);
+}
+
+void checkEnrichment(const quorvelle::EnrichmentReport& report, std::int64_t words, std::size_t distinct)
+{
+    require(report.tokenCount == words);
+    const std::int64_t size = quorvelle::enrichmentSliceSize;
+    require(static_cast<std::int64_t>(report.slices.size()) == (words + size - 1) / size);
+    require(report.knownForms.size() == distinct);
+    std::size_t listed = 0;
+    for (const quorvelle::EnrichmentSlice& slice : report.slices) {
+        require(slice.firstNewForm == listed && slice.newFormCount <= size);
+        for (const quorvelle::KnownForm& form : report.newFormsOf(slice))
+            require(form.firstSlice == slice.number && form.attestations >= 1 && form.attestations <= size);
+        listed += static_cast<std::size_t>(slice.newFormCount);
+    }
+    require(listed == distinct);
+}
+
+void checkComparison(const quorvelle::VocabularyComparison& c)
+{
+    require(c.commonCount == static_cast<std::int64_t>(c.commonForms.size()));
+    require(c.properCount1 == static_cast<std::int64_t>(c.properForms1.size()));
+    require(c.properCount2 == static_cast<std::int64_t>(c.properForms2.size()));
+    require(c.commonCount + c.properCount1 == c.text1.distinctCount);
+    require(c.commonCount + c.properCount2 == c.text2.distinctCount);
+    require(c.commonTokens1 + c.properTokens1 == c.text1.tokenCount && c.properTokens1 >= 0);
+    require(c.commonTokens2 + c.properTokens2 == c.text2.tokenCount && c.properTokens2 >= 0);
+    require(c.commonShare1.has_value() == (c.text1.distinctCount > 0));
+    require(c.commonTokenShare2.has_value() == (c.text2.tokenCount > 0));
+}
+
+// Both presentations of every report; JSON writing throws on text that is not valid UTF-8.
+template <typename... Reports>
+void writeOut(const Reports&... reports)
+{
+    std::ostringstream out;
+    quorvelle::cli::JsonWriter json(out);
+    (quorvelle::cli::writeJson(json, reports), ...);
+    (quorvelle::cli::writeText(out, reports), ...);
 }
 
 void checkText(const std::string& text)
@@ -41,11 +145,21 @@ void checkText(const std::string& text)
     for (std::size_t index = 1; index < report.byFrequency.size(); ++index)
         require(report.byFrequency[index - 1].count >= report.byFrequency[index].count);
 
-    // JSON writing throws on text that is not valid UTF-8.
-    std::ostringstream out;
-    quorvelle::cli::JsonWriter json(out);
-    quorvelle::cli::writeJson(json, report);
-    quorvelle::cli::writeJson(json, counts);
+    const quorvelle::TokenizedText tokens = quorvelle::tokenize(text);
+    const auto frequencies = quorvelle::frequencyReport(tokens);
+    const auto cooccurrences = quorvelle::cooccurrenceReport(tokens);
+    const auto sentences = quorvelle::sentenceReport(text);
+    const auto enrichment = quorvelle::enrichmentReport(tokens);
+    checkFrequencies(frequencies, counts.words);
+    checkCooccurrences(cooccurrences, counts.words);
+    checkSentences(sentences, text, counts.words);
+    checkEnrichment(enrichment, counts.words, tokens.distinctCount());
+    // The two halves of the text compared with each other.
+    const std::string_view whole(text);
+    const auto comparison = quorvelle::vocabularyComparison(whole.substr(0, whole.size() / 2), whole.substr(whole.size() / 2));
+    checkComparison(comparison);
+
+    writeOut(report, counts, frequencies, cooccurrences, sentences, enrichment, comparison);
 }
 
 } // namespace
