@@ -13,12 +13,13 @@
 namespace quorvelle {
 namespace {
 
-icu::UnicodeString toUnicode(std::string_view text)
+// Every code page 1252 character is one UTF-16 unit.
+std::u16string toUtf16(std::string_view text)
 {
-    icu::UnicodeString unicode;
-    for (const char byte : text)
-        unicode.append(static_cast<UChar32>(cp1252ToCodePoint(byte)));
-    return unicode;
+    std::u16string utf16(text.size(), u'\0');
+    for (std::size_t index = 0; index < text.size(); ++index)
+        utf16[index] = static_cast<char16_t>(cp1252ToCodePoint(text[index]));
+    return utf16;
 }
 
 } // namespace
@@ -51,14 +52,15 @@ const FrenchCollator& FrenchCollator::instance()
 
 std::string FrenchCollator::sortKey(std::string_view text) const
 {
-    const icu::UnicodeString unicode = toUnicode(text);
+    const std::u16string utf16 = toUtf16(text);
+    const auto utf16Length = static_cast<int32_t>(utf16.size());
     std::string key(text.size() * 4 + 16, '\0');
     auto* buffer = reinterpret_cast<uint8_t*>(key.data());
-    auto length = icu_->collator->getSortKey(unicode, buffer, static_cast<int32_t>(key.size()));
+    auto length = icu_->collator->getSortKey(utf16.data(), utf16Length, buffer, static_cast<int32_t>(key.size()));
     if (static_cast<std::size_t>(length) > key.size()) {
         key.resize(static_cast<std::size_t>(length));
         buffer = reinterpret_cast<uint8_t*>(key.data());
-        length = icu_->collator->getSortKey(unicode, buffer, length);
+        length = icu_->collator->getSortKey(utf16.data(), utf16Length, buffer, length);
     }
     // ICU ends the key with a zero byte, which plays no part in comparisons.
     key.resize(static_cast<std::size_t>(length > 0 ? length - 1 : 0));

@@ -18,6 +18,9 @@ public:
 
     /// Counts one more occurrence of form and returns its number.
     Id add(std::string_view form);
+    /// The same for the lower-cased shape of a form as written, lower-cased and hashed in
+    /// one pass (the hot path of tokenizing).
+    Id addLowerCased(std::string_view writtenForm);
 
     std::size_t size() const { return forms_.size(); }
     const std::string& form(Id id) const { return forms_[id]; }
@@ -27,12 +30,14 @@ public:
     std::vector<Id> alphabeticalOrder() const;
 
 private:
+    Id add(std::string_view form, std::uint64_t hash);
     void grow();
 
     std::vector<std::string> forms_;
     std::vector<std::int64_t> counts_;
     std::vector<std::uint64_t> hashes_;
     std::vector<Id> slots_; // open addressing: id + 1, or 0 for an empty slot
+    std::string lowerCased_; // scratch buffer of addLowerCased
 };
 
 } // namespace quorvelle
