@@ -13,12 +13,12 @@
 namespace quorvelle {
 namespace {
 
-// Every character of code page 1252 lies in the Basic Multilingual Plane: one UTF-16 unit.
+// Every code page 1252 character is one UTF-16 unit.
 std::u16string toUtf16(std::string_view text)
 {
     std::u16string utf16(text.size(), u'\0');
-    std::transform(text.begin(), text.end(), utf16.begin(),
-                   [](char byte) { return static_cast<char16_t>(cp1252ToCodePoint(byte)); });
+    for (std::size_t index = 0; index < text.size(); ++index)
+        utf16[index] = static_cast<char16_t>(cp1252ToCodePoint(text[index]));
     return utf16;
 }
 

@@ -2,6 +2,7 @@
 #include "core/form_table.h"
 
 #include "core/collation.h"
+#include "core/letters.h"
 
 #include <limits>
 #include <stdexcept>
@@ -12,13 +13,18 @@ namespace {
 constexpr std::size_t initialSlots = 1024;
 
 // FNV-1a: short keys, good spread, no dependency.
-std::uint64_t hashOf(std::string_view text)
+constexpr std::uint64_t hashSeed = 14695981039346656037ull;
+
+constexpr std::uint64_t hashStep(std::uint64_t hash, char c)
 {
-    std::uint64_t hash = 14695981039346656037ull;
-    for (const char c : text) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 1099511628211ull;
-    }
+    return (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+}
+
+std::uint64_t hashOf(std::string_view form)
+{
+    std::uint64_t hash = hashSeed;
+    for (const char c : form)
+        hash = hashStep(hash, c);
     return hash;
 }
 
@@ -26,9 +32,35 @@ std::uint64_t hashOf(std::string_view text)
 
 FormTable::Id FormTable::add(std::string_view form)
 {
+    return add(form, hashOf(form));
+}
+
+std::optional<FormTable::Id> FormTable::find(std::string_view form) const
+{
+    if (slots_.empty())
+        return std::nullopt;
+    const std::size_t slot = probe(form, hashOf(form));
+    if (slots_[slot] == 0)
+        return std::nullopt;
+    return slots_[slot] - 1;
+}
+
+FormTable::Id FormTable::addLowerCased(std::string_view writtenForm)
+{
+    lowerCased_.resize(writtenForm.size());
+    std::uint64_t hash = hashSeed;
+    for (std::size_t index = 0; index < writtenForm.size(); ++index) {
+        const char lower = toLower(writtenForm[index]);
+        lowerCased_[index] = lower;
+        hash = hashStep(hash, lower);
+    }
+    return add(lowerCased_, hash);
+}
+
+FormTable::Id FormTable::add(std::string_view form, std::uint64_t hash)
+{
     if ((forms_.size() + 1) * 2 > slots_.size())
         grow();
-    const std::uint64_t hash = hashOf(form);
     const std::size_t slot = probe(form, hash);
     if (slots_[slot] != 0) {
         const Id id = slots_[slot] - 1;
@@ -43,16 +75,6 @@ FormTable::Id FormTable::add(std::string_view form)
     hashes_.push_back(hash);
     slots_[slot] = id + 1;
     return id;
-}
-
-std::optional<FormTable::Id> FormTable::find(std::string_view form) const
-{
-    if (slots_.empty())
-        return std::nullopt;
-    const std::size_t slot = probe(form, hashOf(form));
-    if (slots_[slot] == 0)
-        return std::nullopt;
-    return slots_[slot] - 1;
 }
 
 std::size_t FormTable::probe(std::string_view form, std::uint64_t hash) const

@@ -19,6 +19,9 @@ public:
 
     /// Counts one more occurrence of form and returns its number.
     Id add(std::string_view form);
+    /// The same for the lower-cased shape of a form as written, lower-cased and hashed in
+    /// one pass (the hot path of tokenizing).
+    Id addLowerCased(std::string_view writtenForm);
 
     /// The number of form, or nothing when the table does not hold it. Counts nothing.
     std::optional<Id> find(std::string_view form) const;
@@ -31,6 +34,7 @@ public:
     std::vector<Id> alphabeticalOrder() const;
 
 private:
+    Id add(std::string_view form, std::uint64_t hash);
     void grow();
     /// The slot that holds form, or the empty slot where it would go.
     std::size_t probe(std::string_view form, std::uint64_t hash) const;
@@ -39,6 +43,7 @@ private:
     std::vector<std::int64_t> counts_;
     std::vector<std::uint64_t> hashes_;
     std::vector<Id> slots_; // open addressing: id + 1, or 0 for an empty slot
+    std::string lowerCased_; // scratch buffer of addLowerCased
 };
 
 } // namespace quorvelle

@@ -3,8 +3,6 @@
 
 #include "core/segmentation.h"
 
-#include <algorithm>
-#include <string>
 
 namespace quorvelle {
 
@@ -14,11 +12,8 @@ TokenizedText tokenize(std::string_view text)
     // A form takes at least one letter and the separator after it. Reserving that bound
     // touches only the pages the forms fill, and spares the copies of a growing vector.
     tokenized.tokens.reserve(text.size() / 2 + 1);
-    std::string lower;
-    forEachForm(text, [&](std::string_view form) {
-        lower.resize(form.size());
-        std::transform(form.begin(), form.end(), lower.begin(), toLower);
-        tokenized.tokens.push_back(tokenized.forms.add(lower));
+    forEachForm(text, [&tokenized](std::string_view form) {
+        tokenized.tokens.push_back(tokenized.forms.addLowerCased(form));
     });
 
     tokenized.alphabetical = tokenized.forms.alphabeticalOrder();
