@@ -14,18 +14,20 @@ FrequencyReport frequencyReport(std::string_view text)
 
 FrequencyReport frequencyReport(const TokenizedText& text)
 {
-    TextVocabulary vocabulary = countVocabulary(text);
+    // The vocabulary list holds the totals, the mean and both orders of the forms; the
+    // decreasing order, grouped by number of attestations, gives the rows.
+    VocabularyReport vocabulary = vocabularyReport(text);
     FrequencyReport report;
     report.tokenCount = vocabulary.tokenCount;
     report.distinctCount = vocabulary.distinctCount;
-    report.meanFrequency = meanFrequency(vocabulary.tokenCount, vocabulary.distinctCount);
-    report.spectrum = frequencySpectrum(vocabulary.forms);
-    report.byFrequency = sortedByCount(vocabulary.forms, CountOrder::Decreasing);
+    report.meanFrequency = vocabulary.meanFrequency;
+    report.spectrum = frequencySpectrum(vocabulary.alphabetical);
+    report.forms = std::move(vocabulary.alphabetical);
+    report.byFrequency = std::move(vocabulary.byFrequency);
     // Rows exist only when there are forms, and then the mean is defined.
     for (const CountRun& run : countRuns(report.byFrequency))
         report.rows.push_back({run.count, static_cast<std::int64_t>(run.size),
                                static_cast<double>(run.count) - *report.meanFrequency, run.first});
-    report.forms = std::move(vocabulary.forms);
     return report;
 }
 
