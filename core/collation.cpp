@@ -76,29 +76,35 @@ std::strong_ordering FrenchCollator::compare(std::string_view left, std::string_
 
 std::vector<std::size_t> FrenchCollator::order(const std::vector<std::string_view>& texts) const
 {
-    // Each text is sorted with the first bytes of its key beside it, so that most
-    // comparisons look at two integers rather than follow two keys through memory.
+    // The keys are kept one after the other in one buffer, and each text is sorted with
+    // the first bytes of its key beside it, so that most comparisons look at two integers
+    // rather than follow two keys through memory.
     struct Entry {
         std::uint64_t keyPrefix; // the key's first 8 bytes, big-endian, zero-padded
         std::size_t index;
     };
-    std::vector<std::string> keys;
-    keys.reserve(texts.size());
+    std::string keys;
+    std::vector<std::size_t> keyStart(texts.size() + 1, 0);
     std::vector<Entry> entries;
     entries.reserve(texts.size());
-    for (const std::string_view text : texts) {
-        keys.push_back(sortKey(text));
+    for (std::size_t index = 0; index < texts.size(); ++index) {
+        const std::string key = sortKey(texts[index]);
+        keys += key;
+        keyStart[index + 1] = keys.size();
         std::uint64_t prefix = 0;
         for (std::size_t byte = 0; byte < sizeof prefix; ++byte)
-            prefix = (prefix << 8) | (byte < keys.back().size() ? static_cast<unsigned char>(keys.back()[byte]) : 0u);
-        entries.push_back({prefix, entries.size()});
+            prefix = (prefix << 8) | (byte < key.size() ? static_cast<unsigned char>(key[byte]) : 0u);
+        entries.push_back({prefix, index});
     }
+    const auto keyOf = [&](std::size_t index) {
+        return std::string_view(keys).substr(keyStart[index], keyStart[index + 1] - keyStart[index]);
+    };
 
     // Zero padding keeps the prefixes in the order of the keys: a shorter key comes first.
     std::sort(entries.begin(), entries.end(), [&](const Entry& left, const Entry& right) {
         if (left.keyPrefix != right.keyPrefix)
             return left.keyPrefix < right.keyPrefix;
-        if (const auto byKey = keys[left.index] <=> keys[right.index]; byKey != 0)
+        if (const auto byKey = keyOf(left.index) <=> keyOf(right.index); byKey != 0)
             return byKey < 0;
         return texts[left.index] < texts[right.index];
     });

@@ -13,13 +13,20 @@ namespace {
 /// Pairs attested fewer times are never shown.
 constexpr std::int64_t smallestShownCount = 2;
 
-/// The pairs attested at least smallestShownCount times, with their texts, unordered.
+/// A pair of adjacent forms, by form number, with its attestations.
+struct PairCount {
+    FormTable::Id first;
+    FormTable::Id second;
+    std::int64_t count;
+};
+
+/// The pairs attested at least smallestShownCount times, grouped by first form.
 ///
 /// The occurrences are bucketed by first form, each bucket holding the forms that follow
 /// that form, and each bucket is counted in an array indexed by form number. Both passes
 /// over the text are sequential and the counters stay in cache, where a table of pairs
 /// would miss the cache at nearly every occurrence of a large text.
-std::vector<FormCount> shownPairs(const TokenizedText& text)
+std::vector<PairCount> shownPairs(const TokenizedText& text)
 {
     const std::vector<FormTable::Id>& tokens = text.tokens;
     if (tokens.size() < 2)
@@ -36,7 +43,7 @@ std::vector<FormCount> shownPairs(const TokenizedText& text)
     for (std::size_t index = 1; index < tokens.size(); ++index)
         followers[next[tokens[index - 1]]++] = tokens[index];
 
-    std::vector<FormCount> shown;
+    std::vector<PairCount> shown;
     std::vector<std::int64_t> counts(distinct, 0);
     std::vector<FormTable::Id> met;
     for (FormTable::Id first = 0; first < distinct; ++first) {
@@ -45,18 +52,40 @@ std::vector<FormCount> shownPairs(const TokenizedText& text)
             if (counts[followers[index]]++ == 0)
                 met.push_back(followers[index]);
         for (const FormTable::Id second : met) {
-            if (counts[second] >= smallestShownCount) {
-                const std::string& firstForm = text.forms.form(first);
-                const std::string& secondForm = text.forms.form(second);
-                std::string pair;
-                pair.reserve(firstForm.size() + 1 + secondForm.size());
-                pair.append(firstForm).append(1, ' ').append(secondForm);
-                shown.push_back({std::move(pair), counts[second]});
-            }
+            if (counts[second] >= smallestShownCount)
+                shown.push_back({first, second, counts[second]});
             counts[second] = 0;
         }
     }
     return shown;
+}
+
+/// The pairs with their texts "form1 form2", in alphabetical order.
+std::vector<FormCount> alphabeticalPairs(const TokenizedText& text, const std::vector<PairCount>& pairs)
+{
+    std::vector<FormCount> unordered;
+    unordered.reserve(pairs.size());
+    for (const PairCount& pair : pairs) {
+        const std::string& first = text.forms.form(pair.first);
+        const std::string& second = text.forms.form(pair.second);
+        std::string pairText;
+        pairText.reserve(first.size() + 1 + second.size());
+        pairText.append(first).append(1, ' ').append(second);
+        unordered.push_back({std::move(pairText), pair.count});
+    }
+
+    // The pair texts are collated whole, each once. Ordering by first form, then by second
+    // form, would differ: accents weigh only where the letters of the whole texts tie, so
+    // "côte a" comes before "cote b" although "cote" comes before "côte".
+    std::vector<std::string_view> pairTexts;
+    pairTexts.reserve(unordered.size());
+    for (const FormCount& pair : unordered)
+        pairTexts.push_back(pair.form);
+    std::vector<FormCount> ordered;
+    ordered.reserve(unordered.size());
+    for (const std::size_t index : FrenchCollator::instance().order(pairTexts))
+        ordered.push_back(std::move(unordered[index]));
+    return ordered;
 }
 
 } // namespace
@@ -71,18 +100,7 @@ CooccurrenceReport cooccurrenceReport(const TokenizedText& text)
     CooccurrenceReport report;
     report.tokenCount = text.tokenCount();
 
-    // The pair texts are collated whole, each once. Ordering by first form, then by second
-    // form, would differ: accents weigh only where the letters of the whole texts tie, so
-    // "côte a" comes before "cote b" although "cote" comes before "côte".
-    std::vector<FormCount> shown = shownPairs(text);
-    std::vector<std::string_view> pairTexts;
-    pairTexts.reserve(shown.size());
-    for (const FormCount& pair : shown)
-        pairTexts.push_back(pair.form);
-    report.pairs.reserve(shown.size());
-    for (const std::size_t index : FrenchCollator::instance().order(pairTexts))
-        report.pairs.push_back(std::move(shown[index]));
-
+    report.pairs = alphabeticalPairs(text, shownPairs(text));
     report.byCount = sortedByCount(report.pairs, CountOrder::Increasing);
     for (const CountRun& run : countRuns(report.byCount))
         report.rows.push_back({run.count, static_cast<std::int64_t>(run.size), run.first});

@@ -4,6 +4,8 @@
 #include "core/letters.h"
 #include "core/number_format.h"
 
+#include <algorithm>
+
 namespace quorvelle {
 namespace {
 
@@ -19,6 +21,9 @@ constexpr bool isTerminator(char c)
 SentenceReport sentenceReport(std::string_view text)
 {
     SentenceReport report;
+    // Reserved exactly (every terminator closes a sentence, and the end of the text may
+    // close one more): a growing vector would briefly hold its records twice.
+    report.sentences.reserve(static_cast<std::size_t>(std::count_if(text.begin(), text.end(), isTerminator)) + 1);
     std::size_t sentenceStart = 0;
     std::int64_t formCount = 0;
     bool inForm = false;    // the previous character was a letter
