@@ -6,6 +6,7 @@
 #include "cli/french_text.h"
 #include "cli/vocabulary_output.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,7 @@ void writeHeading(std::ostream& out, std::string_view heading)
     out << '\n' << heading << '\n';
 }
 
+/// The lines of a result box, "form (count)" each.
 void writeFormLines(std::ostream& out, std::span<const FormCount> lines)
 {
     for (const FormCount& line : lines)
