@@ -80,6 +80,13 @@ TEST(CooccurrenceReport, PairsAttestedMoreThan500TimesKeepTheirRows)
     EXPECT_EQ(report.byCount, (std::vector<FormCount>{{"b a", 599}, {"a b", 600}}));
 }
 
+TEST(CooccurrenceReport, AFormOf600Letters)
+{
+    const std::string longForm(600, 'x');
+    const CooccurrenceReport report = cooccurrenceReport(longForm + " y, " + longForm + " y.");
+    EXPECT_EQ(report.pairs, (std::vector<FormCount>{{longForm + " y", 2}}));
+}
+
 TEST(CooccurrenceReport, MoreThan255Rows)
 {
     // The pair "a_k b_k" is written k times in a row, so "a_k b_k" is attested k times and

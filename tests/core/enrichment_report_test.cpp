@@ -68,6 +68,14 @@ INSTANTIATE_TEST_SUITE_P(Slices, SliceExamples, testing::Values(
     SliceCase{"Empty", "", {}}
 ), [](const testing::TestParamInfo<SliceCase>& info) { return info.param.name; });
 
+TEST(EnrichmentReport, MoreThan255Slices)
+{
+    const EnrichmentReport report = enrichmentReport(formsText(30000, 400));
+    std::vector<std::int64_t> expected(300, 0);
+    std::fill_n(expected.begin(), 4, 100);
+    EXPECT_EQ(newFormCounts(report), expected);
+}
+
 TEST(EnrichmentReport, NewFormsOfASliceAreAlphabeticalWithTheirAttestations)
 {
     const EnrichmentReport report = enrichmentReport("le chat le.");
