@@ -78,8 +78,10 @@ constexpr std::uint64_t secondTextSeed = 1871;
 void runComparison(benchmark::State& state)
 {
     const auto bytes = static_cast<std::size_t>(state.range(0));
+    const std::string& first = textOfSize(bytes);
+    const std::string& second = textOfSize(bytes, secondTextSeed);
     for (auto _ : state)
-        benchmark::DoNotOptimize(vocabularyComparison(textOfSize(bytes), textOfSize(bytes, secondTextSeed)));
+        benchmark::DoNotOptimize(vocabularyComparison(first, second));
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(2 * bytes));
 }
 
