@@ -6,15 +6,16 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <numeric>
 #include <tuple>
 
 namespace quorvelle {
 namespace {
 
 // A key as a number: a letter's byte, or first byte × 256 + second byte for a pair.
-// Every key fits, so a plain array indexed by code serves as the table of keys.
 using KeyCode = std::uint16_t;
-constexpr std::size_t keyCodeCount = std::size_t{1} << 16;
+constexpr std::size_t letterCodeCount = std::size_t{1} << 8;
+constexpr std::size_t pairCodeCount = std::size_t{1} << 16;
 
 KeyCode codeOf(char letter)
 {
@@ -26,83 +27,110 @@ KeyCode codeOf(char first, char second)
     return static_cast<KeyCode>(codeOf(first) << 8 | codeOf(second));
 }
 
+// The keys met so far, numbered from 0 in the order they are first met. The table indexed
+// by code finds a key's number in one step, so per-key data is sized to the keys the
+// text holds rather than to every possible code.
+class KeyTable {
+public:
+    using Number = std::uint32_t;
+
+    explicit KeyTable(std::size_t codeCount) : numbers_(codeCount, unnumbered) {}
+
+    Number number(KeyCode code)
+    {
+        Number& number = numbers_[code];
+        if (number == unnumbered) {
+            number = static_cast<Number>(codes_.size());
+            codes_.push_back(code);
+        }
+        return number;
+    }
+
+    const std::vector<KeyCode>& codes() const { return codes_; } ///< by number
+
+private:
+    static constexpr Number unnumbered = ~Number{0};
+    std::vector<Number> numbers_;
+    std::vector<KeyCode> codes_;
+};
+
 enum class KeyOrder {
     Alphabetical, ///< a sorted combo box: the order of the keys' texts
     Code,         ///< an unsorted combo box, filled in increasing code
 };
 
+// The numbers of the keys in the combo box's order.
+template <typename KeyText>
+std::vector<KeyTable::Number> comboOrder(const KeyTable& keys, KeyText keyText, KeyOrder order)
+{
+    const std::vector<KeyCode>& codes = keys.codes();
+    std::vector<KeyTable::Number> numbers(codes.size());
+    if (order == KeyOrder::Code) {
+        std::iota(numbers.begin(), numbers.end(), KeyTable::Number{0});
+        std::sort(numbers.begin(), numbers.end(), [&](auto left, auto right) { return codes[left] < codes[right]; });
+        return numbers;
+    }
+    std::vector<std::string> texts;
+    texts.reserve(codes.size());
+    for (const KeyCode code : codes)
+        texts.push_back(keyText(code));
+    const std::vector<std::size_t> permutation = FrenchCollator::instance().order({texts.begin(), texts.end()});
+    std::transform(permutation.begin(), permutation.end(), numbers.begin(),
+                   [](std::size_t index) { return static_cast<KeyTable::Number>(index); });
+    return numbers;
+}
+
 // A distinct form in which a key occurs some number of times.
 struct Holding {
-    KeyCode key;
     std::int64_t occurrences;
+    KeyTable::Number key;
     FormTable::Id form;
 };
 
-// The codes of the keys that occur, in the combo box's order.
-template <typename KeyText>
-std::vector<KeyCode> orderedKeys(const std::vector<Holding>& holdings, KeyText keyText, KeyOrder order)
-{
-    std::vector<bool> occurs(keyCodeCount, false);
-    for (const Holding& holding : holdings)
-        occurs[holding.key] = true;
-    std::vector<KeyCode> keys;
-    for (std::size_t code = 0; code < keyCodeCount; ++code)
-        if (occurs[code])
-            keys.push_back(static_cast<KeyCode>(code));
-    if (order == KeyOrder::Code)
-        return keys;
-
-    std::vector<std::string> texts;
-    texts.reserve(keys.size());
-    for (const KeyCode key : keys)
-        texts.push_back(keyText(key));
-    const std::vector<std::size_t> permutation = FrenchCollator::instance().order({texts.begin(), texts.end()});
-    std::vector<KeyCode> sorted;
-    sorted.reserve(keys.size());
-    for (const std::size_t index : permutation)
-        sorted.push_back(keys[index]);
-    return sorted;
-}
-
 // forEachKey(form, visit) calls visit(code) at every occurrence of a key in a lower-cased
-// form; keyText(code) is the key as the combo box shows it.
+// form, codes below codeCount; keyText(code) is the key as the combo box shows it.
 //
 // The rows are built from the distinct forms, each weighed by its attestations, which
 // gives the same numbers as reading every occurrence of the text. Each distinct form is
 // read once, in alphabetical order, so that every row's forms come out alphabetical.
 template <typename ForEachKey, typename KeyText>
-KeyDistribution distributeKeys(const TokenizedText& text, ForEachKey forEachKey, KeyText keyText, KeyOrder order)
+KeyDistribution distributeKeys(const TokenizedText& text, std::size_t codeCount, ForEachKey forEachKey,
+                               KeyText keyText, KeyOrder order)
 {
-    std::vector<std::int64_t> counts(keyCodeCount, 0); // per form, cleared through `touched`
-    std::vector<KeyCode> touched;
+    KeyTable keys(codeCount);
+    std::vector<std::int64_t> counts; // per key number, for the current form
+    std::vector<KeyTable::Number> touched;
     std::vector<Holding> holdings;
     for (const FormTable::Id id : text.alphabetical) {
         forEachKey(std::string_view(text.forms.form(id)), [&](KeyCode code) {
-            if (counts[code]++ == 0)
-                touched.push_back(code);
+            const KeyTable::Number number = keys.number(code);
+            if (number == counts.size())
+                counts.push_back(0);
+            if (counts[number]++ == 0)
+                touched.push_back(number);
         });
-        for (const KeyCode code : touched) {
-            holdings.push_back({code, counts[code], id});
-            counts[code] = 0;
+        for (const KeyTable::Number number : touched) {
+            holdings.push_back({counts[number], number, id});
+            counts[number] = 0;
         }
         touched.clear();
     }
 
-    const std::vector<KeyCode> keys = orderedKeys(holdings, keyText, order);
-    std::vector<std::size_t> place(keyCodeCount);
-    for (std::size_t index = 0; index < keys.size(); ++index)
-        place[keys[index]] = index;
+    const std::vector<KeyTable::Number> combo = comboOrder(keys, keyText, order);
+    std::vector<std::size_t> place(combo.size());
+    for (std::size_t index = 0; index < combo.size(); ++index)
+        place[combo[index]] = index;
     // Stable, so that the forms of each (key, occurrences) stay alphabetical.
     std::stable_sort(holdings.begin(), holdings.end(), [&](const Holding& left, const Holding& right) {
         return std::tie(place[left.key], left.occurrences) < std::tie(place[right.key], right.occurrences);
     });
 
     KeyDistribution distribution;
-    distribution.keys.reserve(keys.size());
+    distribution.keys.reserve(combo.size());
     for (std::size_t index = 0; index < holdings.size(); ++index) {
         const Holding& holding = holdings[index];
         if (index == 0 || holdings[index - 1].key != holding.key)
-            distribution.keys.push_back({keyText(holding.key), {}});
+            distribution.keys.push_back({keyText(keys.codes()[holding.key]), {}});
         std::vector<OccurrenceRow>& rows = distribution.keys.back().rows;
         if (rows.empty() || rows.back().occurrences != holding.occurrences)
             rows.emplace_back().occurrences = holding.occurrences;
@@ -127,7 +155,7 @@ LetterReport letterReport(const TokenizedText& text)
             visit(codeOf(letter));
     };
     const auto letterText = [](KeyCode code) { return std::string(1, static_cast<char>(code)); };
-    return {distributeKeys(text, forEachLetter, letterText, KeyOrder::Alphabetical)};
+    return {distributeKeys(text, letterCodeCount, forEachLetter, letterText, KeyOrder::Alphabetical)};
 }
 
 DoubledLetterReport doubledLetterReport(std::string_view text)
@@ -143,7 +171,7 @@ DoubledLetterReport doubledLetterReport(const TokenizedText& text)
                 visit(codeOf(form[second]));
     };
     const auto doubledText = [](KeyCode code) { return std::string(2, static_cast<char>(code)); };
-    return {distributeKeys(text, forEachDoubling, doubledText, KeyOrder::Code)};
+    return {distributeKeys(text, letterCodeCount, forEachDoubling, doubledText, KeyOrder::Code)};
 }
 
 LetterPairReport letterPairReport(std::string_view text)
@@ -160,7 +188,7 @@ LetterPairReport letterPairReport(const TokenizedText& text)
     const auto pairText = [](KeyCode code) {
         return std::string{static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
     };
-    return {distributeKeys(text, forEachPair, pairText, KeyOrder::Alphabetical)};
+    return {distributeKeys(text, pairCodeCount, forEachPair, pairText, KeyOrder::Alphabetical)};
 }
 
 } // namespace quorvelle

@@ -90,6 +90,7 @@ INSTANTIATE_TEST_SUITE_P(NoForm, CompositionOutput, testing::Values(
     OutputCase{"lengths", "--json", "2001 !", "{\"tokenCount\":0,\"rows\":[],\"forms\":{}}\n"},
     OutputCase{"letters", "--json", "", "{\"keys\":[],\"counts\":{},\"forms\":{}}\n"},
     OutputCase{"edges", "--json", "...", "{\"rows\":[],\"starts\":{},\"ends\":{}}\n"},
+    OutputCase{"doubles", "--json", "le chat dort", "{\"keys\":[],\"counts\":{},\"forms\":{}}\n"},
     OutputCase{"pairs", "--json", "a b c", "{\"keys\":[],\"counts\":{},\"forms\":{}}\n"}));
 
 INSTANTIATE_TEST_SUITE_P(FrenchText, CompositionOutput, testing::Values(
