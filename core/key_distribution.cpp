@@ -59,13 +59,56 @@ enum class KeyOrder {
     Code,         ///< an unsorted combo box, filled in increasing code
 };
 
+// What each statistic counts. Keys::forEachKey(form, visit) calls visit(code) at every
+// occurrence of a key in a lower-cased form, with codes below Keys::codeCount;
+// Keys::text(code) is the key as the combo box shows it; Keys::order is the combo's order.
+struct Letters {
+    static constexpr std::size_t codeCount = letterCodeCount;
+    static constexpr KeyOrder order = KeyOrder::Alphabetical;
+
+    static void forEachKey(std::string_view form, auto visit)
+    {
+        for (const char letter : form)
+            visit(codeOf(letter));
+    }
+    static std::string text(KeyCode code) { return std::string(1, static_cast<char>(code)); }
+};
+
+struct DoubledLetters {
+    static constexpr std::size_t codeCount = letterCodeCount;
+    static constexpr KeyOrder order = KeyOrder::Code;
+
+    static void forEachKey(std::string_view form, auto visit)
+    {
+        for (std::size_t second = 1; second < form.size(); ++second)
+            if (form[second - 1] == form[second])
+                visit(codeOf(form[second]));
+    }
+    static std::string text(KeyCode code) { return std::string(2, static_cast<char>(code)); }
+};
+
+struct LetterPairs {
+    static constexpr std::size_t codeCount = pairCodeCount;
+    static constexpr KeyOrder order = KeyOrder::Alphabetical;
+
+    static void forEachKey(std::string_view form, auto visit)
+    {
+        for (std::size_t second = 1; second < form.size(); ++second)
+            visit(codeOf(form[second - 1], form[second]));
+    }
+    static std::string text(KeyCode code)
+    {
+        return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
+    }
+};
+
 // The numbers of the keys in the combo box's order.
-template <typename KeyText>
-std::vector<KeyTable::Number> comboOrder(const KeyTable& keys, KeyText keyText, KeyOrder order)
+template <typename Keys>
+std::vector<KeyTable::Number> comboOrder(const KeyTable& keys)
 {
     const std::vector<KeyCode>& codes = keys.codes();
     std::vector<KeyTable::Number> numbers(codes.size());
-    if (order == KeyOrder::Code) {
+    if constexpr (Keys::order == KeyOrder::Code) {
         std::iota(numbers.begin(), numbers.end(), KeyTable::Number{0});
         std::sort(numbers.begin(), numbers.end(), [&](auto left, auto right) { return codes[left] < codes[right]; });
         return numbers;
@@ -73,7 +116,7 @@ std::vector<KeyTable::Number> comboOrder(const KeyTable& keys, KeyText keyText, 
     std::vector<std::string> texts;
     texts.reserve(codes.size());
     for (const KeyCode code : codes)
-        texts.push_back(keyText(code));
+        texts.push_back(Keys::text(code));
     const std::vector<std::size_t> permutation = FrenchCollator::instance().order({texts.begin(), texts.end()});
     std::transform(permutation.begin(), permutation.end(), numbers.begin(),
                    [](std::size_t index) { return static_cast<KeyTable::Number>(index); });
@@ -87,22 +130,18 @@ struct Holding {
     FormTable::Id form;
 };
 
-// forEachKey(form, visit) calls visit(code) at every occurrence of a key in a lower-cased
-// form, codes below codeCount; keyText(code) is the key as the combo box shows it.
-//
 // The rows are built from the distinct forms, each weighed by its attestations, which
 // gives the same numbers as reading every occurrence of the text. Each distinct form is
 // read once, in alphabetical order, so that every row's forms come out alphabetical.
-template <typename ForEachKey, typename KeyText>
-KeyDistribution distributeKeys(const TokenizedText& text, std::size_t codeCount, ForEachKey forEachKey,
-                               KeyText keyText, KeyOrder order)
+template <typename Keys>
+KeyDistribution distributeKeys(const TokenizedText& text)
 {
-    KeyTable keys(codeCount);
+    KeyTable keys(Keys::codeCount);
     std::vector<std::int64_t> counts; // per key number, for the current form
     std::vector<KeyTable::Number> touched;
     std::vector<Holding> holdings;
     for (const FormTable::Id id : text.alphabetical) {
-        forEachKey(std::string_view(text.forms.form(id)), [&](KeyCode code) {
+        Keys::forEachKey(std::string_view(text.forms.form(id)), [&](KeyCode code) {
             const KeyTable::Number number = keys.number(code);
             if (number == counts.size())
                 counts.push_back(0);
@@ -116,7 +155,7 @@ KeyDistribution distributeKeys(const TokenizedText& text, std::size_t codeCount,
         touched.clear();
     }
 
-    const std::vector<KeyTable::Number> combo = comboOrder(keys, keyText, order);
+    const std::vector<KeyTable::Number> combo = comboOrder<Keys>(keys);
     std::vector<std::size_t> place(combo.size());
     for (std::size_t index = 0; index < combo.size(); ++index)
         place[combo[index]] = index;
@@ -130,7 +169,7 @@ KeyDistribution distributeKeys(const TokenizedText& text, std::size_t codeCount,
     for (std::size_t index = 0; index < holdings.size(); ++index) {
         const Holding& holding = holdings[index];
         if (index == 0 || holdings[index - 1].key != holding.key)
-            distribution.keys.push_back({keyText(keys.codes()[holding.key]), {}});
+            distribution.keys.push_back({Keys::text(keys.codes()[holding.key]), {}});
         std::vector<OccurrenceRow>& rows = distribution.keys.back().rows;
         if (rows.empty() || rows.back().occurrences != holding.occurrences)
             rows.emplace_back().occurrences = holding.occurrences;
@@ -150,12 +189,7 @@ LetterReport letterReport(std::string_view text)
 
 LetterReport letterReport(const TokenizedText& text)
 {
-    const auto forEachLetter = [](std::string_view form, auto visit) {
-        for (const char letter : form)
-            visit(codeOf(letter));
-    };
-    const auto letterText = [](KeyCode code) { return std::string(1, static_cast<char>(code)); };
-    return {distributeKeys(text, letterCodeCount, forEachLetter, letterText, KeyOrder::Alphabetical)};
+    return {distributeKeys<Letters>(text)};
 }
 
 DoubledLetterReport doubledLetterReport(std::string_view text)
@@ -165,13 +199,7 @@ DoubledLetterReport doubledLetterReport(std::string_view text)
 
 DoubledLetterReport doubledLetterReport(const TokenizedText& text)
 {
-    const auto forEachDoubling = [](std::string_view form, auto visit) {
-        for (std::size_t second = 1; second < form.size(); ++second)
-            if (form[second - 1] == form[second])
-                visit(codeOf(form[second]));
-    };
-    const auto doubledText = [](KeyCode code) { return std::string(2, static_cast<char>(code)); };
-    return {distributeKeys(text, letterCodeCount, forEachDoubling, doubledText, KeyOrder::Code)};
+    return {distributeKeys<DoubledLetters>(text)};
 }
 
 LetterPairReport letterPairReport(std::string_view text)
@@ -181,14 +209,7 @@ LetterPairReport letterPairReport(std::string_view text)
 
 LetterPairReport letterPairReport(const TokenizedText& text)
 {
-    const auto forEachPair = [](std::string_view form, auto visit) {
-        for (std::size_t second = 1; second < form.size(); ++second)
-            visit(codeOf(form[second - 1], form[second]));
-    };
-    const auto pairText = [](KeyCode code) {
-        return std::string{static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
-    };
-    return {distributeKeys(text, pairCodeCount, forEachPair, pairText, KeyOrder::Alphabetical)};
+    return {distributeKeys<LetterPairs>(text)};
 }
 
 } // namespace quorvelle
