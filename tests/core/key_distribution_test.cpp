@@ -154,5 +154,16 @@ TEST_P(KeyLimits, EveryCountIsListed)
 
 INSTANTIATE_TEST_SUITE_P(Schemes, KeyLimits, testing::Values(Scheme::Letters, Scheme::Doubles, Scheme::Pairs));
 
+TEST(KeyLimits, MoreThan255Keys)
+{
+    std::string text;
+    for (char first = 'z'; first >= 'a'; --first)
+        for (char second = 'z'; second >= 'a'; --second)
+            text += std::string{first, second} + " ";
+    const std::vector<std::string> keys = keysOf(letterPairReport(text));
+    ASSERT_EQ(keys.size(), 26u * 26u);
+    EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end()));
+}
+
 } // namespace
 } // namespace quorvelle
