@@ -1,6 +1,9 @@
 // Benchmarks of the core reports over generated French-like text of growing sizes.
 #include "bench/french_like_text.h"
 #include "core/character_counts.h"
+#include "core/edge_letter_report.h"
+#include "core/key_distribution.h"
+#include "core/length_report.h"
 #include "core/segmentation.h"
 #include "core/tokenized_text.h"
 #include "core/vocabulary_report.h"
@@ -25,7 +28,8 @@ const std::string& textOfSize(std::size_t bytes)
     return found->second;
 }
 
-template <auto report>
+// The report type names the overload: from the text, or from the tokenized text.
+template <typename Report, Report (*report)(std::string_view)>
 void runReport(benchmark::State& state)
 {
     const std::string& text = textOfSize(static_cast<std::size_t>(state.range(0)));
@@ -44,7 +48,7 @@ const quorvelle::TokenizedText& tokensOfSize(std::size_t bytes)
     return found->second;
 }
 
-template <auto report>
+template <typename Report, Report (*report)(const quorvelle::TokenizedText&)>
 void runReportOnTokens(benchmark::State& state)
 {
     const auto bytes = static_cast<std::size_t>(state.range(0));
@@ -61,16 +65,23 @@ void sizes(benchmark::internal::Benchmark* benchmark)
     benchmark->Unit(benchmark::kMillisecond)->UseRealTime();
 }
 
-BENCHMARK(runReport<quorvelle::countForms>)->Name("Segmentation")->Apply(sizes);
-BENCHMARK(runReport<quorvelle::countCharacters>)->Name("CharacterCounts")->Apply(sizes);
-BENCHMARK(runReport<quorvelle::tokenize>)->Name("Tokenize")->Apply(sizes);
-BENCHMARK(runReport<static_cast<quorvelle::VocabularyReport (*)(std::string_view)>(quorvelle::vocabularyReport)>)
-    ->Name("VocabularyReport")
-    ->Apply(sizes);
-BENCHMARK(runReportOnTokens<static_cast<quorvelle::VocabularyReport (*)(const quorvelle::TokenizedText&)>(
-              quorvelle::vocabularyReport)>)
-    ->Name("VocabularyReport/FromTokens")
-    ->Apply(sizes);
+using namespace quorvelle;
+
+BENCHMARK(runReport<std::int64_t, countForms>)->Name("Segmentation")->Apply(sizes);
+BENCHMARK(runReport<CharacterCounts, countCharacters>)->Name("CharacterCounts")->Apply(sizes);
+BENCHMARK(runReport<TokenizedText, tokenize>)->Name("Tokenize")->Apply(sizes);
+BENCHMARK(runReport<VocabularyReport, vocabularyReport>)->Name("VocabularyReport")->Apply(sizes);
+BENCHMARK(runReportOnTokens<VocabularyReport, vocabularyReport>)->Name("VocabularyReport/FromTokens")->Apply(sizes);
+BENCHMARK(runReport<LengthReport, lengthReport>)->Name("LengthReport")->Apply(sizes);
+BENCHMARK(runReportOnTokens<LengthReport, lengthReport>)->Name("LengthReport/FromTokens")->Apply(sizes);
+BENCHMARK(runReport<LetterReport, letterReport>)->Name("LetterReport")->Apply(sizes);
+BENCHMARK(runReportOnTokens<LetterReport, letterReport>)->Name("LetterReport/FromTokens")->Apply(sizes);
+BENCHMARK(runReport<EdgeLetterReport, edgeLetterReport>)->Name("EdgeLetterReport")->Apply(sizes);
+BENCHMARK(runReportOnTokens<EdgeLetterReport, edgeLetterReport>)->Name("EdgeLetterReport/FromTokens")->Apply(sizes);
+BENCHMARK(runReport<DoubledLetterReport, doubledLetterReport>)->Name("DoubledLetterReport")->Apply(sizes);
+BENCHMARK(runReportOnTokens<DoubledLetterReport, doubledLetterReport>)->Name("DoubledLetterReport/FromTokens")->Apply(sizes);
+BENCHMARK(runReport<LetterPairReport, letterPairReport>)->Name("LetterPairReport")->Apply(sizes);
+BENCHMARK(runReportOnTokens<LetterPairReport, letterPairReport>)->Name("LetterPairReport/FromTokens")->Apply(sizes);
 
 } // namespace
 
