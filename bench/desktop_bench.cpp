@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 using namespace quorvelle;
 
 class desktop_bench : public QObject {
@@ -61,11 +63,9 @@ private slots:
     void readTextBack()
     {
         QFETCH(QString, path);
-        ui::Form1 form;
-        ui::MessageBox::setNextAnswer(QMessageBox::Yes);
-        form.openTextFile(path);
+        const auto form = formWithText(path);
         QBENCHMARK {
-            form.loadedText();
+            form->loadedText();
         }
     }
 
@@ -74,16 +74,21 @@ private slots:
     void vocabularyList()
     {
         QFETCH(QString, path);
-        ui::Form1 form;
-        ui::MessageBox::setNextAnswer(QMessageBox::Yes);
-        form.openTextFile(path);
-        const std::string text = form.loadedText();
+        const std::string text = formWithText(path)->loadedText();
         QBENCHMARK {
             ui::frmListe01 window(text, nullptr);
         }
     }
 
 private:
+    static std::unique_ptr<ui::Form1> formWithText(const QString& path)
+    {
+        auto form = std::make_unique<ui::Form1>();
+        ui::MessageBox::setNextAnswer(QMessageBox::Yes);
+        form->openTextFile(path);
+        return form;
+    }
+
     QTemporaryDir files_;
 };
 

@@ -1,6 +1,8 @@
 // Showing, or for tests recording and answering, the program's message boxes.
 #include "ui/message_box.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace quorvelle::ui {
@@ -46,6 +48,13 @@ QMessageBox::StandardButton MessageBox::question(QWidget* parent, const QString&
 QMessageBox::StandardButton MessageBox::notice(QWidget* parent, const QString& title, const QString& text)
 {
     return show(parent, QMessageBox::NoIcon, title, text, QMessageBox::Ok);
+}
+
+void MessageBox::outOfMemory(QWidget* parent)
+{
+    information(parent, QCoreApplication::translate("quorvelle::ui", "Mémoire insuffisante"),
+                QCoreApplication::translate("quorvelle::ui",
+                                            "La mémoire manque pour calculer cette statistique sur ce texte."));
 }
 
 void MessageBox::answerInsteadOfUser()

@@ -35,6 +35,9 @@ public:
     /// The boxes recorded since the last call.
     static QList<ShownMessage> takeShownMessages();
 
+    /// A computation ran out of memory on the loaded text: information icon, OK button.
+    static void outOfMemory(QWidget* parent);
+
 private:
     static QMessageBox::StandardButton show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                                             const QString& text, QMessageBox::StandardButtons buttons);

@@ -1,10 +1,13 @@
 // The window commands every statistics window shares, on a window of the tests' own.
 #include "tests/ui/ui_test_support.h"
 #include "ui/PlainTextBox.h"
+#include "ui/hourglass.h"
+#include "ui/message_box.h"
 #include "ui/shell/frmAbout.h"
 #include "ui/stats/StatisticsWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -14,6 +17,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <new>
+
 using namespace quorvelle;
 
 namespace {
@@ -22,8 +27,9 @@ namespace {
 /// the focus.
 class ResultWindow final : public ui::StatisticsWindow {
 public:
-    explicit ResultWindow(EditionNames names = EditionNames::Standard, bool withChart = false)
-        : StatisticsWindow(nullptr)
+    explicit ResultWindow(EditionNames names = EditionNames::Standard, bool withChart = false,
+                          QWidget* parent = nullptr)
+        : StatisticsWindow(parent)
         , Text1(new ui::PlainTextBox(this))
         , otherControl(new QLineEdit(QStringLiteral("autre"), this))
     {
@@ -42,6 +48,17 @@ public:
 };
 
 using EditionNames = ResultWindow::EditionNames;
+
+/// A window whose computation runs out of memory while it loads, under the hourglass.
+class ExhaustingWindow final : public ui::StatisticsWindow {
+public:
+    explicit ExhaustingWindow(QWidget* parent)
+        : StatisticsWindow(parent)
+    {
+        const ui::HourglassCursor hourglass;
+        throw std::bad_alloc();
+    }
+};
 
 QString clipboardText()
 {
@@ -220,6 +237,28 @@ private slots:
         QTimer::singleShot(0, window_.get(), [this] { trigger("quitter"); });
         window_->exec();
         QVERIFY(!window_->isVisible());
+    }
+
+    void openModalShowsTheWindowModalOverItsParent()
+    {
+        QWidget* parentOfShown = nullptr;
+        test::closeNextModalWindow([&](QWidget* window) {
+            if (dynamic_cast<ResultWindow*>(window))
+                parentOfShown = window->parentWidget();
+        });
+        ui::StatisticsWindow::openModal<ResultWindow>(window_.get(), EditionNames::Standard, false);
+        QCOMPARE(parentOfShown, window_.get());
+    }
+
+    // No crash, no window, one message, and the pointer back to default.
+    void openModalReportsAComputationOutOfMemory()
+    {
+        ui::MessageBox::takeShownMessages();
+        ui::StatisticsWindow::openModal<ExhaustingWindow>(window_.get());
+        const QList<ui::ShownMessage> shown = ui::MessageBox::takeShownMessages();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].title, QStringLiteral("Mémoire insuffisante"));
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
     void aboutOpensTheAboutBox()

@@ -2,6 +2,7 @@
 #include "tests/ui/ui_test_support.h"
 #include "ui/shell/Dialog01.h"
 #include "ui/shell/Dialog02.h"
+#include "ui/message_box.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <new>
 
 using namespace quorvelle;
 
@@ -111,6 +113,19 @@ private slots:
         QVERIFY(seen.dialogGoneWhenShown);
         QVERIFY(seen.pointerRestoredWhenShown);
         // Back with the caller: no dialog left behind, the default pointer.
+        QVERIFY(!anyWaitDialog());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    void computationOutOfMemoryIsReportedAfterTheDialog()
+    {
+        QWidget caller;
+        ui::MessageBox::takeShownMessages();
+        ui::WaitDialog::launch<ui::Dialog01>(&caller, [](QWidget*) -> std::unique_ptr<QDialog> {
+            const ui::HourglassCursor hourglass;
+            throw std::bad_alloc();
+        });
+        QCOMPARE(ui::MessageBox::takeShownMessages().value(0).title, QStringLiteral("Mémoire insuffisante"));
         QVERIFY(!anyWaitDialog());
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }

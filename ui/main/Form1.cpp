@@ -266,8 +266,7 @@ void Form1::mnuoutilsanalyse02_Click()
 
 void Form1::liste_Click()
 {
-    frmListe01 window(loadedText(), this);
-    window.exec();
+    StatisticsWindow::openModal<frmListe01>(this, loadedText());
 }
 
 void Form1::about_Click()

@@ -1,10 +1,13 @@
 // The wait dialogs' hand-over.
 #include "ui/shell/WaitDialog.h"
 
+#include "ui/message_box.h"
+
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <new>
 #include <utility>
 
 namespace quorvelle::ui {
@@ -66,11 +69,19 @@ void WaitDialog::run()
 
 void WaitDialog::Timer2_Timer()
 {
-    std::unique_ptr<QDialog> window = loadWindow_(parentWidget());
+    std::unique_ptr<QDialog> window;
+    try {
+        window = loadWindow_(parentWidget());
+    } catch (const std::bad_alloc&) {
+        // Reported below, once the dialog is gone.
+    }
     // Loaded: the dialog goes and the caller's pointer comes back before the results show.
     hourglass_.reset();
     done(Accepted);
-    window->exec();
+    if (window)
+        window->exec();
+    else
+        MessageBox::outOfMemory(parentWidget());
 }
 
 } // namespace quorvelle::ui

@@ -18,6 +18,7 @@ namespace quorvelle::ui {
 /// over the caller; 300 ms later, once the dialog's message has been painted, the timer loads
 /// the results window (its constructor computes), then unloads the dialog, restores the
 /// pointer and shows the window modal. When the user closes the window, launch() returns.
+/// A window whose computation runs out of memory is reported once the dialog is gone.
 class WaitDialog : public QDialog {
     Q_OBJECT
 public:

@@ -1,7 +1,13 @@
 // The base of every statistics window and the window commands they all share.
 #pragma once
 
+#include "ui/message_box.h"
+
 #include <QDialog>
+
+#include <memory>
+#include <new>
+#include <utility>
 
 class QMenu;
 class QMenuBar;
@@ -20,6 +26,23 @@ class PlainTextBox;
 /// focus, "&Aide" "&A propos de", and a "&Graphique" menu for the windows that have charts.
 class StatisticsWindow : public QDialog {
     Q_OBJECT
+public:
+    /// Loads a window of class Window, built from arguments and parent, and shows it modal
+    /// over parent; returns when the user closes it. A computation that runs out of memory
+    /// ends in a message instead, and the window is not shown.
+    template <class Window, class... Arguments>
+    static void openModal(QWidget* parent, Arguments&&... arguments)
+    {
+        std::unique_ptr<Window> window;
+        try {
+            window = std::make_unique<Window>(std::forward<Arguments>(arguments)..., parent);
+        } catch (const std::bad_alloc&) {
+            MessageBox::outOfMemory(parent);
+            return;
+        }
+        window->exec();
+    }
+
 protected:
     /// The names of the Edition items. Two windows differ from the rest: frmstata names its
     /// select-all item selectionall, and frmlongueur01 gives its last two items no access key.

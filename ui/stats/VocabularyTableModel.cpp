@@ -5,6 +5,8 @@
 
 #include <QFont>
 
+#include <utility>
+
 namespace quorvelle::ui {
 namespace {
 
@@ -17,18 +19,16 @@ VocabularyTableModel::VocabularyTableModel(QObject* parent)
 {
 }
 
-void VocabularyTableModel::setRows(const std::vector<FormCount>& rows)
+void VocabularyTableModel::setRows(std::vector<FormCount> rows)
 {
     beginResetModel();
-    rows_ = &rows;
+    rows_ = std::move(rows);
     endResetModel();
 }
 
 int VocabularyTableModel::rowCount(const QModelIndex& parent) const
 {
-    if (parent.isValid() || !rows_)
-        return 0;
-    return static_cast<int>(rows_->size());
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
 int VocabularyTableModel::columnCount(const QModelIndex& parent) const
@@ -38,9 +38,9 @@ int VocabularyTableModel::columnCount(const QModelIndex& parent) const
 
 QVariant VocabularyTableModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || !rows_)
+    if (!index.isValid())
         return {};
-    const FormCount& row = (*rows_)[static_cast<std::size_t>(index.row())];
+    const FormCount& row = rows_[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
         if (index.column() == formColumn)

@@ -9,16 +9,15 @@
 
 namespace quorvelle::ui {
 
-/// Two columns, "Formes" and "Nombre d'attestations", over one of the report's lists. The
-/// headers are bold and the counts right-aligned. The list belongs to the window's report and
-/// must outlive its use here.
+/// Two columns, "Formes" and "Nombre d'attestations", over one of the report's lists, in its
+/// order. The headers are bold and the counts right-aligned.
 class VocabularyTableModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
     explicit VocabularyTableModel(QObject* parent);
 
-    /// Shows rows, in their order, in place of the previous list.
-    void setRows(const std::vector<FormCount>& rows);
+    /// Shows rows in place of the previous ones.
+    void setRows(std::vector<FormCount> rows);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -26,7 +25,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
-    const std::vector<FormCount>* rows_ = nullptr;
+    std::vector<FormCount> rows_;
 };
 
 } // namespace quorvelle::ui
