@@ -271,8 +271,7 @@ void Form1::liste_Click()
 
 void Form1::about_Click()
 {
-    frmAbout box(this);
-    box.exec();
+    frmAbout::showOver(this);
 }
 
 void Form1::modemploi_Click()

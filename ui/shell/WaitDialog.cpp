@@ -3,6 +3,7 @@
 
 #include "ui/message_box.h"
 
+#include <QFrame>
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -48,7 +49,7 @@ void WaitDialog::buildUi()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(frame);
 
-    // Running from the moment the dialog loads; one tick is all it takes.
+    // Started as the dialog is shown; one tick is all it takes.
     Timer2 = new QTimer(this);
     Q_SET_OBJECT_NAME(Timer2);
     Timer2->setSingleShot(true);
@@ -70,18 +71,19 @@ void WaitDialog::run()
 void WaitDialog::Timer2_Timer()
 {
     std::unique_ptr<QDialog> window;
+    bool outOfMemory = false;
     try {
         window = loadWindow_(parentWidget());
     } catch (const std::bad_alloc&) {
-        // Reported below, once the dialog is gone.
+        outOfMemory = true; // reported once the dialog is gone
     }
     // Loaded: the dialog goes and the caller's pointer comes back before the results show.
     hourglass_.reset();
     done(Accepted);
-    if (window)
-        window->exec();
-    else
+    if (outOfMemory)
         MessageBox::outOfMemory(parentWidget());
+    else if (window)
+        window->exec();
 }
 
 } // namespace quorvelle::ui

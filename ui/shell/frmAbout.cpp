@@ -37,6 +37,12 @@ frmAbout::frmAbout(QWidget* parent)
     Form_Load();
 }
 
+void frmAbout::showOver(QWidget* parent)
+{
+    frmAbout about(parent);
+    about.exec();
+}
+
 void frmAbout::buildUi()
 {
     setWindowTitle(tr("Projet Parvane Dorlesca - A propos de"));

@@ -15,6 +15,9 @@ class frmAbout final : public QDialog {
 public:
     explicit frmAbout(QWidget* parent);
 
+    /// Loads the about box and shows it modal over parent: the "&A propos de" of every window.
+    static void showOver(QWidget* parent);
+
 private slots:
     void cmdOK_Click();
     void cmdSysInfo_Click();

@@ -82,8 +82,7 @@ void StatisticsWindow::supprimer_Click()
 
 void StatisticsWindow::about_Click()
 {
-    frmAbout about(this);
-    about.exec();
+    frmAbout::showOver(this);
 }
 
 } // namespace quorvelle::ui
