@@ -1,12 +1,16 @@
 // The table of statistics: each computes its report once and presents it.
 #include "cli/statistics.h"
 
+#include "cli/composition_output.h"
 #include "cli/frequency_output.h"
 #include "cli/vocabulary_output.h"
 #include "core/character_counts.h"
 #include "core/cooccurrence_report.h"
+#include "core/edge_letter_report.h"
 #include "core/enrichment_report.h"
 #include "core/frequency_report.h"
+#include "core/key_distribution.h"
+#include "core/length_report.h"
 #include "core/sentence_report.h"
 #include "core/vocabulary_comparison.h"
 #include "core/vocabulary_report.h"
@@ -33,6 +37,16 @@ constexpr std::array statisticTable = {
                   [](const AnalysedTexts& texts) { return countCharacters(texts.first()); }),
     makeStatistic("vocabulary", "liste du vocabulaire", false,
                   [](const AnalysedTexts& texts) { return vocabularyReport(texts.firstTokens()); }),
+    makeStatistic("lengths", "formes par nombre de caractères", false,
+                  [](const AnalysedTexts& texts) { return lengthReport(texts.firstTokens()); }),
+    makeStatistic("letters", "formes par lettre de l'alphabet", false,
+                  [](const AnalysedTexts& texts) { return letterReport(texts.firstTokens()); }),
+    makeStatistic("edges", "lettres en début et en fin de mot", false,
+                  [](const AnalysedTexts& texts) { return edgeLetterReport(texts.firstTokens()); }),
+    makeStatistic("doubles", "lettres redoublées", false,
+                  [](const AnalysedTexts& texts) { return doubledLetterReport(texts.firstTokens()); }),
+    makeStatistic("pairs", "récurrences phoniques (paires de lettres)", false,
+                  [](const AnalysedTexts& texts) { return letterPairReport(texts.firstTokens()); }),
     makeStatistic("frequencies", "fréquences d'attestation et écarts", false,
                   [](const AnalysedTexts& texts) { return frequencyReport(texts.firstTokens()); }),
     makeStatistic("cooccurrences", "cooccurrences", false,

@@ -1,5 +1,6 @@
 // libFuzzer target: arbitrary bytes through decoding, segmentation and every statistic,
 // with the invariants the reports must keep whatever the input.
+#include "cli/composition_output.h"
 #include "cli/frequency_output.h"
 #include "cli/json_writer.h"
 #include "cli/vocabulary_output.h"
@@ -117,12 +118,119 @@ void checkComparison(const quorvelle::VocabularyComparison& c)
 
 // Both presentations of every report; JSON writing throws on text that is not valid UTF-8.
 template <typename... Reports>
-void writeOut(const Reports&... reports)
+void writeOut(quorvelle::cli::JsonWriter& json, std::ostream& out, const Reports&... reports)
 {
-    std::ostringstream out;
-    quorvelle::cli::JsonWriter json(out);
     (quorvelle::cli::writeJson(json, reports), ...);
     (quorvelle::cli::writeText(out, reports), ...);
+}
+
+std::int64_t sumOfCounts(const std::vector<quorvelle::FormCount>& forms)
+{
+    std::int64_t total = 0;
+    for (const quorvelle::FormCount& form : forms) {
+        require(!form.form.empty() && form.count > 0);
+        total += form.count;
+    }
+    return total;
+}
+
+// Overlapping occurrences of key in form: a letter, a doubled letter ("ll") or a pair.
+std::int64_t occurrencesIn(std::string_view form, std::string_view key)
+{
+    std::int64_t count = 0;
+    for (auto found = form.find(key); found != std::string_view::npos; found = form.find(key, found + 1))
+        ++count;
+    return count;
+}
+
+void checkLengths(const quorvelle::LengthReport& report, std::int64_t tokenCount)
+{
+    require(report.tokenCount == tokenCount);
+    std::int64_t total = 0;
+    for (std::size_t index = 0; index < report.rows.size(); ++index) {
+        const quorvelle::LengthRow& row = report.rows[index];
+        require(index == 0 || report.rows[index - 1].length > row.length);
+        require(sumOfCounts(row.forms) == row.formCount);
+        for (const quorvelle::FormCount& form : row.forms)
+            require(static_cast<std::int64_t>(form.form.size()) == row.length);
+        require(row.percentage >= 0 && row.percentage <= 100);
+        total += row.formCount;
+    }
+    require(total == tokenCount);
+    for (const auto direction : {quorvelle::SortDirection::Ascending, quorvelle::SortDirection::Descending}) {
+        const std::vector<std::size_t> order = quorvelle::sortedRowOrder(report, quorvelle::LengthColumn::FormCount, direction);
+        require(order.size() == report.rows.size());
+        for (std::size_t index = 1; index < order.size(); ++index) {
+            const std::int64_t before = report.rows[order[index - 1]].formCount;
+            const std::int64_t here = report.rows[order[index]].formCount;
+            require(direction == quorvelle::SortDirection::Ascending ? before <= here : before >= here);
+            require(before != here || order[index - 1] < order[index]); // ties keep decreasing length
+        }
+    }
+}
+
+// Returns the sum over keys and rows of occurrences × forms: every occurrence of a key.
+std::int64_t checkDistribution(const quorvelle::KeyDistribution& distribution)
+{
+    std::int64_t keyOccurrences = 0;
+    for (const quorvelle::KeyRows& key : distribution.keys) {
+        require(!key.rows.empty());
+        for (std::size_t index = 0; index < key.rows.size(); ++index) {
+            const quorvelle::OccurrenceRow& row = key.rows[index];
+            require(row.occurrences >= 1 && (index == 0 || key.rows[index - 1].occurrences < row.occurrences));
+            require(sumOfCounts(row.forms) == row.formCount);
+            for (const quorvelle::FormCount& form : row.forms)
+                require(occurrencesIn(form.form, key.key) == row.occurrences);
+            keyOccurrences += row.occurrences * row.formCount;
+        }
+    }
+    return keyOccurrences;
+}
+
+void checkEdges(const quorvelle::EdgeLetterReport& report, std::int64_t tokenCount)
+{
+    std::int64_t starts = 0;
+    std::int64_t ends = 0;
+    for (std::size_t index = 0; index < report.rows.size(); ++index) {
+        const quorvelle::EdgeLetterRow& row = report.rows[index];
+        require(index == 0 || static_cast<unsigned char>(report.rows[index - 1].letter) < static_cast<unsigned char>(row.letter));
+        require(row.startCount + row.endCount > 0);
+        require(sumOfCounts(row.starts) == row.startCount && sumOfCounts(row.ends) == row.endCount);
+        for (const quorvelle::FormCount& form : row.starts)
+            require(form.form.front() == row.letter);
+        for (const quorvelle::FormCount& form : row.ends)
+            require(form.form.back() == row.letter);
+        starts += row.startCount;
+        ends += row.endCount;
+    }
+    require(starts == tokenCount && ends == tokenCount);
+}
+
+void checkComposition(const quorvelle::TokenizedText& tokens, std::int64_t tokenCount, quorvelle::cli::JsonWriter& json)
+{
+    std::int64_t letters = 0;
+    std::int64_t pairs = 0;
+    for (const quorvelle::FormTable::Id id : tokens.tokens) {
+        letters += static_cast<std::int64_t>(tokens.forms.form(id).size());
+        pairs += static_cast<std::int64_t>(tokens.forms.form(id).size()) - 1;
+    }
+
+    const quorvelle::LengthReport lengths = quorvelle::lengthReport(tokens);
+    checkLengths(lengths, tokenCount);
+    const quorvelle::LetterReport letterReport = quorvelle::letterReport(tokens);
+    require(checkDistribution(letterReport) == letters);
+    const quorvelle::DoubledLetterReport doubles = quorvelle::doubledLetterReport(tokens);
+    require(checkDistribution(doubles) <= pairs);
+    const quorvelle::LetterPairReport pairReport = quorvelle::letterPairReport(tokens);
+    require(checkDistribution(pairReport) == pairs);
+    const quorvelle::EdgeLetterReport edges = quorvelle::edgeLetterReport(tokens);
+    checkEdges(edges, tokenCount);
+
+    quorvelle::cli::writeJson(json, lengths);
+    quorvelle::cli::writeJson(json, letterReport);
+    quorvelle::cli::writeJson(json, doubles);
+    quorvelle::cli::writeJson(json, pairReport);
+    quorvelle::cli::writeJson(json, edges);
 }
 
 void checkText(const std::string& text)
@@ -159,7 +267,13 @@ void checkText(const std::string& text)
     const auto comparison = quorvelle::vocabularyComparison(whole.substr(0, whole.size() / 2), whole.substr(whole.size() / 2));
     checkComparison(comparison);
 
-    writeOut(report, counts, frequencies, cooccurrences, sentences, enrichment, comparison);
+    // JSON writing throws on text that is not valid UTF-8.
+    std::ostringstream out;
+    quorvelle::cli::JsonWriter json(out);
+    quorvelle::cli::writeJson(json, report);
+    quorvelle::cli::writeJson(json, counts);
+    checkComposition(tokens, report.tokenCount, json);
+    writeOut(json, out, frequencies, cooccurrences, sentences, enrichment, comparison);
 }
 
 } // namespace
@@ -167,11 +281,18 @@ void checkText(const std::string& text)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    for (const auto encoding : {quorvelle::Encoding::Auto, quorvelle::Encoding::Cp1252, quorvelle::Encoding::Utf8}) {
-        const std::string text = quorvelle::decodeText(bytes, encoding);
-        require(text.size() <= bytes.size());
-        require(quorvelle::isStrictUtf8(quorvelle::cp1252ToUtf8(text)));
-        checkText(text);
+    const std::string automatic = quorvelle::decodeText(bytes, quorvelle::Encoding::Auto);
+    const std::string cp1252 = quorvelle::decodeText(bytes, quorvelle::Encoding::Cp1252);
+    const std::string utf8 = quorvelle::decodeText(bytes, quorvelle::Encoding::Utf8);
+    // Automatic decoding reads the bytes one way or the other, so the statistics need only
+    // run on the distinct readings.
+    require(automatic == cp1252 || automatic == utf8);
+    for (const std::string* text : {&cp1252, &utf8}) {
+        if (text == &utf8 && utf8 == cp1252)
+            continue;
+        require(text->size() <= bytes.size());
+        require(quorvelle::isStrictUtf8(quorvelle::cp1252ToUtf8(*text)));
+        checkText(*text);
     }
     return 0;
 }

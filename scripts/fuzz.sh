@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DQUORVELLE_BUILD_TESTS=OFF -DQUORVELLE_BUILD_FUZZ=ON -DQUORVELLE_SANITIZE=ON \
+    -DQUORVELLE_BUILD_TESTS=OFF -DQUORVELLE_BUILD_FUZZ=ON -DQUORVELLE_SANITIZE=ON -DQUORVELLE_BUILD_DESKTOP=OFF \
     -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
 cmake --build build-fuzz --target fuzz_statistics
 

@@ -8,6 +8,11 @@ packages=(
     libicu-dev nlohmann-json3-dev
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
+    # The desktop program: Qt 6 Widgets and Svg, Qt's French translations, and the Charts and
+    # OpenGL development files that Qt Charts needs to configure (only recommended by
+    # qt6-base-dev). Xvfb and xauth run the program without a screen.
+    qt6-base-dev libqt6opengl6-dev qt6-svg-dev qt6-charts-dev qt6-translations-l10n
+    xvfb xauth
 )
 
 missing=()

@@ -1,0 +1,26 @@
+// Text and JSON output of the form-composition statistics: lengths, letters, first and
+// last letters, doubled letters and pairs of letters.
+#pragma once
+
+#include "cli/json_writer.h"
+#include "core/edge_letter_report.h"
+#include "core/key_distribution.h"
+#include "core/length_report.h"
+
+#include <ostream>
+
+namespace quorvelle::cli {
+
+void writeText(std::ostream& out, const LengthReport& report);
+void writeJson(JsonWriter& json, const LengthReport& report);
+
+void writeText(std::ostream& out, const LetterReport& report);
+void writeText(std::ostream& out, const DoubledLetterReport& report);
+void writeText(std::ostream& out, const LetterPairReport& report);
+/// The three share one JSON shape: keys, counts per key, forms per key and count.
+void writeJson(JsonWriter& json, const KeyDistribution& distribution);
+
+void writeText(std::ostream& out, const EdgeLetterReport& report);
+void writeJson(JsonWriter& json, const EdgeLetterReport& report);
+
+} // namespace quorvelle::cli

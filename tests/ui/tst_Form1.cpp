@@ -1,0 +1,526 @@
+// The main window: menus and their states, opening and closing a text, the size question,
+// the failures, the counts, and the windows it opens.
+#include "tests/ui/ui_test_support.h"
+#include "ui/PlainTextBox.h"
+#include "ui/main/Form1.h"
+#include "ui/message_box.h"
+#include "ui/open_file_dialog.h"
+#include "ui/shell/HelpWindow.h"
+#include "ui/shell/frmAbout.h"
+#include "ui/stats/frmListe01.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <memory>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace quorvelle;
+using ui::MessageBox;
+using ui::ShownMessage;
+
+namespace {
+
+const QString startCaption = QStringLiteral("Chargez un fichier texte avec la commande Ouvrir");
+const QString closedCaption = QStringLiteral("Chargez un fichier texte avec la commande Ouvrir.");
+
+const QString sizeQuestionText = QStringLiteral(
+    "Attention!\r\n"
+    "Le texte, objet des statistiques à établir,\r\n"
+    "dépasse la taille maximale autorisée par l'application (env. 500 lignes ou 64 Kb de données).\r\n"
+    "En cas d'exécution,\r\n"
+    "les statistiques produites ne concerneront que ces 500 premières lignes ou 64 Kb de données.\n\r"
+    "\r\n"
+    "Désirez-vous continuer?\n\r");
+
+const QString tooLargeText = QStringLiteral("Le fichier est trop volumineux.\r\nLe fichier ne peut dépasser la taille de 60 KO");
+
+// The menu table: item, caption, enabled with no text.
+struct MenuItem {
+    const char* name;
+    const char* caption;
+    bool enabledWithoutText;
+};
+
+const MenuItem menuTable[] = {
+    {"mnuItemOuvrir", "&Ouvrir...", true},
+    {"mnuItemFermer", "&Fermer", false},
+    {"mnuItemQuitter", "&Quitter", true},
+    {"mnuoutilsanalyse01", "&Nombre de caractères", false},
+    {"mnuoutilsanalyse02", "&Nombre de mots", false},
+    {"liste", "&Liste du vocabulaire", false},
+    {"stat01a", "&Formes / caractères", false},
+    {"stat01b", "&Formes / Lettres de l'alphabet", false},
+    {"stat01c", "&Lettres de l'alphabet - Début/fin de mot", false},
+    {"stat01d", "&Lettres redoublées", false},
+    {"stat01e", "&Récurrences phoniques", false},
+    {"calculecarts", "&Calcul des écarts", false},
+    {"cooccurrences", "&Les cooccurrences", false},
+    {"longueurs", "&Les longueurs de phrases", false},
+    {"enrichissement", "&L'enrichissement du vocabulaire", false},
+    {"comparaison", "&La comparaison de vocabulaires", false},
+    {"about", "&A propos de", true},
+    {"modemploi", "&Mode d'emploi", true},
+};
+
+QStringList objectNames(const QList<QAction*>& actions)
+{
+    QStringList names;
+    for (const QAction* action : actions)
+        names << (action->menu() ? action->menu()->objectName() : action->objectName());
+    return names;
+}
+
+QString charactersMessage(int alphabetic, int numeric, int special, int total)
+{
+    return QStringLiteral("Le texte contient: \r\n\r\n"
+                          "          %1 Caractère(s) alphabetique\n\r"
+                          "          %2 Caractère(s) numérique\n\r"
+                          "          %3 Caractère(s) spécial(aux)\n\r"
+                          "          ------------------------------------\r\n"
+                          "Total:  %4 Caractère(s)\n\r")
+        .arg(alphabetic)
+        .arg(numeric)
+        .arg(special)
+        .arg(total);
+}
+
+} // namespace
+
+class tst_Form1 : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        test::setUpWindowTests();
+        QVERIFY(files_.isValid());
+    }
+
+    void init()
+    {
+        form_ = std::make_unique<ui::Form1>();
+        MessageBox::takeShownMessages();
+    }
+
+    void cleanup()
+    {
+        form_.reset();
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    void menusInOrder()
+    {
+        QCOMPARE(objectNames(form_->menuBar()->actions()),
+                 QStringList({"mnuFichier", "mnuoutils", "statistiques", "aide"}));
+        QCOMPARE(objectNames(menu("mnuFichier")->actions()),
+                 QStringList({"mnuItemOuvrir", "mnuItemFermer", "mnuItemQuitter"}));
+        QCOMPARE(objectNames(menu("mnuoutils")->actions()), QStringList({"mnuoutilsanalyse01", "mnuoutilsanalyse02"}));
+        QCOMPARE(objectNames(menu("statistiques")->actions()),
+                 QStringList({"liste", "composition", "frequences", "cooccurrences", "longueurs", "enrichissement",
+                              "comparaison"}));
+        QCOMPARE(objectNames(menu("composition")->actions()),
+                 QStringList({"stat01a", "stat01b", "stat01c", "stat01d", "stat01e"}));
+        QCOMPARE(objectNames(menu("frequences")->actions()), QStringList({"calculecarts"}));
+        QCOMPARE(objectNames(menu("aide")->actions()), QStringList({"about", "modemploi"}));
+    }
+
+    void menuTitles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("mnuFichier") << "mnuFichier" << "&Fichier";
+        QTest::newRow("mnuoutils") << "mnuoutils" << "&Outils";
+        QTest::newRow("statistiques") << "statistiques" << "&Statistiques";
+        QTest::newRow("composition") << "composition" << "&Composition des formes";
+        QTest::newRow("frequences") << "frequences" << "&Fréquences d'attestation des formes";
+        QTest::newRow("aide") << "aide" << "&Aide";
+    }
+
+    // Menu titles, submenus included, are enabled whatever the state.
+    void menuTitles()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QCOMPARE(menu(name)->title(), caption);
+        QVERIFY(menu(name)->menuAction()->isEnabled());
+        openSample();
+        QVERIFY(menu(name)->menuAction()->isEnabled());
+    }
+
+    void menuItems_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("enabledWithoutText");
+        for (const MenuItem& item : menuTable)
+            QTest::newRow(item.name) << item.name << QString::fromUtf8(item.caption) << item.enabledWithoutText;
+    }
+
+    // Through open, close, and an open answered No.
+    void menuItems()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(bool, enabledWithoutText);
+        const bool enabledWithText = name != QLatin1String("mnuItemOuvrir");
+
+        QCOMPARE(item(name)->text(), caption);
+        QCOMPARE(item(name)->isEnabled(), enabledWithoutText);
+        openSample();
+        QCOMPARE(item(name)->isEnabled(), enabledWithText);
+        item("mnuItemFermer")->trigger();
+        QCOMPARE(item(name)->isEnabled(), enabledWithoutText);
+
+        MessageBox::setNextAnswer(QMessageBox::No);
+        form_->openTextFile(largeFile(64001));
+        QCOMPARE(item(name)->isEnabled(), enabledWithoutText);
+    }
+
+    void startsWithoutText()
+    {
+        QCOMPARE(form_->windowTitle(), QStringLiteral("Parvane Dorlesca - Quorvelle"));
+        QCOMPARE(caption(), startCaption);
+        QVERIFY(!textBox()->isEnabled());
+        QVERIFY(textBox()->text().isEmpty());
+    }
+
+    void openingShowsTheTextAndItsPath()
+    {
+        const QString path = test::writeFile(files_, QStringLiteral("ouvert.txt"), test::cp1252("Été 2001 !\r\n"));
+        ui::setNextChosenTextFile(path);
+        item("mnuItemOuvrir")->trigger();
+        QCOMPARE(caption(), path);
+        QVERIFY(textBox()->isEnabled());
+        QCOMPARE(textBox()->text(), QStringLiteral("Été 2001 !\r\n"));
+        QVERIFY(MessageBox::takeShownMessages().isEmpty());
+    }
+
+    void relativePathShowsInFull()
+    {
+        const QString path = test::writeFile(files_, QStringLiteral("relatif.txt"), "texte");
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(files_.path());
+        form_->openTextFile(QStringLiteral("relatif.txt"));
+        QDir::setCurrent(previous);
+        QCOMPARE(caption(), path);
+    }
+
+    void cancelledDialogChangesNothing()
+    {
+        ui::setNextChosenTextFile(QString());
+        item("mnuItemOuvrir")->trigger();
+        QCOMPARE(caption(), startCaption);
+        QVERIFY(!textBox()->isEnabled());
+        QVERIFY(item("mnuItemOuvrir")->isEnabled());
+        QVERIFY(MessageBox::takeShownMessages().isEmpty());
+    }
+
+    void closingEmptiesAndEndsTheCaptionWithAFullStop()
+    {
+        openSample();
+        item("mnuItemFermer")->trigger();
+        QCOMPARE(caption(), closedCaption);
+        QVERIFY(textBox()->text().isEmpty());
+        QVERIFY(!textBox()->isEnabled());
+    }
+
+    void sizeQuestion_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<bool>("loaded");
+        QTest::newRow("64000 bytes: no question") << 64000 << false << QMessageBox::NoButton << true;
+        QTest::newRow("64001 bytes, Yes") << 64001 << true << QMessageBox::Yes << true;
+        QTest::newRow("64001 bytes, No") << 64001 << true << QMessageBox::No << false;
+    }
+
+    void sizeQuestion()
+    {
+        QFETCH(int, size);
+        QFETCH(bool, asked);
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(bool, loaded);
+        const QString path = largeFile(size);
+        if (asked)
+            MessageBox::setNextAnswer(answer);
+        form_->openTextFile(path);
+
+        const QList<ShownMessage> shown = MessageBox::takeShownMessages();
+        QCOMPARE(shown.size(), asked ? 1 : 0);
+        if (asked) {
+            QCOMPARE(shown[0].title, QStringLiteral("La taille du fichier"));
+            QCOMPARE(shown[0].text, sizeQuestionText);
+            QCOMPARE(shown[0].icon, QMessageBox::NoIcon);
+            QCOMPARE(shown[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        }
+        QCOMPARE(textBox()->isEnabled(), loaded);
+        QCOMPARE(textBox()->text().size(), loaded ? size : 0);
+        QCOMPARE(caption(), loaded ? path : startCaption);
+    }
+
+    void openFailures_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QMessageBox::Icon>("icon");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        const QString missing = files_.filePath(QStringLiteral("absent.txt"));
+        const QString fifo = files_.filePath(QStringLiteral("tube.txt"));
+        ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+        const QString huge = files_.filePath(QStringLiteral("enorme.txt"));
+        QFile hugeFile(huge);
+        hugeFile.open(QIODevice::WriteOnly);
+        hugeFile.resize((qint64{2} << 30) + 1); // sparse: past the largest readable text
+
+        const QString cannotOpen = QStringLiteral("Ouverture impossible");
+        QTest::newRow("missing") << missing << QMessageBox::Warning << cannotOpen
+                                 << QStringLiteral("Le fichier « %1 » ne peut pas être ouvert :\r\nil est introuvable.").arg(missing);
+        QTest::newRow("directory") << files_.path() << QMessageBox::Warning << cannotOpen
+                                   << QStringLiteral("Le fichier « %1 » ne peut pas être ouvert :\r\nc'est un dossier, pas un fichier texte.")
+                                          .arg(files_.path());
+        QTest::newRow("fifo") << fifo << QMessageBox::Warning << cannotOpen
+                              << QStringLiteral("Le fichier « %1 » ne peut pas être ouvert :\r\nce n'est pas un fichier ordinaire (périphérique, tube ou socket).")
+                                     .arg(fifo);
+        QTest::newRow("device") << QStringLiteral("/dev/zero") << QMessageBox::Warning << cannotOpen
+                                << QStringLiteral("Le fichier « /dev/zero » ne peut pas être ouvert :\r\nce n'est pas un fichier ordinaire (périphérique, tube ou socket).");
+        QTest::newRow("too large") << huge << QMessageBox::Information << QStringLiteral("Fichier trop volumineux")
+                                   << tooLargeText;
+    }
+
+    // One clear message, no text, the pointer restored (checked in cleanup), never a hang.
+    void openFailures()
+    {
+        QFETCH(QString, path);
+        QFETCH(QMessageBox::Icon, icon);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        ui::setNextChosenTextFile(path);
+        item("mnuItemOuvrir")->trigger();
+
+        const QList<ShownMessage> shown = MessageBox::takeShownMessages();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].icon, icon);
+        QCOMPARE(shown[0].title, title);
+        QCOMPARE(shown[0].text, text);
+        QCOMPARE(shown[0].buttons, QMessageBox::Ok);
+        QVERIFY(textBox()->text().isEmpty());
+        QVERIFY(!textBox()->isEnabled());
+        QVERIFY(item("mnuItemOuvrir")->isEnabled());
+        QCOMPARE(caption(), startCaption);
+    }
+
+    void unreadableFile()
+    {
+        if (::geteuid() == 0)
+            QSKIP("root reads every file");
+        const QString path = test::writeFile(files_, QStringLiteral("secret.txt"), "secret");
+        QFile::setPermissions(path, QFileDevice::WriteOwner);
+        form_->openTextFile(path);
+        QCOMPARE(MessageBox::takeShownMessages().value(0).text,
+                 QStringLiteral("Le fichier « %1 » ne peut pas être ouvert :\r\nla permission de le lire est refusée.").arg(path));
+        QVERIFY(textBox()->text().isEmpty());
+    }
+
+    void decoding_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QByteArray>("statisticsText");
+        QTest::newRow("code page 1252") << QByteArray("\xC9t\xE9 \x92" "a\r\n") << QStringLiteral("Été ’a\r\n")
+                                        << QByteArray("\xC9t\xE9 \x92" "a\r\n");
+        QTest::newRow("UTF-8") << QByteArray("\xC3\x89t\xC3\xA9 \xE2\x80\x99" "a") << QStringLiteral("Été ’a")
+                               << QByteArray("\xC9t\xE9 \x92" "a");
+        QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBFl\xC5\x93uf") << QStringLiteral("lœuf")
+                                         << QByteArray("l\x9C" "uf");
+        QTest::newRow("UTF-8 outside the code page") << QByteArray("a\xC5\x91" "b") << QStringLiteral("a\x1A" "b")
+                                                     << QByteArray("a\x1A" "b");
+        QTest::newRow("mixed line ends kept") << QByteArray("a\nb\r\nc\rd") << QStringLiteral("a\nb\r\nc\rd")
+                                              << QByteArray("a\nb\r\nc\rd");
+    }
+
+    void decoding()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        QFETCH(QByteArray, statisticsText);
+        form_->openTextFile(test::writeFile(files_, QStringLiteral("code.txt"), bytes));
+        QCOMPARE(textBox()->text(), shown);
+        QCOMPARE(QByteArray::fromStdString(form_->loadedText()), statisticsText);
+    }
+
+    void counts_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("characters");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("Été 2001 !") << test::cp1252("Été 2001 !\r\n") << charactersMessage(3, 4, 5, 12)
+                                    << QStringLiteral("Le texte contient 1 mot(s)");
+        QTest::newRow("empty") << QByteArray() << charactersMessage(0, 0, 0, 0)
+                               << QStringLiteral("Le texte contient 0 mot(s)");
+        QTest::newRow("l'œuf.") << test::cp1252("l'œuf.") << charactersMessage(3, 0, 3, 6)
+                                << QStringLiteral("Le texte contient 2 mot(s)");
+        QTest::newRow("no final stop") << QByteArray("Bonjour le monde") << charactersMessage(14, 0, 2, 16)
+                                       << QStringLiteral("Le texte contient 3 mot(s)");
+    }
+
+    void counts()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, characters);
+        QFETCH(QString, words);
+        form_->openTextFile(test::writeFile(files_, QStringLiteral("compte.txt"), text));
+
+        item("mnuoutilsanalyse01")->trigger();
+        item("mnuoutilsanalyse02")->trigger();
+        const QList<ShownMessage> shown = MessageBox::takeShownMessages();
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[0].title, QStringLiteral("Nombre de caractères"));
+        QCOMPARE(shown[0].text, characters);
+        QCOMPARE(shown[0].icon, QMessageBox::Information);
+        QCOMPARE(shown[0].buttons, QMessageBox::Ok);
+        QCOMPARE(shown[1].title, QStringLiteral("Nombre de mot(s)"));
+        QCOMPARE(shown[1].text, words);
+        QCOMPARE(shown[1].icon, QMessageBox::Information);
+    }
+
+    // The statistics read the box as the user left it; typed characters outside the code
+    // page count as one special character each, and Enter as the text's own line end.
+    void countsReadTheEditedText()
+    {
+        form_->openTextFile(test::writeFile(files_, QStringLiteral("saisie.txt"), "le chat\r\n"));
+        textBox()->moveCursor(QTextCursor::End);
+        QTest::sendKeyEvent(QTest::Click, textBox(), Qt::Key_unknown, QStringLiteral("Ő"), Qt::NoModifier);
+        QTest::keyClicks(textBox(), QStringLiteral("2"));
+        QTest::keyClick(textBox(), Qt::Key_Return);
+        QCOMPARE(QByteArray::fromStdString(form_->loadedText()), QByteArray("le chat\r\n\x1A" "2\r\n"));
+
+        item("mnuoutilsanalyse01")->trigger();
+        QCOMPARE(MessageBox::takeShownMessages().value(0).text, charactersMessage(6, 1, 6, 13));
+    }
+
+    void listeOpensTheVocabularyOfTheLoadedText()
+    {
+        form_->openTextFile(test::writeFile(files_, QStringLiteral("liste.txt"), "Le chat, le Chien."));
+        QString windowClass;
+        QString tokens;
+        test::closeNextModalWindow([&](QWidget* window) {
+            windowClass = QString::fromLatin1(window->metaObject()->className());
+            tokens = window->findChild<QLabel*>(QStringLiteral("Label6"))->text();
+        });
+        item("liste")->trigger();
+        QCOMPARE(windowClass, QStringLiteral("quorvelle::ui::frmListe01"));
+        QCOMPARE(tokens, QStringLiteral("4"));
+    }
+
+    void laterStatisticsOpenNothingYet()
+    {
+        openSample();
+        for (const char* name : {"stat01a", "calculecarts", "enrichissement", "comparaison"}) {
+            item(QString::fromLatin1(name))->trigger();
+            QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        }
+        QVERIFY(MessageBox::takeShownMessages().isEmpty());
+    }
+
+    void aboutOpensTheAboutBox()
+    {
+        bool aboutShown = false;
+        test::closeNextModalWindow([&](QWidget* window) { aboutShown = qobject_cast<ui::frmAbout*>(window); });
+        item("about")->trigger();
+        QVERIFY(aboutShown);
+    }
+
+    void modemploiShowsTheContentsPage()
+    {
+        item("modemploi")->trigger();
+        auto* help = form_->findChild<ui::HelpWindow*>();
+        QVERIFY(help);
+        QVERIFY(help->isVisible());
+        auto* browser = help->findChild<QTextBrowser*>(QStringLiteral("helpBrowser"));
+        QCOMPARE(browser->source(), QUrl(QStringLiteral("qrc:/help/index.html")));
+
+        // A second click brings the same window back to the contents.
+        browser->setSource(QUrl(QStringLiteral("qrc:/help/vocabulaire.html")));
+        item("modemploi")->trigger();
+        QCOMPARE(form_->findChildren<ui::HelpWindow*>().size(), 1);
+        QCOMPARE(browser->source(), QUrl(QStringLiteral("qrc:/help/index.html")));
+    }
+
+    void quitterClosesEveryWindow()
+    {
+        form_->show();
+        item("modemploi")->trigger();
+        auto* help = form_->findChild<ui::HelpWindow*>();
+        item("mnuItemQuitter")->trigger();
+        QVERIFY(!form_->isVisible());
+        QVERIFY(!help->isVisible());
+    }
+
+    // On a case-sensitive file system the filter still offers .txt in any case.
+    void openDialogMatchesTxtInAnyCase()
+    {
+        QTemporaryDir directory;
+        for (const char* name : {"a.txt", "b.TXT", "c.Txt", "d.doc", "e.txt.bak"})
+            test::writeFile(directory, QString::fromLatin1(name), "x");
+        QFileDialog dialog;
+        ui::setUpTextFileDialog(dialog);
+        QCOMPARE(dialog.nameFilters(), QStringList{QStringLiteral("Fichiers Texte (*.TXT)")});
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Ouvrir"));
+        dialog.setDirectory(directory.path());
+        dialog.show();
+
+        auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
+        QVERIFY(view);
+        QTRY_COMPARE(view->model()->rowCount(view->rootIndex()), 3);
+        QStringList offered;
+        for (int row = 0; row < 3; ++row)
+            offered << view->model()->index(row, 0, view->rootIndex()).data().toString();
+        offered.sort();
+        QCOMPARE(offered, QStringList({"a.txt", "b.TXT", "c.Txt"}));
+    }
+
+private:
+    QMenu* menu(const QString& name) const
+    {
+        auto* found = form_->findChild<QMenu*>(name);
+        if (!found)
+            qFatal("no menu %s", qPrintable(name));
+        return found;
+    }
+
+    QAction* item(const QString& name) const
+    {
+        auto* found = form_->findChild<QAction*>(name);
+        if (!found)
+            qFatal("no menu item %s", qPrintable(name));
+        return found;
+    }
+
+    QString caption() const { return form_->findChild<QLabel*>(QStringLiteral("lblFichier"))->text(); }
+
+    ui::PlainTextBox* textBox() const { return form_->findChild<ui::PlainTextBox*>(QStringLiteral("txtFichier")); }
+
+    void openSample() { form_->openTextFile(test::writeFile(files_, QStringLiteral("exemple.txt"), "Le chat dort.")); }
+
+    QString largeFile(int size)
+    {
+        return test::writeFile(files_, QStringLiteral("taille%1.txt").arg(size), QByteArray(size, 'a'));
+    }
+
+    QTemporaryDir files_;
+    std::unique_ptr<ui::Form1> form_;
+};
+
+QTEST_MAIN(tst_Form1)
+#include "tst_Form1.moc"

@@ -1,0 +1,284 @@
+// The window commands every statistics window shares, on a window of the tests' own.
+#include "tests/ui/ui_test_support.h"
+#include "ui/PlainTextBox.h"
+#include "ui/hourglass.h"
+#include "ui/message_box.h"
+#include "ui/shell/frmAbout.h"
+#include "ui/stats/StatisticsWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <new>
+
+using namespace quorvelle;
+
+namespace {
+
+/// A statistics window reduced to its result text box and a second control that can hold
+/// the focus.
+class ResultWindow final : public ui::StatisticsWindow {
+public:
+    explicit ResultWindow(EditionNames names = EditionNames::Standard, bool withChart = false,
+                          QWidget* parent = nullptr)
+        : StatisticsWindow(parent)
+        , Text1(new ui::PlainTextBox(this))
+        , otherControl(new QLineEdit(QStringLiteral("autre"), this))
+    {
+        Text1->setObjectName("Text1");
+        windowLayout()->addWidget(Text1);
+        windowLayout()->addWidget(otherControl);
+        addWindowCommands(Text1, names);
+        if (withChart)
+            addChartMenu()->addAction(QStringLiteral("&Affichage"));
+    }
+
+    using EditionNames = StatisticsWindow::EditionNames;
+
+    ui::PlainTextBox* Text1;
+    QLineEdit* otherControl;
+};
+
+using EditionNames = ResultWindow::EditionNames;
+
+/// A window whose computation runs out of memory while it loads, under the hourglass.
+class ExhaustingWindow final : public ui::StatisticsWindow {
+public:
+    explicit ExhaustingWindow(QWidget* parent)
+        : StatisticsWindow(parent)
+    {
+        const ui::HourglassCursor hourglass;
+        throw std::bad_alloc();
+    }
+};
+
+QString clipboardText()
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+void select(ui::PlainTextBox* box, int start, int length)
+{
+    QTextCursor cursor = box->textCursor();
+    cursor.setPosition(start);
+    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+    box->setTextCursor(cursor);
+}
+
+QStringList itemTexts(const QMenu* menu)
+{
+    QStringList texts;
+    for (const QAction* item : menu->actions())
+        texts << item->objectName() + QLatin1Char('=') + item->text();
+    return texts;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(EditionNames)
+
+class tst_StatisticsWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { test::setUpWindowTests(); }
+
+    void init()
+    {
+        window_ = std::make_unique<ResultWindow>();
+        // The commands act on the result box even while another control has the focus.
+        window_->show();
+        window_->otherControl->setFocus();
+        QGuiApplication::clipboard()->setText(QStringLiteral("avant"));
+    }
+
+    void cleanup() { window_.reset(); }
+
+    void menus_data()
+    {
+        QTest::addColumn<EditionNames>("names");
+        QTest::addColumn<QStringList>("edition");
+        QTest::newRow("standard") << EditionNames::Standard
+                                  << QStringList({"copier=&Copier", "coller=&Coller", "selectall=&Sélectionner tout",
+                                                  "supprimer=&Supprimer"});
+        QTest::newRow("frmstata") << EditionNames::SelectionAll
+                                  << QStringList({"copier=&Copier", "coller=&Coller",
+                                                  "selectionall=&Sélectionner tout", "supprimer=&Supprimer"});
+        QTest::newRow("frmlongueur01") << EditionNames::NoAccessKeyOnLastTwo
+                                       << QStringList({"copier=&Copier", "coller=&Coller",
+                                                       "selectall=Sélectionner tout", "supprimer=Supprimer"});
+    }
+
+    void menus()
+    {
+        QFETCH(EditionNames, names);
+        QFETCH(QStringList, edition);
+        ResultWindow window(names);
+        const QList<QAction*> bar = window.findChild<QMenuBar*>()->actions();
+        QCOMPARE(bar.size(), 3);
+        QCOMPARE(bar[0]->text(), QStringLiteral("&Fichier"));
+        QCOMPARE(itemTexts(bar[0]->menu()), QStringList{"quitter=&Quitter"});
+        QCOMPARE(bar[1]->text(), QStringLiteral("&Edition"));
+        QCOMPARE(itemTexts(bar[1]->menu()), edition);
+        QCOMPARE(bar[2]->text(), QStringLiteral("&Aide"));
+        QCOMPARE(itemTexts(bar[2]->menu()), QStringList{"about=&A propos de"});
+    }
+
+    void chartMenuComesBeforeHelp()
+    {
+        ResultWindow window(EditionNames::Standard, true);
+        const QList<QAction*> bar = window.findChild<QMenuBar*>()->actions();
+        QCOMPARE(bar.size(), 4);
+        QCOMPARE(bar[2]->menu()->objectName(), QStringLiteral("graphique"));
+        QCOMPARE(bar[2]->text(), QStringLiteral("&Graphique"));
+        QCOMPARE(bar[3]->menu()->objectName(), QStringLiteral("aide"));
+    }
+
+    void selectAllThenCopyKeepsCrLf()
+    {
+        window_->Text1->setText(QStringLiteral("chat (2)\r\nle (1)\r\n"));
+        trigger("selectall");
+        trigger("copier");
+        QCOMPARE(clipboardText(), QStringLiteral("chat (2)\r\nle (1)\r\n"));
+        QCOMPARE(window_->otherControl->text(), QStringLiteral("autre"));
+    }
+
+    void copyPutsTheSelection()
+    {
+        window_->Text1->setText(QStringLiteral("chat (2)\r\nle (1)\r\n"));
+        select(window_->Text1, 5, 6); // "(2)", the line end, "le"
+        trigger("copier");
+        QCOMPARE(clipboardText(), QStringLiteral("(2)\r\nle"));
+    }
+
+    void copyWithNothingSelectedKeepsTheClipboard()
+    {
+        window_->Text1->setText(QStringLiteral("chat (2)\r\n"));
+        select(window_->Text1, 3, 0);
+        trigger("copier");
+        QCOMPARE(clipboardText(), QStringLiteral("avant"));
+    }
+
+    void selectAllOnAnEmptyBoxSelectsNothing()
+    {
+        window_->Text1->setText(QString());
+        trigger("selectall");
+        QVERIFY(!window_->Text1->textCursor().hasSelection());
+        trigger("copier");
+        QCOMPARE(clipboardText(), QStringLiteral("avant"));
+    }
+
+    void paste_data()
+    {
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("replaces the selection") << "chien" << 0 << 4 << "chien (2)\r\n";
+        QTest::newRow("inserts at the caret") << "le " << 0 << 0 << "le chat (2)\r\n";
+        QTest::newRow("line ends pasted") << "a\r\nb" << 0 << 0 << "a\r\nbchat (2)\r\n";
+        QTest::newRow("empty clipboard removes the selection") << "" << 4 << 4 << "chat\r\n";
+    }
+
+    void paste()
+    {
+        QFETCH(QString, clipboard);
+        QFETCH(int, start);
+        QFETCH(int, length);
+        QFETCH(QString, result);
+        window_->Text1->setText(QStringLiteral("chat (2)\r\n"));
+        if (clipboard.isEmpty())
+            QGuiApplication::clipboard()->clear();
+        else
+            QGuiApplication::clipboard()->setText(clipboard);
+        select(window_->Text1, start, length);
+        trigger("coller");
+        QCOMPARE(window_->Text1->text(), result);
+    }
+
+    void deleteSelection_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("selection") << 4 << 4 << "chat\r\nle (1)\r\n";
+        QTest::newRow("nothing selected") << 2 << 0 << "chat (2)\r\nle (1)\r\n";
+    }
+
+    void deleteSelection()
+    {
+        QFETCH(int, start);
+        QFETCH(int, length);
+        QFETCH(QString, result);
+        window_->Text1->setText(QStringLiteral("chat (2)\r\nle (1)\r\n"));
+        select(window_->Text1, start, length);
+        trigger("supprimer");
+        QCOMPARE(window_->Text1->text(), result);
+        QCOMPARE(clipboardText(), QStringLiteral("avant"));
+    }
+
+    void selectAllThenDeleteEmptiesTheBox()
+    {
+        window_->Text1->setText(QStringLiteral("chat (2)\r\nle (1)\r\n"));
+        trigger("selectall");
+        trigger("supprimer");
+        QVERIFY(window_->Text1->text().isEmpty());
+    }
+
+    void quitterClosesTheModalWindow()
+    {
+        QTimer::singleShot(0, window_.get(), [this] { trigger("quitter"); });
+        window_->exec();
+        QVERIFY(!window_->isVisible());
+    }
+
+    void openModalShowsTheWindowModalOverItsParent()
+    {
+        QWidget* parentOfShown = nullptr;
+        test::closeNextModalWindow([&](QWidget* window) {
+            if (dynamic_cast<ResultWindow*>(window))
+                parentOfShown = window->parentWidget();
+        });
+        ui::StatisticsWindow::openModal<ResultWindow>(window_.get(), EditionNames::Standard, false);
+        QCOMPARE(parentOfShown, window_.get());
+    }
+
+    // No crash, no window, one message, and the pointer back to default.
+    void openModalReportsAComputationOutOfMemory()
+    {
+        ui::MessageBox::takeShownMessages();
+        ui::StatisticsWindow::openModal<ExhaustingWindow>(window_.get());
+        const QList<ui::ShownMessage> shown = ui::MessageBox::takeShownMessages();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].title, QStringLiteral("Mémoire insuffisante"));
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    void aboutOpensTheAboutBox()
+    {
+        bool aboutShown = false;
+        test::closeNextModalWindow([&](QWidget* window) { aboutShown = qobject_cast<ui::frmAbout*>(window); });
+        trigger("about");
+        QVERIFY(aboutShown);
+    }
+
+private:
+    void trigger(const char* name)
+    {
+        auto* item = window_->findChild<QAction*>(QString::fromLatin1(name));
+        QVERIFY2(item, name);
+        item->trigger();
+    }
+
+    std::unique_ptr<ResultWindow> window_;
+};
+
+QTEST_MAIN(tst_StatisticsWindow)
+#include "tst_StatisticsWindow.moc"

@@ -1,0 +1,141 @@
+// The splash window hands over to one main window: by its timer, a key or a click.
+#include "tests/ui/ui_test_support.h"
+#include "ui/main/Form1.h"
+#include "ui/shell/frmSplash.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+using namespace quorvelle;
+
+namespace {
+
+constexpr int splashMs = 3000;
+constexpr int patienceMs = splashMs + 2000;
+
+int mainWindowCount()
+{
+    int count = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        count += qobject_cast<ui::Form1*>(window) && window->isVisible() ? 1 : 0;
+    return count;
+}
+
+} // namespace
+
+class tst_frmSplash : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { test::setUpWindowTests(); }
+
+    void init()
+    {
+        handOvers_ = 0;
+        splash_ = new ui::frmSplash([this] {
+            ++handOvers_;
+            // The splash window is already gone when the main window is loaded.
+            splashGoneAtHandOver_ = !splash_->isVisible();
+            auto* form = new ui::Form1;
+            form->setAttribute(Qt::WA_DeleteOnClose);
+            form->show();
+        });
+        splash_->show();
+        sinceSplash_.start();
+    }
+
+    void cleanup()
+    {
+        delete splash_;
+        // Collected first: deleting a main window deletes its menus, top-level widgets too.
+        QList<ui::Form1*> mainWindows;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* form = qobject_cast<ui::Form1*>(window))
+                mainWindows << form;
+        }
+        qDeleteAll(mainWindows);
+    }
+
+    void texts()
+    {
+        QCOMPARE(label("Label1"), QStringLiteral("PARVANE DORLESCA"));
+        QCOMPARE(label("Label5"), QStringLiteral("PARVANE DORLESCA"));
+        QCOMPARE(label("Label2"), QStringLiteral("Version 2.0"));
+        QVERIFY(label("Label7").isEmpty());
+        QVERIFY(splash_->windowTitle().isEmpty());
+    }
+
+    void timerHandsOverAfterThreeSeconds()
+    {
+        auto* timer = splash_->findChild<QTimer*>(QStringLiteral("Timer1"));
+        QCOMPARE(timer->interval(), splashMs);
+        QVERIFY(timer->isActive());
+        QTRY_COMPARE_WITH_TIMEOUT(handOvers_, 1, patienceMs);
+        // Not before its time (a coarse timer may fire a few percent early).
+        QVERIFY(sinceSplash_.elapsed() >= splashMs * 9 / 10);
+        QVERIFY(splashGoneAtHandOver_);
+        QTRY_VERIFY(splash_.isNull());
+        QCOMPARE(mainWindowCount(), 1);
+    }
+
+    // A key hands over at once, and the time running out later opens no second window.
+    void keyHandsOverOnce()
+    {
+        QTest::keyClick(splash_, Qt::Key_Space);
+        QCOMPARE(handOvers_, 1);
+        QVERIFY(splashGoneAtHandOver_);
+        QTRY_VERIFY(splash_.isNull());
+        QTest::qWait(splashMs + 200);
+        QCOMPARE(handOvers_, 1);
+        QCOMPARE(mainWindowCount(), 1);
+    }
+
+    void clicksThatHandOver_data()
+    {
+        QTest::addColumn<QString>("control");
+        for (const char* control : {"Frame1", "Image1", "imgLogo", "Label2", "Label3", "Label4", "Label5"})
+            QTest::newRow(control) << QString::fromLatin1(control);
+    }
+
+    void clicksThatHandOver()
+    {
+        QFETCH(QString, control);
+        auto* widget = splash_->findChild<QWidget*>(control);
+        QVERIFY(widget);
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(handOvers_, 1);
+        QTRY_VERIFY(splash_.isNull());
+        QCOMPARE(mainWindowCount(), 1);
+    }
+
+    void clicksThatDoNothing_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("Label1") << "Label1";
+        QTest::newRow("Label7") << "Label7";
+        QTest::newRow("bare window") << "";
+    }
+
+    void clicksThatDoNothing()
+    {
+        QFETCH(QString, control);
+        QWidget* widget = control.isEmpty() ? splash_.data() : splash_->findChild<QWidget*>(control);
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(1, 1));
+        QCOMPARE(handOvers_, 0);
+        QVERIFY(splash_->isVisible());
+    }
+
+private:
+    QString label(const char* name) const { return splash_->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+
+    QPointer<ui::frmSplash> splash_;
+    QElapsedTimer sinceSplash_;
+    int handOvers_ = 0;
+    bool splashGoneAtHandOver_ = false;
+};
+
+QTEST_MAIN(tst_frmSplash)
+#include "tst_frmSplash.moc"

@@ -1,0 +1,100 @@
+// The main window: the loaded text, its menus, and the character and word counts.
+//
+// How the desktop program fits together: main.cpp shows the splash window (ui/shell), which
+// hands over to this window. Form1 owns the loaded text for the whole run, in its text box
+// txtFichier. Each statistics window (ui/stats) receives that text, in code page 1252, when it
+// loads, computes its report through the core, and is shown modal. The about box, the help
+// window and the wait dialogs live in ui/shell; helpers shared by every window live in ui/.
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+
+#include <string>
+
+class QAction;
+class QLabel;
+class QMenu;
+
+namespace quorvelle {
+class FileError;
+}
+
+namespace quorvelle::ui {
+
+class HelpWindow;
+class PlainTextBox;
+
+class Form1 final : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+
+    /// Opens a text as "&Ouvrir..." does once a file is chosen: reads and decodes it, asks
+    /// before keeping a file of more than 64000 bytes, and reports any failure.
+    void openTextFile(const QString& path);
+
+    /// The loaded text as the user now sees it, in code page 1252: what a statistics window
+    /// reads when it loads.
+    std::string loadedText() const;
+
+protected:
+    /// Form_Unload: closing the main window ends the program.
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void mnuItemOuvrir_Click();
+    void mnuItemFermer_Click();
+    void mnuItemQuitter_Click();
+    void mnuoutilsanalyse01_Click();
+    void mnuoutilsanalyse02_Click();
+    void liste_Click();
+    void about_Click();
+    void modemploi_Click();
+
+private:
+    void buildUi();
+    void buildMenus();
+    void connectSignals();
+
+    /// Enables the items and the text box that need a text, and disables "&Ouvrir...".
+    void setTextLoaded(bool loaded);
+    void reportOpenFailure(const FileError& error);
+    void reportTooLarge();
+
+    QLabel* lblFichier;
+    PlainTextBox* txtFichier;
+
+    QMenu* mnuFichier;
+    QAction* mnuItemOuvrir;
+    QAction* mnuItemFermer;
+    QAction* mnuItemQuitter;
+    QMenu* mnuoutils;
+    QAction* mnuoutilsanalyse01;
+    QAction* mnuoutilsanalyse02;
+    QMenu* statistiques;
+    QAction* liste;
+    QMenu* composition;
+    QAction* stat01a;
+    QAction* stat01b;
+    QAction* stat01c;
+    QAction* stat01d;
+    QAction* stat01e;
+    QMenu* frequences;
+    QAction* calculecarts;
+    QAction* cooccurrences;
+    QAction* longueurs;
+    QAction* enrichissement;
+    QAction* comparaison;
+    QMenu* aide;
+    QAction* about;
+    QAction* modemploi;
+
+    /// The items enabled only while a text is loaded.
+    QList<QAction*> textItems_;
+    QPointer<HelpWindow> helpWindow_;
+};
+
+} // namespace quorvelle::ui

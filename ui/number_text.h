@@ -1,0 +1,13 @@
+// Real numbers as the windows show them, with the user's decimal separator.
+#pragma once
+
+#include <QString>
+
+namespace quorvelle::ui {
+
+/// The general conversion of the core (at most 15 significant digits, no trailing zero,
+/// no separator for a whole value) with the decimal separator of the default locale:
+/// 12,5 and 12 under French settings.
+QString numberText(double value);
+
+} // namespace quorvelle::ui

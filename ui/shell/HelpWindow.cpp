@@ -1,0 +1,72 @@
+// The help window.
+#include "ui/shell/HelpWindow.h"
+
+#include <QHBoxLayout>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace quorvelle::ui {
+namespace {
+
+const QUrl contentsPage(QStringLiteral("qrc:/help/index.html"));
+constexpr QSize windowSize(760, 680);
+
+} // namespace
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    buildUi();
+    connectSignals();
+}
+
+void HelpWindow::buildUi()
+{
+    setWindowTitle(tr("Parvane Dorlesca - Mode d'emploi"));
+
+    contentsButton = new QToolButton(this);
+    Q_SET_OBJECT_NAME(contentsButton);
+    contentsButton->setText(tr("&Sommaire"));
+    backButton = new QToolButton(this);
+    Q_SET_OBJECT_NAME(backButton);
+    backButton->setText(tr("&Précédent"));
+    backButton->setEnabled(false);
+    forwardButton = new QToolButton(this);
+    Q_SET_OBJECT_NAME(forwardButton);
+    forwardButton->setText(tr("Su&ivant"));
+    forwardButton->setEnabled(false);
+
+    helpBrowser = new QTextBrowser(this);
+    Q_SET_OBJECT_NAME(helpBrowser);
+    // Links out of the manual open in the user's browser.
+    helpBrowser->setOpenExternalLinks(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contentsButton);
+    buttons->addWidget(backButton);
+    buttons->addWidget(forwardButton);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(helpBrowser);
+    resize(windowSize);
+}
+
+void HelpWindow::connectSignals()
+{
+    connect(contentsButton, &QToolButton::clicked, this, &HelpWindow::showContents);
+    connect(backButton, &QToolButton::clicked, helpBrowser, &QTextBrowser::backward);
+    connect(forwardButton, &QToolButton::clicked, helpBrowser, &QTextBrowser::forward);
+    connect(helpBrowser, &QTextBrowser::backwardAvailable, backButton, &QToolButton::setEnabled);
+    connect(helpBrowser, &QTextBrowser::forwardAvailable, forwardButton, &QToolButton::setEnabled);
+}
+
+void HelpWindow::showContents()
+{
+    helpBrowser->setSource(contentsPage);
+}
+
+} // namespace quorvelle::ui

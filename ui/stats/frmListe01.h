@@ -1,0 +1,61 @@
+// The vocabulary list window: every distinct form with its attestations, and the totals.
+#pragma once
+
+#include "core/vocabulary_report.h"
+#include "ui/stats/StatisticsWindow.h"
+
+#include <string_view>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace quorvelle::ui {
+
+class VocabularyTableModel;
+
+/// Opened modal from the main window's "&Liste du vocabulaire". Presents the core's
+/// VocabularyReport: the grid in alphabetical order or by decreasing frequency, and N, D and
+/// the mean frequency of attestation.
+class frmListe01 final : public StatisticsWindow {
+    Q_OBJECT
+public:
+    /// Loads the window: computes the report of text (code page 1252) and fills the widgets.
+    frmListe01(std::string_view text, QWidget* parent);
+
+private slots:
+    void Command1_Click();
+    void fermer_Click();
+
+private:
+    enum class GridOrder { Alphabetical, ByFrequency };
+
+    void buildUi();
+    void connectSignals();
+    void Form_Load(std::string_view text);
+    void fillAlphabetical();
+    void fillByFrequency();
+
+    VocabularyReport report_;
+    GridOrder order_ = GridOrder::Alphabetical;
+
+    QLabel* Label1;
+    QLabel* Label5;
+    QTableView* grille01;
+    VocabularyTableModel* gridModel_;
+    QPushButton* Command1;
+    QGroupBox* Frame1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLabel* Label8;
+    QAction* imprimer;
+    QAction* fermer;
+    QAction* about;
+};
+
+} // namespace quorvelle::ui
