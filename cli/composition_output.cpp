@@ -15,12 +15,6 @@ namespace {
 // The forms-by-length window puts two blanks between a form and its count.
 constexpr int lengthListingBlanks = 2;
 
-void writeListing(std::ostream& out, const std::vector<FormCount>& forms, int blanks = 1)
-{
-    for (const FormCount& form : forms)
-        writeFormLine(out, form.form, form.count, blanks);
-}
-
 // What tells the three windows of the key scheme apart.
 struct KeyCaptions {
     std::string_view title;
@@ -50,7 +44,7 @@ void writeDistribution(std::ostream& out, const KeyDistribution& distribution, c
             out << row.occurrences << '\t' << row.formCount << '\n';
         for (const OccurrenceRow& row : key.rows) {
             out << '\n' << captions.occurrences << " : " << row.occurrences << '\n';
-            writeListing(out, row.forms);
+            writeFormLines(out, row.forms);
         }
         first = false;
     }
@@ -67,7 +61,7 @@ void writeText(std::ostream& out, const LengthReport& report)
         out << row.formCount << '\t' << row.length << '\t' << frenchNumber(row.percentage) << '\n';
     for (const LengthRow& row : report.rows) {
         out << "\nForme(s) de " << row.length << " caractère(s)\n";
-        writeListing(out, row.forms, lengthListingBlanks);
+        writeFormLines(out, row.forms, lengthListingBlanks);
     }
 }
 
@@ -135,9 +129,9 @@ void writeText(std::ostream& out, const EdgeLetterReport& report)
         out << "\nLettres : ";
         writeCp1252(out, std::string_view(&row.letter, 1));
         out << "\nDébut de mot : " << row.startCount << '\n';
-        writeListing(out, row.starts);
+        writeFormLines(out, row.starts);
         out << "Fin de mot : " << row.endCount << '\n';
-        writeListing(out, row.ends);
+        writeFormLines(out, row.ends);
     }
 }
 

@@ -22,6 +22,12 @@ void writeFormLine(std::ostream& out, std::string_view cp1252Form, std::int64_t 
     out << std::string(static_cast<std::size_t>(blanks), ' ') << '(' << count << ")\n";
 }
 
+void writeFormLines(std::ostream& out, std::span<const FormCount> forms, int blanks)
+{
+    for (const FormCount& form : forms)
+        writeFormLine(out, form.form, form.count, blanks);
+}
+
 void writeTitle(std::ostream& out, std::string_view title)
 {
     out << title << "\n\n";

@@ -6,7 +6,6 @@
 #include "cli/french_text.h"
 #include "cli/vocabulary_output.h"
 
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -26,13 +25,6 @@ void writeRow(std::ostream& out, const First& first, const Rest&... rest)
 void writeHeading(std::ostream& out, std::string_view heading)
 {
     out << '\n' << heading << '\n';
-}
-
-/// The lines of a result box, "form (count)" each.
-void writeFormLines(std::ostream& out, std::span<const FormCount> lines)
-{
-    for (const FormCount& line : lines)
-        writeFormLine(out, line.form, line.count);
 }
 
 } // namespace

@@ -4,37 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <ostream>
+#include <string>
 
 namespace quorvelle::test {
 namespace {
-
-// A temporary file holding the bytes, named after the running test, removed at the end.
-class TextFile {
-public:
-    explicit TextFile(const std::string& bytes)
-    {
-        const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string(test->test_suite_name()) + "-" + test->name() + "-" + std::to_string(::getpid());
-        std::replace(name.begin(), name.end(), '/', '-');
-        path_ = std::filesystem::temp_directory_path() / name;
-        std::ofstream(path_, std::ios::binary) << bytes;
-    }
-    ~TextFile() { std::filesystem::remove(path_); }
-    TextFile(const TextFile&) = delete;
-    TextFile& operator=(const TextFile&) = delete;
-
-    /// The path, quoted for the command line.
-    std::string argument() const { return quoted(path_.string()); }
-
-private:
-    std::filesystem::path path_;
-};
 
 struct OutputCase {
     const char* statistic;
@@ -53,7 +27,7 @@ class CompositionOutput : public testing::TestWithParam<OutputCase> {};
 TEST_P(CompositionOutput, PrintsExactly)
 {
     const OutputCase& outputCase = GetParam();
-    const TextFile file(outputCase.text);
+    const TemporaryFile file(outputCase.text);
     const CliRun run = runCli(std::string(outputCase.statistic) + " " + outputCase.options + " " + file.argument());
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, "");
@@ -117,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(FrenchText, CompositionOutput, testing::Values(
 
 TEST(CompositionOutput, LetterAndPairCaptions)
 {
-    const TextFile file("Le le");
+    const TemporaryFile file("Le le");
     const CliRun letters = runCli("letters " + file.argument());
     EXPECT_EQ(letters.out, "Statistiques formes / lettres de l'alphabet\n\n"
                            "Lettres : e\nNombre d' attestation(s)\tNombre de forme(s)\n1\t2\n\n"
@@ -132,7 +106,7 @@ TEST(CompositionOutput, LetterAndPairCaptions)
 
 TEST(CompositionOutput, AllListsTheCompositionStatisticsInOrder)
 {
-    const TextFile file("Le chat dort.");
+    const TemporaryFile file("Le chat dort.");
     const std::string out = runCli("all --json " + file.argument()).out;
     std::size_t previous = 0;
     for (const char* name : {"\"vocabulary\":", "\"lengths\":", "\"letters\":", "\"edges\":", "\"doubles\":", "\"pairs\":"}) {
