@@ -9,6 +9,7 @@
 #endif
 
 #include <iostream>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,25 @@ constexpr int exitUsage = 2;
 // after they are freed; a fixed threshold gives every large block back when it is freed.
 constexpr int mappingThresholdBytes = 128 * 1024;
 #endif
+
+// Computes the statistic the command line names (or all of them) and writes it.
+void writeResult(const quorvelle::cli::Arguments& arguments, const quorvelle::cli::AnalysedTexts& texts)
+{
+    using namespace quorvelle::cli;
+    const Statistic* statistic = findStatistic(arguments.statistic);
+    if (arguments.json) {
+        JsonWriter json(std::cout);
+        if (statistic)
+            statistic->writeJson(texts, json);
+        else
+            writeAllAsJson(texts, json);
+        std::cout << '\n';
+    } else if (statistic) {
+        statistic->writeText(texts, std::cout);
+    } else {
+        writeAllAsText(texts, std::cout);
+    }
+}
 
 } // namespace
 
@@ -65,18 +85,12 @@ int main(int argc, char* argv[])
     }
     const AnalysedTexts texts(std::move(first), std::move(second));
 
-    const Statistic* statistic = findStatistic(arguments.statistic);
-    if (arguments.json) {
-        JsonWriter json(std::cout);
-        if (statistic)
-            statistic->writeJson(texts, json);
-        else
-            writeAllAsJson(texts, json);
-        std::cout << '\n';
-    } else if (statistic) {
-        statistic->writeText(texts, std::cout);
-    } else {
-        writeAllAsText(texts, std::cout);
+    try {
+        writeResult(arguments, texts);
+    } catch (const std::bad_alloc&) {
+        std::cout.flush();
+        std::cerr << "\nquorvelle-cli : mémoire insuffisante pour calculer cette statistique sur ce texte.\n";
+        return exitUnreadableFile;
     }
     std::cout.flush();
     return std::cout ? exitSuccess : exitUnreadableFile;
