@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks, generates the French-like texts and measures, in one run:
-# the core benchmarks (Google Benchmark), `wc -w` and `quorvelle-cli vocabulary --json`
-# on the same files (best of 5 wall-clock times), and the CLI's peak memory.
+# `wc -w`, a `tr | sort | uniq -c` word count and every `quorvelle-cli` statistic (--json)
+# on the same files (best of 3 wall-clock times), the CLI's peak memory, and the core
+# reports in process (Google Benchmark).
 # Usage: bench/run.sh            (prints Markdown tables for bench/README.md)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,12 +16,18 @@ mkdir -p "$data"
 sizes=(64000 1000000 10000000 100000000)
 for bytes in "${sizes[@]}"; do
     [ -s "$data/$bytes.txt" ] || build-bench/bench/quorvelle-generate-text "$bytes" "$data/$bytes.txt"
+    # The second text of the comparison: the same size, another seed.
+    [ -s "$data/$bytes-b.txt" ] || build-bench/bench/quorvelle-generate-text "$bytes" "$data/$bytes-b.txt" 7
 done
 
-# Best wall-clock time of five runs of a command, in milliseconds.
+cli=build-bench/cli/quorvelle-cli
+statistics=(counts vocabulary lengths letters edges doubles pairs frequencies cooccurrences
+            sentences enrichment compare all)
+
+# Best wall-clock time of three runs of a command, in milliseconds.
 best_ms() {
     local best=""
-    for _ in 1 2 3 4 5; do
+    for _ in 1 2 3; do
         local start end elapsed
         start=$(date +%s%N)
         "$@" >/dev/null
@@ -31,19 +38,56 @@ best_ms() {
     printf '%d.%03d' $((best / 1000)) $((best % 1000))
 }
 
+word_count_pipeline() {
+    tr -cs 'A-Za-z' '\n' <"$1" | sort | uniq -c
+}
+
+arguments_of() { # statistic, size
+    if [ "$1" = compare ]; then
+        echo "$1 --json $data/$2.txt $data/$2-b.txt"
+    else
+        echo "$1 --json $data/$2.txt"
+    fi
+}
+
 echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), locale ${LC_ALL:-${LANG:-C}}"
 echo
-echo "| file | forms | distinct | \`wc -w\` (ms) | \`quorvelle-cli vocabulary --json\` (ms) | ratio | peak memory (MiB) |"
-echo "|---|---|---|---|---|---|---|"
+echo "Wall-clock milliseconds (best of 3), and the ratio to \`wc -w\` on the same file:"
+echo
+echo "| command | 64 KB | 1 MB | 10 MB | 100 MB |"
+echo "|---|---|---|---|---|"
+declare -A wc_ms
+row="| \`wc -w\` |"
 for bytes in "${sizes[@]}"; do
-    file="$data/$bytes.txt"
-    wc_ms=$(best_ms wc -w "$file")
-    cli_ms=$(best_ms build-bench/cli/quorvelle-cli vocabulary --json "$file")
-    peak_kb=$( { /usr/bin/time -f '%M' build-bench/cli/quorvelle-cli vocabulary --json "$file" >/dev/null; } 2>&1 )
-    json=$(build-bench/cli/quorvelle-cli vocabulary --json "$file")
-    totals=$(sed -E 's/^\{"tokenCount":([0-9]+),"distinctCount":([0-9]+).*/\1 | \2/' <<<"${json:0:100}")
-    ratio=$(awk -v a="$cli_ms" -v b="$wc_ms" 'BEGIN { printf "%.2f", a / b }')
-    echo "| $bytes | $totals | $wc_ms | $cli_ms | $ratio | $((peak_kb / 1024)) |"
+    wc_ms[$bytes]=$(best_ms wc -w "$data/$bytes.txt")
+    row+=" ${wc_ms[$bytes]} |"
+done
+echo "$row"
+row="| \`tr \| sort \| uniq -c\` |"
+for bytes in "${sizes[@]}"; do
+    ms=$(best_ms word_count_pipeline "$data/$bytes.txt")
+    row+=" $ms ($(awk -v a="$ms" -v b="${wc_ms[$bytes]}" 'BEGIN { printf "%.1f", a / b }')×) |"
+done
+echo "$row"
+for statistic in "${statistics[@]}"; do
+    row="| \`$statistic\` |"
+    for bytes in "${sizes[@]}"; do
+        # shellcheck disable=SC2046
+        ms=$(best_ms $cli $(arguments_of "$statistic" "$bytes"))
+        row+=" $ms ($(awk -v a="$ms" -v b="${wc_ms[$bytes]}" 'BEGIN { printf "%.1f", a / b }')×) |"
+    done
+    echo "$row"
+done
+
+echo
+echo "Peak memory (MiB) at 100 MB (a file of $(( $(stat -c %s "$data/100000000.txt") / 1048576 )) MiB):"
+echo
+echo "| statistic | peak memory |"
+echo "|---|---|"
+for statistic in "${statistics[@]}"; do
+    # shellcheck disable=SC2046
+    peak_kb=$( { /usr/bin/time -f '%M' $cli $(arguments_of "$statistic" 100000000) >/dev/null; } 2>&1 )
+    echo "| \`$statistic\` | $((peak_kb / 1024)) |"
 done
 echo
 build-bench/bench/core_bench --benchmark_format=console 2>/dev/null
