@@ -5,18 +5,21 @@
 #include "cli/json_writer.h"
 #include "cli/vocabulary_output.h"
 #include "core/character_counts.h"
+#include "core/chart_data.h"
 #include "core/encoding.h"
+#include "core/print_layout.h"
 #include "core/segmentation.h"
 #include "core/tokenized_text.h"
 #include "core/vocabulary_report.h"
 
-#include <cstddef>
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -233,6 +236,64 @@ void checkComposition(const quorvelle::TokenizedText& tokens, std::int64_t token
     quorvelle::cli::writeJson(json, edges);
 }
 
+// A chart keeps a grid row for every table row and a bar for at most each of them.
+void checkChart(const quorvelle::ChartTable& table, const quorvelle::ChartContent& content)
+{
+    require(content.gridRows.size() == table.rows.size());
+    require(content.bars.size() <= table.rows.size());
+    for (const quorvelle::ChartBar& bar : content.bars)
+        require(bar.value > 0);
+}
+
+void checkCharts(const quorvelle::TokenizedText& tokens, const quorvelle::FrequencyReport& frequencies,
+                 const quorvelle::EnrichmentReport& enrichment)
+{
+    std::vector<quorvelle::LengthChartRow> lengthRows;
+    for (const quorvelle::LengthRow& row : quorvelle::lengthReport(tokens).rows)
+        lengthRows.push_back({row.formCount, row.length, row.percentage});
+    const quorvelle::ChartTable lengthTable = quorvelle::collectLengthRows(lengthRows);
+    const quorvelle::ChartContent lengthChart = quorvelle::buildLengthChart(lengthTable, ',');
+    checkChart(lengthTable, lengthChart);
+    require(lengthChart.bars.size() == lengthRows.size());
+
+    std::vector<quorvelle::LetterChartRow> startRows;
+    for (const quorvelle::EdgeLetterRow& row : quorvelle::edgeLetterReport(tokens).rows)
+        startRows.push_back({std::string(1, row.letter), row.startCount});
+    const quorvelle::ChartTable startTable = quorvelle::collectLetterRows(startRows);
+    checkChart(startTable, quorvelle::buildCountChart(startTable, quorvelle::letterLabelPrefix));
+
+    std::vector<quorvelle::DeviationChartRow> deviationRows;
+    for (const quorvelle::FrequencyRow& row : frequencies.rows)
+        deviationRows.push_back({row.frequency, row.formCount, row.deviation});
+    const auto positive = quorvelle::collectDeviationRows(deviationRows, quorvelle::DeviationSide::Positive);
+    const auto negative = quorvelle::collectDeviationRows(deviationRows, quorvelle::DeviationSide::Negative);
+    require(positive.rows.size() + negative.rows.size() >= deviationRows.size());
+    checkChart(positive, quorvelle::buildCountChart(positive, quorvelle::numberLabelPrefix));
+    checkChart(negative, quorvelle::buildCountChart(negative, quorvelle::numberLabelPrefix));
+
+    std::vector<quorvelle::SliceChartRow> sliceRows;
+    for (const quorvelle::EnrichmentSlice& slice : enrichment.slices)
+        sliceRows.push_back({slice.number, slice.newFormCount});
+    const quorvelle::ChartTable sliceTable = quorvelle::collectSliceRows(sliceRows);
+    checkChart(sliceTable, quorvelle::buildCountChart(sliceTable, quorvelle::numberLabelPrefix));
+}
+
+// The printed vocabulary holds every grid row once: the header, the forms, the empty row.
+void checkPrintLayout(const quorvelle::VocabularyReport& report)
+{
+    std::vector<quorvelle::GridRow> grid{{"Formes", "Nombre d'attestations"}};
+    for (const quorvelle::FormCount& form : report.byFrequency)
+        grid.push_back({form.form, std::to_string(form.count)});
+    grid.push_back({});
+    std::size_t rows = 0;
+    for (const quorvelle::PrintPage& page : quorvelle::layoutPrintedGrid(grid)) {
+        require(!page.empty() && page.size() <= quorvelle::linesPerPage + 1);
+        for (const quorvelle::PrintLine& line : page)
+            rows += line.kind == quorvelle::PrintLine::Kind::Row ? 1 : 0;
+    }
+    require(rows == grid.size() - 1);
+}
+
 void checkText(const std::string& text)
 {
     const quorvelle::CharacterCounts counts = quorvelle::countCharacters(text);
@@ -262,6 +323,8 @@ void checkText(const std::string& text)
     checkCooccurrences(cooccurrences, counts.words);
     checkSentences(sentences, text, counts.words);
     checkEnrichment(enrichment, counts.words, tokens.distinctCount());
+    checkCharts(tokens, frequencies, enrichment);
+    checkPrintLayout(report);
     // The two halves of the text compared with each other.
     const std::string_view whole(text);
     const auto comparison = quorvelle::vocabularyComparison(whole.substr(0, whole.size() / 2), whole.substr(whole.size() / 2));
