@@ -90,6 +90,20 @@ TEST_F(Cli, EncodingOption)
     EXPECT_NE(runCli("vocabulary --json --encoding=utf-8 " + utf8).out.find("[[\"été\",1]]"), std::string::npos);
 }
 
+// Every statistic is a function of the decoded text, so one run of all of them checks
+// that a UTF-8 file and its code page 1252 original read the same, end to end.
+TEST_F(Cli, Utf8CopiesGiveIdenticalStatistics)
+{
+    const std::string corpus = QUORVELLE_TEST_DATA "/corpus/";
+    for (const char* name : {"r02_maupassant_une_vie", "r05_france_dieux_ont_soif"}) {
+        const CliRun original = runCli("all --json " + quoted(corpus + name + ".txt"));
+        const CliRun copy = runCli("all --json " + quoted(corpus + name + ".utf8.txt"));
+        EXPECT_EQ(original.exitCode, 0);
+        EXPECT_GT(original.out.size(), 1000u);
+        EXPECT_EQ(copy.out, original.out) << name;
+    }
+}
+
 TEST_F(Cli, SampleTextRuns)
 {
     const CliRun run = runCli("all " + quoted(QUORVELLE_SAMPLES "/exemple.txt"));

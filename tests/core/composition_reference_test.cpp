@@ -194,25 +194,8 @@ TEST_P(CompositionOnRealTexts, EdgesEqualTheReference)
 INSTANTIATE_TEST_SUITE_P(Corpus, CompositionOnRealTexts, testing::Values(
     "corpus/r01_flaubert_bovary_incipit.txt",
     "corpus/r02_maupassant_une_vie.txt",
-    "corpus/r02_maupassant_une_vie.utf8.txt",
     "corpus/r03_daudet_petit_chose.txt",
-    "corpus/r05_france_dieux_ont_soif.txt",
-    "corpus/r05_france_dieux_ont_soif.utf8.txt"));
-
-TEST(CompositionOnRealTexts, Utf8CopiesGiveIdenticalReports)
-{
-    for (const auto& [cp1252File, utf8File] : {
-             std::pair{"corpus/r02_maupassant_une_vie.txt", "corpus/r02_maupassant_une_vie.utf8.txt"},
-             std::pair{"corpus/r05_france_dieux_ont_soif.txt", "corpus/r05_france_dieux_ont_soif.utf8.txt"}}) {
-        const TokenizedText fromCp1252 = tokenize(decodeText(test::testDataBytes(cp1252File), Encoding::Auto));
-        const TokenizedText fromUtf8 = tokenize(decodeText(test::testDataBytes(utf8File), Encoding::Auto));
-        EXPECT_EQ(lengthReport(fromUtf8).rows, lengthReport(fromCp1252).rows) << utf8File;
-        EXPECT_EQ(letterReport(fromUtf8).keys, letterReport(fromCp1252).keys) << utf8File;
-        EXPECT_EQ(edgeLetterReport(fromUtf8).rows, edgeLetterReport(fromCp1252).rows) << utf8File;
-        EXPECT_EQ(doubledLetterReport(fromUtf8).keys, doubledLetterReport(fromCp1252).keys) << utf8File;
-        EXPECT_EQ(letterPairReport(fromUtf8).keys, letterPairReport(fromCp1252).keys) << utf8File;
-    }
-}
+    "corpus/r05_france_dieux_ont_soif.txt"));
 
 } // namespace
 } // namespace quorvelle

@@ -158,11 +158,5 @@ TEST_P(CooccurrencesOfRealTexts, EqualTheSortedListComputation)
 
 INSTANTIATE_TEST_SUITE_P(Corpus, CooccurrencesOfRealTexts, testing::ValuesIn(test::realTextNames()));
 
-TEST(CooccurrencesOfRealTexts, Utf8CopiesGiveTheSameReport)
-{
-    for (const auto& [original, copy] : test::utf8Copies)
-        EXPECT_EQ(cooccurrenceReport(test::testDataText(copy)), cooccurrenceReport(test::testDataText(original))) << copy;
-}
-
 } // namespace
 } // namespace quorvelle

@@ -160,11 +160,5 @@ TEST_P(EnrichmentOfRealTexts, EqualsTheCharacterByCharacterComputation)
 
 INSTANTIATE_TEST_SUITE_P(Corpus, EnrichmentOfRealTexts, testing::ValuesIn(test::realTextNames()));
 
-TEST(EnrichmentOfRealTexts, Utf8CopiesGiveTheSameReport)
-{
-    for (const auto& [original, copy] : test::utf8Copies)
-        EXPECT_EQ(enrichmentReport(test::testDataText(copy)), enrichmentReport(test::testDataText(original))) << copy;
-}
-
 } // namespace
 } // namespace quorvelle

@@ -152,11 +152,5 @@ TEST_P(FrequenciesOfRealTexts, EqualTheSortedListComputation)
 
 INSTANTIATE_TEST_SUITE_P(Corpus, FrequenciesOfRealTexts, testing::ValuesIn(test::realTextNames()));
 
-TEST(FrequenciesOfRealTexts, Utf8CopiesGiveTheSameReport)
-{
-    for (const auto& [original, copy] : test::utf8Copies)
-        EXPECT_EQ(frequencyReport(test::testDataText(copy)), frequencyReport(test::testDataText(original))) << copy;
-}
-
 } // namespace
 } // namespace quorvelle

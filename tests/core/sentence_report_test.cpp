@@ -117,14 +117,5 @@ TEST_P(SentencesOfRealTexts, EqualTheCharacterByCharacterComputation)
 
 INSTANTIATE_TEST_SUITE_P(Corpus, SentencesOfRealTexts, testing::ValuesIn(test::realTextNames()));
 
-TEST(SentencesOfRealTexts, Utf8CopiesGiveTheSameReport)
-{
-    for (const auto& [original, copy] : test::utf8Copies) {
-        const std::string copyText = test::testDataText(copy);
-        const std::string originalText = test::testDataText(original);
-        EXPECT_EQ(sentenceReport(copyText), sentenceReport(originalText)) << copy;
-    }
-}
-
 } // namespace
 } // namespace quorvelle

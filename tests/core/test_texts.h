@@ -26,12 +26,6 @@ inline constexpr std::array<const char*, 4> corpusFiles = {
     "corpus/r05_france_dieux_ont_soif.txt",
 };
 
-/// The UTF-8 copies of corpus texts, each beside its code page 1252 original.
-inline constexpr std::array<std::array<const char*, 2>, 2> utf8Copies = {{
-    {"corpus/r02_maupassant_une_vie.txt", "corpus/r02_maupassant_une_vie.utf8.txt"},
-    {"corpus/r05_france_dieux_ont_soif.txt", "corpus/r05_france_dieux_ont_soif.utf8.txt"},
-}};
-
 /// The real texts the reports are checked on: the corpus files, and "large", French text
 /// far above the 64 KB the program was first meant for (the corpus texts one after the
 /// other, three times over).

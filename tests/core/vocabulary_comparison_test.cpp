@@ -199,13 +199,5 @@ INSTANTIATE_TEST_SUITE_P(Corpus, ComparisonOfRealTexts, testing::Values(
     std::pair<std::string, std::string>{test::corpusFiles[2], test::corpusFiles[3]},
     std::pair<std::string, std::string>{test::corpusFiles[3], "large"}));
 
-TEST(ComparisonOfRealTexts, Utf8CopiesGiveTheSameReport)
-{
-    const auto& [original2, copy2] = test::utf8Copies[0];
-    const auto& [original5, copy5] = test::utf8Copies[1];
-    EXPECT_EQ(vocabularyComparison(test::testDataText(copy2), test::testDataText(copy5)),
-              vocabularyComparison(test::testDataText(original2), test::testDataText(original5)));
-}
-
 } // namespace
 } // namespace quorvelle

@@ -102,19 +102,6 @@ INSTANTIATE_TEST_SUITE_P(Corpus, VocabularyOnRealTexts, testing::Values(
     "corpus/r03_daudet_petit_chose.txt",
     "corpus/r05_france_dieux_ont_soif.txt"));
 
-TEST(VocabularyOnRealTexts, Utf8CopiesGiveIdenticalResults)
-{
-    for (const auto& [cp1252File, utf8File] : {
-             std::pair{"corpus/r02_maupassant_une_vie.txt", "corpus/r02_maupassant_une_vie.utf8.txt"},
-             std::pair{"corpus/r05_france_dieux_ont_soif.txt", "corpus/r05_france_dieux_ont_soif.utf8.txt"}}) {
-        const VocabularyReport fromCp1252 = vocabularyReport(decodeText(test::testDataBytes(cp1252File), Encoding::Auto));
-        const VocabularyReport fromUtf8 = vocabularyReport(decodeText(test::testDataBytes(utf8File), Encoding::Auto));
-        EXPECT_EQ(fromUtf8.alphabetical, fromCp1252.alphabetical) << utf8File;
-        EXPECT_EQ(fromUtf8.byFrequency, fromCp1252.byFrequency) << utf8File;
-        EXPECT_EQ(fromUtf8.tokenCount, fromCp1252.tokenCount) << utf8File;
-    }
-}
-
 TEST(VocabularyReport, TotalsAndBothOrders)
 {
     const VocabularyReport report = vocabularyReport("Le chat, le Chien.");
