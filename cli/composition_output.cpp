@@ -3,6 +3,7 @@
 #include "cli/composition_output.h"
 
 #include "cli/french_text.h"
+#include "core/french_messages.h"
 #include "cli/vocabulary_output.h"
 #include "core/encoding.h"
 
@@ -11,9 +12,6 @@
 
 namespace quorvelle::cli {
 namespace {
-
-// The forms-by-length window puts two blanks between a form and its count.
-constexpr int lengthListingBlanks = 2;
 
 // What tells the three windows of the key scheme apart.
 struct KeyCaptions {
@@ -55,13 +53,13 @@ void writeDistribution(std::ostream& out, const KeyDistribution& distribution, c
 void writeText(std::ostream& out, const LengthReport& report)
 {
     writeTitle(out, "Statistiques formes / caractères (Rangs)");
-    out << "Nombre total de formes de l'extrait : " << report.tokenCount << '\n'
-        << "\nNombre de forme(s)\tNombre caractères par forme\t%\n";
+    writeTotal(out, french::totalFormsCaption, report.tokenCount);
+    out << "\nNombre de forme(s)\tNombre caractères par forme\t%\n";
     for (const LengthRow& row : report.rows)
         out << row.formCount << '\t' << row.length << '\t' << frenchNumber(row.percentage) << '\n';
     for (const LengthRow& row : report.rows) {
         out << "\nForme(s) de " << row.length << " caractère(s)\n";
-        writeFormLines(out, row.forms, lengthListingBlanks);
+        writeFormLines(out, row.forms, CountSpacing::TwoBlanks);
     }
 }
 

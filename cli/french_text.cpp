@@ -16,16 +16,34 @@ void writeCp1252(std::ostream& out, std::string_view cp1252)
     out << cp1252ToUtf8(cp1252);
 }
 
-void writeFormLine(std::ostream& out, std::string_view cp1252Form, std::int64_t count, int blanks)
+void writeListing(std::ostream& out, const ResultListing& listing)
 {
-    writeCp1252(out, cp1252Form);
-    out << std::string(static_cast<std::size_t>(blanks), ' ') << '(' << count << ")\n";
+    writeCp1252(out, listing.text());
 }
 
-void writeFormLines(std::ostream& out, std::span<const FormCount> forms, int blanks)
+void writeFormLines(std::ostream& out, std::span<const FormCount> forms, CountSpacing spacing)
 {
-    for (const FormCount& form : forms)
-        writeFormLine(out, form.form, form.count, blanks);
+    ResultListing listing(terminalLineEnd);
+    listing.addForms(forms, spacing);
+    writeListing(out, listing);
+}
+
+std::string withTerminalLineEnds(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t index = 0; index < text.size(); ++index) {
+        const char character = text[index];
+        const bool pairStart = character == '\r' || character == '\n';
+        if (pairStart && index + 1 < text.size() && (text[index + 1] == '\r' || text[index + 1] == '\n')
+            && text[index + 1] != character) {
+            result += '\n';
+            ++index;
+        } else {
+            result += character;
+        }
+    }
+    return result;
 }
 
 void writeTitle(std::ostream& out, std::string_view title)

@@ -1,9 +1,9 @@
 // Pieces of the French text output shared by every statistic.
 #pragma once
 
+#include "core/result_listing.h"
 #include "core/vocabulary.h"
 
-#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <span>
@@ -22,12 +22,24 @@ std::string frenchNumber(const std::optional<double>& value);
 /// Writes a code page 1252 text as UTF-8.
 void writeCp1252(std::ostream& out, std::string_view cp1252);
 
-/// One line of a result box: the form, `blanks` blanks, "(count)", and a line end.
-/// The windows put one blank (chat (2)) except the forms-by-length window, which puts two.
-void writeFormLine(std::ostream& out, std::string_view cp1252Form, std::int64_t count, int blanks = 1);
+/// On a terminal the result boxes' listings end their lines with LF.
+inline constexpr std::string_view terminalLineEnd = "\n";
 
-/// A listing of a result box: one writeFormLine for each form.
-void writeFormLines(std::ostream& out, std::span<const FormCount> forms, int blanks = 1);
+/// Writes a listing of the result boxes, made with terminalLineEnd.
+void writeListing(std::ostream& out, const ResultListing& listing);
+
+/// Writes the result boxes' listing of forms with their counts.
+void writeFormLines(std::ostream& out, std::span<const FormCount> forms, CountSpacing spacing = CountSpacing::OneBlank);
+
+/// text with each of its CR LF and LF CR line breaks as one LF.
+std::string withTerminalLineEnds(std::string_view text);
+
+/// A total after its caption, on a line of its own.
+template <typename Value>
+void writeTotal(std::ostream& out, std::string_view caption, const Value& value)
+{
+    out << caption << ' ' << value << '\n';
+}
 
 /// A statistic's title line followed by an empty line.
 void writeTitle(std::ostream& out, std::string_view title);

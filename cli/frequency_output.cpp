@@ -4,6 +4,7 @@
 #include "cli/frequency_output.h"
 
 #include "cli/french_text.h"
+#include "core/french_messages.h"
 #include "cli/vocabulary_output.h"
 
 #include <string>
@@ -32,18 +33,19 @@ void writeHeading(std::ostream& out, std::string_view heading)
 void writeText(std::ostream& out, const FrequencyReport& report)
 {
     writeTitle(out, "Fréquences d'attestation - Calcul des écarts");
-    out << "Nombre total de formes de l'extrait : " << report.tokenCount << '\n'
-        << "Nombre total de formes différentes : " << report.distinctCount << '\n'
-        << "Fréquence moyenne d'attestation : " << frenchNumber(report.meanFrequency) << "\n\n";
+    writeTotal(out, french::totalFormsCaption, report.tokenCount);
+    writeTotal(out, french::distinctFormsCaption, report.distinctCount);
+    writeTotal(out, french::meanFrequencyCaption, frenchNumber(report.meanFrequency));
+    out << '\n';
     writeRow(out, "Fréq. d' attestation réelle", "Nombre de forme(s)", "Ecarts positifs ou négatifs");
     for (const FrequencyRow& row : report.rows)
         writeRow(out, row.frequency, row.formCount, frenchNumber(row.deviation));
     for (const FrequencyRow& row : report.rows) {
         writeHeading(out, "Forme(s) attestée(s) " + std::to_string(row.frequency) + " fois");
-        for (const FormCount& form : report.formsOf(row)) {
-            writeCp1252(out, form.form);
-            out << '\n';
-        }
+        ResultListing listing(terminalLineEnd);
+        for (const FormCount& form : report.formsOf(row))
+            listing.addForm(form.form);
+        writeListing(out, listing);
     }
 }
 
@@ -138,8 +140,10 @@ void writeText(std::ostream& out, const EnrichmentReport& report)
     out << "* Une tranche = " << enrichmentSliceSize << " mots\n";
     for (const EnrichmentSlice& slice : report.slices) {
         writeHeading(out, "Formes nouvelles de la tranche " + std::to_string(slice.number));
+        ResultListing listing(terminalLineEnd);
         for (const KnownForm& form : report.newFormsOf(slice))
-            writeFormLine(out, form.form, form.attestations);
+            listing.addForm(form.form, form.attestations);
+        writeListing(out, listing);
     }
 }
 
@@ -183,10 +187,10 @@ void writeText(std::ostream& out, const VocabularyComparison& comparison)
     writeProper("TEXTE N°2", comparison.properCount2, comparison.properShare2, comparison.properTokens2, comparison.properTokenShare2);
 
     writeHeading(out, "Formes communes");
-    for (const CommonForm& form : comparison.commonForms) {
-        writeCp1252(out, form.form);
-        out << " (" << form.count1 << ")  (" << form.count2 << ")\n";
-    }
+    ResultListing commonForms(terminalLineEnd);
+    for (const CommonForm& form : comparison.commonForms)
+        commonForms.addCommonForm(form.form, form.count1, form.count2);
+    writeListing(out, commonForms);
     writeHeading(out, "Formes propres au texte n°1");
     writeFormLines(out, comparison.properForms1);
     writeHeading(out, "Formes propres au texte n°2");

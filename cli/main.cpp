@@ -1,7 +1,7 @@
 // quorvelle-cli: every statistic of Quorvelle on a file, as French text or JSON.
 #include "cli/arguments.h"
-#include "cli/file_messages.h"
 #include "cli/statistics.h"
+#include "core/french_messages.h"
 #include "core/text_file.h"
 
 #ifdef __GLIBC__
@@ -80,7 +80,8 @@ int main(int argc, char* argv[])
         if (arguments.files.size() > 1)
             second = loadTextFile(arguments.files.at(1), arguments.encoding);
     } catch (const FileError& error) {
-        std::cerr << "quorvelle-cli : " << fileErrorMessage(error) << '\n';
+        std::cerr << "quorvelle-cli : " << french::fileErrorHeading(error.path().string()) << ' '
+                  << french::fileErrorReason(error.reason()) << '\n';
         return exitUnreadableFile;
     }
     const AnalysedTexts texts(std::move(first), std::move(second));

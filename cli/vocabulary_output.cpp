@@ -2,14 +2,13 @@
 #include "cli/vocabulary_output.h"
 
 #include "cli/french_text.h"
+#include "core/french_messages.h"
 
 #include <string>
 #include <string_view>
 
 namespace quorvelle::cli {
 namespace {
-
-constexpr std::string_view countIndent = "          ";
 
 // The vocabulary grid: a header row, then one tab-separated row per form.
 void writeFormGrid(std::ostream& out, const std::vector<FormCount>& forms)
@@ -25,15 +24,10 @@ void writeFormGrid(std::ostream& out, const std::vector<FormCount>& forms)
 
 void writeText(std::ostream& out, const CharacterCounts& counts)
 {
-    out << "Nombre de caractères\n"
-        << "Le texte contient: \n\n"
-        << countIndent << counts.alphabetic << " Caractère(s) alphabetique\n"
-        << countIndent << counts.numeric << " Caractère(s) numérique\n"
-        << countIndent << counts.special << " Caractère(s) spécial(aux)\n"
-        << countIndent << std::string(36, '-') << '\n'
-        << "Total:  " << counts.total << " Caractère(s)\n"
-        << "\nNombre de mot(s)\n"
-        << "Le texte contient " << counts.words << " mot(s)\n";
+    out << french::charactersTitle << '\n'
+        << withTerminalLineEnds(french::charactersMessage(counts)) << '\n'
+        << french::wordsTitle << '\n'
+        << french::wordsMessage(counts.words) << '\n';
 }
 
 void writeJson(JsonWriter& json, const CharacterCounts& counts)
@@ -50,10 +44,10 @@ void writeJson(JsonWriter& json, const CharacterCounts& counts)
 void writeText(std::ostream& out, const VocabularyReport& report)
 {
     writeTitle(out, "Liste du vocabulaire");
-    out << "Nombre total de formes de l'extrait : " << report.tokenCount << '\n'
-        << "Nombre total de formes différentes : " << report.distinctCount << '\n'
-        << "Fréquence moyenne d'attestation : " << frenchNumber(report.meanFrequency) << '\n'
-        << "\nOrdre alphabétique\n";
+    writeTotal(out, french::totalFormsCaption, report.tokenCount);
+    writeTotal(out, french::distinctFormsCaption, report.distinctCount);
+    writeTotal(out, french::meanFrequencyCaption, frenchNumber(report.meanFrequency));
+    out << "\nOrdre alphabétique\n";
     writeFormGrid(out, report.alphabetical);
     out << "\nFréquences décroissantes\n";
     writeFormGrid(out, report.byFrequency);

@@ -1,4 +1,5 @@
-// Code page 1252 text, in which the core works, to and from the QString of the widgets.
+// The core's texts to and from the QString of the widgets: code page 1252 for the loaded
+// text and what is computed from it, UTF-8 for the core's French messages.
 #pragma once
 
 #include <QString>
@@ -15,5 +16,11 @@ QString fromCp1252(std::string_view text);
 /// as one a user types or pastes into a text box, becomes the core's substitute byte 0x1A
 /// (one byte per character, a surrogate pair counting as one).
 std::string toCp1252(const QString& text);
+
+/// A French text of the core, written in UTF-8.
+inline QString utf8Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 } // namespace quorvelle::ui

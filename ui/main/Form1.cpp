@@ -3,6 +3,7 @@
 
 #include "core/character_counts.h"
 #include "core/encoding.h"
+#include "core/french_messages.h"
 #include "core/text_file.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
@@ -42,37 +43,6 @@ QString largeFileQuestion()
         + Form1::tr("En cas d'exécution,") + crLf
         + Form1::tr("les statistiques produites ne concerneront que ces 500 premières lignes ou 64 Kb de données.")
         + lfCr + crLf + Form1::tr("Désirez-vous continuer?") + lfCr;
-}
-
-QString charactersMessage(const CharacterCounts& counts)
-{
-    const QString indent(10, u' ');
-    const QString crLf = QStringLiteral("\r\n");
-    const QString lfCr = QStringLiteral("\n\r");
-    return Form1::tr("Le texte contient: ") + crLf + crLf
-        + indent + QString::number(counts.alphabetic) + Form1::tr(" Caractère(s) alphabetique") + lfCr
-        + indent + QString::number(counts.numeric) + Form1::tr(" Caractère(s) numérique") + lfCr
-        + indent + QString::number(counts.special) + Form1::tr(" Caractère(s) spécial(aux)") + lfCr
-        + indent + QString(36, u'-') + crLf
-        + Form1::tr("Total:  ") + QString::number(counts.total) + Form1::tr(" Caractère(s)") + lfCr;
-}
-
-QString fileFailureReason(const FileError& error)
-{
-    switch (error.reason()) {
-    case FileError::Reason::NotFound:
-        return Form1::tr("il est introuvable.");
-    case FileError::Reason::IsDirectory:
-        return Form1::tr("c'est un dossier, pas un fichier texte.");
-    case FileError::Reason::NotRegularFile:
-        return Form1::tr("ce n'est pas un fichier ordinaire (périphérique, tube ou socket).");
-    case FileError::Reason::PermissionDenied:
-        return Form1::tr("la permission de le lire est refusée.");
-    case FileError::Reason::TooLarge:
-    case FileError::Reason::ReadFailed:
-        break;
-    }
-    return Form1::tr("une erreur de lecture est survenue.");
 }
 
 std::filesystem::path fileSystemPath(const QString& path)
@@ -221,8 +191,8 @@ void Form1::reportOpenFailure(const FileError& error)
 {
     const QString path = QFile::decodeName(error.path().c_str());
     MessageBox::warning(this, tr("Ouverture impossible"),
-                        tr("Le fichier « %1 » ne peut pas être ouvert :").arg(path) + QStringLiteral("\r\n")
-                            + fileFailureReason(error));
+                        utf8Text(french::fileErrorHeading(path.toStdString())) + QStringLiteral("\r\n")
+                            + utf8Text(french::fileErrorReason(error.reason())));
 }
 
 void Form1::reportTooLarge()
@@ -255,13 +225,13 @@ void Form1::closeEvent(QCloseEvent* event)
 void Form1::mnuoutilsanalyse01_Click()
 {
     const CharacterCounts counts = countCharacters(loadedText());
-    MessageBox::information(this, tr("Nombre de caractères"), charactersMessage(counts));
+    MessageBox::information(this, utf8Text(french::charactersTitle), utf8Text(french::charactersMessage(counts)));
 }
 
 void Form1::mnuoutilsanalyse02_Click()
 {
     const CharacterCounts counts = countCharacters(loadedText());
-    MessageBox::information(this, tr("Nombre de mot(s)"), tr("Le texte contient %1 mot(s)").arg(counts.words));
+    MessageBox::information(this, utf8Text(french::wordsTitle), utf8Text(french::wordsMessage(counts.words)));
 }
 
 void Form1::liste_Click()
