@@ -36,9 +36,9 @@ public:
         Text1->setObjectName("Text1");
         windowLayout()->addWidget(Text1);
         windowLayout()->addWidget(otherControl);
-        addWindowCommands(Text1, names);
+        const WindowMenus menus = buildMenuBar({.resultBox = Text1, .editionNames = names, .charts = withChart});
         if (withChart)
-            addChartMenu()->addAction(QStringLiteral("&Affichage"));
+            menus.graphique->addAction(QStringLiteral("&Affichage"));
     }
 
     using EditionNames = StatisticsWindow::EditionNames;

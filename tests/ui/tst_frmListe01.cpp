@@ -141,7 +141,7 @@ private slots:
         QCOMPARE(bar[1]->menu()->objectName(), QStringLiteral("aide"));
         QCOMPARE(bar[1]->text(), QStringLiteral("&Aide"));
         QCOMPARE(action(window, "imprimer")->text(), QStringLiteral("&Imprimer"));
-        QVERIFY(action(window, "imprimer")->isEnabled());
+        QVERIFY(!action(window, "imprimer")->isEnabled());
         QCOMPARE(action(window, "fermer")->text(), QStringLiteral("&Fermer"));
         QCOMPARE(action(window, "about")->text(), QStringLiteral("&A propos de"));
     }

@@ -14,45 +14,44 @@ namespace quorvelle::ui {
 
 StatisticsWindow::StatisticsWindow(QWidget* parent)
     : QDialog(parent)
-    , menuBar_(new QMenuBar(this))
     , windowLayout_(new QVBoxLayout(this))
 {
-    windowLayout_->setMenuBar(menuBar_);
     setSizeGripEnabled(true);
 }
 
-void StatisticsWindow::addWindowCommands(PlainTextBox* resultBox, EditionNames names)
+StatisticsWindow::WindowMenus StatisticsWindow::buildMenuBar(const MenuBarContents& contents)
 {
-    resultBox_ = resultBox;
+    auto* bar = new QMenuBar(this);
+    windowLayout_->setMenuBar(bar);
+    WindowMenus menus;
 
-    QMenu* fichier = addMenu(menuBar_, "fichier", tr("&Fichier"));
-    connect(addMenuItem(fichier, "quitter", tr("&Quitter")), &QAction::triggered, this,
-            &StatisticsWindow::quitter_Click);
+    menus.fichier = addMenu(bar, "fichier", tr("&Fichier"));
+    if (contents.quitter)
+        connect(addMenuItem(menus.fichier, "quitter", tr("&Quitter")), &QAction::triggered, this,
+                &StatisticsWindow::quitter_Click);
 
-    const bool accessKeys = names != EditionNames::NoAccessKeyOnLastTwo;
-    QMenu* edition = addMenu(menuBar_, "edition", tr("&Edition"));
-    connect(addMenuItem(edition, "copier", tr("&Copier")), &QAction::triggered, this,
-            &StatisticsWindow::copier_Click);
-    connect(addMenuItem(edition, "coller", tr("&Coller")), &QAction::triggered, this,
-            &StatisticsWindow::coller_Click);
-    connect(addMenuItem(edition, names == EditionNames::SelectionAll ? "selectionall" : "selectall",
-                        accessKeys ? tr("&Sélectionner tout") : tr("Sélectionner tout")),
-            &QAction::triggered, this, &StatisticsWindow::selectall_Click);
-    connect(addMenuItem(edition, "supprimer", accessKeys ? tr("&Supprimer") : tr("Supprimer")),
-            &QAction::triggered, this, &StatisticsWindow::supprimer_Click);
+    if (contents.resultBox) {
+        resultBox_ = contents.resultBox;
+        const bool accessKeys = contents.editionNames != EditionNames::NoAccessKeyOnLastTwo;
+        QMenu* edition = addMenu(bar, "edition", tr("&Edition"));
+        connect(addMenuItem(edition, "copier", tr("&Copier")), &QAction::triggered, this,
+                &StatisticsWindow::copier_Click);
+        connect(addMenuItem(edition, "coller", tr("&Coller")), &QAction::triggered, this,
+                &StatisticsWindow::coller_Click);
+        connect(addMenuItem(edition, contents.editionNames == EditionNames::SelectionAll ? "selectionall" : "selectall",
+                            accessKeys ? tr("&Sélectionner tout") : tr("Sélectionner tout")),
+                &QAction::triggered, this, &StatisticsWindow::selectall_Click);
+        connect(addMenuItem(edition, "supprimer", accessKeys ? tr("&Supprimer") : tr("Supprimer")),
+                &QAction::triggered, this, &StatisticsWindow::supprimer_Click);
+    }
 
-    aide_ = addMenu(menuBar_, "aide", tr("&Aide"));
-    connect(addMenuItem(aide_, "about", tr("&A propos de")), &QAction::triggered, this,
+    if (contents.charts)
+        menus.graphique = addMenu(bar, "graphique", tr("&Graphique"));
+
+    QMenu* aide = addMenu(bar, "aide", tr("&Aide"));
+    connect(addMenuItem(aide, "about", tr("&A propos de")), &QAction::triggered, this,
             &StatisticsWindow::about_Click);
-}
-
-QMenu* StatisticsWindow::addChartMenu()
-{
-    auto* graphique = new QMenu(tr("&Graphique"), menuBar_);
-    graphique->setObjectName("graphique");
-    // Help stays the last menu of the bar.
-    menuBar_->insertMenu(aide_ ? aide_->menuAction() : nullptr, graphique);
-    return graphique;
+    return menus;
 }
 
 void StatisticsWindow::quitter_Click()

@@ -1,6 +1,7 @@
 // The base of every statistics window and the window commands they all share.
 #pragma once
 
+#include "ui/hourglass.h"
 #include "ui/message_box.h"
 
 #include <QDialog>
@@ -10,7 +11,6 @@
 #include <utility>
 
 class QMenu;
-class QMenuBar;
 class QVBoxLayout;
 
 namespace quorvelle::ui {
@@ -18,23 +18,25 @@ namespace quorvelle::ui {
 class PlainTextBox;
 
 /// A statistics window is a thin presenter of one core report: a dialog under its own menu
-/// bar, loaded (its report computed, under the hourglass) in its constructor and then shown
-/// modal with exec(), so that the window that opened it waits until it is closed.
+/// bar, loaded (its report computed) in its constructor and then shown modal with exec(), so
+/// that the window that opened it waits until it is closed.
 ///
-/// It gives each window the commands that every statistics window repeats: "&Fichier"
-/// "&Quitter", "&Edition" acting on the window's result text box alone, whatever has the
-/// focus, "&Aide" "&A propos de", and a "&Graphique" menu for the windows that have charts.
+/// It gives each window the menu bar that every statistics window repeats, in its order:
+/// "&Fichier" with "&Quitter"; "&Edition", whose commands act on the window's result text box
+/// alone, whatever has the focus; "&Graphique" in the windows that have charts; "&Aide" with
+/// "&A propos de".
 class StatisticsWindow : public QDialog {
     Q_OBJECT
 public:
-    /// Loads a window of class Window, built from arguments and parent, and shows it modal
-    /// over parent; returns when the user closes it. A computation that runs out of memory
-    /// ends in a message instead, and the window is not shown.
+    /// Loads a window of class Window under the hourglass, built from arguments and parent,
+    /// and shows it modal over parent; returns when the user closes it. A computation that
+    /// runs out of memory ends in a message instead, and the window is not shown.
     template <class Window, class... Arguments>
     static void openModal(QWidget* parent, Arguments&&... arguments)
     {
         std::unique_ptr<Window> window;
         try {
+            const HourglassCursor hourglass;
             window = std::make_unique<Window>(std::forward<Arguments>(arguments)..., parent);
         } catch (const std::bad_alloc&) {
             MessageBox::outOfMemory(parent);
@@ -48,16 +50,30 @@ protected:
     /// select-all item selectionall, and frmlongueur01 gives its last two items no access key.
     enum class EditionNames { Standard, SelectionAll, NoAccessKeyOnLastTwo };
 
+    /// What a window's menu bar holds besides "&Aide".
+    struct MenuBarContents {
+        /// The box the Edition commands act on; a window without one has no "&Edition" menu.
+        PlainTextBox* resultBox = nullptr;
+        EditionNames editionNames = EditionNames::Standard;
+        /// A "&Graphique" menu, which the window fills with its chart items.
+        bool charts = false;
+        /// "&Fichier" holds "&Quitter"; otherwise the window fills it with its own items.
+        bool quitter = true;
+    };
+
+    /// The menus that the window fills itself.
+    struct WindowMenus {
+        QMenu* fichier = nullptr;
+        QMenu* graphique = nullptr; ///< null without charts
+    };
+
     explicit StatisticsWindow(QWidget* parent);
 
-    QMenuBar* menuBar() const { return menuBar_; }
     /// The window's layout, under its menu bar.
     QVBoxLayout* windowLayout() const { return windowLayout_; }
 
-    /// Adds "&Fichier", "&Edition" on resultBox and "&Aide", with their items.
-    void addWindowCommands(PlainTextBox* resultBox, EditionNames names = EditionNames::Standard);
-    /// Adds the "&Graphique" menu, before "&Aide"; the window adds its chart items to it.
-    QMenu* addChartMenu();
+    /// Builds the menu bar, in its order, with the shared commands.
+    WindowMenus buildMenuBar(const MenuBarContents& contents);
 
 protected slots:
     void quitter_Click();
@@ -69,10 +85,8 @@ protected slots:
     void about_Click();
 
 private:
-    QMenuBar* menuBar_;
     QVBoxLayout* windowLayout_;
     PlainTextBox* resultBox_ = nullptr;
-    QMenu* aide_ = nullptr;
 };
 
 } // namespace quorvelle::ui

@@ -1,14 +1,14 @@
 // The vocabulary list window.
 #include "ui/stats/frmListe01.h"
 
-#include "ui/hourglass.h"
+#include "core/french_messages.h"
+#include "ui/cp1252_text.h"
 #include "ui/menus.h"
 #include "ui/number_text.h"
 #include "ui/shadowed_title.h"
-#include "ui/stats/VocabularyTableModel.h"
+#include "ui/stats/window_layout.h"
 
 #include <QAction>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <vector>
 
 #include <algorithm>
 
@@ -48,22 +50,25 @@ void frmListe01::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca - Liste du vocabulaire"));
 
-    QMenu* fichier = addMenu(menuBar(), "fichier", tr("&Fichier"));
-    // Printing the listing comes with the printer support; the item keeps its place until then.
+    QMenu* fichier = buildMenuBar({.quitter = false}).fichier;
     imprimer = addMenuItem(fichier, "imprimer", tr("&Imprimer"));
+    // Printing the listing comes with the printer support; the item keeps its place until then.
+    imprimer->setEnabled(false);
     fermer = addMenuItem(fichier, "fermer", tr("&Fermer"));
-    QMenu* aide = addMenu(menuBar(), "aide", tr("&Aide"));
-    about = addMenuItem(aide, "about", tr("&A propos de"));
 
     Label1 = new QLabel(tr("Liste du vocabulaire"), this);
     Q_SET_OBJECT_NAME(Label1);
     Label5 = new QLabel(tr("Liste du vocabulaire"), this);
     Q_SET_OBJECT_NAME(Label5);
 
-    gridModel_ = new VocabularyTableModel(this);
+    using GridModel = RowTableModel<FormCount>;
+    gridModel_ = new GridModel({GridModel::textColumn(tr("Formes"), &FormCount::form),
+                                GridModel::countColumn(tr("Nombre d'attestations"), &FormCount::count)},
+                               this);
     grille01 = new QTableView(this);
     Q_SET_OBJECT_NAME(grille01);
     grille01->setModel(gridModel_);
+    grille01->setAccessibleName(Label5->text());
     grille01->verticalHeader()->hide();
     grille01->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grille01->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + rowPadding);
@@ -81,11 +86,11 @@ void frmListe01::buildUi()
 
     Frame1 = new QGroupBox(tr("Statistiques"), this);
     Q_SET_OBJECT_NAME(Frame1);
-    Label2 = new QLabel(tr("Nombre total de formes de l'extrait :"), Frame1);
+    Label2 = new QLabel(utf8Text(french::totalFormsCaption), Frame1);
     Q_SET_OBJECT_NAME(Label2);
-    Label3 = new QLabel(tr("Nombre total de formes différentes :"), Frame1);
+    Label3 = new QLabel(utf8Text(french::distinctFormsCaption), Frame1);
     Q_SET_OBJECT_NAME(Label3);
-    Label4 = new QLabel(tr("Fréquence moyenne d'attestation :"), Frame1);
+    Label4 = new QLabel(utf8Text(french::meanFrequencyCaption), Frame1);
     Q_SET_OBJECT_NAME(Label4);
     Label4->setToolTip(tr("Fréquence moyenne théorique d'attestation de chaque forme"));
     Label6 = new QLabel(Frame1);
@@ -95,15 +100,7 @@ void frmListe01::buildUi()
     Label8 = new QLabel(Frame1);
     Q_SET_OBJECT_NAME(Label8);
 
-    auto* totals = new QGridLayout(Frame1);
-    const QList<QPair<QLabel*, QLabel*>> rows = {{Label2, Label6}, {Label3, Label7}, {Label4, Label8}};
-    for (int row = 0; row < rows.size(); ++row) {
-        totals->addWidget(rows[row].first, row, 0);
-        rows[row].second->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        rows[row].second->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        totals->addWidget(rows[row].second, row, 1);
-    }
-    totals->setColumnMinimumWidth(1, fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
+    layOutTotals(Frame1, {{Label2, Label6}, {Label3, Label7}, {Label4, Label8}});
 
     auto* side = new QVBoxLayout;
     side->addWidget(Frame1);
@@ -124,15 +121,11 @@ void frmListe01::connectSignals()
 {
     connect(Command1, &QPushButton::clicked, this, &frmListe01::Command1_Click);
     connect(fermer, &QAction::triggered, this, &frmListe01::fermer_Click);
-    connect(about, &QAction::triggered, this, &frmListe01::about_Click);
 }
 
 void frmListe01::Form_Load(std::string_view text)
 {
-    {
-        const HourglassCursor hourglass;
-        report_ = vocabularyReport(text);
-    }
+    report_ = vocabularyReport(text);
     Label6->setText(QString::number(report_.tokenCount));
     Label7->setText(QString::number(report_.distinctCount));
     // A text without forms has no mean: the label stays empty.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/vocabulary_report.h"
+#include "ui/stats/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 
 #include <string_view>
@@ -13,8 +14,6 @@ class QPushButton;
 class QTableView;
 
 namespace quorvelle::ui {
-
-class VocabularyTableModel;
 
 /// Opened modal from the main window's "&Liste du vocabulaire". Presents the core's
 /// VocabularyReport: the grid in alphabetical order or by decreasing frequency, and N, D and
@@ -44,7 +43,7 @@ private:
     QLabel* Label1;
     QLabel* Label5;
     QTableView* grille01;
-    VocabularyTableModel* gridModel_;
+    RowTableModel<FormCount>* gridModel_;
     QPushButton* Command1;
     QGroupBox* Frame1;
     QLabel* Label2;
@@ -55,7 +54,6 @@ private:
     QLabel* Label8;
     QAction* imprimer;
     QAction* fermer;
-    QAction* about;
 };
 
 } // namespace quorvelle::ui

@@ -1,0 +1,117 @@
+// The rows of a core report as a Qt table model: the one model behind every list and grid.
+#pragma once
+
+#include "ui/cp1252_text.h"
+#include "ui/number_text.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <functional>
+#include <span>
+#include <utility>
+#include <vector>
+
+namespace quorvelle::ui {
+
+/// The Qt side of a report table: its row count, its column headings and alignments, and
+/// cells written on demand, so that only the rows on screen are ever turned into text.
+/// Headings are bold (the grids show them; the lists are headed by labels instead).
+class ReportTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+protected:
+    struct ColumnLook {
+        QString heading;
+        Qt::Alignment alignment;
+    };
+
+    ReportTableModel(QList<ColumnLook> columns, QObject* parent);
+
+    virtual std::size_t rowTotal() const = 0;
+    virtual QString cellText(std::size_t row, int column) const = 0;
+
+private:
+    QList<ColumnLook> columns_;
+};
+
+/// A report table over rows of type Row, held by the window's report: each column says how
+/// its cell is written from a row. The rows are shown in their own order or in a given one.
+template <class Row>
+class RowTableModel final : public ReportTableModel {
+public:
+    struct Column {
+        QString heading;
+        Qt::Alignment alignment;
+        std::function<QString(const Row&)> text;
+    };
+
+    /// A column of forms or letters, in code page 1252, left-aligned.
+    template <class Text>
+    static Column textColumn(QString heading, Text Row::*member)
+    {
+        return {std::move(heading), Qt::AlignLeft, [member](const Row& row) { return cp1252Cell(row.*member); }};
+    }
+    /// A column of whole numbers, right-aligned.
+    static Column countColumn(QString heading, std::int64_t Row::*member)
+    {
+        return {std::move(heading), Qt::AlignRight, [member](const Row& row) { return QString::number(row.*member); }};
+    }
+    /// A column of rounded values, under the user's decimal separator, right-aligned.
+    static Column numberColumn(QString heading, double Row::*member)
+    {
+        return {std::move(heading), Qt::AlignRight, [member](const Row& row) { return numberText(row.*member); }};
+    }
+
+    RowTableModel(std::vector<Column> columns, QObject* parent)
+        : ReportTableModel(looks(columns), parent)
+        , columns_(std::move(columns))
+    {
+    }
+
+    /// Shows rows, which must outlive their showing, in place of the previous ones; in the
+    /// order of order (indexes into rows) when it is given.
+    void setRows(std::span<const Row> rows, std::vector<std::size_t> order = {})
+    {
+        beginResetModel();
+        rows_ = rows;
+        order_ = std::move(order);
+        endResetModel();
+    }
+
+    /// The row shown at position.
+    const Row& rowAt(std::size_t position) const { return rows_[order_.empty() ? position : order_[position]]; }
+
+private:
+    static QString cp1252Cell(std::string_view text) { return fromCp1252(text); }
+    static QString cp1252Cell(char letter) { return fromCp1252(std::string_view(&letter, 1)); }
+
+    static QList<ColumnLook> looks(const std::vector<Column>& columns)
+    {
+        QList<ColumnLook> result;
+        for (const Column& column : columns)
+            result.append({column.heading, column.alignment});
+        return result;
+    }
+
+    std::size_t rowTotal() const override { return rows_.size(); }
+    QString cellText(std::size_t row, int column) const override
+    {
+        return columns_[static_cast<std::size_t>(column)].text(rowAt(row));
+    }
+
+    std::vector<Column> columns_;
+    std::span<const Row> rows_;
+    std::vector<std::size_t> order_;
+};
+
+} // namespace quorvelle::ui

@@ -1,0 +1,99 @@
+// Building blocks of the statistics windows.
+#include "ui/stats/window_layout.h"
+
+#include "ui/PlainTextBox.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QVBoxLayout>
+
+namespace quorvelle::ui {
+namespace {
+
+constexpr int valueColumnDigits = 7;
+
+void nameAfter(QLabel* label, QWidget* control)
+{
+    label->setBuddy(control);
+    // The visible text without the access key's ampersand.
+    control->setAccessibleName(label->text().remove(QLatin1Char('&')).trimmed());
+}
+
+} // namespace
+
+QListView* createResultList(QAbstractItemModel* model, int column, QWidget* parent)
+{
+    auto* list = new QListView(parent);
+    list->setModel(model);
+    list->setModelColumn(column);
+    list->setUniformItemSizes(true);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return list;
+}
+
+PlainTextBox* createResultBox(ScrollBars scrollBars, QWidget* parent)
+{
+    auto* box = new PlainTextBox(parent);
+    box->setLineWrapMode(scrollBars == ScrollBars::Both ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    return box;
+}
+
+QComboBox* createKeyComboBox(QWidget* parent)
+{
+    auto* comboBox = new QComboBox(parent);
+    comboBox->setEditable(true);
+    comboBox->setInsertPolicy(QComboBox::NoInsert);
+    // A typed capital is not the key of its lower-case letter.
+    comboBox->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    comboBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return comboBox;
+}
+
+void showFirstEntryUnselected(QComboBox* comboBox)
+{
+    const QString first = comboBox->itemText(0);
+    comboBox->setCurrentIndex(-1);
+    comboBox->setEditText(first);
+}
+
+QLayout* headed(QLabel* heading, QWidget* control)
+{
+    nameAfter(heading, control);
+    auto* layout = new QVBoxLayout;
+    layout->addWidget(heading);
+    layout->addWidget(control, 1);
+    return layout;
+}
+
+QBoxLayout* labelled(QLabel* label, QWidget* control)
+{
+    nameAfter(label, control);
+    auto* layout = new QHBoxLayout;
+    layout->addWidget(label);
+    layout->addWidget(control);
+    return layout;
+}
+
+void layOutTotals(QGroupBox* frame, const QList<QPair<QLabel*, QLabel*>>& captionsAndValues)
+{
+    auto* totals = new QGridLayout(frame);
+    for (int row = 0; row < captionsAndValues.size(); ++row) {
+        QLabel* value = captionsAndValues[row].second;
+        // A screen reader reads the value as it stands, labelled by its caption.
+        captionsAndValues[row].first->setBuddy(value);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        totals->addWidget(captionsAndValues[row].first, row, 0);
+        totals->addWidget(value, row, 1);
+    }
+    totals->setColumnMinimumWidth(1, frame->fontMetrics().horizontalAdvance(QString(valueColumnDigits, u'0')));
+}
+
+} // namespace quorvelle::ui
