@@ -14,6 +14,11 @@
 #include "ui/shell/HelpWindow.h"
 #include "ui/shell/frmAbout.h"
 #include "ui/stats/frmListe01.h"
+#include "ui/stats/frmstata.h"
+#include "ui/stats/frmstatb.h"
+#include "ui/stats/frmstatc.h"
+#include "ui/stats/frmstatd.h"
+#include "ui/stats/frmstate.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -118,18 +123,25 @@ void Form1::buildMenus()
     modemploi = addMenuItem(aide, "modemploi", tr("&Mode d'emploi"));
 
     textItems_ = {mnuItemFermer, mnuoutilsanalyse01, mnuoutilsanalyse02, liste, stat01a, stat01b, stat01c,
-                  stat01d, stat01e, calculecarts, cooccurrences, longueurs, enrichissement, comparaison};
+                  stat01d, stat01e};
+    // Their windows are not built yet: the items keep their places, disabled.
+    for (QAction* item : {calculecarts, cooccurrences, longueurs, enrichissement, comparaison})
+        item->setEnabled(false);
 }
 
 void Form1::connectSignals()
 {
-    // The statistics items whose windows are not built yet stay in place and open nothing.
     connect(mnuItemOuvrir, &QAction::triggered, this, &Form1::mnuItemOuvrir_Click);
     connect(mnuItemFermer, &QAction::triggered, this, &Form1::mnuItemFermer_Click);
     connect(mnuItemQuitter, &QAction::triggered, this, &Form1::mnuItemQuitter_Click);
     connect(mnuoutilsanalyse01, &QAction::triggered, this, &Form1::mnuoutilsanalyse01_Click);
     connect(mnuoutilsanalyse02, &QAction::triggered, this, &Form1::mnuoutilsanalyse02_Click);
     connect(liste, &QAction::triggered, this, &Form1::liste_Click);
+    connect(stat01a, &QAction::triggered, this, &Form1::stat01a_Click);
+    connect(stat01b, &QAction::triggered, this, &Form1::stat01b_Click);
+    connect(stat01c, &QAction::triggered, this, &Form1::stat01c_Click);
+    connect(stat01d, &QAction::triggered, this, &Form1::stat01d_Click);
+    connect(stat01e, &QAction::triggered, this, &Form1::stat01e_Click);
     connect(about, &QAction::triggered, this, &Form1::about_Click);
     connect(modemploi, &QAction::triggered, this, &Form1::modemploi_Click);
 }
@@ -237,6 +249,31 @@ void Form1::mnuoutilsanalyse02_Click()
 void Form1::liste_Click()
 {
     StatisticsWindow::openModal<frmListe01>(this, loadedText());
+}
+
+void Form1::stat01a_Click()
+{
+    StatisticsWindow::openModal<frmstata>(this, loadedText());
+}
+
+void Form1::stat01b_Click()
+{
+    StatisticsWindow::openModal<frmstatb>(this, loadedText());
+}
+
+void Form1::stat01c_Click()
+{
+    StatisticsWindow::openModal<frmstatc>(this, loadedText());
+}
+
+void Form1::stat01d_Click()
+{
+    StatisticsWindow::openModal<frmstatd>(this, loadedText());
+}
+
+void Form1::stat01e_Click()
+{
+    StatisticsWindow::openModal<frmstate>(this, loadedText());
 }
 
 void Form1::about_Click()

@@ -51,6 +51,11 @@ private slots:
     void mnuoutilsanalyse01_Click();
     void mnuoutilsanalyse02_Click();
     void liste_Click();
+    void stat01a_Click();
+    void stat01b_Click();
+    void stat01c_Click();
+    void stat01d_Click();
+    void stat01e_Click();
     void about_Click();
     void modemploi_Click();
 

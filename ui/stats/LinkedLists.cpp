@@ -70,7 +70,7 @@ void LinkedLists::standOn(int row)
             list->selectionModel()->clear();
             continue;
         }
-        const QModelIndex index = list->model()->index(row, list->modelColumn());
+        const QModelIndex index = list->model()->index(row, 0);
         list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
         list->scrollTo(index);
     }

@@ -6,11 +6,48 @@
 #include <utility>
 
 namespace quorvelle::ui {
+namespace {
+
+// One column of a table, as a list.
+class ColumnModel final : public QAbstractListModel {
+public:
+    ColumnModel(QAbstractItemModel* table, int column)
+        : QAbstractListModel(table)
+        , table_(table)
+        , column_(column)
+    {
+        connect(table, &QAbstractItemModel::modelAboutToBeReset, this, &ColumnModel::beginResetModel);
+        connect(table, &QAbstractItemModel::modelReset, this, &ColumnModel::endResetModel);
+    }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : table_->rowCount();
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        return index.isValid() ? table_->index(index.row(), column_).data(role) : QVariant();
+    }
+
+private:
+    QAbstractItemModel* table_;
+    int column_;
+};
+
+} // namespace
 
 ReportTableModel::ReportTableModel(QList<ColumnLook> columns, QObject* parent)
     : QAbstractTableModel(parent)
     , columns_(std::move(columns))
 {
+    for (int column = 0; column < columns_.size(); ++column)
+        columnModels_.append(new ColumnModel(this, column));
+}
+
+QAbstractItemModel* ReportTableModel::columnModel(int column)
+{
+    return columnModels_[column];
 }
 
 int ReportTableModel::rowCount(const QModelIndex& parent) const

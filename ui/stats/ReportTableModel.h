@@ -21,9 +21,16 @@ namespace quorvelle::ui {
 /// The Qt side of a report table: its row count, its column headings and alignments, and
 /// cells written on demand, so that only the rows on screen are ever turned into text.
 /// Headings are bold (the grids show them; the lists are headed by labels instead).
+///
+/// A grid shows the table whole. Parallel lists each show one column, through the table's
+/// column model, so that each list offers a screen reader its own cells only.
 class ReportTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    /// One column of the table as a list model, owned by the table; it follows the table's
+    /// resets, the only way its rows change.
+    QAbstractItemModel* columnModel(int column);
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -42,6 +49,7 @@ protected:
 
 private:
     QList<ColumnLook> columns_;
+    QList<QAbstractItemModel*> columnModels_;
 };
 
 /// A report table over rows of type Row, held by the window's report: each column says how

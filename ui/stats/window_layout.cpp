@@ -2,12 +2,12 @@
 #include "ui/stats/window_layout.h"
 
 #include "ui/PlainTextBox.h"
+#include "ui/stats/ReportTableModel.h"
 
 #include <QComboBox>
 #include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
 #include <QVBoxLayout>
@@ -16,21 +16,21 @@ namespace quorvelle::ui {
 namespace {
 
 constexpr int valueColumnDigits = 7;
+constexpr int keyComboCharacters = 5;
 
-void nameAfter(QLabel* label, QWidget* control)
+} // namespace
+
+void labelControl(QLabel* label, QWidget* control)
 {
     label->setBuddy(control);
     // The visible text without the access key's ampersand.
     control->setAccessibleName(label->text().remove(QLatin1Char('&')).trimmed());
 }
 
-} // namespace
-
-QListView* createResultList(QAbstractItemModel* model, int column, QWidget* parent)
+QListView* createResultList(ReportTableModel* table, int column, QWidget* parent)
 {
     auto* list = new QListView(parent);
-    list->setModel(model);
-    list->setModelColumn(column);
+    list->setModel(table->columnModel(column));
     list->setUniformItemSizes(true);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -52,7 +52,8 @@ QComboBox* createKeyComboBox(QWidget* parent)
     comboBox->setInsertPolicy(QComboBox::NoInsert);
     // A typed capital is not the key of its lower-case letter.
     comboBox->completer()->setCaseSensitivity(Qt::CaseSensitive);
-    comboBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    comboBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    comboBox->setMinimumContentsLength(keyComboCharacters);
     return comboBox;
 }
 
@@ -63,22 +64,22 @@ void showFirstEntryUnselected(QComboBox* comboBox)
     comboBox->setEditText(first);
 }
 
-QLayout* headed(QLabel* heading, QWidget* control)
+void addHeadedColumns(QGridLayout* grid, int row, const QList<QPair<QLabel*, QListView*>>& columns)
 {
-    nameAfter(heading, control);
-    auto* layout = new QVBoxLayout;
-    layout->addWidget(heading);
-    layout->addWidget(control, 1);
-    return layout;
+    for (int column = 0; column < columns.size(); ++column) {
+        QLabel* heading = columns[column].first;
+        labelControl(heading, columns[column].second);
+        heading->setWordWrap(true);
+        grid->addWidget(heading, row, column, Qt::AlignBottom);
+        grid->addWidget(columns[column].second, row + 1, column);
+    }
+    grid->setRowStretch(row + 1, 1);
 }
 
-QBoxLayout* labelled(QLabel* label, QWidget* control)
+void frameAround(QGroupBox* frame, QWidget* content)
 {
-    nameAfter(label, control);
-    auto* layout = new QHBoxLayout;
-    layout->addWidget(label);
-    layout->addWidget(control);
-    return layout;
+    content->setAccessibleName(frame->title().remove(QLatin1Char('&')));
+    (new QVBoxLayout(frame))->addWidget(content);
 }
 
 void layOutTotals(QGroupBox* frame, const QList<QPair<QLabel*, QLabel*>>& captionsAndValues)

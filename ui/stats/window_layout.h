@@ -4,9 +4,8 @@
 #include <QList>
 #include <QPair>
 
-class QAbstractItemModel;
-class QBoxLayout;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLayout;
@@ -16,10 +15,11 @@ class QWidget;
 namespace quorvelle::ui {
 
 class PlainTextBox;
+class ReportTableModel;
 
-/// A result list showing one column of model. Rows are written only as they scroll into
+/// A result list showing one column of table. Rows are written only as they scroll into
 /// view, so a list of a hundred thousand rows opens at once.
-QListView* createResultList(QAbstractItemModel* model, int column, QWidget* parent);
+QListView* createResultList(ReportTableModel* table, int column, QWidget* parent);
 
 /// The multi-line result box; lines wrap unless the box has both scroll bars.
 enum class ScrollBars { Vertical, Both };
@@ -32,11 +32,16 @@ QComboBox* createKeyComboBox(QWidget* parent);
 /// Shows the combo box's first entry, if any, as its text without selecting it.
 void showFirstEntryUnselected(QComboBox* comboBox);
 
-/// The heading above its control. The heading names the control for screen readers, and its
-/// access key, if any, moves the focus there.
-QLayout* headed(QLabel* heading, QWidget* control);
-/// The label before its control, on one line, naming it as headed() does.
-QBoxLayout* labelled(QLabel* label, QWidget* control);
+/// Parallel lists side by side in grid, their headings on row and the lists below, so that
+/// the lists' rows line up however many lines a heading takes. Each heading names its list.
+void addHeadedColumns(QGridLayout* grid, int row, const QList<QPair<QLabel*, QListView*>>& columns);
+
+/// Makes label the control's label: it names the control for screen readers, and its access
+/// key, if any, moves the focus there.
+void labelControl(QLabel* label, QWidget* control);
+
+/// Puts content alone in frame, a captioned frame that names it for screen readers.
+void frameAround(QGroupBox* frame, QWidget* content);
 
 /// Lays out the totals of a "Statistiques" frame: each caption beside its value, the values
 /// right-aligned and selectable.

@@ -1,0 +1,69 @@
+// The window of the key scheme: the forms distributed by how often a chosen key occurs in
+// them. frmstatb (letters), frmstatd (doubled letters) and frmstate (pairs of letters) are
+// its three configurations.
+#pragma once
+
+#include "core/key_distribution.h"
+#include "ui/stats/ReportTableModel.h"
+#include "ui/stats/StatisticsWindow.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListView;
+
+namespace quorvelle::ui {
+
+class LinkedLists;
+class PlainTextBox;
+
+/// Combo1 offers the keys; picking one fills the parallel lists List4 (how many times the key
+/// occurs in a form) and List5 (how many forms of the text hold it that many times), driven
+/// by List4, and selects their first row; a row lists its forms in Text1.
+class KeyDistributionWindow : public StatisticsWindow {
+    Q_OBJECT
+protected:
+    /// The texts of one configuration, and the object names of the two list headings, which
+    /// differ between the windows.
+    struct Texts {
+        QString caption;
+        QString title;
+        QString keyLabel;
+        const char* occurrencesHeadingName;
+        QString occurrencesHeading;
+        const char* formsHeadingName;
+        QString formsHeading;
+    };
+
+    /// Loads the window over the report computed from the text.
+    KeyDistributionWindow(const Texts& texts, KeyDistribution report, QWidget* parent);
+
+private slots:
+    void Combo1_Click(int index);
+    void List4_Click(int row);
+
+private:
+    using RowsModel = RowTableModel<OccurrenceRow>;
+
+    void buildUi(const Texts& texts);
+    void connectSignals();
+    void Form_Load();
+
+    KeyDistribution report_;
+
+    QLabel* Label1;
+    QLabel* Label5;
+    QGroupBox* Frame1;
+    QLabel* Label2;
+    QComboBox* Combo1;
+    RowsModel* rowsModel_;
+    QLabel* occurrencesHeading_;
+    QListView* List4;
+    QLabel* formsHeading_;
+    QListView* List5;
+    LinkedLists* lists_;
+    QGroupBox* Frame2;
+    PlainTextBox* Text1;
+};
+
+} // namespace quorvelle::ui

@@ -1,0 +1,18 @@
+// The doubled-letters window: the key scheme over letters written twice.
+#include "ui/stats/frmstatd.h"
+
+namespace quorvelle::ui {
+
+frmstatd::frmstatd(std::string_view text, QWidget* parent)
+    : KeyDistributionWindow({.caption = tr("Parvane Dorlesca - Composition des formes - Lettres redoublées"),
+                             .title = tr("Statistiques Lettres redoublées"),
+                             .keyLabel = tr("Lettres :"),
+                             .occurrencesHeadingName = "Label3",
+                             .occurrencesHeading = tr("Nombre d' attestations"),
+                             .formsHeadingName = "Label4",
+                             .formsHeading = tr("Nombres de formes")},
+                            doubledLetterReport(text), parent)
+{
+}
+
+} // namespace quorvelle::ui
