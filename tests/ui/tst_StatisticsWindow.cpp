@@ -10,6 +10,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,7 +20,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <memory>
 #include <new>
+#include <utility>
 
 using namespace quorvelle;
 
@@ -73,6 +78,27 @@ void select(ui::PlainTextBox* box, int start, int length)
     box->setTextCursor(cursor);
 }
 
+// A list, grid, combo box or result box of the window (not the inner list of a combo box).
+bool isNamedControl(const QWidget* control)
+{
+    return !control->objectName().isEmpty()
+        && (qobject_cast<const QAbstractItemView*>(control) || qobject_cast<const QComboBox*>(control)
+            || qobject_cast<const ui::PlainTextBox*>(control));
+}
+
+// "fichier: quitter=&Quitter | edition: copier=&Copier …", a disabled item followed by "-".
+QString menuBarLayout(const QWidget& window)
+{
+    QStringList menus;
+    for (const QAction* menu : window.findChild<QMenuBar*>()->actions()) {
+        QStringList items;
+        for (const QAction* item : menu->menu()->actions())
+            items << item->objectName() + QLatin1Char('=') + item->text() + (item->isEnabled() ? QString() : QStringLiteral("-"));
+        menus << menu->menu()->objectName() + QStringLiteral(": ") + items.join(QLatin1Char(' '));
+    }
+    return menus.join(QStringLiteral(" | "));
+}
+
 QStringList itemTexts(const QMenu* menu)
 {
     QStringList texts;
@@ -101,7 +127,53 @@ private slots:
 
     void cleanup() { window_.reset(); }
 
-    void menus_data()
+    void windows_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("menus");
+        const QString quitter = QStringLiteral("fichier: quitter=&Quitter | ");
+        const QString edition = QStringLiteral("edition: copier=&Copier coller=&Coller selectall=&Sélectionner tout "
+                                               "supprimer=&Supprimer | ");
+        const QString aide = QStringLiteral("aide: about=&A propos de");
+        QTest::newRow("frmListe01") << "frmListe01" << "Parvane Dorlesca - Liste du vocabulaire"
+                                    << "fichier: imprimer=&Imprimer- fermer=&Fermer | " + aide;
+        QTest::newRow("frmstata") << "frmstata"
+                                  << "Parvane Dorlesca - Composition des formes - statistiques formes/caractères (Rangs)"
+                                  << quitter + QString(edition).replace(QStringLiteral("selectall"), QStringLiteral("selectionall"))
+                                         + "graphique: affichage=&Affichage- | " + aide;
+        QTest::newRow("frmstatb") << "frmstatb"
+                                  << "Parvane Dorlesca - Composition des formes - statistiques formes / lettres de l'alphabet"
+                                  << quitter + edition + aide;
+        QTest::newRow("frmstatc") << "frmstatc"
+                                  << "Parvane Dorlesca - Composition des formes - Lettres de l'alphabet - début/fin de mot"
+                                  << quitter + edition + "graphique: debut=&Début de mot- Finmot=&Fin de mot- | " + aide;
+        QTest::newRow("frmstatd") << "frmstatd" << "Parvane Dorlesca - Composition des formes - Lettres redoublées"
+                                  << quitter + edition + aide;
+        QTest::newRow("frmstate") << "frmstate"
+                                  << "Parvane Dorlesca - Composition des formes - Récurrences phoniques (associations de caractères 2 à 2)"
+                                  << quitter + edition + aide;
+    }
+
+    // Each window's caption and menu bar, and every list, grid, combo box and result box named for a screen reader by
+    // its heading.
+    void windows()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, caption);
+        QFETCH(QString, menus);
+        const std::unique_ptr<QWidget> shown = test::openStatisticsWindow(window, "Le chat dort.");
+        QCOMPARE(shown->windowTitle(), caption);
+        QCOMPARE(menuBarLayout(*shown), menus);
+        for (const QLabel* label : shown->findChildren<QLabel*>())
+            if (label->buddy() && isNamedControl(label->buddy()))
+                QCOMPARE(label->buddy()->accessibleName(), label->text().remove(QLatin1Char('&')).trimmed());
+        for (const QWidget* control : shown->findChildren<QWidget*>())
+            if (isNamedControl(control))
+                QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+    }
+
+    void editionNames_data()
     {
         QTest::addColumn<EditionNames>("names");
         QTest::addColumn<QStringList>("edition");
@@ -116,29 +188,20 @@ private slots:
                                                        "selectall=Sélectionner tout", "supprimer=Supprimer"});
     }
 
-    void menus()
+    void editionNames()
     {
         QFETCH(EditionNames, names);
         QFETCH(QStringList, edition);
-        ResultWindow window(names);
+        ResultWindow window(names, true);
         const QList<QAction*> bar = window.findChild<QMenuBar*>()->actions();
-        QCOMPARE(bar.size(), 3);
+        QCOMPARE(bar.size(), 4);
         QCOMPARE(bar[0]->text(), QStringLiteral("&Fichier"));
         QCOMPARE(itemTexts(bar[0]->menu()), QStringList{"quitter=&Quitter"});
         QCOMPARE(bar[1]->text(), QStringLiteral("&Edition"));
         QCOMPARE(itemTexts(bar[1]->menu()), edition);
-        QCOMPARE(bar[2]->text(), QStringLiteral("&Aide"));
-        QCOMPARE(itemTexts(bar[2]->menu()), QStringList{"about=&A propos de"});
-    }
-
-    void chartMenuComesBeforeHelp()
-    {
-        ResultWindow window(EditionNames::Standard, true);
-        const QList<QAction*> bar = window.findChild<QMenuBar*>()->actions();
-        QCOMPARE(bar.size(), 4);
-        QCOMPARE(bar[2]->menu()->objectName(), QStringLiteral("graphique"));
         QCOMPARE(bar[2]->text(), QStringLiteral("&Graphique"));
-        QCOMPARE(bar[3]->menu()->objectName(), QStringLiteral("aide"));
+        QCOMPARE(bar[3]->text(), QStringLiteral("&Aide"));
+        QCOMPARE(itemTexts(bar[3]->menu()), QStringList{"about=&A propos de"});
     }
 
     void selectAllThenCopyKeepsCrLf()

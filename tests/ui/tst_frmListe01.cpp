@@ -47,21 +47,10 @@ private slots:
         QTest::newRow("Le chat, le Chien.") << QByteArray("Le chat, le Chien.") << "4" << "3" << "1,3"
                                             << QStringList({"chat 1", "chien 1", "le 2"})
                                             << QStringList({"le 2", "chat 1", "chien 1"});
-        QTest::newRow("first form attested twice") << QByteArray("a a b.") << "3" << "2" << "1,5"
-                                                   << QStringList({"a 2", "b 1"}) << QStringList({"a 2", "b 1"});
-        QTest::newRow("N 9, D 4: 2,25 to 2,2") << QByteArray("a a a a a a b c d") << "9" << "4" << "2,2"
-                                               << QStringList({"a 6", "b 1", "c 1", "d 1"})
-                                               << QStringList({"a 6", "b 1", "c 1", "d 1"});
-        QTest::newRow("N 11, D 4: 2,75 to 2,8") << QByteArray("d d d c c c b b b a a") << "11" << "4" << "2,8"
-                                                << QStringList({"a 2", "b 3", "c 3", "d 3"})
-                                                << QStringList({"b 3", "c 3", "d 3", "a 2"});
-        QTest::newRow("whole mean") << QByteArray("b a b a") << "4" << "2" << "2" << QStringList({"a 2", "b 2"})
-                                    << QStringList({"a 2", "b 2"});
         QTest::newRow("accents, case") << test::cp1252("Été, été, à A") << "4" << "3" << "1,3"
                                        << QStringList({"a 1", "à 1", "été 2"})
                                        << QStringList({"été 2", "a 1", "à 1"});
         QTest::newRow("N = 0") << QByteArray("12 ; 3,4 !\r\n") << "0" << "0" << "" << QStringList() << QStringList();
-        QTest::newRow("empty text") << QByteArray() << "0" << "0" << "" << QStringList() << QStringList();
     }
 
     void totalsAndBothOrders()
@@ -101,20 +90,6 @@ private slots:
         QCOMPARE(gridRows(grid(window)), alphabetical);
     }
 
-    void texts()
-    {
-        ui::frmListe01 window("chat", nullptr);
-        QCOMPARE(window.windowTitle(), QStringLiteral("Parvane Dorlesca - Liste du vocabulaire"));
-        QCOMPARE(label(window, "Label1"), QStringLiteral("Liste du vocabulaire"));
-        QCOMPARE(label(window, "Label5"), QStringLiteral("Liste du vocabulaire"));
-        QCOMPARE(window.findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(), QStringLiteral("Statistiques"));
-        QCOMPARE(label(window, "Label2"), QStringLiteral("Nombre total de formes de l'extrait :"));
-        QCOMPARE(label(window, "Label3"), QStringLiteral("Nombre total de formes différentes :"));
-        QCOMPARE(label(window, "Label4"), QStringLiteral("Fréquence moyenne d'attestation :"));
-        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label4"))->toolTip(),
-                 QStringLiteral("Fréquence moyenne théorique d'attestation de chaque forme"));
-    }
-
     void gridHeadersAndCells()
     {
         ui::frmListe01 window("le le chat", nullptr);
@@ -131,39 +106,12 @@ private slots:
         QVERIFY(grid(window)->columnWidth(1) >= 2000 * window.logicalDpiX() / twipsPerInch);
     }
 
-    void menus()
-    {
-        ui::frmListe01 window("chat", nullptr);
-        const QList<QAction*> bar = window.findChild<QMenuBar*>()->actions();
-        QCOMPARE(bar.size(), 2);
-        QCOMPARE(bar[0]->menu()->objectName(), QStringLiteral("fichier"));
-        QCOMPARE(bar[0]->text(), QStringLiteral("&Fichier"));
-        QCOMPARE(bar[1]->menu()->objectName(), QStringLiteral("aide"));
-        QCOMPARE(bar[1]->text(), QStringLiteral("&Aide"));
-        QCOMPARE(action(window, "imprimer")->text(), QStringLiteral("&Imprimer"));
-        QVERIFY(!action(window, "imprimer")->isEnabled());
-        QCOMPARE(action(window, "fermer")->text(), QStringLiteral("&Fermer"));
-        QCOMPARE(action(window, "about")->text(), QStringLiteral("&A propos de"));
-    }
-
     void fermerClosesTheModalWindow()
     {
         ui::frmListe01 window("chat", nullptr);
         QTimer::singleShot(0, &window, [&window] { action(window, "fermer")->trigger(); });
         window.exec();
         QVERIFY(!window.isVisible());
-    }
-
-    void aboutOpensTheAboutBoxOverTheWindow()
-    {
-        ui::frmListe01 window("chat", nullptr);
-        QWidget* aboutParent = nullptr;
-        test::closeNextModalWindow([&](QWidget* shown) {
-            if (qobject_cast<ui::frmAbout*>(shown))
-                aboutParent = shown->parentWidget();
-        });
-        action(window, "about")->trigger();
-        QCOMPARE(aboutParent, &window);
     }
 
 private:

@@ -4,13 +4,24 @@
 #include "ui/application.h"
 #include "ui/cp1252_text.h"
 #include "ui/message_box.h"
+#include "ui/stats/frmListe01.h"
+#include "ui/stats/frmstata.h"
+#include "ui/stats/frmstatb.h"
+#include "ui/stats/frmstatc.h"
+#include "ui/stats/frmstatd.h"
+#include "ui/stats/frmstate.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
+#include <QListView>
 #include <QLocale>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
+
+#include <map>
 
 namespace quorvelle::test {
 namespace {
@@ -25,6 +36,23 @@ void setUpWindowTests()
     ui::initResources();
     ui::installFrenchTranslations(*QCoreApplication::instance());
     ui::MessageBox::answerInsteadOfUser();
+}
+
+std::unique_ptr<QWidget> openStatisticsWindow(const QString& windowClass, const QByteArray& text)
+{
+    const std::string cp1252 = text.toStdString();
+    const std::map<QString, std::function<std::unique_ptr<QWidget>()>> windows = {
+        {QStringLiteral("frmListe01"), [&] { return std::make_unique<ui::frmListe01>(cp1252, nullptr); }},
+        {QStringLiteral("frmstata"), [&] { return std::make_unique<ui::frmstata>(cp1252, nullptr); }},
+        {QStringLiteral("frmstatb"), [&] { return std::make_unique<ui::frmstatb>(cp1252, nullptr); }},
+        {QStringLiteral("frmstatc"), [&] { return std::make_unique<ui::frmstatc>(cp1252, nullptr); }},
+        {QStringLiteral("frmstatd"), [&] { return std::make_unique<ui::frmstatd>(cp1252, nullptr); }},
+        {QStringLiteral("frmstate"), [&] { return std::make_unique<ui::frmstate>(cp1252, nullptr); }},
+    };
+    const auto window = windows.find(windowClass);
+    if (window == windows.end())
+        qFatal("no window %s", qPrintable(windowClass));
+    return window->second();
 }
 
 void closeNextModalWindow(std::function<void(QWidget* window)> inspect)
@@ -43,6 +71,60 @@ void closeNextModalWindow(std::function<void(QWidget* window)> inspect)
         modal->close();
     });
     poll->start();
+}
+
+namespace {
+
+QListView* namedList(const QWidget& window, const QString& name)
+{
+    auto* list = window.findChild<QListView*>(name);
+    if (!list)
+        qFatal("no list %s", qPrintable(name));
+    return list;
+}
+
+} // namespace
+
+QStringList listRows(const QWidget& window, const QStringList& listNames)
+{
+    QStringList rows;
+    for (const QString& name : listNames) {
+        const QAbstractItemModel* model = namedList(window, name)->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QString cell = model->index(row, 0).data().toString();
+            if (row < rows.size())
+                rows[row] += QLatin1Char('|') + cell;
+            else
+                rows << cell;
+        }
+    }
+    return rows;
+}
+
+QList<int> selectedRows(const QWidget& window, const QStringList& listNames)
+{
+    QList<int> rows;
+    for (const QString& name : listNames) {
+        const QModelIndexList selected = namedList(window, name)->selectionModel()->selectedIndexes();
+        rows << (selected.isEmpty() ? -1 : selected.first().row());
+    }
+    return rows;
+}
+
+void clickRow(const QWidget& window, const QString& listName, int row)
+{
+    QListView* list = namedList(window, listName);
+    const QRect cell = list->visualRect(list->model()->index(row, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+}
+
+void pickEntry(QComboBox* comboBox, const QString& text)
+{
+    const int target = comboBox->findText(text);
+    if (target < 0)
+        qFatal("no entry %s", qPrintable(text));
+    while (comboBox->currentIndex() != target)
+        QTest::keyClick(comboBox, comboBox->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
 }
 
 QString writeFile(const QTemporaryDir& directory, const QString& name, const QByteArray& bytes)

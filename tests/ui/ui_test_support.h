@@ -2,11 +2,15 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
+#include <QStringList>
 #include <QString>
 #include <QTemporaryDir>
 
 #include <functional>
+#include <memory>
 
+class QComboBox;
 class QWidget;
 
 namespace quorvelle::test {
@@ -15,9 +19,24 @@ namespace quorvelle::test {
 /// by the tests instead of shown. Call from initTestCase.
 void setUpWindowTests();
 
+/// The statistics window of the given class, loaded over text (code page 1252).
+std::unique_ptr<QWidget> openStatisticsWindow(const QString& windowClass, const QByteArray& text);
+
 /// Runs inspect on the next modal window that opens, then closes it, so that the exec() that
 /// showed it returns. Call before the action that opens the window.
 void closeNextModalWindow(std::function<void(QWidget* window)> inspect);
+
+/// The rows of parallel lists, each row's cells joined by "|": {"2|4|66,67", "1|2|33,33"}.
+QStringList listRows(const QWidget& window, const QStringList& listNames);
+
+/// The row selected in each of the lists, -1 for none.
+QList<int> selectedRows(const QWidget& window, const QStringList& listNames);
+
+/// Clicks row of the named list, as a user does (the window must be shown).
+void clickRow(const QWidget& window, const QString& listName, int row);
+
+/// Picks the combo box's entry text as a user does, with the arrow keys.
+void pickEntry(QComboBox* comboBox, const QString& text);
 
 /// Writes bytes to a file named name in directory; returns its path.
 QString writeFile(const QTemporaryDir& directory, const QString& name, const QByteArray& bytes);
