@@ -1,11 +1,21 @@
 // How the desktop windows hold up on multi-megabyte texts: loading a text into the main
-// window, reading it back for a statistic, and opening the vocabulary list.
+// window, reading it back for a statistic, opening each statistics window, and the clicks
+// that answer slowest in each.
 // Run: build-bench/bench/desktop_bench -platform offscreen
 #include "bench/french_like_text.h"
 #include "ui/application.h"
 #include "ui/main/Form1.h"
 #include "ui/message_box.h"
 #include "ui/stats/frmListe01.h"
+#include "ui/stats/frmstata.h"
+#include "ui/stats/frmstatb.h"
+#include "ui/stats/frmstatc.h"
+#include "ui/stats/frmstatd.h"
+#include "ui/stats/frmstate.h"
+
+#include <QComboBox>
+#include <QListView>
+#include <QPushButton>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -80,7 +90,75 @@ private slots:
         }
     }
 
+    void statisticsWindow_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char* window : {"frmstata", "frmstatb", "frmstatc", "frmstatd", "frmstate"})
+            QTest::newRow(window) << QString::fromLatin1(window);
+    }
+
+    // Loading the window (report and lists) on the 10 MB text.
+    void statisticsWindow()
+    {
+        QFETCH(QString, window);
+        const std::string& text = largeText();
+        QBENCHMARK {
+            openWindow(window, text);
+        }
+    }
+
+    void statisticsClick_data() { statisticsWindow_data(); }
+
+    // The slowest answer of each window on the 10 MB text: a sort (frmstata), the most
+    // frequent key picked with its first row listed, or the forms beginning with "d".
+    void statisticsClick()
+    {
+        QFETCH(QString, window);
+        const auto shown = openWindow(window, largeText());
+        shown->show();
+        QBENCHMARK {
+            clickSlowest(window, *shown);
+            QCoreApplication::processEvents();
+        }
+    }
+
 private:
+    static std::unique_ptr<QWidget> openWindow(const QString& window, const std::string& text)
+    {
+        if (window == QLatin1String("frmstata"))
+            return std::make_unique<ui::frmstata>(text, nullptr);
+        if (window == QLatin1String("frmstatb"))
+            return std::make_unique<ui::frmstatb>(text, nullptr);
+        if (window == QLatin1String("frmstatc"))
+            return std::make_unique<ui::frmstatc>(text, nullptr);
+        if (window == QLatin1String("frmstatd"))
+            return std::make_unique<ui::frmstatd>(text, nullptr);
+        return std::make_unique<ui::frmstate>(text, nullptr);
+    }
+
+    static void clickSlowest(const QString& name, const QWidget& window)
+    {
+        if (name == QLatin1String("frmstata")) {
+            window.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+            return;
+        }
+        auto* combo = window.findChild<QComboBox*>(QStringLiteral("Combo1"));
+        if (name == QLatin1String("frmstatc")) {
+            emit combo->activated(combo->findText(QStringLiteral("d")));
+            window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+            return;
+        }
+        const char* key = name == QLatin1String("frmstatd") ? "ll" : name == QLatin1String("frmstate") ? "es" : "e";
+        emit combo->activated(combo->findText(QString::fromLatin1(key)));
+    }
+
+    const std::string& largeText()
+    {
+        if (largeText_.empty())
+            largeText_ = bench::generateFrenchLikeText(largeTextBytes);
+        return largeText_;
+    }
+
     static std::unique_ptr<ui::Form1> formWithText(const QString& path)
     {
         auto form = std::make_unique<ui::Form1>();
@@ -89,7 +167,9 @@ private:
         return form;
     }
 
+    static constexpr std::size_t largeTextBytes = 10'000'000;
     QTemporaryDir files_;
+    std::string largeText_;
 };
 
 QTEST_MAIN(desktop_bench)

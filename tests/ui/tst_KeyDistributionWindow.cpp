@@ -122,6 +122,17 @@ private slots:
         QVERIFY(resultBox(window).isEmpty());
     }
 
+    // The first key shown at opening is not picked when the focus leaves the box.
+    void leavingTheComboBoxPicksNothing()
+    {
+        ui::frmstatb window("Le le", nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        comboBox(window)->setFocus();
+        window.findChild<QWidget*>(QStringLiteral("Text1"))->setFocus();
+        QVERIFY(test::listRows(window, lists).isEmpty());
+    }
+
     void degenerateTexts_data()
     {
         QTest::addColumn<QString>("window");

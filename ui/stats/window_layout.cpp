@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QVBoxLayout>
 
@@ -52,6 +53,10 @@ QComboBox* createKeyComboBox(QWidget* parent)
     comboBox->setInsertPolicy(QComboBox::NoInsert);
     // A typed capital is not the key of its lower-case letter.
     comboBox->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    // Leaving the box is no pick: without this, the box would pick the entry its text
+    // matches when it loses the focus, the first key shown at opening included, and even
+    // while its window is being destroyed.
+    QObject::disconnect(comboBox->lineEdit(), &QLineEdit::editingFinished, comboBox, nullptr);
     comboBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     comboBox->setMinimumContentsLength(keyComboCharacters);
     return comboBox;

@@ -26,8 +26,8 @@ enum class ScrollBars { Vertical, Both };
 PlainTextBox* createResultBox(ScrollBars scrollBars, QWidget* parent);
 
 /// A combo box of keys that also takes typed text; picking an entry, with the mouse, the
-/// arrow keys or by typing it and Enter, emits activated(). Typed text that matches no entry
-/// does nothing and is never added to the list.
+/// arrow keys or by typing it and Enter, emits activated(), and nothing else does. Typed text
+/// that matches no entry does nothing and is never added to the list.
 QComboBox* createKeyComboBox(QWidget* parent);
 /// Shows the combo box's first entry, if any, as its text without selecting it.
 void showFirstEntryUnselected(QComboBox* comboBox);
