@@ -71,7 +71,8 @@ void writeJson(JsonWriter& json, const FrequencyReport& report)
 void writeText(std::ostream& out, const CooccurrenceReport& report)
 {
     writeTitle(out, "Statistiques  -  Les cooccurrences");
-    out << "Nombre total de formes : " << report.tokenCount << "\n\n";
+    writeTotal(out, french::formCountCaption, report.tokenCount);
+    out << '\n';
     writeRow(out, "Nombre d'attestations", "Nombre de cooccurrences différentes");
     for (const CooccurrenceRow& row : report.rows)
         writeRow(out, row.count, row.pairCount);
@@ -100,9 +101,10 @@ void writeJson(JsonWriter& json, const CooccurrenceReport& report)
 void writeText(std::ostream& out, const SentenceReport& report)
 {
     writeTitle(out, "Statistiques  -  Les longueurs de phrases");
-    out << "Nombre total  de phrases : " << report.sentenceCount << '\n'
-        << "Nombre total de formes : " << report.tokenCount << '\n'
-        << "Moyenne de formes par phrase : " << frenchNumber(report.meanLength) << "\n\n";
+    writeTotal(out, french::sentenceCountCaption, report.sentenceCount);
+    writeTotal(out, french::formCountCaption, report.tokenCount);
+    writeTotal(out, french::meanSentenceLengthCaption, frenchNumber(report.meanLength));
+    out << '\n';
     writeRow(out, "N° phrase", "Ponctuation", "Nombre de formes");
     for (const SentenceRecord& sentence : report.sentences)
         writeRow(out, sentence.number, sentence.terminator, sentence.formCount);
@@ -133,7 +135,8 @@ void writeJson(JsonWriter& json, const SentenceReport& report)
 void writeText(std::ostream& out, const EnrichmentReport& report)
 {
     writeTitle(out, "L'enrichissement du vocabulaire");
-    out << "Nombre total de formes : " << report.tokenCount << "\n\n";
+    writeTotal(out, french::formCountCaption, report.tokenCount);
+    out << '\n';
     writeRow(out, "Tranche(s)*", "Nombre de formes nouvelles");
     for (const EnrichmentSlice& slice : report.slices)
         writeRow(out, slice.number, slice.newFormCount);
@@ -161,30 +164,31 @@ void writeJson(JsonWriter& json, const EnrichmentReport& report)
 void writeText(std::ostream& out, const VocabularyComparison& comparison)
 {
     writeTitle(out, "La comparaison de vocabulaires");
-    out << "Nombre total de formes du texte n°1 : " << comparison.text1.tokenCount << '\n'
-        << "Nombre total de formes du texte n°2 : " << comparison.text2.tokenCount << '\n'
-        << "Nombre total de formes différentes du texte n°1 : " << comparison.text1.distinctCount << '\n'
-        << "Nombre total de formes différentes du texte n°2 : " << comparison.text2.distinctCount << '\n'
-        << "Nombre total de formes différentes communes : " << comparison.commonCount << '\n'
-        << "équivalant à: \n"
-        << frenchNumber(comparison.commonShare1) << "% du total des formes différentes du TEXTE 1 \n"
-        << frenchNumber(comparison.commonShare2) << "% du total des formes différentes du TEXTE 2 \n"
-        << "représentant:\n"
-        << "pour le TEXTE 1: " << comparison.commonTokens1 << " attestations ou " << frenchNumber(comparison.commonTokenShare1)
-        << "% du total des attestations.\n"
-        << "pour le TEXTE 2: " << comparison.commonTokens2 << " attestations ou " << frenchNumber(comparison.commonTokenShare2)
-        << "% du total des attestations.\n";
+    using namespace french;
+    writeTotal(out, tokenCount1Caption, comparison.text1.tokenCount);
+    writeTotal(out, tokenCount2Caption, comparison.text2.tokenCount);
+    writeTotal(out, distinctCount1Caption, comparison.text1.distinctCount);
+    writeTotal(out, distinctCount2Caption, comparison.text2.distinctCount);
+    out << commonCountCaption << comparison.commonCount << '\n'
+        << amountingTo << '\n'
+        << frenchNumber(comparison.commonShare1) << commonShare1Caption << '\n'
+        << frenchNumber(comparison.commonShare2) << commonShare2Caption << '\n'
+        << representing << '\n'
+        << forText1 << ' ' << comparison.commonTokens1 << ' ' << attestationsOr
+        << frenchNumber(comparison.commonTokenShare1) << tokenShareCaption << '\n'
+        << forText2 << ' ' << comparison.commonTokens2 << ' ' << attestationsOr
+        << frenchNumber(comparison.commonTokenShare2) << tokenShareCaption << '\n';
     const auto writeProper = [&out](std::string_view heading, std::int64_t count, const std::optional<double>& share,
                                     std::int64_t tokens, const std::optional<double>& tokenShare) {
         out << '\n' << heading << '\n'
-            << "Nombre total de formes différentes propres : " << count << '\n'
-            << "équivalant à: \n"
-            << frenchNumber(share) << "% du total des formes différentes \n"
-            << "représentant:\n"
-            << tokens << " attestations ou " << frenchNumber(tokenShare) << "% du total des attestations.\n";
+            << properCountCaption << count << '\n'
+            << amountingTo << '\n'
+            << frenchNumber(share) << properShareCaption << '\n'
+            << representing << '\n'
+            << tokens << ' ' << attestationsOr << frenchNumber(tokenShare) << tokenShareCaption << '\n';
     };
-    writeProper("TEXTE N°1", comparison.properCount1, comparison.properShare1, comparison.properTokens1, comparison.properTokenShare1);
-    writeProper("TEXTE N°2", comparison.properCount2, comparison.properShare2, comparison.properTokens2, comparison.properTokenShare2);
+    writeProper(text1Heading, comparison.properCount1, comparison.properShare1, comparison.properTokens1, comparison.properTokenShare1);
+    writeProper(text2Heading, comparison.properCount2, comparison.properShare2, comparison.properTokens2, comparison.properTokenShare2);
 
     writeHeading(out, "Formes communes");
     ResultListing commonForms(terminalLineEnd);
