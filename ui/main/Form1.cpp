@@ -2,58 +2,40 @@
 #include "ui/main/Form1.h"
 
 #include "core/character_counts.h"
-#include "core/encoding.h"
 #include "core/french_messages.h"
-#include "core/text_file.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
-#include "ui/hourglass.h"
 #include "ui/menus.h"
 #include "ui/message_box.h"
 #include "ui/open_file_dialog.h"
+#include "ui/shell/Dialog01.h"
 #include "ui/shell/HelpWindow.h"
 #include "ui/shell/frmAbout.h"
 #include "ui/stats/frmListe01.h"
+#include "ui/stats/frmcomparaison01.h"
+#include "ui/stats/frmcooccu01.h"
+#include "ui/stats/frmenrichissement01.h"
+#include "ui/stats/frmfreq01.h"
+#include "ui/stats/frmlongueur01.h"
 #include "ui/stats/frmstata.h"
 #include "ui/stats/frmstatb.h"
 #include "ui/stats/frmstatc.h"
 #include "ui/stats/frmstatd.h"
 #include "ui/stats/frmstate.h"
+#include "ui/text_opening.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
-#include <filesystem>
-#include <new>
+#include <memory>
 
 namespace quorvelle::ui {
 namespace {
 
-/// Above this size a file is kept only if the user confirms.
-constexpr std::uintmax_t largestFileWithoutQuestion = 64000;
 constexpr QSize windowSize(860, 640);
-
-QString largeFileQuestion()
-{
-    const QString crLf = QStringLiteral("\r\n");
-    const QString lfCr = QStringLiteral("\n\r");
-    return Form1::tr("Attention!") + crLf
-        + Form1::tr("Le texte, objet des statistiques à établir,") + crLf
-        + Form1::tr("dépasse la taille maximale autorisée par l'application (env. 500 lignes ou 64 Kb de données).") + crLf
-        + Form1::tr("En cas d'exécution,") + crLf
-        + Form1::tr("les statistiques produites ne concerneront que ces 500 premières lignes ou 64 Kb de données.")
-        + lfCr + crLf + Form1::tr("Désirez-vous continuer?") + lfCr;
-}
-
-std::filesystem::path fileSystemPath(const QString& path)
-{
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
 
 } // namespace
 
@@ -123,10 +105,7 @@ void Form1::buildMenus()
     modemploi = addMenuItem(aide, "modemploi", tr("&Mode d'emploi"));
 
     textItems_ = {mnuItemFermer, mnuoutilsanalyse01, mnuoutilsanalyse02, liste, stat01a, stat01b, stat01c,
-                  stat01d, stat01e};
-    // Their windows are not built yet: the items keep their places, disabled.
-    for (QAction* item : {calculecarts, cooccurrences, longueurs, enrichissement, comparaison})
-        item->setEnabled(false);
+                  stat01d, stat01e, calculecarts, cooccurrences, longueurs, enrichissement, comparaison};
 }
 
 void Form1::connectSignals()
@@ -142,6 +121,11 @@ void Form1::connectSignals()
     connect(stat01c, &QAction::triggered, this, &Form1::stat01c_Click);
     connect(stat01d, &QAction::triggered, this, &Form1::stat01d_Click);
     connect(stat01e, &QAction::triggered, this, &Form1::stat01e_Click);
+    connect(calculecarts, &QAction::triggered, this, &Form1::calculecarts_Click);
+    connect(cooccurrences, &QAction::triggered, this, &Form1::cooccurrences_Click);
+    connect(longueurs, &QAction::triggered, this, &Form1::longueurs_Click);
+    connect(enrichissement, &QAction::triggered, this, &Form1::enrichissement_Click);
+    connect(comparaison, &QAction::triggered, this, &Form1::comparaison_Click);
     connect(about, &QAction::triggered, this, &Form1::about_Click);
     connect(modemploi, &QAction::triggered, this, &Form1::modemploi_Click);
 }
@@ -168,50 +152,11 @@ void Form1::mnuItemOuvrir_Click()
 
 void Form1::openTextFile(const QString& path)
 {
-    const QString fullPath = QFileInfo(path).absoluteFilePath();
-    std::uintmax_t fileSize = 0;
-    try {
-        const HourglassCursor hourglass;
-        std::string bytes = readFileBytes(fileSystemPath(fullPath));
-        fileSize = bytes.size();
-        txtFichier->setText(fromCp1252(decodeText(std::move(bytes), Encoding::Auto)));
-    } catch (const FileError& error) {
-        txtFichier->setText(QString());
-        if (error.reason() == FileError::Reason::TooLarge)
-            reportTooLarge();
-        else
-            reportOpenFailure(error);
+    const QString fullPath = openTextInto(txtFichier, path, this);
+    if (fullPath.isEmpty())
         return;
-    } catch (const std::bad_alloc&) {
-        // A text too large to hold in memory, or in the text box.
-        txtFichier->setText(QString());
-        reportTooLarge();
-        return;
-    }
-
-    // The text stays in the box while the question is asked; only a No discards it.
-    if (fileSize > largestFileWithoutQuestion
-        && MessageBox::question(this, tr("La taille du fichier"), largeFileQuestion()) == QMessageBox::No) {
-        txtFichier->setText(QString());
-        return;
-    }
     lblFichier->setText(fullPath);
     setTextLoaded(true);
-}
-
-void Form1::reportOpenFailure(const FileError& error)
-{
-    const QString path = QFile::decodeName(error.path().c_str());
-    MessageBox::warning(this, tr("Ouverture impossible"),
-                        utf8Text(french::fileErrorHeading(path.toStdString())) + QStringLiteral("\r\n")
-                            + utf8Text(french::fileErrorReason(error.reason())));
-}
-
-void Form1::reportTooLarge()
-{
-    MessageBox::information(this, tr("Fichier trop volumineux"),
-                            tr("Le fichier est trop volumineux.") + QStringLiteral("\r\n")
-                                + tr("Le fichier ne peut dépasser la taille de 60 KO"));
 }
 
 void Form1::mnuItemFermer_Click()
@@ -274,6 +219,33 @@ void Form1::stat01d_Click()
 void Form1::stat01e_Click()
 {
     StatisticsWindow::openModal<frmstate>(this, loadedText());
+}
+
+void Form1::calculecarts_Click()
+{
+    StatisticsWindow::openModal<frmfreq01>(this, loadedText());
+}
+
+void Form1::cooccurrences_Click()
+{
+    StatisticsWindow::openModal<frmcooccu01>(this, loadedText());
+}
+
+void Form1::longueurs_Click()
+{
+    StatisticsWindow::openModal<frmlongueur01>(this, loadedText());
+}
+
+void Form1::enrichissement_Click()
+{
+    WaitDialog::launch<Dialog01>(this, [text = loadedText()](QWidget* caller) {
+        return std::make_unique<frmenrichissement01>(text, caller);
+    });
+}
+
+void Form1::comparaison_Click()
+{
+    StatisticsWindow::openModal<frmcomparaison01>(this, txtFichier->text(), lblFichier->text());
 }
 
 void Form1::about_Click()

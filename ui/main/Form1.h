@@ -18,10 +18,6 @@ class QAction;
 class QLabel;
 class QMenu;
 
-namespace quorvelle {
-class FileError;
-}
-
 namespace quorvelle::ui {
 
 class HelpWindow;
@@ -56,6 +52,11 @@ private slots:
     void stat01c_Click();
     void stat01d_Click();
     void stat01e_Click();
+    void calculecarts_Click();
+    void cooccurrences_Click();
+    void longueurs_Click();
+    void enrichissement_Click();
+    void comparaison_Click();
     void about_Click();
     void modemploi_Click();
 
@@ -66,8 +67,6 @@ private:
 
     /// Enables the items and the text box that need a text, and disables "&Ouvrir...".
     void setTextLoaded(bool loaded);
-    void reportOpenFailure(const FileError& error);
-    void reportTooLarge();
 
     QLabel* lblFichier;
     PlainTextBox* txtFichier;

@@ -4,7 +4,6 @@
 #include "core/result_listing.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
-#include "ui/shadowed_title.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/stats/window_layout.h"
 
@@ -21,7 +20,6 @@
 namespace quorvelle::ui {
 namespace {
 
-constexpr int titlePointSize = 14;
 constexpr QSize windowSize(760, 520);
 
 enum Column { occurrencesColumn, formCountColumn };
@@ -86,7 +84,7 @@ void KeyDistributionWindow::buildUi(const Texts& texts)
     auto* body = new QHBoxLayout;
     body->addWidget(Frame1, 1);
     body->addWidget(Frame2, 1);
-    windowLayout()->addWidget(stackShadowedTitle(Label1, Label5, titlePointSize, this), 0, Qt::AlignHCenter);
+    addWindowTitle(Label1, Label5);
     windowLayout()->addLayout(body, 1);
 
     buildMenuBar({.resultBox = Text1});

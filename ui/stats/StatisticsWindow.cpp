@@ -3,6 +3,7 @@
 
 #include "ui/PlainTextBox.h"
 #include "ui/menus.h"
+#include "ui/shadowed_title.h"
 #include "ui/shell/frmAbout.h"
 
 #include <QAction>
@@ -11,6 +12,11 @@
 #include <QVBoxLayout>
 
 namespace quorvelle::ui {
+namespace {
+
+constexpr int titlePointSize = 15;
+
+} // namespace
 
 StatisticsWindow::StatisticsWindow(QWidget* parent)
     : QDialog(parent)
@@ -47,11 +53,18 @@ StatisticsWindow::WindowMenus StatisticsWindow::buildMenuBar(const MenuBarConten
 
     if (contents.charts)
         menus.graphique = addMenu(bar, "graphique", tr("&Graphique"));
+    if (contents.statistics)
+        menus.statistiques = addMenu(bar, "Statistiques", tr("&Statistiques"));
 
     QMenu* aide = addMenu(bar, "aide", tr("&Aide"));
     connect(addMenuItem(aide, "about", tr("&A propos de")), &QAction::triggered, this,
             &StatisticsWindow::about_Click);
     return menus;
+}
+
+void StatisticsWindow::addWindowTitle(QLabel* shadow, QLabel* title)
+{
+    windowLayout_->insertWidget(0, stackShadowedTitle(shadow, title, titlePointSize, this), 0, Qt::AlignHCenter);
 }
 
 void StatisticsWindow::quitter_Click()

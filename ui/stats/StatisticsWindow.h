@@ -10,6 +10,7 @@
 #include <new>
 #include <utility>
 
+class QLabel;
 class QMenu;
 class QVBoxLayout;
 
@@ -57,6 +58,8 @@ protected:
         EditionNames editionNames = EditionNames::Standard;
         /// A "&Graphique" menu, which the window fills with its chart items.
         bool charts = false;
+        /// A "&Statistiques" menu in the same place, which the window fills.
+        bool statistics = false;
         /// "&Fichier" holds "&Quitter"; otherwise the window fills it with its own items.
         bool quitter = true;
     };
@@ -64,7 +67,8 @@ protected:
     /// The menus that the window fills itself.
     struct WindowMenus {
         QMenu* fichier = nullptr;
-        QMenu* graphique = nullptr; ///< null without charts
+        QMenu* graphique = nullptr;    ///< null without charts
+        QMenu* statistiques = nullptr; ///< null unless asked for
     };
 
     explicit StatisticsWindow(QWidget* parent);
@@ -74,6 +78,10 @@ protected:
 
     /// Builds the menu bar, in its order, with the shared commands.
     WindowMenus buildMenuBar(const MenuBarContents& contents);
+
+    /// Puts the window's title at the top of its layout: the same text on two labels, the
+    /// second one in front of the first, its shadow.
+    void addWindowTitle(QLabel* shadow, QLabel* title);
 
 protected slots:
     void quitter_Click();

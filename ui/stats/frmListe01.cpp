@@ -1,11 +1,8 @@
 // The vocabulary list window.
 #include "ui/stats/frmListe01.h"
 
-#include "core/french_messages.h"
-#include "ui/cp1252_text.h"
 #include "ui/menus.h"
-#include "ui/number_text.h"
-#include "ui/shadowed_title.h"
+#include "ui/stats/VocabularyTotals.h"
 #include "ui/stats/window_layout.h"
 
 #include <QAction>
@@ -18,14 +15,11 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include <vector>
-
 #include <algorithm>
 
 namespace quorvelle::ui {
 namespace {
 
-constexpr int titlePointSize = 16;
 constexpr int rowPadding = 6;
 constexpr int twipsPerInch = 1440;
 constexpr int countColumnTwips = 2000;
@@ -81,26 +75,10 @@ void frmListe01::buildUi()
     // 2000 twips, or the header's own width where its bold text needs more.
     header->resizeSection(1, std::max(twipsToPixels(countColumnTwips, this), header->sectionSizeHint(1)));
 
-    Command1 = new QPushButton(tr("Tri par fréquences décroissantes"), this);
+    Command1 = createCommandButton(tr("Tri par fréquences décroissantes"), this);
     Q_SET_OBJECT_NAME(Command1);
 
-    Frame1 = new QGroupBox(tr("Statistiques"), this);
-    Q_SET_OBJECT_NAME(Frame1);
-    Label2 = new QLabel(utf8Text(french::totalFormsCaption), Frame1);
-    Q_SET_OBJECT_NAME(Label2);
-    Label3 = new QLabel(utf8Text(french::distinctFormsCaption), Frame1);
-    Q_SET_OBJECT_NAME(Label3);
-    Label4 = new QLabel(utf8Text(french::meanFrequencyCaption), Frame1);
-    Q_SET_OBJECT_NAME(Label4);
-    Label4->setToolTip(tr("Fréquence moyenne théorique d'attestation de chaque forme"));
-    Label6 = new QLabel(Frame1);
-    Q_SET_OBJECT_NAME(Label6);
-    Label7 = new QLabel(Frame1);
-    Q_SET_OBJECT_NAME(Label7);
-    Label8 = new QLabel(Frame1);
-    Q_SET_OBJECT_NAME(Label8);
-
-    layOutTotals(Frame1, {{Label2, Label6}, {Label3, Label7}, {Label4, Label8}});
+    Frame1 = new VocabularyTotals(this);
 
     auto* side = new QVBoxLayout;
     side->addWidget(Frame1);
@@ -112,7 +90,7 @@ void frmListe01::buildUi()
     body->addWidget(grille01, 1);
     body->addLayout(side);
 
-    windowLayout()->addWidget(stackShadowedTitle(Label1, Label5, titlePointSize, this), 0, Qt::AlignHCenter);
+    addWindowTitle(Label1, Label5);
     windowLayout()->addLayout(body, 1);
     resize(windowSize);
 }
@@ -126,10 +104,7 @@ void frmListe01::connectSignals()
 void frmListe01::Form_Load(std::string_view text)
 {
     report_ = vocabularyReport(text);
-    Label6->setText(QString::number(report_.tokenCount));
-    Label7->setText(QString::number(report_.distinctCount));
-    // A text without forms has no mean: the label stays empty.
-    Label8->setText(report_.meanFrequency ? numberText(*report_.meanFrequency) : QString());
+    Frame1->showTotals(report_.tokenCount, report_.distinctCount, report_.meanFrequency);
     fillAlphabetical();
 }
 

@@ -8,13 +8,13 @@
 #include <string_view>
 
 class QAction;
-class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTableView;
 
 namespace quorvelle::ui {
 
+class VocabularyTotals;
 /// Opened modal from the main window's "&Liste du vocabulaire". Presents the core's
 /// VocabularyReport: the grid in alphabetical order or by decreasing frequency, and N, D and
 /// the mean frequency of attestation.
@@ -45,13 +45,7 @@ private:
     QTableView* grille01;
     RowTableModel<FormCount>* gridModel_;
     QPushButton* Command1;
-    QGroupBox* Frame1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label6;
-    QLabel* Label7;
-    QLabel* Label8;
+    VocabularyTotals* Frame1;
     QAction* imprimer;
     QAction* fermer;
 };

@@ -5,7 +5,6 @@
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/menus.h"
-#include "ui/shadowed_title.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/stats/sort_icon.h"
 #include "ui/stats/window_layout.h"
@@ -25,7 +24,6 @@
 namespace quorvelle::ui {
 namespace {
 
-constexpr int titlePointSize = 14;
 constexpr QSize windowSize(860, 560);
 constexpr QSize sortIconSize(24, 24);
 
@@ -104,7 +102,7 @@ void frmstata::buildUi()
     auto* body = new QHBoxLayout;
     body->addWidget(Frame1, 3);
     body->addWidget(Frame2, 2);
-    windowLayout()->addWidget(stackShadowedTitle(Label1, Label2, titlePointSize, this), 0, Qt::AlignHCenter);
+    addWindowTitle(Label1, Label2);
     windowLayout()->addLayout(body, 1);
 
     const WindowMenus menus = buildMenuBar({.resultBox = txtstata, .editionNames = EditionNames::SelectionAll, .charts = true});
@@ -116,7 +114,7 @@ void frmstata::buildUi()
 
 QPushButton* frmstata::sortButton(SortDirection direction, const QLabel* heading)
 {
-    auto* button = new QPushButton(Frame1);
+    auto* button = createCommandButton(QString(), Frame1);
     button->setIcon(sortIcon(direction, button));
     button->setIconSize(sortIconSize);
     const QString what = direction == SortDirection::Ascending ? tr("Tri croissant") : tr("Tri décroissant");

@@ -5,7 +5,6 @@
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/menus.h"
-#include "ui/shadowed_title.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/stats/window_layout.h"
 
@@ -25,7 +24,6 @@
 namespace quorvelle::ui {
 namespace {
 
-constexpr int titlePointSize = 14;
 constexpr QSize windowSize(860, 560);
 constexpr int countDigits = 9;
 
@@ -68,13 +66,13 @@ void frmstatc::buildUi()
     Q_SET_OBJECT_NAME(Label2);
     Text2 = createCountBox(Frame1);
     Q_SET_OBJECT_NAME(Text2);
-    Command1 = new QPushButton(tr("Affichage"), Frame1);
+    Command1 = createCommandButton(tr("Affichage"), Frame1);
     Q_SET_OBJECT_NAME(Command1);
     Label3 = new QLabel(tr("Fin de mot :"), Frame1);
     Q_SET_OBJECT_NAME(Label3);
     Text3 = createCountBox(Frame1);
     Q_SET_OBJECT_NAME(Text3);
-    Command2 = new QPushButton(tr("Affichage"), Frame1);
+    Command2 = createCommandButton(tr("Affichage"), Frame1);
     Q_SET_OBJECT_NAME(Command2);
     // The buttons name what they list for a screen reader; both only read "Affichage".
     Command1->setAccessibleName(tr("Affichage des formes en début de mot"));
@@ -126,7 +124,7 @@ void frmstatc::buildUi()
     auto* body = new QHBoxLayout;
     body->addLayout(left, 1);
     body->addWidget(Frame2, 1);
-    windowLayout()->addWidget(stackShadowedTitle(Label1, Label5, titlePointSize, this), 0, Qt::AlignHCenter);
+    addWindowTitle(Label1, Label5);
     windowLayout()->addLayout(body, 1);
 
     const WindowMenus menus = buildMenuBar({.resultBox = Text1, .charts = true});

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace quorvelle::ui {
@@ -44,6 +45,13 @@ PlainTextBox* createResultBox(ScrollBars scrollBars, QWidget* parent)
     auto* box = new PlainTextBox(parent);
     box->setLineWrapMode(scrollBars == ScrollBars::Both ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     return box;
+}
+
+QPushButton* createCommandButton(const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setAutoDefault(false);
+    return button;
 }
 
 QComboBox* createKeyComboBox(QWidget* parent)

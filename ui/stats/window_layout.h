@@ -10,6 +10,8 @@ class QGroupBox;
 class QLabel;
 class QLayout;
 class QListView;
+class QPushButton;
+class QString;
 class QWidget;
 
 namespace quorvelle::ui {
@@ -24,6 +26,10 @@ QListView* createResultList(ReportTableModel* table, int column, QWidget* parent
 /// The multi-line result box; lines wrap unless the box has both scroll bars.
 enum class ScrollBars { Vertical, Both };
 PlainTextBox* createResultBox(ScrollBars scrollBars, QWidget* parent);
+
+/// A command button of a statistics window. Unlike a dialog's buttons, it is never the
+/// default one: Enter in a list or a combo box does not press it.
+QPushButton* createCommandButton(const QString& caption, QWidget* parent);
 
 /// A combo box of keys that also takes typed text; picking an entry, with the mouse, the
 /// arrow keys or by typing it and Enter, emits activated(), and nothing else does. Typed text

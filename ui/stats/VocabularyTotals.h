@@ -1,0 +1,32 @@
+// The totals of a text's vocabulary, as the vocabulary and frequency windows show them.
+#pragma once
+
+#include <QGroupBox>
+
+#include <cstdint>
+#include <optional>
+
+class QLabel;
+
+namespace quorvelle::ui {
+
+/// The frame "Statistiques" (Frame1): N, D and the mean frequency of attestation (Label6,
+/// Label7, Label8) beside their captions (Label2, Label3, Label4, the last with its tooltip).
+class VocabularyTotals final : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit VocabularyTotals(QWidget* parent);
+
+    /// An undefined mean, for a text without forms, leaves its label empty.
+    void showTotals(std::int64_t tokenCount, std::int64_t distinctCount, std::optional<double> meanFrequency);
+
+private:
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLabel* Label8;
+};
+
+} // namespace quorvelle::ui

@@ -1,0 +1,133 @@
+// The second-text window.
+#include "ui/stats/frmcomparaison01.h"
+
+#include "ui/PlainTextBox.h"
+#include "ui/cp1252_text.h"
+#include "ui/menus.h"
+#include "ui/open_file_dialog.h"
+#include "ui/shell/Dialog02.h"
+#include "ui/stats/frmcomparaison02.h"
+#include "ui/stats/window_layout.h"
+#include "ui/text_opening.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+
+#include <memory>
+
+namespace quorvelle::ui {
+namespace {
+
+constexpr QSize windowSize(960, 620);
+
+} // namespace
+
+frmcomparaison01::frmcomparaison01(const QString& text1, const QString& firstFilePath, QWidget* parent)
+    : StatisticsWindow(parent)
+    , firstFilePath_(firstFilePath)
+{
+    buildUi();
+    connectSignals();
+    Text1->setText(text1);
+    setSecondTextLoaded(false);
+}
+
+void frmcomparaison01::buildUi()
+{
+    setWindowTitle(tr("Parvane Dorlesca - La comparaison de vocabulaires"));
+
+    Label1 = new QLabel(tr("La comparaison de vocabulaires"), this);
+    Q_SET_OBJECT_NAME(Label1);
+    Label2 = new QLabel(tr("La comparaison de vocabulaires"), this);
+    Q_SET_OBJECT_NAME(Label2);
+    Label4 = new QLabel(tr("Affichez les comparaisons par la commande 'Affichage' du menu 'Statistiques'."), this);
+    Q_SET_OBJECT_NAME(Label4);
+
+    lblFichier = new QLabel(tr("Chargez un fichier texte pour le texte n°2 avec la commande Ouvrir"), this);
+    Q_SET_OBJECT_NAME(lblFichier);
+    Label3 = new QLabel(this);
+    Q_SET_OBJECT_NAME(Label3);
+    for (QLabel* path : {lblFichier, Label3})
+        path->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    Text1 = createResultBox(ScrollBars::Both, this);
+    Q_SET_OBJECT_NAME(Text1);
+    Frame1 = new QGroupBox(tr("Texte n°1"), this);
+    Q_SET_OBJECT_NAME(Frame1);
+    frameAround(Frame1, Text1);
+    Text2 = createResultBox(ScrollBars::Both, this);
+    Q_SET_OBJECT_NAME(Text2);
+    Frame2 = new QGroupBox(tr("Texte n°2"), this);
+    Q_SET_OBJECT_NAME(Frame2);
+    frameAround(Frame2, Text2);
+
+    auto* texts = new QGridLayout;
+    texts->addWidget(lblFichier, 0, 0);
+    texts->addWidget(Label3, 0, 1);
+    texts->addWidget(Frame1, 1, 0);
+    texts->addWidget(Frame2, 1, 1);
+    texts->setRowStretch(1, 1);
+    addWindowTitle(Label1, Label2);
+    windowLayout()->addWidget(Label4, 0, Qt::AlignHCenter);
+    windowLayout()->addLayout(texts, 1);
+
+    const WindowMenus menus = buildMenuBar({.statistics = true, .quitter = false});
+    ouvrir = addMenuItem(menus.fichier, "ouvrir", tr("&Ouvrir le texte n°2"));
+    fermer = addMenuItem(menus.fichier, "fermer", tr("&Fermer le texte n°2"));
+    quitter = addMenuItem(menus.fichier, "quitter", tr("&Quitter"));
+    affichage = addMenuItem(menus.statistiques, "affichage", tr("&Affichage"));
+    resize(windowSize);
+}
+
+void frmcomparaison01::connectSignals()
+{
+    connect(ouvrir, &QAction::triggered, this, &frmcomparaison01::ouvrir_Click);
+    connect(fermer, &QAction::triggered, this, &frmcomparaison01::fermer_Click);
+    connect(quitter, &QAction::triggered, this, &frmcomparaison01::quitter_Click);
+    connect(affichage, &QAction::triggered, this, &frmcomparaison01::affichage_Click);
+}
+
+void frmcomparaison01::setSecondTextLoaded(bool loaded)
+{
+    ouvrir->setEnabled(!loaded);
+    fermer->setEnabled(loaded);
+    affichage->setEnabled(loaded);
+    Label4->setVisible(loaded);
+    Text2->setEnabled(loaded);
+}
+
+void frmcomparaison01::ouvrir_Click()
+{
+    const QString path = chooseTextFile(this);
+    if (!path.isEmpty())
+        openSecondText(path);
+}
+
+void frmcomparaison01::openSecondText(const QString& path)
+{
+    const QString fullPath = openTextInto(Text2, path, this);
+    if (fullPath.isEmpty())
+        return;
+    lblFichier->setText(firstFilePath_);
+    Label3->setText(fullPath);
+    setSecondTextLoaded(true);
+}
+
+void frmcomparaison01::fermer_Click()
+{
+    Text2->setText(QString());
+    lblFichier->setText(tr("Chargez un fichier texte avec la commande Ouvrir."));
+    Label3->setText(QString());
+    setSecondTextLoaded(false);
+}
+
+void frmcomparaison01::affichage_Click()
+{
+    WaitDialog::launch<Dialog02>(this, [text1 = toCp1252(Text1->text()), text2 = toCp1252(Text2->text())](QWidget* caller) {
+        return std::make_unique<frmcomparaison02>(text1, text2, caller);
+    });
+}
+
+} // namespace quorvelle::ui

@@ -1,0 +1,58 @@
+// The comparison of the vocabularies of two texts.
+#pragma once
+
+#include "core/vocabulary_comparison.h"
+#include "ui/stats/StatisticsWindow.h"
+
+#include <QList>
+#include <QPair>
+
+#include <functional>
+#include <string_view>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace quorvelle::ui {
+
+class PlainTextBox;
+
+/// Opened from the second-text window's "&Affichage" through the wait dialog Dialog02.
+/// Presents the core's VocabularyComparison: the figures of both texts, of their common forms
+/// and of the forms proper to each, line by line in Frame1 (values in dark red, captions in
+/// blue, connecting words in dark purple, headings in navy); three "Afficher" buttons list
+/// the common forms or the forms proper to either text in Text1, retitling Frame3.
+class frmcomparaison02 final : public StatisticsWindow {
+    Q_OBJECT
+public:
+    frmcomparaison02(std::string_view text1, std::string_view text2, QWidget* parent);
+
+private slots:
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+
+private:
+    using ValueText = std::function<QString(const VocabularyComparison&)>;
+
+    void buildUi();
+    void connectSignals();
+    void Form_Load(std::string_view text1, std::string_view text2);
+    void listForms(const QString& caption, const std::string& listing);
+
+    VocabularyComparison comparison_;
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QGroupBox* Frame1;
+    /// The value labels of Frame1 (Label7 and the like), each with how its value is written.
+    QList<QPair<QLabel*, ValueText>> values_;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QGroupBox* Frame3;
+    PlainTextBox* Text1;
+};
+
+} // namespace quorvelle::ui

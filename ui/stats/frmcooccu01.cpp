@@ -1,0 +1,125 @@
+// The co-occurrences window.
+#include "ui/stats/frmcooccu01.h"
+
+#include "core/result_listing.h"
+#include "ui/PlainTextBox.h"
+#include "ui/cp1252_text.h"
+#include "ui/stats/LinkedLists.h"
+#include "ui/stats/window_layout.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quorvelle::ui {
+namespace {
+
+constexpr QSize windowSize(820, 560);
+
+enum Column { countColumn, pairCountColumn };
+
+} // namespace
+
+frmcooccu01::frmcooccu01(std::string_view text, QWidget* parent)
+    : StatisticsWindow(parent)
+{
+    buildUi();
+    connectSignals();
+    Form_Load(text);
+}
+
+void frmcooccu01::buildUi()
+{
+    setWindowTitle(tr("Parvane Dorlesca - Les cooccurrences"));
+
+    Label1 = new QLabel(tr("Statistiques  -  Les cooccurrences"), this);
+    Q_SET_OBJECT_NAME(Label1);
+    Label2 = new QLabel(tr("Statistiques  -  Les cooccurrences"), this);
+    Q_SET_OBJECT_NAME(Label2);
+
+    Frame2 = new QGroupBox(tr("Résultats"), this);
+    Q_SET_OBJECT_NAME(Frame2);
+    rowsModel_ = new RowsModel({RowsModel::countColumn(tr("Nombre d'attestations"), &CooccurrenceRow::count),
+                                RowsModel::countColumn(tr("Nombre de cooccurrences différentes"), &CooccurrenceRow::pairCount)},
+                               this);
+    Label9 = new QLabel(tr("Nombre d'attestations"), Frame2);
+    Q_SET_OBJECT_NAME(Label9);
+    List4 = createResultList(rowsModel_, countColumn, Frame2);
+    Q_SET_OBJECT_NAME(List4);
+    Label3 = new QLabel(tr("Nombre de cooccurrences différentes"), Frame2);
+    Q_SET_OBJECT_NAME(Label3);
+    List6 = createResultList(rowsModel_, pairCountColumn, Frame2);
+    Q_SET_OBJECT_NAME(List6);
+    for (QLabel* heading : {Label9, Label3})
+        heading->setToolTip(tr("Fréquence d'attestation réelle"));
+    lists_ = new LinkedLists({List4, List6}, LinkedLists::Driver::FirstList, this);
+    addHeadedColumns(new QGridLayout(Frame2), 0, {{Label9, List4}, {Label3, List6}});
+
+    Frame3 = new QGroupBox(tr("Afficher toutes les cooccurrences par "), this);
+    Q_SET_OBJECT_NAME(Frame3);
+    Command1 = createCommandButton(tr("Ordre alphabétique"), Frame3);
+    Q_SET_OBJECT_NAME(Command1);
+    Command2 = createCommandButton(tr("Nombre d'attestations"), Frame3);
+    Q_SET_OBJECT_NAME(Command2);
+    auto* buttons = new QHBoxLayout(Frame3);
+    buttons->addWidget(Command1);
+    buttons->addWidget(Command2);
+
+    Text1 = createResultBox(ScrollBars::Vertical, this);
+    Q_SET_OBJECT_NAME(Text1);
+    Frame1 = new QGroupBox(tr("Cooccurrences"), this);
+    Q_SET_OBJECT_NAME(Frame1);
+    frameAround(Frame1, Text1);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(Frame2, 1);
+    left->addWidget(Frame3);
+    auto* body = new QHBoxLayout;
+    body->addLayout(left, 1);
+    body->addWidget(Frame1, 1);
+    addWindowTitle(Label1, Label2);
+    windowLayout()->addLayout(body, 1);
+
+    buildMenuBar({.resultBox = Text1});
+    resize(windowSize);
+}
+
+void frmcooccu01::connectSignals()
+{
+    connect(lists_, &LinkedLists::rowSelected, this, &frmcooccu01::List4_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmcooccu01::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmcooccu01::Command2_Click);
+}
+
+void frmcooccu01::Form_Load(std::string_view text)
+{
+    report_ = cooccurrenceReport(text);
+    rowsModel_->setRows(report_.rows);
+    lists_->selectRow(0);
+}
+
+void frmcooccu01::List4_Click(int row)
+{
+    listPairs(report_.pairsOf(rowsModel_->rowAt(static_cast<std::size_t>(row))));
+}
+
+void frmcooccu01::Command1_Click()
+{
+    listPairs(report_.pairs);
+}
+
+void frmcooccu01::Command2_Click()
+{
+    listPairs(report_.byCount);
+}
+
+void frmcooccu01::listPairs(std::span<const FormCount> pairs)
+{
+    Text1->setText(fromCp1252(resultListing(pairs)));
+}
+
+} // namespace quorvelle::ui

@@ -1,0 +1,59 @@
+// Vocabulary enrichment: the new forms of each slice of 100 forms.
+#pragma once
+
+#include "core/enrichment_report.h"
+#include "ui/stats/ReportTableModel.h"
+#include "ui/stats/StatisticsWindow.h"
+
+#include <string_view>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QListView;
+
+namespace quorvelle::ui {
+
+class LinkedLists;
+class PlainTextBox;
+
+/// Opened from the main window's "&L'enrichissement du vocabulaire" through the wait dialog
+/// Dialog01. Presents the core's EnrichmentReport: N; for each slice of 100 forms its number
+/// of new forms, in two parallel lists either of which drives; the new forms of the selected
+/// slice, with their attestations in it, in Text1. Nothing is selected on opening.
+class frmenrichissement01 final : public StatisticsWindow {
+    Q_OBJECT
+public:
+    frmenrichissement01(std::string_view text, QWidget* parent);
+
+private slots:
+    void List1_Click(int row);
+
+private:
+    using SlicesModel = RowTableModel<EnrichmentSlice>;
+
+    void buildUi();
+    void connectSignals();
+    void Form_Load(std::string_view text);
+
+    EnrichmentReport report_;
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QGroupBox* Frame2;
+    QLabel* Label4;
+    QLabel* Label3;
+    QGroupBox* Frame3;
+    SlicesModel* slicesModel_;
+    QLabel* Label5;
+    QListView* List1;
+    QLabel* Label9;
+    QListView* List2;
+    LinkedLists* lists_;
+    QLabel* Label6;
+    QGroupBox* Frame1;
+    PlainTextBox* Text1;
+    QAction* affichage;
+};
+
+} // namespace quorvelle::ui

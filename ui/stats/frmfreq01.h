@@ -1,0 +1,60 @@
+// Attestation frequencies and their deviations from the mean.
+#pragma once
+
+#include "core/frequency_report.h"
+#include "ui/stats/ReportTableModel.h"
+#include "ui/stats/StatisticsWindow.h"
+
+#include <string_view>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QListView;
+
+namespace quorvelle::ui {
+
+class LinkedLists;
+class PlainTextBox;
+class VocabularyTotals;
+
+/// Opened modal from the main window's "&Calcul des écarts". Presents the core's
+/// FrequencyReport: N, D and the mean frequency; for each frequency that occurs, its number of
+/// forms and its deviation from the mean (three parallel lists driven by List3); the forms of
+/// the selected frequency in Text1. The first row is selected on opening.
+class frmfreq01 final : public StatisticsWindow {
+    Q_OBJECT
+public:
+    frmfreq01(std::string_view text, QWidget* parent);
+
+private slots:
+    void List3_Click(int row);
+
+private:
+    using RowsModel = RowTableModel<FrequencyRow>;
+
+    void buildUi();
+    void connectSignals();
+    void Form_Load(std::string_view text);
+
+    FrequencyReport report_;
+
+    QLabel* Label1;
+    QLabel* Label5;
+    VocabularyTotals* Frame1;
+    QGroupBox* Frame2;
+    RowsModel* rowsModel_;
+    QLabel* Label9;
+    QListView* List3;
+    QLabel* Label10;
+    QListView* List4;
+    QLabel* Label11;
+    QListView* List5;
+    LinkedLists* lists_;
+    QGroupBox* Frame3;
+    PlainTextBox* Text1;
+    QAction* ecartpositif;
+    QAction* ecartnegatif;
+};
+
+} // namespace quorvelle::ui

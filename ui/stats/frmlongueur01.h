@@ -1,0 +1,65 @@
+// Sentence lengths.
+#pragma once
+
+#include "core/sentence_report.h"
+#include "ui/stats/ReportTableModel.h"
+#include "ui/stats/StatisticsWindow.h"
+
+#include <string>
+
+class QGroupBox;
+class QLabel;
+class QListView;
+
+namespace quorvelle::ui {
+
+class LinkedLists;
+class PlainTextBox;
+
+/// Opened modal from the main window's "&Les longueurs de phrases". Presents the core's
+/// SentenceReport: the numbers of sentences and forms and the mean sentence length; for each
+/// sentence its number, its closing mark and its number of forms, in three parallel lists any
+/// of which drives; the selected sentence's text, as it stands in the text, in Text1. Nothing
+/// is selected on opening.
+class frmlongueur01 final : public StatisticsWindow {
+    Q_OBJECT
+public:
+    /// The window keeps the text: the sentences are views into it.
+    frmlongueur01(std::string text, QWidget* parent);
+
+private slots:
+    void List1_Click(int row);
+
+private:
+    using RowsModel = RowTableModel<SentenceRecord>;
+
+    void buildUi();
+    void connectSignals();
+    void Form_Load();
+
+    std::string text_;
+    SentenceReport report_;
+
+    QLabel* Label1;
+    QLabel* Label5;
+    QGroupBox* Frame3;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLabel* Label8;
+    QGroupBox* Frame1;
+    RowsModel* rowsModel_;
+    QLabel* Label9;
+    QListView* List1;
+    QLabel* Label10;
+    QListView* List2;
+    QLabel* Label11;
+    QListView* List3;
+    LinkedLists* lists_;
+    QGroupBox* Frame2;
+    PlainTextBox* Text1;
+};
+
+} // namespace quorvelle::ui

@@ -1,0 +1,93 @@
+// Reading a text file into a box, with the size question and the failure messages.
+#include "ui/text_opening.h"
+
+#include "core/encoding.h"
+#include "core/french_messages.h"
+#include "core/text_file.h"
+#include "ui/PlainTextBox.h"
+#include "ui/cp1252_text.h"
+#include "ui/hourglass.h"
+#include "ui/message_box.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QObject>
+
+#include <cstdint>
+#include <filesystem>
+#include <new>
+#include <optional>
+
+namespace quorvelle::ui {
+namespace {
+
+/// Above this size a file is kept only if the user confirms.
+constexpr std::uintmax_t largestFileWithoutQuestion = 64000;
+
+QString largeFileQuestion()
+{
+    const QString crLf = QStringLiteral("\r\n");
+    const QString lfCr = QStringLiteral("\n\r");
+    return QObject::tr("Attention!") + crLf
+        + QObject::tr("Le texte, objet des statistiques à établir,") + crLf
+        + QObject::tr("dépasse la taille maximale autorisée par l'application (env. 500 lignes ou 64 Kb de données).") + crLf
+        + QObject::tr("En cas d'exécution,") + crLf
+        + QObject::tr("les statistiques produites ne concerneront que ces 500 premières lignes ou 64 Kb de données.")
+        + lfCr + crLf + QObject::tr("Désirez-vous continuer?") + lfCr;
+}
+
+void reportOpenFailure(const FileError& error, QWidget* parent)
+{
+    const QString path = QFile::decodeName(error.path().c_str());
+    MessageBox::warning(parent, QObject::tr("Ouverture impossible"),
+                        utf8Text(french::fileErrorHeading(path.toStdString())) + QStringLiteral("\r\n")
+                            + utf8Text(french::fileErrorReason(error.reason())));
+}
+
+void reportTooLarge(QWidget* parent)
+{
+    MessageBox::information(parent, QObject::tr("Fichier trop volumineux"),
+                            QObject::tr("Le fichier est trop volumineux.") + QStringLiteral("\r\n")
+                                + QObject::tr("Le fichier ne peut dépasser la taille de 60 KO"));
+}
+
+// The size of the file read into box, or nothing after reporting why it could not be.
+std::optional<std::uintmax_t> readInto(PlainTextBox* box, const QString& fullPath, QWidget* parent)
+{
+    try {
+        const HourglassCursor hourglass;
+        std::string bytes = readFileBytes(std::filesystem::path(QFile::encodeName(fullPath).toStdString()));
+        const std::uintmax_t size = bytes.size();
+        box->setText(fromCp1252(decodeText(std::move(bytes), Encoding::Auto)));
+        return size;
+    } catch (const FileError& error) {
+        box->setText(QString());
+        if (error.reason() == FileError::Reason::TooLarge)
+            reportTooLarge(parent);
+        else
+            reportOpenFailure(error, parent);
+    } catch (const std::bad_alloc&) {
+        // A text too large to hold in memory, or in the text box.
+        box->setText(QString());
+        reportTooLarge(parent);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QString openTextInto(PlainTextBox* box, const QString& path, QWidget* parent)
+{
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    const std::optional<std::uintmax_t> size = readInto(box, fullPath, parent);
+    if (!size)
+        return {};
+    if (*size > largestFileWithoutQuestion
+        && MessageBox::question(parent, QObject::tr("La taille du fichier"), largeFileQuestion()) == QMessageBox::No) {
+        box->setText(QString());
+        return {};
+    }
+    return fullPath;
+}
+
+} // namespace quorvelle::ui
