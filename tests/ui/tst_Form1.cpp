@@ -6,6 +6,7 @@
 #include "ui/message_box.h"
 #include "ui/open_file_dialog.h"
 #include "ui/shell/HelpWindow.h"
+#include "ui/shell/WaitDialog.h"
 #include "ui/shell/frmAbout.h"
 #include "ui/stats/frmListe01.h"
 
@@ -21,6 +22,7 @@
 #include <QTextBrowser>
 
 #include <memory>
+#include <tuple>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,11 +67,11 @@ const MenuItem menuTable[] = {
     {"stat01c", "&Lettres de l'alphabet - Début/fin de mot", false},
     {"stat01d", "&Lettres redoublées", false},
     {"stat01e", "&Récurrences phoniques", false},
-    {"calculecarts", "&Calcul des écarts", false, false},
-    {"cooccurrences", "&Les cooccurrences", false, false},
-    {"longueurs", "&Les longueurs de phrases", false, false},
-    {"enrichissement", "&L'enrichissement du vocabulaire", false, false},
-    {"comparaison", "&La comparaison de vocabulaires", false, false},
+    {"calculecarts", "&Calcul des écarts", false},
+    {"cooccurrences", "&Les cooccurrences", false},
+    {"longueurs", "&Les longueurs de phrases", false},
+    {"enrichissement", "&L'enrichissement du vocabulaire", false},
+    {"comparaison", "&La comparaison de vocabulaires", false},
     {"about", "&A propos de", true},
     {"modemploi", "&Mode d'emploi", true},
 };
@@ -169,8 +171,7 @@ private slots:
                                      << item.enabledWithText;
     }
 
-    // Through open, close, and an open answered No. The items whose windows do not exist yet
-    // stay disabled.
+    // Through open, close, and an open answered No.
     void menuItems()
     {
         QFETCH(QString, name);
@@ -411,33 +412,45 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("windowClass");
-        const std::pair<const char*, const char*> items[] = {{"liste", "frmListe01"}, {"stat01a", "frmstata"},
-                                                             {"stat01b", "frmstatb"}, {"stat01c", "frmstatc"},
-                                                             {"stat01d", "frmstatd"}, {"stat01e", "frmstate"}};
-        for (const auto& [name, windowClass] : items)
-            QTest::newRow(name) << name << QStringLiteral("quorvelle::ui::%1").arg(QLatin1String(windowClass));
+        QTest::addColumn<QString>("waitDialog");
+        const std::tuple<const char*, const char*, const char*> items[] = {
+            {"liste", "frmListe01", ""},          {"stat01a", "frmstata", ""},
+            {"stat01b", "frmstatb", ""},          {"stat01c", "frmstatc", ""},
+            {"stat01d", "frmstatd", ""},          {"stat01e", "frmstate", ""},
+            {"calculecarts", "frmfreq01", ""},    {"cooccurrences", "frmcooccu01", ""},
+            {"longueurs", "frmlongueur01", ""},   {"enrichissement", "frmenrichissement01", "Dialog01"},
+            {"comparaison", "frmcomparaison01", ""}};
+        for (const auto& [name, windowClass, waitDialog] : items)
+            QTest::newRow(name) << name << QStringLiteral("quorvelle::ui::%1").arg(QLatin1String(windowClass))
+                                << QString::fromLatin1(waitDialog);
     }
 
-    // Each item opens its window, modal over the main window, on the text as it now stands.
+    // Each item opens its window, modal over the main window, on the text as it now stands;
+    // the enrichment through its wait dialog.
     void statisticsItems()
     {
         QFETCH(QString, name);
         QFETCH(QString, windowClass);
+        QFETCH(QString, waitDialog);
         form_->openTextFile(test::writeFile(files_, QStringLiteral("liste.txt"), "Le chat"));
         textBox()->moveCursor(QTextCursor::End);
         QTest::keyClicks(textBox(), QStringLiteral(" dort."));
         QString opened;
         QWidget* parent = nullptr;
         QString tokens;
+        QString waitedBehind;
         test::closeNextModalWindow([&](QWidget* window) {
             opened = QString::fromLatin1(window->metaObject()->className());
             parent = window->parentWidget();
+            if (const auto* dialog = form_->findChild<ui::WaitDialog*>())
+                waitedBehind = QString::fromLatin1(dialog->metaObject()->className()).remove(QStringLiteral("quorvelle::ui::"));
             if (auto* total = window->findChild<QLabel*>(QStringLiteral("Label6")))
                 tokens = total->text();
         });
         item(name)->trigger();
         QCOMPARE(opened, windowClass);
         QCOMPARE(parent, form_.get());
+        QCOMPARE(waitedBehind, waitDialog);
         if (name == QLatin1String("liste"))
             QCOMPARE(tokens, QStringLiteral("3")); // the typed form counts
     }

@@ -32,8 +32,7 @@ namespace {
 /// the focus.
 class ResultWindow final : public ui::StatisticsWindow {
 public:
-    explicit ResultWindow(EditionNames names = EditionNames::Standard, bool withChart = false,
-                          QWidget* parent = nullptr)
+    explicit ResultWindow(QWidget* parent = nullptr)
         : StatisticsWindow(parent)
         , Text1(new ui::PlainTextBox(this))
         , otherControl(new QLineEdit(QStringLiteral("autre"), this))
@@ -41,18 +40,12 @@ public:
         Text1->setObjectName("Text1");
         windowLayout()->addWidget(Text1);
         windowLayout()->addWidget(otherControl);
-        const WindowMenus menus = buildMenuBar({.resultBox = Text1, .editionNames = names, .charts = withChart});
-        if (withChart)
-            menus.graphique->addAction(QStringLiteral("&Affichage"));
+        buildMenuBar({.resultBox = Text1});
     }
-
-    using EditionNames = StatisticsWindow::EditionNames;
 
     ui::PlainTextBox* Text1;
     QLineEdit* otherControl;
 };
-
-using EditionNames = ResultWindow::EditionNames;
 
 /// A window whose computation runs out of memory while it loads, under the hourglass.
 class ExhaustingWindow final : public ui::StatisticsWindow {
@@ -99,17 +92,7 @@ QString menuBarLayout(const QWidget& window)
     return menus.join(QStringLiteral(" | "));
 }
 
-QStringList itemTexts(const QMenu* menu)
-{
-    QStringList texts;
-    for (const QAction* item : menu->actions())
-        texts << item->objectName() + QLatin1Char('=') + item->text();
-    return texts;
-}
-
 } // namespace
-
-Q_DECLARE_METATYPE(EditionNames)
 
 class tst_StatisticsWindow : public QObject {
     Q_OBJECT
@@ -153,6 +136,23 @@ private slots:
         QTest::newRow("frmstate") << "frmstate"
                                   << "Parvane Dorlesca - Composition des formes - Récurrences phoniques (associations de caractères 2 à 2)"
                                   << quitter + edition + aide;
+        QTest::newRow("frmfreq01") << "frmfreq01"
+                                   << "Parvane Dorlesca - Les fréquences d'attestation des formes - Calcul des écarts"
+                                   << quitter + edition
+                                          + "graphique: ecartpositif=&Ecart positif- ecartnegatif=&Ecart négatif- | " + aide;
+        QTest::newRow("frmcooccu01") << "frmcooccu01" << "Parvane Dorlesca - Les cooccurrences" << quitter + edition + aide;
+        QTest::newRow("frmlongueur01")
+            << "frmlongueur01" << "Parvane Dorlesca -  Les longueurs de phrases"
+            << quitter + "edition: copier=&Copier coller=&Coller selectall=Sélectionner tout supprimer=Supprimer | " + aide;
+        QTest::newRow("frmenrichissement01") << "frmenrichissement01"
+                                             << "Parvane Dorlesca -  L'enrichissement du vocabulaire"
+                                             << quitter + edition + "graphique: affichage=&Affichage- | " + aide;
+        QTest::newRow("frmcomparaison01")
+            << "frmcomparaison01" << "Parvane Dorlesca - La comparaison de vocabulaires"
+            << "fichier: ouvrir=&Ouvrir le texte n°2 fermer=&Fermer le texte n°2- quitter=&Quitter | "
+               "Statistiques: affichage=&Affichage- | " + aide;
+        QTest::newRow("frmcomparaison02") << "frmcomparaison02" << "Parvane Dorlesca - La comparaison de vocabulaires"
+                                          << quitter + edition + aide;
     }
 
     // Each window's caption and menu bar, and every list, grid, combo box and result box named for a screen reader by
@@ -171,37 +171,6 @@ private slots:
         for (const QWidget* control : shown->findChildren<QWidget*>())
             if (isNamedControl(control))
                 QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
-    }
-
-    void editionNames_data()
-    {
-        QTest::addColumn<EditionNames>("names");
-        QTest::addColumn<QStringList>("edition");
-        QTest::newRow("standard") << EditionNames::Standard
-                                  << QStringList({"copier=&Copier", "coller=&Coller", "selectall=&Sélectionner tout",
-                                                  "supprimer=&Supprimer"});
-        QTest::newRow("frmstata") << EditionNames::SelectionAll
-                                  << QStringList({"copier=&Copier", "coller=&Coller",
-                                                  "selectionall=&Sélectionner tout", "supprimer=&Supprimer"});
-        QTest::newRow("frmlongueur01") << EditionNames::NoAccessKeyOnLastTwo
-                                       << QStringList({"copier=&Copier", "coller=&Coller",
-                                                       "selectall=Sélectionner tout", "supprimer=Supprimer"});
-    }
-
-    void editionNames()
-    {
-        QFETCH(EditionNames, names);
-        QFETCH(QStringList, edition);
-        ResultWindow window(names, true);
-        const QList<QAction*> bar = window.findChild<QMenuBar*>()->actions();
-        QCOMPARE(bar.size(), 4);
-        QCOMPARE(bar[0]->text(), QStringLiteral("&Fichier"));
-        QCOMPARE(itemTexts(bar[0]->menu()), QStringList{"quitter=&Quitter"});
-        QCOMPARE(bar[1]->text(), QStringLiteral("&Edition"));
-        QCOMPARE(itemTexts(bar[1]->menu()), edition);
-        QCOMPARE(bar[2]->text(), QStringLiteral("&Graphique"));
-        QCOMPARE(bar[3]->text(), QStringLiteral("&Aide"));
-        QCOMPARE(itemTexts(bar[3]->menu()), QStringList{"about=&A propos de"});
     }
 
     void selectAllThenCopyKeepsCrLf()
@@ -309,7 +278,7 @@ private slots:
             if (dynamic_cast<ResultWindow*>(window))
                 parentOfShown = window->parentWidget();
         });
-        ui::StatisticsWindow::openModal<ResultWindow>(window_.get(), EditionNames::Standard, false);
+        ui::StatisticsWindow::openModal<ResultWindow>(window_.get());
         QCOMPARE(parentOfShown, window_.get());
     }
 

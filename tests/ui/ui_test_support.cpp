@@ -4,7 +4,14 @@
 #include "ui/application.h"
 #include "ui/cp1252_text.h"
 #include "ui/message_box.h"
+#include "ui/shell/WaitDialog.h"
 #include "ui/stats/frmListe01.h"
+#include "ui/stats/frmcomparaison01.h"
+#include "ui/stats/frmcomparaison02.h"
+#include "ui/stats/frmcooccu01.h"
+#include "ui/stats/frmenrichissement01.h"
+#include "ui/stats/frmfreq01.h"
+#include "ui/stats/frmlongueur01.h"
 #include "ui/stats/frmstata.h"
 #include "ui/stats/frmstatb.h"
 #include "ui/stats/frmstatc.h"
@@ -48,6 +55,13 @@ std::unique_ptr<QWidget> openStatisticsWindow(const QString& windowClass, const 
         {QStringLiteral("frmstatc"), [&] { return std::make_unique<ui::frmstatc>(cp1252, nullptr); }},
         {QStringLiteral("frmstatd"), [&] { return std::make_unique<ui::frmstatd>(cp1252, nullptr); }},
         {QStringLiteral("frmstate"), [&] { return std::make_unique<ui::frmstate>(cp1252, nullptr); }},
+        {QStringLiteral("frmfreq01"), [&] { return std::make_unique<ui::frmfreq01>(cp1252, nullptr); }},
+        {QStringLiteral("frmcooccu01"), [&] { return std::make_unique<ui::frmcooccu01>(cp1252, nullptr); }},
+        {QStringLiteral("frmlongueur01"), [&] { return std::make_unique<ui::frmlongueur01>(cp1252, nullptr); }},
+        {QStringLiteral("frmenrichissement01"), [&] { return std::make_unique<ui::frmenrichissement01>(cp1252, nullptr); }},
+        {QStringLiteral("frmcomparaison01"),
+         [&] { return std::make_unique<ui::frmcomparaison01>(QString::fromLatin1(text), QString(), nullptr); }},
+        {QStringLiteral("frmcomparaison02"), [&] { return std::make_unique<ui::frmcomparaison02>(cp1252, cp1252, nullptr); }},
     };
     const auto window = windows.find(windowClass);
     if (window == windows.end())
@@ -63,7 +77,7 @@ void closeNextModalWindow(std::function<void(QWidget* window)> inspect)
     QPointer<QWidget> before = QApplication::activeModalWidget();
     QObject::connect(poll, &QTimer::timeout, poll, [poll, before, inspect = std::move(inspect)] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == before)
+        if (!modal || modal == before || qobject_cast<ui::WaitDialog*>(modal))
             return;
         poll->stop();
         poll->deleteLater();

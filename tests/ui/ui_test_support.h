@@ -19,11 +19,12 @@ namespace quorvelle::test {
 /// by the tests instead of shown. Call from initTestCase.
 void setUpWindowTests();
 
-/// The statistics window of the given class, loaded over text (code page 1252).
+/// The statistics window of the given class, loaded over text (code page 1252); the
+/// comparison compares the text with itself.
 std::unique_ptr<QWidget> openStatisticsWindow(const QString& windowClass, const QByteArray& text);
 
-/// Runs inspect on the next modal window that opens, then closes it, so that the exec() that
-/// showed it returns. Call before the action that opens the window.
+/// Runs inspect on the next modal window that opens, a wait dialog aside, then closes it, so
+/// that the exec() that showed it returns. Call before the action that opens the window.
 void closeNextModalWindow(std::function<void(QWidget* window)> inspect);
 
 /// The rows of parallel lists, each row's cells joined by "|": {"2|4|66,67", "1|2|33,33"}.

@@ -1,0 +1,173 @@
+// The frequency, co-occurrence, sentence and enrichment windows on their worked examples:
+// totals, rows, the selection on opening, the result box after a click, the lists that drive
+// or follow, the texts that leave them empty.
+#include "tests/ui/ui_test_support.h"
+#include "ui/PlainTextBox.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace quorvelle;
+
+namespace {
+
+QString resultBox(const QWidget& window)
+{
+    return window.findChild<ui::PlainTextBox*>(QStringLiteral("Text1"))->text();
+}
+
+// The values of the named labels, joined by "|".
+QString labels(const QWidget& window, const QStringList& names)
+{
+    QStringList values;
+    for (const QString& name : names)
+        values << window.findChild<QLabel*>(name)->text();
+    return values.join(QLatin1Char('|'));
+}
+
+QList<int> all(int row, int lists)
+{
+    return QList<int>(lists, row);
+}
+
+} // namespace
+
+class tst_frequencyWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { test::setUpWindowTests(); }
+
+    void frequencies_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("totals");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("firstRowForms");
+        QTest::newRow("le chat et le chien") << QByteArray("le chat et le chien") << "5|4|1,2"
+                                             << QStringList({"2|1|0,8", "1|3|-0,2"}) << "le\r\n";
+        QTest::newRow("every form once") << QByteArray("Le chat dort") << "3|3|1" << QStringList({"1|3|0"})
+                                         << "chat\r\ndort\r\nle\r\n";
+        QTest::newRow("no form") << QByteArray("12 !") << "0|0|" << QStringList() << "";
+    }
+
+    // frmfreq01: the first row selected and listed on opening.
+    void frequencies()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, totals);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, firstRowForms);
+        const QStringList lists = {"List3", "List4", "List5"};
+        const auto window = test::openStatisticsWindow(QStringLiteral("frmfreq01"), text);
+        QCOMPARE(labels(*window, {"Label6", "Label7", "Label8"}), totals);
+        QCOMPARE(test::listRows(*window, lists), rows);
+        QCOMPARE(test::selectedRows(*window, lists), all(rows.isEmpty() ? -1 : 0, 3));
+        QCOMPARE(resultBox(*window), firstRowForms);
+    }
+
+    // frmfreq01: List3 drives, List4 and List5 follow.
+    void frequencyRowClicks()
+    {
+        const QStringList lists = {"List3", "List4", "List5"};
+        const auto window = test::openStatisticsWindow(QStringLiteral("frmfreq01"), "le chat et le chien");
+        window->show();
+        test::clickRow(*window, QStringLiteral("List3"), 1);
+        QCOMPARE(resultBox(*window), QStringLiteral("chat\r\nchien\r\net\r\n"));
+        test::clickRow(*window, QStringLiteral("List5"), 0);
+        QCOMPARE(test::selectedRows(*window, lists), all(1, 3));
+        QCOMPARE(resultBox(*window), QStringLiteral("chat\r\nchien\r\net\r\n"));
+    }
+
+    // frmcooccu01: the pairs of the first count on opening; a count, the alphabetical order
+    // and the order by count on request; List6 follows List4.
+    void cooccurrences()
+    {
+        const QStringList lists = {"List4", "List6"};
+        const auto window = test::openStatisticsWindow(QStringLiteral("frmcooccu01"), "A b a b. A b, il dit il dit");
+        window->show();
+        QCOMPARE(test::listRows(*window, lists), QStringList({"2|2", "3|1"}));
+        QCOMPARE(test::selectedRows(*window, lists), all(0, 2));
+        QCOMPARE(resultBox(*window), QStringLiteral("b a (2)\r\nil dit (2)\r\n"));
+
+        test::clickRow(*window, QStringLiteral("List4"), 1);
+        QCOMPARE(resultBox(*window), QStringLiteral("a b (3)\r\n"));
+        test::clickRow(*window, QStringLiteral("List6"), 0);
+        QCOMPARE(test::selectedRows(*window, lists), all(1, 2));
+
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+        QCOMPARE(resultBox(*window), QStringLiteral("a b (3)\r\nb a (2)\r\nil dit (2)\r\n"));
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
+        QCOMPARE(resultBox(*window), QStringLiteral("b a (2)\r\nil dit (2)\r\na b (3)\r\n"));
+    }
+
+    // frmcooccu01 without a pair attested twice: empty lists, and the listings list nothing.
+    void noCooccurrence()
+    {
+        const auto window = test::openStatisticsWindow(QStringLiteral("frmcooccu01"), "le chat dort");
+        QVERIFY(test::listRows(*window, {"List4", "List6"}).isEmpty());
+        for (const char* button : {"Command1", "Command2"}) {
+            QTest::mouseClick(window->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
+            QVERIFY(resultBox(*window).isEmpty());
+        }
+    }
+
+    void sentences_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("totals");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("secondSentence");
+        QTest::newRow("Il pleut. Vient-il ? Oui.") << QByteArray("Il pleut. Vient-il ? Oui.") << "3|5|1,67"
+                                                   << QStringList({"1|.|2", "2|?|2", "3|.|1"}) << " Vient-il ?";
+        QTest::newRow("line ends, unterminated") << QByteArray("Oui.\r\n  Non\r\n") << "2|2|1"
+                                                 << QStringList({"1|.|1", "2||1"}) << "\r\n  Non\r\n";
+        QTest::newRow("no sentence") << QByteArray("123 ; 4") << "0|0|" << QStringList() << "";
+    }
+
+    // frmlongueur01: nothing selected on opening; a click in any list selects its row in all
+    // three and shows the sentence as it stands in the text.
+    void sentences()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, totals);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, secondSentence);
+        const QStringList lists = {"List1", "List2", "List3"};
+        const auto window = test::openStatisticsWindow(QStringLiteral("frmlongueur01"), text);
+        window->show();
+        QCOMPARE(labels(*window, {"Label3", "Label6", "Label8"}), totals);
+        QCOMPARE(test::listRows(*window, lists), rows);
+        QCOMPARE(test::selectedRows(*window, lists), all(-1, 3));
+        QVERIFY(resultBox(*window).isEmpty());
+        if (rows.size() < 2)
+            return;
+        test::clickRow(*window, QStringLiteral("List3"), 1);
+        QCOMPARE(test::selectedRows(*window, lists), all(1, 3));
+        QCOMPARE(resultBox(*window), secondSentence);
+    }
+
+    // frmenrichissement01: nothing selected on opening; either list selects the slice and
+    // lists its new forms.
+    void enrichment()
+    {
+        const QStringList lists = {"List1", "List2"};
+        const QByteArray text = QByteArray("le chat le. ") + QByteArray("un ").repeated(97) + "le chien";
+        const auto window = test::openStatisticsWindow(QStringLiteral("frmenrichissement01"), text);
+        window->show();
+        QCOMPARE(labels(*window, {"Label3", "Label6"}), QStringLiteral("102|* Une tranche = 100 mots"));
+        QCOMPARE(test::listRows(*window, lists), QStringList({"1|3", "2|1"}));
+        QCOMPARE(test::selectedRows(*window, lists), all(-1, 2));
+        QVERIFY(resultBox(*window).isEmpty());
+        test::clickRow(*window, QStringLiteral("List2"), 0);
+        QCOMPARE(test::selectedRows(*window, lists), all(0, 2));
+        QCOMPARE(resultBox(*window), QStringLiteral("chat (1)\r\nle (2)\r\nun (97)\r\n"));
+        test::clickRow(*window, QStringLiteral("List1"), 1);
+        QCOMPARE(resultBox(*window), QStringLiteral("chien (1)\r\n"));
+    }
+};
+
+QTEST_MAIN(tst_frequencyWindows)
+#include "tst_frequencyWindows.moc"
