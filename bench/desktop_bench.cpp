@@ -6,7 +6,14 @@
 #include "ui/application.h"
 #include "ui/main/Form1.h"
 #include "ui/message_box.h"
+#include "ui/cp1252_text.h"
 #include "ui/stats/frmListe01.h"
+#include "ui/stats/frmcomparaison01.h"
+#include "ui/stats/frmcomparaison02.h"
+#include "ui/stats/frmcooccu01.h"
+#include "ui/stats/frmenrichissement01.h"
+#include "ui/stats/frmfreq01.h"
+#include "ui/stats/frmlongueur01.h"
 #include "ui/stats/frmstata.h"
 #include "ui/stats/frmstatb.h"
 #include "ui/stats/frmstatc.h"
@@ -21,7 +28,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <map>
 #include <memory>
+#include <utility>
 
 using namespace quorvelle;
 
@@ -93,7 +102,8 @@ private slots:
     void statisticsWindow_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char* window : {"frmstata", "frmstatb", "frmstatc", "frmstatd", "frmstate"})
+        for (const char* window : {"frmstata", "frmstatb", "frmstatc", "frmstatd", "frmstate", "frmfreq01", "frmcooccu01",
+                                   "frmlongueur01", "frmenrichissement01", "frmcomparaison01", "frmcomparaison02"})
             QTest::newRow(window) << QString::fromLatin1(window);
     }
 
@@ -110,7 +120,9 @@ private slots:
     void statisticsClick_data() { statisticsWindow_data(); }
 
     // The slowest answer of each window on the 10 MB text: a sort (frmstata), the most
-    // frequent key picked with its first row listed, or the forms beginning with "d".
+    // frequent key picked with its first row listed, the forms beginning with "d", the
+    // forms attested once, every co-occurrence, a sentence, the first slice, the forms of the
+    // first text only, or loading the second text.
     void statisticsClick()
     {
         QFETCH(QString, window);
@@ -123,10 +135,22 @@ private slots:
     }
 
 private:
-    static std::unique_ptr<QWidget> openWindow(const QString& window, const std::string& text)
+    std::unique_ptr<QWidget> openWindow(const QString& window, const std::string& text)
     {
         if (window == QLatin1String("frmstata"))
             return std::make_unique<ui::frmstata>(text, nullptr);
+        if (window == QLatin1String("frmfreq01"))
+            return std::make_unique<ui::frmfreq01>(text, nullptr);
+        if (window == QLatin1String("frmcooccu01"))
+            return std::make_unique<ui::frmcooccu01>(text, nullptr);
+        if (window == QLatin1String("frmlongueur01"))
+            return std::make_unique<ui::frmlongueur01>(text, nullptr);
+        if (window == QLatin1String("frmenrichissement01"))
+            return std::make_unique<ui::frmenrichissement01>(text, nullptr);
+        if (window == QLatin1String("frmcomparaison01"))
+            return std::make_unique<ui::frmcomparaison01>(ui::fromCp1252(text), QString(), nullptr);
+        if (window == QLatin1String("frmcomparaison02"))
+            return std::make_unique<ui::frmcomparaison02>(text, secondLargeText(), nullptr);
         if (window == QLatin1String("frmstatb"))
             return std::make_unique<ui::frmstatb>(text, nullptr);
         if (window == QLatin1String("frmstatc"))
@@ -136,10 +160,31 @@ private:
         return std::make_unique<ui::frmstate>(text, nullptr);
     }
 
-    static void clickSlowest(const QString& name, const QWidget& window)
+    void clickSlowest(const QString& name, QWidget& window)
     {
-        if (name == QLatin1String("frmstata")) {
+        if (name == QLatin1String("frmstata") || name == QLatin1String("frmcomparaison02")) {
             window.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+            return;
+        }
+        if (name == QLatin1String("frmcooccu01")) {
+            window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+            return;
+        }
+        if (name == QLatin1String("frmcomparaison01")) {
+            ui::MessageBox::setNextAnswer(QMessageBox::Yes);
+            qobject_cast<ui::frmcomparaison01*>(&window)->openSecondText(largeFilePath_);
+            return;
+        }
+        // A row, and the one before it on the next click: the last two frequencies (the forms
+        // attested once or twice), two sentences, the first two slices.
+        const std::map<QString, std::pair<const char*, int>> rowClicks = {
+            {QStringLiteral("frmfreq01"), {"List3", -1}}, {QStringLiteral("frmlongueur01"), {"List1", 50'000}},
+            {QStringLiteral("frmenrichissement01"), {"List1", 1}}};
+        if (const auto click = rowClicks.find(name); click != rowClicks.end()) {
+            auto* list = window.findChild<QListView*>(QString::fromLatin1(click->second.first));
+            const int target = click->second.second < 0 ? list->model()->rowCount() - 1 : click->second.second;
+            const int row = list->currentIndex().row() == target ? target - 1 : target;
+            list->setCurrentIndex(list->model()->index(row, 0));
             return;
         }
         auto* combo = window.findChild<QComboBox*>(QStringLiteral("Combo1"));
@@ -154,9 +199,22 @@ private:
 
     const std::string& largeText()
     {
-        if (largeText_.empty())
+        if (largeText_.empty()) {
             largeText_ = bench::generateFrenchLikeText(largeTextBytes);
+            largeFilePath_ = files_.filePath(QStringLiteral("large.txt"));
+            QFile file(largeFilePath_);
+            if (!file.open(QIODevice::WriteOnly))
+                qFatal("cannot write %s", qPrintable(largeFilePath_));
+            file.write(largeText_.data(), static_cast<qint64>(largeText_.size()));
+        }
         return largeText_;
+    }
+
+    // The comparison's second text: the same size, another seed.
+    static const std::string& secondLargeText()
+    {
+        static const std::string text = bench::generateFrenchLikeText(largeTextBytes, secondTextSeed);
+        return text;
     }
 
     static std::unique_ptr<ui::Form1> formWithText(const QString& path)
@@ -168,8 +226,10 @@ private:
     }
 
     static constexpr std::size_t largeTextBytes = 10'000'000;
+    static constexpr std::uint64_t secondTextSeed = 7;
     QTemporaryDir files_;
     std::string largeText_;
+    QString largeFilePath_;
 };
 
 QTEST_MAIN(desktop_bench)

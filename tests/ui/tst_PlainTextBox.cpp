@@ -81,6 +81,31 @@ private slots:
         QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("le (2)\r\nchat (1)\r\n"));
     }
+
+    // A long listing shows in portions; the text is whole from the start, in the box once
+    // the event loop has turned, and at once when the user acts on it.
+    void longTextShowsInPortions()
+    {
+        const QString listing = QStringLiteral("chat (1)\r\n").repeated(100'000);
+        PlainTextBox box(nullptr);
+        box.setText(listing);
+        QCOMPARE(box.text(), listing);
+        QVERIFY(box.document()->blockCount() < 100'000);
+        QTRY_COMPARE(box.document()->blockCount(), 100'001);
+        QCOMPARE(box.text(), listing);
+        box.undo(); // nothing to undo: the portions are no edits
+        QCOMPARE(box.text(), listing);
+
+        box.setText(listing);
+        QTest::keyClick(&box, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(&box, QStringLiteral("x"));
+        QCOMPARE(box.text(), listing + QLatin1Char('x'));
+
+        box.setText(listing);
+        box.selectWholeText();
+        box.copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), listing);
+    }
 };
 
 QTEST_MAIN(tst_PlainTextBox)

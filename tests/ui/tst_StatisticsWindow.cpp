@@ -105,7 +105,6 @@ private slots:
         // The commands act on the result box even while another control has the focus.
         window_->show();
         window_->otherControl->setFocus();
-        QGuiApplication::clipboard()->setText(QStringLiteral("avant"));
     }
 
     void cleanup() { window_.reset(); }
@@ -155,8 +154,8 @@ private slots:
                                           << quitter + edition + aide;
     }
 
-    // Each window's caption and menu bar, and every list, grid, combo box and result box named for a screen reader by
-    // its heading.
+    // Each window's caption and menu bar, and every list, grid, combo box and result box
+    // named for a screen reader by its heading.
     void windows()
     {
         QFETCH(QString, window);
@@ -173,95 +172,59 @@ private slots:
                 QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
     }
 
-    void selectAllThenCopyKeepsCrLf()
+    void editionCommands_data()
     {
-        window_->Text1->setText(QStringLiteral("chat (2)\r\nle (1)\r\n"));
-        trigger("selectall");
-        trigger("copier");
-        QCOMPARE(clipboardText(), QStringLiteral("chat (2)\r\nle (1)\r\n"));
-        QCOMPARE(window_->otherControl->text(), QStringLiteral("autre"));
-    }
-
-    void copyPutsTheSelection()
-    {
-        window_->Text1->setText(QStringLiteral("chat (2)\r\nle (1)\r\n"));
-        select(window_->Text1, 5, 6); // "(2)", the line end, "le"
-        trigger("copier");
-        QCOMPARE(clipboardText(), QStringLiteral("(2)\r\nle"));
-    }
-
-    void copyWithNothingSelectedKeepsTheClipboard()
-    {
-        window_->Text1->setText(QStringLiteral("chat (2)\r\n"));
-        select(window_->Text1, 3, 0);
-        trigger("copier");
-        QCOMPARE(clipboardText(), QStringLiteral("avant"));
-    }
-
-    void selectAllOnAnEmptyBoxSelectsNothing()
-    {
-        window_->Text1->setText(QString());
-        trigger("selectall");
-        QVERIFY(!window_->Text1->textCursor().hasSelection());
-        trigger("copier");
-        QCOMPARE(clipboardText(), QStringLiteral("avant"));
-    }
-
-    void paste_data()
-    {
-        QTest::addColumn<QString>("clipboard");
+        const QString listing = QStringLiteral("chat (2)\r\nle (1)\r\n");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("commands");
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("clipboard"); // before the commands; empty: no text at all
         QTest::addColumn<QString>("result");
-        QTest::newRow("replaces the selection") << "chien" << 0 << 4 << "chien (2)\r\n";
-        QTest::newRow("inserts at the caret") << "le " << 0 << 0 << "le chat (2)\r\n";
-        QTest::newRow("line ends pasted") << "a\r\nb" << 0 << 0 << "a\r\nbchat (2)\r\n";
-        QTest::newRow("empty clipboard removes the selection") << "" << 4 << 4 << "chat\r\n";
+        QTest::addColumn<QString>("clipboardAfter");
+        QTest::newRow("select all, copy: CR LF kept") << listing << QStringList({"selectall", "copier"}) << 0 << 0
+                                                      << "avant" << listing << listing;
+        QTest::newRow("copy the selection") << listing << QStringList({"copier"}) << 5 << 6 << "avant" << listing
+                                            << "(2)\r\nle";
+        QTest::newRow("copy with nothing selected") << listing << QStringList({"copier"}) << 3 << 0 << "avant"
+                                                    << listing << "avant";
+        QTest::newRow("select all in an empty box, copy") << QString() << QStringList({"selectall", "copier"}) << 0 << 0
+                                                          << "avant" << "" << "avant";
+        QTest::newRow("paste over the selection") << listing << QStringList({"coller"}) << 0 << 4 << "chien"
+                                                  << "chien (2)\r\nle (1)\r\n" << "chien";
+        QTest::newRow("paste at the caret, line ends") << listing << QStringList({"coller"}) << 0 << 0 << "a\r\nb"
+                                                       << "a\r\nbchat (2)\r\nle (1)\r\n" << "a\r\nb";
+        QTest::newRow("paste an empty clipboard") << listing << QStringList({"coller"}) << 4 << 4 << ""
+                                                  << "chat\r\nle (1)\r\n" << "";
+        QTest::newRow("delete the selection") << listing << QStringList({"supprimer"}) << 4 << 4 << "avant"
+                                              << "chat\r\nle (1)\r\n" << "avant";
+        QTest::newRow("delete with nothing selected") << listing << QStringList({"supprimer"}) << 2 << 0 << "avant"
+                                                      << listing << "avant";
+        QTest::newRow("select all, delete") << listing << QStringList({"selectall", "supprimer"}) << 0 << 0 << "avant"
+                                            << "" << "avant";
     }
 
-    void paste()
+    // The Edition commands act on the result box alone, while another control has the focus.
+    void editionCommands()
     {
-        QFETCH(QString, clipboard);
+        QFETCH(QString, text);
+        QFETCH(QStringList, commands);
         QFETCH(int, start);
         QFETCH(int, length);
+        QFETCH(QString, clipboard);
         QFETCH(QString, result);
-        window_->Text1->setText(QStringLiteral("chat (2)\r\n"));
+        QFETCH(QString, clipboardAfter);
+        window_->Text1->setText(text);
         if (clipboard.isEmpty())
             QGuiApplication::clipboard()->clear();
         else
             QGuiApplication::clipboard()->setText(clipboard);
         select(window_->Text1, start, length);
-        trigger("coller");
+        for (const QString& command : commands)
+            trigger(qPrintable(command));
         QCOMPARE(window_->Text1->text(), result);
-    }
-
-    void deleteSelection_data()
-    {
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("length");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("selection") << 4 << 4 << "chat\r\nle (1)\r\n";
-        QTest::newRow("nothing selected") << 2 << 0 << "chat (2)\r\nle (1)\r\n";
-    }
-
-    void deleteSelection()
-    {
-        QFETCH(int, start);
-        QFETCH(int, length);
-        QFETCH(QString, result);
-        window_->Text1->setText(QStringLiteral("chat (2)\r\nle (1)\r\n"));
-        select(window_->Text1, start, length);
-        trigger("supprimer");
-        QCOMPARE(window_->Text1->text(), result);
-        QCOMPARE(clipboardText(), QStringLiteral("avant"));
-    }
-
-    void selectAllThenDeleteEmptiesTheBox()
-    {
-        window_->Text1->setText(QStringLiteral("chat (2)\r\nle (1)\r\n"));
-        trigger("selectall");
-        trigger("supprimer");
-        QVERIFY(window_->Text1->text().isEmpty());
+        QCOMPARE(clipboardText(), clipboardAfter);
+        QCOMPARE(window_->otherControl->text(), QStringLiteral("autre"));
     }
 
     void quitterClosesTheModalWindow()

@@ -84,7 +84,7 @@ void StatisticsWindow::coller_Click()
 
 void StatisticsWindow::selectall_Click()
 {
-    resultBox_->selectAll();
+    resultBox_->selectWholeText();
 }
 
 void StatisticsWindow::supprimer_Click()
