@@ -8,7 +8,7 @@
 #include "core/encoding.h"
 #include "core/number_format.h"
 #include "core/segmentation.h"
-#include "core/sorted_string_list.h"
+#include "core/literal_vocabulary.h"
 #include "core/test_texts.h"
 #include "core/tokenized_text.h"
 
@@ -21,6 +21,8 @@
 
 namespace quorvelle {
 namespace {
+
+using test::SortedStringList;
 
 // The result box of a sorted list: its entries read in order (lower-cased on the way when
 // asked), equal neighbours grouped into one line with their run.

@@ -2,7 +2,7 @@
 #include "core/cooccurrence_report.h"
 
 #include "core/segmentation.h"
-#include "core/sorted_string_list.h"
+#include "core/literal_vocabulary.h"
 #include "core/test_texts.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +13,9 @@
 
 namespace quorvelle {
 namespace {
+
+using test::SortedStringList;
+using test::groupEqualNeighbours;
 
 using test::cp1252;
 

@@ -2,7 +2,7 @@
 #include "core/enrichment_report.h"
 
 #include "core/letters.h"
-#include "core/sorted_string_list.h"
+#include "core/literal_vocabulary.h"
 #include "core/test_texts.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +14,8 @@
 
 namespace quorvelle {
 namespace {
+
+using test::SortedStringList;
 
 using test::cp1252;
 

@@ -4,7 +4,7 @@
 
 #include "core/encoding.h"
 #include "core/segmentation.h"
-#include "core/sorted_string_list.h"
+#include "core/literal_vocabulary.h"
 #include "core/test_texts.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +14,9 @@
 
 namespace quorvelle {
 namespace {
+
+using test::SortedStringList;
+using test::groupEqualNeighbours;
 
 using test::cp1252;
 
