@@ -47,6 +47,7 @@ TEST(FrequencyReport, TotalsRowsAndListings)
         }
         EXPECT_EQ(shown, rows);
     }
+    EXPECT_EQ(frequencyReport("le chat et le chien").spectrum, (std::vector<std::int64_t>{0, 3, 1}));
 }
 
 } // namespace

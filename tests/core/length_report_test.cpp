@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,12 @@ TEST(LengthReport, RowsInDecreasingLengthWithTheirForms)
     EXPECT_EQ(lengthReport("Le le LE").rows, (std::vector<LengthRow>{{3, 2, 100, {{"le", 3}}}}));
     EXPECT_EQ(lengthReport("abc a a a a a a a").rows.at(0).percentage, 12.5); // 1 form of 8
     EXPECT_TRUE(lengthReport("1 + 2 = 3 !").rows.empty());
+    // Forms of one and two letters mixed in alphabetical order: each length keeps that order.
+    std::string mixed;
+    for (std::size_t number = 0; number < 26 * 26; ++number)
+        mixed += test::numberedForm(number) + " ";
+    for (const LengthRow& row : lengthReport(mixed).rows)
+        EXPECT_TRUE(std::ranges::is_sorted(row.forms, {}, &FormCount::form)) << row.length;
 }
 
 // Lengths 5, 4, 3, 2, 1 hold 1, 2, 1, 2 and 3 forms: equal counts keep decreasing length.

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -27,25 +28,28 @@ TEST(VocabularyComparison, EveryFigureOfTwoShortTexts)
     EXPECT_EQ(vocabularyComparison("le chat et le chien.", "le chien, le loup."), expected);
 }
 
-TEST(VocabularyComparison, SplitsTheFormsIntoCommonAndProper)
+TEST(VocabularyComparison, SplitsTheFormsAndTheirOccurrencesIntoCommonAndProper)
 {
+    using Tokens = std::array<std::int64_t, 4>; // common and proper occurrences of text 1, then of text 2
     const struct {
         const char* text1; // code page 1252
         const char* text2;
         std::vector<CommonForm> commonForms;
         std::vector<FormCount> properForms1;
         std::vector<FormCount> properForms2;
+        Tokens tokens;
     } cases[] = {
-        {"le chat", "chat", {{"chat", 1, 1}}, {{"le", 1}}, {}}, // the last form ends the text
-        {"Le a a", "le LE \xE0", {{"le", 1, 2}}, {{"a", 2}}, {{"\xE0", 1}}},
-        {"un deux", "trois", {}, {{"deux", 1}, {"un", 1}}, {{"trois", 1}}},
-        {"2001", "\xE9t\xE9", {}, {}, {{"\xE9t\xE9", 1}}},
+        {"le chat", "chat", {{"chat", 1, 1}}, {{"le", 1}}, {}, {1, 1, 1, 0}}, // the last form ends the text
+        {"Le a a", "le LE \xE0", {{"le", 1, 2}}, {{"a", 2}}, {{"\xE0", 1}}, {1, 2, 2, 1}},
+        {"un deux", "trois quatre", {}, {{"deux", 1}, {"un", 1}}, {{"quatre", 1}, {"trois", 1}}, {0, 2, 0, 2}},
+        {"2001", "\xE9t\xE9", {}, {}, {{"\xE9t\xE9", 1}}, {0, 0, 0, 1}},
     };
-    for (const auto& [text1, text2, commonForms, properForms1, properForms2] : cases) {
+    for (const auto& [text1, text2, commonForms, properForms1, properForms2, tokens] : cases) {
         const VocabularyComparison c = vocabularyComparison(text1, text2);
         EXPECT_EQ(c.commonForms, commonForms) << text1 << " / " << text2;
         EXPECT_EQ(c.properForms1, properForms1) << text1 << " / " << text2;
         EXPECT_EQ(c.properForms2, properForms2) << text1 << " / " << text2;
+        EXPECT_EQ((Tokens{c.commonTokens1, c.properTokens1, c.commonTokens2, c.properTokens2}), tokens) << text1;
     }
 }
 
