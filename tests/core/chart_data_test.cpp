@@ -28,13 +28,6 @@ TEST(LengthChart, RecomputesPercentagesWithTheSeparatorGiven)
     EXPECT_EQ(buildLengthChart(table, '.').gridRows[0][2], "12.5");
 }
 
-TEST(LetterChart, ZeroCountsStayInTheGridButNotInTheChart)
-{
-    const ChartContent content =
-        buildCountChart(collectLetterRows({{"e", 1}, {"s", 0}, {"\xE0", 3}}), letterLabelPrefix);
-    EXPECT_EQ(content.bars, (std::vector<ChartBar>{{"e", 1}, {"\xE0", 3}}));
-    EXPECT_EQ(content.gridRows, (Grid{{"1", "e", "1"}, {"2", "s", "0"}, {"3", "\xE0", "3"}}));
-}
 
 TEST(DeviationCharts, ZeroDeviationGoesIntoBothAndRowsAreNumberedSeparately)
 {
@@ -47,11 +40,17 @@ TEST(DeviationCharts, ZeroDeviationGoesIntoBothAndRowsAreNumberedSeparately)
     EXPECT_EQ(negative.gridRows, (Grid{{"1", "2", "2"}, {"2", "1", "5"}}));
 }
 
-TEST(SliceChart, LabelsCarryOneLeadingBlankAndNoRowGivesAnEmptyChart)
+// Letter labels have no prefix, slice labels one blank; a zero count stays in the grid only,
+// and no row gives an empty chart.
+TEST(CountCharts, LettersSlicesAndNoRow)
 {
-    const ChartContent content = buildCountChart(collectSliceRows({{1, 60}, {2, 0}, {3, 12}}), numberLabelPrefix);
-    EXPECT_EQ(content.bars, (std::vector<ChartBar>{{" 1", 60}, {" 3", 12}}));
-    EXPECT_EQ(content.gridRows.size(), 3u);
+    const ChartContent letters =
+        buildCountChart(collectLetterRows({{"e", 1}, {"s", 0}, {"\xE0", 3}}), letterLabelPrefix);
+    EXPECT_EQ(letters.bars, (std::vector<ChartBar>{{"e", 1}, {"\xE0", 3}}));
+    EXPECT_EQ(letters.gridRows, (Grid{{"1", "e", "1"}, {"2", "s", "0"}, {"3", "\xE0", "3"}}));
+    const ChartContent slices = buildCountChart(collectSliceRows({{1, 60}, {2, 0}, {3, 12}}), numberLabelPrefix);
+    EXPECT_EQ(slices.bars, (std::vector<ChartBar>{{" 1", 60}, {" 3", 12}}));
+    EXPECT_EQ(slices.gridRows.size(), 3u);
     const ChartContent empty = buildCountChart(collectSliceRows({}), numberLabelPrefix);
     EXPECT_TRUE(empty.bars.empty() && empty.gridRows.empty());
     EXPECT_TRUE(buildLengthChart(collectLengthRows({}), ',').bars.empty());

@@ -12,7 +12,7 @@ namespace {
 
 using test::cp1252;
 
-TEST(EdgeLetterReport, WorkedExample)
+TEST(EdgeLetterReport, RowsInCodeOrderWithTheirListings)
 {
     const std::vector<EdgeLetterRow> expected{
         {'e', 1, 1, {{"est", 1}}, {{"le", 1}}},
@@ -22,16 +22,13 @@ TEST(EdgeLetterReport, WorkedExample)
         {cp1252("à").front(), 0, 1, {}, {{cp1252("là"), 1}}},
     };
     EXPECT_EQ(edgeLetterReport(cp1252("Le sel est là.")).rows, expected);
-}
-
-TEST(EdgeLetterReport, OneLetterFormsCountOnBothSidesAndCapitalsAreLowerCased)
-{
-    const std::vector<EdgeLetterRow> expected{
+    // A form of one letter counts on both sides; a capital counts as its lower case.
+    const std::vector<EdgeLetterRow> shortForms{
         {'t', 0, 1, {}, {{cp1252("état"), 1}}},
         {cp1252("à").front(), 1, 1, {{cp1252("à"), 1}}, {{cp1252("à"), 1}}},
         {cp1252("é").front(), 1, 0, {{cp1252("état"), 1}}, {}},
     };
-    EXPECT_EQ(edgeLetterReport(cp1252("À État")).rows, expected);
+    EXPECT_EQ(edgeLetterReport(cp1252("À État")).rows, shortForms);
     EXPECT_TRUE(edgeLetterReport("2001 ...").rows.empty());
 }
 

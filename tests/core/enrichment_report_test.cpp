@@ -47,13 +47,9 @@ TEST(EnrichmentReport, CutsTheFormsBy100)
         EXPECT_EQ(newFormCounts(enrichmentReport(text)), counts) << name;
 }
 
-TEST(EnrichmentReport, NewFormsOfASliceAreAlphabeticalWithTheirAttestations)
+TEST(EnrichmentReport, NewFormsAreAlphabeticalWithTheirAttestationsAndNewOnlyInTheirFirstSlice)
 {
     EXPECT_EQ(enrichmentReport("le chat le."), (EnrichmentReport{3, {{1, 2, 0}}, {{"chat", 1, 1}, {"le", 2, 1}}}));
-}
-
-TEST(EnrichmentReport, AFormIsNewOnlyInItsFirstSlice)
-{
     // "Le" twice in slice 1, "le" and "zèbre" in slice 2.
     const std::string text = "Le " + formsText(98, 98) + " Le le " + test::cp1252("zèbre ") + formsText(98, 98);
     const EnrichmentReport report = enrichmentReport(text);

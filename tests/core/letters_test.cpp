@@ -1,4 +1,4 @@
-// The letter test and lower-casing at every range boundary.
+// The letter and digit tests, and lower-casing at every range boundary.
 #include "core/letters.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +6,7 @@
 namespace quorvelle {
 namespace {
 
-TEST(Letters, RangeBoundariesAndLowerCasing)
+TEST(Letters, RangesDigitsAndLowerCasing)
 {
     const struct { unsigned code; bool letter; unsigned lower; } cases[] = {
         {0x40, false, 0x40}, {0x41, true, 0x61}, {0x5A, true, 0x7A}, {0x5B, false, 0x5B}, // @ A Z [
@@ -21,10 +21,7 @@ TEST(Letters, RangeBoundariesAndLowerCasing)
         EXPECT_EQ(isLetter(c), letter) << std::hex << code;
         EXPECT_EQ(static_cast<unsigned char>(toLower(c)), lower) << std::hex << code;
     }
-}
-
-TEST(Letters, ExactlyTheFiveRangesAreLettersAndZeroToNineDigits)
-{
+    // Exactly the five ranges are letters, and 0 to 9 are the digits.
     int letters = 0;
     for (unsigned code = 0; code < 256; ++code) {
         letters += isLetter(static_cast<char>(code)) ? 1 : 0;
