@@ -1,7 +1,6 @@
 // Counting and grouping the forms of a text.
 #include "core/vocabulary.h"
 
-#include "core/sorted_string_list.h"
 #include "core/tokenized_text.h"
 
 #include <algorithm>
@@ -22,24 +21,6 @@ TextVocabulary countVocabulary(const TokenizedText& text)
         vocabulary.forms.push_back({text.forms.form(id), text.forms.count(id)});
     vocabulary.distinctCount = static_cast<std::int64_t>(vocabulary.forms.size());
     return vocabulary;
-}
-
-std::vector<FormCount> groupEqualNeighbours(const SortedStringList& list)
-{
-    std::vector<FormCount> groups;
-    const std::size_t count = list.count();
-    if (count == 0)
-        return groups;
-    std::int64_t run = 1;
-    for (std::size_t index = 1; index <= count; ++index) {
-        if (list.at(index) != list.at(index - 1)) {
-            groups.push_back({list.at(index - 1), run});
-            run = 1;
-        } else {
-            ++run;
-        }
-    }
-    return groups;
 }
 
 std::vector<std::int64_t> frequencySpectrum(const std::vector<FormCount>& forms)

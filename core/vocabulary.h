@@ -8,7 +8,6 @@
 
 namespace quorvelle {
 
-class SortedStringList;
 struct TokenizedText;
 
 /// One distinct form, lower-cased, with its number of attestations.
@@ -30,12 +29,9 @@ struct TextVocabulary {
 
 /// The vocabulary of a text. Each occurrence is lower-cased and counted in a hash table and
 /// only the distinct forms are collated; the result is exactly that of adding every
-/// lower-cased form to a SortedStringList and grouping equal neighbours.
+/// lower-cased form to a sorted list and grouping equal neighbours.
 TextVocabulary countVocabulary(std::string_view text);
 TextVocabulary countVocabulary(const TokenizedText& text);
-
-/// Groups the equal neighbours of a sorted list into (form, attestations), in list order.
-std::vector<FormCount> groupEqualNeighbours(const SortedStringList& list);
 
 /// Slot k holds the number of distinct forms attested exactly k times, for k from 1 to
 /// the largest number of attestations; slot 0 is unused and holds 0.

@@ -6,43 +6,35 @@
 
 namespace quorvelle::test {
 
-std::string cp1252(std::string_view utf8)
-{
-    return decodeText(std::string(utf8), Encoding::Utf8);
-}
-
-std::string testDataBytes(std::string_view relativePath)
-{
-    return readFileBytes(std::string(QUORVELLE_TEST_DATA) + "/" + std::string(relativePath));
-}
-
-std::string testDataText(std::string_view relativePath)
-{
-    return decodeText(testDataBytes(relativePath), Encoding::Auto);
-}
-
 namespace {
 
 constexpr std::string_view largeTextName = "large";
 
 } // namespace
 
+std::string cp1252(std::string_view utf8)
+{
+    return decodeText(std::string(utf8), Encoding::Utf8);
+}
+
 std::vector<std::string> realTextNames()
 {
-    std::vector<std::string> names(corpusFiles.begin(), corpusFiles.end());
-    names.emplace_back(largeTextName);
-    return names;
+    const std::string corpus = QUORVELLE_TEST_DATA "/corpus/";
+    return {corpus + "r01_flaubert_bovary_incipit.txt", corpus + "r02_maupassant_une_vie.txt",
+            corpus + "r02_maupassant_une_vie.utf8.txt", corpus + "r03_daudet_petit_chose.txt",
+            corpus + "r05_france_dieux_ont_soif.txt", corpus + "r05_france_dieux_ont_soif.utf8.txt",
+            QUORVELLE_SAMPLES "/exemple.txt", std::string(largeTextName)};
 }
 
 std::string realText(std::string_view name)
 {
     if (name != largeTextName)
-        return testDataText(name);
-    constexpr int repetitions = 3;
+        return decodeText(readFileBytes(std::string(name)), Encoding::Auto);
     std::string text;
-    for (int repetition = 0; repetition < repetitions; ++repetition)
-        for (const char* file : corpusFiles)
-            text += testDataText(file) + "\r\n";
+    for (int repetition = 0; repetition < 2; ++repetition)
+        for (const std::string& file : realTextNames())
+            if (file != largeTextName)
+                text += realText(file) + "\r\n";
     return text;
 }
 
@@ -55,6 +47,15 @@ std::string numberedForm(std::size_t number)
         number /= 26;
     } while (number > 0);
     return form;
+}
+
+std::string repeated(std::string_view piece, std::size_t times)
+{
+    std::string text;
+    text.reserve(piece.size() * times);
+    for (std::size_t time = 0; time < times; ++time)
+        text += piece;
+    return text;
 }
 
 } // namespace quorvelle::test

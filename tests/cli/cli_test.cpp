@@ -1,0 +1,340 @@
+// quorvelle-cli end to end: the exact output of each statistic (the JSON examples of the
+// contract, the JSON of a text without forms, the French text layout, the decodings), then
+// its arguments, exit codes, French messages and `all`.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace quorvelle::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+/// Quotes a path for the shell.
+std::string quoted(const std::string& path)
+{
+    std::string result = "'";
+    for (const char c : path)
+        result += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return result + "'";
+}
+
+// The file's bytes; the file is removed.
+std::string takeFile(const std::string& path)
+{
+    std::ostringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    fs::remove(path);
+    return bytes.str();
+}
+
+/// Runs quorvelle-cli with the given arguments, already quoted for the shell.
+CliRun runCli(const std::string& arguments)
+{
+    const std::string base = (fs::temp_directory_path() / ("quorvelle-cli-" + std::to_string(::getpid()))).string();
+    const std::string command = quoted(QUORVELLE_CLI) + " " + arguments + " >" + quoted(base + ".out") + " 2>"
+                              + quoted(base + ".err");
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, takeFile(base + ".out"), takeFile(base + ".err")};
+}
+
+/// A file of the temporary directory holding the given bytes, removed with the object.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(std::string_view bytes)
+    {
+        static int created = 0;
+        path_ = fs::temp_directory_path()
+              / ("quorvelle-text-" + std::to_string(::getpid()) + "-" + std::to_string(++created) + ".txt");
+        std::ofstream(path_, std::ios::binary) << bytes;
+    }
+    ~TemporaryFile() { fs::remove(path_); }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    /// The path, quoted for the shell.
+    std::string argument() const { return quoted(path_.string()); }
+
+private:
+    fs::path path_;
+};
+
+struct OutputCase {
+    const char* arguments; // the statistic and its options
+    const char* text1;     // code page 1252 bytes
+    const char* text2;     // nullptr for one file
+    const char* out;
+};
+
+class Output : public testing::TestWithParam<OutputCase> {};
+
+TEST_P(Output, IsExactly)
+{
+    const OutputCase& outputCase = GetParam();
+    const TemporaryFile file1(outputCase.text1);
+    const TemporaryFile file2(outputCase.text2 ? outputCase.text2 : "");
+    std::string arguments = std::string(outputCase.arguments) + " " + file1.argument();
+    if (outputCase.text2)
+        arguments.append(" ").append(file2.argument());
+    const CliRun run = runCli(arguments);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, outputCase.out);
+}
+
+INSTANTIATE_TEST_SUITE_P(JsonExamples, Output, testing::Values(
+    OutputCase{"counts --json", "\xC9t\xE9 2001 !\r\n", nullptr,
+               R"({"alphabetic":3,"numeric":4,"special":5,"total":12,"words":1})" "\n"},
+    OutputCase{"vocabulary --json", "Le chat, le Chien.", nullptr,
+               R"({"tokenCount":4,"distinctCount":3,"meanFrequency":1.3,"alphabetical":[["chat",1],["chien",1],["le",2]],)"
+               R"("byFrequency":[["le",2],["chat",1],["chien",1]]})" "\n"},
+    OutputCase{"lengths --json", "Le chat dort.", nullptr,
+               R"({"tokenCount":3,"rows":[[2,4,66.67],[1,2,33.33]],"forms":{"4":[["chat",1],["dort",1]],"2":[["le",1]]}})"
+               "\n"},
+    OutputCase{"letters --json", "Elle aime le th\xE9.", nullptr,
+               R"({"keys":["a","e","é","h","i","l","m","t"],)"
+               R"("counts":{"a":[[1,1]],"e":[[1,2],[2,1]],"é":[[1,1]],"h":[[1,1]],"i":[[1,1]],"l":[[1,1],[2,1]],)"
+               R"("m":[[1,1]],"t":[[1,1]]},)"
+               R"("forms":{"a":{"1":[["aime",1]]},"e":{"1":[["aime",1],["le",1]],"2":[["elle",1]]},"é":{"1":[["thé",1]]},)"
+               R"("h":{"1":[["thé",1]]},"i":{"1":[["aime",1]]},"l":{"1":[["le",1]],"2":[["elle",1]]},"m":{"1":[["aime",1]]},)"
+               R"("t":{"1":[["thé",1]]}}})" "\n"},
+    OutputCase{"edges --json", "Le sel est l\xE0.", nullptr,
+               R"({"rows":[["e",1,1],["l",2,1],["s",1,0],["t",0,1],["à",0,1]],)"
+               R"("starts":{"e":[["est",1]],"l":[["là",1],["le",1]],"s":[["sel",1]]},)"
+               R"("ends":{"e":[["le",1]],"l":[["sel",1]],"t":[["est",1]],"à":[["là",1]]}})" "\n"},
+    OutputCase{"doubles --json", "Elle appelle Bella.", nullptr,
+               R"({"keys":["ll","pp"],"counts":{"ll":[[1,3]],"pp":[[1,1]]},)"
+               R"("forms":{"ll":{"1":[["appelle",1],["bella",1],["elle",1]]},"pp":{"1":[["appelle",1]]}}})" "\n"},
+    OutputCase{"pairs --json", "Chercher.", nullptr,
+               R"({"keys":["ch","er","he","rc"],"counts":{"ch":[[2,1]],"er":[[2,1]],"he":[[2,1]],"rc":[[1,1]]},)"
+               R"("forms":{"ch":{"2":[["chercher",1]]},"er":{"2":[["chercher",1]]},"he":{"2":[["chercher",1]]},)"
+               R"("rc":{"1":[["chercher",1]]}}})" "\n"},
+    OutputCase{"frequencies --json", "le chat et le chien", nullptr,
+               R"({"tokenCount":5,"distinctCount":4,"meanFrequency":1.2,"rows":[[2,1,0.8],[1,3,-0.2]],)"
+               R"("forms":{"2":["le"],"1":["chat","chien","et"]}})" "\n"},
+    OutputCase{"cooccurrences --json", "il dit que il dit que oui.", nullptr,
+               R"({"tokenCount":7,"pairs":[["dit que",2],["il dit",2]],"rows":[[2,2]],"byCount":[["dit que",2],["il dit",2]]})"
+               "\n"},
+    OutputCase{"sentences --json", "Il pleut. Vient-il ? Oui.", nullptr,
+               R"({"sentenceCount":3,"tokenCount":5,"meanLength":1.67,)"
+               R"("sentences":[[1,".",2,"Il pleut."],[2,"?",2," Vient-il ?"],[3,".",1," Oui."]]})" "\n"},
+    OutputCase{"enrichment --json", "le chat le.", nullptr,
+               R"({"tokenCount":3,"slices":[[1,2]],"knownForms":[["chat",1,1],["le",2,1]]})" "\n"},
+    OutputCase{"compare --json", "le chat et le chien.", "le chien, le loup.",
+               R"({"text1":{"tokenCount":5,"distinctCount":4},"text2":{"tokenCount":4,"distinctCount":3},)"
+               R"("commonCount":2,"properCount1":2,"properCount2":1,"commonTokens1":3,"commonTokens2":3,)"
+               R"("properTokens1":2,"properTokens2":1,"commonShare1":50,"commonShare2":66.67,)"
+               R"("properShare1":50,"properShare2":33.33,"commonTokenShare1":60,"commonTokenShare2":75,)"
+               R"("properTokenShare1":40,"properTokenShare2":25,"commonForms":[["chien",1,1],["le",2,2]],)"
+               R"("properForms1":[["chat",1],["et",1]],"properForms2":[["loup",1]]})" "\n"}));
+
+// Empty lists and objects, and null for every mean and share over no form.
+INSTANTIATE_TEST_SUITE_P(JsonWithoutForms, Output, testing::Values(
+    OutputCase{"all --json", "2001", "le",
+               R"({"counts":{"alphabetic":0,"numeric":4,"special":0,"total":4,"words":0},)"
+               R"("vocabulary":{"tokenCount":0,"distinctCount":0,"meanFrequency":null,"alphabetical":[],"byFrequency":[]},)"
+               R"("lengths":{"tokenCount":0,"rows":[],"forms":{}},"letters":{"keys":[],"counts":{},"forms":{}},)"
+               R"("edges":{"rows":[],"starts":{},"ends":{}},"doubles":{"keys":[],"counts":{},"forms":{}},)"
+               R"("pairs":{"keys":[],"counts":{},"forms":{}},)"
+               R"("frequencies":{"tokenCount":0,"distinctCount":0,"meanFrequency":null,"rows":[],"forms":{}},)"
+               R"("cooccurrences":{"tokenCount":0,"pairs":[],"rows":[],"byCount":[]},)"
+               R"("sentences":{"sentenceCount":0,"tokenCount":0,"meanLength":null,"sentences":[]},)"
+               R"("enrichment":{"tokenCount":0,"slices":[],"knownForms":[]},)"
+               R"("compare":{"text1":{"tokenCount":0,"distinctCount":0},"text2":{"tokenCount":1,"distinctCount":1},)"
+               R"("commonCount":0,"properCount1":0,"properCount2":1,"commonTokens1":0,"commonTokens2":0,)"
+               R"("properTokens1":0,"properTokens2":1,"commonShare1":null,"commonShare2":0,"properShare1":null,)"
+               R"("properShare2":100,"commonTokenShare1":null,"commonTokenShare2":0,"properTokenShare1":null,)"
+               R"("properTokenShare2":100,"commonForms":[],"properForms1":[],"properForms2":[["le",1]]}})" "\n"},
+    // The last sentence, closed by the end of the text, has an empty terminator.
+    OutputCase{"sentences --json", "Oui.\r\nNon", nullptr,
+               R"({"sentenceCount":2,"tokenCount":2,"meanLength":1,"sentences":[[1,".",1,"Oui."],[2,"",1,"\r\nNon"]]})"
+               "\n"}));
+
+INSTANTIATE_TEST_SUITE_P(FrenchText, Output, testing::Values(
+    OutputCase{"counts", "\xC9t\xE9 2001 !\r\n", nullptr,
+               "Nombre de caractères\nLe texte contient: \n\n          3 Caractère(s) alphabetique\n"
+               "          4 Caractère(s) numérique\n          5 Caractère(s) spécial(aux)\n"
+               "          ------------------------------------\nTotal:  12 Caractère(s)\n\nNombre de mot(s)\n"
+               "Le texte contient 1 mot(s)\n"},
+    OutputCase{"vocabulary", "Le chat, le Chien.", nullptr,
+               "Liste du vocabulaire\n\nNombre total de formes de l'extrait : 4\n"
+               "Nombre total de formes différentes : 3\nFréquence moyenne d'attestation : 1,3\n\nOrdre alphabétique\n"
+               "Formes\tNombre d'attestations\nchat\t1\nchien\t1\nle\t2\n\nFréquences décroissantes\n"
+               "Formes\tNombre d'attestations\nle\t2\nchat\t1\nchien\t1\n"},
+    OutputCase{"lengths", "Le chat dort.", nullptr,
+               "Statistiques formes / caractères (Rangs)\n\nNombre total de formes de l'extrait : 3\n\n"
+               "Nombre de forme(s)\tNombre caractères par forme\t%\n2\t4\t66,67\n1\t2\t33,33\n\n"
+               "Forme(s) de 4 caractère(s)\nchat  (1)\ndort  (1)\n\nForme(s) de 2 caractère(s)\nle  (1)\n"},
+    OutputCase{"letters", "Le le", nullptr,
+               "Statistiques formes / lettres de l'alphabet\n\nLettres : e\n"
+               "Nombre d' attestation(s)\tNombre de forme(s)\n1\t2\n\nNombre d' attestation(s) : 1\nle (2)\n\n"
+               "Lettres : l\nNombre d' attestation(s)\tNombre de forme(s)\n1\t2\n\nNombre d' attestation(s) : 1\n"
+               "le (2)\n"},
+    OutputCase{"edges", "Le sel est l\xE0.", nullptr,
+               " Lettres de l'alphabet- début/fin de mot\n\nLettres\tDébut\tFin\ne\t1\t1\nl\t2\t1\ns\t1\t0\nt\t0\t1\n"
+               "à\t0\t1\n\nLettres : e\nDébut de mot : 1\nest (1)\nFin de mot : 1\nle (1)\n\nLettres : l\n"
+               "Début de mot : 2\nlà (1)\nle (1)\nFin de mot : 1\nsel (1)\n\nLettres : s\nDébut de mot : 1\nsel (1)\n"
+               "Fin de mot : 0\n\nLettres : t\nDébut de mot : 0\nFin de mot : 1\nest (1)\n\nLettres : à\n"
+               "Début de mot : 0\nFin de mot : 1\nlà (1)\n"},
+    OutputCase{"doubles", "Elle appelle Bella.", nullptr,
+               "Statistiques Lettres redoublées\n\nLettres : ll\nNombre d' attestations\tNombres de formes\n1\t3\n\n"
+               "Nombre d' attestations : 1\nappelle (1)\nbella (1)\nelle (1)\n\nLettres : pp\n"
+               "Nombre d' attestations\tNombres de formes\n1\t1\n\nNombre d' attestations : 1\nappelle (1)\n"},
+    OutputCase{"pairs", "Le le", nullptr,
+               "Statistiques Récurrences phoniques\n\nAssociations : le\n"
+               "Nombre d' attestation(s)\tNombre de forme(s)\n1\t2\n\nNombre d' attestation(s) : 1\nle (2)\n"},
+    OutputCase{"frequencies", "le chat et le chien", nullptr,
+               "Fréquences d'attestation - Calcul des écarts\n\nNombre total de formes de l'extrait : 5\n"
+               "Nombre total de formes différentes : 4\nFréquence moyenne d'attestation : 1,2\n\n"
+               "Fréq. d' attestation réelle\tNombre de forme(s)\tEcarts positifs ou négatifs\n2\t1\t0,8\n1\t3\t-0,2\n"
+               "\nForme(s) attestée(s) 2 fois\nle\n\nForme(s) attestée(s) 1 fois\nchat\nchien\net\n"},
+    OutputCase{"cooccurrences", "a b a b a b c d c d", nullptr,
+               "Statistiques  -  Les cooccurrences\n\nNombre total de formes : 10\n\n"
+               "Nombre d'attestations\tNombre de cooccurrences différentes\n2\t2\n3\t1\n\n"
+               "Cooccurrences attestées 2 fois\nb a (2)\nc d (2)\n\nCooccurrences attestées 3 fois\na b (3)\n\n"
+               "Toutes les cooccurrences par ordre alphabétique\na b (3)\nb a (2)\nc d (2)\n\n"
+               "Toutes les cooccurrences par nombre d'attestations\nb a (2)\nc d (2)\na b (3)\n"},
+    OutputCase{"sentences", "Il pleut. Vient-il ? Oui. Non", nullptr,
+               "Statistiques  -  Les longueurs de phrases\n\nNombre total  de phrases : 4\n"
+               "Nombre total de formes : 6\nMoyenne de formes par phrase : 1,5\n\n"
+               "N° phrase\tPonctuation\tNombre de formes\n1\t.\t2\n2\t?\t2\n3\t.\t1\n4\t\t1\n\nPhrase 1\nIl pleut.\n"
+               "\nPhrase 2\n Vient-il ?\n\nPhrase 3\n Oui.\n\nPhrase 4\n Non\n"},
+    OutputCase{"enrichment", "Le chat le.", nullptr,
+               "L'enrichissement du vocabulaire\n\nNombre total de formes : 3\n\n"
+               "Tranche(s)*\tNombre de formes nouvelles\n1\t2\n* Une tranche = 100 mots\n\n"
+               "Formes nouvelles de la tranche 1\nchat (1)\nle (2)\n"},
+    OutputCase{"compare", "le chat et le chien.", "le chien, le loup.",
+               "La comparaison de vocabulaires\n\nNombre total de formes du texte n°1 : 5\n"
+               "Nombre total de formes du texte n°2 : 4\nNombre total de formes différentes du texte n°1 : 4\n"
+               "Nombre total de formes différentes du texte n°2 : 3\n"
+               "Nombre total de formes différentes communes : 2\néquivalant à: \n"
+               "50% du total des formes différentes du TEXTE 1 \n66,67% du total des formes différentes du TEXTE 2 \n"
+               "représentant:\npour le TEXTE 1: 3 attestations ou 60% du total des attestations.\n"
+               "pour le TEXTE 2: 3 attestations ou 75% du total des attestations.\n\nTEXTE N°1\n"
+               "Nombre total de formes différentes propres : 2\néquivalant à: \n"
+               "50% du total des formes différentes \nreprésentant:\n"
+               "2 attestations ou 40% du total des attestations.\n\nTEXTE N°2\n"
+               "Nombre total de formes différentes propres : 1\néquivalant à: \n"
+               "33,33% du total des formes différentes \nreprésentant:\n"
+               "1 attestations ou 25% du total des attestations.\n\nFormes communes\nchien (1)  (1)\nle (2)  (2)\n\n"
+               "Formes propres au texte n°1\nchat (1)\net (1)\n\nFormes propres au texte n°2\nloup (1)\n"}));
+
+// UTF-8 is recognised by default; the option, before or after the statistic, forces a reading.
+INSTANTIATE_TEST_SUITE_P(Decoding, Output, testing::Values(
+    OutputCase{"counts --json", "\xC3\xA9t\xC3\xA9", nullptr,
+               R"({"alphabetic":3,"numeric":0,"special":0,"total":3,"words":1})" "\n"},
+    OutputCase{"counts --encoding auto --json", "\xC3\xA9t\xC3\xA9", nullptr,
+               R"({"alphabetic":3,"numeric":0,"special":0,"total":3,"words":1})" "\n"},
+    OutputCase{"--json --encoding cp1252 counts", "\xC3\xA9t\xC3\xA9", nullptr,
+               R"({"alphabetic":3,"numeric":0,"special":2,"total":5,"words":2})" "\n"},
+    OutputCase{"--encoding=utf-8 counts --json", "\xE9t\xE9", nullptr,
+               R"({"alphabetic":1,"numeric":0,"special":2,"total":3,"words":1})" "\n"}));
+
+const char* const statisticNames[] = {"counts", "vocabulary", "lengths", "letters", "edges", "doubles", "pairs",
+                                      "frequencies", "cooccurrences", "sentences", "enrichment", "compare"};
+
+TEST(Cli, UsageErrorsExitWithTwo)
+{
+    const TemporaryFile file("a");
+    const std::string text = file.argument();
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "indiquez une statistique"},
+        {"counts", "indiquez le fichier"},
+        {"nimportequoi " + text, "statistique inconnue « nimportequoi »"},
+        {"counts " + text + " " + text, "trop de fichiers"},
+        {"all " + text + " " + text + " " + text, "trop de fichiers"},
+        {"compare --json " + text, "compare deux fichiers"},
+        {"counts --xml " + text, "option inconnue « --xml »"},
+        {"counts --encoding latin1 " + text, "codage inconnu « latin1 »"},
+        {"counts " + text + " --encoding", "demande une valeur"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const CliRun run = runCli(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments;
+        EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("Usage : quorvelle-cli"), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST(Cli, UnreadableFilesExitWithOneAndAFrenchMessageNamingThem)
+{
+    const std::string fifo = (fs::temp_directory_path() / ("quorvelle-tube-" + std::to_string(::getpid()))).string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::pair<std::string, std::string> cases[] = {
+        {fifo + ".absent", "est introuvable"},
+        {"", "est introuvable"},
+        {"-", "est introuvable"}, // a file name, not an option
+        {fs::temp_directory_path().string(), "est un dossier"},
+        {fifo, "n'est pas un fichier ordinaire"}, // and reading it does not block
+        {"/dev/null", "n'est pas un fichier ordinaire"},
+    };
+    for (const auto& [path, message] : cases) {
+        const std::string argument = quoted(path);
+        const CliRun run = runCli("counts " + argument);
+        EXPECT_EQ(run.exitCode, 1) << path;
+        EXPECT_NE(run.err.find("« " + path + " » "), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+    fs::remove(fifo);
+}
+
+TEST(Cli, HelpGoesToStandardOutputAndListsEveryStatistic)
+{
+    for (const char* arguments : {"--help", "-h", "counts --help"}) {
+        const CliRun run = runCli(arguments);
+        EXPECT_EQ(run.exitCode, 0) << arguments;
+        EXPECT_EQ(run.out.rfind("Usage : quorvelle-cli", 0), 0u) << arguments;
+        for (const char* name : statisticNames)
+            EXPECT_NE(run.out.find(std::string("  ") + name + " "), std::string::npos) << name;
+        EXPECT_NE(run.out.find("  all "), std::string::npos);
+    }
+}
+
+// `all` is each statistic in turn: under its name in one JSON object, or after a heading in
+// French text; the comparison only when a second file is given.
+TEST(Cli, AllIsEachStatisticInTurn)
+{
+    const TemporaryFile file1("le chat et le chien.");
+    const TemporaryFile file2("le chien, le loup.");
+    for (const bool twoFiles : {false, true}) {
+        for (const std::string json : {"", " --json"}) {
+            std::string files = file1.argument();
+            if (twoFiles)
+                files.append(" ").append(file2.argument());
+            std::string expected = json.empty() ? "" : "{";
+            for (const std::string name : statisticNames) {
+                if (name == "compare" && !twoFiles)
+                    continue;
+                std::string out = runCli(name + json + " " + (name == "compare" ? files : file1.argument())).out;
+                if (json.empty())
+                    expected += (name == "counts" ? "== " : "\n== ") + name + " ==\n" + out;
+                else
+                    expected += (name == "counts" ? "\"" : ",\"") + name + "\":" + out.substr(0, out.size() - 1);
+            }
+            const CliRun all = runCli("all" + json + " " + files);
+            EXPECT_EQ(all.exitCode, 0);
+            EXPECT_EQ(all.out, json.empty() ? expected : expected + "}\n") << json << (twoFiles ? " two files" : "");
+        }
+    }
+}
+
+} // namespace
+} // namespace quorvelle::test

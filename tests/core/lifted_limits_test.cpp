@@ -1,0 +1,101 @@
+// The lifted limits, one row each: the smallest text past a limit that the statistics once
+// had (16-bit counters, 500 lengths or classes, 255 rows), and what shows that nothing
+// was capped or wrapped.
+#include "core/chart_data.h"
+#include "core/cooccurrence_report.h"
+#include "core/edge_letter_report.h"
+#include "core/enrichment_report.h"
+#include "core/frequency_report.h"
+#include "core/key_distribution.h"
+#include "core/length_report.h"
+#include "core/vocabulary.h"
+
+#include "core/test_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quorvelle {
+namespace {
+
+using test::repeated;
+
+constexpr std::size_t beyond16Bits = 65536;
+
+std::vector<OccurrenceRow> rowsOf(const KeyDistribution& distribution)
+{
+    return distribution.keys.size() == 1 ? distribution.keys[0].rows : std::vector<OccurrenceRow>{};
+}
+
+struct Limit {
+    const char* name;
+    void (*check)();
+};
+
+const Limit limits[] = {
+    // 16-bit counters of attestations, a sorted list of 32767 entries, a spectrum of 1500
+    // slots and frequency classes up to 500.
+    {"AttestationsOfAForm", [] {
+         const std::string text = repeated("le ", beyond16Bits) + "fin";
+         EXPECT_EQ(countVocabulary(text), (TextVocabulary{65537, {{"fin", 1}, {"le", 65536}}, 2}));
+         EXPECT_EQ(frequencySpectrum({{"le", 65536}}).at(65536), 1);
+         EXPECT_EQ(frequencyReport(text).rows.at(0).frequency, 65536);
+     }},
+    {"LengthsBeyond500Characters", [] {
+         const std::string form(501, 'x');
+         EXPECT_EQ(lengthReport(form).rows, (std::vector<LengthRow>{{1, 501, 100, {{form, 1}}}}));
+     }},
+    {"FormsOfOneLengthBeyond16Bits", [] {
+         EXPECT_EQ(lengthReport(repeated("le ", beyond16Bits)).rows,
+                   (std::vector<LengthRow>{{65536, 2, 100, {{"le", 65536}}}}));
+     }},
+    {"LetterCountsBeyond255InAForm", [] {
+         EXPECT_EQ(rowsOf(letterReport(std::string(256, 'a'))).at(0).occurrences, 256);
+     }},
+    {"DoublingsBeyond50InAForm", [] {
+         EXPECT_EQ(rowsOf(doubledLetterReport(std::string(52, 'l'))).at(0).occurrences, 51);
+     }},
+    {"PairsBeyond50InAForm", [] {
+         EXPECT_EQ(letterPairReport(repeated("ab", 51)).keys.at(0).rows.at(0).occurrences, 51);
+     }},
+    {"FormsOfAKeyBeyond16Bits", [] {
+         const std::string text = repeated("aa ", beyond16Bits);
+         EXPECT_EQ(rowsOf(letterReport(text)), (std::vector<OccurrenceRow>{{2, 65536, {{"aa", 65536}}}}));
+         EXPECT_EQ(rowsOf(doubledLetterReport(text)), (std::vector<OccurrenceRow>{{1, 65536, {{"aa", 65536}}}}));
+         EXPECT_EQ(rowsOf(letterPairReport(text)), (std::vector<OccurrenceRow>{{1, 65536, {{"aa", 65536}}}}));
+     }},
+    {"EdgesBeyond16Bits", [] {
+         EXPECT_EQ(edgeLetterReport(repeated("sas ", beyond16Bits)).rows,
+                   (std::vector<EdgeLetterRow>{{'s', 65536, 65536, {{"sas", 65536}}, {{"sas", 65536}}}}));
+     }},
+    // Rows stopped at 500 attestations, and a pair's counter had 16 bits.
+    {"CooccurrencesBeyond16Bits", [] {
+         const CooccurrenceReport report = cooccurrenceReport(repeated("a b ", beyond16Bits));
+         EXPECT_EQ(report.rows, (std::vector<CooccurrenceRow>{{65535, 1, 0}, {65536, 1, 1}}));
+         EXPECT_EQ(report.byCount, (std::vector<FormCount>{{"b a", 65535}, {"a b", 65536}}));
+     }},
+    {"EnrichmentBeyond255Slices", [] {
+         EXPECT_EQ(enrichmentReport(repeated("le ", 25601)).slices.back(), (EnrichmentSlice{257, 0, 1}));
+     }},
+    {"ChartsBeyond255Rows", [] {
+         const std::vector<SliceChartRow> rows(256, {1, 1});
+         const ChartContent chart = buildCountChart(collectSliceRows(rows), numberLabelPrefix);
+         EXPECT_EQ(chart.bars.size(), 256u);
+         EXPECT_EQ(chart.gridRows.back().at(0), "256");
+     }},
+};
+
+class LiftedLimit : public testing::TestWithParam<Limit> {};
+
+TEST_P(LiftedLimit, NothingIsCapped)
+{
+    GetParam().check();
+}
+
+INSTANTIATE_TEST_SUITE_P(Core, LiftedLimit, testing::ValuesIn(limits),
+                         [](const testing::TestParamInfo<Limit>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace quorvelle
