@@ -47,20 +47,6 @@ const QString sizeQuestionText = QStringLiteral(
 
 const QString tooLargeText = QStringLiteral("Le fichier est trop volumineux.\r\nLe fichier ne peut dépasser la taille de 60 KO");
 
-// "name=caption[…] name=caption", a submenu's items in brackets, "!" before a disabled item.
-QString menuTree(const QList<QAction*>& actions)
-{
-    QStringList items;
-    for (const QAction* action : actions) {
-        QString item = (action->isEnabled() ? QString() : QStringLiteral("!"))
-            + (action->menu() ? action->menu()->objectName() : action->objectName()) + QLatin1Char('=') + action->text();
-        if (action->menu())
-            item += QLatin1Char('[') + menuTree(action->menu()->actions()) + QLatin1Char(']');
-        items << item;
-    }
-    return items.join(QLatin1Char(' '));
-}
-
 QString charactersMessage(int alphabetic, int numeric, int special, int total)
 {
     return QStringLiteral("Le texte contient: \r\n\r\n"
@@ -116,14 +102,14 @@ private slots:
         const QString withText = QString(withoutText)
                                      .remove(QLatin1Char('!'))
                                      .replace(QStringLiteral("mnuItemOuvrir"), QStringLiteral("!mnuItemOuvrir"));
-        QCOMPARE(menuTree(form_->menuBar()->actions()), withoutText);
+        QCOMPARE(test::menuTree(form_->menuBar()->actions()), withoutText);
         openSample();
-        QCOMPARE(menuTree(form_->menuBar()->actions()), withText);
+        QCOMPARE(test::menuTree(form_->menuBar()->actions()), withText);
         item("mnuItemFermer")->trigger();
-        QCOMPARE(menuTree(form_->menuBar()->actions()), withoutText);
+        QCOMPARE(test::menuTree(form_->menuBar()->actions()), withoutText);
         MessageBox::setNextAnswer(QMessageBox::No);
         form_->openTextFile(largeFile(64001));
-        QCOMPARE(menuTree(form_->menuBar()->actions()), withoutText);
+        QCOMPARE(test::menuTree(form_->menuBar()->actions()), withoutText);
     }
 
     // Opening shows the text and its path; closing empties the box and ends the caption with

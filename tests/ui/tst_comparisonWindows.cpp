@@ -17,18 +17,13 @@
 #include <map>
 
 using namespace quorvelle;
+using test::child;
 using ui::MessageBox;
 
 namespace {
 
 const QString firstPath = QStringLiteral("/textes/premier.txt");
 const QString startCaption = QStringLiteral("Chargez un fichier texte pour le texte n°2 avec la commande Ouvrir");
-
-template <class Widget>
-Widget* child(const QWidget& window, const char* name)
-{
-    return window.findChild<Widget*>(QString::fromLatin1(name));
-}
 
 // "ouvrir fermer- affichage-": the three items, a disabled one followed by "-"; then whether
 // Label4 shows, and Text2.

@@ -2,31 +2,16 @@
 // totals, rows, the selection on opening, the result box after a click, the lists that drive
 // or follow, the texts that leave them empty.
 #include "tests/ui/ui_test_support.h"
-#include "ui/PlainTextBox.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
 #include <memory>
 
 using namespace quorvelle;
+using test::resultBox;
 
 namespace {
-
-QString resultBox(const QWidget& window)
-{
-    return window.findChild<ui::PlainTextBox*>(QStringLiteral("Text1"))->text();
-}
-
-// The values of the named labels, joined by "|".
-QString labels(const QWidget& window, const QStringList& names)
-{
-    QStringList values;
-    for (const QString& name : names)
-        values << window.findChild<QLabel*>(name)->text();
-    return values.join(QLatin1Char('|'));
-}
 
 QList<int> all(int row, int lists)
 {
@@ -62,7 +47,7 @@ private slots:
         QFETCH(QString, firstRowForms);
         const QStringList lists = {"List3", "List4", "List5"};
         const auto window = test::openStatisticsWindow(QStringLiteral("frmfreq01"), text);
-        QCOMPARE(labels(*window, {"Label6", "Label7", "Label8"}), totals);
+        QCOMPARE(test::labelTexts(*window, {"Label6", "Label7", "Label8"}), totals);
         QCOMPARE(test::listRows(*window, lists), rows);
         QCOMPARE(test::selectedRows(*window, lists), all(rows.isEmpty() ? -1 : 0, 3));
         QCOMPARE(resultBox(*window), firstRowForms);
@@ -97,9 +82,9 @@ private slots:
         test::clickRow(*window, QStringLiteral("List6"), 0);
         QCOMPARE(test::selectedRows(*window, lists), all(1, 2));
 
-        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+        QTest::mouseClick(test::child<QPushButton>(*window, "Command1"), Qt::LeftButton);
         QCOMPARE(resultBox(*window), QStringLiteral("a b (3)\r\nb a (2)\r\nil dit (2)\r\n"));
-        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
+        QTest::mouseClick(test::child<QPushButton>(*window, "Command2"), Qt::LeftButton);
         QCOMPARE(resultBox(*window), QStringLiteral("b a (2)\r\nil dit (2)\r\na b (3)\r\n"));
     }
 
@@ -109,7 +94,7 @@ private slots:
         const auto window = test::openStatisticsWindow(QStringLiteral("frmcooccu01"), "le chat dort");
         QVERIFY(test::listRows(*window, {"List4", "List6"}).isEmpty());
         for (const char* button : {"Command1", "Command2"}) {
-            QTest::mouseClick(window->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
+            QTest::mouseClick(test::child<QPushButton>(*window, button), Qt::LeftButton);
             QVERIFY(resultBox(*window).isEmpty());
         }
     }
@@ -138,7 +123,7 @@ private slots:
         const QStringList lists = {"List1", "List2", "List3"};
         const auto window = test::openStatisticsWindow(QStringLiteral("frmlongueur01"), text);
         window->show();
-        QCOMPARE(labels(*window, {"Label3", "Label6", "Label8"}), totals);
+        QCOMPARE(test::labelTexts(*window, {"Label3", "Label6", "Label8"}), totals);
         QCOMPARE(test::listRows(*window, lists), rows);
         QCOMPARE(test::selectedRows(*window, lists), all(-1, 3));
         QVERIFY(resultBox(*window).isEmpty());
@@ -157,7 +142,7 @@ private slots:
         const QByteArray text = QByteArray("le chat le. ") + QByteArray("un ").repeated(97) + "le chien";
         const auto window = test::openStatisticsWindow(QStringLiteral("frmenrichissement01"), text);
         window->show();
-        QCOMPARE(labels(*window, {"Label3", "Label6"}), QStringLiteral("102|* Une tranche = 100 mots"));
+        QCOMPARE(test::labelTexts(*window, {"Label3", "Label6"}), QStringLiteral("102|* Une tranche = 100 mots"));
         QCOMPARE(test::listRows(*window, lists), QStringList({"1|3", "2|1"}));
         QCOMPARE(test::selectedRows(*window, lists), all(-1, 2));
         QVERIFY(resultBox(*window).isEmpty());

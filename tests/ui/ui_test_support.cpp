@@ -1,6 +1,7 @@
 // Shared set-up and helpers of the window tests.
 #include "tests/ui/ui_test_support.h"
 
+#include "ui/PlainTextBox.h"
 #include "ui/application.h"
 #include "ui/cp1252_text.h"
 #include "ui/message_box.h"
@@ -18,10 +19,13 @@
 #include "ui/stats/frmstatd.h"
 #include "ui/stats/frmstate.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QListView>
+#include <QMenu>
 #include <QLocale>
 #include <QPointer>
 #include <QTest>
@@ -139,6 +143,32 @@ void pickEntry(QComboBox* comboBox, const QString& text)
         qFatal("no entry %s", qPrintable(text));
     while (comboBox->currentIndex() != target)
         QTest::keyClick(comboBox, comboBox->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
+}
+
+QString resultBox(const QWidget& window, const char* name)
+{
+    return child<ui::PlainTextBox>(window, name)->text();
+}
+
+QString labelTexts(const QWidget& window, const QStringList& names)
+{
+    QStringList texts;
+    for (const QString& name : names)
+        texts << child<QLabel>(window, qPrintable(name))->text();
+    return texts.join(QLatin1Char('|'));
+}
+
+QString menuTree(const QList<QAction*>& actions)
+{
+    QStringList items;
+    for (const QAction* action : actions) {
+        QString item = (action->isEnabled() ? QString() : QStringLiteral("!"))
+            + (action->menu() ? action->menu()->objectName() : action->objectName()) + QLatin1Char('=') + action->text();
+        if (action->menu())
+            item += QLatin1Char('[') + menuTree(action->menu()->actions()) + QLatin1Char(']');
+        items << item;
+    }
+    return items.join(QLatin1Char(' '));
 }
 
 QString writeFile(const QTemporaryDir& directory, const QString& name, const QByteArray& bytes)

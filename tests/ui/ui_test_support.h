@@ -6,12 +6,13 @@
 #include <QStringList>
 #include <QString>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <functional>
 #include <memory>
 
+class QAction;
 class QComboBox;
-class QWidget;
 
 namespace quorvelle::test {
 
@@ -38,6 +39,26 @@ void clickRow(const QWidget& window, const QString& listName, int row);
 
 /// Picks the combo box's entry text as a user does, with the arrow keys.
 void pickEntry(QComboBox* comboBox, const QString& text);
+
+/// The named child of window, which must exist.
+template <class Widget>
+Widget* child(const QWidget& window, const char* name)
+{
+    auto* found = window.findChild<Widget*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no child %s", name);
+    return found;
+}
+
+/// The text of the window's result box (Text1, or another name).
+QString resultBox(const QWidget& window, const char* name = "Text1");
+
+/// The texts of the named labels, joined by "|".
+QString labelTexts(const QWidget& window, const QStringList& names);
+
+/// The menus as "name=caption[name=caption …] …", a submenu's items in brackets, "!" before
+/// a disabled item.
+QString menuTree(const QList<QAction*>& actions);
 
 /// Writes bytes to a file named name in directory; returns its path.
 QString writeFile(const QTemporaryDir& directory, const QString& name, const QByteArray& bytes);

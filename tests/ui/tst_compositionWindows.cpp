@@ -1,0 +1,254 @@
+// The five form-composition windows on their worked examples: rows and the selection on
+// opening, the sort buttons, keys picked, rows clicked, the lists that follow or drive, the
+// "Affichage" buttons, and the texts that leave them empty.
+#include "tests/ui/ui_test_support.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace quorvelle;
+using test::child;
+using test::resultBox;
+
+namespace {
+
+// The names of the visible widgets among names, joined by blanks.
+QString visible(const QWidget& window, const QStringList& names)
+{
+    QStringList shown;
+    for (const QString& name : names)
+        if (!child<QWidget>(window, qPrintable(name))->isHidden())
+            shown << name;
+    return shown.join(QLatin1Char(' '));
+}
+
+QStringList comboEntries(const QWidget& window)
+{
+    QStringList entries;
+    for (int index = 0; index < child<QComboBox>(window, "Combo1")->count(); ++index)
+        entries << child<QComboBox>(window, "Combo1")->itemText(index);
+    return entries;
+}
+
+void pick(const QWidget& window, const QString& key)
+{
+    test::pickEntry(child<QComboBox>(window, "Combo1"), key);
+}
+
+const QStringList lengthLists = {"List1", "List2", "List3"};
+const QStringList sortButtons = {"Command1", "Command1a", "Command2", "Command2a", "Command3", "Command3a"};
+const QStringList keyLists = {"List4", "List5"};
+const QStringList edgeLists = {"List3", "List4", "List5"};
+
+} // namespace
+
+class tst_compositionWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { test::setUpWindowTests(); }
+
+    void lengths_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("forms");
+        QTest::newRow("Le chat dort.") << QByteArray("Le chat dort.") << QStringList({"2|4|66,67", "1|2|33,33"})
+                                       << "chat  (1)\r\ndort  (1)\r\n";
+        QTest::newRow("Le le LE") << QByteArray("Le le LE") << QStringList({"3|2|100"}) << "le  (3)\r\n";
+        QTest::newRow("12,5 %") << QByteArray("a bb bb bb bb bb bb bb") << QStringList({"7|2|87,5", "1|1|12,5"})
+                                << "bb  (7)\r\n";
+        QTest::newRow("a form of 600 letters") << QByteArray(600, 'x') << QStringList({"1|600|100"})
+                                               << QString(600, u'x') + QStringLiteral("  (1)\r\n");
+        QTest::newRow("no form") << QByteArray("12 ; 3 !") << QStringList() << "";
+    }
+
+    // frmstata: rows in decreasing length, row 0 selected in the three lists and its forms
+    // listed, the three plain sort buttons showing.
+    void lengths()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, forms);
+        const auto window = test::openStatisticsWindow(QStringLiteral("frmstata"), text);
+        QCOMPARE(test::listRows(*window, lengthLists), rows);
+        QCOMPARE(test::selectedRows(*window, lengthLists), QList<int>(3, rows.isEmpty() ? -1 : 0));
+        QCOMPARE(resultBox(*window, "txtstata"), forms);
+        QCOMPARE(visible(*window, sortButtons), QStringLiteral("Command1 Command2 Command3"));
+    }
+
+    void lengthSorts_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("buttons");
+        QTest::addColumn<QString>("forms");
+        // Ties keep the decreasing-length order; every sort starts again from it.
+        QTest::newRow("forms ascending") << QStringList({"Command3"}) << QStringList({"1|3|20", "1|1|20", "3|2|60"})
+                                         << "Command1 Command2 Command3a" << "eee  (1)\r\n";
+        QTest::newRow("forms then descending")
+            << QStringList({"Command3", "Command3a"}) << QStringList({"3|2|60", "1|3|20", "1|1|20"})
+            << "Command1 Command2 Command3" << "aa  (1)\r\nbb  (1)\r\ndd  (1)\r\n";
+        QTest::newRow("percentage ascending then length")
+            << QStringList({"Command1", "Command2"}) << QStringList({"1|1|20", "3|2|60", "1|3|20"})
+            << "Command1a Command2a Command3" << "c  (1)\r\n";
+        QTest::newRow("percentage descending")
+            << QStringList({"Command1", "Command1a"}) << QStringList({"3|2|60", "1|3|20", "1|1|20"})
+            << "Command1 Command2 Command3" << "aa  (1)\r\nbb  (1)\r\ndd  (1)\r\n";
+    }
+
+    // frmstata's sort buttons: the first click on a pair sorts ascending, the next one
+    // descending; the forms of the new first row are listed.
+    void lengthSorts()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, buttons);
+        QFETCH(QString, forms);
+        const auto window = test::openStatisticsWindow(QStringLiteral("frmstata"), "aa bb c dd eee");
+        window->show();
+        for (const QString& name : clicks)
+            QTest::mouseClick(child<QPushButton>(*window, qPrintable(name)), Qt::LeftButton);
+        QCOMPARE(test::listRows(*window, lengthLists), rows);
+        QCOMPARE(test::selectedRows(*window, lengthLists), QList<int>(3, 0));
+        QCOMPARE(visible(*window, sortButtons), buttons);
+        QCOMPARE(resultBox(*window, "txtstata"), forms);
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("firstRowForms");
+        QTest::addColumn<QString>("lastRowForms");
+        QTest::newRow("letters") << "frmstatb" << test::cp1252("Elle aime le thé.")
+                                 << QStringList({"a", "e", "é", "h", "i", "l", "m", "t"}) << "e"
+                                 << QStringList({"1|2", "2|1"}) << "aime (1)\r\nle (1)\r\n" << "elle (1)\r\n";
+        QTest::newRow("doubled letters") << "frmstatd" << QByteArray("Elle appelle Bella. Lll") << QStringList({"ll", "pp"})
+                                         << "ll" << QStringList({"1|3", "2|1"})
+                                         << "appelle (1)\r\nbella (1)\r\nelle (1)\r\n" << "lll (1)\r\n";
+        QTest::newRow("pairs") << "frmstate" << QByteArray("Un chat, des chats.")
+                               << QStringList({"at", "ch", "de", "es", "ha", "ts", "un"}) << "ch"
+                               << QStringList({"1|2"}) << "chat (1)\r\nchats (1)\r\n" << "chat (1)\r\nchats (1)\r\n";
+        QTest::newRow("letters, no form") << "frmstatb" << QByteArray("12 !") << QStringList() << "" << QStringList()
+                                          << "" << "";
+        QTest::newRow("doubled letters, none") << "frmstatd" << QByteArray("le chat") << QStringList() << ""
+                                               << QStringList() << "" << "";
+        QTest::newRow("pairs, one-letter forms") << "frmstate" << QByteArray("a b d'e") << QStringList() << ""
+                                                 << QStringList() << "" << "";
+    }
+
+    // frmstatb, frmstatd, frmstate: on opening the combo box shows its first key, unselected,
+    // and the lists are empty; a pick fills the lists and lists the first row's forms; a click
+    // in List4 lists its row's forms, a click in List5 goes back to List4's row.
+    void keys()
+    {
+        QFETCH(QString, window);
+        QFETCH(QByteArray, text);
+        QFETCH(QStringList, keys);
+        QFETCH(QString, key);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, firstRowForms);
+        QFETCH(QString, lastRowForms);
+        const auto shown = test::openStatisticsWindow(window, text);
+        shown->show();
+        QCOMPARE(comboEntries(*shown), keys);
+        QCOMPARE(child<QComboBox>(*shown, "Combo1")->currentIndex(), -1);
+        QCOMPARE(child<QComboBox>(*shown, "Combo1")->currentText(), keys.value(0));
+        QVERIFY(test::listRows(*shown, keyLists).isEmpty());
+        QVERIFY(resultBox(*shown).isEmpty());
+        if (keys.isEmpty())
+            return;
+
+        pick(*shown, key);
+        QCOMPARE(test::listRows(*shown, keyLists), rows);
+        QCOMPARE(test::selectedRows(*shown, keyLists), QList<int>(2, 0));
+        QCOMPARE(resultBox(*shown), firstRowForms);
+        const int last = static_cast<int>(rows.size()) - 1;
+        test::clickRow(*shown, QStringLiteral("List4"), last);
+        QCOMPARE(resultBox(*shown), lastRowForms);
+        test::clickRow(*shown, QStringLiteral("List5"), 0);
+        QCOMPARE(test::selectedRows(*shown, keyLists), QList<int>(2, last));
+        QCOMPARE(resultBox(*shown), lastRowForms);
+    }
+
+    // Leaving the combo box, or typing a text that is no key and Enter, picks nothing.
+    void keysNotPicked()
+    {
+        const auto window = test::openStatisticsWindow(QStringLiteral("frmstatb"), "Le le");
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto* combo = child<QComboBox>(*window, "Combo1");
+        combo->setFocus();
+        child<QWidget>(*window, "Text1")->setFocus();
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo, QStringLiteral("L"));
+        QTest::keyClick(combo, Qt::Key_Return);
+        QCOMPARE(comboEntries(*window), QStringList({"e", "l"}));
+        QVERIFY(test::listRows(*window, keyLists).isEmpty());
+    }
+
+    void edges_data()
+    {
+        QTest::addColumn<QString>("letter");
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("forms");
+        QTest::newRow("l, beginning") << "l" << "2 1 Command1 Command2" << "Command1" << "là (1)\r\nle (1)\r\n";
+        QTest::newRow("l, end") << "l" << "2 1 Command1 Command2" << "Command2" << "sel (1)\r\n";
+        QTest::newRow("s: no end") << "s" << "1 0 Command1" << "Command1" << "sel (1)\r\n";
+        QTest::newRow("à: no beginning") << "à" << "0 1 Command2" << "Command2" << "là (1)\r\n";
+    }
+
+    // frmstatc: the table in code order with nothing selected and the buttons hidden; a pick
+    // shows the two counts and the buttons of the sides that have forms; a button lists them;
+    // the next pick empties the result box.
+    void edges()
+    {
+        QFETCH(QString, letter);
+        QFETCH(QString, choice);
+        QFETCH(QString, button);
+        QFETCH(QString, forms);
+        const auto window = test::openStatisticsWindow(QStringLiteral("frmstatc"), test::cp1252("Le sel est là."));
+        window->show();
+        QCOMPARE(test::listRows(*window, edgeLists), QStringList({"e|1|1", "l|2|1", "s|1|0", "t|0|1", "à|0|1"}));
+        QCOMPARE(test::selectedRows(*window, edgeLists), QList<int>(3, -1));
+        QCOMPARE(child<QComboBox>(*window, "Combo1")->currentText(), QStringLiteral("e"));
+        QCOMPARE(visible(*window, {"Command1", "Command2"}), QString());
+
+        pick(*window, letter);
+        QCOMPARE(QStringList({child<QLineEdit>(*window, "Text2")->text(), child<QLineEdit>(*window, "Text3")->text(),
+                              visible(*window, {"Command1", "Command2"})})
+                     .join(' '),
+                 choice);
+        QTest::mouseClick(child<QPushButton>(*window, qPrintable(button)), Qt::LeftButton);
+        QCOMPARE(resultBox(*window), forms);
+        pick(*window, QStringLiteral("e"));
+        QVERIFY(resultBox(*window).isEmpty());
+    }
+
+    // frmstatc: "Affichage" lists the letter the combo box shows, as typed: a capital or two
+    // letters match no form. Any of the three lists selects its row in the other two.
+    void edgesTypedAndClicked()
+    {
+        const auto window = test::openStatisticsWindow(QStringLiteral("frmstatc"), "Le sel est la.");
+        window->show();
+        pick(*window, QStringLiteral("l"));
+        for (const QString& typed : {QStringLiteral("L"), QStringLiteral("le")}) {
+            child<QComboBox>(*window, "Combo1")->setEditText(typed);
+            QTest::mouseClick(child<QPushButton>(*window, "Command1"), Qt::LeftButton);
+            QVERIFY(resultBox(*window).isEmpty());
+        }
+        for (int row = 0; row < edgeLists.size(); ++row) {
+            test::clickRow(*window, edgeLists[row], row + 1);
+            QCOMPARE(test::selectedRows(*window, edgeLists), QList<int>(3, row + 1));
+        }
+    }
+};
+
+QTEST_MAIN(tst_compositionWindows)
+#include "tst_compositionWindows.moc"
