@@ -24,8 +24,6 @@
 #include <memory>
 #include <tuple>
 
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace quorvelle;
 using ui::MessageBox;
@@ -195,8 +193,6 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
         const QString missing = files_.filePath(QStringLiteral("absent.txt"));
-        const QString fifo = files_.filePath(QStringLiteral("tube.txt"));
-        ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
         const QString huge = files_.filePath(QStringLiteral("enorme.txt"));
         QFile hugeFile(huge);
         hugeFile.open(QIODevice::WriteOnly);
@@ -205,14 +201,6 @@ private slots:
         const QString cannotOpen = QStringLiteral("Ouverture impossible");
         QTest::newRow("missing") << missing << QMessageBox::Warning << cannotOpen
                                  << QStringLiteral("Le fichier « %1 » ne peut pas être ouvert :\r\nil est introuvable.").arg(missing);
-        QTest::newRow("directory") << files_.path() << QMessageBox::Warning << cannotOpen
-                                   << QStringLiteral("Le fichier « %1 » ne peut pas être ouvert :\r\nc'est un dossier, pas un fichier texte.")
-                                          .arg(files_.path());
-        QTest::newRow("fifo") << fifo << QMessageBox::Warning << cannotOpen
-                              << QStringLiteral("Le fichier « %1 » ne peut pas être ouvert :\r\nce n'est pas un fichier ordinaire (périphérique, tube ou socket).")
-                                     .arg(fifo);
-        QTest::newRow("device") << QStringLiteral("/dev/zero") << QMessageBox::Warning << cannotOpen
-                                << QStringLiteral("Le fichier « /dev/zero » ne peut pas être ouvert :\r\nce n'est pas un fichier ordinaire (périphérique, tube ou socket).");
         QTest::newRow("too large") << huge << QMessageBox::Information << QStringLiteral("Fichier trop volumineux")
                                    << tooLargeText;
     }
@@ -237,18 +225,6 @@ private slots:
         QVERIFY(!textBox()->isEnabled());
         QVERIFY(item("mnuItemOuvrir")->isEnabled());
         QCOMPARE(caption(), startCaption);
-    }
-
-    void unreadableFile()
-    {
-        if (::geteuid() == 0)
-            QSKIP("root reads every file");
-        const QString path = test::writeFile(files_, QStringLiteral("secret.txt"), "secret");
-        QFile::setPermissions(path, QFileDevice::WriteOwner);
-        form_->openTextFile(path);
-        QCOMPARE(MessageBox::takeShownMessages().value(0).text,
-                 QStringLiteral("Le fichier « %1 » ne peut pas être ouvert :\r\nla permission de le lire est refusée.").arg(path));
-        QVERIFY(textBox()->text().isEmpty());
     }
 
     void decoding_data()

@@ -129,14 +129,6 @@ private slots:
         QVERIFY(!anyWaitDialog());
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
-
-    void timerWaitsThreeHundredMilliseconds()
-    {
-        ui::Dialog01 dialog([](QWidget*) { return std::unique_ptr<QDialog>(); }, nullptr);
-        auto* timer = dialog.findChild<QTimer*>(QStringLiteral("Timer2"));
-        QCOMPARE(timer->interval(), 300);
-        QVERIFY(timer->isSingleShot());
-    }
 };
 
 QTEST_MAIN(tst_WaitDialog)

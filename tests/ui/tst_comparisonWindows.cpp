@@ -52,47 +52,31 @@ private slots:
 
     void init() { MessageBox::takeShownMessages(); }
 
-    void opening()
+    // The second text's states: at opening, after a cancelled dialog and a No to the size
+    // question, once loaded (as the main window loads its text), and after "Fermer".
+    void secondText()
     {
         ui::frmcomparaison01 window(QStringLiteral("le chat\r\n"), firstPath, nullptr);
         QCOMPARE(child<ui::PlainTextBox>(window, "Text1")->text(), QStringLiteral("le chat\r\n"));
-        QCOMPARE(secondTextState(window), withoutSecondText);
-        QVERIFY(!child<ui::PlainTextBox>(window, "Text2")->isEnabled());
-        QCOMPARE(child<QLabel>(window, "lblFichier")->text(), startCaption);
-        QVERIFY(child<QLabel>(window, "Label3")->text().isEmpty());
-    }
-
-    void secondText_data()
-    {
-        QTest::addColumn<int>("size");
-        QTest::addColumn<QMessageBox::StandardButton>("answer");
-        QTest::addColumn<int>("messages");
-        QTest::addColumn<bool>("loaded");
-        QTest::newRow("64000 bytes: no question") << 64000 << QMessageBox::NoButton << 0 << true;
-        QTest::newRow("64001 bytes, Yes") << 64001 << QMessageBox::Yes << 1 << true;
-        QTest::newRow("64001 bytes, No") << 64001 << QMessageBox::No << 1 << false;
-        QTest::newRow("missing file") << -1 << QMessageBox::NoButton << 1 << false;
-    }
-
-    // Loading, the size question and the failures as in the main window; then "Fermer".
-    void secondText()
-    {
-        QFETCH(int, size);
-        QFETCH(QMessageBox::StandardButton, answer);
-        QFETCH(int, messages);
-        QFETCH(bool, loaded);
-        const QString path = size < 0 ? files_.filePath(QStringLiteral("absent.txt"))
-                                      : test::writeFile(files_, QStringLiteral("second.txt"), QByteArray(size, 'a'));
-        ui::frmcomparaison01 window(QStringLiteral("le chat"), firstPath, nullptr);
-        if (answer != QMessageBox::NoButton)
-            MessageBox::setNextAnswer(answer);
-        ui::setNextChosenTextFile(path);
-        child<QAction>(window, "ouvrir")->trigger();
-        QCOMPARE(MessageBox::takeShownMessages().size(), messages);
-        if (!loaded) {
+        const auto unchanged = [&] {
             QCOMPARE(secondTextState(window), withoutSecondText);
+            QVERIFY(!child<ui::PlainTextBox>(window, "Text2")->isEnabled());
             QCOMPARE(child<QLabel>(window, "lblFichier")->text(), startCaption);
-            return;
+            QVERIFY(child<QLabel>(window, "Label3")->text().isEmpty());
+        };
+        unchanged();
+        ui::setNextChosenTextFile(QString());
+        child<QAction>(window, "ouvrir")->trigger();
+        unchanged();
+
+        const QString path = test::writeFile(files_, QStringLiteral("second.txt"), QByteArray(64001, 'a'));
+        for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+            MessageBox::setNextAnswer(answer);
+            ui::setNextChosenTextFile(path);
+            child<QAction>(window, "ouvrir")->trigger();
+            QCOMPARE(MessageBox::takeShownMessages().size(), 1);
+            if (answer == QMessageBox::No)
+                unchanged();
         }
         QCOMPARE(secondTextState(window), QStringLiteral("ouvrir- fermer affichage shown aaaaa"));
         QVERIFY(child<ui::PlainTextBox>(window, "Text2")->isEnabled());
@@ -103,15 +87,6 @@ private slots:
         QCOMPARE(secondTextState(window), withoutSecondText);
         QCOMPARE(child<QLabel>(window, "lblFichier")->text(), QStringLiteral("Chargez un fichier texte avec la commande Ouvrir."));
         QVERIFY(child<QLabel>(window, "Label3")->text().isEmpty());
-    }
-
-    void cancelledDialogChangesNothing()
-    {
-        ui::frmcomparaison01 window(QStringLiteral("le chat"), firstPath, nullptr);
-        ui::setNextChosenTextFile(QString());
-        child<QAction>(window, "ouvrir")->trigger();
-        QCOMPARE(secondTextState(window), withoutSecondText);
-        QVERIFY(MessageBox::takeShownMessages().isEmpty());
     }
 
     // "Affichage" compares the two boxes as they stand, through Dialog02, over this window.

@@ -49,22 +49,6 @@ private slots:
         QCOMPARE(QByteArray::fromStdString(ui::toCp1252(text)), bytes);
     }
 
-    void numbersUseTheLocaleSeparator_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("whole") << 12.0 << QStringLiteral("12");
-        QTest::newRow("one decimal") << 12.5 << QStringLiteral("12,5");
-        QTest::newRow("negative") << -0.2 << QStringLiteral("-0,2");
-    }
-
-    void numbersUseTheLocaleSeparator()
-    {
-        QFETCH(double, value);
-        QFETCH(QString, text);
-        QCOMPARE(ui::numberText(value), text);
-    }
-
     void numbersFollowAnotherLocale()
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
