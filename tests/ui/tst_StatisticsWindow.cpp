@@ -221,17 +221,6 @@ private slots:
         QVERIFY(!window_->isVisible());
     }
 
-    void openModalShowsTheWindowModalOverItsParent()
-    {
-        QWidget* parentOfShown = nullptr;
-        test::closeNextModalWindow([&](QWidget* window) {
-            if (dynamic_cast<ResultWindow*>(window))
-                parentOfShown = window->parentWidget();
-        });
-        ui::StatisticsWindow::openModal<ResultWindow>(window_.get());
-        QCOMPARE(parentOfShown, window_.get());
-    }
-
     // No crash, no window, one message, and the pointer back to default.
     void openModalReportsAComputationOutOfMemory()
     {
