@@ -12,7 +12,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListView>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -39,52 +38,37 @@ void KeyDistributionWindow::buildUi(const Texts& texts)
 {
     setWindowTitle(texts.caption);
 
-    Label1 = new QLabel(texts.title, this);
-    Q_SET_OBJECT_NAME(Label1);
-    Label5 = new QLabel(texts.title, this);
-    Q_SET_OBJECT_NAME(Label5);
-
-    Frame1 = new QGroupBox(tr("Résultats"), this);
+    auto* Frame1 = new QGroupBox(tr("Résultats"), this);
     Q_SET_OBJECT_NAME(Frame1);
-    Label2 = new QLabel(texts.keyLabel, Frame1);
+    auto* Label2 = new QLabel(texts.keyLabel, Frame1);
     Q_SET_OBJECT_NAME(Label2);
     Combo1 = createKeyComboBox(Frame1);
     Q_SET_OBJECT_NAME(Combo1);
-
-    rowsModel_ = new RowsModel({RowsModel::countColumn(texts.occurrencesHeading, &OccurrenceRow::occurrences),
-                                RowsModel::countColumn(texts.formsHeading, &OccurrenceRow::formCount)},
-                               this);
-    occurrencesHeading_ = new QLabel(texts.occurrencesHeading, Frame1);
-    occurrencesHeading_->setObjectName(texts.occurrencesHeadingName);
-    List4 = createResultList(rowsModel_, occurrencesColumn, Frame1);
-    Q_SET_OBJECT_NAME(List4);
-    formsHeading_ = new QLabel(texts.formsHeading, Frame1);
-    formsHeading_->setObjectName(texts.formsHeadingName);
-    List5 = createResultList(rowsModel_, formCountColumn, Frame1);
-    Q_SET_OBJECT_NAME(List5);
-    lists_ = new LinkedLists({List4, List5}, LinkedLists::Driver::FirstList, this);
-
     labelControl(Label2, Combo1);
     auto* key = new QHBoxLayout;
     key->addWidget(Label2);
     key->addWidget(Combo1);
     key->addStretch();
+
+    rowsModel_ = new RowsModel({RowsModel::countColumn(texts.occurrencesHeading, &OccurrenceRow::occurrences),
+                                RowsModel::countColumn(texts.formsHeading, &OccurrenceRow::formCount)},
+                               this);
     auto* columns = new QGridLayout;
-    addHeadedColumns(columns, 0, {{occurrencesHeading_, List4}, {formsHeading_, List5}});
+    lists_ = new LinkedLists(addColumnLists(columns, 0, rowsModel_,
+                                            {{texts.occurrencesHeadingName, "List4"}, {texts.formsHeadingName, "List5"}},
+                                            Frame1),
+                             LinkedLists::Driver::FirstList, this);
     auto* results = new QVBoxLayout(Frame1);
     results->addLayout(key);
     results->addLayout(columns, 1);
 
-    Text1 = createResultBox(ScrollBars::Vertical, this);
-    Q_SET_OBJECT_NAME(Text1);
-    Frame2 = new QGroupBox(tr("Forme(s)"), this);
-    Q_SET_OBJECT_NAME(Frame2);
-    frameAround(Frame2, Text1);
+    const auto [Frame2, box] = createResultFrame("Frame2", tr("Forme(s)"), "Text1", ScrollBars::Vertical, this);
+    Text1 = box;
 
     auto* body = new QHBoxLayout;
     body->addWidget(Frame1, 1);
     body->addWidget(Frame2, 1);
-    addWindowTitle(Label1, Label5);
+    addWindowTitle(texts.title, "Label1", "Label5");
     windowLayout()->addLayout(body, 1);
 
     buildMenuBar({.resultBox = Text1});

@@ -8,9 +8,6 @@
 #include "ui/stats/StatisticsWindow.h"
 
 class QComboBox;
-class QGroupBox;
-class QLabel;
-class QListView;
 
 namespace quorvelle::ui {
 
@@ -51,18 +48,9 @@ private:
 
     KeyDistribution report_;
 
-    QLabel* Label1;
-    QLabel* Label5;
-    QGroupBox* Frame1;
-    QLabel* Label2;
     QComboBox* Combo1;
     RowsModel* rowsModel_;
-    QLabel* occurrencesHeading_;
-    QListView* List4;
-    QLabel* formsHeading_;
-    QListView* List5;
     LinkedLists* lists_;
-    QGroupBox* Frame2;
     PlainTextBox* Text1;
 };
 

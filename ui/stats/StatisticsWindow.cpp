@@ -7,6 +7,7 @@
 #include "ui/shell/frmAbout.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -62,9 +63,13 @@ StatisticsWindow::WindowMenus StatisticsWindow::buildMenuBar(const MenuBarConten
     return menus;
 }
 
-void StatisticsWindow::addWindowTitle(QLabel* shadow, QLabel* title)
+void StatisticsWindow::addWindowTitle(const QString& title, const char* shadowName, const char* titleName)
 {
-    windowLayout_->insertWidget(0, stackShadowedTitle(shadow, title, titlePointSize, this), 0, Qt::AlignHCenter);
+    auto* shadow = new QLabel(title, this);
+    shadow->setObjectName(shadowName);
+    auto* front = new QLabel(title, this);
+    front->setObjectName(titleName);
+    windowLayout_->insertWidget(0, stackShadowedTitle(shadow, front, titlePointSize, this), 0, Qt::AlignHCenter);
 }
 
 void StatisticsWindow::quitter_Click()

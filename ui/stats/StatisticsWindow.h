@@ -10,7 +10,6 @@
 #include <new>
 #include <utility>
 
-class QLabel;
 class QMenu;
 class QVBoxLayout;
 
@@ -79,9 +78,9 @@ protected:
     /// Builds the menu bar, in its order, with the shared commands.
     WindowMenus buildMenuBar(const MenuBarContents& contents);
 
-    /// Puts the window's title at the top of its layout: the same text on two labels, the
-    /// second one in front of the first, its shadow.
-    void addWindowTitle(QLabel* shadow, QLabel* title);
+    /// Puts the window's title at the top of its layout: the same text on two labels named
+    /// shadowName and titleName, the second in front of the first, its shadow.
+    void addWindowTitle(const QString& title, const char* shadowName, const char* titleName);
 
 protected slots:
     void quitter_Click();

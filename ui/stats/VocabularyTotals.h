@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QList>
 
 #include <cstdint>
 #include <optional>
@@ -21,12 +22,7 @@ public:
     void showTotals(std::int64_t tokenCount, std::int64_t distinctCount, std::optional<double> meanFrequency);
 
 private:
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label6;
-    QLabel* Label7;
-    QLabel* Label8;
+    QList<QLabel*> values_;
 };
 
 } // namespace quorvelle::ui

@@ -6,10 +6,8 @@
 #include "ui/stats/window_layout.h"
 
 #include <QAction>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
@@ -50,11 +48,7 @@ void frmListe01::buildUi()
     imprimer->setEnabled(false);
     fermer = addMenuItem(fichier, "fermer", tr("&Fermer"));
 
-    Label1 = new QLabel(tr("Liste du vocabulaire"), this);
-    Q_SET_OBJECT_NAME(Label1);
-    Label5 = new QLabel(tr("Liste du vocabulaire"), this);
-    Q_SET_OBJECT_NAME(Label5);
-
+    const QString title = tr("Liste du vocabulaire");
     using GridModel = RowTableModel<FormCount>;
     gridModel_ = new GridModel({GridModel::textColumn(tr("Formes"), &FormCount::form),
                                 GridModel::countColumn(tr("Nombre d'attestations"), &FormCount::count)},
@@ -62,7 +56,7 @@ void frmListe01::buildUi()
     grille01 = new QTableView(this);
     Q_SET_OBJECT_NAME(grille01);
     grille01->setModel(gridModel_);
-    grille01->setAccessibleName(Label5->text());
+    grille01->setAccessibleName(title);
     grille01->verticalHeader()->hide();
     grille01->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grille01->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + rowPadding);
@@ -90,7 +84,7 @@ void frmListe01::buildUi()
     body->addWidget(grille01, 1);
     body->addLayout(side);
 
-    addWindowTitle(Label1, Label5);
+    addWindowTitle(title, "Label1", "Label5");
     windowLayout()->addLayout(body, 1);
     resize(windowSize);
 }

@@ -8,7 +8,6 @@
 #include <string_view>
 
 class QAction;
-class QLabel;
 class QPushButton;
 class QTableView;
 
@@ -40,8 +39,6 @@ private:
     VocabularyReport report_;
     GridOrder order_ = GridOrder::Alphabetical;
 
-    QLabel* Label1;
-    QLabel* Label5;
     QTableView* grille01;
     RowTableModel<FormCount>* gridModel_;
     QPushButton* Command1;

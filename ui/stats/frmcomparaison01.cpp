@@ -38,10 +38,6 @@ void frmcomparaison01::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca - La comparaison de vocabulaires"));
 
-    Label1 = new QLabel(tr("La comparaison de vocabulaires"), this);
-    Q_SET_OBJECT_NAME(Label1);
-    Label2 = new QLabel(tr("La comparaison de vocabulaires"), this);
-    Q_SET_OBJECT_NAME(Label2);
     Label4 = new QLabel(tr("Affichez les comparaisons par la commande 'Affichage' du menu 'Statistiques'."), this);
     Q_SET_OBJECT_NAME(Label4);
 
@@ -52,24 +48,18 @@ void frmcomparaison01::buildUi()
     for (QLabel* path : {lblFichier, Label3})
         path->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    Text1 = createResultBox(ScrollBars::Both, this);
-    Q_SET_OBJECT_NAME(Text1);
-    Frame1 = new QGroupBox(tr("Texte n°1"), this);
-    Q_SET_OBJECT_NAME(Frame1);
-    frameAround(Frame1, Text1);
-    Text2 = createResultBox(ScrollBars::Both, this);
-    Q_SET_OBJECT_NAME(Text2);
-    Frame2 = new QGroupBox(tr("Texte n°2"), this);
-    Q_SET_OBJECT_NAME(Frame2);
-    frameAround(Frame2, Text2);
+    const ResultFrame first = createResultFrame("Frame1", tr("Texte n°1"), "Text1", ScrollBars::Both, this);
+    Text1 = first.box;
+    const ResultFrame second = createResultFrame("Frame2", tr("Texte n°2"), "Text2", ScrollBars::Both, this);
+    Text2 = second.box;
 
     auto* texts = new QGridLayout;
     texts->addWidget(lblFichier, 0, 0);
     texts->addWidget(Label3, 0, 1);
-    texts->addWidget(Frame1, 1, 0);
-    texts->addWidget(Frame2, 1, 1);
+    texts->addWidget(first.frame, 1, 0);
+    texts->addWidget(second.frame, 1, 1);
     texts->setRowStretch(1, 1);
-    addWindowTitle(Label1, Label2);
+    addWindowTitle(tr("La comparaison de vocabulaires"), "Label1", "Label2");
     windowLayout()->addWidget(Label4, 0, Qt::AlignHCenter);
     windowLayout()->addLayout(texts, 1);
 

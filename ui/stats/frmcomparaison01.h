@@ -6,7 +6,6 @@
 #include <QString>
 
 class QAction;
-class QGroupBox;
 class QLabel;
 
 namespace quorvelle::ui {
@@ -40,14 +39,10 @@ private:
 
     QString firstFilePath_;
 
-    QLabel* Label1;
-    QLabel* Label2;
     QLabel* Label4;
     QLabel* lblFichier;
     QLabel* Label3;
-    QGroupBox* Frame1;
     PlainTextBox* Text1;
-    QGroupBox* Frame2;
     PlainTextBox* Text2;
     QAction* ouvrir;
     QAction* fermer;

@@ -120,12 +120,7 @@ void frmcomparaison02::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca - La comparaison de vocabulaires"));
 
-    Label1 = new QLabel(tr("La comparaison de vocabulaires"), this);
-    Q_SET_OBJECT_NAME(Label1);
-    Label2 = new QLabel(tr("La comparaison de vocabulaires"), this);
-    Q_SET_OBJECT_NAME(Label2);
-
-    Frame1 = new QGroupBox(tr("Statistiques"), this);
+    auto* Frame1 = new QGroupBox(tr("Statistiques"), this);
     Q_SET_OBJECT_NAME(Frame1);
     Command1 = createCommandButton(tr("Afficher"), Frame1);
     Q_SET_OBJECT_NAME(Command1);
@@ -167,16 +162,14 @@ void frmcomparaison02::buildUi()
     }
     figures->addStretch();
 
-    Text1 = createResultBox(ScrollBars::Both, this);
-    Q_SET_OBJECT_NAME(Text1);
-    Frame3 = new QGroupBox(tr("Forme(s)"), this);
-    Q_SET_OBJECT_NAME(Frame3);
-    frameAround(Frame3, Text1);
+    const ResultFrame forms = createResultFrame("Frame3", tr("Forme(s)"), "Text1", ScrollBars::Both, this);
+    Frame3 = forms.frame;
+    Text1 = forms.box;
 
     auto* body = new QHBoxLayout;
     body->addWidget(Frame1);
     body->addWidget(Frame3, 1);
-    addWindowTitle(Label1, Label2);
+    addWindowTitle(tr("La comparaison de vocabulaires"), "Label1", "Label2");
     windowLayout()->addLayout(body, 1);
 
     buildMenuBar({.resultBox = Text1});

@@ -43,9 +43,6 @@ private:
 
     VocabularyComparison comparison_;
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QGroupBox* Frame1;
     /// The value labels of Frame1 (Label7 and the like), each with how its value is written.
     QList<QPair<QLabel*, ValueText>> values_;
     QPushButton* Command1;

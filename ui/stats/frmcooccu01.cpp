@@ -10,8 +10,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -36,30 +34,17 @@ void frmcooccu01::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca - Les cooccurrences"));
 
-    Label1 = new QLabel(tr("Statistiques  -  Les cooccurrences"), this);
-    Q_SET_OBJECT_NAME(Label1);
-    Label2 = new QLabel(tr("Statistiques  -  Les cooccurrences"), this);
-    Q_SET_OBJECT_NAME(Label2);
-
-    Frame2 = new QGroupBox(tr("Résultats"), this);
+    auto* Frame2 = new QGroupBox(tr("Résultats"), this);
     Q_SET_OBJECT_NAME(Frame2);
     rowsModel_ = new RowsModel({RowsModel::countColumn(tr("Nombre d'attestations"), &CooccurrenceRow::count),
                                 RowsModel::countColumn(tr("Nombre de cooccurrences différentes"), &CooccurrenceRow::pairCount)},
                                this);
-    Label9 = new QLabel(tr("Nombre d'attestations"), Frame2);
-    Q_SET_OBJECT_NAME(Label9);
-    List4 = createResultList(rowsModel_, countColumn, Frame2);
-    Q_SET_OBJECT_NAME(List4);
-    Label3 = new QLabel(tr("Nombre de cooccurrences différentes"), Frame2);
-    Q_SET_OBJECT_NAME(Label3);
-    List6 = createResultList(rowsModel_, pairCountColumn, Frame2);
-    Q_SET_OBJECT_NAME(List6);
-    for (QLabel* heading : {Label9, Label3})
-        heading->setToolTip(tr("Fréquence d'attestation réelle"));
-    lists_ = new LinkedLists({List4, List6}, LinkedLists::Driver::FirstList, this);
-    addHeadedColumns(new QGridLayout(Frame2), 0, {{Label9, List4}, {Label3, List6}});
+    const QString headingTip = tr("Fréquence d'attestation réelle");
+    lists_ = new LinkedLists(addColumnLists(new QGridLayout(Frame2), 0, rowsModel_,
+                                            {{"Label9", "List4", headingTip}, {"Label3", "List6", headingTip}}, Frame2),
+                             LinkedLists::Driver::FirstList, this);
 
-    Frame3 = new QGroupBox(tr("Afficher toutes les cooccurrences par "), this);
+    auto* Frame3 = new QGroupBox(tr("Afficher toutes les cooccurrences par "), this);
     Q_SET_OBJECT_NAME(Frame3);
     Command1 = createCommandButton(tr("Ordre alphabétique"), Frame3);
     Q_SET_OBJECT_NAME(Command1);
@@ -69,11 +54,8 @@ void frmcooccu01::buildUi()
     buttons->addWidget(Command1);
     buttons->addWidget(Command2);
 
-    Text1 = createResultBox(ScrollBars::Vertical, this);
-    Q_SET_OBJECT_NAME(Text1);
-    Frame1 = new QGroupBox(tr("Cooccurrences"), this);
-    Q_SET_OBJECT_NAME(Frame1);
-    frameAround(Frame1, Text1);
+    const auto [Frame1, box] = createResultFrame("Frame1", tr("Cooccurrences"), "Text1", ScrollBars::Vertical, this);
+    Text1 = box;
 
     auto* left = new QVBoxLayout;
     left->addWidget(Frame2, 1);
@@ -81,7 +63,7 @@ void frmcooccu01::buildUi()
     auto* body = new QHBoxLayout;
     body->addLayout(left, 1);
     body->addWidget(Frame1, 1);
-    addWindowTitle(Label1, Label2);
+    addWindowTitle(tr("Statistiques  -  Les cooccurrences"), "Label1", "Label2");
     windowLayout()->addLayout(body, 1);
 
     buildMenuBar({.resultBox = Text1});

@@ -8,9 +8,6 @@
 #include <span>
 #include <string_view>
 
-class QGroupBox;
-class QLabel;
-class QListView;
 class QPushButton;
 
 namespace quorvelle::ui {
@@ -43,19 +40,10 @@ private:
 
     CooccurrenceReport report_;
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QGroupBox* Frame2;
     RowsModel* rowsModel_;
-    QLabel* Label9;
-    QListView* List4;
-    QLabel* Label3;
-    QListView* List6;
     LinkedLists* lists_;
-    QGroupBox* Frame3;
     QPushButton* Command1;
     QPushButton* Command2;
-    QGroupBox* Frame1;
     PlainTextBox* Text1;
 };
 

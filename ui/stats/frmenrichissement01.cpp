@@ -14,7 +14,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListView>
 #include <QVBoxLayout>
 
 namespace quorvelle::ui {
@@ -38,46 +37,26 @@ void frmenrichissement01::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca -  L'enrichissement du vocabulaire"));
 
-    Label1 = new QLabel(tr("L'enrichissement du vocabulaire"), this);
-    Q_SET_OBJECT_NAME(Label1);
-    Label2 = new QLabel(tr("L'enrichissement du vocabulaire"), this);
-    Q_SET_OBJECT_NAME(Label2);
-
-    Frame2 = new QGroupBox(tr("Statistiques"), this);
+    auto* Frame2 = new QGroupBox(tr("Statistiques"), this);
     Q_SET_OBJECT_NAME(Frame2);
-    Label4 = new QLabel(utf8Text(french::formCountCaption), Frame2);
-    Q_SET_OBJECT_NAME(Label4);
-    Label3 = new QLabel(Frame2);
-    Q_SET_OBJECT_NAME(Label3);
-    layOutTotals(Frame2, {{Label4, Label3}});
+    Label3 = addTotals(Frame2, {{"Label4", utf8Text(french::formCountCaption), "Label3"}}).front();
 
-    Frame3 = new QGroupBox(tr("Résultats"), this);
+    auto* Frame3 = new QGroupBox(tr("Résultats"), this);
     Q_SET_OBJECT_NAME(Frame3);
     slicesModel_ = new SlicesModel({SlicesModel::countColumn(tr("Tranche(s)*"), &EnrichmentSlice::number),
                                     SlicesModel::countColumn(tr("Nombre de formes nouvelles"), &EnrichmentSlice::newFormCount)},
                                    this);
-    Label5 = new QLabel(tr("Tranche(s)*"), Frame3);
-    Q_SET_OBJECT_NAME(Label5);
-    List1 = createResultList(slicesModel_, sliceColumn, Frame3);
-    Q_SET_OBJECT_NAME(List1);
-    Label9 = new QLabel(tr("Nombre de formes nouvelles"), Frame3);
-    Q_SET_OBJECT_NAME(Label9);
-    List2 = createResultList(slicesModel_, newFormCountColumn, Frame3);
-    Q_SET_OBJECT_NAME(List2);
-    for (QLabel* heading : {Label5, Label9})
-        heading->setToolTip(tr("Fréquence d'attestation réelle"));
-    lists_ = new LinkedLists({List1, List2}, LinkedLists::Driver::AnyList, this);
-    Label6 = new QLabel(tr("* Une tranche = %1 mots").arg(enrichmentSliceSize), Frame3);
-    Q_SET_OBJECT_NAME(Label6);
+    const QString headingTip = tr("Fréquence d'attestation réelle");
     auto* results = new QGridLayout(Frame3);
-    addHeadedColumns(results, 0, {{Label5, List1}, {Label9, List2}});
+    lists_ = new LinkedLists(addColumnLists(results, 0, slicesModel_,
+                                            {{"Label5", "List1", headingTip}, {"Label9", "List2", headingTip}}, Frame3),
+                             LinkedLists::Driver::AnyList, this);
+    auto* Label6 = new QLabel(tr("* Une tranche = %1 mots").arg(enrichmentSliceSize), Frame3);
+    Q_SET_OBJECT_NAME(Label6);
     results->addWidget(Label6, 2, 0, 1, 2);
 
-    Text1 = createResultBox(ScrollBars::Vertical, this);
-    Q_SET_OBJECT_NAME(Text1);
-    Frame1 = new QGroupBox(tr("Formes"), this);
-    Q_SET_OBJECT_NAME(Frame1);
-    frameAround(Frame1, Text1);
+    const auto [Frame1, box] = createResultFrame("Frame1", tr("Formes"), "Text1", ScrollBars::Vertical, this);
+    Text1 = box;
 
     auto* left = new QVBoxLayout;
     left->addWidget(Frame2);
@@ -85,11 +64,11 @@ void frmenrichissement01::buildUi()
     auto* body = new QHBoxLayout;
     body->addLayout(left, 1);
     body->addWidget(Frame1, 1);
-    addWindowTitle(Label1, Label2);
+    addWindowTitle(tr("L'enrichissement du vocabulaire"), "Label1", "Label2");
     windowLayout()->addLayout(body, 1);
 
     const WindowMenus menus = buildMenuBar({.resultBox = Text1, .charts = true});
-    affichage = addMenuItem(menus.graphique, "affichage", tr("&Affichage"));
+    QAction* affichage = addMenuItem(menus.graphique, "affichage", tr("&Affichage"));
     // Its chart window is not built yet.
     affichage->setEnabled(false);
     resize(windowSize);

@@ -7,10 +7,7 @@
 
 #include <string_view>
 
-class QAction;
-class QGroupBox;
 class QLabel;
-class QListView;
 
 namespace quorvelle::ui {
 
@@ -38,22 +35,10 @@ private:
 
     EnrichmentReport report_;
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QGroupBox* Frame2;
-    QLabel* Label4;
     QLabel* Label3;
-    QGroupBox* Frame3;
     SlicesModel* slicesModel_;
-    QLabel* Label5;
-    QListView* List1;
-    QLabel* Label9;
-    QListView* List2;
     LinkedLists* lists_;
-    QLabel* Label6;
-    QGroupBox* Frame1;
     PlainTextBox* Text1;
-    QAction* affichage;
 };
 
 } // namespace quorvelle::ui

@@ -7,10 +7,6 @@
 
 #include <string_view>
 
-class QAction;
-class QGroupBox;
-class QLabel;
-class QListView;
 
 namespace quorvelle::ui {
 
@@ -39,22 +35,10 @@ private:
 
     FrequencyReport report_;
 
-    QLabel* Label1;
-    QLabel* Label5;
     VocabularyTotals* Frame1;
-    QGroupBox* Frame2;
     RowsModel* rowsModel_;
-    QLabel* Label9;
-    QListView* List3;
-    QLabel* Label10;
-    QListView* List4;
-    QLabel* Label11;
-    QListView* List5;
     LinkedLists* lists_;
-    QGroupBox* Frame3;
     PlainTextBox* Text1;
-    QAction* ecartpositif;
-    QAction* ecartnegatif;
 };
 
 } // namespace quorvelle::ui

@@ -12,7 +12,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListView>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -39,55 +38,30 @@ void frmlongueur01::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca -  Les longueurs de phrases"));
 
-    Label1 = new QLabel(tr("Statistiques  -  Les longueurs de phrases"), this);
-    Q_SET_OBJECT_NAME(Label1);
-    Label5 = new QLabel(tr("Statistiques  -  Les longueurs de phrases"), this);
-    Q_SET_OBJECT_NAME(Label5);
-
-    Frame3 = new QGroupBox(tr("Statistiques"), this);
+    auto* Frame3 = new QGroupBox(tr("Statistiques"), this);
     Q_SET_OBJECT_NAME(Frame3);
-    Label2 = new QLabel(utf8Text(french::sentenceCountCaption), Frame3);
-    Q_SET_OBJECT_NAME(Label2);
-    Label3 = new QLabel(Frame3);
-    Q_SET_OBJECT_NAME(Label3);
-    Label4 = new QLabel(utf8Text(french::formCountCaption), Frame3);
-    Q_SET_OBJECT_NAME(Label4);
-    Label6 = new QLabel(Frame3);
-    Q_SET_OBJECT_NAME(Label6);
-    Label7 = new QLabel(utf8Text(french::meanSentenceLengthCaption), Frame3);
-    Q_SET_OBJECT_NAME(Label7);
-    Label8 = new QLabel(Frame3);
-    Q_SET_OBJECT_NAME(Label8);
-    layOutTotals(Frame3, {{Label2, Label3}, {Label4, Label6}, {Label7, Label8}});
+    const QList<QLabel*> totals = addTotals(Frame3, {{"Label2", utf8Text(french::sentenceCountCaption), "Label3"},
+                                                     {"Label4", utf8Text(french::formCountCaption), "Label6"},
+                                                     {"Label7", utf8Text(french::meanSentenceLengthCaption), "Label8"}});
+    Label3 = totals[0];
+    Label6 = totals[1];
+    Label8 = totals[2];
 
-    Frame1 = new QGroupBox(tr("Résultats"), this);
+    auto* Frame1 = new QGroupBox(tr("Résultats"), this);
     Q_SET_OBJECT_NAME(Frame1);
     rowsModel_ = new RowsModel({RowsModel::countColumn(tr("N° phrase"), &SentenceRecord::number),
                                 RowsModel::textColumn(tr("Ponctuation"), &SentenceRecord::terminator),
                                 RowsModel::countColumn(tr("Nombre de formes"), &SentenceRecord::formCount)},
                                this);
-    Label9 = new QLabel(tr("N° phrase"), Frame1);
-    Q_SET_OBJECT_NAME(Label9);
-    List1 = createResultList(rowsModel_, numberColumn, Frame1);
-    Q_SET_OBJECT_NAME(List1);
-    Label10 = new QLabel(tr("Ponctuation"), Frame1);
-    Q_SET_OBJECT_NAME(Label10);
-    List2 = createResultList(rowsModel_, terminatorColumn, Frame1);
-    Q_SET_OBJECT_NAME(List2);
-    Label11 = new QLabel(tr("Nombre de formes"), Frame1);
-    Q_SET_OBJECT_NAME(Label11);
-    List3 = createResultList(rowsModel_, formCountColumn, Frame1);
-    Q_SET_OBJECT_NAME(List3);
-    for (QLabel* heading : {Label9, Label10, Label11})
-        heading->setToolTip(tr("Fréquence d'attestation réelle"));
-    lists_ = new LinkedLists({List1, List2, List3}, LinkedLists::Driver::AnyList, this);
-    addHeadedColumns(new QGridLayout(Frame1), 0, {{Label9, List1}, {Label10, List2}, {Label11, List3}});
+    const QString headingTip = tr("Fréquence d'attestation réelle");
+    lists_ = new LinkedLists(addColumnLists(new QGridLayout(Frame1), 0, rowsModel_,
+                                            {{"Label9", "List1", headingTip}, {"Label10", "List2", headingTip},
+                                             {"Label11", "List3", headingTip}},
+                                            Frame1),
+                             LinkedLists::Driver::AnyList, this);
 
-    Text1 = createResultBox(ScrollBars::Vertical, this);
-    Q_SET_OBJECT_NAME(Text1);
-    Frame2 = new QGroupBox(tr("Phrases"), this);
-    Q_SET_OBJECT_NAME(Frame2);
-    frameAround(Frame2, Text1);
+    const auto [Frame2, box] = createResultFrame("Frame2", tr("Phrases"), "Text1", ScrollBars::Vertical, this);
+    Text1 = box;
 
     auto* left = new QVBoxLayout;
     left->addWidget(Frame3);
@@ -95,7 +69,7 @@ void frmlongueur01::buildUi()
     auto* body = new QHBoxLayout;
     body->addLayout(left, 1);
     body->addWidget(Frame2, 1);
-    addWindowTitle(Label1, Label5);
+    addWindowTitle(tr("Statistiques  -  Les longueurs de phrases"), "Label1", "Label5");
     windowLayout()->addLayout(body, 1);
 
     buildMenuBar({.resultBox = Text1, .editionNames = EditionNames::NoAccessKeyOnLastTwo});

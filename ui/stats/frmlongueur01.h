@@ -7,9 +7,7 @@
 
 #include <string>
 
-class QGroupBox;
 class QLabel;
-class QListView;
 
 namespace quorvelle::ui {
 
@@ -40,25 +38,11 @@ private:
     std::string text_;
     SentenceReport report_;
 
-    QLabel* Label1;
-    QLabel* Label5;
-    QGroupBox* Frame3;
-    QLabel* Label2;
     QLabel* Label3;
-    QLabel* Label4;
     QLabel* Label6;
-    QLabel* Label7;
     QLabel* Label8;
-    QGroupBox* Frame1;
     RowsModel* rowsModel_;
-    QLabel* Label9;
-    QListView* List1;
-    QLabel* Label10;
-    QListView* List2;
-    QLabel* Label11;
-    QListView* List3;
     LinkedLists* lists_;
-    QGroupBox* Frame2;
     PlainTextBox* Text1;
 };
 

@@ -13,11 +13,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QListView>
-#include <QMenu>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <utility>
 
@@ -43,83 +39,59 @@ void frmstata::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca - Composition des formes - statistiques formes/caractères (Rangs)"));
 
-    Label1 = new QLabel(tr("Statistiques formes / caractères (Rangs)"), this);
-    Q_SET_OBJECT_NAME(Label1);
-    Label2 = new QLabel(tr("Statistiques formes / caractères (Rangs)"), this);
-    Q_SET_OBJECT_NAME(Label2);
-
-    Frame1 = new QGroupBox(tr("Résultats"), this);
+    auto* Frame1 = new QGroupBox(tr("Résultats"), this);
     Q_SET_OBJECT_NAME(Frame1);
     rowsModel_ = new LengthModel({LengthModel::countColumn(tr("Nombre de forme(s)"), &LengthRow::formCount),
                                   LengthModel::countColumn(tr("Nombre caractères par forme"), &LengthRow::length),
                                   LengthModel::numberColumn(tr("%"), &LengthRow::percentage)},
                                  this);
-    Label5 = new QLabel(tr("Nombre de forme(s)"), Frame1);
-    Q_SET_OBJECT_NAME(Label5);
-    List1 = createResultList(rowsModel_, formCountColumn, Frame1);
-    Q_SET_OBJECT_NAME(List1);
-    Label6 = new QLabel(tr("Nombre caractères par forme"), Frame1);
-    Q_SET_OBJECT_NAME(Label6);
-    List2 = createResultList(rowsModel_, lengthColumn, Frame1);
-    Q_SET_OBJECT_NAME(List2);
-    Label7 = new QLabel(tr("%"), Frame1);
-    Q_SET_OBJECT_NAME(Label7);
-    List3 = createResultList(rowsModel_, percentageColumn, Frame1);
-    Q_SET_OBJECT_NAME(List3);
-    lists_ = new LinkedLists({List1, List2, List3}, LinkedLists::Driver::FirstList, this);
-
-    Command1 = sortButton(SortDirection::Ascending, Label7);
-    Q_SET_OBJECT_NAME(Command1);
-    Command1a = sortButton(SortDirection::Descending, Label7);
-    Q_SET_OBJECT_NAME(Command1a);
-    Command2 = sortButton(SortDirection::Ascending, Label6);
-    Q_SET_OBJECT_NAME(Command2);
-    Command2a = sortButton(SortDirection::Descending, Label6);
-    Q_SET_OBJECT_NAME(Command2a);
-    Command3 = sortButton(SortDirection::Ascending, Label5);
-    Q_SET_OBJECT_NAME(Command3);
-    Command3a = sortButton(SortDirection::Descending, Label5);
-    Q_SET_OBJECT_NAME(Command3a);
-
-    // Each column's sort buttons above its heading.
+    // Each column's pair of sort buttons above its heading.
+    Command3 = sortButton("Command3", SortDirection::Ascending, formCountColumn, Frame1);
+    Command3a = sortButton("Command3a", SortDirection::Descending, formCountColumn, Frame1);
+    Command2 = sortButton("Command2", SortDirection::Ascending, lengthColumn, Frame1);
+    Command2a = sortButton("Command2a", SortDirection::Descending, lengthColumn, Frame1);
+    Command1 = sortButton("Command1", SortDirection::Ascending, percentageColumn, Frame1);
+    Command1a = sortButton("Command1a", SortDirection::Descending, percentageColumn, Frame1);
     auto* columns = new QGridLayout(Frame1);
     int column = 0;
     for (const auto& [plainButton, aButton] : {std::pair(Command3, Command3a), std::pair(Command2, Command2a),
                                                 std::pair(Command1, Command1a)}) {
-        auto* buttons = new QHBoxLayout;
-        buttons->addWidget(plainButton);
-        buttons->addWidget(aButton);
-        columns->addLayout(buttons, 0, column++, Qt::AlignHCenter);
+        auto* pair = new QHBoxLayout;
+        pair->addWidget(plainButton);
+        pair->addWidget(aButton);
+        columns->addLayout(pair, 0, column++, Qt::AlignHCenter);
     }
-    addHeadedColumns(columns, 1, {{Label5, List1}, {Label6, List2}, {Label7, List3}});
+    lists_ = new LinkedLists(addColumnLists(columns, 1, rowsModel_,
+                                            {{"Label5", "List1"}, {"Label6", "List2"}, {"Label7", "List3"}}, Frame1),
+                             LinkedLists::Driver::FirstList, this);
 
-    txtstata = createResultBox(ScrollBars::Both, this);
-    Q_SET_OBJECT_NAME(txtstata);
-    Frame2 = new QGroupBox(tr("Forme(s)"), this);
-    Q_SET_OBJECT_NAME(Frame2);
-    frameAround(Frame2, txtstata);
+    const auto [Frame2, box] = createResultFrame("Frame2", tr("Forme(s)"), "txtstata", ScrollBars::Both, this);
+    txtstata = box;
 
     auto* body = new QHBoxLayout;
     body->addWidget(Frame1, 3);
     body->addWidget(Frame2, 2);
-    addWindowTitle(Label1, Label2);
+    addWindowTitle(tr("Statistiques formes / caractères (Rangs)"), "Label1", "Label2");
     windowLayout()->addLayout(body, 1);
 
     const WindowMenus menus = buildMenuBar({.resultBox = txtstata, .editionNames = EditionNames::SelectionAll, .charts = true});
-    affichage = addMenuItem(menus.graphique, "affichage", tr("&Affichage"));
+    QAction* affichage = addMenuItem(menus.graphique, "affichage", tr("&Affichage"));
     // Its chart window is not built yet.
     affichage->setEnabled(false);
     resize(windowSize);
 }
 
-QPushButton* frmstata::sortButton(SortDirection direction, const QLabel* heading)
+// One of the pair of buttons of a column: the plain one shows at first, its a-button hidden.
+QPushButton* frmstata::sortButton(const char* name, SortDirection direction, int column, QWidget* parent)
 {
-    auto* button = createCommandButton(QString(), Frame1);
+    auto* button = createCommandButton(QString(), parent);
+    button->setObjectName(name);
     button->setIcon(sortIcon(direction, button));
     button->setIconSize(sortIconSize);
     const QString what = direction == SortDirection::Ascending ? tr("Tri croissant") : tr("Tri décroissant");
     button->setToolTip(what);
-    button->setAccessibleName(tr("%1 : %2").arg(heading->text(), what.toLower()));
+    button->setAccessibleName(
+        tr("%1 : %2").arg(rowsModel_->headerData(column, Qt::Horizontal).toString(), what.toLower()));
     button->setHidden(direction == SortDirection::Descending);
     return button;
 }

@@ -8,10 +8,6 @@
 
 #include <string_view>
 
-class QAction;
-class QGroupBox;
-class QLabel;
-class QListView;
 class QPushButton;
 
 namespace quorvelle::ui {
@@ -46,20 +42,11 @@ private:
     void connectSignals();
     void Form_Load(std::string_view text);
     void sortBy(LengthColumn column, QPushButton* plainButton, QPushButton* aButton);
-    QPushButton* sortButton(SortDirection direction, const QLabel* heading);
+    QPushButton* sortButton(const char* name, SortDirection direction, int column, QWidget* parent);
 
     LengthReport report_;
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QGroupBox* Frame1;
     LengthModel* rowsModel_;
-    QLabel* Label5;
-    QListView* List1;
-    QLabel* Label6;
-    QListView* List2;
-    QLabel* Label7;
-    QListView* List3;
     LinkedLists* lists_;
     QPushButton* Command1;
     QPushButton* Command1a;
@@ -67,9 +54,7 @@ private:
     QPushButton* Command2a;
     QPushButton* Command3;
     QPushButton* Command3a;
-    QGroupBox* Frame2;
     PlainTextBox* txtstata;
-    QAction* affichage;
 };
 
 } // namespace quorvelle::ui

@@ -15,11 +15,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <tuple>
 
 namespace quorvelle::ui {
 namespace {
@@ -51,27 +51,17 @@ frmstatc::frmstatc(std::string_view text, QWidget* parent)
 void frmstatc::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca - Composition des formes - Lettres de l'alphabet - début/fin de mot"));
-    Label1 = new QLabel(tr(" Lettres de l'alphabet- début/fin de mot"), this);
-    Q_SET_OBJECT_NAME(Label1);
-    Label5 = new QLabel(tr(" Lettres de l'alphabet- début/fin de mot"), this);
-    Q_SET_OBJECT_NAME(Label5);
 
-    Frame1 = new QGroupBox(tr("Résultats"), this);
+    auto* Frame1 = new QGroupBox(tr("Résultats"), this);
     Q_SET_OBJECT_NAME(Frame1);
-    Label4 = new QLabel(tr("Lettres :"), Frame1);
-    Q_SET_OBJECT_NAME(Label4);
     Combo1 = createKeyComboBox(Frame1);
     Q_SET_OBJECT_NAME(Combo1);
-    Label2 = new QLabel(tr("Début de mot :"), Frame1);
-    Q_SET_OBJECT_NAME(Label2);
     Text2 = createCountBox(Frame1);
     Q_SET_OBJECT_NAME(Text2);
-    Command1 = createCommandButton(tr("Affichage"), Frame1);
-    Q_SET_OBJECT_NAME(Command1);
-    Label3 = new QLabel(tr("Fin de mot :"), Frame1);
-    Q_SET_OBJECT_NAME(Label3);
     Text3 = createCountBox(Frame1);
     Q_SET_OBJECT_NAME(Text3);
+    Command1 = createCommandButton(tr("Affichage"), Frame1);
+    Q_SET_OBJECT_NAME(Command1);
     Command2 = createCommandButton(tr("Affichage"), Frame1);
     Q_SET_OBJECT_NAME(Command2);
     // The buttons name what they list for a screen reader; both only read "Affichage".
@@ -79,44 +69,33 @@ void frmstatc::buildUi()
     Command2->setAccessibleName(tr("Affichage des formes en fin de mot"));
     Command1->hide();
     Command2->hide();
-
     auto* choice = new QGridLayout(Frame1);
-    const QList<QPair<QLabel*, QWidget*>> rows = {{Label4, Combo1}, {Label2, Text2}, {Label3, Text3}};
-    for (int row = 0; row < rows.size(); ++row) {
-        labelControl(rows[row].first, rows[row].second);
-        choice->addWidget(rows[row].first, row, 0);
-        choice->addWidget(rows[row].second, row, 1);
+    const std::tuple<const char*, QString, QWidget*> rows[] = {
+        {"Label4", tr("Lettres :"), Combo1}, {"Label2", tr("Début de mot :"), Text2}, {"Label3", tr("Fin de mot :"), Text3}};
+    int row = 0;
+    for (const auto& [name, caption, control] : rows) {
+        auto* label = new QLabel(caption, Frame1);
+        label->setObjectName(name);
+        labelControl(label, control);
+        choice->addWidget(label, row, 0);
+        choice->addWidget(control, row++, 1);
     }
     choice->addWidget(Command1, 1, 2);
     choice->addWidget(Command2, 2, 2);
     choice->setColumnStretch(3, 1);
 
-    frame3 = new QGroupBox(tr("Fréquences"), this);
+    auto* frame3 = new QGroupBox(tr("Fréquences"), this);
     Q_SET_OBJECT_NAME(frame3);
     rowsModel_ = new RowsModel({RowsModel::textColumn(tr("Lettres"), &EdgeLetterRow::letter),
                                 RowsModel::countColumn(tr("Début"), &EdgeLetterRow::startCount),
                                 RowsModel::countColumn(tr("Fin"), &EdgeLetterRow::endCount)},
                                this);
-    Label6 = new QLabel(tr("Lettres"), frame3);
-    Q_SET_OBJECT_NAME(Label6);
-    List3 = createResultList(rowsModel_, letterColumn, frame3);
-    Q_SET_OBJECT_NAME(List3);
-    Label7 = new QLabel(tr("Début"), frame3);
-    Q_SET_OBJECT_NAME(Label7);
-    List4 = createResultList(rowsModel_, startColumn, frame3);
-    Q_SET_OBJECT_NAME(List4);
-    Label8 = new QLabel(tr("Fin"), frame3);
-    Q_SET_OBJECT_NAME(Label8);
-    List5 = createResultList(rowsModel_, endColumn, frame3);
-    Q_SET_OBJECT_NAME(List5);
-    lists_ = new LinkedLists({List3, List4, List5}, LinkedLists::Driver::AnyList, this);
-    addHeadedColumns(new QGridLayout(frame3), 0, {{Label6, List3}, {Label7, List4}, {Label8, List5}});
+    lists_ = new LinkedLists(addColumnLists(new QGridLayout(frame3), 0, rowsModel_,
+                                            {{"Label6", "List3"}, {"Label7", "List4"}, {"Label8", "List5"}}, frame3),
+                             LinkedLists::Driver::AnyList, this);
 
-    Text1 = createResultBox(ScrollBars::Vertical, this);
-    Q_SET_OBJECT_NAME(Text1);
-    Frame2 = new QGroupBox(tr("Forme(s)"), this);
-    Q_SET_OBJECT_NAME(Frame2);
-    frameAround(Frame2, Text1);
+    const auto [Frame2, box] = createResultFrame("Frame2", tr("Forme(s)"), "Text1", ScrollBars::Vertical, this);
+    Text1 = box;
 
     auto* left = new QVBoxLayout;
     left->addWidget(Frame1);
@@ -124,12 +103,12 @@ void frmstatc::buildUi()
     auto* body = new QHBoxLayout;
     body->addLayout(left, 1);
     body->addWidget(Frame2, 1);
-    addWindowTitle(Label1, Label5);
+    addWindowTitle(tr(" Lettres de l'alphabet- début/fin de mot"), "Label1", "Label5");
     windowLayout()->addLayout(body, 1);
 
     const WindowMenus menus = buildMenuBar({.resultBox = Text1, .charts = true});
-    debut = addMenuItem(menus.graphique, "debut", tr("&Début de mot"));
-    Finmot = addMenuItem(menus.graphique, "Finmot", tr("&Fin de mot"));
+    QAction* debut = addMenuItem(menus.graphique, "debut", tr("&Début de mot"));
+    QAction* Finmot = addMenuItem(menus.graphique, "Finmot", tr("&Fin de mot"));
     // Their chart windows are not built yet.
     debut->setEnabled(false);
     Finmot->setEnabled(false);

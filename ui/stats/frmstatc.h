@@ -7,12 +7,8 @@
 
 #include <string_view>
 
-class QAction;
 class QComboBox;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QListView;
 class QPushButton;
 
 namespace quorvelle::ui {
@@ -46,30 +42,14 @@ private:
 
     EdgeLetterReport report_;
 
-    QLabel* Label1;
-    QLabel* Label5;
-    QGroupBox* Frame1;
-    QLabel* Label4;
     QComboBox* Combo1;
-    QLabel* Label2;
     QLineEdit* Text2;
     QPushButton* Command1;
-    QLabel* Label3;
     QLineEdit* Text3;
     QPushButton* Command2;
-    QGroupBox* frame3;
     RowsModel* rowsModel_;
-    QLabel* Label6;
-    QListView* List3;
-    QLabel* Label7;
-    QListView* List4;
-    QLabel* Label8;
-    QListView* List5;
     LinkedLists* lists_;
-    QGroupBox* Frame2;
     PlainTextBox* Text1;
-    QAction* debut;
-    QAction* Finmot;
 };
 
 } // namespace quorvelle::ui

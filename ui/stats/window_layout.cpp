@@ -29,24 +29,6 @@ void labelControl(QLabel* label, QWidget* control)
     control->setAccessibleName(label->text().remove(QLatin1Char('&')).trimmed());
 }
 
-QListView* createResultList(ReportTableModel* table, int column, QWidget* parent)
-{
-    auto* list = new QListView(parent);
-    list->setModel(table->columnModel(column));
-    list->setUniformItemSizes(true);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    return list;
-}
-
-PlainTextBox* createResultBox(ScrollBars scrollBars, QWidget* parent)
-{
-    auto* box = new PlainTextBox(parent);
-    box->setLineWrapMode(scrollBars == ScrollBars::Both ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
-    return box;
-}
-
 QPushButton* createCommandButton(const QString& caption, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
@@ -77,37 +59,66 @@ void showFirstEntryUnselected(QComboBox* comboBox)
     comboBox->setEditText(first);
 }
 
-void addHeadedColumns(QGridLayout* grid, int row, const QList<QPair<QLabel*, QListView*>>& columns)
+QList<QListView*> addColumnLists(QGridLayout* grid, int row, ReportTableModel* table,
+                                 const QList<ColumnList>& columns, QWidget* parent)
 {
+    QList<QListView*> lists;
     for (int column = 0; column < columns.size(); ++column) {
-        QLabel* heading = columns[column].first;
-        labelControl(heading, columns[column].second);
+        auto* heading = new QLabel(table->headerData(column, Qt::Horizontal).toString(), parent);
+        heading->setObjectName(columns[column].headingName);
+        heading->setToolTip(columns[column].toolTip);
         heading->setWordWrap(true);
+        // Rows are written only as they scroll into view: a list of a hundred thousand rows
+        // opens at once.
+        auto* list = new QListView(parent);
+        list->setObjectName(columns[column].listName);
+        list->setModel(table->columnModel(column));
+        list->setUniformItemSizes(true);
+        list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        labelControl(heading, list);
         grid->addWidget(heading, row, column, Qt::AlignBottom);
-        grid->addWidget(columns[column].second, row + 1, column);
+        grid->addWidget(list, row + 1, column);
+        lists << list;
     }
     grid->setRowStretch(row + 1, 1);
+    return lists;
 }
 
-void frameAround(QGroupBox* frame, QWidget* content)
+ResultFrame createResultFrame(const char* frameName, const QString& title, const char* boxName, ScrollBars scrollBars,
+                              QWidget* parent)
 {
-    content->setAccessibleName(frame->title().remove(QLatin1Char('&')));
-    (new QVBoxLayout(frame))->addWidget(content);
+    auto* frame = new QGroupBox(title, parent);
+    frame->setObjectName(frameName);
+    auto* box = new PlainTextBox(frame);
+    box->setObjectName(boxName);
+    box->setLineWrapMode(scrollBars == ScrollBars::Both ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    box->setAccessibleName(title);
+    (new QVBoxLayout(frame))->addWidget(box);
+    return {frame, box};
 }
 
-void layOutTotals(QGroupBox* frame, const QList<QPair<QLabel*, QLabel*>>& captionsAndValues)
+QList<QLabel*> addTotals(QGroupBox* frame, const QList<Total>& totals)
 {
-    auto* totals = new QGridLayout(frame);
-    for (int row = 0; row < captionsAndValues.size(); ++row) {
-        QLabel* value = captionsAndValues[row].second;
-        // A screen reader reads the value as it stands, labelled by its caption.
-        captionsAndValues[row].first->setBuddy(value);
+    auto* grid = new QGridLayout(frame);
+    QList<QLabel*> values;
+    for (int row = 0; row < totals.size(); ++row) {
+        auto* caption = new QLabel(totals[row].caption, frame);
+        caption->setObjectName(totals[row].captionName);
+        caption->setToolTip(totals[row].toolTip);
+        auto* value = new QLabel(frame);
+        value->setObjectName(totals[row].valueName);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        totals->addWidget(captionsAndValues[row].first, row, 0);
-        totals->addWidget(value, row, 1);
+        // A screen reader reads the value as it stands, labelled by its caption.
+        caption->setBuddy(value);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(value, row, 1);
+        values << value;
     }
-    totals->setColumnMinimumWidth(1, frame->fontMetrics().horizontalAdvance(QString(valueColumnDigits, u'0')));
+    grid->setColumnMinimumWidth(1, frame->fontMetrics().horizontalAdvance(QString(valueColumnDigits, u'0')));
+    return values;
 }
 
 } // namespace quorvelle::ui

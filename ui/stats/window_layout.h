@@ -2,30 +2,20 @@
 #pragma once
 
 #include <QList>
-#include <QPair>
+#include <QString>
 
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
-class QLayout;
 class QListView;
 class QPushButton;
-class QString;
 class QWidget;
 
 namespace quorvelle::ui {
 
 class PlainTextBox;
 class ReportTableModel;
-
-/// A result list showing one column of table. Rows are written only as they scroll into
-/// view, so a list of a hundred thousand rows opens at once.
-QListView* createResultList(ReportTableModel* table, int column, QWidget* parent);
-
-/// The multi-line result box; lines wrap unless the box has both scroll bars.
-enum class ScrollBars { Vertical, Both };
-PlainTextBox* createResultBox(ScrollBars scrollBars, QWidget* parent);
 
 /// A command button of a statistics window. Unlike a dialog's buttons, it is never the
 /// default one: Enter in a list or a combo box does not press it.
@@ -38,19 +28,45 @@ QComboBox* createKeyComboBox(QWidget* parent);
 /// Shows the combo box's first entry, if any, as its text without selecting it.
 void showFirstEntryUnselected(QComboBox* comboBox);
 
-/// Parallel lists side by side in grid, their headings on row and the lists below, so that
-/// the lists' rows line up however many lines a heading takes. Each heading names its list.
-void addHeadedColumns(QGridLayout* grid, int row, const QList<QPair<QLabel*, QListView*>>& columns);
+/// The names of a column's list and of the label that heads it, and the heading's tooltip.
+struct ColumnList {
+    const char* headingName;
+    const char* listName;
+    QString toolTip = {};
+};
+
+/// Parallel lists of table's columns, one per entry of columns, in order, side by side in
+/// grid, with parent: the headings (the columns' own) on row and the lists below, so that the
+/// rows line up however many lines a heading takes. Each heading names its list for screen
+/// readers. Returns the lists.
+QList<QListView*> addColumnLists(QGridLayout* grid, int row, ReportTableModel* table,
+                                 const QList<ColumnList>& columns, QWidget* parent);
+
+/// A result box in its captioned frame, which names the box for screen readers. Its lines
+/// wrap unless it has both scroll bars.
+enum class ScrollBars { Vertical, Both };
+struct ResultFrame {
+    QGroupBox* frame;
+    PlainTextBox* box;
+};
+ResultFrame createResultFrame(const char* frameName, const QString& title, const char* boxName, ScrollBars scrollBars,
+                              QWidget* parent);
 
 /// Makes label the control's label: it names the control for screen readers, and its access
 /// key, if any, moves the focus there.
 void labelControl(QLabel* label, QWidget* control);
 
-/// Puts content alone in frame, a captioned frame that names it for screen readers.
-void frameAround(QGroupBox* frame, QWidget* content);
+/// One total of a "Statistiques" frame: its caption, with an optional tooltip, and its value,
+/// each on a label of its own name.
+struct Total {
+    const char* captionName;
+    QString caption;
+    const char* valueName;
+    QString toolTip = {};
+};
 
-/// Lays out the totals of a "Statistiques" frame: each caption beside its value, the values
-/// right-aligned and selectable.
-void layOutTotals(QGroupBox* frame, const QList<QPair<QLabel*, QLabel*>>& captionsAndValues);
+/// Lays out totals in frame, each caption beside its value, the values right-aligned and
+/// selectable. Returns the value labels, in order, for the window to fill.
+QList<QLabel*> addTotals(QGroupBox* frame, const QList<Total>& totals);
 
 } // namespace quorvelle::ui
