@@ -7,7 +7,6 @@
 #include "ui/open_file_dialog.h"
 #include "ui/shell/HelpWindow.h"
 #include "ui/shell/WaitDialog.h"
-#include "ui/shell/frmAbout.h"
 #include "ui/stats/frmListe01.h"
 
 #include <QAction>
@@ -110,19 +109,20 @@ private slots:
         QCOMPARE(test::menuTree(form_->menuBar()->actions()), withoutText);
     }
 
-    // Opening shows the text and its path; closing empties the box and ends the caption with
-    // a full stop.
+    // Opening shows the text, decoded, and its path; the statistics read it in code page
+    // 1252. Closing empties the box and ends the caption with a full stop.
     void openAndClose()
     {
         QCOMPARE(form_->windowTitle(), QStringLiteral("Parvane Dorlesca - Quorvelle"));
         QCOMPARE(caption(), startCaption);
         QVERIFY(!textBox()->isEnabled());
-        const QString path = test::writeFile(files_, QStringLiteral("ouvert.txt"), test::cp1252("Été 2001 !\r\n"));
+        const QString path = test::writeFile(files_, QStringLiteral("ouvert.txt"), "\xC3\x89t\xC3\xA9 \xE2\x80\x99" "a\r\n");
         ui::setNextChosenTextFile(path);
         item("mnuItemOuvrir")->trigger();
         QCOMPARE(caption(), path);
         QVERIFY(textBox()->isEnabled());
-        QCOMPARE(textBox()->text(), QStringLiteral("Été 2001 !\r\n"));
+        QCOMPARE(textBox()->text(), QStringLiteral("Été ’a\r\n"));
+        QCOMPARE(QByteArray::fromStdString(form_->loadedText()), QByteArray("\xC9t\xE9 \x92" "a\r\n"));
         QVERIFY(MessageBox::takeShownMessages().isEmpty());
 
         item("mnuItemFermer")->trigger();
@@ -227,27 +227,6 @@ private slots:
         QCOMPARE(caption(), startCaption);
     }
 
-    void decoding_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QByteArray>("statisticsText");
-        QTest::newRow("code page 1252") << QByteArray("\xC9t\xE9 \x92" "a\r\n") << QStringLiteral("Été ’a\r\n")
-                                        << QByteArray("\xC9t\xE9 \x92" "a\r\n");
-        QTest::newRow("UTF-8") << QByteArray("\xC3\x89t\xC3\xA9 \xE2\x80\x99" "a") << QStringLiteral("Été ’a")
-                               << QByteArray("\xC9t\xE9 \x92" "a");
-    }
-
-    void decoding()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, shown);
-        QFETCH(QByteArray, statisticsText);
-        form_->openTextFile(test::writeFile(files_, QStringLiteral("code.txt"), bytes));
-        QCOMPARE(textBox()->text(), shown);
-        QCOMPARE(QByteArray::fromStdString(form_->loadedText()), statisticsText);
-    }
-
     // The counts read the box as the user left it: a typed character outside the code page
     // counts as one special character, and Enter as the text's own line end.
     void countsOfTheEditedText()
@@ -317,14 +296,6 @@ private slots:
         QCOMPARE(waitedBehind, waitDialog);
         if (name == QLatin1String("liste"))
             QCOMPARE(tokens, QStringLiteral("3")); // the typed form counts
-    }
-
-    void aboutOpensTheAboutBox()
-    {
-        bool aboutShown = false;
-        test::closeNextModalWindow([&](QWidget* window) { aboutShown = qobject_cast<ui::frmAbout*>(window); });
-        item("about")->trigger();
-        QVERIFY(aboutShown);
     }
 
     void modemploiShowsTheContentsPage()
