@@ -1,0 +1,284 @@
+// The application shell: the about box, the help window over the bundled manual, and the
+// wait dialogs' hand-over (with a results window of the tests' own).
+#include "tests/ui/ui_test_support.h"
+#include "ui/message_box.h"
+#include "ui/shell/Dialog01.h"
+#include "ui/shell/Dialog02.h"
+#include "ui/shell/HelpWindow.h"
+#include "ui/shell/frmAbout.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+#include <new>
+
+using namespace quorvelle;
+using ui::MessageBox;
+
+namespace {
+
+const QStringList manualFiles = {
+    "caracteres-mots.html", "comparaison.html", "cooccurrences.html", "debut-fin.html", "demarrer.html",
+    "edition.html", "enrichissement.html", "frequences.html", "graphiques.html", "index.html",
+    "lettres.html", "longueurs.html", "phrases.html", "recurrences.html", "redoublees.html",
+    "style.css", "vocabulaire.html"};
+
+QStringList pageLinks(const QTextDocument* document)
+{
+    QStringList links;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QString href = fragment.fragment().charFormat().anchorHref();
+            if (!href.isEmpty() && !links.contains(href))
+                links << href;
+        }
+    }
+    return links;
+}
+
+bool isManualPage(const QString& link)
+{
+    const QUrl url(link);
+    return url.isRelative() && url.path().endsWith(QLatin1String(".html"));
+}
+
+ui::WaitDialog* visibleWaitDialog()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<ui::WaitDialog*>(window); dialog && dialog->isVisible())
+            return dialog;
+    }
+    return nullptr;
+}
+
+bool anyWaitDialog()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<ui::WaitDialog*>(window))
+            return true;
+    }
+    return false;
+}
+
+bool hourglassShown()
+{
+    return QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+}
+
+/// What the results window saw while it loaded and once it was shown.
+struct Observations {
+    bool loaded = false;
+    QString messageWhileLoading;
+    bool dialogExposedWhileLoading = false;
+    bool hourglassWhileLoading = false;
+    QWidget* parentOfWindow = nullptr;
+    bool dialogGoneWhenShown = false;
+    bool pointerRestoredWhenShown = false;
+};
+
+/// Loads like a statistics window (its computation in the constructor), then closes itself
+/// as soon as it is shown.
+class ProbeWindow final : public QDialog {
+public:
+    ProbeWindow(QWidget* caller, Observations& seen)
+        : QDialog(caller)
+        , seen_(seen)
+    {
+        const ui::WaitDialog* dialog = visibleWaitDialog();
+        seen_.loaded = true;
+        seen_.parentOfWindow = caller;
+        seen_.messageWhileLoading = dialog ? dialog->findChild<QLabel*>(QStringLiteral("Label1"))->text() : QString();
+        seen_.dialogExposedWhileLoading = dialog && dialog->windowHandle() && dialog->windowHandle()->isExposed();
+        seen_.hourglassWhileLoading = hourglassShown();
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QDialog::showEvent(event);
+        seen_.dialogGoneWhenShown = !visibleWaitDialog();
+        seen_.pointerRestoredWhenShown = !QApplication::overrideCursor();
+        QTimer::singleShot(0, this, &QDialog::accept);
+    }
+
+private:
+    Observations& seen_;
+};
+
+using Launch = std::function<void(QWidget*, ui::WaitDialog::WindowLoader)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Launch)
+
+class tst_shell : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        test::setUpWindowTests();
+        savedPath_ = qgetenv("PATH");
+    }
+
+    void cleanup() { qputenv("PATH", savedPath_); }
+
+    void texts()
+    {
+        ui::frmAbout about(nullptr);
+        QCOMPARE(about.windowTitle(), QStringLiteral("Projet Parvane Dorlesca - A propos de"));
+        QCOMPARE(test::labelTexts(about, {"Label1", "Label2", "lblVersion", "lblDisclaimer"}),
+                 QStringLiteral("Quorvelle|Quorvelle|Version 2.0.0|"));
+        QCOMPARE(test::child<QPushButton>(about, "cmdOK")->text(), QStringLiteral("OK"));
+        QCOMPARE(test::child<QPushButton>(about, "cmdSysInfo")->text(), QStringLiteral("&Infos système..."));
+
+        auto* credits = about.findChild<QGroupBox*>(QStringLiteral("Frame1"));
+        QCOMPARE(credits->title(), QStringLiteral("Crédits"));
+        auto* rows = qobject_cast<QFormLayout*>(credits->layout());
+        QStringList captions;
+        for (int row = 0; row < rows->rowCount(); ++row) {
+            captions << qobject_cast<QLabel*>(rows->itemAt(row, QFormLayout::LabelRole)->widget())->text();
+            QVERIFY(!qobject_cast<QLabel*>(rows->itemAt(row, QFormLayout::FieldRole)->widget())->text().isEmpty());
+        }
+        QCOMPARE(captions, QStringList({"Responsable: ", "Réalisation :", "Courriel:", "Site:"}));
+    }
+
+    void systemInformation_data()
+    {
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QString>("started");
+        QTest::newRow("none") << QStringList() << QString();
+        QTest::newRow("hardinfo") << QStringList{"hardinfo"} << "hardinfo";
+        QTest::newRow("first one wins") << QStringList({"kinfocenter", "hardinfo"}) << "kinfocenter";
+    }
+
+    // The tools looked for on PATH are replaced by scripts that leave a mark when started
+    // (with nothing else on PATH, the script uses only the shell).
+    void systemInformation()
+    {
+        QFETCH(QStringList, installed);
+        QFETCH(QString, started);
+        QTemporaryDir tools;
+        for (const QString& tool : installed) {
+            const QString mark = tools.filePath(tool + QStringLiteral(".started"));
+            const QString script = test::writeFile(tools, tool, QStringLiteral("#!/bin/sh\n: > '%1'\n").arg(mark).toUtf8());
+            QFile::setPermissions(script, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        }
+        qputenv("PATH", QFile::encodeName(tools.path()));
+        MessageBox::takeShownMessages();
+
+        ui::frmAbout about(nullptr);
+        QTest::mouseClick(test::child<QPushButton>(about, "cmdSysInfo"), Qt::LeftButton);
+
+        const QList<ui::ShownMessage> shown = MessageBox::takeShownMessages();
+        if (started.isEmpty()) {
+            QCOMPARE(shown.size(), 1);
+            QCOMPARE(shown[0].title, QStringLiteral("Quorvelle"));
+            QCOMPARE(shown[0].text, QStringLiteral("Les informations système ne sont pas disponibles actuellement"));
+            QCOMPARE(shown[0].buttons, QMessageBox::Ok);
+            QCOMPARE(shown[0].icon, QMessageBox::NoIcon);
+            return;
+        }
+        QVERIFY(shown.isEmpty());
+        QTRY_VERIFY(QFile::exists(tools.filePath(started + QStringLiteral(".started"))));
+        for (const QString& tool : installed) {
+            if (tool != started)
+                QVERIFY(!QFile::exists(tools.filePath(tool + QStringLiteral(".started"))));
+        }
+    }
+
+    void manualIsBundled()
+    {
+        QStringList bundled = QDir(QStringLiteral(":/help")).entryList(QDir::Files);
+        bundled.sort();
+        QCOMPARE(bundled, manualFiles);
+    }
+
+    // The contents page links every page, every link between pages leads to a bundled page,
+    // and back navigation works.
+    void links()
+    {
+        ui::HelpWindow window(nullptr);
+        window.showContents();
+        auto* browser = window.findChild<QTextBrowser*>(QStringLiteral("helpBrowser"));
+        QCOMPARE(browser->source(), QUrl(QStringLiteral("qrc:/help/index.html")));
+        QVERIFY(!browser->documentTitle().isEmpty());
+        QStringList linkedFromContents;
+        for (const QString& link : pageLinks(browser->document()))
+            linkedFromContents << QUrl(link).path();
+
+        for (const QString& file : manualFiles) {
+            if (!file.endsWith(QLatin1String(".html")))
+                continue;
+            QVERIFY2(file == QLatin1String("index.html") || linkedFromContents.contains(file), qPrintable(file));
+            browser->setSource(QUrl(QStringLiteral("qrc:/help/") + file));
+            QVERIFY2(!browser->toPlainText().trimmed().isEmpty(), qPrintable(file));
+            for (const QString& link : pageLinks(browser->document()))
+                QVERIFY2(!isManualPage(link) || QFile::exists(QStringLiteral(":/help/") + QUrl(link).path()),
+                         qPrintable(file + " -> " + link));
+        }
+        window.showContents();
+        browser->setSource(QUrl(QStringLiteral("qrc:/help/vocabulaire.html")));
+        auto* back = window.findChild<QToolButton*>(QStringLiteral("backButton"));
+        QVERIFY(back->isEnabled());
+        QTest::mouseClick(back, Qt::LeftButton);
+        QCOMPARE(browser->source(), QUrl(QStringLiteral("qrc:/help/index.html")));
+    }
+
+    void handOver_data()
+    {
+        QTest::addColumn<Launch>("launch");
+        QTest::newRow("Dialog01") << Launch(&ui::WaitDialog::launch<ui::Dialog01>);
+        QTest::newRow("Dialog02") << Launch(&ui::WaitDialog::launch<ui::Dialog02>);
+    }
+
+    void handOver()
+    {
+        QFETCH(Launch, launch);
+        QWidget caller;
+        caller.show();
+        Observations seen;
+        launch(&caller, [&seen](QWidget* parent) { return std::make_unique<ProbeWindow>(parent, seen); });
+
+        QVERIFY(seen.loaded);
+        QCOMPARE(seen.messageWhileLoading, QStringLiteral("Veuillez patienter, l'exécution est en cours ..."));
+        QVERIFY(seen.dialogExposedWhileLoading);
+        QVERIFY(seen.hourglassWhileLoading);
+        QCOMPARE(seen.parentOfWindow, &caller);
+        QVERIFY(seen.dialogGoneWhenShown);
+        QVERIFY(seen.pointerRestoredWhenShown);
+        // Back with the caller: no dialog left behind, the default pointer.
+        QVERIFY(!anyWaitDialog());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    void computationOutOfMemoryIsReportedAfterTheDialog()
+    {
+        QWidget caller;
+        ui::MessageBox::takeShownMessages();
+        ui::WaitDialog::launch<ui::Dialog01>(&caller, [](QWidget*) -> std::unique_ptr<QDialog> {
+            const ui::HourglassCursor hourglass;
+            throw std::bad_alloc();
+        });
+        QCOMPARE(ui::MessageBox::takeShownMessages().value(0).title, QStringLiteral("Mémoire insuffisante"));
+        QVERIFY(!anyWaitDialog());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+private:
+    QByteArray savedPath_;
+};
+
+QTEST_MAIN(tst_shell)
+#include "tst_shell.moc"
