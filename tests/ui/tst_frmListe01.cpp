@@ -47,9 +47,6 @@ private slots:
         QTest::newRow("Le chat, le Chien.") << QByteArray("Le chat, le Chien.") << "4" << "3" << "1,3"
                                             << QStringList({"chat 1", "chien 1", "le 2"})
                                             << QStringList({"le 2", "chat 1", "chien 1"});
-        QTest::newRow("accents, case") << test::cp1252("Été, été, à A") << "4" << "3" << "1,3"
-                                       << QStringList({"a 1", "à 1", "été 2"})
-                                       << QStringList({"été 2", "a 1", "à 1"});
         QTest::newRow("N = 0") << QByteArray("12 ; 3,4 !\r\n") << "0" << "0" << "" << QStringList() << QStringList();
     }
 
