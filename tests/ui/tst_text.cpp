@@ -113,16 +113,6 @@ private slots:
         QCOMPARE(box.text(), edited);
     }
 
-    void typedLineBreakUsesTheBoxLineEnd()
-    {
-        ui::PlainTextBox box(nullptr);
-        box.setText(QString());
-        QTest::keyClicks(&box, QStringLiteral("le"));
-        QTest::keyClick(&box, Qt::Key_Return);
-        QTest::keyClicks(&box, QStringLiteral("chat"));
-        QCOMPARE(box.text(), QStringLiteral("le\r\nchat"));
-    }
-
     void undoingEveryEditGivesTheExactTextBack()
     {
         ui::PlainTextBox box(nullptr);
@@ -130,15 +120,6 @@ private slots:
         QTest::keyClicks(&box, QStringLiteral("x"));
         box.undo();
         QCOMPARE(box.text(), QStringLiteral("a\nb\r\nc"));
-    }
-
-    void keyboardCopyKeepsCrLf()
-    {
-        ui::PlainTextBox box(nullptr);
-        box.setText(QStringLiteral("le (2)\r\nchat (1)\r\n"));
-        box.selectAll();
-        QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("le (2)\r\nchat (1)\r\n"));
     }
 
     // A long listing shows in portions; the text is whole from the start, in the box once
