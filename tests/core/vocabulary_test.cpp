@@ -2,8 +2,6 @@
 #include "core/vocabulary.h"
 #include "core/vocabulary_report.h"
 
-#include "core/literal_vocabulary.h"
-
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -17,21 +15,6 @@ TEST(Vocabulary, Spectrum)
 {
     EXPECT_EQ(frequencySpectrum(countVocabulary("Le chat, le Chien.").forms), (std::vector<std::int64_t>{0, 2, 1}));
     EXPECT_EQ(frequencySpectrum({}), std::vector<std::int64_t>{0});
-}
-
-// The literal path that the real-text tests hold countVocabulary against.
-TEST(Vocabulary, SortedListReadsEmptyPastTheEndAndGroupingClosesTheLastGroup)
-{
-    test::SortedStringList list;
-    EXPECT_EQ(list.count(), 0u);
-    EXPECT_EQ(list.at(0), "");
-    EXPECT_TRUE(test::groupEqualNeighbours(list).empty());
-    for (const char* form : {"le", "chat", "le"})
-        list.add(form);
-    ASSERT_EQ(list.count(), 3u);
-    EXPECT_EQ((std::vector<std::string>{list.at(0), list.at(1), list.at(2), list.at(3)}),
-              (std::vector<std::string>{"chat", "le", "le", ""}));
-    EXPECT_EQ(test::groupEqualNeighbours(list), (std::vector<FormCount>{{"chat", 1}, {"le", 2}}));
 }
 
 TEST(VocabularyReport, TotalsMeanAndBothOrders)
