@@ -2,8 +2,6 @@
 #pragma once
 
 #include <array>
-#include <string>
-#include <string_view>
 
 namespace quorvelle {
 
@@ -57,8 +55,5 @@ constexpr char toLower(char c)
 {
     return static_cast<char>(detail::lowerTable[static_cast<unsigned char>(c)]);
 }
-
-/// The lower-cased shape of a form, the key under which forms are compared and counted.
-std::string lowerCased(std::string_view text);
 
 } // namespace quorvelle

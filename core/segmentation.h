@@ -5,9 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace quorvelle {
 
@@ -33,11 +31,5 @@ void forEachForm(std::string_view text, Visitor&& visit)
 
 /// N, the number of forms of the text (also its word count), without storing them.
 std::int64_t countForms(std::string_view text);
-
-/// The forms of the text as written, in text order; views into the text.
-std::vector<std::string_view> writtenForms(std::string_view text);
-
-/// The forms of the text lower-cased, in text order.
-std::vector<std::string> lowerCasedForms(std::string_view text);
 
 } // namespace quorvelle

@@ -29,12 +29,8 @@ TEST(LengthReport, RowsInDecreasingLengthWithTheirForms)
     EXPECT_EQ(lengthReport("Le chat").tokenCount, 2);
     EXPECT_EQ(lengthReport("Le le LE").rows, (std::vector<LengthRow>{{3, 2, 100, {{"le", 3}}}}));
     EXPECT_EQ(lengthReport("abc a a a a a a a").rows.at(0).percentage, 12.5); // 1 form of 8
-    EXPECT_TRUE(lengthReport("1 + 2 = 3 !").rows.empty());
     // Forms of one and two letters mixed in alphabetical order: each length keeps that order.
-    std::string mixed;
-    for (std::size_t number = 0; number < 26 * 26; ++number)
-        mixed += test::numberedForm(number) + " ";
-    for (const LengthRow& row : lengthReport(mixed).rows)
+    for (const LengthRow& row : lengthReport(test::formsText(26 * 26, 26 * 26)).rows)
         EXPECT_TRUE(std::ranges::is_sorted(row.forms, {}, &FormCount::form)) << row.length;
 }
 
@@ -52,8 +48,7 @@ TEST(LengthReport, SortButtonsAreStableFromDecreasingLength)
     };
     for (const auto& [column, direction, lengths] : cases)
         EXPECT_EQ(lengthsInOrder(report, column, direction), lengths)
-            << "column " << static_cast<int>(column) << ", direction " << static_cast<int>(direction);
-    EXPECT_TRUE(sortedRowOrder(LengthReport{}, LengthColumn::Percentage, SortDirection::Ascending).empty());
+            << static_cast<int>(column) << static_cast<int>(direction);
 
     // Percentages sort as they show: out of 100000 forms, 1, 2 and 3 forms all show 0 % and
     // keep decreasing length.

@@ -43,21 +43,15 @@ const Limit limits[] = {
          EXPECT_EQ(frequencySpectrum({{"le", 65536}}).at(65536), 1);
          EXPECT_EQ(frequencyReport(text).rows.at(0).frequency, 65536);
      }},
-    {"LengthsBeyond500Characters", [] {
+    {"LengthsBeyond500CharactersAndFormsOfOneLengthBeyond16Bits", [] {
          const std::string form(501, 'x');
          EXPECT_EQ(lengthReport(form).rows, (std::vector<LengthRow>{{1, 501, 100, {{form, 1}}}}));
-     }},
-    {"FormsOfOneLengthBeyond16Bits", [] {
          EXPECT_EQ(lengthReport(repeated("le ", beyond16Bits)).rows,
                    (std::vector<LengthRow>{{65536, 2, 100, {{"le", 65536}}}}));
      }},
-    {"LetterCountsBeyond255InAForm", [] {
+    {"KeysBeyond255LettersOr50DoublingsOrPairsInAForm", [] {
          EXPECT_EQ(rowsOf(letterReport(std::string(256, 'a'))).at(0).occurrences, 256);
-     }},
-    {"DoublingsBeyond50InAForm", [] {
          EXPECT_EQ(rowsOf(doubledLetterReport(std::string(52, 'l'))).at(0).occurrences, 51);
-     }},
-    {"PairsBeyond50InAForm", [] {
          EXPECT_EQ(letterPairReport(repeated("ab", 51)).keys.at(0).rows.at(0).occurrences, 51);
      }},
     {"FormsOfAKeyBeyond16Bits", [] {

@@ -1,65 +1,53 @@
-// The sorted string list and the grouping of equal neighbours: the literal way of counting
-// forms, which the tests hold the core's faster computations against.
+// The literal way of reading and counting forms, which the tests hold the core's faster
+// computations against: the forms one by one, and a sorted list whose equal neighbours are
+// grouped.
 #pragma once
 
 #include "core/collation.h"
+#include "core/segmentation.h"
 #include "core/vocabulary.h"
 
 #include <algorithm>
-#include <cstddef>
-#include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace quorvelle::test {
 
-/// Strings in alphabetical order (FrenchCollator), duplicates kept, so that identical
-/// strings are always neighbours. Reading one entry past the last gives the empty string,
-/// which lets a walk over equal neighbours close its last group. The list sorts itself
-/// once when it is next read.
-class SortedStringList {
-public:
-    void add(std::string text)
-    {
-        entries_.push_back(std::move(text));
-        sorted_ = false;
-    }
-
-    std::size_t count() const { return entries_.size(); }
-
-    /// The entry at index, for index from 0 to count(); index == count() reads "".
-    const std::string& at(std::size_t index) const
-    {
-        static const std::string pastTheEnd;
-        if (index >= entries_.size())
-            return pastTheEnd;
-        if (!sorted_) { // through compare, not the sort keys that the core sorts by
-            std::ranges::stable_sort(entries_, [](const std::string& left, const std::string& right) {
-                return std::is_lt(FrenchCollator::instance().compare(left, right));
-            });
-            sorted_ = true;
-        }
-        return entries_[index];
-    }
-
-private:
-    mutable std::vector<std::string> entries_;
-    mutable bool sorted_ = true;
-};
-
-/// Groups the equal neighbours of a sorted list into (form, attestations), in list order.
-inline std::vector<FormCount> groupEqualNeighbours(const SortedStringList& list)
+/// The forms of the text as written, in text order.
+inline std::vector<std::string> writtenForms(std::string_view text)
 {
+    std::vector<std::string> forms;
+    forEachForm(text, [&forms](std::string_view form) { forms.emplace_back(form); });
+    return forms;
+}
+
+/// The forms of the text lower-cased one character at a time, in text order.
+inline std::vector<std::string> lowerCasedForms(std::string_view text)
+{
+    std::vector<std::string> forms = writtenForms(text);
+    for (std::string& form : forms)
+        std::ranges::transform(form, form.begin(), toLower);
+    return forms;
+}
+
+/// Alphabetical order through FrenchCollator::compare, not the sort keys the core sorts by.
+inline bool comesBefore(std::string_view left, std::string_view right)
+{
+    return std::is_lt(FrenchCollator::instance().compare(left, right));
+}
+
+/// The strings sorted alphabetically, duplicates kept, then each run of equal neighbours as
+/// (string, length of the run), in list order.
+inline std::vector<FormCount> sortedGroups(std::vector<std::string> list)
+{
+    std::ranges::stable_sort(list, comesBefore);
     std::vector<FormCount> groups;
-    std::int64_t run = 1;
-    for (std::size_t index = 1; index <= list.count(); ++index) {
-        if (list.at(index) != list.at(index - 1)) {
-            groups.push_back({list.at(index - 1), run});
-            run = 1;
-        } else {
-            ++run;
-        }
+    for (std::string& entry : list) {
+        if (groups.empty() || groups.back().form != entry)
+            groups.push_back({std::move(entry), 0});
+        ++groups.back().count;
     }
     return groups;
 }

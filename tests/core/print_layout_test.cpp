@@ -21,7 +21,9 @@ std::vector<GridRow> gridOf(std::size_t forms)
     return grid;
 }
 
-TEST(PrintLayout, FirstPageHoldsSixtySevenRowsLaterPagesSixtyEight)
+// The first page holds 67 rows, the later ones 68; the header and the rule open the first
+// page only, and trailing blanks go.
+TEST(PrintLayout, PagesHeaderAndRule)
 {
     const std::pair<std::size_t, std::vector<std::size_t>> cases[] = { // forms, rows of each page
         {0, {1}},
@@ -36,10 +38,6 @@ TEST(PrintLayout, FirstPageHoldsSixtySevenRowsLaterPagesSixtyEight)
             rows.push_back(static_cast<std::size_t>(std::ranges::count(page, PrintLine::Kind::Row, &PrintLine::kind)));
         EXPECT_EQ(rows, rowsPerPage) << forms << " forms";
     }
-}
-
-TEST(PrintLayout, HeaderAndRuleOpenTheFirstPageOnlyAndTrailingBlanksGo)
-{
     std::vector<GridRow> grid = gridOf(100);
     grid[0] = {"Formes  ", "Nombre d'attestations "};
     grid[1] = {" le  ", "2 "};

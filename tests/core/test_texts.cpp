@@ -6,11 +6,7 @@
 
 namespace quorvelle::test {
 
-namespace {
-
 constexpr std::string_view largeTextName = "large";
-
-} // namespace
 
 std::string cp1252(std::string_view utf8)
 {
@@ -49,10 +45,17 @@ std::string numberedForm(std::size_t number)
     return form;
 }
 
+std::string formsText(std::size_t count, std::size_t distinct)
+{
+    std::string text;
+    for (std::size_t index = 0; index < count; ++index)
+        text.append(index > 0 ? " " : "").append(numberedForm(index % distinct));
+    return text;
+}
+
 std::string repeated(std::string_view piece, std::size_t times)
 {
     std::string text;
-    text.reserve(piece.size() * times);
     for (std::size_t time = 0; time < times; ++time)
         text += piece;
     return text;

@@ -22,6 +22,9 @@ std::string realText(std::string_view name);
 /// A lower-case form made of letters only, a different one for each number ("a", "b", … "ba"…).
 std::string numberedForm(std::size_t number);
 
+/// count forms separated by blanks, form k (from 0) being numberedForm(k % distinct).
+std::string formsText(std::size_t count, std::size_t distinct);
+
 /// The piece written the given number of times.
 std::string repeated(std::string_view piece, std::size_t times);
 
