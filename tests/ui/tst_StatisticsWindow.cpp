@@ -171,8 +171,6 @@ private slots:
         QTest::addColumn<QString>("clipboardAfter");
         QTest::newRow("select all, copy: CR LF kept") << listing << QStringList({"selectall", "copier"}) << 0 << 0
                                                       << "avant" << listing << listing;
-        QTest::newRow("copy the selection") << listing << QStringList({"copier"}) << 5 << 6 << "avant" << listing
-                                            << "(2)\r\nle";
         QTest::newRow("copy with nothing selected") << listing << QStringList({"copier"}) << 3 << 0 << "avant"
                                                     << listing << "avant";
         QTest::newRow("select all in an empty box, copy") << QString() << QStringList({"selectall", "copier"}) << 0 << 0
@@ -185,8 +183,6 @@ private slots:
                                                   << "chat\r\nle (1)\r\n" << "";
         QTest::newRow("delete the selection") << listing << QStringList({"supprimer"}) << 4 << 4 << "avant"
                                               << "chat\r\nle (1)\r\n" << "avant";
-        QTest::newRow("delete with nothing selected") << listing << QStringList({"supprimer"}) << 2 << 0 << "avant"
-                                                      << listing << "avant";
         QTest::newRow("select all, delete") << listing << QStringList({"selectall", "supprimer"}) << 0 << 0 << "avant"
                                             << "" << "avant";
     }

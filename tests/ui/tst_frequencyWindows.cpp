@@ -11,15 +11,6 @@
 using namespace quorvelle;
 using test::resultBox;
 
-namespace {
-
-QList<int> all(int row, int lists)
-{
-    return QList<int>(lists, row);
-}
-
-} // namespace
-
 class tst_frequencyWindows : public QObject {
     Q_OBJECT
 private slots:
@@ -53,7 +44,7 @@ private slots:
         window->show();
         QCOMPARE(test::labelTexts(*window, {"Label6", "Label7", "Label8"}), totals);
         QCOMPARE(test::listRows(*window, lists), rows);
-        QCOMPARE(test::selectedRows(*window, lists), all(rows.isEmpty() ? -1 : 0, 3));
+        QCOMPARE(test::selectedRows(*window, lists), QList<int>(3, rows.isEmpty() ? -1 : 0));
         QCOMPARE(resultBox(*window), firstRowForms);
         if (rows.isEmpty())
             return;
@@ -61,7 +52,7 @@ private slots:
         test::clickRow(*window, QStringLiteral("List3"), last);
         QCOMPARE(resultBox(*window), lastRowForms);
         test::clickRow(*window, QStringLiteral("List5"), 0);
-        QCOMPARE(test::selectedRows(*window, lists), all(last, 3));
+        QCOMPARE(test::selectedRows(*window, lists), QList<int>(3, last));
         QCOMPARE(resultBox(*window), lastRowForms);
     }
 
@@ -73,13 +64,13 @@ private slots:
         const auto window = test::openStatisticsWindow(QStringLiteral("frmcooccu01"), "A b a b. A b, il dit il dit");
         window->show();
         QCOMPARE(test::listRows(*window, lists), QStringList({"2|2", "3|1"}));
-        QCOMPARE(test::selectedRows(*window, lists), all(0, 2));
+        QCOMPARE(test::selectedRows(*window, lists), QList<int>(2, 0));
         QCOMPARE(resultBox(*window), QStringLiteral("b a (2)\r\nil dit (2)\r\n"));
 
         test::clickRow(*window, QStringLiteral("List4"), 1);
         QCOMPARE(resultBox(*window), QStringLiteral("a b (3)\r\n"));
         test::clickRow(*window, QStringLiteral("List6"), 0);
-        QCOMPARE(test::selectedRows(*window, lists), all(1, 2));
+        QCOMPARE(test::selectedRows(*window, lists), QList<int>(2, 1));
 
         QTest::mouseClick(test::child<QPushButton>(*window, "Command1"), Qt::LeftButton);
         QCOMPARE(resultBox(*window), QStringLiteral("a b (3)\r\nb a (2)\r\nil dit (2)\r\n"));
@@ -124,12 +115,12 @@ private slots:
         window->show();
         QCOMPARE(test::labelTexts(*window, {"Label3", "Label6", "Label8"}), totals);
         QCOMPARE(test::listRows(*window, lists), rows);
-        QCOMPARE(test::selectedRows(*window, lists), all(-1, 3));
+        QCOMPARE(test::selectedRows(*window, lists), QList<int>(3, -1));
         QVERIFY(resultBox(*window).isEmpty());
         if (rows.size() < 2)
             return;
         test::clickRow(*window, QStringLiteral("List3"), 1);
-        QCOMPARE(test::selectedRows(*window, lists), all(1, 3));
+        QCOMPARE(test::selectedRows(*window, lists), QList<int>(3, 1));
         QCOMPARE(resultBox(*window), secondSentence);
     }
 
@@ -143,10 +134,10 @@ private slots:
         window->show();
         QCOMPARE(test::labelTexts(*window, {"Label3", "Label6"}), QStringLiteral("102|* Une tranche = 100 mots"));
         QCOMPARE(test::listRows(*window, lists), QStringList({"1|3", "2|1"}));
-        QCOMPARE(test::selectedRows(*window, lists), all(-1, 2));
+        QCOMPARE(test::selectedRows(*window, lists), QList<int>(2, -1));
         QVERIFY(resultBox(*window).isEmpty());
         test::clickRow(*window, QStringLiteral("List2"), 0);
-        QCOMPARE(test::selectedRows(*window, lists), all(0, 2));
+        QCOMPARE(test::selectedRows(*window, lists), QList<int>(2, 0));
         QCOMPARE(resultBox(*window), QStringLiteral("chat (1)\r\nle (2)\r\nun (97)\r\n"));
         test::clickRow(*window, QStringLiteral("List1"), 1);
         QCOMPARE(resultBox(*window), QStringLiteral("chien (1)\r\n"));
