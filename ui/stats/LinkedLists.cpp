@@ -41,11 +41,6 @@ void LinkedLists::selectRow(int row)
     emit rowSelected(row);
 }
 
-int LinkedLists::selectedRow() const
-{
-    return row_;
-}
-
 void LinkedLists::listSelectionChanged(QListView* list)
 {
     if (moving_)

@@ -24,8 +24,6 @@ public:
     /// Selects row in every list as a click on the driving list does: rowSelected follows.
     /// A row the lists do not have is refused: nothing happens.
     void selectRow(int row);
-    /// The row the lists stand on, or -1 when none is selected.
-    int selectedRow() const;
 
 signals:
     /// A row was selected by the user in a list that drives, or from code by selectRow.
