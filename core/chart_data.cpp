@@ -1,95 +1,65 @@
-// Collecting chart tables and building bars and grid rows from them.
+// Building the chart windows' tables.
 #include "core/chart_data.h"
 
 #include "core/number_format.h"
 
-#include <cstdint>
+#include <numeric>
 
 namespace quorvelle {
 namespace {
 
-std::string cellText(const ChartCell& cell)
-{
-    if (const auto* text = std::get_if<std::string>(&cell))
-        return *text;
-    return std::to_string(std::get<std::int64_t>(cell));
-}
+constexpr std::string_view lengthLabelPrefix = "  ";
 
-std::int64_t cellNumber(const ChartCell& cell)
+std::string prefixed(std::string_view prefix, std::string_view label)
 {
-    if (const auto* number = std::get_if<std::int64_t>(&cell))
-        return *number;
-    return 0;
+    std::string text(prefix);
+    text += label;
+    return text;
 }
 
 } // namespace
 
-ChartTable collectLengthRows(const std::vector<LengthChartRow>& rows)
+ChartRows lengthChart(std::span<const LengthChartRow> rows, char decimalSeparator)
 {
-    ChartTable table{3, {}};
+    const std::int64_t totalForms = std::accumulate(
+        rows.begin(), rows.end(), std::int64_t{0}, [](std::int64_t sum, const LengthChartRow& row) { return sum + row.forms; });
+    ChartRows chart;
+    chart.valueColumn = 1;
+    chart.rows.reserve(rows.size());
     for (const LengthChartRow& row : rows) {
-        const auto wholePercentage = static_cast<std::int64_t>(roundHalfEven(row.percentage.value_or(0), 0));
-        table.rows.push_back({row.forms, row.characters, wholePercentage});
+        const auto share = percentage(static_cast<double>(row.forms), static_cast<double>(totalForms));
+        std::string characters = std::to_string(row.characters);
+        std::string label = prefixed(lengthLabelPrefix, characters);
+        chart.rows.push_back({{std::move(characters), std::to_string(row.forms),
+                               share ? formatNumber(*share, decimalSeparator) : std::string()},
+                              std::move(label)});
     }
-    return table;
+    chart.bars.resize(rows.size());
+    std::iota(chart.bars.rbegin(), chart.bars.rend(), std::size_t{0});
+    return chart;
 }
 
-ChartTable collectLetterRows(const std::vector<LetterChartRow>& rows)
+ChartRows countChart(std::span<const CountChartRow> rows, std::string_view labelPrefix)
 {
-    ChartTable table;
-    for (const LetterChartRow& row : rows)
-        table.rows.push_back({row.letter, row.count});
-    return table;
+    ChartRows chart;
+    chart.rows.reserve(rows.size());
+    for (const CountChartRow& row : rows) {
+        if (row.count > 0)
+            chart.bars.push_back(chart.rows.size());
+        chart.rows.push_back({{std::to_string(chart.rows.size() + 1), row.label, std::to_string(row.count)},
+                              prefixed(labelPrefix, row.label)});
+    }
+    return chart;
 }
 
-ChartTable collectDeviationRows(const std::vector<DeviationChartRow>& rows, DeviationSide side)
+std::vector<CountChartRow> deviationSide(std::span<const DeviationChartRow> rows, DeviationSide side)
 {
-    ChartTable table;
+    std::vector<CountChartRow> kept;
     for (const DeviationChartRow& row : rows) {
-        const bool kept = side == DeviationSide::Positive ? row.deviation >= 0 : row.deviation <= 0;
-        if (kept)
-            table.rows.push_back({std::to_string(row.frequency), row.forms});
+        if (side == DeviationSide::Positive ? row.deviation >= 0 : row.deviation <= 0)
+            kept.push_back({std::to_string(row.frequency), row.forms});
     }
-    return table;
-}
-
-ChartTable collectSliceRows(const std::vector<SliceChartRow>& rows)
-{
-    ChartTable table;
-    for (const SliceChartRow& row : rows)
-        table.rows.push_back({std::to_string(row.slice), row.newForms});
-    return table;
-}
-
-ChartContent buildLengthChart(const ChartTable& table, char decimalSeparator)
-{
-    ChartContent content;
-    std::int64_t totalForms = 0;
-    for (auto row = table.rows.rbegin(); row != table.rows.rend(); ++row) {
-        const std::int64_t forms = cellNumber((*row)[0]);
-        content.bars.push_back({std::string(lengthLabelPrefix) + cellText((*row)[1]), forms});
-        totalForms += forms;
-    }
-    for (const std::vector<ChartCell>& row : table.rows) {
-        const std::optional<double> share =
-            percentage(static_cast<double>(cellNumber(row[0])), static_cast<double>(totalForms));
-        content.gridRows.push_back({cellText(row[1]), cellText(row[0]),
-                                    share ? formatNumber(*share, decimalSeparator) : std::string()});
-    }
-    return content;
-}
-
-ChartContent buildCountChart(const ChartTable& table, std::string_view labelPrefix)
-{
-    ChartContent content;
-    std::int64_t rowNumber = 0;
-    for (const std::vector<ChartCell>& row : table.rows) {
-        const std::int64_t value = cellNumber(row[1]);
-        if (value > 0)
-            content.bars.push_back({std::string(labelPrefix) + cellText(row[0]), value});
-        content.gridRows.push_back({std::to_string(++rowNumber), cellText(row[0]), cellText(row[1])});
-    }
-    return content;
+    return kept;
 }
 
 } // namespace quorvelle

@@ -1,54 +1,45 @@
-// The data behind the chart windows: from a statistics window's rows to a table, and from
-// the table to the chart's bars and the values grid.
+// The data behind the chart windows: from the rows a statistics window shows to the rows of
+// the chart window's one table, which its values grid shows whole and its chart as bars.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 namespace quorvelle {
 
-/// A cell of the collected table: a label text or a whole number.
-using ChartCell = std::variant<std::string, std::int64_t>;
-
-/// The rows collected from a statistics window, one per kept source row, in source order;
-/// every row has `columns` cells.
-struct ChartTable {
-    std::size_t columns = 2;
-    std::vector<std::vector<ChartCell>> rows;
-};
-
-/// One bar of a chart: its category label and its value.
-struct ChartBar {
+/// One row of a chart window's table.
+struct ChartRow {
+    /// The values grid's cells, first column first (code page 1252 text).
+    std::array<std::string, 3> cells;
+    /// The category label of the row's bar, when it has one.
     std::string label;
-    std::int64_t value = 0;
 
-    friend bool operator==(const ChartBar&, const ChartBar&) = default;
+    friend bool operator==(const ChartRow&, const ChartRow&) = default;
 };
 
-/// What a chart window shows: the data rows of its values grid (cell texts, first column
-/// first; the header row is the window's own) and the bars of its chart, left to right.
-struct ChartContent {
-    std::vector<std::vector<std::string>> gridRows;
-    std::vector<ChartBar> bars;
+/// A chart window's table: the grid shows every row in order; the chart draws one bar for
+/// each row listed in bars, left to right, valued by the row's cell in valueColumn.
+struct ChartRows {
+    std::vector<ChartRow> rows;
+    std::size_t valueColumn = 2;
+    std::vector<std::size_t> bars;
 };
 
-// The rows of the statistics windows that open charts, as those windows list them.
-
-/// A row of the forms-by-length window: number of forms, number of characters, percentage.
+/// A row of the forms-by-length window: number of forms and number of characters.
 struct LengthChartRow {
     std::int64_t forms = 0;
     std::int64_t characters = 0;
-    std::optional<double> percentage;
 };
 
-/// A row of the start/end letters window for one side: the letter and its count.
-struct LetterChartRow {
-    std::string letter;
+/// A row of the windows that chart one count per label: a letter and the forms beginning (or
+/// ending) with it, a frequency and its number of forms, a slice and its new forms.
+struct CountChartRow {
+    std::string label;
     std::int64_t count = 0;
 };
 
@@ -59,44 +50,28 @@ struct DeviationChartRow {
     double deviation = 0;
 };
 
-/// A row of the enrichment window: slice number and number of new forms.
-struct SliceChartRow {
-    std::int64_t slice = 0;
-    std::int64_t newForms = 0;
-};
-
 enum class DeviationSide {
     Positive, ///< rows whose deviation is zero or more
     Negative, ///< rows whose deviation is zero or less
 };
 
-/// Label prefixes of the bars: none for letters, one blank for frequencies and slices,
-/// two blanks for lengths.
+/// Label prefixes of the bars: none for letters, one blank for frequencies and slices.
 inline constexpr std::string_view letterLabelPrefix = "";
 inline constexpr std::string_view numberLabelPrefix = " ";
-inline constexpr std::string_view lengthLabelPrefix = "  ";
 
-/// Columns: forms, characters, and the percentage as a whole number (as the window's list
-/// text reads once converted); every row, in the window's current order.
-ChartTable collectLengthRows(const std::vector<LengthChartRow>& rows);
-/// Columns: letter, count; every row.
-ChartTable collectLetterRows(const std::vector<LetterChartRow>& rows);
-/// Columns: frequency (as text), forms; only the rows on the given side (a deviation of 0
-/// is on both).
-ChartTable collectDeviationRows(const std::vector<DeviationChartRow>& rows, DeviationSide side);
-/// Columns: slice number (as text), new forms; every row.
-ChartTable collectSliceRows(const std::vector<SliceChartRow>& rows);
+/// The forms-by-length chart, from the rows in the window's current order. The grid keeps
+/// that order, with the columns characters, forms and their percentage of all the forms
+/// (written with decimalSeparator); the chart draws every row in the reverse order (so the
+/// default order, longest first, charts from the shortest), labelled by two blanks and the
+/// number of characters, valued by the number of forms.
+ChartRows lengthChart(std::span<const LengthChartRow> rows, char decimalSeparator);
 
-/// The forms-by-length chart: one bar per row, labelled by the number of characters,
-/// valued by the number of forms, in the reverse of the table's order (so the default
-/// order, longest first, charts from the shortest); the grid keeps the table's order with
-/// the columns characters, forms, and the percentage of the total of forms recomputed
-/// and written with the given decimal separator.
-ChartContent buildLengthChart(const ChartTable& table, char decimalSeparator);
+/// The other charts: a grid row for every row (its number from 1, its label, its count) and
+/// a bar, labelled by the prefix and the label, for each row whose count is above 0.
+ChartRows countChart(std::span<const CountChartRow> rows, std::string_view labelPrefix);
 
-/// The other charts: a bar for each row whose value (second column) is above 0, labelled
-/// by the prefix and the first column; a grid row for every table row: its number from 1,
-/// then the two columns.
-ChartContent buildCountChart(const ChartTable& table, std::string_view labelPrefix);
+/// The rows of a frequency chart: those on the given side (a deviation of 0 is on both),
+/// labelled by their frequency, counting their forms.
+std::vector<CountChartRow> deviationSide(std::span<const DeviationChartRow> rows, DeviationSide side);
 
 } // namespace quorvelle

@@ -236,13 +236,12 @@ void checkComposition(const quorvelle::TokenizedText& tokens, std::int64_t token
     quorvelle::cli::writeJson(json, edges);
 }
 
-// A chart keeps a grid row for every table row and a bar for at most each of them.
-void checkChart(const quorvelle::ChartTable& table, const quorvelle::ChartContent& content)
+// A chart has a bar for at most each row, each a row of the table, valued above 0.
+void checkChart(const quorvelle::ChartRows& chart)
 {
-    require(content.gridRows.size() == table.rows.size());
-    require(content.bars.size() <= table.rows.size());
-    for (const quorvelle::ChartBar& bar : content.bars)
-        require(bar.value > 0);
+    require(chart.bars.size() <= chart.rows.size());
+    for (const std::size_t row : chart.bars)
+        require(row < chart.rows.size() && chart.rows[row].cells[chart.valueColumn] != "0");
 }
 
 void checkCharts(const quorvelle::TokenizedText& tokens, const quorvelle::FrequencyReport& frequencies,
@@ -250,32 +249,29 @@ void checkCharts(const quorvelle::TokenizedText& tokens, const quorvelle::Freque
 {
     std::vector<quorvelle::LengthChartRow> lengthRows;
     for (const quorvelle::LengthRow& row : quorvelle::lengthReport(tokens).rows)
-        lengthRows.push_back({row.formCount, row.length, row.percentage});
-    const quorvelle::ChartTable lengthTable = quorvelle::collectLengthRows(lengthRows);
-    const quorvelle::ChartContent lengthChart = quorvelle::buildLengthChart(lengthTable, ',');
-    checkChart(lengthTable, lengthChart);
+        lengthRows.push_back({row.formCount, row.length});
+    const quorvelle::ChartRows lengthChart = quorvelle::lengthChart(lengthRows, ',');
+    checkChart(lengthChart);
     require(lengthChart.bars.size() == lengthRows.size());
 
-    std::vector<quorvelle::LetterChartRow> startRows;
+    std::vector<quorvelle::CountChartRow> startRows;
     for (const quorvelle::EdgeLetterRow& row : quorvelle::edgeLetterReport(tokens).rows)
         startRows.push_back({std::string(1, row.letter), row.startCount});
-    const quorvelle::ChartTable startTable = quorvelle::collectLetterRows(startRows);
-    checkChart(startTable, quorvelle::buildCountChart(startTable, quorvelle::letterLabelPrefix));
+    checkChart(quorvelle::countChart(startRows, quorvelle::letterLabelPrefix));
 
     std::vector<quorvelle::DeviationChartRow> deviationRows;
     for (const quorvelle::FrequencyRow& row : frequencies.rows)
         deviationRows.push_back({row.frequency, row.formCount, row.deviation});
-    const auto positive = quorvelle::collectDeviationRows(deviationRows, quorvelle::DeviationSide::Positive);
-    const auto negative = quorvelle::collectDeviationRows(deviationRows, quorvelle::DeviationSide::Negative);
-    require(positive.rows.size() + negative.rows.size() >= deviationRows.size());
-    checkChart(positive, quorvelle::buildCountChart(positive, quorvelle::numberLabelPrefix));
-    checkChart(negative, quorvelle::buildCountChart(negative, quorvelle::numberLabelPrefix));
+    const auto positive = quorvelle::deviationSide(deviationRows, quorvelle::DeviationSide::Positive);
+    const auto negative = quorvelle::deviationSide(deviationRows, quorvelle::DeviationSide::Negative);
+    require(positive.size() + negative.size() >= deviationRows.size());
+    checkChart(quorvelle::countChart(positive, quorvelle::numberLabelPrefix));
+    checkChart(quorvelle::countChart(negative, quorvelle::numberLabelPrefix));
 
-    std::vector<quorvelle::SliceChartRow> sliceRows;
+    std::vector<quorvelle::CountChartRow> sliceRows;
     for (const quorvelle::EnrichmentSlice& slice : enrichment.slices)
-        sliceRows.push_back({slice.number, slice.newFormCount});
-    const quorvelle::ChartTable sliceTable = quorvelle::collectSliceRows(sliceRows);
-    checkChart(sliceTable, quorvelle::buildCountChart(sliceTable, quorvelle::numberLabelPrefix));
+        sliceRows.push_back({std::to_string(slice.number), slice.newFormCount});
+    checkChart(quorvelle::countChart(sliceRows, quorvelle::numberLabelPrefix));
 }
 
 // The printed vocabulary holds every grid row once: the header, the forms, the empty row.

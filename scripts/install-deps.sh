@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     libicu-dev nlohmann-json3-dev
+    # pdftotext reads back the printed pages in the window tests.
+    poppler-utils
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     # The desktop program: Qt 6 Widgets and Svg, Qt's French translations, and the Charts and

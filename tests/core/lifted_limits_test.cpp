@@ -74,10 +74,10 @@ const Limit limits[] = {
          EXPECT_EQ(enrichmentReport(repeated("le ", 25601)).slices.back(), (EnrichmentSlice{257, 0, 1}));
      }},
     {"ChartsBeyond255Rows", [] {
-         const std::vector<SliceChartRow> rows(256, {1, 1});
-         const ChartContent chart = buildCountChart(collectSliceRows(rows), numberLabelPrefix);
+         const std::vector<CountChartRow> rows(256, {"1", 1});
+         const ChartRows chart = countChart(rows, numberLabelPrefix);
          EXPECT_EQ(chart.bars.size(), 256u);
-         EXPECT_EQ(chart.gridRows.back().at(0), "256");
+         EXPECT_EQ(chart.rows.back().cells[0], "256");
      }},
 };
 

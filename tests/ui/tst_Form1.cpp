@@ -4,7 +4,7 @@
 #include "ui/PlainTextBox.h"
 #include "ui/main/Form1.h"
 #include "ui/message_box.h"
-#include "ui/open_file_dialog.h"
+#include "ui/file_dialogs.h"
 #include "ui/shell/HelpWindow.h"
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/frmListe01.h"
@@ -101,14 +101,14 @@ private slots:
     void openAndClose()
     {
         QCOMPARE(form_->windowTitle(), QStringLiteral("Parvane Dorlesca - Quorvelle"));
-        ui::setNextChosenTextFile(QString());
+        ui::setNextChosenFile(QString());
         item("mnuItemOuvrir")->trigger();
         QCOMPARE(caption(), startCaption);
         QVERIFY(!textBox()->isEnabled());
         const QString path = test::writeFile(files_, QStringLiteral("ouvert.txt"), "\xC3\x89t\xC3\xA9 \xE2\x80\x99" "a\r\n");
         const QString previous = QDir::currentPath();
         QDir::setCurrent(files_.path());
-        ui::setNextChosenTextFile(QStringLiteral("ouvert.txt"));
+        ui::setNextChosenFile(QStringLiteral("ouvert.txt"));
         item("mnuItemOuvrir")->trigger();
         QDir::setCurrent(previous);
         QCOMPARE(caption(), path);
@@ -183,7 +183,7 @@ private slots:
         QFETCH(QMessageBox::Icon, icon);
         QFETCH(QString, title);
         QFETCH(QString, text);
-        ui::setNextChosenTextFile(path);
+        ui::setNextChosenFile(path);
         item("mnuItemOuvrir")->trigger();
 
         const QList<ShownMessage> shown = MessageBox::takeShownMessages();

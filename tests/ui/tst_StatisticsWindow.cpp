@@ -106,17 +106,17 @@ private slots:
                                                "selectall=&Sélectionner tout supprimer=&Supprimer] ");
         const QString aide = QStringLiteral("aide=&Aide[about=&A propos de]");
         QTest::newRow("frmListe01") << "frmListe01" << "Parvane Dorlesca - Liste du vocabulaire"
-                                    << "fichier=&Fichier[!imprimer=&Imprimer fermer=&Fermer] " + aide;
+                                    << "fichier=&Fichier[imprimer=&Imprimer fermer=&Fermer] " + aide;
         QTest::newRow("frmstata") << "frmstata"
                                   << "Parvane Dorlesca - Composition des formes - statistiques formes/caractères (Rangs)"
                                   << quitter + QString(edition).replace(QStringLiteral("selectall"), QStringLiteral("selectionall"))
-                                         + "graphique=&Graphique[!affichage=&Affichage] " + aide;
+                                         + "graphique=&Graphique[affichage=&Affichage] " + aide;
         QTest::newRow("frmstatb") << "frmstatb"
                                   << "Parvane Dorlesca - Composition des formes - statistiques formes / lettres de l'alphabet"
                                   << quitter + edition + aide;
         QTest::newRow("frmstatc") << "frmstatc"
                                   << "Parvane Dorlesca - Composition des formes - Lettres de l'alphabet - début/fin de mot"
-                                  << quitter + edition + "graphique=&Graphique[!debut=&Début de mot !Finmot=&Fin de mot] " + aide;
+                                  << quitter + edition + "graphique=&Graphique[debut=&Début de mot Finmot=&Fin de mot] " + aide;
         QTest::newRow("frmstatd") << "frmstatd" << "Parvane Dorlesca - Composition des formes - Lettres redoublées"
                                   << quitter + edition + aide;
         QTest::newRow("frmstate") << "frmstate"
@@ -125,14 +125,14 @@ private slots:
         QTest::newRow("frmfreq01") << "frmfreq01"
                                    << "Parvane Dorlesca - Les fréquences d'attestation des formes - Calcul des écarts"
                                    << quitter + edition
-                                          + "graphique=&Graphique[!ecartpositif=&Ecart positif !ecartnegatif=&Ecart négatif] " + aide;
+                                          + "graphique=&Graphique[ecartpositif=&Ecart positif ecartnegatif=&Ecart négatif] " + aide;
         QTest::newRow("frmcooccu01") << "frmcooccu01" << "Parvane Dorlesca - Les cooccurrences" << quitter + edition + aide;
         QTest::newRow("frmlongueur01")
             << "frmlongueur01" << "Parvane Dorlesca -  Les longueurs de phrases"
             << quitter + "edition=&Edition[copier=&Copier coller=&Coller selectall=Sélectionner tout supprimer=Supprimer] " + aide;
         QTest::newRow("frmenrichissement01") << "frmenrichissement01"
                                              << "Parvane Dorlesca -  L'enrichissement du vocabulaire"
-                                             << quitter + edition + "graphique=&Graphique[!affichage=&Affichage] " + aide;
+                                             << quitter + edition + "graphique=&Graphique[affichage=&Affichage] " + aide;
         QTest::newRow("frmcomparaison01")
             << "frmcomparaison01" << "Parvane Dorlesca - La comparaison de vocabulaires"
             << "fichier=&Fichier[ouvrir=&Ouvrir le texte n°2 !fermer=&Fermer le texte n°2 quitter=&Quitter] "

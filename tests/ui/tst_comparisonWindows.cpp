@@ -3,7 +3,7 @@
 #include "tests/ui/ui_test_support.h"
 #include "ui/PlainTextBox.h"
 #include "ui/message_box.h"
-#include "ui/open_file_dialog.h"
+#include "ui/file_dialogs.h"
 #include "ui/shell/Dialog02.h"
 #include "ui/stats/frmcomparaison01.h"
 #include "ui/stats/frmcomparaison02.h"
@@ -65,14 +65,14 @@ private slots:
             QVERIFY(child<QLabel>(window, "Label3")->text().isEmpty());
         };
         unchanged();
-        ui::setNextChosenTextFile(QString());
+        ui::setNextChosenFile(QString());
         child<QAction>(window, "ouvrir")->trigger();
         unchanged();
 
         const QString path = test::writeFile(files_, QStringLiteral("second.txt"), QByteArray(64001, 'a'));
         for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
             MessageBox::setNextAnswer(answer);
-            ui::setNextChosenTextFile(path);
+            ui::setNextChosenFile(path);
             child<QAction>(window, "ouvrir")->trigger();
             QCOMPARE(MessageBox::takeShownMessages().size(), 1);
             if (answer == QMessageBox::No)

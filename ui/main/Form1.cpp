@@ -7,7 +7,7 @@
 #include "ui/cp1252_text.h"
 #include "ui/menus.h"
 #include "ui/message_box.h"
-#include "ui/open_file_dialog.h"
+#include "ui/file_dialogs.h"
 #include "ui/shell/Dialog01.h"
 #include "ui/shell/HelpWindow.h"
 #include "ui/shell/frmAbout.h"

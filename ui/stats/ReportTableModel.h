@@ -13,6 +13,7 @@
 #include <string_view>
 #include <functional>
 #include <span>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -36,12 +37,12 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-protected:
     struct ColumnLook {
         QString heading;
         Qt::Alignment alignment;
     };
 
+protected:
     ReportTableModel(QList<ColumnLook> columns, QObject* parent);
 
     virtual std::size_t rowTotal() const = 0;
@@ -98,6 +99,17 @@ public:
 
     /// The row shown at position.
     const Row& rowAt(std::size_t position) const { return rows_[order_.empty() ? position : order_[position]]; }
+
+    /// The rows in the order shown, each made into what convert returns.
+    template <class Convert>
+    auto shownRows(Convert convert) const
+    {
+        std::vector<std::invoke_result_t<Convert, const Row&>> converted;
+        converted.reserve(rows_.size());
+        for (std::size_t position = 0; position < rows_.size(); ++position)
+            converted.push_back(convert(rowAt(position)));
+        return converted;
+    }
 
 private:
     static QString cp1252Cell(std::string_view text) { return fromCp1252(text); }

@@ -2,6 +2,8 @@
 #include "ui/stats/frmListe01.h"
 
 #include "ui/menus.h"
+#include "ui/printing.h"
+#include "ui/stats/vocabulary_printing.h"
 #include "ui/stats/VocabularyTotals.h"
 #include "ui/stats/window_layout.h"
 
@@ -9,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -44,8 +47,6 @@ void frmListe01::buildUi()
 
     QMenu* fichier = buildMenuBar({.quitter = false}).fichier;
     imprimer = addMenuItem(fichier, "imprimer", tr("&Imprimer"));
-    // Printing the listing comes with the printer support; the item keeps its place until then.
-    imprimer->setEnabled(false);
     fermer = addMenuItem(fichier, "fermer", tr("&Fermer"));
 
     const QString title = tr("Liste du vocabulaire");
@@ -92,6 +93,7 @@ void frmListe01::buildUi()
 void frmListe01::connectSignals()
 {
     connect(Command1, &QPushButton::clicked, this, &frmListe01::Command1_Click);
+    connect(imprimer, &QAction::triggered, this, &frmListe01::imprimer_Click);
     connect(fermer, &QAction::triggered, this, &frmListe01::fermer_Click);
 }
 
@@ -122,6 +124,26 @@ void frmListe01::Command1_Click()
         fillByFrequency();
     else
         fillAlphabetical();
+}
+
+// Prints the grid in the order it shows, its headings first.
+void frmListe01::imprimer_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(windowTitle());
+    if (!setUpPrinter(printer, this))
+        return;
+    const HourglassCursor hourglass;
+    const auto cell = [this](int row, int column) {
+        return gridModel_->index(row, column).data().toString().toStdString();
+    };
+    std::vector<GridRow> rows{{gridModel_->headerData(0, Qt::Horizontal).toString().toStdString(),
+                               gridModel_->headerData(1, Qt::Horizontal).toString().toStdString()}};
+    rows.reserve(static_cast<std::size_t>(gridModel_->rowCount()) + 1);
+    for (int row = 0; row < gridModel_->rowCount(); ++row)
+        rows.push_back({cell(row, 0), cell(row, 1)});
+    if (!printListing(printer, layoutPrintedGrid(rows)))
+        reportPrintingFailure(this);
 }
 
 void frmListe01::fermer_Click()

@@ -25,6 +25,7 @@ public:
 
 private slots:
     void Command1_Click();
+    void imprimer_Click();
     void fermer_Click();
 
 private:

@@ -4,7 +4,7 @@
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/menus.h"
-#include "ui/open_file_dialog.h"
+#include "ui/file_dialogs.h"
 #include "ui/shell/Dialog02.h"
 #include "ui/stats/frmcomparaison02.h"
 #include "ui/stats/window_layout.h"

@@ -5,6 +5,7 @@
 #include "core/result_listing.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
+#include "ui/charts/chart_windows.h"
 #include "ui/menus.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/stats/window_layout.h"
@@ -68,10 +69,16 @@ void frmenrichissement01::buildUi()
     windowLayout()->addLayout(body, 1);
 
     const WindowMenus menus = buildMenuBar({.resultBox = Text1, .charts = true});
-    QAction* affichage = addMenuItem(menus.graphique, "affichage", tr("&Affichage"));
-    // Its chart window is not built yet.
-    affichage->setEnabled(false);
+    connect(addMenuItem(menus.graphique, "affichage", tr("&Affichage")), &QAction::triggered, this,
+            &frmenrichissement01::affichage_Click);
     resize(windowSize);
+}
+
+void frmenrichissement01::affichage_Click()
+{
+    openModal<frmgraf04>(this, slicesModel_->shownRows([](const EnrichmentSlice& slice) {
+        return CountChartRow{std::to_string(slice.number), slice.newFormCount};
+    }));
 }
 
 void frmenrichissement01::connectSignals()

@@ -25,6 +25,7 @@ public:
 
 private slots:
     void List1_Click(int row);
+    void affichage_Click();
 
 private:
     using SlicesModel = RowTableModel<EnrichmentSlice>;

@@ -4,6 +4,7 @@
 #include "core/result_listing.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
+#include "ui/charts/chart_windows.h"
 #include "ui/menus.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/stats/VocabularyTotals.h"
@@ -64,12 +65,28 @@ void frmfreq01::buildUi()
     windowLayout()->addLayout(body, 1);
 
     const WindowMenus menus = buildMenuBar({.resultBox = Text1, .charts = true});
-    QAction* ecartpositif = addMenuItem(menus.graphique, "ecartpositif", tr("&Ecart positif"));
-    QAction* ecartnegatif = addMenuItem(menus.graphique, "ecartnegatif", tr("&Ecart négatif"));
-    // Their chart windows are not built yet.
-    ecartpositif->setEnabled(false);
-    ecartnegatif->setEnabled(false);
+    connect(addMenuItem(menus.graphique, "ecartpositif", tr("&Ecart positif")), &QAction::triggered, this,
+            &frmfreq01::ecartpositif_Click);
+    connect(addMenuItem(menus.graphique, "ecartnegatif", tr("&Ecart négatif")), &QAction::triggered, this,
+            &frmfreq01::ecartnegatif_Click);
     resize(windowSize);
+}
+
+std::vector<DeviationChartRow> frmfreq01::deviationRows() const
+{
+    return rowsModel_->shownRows([](const FrequencyRow& row) {
+        return DeviationChartRow{row.frequency, row.formCount, row.deviation};
+    });
+}
+
+void frmfreq01::ecartpositif_Click()
+{
+    openModal<frmgraffreqpos>(this, deviationRows());
+}
+
+void frmfreq01::ecartnegatif_Click()
+{
+    openModal<frmgraffreqneg>(this, deviationRows());
 }
 
 void frmfreq01::connectSignals()

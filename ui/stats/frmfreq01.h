@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/frequency_report.h"
+#include "core/chart_data.h"
 #include "ui/stats/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 
@@ -25,9 +26,13 @@ public:
 
 private slots:
     void List3_Click(int row);
+    void ecartpositif_Click();
+    void ecartnegatif_Click();
 
 private:
     using RowsModel = RowTableModel<FrequencyRow>;
+
+    std::vector<DeviationChartRow> deviationRows() const;
 
     void buildUi();
     void connectSignals();

@@ -4,6 +4,7 @@
 #include "core/result_listing.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
+#include "ui/charts/chart_windows.h"
 #include "ui/menus.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/stats/sort_icon.h"
@@ -75,9 +76,8 @@ void frmstata::buildUi()
     windowLayout()->addLayout(body, 1);
 
     const WindowMenus menus = buildMenuBar({.resultBox = txtstata, .editionNames = EditionNames::SelectionAll, .charts = true});
-    QAction* affichage = addMenuItem(menus.graphique, "affichage", tr("&Affichage"));
-    // Its chart window is not built yet.
-    affichage->setEnabled(false);
+    connect(addMenuItem(menus.graphique, "affichage", tr("&Affichage")), &QAction::triggered, this,
+            &frmstata::affichage_Click);
     resize(windowSize);
 }
 
@@ -118,6 +118,13 @@ void frmstata::List1_Click(int row)
 {
     const LengthRow& lengthRow = rowsModel_->rowAt(static_cast<std::size_t>(row));
     txtstata->setText(fromCp1252(resultListing(lengthRow.forms, CountSpacing::TwoBlanks)));
+}
+
+void frmstata::affichage_Click()
+{
+    openModal<frmgraf01>(this, rowsModel_->shownRows([](const LengthRow& row) {
+        return LengthChartRow{row.formCount, row.length};
+    }));
 }
 
 void frmstata::Command1_Click()

@@ -34,6 +34,8 @@ private slots:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+    /// The chart of the rows in their current order.
+    void affichage_Click();
 
 private:
     using LengthModel = RowTableModel<LengthRow>;

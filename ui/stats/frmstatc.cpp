@@ -4,6 +4,7 @@
 #include "core/result_listing.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
+#include "ui/charts/chart_windows.h"
 #include "ui/menus.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/stats/window_layout.h"
@@ -107,11 +108,10 @@ void frmstatc::buildUi()
     windowLayout()->addLayout(body, 1);
 
     const WindowMenus menus = buildMenuBar({.resultBox = Text1, .charts = true});
-    QAction* debut = addMenuItem(menus.graphique, "debut", tr("&Début de mot"));
-    QAction* Finmot = addMenuItem(menus.graphique, "Finmot", tr("&Fin de mot"));
-    // Their chart windows are not built yet.
-    debut->setEnabled(false);
-    Finmot->setEnabled(false);
+    connect(addMenuItem(menus.graphique, "debut", tr("&Début de mot")), &QAction::triggered, this,
+            &frmstatc::debut_Click);
+    connect(addMenuItem(menus.graphique, "Finmot", tr("&Fin de mot")), &QAction::triggered, this,
+            &frmstatc::Finmot_Click);
     resize(windowSize);
 }
 
@@ -120,6 +120,20 @@ void frmstatc::connectSignals()
     connect(Combo1, &QComboBox::activated, this, &frmstatc::Combo1_Click);
     connect(Command1, &QPushButton::clicked, this, &frmstatc::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmstatc::Command2_Click);
+}
+
+void frmstatc::debut_Click()
+{
+    openModal<frmgraf02>(this, rowsModel_->shownRows([](const EdgeLetterRow& row) {
+        return CountChartRow{std::string(1, row.letter), row.startCount};
+    }));
+}
+
+void frmstatc::Finmot_Click()
+{
+    openModal<frmgraf03>(this, rowsModel_->shownRows([](const EdgeLetterRow& row) {
+        return CountChartRow{std::string(1, row.letter), row.endCount};
+    }));
 }
 
 void frmstatc::Form_Load(std::string_view text)

@@ -29,6 +29,8 @@ private slots:
     void Combo1_Click(int index);
     void Command1_Click();
     void Command2_Click();
+    void debut_Click();
+    void Finmot_Click();
 
 private:
     using RowsModel = RowTableModel<EdgeLetterRow>;

@@ -1,4 +1,4 @@
-// Choosing a text file to open.
+// Choosing a text file to open and a file to save a picture in.
 #pragma once
 
 #include <QString>
@@ -16,7 +16,12 @@ void setUpTextFileDialog(QFileDialog& dialog);
 /// cancels.
 QString chooseTextFile(QWidget* parent);
 
-/// For tests: the next chooseTextFile returns path (empty: a cancel) without showing anything.
-void setNextChosenTextFile(const QString& path);
+/// Shows the save dialog for a picture, proposing suggestedName, PNG or SVG; returns the
+/// chosen path, with the extension of the chosen type when the name has none, or an empty
+/// string when the user cancels.
+QString chooseImageFile(QWidget* parent, const QString& suggestedName);
+
+/// For tests: the next file dialog returns path (empty: a cancel) without showing anything.
+void setNextChosenFile(const QString& path);
 
 } // namespace quorvelle::ui

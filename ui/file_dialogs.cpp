@@ -1,5 +1,5 @@
-// The open dialog for texts, with its test hook.
-#include "ui/open_file_dialog.h"
+// The program's file dialogs, with their test hook.
+#include "ui/file_dialogs.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -42,7 +42,27 @@ QString chooseTextFile(QWidget* parent)
     return dialog.selectedFiles().value(0);
 }
 
-void setNextChosenTextFile(const QString& path)
+QString chooseImageFile(QWidget* parent, const QString& suggestedName)
+{
+    if (auto& next = nextChosenFile())
+        return *std::exchange(next, std::nullopt);
+
+    QFileDialog dialog(parent, QCoreApplication::translate("quorvelle::ui", "Enregistrer l'image"), suggestedName);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const QString png = QCoreApplication::translate("quorvelle::ui", "Image PNG (*.png)");
+    const QString svg = QCoreApplication::translate("quorvelle::ui", "Image SVG (*.svg)");
+    dialog.setNameFilters({png, svg});
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, svg](const QString& filter) {
+        dialog.setDefaultSuffix(filter == svg ? QStringLiteral("svg") : QStringLiteral("png"));
+    });
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+void setNextChosenFile(const QString& path)
 {
     nextChosenFile() = path;
 }

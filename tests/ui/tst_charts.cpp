@@ -1,0 +1,238 @@
+// The chart windows over the rows their statistics windows show, the tab rule of "&Imprimer",
+// and what printing and saving produce: PDF pages read back as text, pictures.
+#include "tests/ui/ui_test_support.h"
+
+#include "ui/file_dialogs.h"
+#include "ui/message_box.h"
+#include "ui/printing.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChartView>
+#include <QDir>
+#include <QImage>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <QVBarModelMapper>
+
+using namespace quorvelle;
+using test::child;
+
+namespace {
+
+// What a chart window shows: its class and caption, opening tab and "&Imprimer", its grid
+// (headings first, cells joined by "|") and its bars as "label=value".
+struct ChartSeen {
+    QString windowClass;
+    QString caption;
+    int tab = -1;
+    bool imprimer = false;
+    QStringList grid;
+    QStringList bars;
+};
+
+ChartSeen readChart(QWidget* chart)
+{
+    ChartSeen seen{QString::fromLatin1(chart->metaObject()->className()).remove(QStringLiteral("quorvelle::ui::")),
+                   chart->windowTitle(), child<QTabWidget>(*chart, "SSTab1")->currentIndex(), child<QAction>(*chart, "imprimer")->isEnabled(), {}, {}};
+    const QAbstractItemModel* table = child<QTableView>(*chart, "grid")->model();
+    for (int row = -1; row < table->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table->columnCount(); ++column)
+            cells << (row < 0 ? table->headerData(column, Qt::Horizontal) : table->index(row, column).data()).toString();
+        seen.grid << cells.join(QLatin1Char('|'));
+    }
+    auto* view = child<QChartView>(*chart, "chartctl");
+    const QAbstractItemModel* bars = view->findChild<QVBarModelMapper*>()->model();
+    const QBarSet* values = qobject_cast<QBarSeries*>(view->chart()->series().value(0))->barSets().value(0);
+    for (int bar = 0; bar < bars->rowCount(); ++bar)
+        seen.bars << bars->index(bar, 0).data(Qt::UserRole).toString() + QLatin1Char('=') + QString::number(values->at(bar));
+    return seen;
+}
+
+// Opens the chart of menu item from source, reads it and runs more on it before closing it.
+ChartSeen openChart(const QWidget& source, const char* item, const std::function<void(QWidget*)>& more = {})
+{
+    ChartSeen seen;
+    test::closeNextModalWindow([&](QWidget* chart) {
+        seen = readChart(chart);
+        if (more)
+            more(chart);
+    });
+    child<QAction>(source, item)->trigger();
+    return seen;
+}
+
+// The text of a PDF's pages first to last, as pdftotext lays them out.
+QString pdfText(const QString& path, int first, int last)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(first),
+                                                  QStringLiteral("-l"), QString::number(last), path, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished() || pdftotext.exitCode() != 0)
+        qFatal("pdftotext failed on %s", qPrintable(path));
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+int pdfPages(const QString& path)
+{
+    return static_cast<int>(pdfText(path, 1, 1000).count(QLatin1Char('\f')));
+}
+
+} // namespace
+
+class tst_charts : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { test::setUpWindowTests(); }
+
+    void charts_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("chart");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QStringList>("grid");
+        QTest::addColumn<QStringList>("bars");
+        const QString edges = QStringLiteral(" Numéro | Caractères  | Nbre de formes   ");
+        const QString negative = QStringLiteral(" Numéro | Fréquence d'attestation réelle  | Nbre de formes   ");
+        // Lengths 5, 4 and 3 with 2, 1 and 1 forms: the grid in the window's order, the chart
+        // reversed.
+        QTest::newRow("lengths")
+            << "frmstata" << QByteArray("chats chats les chat") << "affichage" << "frmgraf01"
+            << "Parvane Dorlesca - Composition des formes - statistiques formes/caractères (Graphique)" << 1
+            << QStringList({" Nbre de caractère(s)  | Nbre de forme(s)  | Pourcentage (%)   ", "5|2|50", "4|1|25", "3|1|25"})
+            << QStringList({"  3=1", "  4=1", "  5=2"});
+        // A letter that begins no form is in the grid, not in the chart.
+        QTest::newRow("starts") << "frmstatc" << QByteArray("sel sol \xE9t\xE9") << "debut" << "frmgraf02"
+                                << "Parvane Dorlesca - Graphique début de mot" << 0
+                                << QStringList({edges, "1|l|0", "2|s|2", "3|é|1"}) << QStringList({"s=2", "é=1"});
+        QTest::newRow("ends") << "frmstatc" << QByteArray("sel sol \xE9t\xE9") << "Finmot" << "frmgraf03"
+                              << "Parvane Dorlesca - Graphique fin de mot" << 0
+                              << QStringList({edges, "1|l|2", "2|s|0", "3|é|1"}) << QStringList({"l=2", "é=1"});
+        // Mean frequency 2: the frequency 2 has a deviation of 0 and is in both charts.
+        QTest::newRow("positive")
+            << "frmfreq01" << QByteArray("a a b b c c c d") << "ecartpositif" << "frmgraffreqpos"
+            << "Parvane Dorlesca - Calcul des écarts positifs (graphique)" << 1
+            << QStringList({" Numéro | Fréq. d'attestation réelle  | Nbre de formes   ", "1|3|1", "2|2|2"})
+            << QStringList({" 3=1", " 2=2"});
+        QTest::newRow("negative") << "frmfreq01" << QByteArray("a a b b c c c d") << "ecartnegatif" << "frmgraffreqneg"
+                                  << "Parvane Dorlesca - Calcul des écarts négatifs (graphique)" << 0
+                                  << QStringList({negative, "1|2|2", "2|1|1"}) << QStringList({" 2=2", " 1=1"});
+        QTest::newRow("slices") << "frmenrichissement01" << QByteArray("le ").repeated(150) << "affichage" << "frmgraf04"
+                                << "Parvane Dorlesca - Graphique -  L'enrichissement du vocabulaire" << 1
+                                << QStringList({" Numéro | N° tranche  | Nbre de nouvelles formes   ", "1|1|1", "2|2|0"})
+                                << QStringList({" 1=1"});
+        QTest::newRow("no form") << "frmfreq01" << QByteArray("12 !") << "ecartnegatif" << "frmgraffreqneg"
+                                 << "Parvane Dorlesca - Calcul des écarts négatifs (graphique)" << 0
+                                 << QStringList({negative}) << QStringList();
+    }
+
+    // Each chart window opens on its tab, "&Imprimer" enabled, its grid and bars from the
+    // source window's rows.
+    void charts()
+    {
+        QFETCH(QString, source);
+        QFETCH(QByteArray, text);
+        QFETCH(QString, item);
+        const auto window = test::openStatisticsWindow(source, text);
+        const ChartSeen seen = openChart(*window, item.toLatin1().constData());
+        QTEST(seen.windowClass, "chart");
+        QTEST(seen.caption, "caption");
+        QTEST(seen.tab, "tab");
+        QVERIFY(seen.imprimer);
+        QTEST(seen.grid, "grid");
+        QTEST(seen.bars, "bars");
+    }
+
+    // The menu; leaving the chart disables "&Imprimer", coming back enables it; after a re-sort
+    // the grid shows the new order and the chart its reverse.
+    void tabsAndOrder()
+    {
+        const auto window = test::openStatisticsWindow(QStringLiteral("frmstata"), "chats chats les chat");
+        window->show();
+        QList<bool> enabled;
+        openChart(*window, "affichage", [&](QWidget* chart) {
+            QCOMPARE(test::menuTree(chart->findChild<QMenuBar*>()->actions()),
+                     QStringLiteral("fichier=&Fichier[imprimer=&Imprimer enregistrer=&Enregistrer l'image... = "
+                                    "quitter=&Quitter]"));
+            auto* tabs = child<QTabWidget>(*chart, "SSTab1");
+            for (const int tab : {0, 1, 0}) {
+                tabs->setCurrentIndex(tab);
+                enabled << child<QAction>(*chart, "imprimer")->isEnabled();
+            }
+        });
+        QCOMPARE(enabled, QList<bool>({true, false, true}));
+        QTest::mouseClick(child<QPushButton>(*window, "Command2"), Qt::LeftButton);
+        const ChartSeen seen = openChart(*window, "affichage");
+        QCOMPARE(seen.grid.mid(1), QStringList({"3|1|25", "4|1|25", "5|2|50"}));
+        QCOMPARE(seen.bars, QStringList({"  5=2", "  4=1", "  3=1"}));
+    }
+
+    // The chart prints on one page, or not at all after "Annuler"; it saves as PNG and SVG.
+    void printAndSaveChart()
+    {
+        const QTemporaryDir directory;
+        const QString pdf = directory.filePath(QStringLiteral("graphique.pdf"));
+        const auto window = test::openStatisticsWindow(QStringLiteral("frmstata"), "chats chats les chat");
+        openChart(*window, "affichage", [&](QWidget* chart) {
+            ui::setNextPrinterSetUp(QString());
+            child<QAction>(*chart, "imprimer")->trigger();
+            QVERIFY(QDir(directory.path()).isEmpty());
+            ui::setNextPrinterSetUp(pdf);
+            child<QAction>(*chart, "imprimer")->trigger();
+            for (const char* name : {"g.png", "g.svg"}) {
+                ui::setNextChosenFile(directory.filePath(QString::fromLatin1(name)));
+                child<QAction>(*chart, "enregistrer")->trigger();
+            }
+        });
+        QCOMPARE(pdfPages(pdf), 1);
+
+        QVERIFY(pdfText(pdf, 1, 1).contains(QStringLiteral("Nbre de caractère(s)")));
+        QVERIFY(!QImage(directory.filePath(QStringLiteral("g.png"))).isNull());
+        QFile svg(directory.filePath(QStringLiteral("g.svg")));
+        QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<svg"));
+        QVERIFY(ui::MessageBox::takeShownMessages().isEmpty());
+    }
+
+    // The vocabulary prints the grid as it is ordered: 67 forms under the header and the rule
+    // on the first page, 68 on the next ones.
+    void printVocabulary()
+    {
+        QByteArray text = "zz zz"; // the last of 68 forms alphabetically, the first by frequency
+        int forms = 1;
+        for (char first = 'a'; forms < 68; ++first) {
+            for (char second = 'a'; second <= 'z' && forms < 68; ++second, ++forms)
+                text += QByteArray(" ") + first + second;
+        }
+        const QTemporaryDir directory;
+        const QString alphabetical = directory.filePath(QStringLiteral("a.pdf"));
+        const QString byFrequency = directory.filePath(QStringLiteral("f.pdf"));
+        const auto window = test::openStatisticsWindow(QStringLiteral("frmListe01"), text);
+        ui::setNextPrinterSetUp(alphabetical);
+        child<QAction>(*window, "imprimer")->trigger();
+        QTest::mouseClick(child<QPushButton>(*window, "Command1"), Qt::LeftButton);
+        ui::setNextPrinterSetUp(byFrequency);
+        child<QAction>(*window, "imprimer")->trigger();
+
+        QCOMPARE(pdfPages(alphabetical), 2);
+        const QStringList first = pdfText(alphabetical, 1, 1).trimmed().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(first.value(0).simplified(), QStringLiteral("Formes Nombre d'attestations"));
+        QCOMPARE(first.value(1).trimmed(), QString(60, QLatin1Char('-')));
+        QCOMPARE(first.value(2).simplified(), QStringLiteral("aa 1"));
+        QCOMPARE(first.size() - 2, 67);
+        QCOMPARE(pdfText(alphabetical, 2, 2).simplified(), QStringLiteral("zz 2"));
+        QCOMPARE(pdfText(byFrequency, 1, 1).split(QLatin1Char('\n')).value(2).simplified(), QStringLiteral("zz 2"));
+    }
+};
+
+QTEST_MAIN(tst_charts)
+#include "tst_charts.moc"

@@ -1,0 +1,78 @@
+// The chart windows' table and the bars drawn from it.
+#include "ui/charts/ChartTableModel.h"
+
+#include "ui/cp1252_text.h"
+
+#include <QStringList>
+
+#include <utility>
+#include <vector>
+
+namespace quorvelle::ui {
+namespace {
+
+QList<ReportTableModel::ColumnLook> columnLooks(const QString& gridFormat)
+{
+    QList<ReportTableModel::ColumnLook> looks;
+    for (const QString& column : gridFormat.split(QLatin1Char('|'))) {
+        if (column.startsWith(QLatin1Char('<')))
+            looks.append({column.mid(1), Qt::AlignLeft});
+        else if (column.startsWith(QLatin1Char('>')))
+            looks.append({column.mid(1), Qt::AlignRight});
+        else
+            looks.append({column, Qt::AlignRight});
+    }
+    return looks;
+}
+
+// The rows of a table that have a bar, ordered by their place in the chart.
+class BarsModel final : public QSortFilterProxyModel {
+public:
+    BarsModel(const ChartRows& rows, QAbstractItemModel* table)
+        : QSortFilterProxyModel(table)
+        , places_(rows.rows.size(), notABar)
+    {
+        for (std::size_t place = 0; place < rows.bars.size(); ++place)
+            places_[rows.bars[place]] = place;
+        setSourceModel(table);
+        sort(0);
+    }
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex&) const override
+    {
+        return places_[static_cast<std::size_t>(sourceRow)] != notABar;
+    }
+
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override
+    {
+        return places_[static_cast<std::size_t>(left.row())] < places_[static_cast<std::size_t>(right.row())];
+    }
+
+private:
+    static constexpr std::size_t notABar = static_cast<std::size_t>(-1);
+    std::vector<std::size_t> places_;
+};
+
+} // namespace
+
+ChartTableModel::ChartTableModel(const QString& gridFormat, ChartRows rows, QObject* parent)
+    : ReportTableModel(columnLooks(gridFormat), parent)
+    , rows_(std::move(rows))
+    , barsModel_(new BarsModel(rows_, this))
+{
+}
+
+QVariant ChartTableModel::data(const QModelIndex& index, int role) const
+{
+    if (role == BarLabelRole && index.isValid())
+        return fromCp1252(rows_.rows[static_cast<std::size_t>(index.row())].label);
+    return ReportTableModel::data(index, role);
+}
+
+QString ChartTableModel::cellText(std::size_t row, int column) const
+{
+    return fromCp1252(rows_.rows[row].cells[static_cast<std::size_t>(column)]);
+}
+
+} // namespace quorvelle::ui

@@ -1,0 +1,40 @@
+// A chart window's one table: the values grid shows it whole, the chart its bars.
+#pragma once
+
+#include "core/chart_data.h"
+#include "ui/stats/ReportTableModel.h"
+
+#include <QSortFilterProxyModel>
+
+namespace quorvelle::ui {
+
+/// The table of a chart window, headed as the grid format says. Its bars model shows the rows
+/// that have bars, in the chart's order, so that the chart cannot draw another value than the
+/// grid shows.
+class ChartTableModel final : public ReportTableModel {
+    Q_OBJECT
+public:
+    /// The role under which every cell of a row gives the category label of its bar.
+    static constexpr int BarLabelRole = Qt::UserRole;
+
+    /// gridFormat lists the columns' headings between "|"; a heading that starts with "<" is
+    /// left-aligned, with ">" right-aligned, and with neither holds numbers, also right-aligned.
+    /// The blanks around a heading are part of it.
+    ChartTableModel(const QString& gridFormat, ChartRows rows, QObject* parent);
+
+    /// The column whose cells are the bars' values.
+    int valueColumn() const { return static_cast<int>(rows_.valueColumn); }
+    /// The rows that have a bar, left to right.
+    QAbstractItemModel* barsModel() const { return barsModel_; }
+
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+private:
+    std::size_t rowTotal() const override { return rows_.rows.size(); }
+    QString cellText(std::size_t row, int column) const override;
+
+    ChartRows rows_;
+    QSortFilterProxyModel* barsModel_;
+};
+
+} // namespace quorvelle::ui

@@ -1,0 +1,57 @@
+// The chart windows: a bar chart and the table of its values, on two tabs.
+#pragma once
+
+#include "core/chart_data.h"
+
+#include <QDialog>
+
+class QAction;
+class QTabWidget;
+class QTableView;
+
+namespace quorvelle::ui {
+
+class BarChartView;
+class ChartTableModel;
+
+/// What sets one chart window apart from the others.
+struct ChartWindowLook {
+    QString caption;
+    QString xTitle;
+    QString yTitle;
+    /// The grid's columns: headings between "|", each led by "<" (left-aligned), ">"
+    /// (right-aligned) or neither (numbers, right-aligned); the blanks are the headings' own.
+    QString gridFormat;
+    enum Tab { ChartTab = 0, ValuesTab = 1 } openingTab = ChartTab;
+};
+
+/// Opened modal from a statistics window with the rows it shows; built whole before it is
+/// shown and never changed after. Its one table feeds both tabs: the values grid
+/// ("Afficher les valeurs") shows every row, the chart ("Afficher le graphique") the rows
+/// that have a bar. "&Fichier" prints the chart on one page, saves it as a picture, and
+/// closes the window.
+class ChartWindow : public QDialog {
+    Q_OBJECT
+protected:
+    ChartWindow(const ChartWindowLook& look, ChartRows rows, QWidget* parent);
+
+private slots:
+    /// Leaving the values for the chart enables "&Imprimer", leaving the chart disables it.
+    void SSTab1_Click(int previousTab);
+    void imprimer_Click();
+    void enregistrer_Click();
+    void quitter_Click();
+
+private:
+    void buildUi(const ChartWindowLook& look);
+    void layOutChart();
+
+    ChartTableModel* table_;
+    QTabWidget* SSTab1;
+    BarChartView* chartctl;
+    QTableView* grid;
+    QAction* imprimer;
+    int currentTab_;
+};
+
+} // namespace quorvelle::ui
