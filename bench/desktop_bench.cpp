@@ -1,8 +1,11 @@
 // How the desktop windows hold up on multi-megabyte texts: loading a text into the main
-// window, reading it back for a statistic, opening each statistics window, and the clicks
-// that answer slowest in each.
+// window, reading it back for a statistic, opening each statistics window, the clicks that
+// answer slowest in each, the frequency charts, and printing the vocabulary.
 // Run: build-bench/bench/desktop_bench -platform offscreen
 #include "bench/french_like_text.h"
+#include "core/frequency_report.h"
+#include "ui/charts/chart_windows.h"
+#include "ui/printing.h"
 #include "ui/application.h"
 #include "ui/main/Form1.h"
 #include "ui/message_box.h"
@@ -20,9 +23,11 @@
 #include "ui/stats/frmstatd.h"
 #include "ui/stats/frmstate.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QListView>
 #include <QPushButton>
+#include <QTabWidget>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -131,6 +136,44 @@ private slots:
         QBENCHMARK {
             clickSlowest(window, *shown);
             QCoreApplication::processEvents();
+        }
+    }
+
+    void frequencyChart_data()
+    {
+        QTest::addColumn<bool>("positive");
+        QTest::newRow("frmgraffreqpos") << true;
+        QTest::newRow("frmgraffreqneg") << false;
+    }
+
+    // A chart of the frequency spectrum of the 10 MB text, opened and painted on its chart tab.
+    void frequencyChart()
+    {
+        QFETCH(bool, positive);
+        std::vector<DeviationChartRow> rows;
+        for (const FrequencyRow& row : frequencyReport(largeText()).rows)
+            rows.push_back({row.frequency, row.formCount, row.deviation});
+        QBENCHMARK {
+            std::unique_ptr<QWidget> chart;
+            if (positive)
+                chart = std::make_unique<ui::frmgraffreqpos>(rows, nullptr);
+            else
+                chart = std::make_unique<ui::frmgraffreqneg>(rows, nullptr);
+            chart->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(0);
+            chart->show();
+            QCoreApplication::processEvents();
+            chart->repaint();
+        }
+    }
+
+    // The vocabulary of the 10 MB text printed to a PDF file, in alphabetical order.
+    void printVocabulary()
+    {
+        ui::frmListe01 window(largeText(), nullptr);
+        const QString pdf = files_.filePath(QStringLiteral("vocabulary.pdf"));
+        QBENCHMARK {
+            ui::setNextPrinterSetUp(pdf);
+            window.findChild<QAction*>(QStringLiteral("imprimer"))->trigger();
         }
     }
 

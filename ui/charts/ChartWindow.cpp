@@ -113,7 +113,6 @@ void ChartWindow::buildUi(const ChartWindowLook& look)
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setAlternatingRowColors(true);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid->horizontalHeader()->setStretchLastSection(true);
 
     SSTab1->addTab(chartctl, chartTab);
     SSTab1->addTab(grid, valuesTab);
