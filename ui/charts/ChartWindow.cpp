@@ -32,8 +32,8 @@ namespace {
 constexpr int titlePointSize = 15;
 constexpr QSize windowSize(820, 600);
 
-// Draws the chart view shows onto painter's device as shapes and text, scaled to fit area and
-// centred in it.
+// Draws the scene view shows onto painter's device as shapes and text (not as a picture),
+// scaled to fit area and centred in it.
 void renderScaled(BarChartView* view, QPainter& painter, const QRectF& area)
 {
     QSizeF size = view->size();
@@ -120,8 +120,9 @@ void ChartWindow::buildUi(const ChartWindowLook& look)
     resize(windowSize);
 }
 
-// A tab is laid out when it is first shown; a chart printed or saved from the values tab takes
-// the size of that tab, and its layout, axis labels included, is brought up to date.
+// A tab is laid out when it is first shown, so a chart printed or saved from the values tab
+// takes the size of that tab first. Rendering it once into a one-pixel picture delivers the
+// resize, and the layout request that follows places the axis labels for that size.
 void ChartWindow::layOutChart()
 {
     if (chartctl->isVisible())
