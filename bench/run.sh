@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the benchmarks, generates the French-like texts and measures, in one run:
+# Builds the benchmarks, generates the French-like texts and the real French ones (the corpus
+# paragraphs shuffled) and measures, in one run:
 # `wc -w`, a `tr | sort | uniq -c` word count and every `quorvelle-cli` statistic (--json)
 # on the same files (best of 3 wall-clock times), the CLI's peak memory, and the core
 # reports in process (Google Benchmark).
@@ -13,11 +14,14 @@ cmake --build build-bench --target core_bench quorvelle-cli quorvelle-generate-t
 
 data=build-bench/data
 mkdir -p "$data"
-sizes=(64000 1000000 10000000 100000000)
-for bytes in "${sizes[@]}"; do
-    [ -s "$data/$bytes.txt" ] || build-bench/bench/quorvelle-generate-text "$bytes" "$data/$bytes.txt"
-    # The second text of the comparison: the same size, another seed.
-    [ -s "$data/$bytes-b.txt" ] || build-bench/bench/quorvelle-generate-text "$bytes" "$data/$bytes-b.txt" 7
+# Each case is a file name in $data: French-like text (NAME.txt) or real French (real-NAME.txt),
+# with the comparison's second text, the same size from another seed, in NAME-b.txt.
+cases=(64000 1000000 10000000 100000000 real-10000000 real-100000000)
+for name in "${cases[@]}"; do
+    kind=() bytes=$name
+    if [[ $name == real-* ]]; then kind=(--real) bytes=${name#real-}; fi
+    [ -s "$data/$name.txt" ] || build-bench/bench/quorvelle-generate-text "${kind[@]}" "$bytes" "$data/$name.txt"
+    [ -s "$data/$name-b.txt" ] || build-bench/bench/quorvelle-generate-text "${kind[@]}" "$bytes" "$data/$name-b.txt" 7
 done
 
 cli=build-bench/cli/quorvelle-cli
@@ -54,40 +58,44 @@ echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -
 echo
 echo "Wall-clock milliseconds (best of 3), and the ratio to \`wc -w\` on the same file:"
 echo
-echo "| command | 64 KB | 1 MB | 10 MB | 100 MB |"
-echo "|---|---|---|---|---|"
+echo "| command | 64 KB | 1 MB | 10 MB | 100 MB | real 10 MB | real 100 MB |"
+echo "|---|---|---|---|---|---|---|"
 declare -A wc_ms
 row="| \`wc -w\` |"
-for bytes in "${sizes[@]}"; do
-    wc_ms[$bytes]=$(best_ms wc -w "$data/$bytes.txt")
-    row+=" ${wc_ms[$bytes]} |"
+for name in "${cases[@]}"; do
+    wc_ms[$name]=$(best_ms wc -w "$data/$name.txt")
+    row+=" ${wc_ms[$name]} |"
 done
 echo "$row"
 row="| \`tr \| sort \| uniq -c\` |"
-for bytes in "${sizes[@]}"; do
-    ms=$(best_ms word_count_pipeline "$data/$bytes.txt")
-    row+=" $ms ($(awk -v a="$ms" -v b="${wc_ms[$bytes]}" 'BEGIN { printf "%.1f", a / b }')×) |"
+for name in "${cases[@]}"; do
+    ms=$(best_ms word_count_pipeline "$data/$name.txt")
+    row+=" $ms ($(awk -v a="$ms" -v b="${wc_ms[$name]}" 'BEGIN { printf "%.1f", a / b }')×) |"
 done
 echo "$row"
 for statistic in "${statistics[@]}"; do
     row="| \`$statistic\` |"
-    for bytes in "${sizes[@]}"; do
+    for name in "${cases[@]}"; do
         # shellcheck disable=SC2046
-        ms=$(best_ms $cli $(arguments_of "$statistic" "$bytes"))
-        row+=" $ms ($(awk -v a="$ms" -v b="${wc_ms[$bytes]}" 'BEGIN { printf "%.1f", a / b }')×) |"
+        ms=$(best_ms $cli $(arguments_of "$statistic" "$name"))
+        row+=" $ms ($(awk -v a="$ms" -v b="${wc_ms[$name]}" 'BEGIN { printf "%.1f", a / b }')×) |"
     done
     echo "$row"
 done
 
 echo
-echo "Peak memory (MiB) at 100 MB (a file of $(( $(stat -c %s "$data/100000000.txt") / 1048576 )) MiB):"
+echo "Peak memory (MiB) at 100 MB (files of $(( $(stat -c %s "$data/100000000.txt") / 1048576 )) MiB):"
 echo
-echo "| statistic | peak memory |"
-echo "|---|---|"
+echo "| statistic | French-like | real |"
+echo "|---|---|---|"
 for statistic in "${statistics[@]}"; do
-    # shellcheck disable=SC2046
-    peak_kb=$( { /usr/bin/time -f '%M' $cli $(arguments_of "$statistic" 100000000) >/dev/null; } 2>&1 )
-    echo "| \`$statistic\` | $((peak_kb / 1024)) |"
+    row="| \`$statistic\` |"
+    for name in 100000000 real-100000000; do
+        # shellcheck disable=SC2046
+        peak_kb=$( { /usr/bin/time -f '%M' $cli $(arguments_of "$statistic" "$name") >/dev/null; } 2>&1 )
+        row+=" $((peak_kb / 1024)) |"
+    done
+    echo "$row"
 done
 echo
 build-bench/bench/core_bench --benchmark_format=console 2>/dev/null
