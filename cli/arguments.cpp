@@ -3,10 +3,23 @@
 
 #include "cli/statistics.h"
 
+#include <charconv>
+
 namespace quorvelle::cli {
 namespace {
 
 constexpr std::string_view encodingOption = "--encoding";
+constexpr std::string_view jobsOption = "--jobs";
+constexpr unsigned mostJobs = 256;
+
+unsigned parseJobs(std::string_view number)
+{
+    unsigned jobs = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), jobs);
+    if (error != std::errc() || end != number.data() + number.size() || jobs == 0 || jobs > mostJobs)
+        throw UsageError("l'option --jobs demande un nombre de 1 à 256, et non « " + std::string(number) + " ».");
+    return jobs;
+}
 
 Encoding parseEncoding(std::string_view name)
 {
@@ -37,6 +50,12 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
             arguments.encoding = parseEncoding(words[index]);
         } else if (word.starts_with(std::string(encodingOption) + "=")) {
             arguments.encoding = parseEncoding(word.substr(encodingOption.size() + 1));
+        } else if (word == jobsOption) {
+            if (++index == words.size())
+                throw UsageError("l'option --jobs demande un nombre de 1 à 256.");
+            arguments.jobs = parseJobs(words[index]);
+        } else if (word.starts_with(std::string(jobsOption) + "=")) {
+            arguments.jobs = parseJobs(word.substr(jobsOption.size() + 1));
         } else if (word.starts_with("--") || (word.starts_with("-") && word.size() > 1)) {
             throw UsageError("option inconnue « " + std::string(word) + " ».");
         } else {
@@ -70,7 +89,7 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
 std::string usageText()
 {
     std::string text = "Usage : quorvelle-cli STATISTIQUE FICHIER [FICHIER2] [--json] "
-                       "[--encoding auto|cp1252|utf-8]\n\nStatistiques :\n";
+                       "[--encoding auto|cp1252|utf-8] [--jobs N]\n\nStatistiques :\n";
     auto line = [&text](std::string_view name, std::string_view description) {
         text += "  " + std::string(name) + std::string(14 - name.size(), ' ') + std::string(description) + '\n';
     };
@@ -81,6 +100,8 @@ std::string usageText()
             "  --json                        écrit le résultat en JSON (UTF-8)\n"
             "  --encoding auto|cp1252|utf-8  lecture du fichier (auto par défaut : UTF-8 reconnu,\n"
             "                                sinon code page 1252)\n"
+            "  --jobs N                      avec all, calcule N statistiques à la fois (par défaut,\n"
+            "                                autant que de processeurs)\n"
             "  -h, --help                    affiche cette aide\n";
     return text;
 }

@@ -17,6 +17,8 @@ struct Arguments {
     bool json = false;
     Encoding encoding = Encoding::Auto;
     bool help = false;
+    /// How many statistics of `all` are computed at once: one per core unless told.
+    unsigned jobs = 0;
 };
 
 /// A command line that cannot be run; what() is a French sentence for the user.

@@ -75,6 +75,13 @@ JsonWriter& JsonWriter::key(std::string_view name)
     return *this;
 }
 
+JsonWriter& JsonWriter::raw(std::string_view json)
+{
+    beforeValue();
+    out_ << json;
+    return *this;
+}
+
 JsonWriter& JsonWriter::integer(std::int64_t value)
 {
     beforeValue();

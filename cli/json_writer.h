@@ -39,6 +39,9 @@ public:
     /// Any small value built with nlohmann.
     JsonWriter& value(const Json& json);
 
+    /// A value already written as JSON by another writer.
+    JsonWriter& raw(std::string_view json);
+
     /// [text, integer], the shape of every form listing line.
     JsonWriter& textAndCount(std::string_view cp1252, std::int64_t count);
 

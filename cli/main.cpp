@@ -8,11 +8,13 @@
 #include <malloc.h>
 #endif
 
+#include <algorithm>
 #include <iostream>
 #include <new>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -34,17 +36,18 @@ void writeResult(const quorvelle::cli::Arguments& arguments, const quorvelle::cl
 {
     using namespace quorvelle::cli;
     const Statistic* statistic = findStatistic(arguments.statistic);
+    const unsigned jobs = arguments.jobs > 0 ? arguments.jobs : std::max(1u, std::thread::hardware_concurrency());
     if (arguments.json) {
         JsonWriter json(std::cout);
         if (statistic)
             statistic->writeJson(texts, json);
         else
-            writeAllAsJson(texts, json);
+            writeAllAsJson(texts, json, jobs);
         std::cout << '\n';
     } else if (statistic) {
         statistic->writeText(texts, std::cout);
     } else {
-        writeAllAsText(texts, std::cout);
+        writeAllAsText(texts, std::cout, jobs);
     }
 }
 

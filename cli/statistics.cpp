@@ -3,6 +3,7 @@
 
 #include "cli/composition_output.h"
 #include "cli/frequency_output.h"
+#include "cli/ordered_sections.h"
 #include "cli/vocabulary_output.h"
 #include "core/character_counts.h"
 #include "core/cooccurrence_report.h"
@@ -17,7 +18,9 @@
 
 #include <algorithm>
 #include <array>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace quorvelle::cli {
 namespace {
@@ -61,9 +64,22 @@ constexpr std::array statisticTable = {
                   }),
 };
 
-bool appliesTo(const Statistic& statistic, const AnalysedTexts& texts)
+// The statistics of `all` for these texts: the comparison only when there is a second text.
+std::vector<const Statistic*> statisticsFor(const AnalysedTexts& texts)
 {
-    return !statistic.needsSecondText || texts.hasSecond();
+    std::vector<const Statistic*> applying;
+    for (const Statistic& statistic : statisticTable)
+        if (!statistic.needsSecondText || texts.hasSecond())
+            applying.push_back(&statistic);
+    return applying;
+}
+
+// The texts are tokenized on first use; threads share them once they are.
+void prepareForThreads(const AnalysedTexts& texts)
+{
+    texts.firstTokens();
+    if (texts.hasSecond())
+        texts.secondTokens();
 }
 
 } // namespace
@@ -80,26 +96,50 @@ const Statistic* findStatistic(std::string_view name)
     return found == statisticTable.end() ? nullptr : &*found;
 }
 
-void writeAllAsText(const AnalysedTexts& texts, std::ostream& out)
+void writeAllAsText(const AnalysedTexts& texts, std::ostream& out, unsigned jobs)
 {
-    bool first = true;
-    for (const Statistic& statistic : statisticTable) {
-        if (!appliesTo(statistic, texts))
-            continue;
-        out << (first ? "" : "\n") << "== " << statistic.name << " ==\n";
-        statistic.writeText(texts, out);
-        first = false;
+    const std::vector<const Statistic*> applying = statisticsFor(texts);
+    const auto heading = [&](std::size_t index) {
+        return (index == 0 ? "== " : "\n== ") + std::string(applying[index]->name) + " ==\n";
+    };
+    if (jobs <= 1) {
+        for (std::size_t index = 0; index < applying.size(); ++index) {
+            out << heading(index);
+            applying[index]->writeText(texts, out);
+        }
+        return;
     }
+    prepareForThreads(texts);
+    writeSectionsInOrder(
+        applying.size(), jobs,
+        [&](std::size_t index) {
+            std::ostringstream section;
+            applying[index]->writeText(texts, section);
+            return std::move(section).str();
+        },
+        [&](std::size_t index, const std::string& section) { out << heading(index) << section; });
 }
 
-void writeAllAsJson(const AnalysedTexts& texts, JsonWriter& json)
+void writeAllAsJson(const AnalysedTexts& texts, JsonWriter& json, unsigned jobs)
 {
+    const std::vector<const Statistic*> applying = statisticsFor(texts);
     json.beginObject();
-    for (const Statistic& statistic : statisticTable) {
-        if (!appliesTo(statistic, texts))
-            continue;
-        json.key(statistic.name);
-        statistic.writeJson(texts, json);
+    if (jobs <= 1) {
+        for (const Statistic* statistic : applying) {
+            json.key(statistic->name);
+            statistic->writeJson(texts, json);
+        }
+    } else {
+        prepareForThreads(texts);
+        writeSectionsInOrder(
+            applying.size(), jobs,
+            [&](std::size_t index) {
+                std::ostringstream section;
+                JsonWriter sectionJson(section);
+                applying[index]->writeJson(texts, sectionJson);
+                return std::move(section).str();
+            },
+            [&](std::size_t index, const std::string& section) { json.key(applying[index]->name).raw(section); });
     }
     json.endObject();
 }

@@ -30,8 +30,9 @@ const Statistic* findStatistic(std::string_view name);
 inline constexpr std::string_view allStatisticsName = "all";
 
 /// Every statistic that applies to the texts, each under its heading (text) or its name
-/// (JSON); the comparison only when there is a second text.
-void writeAllAsText(const AnalysedTexts& texts, std::ostream& out);
-void writeAllAsJson(const AnalysedTexts& texts, JsonWriter& json);
+/// (JSON); the comparison only when there is a second text. With more than one job, up to
+/// jobs statistics are computed at once, each on its own thread; the output is the same.
+void writeAllAsText(const AnalysedTexts& texts, std::ostream& out, unsigned jobs);
+void writeAllAsJson(const AnalysedTexts& texts, JsonWriter& json, unsigned jobs);
 
 } // namespace quorvelle::cli

@@ -5,6 +5,7 @@
 #include "core/count_runs.h"
 #include "core/tokenized_text.h"
 
+#include <memory>
 #include <string>
 
 namespace quorvelle {
@@ -38,7 +39,8 @@ std::vector<PairCount> shownPairs(const TokenizedText& text)
     for (FormTable::Id id = 0; id < distinct; ++id)
         bucketStart[id + 1] = bucketStart[id] + static_cast<std::size_t>(text.forms.count(id))
             - (id == tokens.back() ? 1 : 0);
-    std::vector<FormTable::Id> followers(tokens.size() - 1);
+    // Every slot is written below before it is read: no zeroing.
+    const auto followers = std::make_unique_for_overwrite<FormTable::Id[]>(tokens.size() - 1);
     std::vector<std::size_t> next(bucketStart.begin(), bucketStart.end() - 1);
     for (std::size_t index = 1; index < tokens.size(); ++index)
         followers[next[tokens[index - 1]]++] = tokens[index];

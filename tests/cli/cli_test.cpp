@@ -257,6 +257,7 @@ TEST(Cli, MistakesExitWithAFrenchMessage)
         {"counts --xml " + text, 2, "option inconnue « --xml »"},
         {"counts --encoding latin1 " + text, 2, "codage inconnu « latin1 »"},
         {"counts " + text + " --encoding", 2, "demande une valeur"},
+        {"all --jobs 0 " + text, 2, "l'option --jobs demande un nombre de 1 à 256, et non « 0 »"},
         unreadable(fifo + ".absent", "il est introuvable"),
         unreadable("", "il est introuvable"),
         unreadable("-", "il est introuvable"), // a file name, not an option
@@ -287,7 +288,8 @@ TEST(Cli, HelpGoesToStandardOutputAndListsEveryStatistic)
 }
 
 // `all` is each statistic in turn, after a heading in French text (in JSON, see
-// JsonWithoutForms); the comparison only when a second file is given.
+// JsonWithoutForms), however many are computed at once; the comparison only when a second
+// file is given.
 TEST(Cli, AllIsEachStatisticInTurn)
 {
     const TemporaryFile file1("le chat et le chien.");
@@ -298,11 +300,13 @@ TEST(Cli, AllIsEachStatisticInTurn)
             if (name != "compare" || files != file1.argument())
                 expected += (name == "counts" ? "== " : "\n== ") + name + " ==\n"
                           + runCli(name + " " + (name == "compare" ? files : file1.argument())).out;
-        EXPECT_EQ(runCli("all " + files).out, expected) << files;
+        for (const char* jobs : {"--jobs 1 ", "--jobs=4 "})
+            EXPECT_EQ(runCli("all " + std::string(jobs) + files).out, expected) << jobs << files;
     }
-    const CliRun json = runCli("all --json " + file1.argument());
+    const CliRun json = runCli("all --json --jobs 1 " + file1.argument());
     EXPECT_EQ(json.exitCode, 0);
     EXPECT_EQ(json.out.find("compare"), std::string::npos);
+    EXPECT_EQ(runCli("all --json --jobs 3 " + file1.argument()).out, json.out);
 }
 
 } // namespace
