@@ -5,6 +5,7 @@
 #include "core/count_runs.h"
 #include "core/tokenized_text.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -21,12 +22,19 @@ struct PairCount {
     std::int64_t count;
 };
 
+/// Large texts are bucketed in several passes, so that the followers' buffer stays a fraction
+/// of the text's own size: each pass holds at least this many followers, or the text's share
+/// of the passes, so that there are never more than mostPasses of them.
+constexpr std::size_t followersPerPass = std::size_t{1} << 22;
+constexpr std::size_t mostPasses = 8;
+
 /// The pairs attested at least smallestShownCount times, grouped by first form.
 ///
 /// The occurrences are bucketed by first form, each bucket holding the forms that follow
-/// that form, and each bucket is counted in an array indexed by form number. Both passes
-/// over the text are sequential and the counters stay in cache, where a table of pairs
-/// would miss the cache at nearly every occurrence of a large text.
+/// that form, and each bucket is counted in an array indexed by form number. The passes over
+/// the text are sequential and the counters stay in cache, where a table of pairs would miss
+/// the cache at nearly every occurrence of a large text. Each pass buckets the followers of a
+/// range of first forms whose buckets fit in the buffer.
 std::vector<PairCount> shownPairs(const TokenizedText& text)
 {
     const std::vector<FormTable::Id>& tokens = text.tokens;
@@ -39,25 +47,41 @@ std::vector<PairCount> shownPairs(const TokenizedText& text)
     for (FormTable::Id id = 0; id < distinct; ++id)
         bucketStart[id + 1] = bucketStart[id] + static_cast<std::size_t>(text.forms.count(id))
             - (id == tokens.back() ? 1 : 0);
-    // Every slot is written below before it is read: no zeroing.
-    const auto followers = std::make_unique_for_overwrite<FormTable::Id[]>(tokens.size() - 1);
-    std::vector<std::size_t> next(bucketStart.begin(), bucketStart.end() - 1);
-    for (std::size_t index = 1; index < tokens.size(); ++index)
-        followers[next[tokens[index - 1]]++] = tokens[index];
+    std::size_t largestBucket = 0;
+    for (FormTable::Id id = 0; id < distinct; ++id)
+        largestBucket = std::max(largestBucket, bucketStart[id + 1] - bucketStart[id]);
+    const std::size_t bufferSize =
+        std::min(tokens.size() - 1, std::max({followersPerPass, tokens.size() / mostPasses + 1, largestBucket}));
+    // Every slot a pass reads is written by that pass first: no zeroing.
+    const auto followers = std::make_unique_for_overwrite<FormTable::Id[]>(bufferSize);
+    std::vector<std::size_t> next(distinct);
 
     std::vector<PairCount> shown;
     std::vector<std::int64_t> counts(distinct, 0);
     std::vector<FormTable::Id> met;
-    for (FormTable::Id first = 0; first < distinct; ++first) {
-        met.clear();
-        for (std::size_t index = bucketStart[first]; index < bucketStart[first + 1]; ++index)
-            if (counts[followers[index]]++ == 0)
-                met.push_back(followers[index]);
-        for (const FormTable::Id second : met) {
-            if (counts[second] >= smallestShownCount)
-                shown.push_back({first, second, counts[second]});
-            counts[second] = 0;
+    for (FormTable::Id low = 0; low < distinct;) {
+        FormTable::Id high = low + 1;
+        while (high < distinct && bucketStart[high + 1] - bucketStart[low] <= bufferSize)
+            ++high;
+        const std::size_t base = bucketStart[low];
+        std::copy(bucketStart.begin() + low, bucketStart.begin() + high, next.begin() + low);
+        for (std::size_t index = 1; index < tokens.size(); ++index) {
+            const FormTable::Id first = tokens[index - 1];
+            if (first >= low && first < high)
+                followers[next[first]++ - base] = tokens[index];
         }
+        for (FormTable::Id first = low; first < high; ++first) {
+            met.clear();
+            for (std::size_t index = bucketStart[first] - base; index < bucketStart[first + 1] - base; ++index)
+                if (counts[followers[index]]++ == 0)
+                    met.push_back(followers[index]);
+            for (const FormTable::Id second : met) {
+                if (counts[second] >= smallestShownCount)
+                    shown.push_back({first, second, counts[second]});
+                counts[second] = 0;
+            }
+        }
+        low = high;
     }
     return shown;
 }

@@ -70,6 +70,12 @@ const Limit limits[] = {
          EXPECT_EQ(report.rows, (std::vector<CooccurrenceRow>{{65535, 1, 0}, {65536, 1, 1}}));
          EXPECT_EQ(report.byCount, (std::vector<FormCount>{{"b a", 65535}, {"a b", 65536}}));
      }},
+    // More followers than one pass of the counting holds: the forms are counted in two.
+    {"CooccurrencesInSeveralPasses", [] {
+         constexpr std::int64_t times = 1'400'000;
+         const CooccurrenceReport report = cooccurrenceReport(repeated("a b c ", static_cast<std::size_t>(times)));
+         EXPECT_EQ(report.pairs, (std::vector<FormCount>{{"a b", times}, {"b c", times}, {"c a", times - 1}}));
+     }},
     {"EnrichmentBeyond255Slices", [] {
          EXPECT_EQ(enrichmentReport(repeated("le ", 25601)).slices.back(), (EnrichmentSlice{257, 0, 1}));
      }},
