@@ -3,6 +3,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -19,9 +20,29 @@ const QString crLf = QStringLiteral("\r\n");
 constexpr qsizetype firstPortionSize = 128 * 1024;
 constexpr qsizetype portionSize = 256 * 1024;
 
-bool isLineEnd(QChar character)
+// The line end a paragraph break stands for, on the character format of the break; a break
+// without it stands for the text's own line end.
+constexpr int lineEndProperty = QTextFormat::UserProperty;
+
+// Besides the line ends, QTextCursor::insertText breaks a paragraph at these characters.
+constexpr char16_t frameStart = 0xFDD0;
+constexpr char16_t frameEnd = 0xFDD1;
+
+// How many characters from index make one paragraph break once inserted in a document: two
+// for CR LF, one for a lone CR or LF, none for any other character.
+qsizetype lineEndLength(QStringView text, qsizetype index)
 {
-    return character == u'\n' || character == u'\r';
+    switch (text[index].unicode()) {
+    case u'\r':
+        return index + 1 < text.size() && text[index + 1] == u'\n' ? 2 : 1;
+    case u'\n':
+    case QChar::ParagraphSeparator:
+    case frameStart:
+    case frameEnd:
+        return 1;
+    default:
+        return 0;
+    }
 }
 
 QString firstLineEnd(const QString& text)
@@ -52,13 +73,17 @@ void PlainTextBox::setText(const QString& text)
     lineEnd_ = firstLineEnd(text);
     textAsSet_ = text;
     shown_ = portionEnd(0, firstPortionSize);
-    setPlainText(shown_ == text.size() ? text : text.first(shown_));
+    setPlainText(QString());
+    // Neither the text nor the portions added later are edits the user could undo.
+    document()->setUndoRedoEnabled(false);
+    QTextCursor cursor(document());
+    insertExactText(cursor, QStringView(text).first(shown_));
+    moveCursor(QTextCursor::Start);
     document()->setModified(false);
-    if (shown_ < text.size()) {
-        // The portions added later are not edits the user could undo.
-        document()->setUndoRedoEnabled(false);
+    if (shown_ < text.size())
         portionTimer_->start();
-    }
+    else
+        document()->setUndoRedoEnabled(true);
 }
 
 void PlainTextBox::showNextPortion()
@@ -66,7 +91,7 @@ void PlainTextBox::showNextPortion()
     const qsizetype end = portionEnd(shown_, portionSize);
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(textAsSet_.sliced(shown_, end - shown_));
+    insertExactText(cursor, QStringView(textAsSet_).sliced(shown_, end - shown_));
     document()->setModified(false);
     shown_ = end;
     if (shown_ == textAsSet_.size()) {
@@ -88,10 +113,8 @@ qsizetype PlainTextBox::portionEnd(qsizetype start, qsizetype size) const
         return length;
     // After the first line end from there, both characters of a CR LF included.
     for (qsizetype index = start + size; index < length; ++index) {
-        if (!isLineEnd(textAsSet_.at(index)))
-            continue;
-        const bool crLfPair = textAsSet_.at(index) == u'\r' && index + 1 < length && textAsSet_.at(index + 1) == u'\n';
-        return index + (crLfPair ? 2 : 1);
+        if (const qsizetype lineEnd = lineEndLength(textAsSet_, index))
+            return index + lineEnd;
     }
     return length;
 }
@@ -127,6 +150,19 @@ bool PlainTextBox::viewportEvent(QEvent* event)
     return QPlainTextEdit::viewportEvent(event);
 }
 
+void PlainTextBox::keyPressEvent(QKeyEvent* event)
+{
+    // Enter, with Shift too, starts a line with the text's own line end rather than Qt's
+    // paragraph or line separator.
+    if (!isReadOnly()
+        && (event->matches(QKeySequence::InsertParagraphSeparator) || event->matches(QKeySequence::InsertLineSeparator))) {
+        replaceSelection(lineEnd_);
+        ensureCursorVisible();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
 void PlainTextBox::selectWholeText()
 {
     completeText();
@@ -137,12 +173,13 @@ QString PlainTextBox::text() const
 {
     if (!document()->isModified())
         return textAsSet_;
-    return withLineEnds(document()->toRawText());
+    return withLineEnds(document()->toRawText(), document()->begin());
 }
 
 QString PlainTextBox::selectedText() const
 {
-    return withLineEnds(textCursor().selectedText());
+    const QTextCursor cursor = textCursor();
+    return withLineEnds(cursor.selectedText(), document()->findBlock(cursor.selectionStart()));
 }
 
 void PlainTextBox::pasteClipboardText()
@@ -164,16 +201,83 @@ QMimeData* PlainTextBox::createMimeDataFromSelection() const
     return data;
 }
 
-QString PlainTextBox::withLineEnds(QString text) const
+void PlainTextBox::insertFromMimeData(const QMimeData* source)
 {
-    // The document separates lines with U+2029; the raw text keeps no-break spaces as they are.
-    return text.replace(QChar::ParagraphSeparator, lineEnd_);
+    // A paste or a drop: the text's own line ends go in with it.
+    if (isReadOnly() || !source->hasText())
+        return;
+    replaceSelection(source->text());
+    ensureCursorVisible();
+}
+
+QString PlainTextBox::withLineEnds(const QString& shown, QTextBlock block) const
+{
+    // The document's raw text shows every break as U+2029, the break before the next block, and
+    // keeps no-break spaces as they are.
+    QString exact;
+    exact.reserve(shown.size());
+    qsizetype lineStart = 0;
+    for (qsizetype index = shown.indexOf(QChar::ParagraphSeparator); index >= 0;
+         index = shown.indexOf(QChar::ParagraphSeparator, lineStart)) {
+        exact += QStringView(shown).sliced(lineStart, index - lineStart);
+        block = block.next();
+        exact += lineEndBefore(block);
+        lineStart = index + 1;
+    }
+    exact += QStringView(shown).sliced(lineStart);
+    return exact;
+}
+
+QString PlainTextBox::lineEndBefore(const QTextBlock& block) const
+{
+    // A block's character format is the one of the break before it.
+    const QVariant lineEnd = block.charFormat().property(lineEndProperty);
+    return lineEnd.isValid() ? lineEnd.toString() : lineEnd_;
+}
+
+void PlainTextBox::insertExactText(QTextCursor& cursor, QStringView text)
+{
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    // QTextCursor::insertText gives every break it makes the format it is given, so the text
+    // goes in as runs that end with one kind of line end each: a uniform text in one call.
+    qsizetype runStart = 0;
+    qsizetype runEnd = 0;
+    QStringView runLineEnd;
+    for (qsizetype index = 0; index < text.size();) {
+        const qsizetype length = lineEndLength(text, index);
+        if (length == 0) {
+            ++index;
+            continue;
+        }
+        const QStringView lineEnd = text.sliced(index, length);
+        if (lineEnd != runLineEnd && !runLineEnd.isEmpty()) {
+            insertRun(cursor, text.sliced(runStart, runEnd - runStart), runLineEnd);
+            runStart = runEnd;
+        }
+        runLineEnd = lineEnd;
+        index += length;
+        runEnd = index;
+    }
+    insertRun(cursor, text.sliced(runStart), runLineEnd);
+    cursor.endEditBlock();
+}
+
+void PlainTextBox::insertRun(QTextCursor& cursor, QStringView run, QStringView lineEnd)
+{
+    // The run's characters carry the mark of its breaks too; only a break's mark is read.
+    QTextCharFormat format = cursor.charFormat();
+    if (lineEnd.isEmpty() || lineEnd == lineEnd_)
+        format.clearProperty(lineEndProperty);
+    else
+        format.setProperty(lineEndProperty, lineEnd.toString());
+    cursor.insertText(run.toString(), format);
 }
 
 void PlainTextBox::replaceSelection(const QString& text)
 {
     QTextCursor cursor = textCursor();
-    cursor.insertText(text);
+    insertExactText(cursor, text);
     setTextCursor(cursor);
 }
 

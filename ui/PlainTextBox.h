@@ -1,18 +1,22 @@
-// A multi-line plain-text box that keeps the line ends of the text put into it.
+// A multi-line plain-text box that keeps every line end of the text put into it.
 #pragma once
 
 #include <QPlainTextEdit>
 #include <QString>
+#include <QStringView>
 
+class QTextBlock;
+class QTextCursor;
 class QTimer;
 
 namespace quorvelle::ui {
 
 /// The program's text boxes: the main window's loaded text and each statistics window's
-/// result text box. QPlainTextEdit turns every line end into a paragraph break; this box gives
-/// the text back with the line end it was given (its first one, CR LF when it had none), both
-/// from text() and on the clipboard, so that CR LF pairs survive a copy. Text the user has not
-/// edited comes back exactly as it was set.
+/// result text box. QPlainTextEdit turns every line end into a paragraph break; this box
+/// remembers on each break the line end it stands for (CR LF, LF or CR), so that text() and
+/// the clipboard give back exactly the characters the box holds, line ends of mixed kinds
+/// included, before and after edits and undo. Pasted or dropped text keeps its own line ends;
+/// Enter inserts the text's own line end (its first one, CR LF when it had none).
 ///
 /// A long text is shown in portions: setText shows its first lines at once, and the rest
 /// follows in the next turns of the event loop, a portion at a time, so that the window
@@ -27,7 +31,7 @@ public:
     void setText(const QString& text);
     /// The whole text, also while the box is still showing it in portions.
     QString text() const;
-    /// The selected text, with the box's line ends.
+    /// The selected text, with its line ends.
     QString selectedText() const;
 
     /// Shows the rest of the text now, if the box is still showing it in portions.
@@ -44,17 +48,25 @@ public:
 
 protected:
     QMimeData* createMimeDataFromSelection() const override;
+    void insertFromMimeData(const QMimeData* source) override;
     bool event(QEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QString withLineEnds(QString text) const;
+    /// The exact characters of shown, a stretch of the document's raw text that starts in block.
+    QString withLineEnds(const QString& shown, QTextBlock block) const;
+    /// The line end that the paragraph break before block stands for.
+    QString lineEndBefore(const QTextBlock& block) const;
+    /// Puts text in place of the cursor's selection, each line end kept on its break.
+    void insertExactText(QTextCursor& cursor, QStringView text);
+    void insertRun(QTextCursor& cursor, QStringView run, QStringView lineEnd);
     void replaceSelection(const QString& text);
     void showNextPortion();
     /// Where a portion of about size characters from start ends: after a whole line end.
     qsizetype portionEnd(qsizetype start, qsizetype size) const;
 
-    QString lineEnd_;
+    QString lineEnd_;      // the text's own line end: a break marked with none stands for it
     QString textAsSet_;    // what setText was given, valid while the document is unmodified
     qsizetype shown_ = 0;  // how much of textAsSet_ the document holds
     QTimer* portionTimer_;

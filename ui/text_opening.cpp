@@ -24,6 +24,9 @@ namespace {
 /// Above this size a file is kept only if the user confirms.
 constexpr std::uintmax_t largestFileWithoutQuestion = 64000;
 
+/// The "Go" of the messages: 2^30 bytes, the unit of the largest readable file.
+constexpr std::uintmax_t bytesPerGigabyte = std::uintmax_t{1} << 30;
+
 QString largeFileQuestion()
 {
     const QString crLf = QStringLiteral("\r\n");
@@ -32,7 +35,7 @@ QString largeFileQuestion()
         + QObject::tr("Le texte, objet des statistiques à établir,") + crLf
         + QObject::tr("dépasse la taille maximale autorisée par l'application (env. 500 lignes ou 64 Kb de données).") + crLf
         + QObject::tr("En cas d'exécution,") + crLf
-        + QObject::tr("les statistiques produites ne concerneront que ces 500 premières lignes ou 64 Kb de données.")
+        + QObject::tr("les statistiques produites porteront sur tout le texte, mais leur calcul pourra être plus long.")
         + lfCr + crLf + QObject::tr("Désirez-vous continuer?") + lfCr;
 }
 
@@ -48,7 +51,8 @@ void reportTooLarge(QWidget* parent)
 {
     MessageBox::information(parent, QObject::tr("Fichier trop volumineux"),
                             QObject::tr("Le fichier est trop volumineux.") + QStringLiteral("\r\n")
-                                + QObject::tr("Le fichier ne peut dépasser la taille de 60 KO"));
+                                + QObject::tr("Le fichier ne peut dépasser la taille de %1 Go, ni celle de la mémoire disponible.")
+                                      .arg(maxTextFileBytes / bytesPerGigabyte));
 }
 
 // The size of the file read into box, or nothing after reporting why it could not be.

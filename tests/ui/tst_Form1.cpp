@@ -38,11 +38,12 @@ const QString sizeQuestionText = QStringLiteral(
     "Le texte, objet des statistiques à établir,\r\n"
     "dépasse la taille maximale autorisée par l'application (env. 500 lignes ou 64 Kb de données).\r\n"
     "En cas d'exécution,\r\n"
-    "les statistiques produites ne concerneront que ces 500 premières lignes ou 64 Kb de données.\n\r"
+    "les statistiques produites porteront sur tout le texte, mais leur calcul pourra être plus long.\n\r"
     "\r\n"
     "Désirez-vous continuer?\n\r");
 
-const QString tooLargeText = QStringLiteral("Le fichier est trop volumineux.\r\nLe fichier ne peut dépasser la taille de 60 KO");
+const QString tooLargeText = QStringLiteral(
+    "Le fichier est trop volumineux.\r\nLe fichier ne peut dépasser la taille de 2 Go, ni celle de la mémoire disponible.");
 
 } // namespace
 

@@ -89,42 +89,61 @@ private slots:
         QCOMPARE(box.text(), text);
     }
 
-    void editedTextTakesTheFirstLineEnd_data()
+    // What the statistics read keeps every line end, whatever its kind, through typing, Enter,
+    // Backspace, a paste with line ends of its own, a copy and undo. The box shows the text
+    // "a\r\nb\nc\rd" as four lines: position 2 is the "b".
+    void editsKeepEveryLineEnd_data()
     {
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("keys"); // "\r" is Enter, "\b" Backspace
+        QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("edited");
-        QTest::newRow("CR LF") << QStringLiteral("ab\r\ncd\r\n") << QStringLiteral("axb\r\ncd\r\n");
-        QTest::newRow("LF") << QStringLiteral("ab\ncd") << QStringLiteral("axb\ncd");
-        QTest::newRow("no-break space kept") << QStringLiteral("a\u00A0b") << QStringLiteral("ax\u00A0b");
+        QTest::newRow("type at the start") << 0 << 0 << "" << "e" << "" << "ea\r\nb\nc\rd";
+        QTest::newRow("type in the middle") << 4 << 0 << "" << "e" << "" << "a\r\nb\nec\rd";
+        QTest::newRow("type over a CR LF") << 1 << 1 << "\r\n" << "e" << "" << "aeb\nc\rd";
+        QTest::newRow("Backspace a CR LF") << 2 << 0 << "" << "\b" << "" << "ab\nc\rd";
+        QTest::newRow("Enter at the end: first line end") << 7 << 0 << "" << "e\r" << "" << "a\r\nb\nc\rde\r\n";
+        QTest::newRow("paste over line ends") << 3 << 3 << "\nc\r" << "" << QStringLiteral("x\ry\u00A0\r\n")
+                                              << QStringLiteral("a\r\nbx\ry\u00A0\r\nd");
     }
 
-    void editedTextTakesTheFirstLineEnd()
+    void editsKeepEveryLineEnd()
     {
-        QFETCH(QString, text);
+        QFETCH(int, start);
+        QFETCH(int, length);
+        QFETCH(QString, selected);
+        QFETCH(QString, keys);
+        QFETCH(QString, pasted);
         QFETCH(QString, edited);
         ui::PlainTextBox box(nullptr);
-        box.setText(text);
+        box.setText(QStringLiteral("a\r\nb\nc\rd"));
         QTextCursor cursor = box.textCursor();
-        cursor.setPosition(1);
+        cursor.setPosition(start);
+        cursor.setPosition(start + length, QTextCursor::KeepAnchor);
         box.setTextCursor(cursor);
-        QTest::keyClicks(&box, QStringLiteral("x"));
+        QCOMPARE(box.selectedText(), selected);
+        QTest::keyClicks(&box, keys);
+        if (!pasted.isEmpty()) {
+            QGuiApplication::clipboard()->setText(pasted);
+            box.paste();
+        }
         QCOMPARE(box.text(), edited);
-    }
 
-    void undoingEveryEditGivesTheExactTextBack()
-    {
-        ui::PlainTextBox box(nullptr);
-        box.setText(QStringLiteral("a\nb\r\nc"));
-        QTest::keyClicks(&box, QStringLiteral("x"));
+        box.selectWholeText();
+        box.copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), edited);
+        box.deleteSelection();
         box.undo();
-        QCOMPARE(box.text(), QStringLiteral("a\nb\r\nc"));
+        QCOMPARE(box.text(), edited);
     }
 
     // A long listing shows in portions; the text is whole from the start, in the box once
     // the event loop has turned, and at once when the user acts on it.
     void longTextShowsInPortions()
     {
-        const QString listing = QStringLiteral("chat (1)\r\n").repeated(100'000);
+        const QString listing = QStringLiteral("chat (1)\r\nle (2)\n").repeated(50'000);
         ui::PlainTextBox box(nullptr);
         box.setText(listing);
         QCOMPARE(box.text(), listing);
