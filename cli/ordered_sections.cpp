@@ -1,4 +1,4 @@
-// The worker threads behind `all --jobs`.
+// The helper threads behind `all --jobs`.
 #include "cli/ordered_sections.h"
 
 #include <condition_variable>
@@ -6,24 +6,27 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace quorvelle::cli {
 
-void writeSectionsInOrder(std::size_t count, unsigned jobs, const std::function<std::string(std::size_t)>& render,
-                          const std::function<void(std::size_t, const std::string&)>& write)
+void writeSectionsInOrder(std::size_t count, unsigned jobs, const SectionWriters& writers)
 {
     std::mutex mutex;
     std::condition_variable changed;
     std::vector<std::optional<std::string>> rendered(count);
-    std::size_t nextToStart = 0;
+    std::size_t nextToStart = 0; // sections before it are started, by a helper or the caller
     std::size_t nextToWrite = 0;
     std::exception_ptr failure;
 
-    const auto work = [&] {
+    const auto help = [&] {
         std::unique_lock lock(mutex);
         for (;;) {
-            changed.wait(lock, [&] { return failure || nextToStart == count || nextToStart < nextToWrite + jobs; });
+            // Never the section being written: the caller streams that one.
+            changed.wait(lock, [&] {
+                return failure || nextToStart == count || (nextToStart > nextToWrite && nextToStart < nextToWrite + jobs);
+            });
             if (failure || nextToStart == count)
                 return;
             const std::size_t section = nextToStart++;
@@ -31,7 +34,7 @@ void writeSectionsInOrder(std::size_t count, unsigned jobs, const std::function<
             std::string text;
             std::exception_ptr error;
             try {
-                text = render(section);
+                text = writers.render(section);
             } catch (...) {
                 error = std::current_exception();
             }
@@ -43,25 +46,40 @@ void writeSectionsInOrder(std::size_t count, unsigned jobs, const std::function<
             changed.notify_all();
         }
     };
-    std::vector<std::jthread> workers;
-    for (unsigned worker = 0; worker < jobs; ++worker)
-        workers.emplace_back(work);
 
+    std::vector<std::jthread> helpers;
+    for (unsigned helper = 1; helper < jobs; ++helper)
+        helpers.emplace_back(help);
     std::unique_lock lock(mutex);
-    while (nextToWrite < count) {
-        changed.wait(lock, [&] { return failure || rendered[nextToWrite]; });
-        if (failure)
-            break;
-        const std::string text = std::move(*rendered[nextToWrite]);
-        rendered[nextToWrite].reset();
-        const std::size_t section = nextToWrite++;
+    try {
+        while (nextToWrite < count && !failure) {
+            const std::size_t section = nextToWrite;
+            const bool streamed = nextToStart == section;
+            if (streamed)
+                ++nextToStart;
+            else
+                changed.wait(lock, [&] { return failure || rendered[section]; });
+            if (failure)
+                break;
+            const std::optional<std::string> text = std::exchange(rendered[section], std::nullopt);
+            lock.unlock();
+            if (streamed)
+                writers.stream(section);
+            else
+                writers.write(section, *text);
+            lock.lock();
+            ++nextToWrite;
+            changed.notify_all();
+        }
+    } catch (...) {
+        if (!lock.owns_lock())
+            lock.lock();
+        if (!failure)
+            failure = std::current_exception();
         changed.notify_all();
-        lock.unlock();
-        write(section, text);
-        lock.lock();
     }
     lock.unlock();
-    workers.clear();
+    helpers.clear();
     if (failure)
         std::rethrow_exception(failure);
 }

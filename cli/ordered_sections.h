@@ -7,12 +7,19 @@
 
 namespace quorvelle::cli {
 
-/// Renders sections 0 to count − 1 with render, on up to jobs threads at once, and hands each
-/// to write on the calling thread, in order, as soon as it and every earlier section are ready.
-/// No thread starts a section more than jobs places ahead of the next one to write, so at most
-/// jobs sections are held in memory at a time. An exception thrown by render is thrown again
-/// here once the threads have stopped.
-void writeSectionsInOrder(std::size_t count, unsigned jobs, const std::function<std::string(std::size_t)>& render,
-                          const std::function<void(std::size_t, const std::string&)>& write);
+/// How one section is produced: streamed straight to the output, or rendered into memory
+/// and written later.
+struct SectionWriters {
+    std::function<void(std::size_t section)> stream;
+    std::function<std::string(std::size_t section)> render;
+    std::function<void(std::size_t section, const std::string& rendered)> write;
+};
+
+/// Writes sections 0 to count − 1 in order. The calling thread streams every section that no
+/// helper has started; up to jobs − 1 helper threads render the sections just ahead of it into
+/// memory, each written as soon as its turn comes. Helpers stay within jobs − 1 sections of
+/// the one being written, so memory holds at most that many rendered sections. An exception
+/// thrown by a section is thrown again here once the helpers have stopped.
+void writeSectionsInOrder(std::size_t count, unsigned jobs, const SectionWriters& writers);
 
 } // namespace quorvelle::cli

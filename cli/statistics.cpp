@@ -55,7 +55,7 @@ constexpr std::array statisticTable = {
     makeStatistic("cooccurrences", "cooccurrences", false,
                   [](const AnalysedTexts& texts) { return cooccurrenceReport(texts.firstTokens()); }),
     makeStatistic("sentences", "longueurs de phrases", false,
-                  [](const AnalysedTexts& texts) { return sentenceReport(texts.first()); }),
+                  [](const AnalysedTexts& texts) { return SentenceListing{texts.first()}; }),
     makeStatistic("enrichment", "enrichissement du vocabulaire par tranches de 100 formes", false,
                   [](const AnalysedTexts& texts) { return enrichmentReport(texts.firstTokens()); }),
     makeStatistic("compare", "comparaison des vocabulaires de FICHIER et FICHIER2", true,
@@ -65,21 +65,19 @@ constexpr std::array statisticTable = {
 };
 
 // The statistics of `all` for these texts: the comparison only when there is a second text.
-std::vector<const Statistic*> statisticsFor(const AnalysedTexts& texts)
+// The texts are tokenized on first use; threads share them once they are.
+std::vector<const Statistic*> statisticsFor(const AnalysedTexts& texts, unsigned jobs)
 {
     std::vector<const Statistic*> applying;
     for (const Statistic& statistic : statisticTable)
         if (!statistic.needsSecondText || texts.hasSecond())
             applying.push_back(&statistic);
+    if (jobs > 1) {
+        texts.firstTokens();
+        if (texts.hasSecond())
+            texts.secondTokens();
+    }
     return applying;
-}
-
-// The texts are tokenized on first use; threads share them once they are.
-void prepareForThreads(const AnalysedTexts& texts)
-{
-    texts.firstTokens();
-    if (texts.hasSecond())
-        texts.secondTokens();
 }
 
 } // namespace
@@ -98,49 +96,45 @@ const Statistic* findStatistic(std::string_view name)
 
 void writeAllAsText(const AnalysedTexts& texts, std::ostream& out, unsigned jobs)
 {
-    const std::vector<const Statistic*> applying = statisticsFor(texts);
+    const std::vector<const Statistic*> applying = statisticsFor(texts, jobs);
     const auto heading = [&](std::size_t index) {
         return (index == 0 ? "== " : "\n== ") + std::string(applying[index]->name) + " ==\n";
     };
-    if (jobs <= 1) {
-        for (std::size_t index = 0; index < applying.size(); ++index) {
-            out << heading(index);
-            applying[index]->writeText(texts, out);
-        }
-        return;
-    }
-    prepareForThreads(texts);
-    writeSectionsInOrder(
-        applying.size(), jobs,
-        [&](std::size_t index) {
-            std::ostringstream section;
-            applying[index]->writeText(texts, section);
-            return std::move(section).str();
-        },
-        [&](std::size_t index, const std::string& section) { out << heading(index) << section; });
+    writeSectionsInOrder(applying.size(), jobs,
+                         {.stream =
+                              [&](std::size_t index) {
+                                  out << heading(index);
+                                  applying[index]->writeText(texts, out);
+                              },
+                          .render =
+                              [&](std::size_t index) {
+                                  std::ostringstream section;
+                                  applying[index]->writeText(texts, section);
+                                  return std::move(section).str();
+                              },
+                          .write = [&](std::size_t index, const std::string& section) { out << heading(index) << section; }});
 }
 
 void writeAllAsJson(const AnalysedTexts& texts, JsonWriter& json, unsigned jobs)
 {
-    const std::vector<const Statistic*> applying = statisticsFor(texts);
+    const std::vector<const Statistic*> applying = statisticsFor(texts, jobs);
     json.beginObject();
-    if (jobs <= 1) {
-        for (const Statistic* statistic : applying) {
-            json.key(statistic->name);
-            statistic->writeJson(texts, json);
-        }
-    } else {
-        prepareForThreads(texts);
-        writeSectionsInOrder(
-            applying.size(), jobs,
-            [&](std::size_t index) {
-                std::ostringstream section;
-                JsonWriter sectionJson(section);
-                applying[index]->writeJson(texts, sectionJson);
-                return std::move(section).str();
-            },
-            [&](std::size_t index, const std::string& section) { json.key(applying[index]->name).raw(section); });
-    }
+    writeSectionsInOrder(applying.size(), jobs,
+                         {.stream =
+                              [&](std::size_t index) {
+                                  json.key(applying[index]->name);
+                                  applying[index]->writeJson(texts, json);
+                              },
+                          .render =
+                              [&](std::size_t index) {
+                                  std::ostringstream section;
+                                  JsonWriter sectionJson(section);
+                                  applying[index]->writeJson(texts, sectionJson);
+                                  return std::move(section).str();
+                              },
+                          .write = [&](std::size_t index, const std::string& section) {
+                              json.key(applying[index]->name).raw(section);
+                          }});
     json.endObject();
 }
 

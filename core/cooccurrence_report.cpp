@@ -25,7 +25,7 @@ struct PairCount {
 /// Large texts are bucketed in several passes, so that the followers' buffer stays a fraction
 /// of the text's own size: each pass holds at least this many followers, or the text's share
 /// of the passes, so that there are never more than mostPasses of them.
-constexpr std::size_t followersPerPass = std::size_t{1} << 22;
+constexpr std::size_t followersPerPass = std::size_t{1} << 20;
 constexpr std::size_t mostPasses = 8;
 
 /// The pairs attested at least smallestShownCount times, grouped by first form.

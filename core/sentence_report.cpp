@@ -1,7 +1,6 @@
-// Cutting a text into sentences in one pass over its characters.
+// The sentences of a text, kept or only counted.
 #include "core/sentence_report.h"
 
-#include "core/letters.h"
 #include "core/number_format.h"
 
 #include <algorithm>
@@ -16,7 +15,33 @@ constexpr bool isTerminator(char c)
     return c == '.' || c == '?' || c == '!';
 }
 
+void addSentence(SentenceTotals& totals, const SentenceRecord& sentence)
+{
+    ++totals.sentenceCount;
+    totals.tokenCount += sentence.formCount;
+}
+
+void computeMean(SentenceTotals& totals)
+{
+    if (totals.sentenceCount > 0)
+        totals.meanLength = roundHalfEven(static_cast<double>(totals.tokenCount) / static_cast<double>(totals.sentenceCount),
+                                          meanLengthDecimals);
+}
+
 } // namespace
+
+std::string_view SentenceRecord::terminator() const
+{
+    return !text.empty() && isTerminator(text.back()) ? text.substr(text.size() - 1) : std::string_view();
+}
+
+SentenceTotals sentenceTotals(std::string_view text)
+{
+    SentenceTotals totals;
+    forEachSentence(text, [&totals](const SentenceRecord& sentence) { addSentence(totals, sentence); });
+    computeMean(totals);
+    return totals;
+}
 
 SentenceReport sentenceReport(std::string_view text)
 {
@@ -24,43 +49,11 @@ SentenceReport sentenceReport(std::string_view text)
     // Reserved exactly (every terminator closes a sentence, and the end of the text may
     // close one more): a growing vector would briefly hold its records twice.
     report.sentences.reserve(static_cast<std::size_t>(std::count_if(text.begin(), text.end(), isTerminator)) + 1);
-    std::size_t sentenceStart = 0;
-    std::int64_t formCount = 0;
-    bool inForm = false;    // the previous character was a letter
-    bool sawLetter = false; // a letter came since the sentence started
-    auto closeSentence = [&](std::size_t end, std::string_view terminator) {
-        report.sentences.push_back({static_cast<std::int64_t>(report.sentences.size()) + 1, terminator, formCount,
-                                    text.substr(sentenceStart, end - sentenceStart)});
-        report.tokenCount += formCount;
-        sentenceStart = end;
-        formCount = 0;
-        sawLetter = false;
-    };
-
-    for (std::size_t index = 0; index < text.size(); ++index) {
-        const char c = text[index];
-        if (isLetter(c)) {
-            inForm = true;
-            sawLetter = true;
-            continue;
-        }
-        if (inForm)
-            ++formCount;
-        inForm = false;
-        if (isTerminator(c))
-            closeSentence(index + 1, text.substr(index, 1));
-    }
-    // A run of letters that reaches the end of the text is a form like any other.
-    if (inForm)
-        ++formCount;
-    if (sawLetter)
-        closeSentence(text.size(), {});
-
-    report.sentenceCount = static_cast<std::int64_t>(report.sentences.size());
-    if (report.sentenceCount > 0)
-        report.meanLength = roundHalfEven(static_cast<double>(report.tokenCount)
-                                              / static_cast<double>(report.sentenceCount),
-                                          meanLengthDecimals);
+    forEachSentence(text, [&report](const SentenceRecord& sentence) {
+        report.sentences.push_back(sentence);
+        addSentence(report, sentence);
+    });
+    computeMean(report);
     return report;
 }
 

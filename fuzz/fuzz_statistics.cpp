@@ -78,13 +78,13 @@ void checkSentences(const quorvelle::SentenceReport& report, std::string_view te
     std::int64_t forms = 0;
     std::size_t end = 0; // the sentences follow each other from the start of the text
     for (const quorvelle::SentenceRecord& sentence : report.sentences) {
-        require(sentence.number == static_cast<std::int64_t>(&sentence - report.sentences.data()) + 1);
         require(sentence.text.data() == text.data() + end);
         end += sentence.text.size();
-        const bool closedByTheEnd = sentence.terminator.empty();
+        const std::string_view terminator = sentence.terminator();
+        const bool closedByTheEnd = terminator.empty();
         require(closedByTheEnd ? &sentence == &report.sentences.back() && end == text.size()
-                               : sentence.terminator == sentence.text.substr(sentence.text.size() - 1));
-        require(closedByTheEnd || sentence.terminator == "." || sentence.terminator == "?" || sentence.terminator == "!");
+                               : terminator == sentence.text.substr(sentence.text.size() - 1));
+        require(closedByTheEnd || terminator == "." || terminator == "?" || terminator == "!");
         forms += sentence.formCount;
     }
     require(forms == report.tokenCount && forms == words);
@@ -318,6 +318,7 @@ void checkText(const std::string& text)
     checkFrequencies(frequencies, counts.words);
     checkCooccurrences(cooccurrences, counts.words);
     checkSentences(sentences, text, counts.words);
+    require(quorvelle::sentenceTotals(text) == static_cast<const quorvelle::SentenceTotals&>(sentences));
     checkEnrichment(enrichment, counts.words, tokens.distinctCount());
     checkCharts(tokens, frequencies, enrichment);
     checkPrintLayout(report);
@@ -332,7 +333,7 @@ void checkText(const std::string& text)
     quorvelle::cli::writeJson(json, report);
     quorvelle::cli::writeJson(json, counts);
     checkComposition(tokens, report.tokenCount, json);
-    writeOut(json, out, frequencies, cooccurrences, sentences, enrichment, comparison);
+    writeOut(json, out, frequencies, cooccurrences, quorvelle::cli::SentenceListing{text}, enrichment, comparison);
 }
 
 } // namespace

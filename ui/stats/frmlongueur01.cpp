@@ -49,8 +49,13 @@ void frmlongueur01::buildUi()
 
     auto* Frame1 = new QGroupBox(tr("Résultats"), this);
     Q_SET_OBJECT_NAME(Frame1);
-    rowsModel_ = new RowsModel({RowsModel::countColumn(tr("N° phrase"), &SentenceRecord::number),
-                                RowsModel::textColumn(tr("Ponctuation"), &SentenceRecord::terminator),
+    // A sentence's number is its place in the report.
+    const auto number = [this](const SentenceRecord& sentence) {
+        return QString::number(&sentence - report_.sentences.data() + 1);
+    };
+    const auto terminator = [](const SentenceRecord& sentence) { return fromCp1252(sentence.terminator()); };
+    rowsModel_ = new RowsModel({{tr("N° phrase"), Qt::AlignRight, number},
+                                {tr("Ponctuation"), Qt::AlignLeft, terminator},
                                 RowsModel::countColumn(tr("Nombre de formes"), &SentenceRecord::formCount)},
                                this);
     const QString headingTip = tr("Fréquence d'attestation réelle");
