@@ -101,7 +101,8 @@ std::string usageText()
             "  --encoding auto|cp1252|utf-8  lecture du fichier (auto par défaut : UTF-8 reconnu,\n"
             "                                sinon code page 1252)\n"
             "  --jobs N                      avec all, calcule N statistiques à la fois (par défaut,\n"
-            "                                autant que de processeurs)\n"
+            "                                autant que de processeurs jusqu'à 32 Mo de texte, une\n"
+            "                                au-delà)\n"
             "  -h, --help                    affiche cette aide\n";
     return text;
 }

@@ -17,7 +17,7 @@ struct Arguments {
     bool json = false;
     Encoding encoding = Encoding::Auto;
     bool help = false;
-    /// How many statistics of `all` are computed at once: one per core unless told.
+    /// How many statistics of `all` are computed at once; 0: as many as the text allows.
     unsigned jobs = 0;
 };
 

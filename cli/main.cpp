@@ -10,6 +10,7 @@
 #endif
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <iostream>
 #include <new>
@@ -51,12 +52,24 @@ void restartWithHugePages(char* argv[])
 }
 #endif
 
+// Texts up to this size get one job per core by default. Above it, the statistics that other
+// threads compute ahead, held in memory until their turn, would take the peak memory of
+// `all` beyond one and a half times the text plus 50 MiB: larger texts get one job unless
+// the command line asks for more.
+constexpr std::size_t largestTextForParallelJobs = std::size_t{32} << 20;
+
+unsigned defaultJobs(const quorvelle::cli::AnalysedTexts& texts)
+{
+    const std::size_t bytes = texts.first().size() + (texts.hasSecond() ? texts.second().size() : 0);
+    return bytes <= largestTextForParallelJobs ? std::max(1u, std::thread::hardware_concurrency()) : 1u;
+}
+
 // Computes the statistic the command line names (or all of them) and writes it.
 void writeResult(const quorvelle::cli::Arguments& arguments, const quorvelle::cli::AnalysedTexts& texts)
 {
     using namespace quorvelle::cli;
     const Statistic* statistic = findStatistic(arguments.statistic);
-    const unsigned jobs = arguments.jobs > 0 ? arguments.jobs : std::max(1u, std::thread::hardware_concurrency());
+    const unsigned jobs = arguments.jobs > 0 ? arguments.jobs : defaultJobs(texts);
     if (arguments.json) {
         JsonWriter json(std::cout);
         if (statistic)

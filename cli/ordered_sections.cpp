@@ -1,4 +1,4 @@
-// The helper threads behind `all --jobs`.
+// The threads behind `all --jobs`.
 #include "cli/ordered_sections.h"
 
 #include <condition_variable>
@@ -16,69 +16,64 @@ void writeSectionsInOrder(std::size_t count, unsigned jobs, const SectionWriters
     std::mutex mutex;
     std::condition_variable changed;
     std::vector<std::optional<std::string>> rendered(count);
-    std::size_t nextToStart = 0; // sections before it are started, by a helper or the caller
+    std::size_t nextToStart = 0; // the sections before it are taken
     std::size_t nextToWrite = 0;
+    bool writing = false; // a thread is writing to the output
     std::exception_ptr failure;
 
-    const auto help = [&] {
+    // Each thread, the caller's included, takes the sections in order. The one that takes the
+    // next section to write while the output is free streams it; the others render theirs, and
+    // whoever finishes writing writes the rendered sections whose turn has come.
+    const auto work = [&] {
         std::unique_lock lock(mutex);
         for (;;) {
-            // Never the section being written: the caller streams that one.
-            changed.wait(lock, [&] {
-                return failure || nextToStart == count || (nextToStart > nextToWrite && nextToStart < nextToWrite + jobs);
-            });
+            changed.wait(lock, [&] { return failure || nextToStart == count || nextToStart < nextToWrite + jobs; });
             if (failure || nextToStart == count)
                 return;
             const std::size_t section = nextToStart++;
+            const bool streams = section == nextToWrite && !writing;
+            writing = writing || streams;
             lock.unlock();
-            std::string text;
+            std::optional<std::string> text;
             std::exception_ptr error;
             try {
-                text = writers.render(section);
+                if (streams)
+                    writers.stream(section);
+                else
+                    text = writers.render(section);
             } catch (...) {
                 error = std::current_exception();
             }
             lock.lock();
-            if (!error)
+            if (error) {
+                failure = failure ? failure : error;
+            } else if (streams) {
+                ++nextToWrite;
+            } else {
                 rendered[section] = std::move(text);
-            else if (!failure)
-                failure = error;
+            }
+            // Writes what is ready in order, unless another thread holds the output.
+            if (!failure && (streams || !writing)) {
+                writing = true;
+                while (nextToWrite < count && rendered[nextToWrite]) {
+                    const std::string ready = *std::exchange(rendered[nextToWrite], std::nullopt);
+                    lock.unlock();
+                    writers.write(nextToWrite, ready);
+                    lock.lock();
+                    ++nextToWrite;
+                }
+                writing = false;
+            } else if (streams) {
+                writing = false;
+            }
             changed.notify_all();
         }
     };
 
     std::vector<std::jthread> helpers;
     for (unsigned helper = 1; helper < jobs; ++helper)
-        helpers.emplace_back(help);
-    std::unique_lock lock(mutex);
-    try {
-        while (nextToWrite < count && !failure) {
-            const std::size_t section = nextToWrite;
-            const bool streamed = nextToStart == section;
-            if (streamed)
-                ++nextToStart;
-            else
-                changed.wait(lock, [&] { return failure || rendered[section]; });
-            if (failure)
-                break;
-            const std::optional<std::string> text = std::exchange(rendered[section], std::nullopt);
-            lock.unlock();
-            if (streamed)
-                writers.stream(section);
-            else
-                writers.write(section, *text);
-            lock.lock();
-            ++nextToWrite;
-            changed.notify_all();
-        }
-    } catch (...) {
-        if (!lock.owns_lock())
-            lock.lock();
-        if (!failure)
-            failure = std::current_exception();
-        changed.notify_all();
-    }
-    lock.unlock();
+        helpers.emplace_back(work);
+    work();
     helpers.clear();
     if (failure)
         std::rethrow_exception(failure);
