@@ -6,6 +6,7 @@
 #include "core/frequency_report.h"
 #include "ui/charts/chart_windows.h"
 #include "ui/printing.h"
+#include "ui/PlainTextBox.h"
 #include "ui/application.h"
 #include "ui/main/Form1.h"
 #include "ui/message_box.h"
@@ -30,9 +31,11 @@
 #include <QTabWidget>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <utility>
@@ -53,7 +56,7 @@ private slots:
     void openText_data()
     {
         QTest::addColumn<QString>("path");
-        for (const std::size_t bytes : {std::size_t{1'000'000}, std::size_t{10'000'000}}) {
+        for (const std::size_t bytes : {std::size_t{1'000'000}, std::size_t{10'000'000}, std::size_t{100'000'000}}) {
             const QString path = files_.filePath(QStringLiteral("%1.txt").arg(bytes));
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -61,11 +64,15 @@ private slots:
             file.write(text.data(), static_cast<qint64>(text.size()));
             QTest::newRow(qPrintable(QStringLiteral("%1 bytes").arg(bytes))) << path;
         }
+        // The same 10 MB with every line end made a blank: one line.
+        std::string text = bench::generateFrenchLikeText(10'000'000);
+        std::ranges::replace(text, '\r', ' ');
+        std::ranges::replace(text, '\n', ' ');
         const QString oneLine = files_.filePath(QStringLiteral("one-line.txt"));
         QFile file(oneLine);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("mot ").repeated(1'000'000));
-        QTest::newRow("4000000 bytes on one line") << oneLine;
+        file.write(text.data(), static_cast<qint64>(text.size()));
+        QTest::newRow("10000000 bytes on one line") << oneLine;
     }
 
     void openText()
@@ -80,6 +87,40 @@ private slots:
             form.openTextFile(path);
             form.repaint();
         }
+    }
+
+    void showWholeText_data() { openText_data(); }
+
+    // Opening, then every portion of the text shown in the box at once.
+    void showWholeText()
+    {
+        QFETCH(QString, path);
+        ui::Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto* box = form.findChild<ui::PlainTextBox*>(QStringLiteral("txtFichier"));
+        QBENCHMARK {
+            ui::MessageBox::setNextAnswer(QMessageBox::Yes);
+            form.openTextFile(path);
+            box->completeText();
+        }
+    }
+
+    void memoryWithVocabulary_data() { openText_data(); }
+
+    // Not timed: the program's peak memory while a text is opened and shown whole in the main
+    // window and its vocabulary window is loaded over it, printed beside the file's size.
+    void memoryWithVocabulary()
+    {
+        QFETCH(QString, path);
+        resetPeakMemory();
+        ui::Form1 form;
+        form.show();
+        ui::MessageBox::setNextAnswer(QMessageBox::Yes);
+        form.openTextFile(path);
+        form.findChild<ui::PlainTextBox*>(QStringLiteral("txtFichier"))->completeText();
+        const ui::frmListe01 window(form.loadedText(), nullptr);
+        qInfo("peak memory %lld MiB for a file of %lld MiB", peakMemoryKib() / 1024, QFileInfo(path).size() >> 20);
     }
 
     void readTextBack_data() { openText_data(); }
@@ -98,7 +139,7 @@ private slots:
     void vocabularyList()
     {
         QFETCH(QString, path);
-        const std::string text = formWithText(path)->loadedText();
+        const std::string text(formWithText(path)->loadedText());
         QBENCHMARK {
             ui::frmListe01 window(text, nullptr);
         }
@@ -258,6 +299,25 @@ private:
     {
         static const std::string text = bench::generateFrenchLikeText(largeTextBytes, secondTextSeed);
         return text;
+    }
+
+    // Linux: the peak resident size starts again from the current one.
+    static void resetPeakMemory()
+    {
+        QFile peak(QStringLiteral("/proc/self/clear_refs"));
+        if (peak.open(QIODevice::WriteOnly))
+            peak.write("5");
+    }
+
+    static qint64 peakMemoryKib()
+    {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (!status.open(QIODevice::ReadOnly))
+            return 0;
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("VmHWM:"))
+                return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+        return 0;
     }
 
     static std::unique_ptr<ui::Form1> formWithText(const QString& path)

@@ -1,6 +1,8 @@
 // Plain text with its line ends kept, and the Edition commands on it.
 #include "ui/PlainTextBox.h"
 
+#include "ui/cp1252_text.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -9,6 +11,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
+
+#include <algorithm>
+#include <optional>
 
 namespace quorvelle::ui {
 namespace {
@@ -20,6 +25,10 @@ const QString crLf = QStringLiteral("\r\n");
 constexpr qsizetype firstPortionSize = 128 * 1024;
 constexpr qsizetype portionSize = 256 * 1024;
 
+// Qt lays a paragraph out whole: a text of megabytes on one line would take seconds to show.
+// Longer lines are shown as several paragraphs, whose breaks stand for no character.
+constexpr qsizetype longestShownLine = 4096;
+
 // The line end a paragraph break stands for, on the character format of the break; a break
 // without it stands for the text's own line end.
 constexpr int lineEndProperty = QTextFormat::UserProperty;
@@ -28,13 +37,36 @@ constexpr int lineEndProperty = QTextFormat::UserProperty;
 constexpr char16_t frameStart = 0xFDD0;
 constexpr char16_t frameEnd = 0xFDD1;
 
+QStringView viewOf(const QString& text)
+{
+    return text;
+}
+
+std::string_view viewOf(const std::string& text)
+{
+    return text;
+}
+
+char16_t codeAt(QStringView text, qsizetype index)
+{
+    return text[index].unicode();
+}
+
+// Code page 1252 has its line ends where UTF-16 has them, and none of the other breaks.
+char16_t codeAt(std::string_view text, qsizetype index)
+{
+    return static_cast<unsigned char>(text[static_cast<std::size_t>(index)]);
+}
+
 // How many characters from index make one paragraph break once inserted in a document: two
 // for CR LF, one for a lone CR or LF, none for any other character.
-qsizetype lineEndLength(QStringView text, qsizetype index)
+template <class Text>
+qsizetype lineEndLength(Text text, qsizetype index)
 {
-    switch (text[index].unicode()) {
+    const auto size = static_cast<qsizetype>(text.size());
+    switch (codeAt(text, index)) {
     case u'\r':
-        return index + 1 < text.size() && text[index + 1] == u'\n' ? 2 : 1;
+        return index + 1 < size && codeAt(text, index + 1) == u'\n' ? 2 : 1;
     case u'\n':
     case QChar::ParagraphSeparator:
     case frameStart:
@@ -45,13 +77,15 @@ qsizetype lineEndLength(QStringView text, qsizetype index)
     }
 }
 
-QString firstLineEnd(const QString& text)
+template <class Text>
+QString firstLineEnd(Text text)
 {
-    for (qsizetype index = 0; index < text.size(); ++index) {
-        if (text.at(index) == u'\n')
+    const auto size = static_cast<qsizetype>(text.size());
+    for (qsizetype index = 0; index < size; ++index) {
+        if (codeAt(text, index) == u'\n')
             return QStringLiteral("\n");
-        if (text.at(index) == u'\r')
-            return index + 1 < text.size() && text.at(index + 1) == u'\n' ? crLf : QStringLiteral("\r");
+        if (codeAt(text, index) == u'\r')
+            return lineEndLength(text, index) == 2 ? crLf : QStringLiteral("\r");
     }
     return crLf;
 }
@@ -69,18 +103,47 @@ PlainTextBox::PlainTextBox(QWidget* parent)
 
 void PlainTextBox::setText(const QString& text)
 {
-    portionTimer_->stop();
-    lineEnd_ = firstLineEnd(text);
+    lineEnd_ = firstLineEnd(QStringView(text));
     textAsSet_ = text;
+    showFirstPortion();
+}
+
+void PlainTextBox::setCp1252Text(std::string text)
+{
+    lineEnd_ = firstLineEnd(std::string_view(text));
+    textAsSet_ = std::move(text);
+    showFirstPortion();
+}
+
+const std::string* PlainTextBox::unmodifiedCp1252Text() const
+{
+    return document()->isModified() ? nullptr : std::get_if<std::string>(&textAsSet_);
+}
+
+qsizetype PlainTextBox::sizeAsSet() const
+{
+    return std::visit([](const auto& text) { return static_cast<qsizetype>(text.size()); }, textAsSet_);
+}
+
+QString PlainTextBox::sliceAsSet(qsizetype start, qsizetype end) const
+{
+    if (const auto* bytes = std::get_if<std::string>(&textAsSet_))
+        return fromCp1252(std::string_view(*bytes).substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start)));
+    return std::get<QString>(textAsSet_).sliced(start, end - start);
+}
+
+void PlainTextBox::showFirstPortion()
+{
+    portionTimer_->stop();
     shown_ = portionEnd(0, firstPortionSize);
     setPlainText(QString());
     // Neither the text nor the portions added later are edits the user could undo.
     document()->setUndoRedoEnabled(false);
     QTextCursor cursor(document());
-    insertExactText(cursor, QStringView(text).first(shown_));
+    insertExactText(cursor, sliceAsSet(0, shown_));
     moveCursor(QTextCursor::Start);
     document()->setModified(false);
-    if (shown_ < text.size())
+    if (shown_ < sizeAsSet())
         portionTimer_->start();
     else
         document()->setUndoRedoEnabled(true);
@@ -91,10 +154,10 @@ void PlainTextBox::showNextPortion()
     const qsizetype end = portionEnd(shown_, portionSize);
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
-    insertExactText(cursor, QStringView(textAsSet_).sliced(shown_, end - shown_));
+    insertExactText(cursor, sliceAsSet(shown_, end));
     document()->setModified(false);
     shown_ = end;
-    if (shown_ == textAsSet_.size()) {
+    if (shown_ == sizeAsSet()) {
         portionTimer_->stop();
         document()->setUndoRedoEnabled(true);
     }
@@ -108,15 +171,24 @@ void PlainTextBox::completeText()
 
 qsizetype PlainTextBox::portionEnd(qsizetype start, qsizetype size) const
 {
-    const qsizetype length = textAsSet_.size();
+    const qsizetype length = sizeAsSet();
     if (length - start <= size)
         return length;
-    // After the first line end from there, both characters of a CR LF included.
-    for (qsizetype index = start + size; index < length; ++index) {
-        if (const qsizetype lineEnd = lineEndLength(textAsSet_, index))
+    return std::visit([&](const auto& text) { return portionEnd(viewOf(text), start, size); }, textAsSet_);
+}
+
+template <class Text>
+qsizetype PlainTextBox::portionEnd(Text text, qsizetype start, qsizetype size)
+{
+    const auto length = static_cast<qsizetype>(text.size());
+    // After the first line end from there, both characters of a CR LF included; in a long line,
+    // anywhere: the next portion goes on with the same line.
+    const qsizetype searchEnd = std::min(length, start + size + longestShownLine);
+    for (qsizetype index = start + size; index < searchEnd; ++index) {
+        if (const qsizetype lineEnd = lineEndLength(text, index))
             return index + lineEnd;
     }
-    return length;
+    return start + size;
 }
 
 bool PlainTextBox::event(QEvent* event)
@@ -171,8 +243,11 @@ void PlainTextBox::selectWholeText()
 
 QString PlainTextBox::text() const
 {
-    if (!document()->isModified())
-        return textAsSet_;
+    if (!document()->isModified()) {
+        if (const auto* bytes = std::get_if<std::string>(&textAsSet_))
+            return fromCp1252(*bytes);
+        return std::get<QString>(textAsSet_);
+    }
     return withLineEnds(document()->toRawText(), document()->begin());
 }
 
@@ -240,38 +315,52 @@ void PlainTextBox::insertExactText(QTextCursor& cursor, QStringView text)
     cursor.beginEditBlock();
     cursor.removeSelectedText();
     // QTextCursor::insertText gives every break it makes the format it is given, so the text
-    // goes in as runs that end with one kind of line end each: a uniform text in one call.
-    qsizetype runStart = 0;
-    qsizetype runEnd = 0;
-    QStringView runLineEnd;
+    // goes in as runs of lines that end with one kind of break each: a uniform text in one
+    // call. A line longer than longestShownLine is cut, after a blank where there is one, by
+    // breaks that stand for no character.
+    QString run;
+    std::optional<Break> runBreak; // the kind of the run's breaks, once it has one
+    const auto addLine = [&](QStringView line, Break lineBreak) {
+        if (runBreak && *runBreak != lineBreak) {
+            insertRun(cursor, run, *runBreak);
+            run.clear();
+        }
+        run += line;
+        runBreak = lineBreak;
+    };
+    qsizetype pieceStart = 0;
+    qsizetype lineStart = -cursor.positionInBlock(); // the line may have begun before the text
     for (qsizetype index = 0; index < text.size();) {
-        const qsizetype length = lineEndLength(text, index);
-        if (length == 0) {
+        if (const qsizetype length = lineEndLength(text, index)) {
+            index += length;
+            addLine(text.sliced(pieceStart, index - pieceStart), {text.sliced(index - length, length), false});
+            pieceStart = lineStart = index;
+        } else if (index - lineStart >= longestShownLine) {
+            const qsizetype blank = text.sliced(pieceStart, index - pieceStart).lastIndexOf(u' ');
+            const qsizetype cut = blank >= 0 ? pieceStart + blank + 1 : index;
+            addLine(text.sliced(pieceStart, cut - pieceStart), {{}, true});
+            run += QChar::ParagraphSeparator;
+            pieceStart = lineStart = cut;
+        } else {
             ++index;
-            continue;
         }
-        const QStringView lineEnd = text.sliced(index, length);
-        if (lineEnd != runLineEnd && !runLineEnd.isEmpty()) {
-            insertRun(cursor, text.sliced(runStart, runEnd - runStart), runLineEnd);
-            runStart = runEnd;
-        }
-        runLineEnd = lineEnd;
-        index += length;
-        runEnd = index;
     }
-    insertRun(cursor, text.sliced(runStart), runLineEnd);
+    run += text.sliced(pieceStart);
+    insertRun(cursor, run, runBreak.value_or(Break{}));
     cursor.endEditBlock();
 }
 
-void PlainTextBox::insertRun(QTextCursor& cursor, QStringView run, QStringView lineEnd)
+void PlainTextBox::insertRun(QTextCursor& cursor, const QString& run, const Break& runBreak)
 {
     // The run's characters carry the mark of its breaks too; only a break's mark is read.
     QTextCharFormat format = cursor.charFormat();
-    if (lineEnd.isEmpty() || lineEnd == lineEnd_)
+    if (runBreak.cut)
+        format.setProperty(lineEndProperty, QString());
+    else if (runBreak.lineEnd.isEmpty() || runBreak.lineEnd == lineEnd_)
         format.clearProperty(lineEndProperty);
     else
-        format.setProperty(lineEndProperty, lineEnd.toString());
-    cursor.insertText(run.toString(), format);
+        format.setProperty(lineEndProperty, runBreak.lineEnd.toString());
+    cursor.insertText(run, format);
 }
 
 void PlainTextBox::replaceSelection(const QString& text)

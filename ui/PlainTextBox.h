@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringView>
 
+#include <string>
+#include <variant>
+
 class QTextBlock;
 class QTextCursor;
 class QTimer;
@@ -29,6 +32,11 @@ public:
 
     /// Replaces the whole text; the undo history starts afresh.
     void setText(const QString& text);
+    /// The same with a text in code page 1252, kept as its bytes: half the memory of a
+    /// QString, for the megabytes of a loaded file.
+    void setCp1252Text(std::string text);
+    /// The bytes setCp1252Text was given, while the text is unmodified; null otherwise.
+    const std::string* unmodifiedCp1252Text() const;
     /// The whole text, also while the box is still showing it in portions.
     QString text() const;
     /// The selected text, with its line ends.
@@ -60,14 +68,27 @@ private:
     QString lineEndBefore(const QTextBlock& block) const;
     /// Puts text in place of the cursor's selection, each line end kept on its break.
     void insertExactText(QTextCursor& cursor, QStringView text);
-    void insertRun(QTextCursor& cursor, QStringView run, QStringView lineEnd);
+    /// What the breaks of a run of lines stand for: a line end of the text, or nothing where a
+    /// long line was cut to be shown.
+    struct Break {
+        QStringView lineEnd;
+        bool cut = false;
+        bool operator==(const Break&) const = default;
+    };
+    void insertRun(QTextCursor& cursor, const QString& run, const Break& runBreak);
     void replaceSelection(const QString& text);
     void showNextPortion();
     /// Where a portion of about size characters from start ends: after a whole line end.
     qsizetype portionEnd(qsizetype start, qsizetype size) const;
+    template <class Text>
+    static qsizetype portionEnd(Text text, qsizetype start, qsizetype size);
+    void showFirstPortion();
+    qsizetype sizeAsSet() const;
+    QString sliceAsSet(qsizetype start, qsizetype end) const;
 
     QString lineEnd_;      // the text's own line end: a break marked with none stands for it
-    QString textAsSet_;    // what setText was given, valid while the document is unmodified
+    // What setText or setCp1252Text was given, valid while the document is unmodified.
+    std::variant<QString, std::string> textAsSet_;
     qsizetype shown_ = 0;  // how much of textAsSet_ the document holds
     QTimer* portionTimer_;
 };

@@ -12,6 +12,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 
 using namespace quorvelle;
 
@@ -162,6 +164,27 @@ private slots:
         box.selectWholeText();
         box.copy();
         QCOMPARE(QGuiApplication::clipboard()->text(), listing);
+    }
+
+    // A line too long for Qt to lay out at once is shown cut into paragraphs after blanks; the
+    // cuts stand for nothing, through portions, edits, copies and undo.
+    void longLineShownInParagraphs()
+    {
+        const QString line = QStringLiteral("mot ").repeated(300'000) + QStringLiteral("\r\nfin");
+        ui::PlainTextBox box(nullptr);
+        box.setText(line);
+        box.completeText();
+        QVERIFY(box.document()->blockCount() > 250);
+        QCOMPARE(box.document()->begin().text(), QStringLiteral("mot ").repeated(1024));
+        box.setTextCursor(QTextCursor(box.document()->begin().next()));
+        QTest::keyClicks(&box, QStringLiteral("x"));
+        const QString edited = QString(line).insert(4096, QLatin1Char('x'));
+        QCOMPARE(box.text(), edited);
+        box.selectWholeText();
+        box.copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), edited);
+        box.undo();
+        QCOMPARE(box.text(), line);
     }
 };
 

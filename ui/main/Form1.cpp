@@ -138,9 +138,12 @@ void Form1::setTextLoaded(bool loaded)
     txtFichier->setEnabled(loaded);
 }
 
-std::string Form1::loadedText() const
+std::string_view Form1::loadedText() const
 {
-    return toCp1252(txtFichier->text());
+    if (const std::string* unmodified = txtFichier->unmodifiedCp1252Text())
+        return *unmodified;
+    editedText_ = toCp1252(txtFichier->text());
+    return editedText_;
 }
 
 void Form1::mnuItemOuvrir_Click()
@@ -233,11 +236,12 @@ void Form1::cooccurrences_Click()
 
 void Form1::longueurs_Click()
 {
-    StatisticsWindow::openModal<frmlongueur01>(this, loadedText());
+    StatisticsWindow::openModal<frmlongueur01>(this, std::string(loadedText()));
 }
 
 void Form1::enrichissement_Click()
 {
+    // The wait dialog is modal: the text cannot change before the window reads it.
     WaitDialog::launch<Dialog01>(this, [text = loadedText()](QWidget* caller) {
         return std::make_unique<frmenrichissement01>(text, caller);
     });

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 class QAction;
 class QLabel;
@@ -33,8 +34,9 @@ public:
     void openTextFile(const QString& path);
 
     /// The loaded text as the user now sees it, in code page 1252: what a statistics window
-    /// reads when it loads.
-    std::string loadedText() const;
+    /// reads when it loads. The view holds until the text is next edited or replaced: while
+    /// the text is as the file had it, it is the bytes the text box keeps.
+    std::string_view loadedText() const;
 
 protected:
     /// Form_Unload: closing the main window ends the program.
@@ -70,6 +72,8 @@ private:
 
     QLabel* lblFichier;
     PlainTextBox* txtFichier;
+    /// The edited text in code page 1252, as loadedText last read it.
+    mutable std::string editedText_;
 
     QMenu* mnuFichier;
     QAction* mnuItemOuvrir;
