@@ -9,17 +9,18 @@ AnalysedTexts::AnalysedTexts(std::string first, std::optional<std::string> secon
 {
 }
 
-const TokenizedText& AnalysedTexts::firstTokens() const
+const TokenizedText& AnalysedTexts::firstTokens(Occurrences needed) const
 {
-    if (!firstTokens_)
-        firstTokens_ = tokenize(first_);
+    const bool lacksOccurrences = firstTokens_ && firstTokens_->tokens.empty() && firstTokens_->tokenCount() > 0;
+    if (!firstTokens_ || (needed == Occurrences::Kept && lacksOccurrences))
+        firstTokens_ = tokenize(first_, needed);
     return *firstTokens_;
 }
 
 const TokenizedText& AnalysedTexts::secondTokens() const
 {
     if (!secondTokens_)
-        secondTokens_ = tokenize(*second_);
+        secondTokens_ = tokenize(*second_, Occurrences::Counted);
     return *secondTokens_;
 }
 

@@ -17,7 +17,10 @@ public:
     const std::string& second() const { return *second_; }
     bool hasSecond() const { return second_.has_value(); }
 
-    const TokenizedText& firstTokens() const;
+    /// The first text tokenized, its occurrences kept unless counting them is enough: a text
+    /// tokenized without them is tokenized again if a statistic needs them later.
+    const TokenizedText& firstTokens(Occurrences needed = Occurrences::Kept) const;
+    /// Only the comparison reads the second text: its occurrences are counted, not kept.
     const TokenizedText& secondTokens() const;
 
 private:

@@ -39,19 +39,19 @@ constexpr std::array statisticTable = {
     makeStatistic("counts", "nombre de caractères et de mots", false,
                   [](const AnalysedTexts& texts) { return countCharacters(texts.first()); }),
     makeStatistic("vocabulary", "liste du vocabulaire", false,
-                  [](const AnalysedTexts& texts) { return vocabularyReport(texts.firstTokens()); }),
+                  [](const AnalysedTexts& texts) { return vocabularyReport(texts.firstTokens(Occurrences::Counted)); }),
     makeStatistic("lengths", "formes par nombre de caractères", false,
-                  [](const AnalysedTexts& texts) { return lengthReport(texts.firstTokens()); }),
+                  [](const AnalysedTexts& texts) { return lengthReport(texts.firstTokens(Occurrences::Counted)); }),
     makeStatistic("letters", "formes par lettre de l'alphabet", false,
-                  [](const AnalysedTexts& texts) { return letterReport(texts.firstTokens()); }),
+                  [](const AnalysedTexts& texts) { return letterReport(texts.firstTokens(Occurrences::Counted)); }),
     makeStatistic("edges", "lettres en début et en fin de mot", false,
-                  [](const AnalysedTexts& texts) { return edgeLetterReport(texts.firstTokens()); }),
+                  [](const AnalysedTexts& texts) { return edgeLetterReport(texts.firstTokens(Occurrences::Counted)); }),
     makeStatistic("doubles", "lettres redoublées", false,
-                  [](const AnalysedTexts& texts) { return doubledLetterReport(texts.firstTokens()); }),
+                  [](const AnalysedTexts& texts) { return doubledLetterReport(texts.firstTokens(Occurrences::Counted)); }),
     makeStatistic("pairs", "récurrences phoniques (paires de lettres)", false,
-                  [](const AnalysedTexts& texts) { return letterPairReport(texts.firstTokens()); }),
+                  [](const AnalysedTexts& texts) { return letterPairReport(texts.firstTokens(Occurrences::Counted)); }),
     makeStatistic("frequencies", "fréquences d'attestation et écarts", false,
-                  [](const AnalysedTexts& texts) { return frequencyReport(texts.firstTokens()); }),
+                  [](const AnalysedTexts& texts) { return frequencyReport(texts.firstTokens(Occurrences::Counted)); }),
     makeStatistic("cooccurrences", "cooccurrences", false,
                   [](const AnalysedTexts& texts) { return cooccurrenceReport(texts.firstTokens()); }),
     makeStatistic("sentences", "longueurs de phrases", false,
@@ -60,23 +60,22 @@ constexpr std::array statisticTable = {
                   [](const AnalysedTexts& texts) { return enrichmentReport(texts.firstTokens()); }),
     makeStatistic("compare", "comparaison des vocabulaires de FICHIER et FICHIER2", true,
                   [](const AnalysedTexts& texts) {
-                      return vocabularyComparison(texts.firstTokens(), texts.secondTokens());
+                      return vocabularyComparison(texts.firstTokens(Occurrences::Counted), texts.secondTokens());
                   }),
 };
 
 // The statistics of `all` for these texts: the comparison only when there is a second text.
-// The texts are tokenized on first use; threads share them once they are.
-std::vector<const Statistic*> statisticsFor(const AnalysedTexts& texts, unsigned jobs)
+// The texts are tokenized once for all of them, occurrences kept, before any thread reads
+// them.
+std::vector<const Statistic*> statisticsFor(const AnalysedTexts& texts)
 {
     std::vector<const Statistic*> applying;
     for (const Statistic& statistic : statisticTable)
         if (!statistic.needsSecondText || texts.hasSecond())
             applying.push_back(&statistic);
-    if (jobs > 1) {
-        texts.firstTokens();
-        if (texts.hasSecond())
-            texts.secondTokens();
-    }
+    texts.firstTokens();
+    if (texts.hasSecond())
+        texts.secondTokens();
     return applying;
 }
 
@@ -96,7 +95,7 @@ const Statistic* findStatistic(std::string_view name)
 
 void writeAllAsText(const AnalysedTexts& texts, std::ostream& out, unsigned jobs)
 {
-    const std::vector<const Statistic*> applying = statisticsFor(texts, jobs);
+    const std::vector<const Statistic*> applying = statisticsFor(texts);
     const auto heading = [&](std::size_t index) {
         return (index == 0 ? "== " : "\n== ") + std::string(applying[index]->name) + " ==\n";
     };
@@ -117,7 +116,7 @@ void writeAllAsText(const AnalysedTexts& texts, std::ostream& out, unsigned jobs
 
 void writeAllAsJson(const AnalysedTexts& texts, JsonWriter& json, unsigned jobs)
 {
-    const std::vector<const Statistic*> applying = statisticsFor(texts, jobs);
+    const std::vector<const Statistic*> applying = statisticsFor(texts);
     json.beginObject();
     writeSectionsInOrder(applying.size(), jobs,
                          {.stream =

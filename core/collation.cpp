@@ -14,12 +14,11 @@ namespace quorvelle {
 namespace {
 
 // Every code page 1252 character is one UTF-16 unit.
-std::u16string toUtf16(std::string_view text)
+void toUtf16(std::string_view text, std::u16string& utf16)
 {
-    std::u16string utf16(text.size(), u'\0');
+    utf16.resize(text.size());
     for (std::size_t index = 0; index < text.size(); ++index)
         utf16[index] = static_cast<char16_t>(cp1252ToCodePoint(text[index]));
-    return utf16;
 }
 
 } // namespace
@@ -52,19 +51,30 @@ const FrenchCollator& FrenchCollator::instance()
 
 std::string FrenchCollator::sortKey(std::string_view text) const
 {
-    const std::u16string utf16 = toUtf16(text);
-    const auto utf16Length = static_cast<int32_t>(utf16.size());
-    std::string key(text.size() * 4 + 16, '\0');
-    auto* buffer = reinterpret_cast<uint8_t*>(key.data());
-    auto length = icu_->collator->getSortKey(utf16.data(), utf16Length, buffer, static_cast<int32_t>(key.size()));
-    if (static_cast<std::size_t>(length) > key.size()) {
-        key.resize(static_cast<std::size_t>(length));
-        buffer = reinterpret_cast<uint8_t*>(key.data());
-        length = icu_->collator->getSortKey(utf16.data(), utf16Length, buffer, length);
+    std::string key;
+    Scratch scratch;
+    appendSortKey(text, scratch, key);
+    return key;
+}
+
+void FrenchCollator::appendSortKey(std::string_view text, Scratch& scratch, std::string& keys) const
+{
+    toUtf16(text, scratch.utf16);
+    const auto write = [&] {
+        return static_cast<std::size_t>(icu_->collator->getSortKey(scratch.utf16.data(),
+                                                                   static_cast<int32_t>(scratch.utf16.size()),
+                                                                   reinterpret_cast<uint8_t*>(scratch.key.data()),
+                                                                   static_cast<int32_t>(scratch.key.size())));
+    };
+    // The buffer grows to the longest key met, and is filled without being cleared.
+    scratch.key.resize(std::max(scratch.key.size(), text.size() * 4 + 16));
+    std::size_t length = write();
+    if (length > scratch.key.size()) {
+        scratch.key.resize(length);
+        length = write();
     }
     // ICU ends the key with a zero byte, which plays no part in comparisons.
-    key.resize(static_cast<std::size_t>(length > 0 ? length - 1 : 0));
-    return key;
+    keys.append(scratch.key.data(), length > 0 ? length - 1 : 0);
 }
 
 std::strong_ordering FrenchCollator::compare(std::string_view left, std::string_view right) const
@@ -84,13 +94,14 @@ std::vector<std::size_t> FrenchCollator::order(const std::vector<std::string_vie
         std::size_t index;
     };
     std::string keys;
+    Scratch scratch;
     std::vector<std::size_t> keyStart(texts.size() + 1, 0);
     std::vector<Entry> entries;
     entries.reserve(texts.size());
     for (std::size_t index = 0; index < texts.size(); ++index) {
-        const std::string key = sortKey(texts[index]);
-        keys += key;
+        appendSortKey(texts[index], scratch, keys);
         keyStart[index + 1] = keys.size();
+        const std::string_view key = std::string_view(keys).substr(keyStart[index]);
         std::uint64_t prefix = 0;
         for (std::size_t byte = 0; byte < sizeof prefix; ++byte)
             prefix = (prefix << 8) | (byte < key.size() ? static_cast<unsigned char>(key[byte]) : 0u);

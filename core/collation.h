@@ -32,6 +32,13 @@ public:
     FrenchCollator& operator=(const FrenchCollator&) = delete;
 
 private:
+    /// Buffers reused from one key to the next.
+    struct Scratch {
+        std::u16string utf16;
+        std::string key;
+    };
+    /// Appends the sort key of text to keys.
+    void appendSortKey(std::string_view text, Scratch& scratch, std::string& keys) const;
     FrenchCollator();
 
     class Icu; // keeps ICU's headers out of this one

@@ -11,7 +11,7 @@ namespace quorvelle {
 
 EdgeLetterReport edgeLetterReport(std::string_view text)
 {
-    return edgeLetterReport(tokenize(text));
+    return edgeLetterReport(tokenize(text, Occurrences::Counted));
 }
 
 EdgeLetterReport edgeLetterReport(const TokenizedText& text)

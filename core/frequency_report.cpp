@@ -9,7 +9,7 @@ namespace quorvelle {
 
 FrequencyReport frequencyReport(std::string_view text)
 {
-    return frequencyReport(tokenize(text));
+    return frequencyReport(tokenize(text, Occurrences::Counted));
 }
 
 FrequencyReport frequencyReport(const TokenizedText& text)

@@ -184,7 +184,7 @@ KeyDistribution distributeKeys(const TokenizedText& text)
 
 LetterReport letterReport(std::string_view text)
 {
-    return letterReport(tokenize(text));
+    return letterReport(tokenize(text, Occurrences::Counted));
 }
 
 LetterReport letterReport(const TokenizedText& text)
@@ -194,7 +194,7 @@ LetterReport letterReport(const TokenizedText& text)
 
 DoubledLetterReport doubledLetterReport(std::string_view text)
 {
-    return doubledLetterReport(tokenize(text));
+    return doubledLetterReport(tokenize(text, Occurrences::Counted));
 }
 
 DoubledLetterReport doubledLetterReport(const TokenizedText& text)
@@ -204,7 +204,7 @@ DoubledLetterReport doubledLetterReport(const TokenizedText& text)
 
 LetterPairReport letterPairReport(std::string_view text)
 {
-    return letterPairReport(tokenize(text));
+    return letterPairReport(tokenize(text, Occurrences::Counted));
 }
 
 LetterPairReport letterPairReport(const TokenizedText& text)

@@ -11,7 +11,7 @@ namespace quorvelle {
 
 LengthReport lengthReport(std::string_view text)
 {
-    return lengthReport(tokenize(text));
+    return lengthReport(tokenize(text, Occurrences::Counted));
 }
 
 LengthReport lengthReport(const TokenizedText& text)

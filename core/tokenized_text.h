@@ -18,15 +18,22 @@ namespace quorvelle {
 /// forms, or the order of some of them, sort numbers rather than strings.
 struct TokenizedText {
     FormTable forms;
-    std::vector<FormTable::Id> tokens;       ///< every occurrence, in text order
+    /// Every occurrence, in text order; empty when the occurrences were only counted.
+    std::vector<FormTable::Id> tokens;
     std::vector<FormTable::Id> alphabetical; ///< the distinct forms in alphabetical order
     std::vector<std::uint32_t> rank;         ///< rank[id]: the form's place in alphabetical
+    std::int64_t occurrences = 0;            ///< N
 
-    std::int64_t tokenCount() const { return static_cast<std::int64_t>(tokens.size()); }
+    std::int64_t tokenCount() const { return occurrences; }
     std::size_t distinctCount() const { return forms.size(); }
 };
 
+/// Whether tokenize keeps every occurrence in order, or only counts them: the statistics of
+/// a vocabulary need the counts alone, and on a large text the occurrences take most of the
+/// memory after the text itself.
+enum class Occurrences { Kept, Counted };
+
 /// Cuts the text into forms (see forEachForm) and counts them.
-TokenizedText tokenize(std::string_view text);
+TokenizedText tokenize(std::string_view text, Occurrences occurrences = Occurrences::Kept);
 
 } // namespace quorvelle

@@ -9,7 +9,7 @@ namespace quorvelle {
 
 TextVocabulary countVocabulary(std::string_view text)
 {
-    return countVocabulary(tokenize(text));
+    return countVocabulary(tokenize(text, Occurrences::Counted));
 }
 
 TextVocabulary countVocabulary(const TokenizedText& text)

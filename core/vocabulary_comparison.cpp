@@ -16,7 +16,7 @@ std::optional<double> share(std::int64_t part, std::int64_t whole)
 
 VocabularyComparison vocabularyComparison(std::string_view text1, std::string_view text2)
 {
-    return vocabularyComparison(tokenize(text1), tokenize(text2));
+    return vocabularyComparison(tokenize(text1, Occurrences::Counted), tokenize(text2, Occurrences::Counted));
 }
 
 VocabularyComparison vocabularyComparison(const TokenizedText& text1, const TokenizedText& text2)
