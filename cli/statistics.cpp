@@ -4,6 +4,7 @@
 #include "cli/composition_output.h"
 #include "cli/frequency_output.h"
 #include "cli/ordered_sections.h"
+#include "cli/richness_output.h"
 #include "cli/vocabulary_output.h"
 #include "core/character_counts.h"
 #include "core/cooccurrence_report.h"
@@ -12,6 +13,7 @@
 #include "core/frequency_report.h"
 #include "core/key_distribution.h"
 #include "core/length_report.h"
+#include "core/richness_report.h"
 #include "core/sentence_report.h"
 #include "core/vocabulary_comparison.h"
 #include "core/vocabulary_report.h"
@@ -62,6 +64,8 @@ constexpr std::array statisticTable = {
                   [](const AnalysedTexts& texts) {
                       return vocabularyComparison(texts.firstTokens(Occurrences::Counted), texts.secondTokens());
                   }),
+    makeStatistic("richness", "richesse du vocabulaire (TTR, Guiraud, Yule, MATTR, MTLD...)", false,
+                  [](const AnalysedTexts& texts) { return richnessReport(texts.firstTokens()); }),
 };
 
 // The statistics of `all` for these texts: the comparison only when there is a second text.

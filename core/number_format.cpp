@@ -86,4 +86,13 @@ std::string formatNumber(double value, char decimalSeparator)
     return text;
 }
 
+double roundSignificant(double value, int digits)
+{
+    if (value == 0 || !std::isfinite(value))
+        return value;
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    const double scale = std::pow(10.0, digits - 1 - magnitude);
+    return std::round(value * scale) / scale;
+}
+
 } // namespace quorvelle

@@ -125,6 +125,10 @@ INSTANTIATE_TEST_SUITE_P(JsonExamples, Output, testing::Values(
     OutputCase{"sentences --json", "Il pleut. Vient-il ? Oui.", nullptr,
                R"({"sentenceCount":3,"tokenCount":5,"meanLength":1.67,)"
                R"("sentences":[[1,".",2,"Il pleut."],[2,"?",2," Vient-il ?"],[3,".",1," Oui."]]})" "\n"},
+    OutputCase{"richness --json", "Le chat et le chien", nullptr,
+               R"({"tokenCount":5,"distinctCount":4,"hapaxCount":3,"ttr":0.8,"guiraud":1.7888543819998317,)"
+               R"("herdan":0.8613531161467861,"yuleK":800.0,"simpsonD":0.1,"honoreR":643.7751649736401,)"
+               R"("hapaxPerForm":0.75,"hapaxPerToken":0.6,"mattr":null,"mtld":null})" "\n"},
     OutputCase{"enrichment --json", "le chat le.", nullptr,
                R"({"tokenCount":3,"slices":[[1,2]],"knownForms":[["chat",1,1],["le",2,1]]})" "\n"},
     OutputCase{"compare --json", "le chat et le chien.", "le chien, le loup.",
@@ -151,7 +155,10 @@ INSTANTIATE_TEST_SUITE_P(JsonWithoutForms, Output, testing::Values(
                R"("commonCount":0,"properCount1":0,"properCount2":1,"commonTokens1":0,"commonTokens2":0,)"
                R"("properTokens1":0,"properTokens2":1,"commonShare1":null,"commonShare2":0,"properShare1":null,)"
                R"("properShare2":100,"commonTokenShare1":null,"commonTokenShare2":0,"properTokenShare1":null,)"
-               R"("properTokenShare2":100,"commonForms":[],"properForms1":[],"properForms2":[["le",1]]}})" "\n"},
+               R"("properTokenShare2":100,"commonForms":[],"properForms1":[],"properForms2":[["le",1]]},)"
+               R"("richness":{"tokenCount":0,"distinctCount":0,"hapaxCount":0,"ttr":null,"guiraud":null,"herdan":null,)"
+               R"("yuleK":null,"simpsonD":null,"honoreR":null,"hapaxPerForm":null,"hapaxPerToken":null,"mattr":null,)"
+               R"("mtld":null}})" "\n"},
     // The last sentence, closed by the end of the text, has an empty terminator.
     OutputCase{"sentences --json", "Oui.\r\nNon", nullptr,
                R"({"sentenceCount":2,"tokenCount":2,"meanLength":1,"sentences":[[1,".",1,"Oui."],[2,"",1,"\r\nNon"]]})"
@@ -234,7 +241,7 @@ INSTANTIATE_TEST_SUITE_P(Decoding, Output, testing::Values(
                R"({"alphabetic":1,"numeric":0,"special":2,"total":3,"words":1})" "\n"}));
 
 const char* const statisticNames[] = {"counts", "vocabulary", "lengths", "letters", "edges", "doubles", "pairs",
-                                      "frequencies", "cooccurrences", "sentences", "enrichment", "compare"};
+                                      "frequencies", "cooccurrences", "sentences", "enrichment", "compare", "richness"};
 
 // A usage error exits with 2 and the usage text, a file that cannot be read with 1 and a
 // message naming it; both in French on standard error.

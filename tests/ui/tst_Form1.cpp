@@ -81,7 +81,7 @@ private slots:
             "!stat01e=&Récurrences phoniques] frequences=&Fréquences d'attestation des formes["
             "!calculecarts=&Calcul des écarts] !cooccurrences=&Les cooccurrences "
             "!longueurs=&Les longueurs de phrases !enrichissement=&L'enrichissement du vocabulaire "
-            "!comparaison=&La comparaison de vocabulaires] "
+            "!comparaison=&La comparaison de vocabulaires !richesse=&Richesse du vocabulaire] "
             "aide=&Aide[about=&A propos de modemploi=&Mode d'emploi]");
         const QString withText = QString(withoutText)
                                      .remove(QLatin1Char('!'))
@@ -239,7 +239,7 @@ private slots:
             {"stat01d", "frmstatd", ""},          {"stat01e", "frmstate", ""},
             {"calculecarts", "frmfreq01", ""},    {"cooccurrences", "frmcooccu01", ""},
             {"longueurs", "frmlongueur01", ""},   {"enrichissement", "frmenrichissement01", "Dialog01"},
-            {"comparaison", "frmcomparaison01", ""}};
+            {"comparaison", "frmcomparaison01", ""},  {"richesse", "frmRichesse", ""}};
         for (const auto& [name, windowClass, waitDialog] : items)
             QTest::newRow(name) << name << QStringLiteral("quorvelle::ui::%1").arg(QLatin1String(windowClass))
                                 << QString::fromLatin1(waitDialog);

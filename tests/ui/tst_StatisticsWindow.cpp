@@ -139,6 +139,7 @@ private slots:
                "Statistiques=&Statistiques[!affichage=&Affichage] " + aide;
         QTest::newRow("frmcomparaison02") << "frmcomparaison02" << "Parvane Dorlesca - La comparaison de vocabulaires"
                                           << quitter + edition + aide;
+        QTest::newRow("frmRichesse") << "frmRichesse" << "Parvane Dorlesca - Richesse du vocabulaire" << quitter + aide;
     }
 
     // Each window's caption and menu bar, and every list, grid, combo box and result box

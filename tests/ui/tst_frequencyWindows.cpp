@@ -3,7 +3,9 @@
 // or follow, the texts that leave them empty.
 #include "tests/ui/ui_test_support.h"
 
+#include <QAbstractItemModel>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 
 #include <memory>
@@ -54,6 +56,19 @@ private slots:
         test::clickRow(*window, QStringLiteral("List5"), 0);
         QCOMPARE(test::selectedRows(*window, lists), QList<int>(3, last));
         QCOMPARE(resultBox(*window), lastRowForms);
+    }
+
+    // frmRichesse: the counts, then each measure's value under the French separator, rounded
+    // to four significant digits, "—" where the text cannot define it.
+    void richness()
+    {
+        const auto window = test::openStatisticsWindow(QStringLiteral("frmRichesse"), "Le chat et le chien");
+        QCOMPARE(test::labelTexts(*window, {"Label2", "Label4", "Label6"}), QStringLiteral("5|4|3"));
+        const QAbstractItemModel* measures = test::child<QTableView>(*window, "grille01")->model();
+        QStringList values;
+        for (int row = 0; row < measures->rowCount(); ++row)
+            values << measures->index(row, 1).data().toString();
+        QCOMPARE(values, QStringList({"0,8", "1,789", "0,8614", "800", "0,1", "643,8", "0,75", "0,6", "—", "—"}));
     }
 
     // frmcooccu01: the pairs of the first count on opening; a count, the alphabetical order

@@ -7,6 +7,7 @@
 #include "ui/message_box.h"
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/frmListe01.h"
+#include "ui/stats/frmRichesse.h"
 #include "ui/stats/frmcomparaison01.h"
 #include "ui/stats/frmcomparaison02.h"
 #include "ui/stats/frmcooccu01.h"
@@ -66,6 +67,7 @@ std::unique_ptr<QWidget> openStatisticsWindow(const QString& windowClass, const 
         {QStringLiteral("frmcomparaison01"),
          [&] { return std::make_unique<ui::frmcomparaison01>(QString::fromLatin1(text), QString(), nullptr); }},
         {QStringLiteral("frmcomparaison02"), [&] { return std::make_unique<ui::frmcomparaison02>(cp1252, cp1252, nullptr); }},
+        {QStringLiteral("frmRichesse"), [&] { return std::make_unique<ui::frmRichesse>(cp1252, nullptr); }},
     };
     const auto window = windows.find(windowClass);
     if (window == windows.end())

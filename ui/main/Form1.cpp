@@ -12,6 +12,7 @@
 #include "ui/shell/HelpWindow.h"
 #include "ui/shell/frmAbout.h"
 #include "ui/stats/frmListe01.h"
+#include "ui/stats/frmRichesse.h"
 #include "ui/stats/frmcomparaison01.h"
 #include "ui/stats/frmcooccu01.h"
 #include "ui/stats/frmenrichissement01.h"
@@ -99,13 +100,15 @@ void Form1::buildMenus()
     longueurs = addMenuItem(statistiques, "longueurs", tr("&Les longueurs de phrases"));
     enrichissement = addMenuItem(statistiques, "enrichissement", tr("&L'enrichissement du vocabulaire"));
     comparaison = addMenuItem(statistiques, "comparaison", tr("&La comparaison de vocabulaires"));
+    richesse = addMenuItem(statistiques, "richesse", tr("&Richesse du vocabulaire"));
 
     aide = addMenu(bar, "aide", tr("&Aide"));
     about = addMenuItem(aide, "about", tr("&A propos de"));
     modemploi = addMenuItem(aide, "modemploi", tr("&Mode d'emploi"));
 
     textItems_ = {mnuItemFermer, mnuoutilsanalyse01, mnuoutilsanalyse02, liste, stat01a, stat01b, stat01c,
-                  stat01d, stat01e, calculecarts, cooccurrences, longueurs, enrichissement, comparaison};
+                  stat01d, stat01e, calculecarts, cooccurrences, longueurs, enrichissement, comparaison,
+                  richesse};
 }
 
 void Form1::connectSignals()
@@ -126,6 +129,7 @@ void Form1::connectSignals()
     connect(longueurs, &QAction::triggered, this, &Form1::longueurs_Click);
     connect(enrichissement, &QAction::triggered, this, &Form1::enrichissement_Click);
     connect(comparaison, &QAction::triggered, this, &Form1::comparaison_Click);
+    connect(richesse, &QAction::triggered, this, &Form1::richesse_Click);
     connect(about, &QAction::triggered, this, &Form1::about_Click);
     connect(modemploi, &QAction::triggered, this, &Form1::modemploi_Click);
 }
@@ -265,6 +269,11 @@ void Form1::modemploi_Click()
     helpWindow_->show();
     helpWindow_->raise();
     helpWindow_->activateWindow();
+}
+
+void Form1::richesse_Click()
+{
+    StatisticsWindow::openModal<frmRichesse>(this, loadedText());
 }
 
 } // namespace quorvelle::ui

@@ -59,6 +59,7 @@ private slots:
     void longueurs_Click();
     void enrichissement_Click();
     void comparaison_Click();
+    void richesse_Click();
     void about_Click();
     void modemploi_Click();
 
@@ -96,6 +97,7 @@ private:
     QAction* longueurs;
     QAction* enrichissement;
     QAction* comparaison;
+    QAction* richesse;
     QMenu* aide;
     QAction* about;
     QAction* modemploi;

@@ -1,0 +1,45 @@
+// The richness measures on the command line.
+#include "cli/richness_output.h"
+
+#include "cli/french_text.h"
+#include "core/number_format.h"
+
+namespace quorvelle::cli {
+namespace {
+
+constexpr int shownDigits = 4;
+constexpr std::string_view undefinedValue = "—";
+
+std::string shownValue(const std::optional<double>& value)
+{
+    return value ? formatNumber(roundSignificant(*value, shownDigits), frenchDecimalSeparator) : std::string(undefinedValue);
+}
+
+} // namespace
+
+void writeText(std::ostream& out, const RichnessReport& report)
+{
+    writeTitle(out, "Statistiques  -  La richesse du vocabulaire");
+    writeTotal(out, richnessTokenCountCaption, report.tokenCount);
+    writeTotal(out, richnessDistinctCountCaption, report.distinctCount);
+    writeTotal(out, richnessHapaxCountCaption, report.hapaxCount);
+    out << '\n';
+    for (const RichnessMeasure& measure : richnessMeasures)
+        out << measure.name << " : " << shownValue(report.*measure.value) << "  (" << measure.formula << ")\n";
+}
+
+void writeJson(JsonWriter& json, const RichnessReport& report)
+{
+    json.beginObject()
+        .key("tokenCount").integer(report.tokenCount)
+        .key("distinctCount").integer(report.distinctCount)
+        .key("hapaxCount").integer(report.hapaxCount);
+    for (const RichnessMeasure& measure : richnessMeasures) {
+        // Full precision: nlohmann writes the shortest text that reads back as the same double.
+        const std::optional<double>& value = report.*measure.value;
+        json.key(measure.jsonKey).value(value ? Json(*value) : Json(nullptr));
+    }
+    json.endObject();
+}
+
+} // namespace quorvelle::cli
