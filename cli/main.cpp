@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <new>
 #include <optional>
@@ -49,8 +50,11 @@ void restartWithHugePages(char* argv[])
         return;
     std::string value = tunables && *tunables ? std::string(tunables) + ":" : std::string();
     value.append(hugePages).append("=1");
-    if (::setenv("GLIBC_TUNABLES", value.c_str(), 1) == 0)
-        ::execv("/proc/self/exe", argv);
+    // By its own path, so that the process keeps its name.
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error && ::setenv("GLIBC_TUNABLES", value.c_str(), 1) == 0)
+        ::execv(self.c_str(), argv);
 }
 #endif
 
