@@ -2,24 +2,21 @@
 #include "cli/arguments.h"
 
 #include "cli/statistics.h"
+#include "core/letters.h"
 
+#include <algorithm>
 #include <charconv>
+#include <optional>
+#include <string>
 
 namespace quorvelle::cli {
 namespace {
 
 constexpr std::string_view encodingOption = "--encoding";
 constexpr std::string_view jobsOption = "--jobs";
+constexpr std::string_view widthOption = "--width";
 constexpr unsigned mostJobs = 256;
-
-unsigned parseJobs(std::string_view number)
-{
-    unsigned jobs = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), jobs);
-    if (error != std::errc() || end != number.data() + number.size() || jobs == 0 || jobs > mostJobs)
-        throw UsageError("l'option --jobs demande un nombre de 1 à 256, et non « " + std::string(number) + " ».");
-    return jobs;
-}
+constexpr std::size_t widestContext = 1000;
 
 Encoding parseEncoding(std::string_view name)
 {
@@ -30,6 +27,34 @@ Encoding parseEncoding(std::string_view name)
     if (name == "utf-8")
         return Encoding::Utf8;
     throw UsageError("codage inconnu « " + std::string(name) + " » (auto, cp1252 ou utf-8 attendu).");
+}
+
+// A whole number from 1 to most, the value of option.
+template <typename Number>
+Number parseCount(std::string_view option, std::string_view number, Number most)
+{
+    Number value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error != std::errc() || end != number.data() + number.size() || value == 0 || value > most)
+        throw UsageError("l'option " + std::string(option) + " demande un nombre de 1 à " + std::to_string(most)
+                         + ", et non « " + std::string(number) + " ».");
+    return value;
+}
+
+// The value of option when words[index] names it, as "--option value" (index then moves to
+// the value) or "--option=value"; nothing when it names another.
+std::optional<std::string_view> optionValue(const std::vector<std::string_view>& words, std::size_t& index,
+                                            std::string_view option, std::string_view expected)
+{
+    const std::string_view word = words[index];
+    if (word == option) {
+        if (++index == words.size())
+            throw UsageError("l'option " + std::string(option) + " demande une valeur (" + std::string(expected) + ").");
+        return words[index];
+    }
+    if (word.size() > option.size() && word.starts_with(option) && word[option.size()] == '=')
+        return word.substr(option.size() + 1);
+    return std::nullopt;
 }
 
 } // namespace
@@ -44,18 +69,12 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
             arguments.help = true;
         } else if (word == "--json") {
             arguments.json = true;
-        } else if (word == encodingOption) {
-            if (++index == words.size())
-                throw UsageError("l'option --encoding demande une valeur (auto, cp1252 ou utf-8).");
-            arguments.encoding = parseEncoding(words[index]);
-        } else if (word.starts_with(std::string(encodingOption) + "=")) {
-            arguments.encoding = parseEncoding(word.substr(encodingOption.size() + 1));
-        } else if (word == jobsOption) {
-            if (++index == words.size())
-                throw UsageError("l'option --jobs demande un nombre de 1 à 256.");
-            arguments.jobs = parseJobs(words[index]);
-        } else if (word.starts_with(std::string(jobsOption) + "=")) {
-            arguments.jobs = parseJobs(word.substr(jobsOption.size() + 1));
+        } else if (const auto encoding = optionValue(words, index, encodingOption, "auto, cp1252 ou utf-8")) {
+            arguments.encoding = parseEncoding(*encoding);
+        } else if (const auto jobs = optionValue(words, index, jobsOption, "un nombre de 1 à 256")) {
+            arguments.jobs = parseCount(jobsOption, *jobs, mostJobs);
+        } else if (const auto width = optionValue(words, index, widthOption, "un nombre de caractères")) {
+            arguments.width = parseCount(widthOption, *width, widestContext);
         } else if (word.starts_with("--") || (word.starts_with("-") && word.size() > 1)) {
             throw UsageError("option inconnue « " + std::string(word) + " ».");
         } else {
@@ -68,6 +87,16 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
     if (positional.empty())
         throw UsageError("indiquez une statistique et un fichier.");
     arguments.statistic = positional.front();
+    if (arguments.statistic == concordanceName) {
+        if (positional.size() != 3)
+            throw UsageError("la concordance demande un fichier et une forme : concordance FICHIER FORME.");
+        arguments.files.emplace_back(positional[1]);
+        arguments.form = decodeText(std::string(positional[2]), Encoding::Utf8);
+        if (arguments.form.empty() || !std::ranges::all_of(arguments.form, isLetter))
+            throw UsageError("« " + std::string(positional[2])
+                             + " » n'est pas une forme : une forme est une suite de lettres, sans espace ni signe.");
+        return arguments;
+    }
     if (arguments.statistic != allStatisticsName && !findStatistic(arguments.statistic))
         throw UsageError("statistique inconnue « " + arguments.statistic + " ».");
 
@@ -96,6 +125,9 @@ std::string usageText()
     for (const Statistic& statistic : statistics())
         line(statistic.name, statistic.description);
     line(allStatisticsName, "toutes les statistiques, en un seul objet avec --json");
+    text += "\nConcordance :\n"
+            "  quorvelle-cli concordance FICHIER FORME [--width N] [--json]\n"
+            "                les occurrences de FORME (comparée en minuscules) avec leur contexte\n";
     text += "\nOptions :\n"
             "  --json                        écrit le résultat en JSON (UTF-8)\n"
             "  --encoding auto|cp1252|utf-8  lecture du fichier (auto par défaut : UTF-8 reconnu,\n"
@@ -103,6 +135,8 @@ std::string usageText()
             "  --jobs N                      avec all, calcule N statistiques à la fois (par défaut,\n"
             "                                autant que de processeurs jusqu'à 32 Mo de texte, une\n"
             "                                au-delà)\n"
+            "  --width N                     avec concordance, N caractères de contexte de chaque côté\n"
+            "                                (40 par défaut)\n"
             "  -h, --help                    affiche cette aide\n";
     return text;
 }

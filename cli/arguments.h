@@ -19,7 +19,14 @@ struct Arguments {
     bool help = false;
     /// How many statistics of `all` are computed at once; 0: as many as the text allows.
     unsigned jobs = 0;
+    /// The form of a concordance, in code page 1252 (the command line gives it in UTF-8).
+    std::string form;
+    /// The characters of context on either side of each occurrence of a concordance.
+    std::size_t width = 40;
 };
+
+/// The command that lists a form's occurrences in context, beside the statistics.
+inline constexpr std::string_view concordanceName = "concordance";
 
 /// A command line that cannot be run; what() is a French sentence for the user.
 class UsageError : public std::runtime_error {

@@ -1,6 +1,8 @@
 // quorvelle-cli: every statistic of Quorvelle on a file, as French text or JSON.
 #include "cli/arguments.h"
+#include "cli/concordance_output.h"
 #include "cli/statistics.h"
+#include "core/concordance.h"
 #include "core/french_messages.h"
 #include "core/text_file.h"
 
@@ -70,6 +72,20 @@ unsigned defaultJobs(const quorvelle::cli::AnalysedTexts& texts)
     return bytes <= largestTextForParallelJobs ? std::max(1u, std::thread::hardware_concurrency()) : 1u;
 }
 
+// The occurrences of the command line's form in the text, with their contexts.
+void writeConcordance(const quorvelle::cli::Arguments& arguments, std::string_view text)
+{
+    using namespace quorvelle;
+    const Concordance found = concordance(text, arguments.form, arguments.width);
+    if (arguments.json) {
+        cli::JsonWriter json(std::cout);
+        cli::writeJson(json, found);
+        std::cout << '\n';
+    } else {
+        cli::writeText(std::cout, found, arguments.width);
+    }
+}
+
 // Computes the statistic the command line names (or all of them) and writes it.
 void writeResult(const quorvelle::cli::Arguments& arguments, const quorvelle::cli::AnalysedTexts& texts)
 {
@@ -126,6 +142,11 @@ int main(int argc, char* argv[])
         std::cerr << "quorvelle-cli : " << french::fileErrorHeading(error.path().string()) << ' '
                   << french::fileErrorReason(error.reason()) << '\n';
         return exitUnreadableFile;
+    }
+    if (arguments.statistic == concordanceName) {
+        writeConcordance(arguments, first);
+        std::cout.flush();
+        return std::cout ? exitSuccess : exitUnreadableFile;
     }
     const AnalysedTexts texts(std::move(first), std::move(second));
 

@@ -265,6 +265,8 @@ TEST(Cli, MistakesExitWithAFrenchMessage)
         {"counts --encoding latin1 " + text, 2, "codage inconnu « latin1 »"},
         {"counts " + text + " --encoding", 2, "demande une valeur"},
         {"all --jobs 0 " + text, 2, "l'option --jobs demande un nombre de 1 à 256, et non « 0 »"},
+        {"concordance " + text, 2, "la concordance demande un fichier et une forme"},
+        {"concordance " + text + " \"la mer\"", 2, "« la mer » n'est pas une forme"},
         unreadable(fifo + ".absent", "il est introuvable"),
         unreadable("", "il est introuvable"),
         unreadable("-", "il est introuvable"), // a file name, not an option
@@ -280,6 +282,16 @@ TEST(Cli, MistakesExitWithAFrenchMessage)
         EXPECT_EQ(run.out, "");
     }
     fs::remove(fifo);
+}
+
+// The form after the file, compared lower-cased; contexts in UTF-8, line ends as "¶".
+TEST(Cli, ConcordanceOfAForm)
+{
+    const TemporaryFile file("Le chat.\r\nle");
+    const CliRun run = runCli("concordance --width 3 --json " + file.argument() + " LE");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, R"({"form":"le","count":2,"occurrences":[{"line":1,"left":"","form":"Le","right":" ch"},)"
+                       R"({"line":2,"left":".¶","form":"le","right":""}]})" "\n");
 }
 
 TEST(Cli, HelpGoesToStandardOutputAndListsEveryStatistic)

@@ -1,0 +1,44 @@
+// A form's occurrences on the command line.
+#include "cli/concordance_output.h"
+
+#include "cli/french_text.h"
+
+#include <iomanip>
+#include <string>
+
+namespace quorvelle::cli {
+
+void writeText(std::ostream& out, const Concordance& concordance, std::size_t width)
+{
+    out << "Concordance de « ";
+    writeCp1252(out, concordance.form);
+    out << " » : " << concordance.occurrences.size() << " occurrence(s)\n\n";
+    for (const ConcordanceLine& occurrence : concordance.occurrences) {
+        // Code page 1252 has one byte per character: the padding aligns the forms.
+        out << std::setw(7) << occurrence.line << "  " << std::string(width - occurrence.left.size(), ' ');
+        writeCp1252(out, occurrence.left);
+        out << "  ";
+        writeCp1252(out, occurrence.form);
+        out << "  ";
+        writeCp1252(out, occurrence.right);
+        out << '\n';
+    }
+}
+
+void writeJson(JsonWriter& json, const Concordance& concordance)
+{
+    json.beginObject()
+        .key("form").text(concordance.form)
+        .key("count").integer(static_cast<std::int64_t>(concordance.occurrences.size()))
+        .key("occurrences").beginArray();
+    for (const ConcordanceLine& occurrence : concordance.occurrences)
+        json.beginObject()
+            .key("line").integer(occurrence.line)
+            .key("left").text(occurrence.left)
+            .key("form").text(occurrence.form)
+            .key("right").text(occurrence.right)
+            .endObject();
+    json.endArray().endObject();
+}
+
+} // namespace quorvelle::cli

@@ -1,0 +1,18 @@
+// Text and JSON output of a form's occurrences in context.
+#pragma once
+
+#include "cli/json_writer.h"
+#include "core/concordance.h"
+
+#include <cstddef>
+#include <ostream>
+
+namespace quorvelle::cli {
+
+/// A heading with the number of occurrences, then one line per occurrence: its line number,
+/// the left context aligned on the form, the form, the right context.
+void writeText(std::ostream& out, const Concordance& concordance, std::size_t width);
+/// {"form", "count", "occurrences": [{"line", "left", "form", "right"}, …]}.
+void writeJson(JsonWriter& json, const Concordance& concordance);
+
+} // namespace quorvelle::cli

@@ -1,0 +1,65 @@
+// Finding a form's occurrences and their lines in one pass over the text.
+#include "core/concordance.h"
+
+#include "core/letters.h"
+
+#include <algorithm>
+
+namespace quorvelle {
+namespace {
+
+// The context with each of its line ends (CR LF counted as one) as lineEndMark.
+std::string shownContext(std::string_view context)
+{
+    std::string shown;
+    shown.reserve(context.size());
+    for (std::size_t index = 0; index < context.size(); ++index) {
+        const char c = context[index];
+        if (c == '\r' && index + 1 < context.size() && context[index + 1] == '\n')
+            continue; // the LF that follows is the mark
+        shown += c == '\r' || c == '\n' ? lineEndMark : c;
+    }
+    return shown;
+}
+
+bool sameForm(std::string_view written, std::string_view lowerCased)
+{
+    return written.size() == lowerCased.size()
+        && std::equal(written.begin(), written.end(), lowerCased.begin(),
+                      [](char writtenChar, char lowerChar) { return toLower(writtenChar) == lowerChar; });
+}
+
+} // namespace
+
+Concordance concordance(std::string_view text, std::string_view form, std::size_t width)
+{
+    Concordance result;
+    result.form.reserve(form.size());
+    for (const char c : form)
+        result.form += toLower(c);
+
+    std::int64_t line = 1;
+    std::size_t index = 0;
+    while (index < text.size()) {
+        const char c = text[index];
+        if (!isLetter(c)) {
+            // CR LF ends one line, as CR and LF alone do.
+            if (c == '\n' || (c == '\r' && !(index + 1 < text.size() && text[index + 1] == '\n')))
+                ++line;
+            ++index;
+            continue;
+        }
+        const std::size_t start = index;
+        while (index < text.size() && isLetter(text[index]))
+            ++index;
+        const std::string_view written = text.substr(start, index - start);
+        if (!sameForm(written, result.form))
+            continue;
+        const std::size_t leftStart = start > width ? start - width : 0;
+        result.occurrences.push_back({line, shownContext(text.substr(leftStart, start - leftStart)), std::string(written),
+                                      shownContext(text.substr(index, width))});
+    }
+    return result;
+}
+
+} // namespace quorvelle

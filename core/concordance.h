@@ -1,0 +1,37 @@
+// Forms in context: every occurrence of a form with the text around it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvelle {
+
+/// One occurrence of a form, in code page 1252.
+struct ConcordanceLine {
+    std::int64_t line = 0; ///< the line of the text it is on, from 1
+    std::string left;      ///< the characters before it, line ends shown as lineEndMark
+    std::string form;      ///< the form as the text writes it
+    std::string right;     ///< the characters after it, line ends shown as lineEndMark
+
+    friend bool operator==(const ConcordanceLine&, const ConcordanceLine&) = default;
+};
+
+/// Every occurrence of a form, in text order.
+struct Concordance {
+    std::string form; ///< lower-cased, as the statistics compare forms
+    std::vector<ConcordanceLine> occurrences;
+
+    friend bool operator==(const Concordance&, const Concordance&) = default;
+};
+
+/// "¶" in code page 1252: a line end (CR LF, LF or CR) within a context.
+inline constexpr char lineEndMark = '\xB6';
+
+/// The occurrences of form (compared lower-cased; a form is a run of letters) in text, each
+/// with up to width characters of context on either side, found in one pass over the text.
+Concordance concordance(std::string_view text, std::string_view form, std::size_t width);
+
+} // namespace quorvelle
