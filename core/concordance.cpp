@@ -1,9 +1,12 @@
 // Finding a form's occurrences and their lines in one pass over the text.
 #include "core/concordance.h"
 
+#include "core/collation.h"
 #include "core/letters.h"
+#include "core/segmentation.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace quorvelle {
 namespace {
@@ -60,6 +63,48 @@ Concordance concordance(std::string_view text, std::string_view form, std::size_
                                       shownContext(text.substr(index, width))});
     }
     return result;
+}
+
+namespace {
+
+// The last form of a left context, or the first of a right one, lower-cased; empty when the
+// context holds none.
+std::string neighbouringForm(std::string_view context, bool last)
+{
+    std::string_view found;
+    forEachForm(context, [&](std::string_view form) {
+        if (last || found.empty())
+            found = form;
+    });
+    std::string lowerCased;
+    for (const char c : found)
+        lowerCased += toLower(c);
+    return lowerCased;
+}
+
+} // namespace
+
+std::vector<std::size_t> concordanceOrder(const Concordance& concordance, ConcordanceOrder order)
+{
+    std::vector<std::size_t> places(concordance.occurrences.size());
+    std::iota(places.begin(), places.end(), std::size_t{0});
+    if (order == ConcordanceOrder::Position)
+        return places;
+    std::vector<std::string> words;
+    words.reserve(places.size());
+    for (const ConcordanceLine& occurrence : concordance.occurrences)
+        words.push_back(order == ConcordanceOrder::LeftWord ? neighbouringForm(occurrence.left, true)
+                                                             : neighbouringForm(occurrence.right, false));
+    // Each occurrence ranks as its word does among the words in alphabetical order.
+    const std::vector<std::size_t> alphabetical = FrenchCollator::instance().order({words.begin(), words.end()});
+    std::vector<std::size_t> rank(words.size());
+    for (std::size_t position = 0; position < alphabetical.size(); ++position) {
+        const std::size_t word = alphabetical[position];
+        const bool sameAsPrevious = position > 0 && words[alphabetical[position - 1]] == words[word];
+        rank[word] = sameAsPrevious ? rank[alphabetical[position - 1]] : position;
+    }
+    std::ranges::stable_sort(places, {}, [&rank](std::size_t place) { return rank[place]; });
+    return places;
 }
 
 } // namespace quorvelle

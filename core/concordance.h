@@ -34,4 +34,14 @@ inline constexpr char lineEndMark = '\xB6';
 /// with up to width characters of context on either side, found in one pass over the text.
 Concordance concordance(std::string_view text, std::string_view form, std::size_t width);
 
+enum class ConcordanceOrder {
+    Position,  ///< the text's order
+    LeftWord,  ///< by the form just before the occurrence, in alphabetical order
+    RightWord, ///< by the form just after it
+};
+
+/// The occurrences' places in the given order; occurrences with the same neighbouring form,
+/// or none within their context, keep the text's order (those without one come first).
+std::vector<std::size_t> concordanceOrder(const Concordance& concordance, ConcordanceOrder order);
+
 } // namespace quorvelle

@@ -18,5 +18,15 @@ TEST(Concordance, OccurrencesLinesAndContexts)
     EXPECT_TRUE(concordance("la mer", "terre", 40).occurrences.empty());
 }
 
+// By the form just before or after, in French alphabetical order ("et" before "été"); the
+// same neighbour, or none (first), keeps the text's order.
+TEST(Concordance, OrderByNeighbouringForms)
+{
+    const Concordance found = concordance("De Chine, pomme de terre; \xE9t\xE9 de B, et de b. Mer de", "de", 12);
+    EXPECT_EQ(concordanceOrder(found, ConcordanceOrder::LeftWord), (std::vector<std::size_t>{0, 3, 2, 4, 1}));
+    EXPECT_EQ(concordanceOrder(found, ConcordanceOrder::RightWord), (std::vector<std::size_t>{4, 2, 3, 0, 1}));
+    EXPECT_EQ(concordanceOrder(found, ConcordanceOrder::Position), (std::vector<std::size_t>{0, 1, 2, 3, 4}));
+}
+
 } // namespace
 } // namespace quorvelle
