@@ -4,6 +4,8 @@
 #include "ui/stats/frmListe01.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -86,6 +88,29 @@ private slots:
 
         // The counts column is at least 2000 twips wide.
         QVERIFY(grid(window)->columnWidth(1) >= 2000 * window.logicalDpiX() / twipsPerInch);
+    }
+
+    // A form of the grid in context: its occurrences as written, in the text's order, then by
+    // the form after them; "Copier" puts the selected rows on the clipboard, tab-separated.
+    void formInContext()
+    {
+        const std::string text = test::cp1252("Le chat. Et le bébé,\r\nle chien").toStdString();
+        ui::frmListe01 window(text, nullptr);
+        grid(window)->setCurrentIndex(grid(window)->model()->index(4, 0)); // bébé chat chien et le
+        QStringList caption;
+        QStringList rows;
+        test::closeNextModalWindow([&](QWidget* concordance) {
+            caption << concordance->windowTitle() << label(*concordance, "Label2");
+            auto* occurrences = concordance->findChild<QTableView*>(QStringLiteral("grille01"));
+            QTest::mouseClick(concordance->findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
+            rows = gridRows(occurrences);
+            occurrences->selectRow(0);
+            action(*concordance, "copier")->trigger();
+        });
+        action(window, "contexte")->trigger();
+        QCOMPARE(caption, QStringList({"Parvane Dorlesca - Concordance de « le »", "3 occurrence(s)"}));
+        QCOMPARE(rows, QStringList({"1 Le chat. Et ", "1 ", "2 Le chat. Et le bébé,¶"}));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1\tLe chat. Et \tle\t bébé,¶le chien\r\n"));
     }
 
 private:

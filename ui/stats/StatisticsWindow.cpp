@@ -5,7 +5,9 @@
 #include "ui/menus.h"
 #include "ui/shadowed_title.h"
 #include "ui/shell/frmAbout.h"
+#include "ui/stats/grid_copy.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -50,6 +52,16 @@ StatisticsWindow::WindowMenus StatisticsWindow::buildMenuBar(const MenuBarConten
                 &QAction::triggered, this, &StatisticsWindow::selectall_Click);
         connect(addMenuItem(edition, "supprimer", accessKeys ? tr("&Supprimer") : tr("Supprimer")),
                 &QAction::triggered, this, &StatisticsWindow::supprimer_Click);
+    }
+
+    if (!contents.resultBox && contents.grid) {
+        grid_ = contents.grid;
+        QMenu* edition = addMenu(bar, "edition", tr("&Edition"));
+        QAction* copier = addMenuItem(edition, "copier", tr("&Copier"));
+        copier->setShortcut(QKeySequence::Copy);
+        connect(copier, &QAction::triggered, this, [this] { copySelectedRows(*grid_); });
+        connect(addMenuItem(edition, "selectall", tr("&Sélectionner tout")), &QAction::triggered, grid_,
+                &QAbstractItemView::selectAll);
     }
 
     if (contents.charts)

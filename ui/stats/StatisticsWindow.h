@@ -10,6 +10,7 @@
 #include <new>
 #include <utility>
 
+class QAbstractItemView;
 class QMenu;
 class QVBoxLayout;
 
@@ -52,8 +53,11 @@ protected:
 
     /// What a window's menu bar holds besides "&Aide".
     struct MenuBarContents {
-        /// The box the Edition commands act on; a window without one has no "&Edition" menu.
+        /// The box the Edition commands act on; a window without one has no "&Edition" menu,
+        /// unless it has a grid.
         PlainTextBox* resultBox = nullptr;
+        /// Without a result box, the grid whose selected rows "&Copier" copies.
+        QAbstractItemView* grid = nullptr;
         EditionNames editionNames = EditionNames::Standard;
         /// A "&Graphique" menu, which the window fills with its chart items.
         bool charts = false;
@@ -94,6 +98,7 @@ protected slots:
 private:
     QVBoxLayout* windowLayout_;
     PlainTextBox* resultBox_ = nullptr;
+    QAbstractItemView* grid_ = nullptr;
 };
 
 } // namespace quorvelle::ui

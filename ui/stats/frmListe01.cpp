@@ -5,6 +5,7 @@
 #include "ui/printing.h"
 #include "ui/stats/vocabulary_printing.h"
 #include "ui/stats/VocabularyTotals.h"
+#include "ui/stats/frmConcordance.h"
 #include "ui/stats/window_layout.h"
 
 #include <QAction>
@@ -35,6 +36,7 @@ int twipsToPixels(int twips, const QWidget* widget)
 
 frmListe01::frmListe01(std::string_view text, QWidget* parent)
     : StatisticsWindow(parent)
+    , text_(text)
 {
     buildUi();
     connectSignals();
@@ -94,6 +96,12 @@ void frmListe01::connectSignals()
 {
     connect(Command1, &QPushButton::clicked, this, &frmListe01::Command1_Click);
     connect(imprimer, &QAction::triggered, this, &frmListe01::imprimer_Click);
+    connect(grille01, &QTableView::activated, this, &frmListe01::grille01_DblClick);
+    auto* inContext = new QAction(tr("Voir en contexte"), grille01);
+    inContext->setObjectName(QStringLiteral("contexte"));
+    grille01->addAction(inContext);
+    grille01->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(inContext, &QAction::triggered, this, &frmListe01::grille01_DblClick);
     connect(fermer, &QAction::triggered, this, &frmListe01::fermer_Click);
 }
 
@@ -144,6 +152,13 @@ void frmListe01::imprimer_Click()
         rows.push_back({cell(row, 0), cell(row, 1)});
     if (!printListing(printer, layoutPrintedGrid(rows)))
         reportPrintingFailure(this);
+}
+
+void frmListe01::grille01_DblClick()
+{
+    const QModelIndex current = grille01->currentIndex();
+    if (current.isValid())
+        openModal<frmConcordance>(this, text_, gridModel_->rowAt(static_cast<std::size_t>(current.row())).form);
 }
 
 void frmListe01::fermer_Click()

@@ -21,11 +21,14 @@ class frmListe01 final : public StatisticsWindow {
     Q_OBJECT
 public:
     /// Loads the window: computes the report of text (code page 1252) and fills the widgets.
+    /// The text must stay as it is while the window is open: its forms are shown in context.
     frmListe01(std::string_view text, QWidget* parent);
 
 private slots:
     void Command1_Click();
     void imprimer_Click();
+    /// The current row's form in context (double-click, Enter or "Voir en contexte").
+    void grille01_DblClick();
     void fermer_Click();
 
 private:
@@ -37,6 +40,7 @@ private:
     void fillAlphabetical();
     void fillByFrequency();
 
+    std::string_view text_;
     VocabularyReport report_;
     GridOrder order_ = GridOrder::Alphabetical;
 

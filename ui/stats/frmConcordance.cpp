@@ -1,0 +1,100 @@
+// The concordance window.
+#include "ui/stats/frmConcordance.h"
+
+#include "ui/cp1252_text.h"
+#include "ui/stats/window_layout.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace quorvelle::ui {
+namespace {
+
+constexpr QSize windowSize(980, 600);
+// The characters of context on either side of an occurrence.
+constexpr std::size_t contextWidth = 50;
+
+} // namespace
+
+frmConcordance::frmConcordance(std::string_view text, std::string_view form, QWidget* parent)
+    : StatisticsWindow(parent)
+    , concordance_(concordance(text, form, contextWidth))
+{
+    buildUi();
+    connect(Command1, &QPushButton::clicked, this, &frmConcordance::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmConcordance::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &frmConcordance::Command3_Click);
+    showInOrder(ConcordanceOrder::Position);
+}
+
+void frmConcordance::buildUi()
+{
+    const QString form = fromCp1252(concordance_.form);
+    setWindowTitle(tr("Parvane Dorlesca - Concordance de « %1 »").arg(form));
+
+    rowsModel_ = new RowsModel({RowsModel::countColumn(tr("Ligne"), &ConcordanceLine::line),
+                                {tr("Contexte gauche"), Qt::AlignRight,
+                                 [](const ConcordanceLine& line) { return fromCp1252(line.left); }},
+                                RowsModel::textColumn(tr("Forme"), &ConcordanceLine::form),
+                                RowsModel::textColumn(tr("Contexte droit"), &ConcordanceLine::right)},
+                               this);
+    grille01 = new QTableView(this);
+    Q_SET_OBJECT_NAME(grille01);
+    grille01->setModel(rowsModel_);
+    grille01->setAccessibleName(tr("Occurrences de « %1 »").arg(form));
+    grille01->verticalHeader()->hide();
+    grille01->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grille01->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grille01->setAlternatingRowColors(true);
+    grille01->setWordWrap(false);
+    QHeaderView* header = grille01->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
+    header->setSectionResizeMode(3, QHeaderView::Stretch);
+
+    Label2 = new QLabel(tr("%n occurrence(s)", nullptr, static_cast<int>(concordance_.occurrences.size())), this);
+    Q_SET_OBJECT_NAME(Label2);
+    Command1 = createCommandButton(tr("Ordre du texte"), this);
+    Q_SET_OBJECT_NAME(Command1);
+    Command2 = createCommandButton(tr("Tri par la forme à gauche"), this);
+    Q_SET_OBJECT_NAME(Command2);
+    Command3 = createCommandButton(tr("Tri par la forme à droite"), this);
+    Q_SET_OBJECT_NAME(Command3);
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(Label2);
+    commands->addStretch();
+    for (QPushButton* button : {Command1, Command2, Command3})
+        commands->addWidget(button);
+
+    buildMenuBar({.grid = grille01});
+    addWindowTitle(tr("Concordance de « %1 »").arg(form), "Label1", "Label3");
+    windowLayout()->addLayout(commands);
+    windowLayout()->addWidget(grille01, 1);
+    resize(windowSize);
+}
+
+void frmConcordance::showInOrder(ConcordanceOrder order)
+{
+    rowsModel_->setRows(concordance_.occurrences, concordanceOrder(concordance_, order));
+}
+
+void frmConcordance::Command1_Click()
+{
+    showInOrder(ConcordanceOrder::Position);
+}
+
+void frmConcordance::Command2_Click()
+{
+    showInOrder(ConcordanceOrder::LeftWord);
+}
+
+void frmConcordance::Command3_Click()
+{
+    showInOrder(ConcordanceOrder::RightWord);
+}
+
+} // namespace quorvelle::ui
