@@ -3,6 +3,7 @@
 
 #include "cli/statistics.h"
 #include "core/letters.h"
+#include "core/text_file.h"
 
 #include <algorithm>
 #include <charconv>
@@ -67,6 +68,8 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
         const std::string_view word = words[index];
         if (word == "-h" || word == "--help") {
             arguments.help = true;
+        } else if (word == "--version") {
+            arguments.version = true;
         } else if (word == "--json") {
             arguments.json = true;
         } else if (const auto encoding = optionValue(words, index, encodingOption, "auto, cp1252 ou utf-8")) {
@@ -81,7 +84,7 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
             positional.push_back(word);
         }
     }
-    if (arguments.help)
+    if (arguments.help || arguments.version)
         return arguments;
 
     if (positional.empty())
@@ -112,6 +115,8 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
     if (given > allowed)
         throw UsageError("trop de fichiers pour la statistique « " + arguments.statistic + " ».");
     arguments.files.assign(positional.begin() + 1, positional.end());
+    if (std::ranges::count(arguments.files, std::filesystem::path(standardInputName)) > 1)
+        throw UsageError("l'entrée standard ne se lit qu'une fois : un seul des fichiers peut être « - ».");
     return arguments;
 }
 
@@ -137,7 +142,9 @@ std::string usageText()
             "                                au-delà)\n"
             "  --width N                     avec concordance, N caractères de contexte de chaque côté\n"
             "                                (40 par défaut)\n"
-            "  -h, --help                    affiche cette aide\n";
+            "  --version                     affiche la version\n"
+            "  -h, --help                    affiche cette aide\n"
+            "\nFICHIER « - » : le texte est lu sur l'entrée standard.\n";
     return text;
 }
 

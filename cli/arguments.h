@@ -17,6 +17,7 @@ struct Arguments {
     bool json = false;
     Encoding encoding = Encoding::Auto;
     bool help = false;
+    bool version = false;
     /// How many statistics of `all` are computed at once; 0: as many as the text allows.
     unsigned jobs = 0;
     /// The form of a concordance, in code page 1252 (the command line gives it in UTF-8).

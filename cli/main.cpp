@@ -131,6 +131,10 @@ int main(int argc, char* argv[])
         std::cout << usageText();
         return exitSuccess;
     }
+    if (arguments.version) {
+        std::cout << "quorvelle-cli " QUORVELLE_VERSION "\n";
+        return exitSuccess;
+    }
 
     std::string first;
     std::optional<std::string> second;

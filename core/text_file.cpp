@@ -44,6 +44,33 @@ void checkIsRegularFile(const std::filesystem::path& path)
         throw FileError(Reason::NotRegularFile, path);
 }
 
+// Reads file to its end, within maxTextFileBytes; expectedSize, when known, is only a hint.
+std::string readAll(std::FILE* file, const std::filesystem::path& path, std::size_t expectedSize)
+{
+    std::string bytes;
+    try {
+        bytes.reserve(expectedSize + readChunkBytes);
+        std::size_t length = 0;
+        for (;;) {
+            if (length > maxTextFileBytes)
+                throw FileError(Reason::TooLarge, path);
+            bytes.resize(length + readChunkBytes);
+            const std::size_t read = std::fread(bytes.data() + length, 1, readChunkBytes, file);
+            length += read;
+            if (read < readChunkBytes)
+                break;
+        }
+        bytes.resize(length);
+    } catch (const std::bad_alloc&) {
+        throw FileError(Reason::TooLarge, path);
+    }
+    if (std::ferror(file))
+        throw FileError(Reason::ReadFailed, path);
+    if (bytes.size() > maxTextFileBytes)
+        throw FileError(Reason::TooLarge, path);
+    return bytes;
+}
+
 } // namespace
 
 FileError::FileError(Reason reason, std::filesystem::path path)
@@ -72,35 +99,18 @@ std::string readFileBytes(const std::filesystem::path& path)
     if (!sizeError && expectedSize > maxTextFileBytes)
         throw FileError(Reason::TooLarge, path);
 
-    // The size is only a hint: the file is read to its end, within the same bound.
-    std::string bytes;
-    try {
-        bytes.reserve((sizeError ? 0 : static_cast<std::size_t>(expectedSize)) + readChunkBytes);
-        std::size_t length = 0;
-        for (;;) {
-            if (length > maxTextFileBytes)
-                throw FileError(Reason::TooLarge, path);
-            bytes.resize(length + readChunkBytes);
-            const std::size_t read = std::fread(bytes.data() + length, 1, readChunkBytes, file.get());
-            length += read;
-            if (read < readChunkBytes)
-                break;
-        }
-        bytes.resize(length);
-    } catch (const std::bad_alloc&) {
-        throw FileError(Reason::TooLarge, path);
-    }
-    if (std::ferror(file.get()))
-        throw FileError(Reason::ReadFailed, path);
-    if (bytes.size() > maxTextFileBytes)
-        throw FileError(Reason::TooLarge, path);
-    return bytes;
+    return readAll(file.get(), path, sizeError ? 0 : static_cast<std::size_t>(expectedSize));
+}
+
+std::string readStandardInputBytes()
+{
+    return readAll(stdin, standardInputName, 0);
 }
 
 std::string loadTextFile(const std::filesystem::path& path, Encoding encoding)
 {
     try {
-        return decodeText(readFileBytes(path), encoding);
+        return decodeText(path == standardInputName ? readStandardInputBytes() : readFileBytes(path), encoding);
     } catch (const std::bad_alloc&) {
         throw FileError(Reason::TooLarge, path);
     }

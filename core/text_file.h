@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace quorvelle {
 
@@ -39,7 +40,14 @@ private:
 /// The bytes of a regular file. Throws FileError for anything else.
 std::string readFileBytes(const std::filesystem::path& path);
 
-/// The file's text in code page 1252 (see decodeText). Throws FileError.
+/// The name that stands for standard input.
+inline constexpr std::string_view standardInputName = "-";
+
+/// The bytes of standard input, to its end, within the same bound as a file.
+std::string readStandardInputBytes();
+
+/// The file's text in code page 1252 (see decodeText), or standard input's when path is
+/// standardInputName. Throws FileError.
 std::string loadTextFile(const std::filesystem::path& path, Encoding encoding = Encoding::Auto);
 
 } // namespace quorvelle

@@ -269,7 +269,7 @@ TEST(Cli, MistakesExitWithAFrenchMessage)
         {"concordance " + text + " \"la mer\"", 2, "« la mer » n'est pas une forme"},
         unreadable(fifo + ".absent", "il est introuvable"),
         unreadable("", "il est introuvable"),
-        unreadable("-", "il est introuvable"), // a file name, not an option
+        {"compare - - <" + text, 2, "l'entrée standard ne se lit qu'une fois"},
         unreadable(fs::temp_directory_path().string(), "c'est un dossier"),
         unreadable(fifo, "ce n'est pas un fichier ordinaire"), // and reading it does not block
         unreadable("/dev/null", "ce n'est pas un fichier ordinaire"),
@@ -292,6 +292,16 @@ TEST(Cli, ConcordanceOfAForm)
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, R"({"form":"le","count":2,"occurrences":[{"line":1,"left":"","form":"Le","right":" ch"},)"
                        R"({"line":2,"left":".¶","form":"le","right":""}]})" "\n");
+}
+
+// "-" reads standard input; --version names the program and its version.
+TEST(Cli, StandardInputAndVersion)
+{
+    const TemporaryFile file("le chat");
+    EXPECT_EQ(runCli("vocabulary --json - <" + file.argument()).out, runCli("vocabulary --json " + file.argument()).out);
+    const CliRun version = runCli("--version");
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out.rfind("quorvelle-cli 2.", 0), 0u) << version.out;
 }
 
 TEST(Cli, HelpGoesToStandardOutputAndListsEveryStatistic)
