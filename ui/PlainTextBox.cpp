@@ -276,6 +276,11 @@ QMimeData* PlainTextBox::createMimeDataFromSelection() const
     return data;
 }
 
+bool PlainTextBox::canInsertFromMimeData(const QMimeData* source) const
+{
+    return !source->hasUrls() && QPlainTextEdit::canInsertFromMimeData(source);
+}
+
 void PlainTextBox::insertFromMimeData(const QMimeData* source)
 {
     // A paste or a drop: the text's own line ends go in with it.

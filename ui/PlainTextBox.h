@@ -57,6 +57,8 @@ public:
 protected:
     QMimeData* createMimeDataFromSelection() const override;
     void insertFromMimeData(const QMimeData* source) override;
+    /// Files dropped on the box are left to the window: the box takes text only.
+    bool canInsertFromMimeData(const QMimeData* source) const override;
     bool event(QEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -17,7 +17,11 @@
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QTest>
+#include <QUrl>
 #include <QTextBrowser>
 
 #include <memory>
@@ -122,6 +126,16 @@ private slots:
         QCOMPARE(caption(), closedCaption);
         QVERIFY(textBox()->text().isEmpty());
         QVERIFY(!textBox()->isEnabled());
+
+        // A file dropped on the window opens as "Ouvrir..." opens it.
+        QMimeData dropped;
+        dropped.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form_.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form_.get(), &drop);
+        QCOMPARE(caption(), path);
     }
 
     void sizeQuestion_data()

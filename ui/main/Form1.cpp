@@ -26,6 +26,10 @@
 #include "ui/text_opening.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -50,6 +54,7 @@ Form1::Form1(QWidget* parent)
 
 void Form1::buildUi()
 {
+    setAcceptDrops(true);
     setWindowTitle(tr("Parvane Dorlesca - Quorvelle"));
 
     lblFichier = new QLabel(tr("Chargez un fichier texte avec la commande Ouvrir"), this);
@@ -148,6 +153,32 @@ std::string_view Form1::loadedText() const
         return *unmodified;
     editedText_ = toCp1252(txtFichier->text());
     return editedText_;
+}
+
+namespace {
+
+// The one local file that mime data carries, or an empty string.
+QString droppedFile(const QMimeData* mime)
+{
+    const QList<QUrl> urls = mime->urls();
+    return urls.size() == 1 && urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
+}
+
+} // namespace
+
+void Form1::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (mnuItemOuvrir->isEnabled() && !droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (!mnuItemOuvrir->isEnabled() || path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openTextFile(path);
 }
 
 void Form1::mnuItemOuvrir_Click()

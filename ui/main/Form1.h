@@ -41,6 +41,10 @@ public:
 protected:
     /// Form_Unload: closing the main window ends the program.
     void closeEvent(QCloseEvent* event) override;
+    /// A text file dropped on the window opens as "&Ouvrir..." opens it, while that command
+    /// is available.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private slots:
     void mnuItemOuvrir_Click();
