@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     libicu-dev nlohmann-json3-dev
+    # appstreamcli validates the installed AppStream description in the tests.
+    appstream
     # pdftotext reads back the printed pages in the window tests.
     poppler-utils
     libgtest-dev libbenchmark-dev

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks what lands there: the programs, the
+# manual page and, with the desktop program, its menu entry, icons and AppStream description.
+# Usage: tests/install_test.sh BUILD_DIR
+set -euo pipefail
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+app=org.quorvelle.Quorvelle
+desktop=false
+[ -e "$build/ui/quorvelle" ] && desktop=true
+expected=(bin/quorvelle-cli share/man/man1/quorvelle-cli.1)
+if $desktop; then
+    expected+=(bin/quorvelle "share/applications/$app.desktop" "share/metainfo/$app.metainfo.xml"
+               "share/icons/hicolor/scalable/apps/$app.svg" "share/icons/hicolor/48x48/apps/$app.png"
+               "share/icons/hicolor/256x256/apps/$app.png")
+fi
+for file in "${expected[@]}"; do
+    [ -s "$prefix/$file" ] || { echo "missing after install: $file" >&2; exit 1; }
+done
+
+"$prefix/bin/quorvelle-cli" --version | grep -q '^quorvelle-cli '
+if $desktop; then
+    appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml" >/dev/null
+    grep -q '^Exec=quorvelle %f$' "$prefix/share/applications/$app.desktop"
+    grep -q '^MimeType=text/plain;$' "$prefix/share/applications/$app.desktop"
+fi
