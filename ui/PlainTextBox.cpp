@@ -5,7 +5,11 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMetaMethod>
+#include <QMouseEvent>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -13,6 +17,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 
 namespace quorvelle::ui {
@@ -220,6 +225,25 @@ bool PlainTextBox::viewportEvent(QEvent* event)
         break;
     }
     return QPlainTextEdit::viewportEvent(event);
+}
+
+void PlainTextBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    emit lineActivated(cursorForPosition(event->position().toPoint()).block().text());
+}
+
+void PlainTextBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
+    if (isSignalConnected(QMetaMethod::fromSignal(&PlainTextBox::lineActivated))) {
+        const QString line = cursorForPosition(event->pos()).block().text();
+        menu->addSeparator();
+        QAction* inContext = menu->addAction(tr("Voir en contexte"));
+        inContext->setObjectName(QStringLiteral("contexte"));
+        connect(inContext, &QAction::triggered, this, [this, line] { emit lineActivated(line); });
+    }
+    menu->exec(event->globalPos());
 }
 
 void PlainTextBox::keyPressEvent(QKeyEvent* event)

@@ -54,8 +54,15 @@ public:
     /// Removes the selected text, if any.
     void deleteSelection();
 
+signals:
+    /// The user double-clicked a line, or chose "Voir en contexte" on it (offered only when
+    /// something listens): its text, without its line end.
+    void lineActivated(const QString& line);
+
 protected:
     QMimeData* createMimeDataFromSelection() const override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
     /// Files dropped on the box are left to the window: the box takes text only.
     bool canInsertFromMimeData(const QMimeData* source) const override;

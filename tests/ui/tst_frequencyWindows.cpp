@@ -3,7 +3,13 @@
 // or follow, the texts that leave them empty.
 #include "tests/ui/ui_test_support.h"
 
+#include "ui/PlainTextBox.h"
+#include "ui/stats/frmfreq01.h"
+
 #include <QAbstractItemModel>
+#include <QLabel>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -56,6 +62,22 @@ private slots:
         test::clickRow(*window, QStringLiteral("List5"), 0);
         QCOMPARE(test::selectedRows(*window, lists), QList<int>(3, last));
         QCOMPARE(resultBox(*window), lastRowForms);
+    }
+
+    // A double-click on a form of a result box shows it in context.
+    void formOfAResultBoxInContext()
+    {
+        const std::string text = "Le chat et le chien";
+        ui::frmfreq01 window(text, nullptr);
+        window.show();
+        QString seen;
+        test::closeNextModalWindow([&](QWidget* concordance) {
+            seen = concordance->windowTitle() + QLatin1Char('|')
+                 + concordance->findChild<QLabel*>(QStringLiteral("Label2"))->text();
+        });
+        auto* box = test::child<ui::PlainTextBox>(window, "Text1");
+        QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, box->cursorRect(QTextCursor(box->document())).center());
+        QCOMPARE(seen, QStringLiteral("Parvane Dorlesca - Concordance de « le »|2 occurrence(s)"));
     }
 
     // frmRichesse: the counts, then each measure's value under the French separator, rounded

@@ -5,6 +5,9 @@
 #include "ui/menus.h"
 #include "ui/shadowed_title.h"
 #include "ui/shell/frmAbout.h"
+#include "core/letters.h"
+#include "ui/cp1252_text.h"
+#include "ui/stats/frmConcordance.h"
 #include "ui/stats/grid_copy.h"
 
 #include <QAbstractItemView>
@@ -12,7 +15,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <string>
 
 namespace quorvelle::ui {
 namespace {
@@ -82,6 +89,24 @@ void StatisticsWindow::addWindowTitle(const QString& title, const char* shadowNa
     auto* front = new QLabel(title, this);
     front->setObjectName(titleName);
     windowLayout_->insertWidget(0, stackShadowedTitle(shadow, front, titlePointSize, this), 0, Qt::AlignHCenter);
+}
+
+void StatisticsWindow::offerFormsInContext(std::string_view text)
+{
+    text_ = text;
+    connect(resultBox_, &PlainTextBox::lineActivated, this, &StatisticsWindow::resultBox_LineActivated);
+}
+
+void StatisticsWindow::resultBox_LineActivated(const QString& line)
+{
+    static const QRegularExpression formLine(QStringLiteral("^(\\w+)(?: {1,2}\\(\\d+\\))?$"),
+                                             QRegularExpression::UseUnicodePropertiesOption);
+    const QRegularExpressionMatch match = formLine.match(line);
+    if (!match.hasMatch())
+        return;
+    const std::string form = toCp1252(match.captured(1));
+    if (std::ranges::all_of(form, isLetter))
+        openModal<frmConcordance>(this, text_, form);
 }
 
 void StatisticsWindow::quitter_Click()

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <new>
+#include <string_view>
 #include <utility>
 
 class QAbstractItemView;
@@ -82,6 +83,11 @@ protected:
     /// Builds the menu bar, in its order, with the shared commands.
     WindowMenus buildMenuBar(const MenuBarContents& contents);
 
+    /// Lets the user see in context, in text, the form of a line of the result box: a form
+    /// alone, or followed by its count in parentheses. The text must stay as it is while the
+    /// window is open.
+    void offerFormsInContext(std::string_view text);
+
     /// Puts the window's title at the top of its layout: the same text on two labels named
     /// shadowName and titleName, the second in front of the first, its shadow.
     void addWindowTitle(const QString& title, const char* shadowName, const char* titleName);
@@ -94,10 +100,12 @@ protected slots:
     void selectall_Click();
     void supprimer_Click();
     void about_Click();
+    void resultBox_LineActivated(const QString& line);
 
 private:
     QVBoxLayout* windowLayout_;
     PlainTextBox* resultBox_ = nullptr;
+    std::string_view text_;
     QAbstractItemView* grid_ = nullptr;
 };
 

@@ -32,6 +32,7 @@ frmenrichissement01::frmenrichissement01(std::string_view text, QWidget* parent)
     buildUi();
     connectSignals();
     Form_Load(text);
+    offerFormsInContext(text);
 }
 
 void frmenrichissement01::buildUi()

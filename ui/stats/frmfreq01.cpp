@@ -31,6 +31,7 @@ frmfreq01::frmfreq01(std::string_view text, QWidget* parent)
     buildUi();
     connectSignals();
     Form_Load(text);
+    offerFormsInContext(text);
 }
 
 void frmfreq01::buildUi()

@@ -34,6 +34,7 @@ frmstata::frmstata(std::string_view text, QWidget* parent)
     buildUi();
     connectSignals();
     Form_Load(text);
+    offerFormsInContext(text);
 }
 
 void frmstata::buildUi()

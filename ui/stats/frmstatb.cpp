@@ -13,6 +13,7 @@ frmstatb::frmstatb(std::string_view text, QWidget* parent)
                              .formsHeading = tr("Nombre de forme(s)")},
                             letterReport(text), parent)
 {
+    offerFormsInContext(text);
 }
 
 } // namespace quorvelle::ui

@@ -47,6 +47,7 @@ frmstatc::frmstatc(std::string_view text, QWidget* parent)
     buildUi();
     connectSignals();
     Form_Load(text);
+    offerFormsInContext(text);
 }
 
 void frmstatc::buildUi()

@@ -13,6 +13,7 @@ frmstatd::frmstatd(std::string_view text, QWidget* parent)
                              .formsHeading = tr("Nombres de formes")},
                             doubledLetterReport(text), parent)
 {
+    offerFormsInContext(text);
 }
 
 } // namespace quorvelle::ui

@@ -14,6 +14,7 @@ frmstate::frmstate(std::string_view text, QWidget* parent)
            .formsHeading = tr("Nombre de forme(s)")},
           letterPairReport(text), parent)
 {
+    offerFormsInContext(text);
 }
 
 } // namespace quorvelle::ui
