@@ -40,7 +40,17 @@ Concordance concordance(std::string_view text, std::string_view form, std::size_
     result.form.reserve(form.size());
     for (const char c : form)
         result.form += toLower(c);
+    std::vector<std::string_view> wanted;
+    forEachForm(result.form, [&wanted](std::string_view one) { wanted.push_back(one); });
+    if (wanted.empty())
+        return result;
 
+    // The last forms met, as many as are wanted, oldest first.
+    struct Met {
+        std::string_view written;
+        std::int64_t line;
+    };
+    std::vector<Met> recent;
     std::int64_t line = 1;
     std::size_t index = 0;
     while (index < text.size()) {
@@ -55,12 +65,21 @@ Concordance concordance(std::string_view text, std::string_view form, std::size_
         const std::size_t start = index;
         while (index < text.size() && isLetter(text[index]))
             ++index;
-        const std::string_view written = text.substr(start, index - start);
-        if (!sameForm(written, result.form))
+        if (recent.size() == wanted.size())
+            recent.erase(recent.begin());
+        recent.push_back({text.substr(start, index - start), line});
+        if (recent.size() < wanted.size())
             continue;
-        const std::size_t leftStart = start > width ? start - width : 0;
-        result.occurrences.push_back({line, shownContext(text.substr(leftStart, start - leftStart)), std::string(written),
-                                      shownContext(text.substr(index, width))});
+        bool matches = true;
+        for (std::size_t position = 0; position < wanted.size() && matches; ++position)
+            matches = sameForm(recent[position].written, wanted[position]);
+        if (!matches)
+            continue;
+        // From the first wanted form to the last, with what separates them as written.
+        const std::size_t first = static_cast<std::size_t>(recent.front().written.data() - text.data());
+        const std::size_t leftStart = first > width ? first - width : 0;
+        result.occurrences.push_back({recent.front().line, shownContext(text.substr(leftStart, first - leftStart)),
+                                      shownContext(text.substr(first, index - first)), shownContext(text.substr(index, width))});
     }
     return result;
 }

@@ -13,7 +13,7 @@ namespace quorvelle {
 struct ConcordanceLine {
     std::int64_t line = 0; ///< the line of the text it is on, from 1
     std::string left;      ///< the characters before it, line ends shown as lineEndMark
-    std::string form;      ///< the form as the text writes it
+    std::string form;      ///< the form as the text writes it (line ends shown as lineEndMark)
     std::string right;     ///< the characters after it, line ends shown as lineEndMark
 
     friend bool operator==(const ConcordanceLine&, const ConcordanceLine&) = default;
@@ -32,6 +32,8 @@ inline constexpr char lineEndMark = '\xB6';
 
 /// The occurrences of form (compared lower-cased; a form is a run of letters) in text, each
 /// with up to width characters of context on either side, found in one pass over the text.
+/// form may also be forms separated by blanks, a co-occurrence: they are found where they
+/// follow each other, whatever separates them, and shown with what separates them.
 Concordance concordance(std::string_view text, std::string_view form, std::size_t width);
 
 enum class ConcordanceOrder {

@@ -99,13 +99,13 @@ void StatisticsWindow::offerFormsInContext(std::string_view text)
 
 void StatisticsWindow::resultBox_LineActivated(const QString& line)
 {
-    static const QRegularExpression formLine(QStringLiteral("^(\\w+)(?: {1,2}\\(\\d+\\))?$"),
+    static const QRegularExpression formLine(QStringLiteral("^(\\w+(?: \\w+)?)(?: {1,2}\\(\\d+\\))?$"),
                                              QRegularExpression::UseUnicodePropertiesOption);
     const QRegularExpressionMatch match = formLine.match(line);
     if (!match.hasMatch())
         return;
     const std::string form = toCp1252(match.captured(1));
-    if (std::ranges::all_of(form, isLetter))
+    if (std::ranges::all_of(form, [](char c) { return isLetter(c) || c == ' '; }))
         openModal<frmConcordance>(this, text_, form);
 }
 

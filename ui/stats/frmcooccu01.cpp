@@ -28,6 +28,7 @@ frmcooccu01::frmcooccu01(std::string_view text, QWidget* parent)
     buildUi();
     connectSignals();
     Form_Load(text);
+    offerFormsInContext(text);
 }
 
 void frmcooccu01::buildUi()
