@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <map>
 
@@ -138,6 +140,24 @@ private slots:
             shown << line.join(QLatin1Char(' '));
         }
         QCOMPARE(shown.join(QStringLiteral(" | ")), values);
+    }
+
+    // A form of the listings in context, in the text it belongs to: a common form in the first.
+    void formsInContext()
+    {
+        const std::string first = "la mer, la mer";
+        const std::string second = "la terre";
+        ui::frmcomparaison02 window(first, second, nullptr);
+        window.show();
+        QTest::mouseClick(test::child<QPushButton>(window, "Command1"), Qt::LeftButton);
+        QCOMPARE(test::resultBox(window), QStringLiteral("la (2)  (1)\r\n"));
+        QString seen;
+        test::closeNextModalWindow([&](QWidget* concordance) {
+            seen = concordance->findChild<QLabel*>(QStringLiteral("Label2"))->text();
+        });
+        auto* box = test::child<ui::PlainTextBox>(window, "Text1");
+        QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, box->cursorRect(QTextCursor(box->document())).center());
+        QCOMPARE(seen, QStringLiteral("2 occurrence(s)"));
     }
 
     void listings_data()

@@ -94,12 +94,13 @@ void StatisticsWindow::addWindowTitle(const QString& title, const char* shadowNa
 void StatisticsWindow::offerFormsInContext(std::string_view text)
 {
     text_ = text;
-    connect(resultBox_, &PlainTextBox::lineActivated, this, &StatisticsWindow::resultBox_LineActivated);
+    connect(resultBox_, &PlainTextBox::lineActivated, this, &StatisticsWindow::resultBox_LineActivated,
+            Qt::UniqueConnection);
 }
 
 void StatisticsWindow::resultBox_LineActivated(const QString& line)
 {
-    static const QRegularExpression formLine(QStringLiteral("^(\\w+(?: \\w+)?)(?: {1,2}\\(\\d+\\))?$"),
+    static const QRegularExpression formLine(QStringLiteral("^(\\w+(?: \\w+)?)(?: {1,2}\\(\\d+\\)){0,2}$"),
                                              QRegularExpression::UseUnicodePropertiesOption);
     const QRegularExpressionMatch match = formLine.match(line);
     if (!match.hasMatch())

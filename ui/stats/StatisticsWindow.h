@@ -84,8 +84,8 @@ protected:
     WindowMenus buildMenuBar(const MenuBarContents& contents);
 
     /// Lets the user see in context, in text, the form of a line of the result box (or the
-    /// two forms of a co-occurrence), alone or followed by its count in parentheses. The text
-    /// must stay as it is while the window is open.
+    /// two forms of a co-occurrence), alone or followed by its counts in parentheses. The text
+    /// must stay as it is while the window is open; the last one given holds.
     void offerFormsInContext(std::string_view text);
 
     /// Puts the window's title at the top of its layout: the same text on two labels named

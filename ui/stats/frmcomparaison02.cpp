@@ -110,6 +110,8 @@ std::vector<FigureLine> figureLines()
 
 frmcomparaison02::frmcomparaison02(std::string_view text1, std::string_view text2, QWidget* parent)
     : StatisticsWindow(parent)
+    , text1_(text1)
+    , text2_(text2)
 {
     buildUi();
     connectSignals();
@@ -195,22 +197,23 @@ void frmcomparaison02::Command1_Click()
     ResultListing listing;
     for (const CommonForm& form : comparison_.commonForms)
         listing.addCommonForm(form.form, form.count1, form.count2);
-    listForms(tr("Formes communes"), listing.text());
+    listForms(tr("Formes communes"), listing.text(), text1_);
 }
 
 void frmcomparaison02::Command2_Click()
 {
-    listForms(tr("Formes propres au texte n°2"), resultListing(comparison_.properForms2));
+    listForms(tr("Formes propres au texte n°2"), resultListing(comparison_.properForms2), text2_);
 }
 
 void frmcomparaison02::Command3_Click()
 {
-    listForms(tr("Formes propres au texte n°1"), resultListing(comparison_.properForms1));
+    listForms(tr("Formes propres au texte n°1"), resultListing(comparison_.properForms1), text1_);
 }
 
-void frmcomparaison02::listForms(const QString& caption, const std::string& listing)
+void frmcomparaison02::listForms(const QString& caption, const std::string& listing, std::string_view text)
 {
     const HourglassCursor hourglass;
+    offerFormsInContext(text);
     Frame3->setTitle(caption);
     Text1->setAccessibleName(caption);
     Text1->setText(fromCp1252(listing));

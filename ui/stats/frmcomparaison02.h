@@ -26,6 +26,7 @@ class PlainTextBox;
 class frmcomparaison02 final : public StatisticsWindow {
     Q_OBJECT
 public:
+    /// The texts must stay as they are while the window is open: its forms are shown in context.
     frmcomparaison02(std::string_view text1, std::string_view text2, QWidget* parent);
 
 private slots:
@@ -39,8 +40,12 @@ private:
     void buildUi();
     void connectSignals();
     void Form_Load(std::string_view text1, std::string_view text2);
-    void listForms(const QString& caption, const std::string& listing);
+    /// Shows the listing, whose forms are seen in context in text.
+    void listForms(const QString& caption, const std::string& listing, std::string_view text);
 
+    /// The two texts, kept by the window that opened this one while it is open.
+    std::string_view text1_;
+    std::string_view text2_;
     VocabularyComparison comparison_;
 
     /// The value labels of Frame1 (Label7 and the like), each with how its value is written.
