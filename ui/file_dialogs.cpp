@@ -16,6 +16,37 @@ std::optional<QString>& nextChosenFile()
     return path;
 }
 
+// A type of file to save: its name filter and the extension a name without one gets.
+struct FileType {
+    QString filter;
+    QString suffix;
+};
+
+// The save dialog for a file of one of the types, the first proposed.
+QString chooseFileToSave(QWidget* parent, const QString& title, const QString& suggestedName,
+                         const QList<FileType>& types)
+{
+    if (auto& next = nextChosenFile())
+        return *std::exchange(next, std::nullopt);
+
+    QFileDialog dialog(parent, title, suggestedName);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList filters;
+    for (const FileType& type : types)
+        filters.append(type.filter);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(types.front().suffix);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, types](const QString& filter) {
+        for (const FileType& type : types)
+            if (type.filter == filter)
+                dialog.setDefaultSuffix(type.suffix);
+    });
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
 } // namespace
 
 void setUpTextFileDialog(QFileDialog& dialog)
@@ -44,22 +75,15 @@ QString chooseTextFile(QWidget* parent)
 
 QString chooseImageFile(QWidget* parent, const QString& suggestedName)
 {
-    if (auto& next = nextChosenFile())
-        return *std::exchange(next, std::nullopt);
+    return chooseFileToSave(parent, QCoreApplication::translate("quorvelle::ui", "Enregistrer l'image"), suggestedName,
+                            {{QCoreApplication::translate("quorvelle::ui", "Image PNG (*.png)"), QStringLiteral("png")},
+                             {QCoreApplication::translate("quorvelle::ui", "Image SVG (*.svg)"), QStringLiteral("svg")}});
+}
 
-    QFileDialog dialog(parent, QCoreApplication::translate("quorvelle::ui", "Enregistrer l'image"), suggestedName);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    const QString png = QCoreApplication::translate("quorvelle::ui", "Image PNG (*.png)");
-    const QString svg = QCoreApplication::translate("quorvelle::ui", "Image SVG (*.svg)");
-    dialog.setNameFilters({png, svg});
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, svg](const QString& filter) {
-        dialog.setDefaultSuffix(filter == svg ? QStringLiteral("svg") : QStringLiteral("png"));
-    });
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    return dialog.selectedFiles().value(0);
+QString chooseCsvFile(QWidget* parent, const QString& suggestedName)
+{
+    return chooseFileToSave(parent, QCoreApplication::translate("quorvelle::ui", "Exporter"), suggestedName,
+                            {{QCoreApplication::translate("quorvelle::ui", "Tableau CSV (*.csv)"), QStringLiteral("csv")}});
 }
 
 void setNextChosenFile(const QString& path)

@@ -21,6 +21,10 @@ QString chooseTextFile(QWidget* parent);
 /// string when the user cancels.
 QString chooseImageFile(QWidget* parent, const QString& suggestedName);
 
+/// Shows the save dialog for a CSV table, proposing suggestedName; returns the chosen path,
+/// ".csv" added when the name has no extension, or an empty string when the user cancels.
+QString chooseCsvFile(QWidget* parent, const QString& suggestedName);
+
 /// For tests: the next file dialog returns path (empty: a cancel) without showing anything.
 void setNextChosenFile(const QString& path);
 

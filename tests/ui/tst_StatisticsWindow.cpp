@@ -101,12 +101,13 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("menus");
-        const QString quitter = QStringLiteral("fichier=&Fichier[quitter=&Quitter] ");
+        const QString quitterOnly = QStringLiteral("fichier=&Fichier[quitter=&Quitter] ");
+        const QString quitter = QStringLiteral("fichier=&Fichier[quitter=&Quitter exporter=&Exporter...] ");
         const QString edition = QStringLiteral("edition=&Edition[copier=&Copier coller=&Coller "
                                                "selectall=&Sélectionner tout supprimer=&Supprimer] ");
         const QString aide = QStringLiteral("aide=&Aide[about=&A propos de]");
         QTest::newRow("frmListe01") << "frmListe01" << "Parvane Dorlesca - Liste du vocabulaire"
-                                    << "fichier=&Fichier[imprimer=&Imprimer fermer=&Fermer] " + aide;
+                                    << "fichier=&Fichier[imprimer=&Imprimer fermer=&Fermer exporter=&Exporter...] " + aide;
         QTest::newRow("frmstata") << "frmstata"
                                   << "Parvane Dorlesca - Composition des formes - statistiques formes/caractères (Rangs)"
                                   << quitter + QString(edition).replace(QStringLiteral("selectall"), QStringLiteral("selectionall"))
@@ -138,7 +139,7 @@ private slots:
             << "fichier=&Fichier[ouvrir=&Ouvrir le texte n°2 !fermer=&Fermer le texte n°2 quitter=&Quitter] "
                "Statistiques=&Statistiques[!affichage=&Affichage] " + aide;
         QTest::newRow("frmcomparaison02") << "frmcomparaison02" << "Parvane Dorlesca - La comparaison de vocabulaires"
-                                          << quitter + edition + aide;
+                                          << quitterOnly + edition + aide;
         QTest::newRow("frmRichesse") << "frmRichesse" << "Parvane Dorlesca - Richesse du vocabulaire" << quitter + aide;
     }
 

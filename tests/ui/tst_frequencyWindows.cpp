@@ -4,9 +4,13 @@
 #include "tests/ui/ui_test_support.h"
 
 #include "ui/PlainTextBox.h"
+#include "ui/file_dialogs.h"
 #include "ui/stats/frmfreq01.h"
 
 #include <QAbstractItemModel>
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -78,6 +82,20 @@ private slots:
         auto* box = test::child<ui::PlainTextBox>(window, "Text1");
         QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, box->cursorRect(QTextCursor(box->document())).center());
         QCOMPARE(seen, QStringLiteral("Parvane Dorlesca - Concordance de « le »|2 occurrence(s)"));
+    }
+
+    // "Exporter..." saves the rows as the window shows them, as CSV for French spreadsheets.
+    void exportToCsv()
+    {
+        const QTemporaryDir directory;
+        const QString path = directory.filePath(QStringLiteral("f.csv"));
+        const auto window = test::openStatisticsWindow(QStringLiteral("frmfreq01"), "le chat et le chien");
+        ui::setNextChosenFile(path);
+        test::child<QAction>(*window, "exporter")->trigger();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("\xEF\xBB\xBF" "Fréq. d' attestation réelle;Nombre de forme(s);"
+                                            "Ecarts positifs ou négatifs\r\n2;1;0,8\r\n1;3;-0,2\r\n"));
     }
 
     // frmRichesse: the counts, then each measure's value under the French separator, rounded

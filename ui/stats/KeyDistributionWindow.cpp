@@ -5,6 +5,7 @@
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/stats/LinkedLists.h"
+#include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
 
 #include <QComboBox>
@@ -71,7 +72,7 @@ void KeyDistributionWindow::buildUi(const Texts& texts)
     addWindowTitle(texts.title, "Label1", "Label5");
     windowLayout()->addLayout(body, 1);
 
-    buildMenuBar({.resultBox = Text1});
+    addExportItem(buildMenuBar({.resultBox = Text1}).fichier, rowsModel_, texts.exportName, this);
     resize(windowSize);
 }
 

@@ -30,6 +30,7 @@ protected:
         QString occurrencesHeading;
         const char* formsHeadingName;
         QString formsHeading;
+        QString exportName; ///< the file name "&Exporter..." proposes
     };
 
     /// Loads the window over the report computed from the text.

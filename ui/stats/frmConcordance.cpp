@@ -2,6 +2,7 @@
 #include "ui/stats/frmConcordance.h"
 
 #include "ui/cp1252_text.h"
+#include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
 
 #include <QHBoxLayout>
@@ -70,7 +71,7 @@ void frmConcordance::buildUi()
     for (QPushButton* button : {Command1, Command2, Command3})
         commands->addWidget(button);
 
-    buildMenuBar({.grid = grille01});
+    addExportItem(buildMenuBar({.grid = grille01}).fichier, rowsModel_, tr("concordance-%1.csv").arg(form), this);
     addWindowTitle(tr("Concordance de « %1 »").arg(form), "Label1", "Label3");
     windowLayout()->addLayout(commands);
     windowLayout()->addWidget(grille01, 1);

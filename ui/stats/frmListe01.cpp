@@ -6,6 +6,7 @@
 #include "ui/stats/vocabulary_printing.h"
 #include "ui/stats/VocabularyTotals.h"
 #include "ui/stats/frmConcordance.h"
+#include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
 
 #include <QAction>
@@ -59,6 +60,7 @@ void frmListe01::buildUi()
     grille01 = new QTableView(this);
     Q_SET_OBJECT_NAME(grille01);
     grille01->setModel(gridModel_);
+    addExportItem(fichier, gridModel_, tr("vocabulaire.csv"), this);
     grille01->setAccessibleName(title);
     grille01->verticalHeader()->hide();
     grille01->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -4,6 +4,7 @@
 #include "core/number_format.h"
 #include "ui/cp1252_text.h"
 #include "ui/number_text.h"
+#include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
 
 #include <QGroupBox>
@@ -33,7 +34,7 @@ frmRichesse::frmRichesse(std::string_view text, QWidget* parent)
 void frmRichesse::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca - Richesse du vocabulaire"));
-    buildMenuBar({});
+    QMenu* fichier = buildMenuBar({}).fichier;
 
     auto* Frame1 = new QGroupBox(tr("Statistiques"), this);
     Q_SET_OBJECT_NAME(Frame1);
@@ -58,6 +59,7 @@ void frmRichesse::buildUi()
     grille01 = new QTableView(this);
     Q_SET_OBJECT_NAME(grille01);
     grille01->setModel(measuresModel_);
+    addExportItem(fichier, measuresModel_, tr("richesse-du-vocabulaire.csv"), this);
     grille01->setAccessibleName(title);
     grille01->verticalHeader()->hide();
     grille01->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -5,6 +5,7 @@
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/stats/LinkedLists.h"
+#include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
 
 #include <QGridLayout>
@@ -67,7 +68,7 @@ void frmcooccu01::buildUi()
     addWindowTitle(tr("Statistiques  -  Les cooccurrences"), "Label1", "Label2");
     windowLayout()->addLayout(body, 1);
 
-    buildMenuBar({.resultBox = Text1});
+    addExportItem(buildMenuBar({.resultBox = Text1}).fichier, rowsModel_, tr("cooccurrences.csv"), this);
     resize(windowSize);
 }
 

@@ -8,6 +8,7 @@
 #include "ui/charts/chart_windows.h"
 #include "ui/menus.h"
 #include "ui/stats/LinkedLists.h"
+#include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
 
 #include <QAction>
@@ -70,6 +71,7 @@ void frmenrichissement01::buildUi()
     windowLayout()->addLayout(body, 1);
 
     const WindowMenus menus = buildMenuBar({.resultBox = Text1, .charts = true});
+    addExportItem(menus.fichier, slicesModel_, tr("enrichissement.csv"), this);
     connect(addMenuItem(menus.graphique, "affichage", tr("&Affichage")), &QAction::triggered, this,
             &frmenrichissement01::affichage_Click);
     resize(windowSize);

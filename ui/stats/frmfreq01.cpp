@@ -8,6 +8,7 @@
 #include "ui/menus.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/stats/VocabularyTotals.h"
+#include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
 
 #include <QAction>
@@ -66,6 +67,7 @@ void frmfreq01::buildUi()
     windowLayout()->addLayout(body, 1);
 
     const WindowMenus menus = buildMenuBar({.resultBox = Text1, .charts = true});
+    addExportItem(menus.fichier, rowsModel_, tr("frequences.csv"), this);
     connect(addMenuItem(menus.graphique, "ecartpositif", tr("&Ecart positif")), &QAction::triggered, this,
             &frmfreq01::ecartpositif_Click);
     connect(addMenuItem(menus.graphique, "ecartnegatif", tr("&Ecart négatif")), &QAction::triggered, this,

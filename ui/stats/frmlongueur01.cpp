@@ -6,6 +6,7 @@
 #include "ui/cp1252_text.h"
 #include "ui/number_text.h"
 #include "ui/stats/LinkedLists.h"
+#include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
 
 #include <QGridLayout>
@@ -77,7 +78,8 @@ void frmlongueur01::buildUi()
     addWindowTitle(tr("Statistiques  -  Les longueurs de phrases"), "Label1", "Label5");
     windowLayout()->addLayout(body, 1);
 
-    buildMenuBar({.resultBox = Text1, .editionNames = EditionNames::NoAccessKeyOnLastTwo});
+    addExportItem(buildMenuBar({.resultBox = Text1, .editionNames = EditionNames::NoAccessKeyOnLastTwo}).fichier, rowsModel_,
+                  tr("longueurs-de-phrases.csv"), this);
     resize(windowSize);
 }
 

@@ -8,6 +8,7 @@
 #include "ui/menus.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/stats/sort_icon.h"
+#include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
 
 #include <QAction>
@@ -77,6 +78,7 @@ void frmstata::buildUi()
     windowLayout()->addLayout(body, 1);
 
     const WindowMenus menus = buildMenuBar({.resultBox = txtstata, .editionNames = EditionNames::SelectionAll, .charts = true});
+    addExportItem(menus.fichier, rowsModel_, tr("formes-caracteres.csv"), this);
     connect(addMenuItem(menus.graphique, "affichage", tr("&Affichage")), &QAction::triggered, this,
             &frmstata::affichage_Click);
     resize(windowSize);

@@ -10,7 +10,8 @@ frmstatb::frmstatb(std::string_view text, QWidget* parent)
                              .occurrencesHeadingName = "Label6",
                              .occurrencesHeading = tr("Nombre d' attestation(s)"),
                              .formsHeadingName = "Label3",
-                             .formsHeading = tr("Nombre de forme(s)")},
+                             .formsHeading = tr("Nombre de forme(s)"),
+                             .exportName = tr("lettres.csv")},
                             letterReport(text), parent)
 {
     offerFormsInContext(text);

@@ -7,6 +7,7 @@
 #include "ui/charts/chart_windows.h"
 #include "ui/menus.h"
 #include "ui/stats/LinkedLists.h"
+#include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
 
 #include <QAction>
@@ -109,6 +110,7 @@ void frmstatc::buildUi()
     windowLayout()->addLayout(body, 1);
 
     const WindowMenus menus = buildMenuBar({.resultBox = Text1, .charts = true});
+    addExportItem(menus.fichier, rowsModel_, tr("debut-fin-de-mot.csv"), this);
     connect(addMenuItem(menus.graphique, "debut", tr("&Début de mot")), &QAction::triggered, this,
             &frmstatc::debut_Click);
     connect(addMenuItem(menus.graphique, "Finmot", tr("&Fin de mot")), &QAction::triggered, this,

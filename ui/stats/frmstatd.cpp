@@ -10,7 +10,8 @@ frmstatd::frmstatd(std::string_view text, QWidget* parent)
                              .occurrencesHeadingName = "Label3",
                              .occurrencesHeading = tr("Nombre d' attestations"),
                              .formsHeadingName = "Label4",
-                             .formsHeading = tr("Nombres de formes")},
+                             .formsHeading = tr("Nombres de formes"),
+                             .exportName = tr("lettres-redoublees.csv")},
                             doubledLetterReport(text), parent)
 {
     offerFormsInContext(text);

@@ -11,7 +11,8 @@ frmstate::frmstate(std::string_view text, QWidget* parent)
            .occurrencesHeadingName = "Label3",
            .occurrencesHeading = tr("Nombre d' attestation(s)"),
            .formsHeadingName = "Label4",
-           .formsHeading = tr("Nombre de forme(s)")},
+           .formsHeading = tr("Nombre de forme(s)"),
+                             .exportName = tr("recurrences-phoniques.csv")},
           letterPairReport(text), parent)
 {
     offerFormsInContext(text);

@@ -1,0 +1,62 @@
+// The "&Exporter..." command of the statistics windows.
+#include "ui/stats/table_export.h"
+
+#include "core/csv.h"
+#include "ui/file_dialogs.h"
+#include "ui/hourglass.h"
+#include "ui/menus.h"
+#include "ui/message_box.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QMenu>
+
+#include <string>
+#include <vector>
+
+namespace quorvelle::ui {
+namespace {
+
+std::string csvOf(const QAbstractItemModel& table)
+{
+    std::string csv(csvByteOrderMark);
+    std::vector<std::string> fields(static_cast<std::size_t>(table.columnCount()));
+    for (int column = 0; column < table.columnCount(); ++column)
+        fields[static_cast<std::size_t>(column)] = table.headerData(column, Qt::Horizontal).toString().trimmed().toStdString();
+    csv += csvLine(fields);
+    for (int row = 0; row < table.rowCount(); ++row) {
+        for (int column = 0; column < table.columnCount(); ++column)
+            fields[static_cast<std::size_t>(column)] = table.index(row, column).data().toString().toStdString();
+        csv += csvLine(fields);
+    }
+    return csv;
+}
+
+void exportTable(const QAbstractItemModel& table, const QString& suggestedName, QWidget* window)
+{
+    const QString path = chooseCsvFile(window, suggestedName);
+    if (path.isEmpty())
+        return;
+    const HourglassCursor hourglass;
+    const std::string csv = csvOf(table);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size()) || !file.flush())
+        MessageBox::warning(window, QCoreApplication::translate("quorvelle::ui", "Exporter"),
+                            QCoreApplication::translate("quorvelle::ui", "Le fichier « %1 » n'a pas pu être enregistré.")
+                                .arg(path));
+}
+
+} // namespace
+
+QAction* addExportItem(QMenu* fichier, const QAbstractItemModel* table, const QString& suggestedName, QWidget* window)
+{
+    QAction* exporter = addMenuItem(fichier, "exporter", QCoreApplication::translate("quorvelle::ui", "&Exporter..."));
+    QObject::connect(exporter, &QAction::triggered, window,
+                     [table, suggestedName, window] { exportTable(*table, suggestedName, window); });
+    return exporter;
+}
+
+} // namespace quorvelle::ui
