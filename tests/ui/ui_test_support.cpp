@@ -30,6 +30,8 @@
 #include <QLocale>
 #include <QPointer>
 #include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QWidget>
 
@@ -150,6 +152,17 @@ void pickEntry(QComboBox* comboBox, const QString& text)
 QString resultBox(const QWidget& window, const char* name)
 {
     return child<ui::PlainTextBox>(window, name)->text();
+}
+
+QString concordanceOfFirstLine(const QWidget& window)
+{
+    QString seen;
+    closeNextModalWindow([&seen](QWidget* concordance) {
+        seen = concordance->windowTitle() + QLatin1Char('|') + concordance->findChild<QLabel*>(QStringLiteral("Label2"))->text();
+    });
+    auto* box = child<ui::PlainTextBox>(window, "Text1");
+    QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, box->cursorRect(QTextCursor(box->document())).center());
+    return seen;
 }
 
 QString labelTexts(const QWidget& window, const QStringList& names)

@@ -53,6 +53,10 @@ Widget* child(const QWidget& window, const char* name)
 /// The text of the window's result box (Text1, or another name).
 QString resultBox(const QWidget& window, const char* name = "Text1");
 
+/// Double-clicks the first line of the window's result box Text1, and returns the caption and
+/// the count of the concordance that opens, joined by "|".
+QString concordanceOfFirstLine(const QWidget& window);
+
 /// The texts of the named labels, joined by "|".
 QString labelTexts(const QWidget& window, const QStringList& names);
 
