@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
