@@ -70,8 +70,11 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
             arguments.help = true;
         } else if (word == "--version") {
             arguments.version = true;
-        } else if (word == "--json") {
-            arguments.json = true;
+        } else if (word == "--json" || word == "--csv") {
+            const OutputFormat format = word == "--json" ? OutputFormat::Json : OutputFormat::Csv;
+            if (arguments.format != OutputFormat::Text && arguments.format != format)
+                throw UsageError("choisissez --json ou --csv, pas les deux.");
+            arguments.format = format;
         } else if (const auto encoding = optionValue(words, index, encodingOption, "auto, cp1252 ou utf-8")) {
             arguments.encoding = parseEncoding(*encoding);
         } else if (const auto jobs = optionValue(words, index, jobsOption, "un nombre de 1 à 256")) {
@@ -122,7 +125,7 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
 
 std::string usageText()
 {
-    std::string text = "Usage : quorvelle-cli STATISTIQUE FICHIER [FICHIER2] [--json] "
+    std::string text = "Usage : quorvelle-cli STATISTIQUE FICHIER [FICHIER2] [--json | --csv] "
                        "[--encoding auto|cp1252|utf-8] [--jobs N]\n\nStatistiques :\n";
     auto line = [&text](std::string_view name, std::string_view description) {
         text += "  " + std::string(name) + std::string(14 - name.size(), ' ') + std::string(description) + '\n';
@@ -131,10 +134,12 @@ std::string usageText()
         line(statistic.name, statistic.description);
     line(allStatisticsName, "toutes les statistiques, en un seul objet avec --json");
     text += "\nConcordance :\n"
-            "  quorvelle-cli concordance FICHIER FORME [--width N] [--json]\n"
+            "  quorvelle-cli concordance FICHIER FORME [--width N] [--json | --csv]\n"
             "                les occurrences de FORME (comparée en minuscules) avec leur contexte\n";
     text += "\nOptions :\n"
             "  --json                        écrit le résultat en JSON (UTF-8)\n"
+            "  --csv                         écrit les tableaux du résultat en CSV pour tableur\n"
+            "                                (UTF-8 avec BOM, « ; », virgule décimale, CR LF)\n"
             "  --encoding auto|cp1252|utf-8  lecture du fichier (auto par défaut : UTF-8 reconnu,\n"
             "                                sinon code page 1252)\n"
             "  --jobs N                      avec all, calcule N statistiques à la fois (par défaut,\n"

@@ -11,10 +11,13 @@
 
 namespace quorvelle::cli {
 
+/// How the result is written: French text, one JSON value, or CSV tables.
+enum class OutputFormat { Text, Json, Csv };
+
 struct Arguments {
     std::string statistic;
     std::vector<std::filesystem::path> files;
-    bool json = false;
+    OutputFormat format = OutputFormat::Text;
     Encoding encoding = Encoding::Auto;
     bool help = false;
     bool version = false;

@@ -17,16 +17,19 @@ namespace {
 struct KeyCaptions {
     std::string_view title;
     std::string_view key;         ///< the label of the combo box
+    std::string_view keyHeading;  ///< the key's column in a table
     std::string_view occurrences; ///< the heading of the counts column
     std::string_view forms;       ///< the heading of the numbers of forms
+    std::string_view formsTitle;  ///< the title of the table of the rows' forms
 };
 
-constexpr KeyCaptions letterCaptions{"Statistiques formes / lettres de l'alphabet", "Lettres :",
-                                     "Nombre d' attestation(s)", "Nombre de forme(s)"};
-constexpr KeyCaptions doubledLetterCaptions{"Statistiques Lettres redoublées", "Lettres :",
-                                            "Nombre d' attestations", "Nombres de formes"};
-constexpr KeyCaptions letterPairCaptions{"Statistiques Récurrences phoniques", "Associations :",
-                                         "Nombre d' attestation(s)", "Nombre de forme(s)"};
+constexpr KeyCaptions letterCaptions{"Statistiques formes / lettres de l'alphabet", "Lettres :", "Lettres",
+                                     "Nombre d' attestation(s)", "Nombre de forme(s)", "Formes par lettre de l'alphabet"};
+constexpr KeyCaptions doubledLetterCaptions{"Statistiques Lettres redoublées", "Lettres :", "Lettres",
+                                            "Nombre d' attestations", "Nombres de formes", "Formes par lettre redoublée"};
+constexpr KeyCaptions letterPairCaptions{"Statistiques Récurrences phoniques", "Associations :", "Associations",
+                                         "Nombre d' attestation(s)", "Nombre de forme(s)",
+                                         "Formes par association de lettres"};
 
 // Each key in the combo box's order: its two columns, then the forms of each row under
 // the row's count.
@@ -46,6 +49,22 @@ void writeDistribution(std::ostream& out, const KeyDistribution& distribution, c
         }
         first = false;
     }
+}
+
+// Two tables: the rows of every key, then the forms of every row.
+void writeDistributionCsv(CsvWriter& csv, const KeyDistribution& distribution, const KeyCaptions& captions)
+{
+    csv.beginTable(captions.title, {captions.keyHeading, captions.occurrences, captions.forms});
+    for (const KeyRows& key : distribution.keys)
+        for (const OccurrenceRow& row : key.rows)
+            csv.row(key.key, row.occurrences, row.formCount);
+    csv.endTable();
+    csv.beginTable(captions.formsTitle, {captions.keyHeading, captions.occurrences, "Forme", "Nombre d'attestations"});
+    for (const KeyRows& key : distribution.keys)
+        for (const OccurrenceRow& row : key.rows)
+            for (const FormCount& form : row.forms)
+                csv.row(key.key, row.occurrences, form.form, form.count);
+    csv.endTable();
 }
 
 } // namespace
@@ -76,6 +95,19 @@ void writeJson(JsonWriter& json, const LengthReport& report)
     json.endObject().endObject();
 }
 
+void writeCsv(CsvWriter& csv, const LengthReport& report)
+{
+    csv.beginTable("Statistiques formes / caractères (Rangs)", {"Nombre de forme(s)", "Nombre caractères par forme", "%"});
+    for (const LengthRow& row : report.rows)
+        csv.row(row.formCount, row.length, row.percentage);
+    csv.endTable();
+    csv.beginTable("Formes par nombre de caractères", {"Nombre caractères par forme", "Forme", "Nombre d'attestations"});
+    for (const LengthRow& row : report.rows)
+        for (const FormCount& form : row.forms)
+            csv.row(row.length, form.form, form.count);
+    csv.endTable();
+}
+
 void writeText(std::ostream& out, const LetterReport& report)
 {
     writeDistribution(out, report, letterCaptions);
@@ -89,6 +121,21 @@ void writeText(std::ostream& out, const DoubledLetterReport& report)
 void writeText(std::ostream& out, const LetterPairReport& report)
 {
     writeDistribution(out, report, letterPairCaptions);
+}
+
+void writeCsv(CsvWriter& csv, const LetterReport& report)
+{
+    writeDistributionCsv(csv, report, letterCaptions);
+}
+
+void writeCsv(CsvWriter& csv, const DoubledLetterReport& report)
+{
+    writeDistributionCsv(csv, report, doubledLetterCaptions);
+}
+
+void writeCsv(CsvWriter& csv, const LetterPairReport& report)
+{
+    writeDistributionCsv(csv, report, letterPairCaptions);
 }
 
 void writeJson(JsonWriter& json, const KeyDistribution& distribution)
@@ -152,6 +199,23 @@ void writeJson(JsonWriter& json, const EdgeLetterReport& report)
     writeSide("starts", &EdgeLetterRow::starts);
     writeSide("ends", &EdgeLetterRow::ends);
     json.endObject();
+}
+
+void writeCsv(CsvWriter& csv, const EdgeLetterReport& report)
+{
+    csv.beginTable("Lettres de l'alphabet - début/fin de mot", {"Lettres", "Début", "Fin"});
+    for (const EdgeLetterRow& row : report.rows)
+        csv.row(std::string_view(&row.letter, 1), row.startCount, row.endCount);
+    csv.endTable();
+    const auto writeSide = [&](std::string_view title, const std::vector<FormCount> EdgeLetterRow::*side) {
+        csv.beginTable(title, {"Lettres", "Forme", "Nombre d'attestations"});
+        for (const EdgeLetterRow& row : report.rows)
+            for (const FormCount& form : row.*side)
+                csv.row(std::string_view(&row.letter, 1), form.form, form.count);
+        csv.endTable();
+    };
+    writeSide("Formes par lettre en début de mot", &EdgeLetterRow::starts);
+    writeSide("Formes par lettre en fin de mot", &EdgeLetterRow::ends);
 }
 
 } // namespace quorvelle::cli

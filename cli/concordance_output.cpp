@@ -2,6 +2,7 @@
 #include "cli/concordance_output.h"
 
 #include "cli/french_text.h"
+#include "core/encoding.h"
 
 #include <iomanip>
 #include <string>
@@ -39,6 +40,15 @@ void writeJson(JsonWriter& json, const Concordance& concordance)
             .key("right").text(occurrence.right)
             .endObject();
     json.endArray().endObject();
+}
+
+void writeCsv(CsvWriter& csv, const Concordance& concordance)
+{
+    csv.beginTable("Concordance de « " + cp1252ToUtf8(concordance.form) + " »",
+                   {"Ligne", "Contexte gauche", "Forme", "Contexte droit"});
+    for (const ConcordanceLine& occurrence : concordance.occurrences)
+        csv.row(occurrence.line, occurrence.left, occurrence.form, occurrence.right);
+    csv.endTable();
 }
 
 } // namespace quorvelle::cli

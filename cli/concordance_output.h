@@ -1,6 +1,7 @@
-// Text and JSON output of a form's occurrences in context.
+// Text, JSON and CSV output of a form's occurrences in context.
 #pragma once
 
+#include "cli/csv_writer.h"
 #include "cli/json_writer.h"
 #include "core/concordance.h"
 
@@ -14,5 +15,7 @@ namespace quorvelle::cli {
 void writeText(std::ostream& out, const Concordance& concordance, std::size_t width);
 /// {"form", "count", "occurrences": [{"line", "left", "form", "right"}, …]}.
 void writeJson(JsonWriter& json, const Concordance& concordance);
+/// One row per occurrence: line, left context, form, right context.
+void writeCsv(CsvWriter& csv, const Concordance& concordance);
 
 } // namespace quorvelle::cli

@@ -68,6 +68,20 @@ void writeJson(JsonWriter& json, const FrequencyReport& report)
     json.endObject().endObject();
 }
 
+void writeCsv(CsvWriter& csv, const FrequencyReport& report)
+{
+    csv.beginTable("Fréquences d'attestation - Calcul des écarts",
+                   {"Fréq. d' attestation réelle", "Nombre de forme(s)", "Ecarts positifs ou négatifs"});
+    for (const FrequencyRow& row : report.rows)
+        csv.row(row.frequency, row.formCount, row.deviation);
+    csv.endTable();
+    csv.beginTable("Formes par fréquence d'attestation", {"Fréq. d' attestation réelle", "Forme"});
+    for (const FrequencyRow& row : report.rows)
+        for (const FormCount& form : report.formsOf(row))
+            csv.row(row.frequency, form.form);
+    csv.endTable();
+}
+
 void writeText(std::ostream& out, const CooccurrenceReport& report)
 {
     writeTitle(out, "Statistiques  -  Les cooccurrences");
@@ -96,6 +110,18 @@ void writeJson(JsonWriter& json, const CooccurrenceReport& report)
     json.endArray().key("byCount");
     writeJson(json, report.byCount);
     json.endObject();
+}
+
+void writeCsv(CsvWriter& csv, const CooccurrenceReport& report)
+{
+    csv.beginTable("Statistiques  -  Les cooccurrences", {"Nombre d'attestations", "Nombre de cooccurrences différentes"});
+    for (const CooccurrenceRow& row : report.rows)
+        csv.row(row.count, row.pairCount);
+    csv.endTable();
+    csv.beginTable("Toutes les cooccurrences par ordre alphabétique", {"Cooccurrence", "Nombre d'attestations"});
+    for (const FormCount& pair : report.pairs)
+        csv.row(pair.form, pair.count);
+    csv.endTable();
 }
 
 void writeText(std::ostream& out, const SentenceListing& listing)
@@ -139,6 +165,16 @@ void writeJson(JsonWriter& json, const SentenceListing& listing)
     json.endArray().endObject();
 }
 
+void writeCsv(CsvWriter& csv, const SentenceListing& listing)
+{
+    csv.beginTable("Statistiques  -  Les longueurs de phrases", {"N° phrase", "Ponctuation", "Nombre de formes", "Phrase"});
+    std::int64_t number = 0;
+    forEachSentence(listing.text, [&](const SentenceRecord& sentence) {
+        csv.row(++number, sentence.terminator(), sentence.formCount, sentence.text);
+    });
+    csv.endTable();
+}
+
 void writeText(std::ostream& out, const EnrichmentReport& report)
 {
     writeTitle(out, "L'enrichissement du vocabulaire");
@@ -166,6 +202,18 @@ void writeJson(JsonWriter& json, const EnrichmentReport& report)
     for (const KnownForm& form : report.knownForms)
         json.beginArray().text(form.form).integer(form.attestations).integer(form.firstSlice).endArray();
     json.endArray().endObject();
+}
+
+void writeCsv(CsvWriter& csv, const EnrichmentReport& report)
+{
+    csv.beginTable("L'enrichissement du vocabulaire", {"Tranche", "Nombre de formes nouvelles"});
+    for (const EnrichmentSlice& slice : report.slices)
+        csv.row(slice.number, slice.newFormCount);
+    csv.endTable();
+    csv.beginTable("Formes nouvelles par tranche", {"Tranche", "Forme", "Nombre d'attestations dans la tranche"});
+    for (const KnownForm& form : report.knownForms)
+        csv.row(form.firstSlice, form.form, form.attestations);
+    csv.endTable();
 }
 
 void writeText(std::ostream& out, const VocabularyComparison& comparison)
@@ -242,6 +290,30 @@ void writeJson(JsonWriter& json, const VocabularyComparison& comparison)
     json.key("properForms2");
     writeJson(json, comparison.properForms2);
     json.endObject();
+}
+
+void writeCsv(CsvWriter& csv, const VocabularyComparison& comparison)
+{
+    const VocabularyComparison& c = comparison;
+    csv.beginTable("La comparaison de vocabulaires", {"", "Texte n°1", "Texte n°2"});
+    const auto figure = [&csv](std::string_view caption, const auto& value1, const auto& value2) {
+        csv.row(Utf8Field{caption}, value1, value2);
+    };
+    figure("Nombre total de formes", c.text1.tokenCount, c.text2.tokenCount);
+    figure("Nombre total de formes différentes", c.text1.distinctCount, c.text2.distinctCount);
+    figure("Formes différentes communes", c.commonCount, c.commonCount);
+    figure("% du total des formes différentes", c.commonShare1, c.commonShare2);
+    figure("Attestations des formes communes", c.commonTokens1, c.commonTokens2);
+    figure("% du total des attestations", c.commonTokenShare1, c.commonTokenShare2);
+    figure("Formes différentes propres", c.properCount1, c.properCount2);
+    figure("% du total des formes différentes", c.properShare1, c.properShare2);
+    figure("Attestations des formes propres", c.properTokens1, c.properTokens2);
+    figure("% du total des attestations", c.properTokenShare1, c.properTokenShare2);
+    csv.endTable();
+    csv.beginTable("Formes des deux textes", {"Forme", "Texte n°1", "Texte n°2"});
+    for (const CommonForm& form : formsOfEitherText(comparison))
+        csv.row(form.form, form.count1, form.count2);
+    csv.endTable();
 }
 
 } // namespace quorvelle::cli

@@ -1,6 +1,7 @@
-// Text and JSON output of the frequency-based statistics and of the comparison of two texts.
+// Text, JSON and CSV output of the frequency-based statistics and of the comparison of two texts.
 #pragma once
 
+#include "cli/csv_writer.h"
 #include "cli/json_writer.h"
 #include "core/cooccurrence_report.h"
 #include "core/enrichment_report.h"
@@ -15,9 +16,11 @@ namespace quorvelle::cli {
 
 void writeText(std::ostream& out, const FrequencyReport& report);
 void writeJson(JsonWriter& json, const FrequencyReport& report);
+void writeCsv(CsvWriter& csv, const FrequencyReport& report);
 
 void writeText(std::ostream& out, const CooccurrenceReport& report);
 void writeJson(JsonWriter& json, const CooccurrenceReport& report);
+void writeCsv(CsvWriter& csv, const CooccurrenceReport& report);
 
 /// The sentences of a text, written as they are found: the text is read once for the totals and
 /// once for the sentences (twice in French text: rows, then each sentence), and no list of them
@@ -28,11 +31,14 @@ struct SentenceListing {
 
 void writeText(std::ostream& out, const SentenceListing& listing);
 void writeJson(JsonWriter& json, const SentenceListing& listing);
+void writeCsv(CsvWriter& csv, const SentenceListing& listing);
 
 void writeText(std::ostream& out, const EnrichmentReport& report);
 void writeJson(JsonWriter& json, const EnrichmentReport& report);
+void writeCsv(CsvWriter& csv, const EnrichmentReport& report);
 
 void writeText(std::ostream& out, const VocabularyComparison& comparison);
 void writeJson(JsonWriter& json, const VocabularyComparison& comparison);
+void writeCsv(CsvWriter& csv, const VocabularyComparison& comparison);
 
 } // namespace quorvelle::cli

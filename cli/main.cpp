@@ -1,8 +1,9 @@
-// quorvelle-cli: every statistic of Quorvelle on a file, as French text or JSON.
+// quorvelle-cli: every statistic of Quorvelle on a file, as French text, JSON or CSV.
 #include "cli/arguments.h"
 #include "cli/concordance_output.h"
 #include "cli/statistics.h"
 #include "core/concordance.h"
+#include "core/csv.h"
 #include "core/french_messages.h"
 #include "core/text_file.h"
 
@@ -77,12 +78,22 @@ void writeConcordance(const quorvelle::cli::Arguments& arguments, std::string_vi
 {
     using namespace quorvelle;
     const Concordance found = concordance(text, arguments.form, arguments.width);
-    if (arguments.json) {
+    switch (arguments.format) {
+    case cli::OutputFormat::Json: {
         cli::JsonWriter json(std::cout);
         cli::writeJson(json, found);
         std::cout << '\n';
-    } else {
+        break;
+    }
+    case cli::OutputFormat::Csv: {
+        std::cout << csvByteOrderMark;
+        cli::CsvWriter csv(std::cout);
+        cli::writeCsv(csv, found);
+        break;
+    }
+    case cli::OutputFormat::Text:
         cli::writeText(std::cout, found, arguments.width);
+        break;
     }
 }
 
@@ -92,17 +103,31 @@ void writeResult(const quorvelle::cli::Arguments& arguments, const quorvelle::cl
     using namespace quorvelle::cli;
     const Statistic* statistic = findStatistic(arguments.statistic);
     const unsigned jobs = arguments.jobs > 0 ? arguments.jobs : defaultJobs(texts);
-    if (arguments.json) {
+    switch (arguments.format) {
+    case OutputFormat::Json: {
         JsonWriter json(std::cout);
         if (statistic)
             statistic->writeJson(texts, json);
         else
             writeAllAsJson(texts, json, jobs);
         std::cout << '\n';
-    } else if (statistic) {
-        statistic->writeText(texts, std::cout);
-    } else {
-        writeAllAsText(texts, std::cout, jobs);
+        break;
+    }
+    case OutputFormat::Csv:
+        std::cout << quorvelle::csvByteOrderMark;
+        if (statistic) {
+            CsvWriter csv(std::cout);
+            statistic->writeCsv(texts, csv);
+        } else {
+            writeAllAsCsv(texts, std::cout, jobs);
+        }
+        break;
+    case OutputFormat::Text:
+        if (statistic)
+            statistic->writeText(texts, std::cout);
+        else
+            writeAllAsText(texts, std::cout, jobs);
+        break;
     }
 }
 

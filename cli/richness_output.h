@@ -1,6 +1,7 @@
-// Text and JSON output of the richness measures of a vocabulary.
+// Text, JSON and CSV output of the richness measures of a vocabulary.
 #pragma once
 
+#include "cli/csv_writer.h"
 #include "cli/json_writer.h"
 #include "core/richness_report.h"
 
@@ -13,5 +14,8 @@ namespace quorvelle::cli {
 void writeText(std::ostream& out, const RichnessReport& report);
 /// One object: the counts, then each measure at full precision, or null.
 void writeJson(JsonWriter& json, const RichnessReport& report);
+/// The counts, then each measure with its value (15 significant digits, empty when undefined)
+/// and its formula.
+void writeCsv(CsvWriter& csv, const RichnessReport& report);
 
 } // namespace quorvelle::cli

@@ -28,13 +28,15 @@ namespace quorvelle::cli {
 namespace {
 
 // Binds the computation of a report (a captureless lambda from the texts to the report)
-// to its two presentations, the writeText and writeJson overloads of the report's type.
+// to its three presentations, the writeText, writeJson and writeCsv overloads of the report's
+// type.
 template <typename Compute>
 constexpr Statistic makeStatistic(std::string_view name, std::string_view description, bool needsSecondText, Compute)
 {
     return {name, description, needsSecondText,
             [](const AnalysedTexts& texts, std::ostream& out) { writeText(out, Compute{}(texts)); },
-            [](const AnalysedTexts& texts, JsonWriter& json) { writeJson(json, Compute{}(texts)); }};
+            [](const AnalysedTexts& texts, JsonWriter& json) { writeJson(json, Compute{}(texts)); },
+            [](const AnalysedTexts& texts, CsvWriter& csv) { writeCsv(csv, Compute{}(texts)); }};
 }
 
 constexpr std::array statisticTable = {
@@ -83,6 +85,29 @@ std::vector<const Statistic*> statisticsFor(const AnalysedTexts& texts)
     return applying;
 }
 
+// Every statistic for the texts, each written to out by write after its heading.
+template <typename Heading, typename Write>
+void writeAllToStream(const AnalysedTexts& texts, std::ostream& out, unsigned jobs, Heading heading, Write write)
+{
+    const std::vector<const Statistic*> applying = statisticsFor(texts);
+    writeSectionsInOrder(applying.size(), jobs,
+                         {.stream =
+                              [&](std::size_t index) {
+                                  out << heading(*applying[index], index);
+                                  write(*applying[index], out);
+                              },
+                          .render =
+                              [&](std::size_t index) {
+                                  std::ostringstream section;
+                                  write(*applying[index], section);
+                                  return std::move(section).str();
+                              },
+                          .write =
+                              [&](std::size_t index, const std::string& section) {
+                                  out << heading(*applying[index], index) << section;
+                              }});
+}
+
 } // namespace
 
 std::span<const Statistic> statistics()
@@ -99,23 +124,23 @@ const Statistic* findStatistic(std::string_view name)
 
 void writeAllAsText(const AnalysedTexts& texts, std::ostream& out, unsigned jobs)
 {
-    const std::vector<const Statistic*> applying = statisticsFor(texts);
-    const auto heading = [&](std::size_t index) {
-        return (index == 0 ? "== " : "\n== ") + std::string(applying[index]->name) + " ==\n";
-    };
-    writeSectionsInOrder(applying.size(), jobs,
-                         {.stream =
-                              [&](std::size_t index) {
-                                  out << heading(index);
-                                  applying[index]->writeText(texts, out);
-                              },
-                          .render =
-                              [&](std::size_t index) {
-                                  std::ostringstream section;
-                                  applying[index]->writeText(texts, section);
-                                  return std::move(section).str();
-                              },
-                          .write = [&](std::size_t index, const std::string& section) { out << heading(index) << section; }});
+    writeAllToStream(
+        texts, out, jobs,
+        [](const Statistic& statistic, std::size_t index) {
+            return (index == 0 ? "== " : "\n== ") + std::string(statistic.name) + " ==\n";
+        },
+        [&texts](const Statistic& statistic, std::ostream& section) { statistic.writeText(texts, section); });
+}
+
+void writeAllAsCsv(const AnalysedTexts& texts, std::ostream& out, unsigned jobs)
+{
+    // Every table ends with an empty line, which separates it from the next.
+    writeAllToStream(
+        texts, out, jobs, [](const Statistic&, std::size_t) { return std::string(); },
+        [&texts](const Statistic& statistic, std::ostream& section) {
+            CsvWriter csv(section);
+            statistic.writeCsv(texts, csv);
+        });
 }
 
 void writeAllAsJson(const AnalysedTexts& texts, JsonWriter& json, unsigned jobs)

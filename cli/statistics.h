@@ -1,7 +1,8 @@
-// The statistics quorvelle-cli knows, each with its text and JSON presentation.
+// The statistics quorvelle-cli knows, each with its text, JSON and CSV presentations.
 #pragma once
 
 #include "cli/analysed_texts.h"
+#include "cli/csv_writer.h"
 #include "cli/json_writer.h"
 
 #include <ostream>
@@ -18,6 +19,8 @@ struct Statistic {
     void (*writeText)(const AnalysedTexts&, std::ostream&);
     /// Computes the report and writes it as one JSON value.
     void (*writeJson)(const AnalysedTexts&, JsonWriter&);
+    /// Computes the report and writes its tables as CSV.
+    void (*writeCsv)(const AnalysedTexts&, CsvWriter&);
 };
 
 /// Every statistic, in the order the usage text and `all` list them.
@@ -30,9 +33,11 @@ const Statistic* findStatistic(std::string_view name);
 inline constexpr std::string_view allStatisticsName = "all";
 
 /// Every statistic that applies to the texts, each under its heading (text) or its name
-/// (JSON); the comparison only when there is a second text. With more than one job, up to
-/// jobs statistics are computed at once, each on its own thread; the output is the same.
+/// (JSON), or its tables one after the other (CSV); the comparison only when there is a
+/// second text. With more than one job, up to jobs statistics are computed at once, each on
+/// its own thread; the output is the same.
 void writeAllAsText(const AnalysedTexts& texts, std::ostream& out, unsigned jobs);
 void writeAllAsJson(const AnalysedTexts& texts, JsonWriter& json, unsigned jobs);
+void writeAllAsCsv(const AnalysedTexts& texts, std::ostream& out, unsigned jobs);
 
 } // namespace quorvelle::cli

@@ -41,6 +41,17 @@ void writeJson(JsonWriter& json, const CharacterCounts& counts)
         .endObject();
 }
 
+void writeCsv(CsvWriter& csv, const CharacterCounts& counts)
+{
+    csv.beginTable("Nombre de caractères et de mots", {"Comptage", "Nombre"});
+    csv.row(Utf8Field{"Caractères alphabétiques"}, counts.alphabetic);
+    csv.row(Utf8Field{"Caractères numériques"}, counts.numeric);
+    csv.row(Utf8Field{"Caractères spéciaux"}, counts.special);
+    csv.row(Utf8Field{"Total des caractères"}, counts.total);
+    csv.row(Utf8Field{"Mots"}, counts.words);
+    csv.endTable();
+}
+
 void writeText(std::ostream& out, const VocabularyReport& report)
 {
     writeTitle(out, "Liste du vocabulaire");
@@ -51,6 +62,14 @@ void writeText(std::ostream& out, const VocabularyReport& report)
     writeFormGrid(out, report.alphabetical);
     out << "\nFréquences décroissantes\n";
     writeFormGrid(out, report.byFrequency);
+}
+
+void writeCsv(CsvWriter& csv, const VocabularyReport& report)
+{
+    csv.beginTable("Liste du vocabulaire", {"Formes", "Nombre d'attestations"});
+    for (const FormCount& form : report.alphabetical)
+        csv.row(form.form, form.count);
+    csv.endTable();
 }
 
 void writeJson(JsonWriter& json, const std::vector<FormCount>& forms)

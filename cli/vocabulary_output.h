@@ -1,6 +1,7 @@
-// Text and JSON output of the character counts and the vocabulary list.
+// Text, JSON and CSV output of the character counts and the vocabulary list.
 #pragma once
 
+#include "cli/csv_writer.h"
 #include "cli/json_writer.h"
 #include "core/character_counts.h"
 #include "core/vocabulary_report.h"
@@ -12,9 +13,12 @@ namespace quorvelle::cli {
 
 void writeText(std::ostream& out, const CharacterCounts& counts);
 void writeJson(JsonWriter& json, const CharacterCounts& counts);
+void writeCsv(CsvWriter& csv, const CharacterCounts& counts);
 
 void writeText(std::ostream& out, const VocabularyReport& report);
 void writeJson(JsonWriter& json, const VocabularyReport& report);
+/// The forms in alphabetical order; a spreadsheet sorts them by frequency.
+void writeCsv(CsvWriter& csv, const VocabularyReport& report);
 
 /// [[form, count], …] in the given order.
 void writeJson(JsonWriter& json, const std::vector<FormCount>& forms);

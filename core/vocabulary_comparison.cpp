@@ -1,8 +1,12 @@
 // Comparing two vocabularies with one hash look-up per distinct form.
 #include "core/vocabulary_comparison.h"
 
+#include "core/collation.h"
 #include "core/number_format.h"
 #include "core/tokenized_text.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace quorvelle {
 namespace {
@@ -56,6 +60,31 @@ VocabularyComparison vocabularyComparison(const TokenizedText& text1, const Toke
     comparison.properTokenShare1 = share(comparison.properTokens1, comparison.text1.tokenCount);
     comparison.properTokenShare2 = share(comparison.properTokens2, comparison.text2.tokenCount);
     return comparison;
+}
+
+std::vector<CommonForm> formsOfEitherText(const VocabularyComparison& comparison)
+{
+    const FrenchCollator& collator = FrenchCollator::instance();
+    const auto alphabetical = [&collator](const CommonForm& left, const CommonForm& right) {
+        return collator.compare(left.form, right.form) < 0;
+    };
+    const auto only = [](const std::vector<FormCount>& forms, bool firstText) {
+        std::vector<CommonForm> rows;
+        rows.reserve(forms.size());
+        for (const FormCount& form : forms)
+            rows.push_back(firstText ? CommonForm{form.form, form.count, 0} : CommonForm{form.form, 0, form.count});
+        return rows;
+    };
+    // Three lists already alphabetical: two merges.
+    std::vector<CommonForm> ofText1;
+    ofText1.reserve(comparison.commonForms.size() + comparison.properForms1.size());
+    const std::vector<CommonForm> proper1 = only(comparison.properForms1, true);
+    std::ranges::merge(comparison.commonForms, proper1, std::back_inserter(ofText1), alphabetical);
+    std::vector<CommonForm> either;
+    either.reserve(ofText1.size() + comparison.properForms2.size());
+    const std::vector<CommonForm> proper2 = only(comparison.properForms2, false);
+    std::ranges::merge(ofText1, proper2, std::back_inserter(either), alphabetical);
+    return either;
 }
 
 } // namespace quorvelle

@@ -51,4 +51,8 @@ struct VocabularyComparison {
 VocabularyComparison vocabularyComparison(std::string_view text1, std::string_view text2);
 VocabularyComparison vocabularyComparison(const TokenizedText& text1, const TokenizedText& text2);
 
+/// The comparison as one table: every distinct form of either text, alphabetical, with its
+/// attestations in each (0 in the text that lacks it).
+std::vector<CommonForm> formsOfEitherText(const VocabularyComparison& comparison);
+
 } // namespace quorvelle

@@ -230,6 +230,19 @@ INSTANTIATE_TEST_SUITE_P(FrenchText, Output, testing::Values(
                "Formes propres au texte n°1\nchat (1)\net (1)\n\nFormes propres au texte n°2\nloup (1)\n"}));
 
 // UTF-8 is recognised by default; the option, before or after the statistic, forces a reading.
+// The byte-order mark once, each table under its title and ended by an empty line, the
+// decimal comma, CR LF; the comparison's forms of either text merged in alphabetical order.
+INSTANTIATE_TEST_SUITE_P(Csv, Output, testing::Values(
+    OutputCase{"compare --csv", "\xE9t\xE9 et le chat", "ete, le loup", // été, et, ete: accents rank second
+               "\xEF\xBB\xBFLa comparaison de vocabulaires\r\n;Texte n°1;Texte n°2\r\n"
+               "Nombre total de formes;4;3\r\nNombre total de formes différentes;4;3\r\n"
+               "Formes différentes communes;1;1\r\n% du total des formes différentes;25;33,33\r\n"
+               "Attestations des formes communes;1;1\r\n% du total des attestations;25;33,33\r\n"
+               "Formes différentes propres;3;2\r\n% du total des formes différentes;75;66,67\r\n"
+               "Attestations des formes propres;3;2\r\n% du total des attestations;75;66,67\r\n\r\n"
+               "Formes des deux textes\r\nForme;Texte n°1;Texte n°2\r\n"
+               "chat;1;0\r\net;1;0\r\nete;0;1\r\nété;1;0\r\nle;1;1\r\nloup;0;1\r\n\r\n"}));
+
 INSTANTIATE_TEST_SUITE_P(Decoding, Output, testing::Values(
     OutputCase{"counts --json", "\xC3\xA9t\xC3\xA9", nullptr,
                R"({"alphabetic":3,"numeric":0,"special":0,"total":3,"words":1})" "\n"},
@@ -261,6 +274,7 @@ TEST(Cli, MistakesExitWithAFrenchMessage)
         {"counts " + text + " " + text, 2, "trop de fichiers"},
         {"all " + text + " " + text + " " + text, 2, "trop de fichiers"},
         {"compare --json " + text, 2, "compare deux fichiers"},
+        {"counts --csv --json " + text, 2, "choisissez --json ou --csv"},
         {"counts --xml " + text, 2, "option inconnue « --xml »"},
         {"counts --encoding latin1 " + text, 2, "codage inconnu « latin1 »"},
         {"counts " + text + " --encoding", 2, "demande une valeur"},
@@ -292,6 +306,9 @@ TEST(Cli, ConcordanceOfAForm)
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, R"({"form":"le","count":2,"occurrences":[{"line":1,"left":"","form":"Le","right":" ch"},)"
                        R"({"line":2,"left":".¶","form":"le","right":""}]})" "\n");
+    EXPECT_EQ(runCli("concordance --width 3 --csv " + file.argument() + " LE").out,
+              "\xEF\xBB\xBF" "Concordance de « le »\r\nLigne;Contexte gauche;Forme;Contexte droit\r\n"
+              "1;;Le; ch\r\n2;.¶;le;\r\n\r\n");
 }
 
 // "-" reads standard input; --version names the program and its version.
@@ -317,8 +334,8 @@ TEST(Cli, HelpGoesToStandardOutputAndListsEveryStatistic)
 }
 
 // `all` is each statistic in turn, after a heading in French text (in JSON, see
-// JsonWithoutForms), however many are computed at once; the comparison only when a second
-// file is given.
+// JsonWithoutForms), its tables in CSV, however many are computed at once; the comparison
+// only when a second file is given.
 TEST(Cli, AllIsEachStatisticInTurn)
 {
     const TemporaryFile file1("le chat et le chien.");
@@ -332,6 +349,13 @@ TEST(Cli, AllIsEachStatisticInTurn)
         for (const char* jobs : {"--jobs 1 ", "--jobs=4 "})
             EXPECT_EQ(runCli("all " + std::string(jobs) + files).out, expected) << jobs << files;
     }
+    // In CSV, one byte-order mark, then the tables of each statistic.
+    std::string tables = "\xEF\xBB\xBF";
+    for (const std::string name : statisticNames)
+        if (name != "compare")
+            tables += runCli(name + " --csv " + file1.argument()).out.substr(3);
+    for (const char* jobs : {"--jobs 1 ", "--jobs 3 "})
+        EXPECT_EQ(runCli("all --csv " + std::string(jobs) + file1.argument()).out, tables) << jobs;
     const CliRun json = runCli("all --json --jobs 1 " + file1.argument());
     EXPECT_EQ(json.exitCode, 0);
     EXPECT_EQ(json.out.find("compare"), std::string::npos);
