@@ -2,7 +2,9 @@
 #include "ui/file_dialogs.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 #include <optional>
 #include <utility>
@@ -29,7 +31,7 @@ QString chooseFileToSave(QWidget* parent, const QString& title, const QString& s
     if (auto& next = nextChosenFile())
         return *std::exchange(next, std::nullopt);
 
-    QFileDialog dialog(parent, title, suggestedName);
+    QFileDialog dialog(parent, title, proposedFilePath(parent, suggestedName));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     QStringList filters;
@@ -84,6 +86,17 @@ QString chooseCsvFile(QWidget* parent, const QString& suggestedName)
 {
     return chooseFileToSave(parent, QCoreApplication::translate("quorvelle::ui", "Exporter"), suggestedName,
                             {{QCoreApplication::translate("quorvelle::ui", "Tableau CSV (*.csv)"), QStringLiteral("csv")}});
+}
+
+QString proposedFilePath(const QWidget* window, const QString& suggestedName)
+{
+    for (const QWidget* widget = window; widget; widget = widget->parentWidget()) {
+        if (widget->windowFilePath().isEmpty())
+            continue;
+        const QFileInfo text(widget->windowFilePath());
+        return text.dir().filePath(text.completeBaseName() + QLatin1Char('-') + suggestedName);
+    }
+    return suggestedName;
 }
 
 void setNextChosenFile(const QString& path)

@@ -102,7 +102,8 @@ private slots:
 
     // A cancelled dialog changes nothing. Opening shows the text, decoded, and its full path,
     // also when the path given is relative; the statistics read the text in code page 1252.
-    // Closing empties the box and ends the caption with a full stop.
+    // Save dialogs propose names after the open text. Closing empties the box and ends the
+    // caption with a full stop.
     void openAndClose()
     {
         QCOMPARE(form_->windowTitle(), QStringLiteral("Parvane Dorlesca - Quorvelle"));
@@ -121,11 +122,15 @@ private slots:
         QCOMPARE(textBox()->text(), QStringLiteral("Été ’a\r\n"));
         QCOMPARE(QByteArray(form_->loadedText().data(), static_cast<qsizetype>(form_->loadedText().size())), QByteArray("\xC9t\xE9 \x92" "a\r\n"));
         QVERIFY(MessageBox::takeShownMessages().isEmpty());
+        const QWidget statisticsWindow(form_.get());
+        QCOMPARE(ui::proposedFilePath(&statisticsWindow, QStringLiteral("frequences.csv")),
+                 files_.filePath(QStringLiteral("ouvert-frequences.csv")));
 
         item("mnuItemFermer")->trigger();
         QCOMPARE(caption(), closedCaption);
         QVERIFY(textBox()->text().isEmpty());
         QVERIFY(!textBox()->isEnabled());
+        QCOMPARE(ui::proposedFilePath(form_.get(), QStringLiteral("frequences.csv")), QStringLiteral("frequences.csv"));
 
         // A file dropped on the window opens as "Ouvrir..." opens it.
         QMimeData dropped;

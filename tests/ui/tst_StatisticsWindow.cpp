@@ -101,7 +101,6 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("menus");
-        const QString quitterOnly = QStringLiteral("fichier=&Fichier[quitter=&Quitter] ");
         const QString quitter = QStringLiteral("fichier=&Fichier[quitter=&Quitter exporter=&Exporter...] ");
         const QString edition = QStringLiteral("edition=&Edition[copier=&Copier coller=&Coller "
                                                "selectall=&Sélectionner tout supprimer=&Supprimer] ");
@@ -139,7 +138,7 @@ private slots:
             << "fichier=&Fichier[ouvrir=&Ouvrir le texte n°2 !fermer=&Fermer le texte n°2 quitter=&Quitter] "
                "Statistiques=&Statistiques[!affichage=&Affichage] " + aide;
         QTest::newRow("frmcomparaison02") << "frmcomparaison02" << "Parvane Dorlesca - La comparaison de vocabulaires"
-                                          << quitterOnly + edition + aide;
+                                          << quitter + edition + aide;
         QTest::newRow("frmRichesse") << "frmRichesse" << "Parvane Dorlesca - Richesse du vocabulaire" << quitter + aide;
     }
 

@@ -9,7 +9,9 @@
 
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QPushButton>
 #include <QTableView>
@@ -74,8 +76,9 @@ private slots:
         QCOMPARE(test::concordanceOfFirstLine(window), QStringLiteral("Parvane Dorlesca - Concordance de « le »|2 occurrence(s)"));
     }
 
-    // "Exporter..." saves the rows as the window shows them, as CSV for French spreadsheets.
-    void exportToCsv()
+    // "Exporter..." saves the rows as the window shows them, as CSV for French spreadsheets;
+    // "Copier" in a list copies the whole row of the table, tab-separated.
+    void exportAndCopyRows()
     {
         const QTemporaryDir directory;
         const QString path = directory.filePath(QStringLiteral("f.csv"));
@@ -86,6 +89,10 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("\xEF\xBB\xBF" "Fréq. d' attestation réelle;Nombre de forme(s);"
                                             "Ecarts positifs ou négatifs\r\n2;1;0,8\r\n1;3;-0,2\r\n"));
+        window->show();
+        test::clickRow(*window, QStringLiteral("List3"), 1);
+        test::child<QAction>(*window, "copier")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1\t3\t-0,2\r\n"));
     }
 
     // frmRichesse: the counts, then each measure's value under the French separator, rounded

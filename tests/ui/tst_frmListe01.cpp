@@ -91,7 +91,8 @@ private slots:
     }
 
     // A form of the grid in context: its occurrences as written, in the text's order, then by
-    // the form after them; "Copier" puts the selected rows on the clipboard, tab-separated.
+    // the form after them; "Copier" puts the selected rows on the clipboard, tab-separated, and
+    // Ctrl+C in the grid all of them under their headings.
     void formInContext()
     {
         const std::string text = test::cp1252("Le chat. Et le bébé,\r\nle chien").toStdString();
@@ -99,6 +100,7 @@ private slots:
         grid(window)->setCurrentIndex(grid(window)->model()->index(4, 0)); // bébé chat chien et le
         QStringList caption;
         QStringList rows;
+        QString copiedRow;
         test::closeNextModalWindow([&](QWidget* concordance) {
             caption << concordance->windowTitle() << label(*concordance, "Label2");
             auto* occurrences = concordance->findChild<QTableView*>(QStringLiteral("grille01"));
@@ -106,11 +108,18 @@ private slots:
             rows = gridRows(occurrences);
             occurrences->selectRow(0);
             action(*concordance, "copier")->trigger();
+            copiedRow = QGuiApplication::clipboard()->text();
+            occurrences->selectAll();
+            occurrences->setFocus();
+            QTest::keySequence(occurrences, QKeySequence::Copy);
         });
         action(window, "contexte")->trigger();
         QCOMPARE(caption, QStringList({"Parvane Dorlesca - Concordance de « le »", "3 occurrence(s)"}));
         QCOMPARE(rows, QStringList({"1 Le chat. Et ", "1 ", "2 Le chat. Et le bébé,¶"}));
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1\tLe chat. Et \tle\t bébé,¶le chien\r\n"));
+        QCOMPARE(copiedRow, QStringLiteral("1\tLe chat. Et \tle\t bébé,¶le chien\r\n"));
+        QCOMPARE(QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n")),
+                 QStringList({"Ligne\tContexte gauche\tForme\tContexte droit", "1\tLe chat. Et \tle\t bébé,¶le chien",
+                              "1\t\tLe\t chat. Et le bébé,¶le chien", "2\tLe chat. Et le bébé,¶\tle\t chien", ""}));
     }
 
 private:

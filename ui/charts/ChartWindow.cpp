@@ -8,6 +8,7 @@
 #include "ui/menus.h"
 #include "ui/message_box.h"
 #include "ui/printing.h"
+#include "ui/report_grid.h"
 #include "ui/shadowed_title.h"
 
 #include <QAction>
@@ -104,14 +105,7 @@ void ChartWindow::buildUi(const ChartWindowLook& look)
     chartctl->setAccessibleDescription(tr("%1 selon %2, %n barre(s)", nullptr, table_->barsModel()->rowCount())
                                            .arg(look.yTitle, look.xTitle));
 
-    grid = new QTableView(SSTab1);
-    Q_SET_OBJECT_NAME(grid);
-    grid->setModel(table_);
-    grid->setAccessibleName(valuesTab);
-    grid->verticalHeader()->hide();
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setAlternatingRowColors(true);
+    grid = createReportGrid("grid", table_, valuesTab, SSTab1);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     SSTab1->addTab(chartctl, chartTab);

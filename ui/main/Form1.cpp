@@ -194,6 +194,8 @@ void Form1::openTextFile(const QString& path)
     if (fullPath.isEmpty())
         return;
     lblFichier->setText(fullPath);
+    // What the save dialogs of the windows opened from here name their files after.
+    setWindowFilePath(fullPath);
     setTextLoaded(true);
 }
 
@@ -201,6 +203,7 @@ void Form1::mnuItemFermer_Click()
 {
     txtFichier->setText(QString());
     lblFichier->setText(tr("Chargez un fichier texte avec la commande Ouvrir."));
+    setWindowFilePath(QString());
     setTextLoaded(false);
 }
 

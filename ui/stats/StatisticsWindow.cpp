@@ -3,12 +3,12 @@
 
 #include "ui/PlainTextBox.h"
 #include "ui/menus.h"
+#include "ui/report_grid.h"
 #include "ui/shadowed_title.h"
 #include "ui/shell/frmAbout.h"
 #include "core/letters.h"
 #include "ui/cp1252_text.h"
 #include "ui/stats/frmConcordance.h"
-#include "ui/stats/grid_copy.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -64,9 +64,8 @@ StatisticsWindow::WindowMenus StatisticsWindow::buildMenuBar(const MenuBarConten
     if (!contents.resultBox && contents.grid) {
         grid_ = contents.grid;
         QMenu* edition = addMenu(bar, "edition", tr("&Edition"));
-        QAction* copier = addMenuItem(edition, "copier", tr("&Copier"));
-        copier->setShortcut(QKeySequence::Copy);
-        connect(copier, &QAction::triggered, this, [this] { copySelectedRows(*grid_); });
+        connect(addMenuItem(edition, "copier", tr("&Copier")), &QAction::triggered, this,
+                &StatisticsWindow::copier_Click);
         connect(addMenuItem(edition, "selectall", tr("&Sélectionner tout")), &QAction::triggered, grid_,
                 &QAbstractItemView::selectAll);
     }
@@ -117,7 +116,12 @@ void StatisticsWindow::quitter_Click()
 
 void StatisticsWindow::copier_Click()
 {
-    resultBox_->copy();
+    if (copySelectedRows(focusWidget()))
+        return;
+    if (resultBox_)
+        resultBox_->copy();
+    else
+        copySelectedRows(grid_);
 }
 
 void StatisticsWindow::coller_Click()

@@ -25,8 +25,8 @@ class PlainTextBox;
 ///
 /// It gives each window the menu bar that every statistics window repeats, in its order:
 /// "&Fichier" with "&Quitter"; "&Edition", whose commands act on the window's result text box
-/// alone, whatever has the focus; "&Graphique" in the windows that have charts; "&Aide" with
-/// "&A propos de".
+/// whatever has the focus, except "&Copier" in a grid or list, which copies its selected rows;
+/// "&Graphique" in the windows that have charts; "&Aide" with "&A propos de".
 class StatisticsWindow : public QDialog {
     Q_OBJECT
 public:
@@ -57,7 +57,8 @@ protected:
         /// The box the Edition commands act on; a window without one has no "&Edition" menu,
         /// unless it has a grid.
         PlainTextBox* resultBox = nullptr;
-        /// Without a result box, the grid whose selected rows "&Copier" copies.
+        /// Without a result box, the grid whose selected rows "&Copier" copies when no other
+        /// grid or list has the focus.
         QAbstractItemView* grid = nullptr;
         EditionNames editionNames = EditionNames::Standard;
         /// A "&Graphique" menu, which the window fills with its chart items.

@@ -2,6 +2,7 @@
 #include "ui/stats/frmConcordance.h"
 
 #include "ui/cp1252_text.h"
+#include "ui/report_grid.h"
 #include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
 
@@ -43,14 +44,7 @@ void frmConcordance::buildUi()
                                 RowsModel::textColumn(tr("Forme"), &ConcordanceLine::form),
                                 RowsModel::textColumn(tr("Contexte droit"), &ConcordanceLine::right)},
                                this);
-    grille01 = new QTableView(this);
-    Q_SET_OBJECT_NAME(grille01);
-    grille01->setModel(rowsModel_);
-    grille01->setAccessibleName(tr("Occurrences de « %1 »").arg(form));
-    grille01->verticalHeader()->hide();
-    grille01->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grille01->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grille01->setAlternatingRowColors(true);
+    grille01 = createReportGrid("grille01", rowsModel_, tr("Occurrences de « %1 »").arg(form), this);
     grille01->setWordWrap(false);
     QHeaderView* header = grille01->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);

@@ -3,6 +3,7 @@
 
 #include "ui/menus.h"
 #include "ui/printing.h"
+#include "ui/report_grid.h"
 #include "ui/stats/vocabulary_printing.h"
 #include "ui/stats/VocabularyTotals.h"
 #include "ui/stats/frmConcordance.h"
@@ -57,17 +58,10 @@ void frmListe01::buildUi()
     gridModel_ = new GridModel({GridModel::textColumn(tr("Formes"), &FormCount::form),
                                 GridModel::countColumn(tr("Nombre d'attestations"), &FormCount::count)},
                                this);
-    grille01 = new QTableView(this);
-    Q_SET_OBJECT_NAME(grille01);
-    grille01->setModel(gridModel_);
+    grille01 = createReportGrid("grille01", gridModel_, title, this);
     addExportItem(fichier, gridModel_, tr("vocabulaire.csv"), this);
-    grille01->setAccessibleName(title);
-    grille01->verticalHeader()->hide();
     grille01->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grille01->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + rowPadding);
-    grille01->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grille01->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grille01->setAlternatingRowColors(true);
     QHeaderView* header = grille01->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::Stretch);
     header->setSectionResizeMode(1, QHeaderView::Fixed);

@@ -4,6 +4,7 @@
 #include "core/number_format.h"
 #include "ui/cp1252_text.h"
 #include "ui/number_text.h"
+#include "ui/report_grid.h"
 #include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
 
@@ -56,15 +57,8 @@ void frmRichesse::buildUi()
                                         {tr("Ce qu'elle mesure"), Qt::AlignLeft, utf8(&RichnessMeasure::explanation)}},
                                        this);
     const QString title = tr("Mesures de la richesse du vocabulaire");
-    grille01 = new QTableView(this);
-    Q_SET_OBJECT_NAME(grille01);
-    grille01->setModel(measuresModel_);
+    grille01 = createReportGrid("grille01", measuresModel_, title, this);
     addExportItem(fichier, measuresModel_, tr("richesse-du-vocabulaire.csv"), this);
-    grille01->setAccessibleName(title);
-    grille01->verticalHeader()->hide();
-    grille01->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grille01->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grille01->setAlternatingRowColors(true);
     grille01->setWordWrap(true);
     // The formulas and the explanations wrap: the first in a column of their own width, the
     // second in what is left.

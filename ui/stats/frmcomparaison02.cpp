@@ -7,6 +7,7 @@
 #include "ui/cp1252_text.h"
 #include "ui/hourglass.h"
 #include "ui/number_text.h"
+#include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
 
 #include <QGroupBox>
@@ -174,7 +175,12 @@ void frmcomparaison02::buildUi()
     addWindowTitle(tr("La comparaison de vocabulaires"), "Label1", "Label2");
     windowLayout()->addLayout(body, 1);
 
-    buildMenuBar({.resultBox = Text1});
+    using FormsModel = RowTableModel<CommonForm>;
+    formsModel_ = new FormsModel({FormsModel::textColumn(tr("Forme"), &CommonForm::form),
+                                  FormsModel::countColumn(tr("Texte n°1"), &CommonForm::count1),
+                                  FormsModel::countColumn(tr("Texte n°2"), &CommonForm::count2)},
+                                 this);
+    addExportItem(buildMenuBar({.resultBox = Text1}).fichier, formsModel_, tr("comparaison.csv"), this);
     resize(windowSize);
 }
 
@@ -188,6 +194,8 @@ void frmcomparaison02::connectSignals()
 void frmcomparaison02::Form_Load(std::string_view text1, std::string_view text2)
 {
     comparison_ = vocabularyComparison(text1, text2);
+    formsOfEitherText_ = formsOfEitherText(comparison_);
+    formsModel_->setRows(formsOfEitherText_);
     for (const auto& [label, value] : std::as_const(values_))
         label->setText(value(comparison_));
 }

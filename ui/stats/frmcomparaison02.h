@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/vocabulary_comparison.h"
+#include "ui/stats/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 
 #include <QList>
@@ -9,6 +10,7 @@
 
 #include <functional>
 #include <string_view>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -23,6 +25,8 @@ class PlainTextBox;
 /// and of the forms proper to each, line by line in Frame1 (values in dark red, captions in
 /// blue, connecting words in dark purple, headings in navy); three "Afficher" buttons list
 /// the common forms or the forms proper to either text in Text1, retitling Frame3.
+/// "&Exporter..." saves the three listings as one table: every form of either text with its
+/// attestations in each.
 class frmcomparaison02 final : public StatisticsWindow {
     Q_OBJECT
 public:
@@ -47,6 +51,8 @@ private:
     std::string_view text1_;
     std::string_view text2_;
     VocabularyComparison comparison_;
+    std::vector<CommonForm> formsOfEitherText_;
+    RowTableModel<CommonForm>* formsModel_;
 
     /// The value labels of Frame1 (Label7 and the like), each with how its value is written.
     QList<QPair<QLabel*, ValueText>> values_;

@@ -6,6 +6,7 @@
 #include "ui/hourglass.h"
 #include "ui/menus.h"
 #include "ui/message_box.h"
+#include "ui/report_grid.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -22,9 +23,9 @@ namespace {
 std::string csvOf(const QAbstractItemModel& table)
 {
     std::string csv(csvByteOrderMark);
-    std::vector<std::string> fields(static_cast<std::size_t>(table.columnCount()));
-    for (int column = 0; column < table.columnCount(); ++column)
-        fields[static_cast<std::size_t>(column)] = table.headerData(column, Qt::Horizontal).toString().trimmed().toStdString();
+    std::vector<std::string> fields;
+    for (const QString& heading : columnHeadings(table))
+        fields.push_back(heading.toStdString());
     csv += csvLine(fields);
     for (int row = 0; row < table.rowCount(); ++row) {
         for (int column = 0; column < table.columnCount(); ++column)

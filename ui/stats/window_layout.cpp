@@ -2,6 +2,7 @@
 #include "ui/stats/window_layout.h"
 
 #include "ui/PlainTextBox.h"
+#include "ui/report_grid.h"
 #include "ui/stats/ReportTableModel.h"
 
 #include <QComboBox>
@@ -77,6 +78,7 @@ QList<QListView*> addColumnLists(QGridLayout* grid, int row, ReportTableModel* t
         list->setEditTriggers(QAbstractItemView::NoEditTriggers);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        enableRowCopy(list, table);
         labelControl(heading, list);
         grid->addWidget(heading, row, column, Qt::AlignBottom);
         grid->addWidget(list, row + 1, column);

@@ -1,0 +1,100 @@
+// Report grids and the copy of their rows.
+#include "ui/report_grid.h"
+
+#include <QAbstractItemModel>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QShortcut>
+#include <QTableView>
+
+#include <algorithm>
+
+namespace quorvelle::ui {
+namespace {
+
+const QString rowCopierName = QStringLiteral("rowCopier");
+
+// A child of its view under rowCopierName, so that the window's copy command finds it.
+class RowCopier final : public QObject {
+public:
+    RowCopier(QAbstractItemView* view, const QAbstractItemModel* table)
+        : QObject(view)
+        , view_(view)
+        , table_(table)
+    {
+        setObjectName(rowCopierName);
+        // Only while the view has the focus: elsewhere Ctrl+C keeps its meaning.
+        auto* shortcut = new QShortcut(QKeySequence::Copy, view);
+        shortcut->setContext(Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, &RowCopier::copy);
+    }
+
+    void copy() const
+    {
+        QList<int> rows;
+        for (const QModelIndex& index : view_->selectionModel()->selectedIndexes())
+            rows.append(index.row());
+        std::ranges::sort(rows);
+        rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+        if (rows.isEmpty())
+            return;
+        QString text;
+        if (rows.size() == table_->rowCount())
+            text += columnHeadings(*table_).join(QLatin1Char('\t')) + QStringLiteral("\r\n");
+        for (const int row : std::as_const(rows)) {
+            QStringList cells;
+            for (int column = 0; column < table_->columnCount(); ++column)
+                cells.append(table_->index(row, column).data().toString());
+            text += cells.join(QLatin1Char('\t')) + QStringLiteral("\r\n");
+        }
+        QGuiApplication::clipboard()->setText(text);
+    }
+
+private:
+    QAbstractItemView* view_;
+    const QAbstractItemModel* table_;
+};
+
+} // namespace
+
+QTableView* createReportGrid(const char* name, QAbstractItemModel* table, const QString& accessibleName,
+                             QWidget* parent)
+{
+    auto* grid = new QTableView(parent);
+    grid->setObjectName(name);
+    grid->setModel(table);
+    grid->setAccessibleName(accessibleName);
+    grid->verticalHeader()->hide();
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setAlternatingRowColors(true);
+    enableRowCopy(grid, table);
+    return grid;
+}
+
+void enableRowCopy(QAbstractItemView* view, const QAbstractItemModel* table)
+{
+    new RowCopier(view, table);
+}
+
+bool copySelectedRows(const QWidget* widget)
+{
+    const auto* copier = widget ? dynamic_cast<const RowCopier*>(
+                                      widget->findChild<QObject*>(rowCopierName, Qt::FindDirectChildrenOnly))
+                                : nullptr;
+    if (copier)
+        copier->copy();
+    return copier != nullptr;
+}
+
+QStringList columnHeadings(const QAbstractItemModel& table)
+{
+    QStringList headings;
+    for (int column = 0; column < table.columnCount(); ++column)
+        headings.append(table.headerData(column, Qt::Horizontal).toString().trimmed());
+    return headings;
+}
+
+} // namespace quorvelle::ui
