@@ -11,7 +11,9 @@
 #include "ui/main/Form1.h"
 #include "ui/message_box.h"
 #include "ui/cp1252_text.h"
+#include "ui/stats/frmConcordance.h"
 #include "ui/stats/frmListe01.h"
+#include "ui/stats/frmRichesse.h"
 #include "ui/stats/frmcomparaison01.h"
 #include "ui/stats/frmcomparaison02.h"
 #include "ui/stats/frmcooccu01.h"
@@ -147,13 +149,11 @@ private slots:
 
     void statisticsWindow_data()
     {
-        QTest::addColumn<QString>("window");
-        for (const char* window : {"frmstata", "frmstatb", "frmstatc", "frmstatd", "frmstate", "frmfreq01", "frmcooccu01",
-                                   "frmlongueur01", "frmenrichissement01", "frmcomparaison01", "frmcomparaison02"})
-            QTest::newRow(window) << QString::fromLatin1(window);
+        statisticsClick_data();
+        QTest::newRow("frmRichesse") << QStringLiteral("frmRichesse");
     }
 
-    // Loading the window (report and lists) on the 10 MB text.
+    // Loading the window (report and lists) on the 10 MB text; the concordance of "de".
     void statisticsWindow()
     {
         QFETCH(QString, window);
@@ -163,9 +163,16 @@ private slots:
         }
     }
 
-    void statisticsClick_data() { statisticsWindow_data(); }
+    void statisticsClick_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char* window : {"frmstata", "frmstatb", "frmstatc", "frmstatd", "frmstate", "frmfreq01", "frmcooccu01",
+                                   "frmlongueur01", "frmenrichissement01", "frmcomparaison01", "frmcomparaison02",
+                                   "frmConcordance"})
+            QTest::newRow(window) << QString::fromLatin1(window);
+    }
 
-    // The slowest answer of each window on the 10 MB text: a sort (frmstata), the most
+    // The slowest answer of each window on the 10 MB text: a sort (frmstata, frmConcordance), the most
     // frequent key picked with its first row listed, the forms beginning with "d", the
     // forms attested once, every co-occurrence, a sentence, the first slice, the forms of the
     // first text only, or loading the second text.
@@ -241,12 +248,17 @@ private:
             return std::make_unique<ui::frmstatc>(text, nullptr);
         if (window == QLatin1String("frmstatd"))
             return std::make_unique<ui::frmstatd>(text, nullptr);
+        if (window == QLatin1String("frmRichesse"))
+            return std::make_unique<ui::frmRichesse>(text, nullptr);
+        if (window == QLatin1String("frmConcordance"))
+            return std::make_unique<ui::frmConcordance>(text, "de", nullptr);
         return std::make_unique<ui::frmstate>(text, nullptr);
     }
 
     void clickSlowest(const QString& name, QWidget& window)
     {
-        if (name == QLatin1String("frmstata") || name == QLatin1String("frmcomparaison02")) {
+        if (name == QLatin1String("frmstata") || name == QLatin1String("frmcomparaison02")
+            || name == QLatin1String("frmConcordance")) {
             window.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
             return;
         }
