@@ -131,17 +131,6 @@ private slots:
 
     void cleanup() { qputenv("PATH", savedPath_); }
 
-    void texts()
-    {
-        ui::frmAbout about(nullptr);
-        QCOMPARE(about.windowTitle(), QStringLiteral("Projet Parvane Dorlesca - A propos de"));
-        QCOMPARE(test::labelTexts(about, {"Label1", "Label2", "lblVersion", "lblDisclaimer"}),
-                 QStringLiteral("Quorvelle|Quorvelle|Version 2.0.0|"));
-        QCOMPARE(test::child<QPushButton>(about, "cmdOK")->text(), QStringLiteral("OK"));
-        QCOMPARE(test::child<QPushButton>(about, "cmdSysInfo")->text(), QStringLiteral("&Infos système..."));
-
-    }
-
     void systemInformation_data()
     {
         QTest::addColumn<QStringList>("installed");
