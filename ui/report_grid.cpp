@@ -33,9 +33,11 @@ public:
 
     void copy() const
     {
+        // By ranges of rows, not cell by cell: a whole grid selected is one range.
         QList<int> rows;
-        for (const QModelIndex& index : view_->selectionModel()->selectedIndexes())
-            rows.append(index.row());
+        for (const QItemSelectionRange& range : view_->selectionModel()->selection())
+            for (int row = range.top(); row <= range.bottom(); ++row)
+                rows.append(row);
         std::ranges::sort(rows);
         rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
         if (rows.isEmpty())
