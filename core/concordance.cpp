@@ -25,21 +25,28 @@ std::string shownContext(std::string_view context)
     return shown;
 }
 
-bool sameForm(std::string_view written, std::string_view lowerCased)
+bool sameForm(std::string_view written, std::string_view lower)
 {
-    return written.size() == lowerCased.size()
-        && std::equal(written.begin(), written.end(), lowerCased.begin(),
+    return written.size() == lower.size()
+        && std::equal(written.begin(), written.end(), lower.begin(),
                       [](char writtenChar, char lowerChar) { return toLower(writtenChar) == lowerChar; });
+}
+
+// The line ends of text: CR LF counts as one, as CR and LF alone do.
+std::int64_t lineEnds(std::string_view text)
+{
+    std::int64_t count = 0;
+    for (std::size_t index = 0; index < text.size(); ++index)
+        if (text[index] == '\n' || (text[index] == '\r' && !(index + 1 < text.size() && text[index + 1] == '\n')))
+            ++count;
+    return count;
 }
 
 } // namespace
 
 Concordance concordance(std::string_view text, std::string_view form, std::size_t width)
 {
-    Concordance result;
-    result.form.reserve(form.size());
-    for (const char c : form)
-        result.form += toLower(c);
+    Concordance result{lowerCased(form), {}};
     std::vector<std::string_view> wanted;
     forEachForm(result.form, [&wanted](std::string_view one) { wanted.push_back(one); });
     if (wanted.empty())
@@ -52,35 +59,26 @@ Concordance concordance(std::string_view text, std::string_view form, std::size_
     };
     std::vector<Met> recent;
     std::int64_t line = 1;
-    std::size_t index = 0;
-    while (index < text.size()) {
-        const char c = text[index];
-        if (!isLetter(c)) {
-            // CR LF ends one line, as CR and LF alone do.
-            if (c == '\n' || (c == '\r' && !(index + 1 < text.size() && text[index + 1] == '\n')))
-                ++line;
-            ++index;
-            continue;
-        }
-        const std::size_t start = index;
-        while (index < text.size() && isLetter(text[index]))
-            ++index;
+    std::size_t counted = 0; // where the line ends are counted up to: forms hold none
+    forEachForm(text, [&](std::string_view written) {
+        const auto start = static_cast<std::size_t>(written.data() - text.data());
+        line += lineEnds(text.substr(counted, start - counted));
+        counted = start;
         if (recent.size() == wanted.size())
             recent.erase(recent.begin());
-        recent.push_back({text.substr(start, index - start), line});
+        recent.push_back({written, line});
         if (recent.size() < wanted.size())
-            continue;
-        bool matches = true;
-        for (std::size_t position = 0; position < wanted.size() && matches; ++position)
-            matches = sameForm(recent[position].written, wanted[position]);
-        if (!matches)
-            continue;
+            return;
+        for (std::size_t position = 0; position < wanted.size(); ++position)
+            if (!sameForm(recent[position].written, wanted[position]))
+                return;
         // From the first wanted form to the last, with what separates them as written.
-        const std::size_t first = static_cast<std::size_t>(recent.front().written.data() - text.data());
+        const auto first = static_cast<std::size_t>(recent.front().written.data() - text.data());
+        const std::size_t end = start + written.size();
         const std::size_t leftStart = first > width ? first - width : 0;
         result.occurrences.push_back({recent.front().line, shownContext(text.substr(leftStart, first - leftStart)),
-                                      shownContext(text.substr(first, index - first)), shownContext(text.substr(index, width))});
-    }
+                                      shownContext(text.substr(first, end - first)), shownContext(text.substr(end, width))});
+    });
     return result;
 }
 
@@ -95,10 +93,7 @@ std::string neighbouringForm(std::string_view context, bool last)
         if (last || found.empty())
             found = form;
     });
-    std::string lowerCased;
-    for (const char c : found)
-        lowerCased += toLower(c);
-    return lowerCased;
+    return lowerCased(found);
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <string_view>
 
 namespace quorvelle {
 
@@ -54,6 +56,15 @@ constexpr bool isDigit(char c)
 constexpr char toLower(char c)
 {
     return static_cast<char>(detail::lowerTable[static_cast<unsigned char>(c)]);
+}
+
+/// text with every character lower-cased as toLower does.
+inline std::string lowerCased(std::string_view text)
+{
+    std::string lower(text.size(), '\0');
+    for (std::size_t index = 0; index < text.size(); ++index)
+        lower[index] = toLower(text[index]);
+    return lower;
 }
 
 } // namespace quorvelle
