@@ -45,12 +45,8 @@ public:
         QString text;
         if (rows.size() == table_->rowCount())
             text += columnHeadings(*table_).join(QLatin1Char('\t')) + QStringLiteral("\r\n");
-        for (const int row : std::as_const(rows)) {
-            QStringList cells;
-            for (int column = 0; column < table_->columnCount(); ++column)
-                cells.append(table_->index(row, column).data().toString());
-            text += cells.join(QLatin1Char('\t')) + QStringLiteral("\r\n");
-        }
+        for (const int row : std::as_const(rows))
+            text += rowCells(*table_, row).join(QLatin1Char('\t')) + QStringLiteral("\r\n");
         QGuiApplication::clipboard()->setText(text);
     }
 
@@ -97,6 +93,14 @@ QStringList columnHeadings(const QAbstractItemModel& table)
     for (int column = 0; column < table.columnCount(); ++column)
         headings.append(table.headerData(column, Qt::Horizontal).toString().trimmed());
     return headings;
+}
+
+QStringList rowCells(const QAbstractItemModel& table, int row)
+{
+    QStringList cells;
+    for (int column = 0; column < table.columnCount(); ++column)
+        cells.append(table.index(row, column).data().toString());
+    return cells;
 }
 
 } // namespace quorvelle::ui

@@ -29,4 +29,7 @@ bool copySelectedRows(const QWidget* widget);
 /// The headings of table's columns, without the blanks around them.
 QStringList columnHeadings(const QAbstractItemModel& table);
 
+/// The cells of one row of table, as shown.
+QStringList rowCells(const QAbstractItemModel& table, int row);
+
 } // namespace quorvelle::ui

@@ -20,18 +20,21 @@
 namespace quorvelle::ui {
 namespace {
 
+std::string csvLineOf(const QStringList& cells)
+{
+    std::vector<std::string> fields;
+    fields.reserve(static_cast<std::size_t>(cells.size()));
+    for (const QString& cell : cells)
+        fields.push_back(cell.toStdString());
+    return csvLine(fields);
+}
+
 std::string csvOf(const QAbstractItemModel& table)
 {
     std::string csv(csvByteOrderMark);
-    std::vector<std::string> fields;
-    for (const QString& heading : columnHeadings(table))
-        fields.push_back(heading.toStdString());
-    csv += csvLine(fields);
-    for (int row = 0; row < table.rowCount(); ++row) {
-        for (int column = 0; column < table.columnCount(); ++column)
-            fields[static_cast<std::size_t>(column)] = table.index(row, column).data().toString().toStdString();
-        csv += csvLine(fields);
-    }
+    csv += csvLineOf(columnHeadings(table));
+    for (int row = 0; row < table.rowCount(); ++row)
+        csv += csvLineOf(rowCells(table, row));
     return csv;
 }
 
