@@ -15,6 +15,13 @@ bool setUpPrinter(QPrinter& printer, QWidget* parent);
 /// Tells the user, over parent, that printing could not start or did not finish.
 void reportPrintingFailure(QWidget* parent);
 
+/// A length in twips, 1440 to the inch, as a number of dots at dotsPerInch: the unit the
+/// widths of the vocabulary's grid and printout are given in.
+constexpr int twipsToDots(int twips, int dotsPerInch)
+{
+    return twips * dotsPerInch / 1440;
+}
+
 /// For tests: the next setUpPrinter shows nothing and sends the printout to the PDF file
 /// pdfPath, or cancels when pdfPath is empty.
 void setNextPrinterSetUp(const QString& pdfPath);

@@ -20,7 +20,6 @@ using namespace quorvelle;
 
 namespace {
 
-constexpr int twipsPerInch = 1440;
 
 QStringList gridRows(const QTableView* grid)
 {
@@ -87,7 +86,7 @@ private slots:
         QVERIFY(Qt::Alignment(model->index(0, 1).data(Qt::TextAlignmentRole).toInt()) & Qt::AlignRight);
 
         // The counts column is at least 2000 twips wide.
-        QVERIFY(grid(window)->columnWidth(1) >= 2000 * window.logicalDpiX() / twipsPerInch);
+        QVERIFY(grid(window)->columnWidth(1) >= 2000 * window.logicalDpiX() / 1440);
     }
 
     // A form of the grid in context: its occurrences as written, in the text's order, then by

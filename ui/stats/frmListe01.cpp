@@ -25,14 +25,8 @@ namespace quorvelle::ui {
 namespace {
 
 constexpr int rowPadding = 6;
-constexpr int twipsPerInch = 1440;
 constexpr int countColumnTwips = 2000;
 constexpr QSize windowSize(760, 560);
-
-int twipsToPixels(int twips, const QWidget* widget)
-{
-    return twips * widget->logicalDpiX() / twipsPerInch;
-}
 
 } // namespace
 
@@ -66,7 +60,7 @@ void frmListe01::buildUi()
     header->setSectionResizeMode(0, QHeaderView::Stretch);
     header->setSectionResizeMode(1, QHeaderView::Fixed);
     // 2000 twips, or the header's own width where its bold text needs more.
-    header->resizeSection(1, std::max(twipsToPixels(countColumnTwips, this), header->sectionSizeHint(1)));
+    header->resizeSection(1, std::max(twipsToDots(countColumnTwips, logicalDpiX()), header->sectionSizeHint(1)));
 
     Command1 = createCommandButton(tr("Tri par fréquences décroissantes"), this);
     Q_SET_OBJECT_NAME(Command1);

@@ -1,6 +1,8 @@
 // The printed vocabulary listing.
 #include "ui/stats/vocabulary_printing.h"
 
+#include "ui/printing.h"
+
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
@@ -10,8 +12,7 @@
 namespace quorvelle::ui {
 namespace {
 
-constexpr double twipsPerInch = 1440;
-constexpr double secondColumnTwips = 5000;
+constexpr int secondColumnTwips = 5000;
 constexpr int headerPointSize = 12;
 constexpr int rowPointSize = 9;
 
@@ -31,7 +32,7 @@ bool printListing(QPrinter& printer, const std::vector<PrintPage>& pages)
         return false;
     const QFont headerFont = listingFont(headerPointSize, true);
     const QFont rowFont = listingFont(rowPointSize, false);
-    const int secondColumn = static_cast<int>(secondColumnTwips * printer.resolution() / twipsPerInch);
+    const int secondColumn = twipsToDots(secondColumnTwips, printer.resolution());
     // The first page holds the header, the rule and as many rows as later pages hold less one.
     const qreal pageHeight = painter.viewport().height();
     for (std::size_t page = 0; page < pages.size(); ++page) {
