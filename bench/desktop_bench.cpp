@@ -8,23 +8,23 @@
 #include "ui/printing.h"
 #include "ui/PlainTextBox.h"
 #include "ui/application.h"
-#include "ui/main/Form1.h"
+#include "ui/main/MainWindow.h"
 #include "ui/message_box.h"
 #include "ui/cp1252_text.h"
-#include "ui/stats/frmConcordance.h"
-#include "ui/stats/frmListe01.h"
-#include "ui/stats/frmRichesse.h"
-#include "ui/stats/frmcomparaison01.h"
-#include "ui/stats/frmcomparaison02.h"
-#include "ui/stats/frmcooccu01.h"
-#include "ui/stats/frmenrichissement01.h"
-#include "ui/stats/frmfreq01.h"
-#include "ui/stats/frmlongueur01.h"
-#include "ui/stats/frmstata.h"
-#include "ui/stats/frmstatb.h"
-#include "ui/stats/frmstatc.h"
-#include "ui/stats/frmstatd.h"
-#include "ui/stats/frmstate.h"
+#include "ui/stats/ConcordanceWindow.h"
+#include "ui/stats/VocabularyWindow.h"
+#include "ui/stats/RichnessWindow.h"
+#include "ui/stats/SecondTextWindow.h"
+#include "ui/stats/ComparisonResultsWindow.h"
+#include "ui/stats/CooccurrencesWindow.h"
+#include "ui/stats/EnrichmentWindow.h"
+#include "ui/stats/FrequenciesWindow.h"
+#include "ui/stats/SentenceLengthsWindow.h"
+#include "ui/stats/LengthsWindow.h"
+#include "ui/stats/LettersWindow.h"
+#include "ui/stats/StartEndLettersWindow.h"
+#include "ui/stats/DoubledLettersWindow.h"
+#include "ui/stats/LetterPairsWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -80,7 +80,7 @@ private slots:
     void openText()
     {
         QFETCH(QString, path);
-        ui::Form1 form;
+        ui::MainWindow form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         // Each opening is painted, as the user sees it.
@@ -97,7 +97,7 @@ private slots:
     void showWholeText()
     {
         QFETCH(QString, path);
-        ui::Form1 form;
+        ui::MainWindow form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         auto* box = form.findChild<ui::PlainTextBox*>(QStringLiteral("txtFichier"));
@@ -116,12 +116,12 @@ private slots:
     {
         QFETCH(QString, path);
         resetPeakMemory();
-        ui::Form1 form;
+        ui::MainWindow form;
         form.show();
         ui::MessageBox::setNextAnswer(QMessageBox::Yes);
         form.openTextFile(path);
         form.findChild<ui::PlainTextBox*>(QStringLiteral("txtFichier"))->completeText();
-        const ui::frmListe01 window(form.loadedText(), nullptr);
+        const ui::VocabularyWindow window(form.loadedText(), nullptr);
         qInfo("peak memory %lld MiB for a file of %lld MiB", peakMemoryKib() / 1024, QFileInfo(path).size() >> 20);
     }
 
@@ -143,14 +143,14 @@ private slots:
         QFETCH(QString, path);
         const std::string text(formWithText(path)->loadedText());
         QBENCHMARK {
-            ui::frmListe01 window(text, nullptr);
+            ui::VocabularyWindow window(text, nullptr);
         }
     }
 
     void statisticsWindow_data()
     {
         statisticsClick_data();
-        QTest::newRow("frmRichesse") << QStringLiteral("frmRichesse");
+        QTest::newRow("RichnessWindow") << QStringLiteral("RichnessWindow");
     }
 
     // Loading the window (report and lists) on the 10 MB text; the concordance of "de".
@@ -166,13 +166,13 @@ private slots:
     void statisticsClick_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char* window : {"frmstata", "frmstatb", "frmstatc", "frmstatd", "frmstate", "frmfreq01", "frmcooccu01",
-                                   "frmlongueur01", "frmenrichissement01", "frmcomparaison01", "frmcomparaison02",
-                                   "frmConcordance"})
+        for (const char* window : {"LengthsWindow", "LettersWindow", "StartEndLettersWindow", "DoubledLettersWindow", "LetterPairsWindow", "FrequenciesWindow", "CooccurrencesWindow",
+                                   "SentenceLengthsWindow", "EnrichmentWindow", "SecondTextWindow", "ComparisonResultsWindow",
+                                   "ConcordanceWindow"})
             QTest::newRow(window) << QString::fromLatin1(window);
     }
 
-    // The slowest answer of each window on the 10 MB text: a sort (frmstata, frmConcordance), the most
+    // The slowest answer of each window on the 10 MB text: a sort (LengthsWindow, ConcordanceWindow), the most
     // frequent key picked with its first row listed, the forms beginning with "d", the
     // forms attested once, every co-occurrence, a sentence, the first slice, the forms of the
     // first text only, or loading the second text.
@@ -190,8 +190,8 @@ private slots:
     void frequencyChart_data()
     {
         QTest::addColumn<bool>("positive");
-        QTest::newRow("frmgraffreqpos") << true;
-        QTest::newRow("frmgraffreqneg") << false;
+        QTest::newRow("PositiveDeviationsChart") << true;
+        QTest::newRow("NegativeDeviationsChart") << false;
     }
 
     // A chart of the frequency spectrum of the 10 MB text, opened and painted on its chart tab.
@@ -204,9 +204,9 @@ private slots:
         QBENCHMARK {
             std::unique_ptr<QWidget> chart;
             if (positive)
-                chart = std::make_unique<ui::frmgraffreqpos>(rows, nullptr);
+                chart = std::make_unique<ui::PositiveDeviationsChart>(rows, nullptr);
             else
-                chart = std::make_unique<ui::frmgraffreqneg>(rows, nullptr);
+                chart = std::make_unique<ui::NegativeDeviationsChart>(rows, nullptr);
             chart->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(0);
             chart->show();
             QCoreApplication::processEvents();
@@ -217,7 +217,7 @@ private slots:
     // The vocabulary of the 10 MB text printed to a PDF file, in alphabetical order.
     void printVocabulary()
     {
-        ui::frmListe01 window(largeText(), nullptr);
+        ui::VocabularyWindow window(largeText(), nullptr);
         const QString pdf = files_.filePath(QStringLiteral("vocabulary.pdf"));
         QBENCHMARK {
             ui::setNextPrinterSetUp(pdf);
@@ -228,54 +228,54 @@ private slots:
 private:
     std::unique_ptr<QWidget> openWindow(const QString& window, const std::string& text)
     {
-        if (window == QLatin1String("frmstata"))
-            return std::make_unique<ui::frmstata>(text, nullptr);
-        if (window == QLatin1String("frmfreq01"))
-            return std::make_unique<ui::frmfreq01>(text, nullptr);
-        if (window == QLatin1String("frmcooccu01"))
-            return std::make_unique<ui::frmcooccu01>(text, nullptr);
-        if (window == QLatin1String("frmlongueur01"))
-            return std::make_unique<ui::frmlongueur01>(text, nullptr);
-        if (window == QLatin1String("frmenrichissement01"))
-            return std::make_unique<ui::frmenrichissement01>(text, nullptr);
-        if (window == QLatin1String("frmcomparaison01"))
-            return std::make_unique<ui::frmcomparaison01>(ui::fromCp1252(text), QString(), nullptr);
-        if (window == QLatin1String("frmcomparaison02"))
-            return std::make_unique<ui::frmcomparaison02>(text, secondLargeText(), nullptr);
-        if (window == QLatin1String("frmstatb"))
-            return std::make_unique<ui::frmstatb>(text, nullptr);
-        if (window == QLatin1String("frmstatc"))
-            return std::make_unique<ui::frmstatc>(text, nullptr);
-        if (window == QLatin1String("frmstatd"))
-            return std::make_unique<ui::frmstatd>(text, nullptr);
-        if (window == QLatin1String("frmRichesse"))
-            return std::make_unique<ui::frmRichesse>(text, nullptr);
-        if (window == QLatin1String("frmConcordance"))
-            return std::make_unique<ui::frmConcordance>(text, "de", nullptr);
-        return std::make_unique<ui::frmstate>(text, nullptr);
+        if (window == QLatin1String("LengthsWindow"))
+            return std::make_unique<ui::LengthsWindow>(text, nullptr);
+        if (window == QLatin1String("FrequenciesWindow"))
+            return std::make_unique<ui::FrequenciesWindow>(text, nullptr);
+        if (window == QLatin1String("CooccurrencesWindow"))
+            return std::make_unique<ui::CooccurrencesWindow>(text, nullptr);
+        if (window == QLatin1String("SentenceLengthsWindow"))
+            return std::make_unique<ui::SentenceLengthsWindow>(text, nullptr);
+        if (window == QLatin1String("EnrichmentWindow"))
+            return std::make_unique<ui::EnrichmentWindow>(text, nullptr);
+        if (window == QLatin1String("SecondTextWindow"))
+            return std::make_unique<ui::SecondTextWindow>(ui::fromCp1252(text), QString(), nullptr);
+        if (window == QLatin1String("ComparisonResultsWindow"))
+            return std::make_unique<ui::ComparisonResultsWindow>(text, secondLargeText(), nullptr);
+        if (window == QLatin1String("LettersWindow"))
+            return std::make_unique<ui::LettersWindow>(text, nullptr);
+        if (window == QLatin1String("StartEndLettersWindow"))
+            return std::make_unique<ui::StartEndLettersWindow>(text, nullptr);
+        if (window == QLatin1String("DoubledLettersWindow"))
+            return std::make_unique<ui::DoubledLettersWindow>(text, nullptr);
+        if (window == QLatin1String("RichnessWindow"))
+            return std::make_unique<ui::RichnessWindow>(text, nullptr);
+        if (window == QLatin1String("ConcordanceWindow"))
+            return std::make_unique<ui::ConcordanceWindow>(text, "de", nullptr);
+        return std::make_unique<ui::LetterPairsWindow>(text, nullptr);
     }
 
     void clickSlowest(const QString& name, QWidget& window)
     {
-        if (name == QLatin1String("frmstata") || name == QLatin1String("frmcomparaison02")
-            || name == QLatin1String("frmConcordance")) {
+        if (name == QLatin1String("LengthsWindow") || name == QLatin1String("ComparisonResultsWindow")
+            || name == QLatin1String("ConcordanceWindow")) {
             window.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
             return;
         }
-        if (name == QLatin1String("frmcooccu01")) {
+        if (name == QLatin1String("CooccurrencesWindow")) {
             window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
             return;
         }
-        if (name == QLatin1String("frmcomparaison01")) {
+        if (name == QLatin1String("SecondTextWindow")) {
             ui::MessageBox::setNextAnswer(QMessageBox::Yes);
-            qobject_cast<ui::frmcomparaison01*>(&window)->openSecondText(largeFilePath_);
+            qobject_cast<ui::SecondTextWindow*>(&window)->openSecondText(largeFilePath_);
             return;
         }
         // A row, and the one before it on the next click: the last two frequencies (the forms
         // attested once or twice), two sentences, the first two slices.
         const std::map<QString, std::pair<const char*, int>> rowClicks = {
-            {QStringLiteral("frmfreq01"), {"List3", -1}}, {QStringLiteral("frmlongueur01"), {"List1", 50'000}},
-            {QStringLiteral("frmenrichissement01"), {"List1", 1}}};
+            {QStringLiteral("FrequenciesWindow"), {"List3", -1}}, {QStringLiteral("SentenceLengthsWindow"), {"List1", 50'000}},
+            {QStringLiteral("EnrichmentWindow"), {"List1", 1}}};
         if (const auto click = rowClicks.find(name); click != rowClicks.end()) {
             auto* list = window.findChild<QListView*>(QString::fromLatin1(click->second.first));
             const int target = click->second.second < 0 ? list->model()->rowCount() - 1 : click->second.second;
@@ -284,12 +284,12 @@ private:
             return;
         }
         auto* combo = window.findChild<QComboBox*>(QStringLiteral("Combo1"));
-        if (name == QLatin1String("frmstatc")) {
+        if (name == QLatin1String("StartEndLettersWindow")) {
             emit combo->activated(combo->findText(QStringLiteral("d")));
             window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
             return;
         }
-        const char* key = name == QLatin1String("frmstatd") ? "ll" : name == QLatin1String("frmstate") ? "es" : "e";
+        const char* key = name == QLatin1String("DoubledLettersWindow") ? "ll" : name == QLatin1String("LetterPairsWindow") ? "es" : "e";
         emit combo->activated(combo->findText(QString::fromLatin1(key)));
     }
 
@@ -332,9 +332,9 @@ private:
         return 0;
     }
 
-    static std::unique_ptr<ui::Form1> formWithText(const QString& path)
+    static std::unique_ptr<ui::MainWindow> formWithText(const QString& path)
     {
-        auto form = std::make_unique<ui::Form1>();
+        auto form = std::make_unique<ui::MainWindow>();
         ui::MessageBox::setNextAnswer(QMessageBox::Yes);
         form->openTextFile(path);
         return form;

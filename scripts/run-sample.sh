@@ -11,4 +11,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "Sans écran, les statistiques s'obtiennent avec : build/cli/quorvelle-cli all samples/exemple.txt" >&2
     exit 1
 fi
-exec build/ui/quorvelle samples/exemple.txt
+exec build/app/quorvelle samples/exemple.txt

@@ -11,7 +11,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 app=org.quorvelle.Quorvelle
 desktop=false
-[ -e "$build/ui/quorvelle" ] && desktop=true
+[ -e "$build/app/quorvelle" ] && desktop=true
 expected=(bin/quorvelle-cli share/man/man1/quorvelle-cli.1)
 if $desktop; then
     expected+=(bin/quorvelle "share/applications/$app.desktop" "share/metainfo/$app.metainfo.xml"

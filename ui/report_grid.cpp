@@ -2,11 +2,11 @@
 #include "ui/report_grid.h"
 
 #include <QAbstractItemModel>
+#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QShortcut>
 #include <QTableView>
 
 #include <algorithm>
@@ -16,7 +16,9 @@ namespace {
 
 const QString rowCopierName = QStringLiteral("rowCopier");
 
-// A child of its view under rowCopierName, so that the window's copy command finds it.
+// A child of its view under rowCopierName, so that copySelectedRows finds it. Its item
+// "Copier les lignes" stands in the view's context menu, and Ctrl+C triggers it while the view
+// has the focus; elsewhere Ctrl+C keeps its meaning.
 class RowCopier final : public QObject {
 public:
     RowCopier(QAbstractItemView* view, const QAbstractItemModel* table)
@@ -25,10 +27,13 @@ public:
         , table_(table)
     {
         setObjectName(rowCopierName);
-        // Only while the view has the focus: elsewhere Ctrl+C keeps its meaning.
-        auto* shortcut = new QShortcut(QKeySequence::Copy, view);
-        shortcut->setContext(Qt::WidgetShortcut);
-        connect(shortcut, &QShortcut::activated, this, &RowCopier::copy);
+        auto* copyRows = new QAction(QObject::tr("Copier les lignes"), view);
+        copyRows->setObjectName(QStringLiteral("copyRowsAction"));
+        copyRows->setShortcut(QKeySequence::Copy);
+        copyRows->setShortcutContext(Qt::WidgetShortcut);
+        view->addAction(copyRows);
+        view->setContextMenuPolicy(Qt::ActionsContextMenu);
+        connect(copyRows, &QAction::triggered, this, &RowCopier::copy);
     }
 
     void copy() const

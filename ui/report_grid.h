@@ -16,8 +16,8 @@ namespace quorvelle::ui {
 QTableView* createReportGrid(const char* name, QAbstractItemModel* table, const QString& accessibleName,
                              QWidget* parent);
 
-/// Lets Ctrl+C in view copy the rows of table selected in view: view shows table, or one of
-/// its columns (the lists that stand side by side).
+/// Lets Ctrl+C in view, and "Copier les lignes" in its context menu, copy the rows of table
+/// selected in view: view shows table, or one of its columns (the lists that stand side by side).
 void enableRowCopy(QAbstractItemView* view, const QAbstractItemModel* table);
 
 /// If widget is a view that copies its rows, puts its selected rows on the clipboard, in the

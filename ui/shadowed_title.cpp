@@ -43,4 +43,13 @@ QWidget* stackShadowedTitle(QLabel* shadow, QLabel* title, int pointSize, QWidge
     return holder;
 }
 
+QWidget* createShadowedTitle(const QString& text, int pointSize, QWidget* parent)
+{
+    auto* shadow = new QLabel(text, parent);
+    shadow->setObjectName(QStringLiteral("titleShadow"));
+    auto* title = new QLabel(text, parent);
+    title->setObjectName(QStringLiteral("title"));
+    return stackShadowedTitle(shadow, title, pointSize, parent);
+}
+
 } // namespace quorvelle::ui

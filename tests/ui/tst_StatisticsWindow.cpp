@@ -3,7 +3,7 @@
 #include "ui/PlainTextBox.h"
 #include "ui/hourglass.h"
 #include "ui/message_box.h"
-#include "ui/shell/frmAbout.h"
+#include "ui/shell/AboutBox.h"
 #include "ui/stats/StatisticsWindow.h"
 
 #include <QAction>
@@ -105,41 +105,41 @@ private slots:
         const QString edition = QStringLiteral("edition=&Edition[copier=&Copier coller=&Coller "
                                                "selectall=&Sélectionner tout supprimer=&Supprimer] ");
         const QString aide = QStringLiteral("aide=&Aide[about=&A propos de]");
-        QTest::newRow("frmListe01") << "frmListe01" << "Parvane Dorlesca - Liste du vocabulaire"
+        QTest::newRow("VocabularyWindow") << "VocabularyWindow" << "Parvane Dorlesca - Liste du vocabulaire"
                                     << "fichier=&Fichier[imprimer=&Imprimer fermer=&Fermer exporter=&Exporter...] " + aide;
-        QTest::newRow("frmstata") << "frmstata"
+        QTest::newRow("LengthsWindow") << "LengthsWindow"
                                   << "Parvane Dorlesca - Composition des formes - statistiques formes/caractères (Rangs)"
                                   << quitter + QString(edition).replace(QStringLiteral("selectall"), QStringLiteral("selectionall"))
                                          + "graphique=&Graphique[affichage=&Affichage] " + aide;
-        QTest::newRow("frmstatb") << "frmstatb"
+        QTest::newRow("LettersWindow") << "LettersWindow"
                                   << "Parvane Dorlesca - Composition des formes - statistiques formes / lettres de l'alphabet"
                                   << quitter + edition + aide;
-        QTest::newRow("frmstatc") << "frmstatc"
+        QTest::newRow("StartEndLettersWindow") << "StartEndLettersWindow"
                                   << "Parvane Dorlesca - Composition des formes - Lettres de l'alphabet - début/fin de mot"
                                   << quitter + edition + "graphique=&Graphique[debut=&Début de mot Finmot=&Fin de mot] " + aide;
-        QTest::newRow("frmstatd") << "frmstatd" << "Parvane Dorlesca - Composition des formes - Lettres redoublées"
+        QTest::newRow("DoubledLettersWindow") << "DoubledLettersWindow" << "Parvane Dorlesca - Composition des formes - Lettres redoublées"
                                   << quitter + edition + aide;
-        QTest::newRow("frmstate") << "frmstate"
+        QTest::newRow("LetterPairsWindow") << "LetterPairsWindow"
                                   << "Parvane Dorlesca - Composition des formes - Récurrences phoniques (associations de caractères 2 à 2)"
                                   << quitter + edition + aide;
-        QTest::newRow("frmfreq01") << "frmfreq01"
+        QTest::newRow("FrequenciesWindow") << "FrequenciesWindow"
                                    << "Parvane Dorlesca - Les fréquences d'attestation des formes - Calcul des écarts"
                                    << quitter + edition
                                           + "graphique=&Graphique[ecartpositif=&Ecart positif ecartnegatif=&Ecart négatif] " + aide;
-        QTest::newRow("frmcooccu01") << "frmcooccu01" << "Parvane Dorlesca - Les cooccurrences" << quitter + edition + aide;
-        QTest::newRow("frmlongueur01")
-            << "frmlongueur01" << "Parvane Dorlesca -  Les longueurs de phrases"
+        QTest::newRow("CooccurrencesWindow") << "CooccurrencesWindow" << "Parvane Dorlesca - Les cooccurrences" << quitter + edition + aide;
+        QTest::newRow("SentenceLengthsWindow")
+            << "SentenceLengthsWindow" << "Parvane Dorlesca -  Les longueurs de phrases"
             << quitter + "edition=&Edition[copier=&Copier coller=&Coller selectall=Sélectionner tout supprimer=Supprimer] " + aide;
-        QTest::newRow("frmenrichissement01") << "frmenrichissement01"
+        QTest::newRow("EnrichmentWindow") << "EnrichmentWindow"
                                              << "Parvane Dorlesca -  L'enrichissement du vocabulaire"
                                              << quitter + edition + "graphique=&Graphique[affichage=&Affichage] " + aide;
-        QTest::newRow("frmcomparaison01")
-            << "frmcomparaison01" << "Parvane Dorlesca - La comparaison de vocabulaires"
+        QTest::newRow("SecondTextWindow")
+            << "SecondTextWindow" << "Parvane Dorlesca - La comparaison de vocabulaires"
             << "fichier=&Fichier[ouvrir=&Ouvrir le texte n°2 !fermer=&Fermer le texte n°2 quitter=&Quitter] "
                "Statistiques=&Statistiques[!affichage=&Affichage] " + aide;
-        QTest::newRow("frmcomparaison02") << "frmcomparaison02" << "Parvane Dorlesca - La comparaison de vocabulaires"
+        QTest::newRow("ComparisonResultsWindow") << "ComparisonResultsWindow" << "Parvane Dorlesca - La comparaison de vocabulaires"
                                           << quitter + edition + aide;
-        QTest::newRow("frmRichesse") << "frmRichesse" << "Parvane Dorlesca - Richesse du vocabulaire" << quitter + aide;
+        QTest::newRow("RichnessWindow") << "RichnessWindow" << "Parvane Dorlesca - Richesse du vocabulaire" << quitter + aide;
     }
 
     // Each window's caption and menu bar, and every list, grid, combo box and result box
@@ -232,7 +232,7 @@ private slots:
     void aboutOpensTheAboutBox()
     {
         bool aboutShown = false;
-        test::closeNextModalWindow([&](QWidget* window) { aboutShown = qobject_cast<ui::frmAbout*>(window); });
+        test::closeNextModalWindow([&](QWidget* window) { aboutShown = qobject_cast<ui::AboutBox*>(window); });
         trigger("about");
         QVERIFY(aboutShown);
     }

@@ -107,31 +107,31 @@ private slots:
         // Lengths 5, 4 and 3 with 2, 1 and 1 forms: the grid in the window's order, the chart
         // reversed.
         QTest::newRow("lengths")
-            << "frmstata" << QByteArray("chats chats les chat") << "affichage" << "frmgraf01"
+            << "LengthsWindow" << QByteArray("chats chats les chat") << "affichage" << "LengthsChart"
             << "Parvane Dorlesca - Composition des formes - statistiques formes/caractères (Graphique)" << 1
             << QStringList({" Nbre de caractère(s)  | Nbre de forme(s)  | Pourcentage (%)   ", "5|2|50", "4|1|25", "3|1|25"})
             << QStringList({"  3=1", "  4=1", "  5=2"});
         // A letter that begins no form is in the grid, not in the chart.
-        QTest::newRow("starts") << "frmstatc" << QByteArray("sel sol \xE9t\xE9") << "debut" << "frmgraf02"
+        QTest::newRow("starts") << "StartEndLettersWindow" << QByteArray("sel sol \xE9t\xE9") << "debut" << "StartLettersChart"
                                 << "Parvane Dorlesca - Graphique début de mot" << 0
                                 << QStringList({edges, "1|l|0", "2|s|2", "3|é|1"}) << QStringList({"s=2", "é=1"});
-        QTest::newRow("ends") << "frmstatc" << QByteArray("sel sol \xE9t\xE9") << "Finmot" << "frmgraf03"
+        QTest::newRow("ends") << "StartEndLettersWindow" << QByteArray("sel sol \xE9t\xE9") << "Finmot" << "EndLettersChart"
                               << "Parvane Dorlesca - Graphique fin de mot" << 0
                               << QStringList({edges, "1|l|2", "2|s|0", "3|é|1"}) << QStringList({"l=2", "é=1"});
         // Mean frequency 2: the frequency 2 has a deviation of 0 and is in both charts.
         QTest::newRow("positive")
-            << "frmfreq01" << QByteArray("a a b b c c c d") << "ecartpositif" << "frmgraffreqpos"
+            << "FrequenciesWindow" << QByteArray("a a b b c c c d") << "ecartpositif" << "PositiveDeviationsChart"
             << "Parvane Dorlesca - Calcul des écarts positifs (graphique)" << 1
             << QStringList({" Numéro | Fréq. d'attestation réelle  | Nbre de formes   ", "1|3|1", "2|2|2"})
             << QStringList({" 3=1", " 2=2"});
-        QTest::newRow("negative") << "frmfreq01" << QByteArray("a a b b c c c d") << "ecartnegatif" << "frmgraffreqneg"
+        QTest::newRow("negative") << "FrequenciesWindow" << QByteArray("a a b b c c c d") << "ecartnegatif" << "NegativeDeviationsChart"
                                   << "Parvane Dorlesca - Calcul des écarts négatifs (graphique)" << 0
                                   << QStringList({negative, "1|2|2", "2|1|1"}) << QStringList({" 2=2", " 1=1"});
-        QTest::newRow("slices") << "frmenrichissement01" << QByteArray("le ").repeated(150) << "affichage" << "frmgraf04"
+        QTest::newRow("slices") << "EnrichmentWindow" << QByteArray("le ").repeated(150) << "affichage" << "EnrichmentChart"
                                 << "Parvane Dorlesca - Graphique -  L'enrichissement du vocabulaire" << 1
                                 << QStringList({" Numéro | N° tranche  | Nbre de nouvelles formes   ", "1|1|1", "2|2|0"})
                                 << QStringList({" 1=1"});
-        QTest::newRow("no form") << "frmfreq01" << QByteArray("12 !") << "ecartnegatif" << "frmgraffreqneg"
+        QTest::newRow("no form") << "FrequenciesWindow" << QByteArray("12 !") << "ecartnegatif" << "NegativeDeviationsChart"
                                  << "Parvane Dorlesca - Calcul des écarts négatifs (graphique)" << 0
                                  << QStringList({negative}) << QStringList();
     }
@@ -157,7 +157,7 @@ private slots:
     // the grid shows the new order and the chart its reverse.
     void tabsAndOrder()
     {
-        const auto window = test::openStatisticsWindow(QStringLiteral("frmstata"), "chats chats les chat");
+        const auto window = test::openStatisticsWindow(QStringLiteral("LengthsWindow"), "chats chats les chat");
         window->show();
         QList<bool> enabled;
         openChart(*window, "affichage", [&](QWidget* chart) {
@@ -182,7 +182,7 @@ private slots:
     {
         const QTemporaryDir directory;
         const QString pdf = directory.filePath(QStringLiteral("graphique.pdf"));
-        const auto window = test::openStatisticsWindow(QStringLiteral("frmstata"), "chats chats les chat");
+        const auto window = test::openStatisticsWindow(QStringLiteral("LengthsWindow"), "chats chats les chat");
         openChart(*window, "affichage", [&](QWidget* chart) {
             ui::setNextPrinterSetUp(QString());
             child<QAction>(*chart, "imprimer")->trigger();
@@ -216,7 +216,7 @@ private slots:
         const QTemporaryDir directory;
         const QString alphabetical = directory.filePath(QStringLiteral("a.pdf"));
         const QString byFrequency = directory.filePath(QStringLiteral("f.pdf"));
-        const auto window = test::openStatisticsWindow(QStringLiteral("frmListe01"), text);
+        const auto window = test::openStatisticsWindow(QStringLiteral("VocabularyWindow"), text);
         ui::setNextPrinterSetUp(alphabetical);
         child<QAction>(*window, "imprimer")->trigger();
         QTest::mouseClick(child<QPushButton>(*window, "Command1"), Qt::LeftButton);

@@ -5,8 +5,8 @@
 #include "ui/message_box.h"
 #include "ui/file_dialogs.h"
 #include "ui/shell/Dialog02.h"
-#include "ui/stats/frmcomparaison01.h"
-#include "ui/stats/frmcomparaison02.h"
+#include "ui/stats/SecondTextWindow.h"
+#include "ui/stats/ComparisonResultsWindow.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -56,7 +56,7 @@ private slots:
     // question, once loaded (as the main window loads its text), and after "Fermer".
     void secondText()
     {
-        ui::frmcomparaison01 window(QStringLiteral("le chat\r\n"), firstPath, nullptr);
+        ui::SecondTextWindow window(QStringLiteral("le chat\r\n"), firstPath, nullptr);
         QCOMPARE(child<ui::PlainTextBox>(window, "Text1")->text(), QStringLiteral("le chat\r\n"));
         const auto unchanged = [&] {
             QCOMPARE(secondTextState(window), withoutSecondText);
@@ -92,7 +92,7 @@ private slots:
     // "Affichage" compares the two boxes as they stand, through Dialog02, over this window.
     void affichageComparesTheBoxes()
     {
-        ui::frmcomparaison01 window(QStringLiteral("le chat"), firstPath, nullptr);
+        ui::SecondTextWindow window(QStringLiteral("le chat"), firstPath, nullptr);
         window.openSecondText(test::writeFile(files_, QStringLiteral("loup.txt"), "le loup"));
         child<ui::PlainTextBox>(window, "Text1")->setText(QStringLiteral("le chat et le chien"));
         QString figures;
@@ -127,7 +127,7 @@ private slots:
         QFETCH(QByteArray, text2);
         QFETCH(QString, values);
         const std::string cp1252 = test::cp1252(text1.constData()).toStdString();
-        ui::frmcomparaison02 window(cp1252, text2.toStdString(), nullptr);
+        ui::ComparisonResultsWindow window(cp1252, text2.toStdString(), nullptr);
         QStringList shown;
         for (const char* group : {"Label7 Label8 Label9 Label10 Label15", "Label18 Label19",
                                   "Label17 Label22 Label25 Label27", "Label32 Label40 Label46 Label44",
@@ -145,7 +145,7 @@ private slots:
     {
         const std::string first = "la mer, la mer";
         const std::string second = "la terre";
-        ui::frmcomparaison02 window(first, second, nullptr);
+        ui::ComparisonResultsWindow window(first, second, nullptr);
         window.show();
         QTest::mouseClick(test::child<QPushButton>(window, "Command1"), Qt::LeftButton);
         QCOMPARE(test::resultBox(window), QStringLiteral("la (2)  (1)\r\n"));
@@ -167,7 +167,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, caption);
         QFETCH(QString, forms);
-        ui::frmcomparaison02 window("le chat et le chien.", "le chien, le loup.", nullptr);
+        ui::ComparisonResultsWindow window("le chat et le chien.", "le chien, le loup.", nullptr);
         QCOMPARE(child<QGroupBox>(window, "Frame3")->title(), QStringLiteral("Forme(s)"));
         QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
         QCOMPARE(child<QGroupBox>(window, "Frame3")->title(), caption);
@@ -176,7 +176,7 @@ private slots:
 
     void colours()
     {
-        ui::frmcomparaison02 window("le chat", "le chien", nullptr);
+        ui::ComparisonResultsWindow window("le chat", "le chien", nullptr);
         const std::map<const char*, QColor> colours = {
             {"Label7", Qt::darkRed}, {"Label4", Qt::blue}, {"Label12", Qt::darkMagenta}, {"Label29", QColor(0, 0, 0x80)}};
         for (const auto& [name, colour] : colours)

@@ -63,14 +63,14 @@ private slots:
         QTest::newRow("no form") << QByteArray("12 ; 3 !") << QStringList() << "";
     }
 
-    // frmstata: rows in decreasing length, row 0 selected in the three lists and its forms
+    // LengthsWindow: rows in decreasing length, row 0 selected in the three lists and its forms
     // listed, the three plain sort buttons showing.
     void lengths()
     {
         QFETCH(QByteArray, text);
         QFETCH(QStringList, rows);
         QFETCH(QString, forms);
-        const auto window = test::openStatisticsWindow(QStringLiteral("frmstata"), text);
+        const auto window = test::openStatisticsWindow(QStringLiteral("LengthsWindow"), text);
         QCOMPARE(test::listRows(*window, lengthLists), rows);
         QCOMPARE(test::selectedRows(*window, lengthLists), QList<int>(3, rows.isEmpty() ? -1 : 0));
         QCOMPARE(resultBox(*window, "txtstata"), forms);
@@ -94,7 +94,7 @@ private slots:
             << "Command1a Command2a Command3" << "c  (1)\r\n";
     }
 
-    // frmstata's sort buttons: the first click on a pair sorts ascending, the next one
+    // LengthsWindow's sort buttons: the first click on a pair sorts ascending, the next one
     // descending; the forms of the new first row are listed.
     void lengthSorts()
     {
@@ -102,7 +102,7 @@ private slots:
         QFETCH(QStringList, rows);
         QFETCH(QString, buttons);
         QFETCH(QString, forms);
-        const auto window = test::openStatisticsWindow(QStringLiteral("frmstata"), "aa bb c dd eee");
+        const auto window = test::openStatisticsWindow(QStringLiteral("LengthsWindow"), "aa bb c dd eee");
         window->show();
         for (const QString& name : clicks)
             QTest::mouseClick(child<QPushButton>(*window, qPrintable(name)), Qt::LeftButton);
@@ -121,24 +121,24 @@ private slots:
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QString>("firstRowForms");
         QTest::addColumn<QString>("lastRowForms");
-        QTest::newRow("letters") << "frmstatb" << test::cp1252("Elle aime le thé.")
+        QTest::newRow("letters") << "LettersWindow" << test::cp1252("Elle aime le thé.")
                                  << QStringList({"a", "e", "é", "h", "i", "l", "m", "t"}) << "e"
                                  << QStringList({"1|2", "2|1"}) << "aime (1)\r\nle (1)\r\n" << "elle (1)\r\n";
-        QTest::newRow("doubled letters") << "frmstatd" << QByteArray("Elle appelle Bella. Lll") << QStringList({"ll", "pp"})
+        QTest::newRow("doubled letters") << "DoubledLettersWindow" << QByteArray("Elle appelle Bella. Lll") << QStringList({"ll", "pp"})
                                          << "ll" << QStringList({"1|3", "2|1"})
                                          << "appelle (1)\r\nbella (1)\r\nelle (1)\r\n" << "lll (1)\r\n";
-        QTest::newRow("pairs") << "frmstate" << QByteArray("Un chat, des chats.")
+        QTest::newRow("pairs") << "LetterPairsWindow" << QByteArray("Un chat, des chats.")
                                << QStringList({"at", "ch", "de", "es", "ha", "ts", "un"}) << "ch"
                                << QStringList({"1|2"}) << "chat (1)\r\nchats (1)\r\n" << "chat (1)\r\nchats (1)\r\n";
-        QTest::newRow("letters, no form") << "frmstatb" << QByteArray("12 !") << QStringList() << "" << QStringList()
+        QTest::newRow("letters, no form") << "LettersWindow" << QByteArray("12 !") << QStringList() << "" << QStringList()
                                           << "" << "";
-        QTest::newRow("doubled letters, none") << "frmstatd" << QByteArray("le chat") << QStringList() << ""
+        QTest::newRow("doubled letters, none") << "DoubledLettersWindow" << QByteArray("le chat") << QStringList() << ""
                                                << QStringList() << "" << "";
-        QTest::newRow("pairs, one-letter forms") << "frmstate" << QByteArray("a b d'e") << QStringList() << ""
+        QTest::newRow("pairs, one-letter forms") << "LetterPairsWindow" << QByteArray("a b d'e") << QStringList() << ""
                                                  << QStringList() << "" << "";
     }
 
-    // frmstatb, frmstatd, frmstate: on opening the combo box shows its first key, unselected,
+    // LettersWindow, DoubledLettersWindow, LetterPairsWindow: on opening the combo box shows its first key, unselected,
     // and the lists are empty; a pick fills the lists and lists the first row's forms; a click
     // in List4 lists its row's forms, a click in List5 goes back to List4's row.
     void keys()
@@ -175,7 +175,7 @@ private slots:
     // Leaving the combo box, or typing a text that is no key and Enter, picks nothing.
     void keysNotPicked()
     {
-        const auto window = test::openStatisticsWindow(QStringLiteral("frmstatb"), "Le le");
+        const auto window = test::openStatisticsWindow(QStringLiteral("LettersWindow"), "Le le");
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         auto* combo = child<QComboBox>(*window, "Combo1");
@@ -200,7 +200,7 @@ private slots:
         QTest::newRow("à: no beginning") << "à" << "0 1 Command2" << "Command2" << "là (1)\r\n";
     }
 
-    // frmstatc: the table in code order with nothing selected and the buttons hidden; a pick
+    // StartEndLettersWindow: the table in code order with nothing selected and the buttons hidden; a pick
     // shows the two counts and the buttons of the sides that have forms; a button lists them;
     // the next pick empties the result box.
     void edges()
@@ -209,7 +209,7 @@ private slots:
         QFETCH(QString, choice);
         QFETCH(QString, button);
         QFETCH(QString, forms);
-        const auto window = test::openStatisticsWindow(QStringLiteral("frmstatc"), test::cp1252("Le sel est là."));
+        const auto window = test::openStatisticsWindow(QStringLiteral("StartEndLettersWindow"), test::cp1252("Le sel est là."));
         window->show();
         QCOMPARE(test::listRows(*window, edgeLists), QStringList({"e|1|1", "l|2|1", "s|1|0", "t|0|1", "à|0|1"}));
         QCOMPARE(test::selectedRows(*window, edgeLists), QList<int>(3, -1));
@@ -227,11 +227,11 @@ private slots:
         QVERIFY(resultBox(*window).isEmpty());
     }
 
-    // frmstatc: "Affichage" lists the letter the combo box shows, as typed: a capital or two
+    // StartEndLettersWindow: "Affichage" lists the letter the combo box shows, as typed: a capital or two
     // letters match no form. Any of the three lists selects its row in the other two.
     void edgesTypedAndClicked()
     {
-        const auto window = test::openStatisticsWindow(QStringLiteral("frmstatc"), "Le sel est la.");
+        const auto window = test::openStatisticsWindow(QStringLiteral("StartEndLettersWindow"), "Le sel est la.");
         window->show();
         pick(*window, QStringLiteral("l"));
         for (const QString& typed : {QStringLiteral("L"), QStringLiteral("le")}) {

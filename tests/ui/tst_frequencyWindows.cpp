@@ -5,7 +5,7 @@
 
 #include "ui/PlainTextBox.h"
 #include "ui/file_dialogs.h"
-#include "ui/stats/frmfreq01.h"
+#include "ui/stats/FrequenciesWindow.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -42,7 +42,7 @@ private slots:
         QTest::newRow("no form") << QByteArray("12 !") << "0|0|" << QStringList() << "" << "";
     }
 
-    // frmfreq01: the first row selected and listed on opening.
+    // FrequenciesWindow: the first row selected and listed on opening.
     void frequencies()
     {
         QFETCH(QByteArray, text);
@@ -51,7 +51,7 @@ private slots:
         QFETCH(QString, firstRowForms);
         QFETCH(QString, lastRowForms);
         const QStringList lists = {"List3", "List4", "List5"};
-        const auto window = test::openStatisticsWindow(QStringLiteral("frmfreq01"), text);
+        const auto window = test::openStatisticsWindow(QStringLiteral("FrequenciesWindow"), text);
         window->show();
         QCOMPARE(test::labelTexts(*window, {"Label6", "Label7", "Label8"}), totals);
         QCOMPARE(test::listRows(*window, lists), rows);
@@ -71,7 +71,7 @@ private slots:
     void formOfAResultBoxInContext()
     {
         const std::string text = "Le chat et le chien";
-        ui::frmfreq01 window(text, nullptr);
+        ui::FrequenciesWindow window(text, nullptr);
         window.show();
         QCOMPARE(test::concordanceOfFirstLine(window), QStringLiteral("Parvane Dorlesca - Concordance de « le »|2 occurrence(s)"));
     }
@@ -82,7 +82,7 @@ private slots:
     {
         const QTemporaryDir directory;
         const QString path = directory.filePath(QStringLiteral("f.csv"));
-        const auto window = test::openStatisticsWindow(QStringLiteral("frmfreq01"), "le chat et le chien");
+        const auto window = test::openStatisticsWindow(QStringLiteral("FrequenciesWindow"), "le chat et le chien");
         ui::setNextChosenFile(path);
         test::child<QAction>(*window, "exporter")->trigger();
         QFile file(path);
@@ -95,11 +95,11 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1\t3\t-0,2\r\n"));
     }
 
-    // frmRichesse: the counts, then each measure's value under the French separator, rounded
+    // RichnessWindow: the counts, then each measure's value under the French separator, rounded
     // to four significant digits, "—" where the text cannot define it.
     void richness()
     {
-        const auto window = test::openStatisticsWindow(QStringLiteral("frmRichesse"), "Le chat et le chien");
+        const auto window = test::openStatisticsWindow(QStringLiteral("RichnessWindow"), "Le chat et le chien");
         QCOMPARE(test::labelTexts(*window, {"Label2", "Label4", "Label6"}), QStringLiteral("5|4|3"));
         const QAbstractItemModel* measures = test::child<QTableView>(*window, "grille01")->model();
         QStringList values;
@@ -108,12 +108,12 @@ private slots:
         QCOMPARE(values, QStringList({"0,8", "1,789", "0,8614", "800", "0,1", "643,8", "0,75", "0,6", "—", "—"}));
     }
 
-    // frmcooccu01: the pairs of the first count on opening; a count, the alphabetical order
+    // CooccurrencesWindow: the pairs of the first count on opening; a count, the alphabetical order
     // and the order by count on request; List6 follows List4.
     void cooccurrences()
     {
         const QStringList lists = {"List4", "List6"};
-        const auto window = test::openStatisticsWindow(QStringLiteral("frmcooccu01"), "A b a b. A b, il dit il dit");
+        const auto window = test::openStatisticsWindow(QStringLiteral("CooccurrencesWindow"), "A b a b. A b, il dit il dit");
         window->show();
         QCOMPARE(test::listRows(*window, lists), QStringList({"2|2", "3|1"}));
         QCOMPARE(test::selectedRows(*window, lists), QList<int>(2, 0));
@@ -130,10 +130,10 @@ private slots:
         QCOMPARE(resultBox(*window), QStringLiteral("b a (2)\r\nil dit (2)\r\na b (3)\r\n"));
     }
 
-    // frmcooccu01 without a pair attested twice: empty lists, and the listings list nothing.
+    // CooccurrencesWindow without a pair attested twice: empty lists, and the listings list nothing.
     void noCooccurrence()
     {
-        const auto window = test::openStatisticsWindow(QStringLiteral("frmcooccu01"), "le chat dort");
+        const auto window = test::openStatisticsWindow(QStringLiteral("CooccurrencesWindow"), "le chat dort");
         QVERIFY(test::listRows(*window, {"List4", "List6"}).isEmpty());
         for (const char* button : {"Command1", "Command2"}) {
             QTest::mouseClick(test::child<QPushButton>(*window, button), Qt::LeftButton);
@@ -154,7 +154,7 @@ private slots:
         QTest::newRow("no sentence") << QByteArray("123 ; 4") << "0|0|" << QStringList() << "";
     }
 
-    // frmlongueur01: nothing selected on opening; a click in any list selects its row in all
+    // SentenceLengthsWindow: nothing selected on opening; a click in any list selects its row in all
     // three and shows the sentence as it stands in the text.
     void sentences()
     {
@@ -163,7 +163,7 @@ private slots:
         QFETCH(QStringList, rows);
         QFETCH(QString, secondSentence);
         const QStringList lists = {"List1", "List2", "List3"};
-        const auto window = test::openStatisticsWindow(QStringLiteral("frmlongueur01"), text);
+        const auto window = test::openStatisticsWindow(QStringLiteral("SentenceLengthsWindow"), text);
         window->show();
         QCOMPARE(test::labelTexts(*window, {"Label3", "Label6", "Label8"}), totals);
         QCOMPARE(test::listRows(*window, lists), rows);
@@ -176,13 +176,13 @@ private slots:
         QCOMPARE(resultBox(*window), secondSentence);
     }
 
-    // frmenrichissement01: nothing selected on opening; either list selects the slice and
+    // EnrichmentWindow: nothing selected on opening; either list selects the slice and
     // lists its new forms.
     void enrichment()
     {
         const QStringList lists = {"List1", "List2"};
         const QByteArray text = QByteArray("le chat le. ") + QByteArray("un ").repeated(97) + "le chien";
-        const auto window = test::openStatisticsWindow(QStringLiteral("frmenrichissement01"), text);
+        const auto window = test::openStatisticsWindow(QStringLiteral("EnrichmentWindow"), text);
         window->show();
         QCOMPARE(test::labelTexts(*window, {"Label3", "Label6"}), QStringLiteral("102|* Une tranche = 100 mots"));
         QCOMPARE(test::listRows(*window, lists), QStringList({"1|3", "2|1"}));

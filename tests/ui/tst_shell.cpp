@@ -5,7 +5,7 @@
 #include "ui/shell/Dialog01.h"
 #include "ui/shell/Dialog02.h"
 #include "ui/shell/HelpWindow.h"
-#include "ui/shell/frmAbout.h"
+#include "ui/shell/AboutBox.h"
 
 #include <QApplication>
 #include <QFile>
@@ -155,7 +155,7 @@ private slots:
         qputenv("PATH", QFile::encodeName(tools.path()));
         MessageBox::takeShownMessages();
 
-        ui::frmAbout about(nullptr);
+        ui::AboutBox about(nullptr);
         QTest::mouseClick(test::child<QPushButton>(about, "cmdSysInfo"), Qt::LeftButton);
 
         const QList<ui::ShownMessage> shown = MessageBox::takeShownMessages();

@@ -6,19 +6,19 @@
 #include "ui/cp1252_text.h"
 #include "ui/message_box.h"
 #include "ui/shell/WaitDialog.h"
-#include "ui/stats/frmListe01.h"
-#include "ui/stats/frmRichesse.h"
-#include "ui/stats/frmcomparaison01.h"
-#include "ui/stats/frmcomparaison02.h"
-#include "ui/stats/frmcooccu01.h"
-#include "ui/stats/frmenrichissement01.h"
-#include "ui/stats/frmfreq01.h"
-#include "ui/stats/frmlongueur01.h"
-#include "ui/stats/frmstata.h"
-#include "ui/stats/frmstatb.h"
-#include "ui/stats/frmstatc.h"
-#include "ui/stats/frmstatd.h"
-#include "ui/stats/frmstate.h"
+#include "ui/stats/VocabularyWindow.h"
+#include "ui/stats/RichnessWindow.h"
+#include "ui/stats/SecondTextWindow.h"
+#include "ui/stats/ComparisonResultsWindow.h"
+#include "ui/stats/CooccurrencesWindow.h"
+#include "ui/stats/EnrichmentWindow.h"
+#include "ui/stats/FrequenciesWindow.h"
+#include "ui/stats/SentenceLengthsWindow.h"
+#include "ui/stats/LengthsWindow.h"
+#include "ui/stats/LettersWindow.h"
+#include "ui/stats/StartEndLettersWindow.h"
+#include "ui/stats/DoubledLettersWindow.h"
+#include "ui/stats/LetterPairsWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -56,20 +56,20 @@ std::unique_ptr<QWidget> openStatisticsWindow(const QString& windowClass, const 
 {
     const std::string cp1252 = text.toStdString();
     const std::map<QString, std::function<std::unique_ptr<QWidget>()>> windows = {
-        {QStringLiteral("frmListe01"), [&] { return std::make_unique<ui::frmListe01>(cp1252, nullptr); }},
-        {QStringLiteral("frmstata"), [&] { return std::make_unique<ui::frmstata>(cp1252, nullptr); }},
-        {QStringLiteral("frmstatb"), [&] { return std::make_unique<ui::frmstatb>(cp1252, nullptr); }},
-        {QStringLiteral("frmstatc"), [&] { return std::make_unique<ui::frmstatc>(cp1252, nullptr); }},
-        {QStringLiteral("frmstatd"), [&] { return std::make_unique<ui::frmstatd>(cp1252, nullptr); }},
-        {QStringLiteral("frmstate"), [&] { return std::make_unique<ui::frmstate>(cp1252, nullptr); }},
-        {QStringLiteral("frmfreq01"), [&] { return std::make_unique<ui::frmfreq01>(cp1252, nullptr); }},
-        {QStringLiteral("frmcooccu01"), [&] { return std::make_unique<ui::frmcooccu01>(cp1252, nullptr); }},
-        {QStringLiteral("frmlongueur01"), [&] { return std::make_unique<ui::frmlongueur01>(cp1252, nullptr); }},
-        {QStringLiteral("frmenrichissement01"), [&] { return std::make_unique<ui::frmenrichissement01>(cp1252, nullptr); }},
-        {QStringLiteral("frmcomparaison01"),
-         [&] { return std::make_unique<ui::frmcomparaison01>(QString::fromLatin1(text), QString(), nullptr); }},
-        {QStringLiteral("frmcomparaison02"), [&] { return std::make_unique<ui::frmcomparaison02>(cp1252, cp1252, nullptr); }},
-        {QStringLiteral("frmRichesse"), [&] { return std::make_unique<ui::frmRichesse>(cp1252, nullptr); }},
+        {QStringLiteral("VocabularyWindow"), [&] { return std::make_unique<ui::VocabularyWindow>(cp1252, nullptr); }},
+        {QStringLiteral("LengthsWindow"), [&] { return std::make_unique<ui::LengthsWindow>(cp1252, nullptr); }},
+        {QStringLiteral("LettersWindow"), [&] { return std::make_unique<ui::LettersWindow>(cp1252, nullptr); }},
+        {QStringLiteral("StartEndLettersWindow"), [&] { return std::make_unique<ui::StartEndLettersWindow>(cp1252, nullptr); }},
+        {QStringLiteral("DoubledLettersWindow"), [&] { return std::make_unique<ui::DoubledLettersWindow>(cp1252, nullptr); }},
+        {QStringLiteral("LetterPairsWindow"), [&] { return std::make_unique<ui::LetterPairsWindow>(cp1252, nullptr); }},
+        {QStringLiteral("FrequenciesWindow"), [&] { return std::make_unique<ui::FrequenciesWindow>(cp1252, nullptr); }},
+        {QStringLiteral("CooccurrencesWindow"), [&] { return std::make_unique<ui::CooccurrencesWindow>(cp1252, nullptr); }},
+        {QStringLiteral("SentenceLengthsWindow"), [&] { return std::make_unique<ui::SentenceLengthsWindow>(cp1252, nullptr); }},
+        {QStringLiteral("EnrichmentWindow"), [&] { return std::make_unique<ui::EnrichmentWindow>(cp1252, nullptr); }},
+        {QStringLiteral("SecondTextWindow"),
+         [&] { return std::make_unique<ui::SecondTextWindow>(QString::fromLatin1(text), QString(), nullptr); }},
+        {QStringLiteral("ComparisonResultsWindow"), [&] { return std::make_unique<ui::ComparisonResultsWindow>(cp1252, cp1252, nullptr); }},
+        {QStringLiteral("RichnessWindow"), [&] { return std::make_unique<ui::RichnessWindow>(cp1252, nullptr); }},
     };
     const auto window = windows.find(windowClass);
     if (window == windows.end())

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/chart_data.h"
-#include "ui/stats/ReportTableModel.h"
+#include "ui/ReportTableModel.h"
 
 #include <QSortFilterProxyModel>
 

@@ -21,7 +21,7 @@ ChartWindowLook edgeLook(const QString& caption)
 
 } // namespace
 
-frmgraf01::frmgraf01(std::span<const LengthChartRow> rows, QWidget* parent)
+LengthsChart::LengthsChart(std::span<const LengthChartRow> rows, QWidget* parent)
     : ChartWindow({tr("Parvane Dorlesca - Composition des formes - statistiques formes/caractères (Graphique)"),
                    tr("Nbre de caractère(s)"), tr("Nbre de forme(s)"),
                    tr(" Nbre de caractère(s)  |< Nbre de forme(s)  |> Pourcentage (%)   "), ChartWindowLook::ValuesTab},
@@ -29,19 +29,19 @@ frmgraf01::frmgraf01(std::span<const LengthChartRow> rows, QWidget* parent)
 {
 }
 
-frmgraf02::frmgraf02(std::span<const CountChartRow> letters, QWidget* parent)
+StartLettersChart::StartLettersChart(std::span<const CountChartRow> letters, QWidget* parent)
     : ChartWindow(edgeLook(tr("Parvane Dorlesca - Graphique début de mot")), countChart(letters, letterLabelPrefix),
                   parent)
 {
 }
 
-frmgraf03::frmgraf03(std::span<const CountChartRow> letters, QWidget* parent)
+EndLettersChart::EndLettersChart(std::span<const CountChartRow> letters, QWidget* parent)
     : ChartWindow(edgeLook(tr("Parvane Dorlesca - Graphique fin de mot")), countChart(letters, letterLabelPrefix),
                   parent)
 {
 }
 
-frmgraffreqpos::frmgraffreqpos(std::span<const DeviationChartRow> rows, QWidget* parent)
+PositiveDeviationsChart::PositiveDeviationsChart(std::span<const DeviationChartRow> rows, QWidget* parent)
     : ChartWindow({tr("Parvane Dorlesca - Calcul des écarts positifs (graphique)"),
                    tr("Fréquence d'attestation réelle"), tr("Nbre de formes"),
                    tr(" Numéro |< Fréq. d'attestation réelle  |> Nbre de formes   "), ChartWindowLook::ValuesTab},
@@ -49,7 +49,7 @@ frmgraffreqpos::frmgraffreqpos(std::span<const DeviationChartRow> rows, QWidget*
 {
 }
 
-frmgraffreqneg::frmgraffreqneg(std::span<const DeviationChartRow> rows, QWidget* parent)
+NegativeDeviationsChart::NegativeDeviationsChart(std::span<const DeviationChartRow> rows, QWidget* parent)
     : ChartWindow({tr("Parvane Dorlesca - Calcul des écarts négatifs (graphique)"),
                    tr("Fréquence d'attestation réelle"), tr("Nbre de formes"),
                    tr(" Numéro |< Fréquence d'attestation réelle  |> Nbre de formes   "), ChartWindowLook::ChartTab},
@@ -57,7 +57,7 @@ frmgraffreqneg::frmgraffreqneg(std::span<const DeviationChartRow> rows, QWidget*
 {
 }
 
-frmgraf04::frmgraf04(std::span<const CountChartRow> slices, QWidget* parent)
+EnrichmentChart::EnrichmentChart(std::span<const CountChartRow> slices, QWidget* parent)
     : ChartWindow({tr("Parvane Dorlesca - Graphique -  L'enrichissement du vocabulaire"), tr("N° tranche"),
                    tr("Nbre de nouvelles formes"), tr(" Numéro |< N° tranche  |> Nbre de nouvelles formes   "),
                    ChartWindowLook::ValuesTab},

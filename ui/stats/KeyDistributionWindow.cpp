@@ -69,10 +69,10 @@ void KeyDistributionWindow::buildUi(const Texts& texts)
     auto* body = new QHBoxLayout;
     body->addWidget(Frame1, 1);
     body->addWidget(Frame2, 1);
-    addWindowTitle(texts.title, "Label1", "Label5");
+    addWindowTitle(texts.title);
     windowLayout()->addLayout(body, 1);
 
-    addExportItem(buildMenuBar({.resultBox = Text1}).fichier, rowsModel_, texts.exportName, this);
+    addExportItem(buildMenuBar({.resultBox = Text1}).file, rowsModel_, texts.exportName, this);
     resize(windowSize);
 }
 

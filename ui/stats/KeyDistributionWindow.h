@@ -1,10 +1,10 @@
 // The window of the key scheme: the forms distributed by how often a chosen key occurs in
-// them. frmstatb (letters), frmstatd (doubled letters) and frmstate (pairs of letters) are
+// them. LettersWindow (letters), DoubledLettersWindow (doubled letters) and LetterPairsWindow (pairs of letters) are
 // its three configurations.
 #pragma once
 
 #include "core/key_distribution.h"
-#include "ui/stats/ReportTableModel.h"
+#include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 
 class QComboBox;

@@ -5,14 +5,13 @@
 #include "ui/menus.h"
 #include "ui/report_grid.h"
 #include "ui/shadowed_title.h"
-#include "ui/shell/frmAbout.h"
+#include "ui/shell/AboutBox.h"
 #include "core/letters.h"
 #include "ui/cp1252_text.h"
-#include "ui/stats/frmConcordance.h"
+#include "ui/stats/ConcordanceWindow.h"
 
 #include <QAbstractItemView>
 #include <QAction>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -22,11 +21,6 @@
 #include <string>
 
 namespace quorvelle::ui {
-namespace {
-
-constexpr int titlePointSize = 15;
-
-} // namespace
 
 StatisticsWindow::StatisticsWindow(QWidget* parent)
     : QDialog(parent)
@@ -41,63 +35,55 @@ StatisticsWindow::WindowMenus StatisticsWindow::buildMenuBar(const MenuBarConten
     windowLayout_->setMenuBar(bar);
     WindowMenus menus;
 
-    menus.fichier = addMenu(bar, "fichier", tr("&Fichier"));
-    if (contents.quitter)
-        connect(addMenuItem(menus.fichier, "quitter", tr("&Quitter")), &QAction::triggered, this,
-                &StatisticsWindow::quitter_Click);
+    menus.file = addMenu(bar, "fileMenu", tr("&Fichier"));
+    if (contents.quitItem)
+        connect(addMenuItem(menus.file, "quitAction", tr("&Quitter")), &QAction::triggered, this,
+                &StatisticsWindow::close);
 
     if (contents.resultBox) {
         resultBox_ = contents.resultBox;
-        const bool accessKeys = contents.editionNames != EditionNames::NoAccessKeyOnLastTwo;
-        QMenu* edition = addMenu(bar, "edition", tr("&Edition"));
-        connect(addMenuItem(edition, "copier", tr("&Copier")), &QAction::triggered, this,
-                &StatisticsWindow::copier_Click);
-        connect(addMenuItem(edition, "coller", tr("&Coller")), &QAction::triggered, this,
-                &StatisticsWindow::coller_Click);
-        connect(addMenuItem(edition, contents.editionNames == EditionNames::SelectionAll ? "selectionall" : "selectall",
-                            accessKeys ? tr("&Sélectionner tout") : tr("Sélectionner tout")),
-                &QAction::triggered, this, &StatisticsWindow::selectall_Click);
-        connect(addMenuItem(edition, "supprimer", accessKeys ? tr("&Supprimer") : tr("Supprimer")),
-                &QAction::triggered, this, &StatisticsWindow::supprimer_Click);
-    }
-
-    if (!contents.resultBox && contents.grid) {
+        QMenu* edition = addMenu(bar, "editMenu", tr("&Edition"));
+        connect(addMenuItem(edition, "copyAction", tr("&Copier")), &QAction::triggered, this,
+                &StatisticsWindow::copyResultSelection);
+        connect(addMenuItem(edition, "pasteAction", tr("&Coller")), &QAction::triggered, this,
+                &StatisticsWindow::pasteIntoResultBox);
+        connect(addMenuItem(edition, "selectAllAction", contents.editionCaptions.selectAll), &QAction::triggered,
+                this, &StatisticsWindow::selectWholeResult);
+        connect(addMenuItem(edition, "deleteAction", contents.editionCaptions.remove), &QAction::triggered, this,
+                &StatisticsWindow::deleteResultSelection);
+    } else if (contents.grid) {
         grid_ = contents.grid;
-        QMenu* edition = addMenu(bar, "edition", tr("&Edition"));
-        connect(addMenuItem(edition, "copier", tr("&Copier")), &QAction::triggered, this,
-                &StatisticsWindow::copier_Click);
-        connect(addMenuItem(edition, "selectall", tr("&Sélectionner tout")), &QAction::triggered, grid_,
+        QMenu* edition = addMenu(bar, "editMenu", tr("&Edition"));
+        connect(addMenuItem(edition, "copyAction", tr("&Copier")), &QAction::triggered, this,
+                &StatisticsWindow::copyResultSelection);
+        connect(addMenuItem(edition, "selectAllAction", tr("&Sélectionner tout")), &QAction::triggered, grid_,
                 &QAbstractItemView::selectAll);
     }
 
     if (contents.charts)
-        menus.graphique = addMenu(bar, "graphique", tr("&Graphique"));
+        menus.charts = addMenu(bar, "chartsMenu", tr("&Graphique"));
     if (contents.statistics)
-        menus.statistiques = addMenu(bar, "Statistiques", tr("&Statistiques"));
+        menus.statistics = addMenu(bar, "statisticsMenu", tr("&Statistiques"));
 
-    QMenu* aide = addMenu(bar, "aide", tr("&Aide"));
-    connect(addMenuItem(aide, "about", tr("&A propos de")), &QAction::triggered, this,
-            &StatisticsWindow::about_Click);
+    QMenu* help = addMenu(bar, "helpMenu", tr("&Aide"));
+    connect(addMenuItem(help, "aboutAction", tr("&A propos de")), &QAction::triggered, this,
+            &StatisticsWindow::showAboutBox);
     return menus;
 }
 
-void StatisticsWindow::addWindowTitle(const QString& title, const char* shadowName, const char* titleName)
+void StatisticsWindow::addWindowTitle(const QString& title)
 {
-    auto* shadow = new QLabel(title, this);
-    shadow->setObjectName(shadowName);
-    auto* front = new QLabel(title, this);
-    front->setObjectName(titleName);
-    windowLayout_->insertWidget(0, stackShadowedTitle(shadow, front, titlePointSize, this), 0, Qt::AlignHCenter);
+    windowLayout_->insertWidget(0, createShadowedTitle(title, windowTitlePointSize, this), 0, Qt::AlignHCenter);
 }
 
 void StatisticsWindow::offerFormsInContext(std::string_view text)
 {
     text_ = text;
-    connect(resultBox_, &PlainTextBox::lineActivated, this, &StatisticsWindow::resultBox_LineActivated,
+    connect(resultBox_, &PlainTextBox::lineActivated, this, &StatisticsWindow::showFormOfLineInContext,
             Qt::UniqueConnection);
 }
 
-void StatisticsWindow::resultBox_LineActivated(const QString& line)
+void StatisticsWindow::showFormOfLineInContext(const QString& line)
 {
     static const QRegularExpression formLine(QStringLiteral("^(\\w+(?: \\w+)?)(?: {1,2}\\(\\d+\\)){0,2}$"),
                                              QRegularExpression::UseUnicodePropertiesOption);
@@ -106,42 +92,35 @@ void StatisticsWindow::resultBox_LineActivated(const QString& line)
         return;
     const std::string form = toCp1252(match.captured(1));
     if (std::ranges::all_of(form, [](char c) { return isLetter(c) || c == ' '; }))
-        openModal<frmConcordance>(this, text_, form);
+        openModal<ConcordanceWindow>(this, text_, form);
 }
 
-void StatisticsWindow::quitter_Click()
+void StatisticsWindow::copyResultSelection()
 {
-    close();
-}
-
-void StatisticsWindow::copier_Click()
-{
-    if (copySelectedRows(focusWidget()))
-        return;
     if (resultBox_)
         resultBox_->copy();
     else
         copySelectedRows(grid_);
 }
 
-void StatisticsWindow::coller_Click()
+void StatisticsWindow::pasteIntoResultBox()
 {
     resultBox_->pasteClipboardText();
 }
 
-void StatisticsWindow::selectall_Click()
+void StatisticsWindow::selectWholeResult()
 {
     resultBox_->selectWholeText();
 }
 
-void StatisticsWindow::supprimer_Click()
+void StatisticsWindow::deleteResultSelection()
 {
     resultBox_->deleteSelection();
 }
 
-void StatisticsWindow::about_Click()
+void StatisticsWindow::showAboutBox()
 {
-    frmAbout::showOver(this);
+    AboutBox::showOver(this);
 }
 
 } // namespace quorvelle::ui

@@ -25,8 +25,8 @@ class PlainTextBox;
 ///
 /// It gives each window the menu bar that every statistics window repeats, in its order:
 /// "&Fichier" with "&Quitter"; "&Edition", whose commands act on the window's result text box
-/// whatever has the focus, except "&Copier" in a grid or list, which copies its selected rows;
-/// "&Graphique" in the windows that have charts; "&Aide" with "&A propos de".
+/// whatever has the focus (a list or grid copies its selected rows with its own Ctrl+C and
+/// context menu); "&Graphique" in the windows that have charts; "&Aide" with "&A propos de".
 class StatisticsWindow : public QDialog {
     Q_OBJECT
 public:
@@ -48,32 +48,33 @@ public:
     }
 
 protected:
-    /// The names of the Edition items. Two windows differ from the rest: frmstata names its
-    /// select-all item selectionall, and frmlongueur01 gives its last two items no access key.
-    enum class EditionNames { Standard, SelectionAll, NoAccessKeyOnLastTwo };
+    /// The captions of the Edition items that a window may write without their access key.
+    struct EditionCaptions {
+        QString selectAll = tr("&Sélectionner tout");
+        QString remove = tr("&Supprimer");
+    };
 
     /// What a window's menu bar holds besides "&Aide".
     struct MenuBarContents {
-        /// The box the Edition commands act on; a window without one has no "&Edition" menu,
-        /// unless it has a grid.
+        /// The box the Edition commands act on, whatever has the focus; a window without one
+        /// has no "&Edition" menu, unless it has a grid.
         PlainTextBox* resultBox = nullptr;
-        /// Without a result box, the grid whose selected rows "&Copier" copies when no other
-        /// grid or list has the focus.
+        /// Without a result box, the grid whose selected rows "&Copier" copies.
         QAbstractItemView* grid = nullptr;
-        EditionNames editionNames = EditionNames::Standard;
+        EditionCaptions editionCaptions = {};
         /// A "&Graphique" menu, which the window fills with its chart items.
         bool charts = false;
         /// A "&Statistiques" menu in the same place, which the window fills.
         bool statistics = false;
         /// "&Fichier" holds "&Quitter"; otherwise the window fills it with its own items.
-        bool quitter = true;
+        bool quitItem = true;
     };
 
     /// The menus that the window fills itself.
     struct WindowMenus {
-        QMenu* fichier = nullptr;
-        QMenu* graphique = nullptr;    ///< null without charts
-        QMenu* statistiques = nullptr; ///< null unless asked for
+        QMenu* file = nullptr;
+        QMenu* charts = nullptr;     ///< null without charts
+        QMenu* statistics = nullptr; ///< null unless asked for
     };
 
     explicit StatisticsWindow(QWidget* parent);
@@ -89,19 +90,16 @@ protected:
     /// must stay as it is while the window is open; the last one given holds.
     void offerFormsInContext(std::string_view text);
 
-    /// Puts the window's title at the top of its layout: the same text on two labels named
-    /// shadowName and titleName, the second in front of the first, its shadow.
-    void addWindowTitle(const QString& title, const char* shadowName, const char* titleName);
+    /// Puts the window's title at the top of its layout, drawn over its shadow.
+    void addWindowTitle(const QString& title);
 
-protected slots:
-    void quitter_Click();
-    void copier_Click();
-    void coller_Click();
-    /// Also the handler of frmstata's selectionall item.
-    void selectall_Click();
-    void supprimer_Click();
-    void about_Click();
-    void resultBox_LineActivated(const QString& line);
+private slots:
+    void copyResultSelection();
+    void pasteIntoResultBox();
+    void selectWholeResult();
+    void deleteResultSelection();
+    void showAboutBox();
+    void showFormOfLineInContext(const QString& line);
 
 private:
     QVBoxLayout* windowLayout_;

@@ -55,12 +55,12 @@ void exportTable(const QAbstractItemModel& table, const QString& suggestedName, 
 
 } // namespace
 
-QAction* addExportItem(QMenu* fichier, const QAbstractItemModel* table, const QString& suggestedName, QWidget* window)
+QAction* addExportItem(QMenu* fileMenu, const QAbstractItemModel* table, const QString& suggestedName, QWidget* window)
 {
-    QAction* exporter = addMenuItem(fichier, "exporter", QCoreApplication::translate("quorvelle::ui", "&Exporter..."));
-    QObject::connect(exporter, &QAction::triggered, window,
+    QAction* exportItem = addMenuItem(fileMenu, "exportAction", QCoreApplication::translate("quorvelle::ui", "&Exporter..."));
+    QObject::connect(exportItem, &QAction::triggered, window,
                      [table, suggestedName, window] { exportTable(*table, suggestedName, window); });
-    return exporter;
+    return exportItem;
 }
 
 } // namespace quorvelle::ui

@@ -3,7 +3,7 @@
 
 #include "ui/PlainTextBox.h"
 #include "ui/report_grid.h"
-#include "ui/stats/ReportTableModel.h"
+#include "ui/ReportTableModel.h"
 
 #include <QComboBox>
 #include <QCompleter>

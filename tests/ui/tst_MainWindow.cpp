@@ -1,0 +1,372 @@
+// The main window: menus and their states, opening and closing a text, the size question,
+// the failures, the counts, and the windows it opens.
+#include "tests/ui/ui_test_support.h"
+#include "ui/PlainTextBox.h"
+#include "ui/main/MainWindow.h"
+#include "ui/message_box.h"
+#include "ui/file_dialogs.h"
+#include "ui/shell/HelpWindow.h"
+#include "ui/shell/WaitDialog.h"
+#include "ui/stats/VocabularyWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+#include <QTextBrowser>
+
+#include <memory>
+#include <tuple>
+
+
+using namespace quorvelle;
+using ui::MessageBox;
+using ui::ShownMessage;
+
+namespace {
+
+const QString startCaption = QStringLiteral("Chargez un fichier texte avec la commande Ouvrir");
+const QString closedCaption = QStringLiteral("Chargez un fichier texte avec la commande Ouvrir.");
+
+const QString sizeQuestionText = QStringLiteral(
+    "Attention!\r\n"
+    "Le texte, objet des statistiques à établir,\r\n"
+    "dépasse la taille maximale autorisée par l'application (env. 500 lignes ou 64 Kb de données).\r\n"
+    "En cas d'exécution,\r\n"
+    "les statistiques produites porteront sur tout le texte, mais leur calcul pourra être plus long.\n\r"
+    "\r\n"
+    "Désirez-vous continuer?\n\r");
+
+const QString tooLargeText = QStringLiteral(
+    "Le fichier est trop volumineux.\r\nLe fichier ne peut dépasser la taille de 2 Go, ni celle de la mémoire disponible.");
+
+} // namespace
+
+class tst_MainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        test::setUpWindowTests();
+        QVERIFY(files_.isValid());
+    }
+
+    void init()
+    {
+        form_ = std::make_unique<ui::MainWindow>();
+        MessageBox::takeShownMessages();
+    }
+
+    void cleanup()
+    {
+        form_.reset();
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    // The menu tree with its captions, "!" marking a disabled item: without a text, with a
+    // text, after closing it, and after an opening answered No.
+    void menus()
+    {
+        const QString withoutText = QStringLiteral(
+            "mnuFichier=&Fichier[mnuItemOuvrir=&Ouvrir... !mnuItemFermer=&Fermer mnuItemQuitter=&Quitter] "
+            "mnuoutils=&Outils[!mnuoutilsanalyse01=&Nombre de caractères !mnuoutilsanalyse02=&Nombre de mots] "
+            "statistiques=&Statistiques[!liste=&Liste du vocabulaire composition=&Composition des formes["
+            "!stat01a=&Formes / caractères !stat01b=&Formes / Lettres de l'alphabet "
+            "!stat01c=&Lettres de l'alphabet - Début/fin de mot !stat01d=&Lettres redoublées "
+            "!stat01e=&Récurrences phoniques] frequences=&Fréquences d'attestation des formes["
+            "!calculecarts=&Calcul des écarts] !cooccurrences=&Les cooccurrences "
+            "!longueurs=&Les longueurs de phrases !enrichissement=&L'enrichissement du vocabulaire "
+            "!comparaison=&La comparaison de vocabulaires !richesse=&Richesse du vocabulaire] "
+            "aide=&Aide[about=&A propos de modemploi=&Mode d'emploi]");
+        const QString withText = QString(withoutText)
+                                     .remove(QLatin1Char('!'))
+                                     .replace(QStringLiteral("mnuItemOuvrir"), QStringLiteral("!mnuItemOuvrir"));
+        QCOMPARE(test::menuTree(form_->menuBar()->actions()), withoutText);
+        openSample();
+        QCOMPARE(test::menuTree(form_->menuBar()->actions()), withText);
+        item("mnuItemFermer")->trigger();
+        QCOMPARE(test::menuTree(form_->menuBar()->actions()), withoutText);
+        MessageBox::setNextAnswer(QMessageBox::No);
+        form_->openTextFile(largeFile(64001));
+        QCOMPARE(test::menuTree(form_->menuBar()->actions()), withoutText);
+    }
+
+    // A cancelled dialog changes nothing. Opening shows the text, decoded, and its full path,
+    // also when the path given is relative; the statistics read the text in code page 1252.
+    // Save dialogs propose names after the open text. Closing empties the box and ends the
+    // caption with a full stop.
+    void openAndClose()
+    {
+        QCOMPARE(form_->windowTitle(), QStringLiteral("Parvane Dorlesca - Quorvelle"));
+        ui::setNextChosenFile(QString());
+        item("mnuItemOuvrir")->trigger();
+        QCOMPARE(caption(), startCaption);
+        QVERIFY(!textBox()->isEnabled());
+        const QString path = test::writeFile(files_, QStringLiteral("ouvert.txt"), "\xC3\x89t\xC3\xA9 \xE2\x80\x99" "a\r\n");
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(files_.path());
+        ui::setNextChosenFile(QStringLiteral("ouvert.txt"));
+        item("mnuItemOuvrir")->trigger();
+        QDir::setCurrent(previous);
+        QCOMPARE(caption(), path);
+        QVERIFY(textBox()->isEnabled());
+        QCOMPARE(textBox()->text(), QStringLiteral("Été ’a\r\n"));
+        QCOMPARE(QByteArray(form_->loadedText().data(), static_cast<qsizetype>(form_->loadedText().size())), QByteArray("\xC9t\xE9 \x92" "a\r\n"));
+        QVERIFY(MessageBox::takeShownMessages().isEmpty());
+        const QWidget statisticsWindow(form_.get());
+        QCOMPARE(ui::proposedFilePath(&statisticsWindow, QStringLiteral("frequences.csv")),
+                 files_.filePath(QStringLiteral("ouvert-frequences.csv")));
+
+        item("mnuItemFermer")->trigger();
+        QCOMPARE(caption(), closedCaption);
+        QVERIFY(textBox()->text().isEmpty());
+        QVERIFY(!textBox()->isEnabled());
+        QCOMPARE(ui::proposedFilePath(form_.get(), QStringLiteral("frequences.csv")), QStringLiteral("frequences.csv"));
+
+        // A file dropped on the window opens as "Ouvrir..." opens it.
+        QMimeData dropped;
+        dropped.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form_.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form_.get(), &drop);
+        QCOMPARE(caption(), path);
+    }
+
+    void sizeQuestion_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<bool>("loaded");
+        QTest::newRow("64000 bytes: no question") << 64000 << false << QMessageBox::NoButton << true;
+        QTest::newRow("64001 bytes, No") << 64001 << true << QMessageBox::No << false;
+    }
+
+    void sizeQuestion()
+    {
+        QFETCH(int, size);
+        QFETCH(bool, asked);
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(bool, loaded);
+        const QString path = largeFile(size);
+        if (asked)
+            MessageBox::setNextAnswer(answer);
+        form_->openTextFile(path);
+
+        const QList<ShownMessage> shown = MessageBox::takeShownMessages();
+        QCOMPARE(shown.size(), asked ? 1 : 0);
+        if (asked) {
+            QCOMPARE(shown[0].title, QStringLiteral("La taille du fichier"));
+            QCOMPARE(shown[0].text, sizeQuestionText);
+            QCOMPARE(shown[0].icon, QMessageBox::NoIcon);
+            QCOMPARE(shown[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        }
+        QCOMPARE(textBox()->isEnabled(), loaded);
+        QCOMPARE(textBox()->text().size(), loaded ? size : 0);
+        QCOMPARE(caption(), loaded ? path : startCaption);
+    }
+
+    void openFailures_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QMessageBox::Icon>("icon");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        const QString missing = files_.filePath(QStringLiteral("absent.txt"));
+        const QString huge = files_.filePath(QStringLiteral("enorme.txt"));
+        QFile hugeFile(huge);
+        hugeFile.open(QIODevice::WriteOnly);
+        hugeFile.resize((qint64{2} << 30) + 1); // sparse: past the largest readable text
+
+        const QString cannotOpen = QStringLiteral("Ouverture impossible");
+        QTest::newRow("missing") << missing << QMessageBox::Warning << cannotOpen
+                                 << QStringLiteral("Le fichier « %1 » ne peut pas être ouvert :\r\nil est introuvable.").arg(missing);
+        QTest::newRow("too large") << huge << QMessageBox::Information << QStringLiteral("Fichier trop volumineux")
+                                   << tooLargeText;
+    }
+
+    // One clear message, no text, the pointer restored (checked in cleanup), never a hang.
+    void openFailures()
+    {
+        QFETCH(QString, path);
+        QFETCH(QMessageBox::Icon, icon);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        ui::setNextChosenFile(path);
+        item("mnuItemOuvrir")->trigger();
+
+        const QList<ShownMessage> shown = MessageBox::takeShownMessages();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].icon, icon);
+        QCOMPARE(shown[0].title, title);
+        QCOMPARE(shown[0].text, text);
+        QCOMPARE(shown[0].buttons, QMessageBox::Ok);
+        QVERIFY(textBox()->text().isEmpty());
+        QVERIFY(!textBox()->isEnabled());
+        QVERIFY(item("mnuItemOuvrir")->isEnabled());
+        QCOMPARE(caption(), startCaption);
+    }
+
+    // The counts read the box as the user left it: a typed character outside the code page
+    // counts as one special character, and Enter as the text's own line end.
+    void countsOfTheEditedText()
+    {
+        form_->openTextFile(test::writeFile(files_, QStringLiteral("saisie.txt"), "le chat\r\n"));
+        textBox()->moveCursor(QTextCursor::End);
+        QTest::sendKeyEvent(QTest::Click, textBox(), Qt::Key_unknown, QStringLiteral("Ő"), Qt::NoModifier);
+        QTest::keyClicks(textBox(), QStringLiteral("2"));
+        QTest::keyClick(textBox(), Qt::Key_Return);
+        QCOMPARE(QByteArray(form_->loadedText().data(), static_cast<qsizetype>(form_->loadedText().size())), QByteArray("le chat\r\n\x1A" "2\r\n"));
+
+        item("mnuoutilsanalyse01")->trigger();
+        item("mnuoutilsanalyse02")->trigger();
+        const QList<ShownMessage> shown = MessageBox::takeShownMessages();
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[0].title, QStringLiteral("Nombre de caractères"));
+        QCOMPARE(shown[0].text, QStringLiteral("Le texte contient: \r\n\r\n"
+                                               "          6 Caractère(s) alphabetique\n\r"
+                                               "          1 Caractère(s) numérique\n\r"
+                                               "          6 Caractère(s) spécial(aux)\n\r"
+                                               "          ------------------------------------\r\n"
+                                               "Total:  13 Caractère(s)\n\r"));
+        QCOMPARE(shown[0].icon, QMessageBox::Information);
+        QCOMPARE(shown[0].buttons, QMessageBox::Ok);
+        QCOMPARE(shown[1].title, QStringLiteral("Nombre de mot(s)"));
+        QCOMPARE(shown[1].text, QStringLiteral("Le texte contient 2 mot(s)"));
+        QCOMPARE(shown[1].icon, QMessageBox::Information);
+    }
+
+    void statisticsItems_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("windowClass");
+        QTest::addColumn<QString>("waitDialog");
+        const std::tuple<const char*, const char*, const char*> items[] = {
+            {"liste", "VocabularyWindow", ""},          {"stat01a", "LengthsWindow", ""},
+            {"stat01b", "LettersWindow", ""},          {"stat01c", "StartEndLettersWindow", ""},
+            {"stat01d", "DoubledLettersWindow", ""},          {"stat01e", "LetterPairsWindow", ""},
+            {"calculecarts", "FrequenciesWindow", ""},    {"cooccurrences", "CooccurrencesWindow", ""},
+            {"longueurs", "SentenceLengthsWindow", ""},   {"enrichissement", "EnrichmentWindow", "Dialog01"},
+            {"comparaison", "SecondTextWindow", ""},  {"richesse", "RichnessWindow", ""}};
+        for (const auto& [name, windowClass, waitDialog] : items)
+            QTest::newRow(name) << name << QStringLiteral("quorvelle::ui::%1").arg(QLatin1String(windowClass))
+                                << QString::fromLatin1(waitDialog);
+    }
+
+    // Each item opens its window, modal over the main window, on the text as it now stands;
+    // the enrichment through its wait dialog.
+    void statisticsItems()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, windowClass);
+        QFETCH(QString, waitDialog);
+        form_->openTextFile(test::writeFile(files_, QStringLiteral("liste.txt"), "Le chat"));
+        textBox()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(textBox(), QStringLiteral(" dort."));
+        QString opened;
+        QWidget* parent = nullptr;
+        QString tokens;
+        QString waitedBehind;
+        test::closeNextModalWindow([&](QWidget* window) {
+            opened = QString::fromLatin1(window->metaObject()->className());
+            parent = window->parentWidget();
+            if (const auto* dialog = form_->findChild<ui::WaitDialog*>())
+                waitedBehind = QString::fromLatin1(dialog->metaObject()->className()).remove(QStringLiteral("quorvelle::ui::"));
+            if (auto* total = window->findChild<QLabel*>(QStringLiteral("Label6")))
+                tokens = total->text();
+        });
+        item(name)->trigger();
+        QCOMPARE(opened, windowClass);
+        QCOMPARE(parent, form_.get());
+        QCOMPARE(waitedBehind, waitDialog);
+        if (name == QLatin1String("liste"))
+            QCOMPARE(tokens, QStringLiteral("3")); // the typed form counts
+    }
+
+    // "&Mode d'emploi" shows the help window at its contents, the same window each time;
+    // quitting closes it with the main window.
+    void helpAndQuit()
+    {
+        form_->show();
+        item("modemploi")->trigger();
+        auto* help = form_->findChild<ui::HelpWindow*>();
+        QVERIFY(help && help->isVisible());
+        auto* browser = help->findChild<QTextBrowser*>(QStringLiteral("helpBrowser"));
+        browser->setSource(QUrl(QStringLiteral("qrc:/help/vocabulaire.html")));
+        item("modemploi")->trigger();
+        QCOMPARE(form_->findChildren<ui::HelpWindow*>().size(), 1);
+        QCOMPARE(browser->source(), QUrl(QStringLiteral("qrc:/help/index.html")));
+
+        item("mnuItemQuitter")->trigger();
+        QVERIFY(!form_->isVisible());
+        QVERIFY(!help->isVisible());
+    }
+
+    // On a case-sensitive file system the filter still offers .txt in any case.
+    void openDialogMatchesTxtInAnyCase()
+    {
+        QTemporaryDir directory;
+        for (const char* name : {"a.txt", "b.TXT", "c.Txt", "d.doc", "e.txt.bak"})
+            test::writeFile(directory, QString::fromLatin1(name), "x");
+        QFileDialog dialog;
+        ui::setUpTextFileDialog(dialog);
+        QCOMPARE(dialog.nameFilters(), QStringList{QStringLiteral("Fichiers Texte (*.TXT)")});
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Ouvrir"));
+        dialog.setDirectory(directory.path());
+        dialog.show();
+
+        auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
+        QVERIFY(view);
+        QTRY_COMPARE(view->model()->rowCount(view->rootIndex()), 3);
+        QStringList offered;
+        for (int row = 0; row < 3; ++row)
+            offered << view->model()->index(row, 0, view->rootIndex()).data().toString();
+        offered.sort();
+        QCOMPARE(offered, QStringList({"a.txt", "b.TXT", "c.Txt"}));
+    }
+
+private:
+    QMenu* menu(const QString& name) const
+    {
+        auto* found = form_->findChild<QMenu*>(name);
+        if (!found)
+            qFatal("no menu %s", qPrintable(name));
+        return found;
+    }
+
+    QAction* item(const QString& name) const
+    {
+        auto* found = form_->findChild<QAction*>(name);
+        if (!found)
+            qFatal("no menu item %s", qPrintable(name));
+        return found;
+    }
+
+    QString caption() const { return form_->findChild<QLabel*>(QStringLiteral("lblFichier"))->text(); }
+
+    ui::PlainTextBox* textBox() const { return form_->findChild<ui::PlainTextBox*>(QStringLiteral("txtFichier")); }
+
+    void openSample() { form_->openTextFile(test::writeFile(files_, QStringLiteral("exemple.txt"), "Le chat dort.")); }
+
+    QString largeFile(int size)
+    {
+        return test::writeFile(files_, QStringLiteral("taille%1.txt").arg(size), QByteArray(size, 'a'));
+    }
+
+    QTemporaryDir files_;
+    std::unique_ptr<ui::MainWindow> form_;
+};
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_MainWindow.moc"

@@ -1,0 +1,144 @@
+// The vocabulary list window on the examples of its behaviour.
+#include "tests/ui/ui_test_support.h"
+#include "ui/shell/AboutBox.h"
+#include "ui/stats/VocabularyWindow.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+using namespace quorvelle;
+
+namespace {
+
+
+QStringList gridRows(const QTableView* grid)
+{
+    const QAbstractItemModel* model = grid->model();
+    QStringList rows;
+    for (int row = 0; row < model->rowCount(); ++row)
+        rows << model->index(row, 0).data().toString() + QLatin1Char(' ') + model->index(row, 1).data().toString();
+    return rows;
+}
+
+} // namespace
+
+class tst_VocabularyWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { test::setUpWindowTests(); }
+
+    void totalsAndBothOrders_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("tokens");
+        QTest::addColumn<QString>("distinct");
+        QTest::addColumn<QString>("mean");
+        QTest::addColumn<QStringList>("alphabetical");
+        QTest::addColumn<QStringList>("byFrequency");
+        QTest::newRow("Le chat, le Chien.") << QByteArray("Le chat, le Chien.") << "4" << "3" << "1,3"
+                                            << QStringList({"chat 1", "chien 1", "le 2"})
+                                            << QStringList({"le 2", "chat 1", "chien 1"});
+        QTest::newRow("N = 0") << QByteArray("12 ; 3,4 !\r\n") << "0" << "0" << "" << QStringList() << QStringList();
+    }
+
+    void totalsAndBothOrders()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, tokens);
+        QFETCH(QString, distinct);
+        QFETCH(QString, mean);
+        QFETCH(QStringList, alphabetical);
+        QFETCH(QStringList, byFrequency);
+
+        ui::VocabularyWindow window(text.toStdString(), nullptr);
+        QCOMPARE(label(window, "Label6"), tokens);
+        QCOMPARE(label(window, "Label7"), distinct);
+        QCOMPARE(label(window, "Label8"), mean);
+        QCOMPARE(gridRows(grid(window)), alphabetical);
+
+        QCOMPARE(button(window)->text(), QStringLiteral("Tri par fréquences décroissantes"));
+        QTest::mouseClick(button(window), Qt::LeftButton);
+        QCOMPARE(gridRows(grid(window)), byFrequency);
+        QCOMPARE(label(window, "Label6"), tokens);
+        QCOMPARE(button(window)->text(), QStringLiteral("Tri alphabétique"));
+        QTest::mouseClick(button(window), Qt::LeftButton);
+        QCOMPARE(gridRows(grid(window)), alphabetical);
+        QCOMPARE(button(window)->text(), QStringLiteral("Tri par fréquences décroissantes"));
+    }
+
+    void gridHeadersAndCells()
+    {
+        ui::VocabularyWindow window("le le chat", nullptr);
+        const QAbstractItemModel* model = grid(window)->model();
+        QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Formes"));
+        QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Nombre d'attestations"));
+        QVERIFY(model->headerData(1, Qt::Horizontal, Qt::FontRole).value<QFont>().bold());
+        QVERIFY(Qt::Alignment(model->index(0, 1).data(Qt::TextAlignmentRole).toInt()) & Qt::AlignRight);
+
+        // The counts column is at least 2000 twips wide.
+        QVERIFY(grid(window)->columnWidth(1) >= 2000 * window.logicalDpiX() / 1440);
+    }
+
+    // A form of the grid in context: its occurrences as written, in the text's order, then by
+    // the form after them; "Copier" puts the selected rows on the clipboard, tab-separated, and
+    // Ctrl+C in the grid all of them under their headings.
+    void formInContext()
+    {
+        const std::string text = test::cp1252("Le chat. Et le bébé,\r\nle chien").toStdString();
+        ui::VocabularyWindow window(text, nullptr);
+        grid(window)->setCurrentIndex(grid(window)->model()->index(4, 0)); // bébé chat chien et le
+        QStringList caption;
+        QStringList rows;
+        QString copiedRow;
+        test::closeNextModalWindow([&](QWidget* concordance) {
+            caption << concordance->windowTitle() << label(*concordance, "Label2");
+            auto* occurrences = concordance->findChild<QTableView*>(QStringLiteral("grille01"));
+            QTest::mouseClick(concordance->findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
+            rows = gridRows(occurrences);
+            occurrences->selectRow(0);
+            action(*concordance, "copier")->trigger();
+            copiedRow = QGuiApplication::clipboard()->text();
+            occurrences->selectAll();
+            occurrences->setFocus();
+            QTest::keySequence(occurrences, QKeySequence::Copy);
+        });
+        action(window, "contexte")->trigger();
+        QCOMPARE(caption, QStringList({"Parvane Dorlesca - Concordance de « le »", "3 occurrence(s)"}));
+        QCOMPARE(rows, QStringList({"1 Le chat. Et ", "1 ", "2 Le chat. Et le bébé,¶"}));
+        QCOMPARE(copiedRow, QStringLiteral("1\tLe chat. Et \tle\t bébé,¶le chien\r\n"));
+        QCOMPARE(QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n")),
+                 QStringList({"Ligne\tContexte gauche\tForme\tContexte droit", "1\tLe chat. Et \tle\t bébé,¶le chien",
+                              "1\t\tLe\t chat. Et le bébé,¶le chien", "2\tLe chat. Et le bébé,¶\tle\t chien", ""}));
+    }
+
+private:
+    static QString label(const QWidget& window, const char* name)
+    {
+        return window.findChild<QLabel*>(QString::fromLatin1(name))->text();
+    }
+
+    static QAction* action(const QWidget& window, const char* name)
+    {
+        return window.findChild<QAction*>(QString::fromLatin1(name));
+    }
+
+    static QTableView* grid(const QWidget& window) { return window.findChild<QTableView*>(QStringLiteral("grille01")); }
+
+    static QPushButton* button(const QWidget& window)
+    {
+        return window.findChild<QPushButton*>(QStringLiteral("Command1"));
+    }
+};
+
+QTEST_MAIN(tst_VocabularyWindow)
+#include "tst_VocabularyWindow.moc"

@@ -1,0 +1,66 @@
+// The comparison of the vocabularies of two texts.
+#pragma once
+
+#include "core/vocabulary_comparison.h"
+#include "ui/ReportTableModel.h"
+#include "ui/stats/StatisticsWindow.h"
+
+#include <QList>
+#include <QPair>
+
+#include <functional>
+#include <string_view>
+#include <vector>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace quorvelle::ui {
+
+class PlainTextBox;
+
+/// Opened from the second-text window's "&Affichage" through the wait dialog Dialog02.
+/// Presents the core's VocabularyComparison: the figures of both texts, of their common forms
+/// and of the forms proper to each, line by line in Frame1 (values in dark red, captions in
+/// blue, connecting words in dark purple, headings in navy); three "Afficher" buttons list
+/// the common forms or the forms proper to either text in Text1, retitling Frame3.
+/// "&Exporter..." saves the three listings as one table: every form of either text with its
+/// attestations in each.
+class ComparisonResultsWindow final : public StatisticsWindow {
+    Q_OBJECT
+public:
+    /// The texts must stay as they are while the window is open: its forms are shown in context.
+    ComparisonResultsWindow(std::string_view text1, std::string_view text2, QWidget* parent);
+
+private slots:
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+
+private:
+    using ValueText = std::function<QString(const VocabularyComparison&)>;
+
+    void buildUi();
+    void connectSignals();
+    void Form_Load(std::string_view text1, std::string_view text2);
+    /// Shows the listing, whose forms are seen in context in text.
+    void listForms(const QString& caption, const std::string& listing, std::string_view text);
+
+    /// The two texts, kept by the window that opened this one while it is open.
+    std::string_view text1_;
+    std::string_view text2_;
+    VocabularyComparison comparison_;
+    std::vector<CommonForm> formsOfEitherText_;
+    RowTableModel<CommonForm>* formsModel_;
+
+    /// The value labels of Frame1 (Label7 and the like), each with how its value is written.
+    QList<QPair<QLabel*, ValueText>> values_;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QGroupBox* Frame3;
+    PlainTextBox* Text1;
+};
+
+} // namespace quorvelle::ui

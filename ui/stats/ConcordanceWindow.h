@@ -1,0 +1,46 @@
+// A form in context: every occurrence with the text around it.
+#pragma once
+
+#include "core/concordance.h"
+#include "ui/ReportTableModel.h"
+#include "ui/stats/StatisticsWindow.h"
+
+#include <string_view>
+
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace quorvelle::ui {
+
+/// Opened modal from a window that lists forms ("Voir en contexte"). Presents the core's
+/// Concordance of a form: each occurrence's line, left context, form as written and right
+/// context, in the text's order or by the form just before or after it.
+class ConcordanceWindow final : public StatisticsWindow {
+    Q_OBJECT
+public:
+    /// Loads the window: the occurrences of form (code page 1252) in text.
+    ConcordanceWindow(std::string_view text, std::string_view form, QWidget* parent);
+
+private slots:
+    /// In the text's order, by the form before, by the form after.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+
+private:
+    using RowsModel = RowTableModel<ConcordanceLine>;
+
+    void buildUi();
+    void showInOrder(ConcordanceOrder order);
+
+    Concordance concordance_;
+    RowsModel* rowsModel_;
+    QTableView* grille01;
+    QLabel* Label2;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+};
+
+} // namespace quorvelle::ui

@@ -1,0 +1,20 @@
+// The doubled-letters window: the key scheme over letters written twice.
+#include "ui/stats/DoubledLettersWindow.h"
+
+namespace quorvelle::ui {
+
+DoubledLettersWindow::DoubledLettersWindow(std::string_view text, QWidget* parent)
+    : KeyDistributionWindow({.caption = tr("Parvane Dorlesca - Composition des formes - Lettres redoublées"),
+                             .title = tr("Statistiques Lettres redoublées"),
+                             .keyLabel = tr("Lettres :"),
+                             .occurrencesHeadingName = "Label3",
+                             .occurrencesHeading = tr("Nombre d' attestations"),
+                             .formsHeadingName = "Label4",
+                             .formsHeading = tr("Nombres de formes"),
+                             .exportName = tr("lettres-redoublees.csv")},
+                            doubledLetterReport(text), parent)
+{
+    offerFormsInContext(text);
+}
+
+} // namespace quorvelle::ui

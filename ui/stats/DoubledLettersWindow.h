@@ -1,0 +1,18 @@
+// Doubled letters.
+#pragma once
+
+#include "ui/stats/KeyDistributionWindow.h"
+
+#include <string_view>
+
+namespace quorvelle::ui {
+
+/// Opened modal from the main window's "&Lettres redoublées": the forms by how many times a
+/// chosen letter is doubled in them (ll, ss). The doubled letters come in code order.
+class DoubledLettersWindow final : public KeyDistributionWindow {
+    Q_OBJECT
+public:
+    DoubledLettersWindow(std::string_view text, QWidget* parent);
+};
+
+} // namespace quorvelle::ui

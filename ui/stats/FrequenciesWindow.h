@@ -1,0 +1,49 @@
+// Attestation frequencies and their deviations from the mean.
+#pragma once
+
+#include "core/frequency_report.h"
+#include "core/chart_data.h"
+#include "ui/ReportTableModel.h"
+#include "ui/stats/StatisticsWindow.h"
+
+#include <string_view>
+
+
+namespace quorvelle::ui {
+
+class LinkedLists;
+class PlainTextBox;
+class VocabularyTotals;
+
+/// Opened modal from the main window's "&Calcul des écarts". Presents the core's
+/// FrequencyReport: N, D and the mean frequency; for each frequency that occurs, its number of
+/// forms and its deviation from the mean (three parallel lists driven by List3); the forms of
+/// the selected frequency in Text1. The first row is selected on opening.
+class FrequenciesWindow final : public StatisticsWindow {
+    Q_OBJECT
+public:
+    FrequenciesWindow(std::string_view text, QWidget* parent);
+
+private slots:
+    void List3_Click(int row);
+    void ecartpositif_Click();
+    void ecartnegatif_Click();
+
+private:
+    using RowsModel = RowTableModel<FrequencyRow>;
+
+    std::vector<DeviationChartRow> deviationRows() const;
+
+    void buildUi();
+    void connectSignals();
+    void Form_Load(std::string_view text);
+
+    FrequencyReport report_;
+
+    VocabularyTotals* Frame1;
+    RowsModel* rowsModel_;
+    LinkedLists* lists_;
+    PlainTextBox* Text1;
+};
+
+} // namespace quorvelle::ui

@@ -1,0 +1,19 @@
+// Phonic recurrences: pairs of adjacent letters.
+#pragma once
+
+#include "ui/stats/KeyDistributionWindow.h"
+
+#include <string_view>
+
+namespace quorvelle::ui {
+
+/// Opened modal from the main window's "&Récurrences phoniques": the forms by how many times
+/// a chosen pair of adjacent letters (ch, ou) occurs in them. The pairs come in alphabetical
+/// order.
+class LetterPairsWindow final : public KeyDistributionWindow {
+    Q_OBJECT
+public:
+    LetterPairsWindow(std::string_view text, QWidget* parent);
+};
+
+} // namespace quorvelle::ui

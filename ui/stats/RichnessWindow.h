@@ -1,0 +1,39 @@
+// The richness of the vocabulary: the classic measures of a text's lexical variety.
+#pragma once
+
+#include "core/richness_report.h"
+#include "ui/ReportTableModel.h"
+#include "ui/stats/StatisticsWindow.h"
+
+#include <string_view>
+
+class QLabel;
+class QTableView;
+
+namespace quorvelle::ui {
+
+/// Opened modal from the main window's "&Richesse du vocabulaire". Presents the core's
+/// RichnessReport: N, V and V1, then each measure with its value (four significant digits,
+/// "—" where the text cannot define it), its formula and what it measures.
+class RichnessWindow final : public StatisticsWindow {
+    Q_OBJECT
+public:
+    /// Loads the window: computes the report of text (code page 1252).
+    RichnessWindow(std::string_view text, QWidget* parent);
+
+private:
+    using MeasuresModel = RowTableModel<RichnessMeasure>;
+
+    void buildUi();
+    void Form_Load(std::string_view text);
+    QString valueText(const RichnessMeasure& measure) const;
+
+    RichnessReport report_;
+    QLabel* Label2;
+    QLabel* Label4;
+    QLabel* Label6;
+    MeasuresModel* measuresModel_;
+    QTableView* grille01;
+};
+
+} // namespace quorvelle::ui

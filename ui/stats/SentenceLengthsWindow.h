@@ -1,0 +1,49 @@
+// Sentence lengths.
+#pragma once
+
+#include "core/sentence_report.h"
+#include "ui/ReportTableModel.h"
+#include "ui/stats/StatisticsWindow.h"
+
+#include <string>
+
+class QLabel;
+
+namespace quorvelle::ui {
+
+class LinkedLists;
+class PlainTextBox;
+
+/// Opened modal from the main window's "&Les longueurs de phrases". Presents the core's
+/// SentenceReport: the numbers of sentences and forms and the mean sentence length; for each
+/// sentence its number, its closing mark and its number of forms, in three parallel lists any
+/// of which drives; the selected sentence's text, as it stands in the text, in Text1. Nothing
+/// is selected on opening.
+class SentenceLengthsWindow final : public StatisticsWindow {
+    Q_OBJECT
+public:
+    /// The window keeps the text: the sentences are views into it.
+    SentenceLengthsWindow(std::string text, QWidget* parent);
+
+private slots:
+    void List1_Click(int row);
+
+private:
+    using RowsModel = RowTableModel<SentenceRecord>;
+
+    void buildUi();
+    void connectSignals();
+    void Form_Load();
+
+    std::string text_;
+    SentenceReport report_;
+
+    QLabel* Label3;
+    QLabel* Label6;
+    QLabel* Label8;
+    RowsModel* rowsModel_;
+    LinkedLists* lists_;
+    PlainTextBox* Text1;
+};
+
+} // namespace quorvelle::ui
