@@ -158,9 +158,9 @@ QString concordanceOfFirstLine(const QWidget& window)
 {
     QString seen;
     closeNextModalWindow([&seen](QWidget* concordance) {
-        seen = concordance->windowTitle() + QLatin1Char('|') + concordance->findChild<QLabel*>(QStringLiteral("Label2"))->text();
+        seen = concordance->windowTitle() + QLatin1Char('|') + concordance->findChild<QLabel*>(QStringLiteral("occurrenceCountLabel"))->text();
     });
-    auto* box = child<ui::PlainTextBox>(window, "Text1");
+    auto* box = child<ui::PlainTextBox>(window, "formsBox");
     QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, box->cursorRect(QTextCursor(box->document())).center());
     return seen;
 }

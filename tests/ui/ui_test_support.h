@@ -50,10 +50,10 @@ Widget* child(const QWidget& window, const char* name)
     return found;
 }
 
-/// The text of the window's result box (Text1, or another name).
-QString resultBox(const QWidget& window, const char* name = "Text1");
+/// The text of the window's result box (formsBox, or another name).
+QString resultBox(const QWidget& window, const char* name = "formsBox");
 
-/// Double-clicks the first line of the window's result box Text1, and returns the caption and
+/// Double-clicks the first line of the window's result box formsBox, and returns the caption and
 /// the count of the concordance that opens, joined by "|".
 QString concordanceOfFirstLine(const QWidget& window);
 
