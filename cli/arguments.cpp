@@ -110,7 +110,7 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
     if (given == 0)
         throw UsageError("indiquez le fichier à étudier.");
     const bool isAll = arguments.statistic == allStatisticsName;
-    const bool comparesTwo = !isAll && findStatistic(arguments.statistic)->needsSecondText;
+    const bool comparesTwo = !isAll && findStatistic(arguments.statistic)->info.needsSecondText;
     const std::size_t required = comparesTwo ? 2 : 1;
     const std::size_t allowed = isAll || comparesTwo ? 2 : 1;
     if (given < required)
@@ -131,7 +131,7 @@ std::string usageText()
         text += "  " + std::string(name) + std::string(14 - name.size(), ' ') + std::string(description) + '\n';
     };
     for (const Statistic& statistic : statistics())
-        line(statistic.name, statistic.description);
+        line(statistic.info.name, statistic.info.description);
     line(allStatisticsName, "toutes les statistiques, en un seul objet avec --json");
     text += "\nConcordance :\n"
             "  quorvelle-cli concordance FICHIER FORME [--width N] [--json | --csv]\n"

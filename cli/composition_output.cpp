@@ -5,46 +5,43 @@
 #include "cli/french_text.h"
 #include "core/french_messages.h"
 #include "cli/vocabulary_output.h"
+#include "cli/table_output.h"
 #include "core/encoding.h"
+#include "core/statistics_catalogue.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvelle::cli {
 namespace {
 
-// What tells the three windows of the key scheme apart.
+// What tells the three windows of the key scheme apart, besides their table.
 struct KeyCaptions {
-    std::string_view title;
-    std::string_view key;         ///< the label of the combo box
-    std::string_view keyHeading;  ///< the key's column in a table
-    std::string_view occurrences; ///< the heading of the counts column
-    std::string_view forms;       ///< the heading of the numbers of forms
-    std::string_view formsTitle;  ///< the title of the table of the rows' forms
+    std::string_view key;        ///< the label of the combo box
+    std::string_view keyHeading; ///< the key's column in a table
+    std::string_view formsTitle; ///< the title of the table of the rows' forms
 };
 
-constexpr KeyCaptions letterCaptions{"Statistiques formes / lettres de l'alphabet", "Lettres :", "Lettres",
-                                     "Nombre d' attestation(s)", "Nombre de forme(s)", "Formes par lettre de l'alphabet"};
-constexpr KeyCaptions doubledLetterCaptions{"Statistiques Lettres redoublées", "Lettres :", "Lettres",
-                                            "Nombre d' attestations", "Nombres de formes", "Formes par lettre redoublée"};
-constexpr KeyCaptions letterPairCaptions{"Statistiques Récurrences phoniques", "Associations :", "Associations",
-                                         "Nombre d' attestation(s)", "Nombre de forme(s)",
-                                         "Formes par association de lettres"};
+constexpr KeyCaptions letterCaptions{"Lettres :", "Lettres", "Formes par lettre de l'alphabet"};
+constexpr KeyCaptions doubledLetterCaptions{"Lettres :", "Lettres", "Formes par lettre redoublée"};
+constexpr KeyCaptions letterPairCaptions{"Associations :", "Associations", "Formes par association de lettres"};
 
 // Each key in the combo box's order: its two columns, then the forms of each row under
 // the row's count.
-void writeDistribution(std::ostream& out, const KeyDistribution& distribution, const KeyCaptions& captions)
+void writeDistribution(std::ostream& out, const KeyDistribution& distribution, const TableColumns<OccurrenceRow>& table,
+                       const KeyCaptions& captions)
 {
-    writeTitle(out, captions.title);
+    writeTitle(out, table.title);
+    const std::string_view occurrences = table.columns[0].heading;
     bool first = true;
     for (const KeyRows& key : distribution.keys) {
         out << (first ? "" : "\n") << captions.key << ' ';
         writeCp1252(out, key.key);
-        out << '\n' << captions.occurrences << '\t' << captions.forms << '\n';
-        for (const OccurrenceRow& row : key.rows)
-            out << row.occurrences << '\t' << row.formCount << '\n';
+        out << '\n';
+        writeTextTable(out, table.columns, key.rows);
         for (const OccurrenceRow& row : key.rows) {
-            out << '\n' << captions.occurrences << " : " << row.occurrences << '\n';
+            out << '\n' << occurrences << " : " << row.occurrences << '\n';
             writeFormLines(out, row.forms);
         }
         first = false;
@@ -52,14 +49,19 @@ void writeDistribution(std::ostream& out, const KeyDistribution& distribution, c
 }
 
 // Two tables: the rows of every key, then the forms of every row.
-void writeDistributionCsv(CsvWriter& csv, const KeyDistribution& distribution, const KeyCaptions& captions)
+void writeDistributionCsv(CsvWriter& csv, const KeyDistribution& distribution, const TableColumns<OccurrenceRow>& table,
+                          const KeyCaptions& captions)
 {
-    csv.beginTable(captions.title, {captions.keyHeading, captions.occurrences, captions.forms});
+    std::vector<std::string_view> headings{captions.keyHeading};
+    for (const Column<OccurrenceRow>& column : table.columns)
+        headings.push_back(column.heading);
+    csv.beginTable(table.title, headings);
     for (const KeyRows& key : distribution.keys)
         for (const OccurrenceRow& row : key.rows)
             csv.row(key.key, row.occurrences, row.formCount);
     csv.endTable();
-    csv.beginTable(captions.formsTitle, {captions.keyHeading, captions.occurrences, "Forme", "Nombre d'attestations"});
+    csv.beginTable(captions.formsTitle,
+                   {captions.keyHeading, table.columns[0].heading, "Forme", "Nombre d'attestations"});
     for (const KeyRows& key : distribution.keys)
         for (const OccurrenceRow& row : key.rows)
             for (const FormCount& form : row.forms)
@@ -71,11 +73,10 @@ void writeDistributionCsv(CsvWriter& csv, const KeyDistribution& distribution, c
 
 void writeText(std::ostream& out, const LengthReport& report)
 {
-    writeTitle(out, "Statistiques formes / caractères (Rangs)");
+    writeTitle(out, LengthsStatistic::info.title);
     writeTotal(out, french::totalFormsCaption, report.tokenCount);
-    out << "\nNombre de forme(s)\tNombre caractères par forme\t%\n";
-    for (const LengthRow& row : report.rows)
-        out << row.formCount << '\t' << row.length << '\t' << frenchNumber(row.percentage) << '\n';
+    out << '\n';
+    writeTextTable(out, LengthsStatistic::table.columns, report.rows);
     for (const LengthRow& row : report.rows) {
         out << "\nForme(s) de " << row.length << " caractère(s)\n";
         writeFormLines(out, row.forms, CountSpacing::TwoBlanks);
@@ -84,10 +85,9 @@ void writeText(std::ostream& out, const LengthReport& report)
 
 void writeJson(JsonWriter& json, const LengthReport& report)
 {
-    json.beginObject().key("tokenCount").integer(report.tokenCount).key("rows").beginArray();
-    for (const LengthRow& row : report.rows)
-        json.beginArray().integer(row.formCount).integer(row.length).number(row.percentage).endArray();
-    json.endArray().key("forms").beginObject();
+    json.beginObject().key("tokenCount").integer(report.tokenCount).key("rows");
+    writeJsonRows(json, LengthsStatistic::table.columns, report.rows);
+    json.key("forms").beginObject();
     for (const LengthRow& row : report.rows) {
         json.key(std::to_string(row.length));
         writeJson(json, row.forms);
@@ -97,10 +97,7 @@ void writeJson(JsonWriter& json, const LengthReport& report)
 
 void writeCsv(CsvWriter& csv, const LengthReport& report)
 {
-    csv.beginTable("Statistiques formes / caractères (Rangs)", {"Nombre de forme(s)", "Nombre caractères par forme", "%"});
-    for (const LengthRow& row : report.rows)
-        csv.row(row.formCount, row.length, row.percentage);
-    csv.endTable();
+    writeCsvTable(csv, LengthsStatistic::table, report.rows);
     csv.beginTable("Formes par nombre de caractères", {"Nombre caractères par forme", "Forme", "Nombre d'attestations"});
     for (const LengthRow& row : report.rows)
         for (const FormCount& form : row.forms)
@@ -110,32 +107,32 @@ void writeCsv(CsvWriter& csv, const LengthReport& report)
 
 void writeText(std::ostream& out, const LetterReport& report)
 {
-    writeDistribution(out, report, letterCaptions);
+    writeDistribution(out, report, LettersStatistic::table, letterCaptions);
 }
 
 void writeText(std::ostream& out, const DoubledLetterReport& report)
 {
-    writeDistribution(out, report, doubledLetterCaptions);
+    writeDistribution(out, report, DoubledLettersStatistic::table, doubledLetterCaptions);
 }
 
 void writeText(std::ostream& out, const LetterPairReport& report)
 {
-    writeDistribution(out, report, letterPairCaptions);
+    writeDistribution(out, report, LetterPairsStatistic::table, letterPairCaptions);
 }
 
 void writeCsv(CsvWriter& csv, const LetterReport& report)
 {
-    writeDistributionCsv(csv, report, letterCaptions);
+    writeDistributionCsv(csv, report, LettersStatistic::table, letterCaptions);
 }
 
 void writeCsv(CsvWriter& csv, const DoubledLetterReport& report)
 {
-    writeDistributionCsv(csv, report, doubledLetterCaptions);
+    writeDistributionCsv(csv, report, DoubledLettersStatistic::table, doubledLetterCaptions);
 }
 
 void writeCsv(CsvWriter& csv, const LetterPairReport& report)
 {
-    writeDistributionCsv(csv, report, letterPairCaptions);
+    writeDistributionCsv(csv, report, LetterPairsStatistic::table, letterPairCaptions);
 }
 
 void writeJson(JsonWriter& json, const KeyDistribution& distribution)
@@ -145,10 +142,9 @@ void writeJson(JsonWriter& json, const KeyDistribution& distribution)
         json.text(key.key);
     json.endArray().key("counts").beginObject();
     for (const KeyRows& key : distribution.keys) {
-        json.key(cp1252ToUtf8(key.key)).beginArray();
-        for (const OccurrenceRow& row : key.rows)
-            json.beginArray().integer(row.occurrences).integer(row.formCount).endArray();
-        json.endArray();
+        // The three configurations read the same cells; only their headings differ.
+        json.key(cp1252ToUtf8(key.key));
+        writeJsonRows(json, LettersStatistic::table.columns, key.rows);
     }
     json.endObject().key("forms").beginObject();
     for (const KeyRows& key : distribution.keys) {
@@ -164,12 +160,8 @@ void writeJson(JsonWriter& json, const KeyDistribution& distribution)
 
 void writeText(std::ostream& out, const EdgeLetterReport& report)
 {
-    writeTitle(out, " Lettres de l'alphabet- début/fin de mot");
-    out << "Lettres\tDébut\tFin\n";
-    for (const EdgeLetterRow& row : report.rows) {
-        writeCp1252(out, std::string_view(&row.letter, 1));
-        out << '\t' << row.startCount << '\t' << row.endCount << '\n';
-    }
+    writeTitle(out, StartEndLettersStatistic::info.title);
+    writeTextTable(out, StartEndLettersStatistic::table.columns, report.rows);
     for (const EdgeLetterRow& row : report.rows) {
         out << "\nLettres : ";
         writeCp1252(out, std::string_view(&row.letter, 1));
@@ -182,10 +174,8 @@ void writeText(std::ostream& out, const EdgeLetterReport& report)
 
 void writeJson(JsonWriter& json, const EdgeLetterReport& report)
 {
-    json.beginObject().key("rows").beginArray();
-    for (const EdgeLetterRow& row : report.rows)
-        json.beginArray().text(std::string_view(&row.letter, 1)).integer(row.startCount).integer(row.endCount).endArray();
-    json.endArray();
+    json.beginObject().key("rows");
+    writeJsonRows(json, StartEndLettersStatistic::table.columns, report.rows);
     const auto writeSide = [&](std::string_view name, const std::vector<FormCount> EdgeLetterRow::*side) {
         json.key(name).beginObject();
         for (const EdgeLetterRow& row : report.rows) {
@@ -203,10 +193,7 @@ void writeJson(JsonWriter& json, const EdgeLetterReport& report)
 
 void writeCsv(CsvWriter& csv, const EdgeLetterReport& report)
 {
-    csv.beginTable("Lettres de l'alphabet - début/fin de mot", {"Lettres", "Début", "Fin"});
-    for (const EdgeLetterRow& row : report.rows)
-        csv.row(std::string_view(&row.letter, 1), row.startCount, row.endCount);
-    csv.endTable();
+    writeCsvTable(csv, StartEndLettersStatistic::table, report.rows);
     const auto writeSide = [&](std::string_view title, const std::vector<FormCount> EdgeLetterRow::*side) {
         csv.beginTable(title, {"Lettres", "Forme", "Nombre d'attestations"});
         for (const EdgeLetterRow& row : report.rows)

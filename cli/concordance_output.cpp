@@ -2,7 +2,9 @@
 #include "cli/concordance_output.h"
 
 #include "cli/french_text.h"
+#include "cli/table_output.h"
 #include "core/encoding.h"
+#include "core/statistics_catalogue.h"
 
 #include <iomanip>
 #include <string>
@@ -44,11 +46,8 @@ void writeJson(JsonWriter& json, const Concordance& concordance)
 
 void writeCsv(CsvWriter& csv, const Concordance& concordance)
 {
-    csv.beginTable("Concordance de « " + cp1252ToUtf8(concordance.form) + " »",
-                   {"Ligne", "Contexte gauche", "Forme", "Contexte droit"});
-    for (const ConcordanceLine& occurrence : concordance.occurrences)
-        csv.row(occurrence.line, occurrence.left, occurrence.form, occurrence.right);
-    csv.endTable();
+    const std::string title = "Concordance de « " + cp1252ToUtf8(concordance.form) + " »";
+    writeCsvTable(csv, TableColumns<ConcordanceLine>{title, concordanceColumns}, concordance.occurrences);
 }
 
 } // namespace quorvelle::cli

@@ -7,7 +7,7 @@
 
 namespace quorvelle::cli {
 
-void CsvWriter::beginTable(std::string_view title, std::initializer_list<std::string_view> headings)
+void CsvWriter::beginTable(std::string_view title, std::span<const std::string_view> headings)
 {
     row(Utf8Field{title});
     fields_.clear();

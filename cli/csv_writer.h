@@ -1,12 +1,16 @@
 // Tables written as CSV, in the form the desktop program exports them.
 #pragma once
 
+#include "core/table_columns.h"
+
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace quorvelle::cli {
@@ -25,7 +29,11 @@ public:
     explicit CsvWriter(std::ostream& out) : out_(out) {}
 
     /// Starts a table; title and headings are in UTF-8.
-    void beginTable(std::string_view title, std::initializer_list<std::string_view> headings);
+    void beginTable(std::string_view title, std::span<const std::string_view> headings);
+    void beginTable(std::string_view title, std::initializer_list<std::string_view> headings)
+    {
+        beginTable(title, std::span(headings.begin(), headings.size()));
+    }
 
     /// One row of the current table. Texts are the report's own (code page 1252), unless
     /// wrapped in Utf8Field; numbers are written as the program shows them (12,5).
@@ -34,6 +42,17 @@ public:
     {
         fields_.clear();
         (fields_.push_back(field(fields)), ...);
+        writeLine();
+    }
+
+    /// One row of the current table: the cells of a catalogue table, then extra fields.
+    template <typename... Extra>
+    void rowOfCells(std::span<const Cell> cells, const Extra&... extra)
+    {
+        fields_.clear();
+        for (const Cell& cell : cells)
+            fields_.push_back(std::visit([](const auto& value) { return field(value); }, cell));
+        (fields_.push_back(field(extra)), ...);
         writeLine();
     }
 

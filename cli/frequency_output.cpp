@@ -5,22 +5,15 @@
 
 #include "cli/french_text.h"
 #include "core/french_messages.h"
+#include "cli/table_output.h"
 #include "cli/vocabulary_output.h"
+#include "core/statistics_catalogue.h"
 
 #include <string>
 #include <string_view>
 
 namespace quorvelle::cli {
 namespace {
-
-/// One row of a result table: the cells separated by tabs.
-template <typename First, typename... Rest>
-void writeRow(std::ostream& out, const First& first, const Rest&... rest)
-{
-    out << first;
-    ((out << '\t' << rest), ...);
-    out << '\n';
-}
 
 /// The heading of a listing, after an empty line.
 void writeHeading(std::ostream& out, std::string_view heading)
@@ -32,14 +25,12 @@ void writeHeading(std::ostream& out, std::string_view heading)
 
 void writeText(std::ostream& out, const FrequencyReport& report)
 {
-    writeTitle(out, "Fréquences d'attestation - Calcul des écarts");
+    writeTitle(out, FrequenciesStatistic::info.title);
     writeTotal(out, french::totalFormsCaption, report.tokenCount);
     writeTotal(out, french::distinctFormsCaption, report.distinctCount);
     writeTotal(out, french::meanFrequencyCaption, frenchNumber(report.meanFrequency));
     out << '\n';
-    writeRow(out, "Fréq. d' attestation réelle", "Nombre de forme(s)", "Ecarts positifs ou négatifs");
-    for (const FrequencyRow& row : report.rows)
-        writeRow(out, row.frequency, row.formCount, frenchNumber(row.deviation));
+    writeTextTable(out, FrequenciesStatistic::table.columns, report.rows);
     for (const FrequencyRow& row : report.rows) {
         writeHeading(out, "Forme(s) attestée(s) " + std::to_string(row.frequency) + " fois");
         ResultListing listing(terminalLineEnd);
@@ -55,10 +46,9 @@ void writeJson(JsonWriter& json, const FrequencyReport& report)
         .key("tokenCount").integer(report.tokenCount)
         .key("distinctCount").integer(report.distinctCount)
         .key("meanFrequency").number(report.meanFrequency)
-        .key("rows").beginArray();
-    for (const FrequencyRow& row : report.rows)
-        json.beginArray().integer(row.frequency).integer(row.formCount).number(row.deviation).endArray();
-    json.endArray().key("forms").beginObject();
+        .key("rows");
+    writeJsonRows(json, FrequenciesStatistic::table.columns, report.rows);
+    json.key("forms").beginObject();
     for (const FrequencyRow& row : report.rows) {
         json.key(std::to_string(row.frequency)).beginArray();
         for (const FormCount& form : report.formsOf(row))
@@ -70,12 +60,8 @@ void writeJson(JsonWriter& json, const FrequencyReport& report)
 
 void writeCsv(CsvWriter& csv, const FrequencyReport& report)
 {
-    csv.beginTable("Fréquences d'attestation - Calcul des écarts",
-                   {"Fréq. d' attestation réelle", "Nombre de forme(s)", "Ecarts positifs ou négatifs"});
-    for (const FrequencyRow& row : report.rows)
-        csv.row(row.frequency, row.formCount, row.deviation);
-    csv.endTable();
-    csv.beginTable("Formes par fréquence d'attestation", {"Fréq. d' attestation réelle", "Forme"});
+    writeCsvTable(csv, FrequenciesStatistic::table, report.rows);
+    csv.beginTable("Formes par fréquence d'attestation", {FrequenciesStatistic::table.columns[0].heading, "Forme"});
     for (const FrequencyRow& row : report.rows)
         for (const FormCount& form : report.formsOf(row))
             csv.row(row.frequency, form.form);
@@ -84,12 +70,10 @@ void writeCsv(CsvWriter& csv, const FrequencyReport& report)
 
 void writeText(std::ostream& out, const CooccurrenceReport& report)
 {
-    writeTitle(out, "Statistiques  -  Les cooccurrences");
+    writeTitle(out, CooccurrencesStatistic::info.title);
     writeTotal(out, french::formCountCaption, report.tokenCount);
     out << '\n';
-    writeRow(out, "Nombre d'attestations", "Nombre de cooccurrences différentes");
-    for (const CooccurrenceRow& row : report.rows)
-        writeRow(out, row.count, row.pairCount);
+    writeTextTable(out, CooccurrencesStatistic::table.columns, report.rows);
     for (const CooccurrenceRow& row : report.rows) {
         writeHeading(out, "Cooccurrences attestées " + std::to_string(row.count) + " fois");
         writeFormLines(out, report.pairsOf(row));
@@ -104,20 +88,16 @@ void writeJson(JsonWriter& json, const CooccurrenceReport& report)
 {
     json.beginObject().key("tokenCount").integer(report.tokenCount).key("pairs");
     writeJson(json, report.pairs);
-    json.key("rows").beginArray();
-    for (const CooccurrenceRow& row : report.rows)
-        json.beginArray().integer(row.count).integer(row.pairCount).endArray();
-    json.endArray().key("byCount");
+    json.key("rows");
+    writeJsonRows(json, CooccurrencesStatistic::table.columns, report.rows);
+    json.key("byCount");
     writeJson(json, report.byCount);
     json.endObject();
 }
 
 void writeCsv(CsvWriter& csv, const CooccurrenceReport& report)
 {
-    csv.beginTable("Statistiques  -  Les cooccurrences", {"Nombre d'attestations", "Nombre de cooccurrences différentes"});
-    for (const CooccurrenceRow& row : report.rows)
-        csv.row(row.count, row.pairCount);
-    csv.endTable();
+    writeCsvTable(csv, CooccurrencesStatistic::table, report.rows);
     csv.beginTable("Toutes les cooccurrences par ordre alphabétique", {"Cooccurrence", "Nombre d'attestations"});
     for (const FormCount& pair : report.pairs)
         csv.row(pair.form, pair.count);
@@ -127,17 +107,16 @@ void writeCsv(CsvWriter& csv, const CooccurrenceReport& report)
 void writeText(std::ostream& out, const SentenceListing& listing)
 {
     const SentenceTotals totals = sentenceTotals(listing.text);
-    writeTitle(out, "Statistiques  -  Les longueurs de phrases");
+    writeTitle(out, SentenceLengthsStatistic::info.title);
     writeTotal(out, french::sentenceCountCaption, totals.sentenceCount);
     writeTotal(out, french::formCountCaption, totals.tokenCount);
     writeTotal(out, french::meanSentenceLengthCaption, frenchNumber(totals.meanLength));
     out << '\n';
-    writeRow(out, "N° phrase", "Ponctuation", "Nombre de formes");
+    const std::span<const Column<SentenceRecord>> columns = SentenceLengthsStatistic::table.columns;
+    writeTextHeadings(out, columns);
+    std::size_t place = 0;
+    forEachSentence(listing.text, [&](const SentenceRecord& sentence) { writeTextRow(out, columns, sentence, place++); });
     std::int64_t number = 0;
-    forEachSentence(listing.text, [&](const SentenceRecord& sentence) {
-        writeRow(out, ++number, sentence.terminator(), sentence.formCount);
-    });
-    number = 0;
     forEachSentence(listing.text, [&](const SentenceRecord& sentence) {
         writeHeading(out, "Phrase " + std::to_string(++number));
         writeCp1252(out, sentence.text);
@@ -167,22 +146,21 @@ void writeJson(JsonWriter& json, const SentenceListing& listing)
 
 void writeCsv(CsvWriter& csv, const SentenceListing& listing)
 {
-    csv.beginTable("Statistiques  -  Les longueurs de phrases", {"N° phrase", "Ponctuation", "Nombre de formes", "Phrase"});
-    std::int64_t number = 0;
+    // Each row ends with the sentence's text, which the window shows when the row is chosen.
+    beginCsvTable(csv, SentenceLengthsStatistic::table, {"Phrase"});
+    std::size_t place = 0;
     forEachSentence(listing.text, [&](const SentenceRecord& sentence) {
-        csv.row(++number, sentence.terminator(), sentence.formCount, sentence.text);
+        writeCsvRow(csv, SentenceLengthsStatistic::table.columns, sentence, place++, sentence.text);
     });
     csv.endTable();
 }
 
 void writeText(std::ostream& out, const EnrichmentReport& report)
 {
-    writeTitle(out, "L'enrichissement du vocabulaire");
+    writeTitle(out, EnrichmentStatistic::info.title);
     writeTotal(out, french::formCountCaption, report.tokenCount);
     out << '\n';
-    writeRow(out, "Tranche(s)*", "Nombre de formes nouvelles");
-    for (const EnrichmentSlice& slice : report.slices)
-        writeRow(out, slice.number, slice.newFormCount);
+    writeTextTable(out, EnrichmentStatistic::table.columns, report.slices);
     out << "* Une tranche = " << enrichmentSliceSize << " mots\n";
     for (const EnrichmentSlice& slice : report.slices) {
         writeHeading(out, "Formes nouvelles de la tranche " + std::to_string(slice.number));
@@ -195,10 +173,9 @@ void writeText(std::ostream& out, const EnrichmentReport& report)
 
 void writeJson(JsonWriter& json, const EnrichmentReport& report)
 {
-    json.beginObject().key("tokenCount").integer(report.tokenCount).key("slices").beginArray();
-    for (const EnrichmentSlice& slice : report.slices)
-        json.beginArray().integer(slice.number).integer(slice.newFormCount).endArray();
-    json.endArray().key("knownForms").beginArray();
+    json.beginObject().key("tokenCount").integer(report.tokenCount).key("slices");
+    writeJsonRows(json, EnrichmentStatistic::table.columns, report.slices);
+    json.key("knownForms").beginArray();
     for (const KnownForm& form : report.knownForms)
         json.beginArray().text(form.form).integer(form.attestations).integer(form.firstSlice).endArray();
     json.endArray().endObject();
@@ -206,10 +183,7 @@ void writeJson(JsonWriter& json, const EnrichmentReport& report)
 
 void writeCsv(CsvWriter& csv, const EnrichmentReport& report)
 {
-    csv.beginTable("L'enrichissement du vocabulaire", {"Tranche", "Nombre de formes nouvelles"});
-    for (const EnrichmentSlice& slice : report.slices)
-        csv.row(slice.number, slice.newFormCount);
-    csv.endTable();
+    writeCsvTable(csv, EnrichmentStatistic::table, report.slices);
     csv.beginTable("Formes nouvelles par tranche", {"Tranche", "Forme", "Nombre d'attestations dans la tranche"});
     for (const KnownForm& form : report.knownForms)
         csv.row(form.firstSlice, form.form, form.attestations);
@@ -218,7 +192,7 @@ void writeCsv(CsvWriter& csv, const EnrichmentReport& report)
 
 void writeText(std::ostream& out, const VocabularyComparison& comparison)
 {
-    writeTitle(out, "La comparaison de vocabulaires");
+    writeTitle(out, ComparisonStatistic::info.title);
     using namespace french;
     writeTotal(out, tokenCount1Caption, comparison.text1.tokenCount);
     writeTotal(out, tokenCount2Caption, comparison.text2.tokenCount);
@@ -282,10 +256,9 @@ void writeJson(JsonWriter& json, const VocabularyComparison& comparison)
         .key("commonTokenShare2").number(comparison.commonTokenShare2)
         .key("properTokenShare1").number(comparison.properTokenShare1)
         .key("properTokenShare2").number(comparison.properTokenShare2)
-        .key("commonForms").beginArray();
-    for (const CommonForm& form : comparison.commonForms)
-        json.beginArray().text(form.form).integer(form.count1).integer(form.count2).endArray();
-    json.endArray().key("properForms1");
+        .key("commonForms");
+    writeJsonRows(json, ComparisonStatistic::table.columns, comparison.commonForms);
+    json.key("properForms1");
     writeJson(json, comparison.properForms1);
     json.key("properForms2");
     writeJson(json, comparison.properForms2);
@@ -295,7 +268,7 @@ void writeJson(JsonWriter& json, const VocabularyComparison& comparison)
 void writeCsv(CsvWriter& csv, const VocabularyComparison& comparison)
 {
     const VocabularyComparison& c = comparison;
-    csv.beginTable("La comparaison de vocabulaires", {"", "Texte n°1", "Texte n°2"});
+    csv.beginTable(ComparisonStatistic::info.title, {"", "Texte n°1", "Texte n°2"});
     const auto figure = [&csv](std::string_view caption, const auto& value1, const auto& value2) {
         csv.row(Utf8Field{caption}, value1, value2);
     };
@@ -310,10 +283,7 @@ void writeCsv(CsvWriter& csv, const VocabularyComparison& comparison)
     figure("Attestations des formes propres", c.properTokens1, c.properTokens2);
     figure("% du total des attestations", c.properTokenShare1, c.properTokenShare2);
     csv.endTable();
-    csv.beginTable("Formes des deux textes", {"Forme", "Texte n°1", "Texte n°2"});
-    for (const CommonForm& form : formsOfEitherText(comparison))
-        csv.row(form.form, form.count1, form.count2);
-    csv.endTable();
+    writeCsvTable(csv, ComparisonStatistic::table, formsOfEitherText(comparison));
 }
 
 } // namespace quorvelle::cli

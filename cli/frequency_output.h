@@ -22,13 +22,6 @@ void writeText(std::ostream& out, const CooccurrenceReport& report);
 void writeJson(JsonWriter& json, const CooccurrenceReport& report);
 void writeCsv(CsvWriter& csv, const CooccurrenceReport& report);
 
-/// The sentences of a text, written as they are found: the text is read once for the totals and
-/// once for the sentences (twice in French text: rows, then each sentence), and no list of them
-/// is kept, which on a large text would take a quarter of its size.
-struct SentenceListing {
-    std::string_view text;
-};
-
 void writeText(std::ostream& out, const SentenceListing& listing);
 void writeJson(JsonWriter& json, const SentenceListing& listing);
 void writeCsv(CsvWriter& csv, const SentenceListing& listing);

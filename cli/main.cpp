@@ -67,7 +67,7 @@ void restartWithHugePages(char* argv[])
 // the command line asks for more.
 constexpr std::size_t largestTextForParallelJobs = std::size_t{32} << 20;
 
-unsigned defaultJobs(const quorvelle::cli::AnalysedTexts& texts)
+unsigned defaultJobs(const quorvelle::AnalysedTexts& texts)
 {
     const std::size_t bytes = texts.first().size() + (texts.hasSecond() ? texts.second().size() : 0);
     return bytes <= largestTextForParallelJobs ? std::max(1u, std::thread::hardware_concurrency()) : 1u;
@@ -98,7 +98,7 @@ void writeConcordance(const quorvelle::cli::Arguments& arguments, std::string_vi
 }
 
 // Computes the statistic the command line names (or all of them) and writes it.
-void writeResult(const quorvelle::cli::Arguments& arguments, const quorvelle::cli::AnalysedTexts& texts)
+void writeResult(const quorvelle::cli::Arguments& arguments, const quorvelle::AnalysedTexts& texts)
 {
     using namespace quorvelle::cli;
     const Statistic* statistic = findStatistic(arguments.statistic);

@@ -6,17 +6,6 @@
 #include "cli/ordered_sections.h"
 #include "cli/richness_output.h"
 #include "cli/vocabulary_output.h"
-#include "core/character_counts.h"
-#include "core/cooccurrence_report.h"
-#include "core/edge_letter_report.h"
-#include "core/enrichment_report.h"
-#include "core/frequency_report.h"
-#include "core/key_distribution.h"
-#include "core/length_report.h"
-#include "core/richness_report.h"
-#include "core/sentence_report.h"
-#include "core/vocabulary_comparison.h"
-#include "core/vocabulary_report.h"
 
 #include <algorithm>
 #include <array>
@@ -27,48 +16,19 @@
 namespace quorvelle::cli {
 namespace {
 
-// Binds the computation of a report (a captureless lambda from the texts to the report)
-// to its three presentations, the writeText, writeJson and writeCsv overloads of the report's
-// type.
-template <typename Compute>
-constexpr Statistic makeStatistic(std::string_view name, std::string_view description, bool needsSecondText, Compute)
+// A statistic of the catalogue with its three presentations, the writeText, writeJson and
+// writeCsv overloads of its report's type.
+template <class CatalogueEntry>
+constexpr Statistic cliStatistic()
 {
-    return {name, description, needsSecondText,
-            [](const AnalysedTexts& texts, std::ostream& out) { writeText(out, Compute{}(texts)); },
-            [](const AnalysedTexts& texts, JsonWriter& json) { writeJson(json, Compute{}(texts)); },
-            [](const AnalysedTexts& texts, CsvWriter& csv) { writeCsv(csv, Compute{}(texts)); }};
+    return {CatalogueEntry::info,
+            [](const AnalysedTexts& texts, std::ostream& out) { writeText(out, CatalogueEntry::report(texts)); },
+            [](const AnalysedTexts& texts, JsonWriter& json) { writeJson(json, CatalogueEntry::report(texts)); },
+            [](const AnalysedTexts& texts, CsvWriter& csv) { writeCsv(csv, CatalogueEntry::report(texts)); }};
 }
 
-constexpr std::array statisticTable = {
-    makeStatistic("counts", "nombre de caractères et de mots", false,
-                  [](const AnalysedTexts& texts) { return countCharacters(texts.first()); }),
-    makeStatistic("vocabulary", "liste du vocabulaire", false,
-                  [](const AnalysedTexts& texts) { return vocabularyReport(texts.firstTokens(Occurrences::Counted)); }),
-    makeStatistic("lengths", "formes par nombre de caractères", false,
-                  [](const AnalysedTexts& texts) { return lengthReport(texts.firstTokens(Occurrences::Counted)); }),
-    makeStatistic("letters", "formes par lettre de l'alphabet", false,
-                  [](const AnalysedTexts& texts) { return letterReport(texts.firstTokens(Occurrences::Counted)); }),
-    makeStatistic("edges", "lettres en début et en fin de mot", false,
-                  [](const AnalysedTexts& texts) { return edgeLetterReport(texts.firstTokens(Occurrences::Counted)); }),
-    makeStatistic("doubles", "lettres redoublées", false,
-                  [](const AnalysedTexts& texts) { return doubledLetterReport(texts.firstTokens(Occurrences::Counted)); }),
-    makeStatistic("pairs", "récurrences phoniques (paires de lettres)", false,
-                  [](const AnalysedTexts& texts) { return letterPairReport(texts.firstTokens(Occurrences::Counted)); }),
-    makeStatistic("frequencies", "fréquences d'attestation et écarts", false,
-                  [](const AnalysedTexts& texts) { return frequencyReport(texts.firstTokens(Occurrences::Counted)); }),
-    makeStatistic("cooccurrences", "cooccurrences", false,
-                  [](const AnalysedTexts& texts) { return cooccurrenceReport(texts.firstTokens()); }),
-    makeStatistic("sentences", "longueurs de phrases", false,
-                  [](const AnalysedTexts& texts) { return SentenceListing{texts.first()}; }),
-    makeStatistic("enrichment", "enrichissement du vocabulaire par tranches de 100 formes", false,
-                  [](const AnalysedTexts& texts) { return enrichmentReport(texts.firstTokens()); }),
-    makeStatistic("compare", "comparaison des vocabulaires de FICHIER et FICHIER2", true,
-                  [](const AnalysedTexts& texts) {
-                      return vocabularyComparison(texts.firstTokens(Occurrences::Counted), texts.secondTokens());
-                  }),
-    makeStatistic("richness", "richesse du vocabulaire (TTR, Guiraud, Yule, MATTR, MTLD...)", false,
-                  [](const AnalysedTexts& texts) { return richnessReport(texts.firstTokens()); }),
-};
+constexpr auto statisticTable =
+    std::apply([](auto... entry) { return std::array{cliStatistic<decltype(entry)>()...}; }, Statistics{});
 
 // The statistics of `all` for these texts: the comparison only when there is a second text.
 // The texts are tokenized once for all of them, occurrences kept, before any thread reads
@@ -77,7 +37,7 @@ std::vector<const Statistic*> statisticsFor(const AnalysedTexts& texts)
 {
     std::vector<const Statistic*> applying;
     for (const Statistic& statistic : statisticTable)
-        if (!statistic.needsSecondText || texts.hasSecond())
+        if (!statistic.info.needsSecondText || texts.hasSecond())
             applying.push_back(&statistic);
     texts.firstTokens();
     if (texts.hasSecond())
@@ -117,8 +77,7 @@ std::span<const Statistic> statistics()
 
 const Statistic* findStatistic(std::string_view name)
 {
-    const auto found = std::find_if(statisticTable.begin(), statisticTable.end(),
-                                    [name](const Statistic& statistic) { return statistic.name == name; });
+    const auto found = std::ranges::find(statisticTable, name, [](const Statistic& statistic) { return statistic.info.name; });
     return found == statisticTable.end() ? nullptr : &*found;
 }
 
@@ -127,7 +86,7 @@ void writeAllAsText(const AnalysedTexts& texts, std::ostream& out, unsigned jobs
     writeAllToStream(
         texts, out, jobs,
         [](const Statistic& statistic, std::size_t index) {
-            return (index == 0 ? "== " : "\n== ") + std::string(statistic.name) + " ==\n";
+            return (index == 0 ? "== " : "\n== ") + std::string(statistic.info.name) + " ==\n";
         },
         [&texts](const Statistic& statistic, std::ostream& section) { statistic.writeText(texts, section); });
 }
@@ -150,7 +109,7 @@ void writeAllAsJson(const AnalysedTexts& texts, JsonWriter& json, unsigned jobs)
     writeSectionsInOrder(applying.size(), jobs,
                          {.stream =
                               [&](std::size_t index) {
-                                  json.key(applying[index]->name);
+                                  json.key(applying[index]->info.name);
                                   applying[index]->writeJson(texts, json);
                               },
                           .render =
@@ -161,7 +120,7 @@ void writeAllAsJson(const AnalysedTexts& texts, JsonWriter& json, unsigned jobs)
                                   return std::move(section).str();
                               },
                           .write = [&](std::size_t index, const std::string& section) {
-                              json.key(applying[index]->name).raw(section);
+                              json.key(applying[index]->info.name).raw(section);
                           }});
     json.endObject();
 }

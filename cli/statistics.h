@@ -1,7 +1,8 @@
-// The statistics quorvelle-cli knows, each with its text, JSON and CSV presentations.
+// The catalogue's statistics with their text, JSON and CSV presentations.
 #pragma once
 
-#include "cli/analysed_texts.h"
+#include "core/analysed_texts.h"
+#include "core/statistics_catalogue.h"
 #include "cli/csv_writer.h"
 #include "cli/json_writer.h"
 
@@ -11,10 +12,9 @@
 
 namespace quorvelle::cli {
 
+/// A statistic of the catalogue as quorvelle-cli writes it.
 struct Statistic {
-    std::string_view name;
-    std::string_view description; ///< French, for the usage text
-    bool needsSecondText;
+    StatisticInfo info;
     /// Computes the report and writes it as French text (UTF-8).
     void (*writeText)(const AnalysedTexts&, std::ostream&);
     /// Computes the report and writes it as one JSON value.

@@ -2,25 +2,14 @@
 #include "cli/vocabulary_output.h"
 
 #include "cli/french_text.h"
+#include "cli/table_output.h"
 #include "core/french_messages.h"
+#include "core/statistics_catalogue.h"
 
 #include <string>
 #include <string_view>
 
 namespace quorvelle::cli {
-namespace {
-
-// The vocabulary grid: a header row, then one tab-separated row per form.
-void writeFormGrid(std::ostream& out, const std::vector<FormCount>& forms)
-{
-    out << "Formes\tNombre d'attestations\n";
-    for (const FormCount& form : forms) {
-        writeCp1252(out, form.form);
-        out << '\t' << form.count << '\n';
-    }
-}
-
-} // namespace
 
 void writeText(std::ostream& out, const CharacterCounts& counts)
 {
@@ -54,22 +43,19 @@ void writeCsv(CsvWriter& csv, const CharacterCounts& counts)
 
 void writeText(std::ostream& out, const VocabularyReport& report)
 {
-    writeTitle(out, "Liste du vocabulaire");
+    writeTitle(out, VocabularyStatistic::info.title);
     writeTotal(out, french::totalFormsCaption, report.tokenCount);
     writeTotal(out, french::distinctFormsCaption, report.distinctCount);
     writeTotal(out, french::meanFrequencyCaption, frenchNumber(report.meanFrequency));
     out << "\nOrdre alphabétique\n";
-    writeFormGrid(out, report.alphabetical);
+    writeTextTable(out, VocabularyStatistic::table.columns, report.alphabetical);
     out << "\nFréquences décroissantes\n";
-    writeFormGrid(out, report.byFrequency);
+    writeTextTable(out, VocabularyStatistic::table.columns, report.byFrequency);
 }
 
 void writeCsv(CsvWriter& csv, const VocabularyReport& report)
 {
-    csv.beginTable("Liste du vocabulaire", {"Formes", "Nombre d'attestations"});
-    for (const FormCount& form : report.alphabetical)
-        csv.row(form.form, form.count);
-    csv.endTable();
+    writeCsvTable(csv, VocabularyStatistic::table, report.alphabetical);
 }
 
 void writeJson(JsonWriter& json, const std::vector<FormCount>& forms)

@@ -86,4 +86,11 @@ void forEachSentence(std::string_view text, Visit visit)
 SentenceTotals sentenceTotals(std::string_view text);
 SentenceReport sentenceReport(std::string_view text);
 
+/// The sentences of a text, to be read as they are found: the text is read once for the
+/// totals and once more for the sentences, and no list of them is kept, which on a large text
+/// would take a quarter of its size.
+struct SentenceListing {
+    std::string_view text;
+};
+
 } // namespace quorvelle

@@ -1,7 +1,7 @@
-// Lazy tokenization of the command line's texts.
-#include "cli/analysed_texts.h"
+// Lazy tokenization of the texts under study.
+#include "core/analysed_texts.h"
 
-namespace quorvelle::cli {
+namespace quorvelle {
 
 AnalysedTexts::AnalysedTexts(std::string first, std::optional<std::string> second)
     : first_(std::move(first))
@@ -24,4 +24,4 @@ const TokenizedText& AnalysedTexts::secondTokens() const
     return *secondTokens_;
 }
 
-} // namespace quorvelle::cli
+} // namespace quorvelle

@@ -1,4 +1,4 @@
-// The texts a command line names, each tokenized at most once however many statistics run.
+// The texts under study, each tokenized at most once however many statistics read it.
 #pragma once
 
 #include "core/tokenized_text.h"
@@ -6,11 +6,11 @@
 #include <optional>
 #include <string>
 
-namespace quorvelle::cli {
+namespace quorvelle {
 
 class AnalysedTexts {
 public:
-    /// Code page 1252 texts; second only when the command line names a second file.
+    /// Code page 1252 texts; second only when two texts are compared.
     explicit AnalysedTexts(std::string first, std::optional<std::string> second = std::nullopt);
 
     const std::string& first() const { return first_; }
@@ -30,4 +30,4 @@ private:
     mutable std::optional<TokenizedText> secondTokens_;
 };
 
-} // namespace quorvelle::cli
+} // namespace quorvelle
