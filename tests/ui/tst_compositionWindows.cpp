@@ -24,23 +24,28 @@ QString visible(const QWidget& window, const QStringList& names)
     return shown.join(QLatin1Char(' '));
 }
 
-QStringList comboEntries(const QWidget& window)
+QStringList keyBoxEntries(const QWidget& window)
 {
     QStringList entries;
-    for (int index = 0; index < child<QComboBox>(window, "Combo1")->count(); ++index)
-        entries << child<QComboBox>(window, "Combo1")->itemText(index);
+    for (int index = 0; index < child<QComboBox>(window, "keyBox")->count(); ++index)
+        entries << child<QComboBox>(window, "keyBox")->itemText(index);
     return entries;
 }
 
-void pick(const QWidget& window, const QString& key)
+void pick(const QWidget& window, const char* comboBoxName, const QString& entry)
 {
-    test::pickEntry(child<QComboBox>(window, "Combo1"), key);
+    test::pickEntry(child<QComboBox>(window, comboBoxName), entry);
 }
 
-const QStringList lengthLists = {"List1", "List2", "List3"};
-const QStringList sortButtons = {"Command1", "Command1a", "Command2", "Command2a", "Command3", "Command3a"};
-const QStringList keyLists = {"List4", "List5"};
-const QStringList edgeLists = {"List3", "List4", "List5"};
+const QStringList lengthLists = {"formCountList", "lengthList", "percentageList"};
+const QStringList sortButtons = {"sortByFormCountAscending",  "sortByFormCountDescending",
+                                 "sortByLengthAscending",     "sortByLengthDescending",
+                                 "sortByPercentageAscending", "sortByPercentageDescending"};
+const QString ascendingSortButtons =
+    QStringLiteral("sortByFormCountAscending sortByLengthAscending sortByPercentageAscending");
+const QStringList keyLists = {"occurrencesList", "formCountList"};
+const QStringList edgeLists = {"letterList", "startCountList", "endCountList"};
+const QStringList showFormsButtons = {"showStartFormsButton", "showEndFormsButton"};
 
 } // namespace
 
@@ -73,8 +78,8 @@ private slots:
         const auto window = test::openStatisticsWindow(QStringLiteral("LengthsWindow"), text);
         QCOMPARE(test::listRows(*window, lengthLists), rows);
         QCOMPARE(test::selectedRows(*window, lengthLists), QList<int>(3, rows.isEmpty() ? -1 : 0));
-        QCOMPARE(resultBox(*window, "txtstata"), forms);
-        QCOMPARE(visible(*window, sortButtons), QStringLiteral("Command1 Command2 Command3"));
+        QCOMPARE(resultBox(*window), forms);
+        QCOMPARE(visible(*window, sortButtons), ascendingSortButtons);
     }
 
     void lengthSorts_data()
@@ -84,14 +89,17 @@ private slots:
         QTest::addColumn<QString>("buttons");
         QTest::addColumn<QString>("forms");
         // Ties keep the decreasing-length order; every sort starts again from it.
-        QTest::newRow("forms ascending") << QStringList({"Command3"}) << QStringList({"1|3|20", "1|1|20", "3|2|60"})
-                                         << "Command1 Command2 Command3a" << "eee  (1)\r\n";
+        QTest::newRow("forms ascending")
+            << QStringList({"sortByFormCountAscending"}) << QStringList({"1|3|20", "1|1|20", "3|2|60"})
+            << "sortByFormCountDescending sortByLengthAscending sortByPercentageAscending" << "eee  (1)\r\n";
         QTest::newRow("forms then descending")
-            << QStringList({"Command3", "Command3a"}) << QStringList({"3|2|60", "1|3|20", "1|1|20"})
-            << "Command1 Command2 Command3" << "aa  (1)\r\nbb  (1)\r\ndd  (1)\r\n";
+            << QStringList({"sortByFormCountAscending", "sortByFormCountDescending"})
+            << QStringList({"3|2|60", "1|3|20", "1|1|20"}) << ascendingSortButtons
+            << "aa  (1)\r\nbb  (1)\r\ndd  (1)\r\n";
         QTest::newRow("percentage ascending then length")
-            << QStringList({"Command1", "Command2"}) << QStringList({"1|1|20", "3|2|60", "1|3|20"})
-            << "Command1a Command2a Command3" << "c  (1)\r\n";
+            << QStringList({"sortByPercentageAscending", "sortByLengthAscending"})
+            << QStringList({"1|1|20", "3|2|60", "1|3|20"})
+            << "sortByFormCountAscending sortByLengthDescending sortByPercentageDescending" << "c  (1)\r\n";
     }
 
     // LengthsWindow's sort buttons: the first click on a pair sorts ascending, the next one
@@ -109,7 +117,7 @@ private slots:
         QCOMPARE(test::listRows(*window, lengthLists), rows);
         QCOMPARE(test::selectedRows(*window, lengthLists), QList<int>(3, 0));
         QCOMPARE(visible(*window, sortButtons), buttons);
-        QCOMPARE(resultBox(*window, "txtstata"), forms);
+        QCOMPARE(resultBox(*window), forms);
     }
 
     void keys_data()
@@ -140,7 +148,8 @@ private slots:
 
     // LettersWindow, DoubledLettersWindow, LetterPairsWindow: on opening the combo box shows its first key, unselected,
     // and the lists are empty; a pick fills the lists and lists the first row's forms; a click
-    // in List4 lists its row's forms, a click in List5 goes back to List4's row.
+    // in occurrencesList lists its row's forms, a click in formCountList goes back to
+    // occurrencesList's row.
     void keys()
     {
         QFETCH(QString, window);
@@ -152,22 +161,22 @@ private slots:
         QFETCH(QString, lastRowForms);
         const auto shown = test::openStatisticsWindow(window, text);
         shown->show();
-        QCOMPARE(comboEntries(*shown), keys);
-        QCOMPARE(child<QComboBox>(*shown, "Combo1")->currentIndex(), -1);
-        QCOMPARE(child<QComboBox>(*shown, "Combo1")->currentText(), keys.value(0));
+        QCOMPARE(keyBoxEntries(*shown), keys);
+        QCOMPARE(child<QComboBox>(*shown, "keyBox")->currentIndex(), -1);
+        QCOMPARE(child<QComboBox>(*shown, "keyBox")->currentText(), keys.value(0));
         QVERIFY(test::listRows(*shown, keyLists).isEmpty());
         QVERIFY(resultBox(*shown).isEmpty());
         if (keys.isEmpty())
             return;
 
-        pick(*shown, key);
+        pick(*shown, "keyBox", key);
         QCOMPARE(test::listRows(*shown, keyLists), rows);
         QCOMPARE(test::selectedRows(*shown, keyLists), QList<int>(2, 0));
         QCOMPARE(resultBox(*shown), firstRowForms);
         const int last = static_cast<int>(rows.size()) - 1;
-        test::clickRow(*shown, QStringLiteral("List4"), last);
+        test::clickRow(*shown, QStringLiteral("occurrencesList"), last);
         QCOMPARE(resultBox(*shown), lastRowForms);
-        test::clickRow(*shown, QStringLiteral("List5"), 0);
+        test::clickRow(*shown, QStringLiteral("formCountList"), 0);
         QCOMPARE(test::selectedRows(*shown, keyLists), QList<int>(2, last));
         QCOMPARE(resultBox(*shown), lastRowForms);
     }
@@ -178,13 +187,13 @@ private slots:
         const auto window = test::openStatisticsWindow(QStringLiteral("LettersWindow"), "Le le");
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        auto* combo = child<QComboBox>(*window, "Combo1");
+        auto* combo = child<QComboBox>(*window, "keyBox");
         combo->setFocus();
-        child<QWidget>(*window, "Text1")->setFocus();
+        child<QWidget>(*window, "formsBox")->setFocus();
         combo->lineEdit()->selectAll();
         QTest::keyClicks(combo, QStringLiteral("L"));
         QTest::keyClick(combo, Qt::Key_Return);
-        QCOMPARE(comboEntries(*window), QStringList({"e", "l"}));
+        QCOMPARE(keyBoxEntries(*window), QStringList({"e", "l"}));
         QVERIFY(test::listRows(*window, keyLists).isEmpty());
     }
 
@@ -194,10 +203,11 @@ private slots:
         QTest::addColumn<QString>("choice");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("forms");
-        QTest::newRow("l, beginning") << "l" << "2 1 Command1 Command2" << "Command1" << "là (1)\r\nle (1)\r\n";
-        QTest::newRow("l, end") << "l" << "2 1 Command1 Command2" << "Command2" << "sel (1)\r\n";
-        QTest::newRow("s: no end") << "s" << "1 0 Command1" << "Command1" << "sel (1)\r\n";
-        QTest::newRow("à: no beginning") << "à" << "0 1 Command2" << "Command2" << "là (1)\r\n";
+        const QString both = QStringLiteral("showStartFormsButton showEndFormsButton");
+        QTest::newRow("l, beginning") << "l" << "2 1 " + both << "showStartFormsButton" << "là (1)\r\nle (1)\r\n";
+        QTest::newRow("l, end") << "l" << "2 1 " + both << "showEndFormsButton" << "sel (1)\r\n";
+        QTest::newRow("s: no end") << "s" << "1 0 showStartFormsButton" << "showStartFormsButton" << "sel (1)\r\n";
+        QTest::newRow("à: no beginning") << "à" << "0 1 showEndFormsButton" << "showEndFormsButton" << "là (1)\r\n";
     }
 
     // StartEndLettersWindow: the table in code order with nothing selected and the buttons hidden; a pick
@@ -213,17 +223,17 @@ private slots:
         window->show();
         QCOMPARE(test::listRows(*window, edgeLists), QStringList({"e|1|1", "l|2|1", "s|1|0", "t|0|1", "à|0|1"}));
         QCOMPARE(test::selectedRows(*window, edgeLists), QList<int>(3, -1));
-        QCOMPARE(child<QComboBox>(*window, "Combo1")->currentText(), QStringLiteral("e"));
-        QCOMPARE(visible(*window, {"Command1", "Command2"}), QString());
+        QCOMPARE(child<QComboBox>(*window, "letterBox")->currentText(), QStringLiteral("e"));
+        QCOMPARE(visible(*window, showFormsButtons), QString());
 
-        pick(*window, letter);
-        QCOMPARE(QStringList({child<QLineEdit>(*window, "Text2")->text(), child<QLineEdit>(*window, "Text3")->text(),
-                              visible(*window, {"Command1", "Command2"})})
+        pick(*window, "letterBox", letter);
+        QCOMPARE(QStringList({child<QLineEdit>(*window, "startCountBox")->text(),
+                              child<QLineEdit>(*window, "endCountBox")->text(), visible(*window, showFormsButtons)})
                      .join(' '),
                  choice);
         QTest::mouseClick(child<QPushButton>(*window, qPrintable(button)), Qt::LeftButton);
         QCOMPARE(resultBox(*window), forms);
-        pick(*window, QStringLiteral("e"));
+        pick(*window, "letterBox", QStringLiteral("e"));
         QVERIFY(resultBox(*window).isEmpty());
     }
 
@@ -233,10 +243,10 @@ private slots:
     {
         const auto window = test::openStatisticsWindow(QStringLiteral("StartEndLettersWindow"), "Le sel est la.");
         window->show();
-        pick(*window, QStringLiteral("l"));
+        pick(*window, "letterBox", QStringLiteral("l"));
         for (const QString& typed : {QStringLiteral("L"), QStringLiteral("le")}) {
-            child<QComboBox>(*window, "Combo1")->setEditText(typed);
-            QTest::mouseClick(child<QPushButton>(*window, "Command1"), Qt::LeftButton);
+            child<QComboBox>(*window, "letterBox")->setEditText(typed);
+            QTest::mouseClick(child<QPushButton>(*window, "showStartFormsButton"), Qt::LeftButton);
             QVERIFY(resultBox(*window).isEmpty());
         }
         for (int row = 0; row < edgeLists.size(); ++row) {

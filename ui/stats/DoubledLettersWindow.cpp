@@ -6,11 +6,9 @@ namespace quorvelle::ui {
 DoubledLettersWindow::DoubledLettersWindow(std::string_view text, QWidget* parent)
     : KeyDistributionWindow({.caption = tr("Parvane Dorlesca - Composition des formes - Lettres redoublées"),
                              .title = tr("Statistiques Lettres redoublées"),
-                             .keyLabel = tr("Lettres :"),
-                             .occurrencesHeadingName = "Label3",
+                             .keyCaption = tr("Lettres :"),
                              .occurrencesHeading = tr("Nombre d' attestations"),
-                             .formsHeadingName = "Label4",
-                             .formsHeading = tr("Nombres de formes"),
+                             .formCountHeading = tr("Nombres de formes"),
                              .exportName = tr("lettres-redoublees.csv")},
                             doubledLetterReport(text), parent)
 {

@@ -32,72 +32,69 @@ KeyDistributionWindow::KeyDistributionWindow(const Texts& texts, KeyDistribution
 {
     buildUi(texts);
     connectSignals();
-    Form_Load();
+    for (const KeyRows& key : report_.keys)
+        keyBox->addItem(fromCp1252(key.key));
+    showFirstEntryUnselected(keyBox);
 }
 
 void KeyDistributionWindow::buildUi(const Texts& texts)
 {
     setWindowTitle(texts.caption);
 
-    auto* Frame1 = new QGroupBox(tr("Résultats"), this);
-    Q_SET_OBJECT_NAME(Frame1);
-    auto* Label2 = new QLabel(texts.keyLabel, Frame1);
-    Q_SET_OBJECT_NAME(Label2);
-    Combo1 = createKeyComboBox(Frame1);
-    Q_SET_OBJECT_NAME(Combo1);
-    labelControl(Label2, Combo1);
+    auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
+    Q_SET_OBJECT_NAME(resultsFrame);
+    auto* keyCaption = new QLabel(texts.keyCaption, resultsFrame);
+    Q_SET_OBJECT_NAME(keyCaption);
+    keyBox = createKeyComboBox(resultsFrame);
+    Q_SET_OBJECT_NAME(keyBox);
+    labelControl(keyCaption, keyBox);
     auto* key = new QHBoxLayout;
-    key->addWidget(Label2);
-    key->addWidget(Combo1);
+    key->addWidget(keyCaption);
+    key->addWidget(keyBox);
     key->addStretch();
 
     rowsModel_ = new RowsModel({RowsModel::countColumn(texts.occurrencesHeading, &OccurrenceRow::occurrences),
-                                RowsModel::countColumn(texts.formsHeading, &OccurrenceRow::formCount)},
+                                RowsModel::countColumn(texts.formCountHeading, &OccurrenceRow::formCount)},
                                this);
     auto* columns = new QGridLayout;
     lists_ = new LinkedLists(addColumnLists(columns, 0, rowsModel_,
-                                            {{texts.occurrencesHeadingName, "List4"}, {texts.formsHeadingName, "List5"}},
-                                            Frame1),
+                                            {{"occurrencesHeading", "occurrencesList"},
+                                             {"formCountHeading", "formCountList"}},
+                                            resultsFrame),
                              LinkedLists::Driver::FirstList, this);
-    auto* results = new QVBoxLayout(Frame1);
+    auto* results = new QVBoxLayout(resultsFrame);
     results->addLayout(key);
     results->addLayout(columns, 1);
 
-    const auto [Frame2, box] = createResultFrame("Frame2", tr("Forme(s)"), "Text1", ScrollBars::Vertical, this);
-    Text1 = box;
+    const auto [formsFrame, box] =
+        createResultFrame("formsFrame", tr("Forme(s)"), "formsBox", ScrollBars::Vertical, this);
+    formsBox = box;
 
     auto* body = new QHBoxLayout;
-    body->addWidget(Frame1, 1);
-    body->addWidget(Frame2, 1);
+    body->addWidget(resultsFrame, 1);
+    body->addWidget(formsFrame, 1);
     addWindowTitle(texts.title);
     windowLayout()->addLayout(body, 1);
 
-    addExportItem(buildMenuBar({.resultBox = Text1}).file, rowsModel_, texts.exportName, this);
+    addExportItem(buildMenuBar({.resultBox = formsBox}).file, rowsModel_, texts.exportName, this);
     resize(windowSize);
 }
 
 void KeyDistributionWindow::connectSignals()
 {
-    connect(Combo1, &QComboBox::activated, this, &KeyDistributionWindow::Combo1_Click);
-    connect(lists_, &LinkedLists::rowSelected, this, &KeyDistributionWindow::List4_Click);
+    connect(keyBox, &QComboBox::activated, this, &KeyDistributionWindow::showDistributionOfKey);
+    connect(lists_, &LinkedLists::rowSelected, this, &KeyDistributionWindow::showFormsOfRow);
 }
 
-void KeyDistributionWindow::Form_Load()
-{
-    for (const KeyRows& key : report_.keys)
-        Combo1->addItem(fromCp1252(key.key));
-    showFirstEntryUnselected(Combo1);
-}
-
-void KeyDistributionWindow::Combo1_Click(int index)
+void KeyDistributionWindow::showDistributionOfKey(int index)
 {
     rowsModel_->setRows(report_.keys[static_cast<std::size_t>(index)].rows);
     lists_->selectRow(0);
 }
 
-void KeyDistributionWindow::List4_Click(int row)
+void KeyDistributionWindow::showFormsOfRow(int row)
 {
-    Text1->setText(fromCp1252(resultListing(rowsModel_->rowAt(static_cast<std::size_t>(row)).forms)));
+    formsBox->setText(fromCp1252(resultListing(rowsModel_->rowAt(static_cast<std::size_t>(row)).forms)));
 }
 
 } // namespace quorvelle::ui

@@ -14,22 +14,20 @@ namespace quorvelle::ui {
 class LinkedLists;
 class PlainTextBox;
 
-/// Combo1 offers the keys; picking one fills the parallel lists List4 (how many times the key
-/// occurs in a form) and List5 (how many forms of the text hold it that many times), driven
-/// by List4, and selects their first row; a row lists its forms in Text1.
+/// keyBox offers the keys; picking one fills the parallel lists occurrencesList (how many
+/// times the key occurs in a form) and formCountList (how many forms of the text hold it that
+/// many times), driven by occurrencesList, and selects their first row; a row lists its forms
+/// in formsBox.
 class KeyDistributionWindow : public StatisticsWindow {
     Q_OBJECT
 protected:
-    /// The texts of one configuration, and the object names of the two list headings, which
-    /// differ between the windows.
+    /// The texts of one configuration.
     struct Texts {
         QString caption;
         QString title;
-        QString keyLabel;
-        const char* occurrencesHeadingName;
+        QString keyCaption;
         QString occurrencesHeading;
-        const char* formsHeadingName;
-        QString formsHeading;
+        QString formCountHeading;
         QString exportName; ///< the file name "&Exporter..." proposes
     };
 
@@ -37,22 +35,21 @@ protected:
     KeyDistributionWindow(const Texts& texts, KeyDistribution report, QWidget* parent);
 
 private slots:
-    void Combo1_Click(int index);
-    void List4_Click(int row);
+    void showDistributionOfKey(int index);
+    void showFormsOfRow(int row);
 
 private:
     using RowsModel = RowTableModel<OccurrenceRow>;
 
     void buildUi(const Texts& texts);
     void connectSignals();
-    void Form_Load();
 
     KeyDistribution report_;
 
-    QComboBox* Combo1;
+    QComboBox* keyBox;
     RowsModel* rowsModel_;
     LinkedLists* lists_;
-    PlainTextBox* Text1;
+    PlainTextBox* formsBox;
 };
 
 } // namespace quorvelle::ui

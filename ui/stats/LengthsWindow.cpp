@@ -34,7 +34,9 @@ LengthsWindow::LengthsWindow(std::string_view text, QWidget* parent)
 {
     buildUi();
     connectSignals();
-    Form_Load(text);
+    report_ = lengthReport(text);
+    rowsModel_->setRows(report_.rows);
+    lists_->selectRow(0);
     offerFormsInContext(text);
 }
 
@@ -42,49 +44,60 @@ void LengthsWindow::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca - Composition des formes - statistiques formes/caractères (Rangs)"));
 
-    auto* Frame1 = new QGroupBox(tr("Résultats"), this);
-    Q_SET_OBJECT_NAME(Frame1);
+    auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
+    Q_SET_OBJECT_NAME(resultsFrame);
     rowsModel_ = new LengthModel({LengthModel::countColumn(tr("Nombre de forme(s)"), &LengthRow::formCount),
                                   LengthModel::countColumn(tr("Nombre caractères par forme"), &LengthRow::length),
                                   LengthModel::numberColumn(tr("%"), &LengthRow::percentage)},
                                  this);
     // Each column's pair of sort buttons above its heading.
-    Command3 = sortButton("Command3", SortDirection::Ascending, formCountColumn, Frame1);
-    Command3a = sortButton("Command3a", SortDirection::Descending, formCountColumn, Frame1);
-    Command2 = sortButton("Command2", SortDirection::Ascending, lengthColumn, Frame1);
-    Command2a = sortButton("Command2a", SortDirection::Descending, lengthColumn, Frame1);
-    Command1 = sortButton("Command1", SortDirection::Ascending, percentageColumn, Frame1);
-    Command1a = sortButton("Command1a", SortDirection::Descending, percentageColumn, Frame1);
-    auto* columns = new QGridLayout(Frame1);
+    sortByFormCountAscending =
+        sortButton("sortByFormCountAscending", SortDirection::Ascending, formCountColumn, resultsFrame);
+    sortByFormCountDescending =
+        sortButton("sortByFormCountDescending", SortDirection::Descending, formCountColumn, resultsFrame);
+    sortByLengthAscending = sortButton("sortByLengthAscending", SortDirection::Ascending, lengthColumn, resultsFrame);
+    sortByLengthDescending =
+        sortButton("sortByLengthDescending", SortDirection::Descending, lengthColumn, resultsFrame);
+    sortByPercentageAscending =
+        sortButton("sortByPercentageAscending", SortDirection::Ascending, percentageColumn, resultsFrame);
+    sortByPercentageDescending =
+        sortButton("sortByPercentageDescending", SortDirection::Descending, percentageColumn, resultsFrame);
+    auto* columns = new QGridLayout(resultsFrame);
     int column = 0;
-    for (const auto& [plainButton, aButton] : {std::pair(Command3, Command3a), std::pair(Command2, Command2a),
-                                                std::pair(Command1, Command1a)}) {
+    for (const auto& [ascendingButton, descendingButton] :
+         {std::pair(sortByFormCountAscending, sortByFormCountDescending),
+          std::pair(sortByLengthAscending, sortByLengthDescending),
+          std::pair(sortByPercentageAscending, sortByPercentageDescending)}) {
         auto* pair = new QHBoxLayout;
-        pair->addWidget(plainButton);
-        pair->addWidget(aButton);
+        pair->addWidget(ascendingButton);
+        pair->addWidget(descendingButton);
         columns->addLayout(pair, 0, column++, Qt::AlignHCenter);
     }
     lists_ = new LinkedLists(addColumnLists(columns, 1, rowsModel_,
-                                            {{"Label5", "List1"}, {"Label6", "List2"}, {"Label7", "List3"}}, Frame1),
+                                            {{"formCountHeading", "formCountList"},
+                                             {"lengthHeading", "lengthList"},
+                                             {"percentageHeading", "percentageList"}},
+                                            resultsFrame),
                              LinkedLists::Driver::FirstList, this);
 
-    const auto [Frame2, box] = createResultFrame("Frame2", tr("Forme(s)"), "txtstata", ScrollBars::Both, this);
-    txtstata = box;
+    const auto [formsFrame, box] = createResultFrame("formsFrame", tr("Forme(s)"), "formsBox", ScrollBars::Both, this);
+    formsBox = box;
 
     auto* body = new QHBoxLayout;
-    body->addWidget(Frame1, 3);
-    body->addWidget(Frame2, 2);
+    body->addWidget(resultsFrame, 3);
+    body->addWidget(formsFrame, 2);
     addWindowTitle(tr("Statistiques formes / caractères (Rangs)"));
     windowLayout()->addLayout(body, 1);
 
-    const WindowMenus menus = buildMenuBar({.resultBox = txtstata, .charts = true});
+    const WindowMenus menus = buildMenuBar({.resultBox = formsBox, .charts = true});
     addExportItem(menus.file, rowsModel_, tr("formes-caracteres.csv"), this);
-    connect(addMenuItem(menus.charts, "affichage", tr("&Affichage")), &QAction::triggered, this,
-            &LengthsWindow::affichage_Click);
+    connect(addMenuItem(menus.charts, "lengthsChartAction", tr("&Affichage")), &QAction::triggered, this,
+            &LengthsWindow::openLengthsChart);
     resize(windowSize);
 }
 
-// One of the pair of buttons of a column: the plain one shows at first, its a-button hidden.
+// One of the pair of sort buttons of a column: the ascending one shows at first, the
+// descending one is hidden.
 QPushButton* LengthsWindow::sortButton(const char* name, SortDirection direction, int column, QWidget* parent)
 {
     auto* button = createCommandButton(QString(), parent);
@@ -101,61 +114,54 @@ QPushButton* LengthsWindow::sortButton(const char* name, SortDirection direction
 
 void LengthsWindow::connectSignals()
 {
-    connect(lists_, &LinkedLists::rowSelected, this, &LengthsWindow::List1_Click);
-    for (QPushButton* button : {Command1, Command1a})
-        connect(button, &QPushButton::clicked, this, &LengthsWindow::Command1_Click);
-    for (QPushButton* button : {Command2, Command2a})
-        connect(button, &QPushButton::clicked, this, &LengthsWindow::Command2_Click);
-    for (QPushButton* button : {Command3, Command3a})
-        connect(button, &QPushButton::clicked, this, &LengthsWindow::Command3_Click);
+    connect(lists_, &LinkedLists::rowSelected, this, &LengthsWindow::showFormsOfRow);
+    for (QPushButton* button : {sortByPercentageAscending, sortByPercentageDescending})
+        connect(button, &QPushButton::clicked, this, &LengthsWindow::sortByPercentage);
+    for (QPushButton* button : {sortByLengthAscending, sortByLengthDescending})
+        connect(button, &QPushButton::clicked, this, &LengthsWindow::sortByLength);
+    for (QPushButton* button : {sortByFormCountAscending, sortByFormCountDescending})
+        connect(button, &QPushButton::clicked, this, &LengthsWindow::sortByFormCount);
 }
 
-void LengthsWindow::Form_Load(std::string_view text)
-{
-    report_ = lengthReport(text);
-    rowsModel_->setRows(report_.rows);
-    lists_->selectRow(0);
-}
-
-void LengthsWindow::List1_Click(int row)
+void LengthsWindow::showFormsOfRow(int row)
 {
     const LengthRow& lengthRow = rowsModel_->rowAt(static_cast<std::size_t>(row));
-    txtstata->setText(fromCp1252(resultListing(lengthRow.forms, CountSpacing::TwoBlanks)));
+    formsBox->setText(fromCp1252(resultListing(lengthRow.forms, CountSpacing::TwoBlanks)));
 }
 
-void LengthsWindow::affichage_Click()
+void LengthsWindow::openLengthsChart()
 {
     openModal<LengthsChart>(this, rowsModel_->shownRows([](const LengthRow& row) {
         return LengthChartRow{row.formCount, row.length};
     }));
 }
 
-void LengthsWindow::Command1_Click()
+void LengthsWindow::sortByPercentage()
 {
-    sortBy(LengthColumn::Percentage, Command1, Command1a);
+    sortBy(LengthColumn::Percentage, sortByPercentageAscending, sortByPercentageDescending);
 }
 
-void LengthsWindow::Command2_Click()
+void LengthsWindow::sortByLength()
 {
-    sortBy(LengthColumn::Length, Command2, Command2a);
+    sortBy(LengthColumn::Length, sortByLengthAscending, sortByLengthDescending);
 }
 
-void LengthsWindow::Command3_Click()
+void LengthsWindow::sortByFormCount()
 {
-    sortBy(LengthColumn::FormCount, Command3, Command3a);
+    sortBy(LengthColumn::FormCount, sortByFormCountAscending, sortByFormCountDescending);
 }
 
-void LengthsWindow::sortBy(LengthColumn column, QPushButton* plainButton, QPushButton* aButton)
+void LengthsWindow::sortBy(LengthColumn column, QPushButton* ascendingButton, QPushButton* descendingButton)
 {
-    const bool ascending = !plainButton->isHidden();
-    QPushButton* shown = ascending ? aButton : plainButton;
-    QPushButton* hidden = ascending ? plainButton : aButton;
+    const bool ascending = !ascendingButton->isHidden();
+    QPushButton* shown = ascending ? descendingButton : ascendingButton;
+    QPushButton* hidden = ascending ? ascendingButton : descendingButton;
     const bool keepFocus = hidden->hasFocus();
     shown->show();
     hidden->hide();
     if (keepFocus)
         shown->setFocus();
-    txtstata->setText(QString());
+    formsBox->setText(QString());
     rowsModel_->setRows(report_.rows,
                         sortedRowOrder(report_, column, ascending ? SortDirection::Ascending : SortDirection::Descending));
     lists_->selectRow(0);

@@ -16,8 +16,8 @@ class LinkedLists;
 class PlainTextBox;
 
 /// Opened modal from the main window's "&Formes / caractères". Presents the core's
-/// LengthReport in three parallel lists driven by List1 (numbers of forms, lengths,
-/// percentages), sortable by each column in either direction, and lists in txtstata the forms
+/// LengthReport in three parallel lists driven by formCountList (numbers of forms, lengths,
+/// percentages), sortable by each column in either direction, and lists in formsBox the forms
 /// of the selected length.
 class LengthsWindow final : public StatisticsWindow {
     Q_OBJECT
@@ -27,36 +27,35 @@ public:
     LengthsWindow(std::string_view text, QWidget* parent);
 
 private slots:
-    void List1_Click(int row);
-    /// Sort by percentage, by number of characters, by number of forms. Each pair of buttons
-    /// shares its handler: while the plain button shows, the next sort is ascending; while its
-    /// a-button shows, descending.
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
+    void showFormsOfRow(int row);
+    /// Each column has a pair of sort buttons sharing one handler, of which one shows at a
+    /// time: while the ascending one shows, the next sort is ascending; then the descending one
+    /// takes its place, and the next sort is descending.
+    void sortByPercentage();
+    void sortByLength();
+    void sortByFormCount();
     /// The chart of the rows in their current order.
-    void affichage_Click();
+    void openLengthsChart();
 
 private:
     using LengthModel = RowTableModel<LengthRow>;
 
     void buildUi();
     void connectSignals();
-    void Form_Load(std::string_view text);
-    void sortBy(LengthColumn column, QPushButton* plainButton, QPushButton* aButton);
+    void sortBy(LengthColumn column, QPushButton* ascendingButton, QPushButton* descendingButton);
     QPushButton* sortButton(const char* name, SortDirection direction, int column, QWidget* parent);
 
     LengthReport report_;
 
     LengthModel* rowsModel_;
     LinkedLists* lists_;
-    QPushButton* Command1;
-    QPushButton* Command1a;
-    QPushButton* Command2;
-    QPushButton* Command2a;
-    QPushButton* Command3;
-    QPushButton* Command3a;
-    PlainTextBox* txtstata;
+    QPushButton* sortByPercentageAscending;
+    QPushButton* sortByPercentageDescending;
+    QPushButton* sortByLengthAscending;
+    QPushButton* sortByLengthDescending;
+    QPushButton* sortByFormCountAscending;
+    QPushButton* sortByFormCountDescending;
+    PlainTextBox* formsBox;
 };
 
 } // namespace quorvelle::ui

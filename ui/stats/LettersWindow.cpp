@@ -6,11 +6,9 @@ namespace quorvelle::ui {
 LettersWindow::LettersWindow(std::string_view text, QWidget* parent)
     : KeyDistributionWindow({.caption = tr("Parvane Dorlesca - Composition des formes - statistiques formes / lettres de l'alphabet"),
                              .title = tr("Statistiques formes / lettres de l'alphabet"),
-                             .keyLabel = tr("Lettres : "),
-                             .occurrencesHeadingName = "Label6",
+                             .keyCaption = tr("Lettres : "),
                              .occurrencesHeading = tr("Nombre d' attestation(s)"),
-                             .formsHeadingName = "Label3",
-                             .formsHeading = tr("Nombre de forme(s)"),
+                             .formCountHeading = tr("Nombre de forme(s)"),
                              .exportName = tr("lettres.csv")},
                             letterReport(text), parent)
 {

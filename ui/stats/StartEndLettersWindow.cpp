@@ -47,7 +47,11 @@ StartEndLettersWindow::StartEndLettersWindow(std::string_view text, QWidget* par
 {
     buildUi();
     connectSignals();
-    Form_Load(text);
+    report_ = edgeLetterReport(text);
+    for (const EdgeLetterRow& row : report_.rows)
+        letterBox->addItem(fromCp1252(std::string_view(&row.letter, 1)));
+    showFirstEntryUnselected(letterBox);
+    rowsModel_->setRows(report_.rows);
     offerFormsInContext(text);
 }
 
@@ -55,125 +59,122 @@ void StartEndLettersWindow::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca - Composition des formes - Lettres de l'alphabet - début/fin de mot"));
 
-    auto* Frame1 = new QGroupBox(tr("Résultats"), this);
-    Q_SET_OBJECT_NAME(Frame1);
-    Combo1 = createKeyComboBox(Frame1);
-    Q_SET_OBJECT_NAME(Combo1);
-    Text2 = createCountBox(Frame1);
-    Q_SET_OBJECT_NAME(Text2);
-    Text3 = createCountBox(Frame1);
-    Q_SET_OBJECT_NAME(Text3);
-    Command1 = createCommandButton(tr("Affichage"), Frame1);
-    Q_SET_OBJECT_NAME(Command1);
-    Command2 = createCommandButton(tr("Affichage"), Frame1);
-    Q_SET_OBJECT_NAME(Command2);
+    auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
+    Q_SET_OBJECT_NAME(resultsFrame);
+    letterBox = createKeyComboBox(resultsFrame);
+    Q_SET_OBJECT_NAME(letterBox);
+    startCountBox = createCountBox(resultsFrame);
+    Q_SET_OBJECT_NAME(startCountBox);
+    endCountBox = createCountBox(resultsFrame);
+    Q_SET_OBJECT_NAME(endCountBox);
+    showStartFormsButton = createCommandButton(tr("Affichage"), resultsFrame);
+    Q_SET_OBJECT_NAME(showStartFormsButton);
+    showEndFormsButton = createCommandButton(tr("Affichage"), resultsFrame);
+    Q_SET_OBJECT_NAME(showEndFormsButton);
     // The buttons name what they list for a screen reader; both only read "Affichage".
-    Command1->setAccessibleName(tr("Affichage des formes en début de mot"));
-    Command2->setAccessibleName(tr("Affichage des formes en fin de mot"));
-    Command1->hide();
-    Command2->hide();
-    auto* choice = new QGridLayout(Frame1);
+    showStartFormsButton->setAccessibleName(tr("Affichage des formes en début de mot"));
+    showEndFormsButton->setAccessibleName(tr("Affichage des formes en fin de mot"));
+    showStartFormsButton->hide();
+    showEndFormsButton->hide();
+    auto* choice = new QGridLayout(resultsFrame);
     const std::tuple<const char*, QString, QWidget*> rows[] = {
-        {"Label4", tr("Lettres :"), Combo1}, {"Label2", tr("Début de mot :"), Text2}, {"Label3", tr("Fin de mot :"), Text3}};
+        {"letterCaption", tr("Lettres :"), letterBox},
+        {"startCountCaption", tr("Début de mot :"), startCountBox},
+        {"endCountCaption", tr("Fin de mot :"), endCountBox}};
     int row = 0;
     for (const auto& [name, caption, control] : rows) {
-        auto* label = new QLabel(caption, Frame1);
+        auto* label = new QLabel(caption, resultsFrame);
         label->setObjectName(name);
         labelControl(label, control);
         choice->addWidget(label, row, 0);
         choice->addWidget(control, row++, 1);
     }
-    choice->addWidget(Command1, 1, 2);
-    choice->addWidget(Command2, 2, 2);
+    choice->addWidget(showStartFormsButton, 1, 2);
+    choice->addWidget(showEndFormsButton, 2, 2);
     choice->setColumnStretch(3, 1);
 
-    auto* frame3 = new QGroupBox(tr("Fréquences"), this);
-    Q_SET_OBJECT_NAME(frame3);
+    auto* frequenciesFrame = new QGroupBox(tr("Fréquences"), this);
+    Q_SET_OBJECT_NAME(frequenciesFrame);
     rowsModel_ = new RowsModel({RowsModel::textColumn(tr("Lettres"), &EdgeLetterRow::letter),
                                 RowsModel::countColumn(tr("Début"), &EdgeLetterRow::startCount),
                                 RowsModel::countColumn(tr("Fin"), &EdgeLetterRow::endCount)},
                                this);
-    lists_ = new LinkedLists(addColumnLists(new QGridLayout(frame3), 0, rowsModel_,
-                                            {{"Label6", "List3"}, {"Label7", "List4"}, {"Label8", "List5"}}, frame3),
+    lists_ = new LinkedLists(addColumnLists(new QGridLayout(frequenciesFrame), 0, rowsModel_,
+                                            {{"letterHeading", "letterList"},
+                                             {"startCountHeading", "startCountList"},
+                                             {"endCountHeading", "endCountList"}},
+                                            frequenciesFrame),
                              LinkedLists::Driver::AnyList, this);
 
-    const auto [Frame2, box] = createResultFrame("Frame2", tr("Forme(s)"), "Text1", ScrollBars::Vertical, this);
-    Text1 = box;
+    const auto [formsFrame, box] =
+        createResultFrame("formsFrame", tr("Forme(s)"), "formsBox", ScrollBars::Vertical, this);
+    formsBox = box;
 
     auto* left = new QVBoxLayout;
-    left->addWidget(Frame1);
-    left->addWidget(frame3, 1);
+    left->addWidget(resultsFrame);
+    left->addWidget(frequenciesFrame, 1);
     auto* body = new QHBoxLayout;
     body->addLayout(left, 1);
-    body->addWidget(Frame2, 1);
+    body->addWidget(formsFrame, 1);
     addWindowTitle(tr(" Lettres de l'alphabet- début/fin de mot"));
     windowLayout()->addLayout(body, 1);
 
-    const WindowMenus menus = buildMenuBar({.resultBox = Text1, .charts = true});
+    const WindowMenus menus = buildMenuBar({.resultBox = formsBox, .charts = true});
     addExportItem(menus.file, rowsModel_, tr("debut-fin-de-mot.csv"), this);
-    connect(addMenuItem(menus.charts, "debut", tr("&Début de mot")), &QAction::triggered, this,
-            &StartEndLettersWindow::debut_Click);
-    connect(addMenuItem(menus.charts, "Finmot", tr("&Fin de mot")), &QAction::triggered, this,
-            &StartEndLettersWindow::Finmot_Click);
+    connect(addMenuItem(menus.charts, "startLettersChartAction", tr("&Début de mot")), &QAction::triggered, this,
+            &StartEndLettersWindow::openStartLettersChart);
+    connect(addMenuItem(menus.charts, "endLettersChartAction", tr("&Fin de mot")), &QAction::triggered, this,
+            &StartEndLettersWindow::openEndLettersChart);
     resize(windowSize);
 }
 
 void StartEndLettersWindow::connectSignals()
 {
-    connect(Combo1, &QComboBox::activated, this, &StartEndLettersWindow::Combo1_Click);
-    connect(Command1, &QPushButton::clicked, this, &StartEndLettersWindow::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &StartEndLettersWindow::Command2_Click);
+    connect(letterBox, &QComboBox::activated, this, &StartEndLettersWindow::showCountsOfLetter);
+    connect(showStartFormsButton, &QPushButton::clicked, this, &StartEndLettersWindow::showStartForms);
+    connect(showEndFormsButton, &QPushButton::clicked, this, &StartEndLettersWindow::showEndForms);
 }
 
-void StartEndLettersWindow::debut_Click()
+void StartEndLettersWindow::openStartLettersChart()
 {
     openModal<StartLettersChart>(this, rowsModel_->shownRows([](const EdgeLetterRow& row) {
         return CountChartRow{std::string(1, row.letter), row.startCount};
     }));
 }
 
-void StartEndLettersWindow::Finmot_Click()
+void StartEndLettersWindow::openEndLettersChart()
 {
     openModal<EndLettersChart>(this, rowsModel_->shownRows([](const EdgeLetterRow& row) {
         return CountChartRow{std::string(1, row.letter), row.endCount};
     }));
 }
 
-void StartEndLettersWindow::Form_Load(std::string_view text)
-{
-    report_ = edgeLetterReport(text);
-    for (const EdgeLetterRow& row : report_.rows)
-        Combo1->addItem(fromCp1252(std::string_view(&row.letter, 1)));
-    showFirstEntryUnselected(Combo1);
-    rowsModel_->setRows(report_.rows);
-}
-
-void StartEndLettersWindow::Combo1_Click(int index)
+void StartEndLettersWindow::showCountsOfLetter(int index)
 {
     const EdgeLetterRow& row = report_.rows[static_cast<std::size_t>(index)];
-    Text2->setText(QString::number(row.startCount));
-    Text3->setText(QString::number(row.endCount));
-    Command1->setVisible(row.startCount != 0);
-    Command2->setVisible(row.endCount != 0);
-    Text1->setText(QString());
+    startCountBox->setText(QString::number(row.startCount));
+    endCountBox->setText(QString::number(row.endCount));
+    showStartFormsButton->setVisible(row.startCount != 0);
+    showEndFormsButton->setVisible(row.endCount != 0);
+    formsBox->setText(QString());
 }
 
-void StartEndLettersWindow::Command1_Click()
+void StartEndLettersWindow::showStartForms()
 {
     listFormsOfShownLetter(&EdgeLetterRow::starts);
 }
 
-void StartEndLettersWindow::Command2_Click()
+void StartEndLettersWindow::showEndForms()
 {
     listFormsOfShownLetter(&EdgeLetterRow::ends);
 }
 
 void StartEndLettersWindow::listFormsOfShownLetter(std::vector<FormCount> EdgeLetterRow::*side)
 {
-    const std::string shown = toCp1252(Combo1->currentText());
+    const std::string shown = toCp1252(letterBox->currentText());
     const auto row = std::find_if(report_.rows.begin(), report_.rows.end(),
                                   [&](const EdgeLetterRow& candidate) { return shown == std::string(1, candidate.letter); });
-    Text1->setText(row == report_.rows.end() ? QString() : fromCp1252(resultListing((*row).*side)));
+    formsBox->setText(row == report_.rows.end() ? QString() : fromCp1252(resultListing((*row).*side)));
 }
 
 } // namespace quorvelle::ui
