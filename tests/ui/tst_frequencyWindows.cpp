@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QPushButton>
 #include <QTableView>
@@ -50,19 +51,19 @@ private slots:
         QFETCH(QStringList, rows);
         QFETCH(QString, firstRowForms);
         QFETCH(QString, lastRowForms);
-        const QStringList lists = {"List3", "List4", "List5"};
+        const QStringList lists = {"frequencyList", "formCountList", "deviationList"};
         const auto window = test::openStatisticsWindow(QStringLiteral("FrequenciesWindow"), text);
         window->show();
-        QCOMPARE(test::labelTexts(*window, {"Label6", "Label7", "Label8"}), totals);
+        QCOMPARE(test::labelTexts(*window, {"totalFormsValue", "distinctFormsValue", "meanFrequencyValue"}), totals);
         QCOMPARE(test::listRows(*window, lists), rows);
         QCOMPARE(test::selectedRows(*window, lists), QList<int>(3, rows.isEmpty() ? -1 : 0));
         QCOMPARE(resultBox(*window), firstRowForms);
         if (rows.isEmpty())
             return;
         const int last = static_cast<int>(rows.size()) - 1;
-        test::clickRow(*window, QStringLiteral("List3"), last);
+        test::clickRow(*window, QStringLiteral("frequencyList"), last);
         QCOMPARE(resultBox(*window), lastRowForms);
-        test::clickRow(*window, QStringLiteral("List5"), 0);
+        test::clickRow(*window, QStringLiteral("deviationList"), 0);
         QCOMPARE(test::selectedRows(*window, lists), QList<int>(3, last));
         QCOMPARE(resultBox(*window), lastRowForms);
     }
@@ -77,21 +78,21 @@ private slots:
     }
 
     // "Exporter..." saves the rows as the window shows them, as CSV for French spreadsheets;
-    // "Copier" in a list copies the whole row of the table, tab-separated.
+    // "Copier les lignes" in a list copies the whole row of the table, tab-separated.
     void exportAndCopyRows()
     {
         const QTemporaryDir directory;
         const QString path = directory.filePath(QStringLiteral("f.csv"));
         const auto window = test::openStatisticsWindow(QStringLiteral("FrequenciesWindow"), "le chat et le chien");
         ui::setNextChosenFile(path);
-        test::child<QAction>(*window, "exporter")->trigger();
+        test::child<QAction>(*window, "exportAction")->trigger();
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("\xEF\xBB\xBF" "Fréq. d' attestation réelle;Nombre de forme(s);"
                                             "Ecarts positifs ou négatifs\r\n2;1;0,8\r\n1;3;-0,2\r\n"));
         window->show();
-        test::clickRow(*window, QStringLiteral("List3"), 1);
-        test::child<QAction>(*window, "copier")->trigger();
+        test::clickRow(*window, QStringLiteral("frequencyList"), 1);
+        test::child<QAction>(*test::child<QListView>(*window, "frequencyList"), "copyRowsAction")->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1\t3\t-0,2\r\n"));
     }
 
@@ -109,35 +110,35 @@ private slots:
     }
 
     // CooccurrencesWindow: the pairs of the first count on opening; a count, the alphabetical order
-    // and the order by count on request; List6 follows List4.
+    // and the order by count on request; pairCountList follows attestationCountList.
     void cooccurrences()
     {
-        const QStringList lists = {"List4", "List6"};
+        const QStringList lists = {"attestationCountList", "pairCountList"};
         const auto window = test::openStatisticsWindow(QStringLiteral("CooccurrencesWindow"), "A b a b. A b, il dit il dit");
         window->show();
         QCOMPARE(test::listRows(*window, lists), QStringList({"2|2", "3|1"}));
         QCOMPARE(test::selectedRows(*window, lists), QList<int>(2, 0));
-        QCOMPARE(resultBox(*window), QStringLiteral("b a (2)\r\nil dit (2)\r\n"));
+        QCOMPARE(resultBox(*window, "pairsBox"), QStringLiteral("b a (2)\r\nil dit (2)\r\n"));
 
-        test::clickRow(*window, QStringLiteral("List4"), 1);
-        QCOMPARE(resultBox(*window), QStringLiteral("a b (3)\r\n"));
-        test::clickRow(*window, QStringLiteral("List6"), 0);
+        test::clickRow(*window, QStringLiteral("attestationCountList"), 1);
+        QCOMPARE(resultBox(*window, "pairsBox"), QStringLiteral("a b (3)\r\n"));
+        test::clickRow(*window, QStringLiteral("pairCountList"), 0);
         QCOMPARE(test::selectedRows(*window, lists), QList<int>(2, 1));
 
-        QTest::mouseClick(test::child<QPushButton>(*window, "Command1"), Qt::LeftButton);
-        QCOMPARE(resultBox(*window), QStringLiteral("a b (3)\r\nb a (2)\r\nil dit (2)\r\n"));
-        QTest::mouseClick(test::child<QPushButton>(*window, "Command2"), Qt::LeftButton);
-        QCOMPARE(resultBox(*window), QStringLiteral("b a (2)\r\nil dit (2)\r\na b (3)\r\n"));
+        QTest::mouseClick(test::child<QPushButton>(*window, "showAllAlphabeticallyButton"), Qt::LeftButton);
+        QCOMPARE(resultBox(*window, "pairsBox"), QStringLiteral("a b (3)\r\nb a (2)\r\nil dit (2)\r\n"));
+        QTest::mouseClick(test::child<QPushButton>(*window, "showAllByCountButton"), Qt::LeftButton);
+        QCOMPARE(resultBox(*window, "pairsBox"), QStringLiteral("b a (2)\r\nil dit (2)\r\na b (3)\r\n"));
     }
 
     // CooccurrencesWindow without a pair attested twice: empty lists, and the listings list nothing.
     void noCooccurrence()
     {
         const auto window = test::openStatisticsWindow(QStringLiteral("CooccurrencesWindow"), "le chat dort");
-        QVERIFY(test::listRows(*window, {"List4", "List6"}).isEmpty());
-        for (const char* button : {"Command1", "Command2"}) {
+        QVERIFY(test::listRows(*window, {"attestationCountList", "pairCountList"}).isEmpty());
+        for (const char* button : {"showAllAlphabeticallyButton", "showAllByCountButton"}) {
             QTest::mouseClick(test::child<QPushButton>(*window, button), Qt::LeftButton);
-            QVERIFY(resultBox(*window).isEmpty());
+            QVERIFY(resultBox(*window, "pairsBox").isEmpty());
         }
     }
 
@@ -162,36 +163,36 @@ private slots:
         QFETCH(QString, totals);
         QFETCH(QStringList, rows);
         QFETCH(QString, secondSentence);
-        const QStringList lists = {"List1", "List2", "List3"};
+        const QStringList lists = {"sentenceNumberList", "terminatorList", "formCountList"};
         const auto window = test::openStatisticsWindow(QStringLiteral("SentenceLengthsWindow"), text);
         window->show();
-        QCOMPARE(test::labelTexts(*window, {"Label3", "Label6", "Label8"}), totals);
+        QCOMPARE(test::labelTexts(*window, {"sentenceCountValue", "formCountValue", "meanLengthValue"}), totals);
         QCOMPARE(test::listRows(*window, lists), rows);
         QCOMPARE(test::selectedRows(*window, lists), QList<int>(3, -1));
-        QVERIFY(resultBox(*window).isEmpty());
+        QVERIFY(resultBox(*window, "sentenceBox").isEmpty());
         if (rows.size() < 2)
             return;
-        test::clickRow(*window, QStringLiteral("List3"), 1);
+        test::clickRow(*window, QStringLiteral("formCountList"), 1);
         QCOMPARE(test::selectedRows(*window, lists), QList<int>(3, 1));
-        QCOMPARE(resultBox(*window), secondSentence);
+        QCOMPARE(resultBox(*window, "sentenceBox"), secondSentence);
     }
 
     // EnrichmentWindow: nothing selected on opening; either list selects the slice and
     // lists its new forms.
     void enrichment()
     {
-        const QStringList lists = {"List1", "List2"};
+        const QStringList lists = {"sliceList", "newFormCountList"};
         const QByteArray text = QByteArray("le chat le. ") + QByteArray("un ").repeated(97) + "le chien";
         const auto window = test::openStatisticsWindow(QStringLiteral("EnrichmentWindow"), text);
         window->show();
-        QCOMPARE(test::labelTexts(*window, {"Label3", "Label6"}), QStringLiteral("102|* Une tranche = 100 mots"));
+        QCOMPARE(test::labelTexts(*window, {"formCountValue", "sliceSizeNote"}), QStringLiteral("102|* Une tranche = 100 mots"));
         QCOMPARE(test::listRows(*window, lists), QStringList({"1|3", "2|1"}));
         QCOMPARE(test::selectedRows(*window, lists), QList<int>(2, -1));
         QVERIFY(resultBox(*window).isEmpty());
-        test::clickRow(*window, QStringLiteral("List2"), 0);
+        test::clickRow(*window, QStringLiteral("newFormCountList"), 0);
         QCOMPARE(test::selectedRows(*window, lists), QList<int>(2, 0));
         QCOMPARE(resultBox(*window), QStringLiteral("chat (1)\r\nle (2)\r\nun (97)\r\n"));
-        test::clickRow(*window, QStringLiteral("List1"), 1);
+        test::clickRow(*window, QStringLiteral("sliceList"), 1);
         QCOMPARE(resultBox(*window), QStringLiteral("chien (1)\r\n"));
     }
 };

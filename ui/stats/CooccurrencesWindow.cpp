@@ -28,7 +28,7 @@ CooccurrencesWindow::CooccurrencesWindow(std::string_view text, QWidget* parent)
 {
     buildUi();
     connectSignals();
-    Form_Load(text);
+    loadReport(text);
     offerFormsInContext(text);
 }
 
@@ -36,74 +36,76 @@ void CooccurrencesWindow::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca - Les cooccurrences"));
 
-    auto* Frame2 = new QGroupBox(tr("Résultats"), this);
-    Q_SET_OBJECT_NAME(Frame2);
+    auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
+    Q_SET_OBJECT_NAME(resultsFrame);
     rowsModel_ = new RowsModel({RowsModel::countColumn(tr("Nombre d'attestations"), &CooccurrenceRow::count),
                                 RowsModel::countColumn(tr("Nombre de cooccurrences différentes"), &CooccurrenceRow::pairCount)},
                                this);
     const QString headingTip = tr("Fréquence d'attestation réelle");
-    lists_ = new LinkedLists(addColumnLists(new QGridLayout(Frame2), 0, rowsModel_,
-                                            {{"Label9", "List4", headingTip}, {"Label3", "List6", headingTip}}, Frame2),
+    lists_ = new LinkedLists(addColumnLists(new QGridLayout(resultsFrame), 0, rowsModel_,
+                                            {{"attestationCountHeading", "attestationCountList", headingTip},
+                                             {"pairCountHeading", "pairCountList", headingTip}},
+                                            resultsFrame),
                              LinkedLists::Driver::FirstList, this);
 
-    auto* Frame3 = new QGroupBox(tr("Afficher toutes les cooccurrences par "), this);
-    Q_SET_OBJECT_NAME(Frame3);
-    Command1 = createCommandButton(tr("Ordre alphabétique"), Frame3);
-    Q_SET_OBJECT_NAME(Command1);
-    Command2 = createCommandButton(tr("Nombre d'attestations"), Frame3);
-    Q_SET_OBJECT_NAME(Command2);
-    auto* buttons = new QHBoxLayout(Frame3);
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    auto* showAllFrame = new QGroupBox(tr("Afficher toutes les cooccurrences par "), this);
+    Q_SET_OBJECT_NAME(showAllFrame);
+    showAllAlphabeticallyButton = createCommandButton(tr("Ordre alphabétique"), showAllFrame);
+    Q_SET_OBJECT_NAME(showAllAlphabeticallyButton);
+    showAllByCountButton = createCommandButton(tr("Nombre d'attestations"), showAllFrame);
+    Q_SET_OBJECT_NAME(showAllByCountButton);
+    auto* buttons = new QHBoxLayout(showAllFrame);
+    buttons->addWidget(showAllAlphabeticallyButton);
+    buttons->addWidget(showAllByCountButton);
 
-    const auto [Frame1, box] = createResultFrame("Frame1", tr("Cooccurrences"), "Text1", ScrollBars::Vertical, this);
-    Text1 = box;
+    const auto [pairsFrame, box] = createResultFrame("pairsFrame", tr("Cooccurrences"), "pairsBox", ScrollBars::Vertical, this);
+    pairsBox = box;
 
     auto* left = new QVBoxLayout;
-    left->addWidget(Frame2, 1);
-    left->addWidget(Frame3);
+    left->addWidget(resultsFrame, 1);
+    left->addWidget(showAllFrame);
     auto* body = new QHBoxLayout;
     body->addLayout(left, 1);
-    body->addWidget(Frame1, 1);
+    body->addWidget(pairsFrame, 1);
     addWindowTitle(tr("Statistiques  -  Les cooccurrences"));
     windowLayout()->addLayout(body, 1);
 
-    addExportItem(buildMenuBar({.resultBox = Text1}).file, rowsModel_, tr("cooccurrences.csv"), this);
+    addExportItem(buildMenuBar({.resultBox = pairsBox}).file, rowsModel_, tr("cooccurrences.csv"), this);
     resize(windowSize);
 }
 
 void CooccurrencesWindow::connectSignals()
 {
-    connect(lists_, &LinkedLists::rowSelected, this, &CooccurrencesWindow::List4_Click);
-    connect(Command1, &QPushButton::clicked, this, &CooccurrencesWindow::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &CooccurrencesWindow::Command2_Click);
+    connect(lists_, &LinkedLists::rowSelected, this, &CooccurrencesWindow::showPairsOfRow);
+    connect(showAllAlphabeticallyButton, &QPushButton::clicked, this, &CooccurrencesWindow::showAllPairsAlphabetically);
+    connect(showAllByCountButton, &QPushButton::clicked, this, &CooccurrencesWindow::showAllPairsByCount);
 }
 
-void CooccurrencesWindow::Form_Load(std::string_view text)
+void CooccurrencesWindow::loadReport(std::string_view text)
 {
     report_ = cooccurrenceReport(text);
     rowsModel_->setRows(report_.rows);
     lists_->selectRow(0);
 }
 
-void CooccurrencesWindow::List4_Click(int row)
+void CooccurrencesWindow::showPairsOfRow(int row)
 {
     listPairs(report_.pairsOf(rowsModel_->rowAt(static_cast<std::size_t>(row))));
 }
 
-void CooccurrencesWindow::Command1_Click()
+void CooccurrencesWindow::showAllPairsAlphabetically()
 {
     listPairs(report_.pairs);
 }
 
-void CooccurrencesWindow::Command2_Click()
+void CooccurrencesWindow::showAllPairsByCount()
 {
     listPairs(report_.byCount);
 }
 
 void CooccurrencesWindow::listPairs(std::span<const FormCount> pairs)
 {
-    Text1->setText(fromCp1252(resultListing(pairs)));
+    pairsBox->setText(fromCp1252(resultListing(pairs)));
 }
 
 } // namespace quorvelle::ui

@@ -17,34 +17,34 @@ class PlainTextBox;
 
 /// Opened modal from the main window's "&Les cooccurrences". Presents the core's
 /// CooccurrenceReport: for each number of attestations, how many distinct pairs have it (two
-/// parallel lists driven by List4), and in Text1 the pairs of the selected number, or every
-/// pair in alphabetical order or by number of attestations. The first row is selected on
-/// opening.
+/// parallel lists driven by attestationCountList), and in pairsBox the pairs of the selected
+/// number, or every pair in alphabetical order or by number of attestations. The first row is
+/// selected on opening.
 class CooccurrencesWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
     CooccurrencesWindow(std::string_view text, QWidget* parent);
 
 private slots:
-    void List4_Click(int row);
-    void Command1_Click();
-    void Command2_Click();
+    void showPairsOfRow(int row);
+    void showAllPairsAlphabetically();
+    void showAllPairsByCount();
 
 private:
     using RowsModel = RowTableModel<CooccurrenceRow>;
 
     void buildUi();
     void connectSignals();
-    void Form_Load(std::string_view text);
+    void loadReport(std::string_view text);
     void listPairs(std::span<const FormCount> pairs);
 
     CooccurrenceReport report_;
 
     RowsModel* rowsModel_;
     LinkedLists* lists_;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    PlainTextBox* Text1;
+    QPushButton* showAllAlphabeticallyButton;
+    QPushButton* showAllByCountButton;
+    PlainTextBox* pairsBox;
 };
 
 } // namespace quorvelle::ui

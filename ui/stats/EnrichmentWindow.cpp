@@ -32,7 +32,7 @@ EnrichmentWindow::EnrichmentWindow(std::string_view text, QWidget* parent)
 {
     buildUi();
     connectSignals();
-    Form_Load(text);
+    loadReport(text);
     offerFormsInContext(text);
 }
 
@@ -40,44 +40,47 @@ void EnrichmentWindow::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca -  L'enrichissement du vocabulaire"));
 
-    auto* Frame2 = new QGroupBox(tr("Statistiques"), this);
-    Q_SET_OBJECT_NAME(Frame2);
-    Label3 = addTotals(Frame2, {{"Label4", utf8Text(french::formCountCaption), "Label3"}}).front();
+    auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
+    Q_SET_OBJECT_NAME(totalsFrame);
+    formCountValue =
+        addTotals(totalsFrame, {{"formCountCaption", utf8Text(french::formCountCaption), "formCountValue"}}).front();
 
-    auto* Frame3 = new QGroupBox(tr("Résultats"), this);
-    Q_SET_OBJECT_NAME(Frame3);
+    auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
+    Q_SET_OBJECT_NAME(resultsFrame);
     slicesModel_ = new SlicesModel({SlicesModel::countColumn(tr("Tranche(s)*"), &EnrichmentSlice::number),
                                     SlicesModel::countColumn(tr("Nombre de formes nouvelles"), &EnrichmentSlice::newFormCount)},
                                    this);
     const QString headingTip = tr("Fréquence d'attestation réelle");
-    auto* results = new QGridLayout(Frame3);
+    auto* results = new QGridLayout(resultsFrame);
     lists_ = new LinkedLists(addColumnLists(results, 0, slicesModel_,
-                                            {{"Label5", "List1", headingTip}, {"Label9", "List2", headingTip}}, Frame3),
+                                            {{"sliceHeading", "sliceList", headingTip},
+                                             {"newFormCountHeading", "newFormCountList", headingTip}},
+                                            resultsFrame),
                              LinkedLists::Driver::AnyList, this);
-    auto* Label6 = new QLabel(tr("* Une tranche = %1 mots").arg(enrichmentSliceSize), Frame3);
-    Q_SET_OBJECT_NAME(Label6);
-    results->addWidget(Label6, 2, 0, 1, 2);
+    auto* sliceSizeNote = new QLabel(tr("* Une tranche = %1 mots").arg(enrichmentSliceSize), resultsFrame);
+    Q_SET_OBJECT_NAME(sliceSizeNote);
+    results->addWidget(sliceSizeNote, 2, 0, 1, 2);
 
-    const auto [Frame1, box] = createResultFrame("Frame1", tr("Formes"), "Text1", ScrollBars::Vertical, this);
-    Text1 = box;
+    const auto [formsFrame, box] = createResultFrame("formsFrame", tr("Formes"), "formsBox", ScrollBars::Vertical, this);
+    formsBox = box;
 
     auto* left = new QVBoxLayout;
-    left->addWidget(Frame2);
-    left->addWidget(Frame3, 1);
+    left->addWidget(totalsFrame);
+    left->addWidget(resultsFrame, 1);
     auto* body = new QHBoxLayout;
     body->addLayout(left, 1);
-    body->addWidget(Frame1, 1);
+    body->addWidget(formsFrame, 1);
     addWindowTitle(tr("L'enrichissement du vocabulaire"));
     windowLayout()->addLayout(body, 1);
 
-    const WindowMenus menus = buildMenuBar({.resultBox = Text1, .charts = true});
+    const WindowMenus menus = buildMenuBar({.resultBox = formsBox, .charts = true});
     addExportItem(menus.file, slicesModel_, tr("enrichissement.csv"), this);
-    connect(addMenuItem(menus.charts, "affichage", tr("&Affichage")), &QAction::triggered, this,
-            &EnrichmentWindow::affichage_Click);
+    connect(addMenuItem(menus.charts, "enrichmentChartAction", tr("&Affichage")), &QAction::triggered, this,
+            &EnrichmentWindow::openEnrichmentChart);
     resize(windowSize);
 }
 
-void EnrichmentWindow::affichage_Click()
+void EnrichmentWindow::openEnrichmentChart()
 {
     openModal<EnrichmentChart>(this, slicesModel_->shownRows([](const EnrichmentSlice& slice) {
         return CountChartRow{std::to_string(slice.number), slice.newFormCount};
@@ -86,22 +89,22 @@ void EnrichmentWindow::affichage_Click()
 
 void EnrichmentWindow::connectSignals()
 {
-    connect(lists_, &LinkedLists::rowSelected, this, &EnrichmentWindow::List1_Click);
+    connect(lists_, &LinkedLists::rowSelected, this, &EnrichmentWindow::showNewFormsOfRow);
 }
 
-void EnrichmentWindow::Form_Load(std::string_view text)
+void EnrichmentWindow::loadReport(std::string_view text)
 {
     report_ = enrichmentReport(text);
-    Label3->setText(QString::number(report_.tokenCount));
+    formCountValue->setText(QString::number(report_.tokenCount));
     slicesModel_->setRows(report_.slices);
 }
 
-void EnrichmentWindow::List1_Click(int row)
+void EnrichmentWindow::showNewFormsOfRow(int row)
 {
     ResultListing listing;
     for (const KnownForm& form : report_.newFormsOf(slicesModel_->rowAt(static_cast<std::size_t>(row))))
         listing.addForm(form.form, form.attestations);
-    Text1->setText(fromCp1252(listing.text()));
+    formsBox->setText(fromCp1252(listing.text()));
 }
 
 } // namespace quorvelle::ui

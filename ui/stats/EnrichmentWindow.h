@@ -14,32 +14,32 @@ namespace quorvelle::ui {
 class LinkedLists;
 class PlainTextBox;
 
-/// Opened from the main window's "&L'enrichissement du vocabulaire" through the wait dialog
-/// Dialog01. Presents the core's EnrichmentReport: N; for each slice of 100 forms its number
-/// of new forms, in two parallel lists either of which drives; the new forms of the selected
-/// slice, with their attestations in it, in Text1. Nothing is selected on opening.
+/// Opened from the main window's "&L'enrichissement du vocabulaire" through the wait dialog.
+/// Presents the core's EnrichmentReport: N; for each slice of 100 forms its number of new
+/// forms, in two parallel lists either of which drives; the new forms of the selected slice,
+/// with their attestations in it, in formsBox. Nothing is selected on opening.
 class EnrichmentWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
     EnrichmentWindow(std::string_view text, QWidget* parent);
 
 private slots:
-    void List1_Click(int row);
-    void affichage_Click();
+    void showNewFormsOfRow(int row);
+    void openEnrichmentChart();
 
 private:
     using SlicesModel = RowTableModel<EnrichmentSlice>;
 
     void buildUi();
     void connectSignals();
-    void Form_Load(std::string_view text);
+    void loadReport(std::string_view text);
 
     EnrichmentReport report_;
 
-    QLabel* Label3;
+    QLabel* formCountValue;
     SlicesModel* slicesModel_;
     LinkedLists* lists_;
-    PlainTextBox* Text1;
+    PlainTextBox* formsBox;
 };
 
 } // namespace quorvelle::ui

@@ -31,7 +31,7 @@ FrequenciesWindow::FrequenciesWindow(std::string_view text, QWidget* parent)
 {
     buildUi();
     connectSignals();
-    Form_Load(text);
+    loadReport(text);
     offerFormsInContext(text);
 }
 
@@ -39,39 +39,39 @@ void FrequenciesWindow::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca - Les fréquences d'attestation des formes - Calcul des écarts"));
 
-    Frame1 = new VocabularyTotals(this);
+    totalsFrame = new VocabularyTotals(this);
 
-    auto* Frame2 = new QGroupBox(tr("Résultats"), this);
-    Q_SET_OBJECT_NAME(Frame2);
+    auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
+    Q_SET_OBJECT_NAME(resultsFrame);
     rowsModel_ = new RowsModel({RowsModel::countColumn(tr("Fréq. d' attestation réelle"), &FrequencyRow::frequency),
                                 RowsModel::countColumn(tr("Nombre de forme(s)"), &FrequencyRow::formCount),
                                 RowsModel::numberColumn(tr("Ecarts positifs ou négatifs"), &FrequencyRow::deviation)},
                                this);
-    lists_ = new LinkedLists(addColumnLists(new QGridLayout(Frame2), 0, rowsModel_,
-                                            {{"Label9", "List3", tr("Fréquence d'attestation réelle")},
-                                             {"Label10", "List4", tr("Nombre de forme(s)")},
-                                             {"Label11", "List5", tr("Ecarts positifs ou négatifs")}},
-                                            Frame2),
+    lists_ = new LinkedLists(addColumnLists(new QGridLayout(resultsFrame), 0, rowsModel_,
+                                            {{"frequencyHeading", "frequencyList", tr("Fréquence d'attestation réelle")},
+                                             {"formCountHeading", "formCountList", tr("Nombre de forme(s)")},
+                                             {"deviationHeading", "deviationList", tr("Ecarts positifs ou négatifs")}},
+                                            resultsFrame),
                              LinkedLists::Driver::FirstList, this);
 
-    const auto [Frame3, box] = createResultFrame("Frame3", tr("Forme(s)"), "Text1", ScrollBars::Vertical, this);
-    Text1 = box;
+    const auto [formsFrame, box] = createResultFrame("formsFrame", tr("Forme(s)"), "formsBox", ScrollBars::Vertical, this);
+    formsBox = box;
 
     auto* left = new QVBoxLayout;
-    left->addWidget(Frame1);
-    left->addWidget(Frame2, 1);
+    left->addWidget(totalsFrame);
+    left->addWidget(resultsFrame, 1);
     auto* body = new QHBoxLayout;
     body->addLayout(left, 3);
-    body->addWidget(Frame3, 2);
+    body->addWidget(formsFrame, 2);
     addWindowTitle(tr("Fréquences d'attestation - Calcul des écarts"));
     windowLayout()->addLayout(body, 1);
 
-    const WindowMenus menus = buildMenuBar({.resultBox = Text1, .charts = true});
+    const WindowMenus menus = buildMenuBar({.resultBox = formsBox, .charts = true});
     addExportItem(menus.file, rowsModel_, tr("frequences.csv"), this);
-    connect(addMenuItem(menus.charts, "ecartpositif", tr("&Ecart positif")), &QAction::triggered, this,
-            &FrequenciesWindow::ecartpositif_Click);
-    connect(addMenuItem(menus.charts, "ecartnegatif", tr("&Ecart négatif")), &QAction::triggered, this,
-            &FrequenciesWindow::ecartnegatif_Click);
+    connect(addMenuItem(menus.charts, "positiveDeviationsChartAction", tr("&Ecart positif")), &QAction::triggered,
+            this, &FrequenciesWindow::openPositiveDeviationsChart);
+    connect(addMenuItem(menus.charts, "negativeDeviationsChartAction", tr("&Ecart négatif")), &QAction::triggered,
+            this, &FrequenciesWindow::openNegativeDeviationsChart);
     resize(windowSize);
 }
 
@@ -82,35 +82,35 @@ std::vector<DeviationChartRow> FrequenciesWindow::deviationRows() const
     });
 }
 
-void FrequenciesWindow::ecartpositif_Click()
+void FrequenciesWindow::openPositiveDeviationsChart()
 {
     openModal<PositiveDeviationsChart>(this, deviationRows());
 }
 
-void FrequenciesWindow::ecartnegatif_Click()
+void FrequenciesWindow::openNegativeDeviationsChart()
 {
     openModal<NegativeDeviationsChart>(this, deviationRows());
 }
 
 void FrequenciesWindow::connectSignals()
 {
-    connect(lists_, &LinkedLists::rowSelected, this, &FrequenciesWindow::List3_Click);
+    connect(lists_, &LinkedLists::rowSelected, this, &FrequenciesWindow::showFormsOfRow);
 }
 
-void FrequenciesWindow::Form_Load(std::string_view text)
+void FrequenciesWindow::loadReport(std::string_view text)
 {
     report_ = frequencyReport(text);
-    Frame1->showTotals(report_.tokenCount, report_.distinctCount, report_.meanFrequency);
+    totalsFrame->showTotals(report_.tokenCount, report_.distinctCount, report_.meanFrequency);
     rowsModel_->setRows(report_.rows);
     lists_->selectRow(0);
 }
 
-void FrequenciesWindow::List3_Click(int row)
+void FrequenciesWindow::showFormsOfRow(int row)
 {
     ResultListing listing;
     for (const FormCount& form : report_.formsOf(rowsModel_->rowAt(static_cast<std::size_t>(row))))
         listing.addForm(form.form);
-    Text1->setText(fromCp1252(listing.text()));
+    formsBox->setText(fromCp1252(listing.text()));
 }
 
 } // namespace quorvelle::ui

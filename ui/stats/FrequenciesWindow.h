@@ -17,17 +17,17 @@ class VocabularyTotals;
 
 /// Opened modal from the main window's "&Calcul des écarts". Presents the core's
 /// FrequencyReport: N, D and the mean frequency; for each frequency that occurs, its number of
-/// forms and its deviation from the mean (three parallel lists driven by List3); the forms of
-/// the selected frequency in Text1. The first row is selected on opening.
+/// forms and its deviation from the mean (three parallel lists driven by frequencyList); the
+/// forms of the selected frequency in formsBox. The first row is selected on opening.
 class FrequenciesWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
     FrequenciesWindow(std::string_view text, QWidget* parent);
 
 private slots:
-    void List3_Click(int row);
-    void ecartpositif_Click();
-    void ecartnegatif_Click();
+    void showFormsOfRow(int row);
+    void openPositiveDeviationsChart();
+    void openNegativeDeviationsChart();
 
 private:
     using RowsModel = RowTableModel<FrequencyRow>;
@@ -36,14 +36,14 @@ private:
 
     void buildUi();
     void connectSignals();
-    void Form_Load(std::string_view text);
+    void loadReport(std::string_view text);
 
     FrequencyReport report_;
 
-    VocabularyTotals* Frame1;
+    VocabularyTotals* totalsFrame;
     RowsModel* rowsModel_;
     LinkedLists* lists_;
-    PlainTextBox* Text1;
+    PlainTextBox* formsBox;
 };
 
 } // namespace quorvelle::ui

@@ -32,24 +32,25 @@ SentenceLengthsWindow::SentenceLengthsWindow(std::string text, QWidget* parent)
 {
     buildUi();
     connectSignals();
-    Form_Load();
+    loadReport();
 }
 
 void SentenceLengthsWindow::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca -  Les longueurs de phrases"));
 
-    auto* Frame3 = new QGroupBox(tr("Statistiques"), this);
-    Q_SET_OBJECT_NAME(Frame3);
-    const QList<QLabel*> totals = addTotals(Frame3, {{"Label2", utf8Text(french::sentenceCountCaption), "Label3"},
-                                                     {"Label4", utf8Text(french::formCountCaption), "Label6"},
-                                                     {"Label7", utf8Text(french::meanSentenceLengthCaption), "Label8"}});
-    Label3 = totals[0];
-    Label6 = totals[1];
-    Label8 = totals[2];
+    auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
+    Q_SET_OBJECT_NAME(totalsFrame);
+    const QList<QLabel*> totals =
+        addTotals(totalsFrame, {{"sentenceCountCaption", utf8Text(french::sentenceCountCaption), "sentenceCountValue"},
+                                {"formCountCaption", utf8Text(french::formCountCaption), "formCountValue"},
+                                {"meanLengthCaption", utf8Text(french::meanSentenceLengthCaption), "meanLengthValue"}});
+    sentenceCountValue = totals[0];
+    formCountValue = totals[1];
+    meanLengthValue = totals[2];
 
-    auto* Frame1 = new QGroupBox(tr("Résultats"), this);
-    Q_SET_OBJECT_NAME(Frame1);
+    auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
+    Q_SET_OBJECT_NAME(resultsFrame);
     // A sentence's number is its place in the report.
     const auto number = [this](const SentenceRecord& sentence) {
         return QString::number(&sentence - report_.sentences.data() + 1);
@@ -60,47 +61,49 @@ void SentenceLengthsWindow::buildUi()
                                 RowsModel::countColumn(tr("Nombre de formes"), &SentenceRecord::formCount)},
                                this);
     const QString headingTip = tr("Fréquence d'attestation réelle");
-    lists_ = new LinkedLists(addColumnLists(new QGridLayout(Frame1), 0, rowsModel_,
-                                            {{"Label9", "List1", headingTip}, {"Label10", "List2", headingTip},
-                                             {"Label11", "List3", headingTip}},
-                                            Frame1),
+    lists_ = new LinkedLists(addColumnLists(new QGridLayout(resultsFrame), 0, rowsModel_,
+                                            {{"sentenceNumberHeading", "sentenceNumberList", headingTip},
+                                             {"terminatorHeading", "terminatorList", headingTip},
+                                             {"formCountHeading", "formCountList", headingTip}},
+                                            resultsFrame),
                              LinkedLists::Driver::AnyList, this);
 
-    const auto [Frame2, box] = createResultFrame("Frame2", tr("Phrases"), "Text1", ScrollBars::Vertical, this);
-    Text1 = box;
+    const auto [sentenceFrame, box] =
+        createResultFrame("sentenceFrame", tr("Phrases"), "sentenceBox", ScrollBars::Vertical, this);
+    sentenceBox = box;
 
     auto* left = new QVBoxLayout;
-    left->addWidget(Frame3);
-    left->addWidget(Frame1, 1);
+    left->addWidget(totalsFrame);
+    left->addWidget(resultsFrame, 1);
     auto* body = new QHBoxLayout;
     body->addLayout(left, 1);
-    body->addWidget(Frame2, 1);
+    body->addWidget(sentenceFrame, 1);
     addWindowTitle(tr("Statistiques  -  Les longueurs de phrases"));
     windowLayout()->addLayout(body, 1);
 
-    addExportItem(buildMenuBar({.resultBox = Text1, .editionCaptions = {.selectAll = tr("Sélectionner tout"), .remove = tr("Supprimer")}}).file, rowsModel_,
+    addExportItem(buildMenuBar({.resultBox = sentenceBox, .editionCaptions = {.selectAll = tr("Sélectionner tout"), .remove = tr("Supprimer")}}).file, rowsModel_,
                   tr("longueurs-de-phrases.csv"), this);
     resize(windowSize);
 }
 
 void SentenceLengthsWindow::connectSignals()
 {
-    connect(lists_, &LinkedLists::rowSelected, this, &SentenceLengthsWindow::List1_Click);
+    connect(lists_, &LinkedLists::rowSelected, this, &SentenceLengthsWindow::showSentenceOfRow);
 }
 
-void SentenceLengthsWindow::Form_Load()
+void SentenceLengthsWindow::loadReport()
 {
     report_ = sentenceReport(text_);
-    Label3->setText(QString::number(report_.sentenceCount));
-    Label6->setText(QString::number(report_.tokenCount));
+    sentenceCountValue->setText(QString::number(report_.sentenceCount));
+    formCountValue->setText(QString::number(report_.tokenCount));
     // A text without sentences has no mean: the label stays empty.
-    Label8->setText(report_.meanLength ? numberText(*report_.meanLength) : QString());
+    meanLengthValue->setText(report_.meanLength ? numberText(*report_.meanLength) : QString());
     rowsModel_->setRows(report_.sentences);
 }
 
-void SentenceLengthsWindow::List1_Click(int row)
+void SentenceLengthsWindow::showSentenceOfRow(int row)
 {
-    Text1->setText(fromCp1252(rowsModel_->rowAt(static_cast<std::size_t>(row)).text));
+    sentenceBox->setText(fromCp1252(rowsModel_->rowAt(static_cast<std::size_t>(row)).text));
 }
 
 } // namespace quorvelle::ui

@@ -17,8 +17,8 @@ class PlainTextBox;
 /// Opened modal from the main window's "&Les longueurs de phrases". Presents the core's
 /// SentenceReport: the numbers of sentences and forms and the mean sentence length; for each
 /// sentence its number, its closing mark and its number of forms, in three parallel lists any
-/// of which drives; the selected sentence's text, as it stands in the text, in Text1. Nothing
-/// is selected on opening.
+/// of which drives; the selected sentence's text, as it stands in the text, in sentenceBox.
+/// Nothing is selected on opening.
 class SentenceLengthsWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
@@ -26,24 +26,24 @@ public:
     SentenceLengthsWindow(std::string text, QWidget* parent);
 
 private slots:
-    void List1_Click(int row);
+    void showSentenceOfRow(int row);
 
 private:
     using RowsModel = RowTableModel<SentenceRecord>;
 
     void buildUi();
     void connectSignals();
-    void Form_Load();
+    void loadReport();
 
     std::string text_;
     SentenceReport report_;
 
-    QLabel* Label3;
-    QLabel* Label6;
-    QLabel* Label8;
+    QLabel* sentenceCountValue;
+    QLabel* formCountValue;
+    QLabel* meanLengthValue;
     RowsModel* rowsModel_;
     LinkedLists* lists_;
-    PlainTextBox* Text1;
+    PlainTextBox* sentenceBox;
 };
 
 } // namespace quorvelle::ui

@@ -18,10 +18,10 @@ enum Row { tokenCountRow, distinctCountRow, meanFrequencyRow };
 VocabularyTotals::VocabularyTotals(QWidget* parent)
     : QGroupBox(tr("Statistiques"), parent)
 {
-    setObjectName("Frame1");
-    values_ = addTotals(this, {{"Label2", utf8Text(french::totalFormsCaption), "Label6"},
-                               {"Label3", utf8Text(french::distinctFormsCaption), "Label7"},
-                               {"Label4", utf8Text(french::meanFrequencyCaption), "Label8",
+    setObjectName("totalsFrame");
+    values_ = addTotals(this, {{"totalFormsCaption", utf8Text(french::totalFormsCaption), "totalFormsValue"},
+                               {"distinctFormsCaption", utf8Text(french::distinctFormsCaption), "distinctFormsValue"},
+                               {"meanFrequencyCaption", utf8Text(french::meanFrequencyCaption), "meanFrequencyValue",
                                 tr("Fréquence moyenne théorique d'attestation de chaque forme")}});
 }
 

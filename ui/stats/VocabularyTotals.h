@@ -11,8 +11,9 @@ class QLabel;
 
 namespace quorvelle::ui {
 
-/// The frame "Statistiques" (Frame1): N, D and the mean frequency of attestation (Label6,
-/// Label7, Label8) beside their captions (Label2, Label3, Label4, the last with its tooltip).
+/// The frame "Statistiques" (totalsFrame): N, D and the mean frequency of attestation
+/// (totalFormsValue, distinctFormsValue, meanFrequencyValue) beside their captions
+/// (totalFormsCaption, distinctFormsCaption, meanFrequencyCaption, the last with its tooltip).
 class VocabularyTotals final : public QGroupBox {
     Q_OBJECT
 public:
