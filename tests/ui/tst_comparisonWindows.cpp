@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include <map>
+#include <utility>
 
 using namespace quorvelle;
 using test::child;
@@ -25,19 +26,21 @@ namespace {
 const QString firstPath = QStringLiteral("/textes/premier.txt");
 const QString startCaption = QStringLiteral("Chargez un fichier texte pour le texte n°2 avec la commande Ouvrir");
 
-// "ouvrir fermer- affichage-": the three items, a disabled one followed by "-"; then whether
-// Label4 shows, and Text2.
+// "open close- show-": the items that open and close the second text and show the comparison,
+// a disabled one followed by "-"; then whether the hint shows, and the start of the second text.
 QString secondTextState(const QWidget& window)
 {
+    const std::pair<const char*, const char*> items[] = {
+        {"open", "openSecondTextAction"}, {"close", "closeSecondTextAction"}, {"show", "showComparisonAction"}};
     QStringList state;
-    for (const char* name : {"ouvrir", "fermer", "affichage"})
-        state << QString::fromLatin1(name) + (child<QAction>(window, name)->isEnabled() ? "" : "-");
-    state << (child<QLabel>(window, "Label4")->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown"));
-    state << child<ui::PlainTextBox>(window, "Text2")->text().left(5);
+    for (const auto& [word, name] : items)
+        state << QString::fromLatin1(word) + (child<QAction>(window, name)->isEnabled() ? "" : "-");
+    state << (child<QLabel>(window, "comparisonHintLabel")->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown"));
+    state << child<ui::PlainTextBox>(window, "secondTextBox")->text().left(5);
     return state.join(QLatin1Char(' '));
 }
 
-const QString withoutSecondText = QStringLiteral("ouvrir fermer- affichage- hidden ");
+const QString withoutSecondText = QStringLiteral("open close- show- hidden ");
 
 } // namespace
 
@@ -57,53 +60,53 @@ private slots:
     void secondText()
     {
         ui::SecondTextWindow window(QStringLiteral("le chat\r\n"), firstPath, nullptr);
-        QCOMPARE(child<ui::PlainTextBox>(window, "Text1")->text(), QStringLiteral("le chat\r\n"));
+        QCOMPARE(child<ui::PlainTextBox>(window, "firstTextBox")->text(), QStringLiteral("le chat\r\n"));
         const auto unchanged = [&] {
             QCOMPARE(secondTextState(window), withoutSecondText);
-            QVERIFY(!child<ui::PlainTextBox>(window, "Text2")->isEnabled());
-            QCOMPARE(child<QLabel>(window, "lblFichier")->text(), startCaption);
-            QVERIFY(child<QLabel>(window, "Label3")->text().isEmpty());
+            QVERIFY(!child<ui::PlainTextBox>(window, "secondTextBox")->isEnabled());
+            QCOMPARE(child<QLabel>(window, "firstFilePathLabel")->text(), startCaption);
+            QVERIFY(child<QLabel>(window, "secondFilePathLabel")->text().isEmpty());
         };
         unchanged();
         ui::setNextChosenFile(QString());
-        child<QAction>(window, "ouvrir")->trigger();
+        child<QAction>(window, "openSecondTextAction")->trigger();
         unchanged();
 
         const QString path = test::writeFile(files_, QStringLiteral("second.txt"), QByteArray(64001, 'a'));
         for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
             MessageBox::setNextAnswer(answer);
             ui::setNextChosenFile(path);
-            child<QAction>(window, "ouvrir")->trigger();
+            child<QAction>(window, "openSecondTextAction")->trigger();
             QCOMPARE(MessageBox::takeShownMessages().size(), 1);
             if (answer == QMessageBox::No)
                 unchanged();
         }
-        QCOMPARE(secondTextState(window), QStringLiteral("ouvrir- fermer affichage shown aaaaa"));
-        QVERIFY(child<ui::PlainTextBox>(window, "Text2")->isEnabled());
-        QCOMPARE(child<QLabel>(window, "lblFichier")->text(), firstPath);
-        QCOMPARE(child<QLabel>(window, "Label3")->text(), path);
+        QCOMPARE(secondTextState(window), QStringLiteral("open- close show shown aaaaa"));
+        QVERIFY(child<ui::PlainTextBox>(window, "secondTextBox")->isEnabled());
+        QCOMPARE(child<QLabel>(window, "firstFilePathLabel")->text(), firstPath);
+        QCOMPARE(child<QLabel>(window, "secondFilePathLabel")->text(), path);
 
-        child<QAction>(window, "fermer")->trigger();
+        child<QAction>(window, "closeSecondTextAction")->trigger();
         QCOMPARE(secondTextState(window), withoutSecondText);
-        QCOMPARE(child<QLabel>(window, "lblFichier")->text(), QStringLiteral("Chargez un fichier texte avec la commande Ouvrir."));
-        QVERIFY(child<QLabel>(window, "Label3")->text().isEmpty());
+        QCOMPARE(child<QLabel>(window, "firstFilePathLabel")->text(), QStringLiteral("Chargez un fichier texte avec la commande Ouvrir."));
+        QVERIFY(child<QLabel>(window, "secondFilePathLabel")->text().isEmpty());
     }
 
     // "Affichage" compares the two boxes as they stand, through Dialog02, over this window.
-    void affichageComparesTheBoxes()
+    void showComparisonComparesTheBoxes()
     {
         ui::SecondTextWindow window(QStringLiteral("le chat"), firstPath, nullptr);
         window.openSecondText(test::writeFile(files_, QStringLiteral("loup.txt"), "le loup"));
-        child<ui::PlainTextBox>(window, "Text1")->setText(QStringLiteral("le chat et le chien"));
+        child<ui::PlainTextBox>(window, "firstTextBox")->setText(QStringLiteral("le chat et le chien"));
         QString figures;
         QWidget* parent = nullptr;
         bool waitedBehind = false;
         test::closeNextModalWindow([&](QWidget* results) {
-            figures = child<QLabel>(*results, "Label7")->text() + QLatin1Char('|') + child<QLabel>(*results, "Label15")->text();
+            figures = test::labelTexts(*results, {"tokenCount1Label", "commonCountLabel"});
             parent = results->parentWidget();
             waitedBehind = window.findChild<ui::Dialog02*>() != nullptr;
         });
-        child<QAction>(window, "affichage")->trigger();
+        child<QAction>(window, "showComparisonAction")->trigger();
         QCOMPARE(figures, QStringLiteral("5|1"));
         QCOMPARE(parent, &window);
         QVERIFY(waitedBehind);
@@ -129,9 +132,12 @@ private slots:
         const std::string cp1252 = test::cp1252(text1.constData()).toStdString();
         ui::ComparisonResultsWindow window(cp1252, text2.toStdString(), nullptr);
         QStringList shown;
-        for (const char* group : {"Label7 Label8 Label9 Label10 Label15", "Label18 Label19",
-                                  "Label17 Label22 Label25 Label27", "Label32 Label40 Label46 Label44",
-                                  "Label34 Label39 Label50 Label48"}) {
+        for (const char* group :
+             {"tokenCount1Label tokenCount2Label distinctCount1Label distinctCount2Label commonCountLabel",
+              "commonShare1Label commonShare2Label",
+              "commonTokens1Label commonTokenShare1Label commonTokens2Label commonTokenShare2Label",
+              "properCount1Label properShare1Label properTokens1Label properTokenShare1Label",
+              "properCount2Label properShare2Label properTokens2Label properTokenShare2Label"}) {
             QStringList line;
             for (const QString& name : QString::fromLatin1(group).split(QLatin1Char(' ')))
                 line << window.findChild<QLabel*>(name)->text();
@@ -147,7 +153,7 @@ private slots:
         const std::string second = "la terre";
         ui::ComparisonResultsWindow window(first, second, nullptr);
         window.show();
-        QTest::mouseClick(test::child<QPushButton>(window, "Command1"), Qt::LeftButton);
+        QTest::mouseClick(test::child<QPushButton>(window, "showCommonFormsButton"), Qt::LeftButton);
         QCOMPARE(test::resultBox(window), QStringLiteral("la (2)  (1)\r\n"));
         QCOMPARE(test::concordanceOfFirstLine(window), QStringLiteral("Parvane Dorlesca - Concordance de « la »|2 occurrence(s)"));
     }
@@ -157,9 +163,10 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("forms");
-        QTest::newRow("common") << "Command1" << "Formes communes" << "chien (1)  (1)\r\nle (2)  (2)\r\n";
-        QTest::newRow("text 1 only") << "Command3" << "Formes propres au texte n°1" << "chat (1)\r\net (1)\r\n";
-        QTest::newRow("text 2 only") << "Command2" << "Formes propres au texte n°2" << "loup (1)\r\n";
+        QTest::newRow("common") << "showCommonFormsButton" << "Formes communes" << "chien (1)  (1)\r\nle (2)  (2)\r\n";
+        QTest::newRow("text 1 only") << "showFirstTextFormsButton" << "Formes propres au texte n°1"
+                                     << "chat (1)\r\net (1)\r\n";
+        QTest::newRow("text 2 only") << "showSecondTextFormsButton" << "Formes propres au texte n°2" << "loup (1)\r\n";
     }
 
     void listings()
@@ -168,17 +175,20 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, forms);
         ui::ComparisonResultsWindow window("le chat et le chien.", "le chien, le loup.", nullptr);
-        QCOMPARE(child<QGroupBox>(window, "Frame3")->title(), QStringLiteral("Forme(s)"));
+        QCOMPARE(child<QGroupBox>(window, "formsFrame")->title(), QStringLiteral("Forme(s)"));
         QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
-        QCOMPARE(child<QGroupBox>(window, "Frame3")->title(), caption);
-        QCOMPARE(child<ui::PlainTextBox>(window, "Text1")->text(), forms);
+        QCOMPARE(child<QGroupBox>(window, "formsFrame")->title(), caption);
+        QCOMPARE(test::resultBox(window), forms);
     }
 
     void colours()
     {
         ui::ComparisonResultsWindow window("le chat", "le chien", nullptr);
         const std::map<const char*, QColor> colours = {
-            {"Label7", Qt::darkRed}, {"Label4", Qt::blue}, {"Label12", Qt::darkMagenta}, {"Label29", QColor(0, 0, 0x80)}};
+            {"tokenCount1Label", Qt::darkRed},
+            {"tokenCount1Caption", Qt::blue},
+            {"commonShareLink", Qt::darkMagenta},
+            {"firstTextHeading", QColor(0, 0, 0x80)}};
         for (const auto& [name, colour] : colours)
             QCOMPARE(child<QLabel>(window, name)->palette().color(QPalette::WindowText), colour);
     }

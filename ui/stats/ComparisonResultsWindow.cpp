@@ -67,43 +67,57 @@ FigureLabel share(const char* name, std::optional<double> VocabularyComparison::
             }};
 }
 
-// The lines of Frame1, top to bottom.
+// The lines of figuresFrame, top to bottom. Each value label is named after the figure it
+// shows, its caption after the same figure.
 std::vector<FigureLine> figureLines()
 {
     using C = VocabularyComparison;
     using namespace french;
     return {
-        {{"Label4", Piece::Caption, tokenCount1Caption}, count("Label7", [](const C& c) { return c.text1.tokenCount; })},
-        {{"Label3", Piece::Caption, tokenCount2Caption}, count("Label8", [](const C& c) { return c.text2.tokenCount; })},
-        {{"Label5", Piece::Caption, distinctCount1Caption},
-         count("Label9", [](const C& c) { return c.text1.distinctCount; })},
-        {{"Label6", Piece::Caption, distinctCount2Caption},
-         count("Label10", [](const C& c) { return c.text2.distinctCount; })},
-        {{"Label11", Piece::Caption, commonCountCaption}, count("Label15", [](const C& c) { return c.commonCount; })},
-        {{"Label12", Piece::Link, amountingTo}},
-        {share("Label18", &C::commonShare1), {"Label14", Piece::Caption, commonShare1Caption}},
-        {share("Label19", &C::commonShare2), {"Label16", Piece::Caption, commonShare2Caption}},
-        {{"Label20", Piece::Link, representing}},
-        {{"Label13", Piece::Caption, forText1}, count("Label17", [](const C& c) { return c.commonTokens1; }),
-         {"Label21", Piece::Caption, attestationsOr}, share("Label22", &C::commonTokenShare1),
-         {"Label23", Piece::Caption, tokenShareCaption}},
-        {{"Label24", Piece::Caption, forText2}, count("Label25", [](const C& c) { return c.commonTokens2; }),
-         {"Label26", Piece::Caption, attestationsOr}, share("Label27", &C::commonTokenShare2),
-         {"Label28", Piece::Caption, tokenShareCaption}},
-        {{"Label29", Piece::Heading, text1Heading}},
-        {{"Label31", Piece::Caption, properCountCaption}, count("Label32", [](const C& c) { return c.properCount1; })},
-        {{"Label35", Piece::Link, amountingTo}},
-        {share("Label40", &C::properShare1), {"Label37", Piece::Caption, properShareCaption}},
-        {{"Label42", Piece::Link, representing}},
-        {count("Label46", [](const C& c) { return c.properTokens1; }), {"Label45", Piece::Caption, attestationsOr},
-         share("Label44", &C::properTokenShare1), {"Label43", Piece::Caption, tokenShareCaption}},
-        {{"Label30", Piece::Heading, text2Heading}},
-        {{"Label33", Piece::Caption, properCountCaption}, count("Label34", [](const C& c) { return c.properCount2; })},
-        {{"Label36", Piece::Link, amountingTo}},
-        {share("Label39", &C::properShare2), {"Label38", Piece::Caption, properShareCaption}},
-        {{"Label41", Piece::Link, representing}},
-        {count("Label50", [](const C& c) { return c.properTokens2; }), {"Label49", Piece::Caption, attestationsOr},
-         share("Label48", &C::properTokenShare2), {"Label47", Piece::Caption, tokenShareCaption}},
+        {{"tokenCount1Caption", Piece::Caption, tokenCount1Caption},
+         count("tokenCount1Label", [](const C& c) { return c.text1.tokenCount; })},
+        {{"tokenCount2Caption", Piece::Caption, tokenCount2Caption},
+         count("tokenCount2Label", [](const C& c) { return c.text2.tokenCount; })},
+        {{"distinctCount1Caption", Piece::Caption, distinctCount1Caption},
+         count("distinctCount1Label", [](const C& c) { return c.text1.distinctCount; })},
+        {{"distinctCount2Caption", Piece::Caption, distinctCount2Caption},
+         count("distinctCount2Label", [](const C& c) { return c.text2.distinctCount; })},
+        {{"commonCountCaption", Piece::Caption, commonCountCaption},
+         count("commonCountLabel", [](const C& c) { return c.commonCount; })},
+        {{"commonShareLink", Piece::Link, amountingTo}},
+        {share("commonShare1Label", &C::commonShare1), {"commonShare1Caption", Piece::Caption, commonShare1Caption}},
+        {share("commonShare2Label", &C::commonShare2), {"commonShare2Caption", Piece::Caption, commonShare2Caption}},
+        {{"commonTokensLink", Piece::Link, representing}},
+        {{"forText1Caption", Piece::Caption, forText1},
+         count("commonTokens1Label", [](const C& c) { return c.commonTokens1; }),
+         {"commonTokens1Caption", Piece::Caption, attestationsOr},
+         share("commonTokenShare1Label", &C::commonTokenShare1),
+         {"commonTokenShare1Caption", Piece::Caption, tokenShareCaption}},
+        {{"forText2Caption", Piece::Caption, forText2},
+         count("commonTokens2Label", [](const C& c) { return c.commonTokens2; }),
+         {"commonTokens2Caption", Piece::Caption, attestationsOr},
+         share("commonTokenShare2Label", &C::commonTokenShare2),
+         {"commonTokenShare2Caption", Piece::Caption, tokenShareCaption}},
+        {{"firstTextHeading", Piece::Heading, text1Heading}},
+        {{"properCount1Caption", Piece::Caption, properCountCaption},
+         count("properCount1Label", [](const C& c) { return c.properCount1; })},
+        {{"properShare1Link", Piece::Link, amountingTo}},
+        {share("properShare1Label", &C::properShare1), {"properShare1Caption", Piece::Caption, properShareCaption}},
+        {{"properTokens1Link", Piece::Link, representing}},
+        {count("properTokens1Label", [](const C& c) { return c.properTokens1; }),
+         {"properTokens1Caption", Piece::Caption, attestationsOr},
+         share("properTokenShare1Label", &C::properTokenShare1),
+         {"properTokenShare1Caption", Piece::Caption, tokenShareCaption}},
+        {{"secondTextHeading", Piece::Heading, text2Heading}},
+        {{"properCount2Caption", Piece::Caption, properCountCaption},
+         count("properCount2Label", [](const C& c) { return c.properCount2; })},
+        {{"properShare2Link", Piece::Link, amountingTo}},
+        {share("properShare2Label", &C::properShare2), {"properShare2Caption", Piece::Caption, properShareCaption}},
+        {{"properTokens2Link", Piece::Link, representing}},
+        {count("properTokens2Label", [](const C& c) { return c.properTokens2; }),
+         {"properTokens2Caption", Piece::Caption, attestationsOr},
+         share("properTokenShare2Label", &C::properTokenShare2),
+         {"properTokenShare2Caption", Piece::Caption, tokenShareCaption}},
     };
 }
 
@@ -116,35 +130,40 @@ ComparisonResultsWindow::ComparisonResultsWindow(std::string_view text1, std::st
 {
     buildUi();
     connectSignals();
-    Form_Load(text1, text2);
+    comparison_ = vocabularyComparison(text1, text2);
+    formsOfEitherText_ = formsOfEitherText(comparison_);
+    formsModel_->setRows(formsOfEitherText_);
+    for (const auto& [label, value] : std::as_const(values_))
+        label->setText(value(comparison_));
 }
 
 void ComparisonResultsWindow::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca - La comparaison de vocabulaires"));
 
-    auto* Frame1 = new QGroupBox(tr("Statistiques"), this);
-    Q_SET_OBJECT_NAME(Frame1);
-    Command1 = createCommandButton(tr("Afficher"), Frame1);
-    Q_SET_OBJECT_NAME(Command1);
-    Command1->setAccessibleName(tr("Afficher les formes communes"));
-    Command3 = createCommandButton(tr("Afficher"), Frame1);
-    Q_SET_OBJECT_NAME(Command3);
-    Command3->setAccessibleName(tr("Afficher les formes propres au texte n°1"));
-    Command2 = createCommandButton(tr("Afficher"), Frame1);
-    Q_SET_OBJECT_NAME(Command2);
-    Command2->setAccessibleName(tr("Afficher les formes propres au texte n°2"));
-    const QHash<QString, QPushButton*> buttonAfter = {
-        {QStringLiteral("Label15"), Command1}, {QStringLiteral("Label29"), Command3}, {QStringLiteral("Label30"), Command2}};
+    auto* figuresFrame = new QGroupBox(tr("Statistiques"), this);
+    Q_SET_OBJECT_NAME(figuresFrame);
+    showCommonFormsButton = createCommandButton(tr("Afficher"), figuresFrame);
+    Q_SET_OBJECT_NAME(showCommonFormsButton);
+    showCommonFormsButton->setAccessibleName(tr("Afficher les formes communes"));
+    showFirstTextFormsButton = createCommandButton(tr("Afficher"), figuresFrame);
+    Q_SET_OBJECT_NAME(showFirstTextFormsButton);
+    showFirstTextFormsButton->setAccessibleName(tr("Afficher les formes propres au texte n°1"));
+    showSecondTextFormsButton = createCommandButton(tr("Afficher"), figuresFrame);
+    Q_SET_OBJECT_NAME(showSecondTextFormsButton);
+    showSecondTextFormsButton->setAccessibleName(tr("Afficher les formes propres au texte n°2"));
+    const QHash<QString, QPushButton*> buttonAfter = {{QStringLiteral("commonCountLabel"), showCommonFormsButton},
+                                                      {QStringLiteral("firstTextHeading"), showFirstTextFormsButton},
+                                                      {QStringLiteral("secondTextHeading"), showSecondTextFormsButton}};
 
-    auto* figures = new QVBoxLayout(Frame1);
+    auto* figures = new QVBoxLayout(figuresFrame);
     for (const FigureLine& line : figureLines()) {
         auto* row = new QHBoxLayout;
         const bool heading = line.front().piece == Piece::Heading;
         if (heading)
             row->addStretch();
         for (const FigureLabel& figure : line) {
-            auto* label = new QLabel(utf8Text(figure.text), Frame1);
+            auto* label = new QLabel(utf8Text(figure.text), figuresFrame);
             label->setObjectName(figure.name);
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText, colourOf(figure.piece));
@@ -165,13 +184,13 @@ void ComparisonResultsWindow::buildUi()
     }
     figures->addStretch();
 
-    const ResultFrame forms = createResultFrame("Frame3", tr("Forme(s)"), "Text1", ScrollBars::Both, this);
-    Frame3 = forms.frame;
-    Text1 = forms.box;
+    const ResultFrame forms = createResultFrame("formsFrame", tr("Forme(s)"), "formsBox", ScrollBars::Both, this);
+    formsFrame = forms.frame;
+    formsBox = forms.box;
 
     auto* body = new QHBoxLayout;
-    body->addWidget(Frame1);
-    body->addWidget(Frame3, 1);
+    body->addWidget(figuresFrame);
+    body->addWidget(formsFrame, 1);
     addWindowTitle(tr("La comparaison de vocabulaires"));
     windowLayout()->addLayout(body, 1);
 
@@ -180,27 +199,18 @@ void ComparisonResultsWindow::buildUi()
                                   FormsModel::countColumn(tr("Texte n°1"), &CommonForm::count1),
                                   FormsModel::countColumn(tr("Texte n°2"), &CommonForm::count2)},
                                  this);
-    addExportItem(buildMenuBar({.resultBox = Text1}).file, formsModel_, tr("comparaison.csv"), this);
+    addExportItem(buildMenuBar({.resultBox = formsBox}).file, formsModel_, tr("comparaison.csv"), this);
     resize(windowSize);
 }
 
 void ComparisonResultsWindow::connectSignals()
 {
-    connect(Command1, &QPushButton::clicked, this, &ComparisonResultsWindow::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &ComparisonResultsWindow::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &ComparisonResultsWindow::Command3_Click);
+    connect(showCommonFormsButton, &QPushButton::clicked, this, &ComparisonResultsWindow::showCommonForms);
+    connect(showFirstTextFormsButton, &QPushButton::clicked, this, &ComparisonResultsWindow::showFirstTextForms);
+    connect(showSecondTextFormsButton, &QPushButton::clicked, this, &ComparisonResultsWindow::showSecondTextForms);
 }
 
-void ComparisonResultsWindow::Form_Load(std::string_view text1, std::string_view text2)
-{
-    comparison_ = vocabularyComparison(text1, text2);
-    formsOfEitherText_ = formsOfEitherText(comparison_);
-    formsModel_->setRows(formsOfEitherText_);
-    for (const auto& [label, value] : std::as_const(values_))
-        label->setText(value(comparison_));
-}
-
-void ComparisonResultsWindow::Command1_Click()
+void ComparisonResultsWindow::showCommonForms()
 {
     ResultListing listing;
     for (const CommonForm& form : comparison_.commonForms)
@@ -208,23 +218,23 @@ void ComparisonResultsWindow::Command1_Click()
     listForms(tr("Formes communes"), listing.text(), text1_);
 }
 
-void ComparisonResultsWindow::Command2_Click()
-{
-    listForms(tr("Formes propres au texte n°2"), resultListing(comparison_.properForms2), text2_);
-}
-
-void ComparisonResultsWindow::Command3_Click()
+void ComparisonResultsWindow::showFirstTextForms()
 {
     listForms(tr("Formes propres au texte n°1"), resultListing(comparison_.properForms1), text1_);
+}
+
+void ComparisonResultsWindow::showSecondTextForms()
+{
+    listForms(tr("Formes propres au texte n°2"), resultListing(comparison_.properForms2), text2_);
 }
 
 void ComparisonResultsWindow::listForms(const QString& caption, const std::string& listing, std::string_view text)
 {
     const HourglassCursor hourglass;
     offerFormsInContext(text);
-    Frame3->setTitle(caption);
-    Text1->setAccessibleName(caption);
-    Text1->setText(fromCp1252(listing));
+    formsFrame->setTitle(caption);
+    formsBox->setAccessibleName(caption);
+    formsBox->setText(fromCp1252(listing));
 }
 
 } // namespace quorvelle::ui

@@ -22,9 +22,9 @@ class PlainTextBox;
 
 /// Opened from the second-text window's "&Affichage" through the wait dialog Dialog02.
 /// Presents the core's VocabularyComparison: the figures of both texts, of their common forms
-/// and of the forms proper to each, line by line in Frame1 (values in dark red, captions in
-/// blue, connecting words in dark purple, headings in navy); three "Afficher" buttons list
-/// the common forms or the forms proper to either text in Text1, retitling Frame3.
+/// and of the forms proper to each, line by line in figuresFrame (values in dark red, captions
+/// in blue, connecting words in dark purple, headings in navy); three "Afficher" buttons list
+/// the common forms or the forms proper to either text in formsBox, retitling formsFrame.
 /// "&Exporter..." saves the three listings as one table: every form of either text with its
 /// attestations in each.
 class ComparisonResultsWindow final : public StatisticsWindow {
@@ -34,16 +34,15 @@ public:
     ComparisonResultsWindow(std::string_view text1, std::string_view text2, QWidget* parent);
 
 private slots:
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
+    void showCommonForms();
+    void showFirstTextForms();
+    void showSecondTextForms();
 
 private:
     using ValueText = std::function<QString(const VocabularyComparison&)>;
 
     void buildUi();
     void connectSignals();
-    void Form_Load(std::string_view text1, std::string_view text2);
     /// Shows the listing, whose forms are seen in context in text.
     void listForms(const QString& caption, const std::string& listing, std::string_view text);
 
@@ -54,13 +53,14 @@ private:
     std::vector<CommonForm> formsOfEitherText_;
     RowTableModel<CommonForm>* formsModel_;
 
-    /// The value labels of Frame1 (Label7 and the like), each with how its value is written.
+    /// The value labels of figuresFrame (tokenCount1Label and the like), each with how its
+    /// value is written.
     QList<QPair<QLabel*, ValueText>> values_;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QPushButton* Command3;
-    QGroupBox* Frame3;
-    PlainTextBox* Text1;
+    QPushButton* showCommonFormsButton;
+    QPushButton* showFirstTextFormsButton;
+    QPushButton* showSecondTextFormsButton;
+    QGroupBox* formsFrame;
+    PlainTextBox* formsBox;
 };
 
 } // namespace quorvelle::ui

@@ -27,9 +27,9 @@ ConcordanceWindow::ConcordanceWindow(std::string_view text, std::string_view for
     , concordance_(concordance(text, form, contextWidth))
 {
     buildUi();
-    connect(Command1, &QPushButton::clicked, this, &ConcordanceWindow::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &ConcordanceWindow::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &ConcordanceWindow::Command3_Click);
+    connect(showInTextOrderButton, &QPushButton::clicked, this, &ConcordanceWindow::showInTextOrder);
+    connect(sortByLeftFormButton, &QPushButton::clicked, this, &ConcordanceWindow::sortByLeftForm);
+    connect(sortByRightFormButton, &QPushButton::clicked, this, &ConcordanceWindow::sortByRightForm);
     showInOrder(ConcordanceOrder::Position);
 }
 
@@ -44,31 +44,32 @@ void ConcordanceWindow::buildUi()
                                 RowsModel::textColumn(tr("Forme"), &ConcordanceLine::form),
                                 RowsModel::textColumn(tr("Contexte droit"), &ConcordanceLine::right)},
                                this);
-    grille01 = createReportGrid("grille01", rowsModel_, tr("Occurrences de « %1 »").arg(form), this);
-    grille01->setWordWrap(false);
-    QHeaderView* header = grille01->horizontalHeader();
+    concordanceGrid = createReportGrid("concordanceGrid", rowsModel_, tr("Occurrences de « %1 »").arg(form), this);
+    concordanceGrid->setWordWrap(false);
+    QHeaderView* header = concordanceGrid->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(1, QHeaderView::Stretch);
     header->setSectionResizeMode(3, QHeaderView::Stretch);
 
-    Label2 = new QLabel(tr("%n occurrence(s)", nullptr, static_cast<int>(concordance_.occurrences.size())), this);
-    Q_SET_OBJECT_NAME(Label2);
-    Command1 = createCommandButton(tr("Ordre du texte"), this);
-    Q_SET_OBJECT_NAME(Command1);
-    Command2 = createCommandButton(tr("Tri par la forme à gauche"), this);
-    Q_SET_OBJECT_NAME(Command2);
-    Command3 = createCommandButton(tr("Tri par la forme à droite"), this);
-    Q_SET_OBJECT_NAME(Command3);
+    const auto occurrenceCount = static_cast<int>(concordance_.occurrences.size());
+    occurrenceCountLabel = new QLabel(tr("%n occurrence(s)", nullptr, occurrenceCount), this);
+    Q_SET_OBJECT_NAME(occurrenceCountLabel);
+    showInTextOrderButton = createCommandButton(tr("Ordre du texte"), this);
+    Q_SET_OBJECT_NAME(showInTextOrderButton);
+    sortByLeftFormButton = createCommandButton(tr("Tri par la forme à gauche"), this);
+    Q_SET_OBJECT_NAME(sortByLeftFormButton);
+    sortByRightFormButton = createCommandButton(tr("Tri par la forme à droite"), this);
+    Q_SET_OBJECT_NAME(sortByRightFormButton);
     auto* commands = new QHBoxLayout;
-    commands->addWidget(Label2);
+    commands->addWidget(occurrenceCountLabel);
     commands->addStretch();
-    for (QPushButton* button : {Command1, Command2, Command3})
+    for (QPushButton* button : {showInTextOrderButton, sortByLeftFormButton, sortByRightFormButton})
         commands->addWidget(button);
 
-    addExportItem(buildMenuBar({.grid = grille01}).file, rowsModel_, tr("concordance-%1.csv").arg(form), this);
+    addExportItem(buildMenuBar({.grid = concordanceGrid}).file, rowsModel_, tr("concordance-%1.csv").arg(form), this);
     addWindowTitle(tr("Concordance de « %1 »").arg(form));
     windowLayout()->addLayout(commands);
-    windowLayout()->addWidget(grille01, 1);
+    windowLayout()->addWidget(concordanceGrid, 1);
     resize(windowSize);
 }
 
@@ -77,17 +78,17 @@ void ConcordanceWindow::showInOrder(ConcordanceOrder order)
     rowsModel_->setRows(concordance_.occurrences, concordanceOrder(concordance_, order));
 }
 
-void ConcordanceWindow::Command1_Click()
+void ConcordanceWindow::showInTextOrder()
 {
     showInOrder(ConcordanceOrder::Position);
 }
 
-void ConcordanceWindow::Command2_Click()
+void ConcordanceWindow::sortByLeftForm()
 {
     showInOrder(ConcordanceOrder::LeftWord);
 }
 
-void ConcordanceWindow::Command3_Click()
+void ConcordanceWindow::sortByRightForm()
 {
     showInOrder(ConcordanceOrder::RightWord);
 }

@@ -23,10 +23,10 @@ public:
     ConcordanceWindow(std::string_view text, std::string_view form, QWidget* parent);
 
 private slots:
-    /// In the text's order, by the form before, by the form after.
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
+    void showInTextOrder();
+    /// By the form just before the occurrence, or just after it.
+    void sortByLeftForm();
+    void sortByRightForm();
 
 private:
     using RowsModel = RowTableModel<ConcordanceLine>;
@@ -36,11 +36,11 @@ private:
 
     Concordance concordance_;
     RowsModel* rowsModel_;
-    QTableView* grille01;
-    QLabel* Label2;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QPushButton* Command3;
+    QTableView* concordanceGrid;
+    QLabel* occurrenceCountLabel;
+    QPushButton* showInTextOrderButton;
+    QPushButton* sortByLeftFormButton;
+    QPushButton* sortByRightFormButton;
 };
 
 } // namespace quorvelle::ui

@@ -29,22 +29,27 @@ RichnessWindow::RichnessWindow(std::string_view text, QWidget* parent)
     : StatisticsWindow(parent)
 {
     buildUi();
-    Form_Load(text);
+    report_ = richnessReport(text);
+    tokenCountLabel->setText(QString::number(report_.tokenCount));
+    distinctCountLabel->setText(QString::number(report_.distinctCount));
+    hapaxCountLabel->setText(QString::number(report_.hapaxCount));
+    measuresModel_->setRows(richnessMeasures);
 }
 
 void RichnessWindow::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca - Richesse du vocabulaire"));
-    QMenu* fichier = buildMenuBar({}).file;
+    QMenu* fileMenu = buildMenuBar({}).file;
 
-    auto* Frame1 = new QGroupBox(tr("Statistiques"), this);
-    Q_SET_OBJECT_NAME(Frame1);
-    const QList<QLabel*> totals = addTotals(Frame1, {{"Label1", utf8Text(richnessTokenCountCaption), "Label2"},
-                                                     {"Label3", utf8Text(richnessDistinctCountCaption), "Label4"},
-                                                     {"Label5", utf8Text(richnessHapaxCountCaption), "Label6"}});
-    Label2 = totals[0];
-    Label4 = totals[1];
-    Label6 = totals[2];
+    auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
+    Q_SET_OBJECT_NAME(totalsFrame);
+    const QList<QLabel*> totals =
+        addTotals(totalsFrame, {{"tokenCountCaption", utf8Text(richnessTokenCountCaption), "tokenCountLabel"},
+                                {"distinctCountCaption", utf8Text(richnessDistinctCountCaption), "distinctCountLabel"},
+                                {"hapaxCountCaption", utf8Text(richnessHapaxCountCaption), "hapaxCountLabel"}});
+    tokenCountLabel = totals[0];
+    distinctCountLabel = totals[1];
+    hapaxCountLabel = totals[2];
 
     const auto utf8 = [](std::string_view RichnessMeasure::*member) {
         return [member](const RichnessMeasure& measure) { return utf8Text(measure.*member); };
@@ -57,31 +62,22 @@ void RichnessWindow::buildUi()
                                         {tr("Ce qu'elle mesure"), Qt::AlignLeft, utf8(&RichnessMeasure::explanation)}},
                                        this);
     const QString title = tr("Mesures de la richesse du vocabulaire");
-    grille01 = createReportGrid("grille01", measuresModel_, title, this);
-    addExportItem(fichier, measuresModel_, tr("richesse-du-vocabulaire.csv"), this);
-    grille01->setWordWrap(true);
+    measuresGrid = createReportGrid("measuresGrid", measuresModel_, title, this);
+    addExportItem(fileMenu, measuresModel_, tr("richesse-du-vocabulaire.csv"), this);
+    measuresGrid->setWordWrap(true);
     // The formulas and the explanations wrap: the first in a column of their own width, the
     // second in what is left.
-    QHeaderView* header = grille01->horizontalHeader();
+    QHeaderView* header = measuresGrid->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(formulaColumn, QHeaderView::Fixed);
     header->resizeSection(formulaColumn, fontMetrics().averageCharWidth() * formulaColumnCharacters);
     header->setSectionResizeMode(explanationColumn, QHeaderView::Stretch);
-    grille01->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    measuresGrid->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     addWindowTitle(tr("Richesse du vocabulaire"));
-    windowLayout()->addWidget(Frame1);
-    windowLayout()->addWidget(grille01, 1);
+    windowLayout()->addWidget(totalsFrame);
+    windowLayout()->addWidget(measuresGrid, 1);
     resize(windowSize);
-}
-
-void RichnessWindow::Form_Load(std::string_view text)
-{
-    report_ = richnessReport(text);
-    Label2->setText(QString::number(report_.tokenCount));
-    Label4->setText(QString::number(report_.distinctCount));
-    Label6->setText(QString::number(report_.hapaxCount));
-    measuresModel_->setRows(richnessMeasures);
 }
 
 QString RichnessWindow::valueText(const RichnessMeasure& measure) const

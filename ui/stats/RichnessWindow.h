@@ -25,15 +25,14 @@ private:
     using MeasuresModel = RowTableModel<RichnessMeasure>;
 
     void buildUi();
-    void Form_Load(std::string_view text);
     QString valueText(const RichnessMeasure& measure) const;
 
     RichnessReport report_;
-    QLabel* Label2;
-    QLabel* Label4;
-    QLabel* Label6;
+    QLabel* tokenCountLabel;
+    QLabel* distinctCountLabel;
+    QLabel* hapaxCountLabel;
     MeasuresModel* measuresModel_;
-    QTableView* grille01;
+    QTableView* measuresGrid;
 };
 
 } // namespace quorvelle::ui

@@ -30,7 +30,7 @@ SecondTextWindow::SecondTextWindow(const QString& text1, const QString& firstFil
 {
     buildUi();
     connectSignals();
-    Text1->setText(text1);
+    firstTextBox->setText(text1);
     setSecondTextLoaded(false);
 }
 
@@ -38,57 +38,61 @@ void SecondTextWindow::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca - La comparaison de vocabulaires"));
 
-    Label4 = new QLabel(tr("Affichez les comparaisons par la commande 'Affichage' du menu 'Statistiques'."), this);
-    Q_SET_OBJECT_NAME(Label4);
+    comparisonHintLabel =
+        new QLabel(tr("Affichez les comparaisons par la commande 'Affichage' du menu 'Statistiques'."), this);
+    Q_SET_OBJECT_NAME(comparisonHintLabel);
 
-    lblFichier = new QLabel(tr("Chargez un fichier texte pour le texte n°2 avec la commande Ouvrir"), this);
-    Q_SET_OBJECT_NAME(lblFichier);
-    Label3 = new QLabel(this);
-    Q_SET_OBJECT_NAME(Label3);
-    for (QLabel* path : {lblFichier, Label3})
+    // Over the first text: an invitation to open the second one, then the first one's path.
+    firstFilePathLabel = new QLabel(tr("Chargez un fichier texte pour le texte n°2 avec la commande Ouvrir"), this);
+    Q_SET_OBJECT_NAME(firstFilePathLabel);
+    secondFilePathLabel = new QLabel(this);
+    Q_SET_OBJECT_NAME(secondFilePathLabel);
+    for (QLabel* path : {firstFilePathLabel, secondFilePathLabel})
         path->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    const ResultFrame first = createResultFrame("Frame1", tr("Texte n°1"), "Text1", ScrollBars::Both, this);
-    Text1 = first.box;
-    const ResultFrame second = createResultFrame("Frame2", tr("Texte n°2"), "Text2", ScrollBars::Both, this);
-    Text2 = second.box;
+    const ResultFrame firstText =
+        createResultFrame("firstTextFrame", tr("Texte n°1"), "firstTextBox", ScrollBars::Both, this);
+    firstTextBox = firstText.box;
+    const ResultFrame secondText =
+        createResultFrame("secondTextFrame", tr("Texte n°2"), "secondTextBox", ScrollBars::Both, this);
+    secondTextBox = secondText.box;
 
     auto* texts = new QGridLayout;
-    texts->addWidget(lblFichier, 0, 0);
-    texts->addWidget(Label3, 0, 1);
-    texts->addWidget(first.frame, 1, 0);
-    texts->addWidget(second.frame, 1, 1);
+    texts->addWidget(firstFilePathLabel, 0, 0);
+    texts->addWidget(secondFilePathLabel, 0, 1);
+    texts->addWidget(firstText.frame, 1, 0);
+    texts->addWidget(secondText.frame, 1, 1);
     texts->setRowStretch(1, 1);
     addWindowTitle(tr("La comparaison de vocabulaires"));
-    windowLayout()->addWidget(Label4, 0, Qt::AlignHCenter);
+    windowLayout()->addWidget(comparisonHintLabel, 0, Qt::AlignHCenter);
     windowLayout()->addLayout(texts, 1);
 
     const WindowMenus menus = buildMenuBar({.statistics = true, .quitItem = false});
-    ouvrir = addMenuItem(menus.file, "ouvrir", tr("&Ouvrir le texte n°2"));
-    fermer = addMenuItem(menus.file, "fermer", tr("&Fermer le texte n°2"));
-    quitter = addMenuItem(menus.file, "quitter", tr("&Quitter"));
-    affichage = addMenuItem(menus.statistics, "affichage", tr("&Affichage"));
+    openSecondTextAction = addMenuItem(menus.file, "openSecondTextAction", tr("&Ouvrir le texte n°2"));
+    closeSecondTextAction = addMenuItem(menus.file, "closeSecondTextAction", tr("&Fermer le texte n°2"));
+    quitAction = addMenuItem(menus.file, "quitAction", tr("&Quitter"));
+    showComparisonAction = addMenuItem(menus.statistics, "showComparisonAction", tr("&Affichage"));
     resize(windowSize);
 }
 
 void SecondTextWindow::connectSignals()
 {
-    connect(ouvrir, &QAction::triggered, this, &SecondTextWindow::ouvrir_Click);
-    connect(fermer, &QAction::triggered, this, &SecondTextWindow::fermer_Click);
-    connect(quitter, &QAction::triggered, this, &SecondTextWindow::close);
-    connect(affichage, &QAction::triggered, this, &SecondTextWindow::affichage_Click);
+    connect(openSecondTextAction, &QAction::triggered, this, &SecondTextWindow::chooseSecondText);
+    connect(closeSecondTextAction, &QAction::triggered, this, &SecondTextWindow::closeSecondText);
+    connect(quitAction, &QAction::triggered, this, &SecondTextWindow::close);
+    connect(showComparisonAction, &QAction::triggered, this, &SecondTextWindow::showComparison);
 }
 
 void SecondTextWindow::setSecondTextLoaded(bool loaded)
 {
-    ouvrir->setEnabled(!loaded);
-    fermer->setEnabled(loaded);
-    affichage->setEnabled(loaded);
-    Label4->setVisible(loaded);
-    Text2->setEnabled(loaded);
+    openSecondTextAction->setEnabled(!loaded);
+    closeSecondTextAction->setEnabled(loaded);
+    showComparisonAction->setEnabled(loaded);
+    comparisonHintLabel->setVisible(loaded);
+    secondTextBox->setEnabled(loaded);
 }
 
-void SecondTextWindow::ouvrir_Click()
+void SecondTextWindow::chooseSecondText()
 {
     const QString path = chooseTextFile(this);
     if (!path.isEmpty())
@@ -97,27 +101,28 @@ void SecondTextWindow::ouvrir_Click()
 
 void SecondTextWindow::openSecondText(const QString& path)
 {
-    const QString fullPath = openTextInto(Text2, path, this);
+    const QString fullPath = openTextInto(secondTextBox, path, this);
     if (fullPath.isEmpty())
         return;
-    lblFichier->setText(firstFilePath_);
-    Label3->setText(fullPath);
+    firstFilePathLabel->setText(firstFilePath_);
+    secondFilePathLabel->setText(fullPath);
     setSecondTextLoaded(true);
 }
 
-void SecondTextWindow::fermer_Click()
+void SecondTextWindow::closeSecondText()
 {
-    Text2->setText(QString());
-    lblFichier->setText(tr("Chargez un fichier texte avec la commande Ouvrir."));
-    Label3->setText(QString());
+    secondTextBox->setText(QString());
+    firstFilePathLabel->setText(tr("Chargez un fichier texte avec la commande Ouvrir."));
+    secondFilePathLabel->setText(QString());
     setSecondTextLoaded(false);
 }
 
-void SecondTextWindow::affichage_Click()
+void SecondTextWindow::showComparison()
 {
-    WaitDialog::launch<Dialog02>(this, [text1 = toCp1252(Text1->text()), text2 = toCp1252(Text2->text())](QWidget* caller) {
-        return std::make_unique<ComparisonResultsWindow>(text1, text2, caller);
-    });
+    WaitDialog::launch<Dialog02>(
+        this, [text1 = toCp1252(firstTextBox->text()), text2 = toCp1252(secondTextBox->text())](QWidget* caller) {
+            return std::make_unique<ComparisonResultsWindow>(text1, text2, caller);
+        });
 }
 
 } // namespace quorvelle::ui

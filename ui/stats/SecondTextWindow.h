@@ -12,11 +12,11 @@ namespace quorvelle::ui {
 
 class PlainTextBox;
 
-/// Opened modal from the main window's "&La comparaison de vocabulaires". Text 1, in Text1,
-/// is a copy of the main window's text; "&Ouvrir le texte n°2" loads text 2 into Text2, as the
-/// main window opens its text, and "&Fermer le texte n°2" empties it. While a second text is
-/// loaded, "&Statistiques" "&Affichage" compares the two boxes as they then stand, through
-/// the wait dialog Dialog02. Both boxes stay editable.
+/// Opened modal from the main window's "&La comparaison de vocabulaires". Text 1, in
+/// firstTextBox, is a copy of the main window's text; "&Ouvrir le texte n°2" loads text 2 into
+/// secondTextBox, as the main window opens its text, and "&Fermer le texte n°2" empties it.
+/// While a second text is loaded, "&Statistiques" "&Affichage" compares the two boxes as they
+/// then stand, through the wait dialog Dialog02. Both boxes stay editable.
 class SecondTextWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
@@ -27,27 +27,28 @@ public:
     void openSecondText(const QString& path);
 
 private slots:
-    void ouvrir_Click();
-    void fermer_Click();
-    void affichage_Click();
+    /// Asks for the file of text 2, then loads it.
+    void chooseSecondText();
+    void closeSecondText();
+    void showComparison();
 
 private:
     void buildUi();
     void connectSignals();
-    /// The menu items, Label4 and Text2 as they stand with or without a second text.
+    /// The menu items, the hint and the second box as they stand with or without a second text.
     void setSecondTextLoaded(bool loaded);
 
     QString firstFilePath_;
 
-    QLabel* Label4;
-    QLabel* lblFichier;
-    QLabel* Label3;
-    PlainTextBox* Text1;
-    PlainTextBox* Text2;
-    QAction* ouvrir;
-    QAction* fermer;
-    QAction* quitter;
-    QAction* affichage;
+    QLabel* comparisonHintLabel;
+    QLabel* firstFilePathLabel;
+    QLabel* secondFilePathLabel;
+    PlainTextBox* firstTextBox;
+    PlainTextBox* secondTextBox;
+    QAction* openSecondTextAction;
+    QAction* closeSecondTextAction;
+    QAction* quitAction;
+    QAction* showComparisonAction;
 };
 
 } // namespace quorvelle::ui

@@ -36,45 +36,47 @@ VocabularyWindow::VocabularyWindow(std::string_view text, QWidget* parent)
 {
     buildUi();
     connectSignals();
-    Form_Load(text);
+    report_ = vocabularyReport(text);
+    totalsFrame->showTotals(report_.tokenCount, report_.distinctCount, report_.meanFrequency);
+    fillAlphabetical();
 }
 
 void VocabularyWindow::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca - Liste du vocabulaire"));
 
-    QMenu* fichier = buildMenuBar({.quitItem = false}).file;
-    imprimer = addMenuItem(fichier, "imprimer", tr("&Imprimer"));
-    fermer = addMenuItem(fichier, "fermer", tr("&Fermer"));
+    QMenu* fileMenu = buildMenuBar({.quitItem = false}).file;
+    printAction = addMenuItem(fileMenu, "printAction", tr("&Imprimer"));
+    closeAction = addMenuItem(fileMenu, "closeAction", tr("&Fermer"));
 
     const QString title = tr("Liste du vocabulaire");
     using GridModel = RowTableModel<FormCount>;
     gridModel_ = new GridModel({GridModel::textColumn(tr("Formes"), &FormCount::form),
                                 GridModel::countColumn(tr("Nombre d'attestations"), &FormCount::count)},
                                this);
-    grille01 = createReportGrid("grille01", gridModel_, title, this);
-    addExportItem(fichier, gridModel_, tr("vocabulaire.csv"), this);
-    grille01->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grille01->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + rowPadding);
-    QHeaderView* header = grille01->horizontalHeader();
+    vocabularyGrid = createReportGrid("vocabularyGrid", gridModel_, title, this);
+    addExportItem(fileMenu, gridModel_, tr("vocabulaire.csv"), this);
+    vocabularyGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    vocabularyGrid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + rowPadding);
+    QHeaderView* header = vocabularyGrid->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::Stretch);
     header->setSectionResizeMode(1, QHeaderView::Fixed);
     // 2000 twips, or the header's own width where its bold text needs more.
     header->resizeSection(1, std::max(twipsToDots(countColumnTwips, logicalDpiX()), header->sectionSizeHint(1)));
 
-    Command1 = createCommandButton(tr("Tri par fréquences décroissantes"), this);
-    Q_SET_OBJECT_NAME(Command1);
+    switchOrderButton = createCommandButton(tr("Tri par fréquences décroissantes"), this);
+    Q_SET_OBJECT_NAME(switchOrderButton);
 
-    Frame1 = new VocabularyTotals(this);
+    totalsFrame = new VocabularyTotals(this);
 
     auto* side = new QVBoxLayout;
-    side->addWidget(Frame1);
+    side->addWidget(totalsFrame);
     side->addSpacing(12);
-    side->addWidget(Command1);
+    side->addWidget(switchOrderButton);
     side->addStretch();
 
     auto* body = new QHBoxLayout;
-    body->addWidget(grille01, 1);
+    body->addWidget(vocabularyGrid, 1);
     body->addLayout(side);
 
     addWindowTitle(title);
@@ -84,39 +86,32 @@ void VocabularyWindow::buildUi()
 
 void VocabularyWindow::connectSignals()
 {
-    connect(Command1, &QPushButton::clicked, this, &VocabularyWindow::Command1_Click);
-    connect(imprimer, &QAction::triggered, this, &VocabularyWindow::imprimer_Click);
-    connect(grille01, &QTableView::activated, this, &VocabularyWindow::grille01_DblClick);
-    auto* inContext = new QAction(tr("Voir en contexte"), grille01);
-    inContext->setObjectName(QStringLiteral("contexte"));
-    grille01->addAction(inContext);
-    grille01->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(inContext, &QAction::triggered, this, &VocabularyWindow::grille01_DblClick);
-    connect(fermer, &QAction::triggered, this, &VocabularyWindow::fermer_Click);
-}
-
-void VocabularyWindow::Form_Load(std::string_view text)
-{
-    report_ = vocabularyReport(text);
-    Frame1->showTotals(report_.tokenCount, report_.distinctCount, report_.meanFrequency);
-    fillAlphabetical();
+    connect(switchOrderButton, &QPushButton::clicked, this, &VocabularyWindow::switchOrder);
+    connect(printAction, &QAction::triggered, this, &VocabularyWindow::printVocabulary);
+    connect(vocabularyGrid, &QTableView::activated, this, &VocabularyWindow::showFormInContext);
+    auto* inContextAction = new QAction(tr("Voir en contexte"), vocabularyGrid);
+    Q_SET_OBJECT_NAME(inContextAction);
+    vocabularyGrid->addAction(inContextAction);
+    vocabularyGrid->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(inContextAction, &QAction::triggered, this, &VocabularyWindow::showFormInContext);
+    connect(closeAction, &QAction::triggered, this, &VocabularyWindow::close);
 }
 
 void VocabularyWindow::fillAlphabetical()
 {
     gridModel_->setRows(report_.alphabetical);
     order_ = GridOrder::Alphabetical;
-    Command1->setText(tr("Tri par fréquences décroissantes"));
+    switchOrderButton->setText(tr("Tri par fréquences décroissantes"));
 }
 
 void VocabularyWindow::fillByFrequency()
 {
     gridModel_->setRows(report_.byFrequency);
     order_ = GridOrder::ByFrequency;
-    Command1->setText(tr("Tri alphabétique"));
+    switchOrderButton->setText(tr("Tri alphabétique"));
 }
 
-void VocabularyWindow::Command1_Click()
+void VocabularyWindow::switchOrder()
 {
     if (order_ == GridOrder::Alphabetical)
         fillByFrequency();
@@ -125,7 +120,7 @@ void VocabularyWindow::Command1_Click()
 }
 
 // Prints the grid in the order it shows, its headings first.
-void VocabularyWindow::imprimer_Click()
+void VocabularyWindow::printVocabulary()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(windowTitle());
@@ -144,16 +139,11 @@ void VocabularyWindow::imprimer_Click()
         reportPrintingFailure(this);
 }
 
-void VocabularyWindow::grille01_DblClick()
+void VocabularyWindow::showFormInContext()
 {
-    const QModelIndex current = grille01->currentIndex();
+    const QModelIndex current = vocabularyGrid->currentIndex();
     if (current.isValid())
         openModal<ConcordanceWindow>(this, text_, gridModel_->rowAt(static_cast<std::size_t>(current.row())).form);
-}
-
-void VocabularyWindow::fermer_Click()
-{
-    close();
 }
 
 } // namespace quorvelle::ui

@@ -25,18 +25,17 @@ public:
     VocabularyWindow(std::string_view text, QWidget* parent);
 
 private slots:
-    void Command1_Click();
-    void imprimer_Click();
+    /// From the alphabetical order to the order by decreasing frequency, and back.
+    void switchOrder();
+    void printVocabulary();
     /// The current row's form in context (double-click, Enter or "Voir en contexte").
-    void grille01_DblClick();
-    void fermer_Click();
+    void showFormInContext();
 
 private:
     enum class GridOrder { Alphabetical, ByFrequency };
 
     void buildUi();
     void connectSignals();
-    void Form_Load(std::string_view text);
     void fillAlphabetical();
     void fillByFrequency();
 
@@ -44,12 +43,12 @@ private:
     VocabularyReport report_;
     GridOrder order_ = GridOrder::Alphabetical;
 
-    QTableView* grille01;
+    QTableView* vocabularyGrid;
     RowTableModel<FormCount>* gridModel_;
-    QPushButton* Command1;
-    VocabularyTotals* Frame1;
-    QAction* imprimer;
-    QAction* fermer;
+    QPushButton* switchOrderButton;
+    VocabularyTotals* totalsFrame;
+    QAction* printAction;
+    QAction* closeAction;
 };
 
 } // namespace quorvelle::ui
