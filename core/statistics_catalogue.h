@@ -28,12 +28,18 @@
 
 namespace quorvelle {
 
+/// A submenu of the main window's "&Statistiques".
+struct MenuGroup {
+    std::string_view name = {};    ///< the code's name for it
+    std::string_view caption = {}; ///< French, UTF-8, with its access key
+};
+
 /// What every statistic says of itself; texts in French, UTF-8.
 struct StatisticInfo {
     std::string_view name = {};        ///< quorvelle-cli's name for it
     std::string_view title = {};       ///< the heading of its window and of its French report
     std::string_view description = {}; ///< what quorvelle-cli's usage says it gives
-    std::string_view menuGroup = {};   ///< the submenu of "&Statistiques" that holds its item, or empty
+    MenuGroup menuGroup = {};          ///< the submenu of "&Statistiques" that holds its item, if any
     std::string_view menuItem = {};    ///< its item in "&Statistiques", or empty when it has none
     bool needsSecondText = false;
 };
@@ -117,7 +123,7 @@ struct VocabularyStatistic {
     static constexpr TableColumns<FormCount> table{"Liste du vocabulaire", vocabularyColumns};
 };
 
-inline constexpr std::string_view compositionMenu = "&Composition des formes";
+inline constexpr MenuGroup compositionMenu{"compositionMenu", "&Composition des formes"};
 
 struct LengthsStatistic {
     static constexpr StatisticInfo info{.name = "lengths",
@@ -182,7 +188,7 @@ struct FrequenciesStatistic {
     static constexpr StatisticInfo info{.name = "frequencies",
                                         .title = "Fréquences d'attestation - Calcul des écarts",
                                         .description = "fréquences d'attestation et écarts",
-                                        .menuGroup = "&Fréquences d'attestation des formes",
+                                        .menuGroup = {"frequenciesMenu", "&Fréquences d'attestation des formes"},
                                         .menuItem = "&Calcul des écarts"};
     static FrequencyReport report(const AnalysedTexts& texts)
     {

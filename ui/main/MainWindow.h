@@ -1,10 +1,12 @@
 // The main window: the loaded text, its menus, and the character and word counts.
 //
-// How the desktop program fits together: main.cpp shows the splash window (ui/shell), which
-// hands over to this window. MainWindow owns the loaded text for the whole run, in its text box
-// txtFichier. Each statistics window (ui/stats) receives that text, in code page 1252, when it
-// loads, computes its report through the core, and is shown modal. The about box, the help
-// window and the wait dialogs live in ui/shell; helpers shared by every window live in ui/.
+// How the desktop program fits together: app/main.cpp shows the splash window (ui/shell),
+// which hands over to this window. MainWindow owns the loaded text for the whole run, in its
+// text box. Its "&Statistiques" menu is built from the core's catalogue of statistics: each
+// item opens its statistic's window (ui/stats, see statistic_windows.h), which receives the
+// text in code page 1252, computes its report through the core, and is shown modal. The about
+// box, the help window and the wait dialogs live in ui/shell; helpers shared by every window
+// live in ui/.
 #pragma once
 
 #include <QList>
@@ -18,6 +20,10 @@
 class QAction;
 class QLabel;
 class QMenu;
+
+namespace quorvelle {
+struct StatisticInfo;
+}
 
 namespace quorvelle::ui {
 
@@ -38,8 +44,11 @@ public:
     /// the text is as the file had it, it is the bytes the text box keeps.
     std::string_view loadedText() const;
 
+    /// The loaded text as the text box shows it.
+    QString shownText() const;
+
 protected:
-    /// Form_Unload: closing the main window ends the program.
+    /// Closing the main window ends the program.
     void closeEvent(QCloseEvent* event) override;
     /// A text file dropped on the window opens as "&Ouvrir..." opens it, while that command
     /// is available.
@@ -47,64 +56,36 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private slots:
-    void mnuItemOuvrir_Click();
-    void mnuItemFermer_Click();
-    void mnuItemQuitter_Click();
-    void mnuoutilsanalyse01_Click();
-    void mnuoutilsanalyse02_Click();
-    void liste_Click();
-    void stat01a_Click();
-    void stat01b_Click();
-    void stat01c_Click();
-    void stat01d_Click();
-    void stat01e_Click();
-    void calculecarts_Click();
-    void cooccurrences_Click();
-    void longueurs_Click();
-    void enrichissement_Click();
-    void comparaison_Click();
-    void richesse_Click();
-    void about_Click();
-    void modemploi_Click();
+    void openChosenTextFile();
+    void closeText();
+    void showCharacterCounts();
+    void showWordCount();
+    void showAboutBox();
+    void showManual();
 
 private:
     void buildUi();
     void buildMenus();
+    void buildStatisticsMenu(QMenu* statisticsMenu);
+    /// The item of a statistic of the catalogue, in its submenu of statisticsMenu if it has one.
+    QAction* addStatisticItem(QMenu* statisticsMenu, const StatisticInfo& statistic);
     void connectSignals();
 
     /// Enables the items and the text box that need a text, and disables "&Ouvrir...".
     void setTextLoaded(bool loaded);
 
-    QLabel* lblFichier;
-    PlainTextBox* txtFichier;
+    QLabel* filePathLabel;
+    PlainTextBox* textBox;
     /// The edited text in code page 1252, as loadedText last read it.
     mutable std::string editedText_;
 
-    QMenu* mnuFichier;
-    QAction* mnuItemOuvrir;
-    QAction* mnuItemFermer;
-    QAction* mnuItemQuitter;
-    QMenu* mnuoutils;
-    QAction* mnuoutilsanalyse01;
-    QAction* mnuoutilsanalyse02;
-    QMenu* statistiques;
-    QAction* liste;
-    QMenu* composition;
-    QAction* stat01a;
-    QAction* stat01b;
-    QAction* stat01c;
-    QAction* stat01d;
-    QAction* stat01e;
-    QMenu* frequences;
-    QAction* calculecarts;
-    QAction* cooccurrences;
-    QAction* longueurs;
-    QAction* enrichissement;
-    QAction* comparaison;
-    QAction* richesse;
-    QMenu* aide;
-    QAction* about;
-    QAction* modemploi;
+    QAction* openAction;
+    QAction* closeAction;
+    QAction* quitAction;
+    QAction* characterCountAction;
+    QAction* wordCountAction;
+    QAction* aboutAction;
+    QAction* manualAction;
 
     /// The items enabled only while a text is loaded.
     QList<QAction*> textItems_;
