@@ -8,7 +8,7 @@
 #include "ui/menus.h"
 #include "ui/message_box.h"
 #include "ui/file_dialogs.h"
-#include "ui/shell/Dialog01.h"
+#include "ui/shell/WaitDialog.h"
 #include "ui/shell/HelpWindow.h"
 #include "ui/shell/AboutBox.h"
 #include "ui/stats/VocabularyWindow.h"
@@ -280,7 +280,7 @@ void MainWindow::longueurs_Click()
 void MainWindow::enrichissement_Click()
 {
     // The wait dialog is modal: the text cannot change before the window reads it.
-    WaitDialog::launch<Dialog01>(this, [text = loadedText()](QWidget* caller) {
+    WaitDialog::launch(this, [text = loadedText()](QWidget* caller) {
         return std::make_unique<EnrichmentWindow>(text, caller);
     });
 }

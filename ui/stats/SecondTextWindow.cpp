@@ -5,7 +5,7 @@
 #include "ui/cp1252_text.h"
 #include "ui/menus.h"
 #include "ui/file_dialogs.h"
-#include "ui/shell/Dialog02.h"
+#include "ui/shell/WaitDialog.h"
 #include "ui/stats/ComparisonResultsWindow.h"
 #include "ui/stats/window_layout.h"
 #include "ui/text_opening.h"
@@ -115,7 +115,7 @@ void SecondTextWindow::fermer_Click()
 
 void SecondTextWindow::affichage_Click()
 {
-    WaitDialog::launch<Dialog02>(this, [text1 = toCp1252(Text1->text()), text2 = toCp1252(Text2->text())](QWidget* caller) {
+    WaitDialog::launch(this, [text1 = toCp1252(Text1->text()), text2 = toCp1252(Text2->text())](QWidget* caller) {
         return std::make_unique<ComparisonResultsWindow>(text1, text2, caller);
     });
 }
