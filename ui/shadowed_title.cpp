@@ -27,29 +27,24 @@ void styleTitleLabel(QLabel* label, int pointSize, const QColor& colour)
 
 } // namespace
 
-QWidget* stackShadowedTitle(QLabel* shadow, QLabel* title, int pointSize, QWidget* parent)
+QWidget* createShadowedTitle(const QString& text, int pointSize, QWidget* parent)
 {
     auto* holder = new QWidget(parent);
     auto* layout = new QGridLayout(holder);
     layout->setContentsMargins(0, 0, 0, 0);
 
+    auto* shadow = new QLabel(text, holder);
+    shadow->setObjectName(QStringLiteral("titleShadow"));
     styleTitleLabel(shadow, pointSize, shadowColour);
-    styleTitleLabel(title, pointSize, titleColour);
     shadow->setContentsMargins(shadowOffset, shadowOffset, 0, 0);
+    auto* title = new QLabel(text, holder);
+    title->setObjectName(QStringLiteral("title"));
+    styleTitleLabel(title, pointSize, titleColour);
     title->setContentsMargins(0, 0, shadowOffset, shadowOffset);
     // Added last, the title lies in front.
     layout->addWidget(shadow, 0, 0);
     layout->addWidget(title, 0, 0);
     return holder;
-}
-
-QWidget* createShadowedTitle(const QString& text, int pointSize, QWidget* parent)
-{
-    auto* shadow = new QLabel(text, parent);
-    shadow->setObjectName(QStringLiteral("titleShadow"));
-    auto* title = new QLabel(text, parent);
-    title->setObjectName(QStringLiteral("title"));
-    return stackShadowedTitle(shadow, title, pointSize, parent);
 }
 
 } // namespace quorvelle::ui

@@ -1,13 +1,12 @@
 // The main window: menus and their states, opening and closing a text, the size question,
 // the failures, the counts, and the windows it opens.
 #include "tests/ui/ui_test_support.h"
+#include "core/statistics_catalogue.h"
 #include "ui/PlainTextBox.h"
 #include "ui/main/MainWindow.h"
 #include "ui/message_box.h"
 #include "ui/file_dialogs.h"
 #include "ui/shell/HelpWindow.h"
-#include "ui/shell/WaitDialog.h"
-#include "ui/stats/VocabularyWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,7 +24,6 @@
 #include <QTextBrowser>
 
 #include <memory>
-#include <tuple>
 
 
 using namespace quorvelle;
@@ -62,13 +60,13 @@ private slots:
 
     void init()
     {
-        form_ = std::make_unique<ui::MainWindow>();
+        mainWindow_ = std::make_unique<ui::MainWindow>();
         MessageBox::takeShownMessages();
     }
 
     void cleanup()
     {
-        form_.reset();
+        mainWindow_.reset();
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
@@ -77,27 +75,27 @@ private slots:
     void menus()
     {
         const QString withoutText = QStringLiteral(
-            "mnuFichier=&Fichier[mnuItemOuvrir=&Ouvrir... !mnuItemFermer=&Fermer mnuItemQuitter=&Quitter] "
-            "mnuoutils=&Outils[!mnuoutilsanalyse01=&Nombre de caractères !mnuoutilsanalyse02=&Nombre de mots] "
-            "statistiques=&Statistiques[!liste=&Liste du vocabulaire composition=&Composition des formes["
-            "!stat01a=&Formes / caractères !stat01b=&Formes / Lettres de l'alphabet "
-            "!stat01c=&Lettres de l'alphabet - Début/fin de mot !stat01d=&Lettres redoublées "
-            "!stat01e=&Récurrences phoniques] frequences=&Fréquences d'attestation des formes["
-            "!calculecarts=&Calcul des écarts] !cooccurrences=&Les cooccurrences "
-            "!longueurs=&Les longueurs de phrases !enrichissement=&L'enrichissement du vocabulaire "
-            "!comparaison=&La comparaison de vocabulaires !richesse=&Richesse du vocabulaire] "
-            "aide=&Aide[about=&A propos de modemploi=&Mode d'emploi]");
+            "fileMenu=&Fichier[openAction=&Ouvrir... !closeAction=&Fermer quitAction=&Quitter] "
+            "toolsMenu=&Outils[!characterCountAction=&Nombre de caractères !wordCountAction=&Nombre de mots] "
+            "statisticsMenu=&Statistiques[!vocabularyAction=&Liste du vocabulaire compositionMenu=&Composition des formes["
+            "!lengthsAction=&Formes / caractères !lettersAction=&Formes / Lettres de l'alphabet "
+            "!edgesAction=&Lettres de l'alphabet - Début/fin de mot !doublesAction=&Lettres redoublées "
+            "!pairsAction=&Récurrences phoniques] frequenciesMenu=&Fréquences d'attestation des formes["
+            "!frequenciesAction=&Calcul des écarts] !cooccurrencesAction=&Les cooccurrences "
+            "!sentencesAction=&Les longueurs de phrases !enrichmentAction=&L'enrichissement du vocabulaire "
+            "!compareAction=&La comparaison de vocabulaires !richnessAction=&Richesse du vocabulaire] "
+            "helpMenu=&Aide[aboutAction=&A propos de manualAction=&Mode d'emploi]");
         const QString withText = QString(withoutText)
                                      .remove(QLatin1Char('!'))
-                                     .replace(QStringLiteral("mnuItemOuvrir"), QStringLiteral("!mnuItemOuvrir"));
-        QCOMPARE(test::menuTree(form_->menuBar()->actions()), withoutText);
+                                     .replace(QStringLiteral("openAction"), QStringLiteral("!openAction"));
+        QCOMPARE(test::menuTree(mainWindow_->menuBar()->actions()), withoutText);
         openSample();
-        QCOMPARE(test::menuTree(form_->menuBar()->actions()), withText);
-        item("mnuItemFermer")->trigger();
-        QCOMPARE(test::menuTree(form_->menuBar()->actions()), withoutText);
+        QCOMPARE(test::menuTree(mainWindow_->menuBar()->actions()), withText);
+        item("closeAction")->trigger();
+        QCOMPARE(test::menuTree(mainWindow_->menuBar()->actions()), withoutText);
         MessageBox::setNextAnswer(QMessageBox::No);
-        form_->openTextFile(largeFile(64001));
-        QCOMPARE(test::menuTree(form_->menuBar()->actions()), withoutText);
+        mainWindow_->openTextFile(largeFile(64001));
+        QCOMPARE(test::menuTree(mainWindow_->menuBar()->actions()), withoutText);
     }
 
     // A cancelled dialog changes nothing. Opening shows the text, decoded, and its full path,
@@ -106,40 +104,40 @@ private slots:
     // caption with a full stop.
     void openAndClose()
     {
-        QCOMPARE(form_->windowTitle(), QStringLiteral("Parvane Dorlesca - Quorvelle"));
+        QCOMPARE(mainWindow_->windowTitle(), QStringLiteral("Parvane Dorlesca - Quorvelle"));
         ui::setNextChosenFile(QString());
-        item("mnuItemOuvrir")->trigger();
+        item("openAction")->trigger();
         QCOMPARE(caption(), startCaption);
         QVERIFY(!textBox()->isEnabled());
         const QString path = test::writeFile(files_, QStringLiteral("ouvert.txt"), "\xC3\x89t\xC3\xA9 \xE2\x80\x99" "a\r\n");
         const QString previous = QDir::currentPath();
         QDir::setCurrent(files_.path());
         ui::setNextChosenFile(QStringLiteral("ouvert.txt"));
-        item("mnuItemOuvrir")->trigger();
+        item("openAction")->trigger();
         QDir::setCurrent(previous);
         QCOMPARE(caption(), path);
         QVERIFY(textBox()->isEnabled());
         QCOMPARE(textBox()->text(), QStringLiteral("Été ’a\r\n"));
-        QCOMPARE(QByteArray(form_->loadedText().data(), static_cast<qsizetype>(form_->loadedText().size())), QByteArray("\xC9t\xE9 \x92" "a\r\n"));
+        QCOMPARE(QByteArray(mainWindow_->loadedText().data(), static_cast<qsizetype>(mainWindow_->loadedText().size())), QByteArray("\xC9t\xE9 \x92" "a\r\n"));
         QVERIFY(MessageBox::takeShownMessages().isEmpty());
-        const QWidget statisticsWindow(form_.get());
+        const QWidget statisticsWindow(mainWindow_.get());
         QCOMPARE(ui::proposedFilePath(&statisticsWindow, QStringLiteral("frequences.csv")),
                  files_.filePath(QStringLiteral("ouvert-frequences.csv")));
 
-        item("mnuItemFermer")->trigger();
+        item("closeAction")->trigger();
         QCOMPARE(caption(), closedCaption);
         QVERIFY(textBox()->text().isEmpty());
         QVERIFY(!textBox()->isEnabled());
-        QCOMPARE(ui::proposedFilePath(form_.get(), QStringLiteral("frequences.csv")), QStringLiteral("frequences.csv"));
+        QCOMPARE(ui::proposedFilePath(mainWindow_.get(), QStringLiteral("frequences.csv")), QStringLiteral("frequences.csv"));
 
         // A file dropped on the window opens as "Ouvrir..." opens it.
         QMimeData dropped;
         dropped.setUrls({QUrl::fromLocalFile(path)});
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(form_.get(), &enter);
+        QApplication::sendEvent(mainWindow_.get(), &enter);
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(form_.get(), &drop);
+        QApplication::sendEvent(mainWindow_.get(), &drop);
         QCOMPARE(caption(), path);
     }
 
@@ -162,7 +160,7 @@ private slots:
         const QString path = largeFile(size);
         if (asked)
             MessageBox::setNextAnswer(answer);
-        form_->openTextFile(path);
+        mainWindow_->openTextFile(path);
 
         const QList<ShownMessage> shown = MessageBox::takeShownMessages();
         QCOMPARE(shown.size(), asked ? 1 : 0);
@@ -204,7 +202,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, text);
         ui::setNextChosenFile(path);
-        item("mnuItemOuvrir")->trigger();
+        item("openAction")->trigger();
 
         const QList<ShownMessage> shown = MessageBox::takeShownMessages();
         QCOMPARE(shown.size(), 1);
@@ -214,7 +212,7 @@ private slots:
         QCOMPARE(shown[0].buttons, QMessageBox::Ok);
         QVERIFY(textBox()->text().isEmpty());
         QVERIFY(!textBox()->isEnabled());
-        QVERIFY(item("mnuItemOuvrir")->isEnabled());
+        QVERIFY(item("openAction")->isEnabled());
         QCOMPARE(caption(), startCaption);
     }
 
@@ -222,15 +220,15 @@ private slots:
     // counts as one special character, and Enter as the text's own line end.
     void countsOfTheEditedText()
     {
-        form_->openTextFile(test::writeFile(files_, QStringLiteral("saisie.txt"), "le chat\r\n"));
+        mainWindow_->openTextFile(test::writeFile(files_, QStringLiteral("saisie.txt"), "le chat\r\n"));
         textBox()->moveCursor(QTextCursor::End);
         QTest::sendKeyEvent(QTest::Click, textBox(), Qt::Key_unknown, QStringLiteral("Ő"), Qt::NoModifier);
         QTest::keyClicks(textBox(), QStringLiteral("2"));
         QTest::keyClick(textBox(), Qt::Key_Return);
-        QCOMPARE(QByteArray(form_->loadedText().data(), static_cast<qsizetype>(form_->loadedText().size())), QByteArray("le chat\r\n\x1A" "2\r\n"));
+        QCOMPARE(QByteArray(mainWindow_->loadedText().data(), static_cast<qsizetype>(mainWindow_->loadedText().size())), QByteArray("le chat\r\n\x1A" "2\r\n"));
 
-        item("mnuoutilsanalyse01")->trigger();
-        item("mnuoutilsanalyse02")->trigger();
+        item("characterCountAction")->trigger();
+        item("wordCountAction")->trigger();
         const QList<ShownMessage> shown = MessageBox::takeShownMessages();
         QCOMPARE(shown.size(), 2);
         QCOMPARE(shown[0].title, QStringLiteral("Nombre de caractères"));
@@ -250,47 +248,36 @@ private slots:
     void statisticsItems_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("windowClass");
-        QTest::addColumn<QString>("waitDialog");
-        const std::tuple<const char*, const char*, const char*> items[] = {
-            {"liste", "VocabularyWindow", ""},          {"stat01a", "LengthsWindow", ""},
-            {"stat01b", "LettersWindow", ""},          {"stat01c", "StartEndLettersWindow", ""},
-            {"stat01d", "DoubledLettersWindow", ""},          {"stat01e", "LetterPairsWindow", ""},
-            {"calculecarts", "FrequenciesWindow", ""},    {"cooccurrences", "CooccurrencesWindow", ""},
-            {"longueurs", "SentenceLengthsWindow", ""},   {"enrichissement", "EnrichmentWindow", "Dialog01"},
-            {"comparaison", "SecondTextWindow", ""},  {"richesse", "RichnessWindow", ""}};
-        for (const auto& [name, windowClass, waitDialog] : items)
-            QTest::newRow(name) << name << QStringLiteral("quorvelle::ui::%1").arg(QLatin1String(windowClass))
-                                << QString::fromLatin1(waitDialog);
+        QTest::addColumn<QString>("title");
+        forEachStatistic([](auto statistic) {
+            const StatisticInfo& info = decltype(statistic)::info;
+            if (!info.menuItem.empty())
+                QTest::newRow(info.name.data()) << QString::fromUtf8(info.name) << QString::fromUtf8(info.title);
+        });
     }
 
-    // Each item opens its window, modal over the main window, on the text as it now stands;
-    // the enrichment through its wait dialog.
+    // Each item of the catalogue opens its statistic's window, headed by its title, modal over
+    // the main window, on the text as it now stands.
     void statisticsItems()
     {
         QFETCH(QString, name);
-        QFETCH(QString, windowClass);
-        QFETCH(QString, waitDialog);
-        form_->openTextFile(test::writeFile(files_, QStringLiteral("liste.txt"), "Le chat"));
+        QFETCH(QString, title);
+        mainWindow_->openTextFile(test::writeFile(files_, QStringLiteral("liste.txt"), "Le chat"));
         textBox()->moveCursor(QTextCursor::End);
         QTest::keyClicks(textBox(), QStringLiteral(" dort."));
-        QString opened;
+        QString shownTitle;
         QWidget* parent = nullptr;
         QString tokens;
-        QString waitedBehind;
         test::closeNextModalWindow([&](QWidget* window) {
-            opened = QString::fromLatin1(window->metaObject()->className());
+            shownTitle = window->findChild<QLabel*>(QStringLiteral("title"))->text();
             parent = window->parentWidget();
-            if (const auto* dialog = form_->findChild<ui::WaitDialog*>())
-                waitedBehind = QString::fromLatin1(dialog->metaObject()->className()).remove(QStringLiteral("quorvelle::ui::"));
-            if (auto* total = window->findChild<QLabel*>(QStringLiteral("Label6")))
+            if (auto* total = window->findChild<QLabel*>(QStringLiteral("totalFormsValue")))
                 tokens = total->text();
         });
-        item(name)->trigger();
-        QCOMPARE(opened, windowClass);
-        QCOMPARE(parent, form_.get());
-        QCOMPARE(waitedBehind, waitDialog);
-        if (name == QLatin1String("liste"))
+        item(name + QStringLiteral("Action"))->trigger();
+        QCOMPARE(shownTitle, title);
+        QCOMPARE(parent, mainWindow_.get());
+        if (name == QLatin1String("vocabulary"))
             QCOMPARE(tokens, QStringLiteral("3")); // the typed form counts
     }
 
@@ -298,18 +285,18 @@ private slots:
     // quitting closes it with the main window.
     void helpAndQuit()
     {
-        form_->show();
-        item("modemploi")->trigger();
-        auto* help = form_->findChild<ui::HelpWindow*>();
+        mainWindow_->show();
+        item("manualAction")->trigger();
+        auto* help = mainWindow_->findChild<ui::HelpWindow*>();
         QVERIFY(help && help->isVisible());
         auto* browser = help->findChild<QTextBrowser*>(QStringLiteral("helpBrowser"));
         browser->setSource(QUrl(QStringLiteral("qrc:/help/vocabulaire.html")));
-        item("modemploi")->trigger();
-        QCOMPARE(form_->findChildren<ui::HelpWindow*>().size(), 1);
+        item("manualAction")->trigger();
+        QCOMPARE(mainWindow_->findChildren<ui::HelpWindow*>().size(), 1);
         QCOMPARE(browser->source(), QUrl(QStringLiteral("qrc:/help/index.html")));
 
-        item("mnuItemQuitter")->trigger();
-        QVERIFY(!form_->isVisible());
+        item("quitAction")->trigger();
+        QVERIFY(!mainWindow_->isVisible());
         QVERIFY(!help->isVisible());
     }
 
@@ -339,7 +326,7 @@ private slots:
 private:
     QMenu* menu(const QString& name) const
     {
-        auto* found = form_->findChild<QMenu*>(name);
+        auto* found = mainWindow_->findChild<QMenu*>(name);
         if (!found)
             qFatal("no menu %s", qPrintable(name));
         return found;
@@ -347,17 +334,17 @@ private:
 
     QAction* item(const QString& name) const
     {
-        auto* found = form_->findChild<QAction*>(name);
+        auto* found = mainWindow_->findChild<QAction*>(name);
         if (!found)
             qFatal("no menu item %s", qPrintable(name));
         return found;
     }
 
-    QString caption() const { return form_->findChild<QLabel*>(QStringLiteral("lblFichier"))->text(); }
+    QString caption() const { return mainWindow_->findChild<QLabel*>(QStringLiteral("filePathLabel"))->text(); }
 
-    ui::PlainTextBox* textBox() const { return form_->findChild<ui::PlainTextBox*>(QStringLiteral("txtFichier")); }
+    ui::PlainTextBox* textBox() const { return mainWindow_->findChild<ui::PlainTextBox*>(QStringLiteral("textBox")); }
 
-    void openSample() { form_->openTextFile(test::writeFile(files_, QStringLiteral("exemple.txt"), "Le chat dort.")); }
+    void openSample() { mainWindow_->openTextFile(test::writeFile(files_, QStringLiteral("exemple.txt"), "Le chat dort.")); }
 
     QString largeFile(int size)
     {
@@ -365,7 +352,7 @@ private:
     }
 
     QTemporaryDir files_;
-    std::unique_ptr<ui::MainWindow> form_;
+    std::unique_ptr<ui::MainWindow> mainWindow_;
 };
 
 QTEST_MAIN(tst_MainWindow)

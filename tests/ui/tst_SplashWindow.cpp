@@ -60,7 +60,7 @@ private slots:
 
     void timerHandsOverAfterThreeSeconds()
     {
-        auto* timer = splash_->findChild<QTimer*>(QStringLiteral("Timer1"));
+        auto* timer = splash_->findChild<QTimer*>(QStringLiteral("dismissTimer"));
         QCOMPARE(timer->interval(), splashMs);
         QVERIFY(timer->isActive());
         QTRY_COMPARE_WITH_TIMEOUT(handOvers_, 1, patienceMs);
@@ -87,10 +87,11 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<bool>("handsOver");
-        for (const char* control : {"Frame1", "Image1", "imgLogo", "Label2", "Label3", "Label4", "Label5"})
+        for (const char* control :
+             {"frame", "pagePicture", "logo", "title", "versionLabel", "platformLabel", "productLabel"})
             QTest::newRow(control) << QString::fromLatin1(control) << true;
-        QTest::newRow("Label1") << "Label1" << false;
-        QTest::newRow("Label7") << "Label7" << false;
+        QTest::newRow("titleShadow") << "titleShadow" << false;
+        QTest::newRow("footerLabel") << "footerLabel" << false;
         QTest::newRow("bare window") << "" << false;
     }
 

@@ -1,6 +1,7 @@
-// The chart windows over the rows their statistics windows show, the tab rule of "&Imprimer",
+// The chart windows over the rows of their statistics windows, the tab rule of "&Imprimer",
 // and what printing and saving produce: PDF pages read back as text, pictures.
 #include "tests/ui/ui_test_support.h"
+#include "ui/charts/chart_windows.h"
 
 #include "ui/file_dialogs.h"
 #include "ui/message_box.h"
@@ -21,6 +22,11 @@
 #include <QTest>
 #include <QVBarModelMapper>
 
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <vector>
+
 using namespace quorvelle;
 using test::child;
 
@@ -32,23 +38,24 @@ struct ChartSeen {
     QString windowClass;
     QString caption;
     int tab = -1;
-    bool imprimer = false;
+    bool printEnabled = false;
     QStringList grid;
     QStringList bars;
 };
 
-ChartSeen readChart(QWidget* chart)
+ChartSeen readChart(const QWidget& chart)
 {
-    ChartSeen seen{QString::fromLatin1(chart->metaObject()->className()).remove(QStringLiteral("quorvelle::ui::")),
-                   chart->windowTitle(), child<QTabWidget>(*chart, "SSTab1")->currentIndex(), child<QAction>(*chart, "imprimer")->isEnabled(), {}, {}};
-    const QAbstractItemModel* table = child<QTableView>(*chart, "grid")->model();
+    ChartSeen seen{QString::fromLatin1(chart.metaObject()->className()).remove(QStringLiteral("quorvelle::ui::")),
+                   chart.windowTitle(), child<QTabWidget>(chart, "tabs")->currentIndex(),
+                   child<QAction>(chart, "printAction")->isEnabled(), {}, {}};
+    const QAbstractItemModel* table = child<QTableView>(chart, "valuesGrid")->model();
     for (int row = -1; row < table->rowCount(); ++row) {
         QStringList cells;
         for (int column = 0; column < table->columnCount(); ++column)
             cells << (row < 0 ? table->headerData(column, Qt::Horizontal) : table->index(row, column).data()).toString();
         seen.grid << cells.join(QLatin1Char('|'));
     }
-    auto* view = child<QChartView>(*chart, "chartctl");
+    auto* view = child<QChartView>(chart, "chartView");
     const QAbstractItemModel* bars = view->findChild<QVBarModelMapper*>()->model();
     const QBarSet* values = qobject_cast<QBarSeries*>(view->chart()->series().value(0))->barSets().value(0);
     for (int bar = 0; bar < bars->rowCount(); ++bar)
@@ -56,17 +63,30 @@ ChartSeen readChart(QWidget* chart)
     return seen;
 }
 
-// Opens the chart of menu item from source, reads it and runs more on it before closing it.
-ChartSeen openChart(const QWidget& source, const char* item, const std::function<void(QWidget*)>& more = {})
+using OpenChart = std::function<std::unique_ptr<QDialog>()>;
+
+// Opens a chart window of the given class over rows, as its statistics window does.
+template <class Chart, class Row>
+OpenChart chartOf(std::vector<Row> rows)
 {
-    ChartSeen seen;
-    test::closeNextModalWindow([&](QWidget* chart) {
-        seen = readChart(chart);
-        if (more)
-            more(chart);
-    });
-    child<QAction>(source, item)->trigger();
-    return seen;
+    return [rows = std::move(rows)] { return std::make_unique<Chart>(rows, nullptr); };
+}
+
+// The lengths of "chats chats les chat" in their default order: 5, 4 and 3 characters with
+// 2, 1 and 1 forms.
+const std::vector<LengthChartRow> lengths = {{2, 5}, {1, 4}, {1, 3}};
+
+// The child of window captioned text, found as the user finds it: the vocabulary window's
+// print command and sort button, whose names are that window's own business.
+template <class Captioned>
+Captioned* captioned(const QWidget& window, const QString& text)
+{
+    const QList<Captioned*> children = window.findChildren<Captioned*>();
+    const auto found = std::find_if(children.begin(), children.end(),
+                                    [&](const Captioned* candidate) { return candidate->text() == text; });
+    if (found == children.end())
+        qFatal("nothing captioned %s", qPrintable(text));
+    return *found;
 }
 
 // The text of a PDF's pages first to last, as pdftotext lays them out.
@@ -87,6 +107,8 @@ int pdfPages(const QString& path)
 
 } // namespace
 
+Q_DECLARE_METATYPE(OpenChart)
+
 class tst_charts : public QObject {
     Q_OBJECT
 private slots:
@@ -94,9 +116,7 @@ private slots:
 
     void charts_data()
     {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QString>("item");
+        QTest::addColumn<OpenChart>("open");
         QTest::addColumn<QString>("chart");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("tab");
@@ -104,77 +124,69 @@ private slots:
         QTest::addColumn<QStringList>("bars");
         const QString edges = QStringLiteral(" Numéro | Caractères  | Nbre de formes   ");
         const QString negative = QStringLiteral(" Numéro | Fréquence d'attestation réelle  | Nbre de formes   ");
-        // Lengths 5, 4 and 3 with 2, 1 and 1 forms: the grid in the window's order, the chart
-        // reversed.
+        // The grid in the rows' order, the chart reversed.
         QTest::newRow("lengths")
-            << "LengthsWindow" << QByteArray("chats chats les chat") << "affichage" << "LengthsChart"
+            << chartOf<ui::LengthsChart>(lengths) << "LengthsChart"
             << "Parvane Dorlesca - Composition des formes - statistiques formes/caractères (Graphique)" << 1
             << QStringList({" Nbre de caractère(s)  | Nbre de forme(s)  | Pourcentage (%)   ", "5|2|50", "4|1|25", "3|1|25"})
             << QStringList({"  3=1", "  4=1", "  5=2"});
+        using Counts = std::vector<CountChartRow>;
         // A letter that begins no form is in the grid, not in the chart.
-        QTest::newRow("starts") << "StartEndLettersWindow" << QByteArray("sel sol \xE9t\xE9") << "debut" << "StartLettersChart"
-                                << "Parvane Dorlesca - Graphique début de mot" << 0
+        QTest::newRow("starts") << chartOf<ui::StartLettersChart>(Counts{{"l", 0}, {"s", 2}, {"\xE9", 1}})
+                                << "StartLettersChart" << "Parvane Dorlesca - Graphique début de mot" << 0
                                 << QStringList({edges, "1|l|0", "2|s|2", "3|é|1"}) << QStringList({"s=2", "é=1"});
-        QTest::newRow("ends") << "StartEndLettersWindow" << QByteArray("sel sol \xE9t\xE9") << "Finmot" << "EndLettersChart"
-                              << "Parvane Dorlesca - Graphique fin de mot" << 0
+        QTest::newRow("ends") << chartOf<ui::EndLettersChart>(Counts{{"l", 2}, {"s", 0}, {"\xE9", 1}})
+                              << "EndLettersChart" << "Parvane Dorlesca - Graphique fin de mot" << 0
                               << QStringList({edges, "1|l|2", "2|s|0", "3|é|1"}) << QStringList({"l=2", "é=1"});
-        // Mean frequency 2: the frequency 2 has a deviation of 0 and is in both charts.
+        // The frequencies of "a a b b c c c d", mean 2: the frequency 2 has a deviation of 0 and
+        // is in both charts.
+        const std::vector<DeviationChartRow> deviations = {{3, 1, 1.0}, {2, 2, 0.0}, {1, 1, -1.0}};
         QTest::newRow("positive")
-            << "FrequenciesWindow" << QByteArray("a a b b c c c d") << "ecartpositif" << "PositiveDeviationsChart"
+            << chartOf<ui::PositiveDeviationsChart>(deviations) << "PositiveDeviationsChart"
             << "Parvane Dorlesca - Calcul des écarts positifs (graphique)" << 1
             << QStringList({" Numéro | Fréq. d'attestation réelle  | Nbre de formes   ", "1|3|1", "2|2|2"})
             << QStringList({" 3=1", " 2=2"});
-        QTest::newRow("negative") << "FrequenciesWindow" << QByteArray("a a b b c c c d") << "ecartnegatif" << "NegativeDeviationsChart"
+        QTest::newRow("negative") << chartOf<ui::NegativeDeviationsChart>(deviations) << "NegativeDeviationsChart"
                                   << "Parvane Dorlesca - Calcul des écarts négatifs (graphique)" << 0
                                   << QStringList({negative, "1|2|2", "2|1|1"}) << QStringList({" 2=2", " 1=1"});
-        QTest::newRow("slices") << "EnrichmentWindow" << QByteArray("le ").repeated(150) << "affichage" << "EnrichmentChart"
+        QTest::newRow("slices") << chartOf<ui::EnrichmentChart>(Counts{{"1", 1}, {"2", 0}}) << "EnrichmentChart"
                                 << "Parvane Dorlesca - Graphique -  L'enrichissement du vocabulaire" << 1
                                 << QStringList({" Numéro | N° tranche  | Nbre de nouvelles formes   ", "1|1|1", "2|2|0"})
                                 << QStringList({" 1=1"});
-        QTest::newRow("no form") << "FrequenciesWindow" << QByteArray("12 !") << "ecartnegatif" << "NegativeDeviationsChart"
+        QTest::newRow("no form") << chartOf<ui::NegativeDeviationsChart>(std::vector<DeviationChartRow>())
+                                 << "NegativeDeviationsChart"
                                  << "Parvane Dorlesca - Calcul des écarts négatifs (graphique)" << 0
                                  << QStringList({negative}) << QStringList();
     }
 
-    // Each chart window opens on its tab, "&Imprimer" enabled, its grid and bars from the
-    // source window's rows.
+    // Each chart window opens on its tab, "&Imprimer" enabled, its grid and bars from the rows
+    // it is given.
     void charts()
     {
-        QFETCH(QString, source);
-        QFETCH(QByteArray, text);
-        QFETCH(QString, item);
-        const auto window = test::openStatisticsWindow(source, text);
-        const ChartSeen seen = openChart(*window, item.toLatin1().constData());
+        QFETCH(OpenChart, open);
+        const ChartSeen seen = readChart(*open());
         QTEST(seen.windowClass, "chart");
         QTEST(seen.caption, "caption");
         QTEST(seen.tab, "tab");
-        QVERIFY(seen.imprimer);
+        QVERIFY(seen.printEnabled);
         QTEST(seen.grid, "grid");
         QTEST(seen.bars, "bars");
     }
 
-    // The menu; leaving the chart disables "&Imprimer", coming back enables it; after a re-sort
-    // the grid shows the new order and the chart its reverse.
-    void tabsAndOrder()
+    // The menu; leaving the chart disables "&Imprimer", coming back enables it.
+    void menuAndTabs()
     {
-        const auto window = test::openStatisticsWindow(QStringLiteral("LengthsWindow"), "chats chats les chat");
-        window->show();
+        ui::LengthsChart chart(lengths, nullptr);
+        QCOMPARE(test::menuTree(chart.findChild<QMenuBar*>()->actions()),
+                 QStringLiteral("fileMenu=&Fichier[printAction=&Imprimer saveImageAction=&Enregistrer l'image... = "
+                                "quitAction=&Quitter]"));
+        auto* tabs = child<QTabWidget>(chart, "tabs");
         QList<bool> enabled;
-        openChart(*window, "affichage", [&](QWidget* chart) {
-            QCOMPARE(test::menuTree(chart->findChild<QMenuBar*>()->actions()),
-                     QStringLiteral("fichier=&Fichier[imprimer=&Imprimer enregistrer=&Enregistrer l'image... = "
-                                    "quitter=&Quitter]"));
-            auto* tabs = child<QTabWidget>(*chart, "SSTab1");
-            for (const int tab : {0, 1, 0}) {
-                tabs->setCurrentIndex(tab);
-                enabled << child<QAction>(*chart, "imprimer")->isEnabled();
-            }
-        });
+        for (const int tab : {0, 1, 0}) {
+            tabs->setCurrentIndex(tab);
+            enabled << child<QAction>(chart, "printAction")->isEnabled();
+        }
         QCOMPARE(enabled, QList<bool>({true, false, true}));
-        QTest::mouseClick(child<QPushButton>(*window, "Command2"), Qt::LeftButton);
-        const ChartSeen seen = openChart(*window, "affichage");
-        QCOMPARE(seen.grid.mid(1), QStringList({"3|1|25", "4|1|25", "5|2|50"}));
-        QCOMPARE(seen.bars, QStringList({"  5=2", "  4=1", "  3=1"}));
     }
 
     // The chart prints on one page, or not at all after "Annuler"; it saves as PNG and SVG.
@@ -182,18 +194,17 @@ private slots:
     {
         const QTemporaryDir directory;
         const QString pdf = directory.filePath(QStringLiteral("graphique.pdf"));
-        const auto window = test::openStatisticsWindow(QStringLiteral("LengthsWindow"), "chats chats les chat");
-        openChart(*window, "affichage", [&](QWidget* chart) {
-            ui::setNextPrinterSetUp(QString());
-            child<QAction>(*chart, "imprimer")->trigger();
-            QVERIFY(QDir(directory.path()).isEmpty());
-            ui::setNextPrinterSetUp(pdf);
-            child<QAction>(*chart, "imprimer")->trigger();
-            for (const char* name : {"g.png", "g.svg"}) {
-                ui::setNextChosenFile(directory.filePath(QString::fromLatin1(name)));
-                child<QAction>(*chart, "enregistrer")->trigger();
-            }
-        });
+        ui::LengthsChart chart(lengths, nullptr);
+        chart.show();
+        ui::setNextPrinterSetUp(QString());
+        child<QAction>(chart, "printAction")->trigger();
+        QVERIFY(QDir(directory.path()).isEmpty());
+        ui::setNextPrinterSetUp(pdf);
+        child<QAction>(chart, "printAction")->trigger();
+        for (const char* name : {"g.png", "g.svg"}) {
+            ui::setNextChosenFile(directory.filePath(QString::fromLatin1(name)));
+            child<QAction>(chart, "saveImageAction")->trigger();
+        }
         QCOMPARE(pdfPages(pdf), 1);
 
         QVERIFY(pdfText(pdf, 1, 1).contains(QStringLiteral("Nbre de caractère(s)")));
@@ -217,11 +228,13 @@ private slots:
         const QString alphabetical = directory.filePath(QStringLiteral("a.pdf"));
         const QString byFrequency = directory.filePath(QStringLiteral("f.pdf"));
         const auto window = test::openStatisticsWindow(QStringLiteral("VocabularyWindow"), text);
+        auto* print = captioned<QAction>(*window, QStringLiteral("&Imprimer"));
         ui::setNextPrinterSetUp(alphabetical);
-        child<QAction>(*window, "imprimer")->trigger();
-        QTest::mouseClick(child<QPushButton>(*window, "Command1"), Qt::LeftButton);
+        print->trigger();
+        QTest::mouseClick(captioned<QPushButton>(*window, QStringLiteral("Tri par fréquences décroissantes")),
+                          Qt::LeftButton);
         ui::setNextPrinterSetUp(byFrequency);
-        child<QAction>(*window, "imprimer")->trigger();
+        print->trigger();
 
         QCOMPARE(pdfPages(alphabetical), 2);
         const QStringList first = pdfText(alphabetical, 1, 1).trimmed().split(QLatin1Char('\n'), Qt::SkipEmptyParts);

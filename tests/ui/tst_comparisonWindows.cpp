@@ -1,10 +1,10 @@
 // The comparison of two texts: the second-text window's states and loading, the hand-over
-// to the results through Dialog02, and the results' figures, colours and listings.
+// to the results through the wait dialog, and the results' figures, colours and listings.
 #include "tests/ui/ui_test_support.h"
 #include "ui/PlainTextBox.h"
 #include "ui/message_box.h"
 #include "ui/file_dialogs.h"
-#include "ui/shell/Dialog02.h"
+#include "ui/shell/WaitDialog.h"
 #include "ui/stats/SecondTextWindow.h"
 #include "ui/stats/ComparisonResultsWindow.h"
 
@@ -92,7 +92,7 @@ private slots:
         QVERIFY(child<QLabel>(window, "secondFilePathLabel")->text().isEmpty());
     }
 
-    // "Affichage" compares the two boxes as they stand, through Dialog02, over this window.
+    // "Affichage" compares the two boxes as they stand, through the wait dialog, over this window.
     void showComparisonComparesTheBoxes()
     {
         ui::SecondTextWindow window(QStringLiteral("le chat"), firstPath, nullptr);
@@ -104,7 +104,7 @@ private slots:
         test::closeNextModalWindow([&](QWidget* results) {
             figures = test::labelTexts(*results, {"tokenCount1Label", "commonCountLabel"});
             parent = results->parentWidget();
-            waitedBehind = window.findChild<ui::Dialog02*>() != nullptr;
+            waitedBehind = window.findChild<ui::WaitDialog*>() != nullptr;
         });
         child<QAction>(window, "showComparisonAction")->trigger();
         QCOMPARE(figures, QStringLiteral("5|1"));

@@ -1,11 +1,10 @@
 // The application shell: the about box, the help window over the bundled manual, and the
-// wait dialogs' hand-over (with a results window of the tests' own).
+// wait dialog's hand-over (with a results window of the tests' own).
 #include "tests/ui/ui_test_support.h"
 #include "ui/message_box.h"
-#include "ui/shell/Dialog01.h"
-#include "ui/shell/Dialog02.h"
 #include "ui/shell/HelpWindow.h"
 #include "ui/shell/AboutBox.h"
+#include "ui/shell/WaitDialog.h"
 
 #include <QApplication>
 #include <QFile>
@@ -18,7 +17,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include <functional>
 #include <new>
 
 using namespace quorvelle;
@@ -96,7 +94,7 @@ public:
         const ui::WaitDialog* dialog = visibleWaitDialog();
         seen_.loaded = true;
         seen_.parentOfWindow = caller;
-        seen_.messageWhileLoading = dialog ? dialog->findChild<QLabel*>(QStringLiteral("Label1"))->text() : QString();
+        seen_.messageWhileLoading = dialog ? dialog->findChild<QLabel*>(QStringLiteral("messageLabel"))->text() : QString();
         seen_.dialogExposedWhileLoading = dialog && dialog->windowHandle() && dialog->windowHandle()->isExposed();
         seen_.hourglassWhileLoading = hourglassShown();
     }
@@ -114,11 +112,7 @@ private:
     Observations& seen_;
 };
 
-using Launch = std::function<void(QWidget*, ui::WaitDialog::WindowLoader)>;
-
 } // namespace
-
-Q_DECLARE_METATYPE(Launch)
 
 class tst_shell : public QObject {
     Q_OBJECT
@@ -156,7 +150,7 @@ private slots:
         MessageBox::takeShownMessages();
 
         ui::AboutBox about(nullptr);
-        QTest::mouseClick(test::child<QPushButton>(about, "cmdSysInfo"), Qt::LeftButton);
+        QTest::mouseClick(test::child<QPushButton>(about, "systemInfoButton"), Qt::LeftButton);
 
         const QList<ui::ShownMessage> shown = MessageBox::takeShownMessages();
         if (started.isEmpty()) {
@@ -206,20 +200,13 @@ private slots:
         QCOMPARE(browser->source(), QUrl(QStringLiteral("qrc:/help/index.html")));
     }
 
-    void handOver_data()
-    {
-        QTest::addColumn<Launch>("launch");
-        QTest::newRow("Dialog01") << Launch(&ui::WaitDialog::launch<ui::Dialog01>);
-        QTest::newRow("Dialog02") << Launch(&ui::WaitDialog::launch<ui::Dialog02>);
-    }
-
     void handOver()
     {
-        QFETCH(Launch, launch);
         QWidget caller;
         caller.show();
         Observations seen;
-        launch(&caller, [&seen](QWidget* parent) { return std::make_unique<ProbeWindow>(parent, seen); });
+        ui::WaitDialog::launch(&caller,
+                               [&seen](QWidget* parent) { return std::make_unique<ProbeWindow>(parent, seen); });
 
         QVERIFY(seen.loaded);
         QCOMPARE(seen.messageWhileLoading, QStringLiteral("Veuillez patienter, l'exécution est en cours ..."));
@@ -237,7 +224,7 @@ private slots:
     {
         QWidget caller;
         ui::MessageBox::takeShownMessages();
-        ui::WaitDialog::launch<ui::Dialog01>(&caller, [](QWidget*) -> std::unique_ptr<QDialog> {
+        ui::WaitDialog::launch(&caller, [](QWidget*) -> std::unique_ptr<QDialog> {
             const ui::HourglassCursor hourglass;
             throw std::bad_alloc();
         });

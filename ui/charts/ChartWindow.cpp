@@ -15,7 +15,6 @@
 #include <QCoreApplication>
 #include <QPixmap>
 #include <QHeaderView>
-#include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
@@ -30,7 +29,6 @@
 namespace quorvelle::ui {
 namespace {
 
-constexpr int titlePointSize = 15;
 constexpr QSize windowSize(820, 600);
 
 // Draws the scene view shows onto painter's device as shapes and text (not as a picture),
@@ -64,9 +62,9 @@ ChartWindow::ChartWindow(const ChartWindowLook& look, ChartRows rows, QWidget* p
     , currentTab_(look.openingTab)
 {
     buildUi(look);
-    SSTab1->setCurrentIndex(look.openingTab);
-    connect(SSTab1, &QTabWidget::currentChanged, this, [this](int tab) {
-        SSTab1_Click(std::exchange(currentTab_, tab));
+    tabs->setCurrentIndex(look.openingTab);
+    connect(tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        followTabChange(std::exchange(currentTab_, tab));
     });
 }
 
@@ -78,39 +76,35 @@ void ChartWindow::buildUi(const ChartWindowLook& look)
 
     auto* bar = new QMenuBar(this);
     layout->setMenuBar(bar);
-    QMenu* fichier = addMenu(bar, "fichier", tr("&Fichier"));
-    imprimer = addMenuItem(fichier, "imprimer", tr("&Imprimer"));
-    QAction* enregistrer = addMenuItem(fichier, "enregistrer", tr("&Enregistrer l'image..."));
-    fichier->addSeparator();
-    QAction* quitter = addMenuItem(fichier, "quitter", tr("&Quitter"));
-    connect(imprimer, &QAction::triggered, this, &ChartWindow::imprimer_Click);
-    connect(enregistrer, &QAction::triggered, this, &ChartWindow::enregistrer_Click);
-    connect(quitter, &QAction::triggered, this, &ChartWindow::quitter_Click);
+    QMenu* fileMenu = addMenu(bar, "fileMenu", tr("&Fichier"));
+    printAction = addMenuItem(fileMenu, "printAction", tr("&Imprimer"));
+    QAction* saveImageAction = addMenuItem(fileMenu, "saveImageAction", tr("&Enregistrer l'image..."));
+    fileMenu->addSeparator();
+    QAction* quitAction = addMenuItem(fileMenu, "quitAction", tr("&Quitter"));
+    connect(printAction, &QAction::triggered, this, &ChartWindow::printChart);
+    connect(saveImageAction, &QAction::triggered, this, &ChartWindow::saveChartImage);
+    connect(quitAction, &QAction::triggered, this, &ChartWindow::close);
 
-    auto* Label1 = new QLabel(tr("Quorvelle"), this);
-    Q_SET_OBJECT_NAME(Label1);
-    auto* Label2 = new QLabel(tr("Quorvelle"), this);
-    Q_SET_OBJECT_NAME(Label2);
-    layout->addWidget(stackShadowedTitle(Label1, Label2, titlePointSize, this), 0, Qt::AlignHCenter);
+    layout->addWidget(createShadowedTitle(tr("Quorvelle"), windowTitlePointSize, this), 0, Qt::AlignHCenter);
 
-    SSTab1 = new QTabWidget(this);
-    Q_SET_OBJECT_NAME(SSTab1);
+    tabs = new QTabWidget(this);
+    Q_SET_OBJECT_NAME(tabs);
     const QString chartTab = tr("Afficher le graphique");
     const QString valuesTab = tr("Afficher les valeurs");
 
-    chartctl = new BarChartView(table_->barsModel(), table_->valueColumn(), ChartTableModel::BarLabelRole,
-                                look.xTitle, look.yTitle, SSTab1);
-    Q_SET_OBJECT_NAME(chartctl);
-    chartctl->setAccessibleName(chartTab);
-    chartctl->setAccessibleDescription(tr("%1 selon %2, %n barre(s)", nullptr, table_->barsModel()->rowCount())
-                                           .arg(look.yTitle, look.xTitle));
+    chartView = new BarChartView(table_->barsModel(), table_->valueColumn(), ChartTableModel::BarLabelRole,
+                                 look.xTitle, look.yTitle, tabs);
+    Q_SET_OBJECT_NAME(chartView);
+    chartView->setAccessibleName(chartTab);
+    chartView->setAccessibleDescription(tr("%1 selon %2, %n barre(s)", nullptr, table_->barsModel()->rowCount())
+                                            .arg(look.yTitle, look.xTitle));
 
-    grid = createReportGrid("grid", table_, valuesTab, SSTab1);
-    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    valuesGrid = createReportGrid("valuesGrid", table_, valuesTab, tabs);
+    valuesGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
-    SSTab1->addTab(chartctl, chartTab);
-    SSTab1->addTab(grid, valuesTab);
-    layout->addWidget(SSTab1, 1);
+    tabs->addTab(chartView, chartTab);
+    tabs->addTab(valuesGrid, valuesTab);
+    layout->addWidget(tabs, 1);
     resize(windowSize);
 }
 
@@ -119,20 +113,20 @@ void ChartWindow::buildUi(const ChartWindowLook& look)
 // resize, and the layout request that follows places the axis labels for that size.
 void ChartWindow::layOutChart()
 {
-    if (chartctl->isVisible())
+    if (chartView->isVisible())
         return;
-    chartctl->resize(SSTab1->currentWidget()->size());
+    chartView->resize(tabs->currentWidget()->size());
     QPixmap probe(1, 1);
-    static_cast<QWidget*>(chartctl)->render(&probe);
+    static_cast<QWidget*>(chartView)->render(&probe);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
-void ChartWindow::SSTab1_Click(int previousTab)
+void ChartWindow::followTabChange(int previousTab)
 {
-    imprimer->setEnabled(previousTab == ChartWindowLook::ValuesTab);
+    printAction->setEnabled(previousTab == ChartWindowLook::ValuesTab);
 }
 
-void ChartWindow::imprimer_Click()
+void ChartWindow::printChart()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(windowTitle());
@@ -146,12 +140,12 @@ void ChartWindow::imprimer_Click()
         reportPrintingFailure(this);
         return;
     }
-    renderScaled(chartctl, painter, painter.viewport());
+    renderScaled(chartView, painter, painter.viewport());
     if (!painter.end())
         reportPrintingFailure(this);
 }
 
-void ChartWindow::enregistrer_Click()
+void ChartWindow::saveChartImage()
 {
     const QString path = chooseImageFile(this, tr("graphique.png"));
     if (path.isEmpty())
@@ -159,16 +153,11 @@ void ChartWindow::enregistrer_Click()
     const HourglassCursor hourglass;
     layOutChart();
     const bool saved = path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)
-                           ? saveSvg(chartctl, path, windowTitle())
-                           : chartctl->grab().save(path);
+                           ? saveSvg(chartView, path, windowTitle())
+                           : chartView->grab().save(path);
     if (!saved)
         MessageBox::warning(this, tr("Enregistrer l'image"),
                             tr("L'image n'a pas pu être enregistrée dans « %1 ».").arg(path));
-}
-
-void ChartWindow::quitter_Click()
-{
-    close();
 }
 
 } // namespace quorvelle::ui

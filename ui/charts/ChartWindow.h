@@ -37,20 +37,19 @@ protected:
 
 private slots:
     /// Leaving the values for the chart enables "&Imprimer", leaving the chart disables it.
-    void SSTab1_Click(int previousTab);
-    void imprimer_Click();
-    void enregistrer_Click();
-    void quitter_Click();
+    void followTabChange(int previousTab);
+    void printChart();
+    void saveChartImage();
 
 private:
     void buildUi(const ChartWindowLook& look);
     void layOutChart();
 
     ChartTableModel* table_;
-    QTabWidget* SSTab1;
-    BarChartView* chartctl;
-    QTableView* grid;
-    QAction* imprimer;
+    QTabWidget* tabs;
+    BarChartView* chartView;
+    QTableView* valuesGrid;
+    QAction* printAction;
     int currentTab_;
 };
 

@@ -3,7 +3,7 @@
 
 #include "core/statistics_catalogue.h"
 #include "ui/main/MainWindow.h"
-#include "ui/shell/Dialog01.h"
+#include "ui/shell/WaitDialog.h"
 #include "ui/stats/CooccurrencesWindow.h"
 #include "ui/stats/DoubledLettersWindow.h"
 #include "ui/stats/EnrichmentWindow.h"
@@ -51,7 +51,7 @@ inline void openWindowOf(SentenceLengthsStatistic, MainWindow& main)
 /// before the window reads it.
 inline void openWindowOf(EnrichmentStatistic, MainWindow& main)
 {
-    WaitDialog::launch<Dialog01>(&main, [text = main.loadedText()](QWidget* caller) {
+    WaitDialog::launch(&main, [text = main.loadedText()](QWidget* caller) {
         return std::make_unique<EnrichmentWindow>(text, caller);
     });
 }

@@ -34,7 +34,6 @@ AboutBox::AboutBox(QWidget* parent)
 {
     buildUi();
     connectSignals();
-    Form_Load();
 }
 
 void AboutBox::showOver(QWidget* parent)
@@ -47,74 +46,60 @@ void AboutBox::buildUi()
 {
     setWindowTitle(tr("Projet Parvane Dorlesca - A propos de"));
 
-    picIcon = new QLabel(this);
-    Q_SET_OBJECT_NAME(picIcon);
-    picIcon->setPixmap(logoPixmap(logoSize));
-    picIcon->setAlignment(Qt::AlignTop);
+    logo = new QLabel(this);
+    Q_SET_OBJECT_NAME(logo);
+    logo->setPixmap(logoPixmap(logoSize));
+    logo->setAlignment(Qt::AlignTop);
 
-    Label1 = new QLabel(tr("Quorvelle"), this);
-    Q_SET_OBJECT_NAME(Label1);
-    Label2 = new QLabel(tr("Quorvelle"), this);
-    Q_SET_OBJECT_NAME(Label2);
-    lblVersion = new QLabel(this);
-    Q_SET_OBJECT_NAME(lblVersion);
-    lblDisclaimer = new QLabel(this);
-    Q_SET_OBJECT_NAME(lblDisclaimer);
-    lblDisclaimer->setWordWrap(true);
+    versionLabel = new QLabel(tr("Version %1").arg(applicationVersion()), this);
+    Q_SET_OBJECT_NAME(versionLabel);
+    disclaimerLabel = new QLabel(this);
+    Q_SET_OBJECT_NAME(disclaimerLabel);
+    disclaimerLabel->setWordWrap(true);
 
-    Frame1 = new QGroupBox(tr("Crédits"), this);
-    Q_SET_OBJECT_NAME(Frame1);
-    auto* credits = new QFormLayout(Frame1);
-    credits->addRow(tr("Responsable: "), new QLabel(tr("Projet Parvane Dorlesca"), Frame1));
-    credits->addRow(tr("Réalisation :"), new QLabel(tr("L'équipe Quorvelle"), Frame1));
-    credits->addRow(tr("Courriel:"), new QLabel(tr("contact@quorvelle.example"), Frame1));
-    credits->addRow(tr("Site:"), new QLabel(tr("https://quorvelle.example"), Frame1));
+    creditsFrame = new QGroupBox(tr("Crédits"), this);
+    Q_SET_OBJECT_NAME(creditsFrame);
+    auto* credits = new QFormLayout(creditsFrame);
+    credits->addRow(tr("Responsable: "), new QLabel(tr("Projet Parvane Dorlesca"), creditsFrame));
+    credits->addRow(tr("Réalisation :"), new QLabel(tr("L'équipe Quorvelle"), creditsFrame));
+    credits->addRow(tr("Courriel:"), new QLabel(tr("contact@quorvelle.example"), creditsFrame));
+    credits->addRow(tr("Site:"), new QLabel(tr("https://quorvelle.example"), creditsFrame));
 
-    cmdOK = new QPushButton(tr("OK"), this);
-    Q_SET_OBJECT_NAME(cmdOK);
-    cmdOK->setDefault(true);
-    cmdSysInfo = new QPushButton(tr("&Infos système..."), this);
-    Q_SET_OBJECT_NAME(cmdSysInfo);
+    okButton = new QPushButton(tr("OK"), this);
+    Q_SET_OBJECT_NAME(okButton);
+    okButton->setDefault(true);
+    systemInfoButton = new QPushButton(tr("&Infos système..."), this);
+    Q_SET_OBJECT_NAME(systemInfoButton);
 
     auto* heading = new QVBoxLayout;
-    heading->addWidget(stackShadowedTitle(Label1, Label2, titlePointSize, this));
-    heading->addWidget(lblVersion);
-    heading->addWidget(lblDisclaimer);
+    heading->addWidget(createShadowedTitle(tr("Quorvelle"), titlePointSize, this));
+    heading->addWidget(versionLabel);
+    heading->addWidget(disclaimerLabel);
     heading->addStretch();
 
     auto* top = new QHBoxLayout;
-    top->addWidget(picIcon);
+    top->addWidget(logo);
     top->addSpacing(logoSize / 4);
     top->addLayout(heading, 1);
 
     auto* buttons = new QDialogButtonBox(Qt::Horizontal, this);
-    buttons->addButton(cmdOK, QDialogButtonBox::AcceptRole);
-    buttons->addButton(cmdSysInfo, QDialogButtonBox::ActionRole);
+    buttons->addButton(okButton, QDialogButtonBox::AcceptRole);
+    buttons->addButton(systemInfoButton, QDialogButtonBox::ActionRole);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(Frame1);
+    layout->addWidget(creditsFrame);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void AboutBox::connectSignals()
 {
-    connect(cmdOK, &QPushButton::clicked, this, &AboutBox::cmdOK_Click);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &AboutBox::cmdSysInfo_Click);
+    connect(okButton, &QPushButton::clicked, this, &AboutBox::accept);
+    connect(systemInfoButton, &QPushButton::clicked, this, &AboutBox::showSystemInformation);
 }
 
-void AboutBox::Form_Load()
-{
-    lblVersion->setText(tr("Version %1").arg(applicationVersion()));
-}
-
-void AboutBox::cmdOK_Click()
-{
-    accept();
-}
-
-void AboutBox::cmdSysInfo_Click()
+void AboutBox::showSystemInformation()
 {
     // The first program found is the one started; a failure to start it is reported like
     // a missing one.

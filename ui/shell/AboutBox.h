@@ -19,22 +19,19 @@ public:
     static void showOver(QWidget* parent);
 
 private slots:
-    void cmdOK_Click();
-    void cmdSysInfo_Click();
+    /// Starts the first system information program found, or says there is none.
+    void showSystemInformation();
 
 private:
     void buildUi();
     void connectSignals();
-    void Form_Load();
 
-    QLabel* picIcon;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* lblVersion;
-    QLabel* lblDisclaimer;
-    QGroupBox* Frame1;
-    QPushButton* cmdOK;
-    QPushButton* cmdSysInfo;
+    QLabel* logo;
+    QLabel* versionLabel;
+    QLabel* disclaimerLabel;
+    QGroupBox* creditsFrame;
+    QPushButton* okButton;
+    QPushButton* systemInfoButton;
 };
 
 } // namespace quorvelle::ui

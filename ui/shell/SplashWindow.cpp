@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <initializer_list>
 #include <utility>
 
 namespace quorvelle::ui {
@@ -37,7 +38,7 @@ SplashWindow::SplashWindow(std::function<void()> showMainWindow)
     setAttribute(Qt::WA_QuitOnClose, false);
     buildUi();
     connectSignals();
-    Timer1->start();
+    dismissTimer->start();
 }
 
 void SplashWindow::buildUi()
@@ -45,66 +46,65 @@ void SplashWindow::buildUi()
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
 
-    Frame1 = new QFrame(this);
-    Q_SET_OBJECT_NAME(Frame1);
-    Frame1->setFrameShape(QFrame::Box);
-    Frame1->setFrameShadow(QFrame::Raised);
-    Frame1->setLineWidth(2);
+    frame = new QFrame(this);
+    Q_SET_OBJECT_NAME(frame);
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Raised);
+    frame->setLineWidth(2);
 
-    imgLogo = new QLabel(Frame1);
-    Q_SET_OBJECT_NAME(imgLogo);
-    imgLogo->setPixmap(logoPixmap(logoSize));
+    logo = new QLabel(frame);
+    Q_SET_OBJECT_NAME(logo);
+    logo->setPixmap(logoPixmap(logoSize));
 
-    Image1 = new QLabel(Frame1);
-    Q_SET_OBJECT_NAME(Image1);
-    Image1->setPixmap(renderDrawing(QStringLiteral(":/images/page.svg"), pictureSize));
+    pagePicture = new QLabel(frame);
+    Q_SET_OBJECT_NAME(pagePicture);
+    pagePicture->setPixmap(renderDrawing(QStringLiteral(":/images/page.svg"), pictureSize));
 
-    Label1 = new QLabel(tr("PARVANE DORLESCA"), Frame1);
-    Q_SET_OBJECT_NAME(Label1);
-    Label5 = new QLabel(tr("PARVANE DORLESCA"), Frame1);
-    Q_SET_OBJECT_NAME(Label5);
-    // Label1 is only the shadow: a click on it does nothing, not even on the frame below.
-    Label1->setAttribute(Qt::WA_NoMousePropagation);
+    QWidget* shadowedTitle = createShadowedTitle(tr("PARVANE DORLESCA"), titlePointSize, frame);
+    title = shadowedTitle->findChild<QLabel*>(QStringLiteral("title"));
+    // The shadow is only a shadow: a click on it does nothing, not even on the frame below.
+    shadowedTitle->findChild<QLabel*>(QStringLiteral("titleShadow"))->setAttribute(Qt::WA_NoMousePropagation);
 
-    Label2 = new QLabel(tr("Version %1").arg(shortVersion()), Frame1);
-    Q_SET_OBJECT_NAME(Label2);
-    Label3 = new QLabel(tr("GNU/Linux — Debian 12 et suivantes"), Frame1);
-    Q_SET_OBJECT_NAME(Label3);
-    Label4 = new QLabel(tr("Atelier de statistique lexicale Parvane Dorlesca"), Frame1);
-    Q_SET_OBJECT_NAME(Label4);
-    Label7 = new QLabel(Frame1);
-    Q_SET_OBJECT_NAME(Label7);
-    Label7->setAttribute(Qt::WA_NoMousePropagation);
+    versionLabel = new QLabel(tr("Version %1").arg(shortVersion()), frame);
+    Q_SET_OBJECT_NAME(versionLabel);
+    platformLabel = new QLabel(tr("GNU/Linux — Debian 12 et suivantes"), frame);
+    Q_SET_OBJECT_NAME(platformLabel);
+    productLabel = new QLabel(tr("Atelier de statistique lexicale Parvane Dorlesca"), frame);
+    Q_SET_OBJECT_NAME(productLabel);
+    // Empty, across the foot of the texts; a click on it does nothing either.
+    footerLabel = new QLabel(frame);
+    Q_SET_OBJECT_NAME(footerLabel);
+    footerLabel->setAttribute(Qt::WA_NoMousePropagation);
 
-    QFont versionFont = Label2->font();
+    QFont versionFont = versionLabel->font();
     versionFont.setPointSize(versionFont.pointSize() + 4);
     versionFont.setBold(true);
-    Label2->setFont(versionFont);
+    versionLabel->setFont(versionFont);
 
     auto* texts = new QVBoxLayout;
-    texts->addWidget(stackShadowedTitle(Label1, Label5, titlePointSize, Frame1));
+    texts->addWidget(shadowedTitle);
     texts->addSpacing(12);
-    texts->addWidget(Label2, 0, Qt::AlignRight);
-    texts->addWidget(Label3, 0, Qt::AlignRight);
+    texts->addWidget(versionLabel, 0, Qt::AlignRight);
+    texts->addWidget(platformLabel, 0, Qt::AlignRight);
     texts->addStretch();
-    texts->addWidget(Label4, 0, Qt::AlignRight);
-    texts->addWidget(Label7);
+    texts->addWidget(productLabel, 0, Qt::AlignRight);
+    texts->addWidget(footerLabel);
 
-    auto* content = new QGridLayout(Frame1);
+    auto* content = new QGridLayout(frame);
     content->setContentsMargins(18, 18, 18, 18);
     content->setHorizontalSpacing(24);
-    content->addWidget(imgLogo, 0, 0, Qt::AlignLeft | Qt::AlignTop);
-    content->addWidget(Image1, 1, 0, Qt::AlignLeft | Qt::AlignBottom);
+    content->addWidget(logo, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    content->addWidget(pagePicture, 1, 0, Qt::AlignLeft | Qt::AlignBottom);
     content->addLayout(texts, 0, 1, 2, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(Frame1);
+    layout->addWidget(frame);
 
-    Timer1 = new QTimer(this);
-    Q_SET_OBJECT_NAME(Timer1);
-    Timer1->setSingleShot(true);
-    Timer1->setInterval(splashDurationMs);
+    dismissTimer = new QTimer(this);
+    Q_SET_OBJECT_NAME(dismissTimer);
+    dismissTimer->setSingleShot(true);
+    dismissTimer->setInterval(splashDurationMs);
 
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -113,14 +113,10 @@ void SplashWindow::buildUi()
 
 void SplashWindow::connectSignals()
 {
-    connect(ClickSignal::of(Frame1), &ClickSignal::clicked, this, &SplashWindow::Frame1_Click);
-    connect(ClickSignal::of(Image1), &ClickSignal::clicked, this, &SplashWindow::Image1_Click);
-    connect(ClickSignal::of(imgLogo), &ClickSignal::clicked, this, &SplashWindow::imgLogo_Click);
-    connect(ClickSignal::of(Label2), &ClickSignal::clicked, this, &SplashWindow::Label2_Click);
-    connect(ClickSignal::of(Label3), &ClickSignal::clicked, this, &SplashWindow::Label3_Click);
-    connect(ClickSignal::of(Label4), &ClickSignal::clicked, this, &SplashWindow::Label4_Click);
-    connect(ClickSignal::of(Label5), &ClickSignal::clicked, this, &SplashWindow::Label5_Click);
-    connect(Timer1, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);
+    for (QWidget* widget : std::initializer_list<QWidget*>{frame, logo, pagePicture, title, versionLabel, platformLabel,
+                                                          productLabel})
+        connect(ClickSignal::of(widget), &ClickSignal::clicked, this, &SplashWindow::dismiss);
+    connect(dismissTimer, &QTimer::timeout, this, &SplashWindow::dismiss);
 }
 
 void SplashWindow::showEvent(QShowEvent* event)
@@ -134,26 +130,16 @@ void SplashWindow::showEvent(QShowEvent* event)
 void SplashWindow::keyPressEvent(QKeyEvent* event)
 {
     event->accept();
-    Form_KeyPress();
+    dismiss();
 }
 
-void SplashWindow::Form_KeyPress() { unloadAndShowMainWindow(); }
-void SplashWindow::Frame1_Click() { unloadAndShowMainWindow(); }
-void SplashWindow::Image1_Click() { unloadAndShowMainWindow(); }
-void SplashWindow::imgLogo_Click() { unloadAndShowMainWindow(); }
-void SplashWindow::Label2_Click() { unloadAndShowMainWindow(); }
-void SplashWindow::Label3_Click() { unloadAndShowMainWindow(); }
-void SplashWindow::Label4_Click() { unloadAndShowMainWindow(); }
-void SplashWindow::Label5_Click() { unloadAndShowMainWindow(); }
-void SplashWindow::Timer1_Timer() { unloadAndShowMainWindow(); }
-
-void SplashWindow::unloadAndShowMainWindow()
+void SplashWindow::dismiss()
 {
     // Taken once: whatever comes after the first trigger finds nothing to show.
     const std::function<void()> showMainWindow = std::exchange(showMainWindow_, nullptr);
     if (!showMainWindow)
         return;
-    Timer1->stop();
+    dismissTimer->stop();
     close();
     showMainWindow();
 }

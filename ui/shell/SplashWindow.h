@@ -11,9 +11,9 @@ class QTimer;
 
 namespace quorvelle::ui {
 
-/// Shown first. After 3000 ms, at the first key, or at a click on its frame, its pictures or
-/// the labels Label2 to Label5, it unloads itself and only then shows the main window, once:
-/// a later tick or key finds no splash window and no hand-over left.
+/// Shown first. After 3000 ms, at the first key, or at a click on its frame, its pictures, its
+/// title or the version, platform and product labels, it unloads itself and only then shows
+/// the main window, once: a later tick or key finds no splash window and no hand-over left.
 class SplashWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -25,32 +25,23 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private slots:
-    void Form_KeyPress();
-    void Frame1_Click();
-    void Image1_Click();
-    void imgLogo_Click();
-    void Label2_Click();
-    void Label3_Click();
-    void Label4_Click();
-    void Label5_Click();
-    void Timer1_Timer();
+    /// Unloads the splash window and shows the main window, the first time only.
+    void dismiss();
 
 private:
     void buildUi();
     void connectSignals();
-    void unloadAndShowMainWindow();
 
     std::function<void()> showMainWindow_;
-    QFrame* Frame1;
-    QLabel* imgLogo;
-    QLabel* Image1;
-    QLabel* Label1;
-    QLabel* Label5;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label7;
-    QTimer* Timer1;
+    QFrame* frame;
+    QLabel* logo;
+    QLabel* pagePicture;
+    QLabel* title;
+    QLabel* versionLabel;
+    QLabel* platformLabel;
+    QLabel* productLabel;
+    QLabel* footerLabel;
+    QTimer* dismissTimer;
 };
 
 } // namespace quorvelle::ui

@@ -1,4 +1,4 @@
-// The wait dialogs' hand-over.
+// The wait dialog's hand-over.
 #include "ui/shell/WaitDialog.h"
 
 #include "ui/message_box.h"
@@ -20,6 +20,12 @@ constexpr int margin = 24;
 
 } // namespace
 
+void WaitDialog::launch(QWidget* caller, WindowLoader loadWindow)
+{
+    WaitDialog dialog(std::move(loadWindow), caller);
+    dialog.run();
+}
+
 WaitDialog::WaitDialog(WindowLoader loadWindow, QWidget* caller)
     : QDialog(caller, Qt::Dialog | Qt::FramelessWindowHint)
     , loadWindow_(std::move(loadWindow))
@@ -30,45 +36,45 @@ WaitDialog::WaitDialog(WindowLoader loadWindow, QWidget* caller)
 
 void WaitDialog::buildUi()
 {
-    Label1 = new QLabel(tr("Veuillez patienter, l'exécution est en cours ..."), this);
-    Q_SET_OBJECT_NAME(Label1);
-    QFont font = Label1->font();
+    messageLabel = new QLabel(tr("Veuillez patienter, l'exécution est en cours ..."), this);
+    Q_SET_OBJECT_NAME(messageLabel);
+    QFont font = messageLabel->font();
     font.setPointSize(messagePointSize);
     font.setBold(true);
-    Label1->setFont(font);
-    Label1->setAlignment(Qt::AlignCenter);
+    messageLabel->setFont(font);
+    messageLabel->setAlignment(Qt::AlignCenter);
 
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::Box);
     frame->setFrameShadow(QFrame::Raised);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->setContentsMargins(margin, margin, margin, margin);
-    frameLayout->addWidget(Label1);
+    frameLayout->addWidget(messageLabel);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(frame);
 
     // Started as the dialog is shown; one tick is all it takes.
-    Timer2 = new QTimer(this);
-    Q_SET_OBJECT_NAME(Timer2);
-    Timer2->setSingleShot(true);
-    Timer2->setInterval(handOverDelayMs);
+    handOverTimer = new QTimer(this);
+    Q_SET_OBJECT_NAME(handOverTimer);
+    handOverTimer->setSingleShot(true);
+    handOverTimer->setInterval(handOverDelayMs);
 }
 
 void WaitDialog::connectSignals()
 {
-    connect(Timer2, &QTimer::timeout, this, &WaitDialog::Timer2_Timer);
+    connect(handOverTimer, &QTimer::timeout, this, &WaitDialog::showResults);
 }
 
 void WaitDialog::run()
 {
     hourglass_.emplace();
-    Timer2->start();
+    handOverTimer->start();
     exec();
 }
 
-void WaitDialog::Timer2_Timer()
+void WaitDialog::showResults()
 {
     std::unique_ptr<QDialog> window;
     bool outOfMemory = false;

@@ -20,7 +20,7 @@ namespace quorvelle::ui {
 
 class PlainTextBox;
 
-/// Opened from the second-text window's "&Affichage" through the wait dialog Dialog02.
+/// Opened from the second-text window's "&Affichage" through the wait dialog.
 /// Presents the core's VocabularyComparison: the figures of both texts, of their common forms
 /// and of the forms proper to each, line by line in figuresFrame (values in dark red, captions
 /// in blue, connecting words in dark purple, headings in navy); three "Afficher" buttons list

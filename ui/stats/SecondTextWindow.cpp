@@ -5,7 +5,7 @@
 #include "ui/cp1252_text.h"
 #include "ui/menus.h"
 #include "ui/file_dialogs.h"
-#include "ui/shell/Dialog02.h"
+#include "ui/shell/WaitDialog.h"
 #include "ui/stats/ComparisonResultsWindow.h"
 #include "ui/stats/window_layout.h"
 #include "ui/text_opening.h"
@@ -119,7 +119,7 @@ void SecondTextWindow::closeSecondText()
 
 void SecondTextWindow::showComparison()
 {
-    WaitDialog::launch<Dialog02>(
+    WaitDialog::launch(
         this, [text1 = toCp1252(firstTextBox->text()), text2 = toCp1252(secondTextBox->text())](QWidget* caller) {
             return std::make_unique<ComparisonResultsWindow>(text1, text2, caller);
         });

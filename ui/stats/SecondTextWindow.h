@@ -16,7 +16,7 @@ class PlainTextBox;
 /// firstTextBox, is a copy of the main window's text; "&Ouvrir le texte n°2" loads text 2 into
 /// secondTextBox, as the main window opens its text, and "&Fermer le texte n°2" empties it.
 /// While a second text is loaded, "&Statistiques" "&Affichage" compares the two boxes as they
-/// then stand, through the wait dialog Dialog02. Both boxes stay editable.
+/// then stand, through the wait dialog. Both boxes stay editable.
 class SecondTextWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
