@@ -1,9 +1,13 @@
 // The window commands every statistics window shares, on a window of the tests' own.
 #include "tests/ui/ui_test_support.h"
+#include "core/statistics_catalogue.h"
 #include "ui/PlainTextBox.h"
 #include "ui/hourglass.h"
 #include "ui/message_box.h"
 #include "ui/shell/AboutBox.h"
+#include "ui/stats/ComparisonResultsWindow.h"
+#include "ui/stats/ConcordanceWindow.h"
+#include "ui/stats/SecondTextWindow.h"
 #include "ui/stats/StatisticsWindow.h"
 
 #include <QAction>
@@ -14,8 +18,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -34,16 +36,15 @@ class ResultWindow final : public ui::StatisticsWindow {
 public:
     explicit ResultWindow(QWidget* parent = nullptr)
         : StatisticsWindow(parent)
-        , Text1(new ui::PlainTextBox(this))
+        , resultBox(new ui::PlainTextBox(this))
         , otherControl(new QLineEdit(QStringLiteral("autre"), this))
     {
-        Text1->setObjectName("Text1");
-        windowLayout()->addWidget(Text1);
+        windowLayout()->addWidget(resultBox);
         windowLayout()->addWidget(otherControl);
-        buildMenuBar({.resultBox = Text1});
+        buildMenuBar({.resultBox = resultBox});
     }
 
-    ui::PlainTextBox* Text1;
+    ui::PlainTextBox* resultBox;
     QLineEdit* otherControl;
 };
 
@@ -96,68 +97,71 @@ private slots:
 
     void cleanup() { window_.reset(); }
 
-    void windows_data()
+    void accessibleNames_data()
     {
         QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("menus");
-        const QString quitter = QStringLiteral("fichier=&Fichier[quitter=&Quitter exporter=&Exporter...] ");
-        const QString edition = QStringLiteral("edition=&Edition[copier=&Copier coller=&Coller "
-                                               "selectall=&Sélectionner tout supprimer=&Supprimer] ");
-        const QString aide = QStringLiteral("aide=&Aide[about=&A propos de]");
-        QTest::newRow("VocabularyWindow") << "VocabularyWindow" << "Parvane Dorlesca - Liste du vocabulaire"
-                                    << "fichier=&Fichier[imprimer=&Imprimer fermer=&Fermer exporter=&Exporter...] " + aide;
-        QTest::newRow("LengthsWindow") << "LengthsWindow"
-                                  << "Parvane Dorlesca - Composition des formes - statistiques formes/caractères (Rangs)"
-                                  << quitter + QString(edition).replace(QStringLiteral("selectall"), QStringLiteral("selectionall"))
-                                         + "graphique=&Graphique[affichage=&Affichage] " + aide;
-        QTest::newRow("LettersWindow") << "LettersWindow"
-                                  << "Parvane Dorlesca - Composition des formes - statistiques formes / lettres de l'alphabet"
-                                  << quitter + edition + aide;
-        QTest::newRow("StartEndLettersWindow") << "StartEndLettersWindow"
-                                  << "Parvane Dorlesca - Composition des formes - Lettres de l'alphabet - début/fin de mot"
-                                  << quitter + edition + "graphique=&Graphique[debut=&Début de mot Finmot=&Fin de mot] " + aide;
-        QTest::newRow("DoubledLettersWindow") << "DoubledLettersWindow" << "Parvane Dorlesca - Composition des formes - Lettres redoublées"
-                                  << quitter + edition + aide;
-        QTest::newRow("LetterPairsWindow") << "LetterPairsWindow"
-                                  << "Parvane Dorlesca - Composition des formes - Récurrences phoniques (associations de caractères 2 à 2)"
-                                  << quitter + edition + aide;
-        QTest::newRow("FrequenciesWindow") << "FrequenciesWindow"
-                                   << "Parvane Dorlesca - Les fréquences d'attestation des formes - Calcul des écarts"
-                                   << quitter + edition
-                                          + "graphique=&Graphique[ecartpositif=&Ecart positif ecartnegatif=&Ecart négatif] " + aide;
-        QTest::newRow("CooccurrencesWindow") << "CooccurrencesWindow" << "Parvane Dorlesca - Les cooccurrences" << quitter + edition + aide;
-        QTest::newRow("SentenceLengthsWindow")
-            << "SentenceLengthsWindow" << "Parvane Dorlesca -  Les longueurs de phrases"
-            << quitter + "edition=&Edition[copier=&Copier coller=&Coller selectall=Sélectionner tout supprimer=Supprimer] " + aide;
-        QTest::newRow("EnrichmentWindow") << "EnrichmentWindow"
-                                             << "Parvane Dorlesca -  L'enrichissement du vocabulaire"
-                                             << quitter + edition + "graphique=&Graphique[affichage=&Affichage] " + aide;
-        QTest::newRow("SecondTextWindow")
-            << "SecondTextWindow" << "Parvane Dorlesca - La comparaison de vocabulaires"
-            << "fichier=&Fichier[ouvrir=&Ouvrir le texte n°2 !fermer=&Fermer le texte n°2 quitter=&Quitter] "
-               "Statistiques=&Statistiques[!affichage=&Affichage] " + aide;
-        QTest::newRow("ComparisonResultsWindow") << "ComparisonResultsWindow" << "Parvane Dorlesca - La comparaison de vocabulaires"
-                                          << quitter + edition + aide;
-        QTest::newRow("RichnessWindow") << "RichnessWindow" << "Parvane Dorlesca - Richesse du vocabulaire" << quitter + aide;
+        forEachStatistic([](auto statistic) {
+            const StatisticInfo& info = decltype(statistic)::info;
+            if (!info.menuItem.empty() && !info.needsSecondText)
+                QTest::newRow(info.name.data()) << QString::fromUtf8(info.name);
+        });
+        QTest::newRow("second text") << "second text";
+        QTest::newRow("comparison results") << "comparison results";
+        QTest::newRow("concordance") << "concordance";
     }
 
-    // Each window's caption and menu bar, and every list, grid, combo box and result box
-    // named for a screen reader by its heading.
-    void windows()
+    // Every list, grid, combo box and result box of every window is named for a screen
+    // reader, by its heading where it has one.
+    void accessibleNames()
     {
         QFETCH(QString, window);
-        QFETCH(QString, caption);
-        QFETCH(QString, menus);
-        const std::unique_ptr<QWidget> shown = test::openStatisticsWindow(window, "Le chat dort.");
-        QCOMPARE(shown->windowTitle(), caption);
-        QCOMPARE(test::menuTree(shown->findChild<QMenuBar*>()->actions()), menus);
+        const std::unique_ptr<QWidget> shown = openWindow(window);
         for (const QLabel* label : shown->findChildren<QLabel*>())
             if (label->buddy() && isNamedControl(label->buddy()))
                 QCOMPARE(label->buddy()->accessibleName(), label->text().remove(QLatin1Char('&')).trimmed());
         for (const QWidget* control : shown->findChildren<QWidget*>())
             if (isNamedControl(control))
                 QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+    }
+
+    void editionWithAListFocused_data()
+    {
+        QTest::addColumn<QString>("statistic");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("resultBox");
+        QTest::newRow("lengths") << "lengths" << "formCountList" << "formsBox";
+        QTest::newRow("doubles") << "doubles" << "occurrencesList" << "formsBox";
+        QTest::newRow("frequencies") << "frequencies" << "frequencyList" << "formsBox";
+        QTest::newRow("cooccurrences") << "cooccurrences" << "attestationCountList" << "pairsBox";
+        QTest::newRow("sentences") << "sentences" << "sentenceNumberList" << "sentenceBox";
+    }
+
+    // "Sélectionner tout" then "Copier" copy the result box, not the rows of the list that
+    // has the focus; "Supprimer" empties the box and leaves the list as it was.
+    void editionWithAListFocused()
+    {
+        QFETCH(QString, statistic);
+        QFETCH(QString, list);
+        QFETCH(QString, resultBox);
+        const std::unique_ptr<QWidget> window =
+            test::openStatisticWindow(statistic.toStdString(), "Elle appelle Bella. Le chat dort, le chat dort.");
+        window->show();
+        if (auto* keys = window->findChild<QComboBox*>(QStringLiteral("keyBox")))
+            test::pickEntry(keys, keys->itemText(0));
+        test::clickRow(*window, list, 0);
+        auto* focused = test::child<QAbstractItemView>(*window, qPrintable(list));
+        focused->setFocus();
+        QCOMPARE(window->focusWidget(), focused);
+        const QString listed = test::resultBox(*window, qPrintable(resultBox));
+        QVERIFY(!listed.isEmpty());
+        const int rows = focused->model()->rowCount();
+
+        trigger(*window, "selectAllAction");
+        trigger(*window, "copyAction");
+        QCOMPARE(clipboardText(), listed);
+        trigger(*window, "deleteAction");
+        QVERIFY(test::resultBox(*window, qPrintable(resultBox)).isEmpty());
+        QCOMPARE(focused->model()->rowCount(), rows);
     }
 
     void editionCommands_data()
@@ -170,21 +174,21 @@ private slots:
         QTest::addColumn<QString>("clipboard"); // before the commands; empty: no text at all
         QTest::addColumn<QString>("result");
         QTest::addColumn<QString>("clipboardAfter");
-        QTest::newRow("select all, copy: CR LF kept") << listing << QStringList({"selectall", "copier"}) << 0 << 0
+        QTest::newRow("select all, copy: CR LF kept") << listing << QStringList({"selectAllAction", "copyAction"}) << 0 << 0
                                                       << "avant" << listing << listing;
-        QTest::newRow("copy with nothing selected") << listing << QStringList({"copier"}) << 3 << 0 << "avant"
+        QTest::newRow("copy with nothing selected") << listing << QStringList({"copyAction"}) << 3 << 0 << "avant"
                                                     << listing << "avant";
-        QTest::newRow("select all in an empty box, copy") << QString() << QStringList({"selectall", "copier"}) << 0 << 0
+        QTest::newRow("select all in an empty box, copy") << QString() << QStringList({"selectAllAction", "copyAction"}) << 0 << 0
                                                           << "avant" << "" << "avant";
-        QTest::newRow("paste over the selection") << listing << QStringList({"coller"}) << 0 << 4 << "chien"
+        QTest::newRow("paste over the selection") << listing << QStringList({"pasteAction"}) << 0 << 4 << "chien"
                                                   << "chien (2)\r\nle (1)\r\n" << "chien";
-        QTest::newRow("paste at the caret, line ends") << listing << QStringList({"coller"}) << 0 << 0 << "a\r\nb"
+        QTest::newRow("paste at the caret, line ends") << listing << QStringList({"pasteAction"}) << 0 << 0 << "a\r\nb"
                                                        << "a\r\nbchat (2)\r\nle (1)\r\n" << "a\r\nb";
-        QTest::newRow("paste an empty clipboard") << listing << QStringList({"coller"}) << 4 << 4 << ""
+        QTest::newRow("paste an empty clipboard") << listing << QStringList({"pasteAction"}) << 4 << 4 << ""
                                                   << "chat\r\nle (1)\r\n" << "";
-        QTest::newRow("delete the selection") << listing << QStringList({"supprimer"}) << 4 << 4 << "avant"
+        QTest::newRow("delete the selection") << listing << QStringList({"deleteAction"}) << 4 << 4 << "avant"
                                               << "chat\r\nle (1)\r\n" << "avant";
-        QTest::newRow("select all, delete") << listing << QStringList({"selectall", "supprimer"}) << 0 << 0 << "avant"
+        QTest::newRow("select all, delete") << listing << QStringList({"selectAllAction", "deleteAction"}) << 0 << 0 << "avant"
                                             << "" << "avant";
     }
 
@@ -198,22 +202,22 @@ private slots:
         QFETCH(QString, clipboard);
         QFETCH(QString, result);
         QFETCH(QString, clipboardAfter);
-        window_->Text1->setText(text);
+        window_->resultBox->setText(text);
         if (clipboard.isEmpty())
             QGuiApplication::clipboard()->clear();
         else
             QGuiApplication::clipboard()->setText(clipboard);
-        select(window_->Text1, start, length);
+        select(window_->resultBox, start, length);
         for (const QString& command : commands)
-            trigger(qPrintable(command));
-        QCOMPARE(window_->Text1->text(), result);
+            trigger(*window_, qPrintable(command));
+        QCOMPARE(window_->resultBox->text(), result);
         QCOMPARE(clipboardText(), clipboardAfter);
         QCOMPARE(window_->otherControl->text(), QStringLiteral("autre"));
     }
 
-    void quitterClosesTheModalWindow()
+    void quitClosesTheModalWindow()
     {
-        QTimer::singleShot(0, window_.get(), [this] { trigger("quitter"); });
+        QTimer::singleShot(0, window_.get(), [this] { trigger(*window_, "quitAction"); });
         window_->exec();
         QVERIFY(!window_->isVisible());
     }
@@ -233,16 +237,24 @@ private slots:
     {
         bool aboutShown = false;
         test::closeNextModalWindow([&](QWidget* window) { aboutShown = qobject_cast<ui::AboutBox*>(window); });
-        trigger("about");
+        trigger(*window_, "aboutAction");
         QVERIFY(aboutShown);
     }
 
 private:
-    void trigger(const char* name)
+    static void trigger(const QWidget& window, const char* name) { test::child<QAction>(window, name)->trigger(); }
+
+    // The window named by accessibleNames' rows.
+    static std::unique_ptr<QWidget> openWindow(const QString& name)
     {
-        auto* item = window_->findChild<QAction*>(QString::fromLatin1(name));
-        QVERIFY2(item, name);
-        item->trigger();
+        static constexpr std::string_view text = "Le chat dort.";
+        if (name == QLatin1String("second text"))
+            return std::make_unique<ui::SecondTextWindow>(QString::fromUtf8(text), QString(), nullptr);
+        if (name == QLatin1String("comparison results"))
+            return std::make_unique<ui::ComparisonResultsWindow>(text, text, nullptr);
+        if (name == QLatin1String("concordance"))
+            return std::make_unique<ui::ConcordanceWindow>(text, "chat", nullptr);
+        return test::openStatisticWindow(name.toStdString(), QByteArray(text.data(), text.size()));
     }
 
     std::unique_ptr<ResultWindow> window_;

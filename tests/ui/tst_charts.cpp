@@ -227,7 +227,7 @@ private slots:
         const QTemporaryDir directory;
         const QString alphabetical = directory.filePath(QStringLiteral("a.pdf"));
         const QString byFrequency = directory.filePath(QStringLiteral("f.pdf"));
-        const auto window = test::openStatisticsWindow(QStringLiteral("VocabularyWindow"), text);
+        const auto window = test::openStatisticWindow("vocabulary", text);
         auto* print = captioned<QAction>(*window, QStringLiteral("&Imprimer"));
         ui::setNextPrinterSetUp(alphabetical);
         print->trigger();

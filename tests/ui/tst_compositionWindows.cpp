@@ -75,7 +75,7 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(QStringList, rows);
         QFETCH(QString, forms);
-        const auto window = test::openStatisticsWindow(QStringLiteral("LengthsWindow"), text);
+        const auto window = test::openStatisticWindow("lengths", text);
         QCOMPARE(test::listRows(*window, lengthLists), rows);
         QCOMPARE(test::selectedRows(*window, lengthLists), QList<int>(3, rows.isEmpty() ? -1 : 0));
         QCOMPARE(resultBox(*window), forms);
@@ -110,7 +110,7 @@ private slots:
         QFETCH(QStringList, rows);
         QFETCH(QString, buttons);
         QFETCH(QString, forms);
-        const auto window = test::openStatisticsWindow(QStringLiteral("LengthsWindow"), "aa bb c dd eee");
+        const auto window = test::openStatisticWindow("lengths", "aa bb c dd eee");
         window->show();
         for (const QString& name : clicks)
             QTest::mouseClick(child<QPushButton>(*window, qPrintable(name)), Qt::LeftButton);
@@ -122,27 +122,27 @@ private slots:
 
     void keys_data()
     {
-        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("statistic");
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QStringList>("keys");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QString>("firstRowForms");
         QTest::addColumn<QString>("lastRowForms");
-        QTest::newRow("letters") << "LettersWindow" << test::cp1252("Elle aime le thé.")
+        QTest::newRow("letters") << "letters" << test::cp1252("Elle aime le thé.")
                                  << QStringList({"a", "e", "é", "h", "i", "l", "m", "t"}) << "e"
                                  << QStringList({"1|2", "2|1"}) << "aime (1)\r\nle (1)\r\n" << "elle (1)\r\n";
-        QTest::newRow("doubled letters") << "DoubledLettersWindow" << QByteArray("Elle appelle Bella. Lll") << QStringList({"ll", "pp"})
+        QTest::newRow("doubled letters") << "doubles" << QByteArray("Elle appelle Bella. Lll") << QStringList({"ll", "pp"})
                                          << "ll" << QStringList({"1|3", "2|1"})
                                          << "appelle (1)\r\nbella (1)\r\nelle (1)\r\n" << "lll (1)\r\n";
-        QTest::newRow("pairs") << "LetterPairsWindow" << QByteArray("Un chat, des chats.")
+        QTest::newRow("pairs") << "pairs" << QByteArray("Un chat, des chats.")
                                << QStringList({"at", "ch", "de", "es", "ha", "ts", "un"}) << "ch"
                                << QStringList({"1|2"}) << "chat (1)\r\nchats (1)\r\n" << "chat (1)\r\nchats (1)\r\n";
-        QTest::newRow("letters, no form") << "LettersWindow" << QByteArray("12 !") << QStringList() << "" << QStringList()
+        QTest::newRow("letters, no form") << "letters" << QByteArray("12 !") << QStringList() << "" << QStringList()
                                           << "" << "";
-        QTest::newRow("doubled letters, none") << "DoubledLettersWindow" << QByteArray("le chat") << QStringList() << ""
+        QTest::newRow("doubled letters, none") << "doubles" << QByteArray("le chat") << QStringList() << ""
                                                << QStringList() << "" << "";
-        QTest::newRow("pairs, one-letter forms") << "LetterPairsWindow" << QByteArray("a b d'e") << QStringList() << ""
+        QTest::newRow("pairs, one-letter forms") << "pairs" << QByteArray("a b d'e") << QStringList() << ""
                                                  << QStringList() << "" << "";
     }
 
@@ -152,14 +152,14 @@ private slots:
     // occurrencesList's row.
     void keys()
     {
-        QFETCH(QString, window);
+        QFETCH(QString, statistic);
         QFETCH(QByteArray, text);
         QFETCH(QStringList, keys);
         QFETCH(QString, key);
         QFETCH(QStringList, rows);
         QFETCH(QString, firstRowForms);
         QFETCH(QString, lastRowForms);
-        const auto shown = test::openStatisticsWindow(window, text);
+        const auto shown = test::openStatisticWindow(statistic.toStdString(), text);
         shown->show();
         QCOMPARE(keyBoxEntries(*shown), keys);
         QCOMPARE(child<QComboBox>(*shown, "keyBox")->currentIndex(), -1);
@@ -184,7 +184,7 @@ private slots:
     // Leaving the combo box, or typing a text that is no key and Enter, picks nothing.
     void keysNotPicked()
     {
-        const auto window = test::openStatisticsWindow(QStringLiteral("LettersWindow"), "Le le");
+        const auto window = test::openStatisticWindow("letters", "Le le");
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         auto* combo = child<QComboBox>(*window, "keyBox");
@@ -219,7 +219,7 @@ private slots:
         QFETCH(QString, choice);
         QFETCH(QString, button);
         QFETCH(QString, forms);
-        const auto window = test::openStatisticsWindow(QStringLiteral("StartEndLettersWindow"), test::cp1252("Le sel est là."));
+        const auto window = test::openStatisticWindow("edges", test::cp1252("Le sel est là."));
         window->show();
         QCOMPARE(test::listRows(*window, edgeLists), QStringList({"e|1|1", "l|2|1", "s|1|0", "t|0|1", "à|0|1"}));
         QCOMPARE(test::selectedRows(*window, edgeLists), QList<int>(3, -1));
@@ -241,7 +241,7 @@ private slots:
     // letters match no form. Any of the three lists selects its row in the other two.
     void edgesTypedAndClicked()
     {
-        const auto window = test::openStatisticsWindow(QStringLiteral("StartEndLettersWindow"), "Le sel est la.");
+        const auto window = test::openStatisticWindow("edges", "Le sel est la.");
         window->show();
         pick(*window, "letterBox", QStringLiteral("l"));
         for (const QString& typed : {QStringLiteral("L"), QStringLiteral("le")}) {

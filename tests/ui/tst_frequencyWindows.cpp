@@ -52,7 +52,7 @@ private slots:
         QFETCH(QString, firstRowForms);
         QFETCH(QString, lastRowForms);
         const QStringList lists = {"frequencyList", "formCountList", "deviationList"};
-        const auto window = test::openStatisticsWindow(QStringLiteral("FrequenciesWindow"), text);
+        const auto window = test::openStatisticWindow("frequencies", text);
         window->show();
         QCOMPARE(test::labelTexts(*window, {"totalFormsValue", "distinctFormsValue", "meanFrequencyValue"}), totals);
         QCOMPARE(test::listRows(*window, lists), rows);
@@ -83,7 +83,7 @@ private slots:
     {
         const QTemporaryDir directory;
         const QString path = directory.filePath(QStringLiteral("f.csv"));
-        const auto window = test::openStatisticsWindow(QStringLiteral("FrequenciesWindow"), "le chat et le chien");
+        const auto window = test::openStatisticWindow("frequencies", "le chat et le chien");
         ui::setNextChosenFile(path);
         test::child<QAction>(*window, "exportAction")->trigger();
         QFile file(path);
@@ -100,9 +100,9 @@ private slots:
     // to four significant digits, "—" where the text cannot define it.
     void richness()
     {
-        const auto window = test::openStatisticsWindow(QStringLiteral("RichnessWindow"), "Le chat et le chien");
-        QCOMPARE(test::labelTexts(*window, {"Label2", "Label4", "Label6"}), QStringLiteral("5|4|3"));
-        const QAbstractItemModel* measures = test::child<QTableView>(*window, "grille01")->model();
+        const auto window = test::openStatisticWindow("richness", "Le chat et le chien");
+        QCOMPARE(test::labelTexts(*window, {"tokenCountLabel", "distinctCountLabel", "hapaxCountLabel"}), QStringLiteral("5|4|3"));
+        const QAbstractItemModel* measures = test::child<QTableView>(*window, "measuresGrid")->model();
         QStringList values;
         for (int row = 0; row < measures->rowCount(); ++row)
             values << measures->index(row, 1).data().toString();
@@ -114,7 +114,7 @@ private slots:
     void cooccurrences()
     {
         const QStringList lists = {"attestationCountList", "pairCountList"};
-        const auto window = test::openStatisticsWindow(QStringLiteral("CooccurrencesWindow"), "A b a b. A b, il dit il dit");
+        const auto window = test::openStatisticWindow("cooccurrences", "A b a b. A b, il dit il dit");
         window->show();
         QCOMPARE(test::listRows(*window, lists), QStringList({"2|2", "3|1"}));
         QCOMPARE(test::selectedRows(*window, lists), QList<int>(2, 0));
@@ -134,7 +134,7 @@ private slots:
     // CooccurrencesWindow without a pair attested twice: empty lists, and the listings list nothing.
     void noCooccurrence()
     {
-        const auto window = test::openStatisticsWindow(QStringLiteral("CooccurrencesWindow"), "le chat dort");
+        const auto window = test::openStatisticWindow("cooccurrences", "le chat dort");
         QVERIFY(test::listRows(*window, {"attestationCountList", "pairCountList"}).isEmpty());
         for (const char* button : {"showAllAlphabeticallyButton", "showAllByCountButton"}) {
             QTest::mouseClick(test::child<QPushButton>(*window, button), Qt::LeftButton);
@@ -164,7 +164,7 @@ private slots:
         QFETCH(QStringList, rows);
         QFETCH(QString, secondSentence);
         const QStringList lists = {"sentenceNumberList", "terminatorList", "formCountList"};
-        const auto window = test::openStatisticsWindow(QStringLiteral("SentenceLengthsWindow"), text);
+        const auto window = test::openStatisticWindow("sentences", text);
         window->show();
         QCOMPARE(test::labelTexts(*window, {"sentenceCountValue", "formCountValue", "meanLengthValue"}), totals);
         QCOMPARE(test::listRows(*window, lists), rows);
@@ -183,7 +183,7 @@ private slots:
     {
         const QStringList lists = {"sliceList", "newFormCountList"};
         const QByteArray text = QByteArray("le chat le. ") + QByteArray("un ").repeated(97) + "le chien";
-        const auto window = test::openStatisticsWindow(QStringLiteral("EnrichmentWindow"), text);
+        const auto window = test::openStatisticWindow("enrichment", text);
         window->show();
         QCOMPARE(test::labelTexts(*window, {"formCountValue", "sliceSizeNote"}), QStringLiteral("102|* Une tranche = 100 mots"));
         QCOMPARE(test::listRows(*window, lists), QStringList({"1|3", "2|1"}));

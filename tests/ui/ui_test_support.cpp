@@ -1,24 +1,14 @@
 // Shared set-up and helpers of the window tests.
 #include "tests/ui/ui_test_support.h"
 
+#include "core/statistics_catalogue.h"
+#include "ui/main/statistic_windows.h"
+
 #include "ui/PlainTextBox.h"
 #include "ui/application.h"
 #include "ui/cp1252_text.h"
 #include "ui/message_box.h"
 #include "ui/shell/WaitDialog.h"
-#include "ui/stats/VocabularyWindow.h"
-#include "ui/stats/RichnessWindow.h"
-#include "ui/stats/SecondTextWindow.h"
-#include "ui/stats/ComparisonResultsWindow.h"
-#include "ui/stats/CooccurrencesWindow.h"
-#include "ui/stats/EnrichmentWindow.h"
-#include "ui/stats/FrequenciesWindow.h"
-#include "ui/stats/SentenceLengthsWindow.h"
-#include "ui/stats/LengthsWindow.h"
-#include "ui/stats/LettersWindow.h"
-#include "ui/stats/StartEndLettersWindow.h"
-#include "ui/stats/DoubledLettersWindow.h"
-#include "ui/stats/LetterPairsWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,29 +42,21 @@ void setUpWindowTests()
     ui::MessageBox::answerInsteadOfUser();
 }
 
-std::unique_ptr<QWidget> openStatisticsWindow(const QString& windowClass, const QByteArray& text)
+std::unique_ptr<QWidget> openStatisticWindow(std::string_view name, const QByteArray& text)
 {
-    const std::string cp1252 = text.toStdString();
-    const std::map<QString, std::function<std::unique_ptr<QWidget>()>> windows = {
-        {QStringLiteral("VocabularyWindow"), [&] { return std::make_unique<ui::VocabularyWindow>(cp1252, nullptr); }},
-        {QStringLiteral("LengthsWindow"), [&] { return std::make_unique<ui::LengthsWindow>(cp1252, nullptr); }},
-        {QStringLiteral("LettersWindow"), [&] { return std::make_unique<ui::LettersWindow>(cp1252, nullptr); }},
-        {QStringLiteral("StartEndLettersWindow"), [&] { return std::make_unique<ui::StartEndLettersWindow>(cp1252, nullptr); }},
-        {QStringLiteral("DoubledLettersWindow"), [&] { return std::make_unique<ui::DoubledLettersWindow>(cp1252, nullptr); }},
-        {QStringLiteral("LetterPairsWindow"), [&] { return std::make_unique<ui::LetterPairsWindow>(cp1252, nullptr); }},
-        {QStringLiteral("FrequenciesWindow"), [&] { return std::make_unique<ui::FrequenciesWindow>(cp1252, nullptr); }},
-        {QStringLiteral("CooccurrencesWindow"), [&] { return std::make_unique<ui::CooccurrencesWindow>(cp1252, nullptr); }},
-        {QStringLiteral("SentenceLengthsWindow"), [&] { return std::make_unique<ui::SentenceLengthsWindow>(cp1252, nullptr); }},
-        {QStringLiteral("EnrichmentWindow"), [&] { return std::make_unique<ui::EnrichmentWindow>(cp1252, nullptr); }},
-        {QStringLiteral("SecondTextWindow"),
-         [&] { return std::make_unique<ui::SecondTextWindow>(QString::fromLatin1(text), QString(), nullptr); }},
-        {QStringLiteral("ComparisonResultsWindow"), [&] { return std::make_unique<ui::ComparisonResultsWindow>(cp1252, cp1252, nullptr); }},
-        {QStringLiteral("RichnessWindow"), [&] { return std::make_unique<ui::RichnessWindow>(cp1252, nullptr); }},
-    };
-    const auto window = windows.find(windowClass);
-    if (window == windows.end())
-        qFatal("no window %s", qPrintable(windowClass));
-    return window->second();
+    std::unique_ptr<QWidget> window;
+    forEachStatistic([&](auto statistic) {
+        using Statistic = decltype(statistic);
+        if constexpr (requires { typename ui::WindowOf<Statistic>::type; }) {
+            using Window = typename ui::WindowOf<Statistic>::type;
+            if constexpr (std::is_constructible_v<Window, std::string_view, QWidget*>)
+                if (Statistic::info.name == name)
+                    window = openOnText<Window>(text);
+        }
+    });
+    if (!window)
+        qFatal("no window opens on the text for %s", std::string(name).c_str());
+    return window;
 }
 
 void closeNextModalWindow(std::function<void(QWidget* window)> inspect)

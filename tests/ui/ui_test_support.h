@@ -10,19 +10,36 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <string_view>
 
 class QAction;
 class QComboBox;
 
 namespace quorvelle::test {
 
+/// A text that the window it belongs to reads while it lives.
+struct KeptText : QObject {
+    explicit KeptText(std::string text) : text(std::move(text)) {}
+    const std::string text;
+};
+
 /// French locale and Qt translations, the program's resources, and message boxes answered
 /// by the tests instead of shown. Call from initTestCase.
 void setUpWindowTests();
 
-/// The statistics window of the given class, loaded over text (code page 1252); the
-/// comparison compares the text with itself.
-std::unique_ptr<QWidget> openStatisticsWindow(const QString& windowClass, const QByteArray& text);
+/// A window loaded over text (code page 1252), which it keeps for as long as it lives.
+template <class Window>
+std::unique_ptr<Window> openOnText(const QByteArray& text)
+{
+    auto* kept = new KeptText(text.toStdString());
+    auto window = std::make_unique<Window>(std::string_view(kept->text), nullptr);
+    kept->setParent(window.get());
+    return window;
+}
+
+/// The window of the statistic of that command-line name, loaded over text.
+std::unique_ptr<QWidget> openStatisticWindow(std::string_view name, const QByteArray& text);
 
 /// Runs inspect on the next modal window that opens, a wait dialog aside, then closes it, so
 /// that the exec() that showed it returns. Call before the action that opens the window.

@@ -94,7 +94,7 @@ void MainWindow::buildStatisticsMenu(QMenu* statisticsMenu)
         using Statistic = decltype(statistic);
         if constexpr (!Statistic::info.menuItem.empty()) {
             QAction* item = addStatisticItem(statisticsMenu, Statistic::info);
-            connect(item, &QAction::triggered, this, [this] { openWindowOf(Statistic{}, *this); });
+            connect(item, &QAction::triggered, this, [this] { openWindowOf<Statistic>(*this); });
             textItems_.append(item);
         }
     });

@@ -18,46 +18,47 @@
 #include "ui/stats/VocabularyWindow.h"
 
 #include <memory>
-#include <string>
 
 namespace quorvelle::ui {
 
-/// Opens Window modal over the main window, on its loaded text.
-template <class Window>
-void openModalOnText(MainWindow& mainWindow)
-{
-    StatisticsWindow::openModal<Window>(&mainWindow, mainWindow.loadedText());
-}
+/// WindowOf<Statistic>::type is the window of a statistic that has an item in "&Statistiques".
+template <class Statistic>
+struct WindowOf;
 
-// openWindowOf(statistic, main) opens the window of a statistic that has an item in
-// "&Statistiques": one overload each.
-inline void openWindowOf(VocabularyStatistic, MainWindow& main) { openModalOnText<VocabularyWindow>(main); }
-inline void openWindowOf(LengthsStatistic, MainWindow& main) { openModalOnText<LengthsWindow>(main); }
-inline void openWindowOf(LettersStatistic, MainWindow& main) { openModalOnText<LettersWindow>(main); }
-inline void openWindowOf(StartEndLettersStatistic, MainWindow& main) { openModalOnText<StartEndLettersWindow>(main); }
-inline void openWindowOf(DoubledLettersStatistic, MainWindow& main) { openModalOnText<DoubledLettersWindow>(main); }
-inline void openWindowOf(LetterPairsStatistic, MainWindow& main) { openModalOnText<LetterPairsWindow>(main); }
-inline void openWindowOf(FrequenciesStatistic, MainWindow& main) { openModalOnText<FrequenciesWindow>(main); }
-inline void openWindowOf(CooccurrencesStatistic, MainWindow& main) { openModalOnText<CooccurrencesWindow>(main); }
-inline void openWindowOf(RichnessStatistic, MainWindow& main) { openModalOnText<RichnessWindow>(main); }
+template <> struct WindowOf<VocabularyStatistic> { using type = VocabularyWindow; };
+template <> struct WindowOf<LengthsStatistic> { using type = LengthsWindow; };
+template <> struct WindowOf<LettersStatistic> { using type = LettersWindow; };
+template <> struct WindowOf<StartEndLettersStatistic> { using type = StartEndLettersWindow; };
+template <> struct WindowOf<DoubledLettersStatistic> { using type = DoubledLettersWindow; };
+template <> struct WindowOf<LetterPairsStatistic> { using type = LetterPairsWindow; };
+template <> struct WindowOf<FrequenciesStatistic> { using type = FrequenciesWindow; };
+template <> struct WindowOf<CooccurrencesStatistic> { using type = CooccurrencesWindow; };
+template <> struct WindowOf<SentenceLengthsStatistic> { using type = SentenceLengthsWindow; };
+template <> struct WindowOf<EnrichmentStatistic> { using type = EnrichmentWindow; };
+/// The comparison starts on the window where the second text is opened beside the first.
+template <> struct WindowOf<ComparisonStatistic> { using type = SecondTextWindow; };
+template <> struct WindowOf<RichnessStatistic> { using type = RichnessWindow; };
 
-/// The sentence window keeps its own copy: its sentences refer to the text.
-inline void openWindowOf(SentenceLengthsStatistic, MainWindow& main)
+/// Opens the window of a statistic modal over the main window, on its loaded text.
+template <class Statistic>
+void openWindowOf(MainWindow& main)
 {
-    StatisticsWindow::openModal<SentenceLengthsWindow>(&main, std::string(main.loadedText()));
+    StatisticsWindow::openModal<typename WindowOf<Statistic>::type>(&main, main.loadedText());
 }
 
 /// The enrichment is computed behind a wait dialog; it is modal, so the text cannot change
 /// before the window reads it.
-inline void openWindowOf(EnrichmentStatistic, MainWindow& main)
+template <>
+inline void openWindowOf<EnrichmentStatistic>(MainWindow& main)
 {
     WaitDialog::launch(&main, [text = main.loadedText()](QWidget* caller) {
         return std::make_unique<EnrichmentWindow>(text, caller);
     });
 }
 
-/// The comparison starts on the window where the second text is opened beside the first.
-inline void openWindowOf(ComparisonStatistic, MainWindow& main)
+/// The second text's window starts with the first as the text box shows it, and its path.
+template <>
+inline void openWindowOf<ComparisonStatistic>(MainWindow& main)
 {
     StatisticsWindow::openModal<SecondTextWindow>(&main, main.shownText(), main.windowFilePath());
 }

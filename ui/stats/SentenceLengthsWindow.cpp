@@ -26,9 +26,9 @@ enum Column { numberColumn, terminatorColumn, formCountColumn };
 
 } // namespace
 
-SentenceLengthsWindow::SentenceLengthsWindow(std::string text, QWidget* parent)
+SentenceLengthsWindow::SentenceLengthsWindow(std::string_view text, QWidget* parent)
     : StatisticsWindow(parent)
-    , text_(std::move(text))
+    , text_(text)
 {
     buildUi();
     connectSignals();

@@ -6,6 +6,7 @@
 #include "ui/stats/StatisticsWindow.h"
 
 #include <string>
+#include <string_view>
 
 class QLabel;
 
@@ -23,7 +24,7 @@ class SentenceLengthsWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
     /// The window keeps the text: the sentences are views into it.
-    SentenceLengthsWindow(std::string text, QWidget* parent);
+    SentenceLengthsWindow(std::string_view text, QWidget* parent);
 
 private slots:
     void showSentenceOfRow(int row);
