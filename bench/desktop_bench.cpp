@@ -4,6 +4,7 @@
 // Run: build-bench/bench/desktop_bench -platform offscreen
 #include "bench/french_like_text.h"
 #include "core/frequency_report.h"
+#include "core/statistics_catalogue.h"
 #include "ui/charts/chart_windows.h"
 #include "ui/printing.h"
 #include "ui/PlainTextBox.h"
@@ -11,20 +12,9 @@
 #include "ui/main/MainWindow.h"
 #include "ui/message_box.h"
 #include "ui/cp1252_text.h"
-#include "ui/stats/ConcordanceWindow.h"
-#include "ui/stats/VocabularyWindow.h"
-#include "ui/stats/RichnessWindow.h"
-#include "ui/stats/SecondTextWindow.h"
+#include "ui/main/statistic_windows.h"
 #include "ui/stats/ComparisonResultsWindow.h"
-#include "ui/stats/CooccurrencesWindow.h"
-#include "ui/stats/EnrichmentWindow.h"
-#include "ui/stats/FrequenciesWindow.h"
-#include "ui/stats/SentenceLengthsWindow.h"
-#include "ui/stats/LengthsWindow.h"
-#include "ui/stats/LettersWindow.h"
-#include "ui/stats/StartEndLettersWindow.h"
-#include "ui/stats/DoubledLettersWindow.h"
-#include "ui/stats/LetterPairsWindow.h"
+#include "ui/stats/ConcordanceWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -150,7 +140,7 @@ private slots:
     void statisticsWindow_data()
     {
         statisticsClick_data();
-        QTest::newRow("RichnessWindow") << QStringLiteral("RichnessWindow");
+        QTest::newRow("richness") << QStringLiteral("richness");
     }
 
     // Loading the window (report and lists) on the 10 MB text; the concordance of "de".
@@ -165,14 +155,19 @@ private slots:
 
     void statisticsClick_data()
     {
+        // The vocabulary has its own measures; the richness window has nothing to click.
         QTest::addColumn<QString>("window");
-        for (const char* window : {"LengthsWindow", "LettersWindow", "StartEndLettersWindow", "DoubledLettersWindow", "LetterPairsWindow", "FrequenciesWindow", "CooccurrencesWindow",
-                                   "SentenceLengthsWindow", "EnrichmentWindow", "SecondTextWindow", "ComparisonResultsWindow",
-                                   "ConcordanceWindow"})
-            QTest::newRow(window) << QString::fromLatin1(window);
+        forEachStatistic([](auto statistic) {
+            const StatisticInfo& info = decltype(statistic)::info;
+            if (!info.menuItem.empty() && info.name != VocabularyStatistic::info.name
+                && info.name != RichnessStatistic::info.name)
+                QTest::newRow(info.name.data()) << QString::fromUtf8(info.name);
+        });
+        QTest::newRow("comparison results") << QStringLiteral("comparison results");
+        QTest::newRow("concordance") << QStringLiteral("concordance");
     }
 
-    // The slowest answer of each window on the 10 MB text: a sort (LengthsWindow, ConcordanceWindow), the most
+    // The slowest answer of each window on the 10 MB text: a sort (lengths, concordance), the most
     // frequent key picked with its first row listed, the forms beginning with "d", the
     // forms attested once, every co-occurrence, a sentence, the first slice, the forms of the
     // first text only, or loading the second text.
@@ -190,8 +185,8 @@ private slots:
     void frequencyChart_data()
     {
         QTest::addColumn<bool>("positive");
-        QTest::newRow("PositiveDeviationsChart") << true;
-        QTest::newRow("NegativeDeviationsChart") << false;
+        QTest::newRow("positive deviations") << true;
+        QTest::newRow("negative deviations") << false;
     }
 
     // A chart of the frequency spectrum of the 10 MB text, opened and painted on its chart tab.
@@ -207,7 +202,7 @@ private slots:
                 chart = std::make_unique<ui::PositiveDeviationsChart>(rows, nullptr);
             else
                 chart = std::make_unique<ui::NegativeDeviationsChart>(rows, nullptr);
-            chart->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(0);
+            chart->findChild<QTabWidget*>(QStringLiteral("tabs"))->setCurrentIndex(0);
             chart->show();
             QCoreApplication::processEvents();
             chart->repaint();
@@ -221,52 +216,46 @@ private slots:
         const QString pdf = files_.filePath(QStringLiteral("vocabulary.pdf"));
         QBENCHMARK {
             ui::setNextPrinterSetUp(pdf);
-            window.findChild<QAction*>(QStringLiteral("imprimer"))->trigger();
+            window.findChild<QAction*>(QStringLiteral("printAction"))->trigger();
         }
     }
 
 private:
-    std::unique_ptr<QWidget> openWindow(const QString& window, const std::string& text)
+    // The window of the statistic of that name, or the comparison's results, or the concordance of "de".
+    std::unique_ptr<QWidget> openWindow(const QString& name, const std::string& text)
     {
-        if (window == QLatin1String("LengthsWindow"))
-            return std::make_unique<ui::LengthsWindow>(text, nullptr);
-        if (window == QLatin1String("FrequenciesWindow"))
-            return std::make_unique<ui::FrequenciesWindow>(text, nullptr);
-        if (window == QLatin1String("CooccurrencesWindow"))
-            return std::make_unique<ui::CooccurrencesWindow>(text, nullptr);
-        if (window == QLatin1String("SentenceLengthsWindow"))
-            return std::make_unique<ui::SentenceLengthsWindow>(text, nullptr);
-        if (window == QLatin1String("EnrichmentWindow"))
-            return std::make_unique<ui::EnrichmentWindow>(text, nullptr);
-        if (window == QLatin1String("SecondTextWindow"))
-            return std::make_unique<ui::SecondTextWindow>(ui::fromCp1252(text), QString(), nullptr);
-        if (window == QLatin1String("ComparisonResultsWindow"))
+        if (name == QLatin1String("comparison results"))
             return std::make_unique<ui::ComparisonResultsWindow>(text, secondLargeText(), nullptr);
-        if (window == QLatin1String("LettersWindow"))
-            return std::make_unique<ui::LettersWindow>(text, nullptr);
-        if (window == QLatin1String("StartEndLettersWindow"))
-            return std::make_unique<ui::StartEndLettersWindow>(text, nullptr);
-        if (window == QLatin1String("DoubledLettersWindow"))
-            return std::make_unique<ui::DoubledLettersWindow>(text, nullptr);
-        if (window == QLatin1String("RichnessWindow"))
-            return std::make_unique<ui::RichnessWindow>(text, nullptr);
-        if (window == QLatin1String("ConcordanceWindow"))
+        if (name == QLatin1String("concordance"))
             return std::make_unique<ui::ConcordanceWindow>(text, "de", nullptr);
-        return std::make_unique<ui::LetterPairsWindow>(text, nullptr);
+        std::unique_ptr<QWidget> window;
+        forEachStatistic([&](auto statistic) {
+            using Statistic = decltype(statistic);
+            if constexpr (requires { typename ui::WindowOf<Statistic>::type; }) {
+                using Window = typename ui::WindowOf<Statistic>::type;
+                if (name != QString::fromUtf8(Statistic::info.name))
+                    return;
+                if constexpr (std::is_same_v<Window, ui::SecondTextWindow>)
+                    window = std::make_unique<Window>(ui::fromCp1252(text), QString(), nullptr);
+                else
+                    window = std::make_unique<Window>(text, nullptr);
+            }
+        });
+        return window;
     }
 
     void clickSlowest(const QString& name, QWidget& window)
     {
-        if (name == QLatin1String("LengthsWindow") || name == QLatin1String("ComparisonResultsWindow")
-            || name == QLatin1String("ConcordanceWindow")) {
-            window.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+        const std::map<QString, const char*> buttons = {
+            {QStringLiteral("lengths"), "sortByFormCountAscending"},
+            {QStringLiteral("comparison results"), "showFirstTextFormsButton"},
+            {QStringLiteral("concordance"), "sortByRightFormButton"},
+            {QStringLiteral("cooccurrences"), "showAllAlphabeticallyButton"}};
+        if (const auto button = buttons.find(name); button != buttons.end()) {
+            window.findChild<QPushButton*>(QString::fromLatin1(button->second))->click();
             return;
         }
-        if (name == QLatin1String("CooccurrencesWindow")) {
-            window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-            return;
-        }
-        if (name == QLatin1String("SecondTextWindow")) {
+        if (name == QLatin1String("compare")) {
             ui::MessageBox::setNextAnswer(QMessageBox::Yes);
             qobject_cast<ui::SecondTextWindow*>(&window)->openSecondText(largeFilePath_);
             return;
@@ -274,8 +263,9 @@ private:
         // A row, and the one before it on the next click: the last two frequencies (the forms
         // attested once or twice), two sentences, the first two slices.
         const std::map<QString, std::pair<const char*, int>> rowClicks = {
-            {QStringLiteral("FrequenciesWindow"), {"List3", -1}}, {QStringLiteral("SentenceLengthsWindow"), {"List1", 50'000}},
-            {QStringLiteral("EnrichmentWindow"), {"List1", 1}}};
+            {QStringLiteral("frequencies"), {"frequencyList", -1}},
+            {QStringLiteral("sentences"), {"sentenceNumberList", 50'000}},
+            {QStringLiteral("enrichment"), {"sliceList", 1}}};
         if (const auto click = rowClicks.find(name); click != rowClicks.end()) {
             auto* list = window.findChild<QListView*>(QString::fromLatin1(click->second.first));
             const int target = click->second.second < 0 ? list->model()->rowCount() - 1 : click->second.second;
@@ -283,14 +273,15 @@ private:
             list->setCurrentIndex(list->model()->index(row, 0));
             return;
         }
-        auto* combo = window.findChild<QComboBox*>(QStringLiteral("Combo1"));
-        if (name == QLatin1String("StartEndLettersWindow")) {
-            emit combo->activated(combo->findText(QStringLiteral("d")));
-            window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        if (name == QLatin1String("edges")) {
+            auto* letters = window.findChild<QComboBox*>(QStringLiteral("letterBox"));
+            emit letters->activated(letters->findText(QStringLiteral("d")));
+            window.findChild<QPushButton*>(QStringLiteral("showStartFormsButton"))->click();
             return;
         }
-        const char* key = name == QLatin1String("DoubledLettersWindow") ? "ll" : name == QLatin1String("LetterPairsWindow") ? "es" : "e";
-        emit combo->activated(combo->findText(QString::fromLatin1(key)));
+        auto* keys = window.findChild<QComboBox*>(QStringLiteral("keyBox"));
+        const char* key = name == QLatin1String("doubles") ? "ll" : name == QLatin1String("pairs") ? "es" : "e";
+        emit keys->activated(keys->findText(QString::fromLatin1(key)));
     }
 
     const std::string& largeText()

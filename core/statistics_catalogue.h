@@ -98,7 +98,8 @@ inline constexpr std::array comparisonColumns = {
 };
 inline constexpr std::array concordanceColumns = {
     memberColumn<&ConcordanceLine::line>("Ligne"),
-    memberColumn<&ConcordanceLine::left>("Contexte gauche"),
+    Column<ConcordanceLine>{"Contexte gauche", CellKind::LeadingText,
+                            [](const ConcordanceLine& line, std::size_t) -> Cell { return std::string_view(line.left); }},
     memberColumn<&ConcordanceLine::form>("Forme"),
     memberColumn<&ConcordanceLine::right>("Contexte droit"),
 };

@@ -3,7 +3,9 @@
 
 #include <QFont>
 
+#include <type_traits>
 #include <utility>
+#include <variant>
 
 namespace quorvelle::ui {
 namespace {
@@ -90,6 +92,21 @@ QVariant ReportTableModel::headerData(int section, Qt::Orientation orientation, 
     default:
         return {};
     }
+}
+
+QString ReportTableModel::shownCell(const Cell& cell)
+{
+    return std::visit(
+        [](const auto& value) {
+            using Value = std::decay_t<decltype(value)>;
+            if constexpr (std::is_same_v<Value, std::string_view>)
+                return fromCp1252(value);
+            else if constexpr (std::is_same_v<Value, double>)
+                return numberText(value);
+            else
+                return QString::number(value);
+        },
+        cell);
 }
 
 } // namespace quorvelle::ui

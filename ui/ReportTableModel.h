@@ -3,6 +3,7 @@
 
 #include "ui/cp1252_text.h"
 #include "ui/number_text.h"
+#include "core/table_columns.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -48,42 +49,37 @@ protected:
     virtual std::size_t rowTotal() const = 0;
     virtual QString cellText(std::size_t row, int column) const = 0;
 
+    /// A cell of the core's tables as shown: texts from code page 1252, numbers with the
+    /// user's decimal separator.
+    static QString shownCell(const Cell& cell);
+
 private:
     QList<ColumnLook> columns_;
     QList<QAbstractItemModel*> columnModels_;
 };
 
 /// A report table over rows of type Row, held by the window's report: each column says how
-/// its cell is written from a row. The rows are shown in their own order or in a given one.
+/// its cell is written from a row, as the core's catalogue describes it or, for a table of the
+/// window's own, by a function. The rows are shown in their own order or in a given one.
 template <class Row>
 class RowTableModel final : public ReportTableModel {
 public:
     struct Column {
         QString heading;
         Qt::Alignment alignment;
-        std::function<QString(const Row&)> text;
+        /// The cell of a row, from the row and its place among the report's rows.
+        std::function<QString(const Row&, std::size_t place)> text;
     };
-
-    /// A column of forms or letters, in code page 1252, left-aligned.
-    template <class Text>
-    static Column textColumn(QString heading, Text Row::*member)
-    {
-        return {std::move(heading), Qt::AlignLeft, [member](const Row& row) { return cp1252Cell(row.*member); }};
-    }
-    /// A column of whole numbers, right-aligned.
-    static Column countColumn(QString heading, std::int64_t Row::*member)
-    {
-        return {std::move(heading), Qt::AlignRight, [member](const Row& row) { return QString::number(row.*member); }};
-    }
-    /// A column of rounded values, under the user's decimal separator, right-aligned.
-    static Column numberColumn(QString heading, double Row::*member)
-    {
-        return {std::move(heading), Qt::AlignRight, [member](const Row& row) { return numberText(row.*member); }};
-    }
 
     RowTableModel(std::vector<Column> columns, QObject* parent)
         : ReportTableModel(looks(columns), parent)
         , columns_(std::move(columns))
+    {
+    }
+
+    /// A table of the columns the catalogue describes.
+    RowTableModel(std::span<const quorvelle::Column<Row>> columns, QObject* parent)
+        : RowTableModel(qtColumns(columns), parent)
     {
     }
 
@@ -98,7 +94,7 @@ public:
     }
 
     /// The row shown at position.
-    const Row& rowAt(std::size_t position) const { return rows_[order_.empty() ? position : order_[position]]; }
+    const Row& rowAt(std::size_t position) const { return rows_[placeAt(position)]; }
 
     /// The rows in the order shown, each made into what convert returns.
     template <class Convert>
@@ -112,8 +108,17 @@ public:
     }
 
 private:
-    static QString cp1252Cell(std::string_view text) { return fromCp1252(text); }
-    static QString cp1252Cell(char letter) { return fromCp1252(std::string_view(&letter, 1)); }
+    static std::vector<Column> qtColumns(std::span<const quorvelle::Column<Row>> columns)
+    {
+        std::vector<Column> converted;
+        for (const quorvelle::Column<Row>& column : columns)
+            converted.push_back({QString::fromUtf8(column.heading),
+                                 column.kind == CellKind::Text ? Qt::AlignLeft : Qt::AlignRight,
+                                 [cell = column.cell](const Row& row, std::size_t place) {
+                                     return shownCell(cell(row, place));
+                                 }});
+        return converted;
+    }
 
     static QList<ColumnLook> looks(const std::vector<Column>& columns)
     {
@@ -126,8 +131,11 @@ private:
     std::size_t rowTotal() const override { return rows_.size(); }
     QString cellText(std::size_t row, int column) const override
     {
-        return columns_[static_cast<std::size_t>(column)].text(rowAt(row));
+        return columns_[static_cast<std::size_t>(column)].text(rowAt(row), placeAt(row));
     }
+
+    /// The place among the report's rows of the row shown at position.
+    std::size_t placeAt(std::size_t position) const { return order_.empty() ? position : order_[position]; }
 
     std::vector<Column> columns_;
     std::span<const Row> rows_;

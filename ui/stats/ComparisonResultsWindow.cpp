@@ -1,6 +1,8 @@
 // The comparison results window.
 #include "ui/stats/ComparisonResultsWindow.h"
 
+#include "core/statistics_catalogue.h"
+
 #include "core/french_messages.h"
 #include "core/result_listing.h"
 #include "ui/PlainTextBox.h"
@@ -191,13 +193,11 @@ void ComparisonResultsWindow::buildUi()
     auto* body = new QHBoxLayout;
     body->addWidget(figuresFrame);
     body->addWidget(formsFrame, 1);
-    addWindowTitle(tr("La comparaison de vocabulaires"));
+    addWindowTitle(utf8Text(ComparisonStatistic::info.title));
     windowLayout()->addLayout(body, 1);
 
     using FormsModel = RowTableModel<CommonForm>;
-    formsModel_ = new FormsModel({FormsModel::textColumn(tr("Forme"), &CommonForm::form),
-                                  FormsModel::countColumn(tr("Texte n°1"), &CommonForm::count1),
-                                  FormsModel::countColumn(tr("Texte n°2"), &CommonForm::count2)},
+    formsModel_ = new FormsModel(ComparisonStatistic::table.columns,
                                  this);
     addExportItem(buildMenuBar({.resultBox = formsBox}).file, formsModel_, tr("comparaison.csv"), this);
     resize(windowSize);

@@ -1,6 +1,8 @@
 // The concordance window.
 #include "ui/stats/ConcordanceWindow.h"
 
+#include "core/statistics_catalogue.h"
+
 #include "ui/cp1252_text.h"
 #include "ui/report_grid.h"
 #include "ui/stats/table_export.h"
@@ -38,12 +40,7 @@ void ConcordanceWindow::buildUi()
     const QString form = fromCp1252(concordance_.form);
     setWindowTitle(tr("Parvane Dorlesca - Concordance de « %1 »").arg(form));
 
-    rowsModel_ = new RowsModel({RowsModel::countColumn(tr("Ligne"), &ConcordanceLine::line),
-                                {tr("Contexte gauche"), Qt::AlignRight,
-                                 [](const ConcordanceLine& line) { return fromCp1252(line.left); }},
-                                RowsModel::textColumn(tr("Forme"), &ConcordanceLine::form),
-                                RowsModel::textColumn(tr("Contexte droit"), &ConcordanceLine::right)},
-                               this);
+    rowsModel_ = new RowsModel(concordanceColumns, this);
     concordanceGrid = createReportGrid("concordanceGrid", rowsModel_, tr("Occurrences de « %1 »").arg(form), this);
     concordanceGrid->setWordWrap(false);
     QHeaderView* header = concordanceGrid->horizontalHeader();

@@ -1,6 +1,8 @@
 // The co-occurrences window.
 #include "ui/stats/CooccurrencesWindow.h"
 
+#include "core/statistics_catalogue.h"
+
 #include "core/result_listing.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
@@ -19,8 +21,6 @@ namespace {
 
 constexpr QSize windowSize(820, 560);
 
-enum Column { countColumn, pairCountColumn };
-
 } // namespace
 
 CooccurrencesWindow::CooccurrencesWindow(std::string_view text, QWidget* parent)
@@ -38,8 +38,7 @@ void CooccurrencesWindow::buildUi()
 
     auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
     Q_SET_OBJECT_NAME(resultsFrame);
-    rowsModel_ = new RowsModel({RowsModel::countColumn(tr("Nombre d'attestations"), &CooccurrenceRow::count),
-                                RowsModel::countColumn(tr("Nombre de cooccurrences différentes"), &CooccurrenceRow::pairCount)},
+    rowsModel_ = new RowsModel(CooccurrencesStatistic::table.columns,
                                this);
     const QString headingTip = tr("Fréquence d'attestation réelle");
     lists_ = new LinkedLists(addColumnLists(new QGridLayout(resultsFrame), 0, rowsModel_,
@@ -67,7 +66,7 @@ void CooccurrencesWindow::buildUi()
     auto* body = new QHBoxLayout;
     body->addLayout(left, 1);
     body->addWidget(pairsFrame, 1);
-    addWindowTitle(tr("Statistiques  -  Les cooccurrences"));
+    addWindowTitle(utf8Text(CooccurrencesStatistic::info.title));
     windowLayout()->addLayout(body, 1);
 
     addExportItem(buildMenuBar({.resultBox = pairsBox}).file, rowsModel_, tr("cooccurrences.csv"), this);

@@ -1,14 +1,14 @@
 // The doubled-letters window: the key scheme over letters written twice.
 #include "ui/stats/DoubledLettersWindow.h"
 
+#include "core/statistics_catalogue.h"
+
 namespace quorvelle::ui {
 
 DoubledLettersWindow::DoubledLettersWindow(std::string_view text, QWidget* parent)
     : KeyDistributionWindow({.caption = tr("Parvane Dorlesca - Composition des formes - Lettres redoublées"),
-                             .title = tr("Statistiques Lettres redoublées"),
+                             .table = DoubledLettersStatistic::table,
                              .keyCaption = tr("Lettres :"),
-                             .occurrencesHeading = tr("Nombre d' attestations"),
-                             .formCountHeading = tr("Nombres de formes"),
                              .exportName = tr("lettres-redoublees.csv")},
                             doubledLetterReport(text), parent)
 {

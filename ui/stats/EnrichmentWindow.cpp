@@ -1,6 +1,8 @@
 // The vocabulary-enrichment window.
 #include "ui/stats/EnrichmentWindow.h"
 
+#include "core/statistics_catalogue.h"
+
 #include "core/french_messages.h"
 #include "core/result_listing.h"
 #include "ui/PlainTextBox.h"
@@ -22,8 +24,6 @@ namespace quorvelle::ui {
 namespace {
 
 constexpr QSize windowSize(760, 560);
-
-enum Column { sliceColumn, newFormCountColumn };
 
 } // namespace
 
@@ -47,8 +47,7 @@ void EnrichmentWindow::buildUi()
 
     auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
     Q_SET_OBJECT_NAME(resultsFrame);
-    slicesModel_ = new SlicesModel({SlicesModel::countColumn(tr("Tranche(s)*"), &EnrichmentSlice::number),
-                                    SlicesModel::countColumn(tr("Nombre de formes nouvelles"), &EnrichmentSlice::newFormCount)},
+    slicesModel_ = new SlicesModel(EnrichmentStatistic::table.columns,
                                    this);
     const QString headingTip = tr("Fréquence d'attestation réelle");
     auto* results = new QGridLayout(resultsFrame);
@@ -70,7 +69,7 @@ void EnrichmentWindow::buildUi()
     auto* body = new QHBoxLayout;
     body->addLayout(left, 1);
     body->addWidget(formsFrame, 1);
-    addWindowTitle(tr("L'enrichissement du vocabulaire"));
+    addWindowTitle(utf8Text(EnrichmentStatistic::info.title));
     windowLayout()->addLayout(body, 1);
 
     const WindowMenus menus = buildMenuBar({.resultBox = formsBox, .charts = true});

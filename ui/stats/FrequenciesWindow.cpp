@@ -1,6 +1,8 @@
 // The attestation-frequencies window.
 #include "ui/stats/FrequenciesWindow.h"
 
+#include "core/statistics_catalogue.h"
+
 #include "core/result_listing.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
@@ -22,8 +24,6 @@ namespace {
 
 constexpr QSize windowSize(860, 580);
 
-enum Column { frequencyColumn, formCountColumn, deviationColumn };
-
 } // namespace
 
 FrequenciesWindow::FrequenciesWindow(std::string_view text, QWidget* parent)
@@ -43,9 +43,7 @@ void FrequenciesWindow::buildUi()
 
     auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
     Q_SET_OBJECT_NAME(resultsFrame);
-    rowsModel_ = new RowsModel({RowsModel::countColumn(tr("Fréq. d' attestation réelle"), &FrequencyRow::frequency),
-                                RowsModel::countColumn(tr("Nombre de forme(s)"), &FrequencyRow::formCount),
-                                RowsModel::numberColumn(tr("Ecarts positifs ou négatifs"), &FrequencyRow::deviation)},
+    rowsModel_ = new RowsModel(FrequenciesStatistic::table.columns,
                                this);
     lists_ = new LinkedLists(addColumnLists(new QGridLayout(resultsFrame), 0, rowsModel_,
                                             {{"frequencyHeading", "frequencyList", tr("Fréquence d'attestation réelle")},
@@ -63,7 +61,7 @@ void FrequenciesWindow::buildUi()
     auto* body = new QHBoxLayout;
     body->addLayout(left, 3);
     body->addWidget(formsFrame, 2);
-    addWindowTitle(tr("Fréquences d'attestation - Calcul des écarts"));
+    addWindowTitle(utf8Text(FrequenciesStatistic::info.title));
     windowLayout()->addLayout(body, 1);
 
     const WindowMenus menus = buildMenuBar({.resultBox = formsBox, .charts = true});

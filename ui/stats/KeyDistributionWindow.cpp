@@ -22,8 +22,6 @@ namespace {
 
 constexpr QSize windowSize(760, 520);
 
-enum Column { occurrencesColumn, formCountColumn };
-
 } // namespace
 
 KeyDistributionWindow::KeyDistributionWindow(const Texts& texts, KeyDistribution report, QWidget* parent)
@@ -53,8 +51,7 @@ void KeyDistributionWindow::buildUi(const Texts& texts)
     key->addWidget(keyBox);
     key->addStretch();
 
-    rowsModel_ = new RowsModel({RowsModel::countColumn(texts.occurrencesHeading, &OccurrenceRow::occurrences),
-                                RowsModel::countColumn(texts.formCountHeading, &OccurrenceRow::formCount)},
+    rowsModel_ = new RowsModel(texts.table.columns,
                                this);
     auto* columns = new QGridLayout;
     lists_ = new LinkedLists(addColumnLists(columns, 0, rowsModel_,
@@ -73,7 +70,7 @@ void KeyDistributionWindow::buildUi(const Texts& texts)
     auto* body = new QHBoxLayout;
     body->addWidget(resultsFrame, 1);
     body->addWidget(formsFrame, 1);
-    addWindowTitle(texts.title);
+    addWindowTitle(QString::fromUtf8(texts.table.title));
     windowLayout()->addLayout(body, 1);
 
     addExportItem(buildMenuBar({.resultBox = formsBox}).file, rowsModel_, texts.exportName, this);

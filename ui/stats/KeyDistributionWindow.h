@@ -24,10 +24,9 @@ protected:
     /// The texts of one configuration.
     struct Texts {
         QString caption;
-        QString title;
+        /// The window's title and its lists' headings.
+        TableColumns<OccurrenceRow> table;
         QString keyCaption;
-        QString occurrencesHeading;
-        QString formCountHeading;
         QString exportName; ///< the file name "&Exporter..." proposes
     };
 

@@ -1,6 +1,8 @@
 // The forms-by-length window.
 #include "ui/stats/LengthsWindow.h"
 
+#include "core/statistics_catalogue.h"
+
 #include "core/result_listing.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
@@ -46,9 +48,7 @@ void LengthsWindow::buildUi()
 
     auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
     Q_SET_OBJECT_NAME(resultsFrame);
-    rowsModel_ = new LengthModel({LengthModel::countColumn(tr("Nombre de forme(s)"), &LengthRow::formCount),
-                                  LengthModel::countColumn(tr("Nombre caractères par forme"), &LengthRow::length),
-                                  LengthModel::numberColumn(tr("%"), &LengthRow::percentage)},
+    rowsModel_ = new LengthModel(LengthsStatistic::table.columns,
                                  this);
     // Each column's pair of sort buttons above its heading.
     sortByFormCountAscending =
@@ -86,7 +86,7 @@ void LengthsWindow::buildUi()
     auto* body = new QHBoxLayout;
     body->addWidget(resultsFrame, 3);
     body->addWidget(formsFrame, 2);
-    addWindowTitle(tr("Statistiques formes / caractères (Rangs)"));
+    addWindowTitle(utf8Text(LengthsStatistic::info.title));
     windowLayout()->addLayout(body, 1);
 
     const WindowMenus menus = buildMenuBar({.resultBox = formsBox, .charts = true});

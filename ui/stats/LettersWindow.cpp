@@ -1,14 +1,14 @@
 // The letters window: the key scheme over single letters.
 #include "ui/stats/LettersWindow.h"
 
+#include "core/statistics_catalogue.h"
+
 namespace quorvelle::ui {
 
 LettersWindow::LettersWindow(std::string_view text, QWidget* parent)
     : KeyDistributionWindow({.caption = tr("Parvane Dorlesca - Composition des formes - statistiques formes / lettres de l'alphabet"),
-                             .title = tr("Statistiques formes / lettres de l'alphabet"),
+                             .table = LettersStatistic::table,
                              .keyCaption = tr("Lettres : "),
-                             .occurrencesHeading = tr("Nombre d' attestation(s)"),
-                             .formCountHeading = tr("Nombre de forme(s)"),
                              .exportName = tr("lettres.csv")},
                             letterReport(text), parent)
 {

@@ -1,6 +1,8 @@
 // The vocabulary-richness window.
 #include "ui/stats/RichnessWindow.h"
 
+#include "core/statistics_catalogue.h"
+
 #include "core/number_format.h"
 #include "ui/cp1252_text.h"
 #include "ui/number_text.h"
@@ -52,10 +54,10 @@ void RichnessWindow::buildUi()
     hapaxCountLabel = totals[2];
 
     const auto utf8 = [](std::string_view RichnessMeasure::*member) {
-        return [member](const RichnessMeasure& measure) { return utf8Text(measure.*member); };
+        return [member](const RichnessMeasure& measure, std::size_t) { return utf8Text(measure.*member); };
     };
     measuresModel_ = new MeasuresModel({{tr("Mesure"), Qt::AlignLeft, utf8(&RichnessMeasure::name)},
-                                        {tr("Valeur"), Qt::AlignRight, [this](const RichnessMeasure& measure) {
+                                        {tr("Valeur"), Qt::AlignRight, [this](const RichnessMeasure& measure, std::size_t) {
                                              return valueText(measure);
                                          }},
                                         {tr("Formule"), Qt::AlignLeft, utf8(&RichnessMeasure::formula)},
@@ -74,7 +76,7 @@ void RichnessWindow::buildUi()
     header->setSectionResizeMode(explanationColumn, QHeaderView::Stretch);
     measuresGrid->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
-    addWindowTitle(tr("Richesse du vocabulaire"));
+    addWindowTitle(utf8Text(RichnessStatistic::info.title));
     windowLayout()->addWidget(totalsFrame);
     windowLayout()->addWidget(measuresGrid, 1);
     resize(windowSize);

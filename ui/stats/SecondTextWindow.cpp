@@ -1,6 +1,8 @@
 // The second-text window.
 #include "ui/stats/SecondTextWindow.h"
 
+#include "core/statistics_catalogue.h"
+
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/menus.h"
@@ -63,7 +65,7 @@ void SecondTextWindow::buildUi()
     texts->addWidget(firstText.frame, 1, 0);
     texts->addWidget(secondText.frame, 1, 1);
     texts->setRowStretch(1, 1);
-    addWindowTitle(tr("La comparaison de vocabulaires"));
+    addWindowTitle(utf8Text(ComparisonStatistic::info.title));
     windowLayout()->addWidget(comparisonHintLabel, 0, Qt::AlignHCenter);
     windowLayout()->addLayout(texts, 1);
 

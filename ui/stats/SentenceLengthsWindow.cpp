@@ -1,6 +1,8 @@
 // The sentence-lengths window.
 #include "ui/stats/SentenceLengthsWindow.h"
 
+#include "core/statistics_catalogue.h"
+
 #include "core/french_messages.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
@@ -21,8 +23,6 @@ namespace quorvelle::ui {
 namespace {
 
 constexpr QSize windowSize(860, 600);
-
-enum Column { numberColumn, terminatorColumn, formCountColumn };
 
 } // namespace
 
@@ -51,15 +51,7 @@ void SentenceLengthsWindow::buildUi()
 
     auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
     Q_SET_OBJECT_NAME(resultsFrame);
-    // A sentence's number is its place in the report.
-    const auto number = [this](const SentenceRecord& sentence) {
-        return QString::number(&sentence - report_.sentences.data() + 1);
-    };
-    const auto terminator = [](const SentenceRecord& sentence) { return fromCp1252(sentence.terminator()); };
-    rowsModel_ = new RowsModel({{tr("N° phrase"), Qt::AlignRight, number},
-                                {tr("Ponctuation"), Qt::AlignLeft, terminator},
-                                RowsModel::countColumn(tr("Nombre de formes"), &SentenceRecord::formCount)},
-                               this);
+    rowsModel_ = new RowsModel(SentenceLengthsStatistic::table.columns, this);
     const QString headingTip = tr("Fréquence d'attestation réelle");
     lists_ = new LinkedLists(addColumnLists(new QGridLayout(resultsFrame), 0, rowsModel_,
                                             {{"sentenceNumberHeading", "sentenceNumberList", headingTip},
@@ -78,7 +70,7 @@ void SentenceLengthsWindow::buildUi()
     auto* body = new QHBoxLayout;
     body->addLayout(left, 1);
     body->addWidget(sentenceFrame, 1);
-    addWindowTitle(tr("Statistiques  -  Les longueurs de phrases"));
+    addWindowTitle(utf8Text(SentenceLengthsStatistic::info.title));
     windowLayout()->addLayout(body, 1);
 
     addExportItem(buildMenuBar({.resultBox = sentenceBox, .editionCaptions = {.selectAll = tr("Sélectionner tout"), .remove = tr("Supprimer")}}).file, rowsModel_,

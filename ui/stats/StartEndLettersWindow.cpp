@@ -1,6 +1,8 @@
 // The first-and-last-letters window.
 #include "ui/stats/StartEndLettersWindow.h"
 
+#include "core/statistics_catalogue.h"
+
 #include "core/result_listing.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
@@ -28,8 +30,6 @@ namespace {
 
 constexpr QSize windowSize(860, 560);
 constexpr int countDigits = 9;
-
-enum Column { letterColumn, startColumn, endColumn };
 
 QLineEdit* createCountBox(QWidget* parent)
 {
@@ -95,9 +95,7 @@ void StartEndLettersWindow::buildUi()
 
     auto* frequenciesFrame = new QGroupBox(tr("Fréquences"), this);
     Q_SET_OBJECT_NAME(frequenciesFrame);
-    rowsModel_ = new RowsModel({RowsModel::textColumn(tr("Lettres"), &EdgeLetterRow::letter),
-                                RowsModel::countColumn(tr("Début"), &EdgeLetterRow::startCount),
-                                RowsModel::countColumn(tr("Fin"), &EdgeLetterRow::endCount)},
+    rowsModel_ = new RowsModel(StartEndLettersStatistic::table.columns,
                                this);
     lists_ = new LinkedLists(addColumnLists(new QGridLayout(frequenciesFrame), 0, rowsModel_,
                                             {{"letterHeading", "letterList"},
@@ -116,7 +114,7 @@ void StartEndLettersWindow::buildUi()
     auto* body = new QHBoxLayout;
     body->addLayout(left, 1);
     body->addWidget(formsFrame, 1);
-    addWindowTitle(tr(" Lettres de l'alphabet- début/fin de mot"));
+    addWindowTitle(utf8Text(StartEndLettersStatistic::info.title));
     windowLayout()->addLayout(body, 1);
 
     const WindowMenus menus = buildMenuBar({.resultBox = formsBox, .charts = true});

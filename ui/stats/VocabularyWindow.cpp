@@ -1,6 +1,9 @@
 // The vocabulary list window.
 #include "ui/stats/VocabularyWindow.h"
 
+#include "core/statistics_catalogue.h"
+#include "ui/cp1252_text.h"
+
 #include "ui/menus.h"
 #include "ui/printing.h"
 #include "ui/report_grid.h"
@@ -49,10 +52,9 @@ void VocabularyWindow::buildUi()
     printAction = addMenuItem(fileMenu, "printAction", tr("&Imprimer"));
     closeAction = addMenuItem(fileMenu, "closeAction", tr("&Fermer"));
 
-    const QString title = tr("Liste du vocabulaire");
+    const QString title = utf8Text(VocabularyStatistic::info.title);
     using GridModel = RowTableModel<FormCount>;
-    gridModel_ = new GridModel({GridModel::textColumn(tr("Formes"), &FormCount::form),
-                                GridModel::countColumn(tr("Nombre d'attestations"), &FormCount::count)},
+    gridModel_ = new GridModel(VocabularyStatistic::table.columns,
                                this);
     vocabularyGrid = createReportGrid("vocabularyGrid", gridModel_, title, this);
     addExportItem(fileMenu, gridModel_, tr("vocabulaire.csv"), this);
