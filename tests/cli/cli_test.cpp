@@ -1,6 +1,8 @@
 // quorvelle-cli end to end: the exact output of each statistic (the JSON examples of the
 // contract, the JSON of a text without forms, the French text layout, the decodings), then
 // its arguments, exit codes, French messages and `all`.
+#include "core/statistics_catalogue.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -14,6 +16,7 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 namespace quorvelle::test {
 namespace {
@@ -253,8 +256,13 @@ INSTANTIATE_TEST_SUITE_P(Decoding, Output, testing::Values(
     OutputCase{"--encoding=utf-8 counts --json", "\xE9t\xE9", nullptr,
                R"({"alphabetic":1,"numeric":0,"special":2,"total":3,"words":1})" "\n"}));
 
-const char* const statisticNames[] = {"counts", "vocabulary", "lengths", "letters", "edges", "doubles", "pairs",
-                                      "frequencies", "cooccurrences", "sentences", "enrichment", "compare", "richness"};
+// The catalogue's statistics, in its order.
+std::vector<std::string> statisticNames()
+{
+    std::vector<std::string> names;
+    quorvelle::forEachStatistic([&names](auto statistic) { names.emplace_back(decltype(statistic)::info.name); });
+    return names;
+}
 
 // A usage error exits with 2 and the usage text, a file that cannot be read with 1 and a
 // message naming it; both in French on standard error.
@@ -327,8 +335,8 @@ TEST(Cli, HelpGoesToStandardOutputAndListsEveryStatistic)
         const CliRun run = runCli(arguments);
         EXPECT_EQ(run.exitCode, 0) << arguments;
         EXPECT_EQ(run.out.rfind("Usage : quorvelle-cli", 0), 0u) << arguments;
-        for (const char* name : statisticNames)
-            EXPECT_NE(run.out.find(std::string("  ") + name + " "), std::string::npos) << name;
+        for (const std::string& name : statisticNames())
+            EXPECT_NE(run.out.find("  " + name + " "), std::string::npos) << name;
         EXPECT_NE(run.out.find("  all "), std::string::npos);
     }
 }
@@ -342,7 +350,7 @@ TEST(Cli, AllIsEachStatisticInTurn)
     const TemporaryFile file2("le chien, le loup.");
     for (const std::string& files : {file1.argument(), file1.argument() + " " + file2.argument()}) {
         std::string expected;
-        for (const std::string name : statisticNames)
+        for (const std::string& name : statisticNames())
             if (name != "compare" || files != file1.argument())
                 expected += (name == "counts" ? "== " : "\n== ") + name + " ==\n"
                           + runCli(name + " " + (name == "compare" ? files : file1.argument())).out;
@@ -351,7 +359,7 @@ TEST(Cli, AllIsEachStatisticInTurn)
     }
     // In CSV, one byte-order mark, then the tables of each statistic.
     std::string tables = "\xEF\xBB\xBF";
-    for (const std::string name : statisticNames)
+    for (const std::string& name : statisticNames())
         if (name != "compare")
             tables += runCli(name + " --csv " + file1.argument()).out.substr(3);
     for (const char* jobs : {"--jobs 1 ", "--jobs 3 "})
