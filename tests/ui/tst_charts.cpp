@@ -22,7 +22,6 @@
 #include <QTest>
 #include <QVBarModelMapper>
 
-#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -63,31 +62,26 @@ ChartSeen readChart(const QWidget& chart)
     return seen;
 }
 
-using OpenChart = std::function<std::unique_ptr<QDialog>()>;
-
-// Opens a chart window of the given class over rows, as its statistics window does.
-template <class Chart, class Row>
-OpenChart chartOf(std::vector<Row> rows)
+// What the chart opened by a statistics window's chart item shows.
+ChartSeen chartOpenedBy(const QWidget& window, const char* item)
 {
-    return [rows = std::move(rows)] { return std::make_unique<Chart>(rows, nullptr); };
+    ChartSeen seen;
+    test::closeNextModalWindow([&seen](QWidget* chart) { seen = readChart(*chart); });
+    child<QAction>(window, item)->trigger();
+    return seen;
+}
+
+using OpenChart = std::function<ChartSeen()>;
+
+// Opens the window of a statistic over text, then its chart through item.
+OpenChart chartOf(const char* statistic, QByteArray text, const char* item)
+{
+    return [=] { return chartOpenedBy(*test::openStatisticWindow(statistic, text), item); };
 }
 
 // The lengths of "chats chats les chat" in their default order: 5, 4 and 3 characters with
 // 2, 1 and 1 forms.
 const std::vector<LengthChartRow> lengths = {{2, 5}, {1, 4}, {1, 3}};
-
-// The child of window captioned text, found as the user finds it: the vocabulary window's
-// print command and sort button, whose names are that window's own business.
-template <class Captioned>
-Captioned* captioned(const QWidget& window, const QString& text)
-{
-    const QList<Captioned*> children = window.findChildren<Captioned*>();
-    const auto found = std::find_if(children.begin(), children.end(),
-                                    [&](const Captioned* candidate) { return candidate->text() == text; });
-    if (found == children.end())
-        qFatal("nothing captioned %s", qPrintable(text));
-    return *found;
-}
 
 // The text of a PDF's pages first to last, as pdftotext lays them out.
 QString pdfText(const QString& path, int first, int last)
@@ -124,53 +118,61 @@ private slots:
         QTest::addColumn<QStringList>("bars");
         const QString edges = QStringLiteral(" Numéro | Caractères  | Nbre de formes   ");
         const QString negative = QStringLiteral(" Numéro | Fréquence d'attestation réelle  | Nbre de formes   ");
-        // The grid in the rows' order, the chart reversed.
+        // Lengths 5, 4 and 3 with 2, 1 and 1 forms: the grid in the window's order, the chart
+        // reversed.
         QTest::newRow("lengths")
-            << chartOf<ui::LengthsChart>(lengths) << "LengthsChart"
+            << chartOf("lengths", "chats chats les chat", "lengthsChartAction") << "LengthsChart"
             << "Parvane Dorlesca - Composition des formes - statistiques formes/caractères (Graphique)" << 1
             << QStringList({" Nbre de caractère(s)  | Nbre de forme(s)  | Pourcentage (%)   ", "5|2|50", "4|1|25", "3|1|25"})
             << QStringList({"  3=1", "  4=1", "  5=2"});
-        using Counts = std::vector<CountChartRow>;
         // A letter that begins no form is in the grid, not in the chart.
-        QTest::newRow("starts") << chartOf<ui::StartLettersChart>(Counts{{"l", 0}, {"s", 2}, {"\xE9", 1}})
-                                << "StartLettersChart" << "Parvane Dorlesca - Graphique début de mot" << 0
+        QTest::newRow("starts") << chartOf("edges", "sel sol \xE9t\xE9", "startLettersChartAction") << "StartLettersChart"
+                                << "Parvane Dorlesca - Graphique début de mot" << 0
                                 << QStringList({edges, "1|l|0", "2|s|2", "3|é|1"}) << QStringList({"s=2", "é=1"});
-        QTest::newRow("ends") << chartOf<ui::EndLettersChart>(Counts{{"l", 2}, {"s", 0}, {"\xE9", 1}})
-                              << "EndLettersChart" << "Parvane Dorlesca - Graphique fin de mot" << 0
+        QTest::newRow("ends") << chartOf("edges", "sel sol \xE9t\xE9", "endLettersChartAction") << "EndLettersChart"
+                              << "Parvane Dorlesca - Graphique fin de mot" << 0
                               << QStringList({edges, "1|l|2", "2|s|0", "3|é|1"}) << QStringList({"l=2", "é=1"});
-        // The frequencies of "a a b b c c c d", mean 2: the frequency 2 has a deviation of 0 and
-        // is in both charts.
-        const std::vector<DeviationChartRow> deviations = {{3, 1, 1.0}, {2, 2, 0.0}, {1, 1, -1.0}};
+        // Mean frequency 2: the frequency 2 has a deviation of 0 and is in both charts.
         QTest::newRow("positive")
-            << chartOf<ui::PositiveDeviationsChart>(deviations) << "PositiveDeviationsChart"
+            << chartOf("frequencies", "a a b b c c c d", "positiveDeviationsChartAction") << "PositiveDeviationsChart"
             << "Parvane Dorlesca - Calcul des écarts positifs (graphique)" << 1
             << QStringList({" Numéro | Fréq. d'attestation réelle  | Nbre de formes   ", "1|3|1", "2|2|2"})
             << QStringList({" 3=1", " 2=2"});
-        QTest::newRow("negative") << chartOf<ui::NegativeDeviationsChart>(deviations) << "NegativeDeviationsChart"
-                                  << "Parvane Dorlesca - Calcul des écarts négatifs (graphique)" << 0
-                                  << QStringList({negative, "1|2|2", "2|1|1"}) << QStringList({" 2=2", " 1=1"});
-        QTest::newRow("slices") << chartOf<ui::EnrichmentChart>(Counts{{"1", 1}, {"2", 0}}) << "EnrichmentChart"
-                                << "Parvane Dorlesca - Graphique -  L'enrichissement du vocabulaire" << 1
+        QTest::newRow("negative") << chartOf("frequencies", "a a b b c c c d", "negativeDeviationsChartAction")
+                                  << "NegativeDeviationsChart" << "Parvane Dorlesca - Calcul des écarts négatifs (graphique)"
+                                  << 0 << QStringList({negative, "1|2|2", "2|1|1"}) << QStringList({" 2=2", " 1=1"});
+        QTest::newRow("slices") << chartOf("enrichment", QByteArray("le ").repeated(150), "enrichmentChartAction")
+                                << "EnrichmentChart" << "Parvane Dorlesca - Graphique -  L'enrichissement du vocabulaire" << 1
                                 << QStringList({" Numéro | N° tranche  | Nbre de nouvelles formes   ", "1|1|1", "2|2|0"})
                                 << QStringList({" 1=1"});
-        QTest::newRow("no form") << chartOf<ui::NegativeDeviationsChart>(std::vector<DeviationChartRow>())
-                                 << "NegativeDeviationsChart"
-                                 << "Parvane Dorlesca - Calcul des écarts négatifs (graphique)" << 0
-                                 << QStringList({negative}) << QStringList();
+        QTest::newRow("no form") << chartOf("frequencies", "12 !", "negativeDeviationsChartAction")
+                                 << "NegativeDeviationsChart" << "Parvane Dorlesca - Calcul des écarts négatifs (graphique)"
+                                 << 0 << QStringList({negative}) << QStringList();
     }
 
     // Each chart window opens on its tab, "&Imprimer" enabled, its grid and bars from the rows
-    // it is given.
+    // of the window that opens it.
     void charts()
     {
         QFETCH(OpenChart, open);
-        const ChartSeen seen = readChart(*open());
+        const ChartSeen seen = open();
         QTEST(seen.windowClass, "chart");
         QTEST(seen.caption, "caption");
         QTEST(seen.tab, "tab");
         QVERIFY(seen.printEnabled);
         QTEST(seen.grid, "grid");
         QTEST(seen.bars, "bars");
+    }
+
+    // After a re-sort, the grid shows the window's new order and the chart its reverse.
+    void chartFollowsTheWindowsOrder()
+    {
+        const auto window = test::openStatisticWindow("lengths", "chats chats les chat");
+        window->show();
+        QTest::mouseClick(child<QPushButton>(*window, "sortByLengthAscending"), Qt::LeftButton);
+        const ChartSeen seen = chartOpenedBy(*window, "lengthsChartAction");
+        QCOMPARE(seen.grid.mid(1), QStringList({"3|1|25", "4|1|25", "5|2|50"}));
+        QCOMPARE(seen.bars, QStringList({"  5=2", "  4=1", "  3=1"}));
     }
 
     // The menu; leaving the chart disables "&Imprimer", coming back enables it.
@@ -228,11 +230,10 @@ private slots:
         const QString alphabetical = directory.filePath(QStringLiteral("a.pdf"));
         const QString byFrequency = directory.filePath(QStringLiteral("f.pdf"));
         const auto window = test::openStatisticWindow("vocabulary", text);
-        auto* print = captioned<QAction>(*window, QStringLiteral("&Imprimer"));
+        auto* print = child<QAction>(*window, "printAction");
         ui::setNextPrinterSetUp(alphabetical);
         print->trigger();
-        QTest::mouseClick(captioned<QPushButton>(*window, QStringLiteral("Tri par fréquences décroissantes")),
-                          Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(*window, "switchOrderButton"), Qt::LeftButton);
         ui::setNextPrinterSetUp(byFrequency);
         print->trigger();
 

@@ -3,27 +3,11 @@
 
 #include "ui/cp1252_text.h"
 
-#include <QStringList>
-
 #include <utility>
 #include <vector>
 
 namespace quorvelle::ui {
 namespace {
-
-QList<ReportTableModel::ColumnLook> columnLooks(const QString& gridFormat)
-{
-    QList<ReportTableModel::ColumnLook> looks;
-    for (const QString& column : gridFormat.split(QLatin1Char('|'))) {
-        if (column.startsWith(QLatin1Char('<')))
-            looks.append({column.mid(1), Qt::AlignLeft});
-        else if (column.startsWith(QLatin1Char('>')))
-            looks.append({column.mid(1), Qt::AlignRight});
-        else
-            looks.append({column, Qt::AlignRight});
-    }
-    return looks;
-}
 
 // The rows of a table that have a bar, ordered by their place in the chart.
 class BarsModel final : public QSortFilterProxyModel {
@@ -56,8 +40,8 @@ private:
 
 } // namespace
 
-ChartTableModel::ChartTableModel(const QString& gridFormat, ChartRows rows, QObject* parent)
-    : ReportTableModel(columnLooks(gridFormat), parent)
+ChartTableModel::ChartTableModel(QList<ColumnLook> columns, ChartRows rows, QObject* parent)
+    : ReportTableModel(std::move(columns), parent)
     , rows_(std::move(rows))
     , barsModel_(new BarsModel(rows_, this))
 {

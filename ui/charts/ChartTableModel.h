@@ -8,7 +8,7 @@
 
 namespace quorvelle::ui {
 
-/// The table of a chart window, headed as the grid format says. Its bars model shows the rows
+/// The table of a chart window, headed by its columns. Its bars model shows the rows
 /// that have bars, in the chart's order, so that the chart cannot draw another value than the
 /// grid shows.
 class ChartTableModel final : public ReportTableModel {
@@ -17,10 +17,7 @@ public:
     /// The role under which every cell of a row gives the category label of its bar.
     static constexpr int BarLabelRole = Qt::UserRole;
 
-    /// gridFormat lists the columns' headings between "|"; a heading that starts with "<" is
-    /// left-aligned, with ">" right-aligned, and with neither holds numbers, also right-aligned.
-    /// The blanks around a heading are part of it.
-    ChartTableModel(const QString& gridFormat, ChartRows rows, QObject* parent);
+    ChartTableModel(QList<ColumnLook> columns, ChartRows rows, QObject* parent);
 
     /// The column whose cells are the bars' values.
     int valueColumn() const { return static_cast<int>(rows_.valueColumn); }

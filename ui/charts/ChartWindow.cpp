@@ -58,7 +58,7 @@ bool saveSvg(BarChartView* view, const QString& path, const QString& title)
 
 ChartWindow::ChartWindow(const ChartWindowLook& look, ChartRows rows, QWidget* parent)
     : QDialog(parent)
-    , table_(new ChartTableModel(look.gridFormat, std::move(rows), this))
+    , table_(new ChartTableModel(look.gridColumns, std::move(rows), this))
     , currentTab_(look.openingTab)
 {
     buildUi(look);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/chart_data.h"
+#include "ui/ReportTableModel.h"
 
 #include <QDialog>
 
@@ -19,9 +20,8 @@ struct ChartWindowLook {
     QString caption;
     QString xTitle;
     QString yTitle;
-    /// The grid's columns: headings between "|", each led by "<" (left-aligned), ">"
-    /// (right-aligned) or neither (numbers, right-aligned); the blanks are the headings' own.
-    QString gridFormat;
+    /// The grid's columns, their headings with the blanks around them.
+    QList<ReportTableModel::ColumnLook> gridColumns;
     enum Tab { ChartTab = 0, ValuesTab = 1 } openingTab = ChartTab;
 };
 

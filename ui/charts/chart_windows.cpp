@@ -13,10 +13,21 @@ char decimalSeparator()
     return separator.size() == 1 && separator[0].unicode() < 0x80 ? separator[0].toLatin1() : ',';
 }
 
+// A column of numbers, right-aligned, or of labels, left-aligned; the blanks are the headings' own.
+ReportTableModel::ColumnLook numbers(const QString& heading)
+{
+    return {heading, Qt::AlignRight};
+}
+
+ReportTableModel::ColumnLook labels(const QString& heading)
+{
+    return {heading, Qt::AlignLeft};
+}
+
 ChartWindowLook edgeLook(const QString& caption)
 {
     return {caption, ChartWindow::tr("Caractères"), ChartWindow::tr("Nbre de formes"),
-            ChartWindow::tr(" Numéro |< Caractères  |> Nbre de formes   "), ChartWindowLook::ChartTab};
+            {numbers(ChartWindow::tr(" Numéro ")), labels(ChartWindow::tr(" Caractères  ")), numbers(ChartWindow::tr(" Nbre de formes   "))}, ChartWindowLook::ChartTab};
 }
 
 } // namespace
@@ -24,7 +35,7 @@ ChartWindowLook edgeLook(const QString& caption)
 LengthsChart::LengthsChart(std::span<const LengthChartRow> rows, QWidget* parent)
     : ChartWindow({tr("Parvane Dorlesca - Composition des formes - statistiques formes/caractères (Graphique)"),
                    tr("Nbre de caractère(s)"), tr("Nbre de forme(s)"),
-                   tr(" Nbre de caractère(s)  |< Nbre de forme(s)  |> Pourcentage (%)   "), ChartWindowLook::ValuesTab},
+                   {numbers(tr(" Nbre de caractère(s)  ")), labels(tr(" Nbre de forme(s)  ")), numbers(tr(" Pourcentage (%)   "))}, ChartWindowLook::ValuesTab},
                   lengthChart(rows, decimalSeparator()), parent)
 {
 }
@@ -44,7 +55,7 @@ EndLettersChart::EndLettersChart(std::span<const CountChartRow> letters, QWidget
 PositiveDeviationsChart::PositiveDeviationsChart(std::span<const DeviationChartRow> rows, QWidget* parent)
     : ChartWindow({tr("Parvane Dorlesca - Calcul des écarts positifs (graphique)"),
                    tr("Fréquence d'attestation réelle"), tr("Nbre de formes"),
-                   tr(" Numéro |< Fréq. d'attestation réelle  |> Nbre de formes   "), ChartWindowLook::ValuesTab},
+                   {numbers(tr(" Numéro ")), labels(tr(" Fréq. d'attestation réelle  ")), numbers(tr(" Nbre de formes   "))}, ChartWindowLook::ValuesTab},
                   countChart(deviationSide(rows, DeviationSide::Positive), numberLabelPrefix), parent)
 {
 }
@@ -52,14 +63,14 @@ PositiveDeviationsChart::PositiveDeviationsChart(std::span<const DeviationChartR
 NegativeDeviationsChart::NegativeDeviationsChart(std::span<const DeviationChartRow> rows, QWidget* parent)
     : ChartWindow({tr("Parvane Dorlesca - Calcul des écarts négatifs (graphique)"),
                    tr("Fréquence d'attestation réelle"), tr("Nbre de formes"),
-                   tr(" Numéro |< Fréquence d'attestation réelle  |> Nbre de formes   "), ChartWindowLook::ChartTab},
+                   {numbers(tr(" Numéro ")), labels(tr(" Fréquence d'attestation réelle  ")), numbers(tr(" Nbre de formes   "))}, ChartWindowLook::ChartTab},
                   countChart(deviationSide(rows, DeviationSide::Negative), numberLabelPrefix), parent)
 {
 }
 
 EnrichmentChart::EnrichmentChart(std::span<const CountChartRow> slices, QWidget* parent)
     : ChartWindow({tr("Parvane Dorlesca - Graphique -  L'enrichissement du vocabulaire"), tr("N° tranche"),
-                   tr("Nbre de nouvelles formes"), tr(" Numéro |< N° tranche  |> Nbre de nouvelles formes   "),
+                   tr("Nbre de nouvelles formes"), {numbers(tr(" Numéro ")), labels(tr(" N° tranche  ")), numbers(tr(" Nbre de nouvelles formes   "))},
                    ChartWindowLook::ValuesTab},
                   countChart(slices, numberLabelPrefix), parent)
 {
