@@ -1,8 +1,8 @@
 // Benchmarks of the core reports over generated French-like text of growing sizes: every
 // statistic of the catalogue, from the text and from the text tokenized beforehand.
 #include "bench/french_like_text.h"
-#include "core/segmentation.h"
-#include "core/statistics_catalogue.h"
+#include "core/text/segmentation.h"
+#include "core/catalogue/statistics_catalogue.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,8 +3,8 @@
 // answer slowest in each, the frequency charts, and printing the vocabulary.
 // Run: build-bench/bench/desktop_bench -platform offscreen
 #include "bench/french_like_text.h"
-#include "core/frequency_report.h"
-#include "core/statistics_catalogue.h"
+#include "core/reports/frequency_report.h"
+#include "core/catalogue/statistics_catalogue.h"
 #include "ui/charts/chart_windows.h"
 #include "ui/printing.h"
 #include "ui/PlainTextBox.h"

@@ -2,8 +2,8 @@
 #include "cli/arguments.h"
 
 #include "cli/statistics.h"
-#include "core/letters.h"
-#include "core/text_file.h"
+#include "core/text/letters.h"
+#include "core/text/text_file.h"
 
 #include <algorithm>
 #include <charconv>

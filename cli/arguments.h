@@ -1,7 +1,7 @@
 // The command line of quorvelle-cli.
 #pragma once
 
-#include "core/encoding.h"
+#include "core/text/encoding.h"
 
 #include <filesystem>
 #include <stdexcept>

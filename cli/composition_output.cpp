@@ -3,11 +3,11 @@
 #include "cli/composition_output.h"
 
 #include "cli/french_text.h"
-#include "core/french_messages.h"
+#include "core/presentation/french_messages.h"
 #include "cli/vocabulary_output.h"
 #include "cli/table_output.h"
-#include "core/encoding.h"
-#include "core/statistics_catalogue.h"
+#include "core/text/encoding.h"
+#include "core/catalogue/statistics_catalogue.h"
 
 #include <string>
 #include <string_view>

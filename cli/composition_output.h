@@ -4,9 +4,9 @@
 
 #include "cli/csv_writer.h"
 #include "cli/json_writer.h"
-#include "core/edge_letter_report.h"
-#include "core/key_distribution.h"
-#include "core/length_report.h"
+#include "core/reports/edge_letter_report.h"
+#include "core/reports/key_distribution.h"
+#include "core/reports/length_report.h"
 
 #include <ostream>
 

@@ -3,8 +3,8 @@
 
 #include "cli/french_text.h"
 #include "cli/table_output.h"
-#include "core/encoding.h"
-#include "core/statistics_catalogue.h"
+#include "core/text/encoding.h"
+#include "core/catalogue/statistics_catalogue.h"
 
 #include <iomanip>
 #include <string>

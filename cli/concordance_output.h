@@ -3,7 +3,7 @@
 
 #include "cli/csv_writer.h"
 #include "cli/json_writer.h"
-#include "core/concordance.h"
+#include "core/reports/concordance.h"
 
 #include <cstddef>
 #include <ostream>

@@ -2,8 +2,8 @@
 #include "cli/csv_writer.h"
 
 #include "cli/french_text.h"
-#include "core/csv.h"
-#include "core/encoding.h"
+#include "core/presentation/csv.h"
+#include "core/text/encoding.h"
 
 namespace quorvelle::cli {
 

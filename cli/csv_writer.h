@@ -1,7 +1,7 @@
 // Tables written as CSV, in the form the desktop program exports them.
 #pragma once
 
-#include "core/table_columns.h"
+#include "core/catalogue/table_columns.h"
 
 #include <cstdint>
 #include <initializer_list>

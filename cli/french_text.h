@@ -1,8 +1,8 @@
 // Pieces of the French text output shared by every statistic.
 #pragma once
 
-#include "core/result_listing.h"
-#include "core/vocabulary.h"
+#include "core/presentation/result_listing.h"
+#include "core/text/vocabulary.h"
 
 #include <optional>
 #include <ostream>

@@ -3,11 +3,11 @@
 
 #include "cli/csv_writer.h"
 #include "cli/json_writer.h"
-#include "core/cooccurrence_report.h"
-#include "core/enrichment_report.h"
-#include "core/frequency_report.h"
-#include "core/sentence_report.h"
-#include "core/vocabulary_comparison.h"
+#include "core/reports/cooccurrence_report.h"
+#include "core/reports/enrichment_report.h"
+#include "core/reports/frequency_report.h"
+#include "core/reports/sentence_report.h"
+#include "core/reports/vocabulary_comparison.h"
 
 #include <ostream>
 #include <string_view>

@@ -2,10 +2,10 @@
 #include "cli/arguments.h"
 #include "cli/concordance_output.h"
 #include "cli/statistics.h"
-#include "core/concordance.h"
-#include "core/csv.h"
-#include "core/french_messages.h"
-#include "core/text_file.h"
+#include "core/reports/concordance.h"
+#include "core/presentation/csv.h"
+#include "core/presentation/french_messages.h"
+#include "core/text/text_file.h"
 
 #ifdef __GLIBC__
 #include <malloc.h>

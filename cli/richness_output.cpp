@@ -2,7 +2,7 @@
 #include "cli/richness_output.h"
 
 #include "cli/french_text.h"
-#include "core/number_format.h"
+#include "core/presentation/number_format.h"
 
 namespace quorvelle::cli {
 namespace {

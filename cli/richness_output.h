@@ -3,7 +3,7 @@
 
 #include "cli/csv_writer.h"
 #include "cli/json_writer.h"
-#include "core/richness_report.h"
+#include "core/reports/richness_report.h"
 
 #include <ostream>
 

@@ -4,7 +4,7 @@
 #include "cli/csv_writer.h"
 #include "cli/french_text.h"
 #include "cli/json_writer.h"
-#include "core/table_columns.h"
+#include "core/catalogue/table_columns.h"
 
 #include <ostream>
 #include <span>

@@ -3,8 +3,8 @@
 
 #include "cli/csv_writer.h"
 #include "cli/json_writer.h"
-#include "core/character_counts.h"
-#include "core/vocabulary_report.h"
+#include "core/reports/character_counts.h"
+#include "core/reports/vocabulary_report.h"
 
 #include <ostream>
 #include <vector>

@@ -4,13 +4,13 @@
 #include "cli/frequency_output.h"
 #include "cli/json_writer.h"
 #include "cli/vocabulary_output.h"
-#include "core/character_counts.h"
-#include "core/chart_data.h"
-#include "core/encoding.h"
-#include "core/print_layout.h"
-#include "core/segmentation.h"
-#include "core/tokenized_text.h"
-#include "core/vocabulary_report.h"
+#include "core/reports/character_counts.h"
+#include "core/presentation/chart_data.h"
+#include "core/text/encoding.h"
+#include "core/presentation/print_layout.h"
+#include "core/text/segmentation.h"
+#include "core/text/tokenized_text.h"
+#include "core/reports/vocabulary_report.h"
 
 #include <algorithm>
 #include <cstddef>

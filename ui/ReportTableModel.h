@@ -3,7 +3,7 @@
 
 #include "ui/cp1252_text.h"
 #include "ui/number_text.h"
-#include "core/table_columns.h"
+#include "core/catalogue/table_columns.h"
 
 #include <QAbstractTableModel>
 #include <QList>

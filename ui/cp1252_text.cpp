@@ -1,7 +1,7 @@
 // Conversion between code page 1252 and QString, through the core's code page table.
 #include "ui/cp1252_text.h"
 
-#include "core/encoding.h"
+#include "core/text/encoding.h"
 
 #include <array>
 #include <cstddef>

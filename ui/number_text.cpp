@@ -1,7 +1,7 @@
 // The core's number conversion under the user's locale.
 #include "ui/number_text.h"
 
-#include "core/number_format.h"
+#include "core/presentation/number_format.h"
 
 #include <QLocale>
 

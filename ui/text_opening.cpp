@@ -1,9 +1,9 @@
 // Reading a text file into a box, with the size question and the failure messages.
 #include "ui/text_opening.h"
 
-#include "core/encoding.h"
-#include "core/french_messages.h"
-#include "core/text_file.h"
+#include "core/text/encoding.h"
+#include "core/presentation/french_messages.h"
+#include "core/text/text_file.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/hourglass.h"

@@ -1,7 +1,7 @@
 // quorvelle-cli end to end: the exact output of each statistic (the JSON examples of the
 // contract, the JSON of a text without forms, the French text layout, the decodings), then
 // its arguments, exit codes, French messages and `all`.
-#include "core/statistics_catalogue.h"
+#include "core/catalogue/statistics_catalogue.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // output.
 #include "cli/json_writer.h"
 
-#include "core/encoding.h"
+#include "core/text/encoding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Character classes and word counts.
-#include "core/character_counts.h"
+#include "core/reports/character_counts.h"
 
 #include "core/test_texts.h"
 

@@ -1,5 +1,5 @@
 // The chart windows' tables: grid rows, bars, labels, reversal and the frequency sides.
-#include "core/chart_data.h"
+#include "core/presentation/chart_data.h"
 
 #include <gtest/gtest.h>
 

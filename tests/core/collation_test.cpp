@@ -1,5 +1,5 @@
 // The alphabetical order of forms.
-#include "core/collation.h"
+#include "core/text/collation.h"
 
 #include "core/test_texts.h"
 

@@ -1,5 +1,5 @@
 // A form's occurrences: compared lower-cased, with their lines and contexts as written.
-#include "core/concordance.h"
+#include "core/reports/concordance.h"
 
 #include <gtest/gtest.h>
 

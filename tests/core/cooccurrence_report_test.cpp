@@ -1,6 +1,6 @@
 // Co-occurrences: pairs of adjacent forms attested more than once, and their rows. The
 // listings of each row are held against the literal computation on real texts.
-#include "core/cooccurrence_report.h"
+#include "core/reports/cooccurrence_report.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // CSV lines for French spreadsheets: ";" between fields, CR LF, quoting where needed.
-#include "core/csv.h"
+#include "core/presentation/csv.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Letters at the start and end of words: rows in code order and the listings of each side.
-#include "core/edge_letter_report.h"
+#include "core/reports/edge_letter_report.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Decoding files into code page 1252 and writing it back as UTF-8.
-#include "core/encoding.h"
+#include "core/text/encoding.h"
 
 #include "core/test_texts.h"
 

@@ -1,5 +1,5 @@
 // Vocabulary enrichment: slices of 100 forms and the forms each one adds.
-#include "core/enrichment_report.h"
+#include "core/reports/enrichment_report.h"
 
 #include "core/test_texts.h"
 

@@ -1,7 +1,7 @@
 // Attestation frequencies, their deviations and the forms of each frequency.
-#include "core/frequency_report.h"
+#include "core/reports/frequency_report.h"
 
-#include "core/number_format.h"
+#include "core/presentation/number_format.h"
 
 #include <gtest/gtest.h>
 

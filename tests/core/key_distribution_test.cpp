@@ -1,6 +1,6 @@
 // Letters, doubled letters and pairs of letters: the worked examples. The orders of the keys
 // are held against the literal computation on real texts.
-#include "core/key_distribution.h"
+#include "core/reports/key_distribution.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Forms by number of characters: rows, listings and the sort buttons.
-#include "core/length_report.h"
+#include "core/reports/length_report.h"
 
 #include "core/test_texts.h"
 

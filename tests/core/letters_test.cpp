@@ -1,5 +1,5 @@
 // The letter and digit tests, and lower-casing at every range boundary.
-#include "core/letters.h"
+#include "core/text/letters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // The lifted limits, one row each: the smallest text past a limit that the statistics once
 // had (16-bit counters, 500 lengths or classes, 255 rows), and what shows that nothing
 // was capped or wrapped.
-#include "core/chart_data.h"
-#include "core/cooccurrence_report.h"
-#include "core/edge_letter_report.h"
-#include "core/enrichment_report.h"
-#include "core/frequency_report.h"
-#include "core/key_distribution.h"
-#include "core/length_report.h"
-#include "core/vocabulary.h"
+#include "core/presentation/chart_data.h"
+#include "core/reports/cooccurrence_report.h"
+#include "core/reports/edge_letter_report.h"
+#include "core/reports/enrichment_report.h"
+#include "core/reports/frequency_report.h"
+#include "core/reports/key_distribution.h"
+#include "core/reports/length_report.h"
+#include "core/text/vocabulary.h"
 
 #include "core/test_texts.h"
 

@@ -3,9 +3,9 @@
 // grouped.
 #pragma once
 
-#include "core/collation.h"
-#include "core/segmentation.h"
-#include "core/vocabulary.h"
+#include "core/text/collation.h"
+#include "core/text/segmentation.h"
+#include "core/text/vocabulary.h"
 
 #include <algorithm>
 #include <string>

@@ -1,5 +1,5 @@
 // Half-even rounding and the general number conversion.
-#include "core/number_format.h"
+#include "core/presentation/number_format.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Paging of the printed vocabulary list.
-#include "core/print_layout.h"
+#include "core/presentation/print_layout.h"
 
 #include <gtest/gtest.h>
 

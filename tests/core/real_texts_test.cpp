@@ -1,12 +1,12 @@
 // The reports whose algorithms are intricate, against literal implementations of what
 // their windows compute (every occurrence into a sorted list, equal neighbours grouped,
 // one list per listing, linear look-ups), on real French texts in both encodings.
-#include "core/character_counts.h"
-#include "core/cooccurrence_report.h"
-#include "core/edge_letter_report.h"
-#include "core/enrichment_report.h"
-#include "core/key_distribution.h"
-#include "core/vocabulary.h"
+#include "core/reports/character_counts.h"
+#include "core/reports/cooccurrence_report.h"
+#include "core/reports/edge_letter_report.h"
+#include "core/reports/enrichment_report.h"
+#include "core/reports/key_distribution.h"
+#include "core/text/vocabulary.h"
 
 #include "core/literal_vocabulary.h"
 #include "core/test_texts.h"

@@ -1,5 +1,5 @@
 // Richness measures on texts small enough to compute by hand.
-#include "core/richness_report.h"
+#include "core/reports/richness_report.h"
 
 #include "tests/core/test_texts.h"
 

@@ -1,5 +1,5 @@
 // Cutting texts into forms.
-#include "core/segmentation.h"
+#include "core/text/segmentation.h"
 
 #include "core/literal_vocabulary.h"
 #include "core/test_texts.h"

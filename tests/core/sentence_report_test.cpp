@@ -1,5 +1,5 @@
 // Sentences: where they end, their forms and their exact text.
-#include "core/sentence_report.h"
+#include "core/reports/sentence_report.h"
 
 #include <gtest/gtest.h>
 

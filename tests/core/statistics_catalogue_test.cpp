@@ -1,6 +1,6 @@
 // The catalogue of statistics: names that quorvelle-cli can tell apart, and columns whose
 // cells are of the kind they declare, which decides how every presentation writes them.
-#include "core/statistics_catalogue.h"
+#include "core/catalogue/statistics_catalogue.h"
 
 #include <gtest/gtest.h>
 

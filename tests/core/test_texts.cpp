@@ -1,8 +1,8 @@
 // Test helpers.
 #include "core/test_texts.h"
 
-#include "core/encoding.h"
-#include "core/text_file.h"
+#include "core/text/encoding.h"
+#include "core/text/text_file.h"
 
 namespace quorvelle::test {
 

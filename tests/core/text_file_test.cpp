@@ -1,6 +1,6 @@
 // Reading files whole. What cannot be read is named by the CLI's messages, where each
 // reason shows.
-#include "core/text_file.h"
+#include "core/text/text_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The comparison of two vocabularies: every figure and the three listings.
-#include "core/vocabulary_comparison.h"
+#include "core/reports/vocabulary_comparison.h"
 
 #include "core/test_texts.h"
 

@@ -1,6 +1,6 @@
 // Counting the vocabulary, its spectrum and the vocabulary list report.
-#include "core/vocabulary.h"
-#include "core/vocabulary_report.h"
+#include "core/text/vocabulary.h"
+#include "core/reports/vocabulary_report.h"
 
 #include <gtest/gtest.h>
 

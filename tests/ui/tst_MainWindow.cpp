@@ -1,7 +1,7 @@
 // The main window: menus and their states, opening and closing a text, the size question,
 // the failures, the counts, and the windows it opens.
 #include "tests/ui/ui_test_support.h"
-#include "core/statistics_catalogue.h"
+#include "core/catalogue/statistics_catalogue.h"
 #include "ui/PlainTextBox.h"
 #include "ui/main/MainWindow.h"
 #include "ui/message_box.h"

@@ -1,6 +1,6 @@
 // The window commands every statistics window shares, on a window of the tests' own.
 #include "tests/ui/ui_test_support.h"
-#include "core/statistics_catalogue.h"
+#include "core/catalogue/statistics_catalogue.h"
 #include "ui/PlainTextBox.h"
 #include "ui/hourglass.h"
 #include "ui/message_box.h"

@@ -1,7 +1,7 @@
 // A chart window's one table: the values grid shows it whole, the chart its bars.
 #pragma once
 
-#include "core/chart_data.h"
+#include "core/presentation/chart_data.h"
 #include "ui/ReportTableModel.h"
 
 #include <QSortFilterProxyModel>

@@ -1,7 +1,7 @@
 // The chart windows: a bar chart and the table of its values, on two tabs.
 #pragma once
 
-#include "core/chart_data.h"
+#include "core/presentation/chart_data.h"
 #include "ui/ReportTableModel.h"
 
 #include <QDialog>

@@ -1,9 +1,9 @@
 // The main window.
 #include "ui/main/MainWindow.h"
 
-#include "core/character_counts.h"
-#include "core/french_messages.h"
-#include "core/statistics_catalogue.h"
+#include "core/reports/character_counts.h"
+#include "core/presentation/french_messages.h"
+#include "core/catalogue/statistics_catalogue.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/menus.h"

@@ -1,7 +1,7 @@
 // Which window each statistic of the catalogue opens from the main window's "&Statistiques".
 #pragma once
 
-#include "core/statistics_catalogue.h"
+#include "core/catalogue/statistics_catalogue.h"
 #include "ui/main/MainWindow.h"
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/CooccurrencesWindow.h"

@@ -1,7 +1,7 @@
 // The comparison of the vocabularies of two texts.
 #pragma once
 
-#include "core/vocabulary_comparison.h"
+#include "core/reports/vocabulary_comparison.h"
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 

@@ -1,7 +1,7 @@
 // The concordance window.
 #include "ui/stats/ConcordanceWindow.h"
 
-#include "core/statistics_catalogue.h"
+#include "core/catalogue/statistics_catalogue.h"
 
 #include "ui/cp1252_text.h"
 #include "ui/report_grid.h"

@@ -1,7 +1,7 @@
 // A form in context: every occurrence with the text around it.
 #pragma once
 
-#include "core/concordance.h"
+#include "core/reports/concordance.h"
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 

@@ -1,9 +1,9 @@
 // The co-occurrences window.
 #include "ui/stats/CooccurrencesWindow.h"
 
-#include "core/statistics_catalogue.h"
+#include "core/catalogue/statistics_catalogue.h"
 
-#include "core/result_listing.h"
+#include "core/presentation/result_listing.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/stats/LinkedLists.h"

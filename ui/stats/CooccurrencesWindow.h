@@ -1,7 +1,7 @@
 // Co-occurrences: pairs of forms that follow each other, attested more than once.
 #pragma once
 
-#include "core/cooccurrence_report.h"
+#include "core/reports/cooccurrence_report.h"
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 

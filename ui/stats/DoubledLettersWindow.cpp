@@ -1,7 +1,7 @@
 // The doubled-letters window: the key scheme over letters written twice.
 #include "ui/stats/DoubledLettersWindow.h"
 
-#include "core/statistics_catalogue.h"
+#include "core/catalogue/statistics_catalogue.h"
 
 namespace quorvelle::ui {
 

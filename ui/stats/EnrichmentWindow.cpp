@@ -1,10 +1,10 @@
 // The vocabulary-enrichment window.
 #include "ui/stats/EnrichmentWindow.h"
 
-#include "core/statistics_catalogue.h"
+#include "core/catalogue/statistics_catalogue.h"
 
-#include "core/french_messages.h"
-#include "core/result_listing.h"
+#include "core/presentation/french_messages.h"
+#include "core/presentation/result_listing.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/charts/chart_windows.h"

@@ -1,7 +1,7 @@
 // Vocabulary enrichment: the new forms of each slice of 100 forms.
 #pragma once
 
-#include "core/enrichment_report.h"
+#include "core/reports/enrichment_report.h"
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 

@@ -1,8 +1,8 @@
 // Attestation frequencies and their deviations from the mean.
 #pragma once
 
-#include "core/frequency_report.h"
-#include "core/chart_data.h"
+#include "core/reports/frequency_report.h"
+#include "core/presentation/chart_data.h"
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 

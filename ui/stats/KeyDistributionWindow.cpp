@@ -1,7 +1,7 @@
 // The window shared by the letters, the doubled letters and the pairs of letters.
 #include "ui/stats/KeyDistributionWindow.h"
 
-#include "core/result_listing.h"
+#include "core/presentation/result_listing.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/stats/LinkedLists.h"

@@ -3,7 +3,7 @@
 // its three configurations.
 #pragma once
 
-#include "core/key_distribution.h"
+#include "core/reports/key_distribution.h"
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 

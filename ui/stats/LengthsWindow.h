@@ -2,7 +2,7 @@
 // forms of a chosen length.
 #pragma once
 
-#include "core/length_report.h"
+#include "core/reports/length_report.h"
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 

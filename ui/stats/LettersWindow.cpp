@@ -1,7 +1,7 @@
 // The letters window: the key scheme over single letters.
 #include "ui/stats/LettersWindow.h"
 
-#include "core/statistics_catalogue.h"
+#include "core/catalogue/statistics_catalogue.h"
 
 namespace quorvelle::ui {
 

@@ -1,9 +1,9 @@
 // The vocabulary-richness window.
 #include "ui/stats/RichnessWindow.h"
 
-#include "core/statistics_catalogue.h"
+#include "core/catalogue/statistics_catalogue.h"
 
-#include "core/number_format.h"
+#include "core/presentation/number_format.h"
 #include "ui/cp1252_text.h"
 #include "ui/number_text.h"
 #include "ui/report_grid.h"

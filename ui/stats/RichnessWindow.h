@@ -1,7 +1,7 @@
 // The richness of the vocabulary: the classic measures of a text's lexical variety.
 #pragma once
 
-#include "core/richness_report.h"
+#include "core/reports/richness_report.h"
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 

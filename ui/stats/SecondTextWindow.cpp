@@ -1,7 +1,7 @@
 // The second-text window.
 #include "ui/stats/SecondTextWindow.h"
 
-#include "core/statistics_catalogue.h"
+#include "core/catalogue/statistics_catalogue.h"
 
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"

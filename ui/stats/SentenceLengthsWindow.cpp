@@ -1,9 +1,9 @@
 // The sentence-lengths window.
 #include "ui/stats/SentenceLengthsWindow.h"
 
-#include "core/statistics_catalogue.h"
+#include "core/catalogue/statistics_catalogue.h"
 
-#include "core/french_messages.h"
+#include "core/presentation/french_messages.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/number_text.h"

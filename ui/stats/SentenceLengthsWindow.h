@@ -1,7 +1,7 @@
 // Sentence lengths.
 #pragma once
 
-#include "core/sentence_report.h"
+#include "core/reports/sentence_report.h"
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 

@@ -1,9 +1,9 @@
 // The first-and-last-letters window.
 #include "ui/stats/StartEndLettersWindow.h"
 
-#include "core/statistics_catalogue.h"
+#include "core/catalogue/statistics_catalogue.h"
 
-#include "core/result_listing.h"
+#include "core/presentation/result_listing.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/charts/chart_windows.h"

@@ -1,7 +1,7 @@
 // Letters at the start and end of words.
 #pragma once
 
-#include "core/edge_letter_report.h"
+#include "core/reports/edge_letter_report.h"
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 

@@ -6,7 +6,7 @@
 #include "ui/report_grid.h"
 #include "ui/shadowed_title.h"
 #include "ui/shell/AboutBox.h"
-#include "core/letters.h"
+#include "core/text/letters.h"
 #include "ui/cp1252_text.h"
 #include "ui/stats/ConcordanceWindow.h"
 

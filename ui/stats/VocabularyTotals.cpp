@@ -1,7 +1,7 @@
 // The vocabulary totals frame.
 #include "ui/stats/VocabularyTotals.h"
 
-#include "core/french_messages.h"
+#include "core/presentation/french_messages.h"
 #include "ui/cp1252_text.h"
 #include "ui/number_text.h"
 #include "ui/stats/window_layout.h"

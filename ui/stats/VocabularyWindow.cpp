@@ -1,7 +1,7 @@
 // The vocabulary list window.
 #include "ui/stats/VocabularyWindow.h"
 
-#include "core/statistics_catalogue.h"
+#include "core/catalogue/statistics_catalogue.h"
 #include "ui/cp1252_text.h"
 
 #include "ui/menus.h"

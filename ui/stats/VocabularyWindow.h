@@ -1,7 +1,7 @@
 // The vocabulary list window: every distinct form with its attestations, and the totals.
 #pragma once
 
-#include "core/vocabulary_report.h"
+#include "core/reports/vocabulary_report.h"
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 

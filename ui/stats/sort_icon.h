@@ -1,7 +1,7 @@
 // The pictures of the sort buttons.
 #pragma once
 
-#include "core/length_report.h"
+#include "core/reports/length_report.h"
 
 #include <QIcon>
 

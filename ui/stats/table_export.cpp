@@ -1,7 +1,7 @@
 // The "&Exporter..." command of the statistics windows.
 #include "ui/stats/table_export.h"
 
-#include "core/csv.h"
+#include "core/presentation/csv.h"
 #include "ui/file_dialogs.h"
 #include "ui/hourglass.h"
 #include "ui/menus.h"

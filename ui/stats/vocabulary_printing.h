@@ -1,7 +1,7 @@
 // Drawing the printed vocabulary listing on a printer.
 #pragma once
 
-#include "core/print_layout.h"
+#include "core/presentation/print_layout.h"
 
 #include <vector>
 

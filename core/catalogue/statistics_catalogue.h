@@ -1,0 +1,262 @@
+// The catalogue of statistics: each described once, by its command-line name, its French
+// title, where the main window's "&Statistiques" menu offers it, how its report is computed
+// and the columns of its main table. The menus, quorvelle-cli, the exports, the tests and the
+// benchmarks read these descriptions instead of listing the statistics themselves.
+//
+// Adding a statistic: its report (a pure function of the texts), an entry here and in
+// Statistics below, its window (ui/stats) and the one line that opens it (ui/main).
+#pragma once
+
+#include "core/text/analysed_texts.h"
+#include "core/reports/character_counts.h"
+#include "core/reports/concordance.h"
+#include "core/reports/cooccurrence_report.h"
+#include "core/reports/edge_letter_report.h"
+#include "core/reports/enrichment_report.h"
+#include "core/reports/frequency_report.h"
+#include "core/reports/key_distribution.h"
+#include "core/reports/length_report.h"
+#include "core/reports/richness_report.h"
+#include "core/reports/sentence_report.h"
+#include "core/catalogue/table_columns.h"
+#include "core/reports/vocabulary_comparison.h"
+#include "core/reports/vocabulary_report.h"
+
+#include <array>
+#include <string_view>
+#include <tuple>
+
+namespace quorvelle {
+
+/// A submenu of the main window's "&Statistiques".
+struct MenuGroup {
+    std::string_view name = {};    ///< the code's name for it
+    std::string_view caption = {}; ///< French, UTF-8, with its access key
+};
+
+/// What every statistic says of itself; texts in French, UTF-8.
+struct StatisticInfo {
+    std::string_view name = {};        ///< quorvelle-cli's name for it
+    std::string_view title = {};       ///< the heading of its window and of its French report
+    std::string_view description = {}; ///< what quorvelle-cli's usage says it gives
+    MenuGroup menuGroup = {};          ///< the submenu of "&Statistiques" that holds its item, if any
+    std::string_view menuItem = {};    ///< its item in "&Statistiques", or empty when it has none
+    bool needsSecondText = false;
+};
+
+// The columns of the statistics' tables, as their windows head them.
+inline constexpr std::array vocabularyColumns = {
+    memberColumn<&FormCount::form>("Formes"),
+    memberColumn<&FormCount::count>("Nombre d'attestations"),
+};
+inline constexpr std::array lengthColumns = {
+    memberColumn<&LengthRow::formCount>("Nombre de forme(s)"),
+    memberColumn<&LengthRow::length>("Nombre caractères par forme"),
+    memberColumn<&LengthRow::percentage>("%"),
+};
+inline constexpr std::array letterColumns = {
+    memberColumn<&OccurrenceRow::occurrences>("Nombre d' attestation(s)"),
+    memberColumn<&OccurrenceRow::formCount>("Nombre de forme(s)"),
+};
+inline constexpr std::array doubledLetterColumns = {
+    memberColumn<&OccurrenceRow::occurrences>("Nombre d' attestations"),
+    memberColumn<&OccurrenceRow::formCount>("Nombres de formes"),
+};
+inline constexpr std::array edgeLetterColumns = {
+    memberColumn<&EdgeLetterRow::letter>("Lettres"),
+    memberColumn<&EdgeLetterRow::startCount>("Début"),
+    memberColumn<&EdgeLetterRow::endCount>("Fin"),
+};
+inline constexpr std::array frequencyColumns = {
+    memberColumn<&FrequencyRow::frequency>("Fréq. d' attestation réelle"),
+    memberColumn<&FrequencyRow::formCount>("Nombre de forme(s)"),
+    memberColumn<&FrequencyRow::deviation>("Ecarts positifs ou négatifs"),
+};
+inline constexpr std::array cooccurrenceColumns = {
+    memberColumn<&CooccurrenceRow::count>("Nombre d'attestations"),
+    memberColumn<&CooccurrenceRow::pairCount>("Nombre de cooccurrences différentes"),
+};
+/// A sentence's number is its place in the text.
+inline constexpr std::array sentenceColumns = {
+    Column<SentenceRecord>{"N° phrase", CellKind::Count,
+                           [](const SentenceRecord&, std::size_t place) -> Cell {
+                               return static_cast<std::int64_t>(place + 1);
+                           }},
+    Column<SentenceRecord>{"Ponctuation", CellKind::Text,
+                           [](const SentenceRecord& sentence, std::size_t) -> Cell { return sentence.terminator(); }},
+    memberColumn<&SentenceRecord::formCount>("Nombre de formes"),
+};
+inline constexpr std::array enrichmentColumns = {
+    memberColumn<&EnrichmentSlice::number>("Tranche(s)*"),
+    memberColumn<&EnrichmentSlice::newFormCount>("Nombre de formes nouvelles"),
+};
+/// Every form of either text, with its attestations in each.
+inline constexpr std::array comparisonColumns = {
+    memberColumn<&CommonForm::form>("Forme"),
+    memberColumn<&CommonForm::count1>("Texte n°1"),
+    memberColumn<&CommonForm::count2>("Texte n°2"),
+};
+inline constexpr std::array concordanceColumns = {
+    memberColumn<&ConcordanceLine::line>("Ligne"),
+    Column<ConcordanceLine>{"Contexte gauche", CellKind::LeadingText,
+                            [](const ConcordanceLine& line, std::size_t) -> Cell { return std::string_view(line.left); }},
+    memberColumn<&ConcordanceLine::form>("Forme"),
+    memberColumn<&ConcordanceLine::right>("Contexte droit"),
+};
+
+/// The numbers of characters and of words (the main window's "&Outils").
+struct CountsStatistic {
+    static constexpr StatisticInfo info{.name = "counts",
+                                        .title = "Nombre de caractères et de mots",
+                                        .description = "nombre de caractères et de mots"};
+    static CharacterCounts report(const AnalysedTexts& texts) { return countCharacters(texts.first()); }
+};
+
+struct VocabularyStatistic {
+    static constexpr StatisticInfo info{.name = "vocabulary",
+                                        .title = "Liste du vocabulaire",
+                                        .description = "liste du vocabulaire",
+                                        .menuItem = "&Liste du vocabulaire"};
+    static VocabularyReport report(const AnalysedTexts& texts)
+    {
+        return vocabularyReport(texts.firstTokens(Occurrences::Counted));
+    }
+    static constexpr TableColumns<FormCount> table{"Liste du vocabulaire", vocabularyColumns};
+};
+
+inline constexpr MenuGroup compositionMenu{"compositionMenu", "&Composition des formes"};
+
+struct LengthsStatistic {
+    static constexpr StatisticInfo info{.name = "lengths",
+                                        .title = "Statistiques formes / caractères (Rangs)",
+                                        .description = "formes par nombre de caractères",
+                                        .menuGroup = compositionMenu,
+                                        .menuItem = "&Formes / caractères"};
+    static LengthReport report(const AnalysedTexts& texts) { return lengthReport(texts.firstTokens(Occurrences::Counted)); }
+    static constexpr TableColumns<LengthRow> table{info.title, lengthColumns};
+};
+
+struct LettersStatistic {
+    static constexpr StatisticInfo info{.name = "letters",
+                                        .title = "Statistiques formes / lettres de l'alphabet",
+                                        .description = "formes par lettre de l'alphabet",
+                                        .menuGroup = compositionMenu,
+                                        .menuItem = "&Formes / Lettres de l'alphabet"};
+    static LetterReport report(const AnalysedTexts& texts) { return letterReport(texts.firstTokens(Occurrences::Counted)); }
+    static constexpr TableColumns<OccurrenceRow> table{info.title, letterColumns};
+};
+
+struct StartEndLettersStatistic {
+    static constexpr StatisticInfo info{.name = "edges",
+                                        .title = " Lettres de l'alphabet- début/fin de mot",
+                                        .description = "lettres en début et en fin de mot",
+                                        .menuGroup = compositionMenu,
+                                        .menuItem = "&Lettres de l'alphabet - Début/fin de mot"};
+    static EdgeLetterReport report(const AnalysedTexts& texts)
+    {
+        return edgeLetterReport(texts.firstTokens(Occurrences::Counted));
+    }
+    static constexpr TableColumns<EdgeLetterRow> table{"Lettres de l'alphabet - début/fin de mot", edgeLetterColumns};
+};
+
+struct DoubledLettersStatistic {
+    static constexpr StatisticInfo info{.name = "doubles",
+                                        .title = "Statistiques Lettres redoublées",
+                                        .description = "lettres redoublées",
+                                        .menuGroup = compositionMenu,
+                                        .menuItem = "&Lettres redoublées"};
+    static DoubledLetterReport report(const AnalysedTexts& texts)
+    {
+        return doubledLetterReport(texts.firstTokens(Occurrences::Counted));
+    }
+    static constexpr TableColumns<OccurrenceRow> table{info.title, doubledLetterColumns};
+};
+
+struct LetterPairsStatistic {
+    static constexpr StatisticInfo info{.name = "pairs",
+                                        .title = "Statistiques Récurrences phoniques",
+                                        .description = "récurrences phoniques (paires de lettres)",
+                                        .menuGroup = compositionMenu,
+                                        .menuItem = "&Récurrences phoniques"};
+    static LetterPairReport report(const AnalysedTexts& texts)
+    {
+        return letterPairReport(texts.firstTokens(Occurrences::Counted));
+    }
+    static constexpr TableColumns<OccurrenceRow> table{info.title, letterColumns};
+};
+
+struct FrequenciesStatistic {
+    static constexpr StatisticInfo info{.name = "frequencies",
+                                        .title = "Fréquences d'attestation - Calcul des écarts",
+                                        .description = "fréquences d'attestation et écarts",
+                                        .menuGroup = {"frequenciesMenu", "&Fréquences d'attestation des formes"},
+                                        .menuItem = "&Calcul des écarts"};
+    static FrequencyReport report(const AnalysedTexts& texts)
+    {
+        return frequencyReport(texts.firstTokens(Occurrences::Counted));
+    }
+    static constexpr TableColumns<FrequencyRow> table{info.title, frequencyColumns};
+};
+
+struct CooccurrencesStatistic {
+    static constexpr StatisticInfo info{.name = "cooccurrences",
+                                        .title = "Statistiques  -  Les cooccurrences",
+                                        .description = "cooccurrences",
+                                        .menuItem = "&Les cooccurrences"};
+    static CooccurrenceReport report(const AnalysedTexts& texts) { return cooccurrenceReport(texts.firstTokens()); }
+    static constexpr TableColumns<CooccurrenceRow> table{info.title, cooccurrenceColumns};
+};
+
+struct SentenceLengthsStatistic {
+    static constexpr StatisticInfo info{.name = "sentences",
+                                        .title = "Statistiques  -  Les longueurs de phrases",
+                                        .description = "longueurs de phrases",
+                                        .menuItem = "&Les longueurs de phrases"};
+    static SentenceListing report(const AnalysedTexts& texts) { return {texts.first()}; }
+    static constexpr TableColumns<SentenceRecord> table{info.title, sentenceColumns};
+};
+
+struct EnrichmentStatistic {
+    static constexpr StatisticInfo info{.name = "enrichment",
+                                        .title = "L'enrichissement du vocabulaire",
+                                        .description = "enrichissement du vocabulaire par tranches de 100 formes",
+                                        .menuItem = "&L'enrichissement du vocabulaire"};
+    static EnrichmentReport report(const AnalysedTexts& texts) { return enrichmentReport(texts.firstTokens()); }
+    static constexpr TableColumns<EnrichmentSlice> table{info.title, enrichmentColumns};
+};
+
+struct ComparisonStatistic {
+    static constexpr StatisticInfo info{.name = "compare",
+                                        .title = "La comparaison de vocabulaires",
+                                        .description = "comparaison des vocabulaires de FICHIER et FICHIER2",
+                                        .menuItem = "&La comparaison de vocabulaires",
+                                        .needsSecondText = true};
+    static VocabularyComparison report(const AnalysedTexts& texts)
+    {
+        return vocabularyComparison(texts.firstTokens(Occurrences::Counted), texts.secondTokens());
+    }
+    static constexpr TableColumns<CommonForm> table{"Formes des deux textes", comparisonColumns};
+};
+
+struct RichnessStatistic {
+    static constexpr StatisticInfo info{.name = "richness",
+                                        .title = "Richesse du vocabulaire",
+                                        .description = "richesse du vocabulaire (TTR, Guiraud, Yule, MATTR, MTLD...)",
+                                        .menuItem = "&Richesse du vocabulaire"};
+    static RichnessReport report(const AnalysedTexts& texts) { return richnessReport(texts.firstTokens()); }
+};
+
+/// Every statistic, in the order of the menus, of quorvelle-cli's usage and of `all`.
+using Statistics = std::tuple<CountsStatistic, VocabularyStatistic, LengthsStatistic, LettersStatistic,
+                              StartEndLettersStatistic, DoubledLettersStatistic, LetterPairsStatistic,
+                              FrequenciesStatistic, CooccurrencesStatistic, SentenceLengthsStatistic,
+                              EnrichmentStatistic, ComparisonStatistic, RichnessStatistic>;
+
+/// Calls visit with a value of each statistic's type, in the catalogue's order.
+template <class Visit>
+constexpr void forEachStatistic(Visit&& visit)
+{
+    std::apply([&visit](auto... statistic) { (visit(statistic), ...); }, Statistics{});
+}
+
+} // namespace quorvelle

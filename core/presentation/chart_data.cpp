@@ -1,0 +1,65 @@
+// Building the chart windows' tables.
+#include "core/presentation/chart_data.h"
+
+#include "core/presentation/number_format.h"
+
+#include <numeric>
+
+namespace quorvelle {
+namespace {
+
+constexpr std::string_view lengthLabelPrefix = "  ";
+
+std::string prefixed(std::string_view prefix, std::string_view label)
+{
+    std::string text(prefix);
+    text += label;
+    return text;
+}
+
+} // namespace
+
+ChartRows lengthChart(std::span<const LengthChartRow> rows, char decimalSeparator)
+{
+    const std::int64_t totalForms = std::accumulate(
+        rows.begin(), rows.end(), std::int64_t{0}, [](std::int64_t sum, const LengthChartRow& row) { return sum + row.forms; });
+    ChartRows chart;
+    chart.valueColumn = 1;
+    chart.rows.reserve(rows.size());
+    for (const LengthChartRow& row : rows) {
+        const auto share = percentage(static_cast<double>(row.forms), static_cast<double>(totalForms));
+        std::string characters = std::to_string(row.characters);
+        std::string label = prefixed(lengthLabelPrefix, characters);
+        chart.rows.push_back({{std::move(characters), std::to_string(row.forms),
+                               share ? formatNumber(*share, decimalSeparator) : std::string()},
+                              std::move(label)});
+    }
+    chart.bars.resize(rows.size());
+    std::iota(chart.bars.rbegin(), chart.bars.rend(), std::size_t{0});
+    return chart;
+}
+
+ChartRows countChart(std::span<const CountChartRow> rows, std::string_view labelPrefix)
+{
+    ChartRows chart;
+    chart.rows.reserve(rows.size());
+    for (const CountChartRow& row : rows) {
+        if (row.count > 0)
+            chart.bars.push_back(chart.rows.size());
+        chart.rows.push_back({{std::to_string(chart.rows.size() + 1), row.label, std::to_string(row.count)},
+                              prefixed(labelPrefix, row.label)});
+    }
+    return chart;
+}
+
+std::vector<CountChartRow> deviationSide(std::span<const DeviationChartRow> rows, DeviationSide side)
+{
+    std::vector<CountChartRow> kept;
+    for (const DeviationChartRow& row : rows) {
+        if (side == DeviationSide::Positive ? row.deviation >= 0 : row.deviation <= 0)
+            kept.push_back({std::to_string(row.frequency), row.forms});
+    }
+    return kept;
+}
+
+} // namespace quorvelle

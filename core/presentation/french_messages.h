@@ -1,0 +1,59 @@
+// The French texts that both the windows and the CLI show, written once.
+#pragma once
+
+#include "core/reports/character_counts.h"
+#include "core/text/text_file.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quorvelle::french {
+
+// The captions of the totals beside a statistic's lists.
+inline constexpr std::string_view totalFormsCaption = "Nombre total de formes de l'extrait :";
+inline constexpr std::string_view distinctFormsCaption = "Nombre total de formes différentes :";
+inline constexpr std::string_view meanFrequencyCaption = "Fréquence moyenne d'attestation :";
+
+// The totals of the sentence and enrichment windows.
+inline constexpr std::string_view formCountCaption = "Nombre total de formes :";
+inline constexpr std::string_view sentenceCountCaption = "Nombre total  de phrases :";
+inline constexpr std::string_view meanSentenceLengthCaption = "Moyenne de formes par phrase :";
+
+// The figures of the comparison of two texts, in their order.
+inline constexpr std::string_view tokenCount1Caption = "Nombre total de formes du texte n°1 :";
+inline constexpr std::string_view tokenCount2Caption = "Nombre total de formes du texte n°2 :";
+inline constexpr std::string_view distinctCount1Caption = "Nombre total de formes différentes du texte n°1 :";
+inline constexpr std::string_view distinctCount2Caption = "Nombre total de formes différentes du texte n°2 :";
+inline constexpr std::string_view commonCountCaption = "Nombre total de formes différentes communes : ";
+inline constexpr std::string_view amountingTo = "équivalant à: ";
+inline constexpr std::string_view commonShare1Caption = "% du total des formes différentes du TEXTE 1 ";
+inline constexpr std::string_view commonShare2Caption = "% du total des formes différentes du TEXTE 2 ";
+inline constexpr std::string_view representing = "représentant:";
+inline constexpr std::string_view forText1 = "pour le TEXTE 1:";
+inline constexpr std::string_view forText2 = "pour le TEXTE 2:";
+inline constexpr std::string_view attestationsOr = "attestations ou ";
+inline constexpr std::string_view tokenShareCaption = "% du total des attestations.";
+inline constexpr std::string_view text1Heading = "TEXTE N°1";
+inline constexpr std::string_view text2Heading = "TEXTE N°2";
+inline constexpr std::string_view properCountCaption = "Nombre total de formes différentes propres : ";
+inline constexpr std::string_view properShareCaption = "% du total des formes différentes ";
+
+// The titles of the two counts messages.
+inline constexpr std::string_view charactersTitle = "Nombre de caractères";
+inline constexpr std::string_view wordsTitle = "Nombre de mot(s)";
+
+/// The character counts as the main window's message shows them, in UTF-8, with its own line
+/// breaks: CR LF after the heading and the rule, LF CR after each count.
+std::string charactersMessage(const CharacterCounts& counts);
+
+/// "Le texte contient N mot(s)".
+std::string wordsMessage(std::int64_t words);
+
+/// The reason a file cannot be read, as one sentence: "il est introuvable.".
+std::string_view fileErrorReason(FileError::Reason reason);
+
+/// "Le fichier « path » ne peut pas être ouvert :", in UTF-8, with the path as given.
+std::string fileErrorHeading(std::string_view path);
+
+} // namespace quorvelle::french

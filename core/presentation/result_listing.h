@@ -1,0 +1,48 @@
+// The lines that the windows write in their result boxes, and that the CLI prints.
+#pragma once
+
+#include "core/text/vocabulary.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace quorvelle {
+
+/// The blanks between a listed form and its "(count)": two in the forms-by-length window,
+/// one everywhere else (chat  (2), chat (2)).
+enum class CountSpacing { OneBlank, TwoBlanks };
+
+/// A result box ends every line, the last one included, with CR LF.
+inline constexpr std::string_view resultBoxLineEnd = "\r\n";
+
+/// A listing of forms, one per line, in code page 1252. The windows and the CLI both write
+/// their listings through it, so that a line reads the same on screen and on a terminal;
+/// only the line end differs.
+class ResultListing {
+public:
+    explicit ResultListing(std::string_view lineEnd = resultBoxLineEnd) : lineEnd_(lineEnd) {}
+
+    /// "form"
+    void addForm(std::string_view form);
+    /// "form (count)", or "form  (count)" with two blanks.
+    void addForm(std::string_view form, std::int64_t count, CountSpacing spacing = CountSpacing::OneBlank);
+    /// "form (count1)  (count2)": a form common to two texts, with its count in each.
+    void addCommonForm(std::string_view form, std::int64_t count1, std::int64_t count2);
+    /// One addForm(form, count, spacing) for each entry.
+    void addForms(std::span<const FormCount> forms, CountSpacing spacing = CountSpacing::OneBlank);
+
+    const std::string& text() const { return text_; }
+
+private:
+    void addCount(std::int64_t count);
+
+    std::string_view lineEnd_;
+    std::string text_;
+};
+
+/// The result box's listing of forms with their counts.
+std::string resultListing(std::span<const FormCount> forms, CountSpacing spacing = CountSpacing::OneBlank);
+
+} // namespace quorvelle

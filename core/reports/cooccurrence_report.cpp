@@ -1,0 +1,136 @@
+// Counting co-occurrences as pairs of form numbers; only the pairs that are shown get a text.
+#include "core/reports/cooccurrence_report.h"
+
+#include "core/text/collation.h"
+#include "core/text/count_runs.h"
+#include "core/text/tokenized_text.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+namespace quorvelle {
+namespace {
+
+/// Pairs attested fewer times are never shown.
+constexpr std::int64_t smallestShownCount = 2;
+
+/// A pair of adjacent forms, by form number, with its attestations.
+struct PairCount {
+    FormTable::Id first;
+    FormTable::Id second;
+    std::int64_t count;
+};
+
+/// Large texts are bucketed in several passes, so that the followers' buffer stays a fraction
+/// of the text's own size: each pass holds at least this many followers, or the text's share
+/// of the passes, so that there are never more than mostPasses of them.
+constexpr std::size_t followersPerPass = std::size_t{1} << 20;
+constexpr std::size_t mostPasses = 8;
+
+/// The pairs attested at least smallestShownCount times, grouped by first form.
+///
+/// The occurrences are bucketed by first form, each bucket holding the forms that follow
+/// that form, and each bucket is counted in an array indexed by form number. The passes over
+/// the text are sequential and the counters stay in cache, where a table of pairs would miss
+/// the cache at nearly every occurrence of a large text. Each pass buckets the followers of a
+/// range of first forms whose buckets fit in the buffer.
+std::vector<PairCount> shownPairs(const TokenizedText& text)
+{
+    const std::vector<FormTable::Id>& tokens = text.tokens;
+    if (tokens.size() < 2)
+        return {};
+    const std::size_t distinct = text.distinctCount();
+
+    // Every occurrence but the last is followed by a form.
+    std::vector<std::size_t> bucketStart(distinct + 1, 0);
+    for (FormTable::Id id = 0; id < distinct; ++id)
+        bucketStart[id + 1] = bucketStart[id] + static_cast<std::size_t>(text.forms.count(id))
+            - (id == tokens.back() ? 1 : 0);
+    std::size_t largestBucket = 0;
+    for (FormTable::Id id = 0; id < distinct; ++id)
+        largestBucket = std::max(largestBucket, bucketStart[id + 1] - bucketStart[id]);
+    const std::size_t bufferSize =
+        std::min(tokens.size() - 1, std::max({followersPerPass, tokens.size() / mostPasses + 1, largestBucket}));
+    // Every slot a pass reads is written by that pass first: no zeroing.
+    const auto followers = std::make_unique_for_overwrite<FormTable::Id[]>(bufferSize);
+    std::vector<std::size_t> next(distinct);
+
+    std::vector<PairCount> shown;
+    std::vector<std::int64_t> counts(distinct, 0);
+    std::vector<FormTable::Id> met;
+    for (FormTable::Id low = 0; low < distinct;) {
+        FormTable::Id high = low + 1;
+        while (high < distinct && bucketStart[high + 1] - bucketStart[low] <= bufferSize)
+            ++high;
+        const std::size_t base = bucketStart[low];
+        std::copy(bucketStart.begin() + low, bucketStart.begin() + high, next.begin() + low);
+        for (std::size_t index = 1; index < tokens.size(); ++index) {
+            const FormTable::Id first = tokens[index - 1];
+            if (first >= low && first < high)
+                followers[next[first]++ - base] = tokens[index];
+        }
+        for (FormTable::Id first = low; first < high; ++first) {
+            met.clear();
+            for (std::size_t index = bucketStart[first] - base; index < bucketStart[first + 1] - base; ++index)
+                if (counts[followers[index]]++ == 0)
+                    met.push_back(followers[index]);
+            for (const FormTable::Id second : met) {
+                if (counts[second] >= smallestShownCount)
+                    shown.push_back({first, second, counts[second]});
+                counts[second] = 0;
+            }
+        }
+        low = high;
+    }
+    return shown;
+}
+
+/// The pairs with their texts "form1 form2", in alphabetical order.
+std::vector<FormCount> alphabeticalPairs(const TokenizedText& text, const std::vector<PairCount>& pairs)
+{
+    std::vector<FormCount> unordered;
+    unordered.reserve(pairs.size());
+    for (const PairCount& pair : pairs) {
+        const std::string& first = text.forms.form(pair.first);
+        const std::string& second = text.forms.form(pair.second);
+        std::string pairText;
+        pairText.reserve(first.size() + 1 + second.size());
+        pairText.append(first).append(1, ' ').append(second);
+        unordered.push_back({std::move(pairText), pair.count});
+    }
+
+    // The pair texts are collated whole, each once. Ordering by first form, then by second
+    // form, would differ: accents weigh only where the letters of the whole texts tie, so
+    // "côte a" comes before "cote b" although "cote" comes before "côte".
+    std::vector<std::string_view> pairTexts;
+    pairTexts.reserve(unordered.size());
+    for (const FormCount& pair : unordered)
+        pairTexts.push_back(pair.form);
+    std::vector<FormCount> ordered;
+    ordered.reserve(unordered.size());
+    for (const std::size_t index : FrenchCollator::instance().order(pairTexts))
+        ordered.push_back(std::move(unordered[index]));
+    return ordered;
+}
+
+} // namespace
+
+CooccurrenceReport cooccurrenceReport(std::string_view text)
+{
+    return cooccurrenceReport(tokenize(text));
+}
+
+CooccurrenceReport cooccurrenceReport(const TokenizedText& text)
+{
+    CooccurrenceReport report;
+    report.tokenCount = text.tokenCount();
+
+    report.pairs = alphabeticalPairs(text, shownPairs(text));
+    report.byCount = sortedByCount(report.pairs, CountOrder::Increasing);
+    for (const CountRun& run : countRuns(report.byCount))
+        report.rows.push_back({run.count, static_cast<std::int64_t>(run.size), run.first});
+    return report;
+}
+
+} // namespace quorvelle

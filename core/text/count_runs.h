@@ -1,0 +1,29 @@
+// Lists ordered by number of attestations, and the runs of equal numbers in them.
+#pragma once
+
+#include "core/text/vocabulary.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace quorvelle {
+
+enum class CountOrder { Increasing, Decreasing };
+
+/// The entries ordered by count; entries of equal count keep the order they had (the
+/// alphabetical order of a vocabulary), as one stable sort leaves them.
+std::vector<FormCount> sortedByCount(const std::vector<FormCount>& entries, CountOrder order);
+
+/// A run of entries of equal count in a list ordered by count: entries first to
+/// first + size − 1 all have this count.
+struct CountRun {
+    std::int64_t count = 0;
+    std::size_t first = 0;
+    std::size_t size = 0;
+};
+
+/// The runs of equal counts of a list ordered by count, in list order.
+std::vector<CountRun> countRuns(const std::vector<FormCount>& sortedByCount);
+
+} // namespace quorvelle

@@ -1,0 +1,119 @@
+// Whole-file reading with every failure named.
+#include "core/text/text_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+#include <new>
+
+namespace quorvelle {
+namespace {
+
+using Reason = FileError::Reason;
+
+constexpr std::size_t readChunkBytes = 1 << 20;
+
+const char* describe(Reason reason)
+{
+    switch (reason) {
+    case Reason::NotFound: return "file not found";
+    case Reason::IsDirectory: return "is a directory";
+    case Reason::NotRegularFile: return "not a regular file";
+    case Reason::PermissionDenied: return "permission denied";
+    case Reason::TooLarge: return "file too large";
+    case Reason::ReadFailed: return "read failed";
+    }
+    return "read failed";
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+void checkIsRegularFile(const std::filesystem::path& path)
+{
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::not_found || path.empty())
+        throw FileError(Reason::NotFound, path);
+    if (error)
+        throw FileError(error == std::errc::permission_denied ? Reason::PermissionDenied : Reason::ReadFailed, path);
+    if (status.type() == std::filesystem::file_type::directory)
+        throw FileError(Reason::IsDirectory, path);
+    if (status.type() != std::filesystem::file_type::regular)
+        throw FileError(Reason::NotRegularFile, path);
+}
+
+// Reads file to its end, within maxTextFileBytes; expectedSize, when known, is only a hint.
+std::string readAll(std::FILE* file, const std::filesystem::path& path, std::size_t expectedSize)
+{
+    std::string bytes;
+    try {
+        bytes.reserve(expectedSize + readChunkBytes);
+        std::size_t length = 0;
+        for (;;) {
+            if (length > maxTextFileBytes)
+                throw FileError(Reason::TooLarge, path);
+            bytes.resize(length + readChunkBytes);
+            const std::size_t read = std::fread(bytes.data() + length, 1, readChunkBytes, file);
+            length += read;
+            if (read < readChunkBytes)
+                break;
+        }
+        bytes.resize(length);
+    } catch (const std::bad_alloc&) {
+        throw FileError(Reason::TooLarge, path);
+    }
+    if (std::ferror(file))
+        throw FileError(Reason::ReadFailed, path);
+    if (bytes.size() > maxTextFileBytes)
+        throw FileError(Reason::TooLarge, path);
+    return bytes;
+}
+
+} // namespace
+
+FileError::FileError(Reason reason, std::filesystem::path path)
+    : std::runtime_error(path.string() + ": " + describe(reason))
+    , reason_(reason)
+    , path_(std::move(path))
+{
+}
+
+std::string readFileBytes(const std::filesystem::path& path)
+{
+    checkIsRegularFile(path);
+
+    errno = 0;
+    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        if (errno == EACCES || errno == EPERM)
+            throw FileError(Reason::PermissionDenied, path);
+        if (errno == ENOENT)
+            throw FileError(Reason::NotFound, path);
+        throw FileError(Reason::ReadFailed, path);
+    }
+
+    std::error_code sizeError;
+    const std::uintmax_t expectedSize = std::filesystem::file_size(path, sizeError);
+    if (!sizeError && expectedSize > maxTextFileBytes)
+        throw FileError(Reason::TooLarge, path);
+
+    return readAll(file.get(), path, sizeError ? 0 : static_cast<std::size_t>(expectedSize));
+}
+
+std::string readStandardInputBytes()
+{
+    return readAll(stdin, standardInputName, 0);
+}
+
+std::string loadTextFile(const std::filesystem::path& path, Encoding encoding)
+{
+    try {
+        return decodeText(path == standardInputName ? readStandardInputBytes() : readFileBytes(path), encoding);
+    } catch (const std::bad_alloc&) {
+        throw FileError(Reason::TooLarge, path);
+    }
+}
+
+} // namespace quorvelle

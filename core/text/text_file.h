@@ -1,0 +1,53 @@
+// Reading a text file whole, safely, and decoding it.
+#pragma once
+
+#include "core/text/encoding.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace quorvelle {
+
+/// The largest file the program reads: beyond it a text no longer fits the program's
+/// 32-bit form numbering, and no teaching text comes near it.
+inline constexpr std::uintmax_t maxTextFileBytes = std::uintmax_t{2} << 30;
+
+/// Why a file could not be read.
+class FileError : public std::runtime_error {
+public:
+    enum class Reason {
+        NotFound,
+        IsDirectory,
+        NotRegularFile, ///< a device, a FIFO, a socket: reading it could block or never end
+        PermissionDenied,
+        TooLarge,       ///< above maxTextFileBytes, or more than memory can hold
+        ReadFailed,
+    };
+
+    FileError(Reason reason, std::filesystem::path path);
+
+    Reason reason() const { return reason_; }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    Reason reason_;
+    std::filesystem::path path_;
+};
+
+/// The bytes of a regular file. Throws FileError for anything else.
+std::string readFileBytes(const std::filesystem::path& path);
+
+/// The name that stands for standard input.
+inline constexpr std::string_view standardInputName = "-";
+
+/// The bytes of standard input, to its end, within the same bound as a file.
+std::string readStandardInputBytes();
+
+/// The file's text in code page 1252 (see decodeText), or standard input's when path is
+/// standardInputName. Throws FileError.
+std::string loadTextFile(const std::filesystem::path& path, Encoding encoding = Encoding::Auto);
+
+} // namespace quorvelle

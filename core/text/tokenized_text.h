@@ -1,0 +1,39 @@
+// A text cut into forms once, in the shape every statistic starts from.
+#pragma once
+
+#include "core/text/form_table.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace quorvelle {
+
+/// The forms of a text: each distinct lower-cased form once (numbered in order of first
+/// occurrence, with its number of attestations), each occurrence as the number of its
+/// form in text order, and the alphabetical order of the distinct forms.
+///
+/// Only distinct forms are collated, so the statistics that need the order of the
+/// forms, or the order of some of them, sort numbers rather than strings.
+struct TokenizedText {
+    FormTable forms;
+    /// Every occurrence, in text order; empty when the occurrences were only counted.
+    std::vector<FormTable::Id> tokens;
+    std::vector<FormTable::Id> alphabetical; ///< the distinct forms in alphabetical order
+    std::vector<std::uint32_t> rank;         ///< rank[id]: the form's place in alphabetical
+    std::int64_t occurrences = 0;            ///< N
+
+    std::int64_t tokenCount() const { return occurrences; }
+    std::size_t distinctCount() const { return forms.size(); }
+};
+
+/// Whether tokenize keeps every occurrence in order, or only counts them: the statistics of
+/// a vocabulary need the counts alone, and on a large text the occurrences take most of the
+/// memory after the text itself.
+enum class Occurrences { Kept, Counted };
+
+/// Cuts the text into forms (see forEachForm) and counts them.
+TokenizedText tokenize(std::string_view text, Occurrences occurrences = Occurrences::Kept);
+
+} // namespace quorvelle
