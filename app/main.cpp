@@ -18,7 +18,8 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(MainWindow::tr("Statistiques lexicales d'un texte français."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(MainWindow::tr("fichier"), MainWindow::tr("Le fichier texte à ouvrir au démarrage (facultatif)."),
+    parser.addPositionalArgument(MainWindow::tr("fichier"),
+                                 MainWindow::tr("Le fichier texte à ouvrir au démarrage (facultatif)."),
                                  MainWindow::tr("[fichier]"));
     parser.process(application);
     const QString path = parser.positionalArguments().value(0);

@@ -1,8 +1,8 @@
 // Benchmarks of the core reports over generated French-like text of growing sizes: every
 // statistic of the catalogue, from the text and from the text tokenized beforehand.
 #include "bench/french_like_text.h"
-#include "core/text/segmentation.h"
 #include "core/catalogue/statistics_catalogue.h"
+#include "core/text/segmentation.h"
 
 #include <benchmark/benchmark.h>
 
@@ -95,7 +95,8 @@ void registerStatistics()
     forEachStatistic([](auto statistic) {
         using Statistic = decltype(statistic);
         // The sentences' listing is computed as it is written: there is no report to time.
-        if constexpr (!std::is_same_v<decltype(Statistic::report(std::declval<const AnalysedTexts&>())), SentenceListing>) {
+        if constexpr (!std::is_same_v<decltype(Statistic::report(std::declval<const AnalysedTexts&>())),
+                                      SentenceListing>) {
             const std::string name(Statistic::info.name);
             benchmark::RegisterBenchmark(name.c_str(), runStatistic<Statistic, false>)->Apply(sizes);
             benchmark::RegisterBenchmark((name + "/FromTokens").c_str(), runStatistic<Statistic, true>)->Apply(sizes);

@@ -3,16 +3,16 @@
 // answer slowest in each, the frequency charts, and printing the vocabulary.
 // Run: build-bench/bench/desktop_bench -platform offscreen
 #include "bench/french_like_text.h"
-#include "core/reports/frequency_report.h"
 #include "core/catalogue/statistics_catalogue.h"
-#include "ui/charts/chart_windows.h"
-#include "ui/printing.h"
+#include "core/reports/frequency_report.h"
 #include "ui/PlainTextBox.h"
 #include "ui/application.h"
-#include "ui/main/MainWindow.h"
-#include "ui/message_box.h"
+#include "ui/charts/chart_windows.h"
 #include "ui/cp1252_text.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/statistic_windows.h"
+#include "ui/message_box.h"
+#include "ui/printing.h"
 #include "ui/stats/ComparisonResultsWindow.h"
 #include "ui/stats/ConcordanceWindow.h"
 

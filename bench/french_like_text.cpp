@@ -13,7 +13,10 @@ namespace {
 // SplitMix64: tiny, fast, and the same on every platform (unlike std distributions).
 class Random {
 public:
-    explicit Random(std::uint64_t seed) : state_(seed) {}
+    explicit Random(std::uint64_t seed)
+        : state_(seed)
+    {
+    }
 
     std::uint64_t next()
     {
@@ -32,17 +35,17 @@ private:
 
 // The most frequent words of French prose, in code page 1252.
 constexpr std::array<std::string_view, 60> functionWords = {
-    "de", "la", "le", "et", "les", "des", "en", "un", "une", "du", "\xE0", "il", "que", "est",
-    "pour", "qui", "dans", "a", "par", "plus", "pas", "au", "sur", "ne", "se", "ce", "elle",
-    "son", "sa", "avec", "mais", "on", "ou", "comme", "nous", "vous", "ils", "aux", "y", "tout",
-    "lui", "bien", "sans", "m\xEAme", "sont", "cette", "leur", "o\xF9", "fait", "\xE9t\xE9",
-    "avait", "dit", "deux", "je", "me", "si", "encore", "alors", "tr\xE8s", "apr\xE8s",
+    "de",   "la",        "le",    "et",   "les",  "des",  "en",   "un",      "une",    "du",    "\xE0",    "il",
+    "que",  "est",       "pour",  "qui",  "dans", "a",    "par",  "plus",    "pas",    "au",    "sur",     "ne",
+    "se",   "ce",        "elle",  "son",  "sa",   "avec", "mais", "on",      "ou",     "comme", "nous",    "vous",
+    "ils",  "aux",       "y",     "tout", "lui",  "bien", "sans", "m\xEAme", "sont",   "cette", "leur",    "o\xF9",
+    "fait", "\xE9t\xE9", "avait", "dit",  "deux", "je",   "me",   "si",      "encore", "alors", "tr\xE8s", "apr\xE8s",
 };
 
 constexpr std::array<std::string_view, 40> syllables = {
-    "ba", "be", "bou", "ca", "cha", "che", "con", "de", "d\xE9", "di", "fa", "fen", "ga", "gri",
-    "la", "le", "lon", "ma", "m\xE8", "mi", "na", "no", "pa", "pi", "pr\xE9", "que", "ra", "re",
-    "ri", "sa", "son", "ta", "t\xEA", "ti", "tou", "va", "ve", "vi", "ch\xE2", "an",
+    "ba", "be", "bou", "ca", "cha",   "che", "con", "de", "d\xE9", "di", "fa",     "fen", "ga", "gri",
+    "la", "le", "lon", "ma", "m\xE8", "mi",  "na",  "no", "pa",    "pi", "pr\xE9", "que", "ra", "re",
+    "ri", "sa", "son", "ta", "t\xEA", "ti",  "tou", "va", "ve",    "vi", "ch\xE2", "an",
 };
 
 constexpr std::array<std::string_view, 12> endings = {
@@ -130,7 +133,8 @@ std::string generateFrenchLikeText(std::size_t bytes, std::uint64_t seed)
             }
             const std::size_t start = text.size();
             const std::string& word = drawWord();
-            if (std::string_view("aeiouh\xE0\xE9\xEA").find(word.front()) != std::string_view::npos && random.chance(0.3))
+            if (std::string_view("aeiouh\xE0\xE9\xEA").find(word.front()) != std::string_view::npos
+                && random.chance(0.3))
                 text += elisions[random.below(elisions.size())];
             text += word;
             if (random.chance(0.02))

@@ -21,9 +21,9 @@ int main(int argc, char* argv[])
     }
     const auto bytes = std::stoull(arguments[0]);
     const auto seed = count > 2 ? std::stoull(arguments[2]) : quorvelle::bench::defaultSeed;
-    const std::string text = real ? quorvelle::bench::realFrenchText(
-                                        quorvelle::bench::corpusTexts(QUORVELLE_CORPUS_DIR), bytes, seed)
-                                  : quorvelle::bench::generateFrenchLikeText(bytes, seed);
+    const std::string text = real
+        ? quorvelle::bench::realFrenchText(quorvelle::bench::corpusTexts(QUORVELLE_CORPUS_DIR), bytes, seed)
+        : quorvelle::bench::generateFrenchLikeText(bytes, seed);
     std::ofstream(arguments[1], std::ios::binary) << text;
     return 0;
 }

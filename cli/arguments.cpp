@@ -50,7 +50,8 @@ std::optional<std::string_view> optionValue(const std::vector<std::string_view>&
     const std::string_view word = words[index];
     if (word == option) {
         if (++index == words.size())
-            throw UsageError("l'option " + std::string(option) + " demande une valeur (" + std::string(expected) + ").");
+            throw UsageError("l'option " + std::string(option) + " demande une valeur (" + std::string(expected)
+                             + ").");
         return words[index];
     }
     if (word.size() > option.size() && word.starts_with(option) && word[option.size()] == '=')

@@ -3,11 +3,11 @@
 #include "cli/composition_output.h"
 
 #include "cli/french_text.h"
-#include "core/presentation/french_messages.h"
-#include "cli/vocabulary_output.h"
 #include "cli/table_output.h"
-#include "core/text/encoding.h"
+#include "cli/vocabulary_output.h"
 #include "core/catalogue/statistics_catalogue.h"
+#include "core/presentation/french_messages.h"
+#include "core/text/encoding.h"
 
 #include <string>
 #include <string_view>
@@ -98,7 +98,8 @@ void writeJson(JsonWriter& json, const LengthReport& report)
 void writeCsv(CsvWriter& csv, const LengthReport& report)
 {
     writeCsvTable(csv, LengthsStatistic::table, report.rows);
-    csv.beginTable("Formes par nombre de caractères", {"Nombre caractères par forme", "Forme", "Nombre d'attestations"});
+    csv.beginTable("Formes par nombre de caractères",
+                   {"Nombre caractères par forme", "Forme", "Nombre d'attestations"});
     for (const LengthRow& row : report.rows)
         for (const FormCount& form : row.forms)
             csv.row(row.length, form.form, form.count);

@@ -3,8 +3,8 @@
 
 #include "cli/french_text.h"
 #include "cli/table_output.h"
-#include "core/text/encoding.h"
 #include "core/catalogue/statistics_catalogue.h"
+#include "core/text/encoding.h"
 
 #include <iomanip>
 #include <string>
@@ -31,15 +31,22 @@ void writeText(std::ostream& out, const Concordance& concordance, std::size_t wi
 void writeJson(JsonWriter& json, const Concordance& concordance)
 {
     json.beginObject()
-        .key("form").text(concordance.form)
-        .key("count").integer(static_cast<std::int64_t>(concordance.occurrences.size()))
-        .key("occurrences").beginArray();
+        .key("form")
+        .text(concordance.form)
+        .key("count")
+        .integer(static_cast<std::int64_t>(concordance.occurrences.size()))
+        .key("occurrences")
+        .beginArray();
     for (const ConcordanceLine& occurrence : concordance.occurrences)
         json.beginObject()
-            .key("line").integer(occurrence.line)
-            .key("left").text(occurrence.left)
-            .key("form").text(occurrence.form)
-            .key("right").text(occurrence.right)
+            .key("line")
+            .integer(occurrence.line)
+            .key("left")
+            .text(occurrence.left)
+            .key("form")
+            .text(occurrence.form)
+            .key("right")
+            .text(occurrence.right)
             .endObject();
     json.endArray().endObject();
 }

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
-#include <span>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -26,7 +26,10 @@ struct Utf8Field {
 /// byte-order mark that opens a CSV file is the caller's, written once per file.
 class CsvWriter {
 public:
-    explicit CsvWriter(std::ostream& out) : out_(out) {}
+    explicit CsvWriter(std::ostream& out)
+        : out_(out)
+    {
+    }
 
     /// Starts a table; title and headings are in UTF-8.
     void beginTable(std::string_view title, std::span<const std::string_view> headings);

@@ -1,8 +1,8 @@
 // Shared French text output.
 #include "cli/french_text.h"
 
-#include "core/text/encoding.h"
 #include "core/presentation/number_format.h"
+#include "core/text/encoding.h"
 
 namespace quorvelle::cli {
 

@@ -4,10 +4,10 @@
 #include "cli/frequency_output.h"
 
 #include "cli/french_text.h"
-#include "core/presentation/french_messages.h"
 #include "cli/table_output.h"
 #include "cli/vocabulary_output.h"
 #include "core/catalogue/statistics_catalogue.h"
+#include "core/presentation/french_messages.h"
 
 #include <string>
 #include <string_view>
@@ -43,9 +43,12 @@ void writeText(std::ostream& out, const FrequencyReport& report)
 void writeJson(JsonWriter& json, const FrequencyReport& report)
 {
     json.beginObject()
-        .key("tokenCount").integer(report.tokenCount)
-        .key("distinctCount").integer(report.distinctCount)
-        .key("meanFrequency").number(report.meanFrequency)
+        .key("tokenCount")
+        .integer(report.tokenCount)
+        .key("distinctCount")
+        .integer(report.distinctCount)
+        .key("meanFrequency")
+        .number(report.meanFrequency)
         .key("rows");
     writeJsonRows(json, FrequenciesStatistic::table.columns, report.rows);
     json.key("forms").beginObject();
@@ -115,7 +118,8 @@ void writeText(std::ostream& out, const SentenceListing& listing)
     const std::span<const Column<SentenceRecord>> columns = SentenceLengthsStatistic::table.columns;
     writeTextHeadings(out, columns);
     std::size_t place = 0;
-    forEachSentence(listing.text, [&](const SentenceRecord& sentence) { writeTextRow(out, columns, sentence, place++); });
+    forEachSentence(listing.text,
+                    [&](const SentenceRecord& sentence) { writeTextRow(out, columns, sentence, place++); });
     std::int64_t number = 0;
     forEachSentence(listing.text, [&](const SentenceRecord& sentence) {
         writeHeading(out, "Phrase " + std::to_string(++number));
@@ -128,10 +132,14 @@ void writeJson(JsonWriter& json, const SentenceListing& listing)
 {
     const SentenceTotals totals = sentenceTotals(listing.text);
     json.beginObject()
-        .key("sentenceCount").integer(totals.sentenceCount)
-        .key("tokenCount").integer(totals.tokenCount)
-        .key("meanLength").number(totals.meanLength)
-        .key("sentences").beginArray();
+        .key("sentenceCount")
+        .integer(totals.sentenceCount)
+        .key("tokenCount")
+        .integer(totals.tokenCount)
+        .key("meanLength")
+        .number(totals.meanLength)
+        .key("sentences")
+        .beginArray();
     std::int64_t number = 0;
     forEachSentence(listing.text, [&](const SentenceRecord& sentence) {
         json.beginArray()
@@ -209,15 +217,18 @@ void writeText(std::ostream& out, const VocabularyComparison& comparison)
         << frenchNumber(comparison.commonTokenShare2) << tokenShareCaption << '\n';
     const auto writeProper = [&out](std::string_view heading, std::int64_t count, const std::optional<double>& share,
                                     std::int64_t tokens, const std::optional<double>& tokenShare) {
-        out << '\n' << heading << '\n'
+        out << '\n'
+            << heading << '\n'
             << properCountCaption << count << '\n'
             << amountingTo << '\n'
             << frenchNumber(share) << properShareCaption << '\n'
             << representing << '\n'
             << tokens << ' ' << attestationsOr << frenchNumber(tokenShare) << tokenShareCaption << '\n';
     };
-    writeProper(text1Heading, comparison.properCount1, comparison.properShare1, comparison.properTokens1, comparison.properTokenShare1);
-    writeProper(text2Heading, comparison.properCount2, comparison.properShare2, comparison.properTokens2, comparison.properTokenShare2);
+    writeProper(text1Heading, comparison.properCount1, comparison.properShare1, comparison.properTokens1,
+                comparison.properTokenShare1);
+    writeProper(text2Heading, comparison.properCount2, comparison.properShare2, comparison.properTokens2,
+                comparison.properTokenShare2);
 
     writeHeading(out, "Formes communes");
     ResultListing commonForms(terminalLineEnd);
@@ -233,29 +244,47 @@ void writeText(std::ostream& out, const VocabularyComparison& comparison)
 void writeJson(JsonWriter& json, const VocabularyComparison& comparison)
 {
     const auto writeTotals = [&json](std::string_view name, const TextVocabulary& text) {
-        json.key(name).beginObject()
-            .key("tokenCount").integer(text.tokenCount)
-            .key("distinctCount").integer(text.distinctCount)
+        json.key(name)
+            .beginObject()
+            .key("tokenCount")
+            .integer(text.tokenCount)
+            .key("distinctCount")
+            .integer(text.distinctCount)
             .endObject();
     };
     json.beginObject();
     writeTotals("text1", comparison.text1);
     writeTotals("text2", comparison.text2);
-    json.key("commonCount").integer(comparison.commonCount)
-        .key("properCount1").integer(comparison.properCount1)
-        .key("properCount2").integer(comparison.properCount2)
-        .key("commonTokens1").integer(comparison.commonTokens1)
-        .key("commonTokens2").integer(comparison.commonTokens2)
-        .key("properTokens1").integer(comparison.properTokens1)
-        .key("properTokens2").integer(comparison.properTokens2)
-        .key("commonShare1").number(comparison.commonShare1)
-        .key("commonShare2").number(comparison.commonShare2)
-        .key("properShare1").number(comparison.properShare1)
-        .key("properShare2").number(comparison.properShare2)
-        .key("commonTokenShare1").number(comparison.commonTokenShare1)
-        .key("commonTokenShare2").number(comparison.commonTokenShare2)
-        .key("properTokenShare1").number(comparison.properTokenShare1)
-        .key("properTokenShare2").number(comparison.properTokenShare2)
+    json.key("commonCount")
+        .integer(comparison.commonCount)
+        .key("properCount1")
+        .integer(comparison.properCount1)
+        .key("properCount2")
+        .integer(comparison.properCount2)
+        .key("commonTokens1")
+        .integer(comparison.commonTokens1)
+        .key("commonTokens2")
+        .integer(comparison.commonTokens2)
+        .key("properTokens1")
+        .integer(comparison.properTokens1)
+        .key("properTokens2")
+        .integer(comparison.properTokens2)
+        .key("commonShare1")
+        .number(comparison.commonShare1)
+        .key("commonShare2")
+        .number(comparison.commonShare2)
+        .key("properShare1")
+        .number(comparison.properShare1)
+        .key("properShare2")
+        .number(comparison.properShare2)
+        .key("commonTokenShare1")
+        .number(comparison.commonTokenShare1)
+        .key("commonTokenShare2")
+        .number(comparison.commonTokenShare2)
+        .key("properTokenShare1")
+        .number(comparison.properTokenShare1)
+        .key("properTokenShare2")
+        .number(comparison.properTokenShare2)
         .key("commonForms");
     writeJsonRows(json, ComparisonStatistic::table.columns, comparison.commonForms);
     json.key("properForms1");

@@ -1,8 +1,8 @@
 // Streaming JSON output.
 #include "cli/json_writer.h"
 
-#include "core/text/encoding.h"
 #include "core/presentation/number_format.h"
+#include "core/text/encoding.h"
 
 #include <algorithm>
 #include <array>

@@ -18,7 +18,10 @@ using Json = nlohmann::ordered_json;
 /// converted to UTF-8 first.
 class JsonWriter {
 public:
-    explicit JsonWriter(std::ostream& out) : out_(out) {}
+    explicit JsonWriter(std::ostream& out)
+        : out_(out)
+    {
+    }
 
     JsonWriter& beginObject();
     JsonWriter& endObject();

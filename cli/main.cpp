@@ -2,9 +2,9 @@
 #include "cli/arguments.h"
 #include "cli/concordance_output.h"
 #include "cli/statistics.h"
-#include "core/reports/concordance.h"
 #include "core/presentation/csv.h"
 #include "core/presentation/french_messages.h"
+#include "core/reports/concordance.h"
 #include "core/text/text_file.h"
 
 #ifdef __GLIBC__

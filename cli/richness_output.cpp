@@ -12,7 +12,8 @@ constexpr std::string_view undefinedValue = "—";
 
 std::string shownValue(const std::optional<double>& value)
 {
-    return value ? formatNumber(roundSignificant(*value, shownDigits), frenchDecimalSeparator) : std::string(undefinedValue);
+    return value ? formatNumber(roundSignificant(*value, shownDigits), frenchDecimalSeparator)
+                 : std::string(undefinedValue);
 }
 
 } // namespace
@@ -30,7 +31,9 @@ void writeText(std::ostream& out, const RichnessReport& report)
 
 void writeCsv(CsvWriter& csv, const RichnessReport& report)
 {
-    const auto withoutColon = [](std::string_view caption) { return Utf8Field{caption.substr(0, caption.rfind(" :"))}; };
+    const auto withoutColon = [](std::string_view caption) {
+        return Utf8Field{caption.substr(0, caption.rfind(" :"))};
+    };
     csv.beginTable("Statistiques  -  La richesse du vocabulaire", {"Mesure", "Valeur", "Formule"});
     csv.row(withoutColon(richnessTokenCountCaption), report.tokenCount, Utf8Field{"N"});
     csv.row(withoutColon(richnessDistinctCountCaption), report.distinctCount, Utf8Field{"V"});
@@ -43,9 +46,12 @@ void writeCsv(CsvWriter& csv, const RichnessReport& report)
 void writeJson(JsonWriter& json, const RichnessReport& report)
 {
     json.beginObject()
-        .key("tokenCount").integer(report.tokenCount)
-        .key("distinctCount").integer(report.distinctCount)
-        .key("hapaxCount").integer(report.hapaxCount);
+        .key("tokenCount")
+        .integer(report.tokenCount)
+        .key("distinctCount")
+        .integer(report.distinctCount)
+        .key("hapaxCount")
+        .integer(report.hapaxCount);
     for (const RichnessMeasure& measure : richnessMeasures) {
         // Full precision: nlohmann writes the shortest text that reads back as the same double.
         const std::optional<double>& value = report.*measure.value;

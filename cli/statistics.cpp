@@ -50,22 +50,21 @@ template <typename Heading, typename Write>
 void writeAllToStream(const AnalysedTexts& texts, std::ostream& out, unsigned jobs, Heading heading, Write write)
 {
     const std::vector<const Statistic*> applying = statisticsFor(texts);
-    writeSectionsInOrder(applying.size(), jobs,
-                         {.stream =
-                              [&](std::size_t index) {
-                                  out << heading(*applying[index], index);
-                                  write(*applying[index], out);
-                              },
-                          .render =
-                              [&](std::size_t index) {
-                                  std::ostringstream section;
-                                  write(*applying[index], section);
-                                  return std::move(section).str();
-                              },
-                          .write =
-                              [&](std::size_t index, const std::string& section) {
-                                  out << heading(*applying[index], index) << section;
-                              }});
+    writeSectionsInOrder(
+        applying.size(), jobs,
+        {.stream =
+             [&](std::size_t index) {
+                 out << heading(*applying[index], index);
+                 write(*applying[index], out);
+             },
+         .render =
+             [&](std::size_t index) {
+                 std::ostringstream section;
+                 write(*applying[index], section);
+                 return std::move(section).str();
+             },
+         .write = [&](std::size_t index,
+                      const std::string& section) { out << heading(*applying[index], index) << section; }});
 }
 
 } // namespace
@@ -77,7 +76,8 @@ std::span<const Statistic> statistics()
 
 const Statistic* findStatistic(std::string_view name)
 {
-    const auto found = std::ranges::find(statisticTable, name, [](const Statistic& statistic) { return statistic.info.name; });
+    const auto found =
+        std::ranges::find(statisticTable, name, [](const Statistic& statistic) { return statistic.info.name; });
     return found == statisticTable.end() ? nullptr : &*found;
 }
 
@@ -106,22 +106,22 @@ void writeAllAsJson(const AnalysedTexts& texts, JsonWriter& json, unsigned jobs)
 {
     const std::vector<const Statistic*> applying = statisticsFor(texts);
     json.beginObject();
-    writeSectionsInOrder(applying.size(), jobs,
-                         {.stream =
-                              [&](std::size_t index) {
-                                  json.key(applying[index]->info.name);
-                                  applying[index]->writeJson(texts, json);
-                              },
-                          .render =
-                              [&](std::size_t index) {
-                                  std::ostringstream section;
-                                  JsonWriter sectionJson(section);
-                                  applying[index]->writeJson(texts, sectionJson);
-                                  return std::move(section).str();
-                              },
-                          .write = [&](std::size_t index, const std::string& section) {
-                              json.key(applying[index]->info.name).raw(section);
-                          }});
+    writeSectionsInOrder(
+        applying.size(), jobs,
+        {.stream =
+             [&](std::size_t index) {
+                 json.key(applying[index]->info.name);
+                 applying[index]->writeJson(texts, json);
+             },
+         .render =
+             [&](std::size_t index) {
+                 std::ostringstream section;
+                 JsonWriter sectionJson(section);
+                 applying[index]->writeJson(texts, sectionJson);
+                 return std::move(section).str();
+             },
+         .write = [&](std::size_t index,
+                      const std::string& section) { json.key(applying[index]->info.name).raw(section); }});
     json.endObject();
 }
 

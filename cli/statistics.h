@@ -1,10 +1,10 @@
 // The catalogue's statistics with their text, JSON and CSV presentations.
 #pragma once
 
-#include "core/text/analysed_texts.h"
-#include "core/catalogue/statistics_catalogue.h"
 #include "cli/csv_writer.h"
 #include "cli/json_writer.h"
+#include "core/catalogue/statistics_catalogue.h"
+#include "core/text/analysed_texts.h"
 
 #include <ostream>
 #include <span>

@@ -3,8 +3,8 @@
 
 #include "cli/french_text.h"
 #include "cli/table_output.h"
-#include "core/presentation/french_messages.h"
 #include "core/catalogue/statistics_catalogue.h"
+#include "core/presentation/french_messages.h"
 
 #include <string>
 #include <string_view>
@@ -22,11 +22,16 @@ void writeText(std::ostream& out, const CharacterCounts& counts)
 void writeJson(JsonWriter& json, const CharacterCounts& counts)
 {
     json.beginObject()
-        .key("alphabetic").integer(counts.alphabetic)
-        .key("numeric").integer(counts.numeric)
-        .key("special").integer(counts.special)
-        .key("total").integer(counts.total)
-        .key("words").integer(counts.words)
+        .key("alphabetic")
+        .integer(counts.alphabetic)
+        .key("numeric")
+        .integer(counts.numeric)
+        .key("special")
+        .integer(counts.special)
+        .key("total")
+        .integer(counts.total)
+        .key("words")
+        .integer(counts.words)
         .endObject();
 }
 
@@ -69,9 +74,12 @@ void writeJson(JsonWriter& json, const std::vector<FormCount>& forms)
 void writeJson(JsonWriter& json, const VocabularyReport& report)
 {
     json.beginObject()
-        .key("tokenCount").integer(report.tokenCount)
-        .key("distinctCount").integer(report.distinctCount)
-        .key("meanFrequency").number(report.meanFrequency)
+        .key("tokenCount")
+        .integer(report.tokenCount)
+        .key("distinctCount")
+        .integer(report.distinctCount)
+        .key("meanFrequency")
+        .number(report.meanFrequency)
         .key("alphabetical");
     writeJson(json, report.alphabetical);
     json.key("byFrequency");

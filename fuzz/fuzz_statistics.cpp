@@ -4,13 +4,13 @@
 #include "cli/frequency_output.h"
 #include "cli/json_writer.h"
 #include "cli/vocabulary_output.h"
-#include "core/reports/character_counts.h"
 #include "core/presentation/chart_data.h"
-#include "core/text/encoding.h"
 #include "core/presentation/print_layout.h"
+#include "core/reports/character_counts.h"
+#include "core/reports/vocabulary_report.h"
+#include "core/text/encoding.h"
 #include "core/text/segmentation.h"
 #include "core/text/tokenized_text.h"
-#include "core/reports/vocabulary_report.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -161,7 +161,8 @@ void checkLengths(const quorvelle::LengthReport& report, std::int64_t tokenCount
     }
     require(total == tokenCount);
     for (const auto direction : {quorvelle::SortDirection::Ascending, quorvelle::SortDirection::Descending}) {
-        const std::vector<std::size_t> order = quorvelle::sortedRowOrder(report, quorvelle::LengthColumn::FormCount, direction);
+        const std::vector<std::size_t> order =
+            quorvelle::sortedRowOrder(report, quorvelle::LengthColumn::FormCount, direction);
         require(order.size() == report.rows.size());
         for (std::size_t index = 1; index < order.size(); ++index) {
             const std::int64_t before = report.rows[order[index - 1]].formCount;
@@ -196,7 +197,8 @@ void checkEdges(const quorvelle::EdgeLetterReport& report, std::int64_t tokenCou
     std::int64_t ends = 0;
     for (std::size_t index = 0; index < report.rows.size(); ++index) {
         const quorvelle::EdgeLetterRow& row = report.rows[index];
-        require(index == 0 || static_cast<unsigned char>(report.rows[index - 1].letter) < static_cast<unsigned char>(row.letter));
+        require(index == 0
+                || static_cast<unsigned char>(report.rows[index - 1].letter) < static_cast<unsigned char>(row.letter));
         require(row.startCount + row.endCount > 0);
         require(sumOfCounts(row.starts) == row.startCount && sumOfCounts(row.ends) == row.endCount);
         for (const quorvelle::FormCount& form : row.starts)
@@ -324,7 +326,8 @@ void checkText(const std::string& text)
     checkPrintLayout(report);
     // The two halves of the text compared with each other.
     const std::string_view whole(text);
-    const auto comparison = quorvelle::vocabularyComparison(whole.substr(0, whole.size() / 2), whole.substr(whole.size() / 2));
+    const auto comparison =
+        quorvelle::vocabularyComparison(whole.substr(0, whole.size() / 2), whole.substr(whole.size() / 2));
     checkComparison(comparison);
 
     // JSON writing throws on text that is not valid UTF-8.

@@ -4,13 +4,13 @@
 #include "ui/cp1252_text.h"
 
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMetaMethod>
-#include <QMouseEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -133,7 +133,8 @@ qsizetype PlainTextBox::sizeAsSet() const
 QString PlainTextBox::sliceAsSet(qsizetype start, qsizetype end) const
 {
     if (const auto* bytes = std::get_if<std::string>(&textAsSet_))
-        return fromCp1252(std::string_view(*bytes).substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start)));
+        return fromCp1252(
+            std::string_view(*bytes).substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start)));
     return std::get<QString>(textAsSet_).sliced(start, end - start);
 }
 
@@ -251,7 +252,8 @@ void PlainTextBox::keyPressEvent(QKeyEvent* event)
     // Enter, with Shift too, starts a line with the text's own line end rather than Qt's
     // paragraph or line separator.
     if (!isReadOnly()
-        && (event->matches(QKeySequence::InsertParagraphSeparator) || event->matches(QKeySequence::InsertLineSeparator))) {
+        && (event->matches(QKeySequence::InsertParagraphSeparator)
+            || event->matches(QKeySequence::InsertLineSeparator))) {
         replaceSelection(lineEnd_);
         ensureCursorVisible();
         return;

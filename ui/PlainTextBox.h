@@ -95,10 +95,10 @@ private:
     qsizetype sizeAsSet() const;
     QString sliceAsSet(qsizetype start, qsizetype end) const;
 
-    QString lineEnd_;      // the text's own line end: a break marked with none stands for it
+    QString lineEnd_; // the text's own line end: a break marked with none stands for it
     // What setText or setCp1252Text was given, valid while the document is unmodified.
     std::variant<QString, std::string> textAsSet_;
-    qsizetype shown_ = 0;  // how much of textAsSet_ the document holds
+    qsizetype shown_ = 0; // how much of textAsSet_ the document holds
     QTimer* portionTimer_;
 };
 

@@ -1,9 +1,9 @@
 // The rows of a core report as a Qt table model: the one model behind every list and grid.
 #pragma once
 
+#include "core/catalogue/table_columns.h"
 #include "ui/cp1252_text.h"
 #include "ui/number_text.h"
-#include "core/catalogue/table_columns.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -11,9 +11,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
 #include <functional>
 #include <span>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -112,11 +112,9 @@ private:
     {
         std::vector<Column> converted;
         for (const quorvelle::Column<Row>& column : columns)
-            converted.push_back({QString::fromUtf8(column.heading),
-                                 column.kind == CellKind::Text ? Qt::AlignLeft : Qt::AlignRight,
-                                 [cell = column.cell](const Row& row, std::size_t place) {
-                                     return shownCell(cell(row, place));
-                                 }});
+            converted.push_back(
+                {QString::fromUtf8(column.heading), column.kind == CellKind::Text ? Qt::AlignLeft : Qt::AlignRight,
+                 [cell = column.cell](const Row& row, std::size_t place) { return shownCell(cell(row, place)); }});
         return converted;
     }
 

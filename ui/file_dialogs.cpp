@@ -77,15 +77,17 @@ QString chooseTextFile(QWidget* parent)
 
 QString chooseImageFile(QWidget* parent, const QString& suggestedName)
 {
-    return chooseFileToSave(parent, QCoreApplication::translate("quorvelle::ui", "Enregistrer l'image"), suggestedName,
-                            {{QCoreApplication::translate("quorvelle::ui", "Image PNG (*.png)"), QStringLiteral("png")},
-                             {QCoreApplication::translate("quorvelle::ui", "Image SVG (*.svg)"), QStringLiteral("svg")}});
+    return chooseFileToSave(
+        parent, QCoreApplication::translate("quorvelle::ui", "Enregistrer l'image"), suggestedName,
+        {{QCoreApplication::translate("quorvelle::ui", "Image PNG (*.png)"), QStringLiteral("png")},
+         {QCoreApplication::translate("quorvelle::ui", "Image SVG (*.svg)"), QStringLiteral("svg")}});
 }
 
 QString chooseCsvFile(QWidget* parent, const QString& suggestedName)
 {
-    return chooseFileToSave(parent, QCoreApplication::translate("quorvelle::ui", "Exporter"), suggestedName,
-                            {{QCoreApplication::translate("quorvelle::ui", "Tableau CSV (*.csv)"), QStringLiteral("csv")}});
+    return chooseFileToSave(
+        parent, QCoreApplication::translate("quorvelle::ui", "Exporter"), suggestedName,
+        {{QCoreApplication::translate("quorvelle::ui", "Tableau CSV (*.csv)"), QStringLiteral("csv")}});
 }
 
 QString proposedFilePath(const QWidget* window, const QString& suggestedName)

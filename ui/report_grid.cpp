@@ -84,9 +84,9 @@ void enableRowCopy(QAbstractItemView* view, const QAbstractItemModel* table)
 
 bool copySelectedRows(const QWidget* widget)
 {
-    const auto* copier = widget ? dynamic_cast<const RowCopier*>(
-                                      widget->findChild<QObject*>(rowCopierName, Qt::FindDirectChildrenOnly))
-                                : nullptr;
+    const auto* copier = widget
+        ? dynamic_cast<const RowCopier*>(widget->findChild<QObject*>(rowCopierName, Qt::FindDirectChildrenOnly))
+        : nullptr;
     if (copier)
         copier->copy();
     return copier != nullptr;

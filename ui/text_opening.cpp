@@ -1,8 +1,8 @@
 // Reading a text file into a box, with the size question and the failure messages.
 #include "ui/text_opening.h"
 
-#include "core/text/encoding.h"
 #include "core/presentation/french_messages.h"
+#include "core/text/encoding.h"
 #include "core/text/text_file.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
@@ -31,10 +31,9 @@ QString largeFileQuestion()
 {
     const QString crLf = QStringLiteral("\r\n");
     const QString lfCr = QStringLiteral("\n\r");
-    return QObject::tr("Attention!") + crLf
-        + QObject::tr("Le texte, objet des statistiques à établir,") + crLf
-        + QObject::tr("dépasse la taille maximale autorisée par l'application (env. 500 lignes ou 64 Kb de données).") + crLf
-        + QObject::tr("En cas d'exécution,") + crLf
+    return QObject::tr("Attention!") + crLf + QObject::tr("Le texte, objet des statistiques à établir,") + crLf
+        + QObject::tr("dépasse la taille maximale autorisée par l'application (env. 500 lignes ou 64 Kb de données).")
+        + crLf + QObject::tr("En cas d'exécution,") + crLf
         + QObject::tr("les statistiques produites porteront sur tout le texte, mais leur calcul pourra être plus long.")
         + lfCr + crLf + QObject::tr("Désirez-vous continuer?") + lfCr;
 }
@@ -49,10 +48,11 @@ void reportOpenFailure(const FileError& error, QWidget* parent)
 
 void reportTooLarge(QWidget* parent)
 {
-    MessageBox::information(parent, QObject::tr("Fichier trop volumineux"),
-                            QObject::tr("Le fichier est trop volumineux.") + QStringLiteral("\r\n")
-                                + QObject::tr("Le fichier ne peut dépasser la taille de %1 Go, ni celle de la mémoire disponible.")
-                                      .arg(maxTextFileBytes / bytesPerGigabyte));
+    MessageBox::information(
+        parent, QObject::tr("Fichier trop volumineux"),
+        QObject::tr("Le fichier est trop volumineux.") + QStringLiteral("\r\n")
+            + QObject::tr("Le fichier ne peut dépasser la taille de %1 Go, ni celle de la mémoire disponible.")
+                  .arg(maxTextFileBytes / bytesPerGigabyte));
 }
 
 // The size of the file read into box, or nothing after reporting why it could not be.

@@ -7,7 +7,7 @@
 // Statistics below, its window (ui/stats) and the one line that opens it (ui/main).
 #pragma once
 
-#include "core/text/analysed_texts.h"
+#include "core/catalogue/table_columns.h"
 #include "core/reports/character_counts.h"
 #include "core/reports/concordance.h"
 #include "core/reports/cooccurrence_report.h"
@@ -18,9 +18,9 @@
 #include "core/reports/length_report.h"
 #include "core/reports/richness_report.h"
 #include "core/reports/sentence_report.h"
-#include "core/catalogue/table_columns.h"
 #include "core/reports/vocabulary_comparison.h"
 #include "core/reports/vocabulary_report.h"
+#include "core/text/analysed_texts.h"
 
 #include <array>
 #include <string_view>
@@ -78,10 +78,9 @@ inline constexpr std::array cooccurrenceColumns = {
 };
 /// A sentence's number is its place in the text.
 inline constexpr std::array sentenceColumns = {
-    Column<SentenceRecord>{"N° phrase", CellKind::Count,
-                           [](const SentenceRecord&, std::size_t place) -> Cell {
-                               return static_cast<std::int64_t>(place + 1);
-                           }},
+    Column<SentenceRecord>{
+        "N° phrase", CellKind::Count,
+        [](const SentenceRecord&, std::size_t place) -> Cell { return static_cast<std::int64_t>(place + 1); }},
     Column<SentenceRecord>{"Ponctuation", CellKind::Text,
                            [](const SentenceRecord& sentence, std::size_t) -> Cell { return sentence.terminator(); }},
     memberColumn<&SentenceRecord::formCount>("Nombre de formes"),
@@ -98,17 +97,17 @@ inline constexpr std::array comparisonColumns = {
 };
 inline constexpr std::array concordanceColumns = {
     memberColumn<&ConcordanceLine::line>("Ligne"),
-    Column<ConcordanceLine>{"Contexte gauche", CellKind::LeadingText,
-                            [](const ConcordanceLine& line, std::size_t) -> Cell { return std::string_view(line.left); }},
+    Column<ConcordanceLine>{
+        "Contexte gauche", CellKind::LeadingText,
+        [](const ConcordanceLine& line, std::size_t) -> Cell { return std::string_view(line.left); }},
     memberColumn<&ConcordanceLine::form>("Forme"),
     memberColumn<&ConcordanceLine::right>("Contexte droit"),
 };
 
 /// The numbers of characters and of words (the main window's "&Outils").
 struct CountsStatistic {
-    static constexpr StatisticInfo info{.name = "counts",
-                                        .title = "Nombre de caractères et de mots",
-                                        .description = "nombre de caractères et de mots"};
+    static constexpr StatisticInfo info{
+        .name = "counts", .title = "Nombre de caractères et de mots", .description = "nombre de caractères et de mots"};
     static CharacterCounts report(const AnalysedTexts& texts) { return countCharacters(texts.first()); }
 };
 
@@ -132,7 +131,10 @@ struct LengthsStatistic {
                                         .description = "formes par nombre de caractères",
                                         .menuGroup = compositionMenu,
                                         .menuItem = "&Formes / caractères"};
-    static LengthReport report(const AnalysedTexts& texts) { return lengthReport(texts.firstTokens(Occurrences::Counted)); }
+    static LengthReport report(const AnalysedTexts& texts)
+    {
+        return lengthReport(texts.firstTokens(Occurrences::Counted));
+    }
     static constexpr TableColumns<LengthRow> table{info.title, lengthColumns};
 };
 
@@ -142,7 +144,10 @@ struct LettersStatistic {
                                         .description = "formes par lettre de l'alphabet",
                                         .menuGroup = compositionMenu,
                                         .menuItem = "&Formes / Lettres de l'alphabet"};
-    static LetterReport report(const AnalysedTexts& texts) { return letterReport(texts.firstTokens(Occurrences::Counted)); }
+    static LetterReport report(const AnalysedTexts& texts)
+    {
+        return letterReport(texts.firstTokens(Occurrences::Counted));
+    }
     static constexpr TableColumns<OccurrenceRow> table{info.title, letterColumns};
 };
 
@@ -247,10 +252,10 @@ struct RichnessStatistic {
 };
 
 /// Every statistic, in the order of the menus, of quorvelle-cli's usage and of `all`.
-using Statistics = std::tuple<CountsStatistic, VocabularyStatistic, LengthsStatistic, LettersStatistic,
-                              StartEndLettersStatistic, DoubledLettersStatistic, LetterPairsStatistic,
-                              FrequenciesStatistic, CooccurrencesStatistic, SentenceLengthsStatistic,
-                              EnrichmentStatistic, ComparisonStatistic, RichnessStatistic>;
+using Statistics =
+    std::tuple<CountsStatistic, VocabularyStatistic, LengthsStatistic, LettersStatistic, StartEndLettersStatistic,
+               DoubledLettersStatistic, LetterPairsStatistic, FrequenciesStatistic, CooccurrencesStatistic,
+               SentenceLengthsStatistic, EnrichmentStatistic, ComparisonStatistic, RichnessStatistic>;
 
 /// Calls visit with a value of each statistic's type, in the catalogue's order.
 template <class Visit>

@@ -13,7 +13,7 @@ namespace quorvelle {
 
 /// What a cell holds, which says how it is written and aligned.
 enum class CellKind {
-    Text,   ///< a form, a letter or a punctuation, in code page 1252; aligned left
+    Text, ///< a form, a letter or a punctuation, in code page 1252; aligned left
     /// A text that leads up to the next column (the context before a form); aligned right.
     LeadingText,
     Count,  ///< a whole number; aligned right

@@ -21,8 +21,9 @@ std::string prefixed(std::string_view prefix, std::string_view label)
 
 ChartRows lengthChart(std::span<const LengthChartRow> rows, char decimalSeparator)
 {
-    const std::int64_t totalForms = std::accumulate(
-        rows.begin(), rows.end(), std::int64_t{0}, [](std::int64_t sum, const LengthChartRow& row) { return sum + row.forms; });
+    const std::int64_t totalForms =
+        std::accumulate(rows.begin(), rows.end(), std::int64_t{0},
+                        [](std::int64_t sum, const LengthChartRow& row) { return sum + row.forms; });
     ChartRows chart;
     chart.valueColumn = 1;
     chart.rows.reserve(rows.size());

@@ -43,8 +43,8 @@ std::string formatNumber(double value, char decimalSeparator)
     // Scientific notation with 15 significant digits gives the digits and the exponent;
     // the positional text is rebuilt from them.
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::scientific, significantDigits - 1);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, significantDigits - 1);
     const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
     const bool negative = scientific.front() == '-';
     const std::size_t exponentMark = scientific.find('e');

@@ -22,7 +22,10 @@ inline constexpr std::string_view resultBoxLineEnd = "\r\n";
 /// only the line end differs.
 class ResultListing {
 public:
-    explicit ResultListing(std::string_view lineEnd = resultBoxLineEnd) : lineEnd_(lineEnd) {}
+    explicit ResultListing(std::string_view lineEnd = resultBoxLineEnd)
+        : lineEnd_(lineEnd)
+    {
+    }
 
     /// "form"
     void addForm(std::string_view form);

@@ -77,7 +77,8 @@ Concordance concordance(std::string_view text, std::string_view form, std::size_
         const std::size_t end = start + written.size();
         const std::size_t leftStart = first > width ? first - width : 0;
         result.occurrences.push_back({recent.front().line, shownContext(text.substr(leftStart, first - leftStart)),
-                                      shownContext(text.substr(first, end - first)), shownContext(text.substr(end, width))});
+                                      shownContext(text.substr(first, end - first)),
+                                      shownContext(text.substr(end, width))});
     });
     return result;
 }
@@ -108,7 +109,7 @@ std::vector<std::size_t> concordanceOrder(const Concordance& concordance, Concor
     words.reserve(places.size());
     for (const ConcordanceLine& occurrence : concordance.occurrences)
         words.push_back(order == ConcordanceOrder::LeftWord ? neighbouringForm(occurrence.left, true)
-                                                             : neighbouringForm(occurrence.right, false));
+                                                            : neighbouringForm(occurrence.right, false));
     // Each occurrence ranks as its word does among the words in alphabetical order.
     const std::vector<std::size_t> alphabetical = FrenchCollator::instance().order({words.begin(), words.end()});
     std::vector<std::size_t> rank(words.size());

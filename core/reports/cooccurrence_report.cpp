@@ -45,8 +45,8 @@ std::vector<PairCount> shownPairs(const TokenizedText& text)
     // Every occurrence but the last is followed by a form.
     std::vector<std::size_t> bucketStart(distinct + 1, 0);
     for (FormTable::Id id = 0; id < distinct; ++id)
-        bucketStart[id + 1] = bucketStart[id] + static_cast<std::size_t>(text.forms.count(id))
-            - (id == tokens.back() ? 1 : 0);
+        bucketStart[id + 1] =
+            bucketStart[id] + static_cast<std::size_t>(text.forms.count(id)) - (id == tokens.back() ? 1 : 0);
     std::size_t largestBucket = 0;
     for (FormTable::Id id = 0; id < distinct; ++id)
         largestBucket = std::max(largestBucket, bucketStart[id + 1] - bucketStart[id]);

@@ -1,9 +1,9 @@
 // Building the attestation frequencies and their deviations.
 #include "core/reports/frequency_report.h"
 
+#include "core/reports/vocabulary_report.h"
 #include "core/text/count_runs.h"
 #include "core/text/tokenized_text.h"
-#include "core/reports/vocabulary_report.h"
 
 namespace quorvelle {
 

@@ -23,15 +23,15 @@ struct FrequencyRow {
 };
 
 struct FrequencyReport {
-    std::int64_t tokenCount = 0;   ///< N, every occurrence counted
-    std::vector<FormCount> forms;  ///< the distinct forms in alphabetical order
+    std::int64_t tokenCount = 0;    ///< N, every occurrence counted
+    std::vector<FormCount> forms;   ///< the distinct forms in alphabetical order
     std::int64_t distinctCount = 0; ///< D
     /// spectrum[f]: the number of distinct forms attested exactly f times, for f up to the
     /// largest number of attestations; spectrum[0] is unused.
     std::vector<std::int64_t> spectrum;
     /// N / D rounded to one decimal, halves to the even neighbour; none when D = 0.
     std::optional<double> meanFrequency;
-    std::vector<FrequencyRow> rows;     ///< one per f that some form has, decreasing f
+    std::vector<FrequencyRow> rows; ///< one per f that some form has, decreasing f
     /// The forms by decreasing number of attestations, alphabetical within a number: the
     /// listings of the rows one after the other.
     std::vector<FormCount> byFrequency;

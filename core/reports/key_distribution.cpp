@@ -34,7 +34,10 @@ class KeyTable {
 public:
     using Number = std::uint32_t;
 
-    explicit KeyTable(std::size_t codeCount) : numbers_(codeCount, unnumbered) {}
+    explicit KeyTable(std::size_t codeCount)
+        : numbers_(codeCount, unnumbered)
+    {
+    }
 
     Number number(KeyCode code)
     {
@@ -96,10 +99,7 @@ struct LetterPairs {
         for (std::size_t second = 1; second < form.size(); ++second)
             visit(codeOf(form[second - 1], form[second]));
     }
-    static std::string text(KeyCode code)
-    {
-        return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
-    }
+    static std::string text(KeyCode code) { return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)}; }
 };
 
 // The numbers of the keys in the combo box's order.

@@ -39,16 +39,16 @@ struct KeyDistribution {
 
 /// Keys are lower-cased letters, counted at every position of a form. The keys come in
 /// alphabetical order, as the letters' sorted combo box shows them.
-struct LetterReport : KeyDistribution {};
+struct LetterReport : KeyDistribution { };
 
 /// Keys are letters written twice: a doubling of l at position i when the lower-cased
 /// characters i and i + 1 are both l, so lll holds two. The keys come in code order, as
 /// their unsorted combo box shows them, each written twice ("ll").
-struct DoubledLetterReport : KeyDistribution {};
+struct DoubledLetterReport : KeyDistribution { };
 
 /// Keys are two adjacent lower-cased letters of a form, overlapping (aaa holds aa twice).
 /// The keys come in alphabetical order, as the pairs' sorted combo box shows them.
-struct LetterPairReport : KeyDistribution {};
+struct LetterPairReport : KeyDistribution { };
 
 LetterReport letterReport(std::string_view text);
 LetterReport letterReport(const TokenizedText& text);

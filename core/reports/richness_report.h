@@ -16,9 +16,9 @@ struct TokenizedText;
 /// Honoré when every form is a hapax; MATTR and MTLD when N < 100, and MTLD also when a
 /// direction of reading counts no factor.
 struct RichnessReport {
-    std::int64_t tokenCount = 0;    ///< N
-    std::int64_t distinctCount = 0; ///< V
-    std::int64_t hapaxCount = 0;    ///< V1
+    std::int64_t tokenCount = 0;         ///< N
+    std::int64_t distinctCount = 0;      ///< V
+    std::int64_t hapaxCount = 0;         ///< V1
     std::optional<double> ttr;           ///< V / N
     std::optional<double> guiraud;       ///< V / √N
     std::optional<double> herdan;        ///< ln V / ln N

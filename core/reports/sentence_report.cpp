@@ -24,8 +24,8 @@ void addSentence(SentenceTotals& totals, const SentenceRecord& sentence)
 void computeMean(SentenceTotals& totals)
 {
     if (totals.sentenceCount > 0)
-        totals.meanLength = roundHalfEven(static_cast<double>(totals.tokenCount) / static_cast<double>(totals.sentenceCount),
-                                          meanLengthDecimals);
+        totals.meanLength = roundHalfEven(
+            static_cast<double>(totals.tokenCount) / static_cast<double>(totals.sentenceCount), meanLengthDecimals);
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // Building the vocabulary list.
 #include "core/reports/vocabulary_report.h"
 
-#include "core/text/count_runs.h"
 #include "core/presentation/number_format.h"
+#include "core/text/count_runs.h"
 #include "core/text/tokenized_text.h"
 
 namespace quorvelle {

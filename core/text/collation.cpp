@@ -61,10 +61,9 @@ void FrenchCollator::appendSortKey(std::string_view text, Scratch& scratch, std:
 {
     toUtf16(text, scratch.utf16);
     const auto write = [&] {
-        return static_cast<std::size_t>(icu_->collator->getSortKey(scratch.utf16.data(),
-                                                                   static_cast<int32_t>(scratch.utf16.size()),
-                                                                   reinterpret_cast<uint8_t*>(scratch.key.data()),
-                                                                   static_cast<int32_t>(scratch.key.size())));
+        return static_cast<std::size_t>(icu_->collator->getSortKey(
+            scratch.utf16.data(), static_cast<int32_t>(scratch.utf16.size()),
+            reinterpret_cast<uint8_t*>(scratch.key.data()), static_cast<int32_t>(scratch.key.size())));
     };
     // The buffer grows to the longest key met, and is filled without being cleared.
     scratch.key.resize(std::max(scratch.key.size(), text.size() * 4 + 16));

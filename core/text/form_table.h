@@ -42,7 +42,7 @@ private:
     std::vector<std::string> forms_;
     std::vector<std::int64_t> counts_;
     std::vector<std::uint64_t> hashes_;
-    std::vector<Id> slots_; // open addressing: id + 1, or 0 for an empty slot
+    std::vector<Id> slots_;  // open addressing: id + 1, or 0 for an empty slot
     std::string lowerCased_; // scratch buffer of addLowerCased
 };
 

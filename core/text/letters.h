@@ -11,9 +11,8 @@ namespace detail {
 
 constexpr bool isLetterCode(unsigned code)
 {
-    return (code >= 0x41 && code <= 0x5A) || (code >= 0x61 && code <= 0x7A)
-        || (code >= 0xC0 && code <= 0xD6) || (code >= 0xD8 && code <= 0xF6)
-        || (code >= 0xF8 && code <= 0xFF);
+    return (code >= 0x41 && code <= 0x5A) || (code >= 0x61 && code <= 0x7A) || (code >= 0xC0 && code <= 0xD6)
+        || (code >= 0xD8 && code <= 0xF6) || (code >= 0xF8 && code <= 0xFF);
 }
 
 constexpr unsigned char lowerCode(unsigned code)

@@ -16,12 +16,18 @@ constexpr std::size_t readChunkBytes = 1 << 20;
 const char* describe(Reason reason)
 {
     switch (reason) {
-    case Reason::NotFound: return "file not found";
-    case Reason::IsDirectory: return "is a directory";
-    case Reason::NotRegularFile: return "not a regular file";
-    case Reason::PermissionDenied: return "permission denied";
-    case Reason::TooLarge: return "file too large";
-    case Reason::ReadFailed: return "read failed";
+    case Reason::NotFound:
+        return "file not found";
+    case Reason::IsDirectory:
+        return "is a directory";
+    case Reason::NotRegularFile:
+        return "not a regular file";
+    case Reason::PermissionDenied:
+        return "permission denied";
+    case Reason::TooLarge:
+        return "file too large";
+    case Reason::ReadFailed:
+        return "read failed";
     }
     return "read failed";
 }

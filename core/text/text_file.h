@@ -23,7 +23,7 @@ public:
         IsDirectory,
         NotRegularFile, ///< a device, a FIFO, a socket: reading it could block or never end
         PermissionDenied,
-        TooLarge,       ///< above maxTextFileBytes, or more than memory can hold
+        TooLarge, ///< above maxTextFileBytes, or more than memory can hold
         ReadFailed,
     };
 

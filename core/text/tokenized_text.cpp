@@ -3,7 +3,6 @@
 
 #include "core/text/segmentation.h"
 
-
 namespace quorvelle {
 
 TokenizedText tokenize(std::string_view text, Occurrences occurrences)

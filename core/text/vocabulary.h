@@ -20,8 +20,8 @@ struct FormCount {
 
 /// The vocabulary of one text.
 struct TextVocabulary {
-    std::int64_t tokenCount = 0;   ///< N, the forms of the text, every occurrence counted
-    std::vector<FormCount> forms;  ///< the distinct forms in alphabetical order
+    std::int64_t tokenCount = 0;    ///< N, the forms of the text, every occurrence counted
+    std::vector<FormCount> forms;   ///< the distinct forms in alphabetical order
     std::int64_t distinctCount = 0; ///< D, the number of entries of forms
 
     friend bool operator==(const TextVocabulary&, const TextVocabulary&) = default;

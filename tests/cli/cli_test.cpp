@@ -51,8 +51,8 @@ std::string takeFile(const std::string& path)
 CliRun runCli(const std::string& arguments)
 {
     const std::string base = (fs::temp_directory_path() / ("quorvelle-cli-" + std::to_string(::getpid()))).string();
-    const std::string command = quoted(QUORVELLE_CLI) + " " + arguments + " >" + quoted(base + ".out") + " 2>"
-                              + quoted(base + ".err");
+    const std::string command =
+        quoted(QUORVELLE_CLI) + " " + arguments + " >" + quoted(base + ".out") + " 2>" + quoted(base + ".err");
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, takeFile(base + ".out"), takeFile(base + ".err")};
 }
@@ -68,7 +68,7 @@ struct TemporaryFile {
 
     static inline int created = 0;
     const fs::path path = fs::temp_directory_path()
-                        / ("quorvelle-text-" + std::to_string(::getpid()) + "-" + std::to_string(++created) + ".txt");
+        / ("quorvelle-text-" + std::to_string(::getpid()) + "-" + std::to_string(++created) + ".txt");
 };
 
 struct OutputCase {
@@ -78,7 +78,7 @@ struct OutputCase {
     const char* out;
 };
 
-class Output : public testing::TestWithParam<OutputCase> {};
+class Output : public testing::TestWithParam<OutputCase> { };
 
 TEST_P(Output, IsExactly)
 {
@@ -92,169 +92,205 @@ TEST_P(Output, IsExactly)
     EXPECT_EQ(run.out, outputCase.out);
 }
 
-INSTANTIATE_TEST_SUITE_P(JsonExamples, Output, testing::Values(
-    OutputCase{"counts --json", "\xC9t\xE9 2001 !\r\n", nullptr,
-               R"({"alphabetic":3,"numeric":4,"special":5,"total":12,"words":1})" "\n"},
-    OutputCase{"vocabulary --json", "Le chat, le Chien.", nullptr,
-               R"({"tokenCount":4,"distinctCount":3,"meanFrequency":1.3,"alphabetical":[["chat",1],["chien",1],["le",2]],)"
-               R"("byFrequency":[["le",2],["chat",1],["chien",1]]})" "\n"},
-    OutputCase{"lengths --json", "Le chat dort.", nullptr,
-               R"({"tokenCount":3,"rows":[[2,4,66.67],[1,2,33.33]],"forms":{"4":[["chat",1],["dort",1]],"2":[["le",1]]}})"
-               "\n"},
-    OutputCase{"letters --json", "Elle aime le th\xE9.", nullptr,
-               R"({"keys":["a","e","é","h","i","l","m","t"],)"
-               R"("counts":{"a":[[1,1]],"e":[[1,2],[2,1]],"é":[[1,1]],"h":[[1,1]],"i":[[1,1]],"l":[[1,1],[2,1]],)"
-               R"("m":[[1,1]],"t":[[1,1]]},)"
-               R"("forms":{"a":{"1":[["aime",1]]},"e":{"1":[["aime",1],["le",1]],"2":[["elle",1]]},"é":{"1":[["thé",1]]},)"
-               R"("h":{"1":[["thé",1]]},"i":{"1":[["aime",1]]},"l":{"1":[["le",1]],"2":[["elle",1]]},"m":{"1":[["aime",1]]},)"
-               R"("t":{"1":[["thé",1]]}}})" "\n"},
-    OutputCase{"edges --json", "Le sel est l\xE0.", nullptr,
-               R"({"rows":[["e",1,1],["l",2,1],["s",1,0],["t",0,1],["à",0,1]],)"
-               R"("starts":{"e":[["est",1]],"l":[["là",1],["le",1]],"s":[["sel",1]]},)"
-               R"("ends":{"e":[["le",1]],"l":[["sel",1]],"t":[["est",1]],"à":[["là",1]]}})" "\n"},
-    OutputCase{"doubles --json", "Elle appelle Bella.", nullptr,
-               R"({"keys":["ll","pp"],"counts":{"ll":[[1,3]],"pp":[[1,1]]},)"
-               R"("forms":{"ll":{"1":[["appelle",1],["bella",1],["elle",1]]},"pp":{"1":[["appelle",1]]}}})" "\n"},
-    OutputCase{"pairs --json", "Chercher.", nullptr,
-               R"({"keys":["ch","er","he","rc"],"counts":{"ch":[[2,1]],"er":[[2,1]],"he":[[2,1]],"rc":[[1,1]]},)"
-               R"("forms":{"ch":{"2":[["chercher",1]]},"er":{"2":[["chercher",1]]},"he":{"2":[["chercher",1]]},)"
-               R"("rc":{"1":[["chercher",1]]}}})" "\n"},
-    OutputCase{"frequencies --json", "le chat et le chien", nullptr,
-               R"({"tokenCount":5,"distinctCount":4,"meanFrequency":1.2,"rows":[[2,1,0.8],[1,3,-0.2]],)"
-               R"("forms":{"2":["le"],"1":["chat","chien","et"]}})" "\n"},
-    OutputCase{"cooccurrences --json", "il dit que il dit que oui.", nullptr,
-               R"({"tokenCount":7,"pairs":[["dit que",2],["il dit",2]],"rows":[[2,2]],"byCount":[["dit que",2],["il dit",2]]})"
-               "\n"},
-    OutputCase{"sentences --json", "Il pleut. Vient-il ? Oui.", nullptr,
-               R"({"sentenceCount":3,"tokenCount":5,"meanLength":1.67,)"
-               R"("sentences":[[1,".",2,"Il pleut."],[2,"?",2," Vient-il ?"],[3,".",1," Oui."]]})" "\n"},
-    OutputCase{"richness --json", "Le chat et le chien", nullptr,
-               R"({"tokenCount":5,"distinctCount":4,"hapaxCount":3,"ttr":0.8,"guiraud":1.7888543819998317,)"
-               R"("herdan":0.8613531161467861,"yuleK":800.0,"simpsonD":0.1,"honoreR":643.7751649736401,)"
-               R"("hapaxPerForm":0.75,"hapaxPerToken":0.6,"mattr":null,"mtld":null})" "\n"},
-    OutputCase{"enrichment --json", "le chat le.", nullptr,
-               R"({"tokenCount":3,"slices":[[1,2]],"knownForms":[["chat",1,1],["le",2,1]]})" "\n"},
-    OutputCase{"compare --json", "le chat et le chien.", "le chien, le loup.",
-               R"({"text1":{"tokenCount":5,"distinctCount":4},"text2":{"tokenCount":4,"distinctCount":3},)"
-               R"("commonCount":2,"properCount1":2,"properCount2":1,"commonTokens1":3,"commonTokens2":3,)"
-               R"("properTokens1":2,"properTokens2":1,"commonShare1":50,"commonShare2":66.67,)"
-               R"("properShare1":50,"properShare2":33.33,"commonTokenShare1":60,"commonTokenShare2":75,)"
-               R"("properTokenShare1":40,"properTokenShare2":25,"commonForms":[["chien",1,1],["le",2,2]],)"
-               R"("properForms1":[["chat",1],["et",1]],"properForms2":[["loup",1]]})" "\n"}));
+INSTANTIATE_TEST_SUITE_P(
+    JsonExamples, Output,
+    testing::Values(
+        OutputCase{"counts --json", "\xC9t\xE9 2001 !\r\n", nullptr,
+                   R"({"alphabetic":3,"numeric":4,"special":5,"total":12,"words":1})"
+                   "\n"},
+        OutputCase{
+            "vocabulary --json", "Le chat, le Chien.", nullptr,
+            R"({"tokenCount":4,"distinctCount":3,"meanFrequency":1.3,"alphabetical":[["chat",1],["chien",1],["le",2]],)"
+            R"("byFrequency":[["le",2],["chat",1],["chien",1]]})"
+            "\n"},
+        OutputCase{
+            "lengths --json", "Le chat dort.", nullptr,
+            R"({"tokenCount":3,"rows":[[2,4,66.67],[1,2,33.33]],"forms":{"4":[["chat",1],["dort",1]],"2":[["le",1]]}})"
+            "\n"},
+        OutputCase{
+            "letters --json", "Elle aime le th\xE9.", nullptr,
+            R"({"keys":["a","e","é","h","i","l","m","t"],)"
+            R"("counts":{"a":[[1,1]],"e":[[1,2],[2,1]],"é":[[1,1]],"h":[[1,1]],"i":[[1,1]],"l":[[1,1],[2,1]],)"
+            R"("m":[[1,1]],"t":[[1,1]]},)"
+            R"("forms":{"a":{"1":[["aime",1]]},"e":{"1":[["aime",1],["le",1]],"2":[["elle",1]]},"é":{"1":[["thé",1]]},)"
+            R"("h":{"1":[["thé",1]]},"i":{"1":[["aime",1]]},"l":{"1":[["le",1]],"2":[["elle",1]]},"m":{"1":[["aime",1]]},)"
+            R"("t":{"1":[["thé",1]]}}})"
+            "\n"},
+        OutputCase{"edges --json", "Le sel est l\xE0.", nullptr,
+                   R"({"rows":[["e",1,1],["l",2,1],["s",1,0],["t",0,1],["à",0,1]],)"
+                   R"("starts":{"e":[["est",1]],"l":[["là",1],["le",1]],"s":[["sel",1]]},)"
+                   R"("ends":{"e":[["le",1]],"l":[["sel",1]],"t":[["est",1]],"à":[["là",1]]}})"
+                   "\n"},
+        OutputCase{"doubles --json", "Elle appelle Bella.", nullptr,
+                   R"({"keys":["ll","pp"],"counts":{"ll":[[1,3]],"pp":[[1,1]]},)"
+                   R"("forms":{"ll":{"1":[["appelle",1],["bella",1],["elle",1]]},"pp":{"1":[["appelle",1]]}}})"
+                   "\n"},
+        OutputCase{"pairs --json", "Chercher.", nullptr,
+                   R"({"keys":["ch","er","he","rc"],"counts":{"ch":[[2,1]],"er":[[2,1]],"he":[[2,1]],"rc":[[1,1]]},)"
+                   R"("forms":{"ch":{"2":[["chercher",1]]},"er":{"2":[["chercher",1]]},"he":{"2":[["chercher",1]]},)"
+                   R"("rc":{"1":[["chercher",1]]}}})"
+                   "\n"},
+        OutputCase{"frequencies --json", "le chat et le chien", nullptr,
+                   R"({"tokenCount":5,"distinctCount":4,"meanFrequency":1.2,"rows":[[2,1,0.8],[1,3,-0.2]],)"
+                   R"("forms":{"2":["le"],"1":["chat","chien","et"]}})"
+                   "\n"},
+        OutputCase{
+            "cooccurrences --json", "il dit que il dit que oui.", nullptr,
+            R"({"tokenCount":7,"pairs":[["dit que",2],["il dit",2]],"rows":[[2,2]],"byCount":[["dit que",2],["il dit",2]]})"
+            "\n"},
+        OutputCase{"sentences --json", "Il pleut. Vient-il ? Oui.", nullptr,
+                   R"({"sentenceCount":3,"tokenCount":5,"meanLength":1.67,)"
+                   R"("sentences":[[1,".",2,"Il pleut."],[2,"?",2," Vient-il ?"],[3,".",1," Oui."]]})"
+                   "\n"},
+        OutputCase{"richness --json", "Le chat et le chien", nullptr,
+                   R"({"tokenCount":5,"distinctCount":4,"hapaxCount":3,"ttr":0.8,"guiraud":1.7888543819998317,)"
+                   R"("herdan":0.8613531161467861,"yuleK":800.0,"simpsonD":0.1,"honoreR":643.7751649736401,)"
+                   R"("hapaxPerForm":0.75,"hapaxPerToken":0.6,"mattr":null,"mtld":null})"
+                   "\n"},
+        OutputCase{"enrichment --json", "le chat le.", nullptr,
+                   R"({"tokenCount":3,"slices":[[1,2]],"knownForms":[["chat",1,1],["le",2,1]]})"
+                   "\n"},
+        OutputCase{"compare --json", "le chat et le chien.", "le chien, le loup.",
+                   R"({"text1":{"tokenCount":5,"distinctCount":4},"text2":{"tokenCount":4,"distinctCount":3},)"
+                   R"("commonCount":2,"properCount1":2,"properCount2":1,"commonTokens1":3,"commonTokens2":3,)"
+                   R"("properTokens1":2,"properTokens2":1,"commonShare1":50,"commonShare2":66.67,)"
+                   R"("properShare1":50,"properShare2":33.33,"commonTokenShare1":60,"commonTokenShare2":75,)"
+                   R"("properTokenShare1":40,"properTokenShare2":25,"commonForms":[["chien",1,1],["le",2,2]],)"
+                   R"("properForms1":[["chat",1],["et",1]],"properForms2":[["loup",1]]})"
+                   "\n"}));
 
 // Empty lists and objects, and null for every mean and share over no form.
-INSTANTIATE_TEST_SUITE_P(JsonWithoutForms, Output, testing::Values(
-    OutputCase{"all --json", "2001", "le",
-               R"({"counts":{"alphabetic":0,"numeric":4,"special":0,"total":4,"words":0},)"
-               R"("vocabulary":{"tokenCount":0,"distinctCount":0,"meanFrequency":null,"alphabetical":[],"byFrequency":[]},)"
-               R"("lengths":{"tokenCount":0,"rows":[],"forms":{}},"letters":{"keys":[],"counts":{},"forms":{}},)"
-               R"("edges":{"rows":[],"starts":{},"ends":{}},"doubles":{"keys":[],"counts":{},"forms":{}},)"
-               R"("pairs":{"keys":[],"counts":{},"forms":{}},)"
-               R"("frequencies":{"tokenCount":0,"distinctCount":0,"meanFrequency":null,"rows":[],"forms":{}},)"
-               R"("cooccurrences":{"tokenCount":0,"pairs":[],"rows":[],"byCount":[]},)"
-               R"("sentences":{"sentenceCount":0,"tokenCount":0,"meanLength":null,"sentences":[]},)"
-               R"("enrichment":{"tokenCount":0,"slices":[],"knownForms":[]},)"
-               R"("compare":{"text1":{"tokenCount":0,"distinctCount":0},"text2":{"tokenCount":1,"distinctCount":1},)"
-               R"("commonCount":0,"properCount1":0,"properCount2":1,"commonTokens1":0,"commonTokens2":0,)"
-               R"("properTokens1":0,"properTokens2":1,"commonShare1":null,"commonShare2":0,"properShare1":null,)"
-               R"("properShare2":100,"commonTokenShare1":null,"commonTokenShare2":0,"properTokenShare1":null,)"
-               R"("properTokenShare2":100,"commonForms":[],"properForms1":[],"properForms2":[["le",1]]},)"
-               R"("richness":{"tokenCount":0,"distinctCount":0,"hapaxCount":0,"ttr":null,"guiraud":null,"herdan":null,)"
-               R"("yuleK":null,"simpsonD":null,"honoreR":null,"hapaxPerForm":null,"hapaxPerToken":null,"mattr":null,)"
-               R"("mtld":null}})" "\n"},
-    // The last sentence, closed by the end of the text, has an empty terminator.
-    OutputCase{"sentences --json", "Oui.\r\nNon", nullptr,
-               R"({"sentenceCount":2,"tokenCount":2,"meanLength":1,"sentences":[[1,".",1,"Oui."],[2,"",1,"\r\nNon"]]})"
-               "\n"}));
+INSTANTIATE_TEST_SUITE_P(
+    JsonWithoutForms, Output,
+    testing::Values(
+        OutputCase{
+            "all --json", "2001", "le",
+            R"({"counts":{"alphabetic":0,"numeric":4,"special":0,"total":4,"words":0},)"
+            R"("vocabulary":{"tokenCount":0,"distinctCount":0,"meanFrequency":null,"alphabetical":[],"byFrequency":[]},)"
+            R"("lengths":{"tokenCount":0,"rows":[],"forms":{}},"letters":{"keys":[],"counts":{},"forms":{}},)"
+            R"("edges":{"rows":[],"starts":{},"ends":{}},"doubles":{"keys":[],"counts":{},"forms":{}},)"
+            R"("pairs":{"keys":[],"counts":{},"forms":{}},)"
+            R"("frequencies":{"tokenCount":0,"distinctCount":0,"meanFrequency":null,"rows":[],"forms":{}},)"
+            R"("cooccurrences":{"tokenCount":0,"pairs":[],"rows":[],"byCount":[]},)"
+            R"("sentences":{"sentenceCount":0,"tokenCount":0,"meanLength":null,"sentences":[]},)"
+            R"("enrichment":{"tokenCount":0,"slices":[],"knownForms":[]},)"
+            R"("compare":{"text1":{"tokenCount":0,"distinctCount":0},"text2":{"tokenCount":1,"distinctCount":1},)"
+            R"("commonCount":0,"properCount1":0,"properCount2":1,"commonTokens1":0,"commonTokens2":0,)"
+            R"("properTokens1":0,"properTokens2":1,"commonShare1":null,"commonShare2":0,"properShare1":null,)"
+            R"("properShare2":100,"commonTokenShare1":null,"commonTokenShare2":0,"properTokenShare1":null,)"
+            R"("properTokenShare2":100,"commonForms":[],"properForms1":[],"properForms2":[["le",1]]},)"
+            R"("richness":{"tokenCount":0,"distinctCount":0,"hapaxCount":0,"ttr":null,"guiraud":null,"herdan":null,)"
+            R"("yuleK":null,"simpsonD":null,"honoreR":null,"hapaxPerForm":null,"hapaxPerToken":null,"mattr":null,)"
+            R"("mtld":null}})"
+            "\n"},
+        // The last sentence, closed by the end of the text, has an empty terminator.
+        OutputCase{
+            "sentences --json", "Oui.\r\nNon", nullptr,
+            R"({"sentenceCount":2,"tokenCount":2,"meanLength":1,"sentences":[[1,".",1,"Oui."],[2,"",1,"\r\nNon"]]})"
+            "\n"}));
 
-INSTANTIATE_TEST_SUITE_P(FrenchText, Output, testing::Values(
-    OutputCase{"counts", "\xC9t\xE9 2001 !\r\n", nullptr,
-               "Nombre de caractères\nLe texte contient: \n\n          3 Caractère(s) alphabetique\n"
-               "          4 Caractère(s) numérique\n          5 Caractère(s) spécial(aux)\n"
-               "          ------------------------------------\nTotal:  12 Caractère(s)\n\nNombre de mot(s)\n"
-               "Le texte contient 1 mot(s)\n"},
-    OutputCase{"vocabulary", "Le chat, le Chien.", nullptr,
-               "Liste du vocabulaire\n\nNombre total de formes de l'extrait : 4\n"
-               "Nombre total de formes différentes : 3\nFréquence moyenne d'attestation : 1,3\n\nOrdre alphabétique\n"
-               "Formes\tNombre d'attestations\nchat\t1\nchien\t1\nle\t2\n\nFréquences décroissantes\n"
-               "Formes\tNombre d'attestations\nle\t2\nchat\t1\nchien\t1\n"},
-    OutputCase{"lengths", "Le chat dort.", nullptr,
-               "Statistiques formes / caractères (Rangs)\n\nNombre total de formes de l'extrait : 3\n\n"
-               "Nombre de forme(s)\tNombre caractères par forme\t%\n2\t4\t66,67\n1\t2\t33,33\n\n"
-               "Forme(s) de 4 caractère(s)\nchat  (1)\ndort  (1)\n\nForme(s) de 2 caractère(s)\nle  (1)\n"},
-    OutputCase{"letters", "Le le", nullptr,
-               "Statistiques formes / lettres de l'alphabet\n\nLettres : e\n"
-               "Nombre d' attestation(s)\tNombre de forme(s)\n1\t2\n\nNombre d' attestation(s) : 1\nle (2)\n\n"
-               "Lettres : l\nNombre d' attestation(s)\tNombre de forme(s)\n1\t2\n\nNombre d' attestation(s) : 1\n"
-               "le (2)\n"},
-    OutputCase{"edges", "L\xE0", nullptr,
-               " Lettres de l'alphabet- début/fin de mot\n\nLettres\tDébut\tFin\nl\t1\t0\nà\t0\t1\n\nLettres : l\n"
-               "Début de mot : 1\nlà (1)\nFin de mot : 0\n\nLettres : à\nDébut de mot : 0\nFin de mot : 1\nlà (1)\n"},
-    OutputCase{"doubles", "Elle", nullptr,
-               "Statistiques Lettres redoublées\n\nLettres : ll\nNombre d' attestations\tNombres de formes\n1\t1\n\n"
-               "Nombre d' attestations : 1\nelle (1)\n"},
-    OutputCase{"pairs", "Le le", nullptr,
-               "Statistiques Récurrences phoniques\n\nAssociations : le\n"
-               "Nombre d' attestation(s)\tNombre de forme(s)\n1\t2\n\nNombre d' attestation(s) : 1\nle (2)\n"},
-    OutputCase{"frequencies", "le chat et le chien", nullptr,
-               "Fréquences d'attestation - Calcul des écarts\n\nNombre total de formes de l'extrait : 5\n"
-               "Nombre total de formes différentes : 4\nFréquence moyenne d'attestation : 1,2\n\n"
-               "Fréq. d' attestation réelle\tNombre de forme(s)\tEcarts positifs ou négatifs\n2\t1\t0,8\n1\t3\t-0,2\n"
-               "\nForme(s) attestée(s) 2 fois\nle\n\nForme(s) attestée(s) 1 fois\nchat\nchien\net\n"},
-    OutputCase{"cooccurrences", "a b a b a b c d c d", nullptr,
-               "Statistiques  -  Les cooccurrences\n\nNombre total de formes : 10\n\n"
-               "Nombre d'attestations\tNombre de cooccurrences différentes\n2\t2\n3\t1\n\n"
-               "Cooccurrences attestées 2 fois\nb a (2)\nc d (2)\n\nCooccurrences attestées 3 fois\na b (3)\n\n"
-               "Toutes les cooccurrences par ordre alphabétique\na b (3)\nb a (2)\nc d (2)\n\n"
-               "Toutes les cooccurrences par nombre d'attestations\nb a (2)\nc d (2)\na b (3)\n"},
-    OutputCase{"sentences", "Il pleut. Vient-il ? Oui. Non", nullptr,
-               "Statistiques  -  Les longueurs de phrases\n\nNombre total  de phrases : 4\n"
-               "Nombre total de formes : 6\nMoyenne de formes par phrase : 1,5\n\n"
-               "N° phrase\tPonctuation\tNombre de formes\n1\t.\t2\n2\t?\t2\n3\t.\t1\n4\t\t1\n\nPhrase 1\nIl pleut.\n"
-               "\nPhrase 2\n Vient-il ?\n\nPhrase 3\n Oui.\n\nPhrase 4\n Non\n"},
-    OutputCase{"enrichment", "Le chat le.", nullptr,
-               "L'enrichissement du vocabulaire\n\nNombre total de formes : 3\n\n"
-               "Tranche(s)*\tNombre de formes nouvelles\n1\t2\n* Une tranche = 100 mots\n\n"
-               "Formes nouvelles de la tranche 1\nchat (1)\nle (2)\n"},
-    OutputCase{"compare", "le chat et le chien.", "le chien, le loup.",
-               "La comparaison de vocabulaires\n\nNombre total de formes du texte n°1 : 5\n"
-               "Nombre total de formes du texte n°2 : 4\nNombre total de formes différentes du texte n°1 : 4\n"
-               "Nombre total de formes différentes du texte n°2 : 3\n"
-               "Nombre total de formes différentes communes : 2\néquivalant à: \n"
-               "50% du total des formes différentes du TEXTE 1 \n66,67% du total des formes différentes du TEXTE 2 \n"
-               "représentant:\npour le TEXTE 1: 3 attestations ou 60% du total des attestations.\n"
-               "pour le TEXTE 2: 3 attestations ou 75% du total des attestations.\n\nTEXTE N°1\n"
-               "Nombre total de formes différentes propres : 2\néquivalant à: \n"
-               "50% du total des formes différentes \nreprésentant:\n"
-               "2 attestations ou 40% du total des attestations.\n\nTEXTE N°2\n"
-               "Nombre total de formes différentes propres : 1\néquivalant à: \n"
-               "33,33% du total des formes différentes \nreprésentant:\n"
-               "1 attestations ou 25% du total des attestations.\n\nFormes communes\nchien (1)  (1)\nle (2)  (2)\n\n"
-               "Formes propres au texte n°1\nchat (1)\net (1)\n\nFormes propres au texte n°2\nloup (1)\n"}));
+INSTANTIATE_TEST_SUITE_P(
+    FrenchText, Output,
+    testing::Values(
+        OutputCase{"counts", "\xC9t\xE9 2001 !\r\n", nullptr,
+                   "Nombre de caractères\nLe texte contient: \n\n          3 Caractère(s) alphabetique\n"
+                   "          4 Caractère(s) numérique\n          5 Caractère(s) spécial(aux)\n"
+                   "          ------------------------------------\nTotal:  12 Caractère(s)\n\nNombre de mot(s)\n"
+                   "Le texte contient 1 mot(s)\n"},
+        OutputCase{
+            "vocabulary", "Le chat, le Chien.", nullptr,
+            "Liste du vocabulaire\n\nNombre total de formes de l'extrait : 4\n"
+            "Nombre total de formes différentes : 3\nFréquence moyenne d'attestation : 1,3\n\nOrdre alphabétique\n"
+            "Formes\tNombre d'attestations\nchat\t1\nchien\t1\nle\t2\n\nFréquences décroissantes\n"
+            "Formes\tNombre d'attestations\nle\t2\nchat\t1\nchien\t1\n"},
+        OutputCase{"lengths", "Le chat dort.", nullptr,
+                   "Statistiques formes / caractères (Rangs)\n\nNombre total de formes de l'extrait : 3\n\n"
+                   "Nombre de forme(s)\tNombre caractères par forme\t%\n2\t4\t66,67\n1\t2\t33,33\n\n"
+                   "Forme(s) de 4 caractère(s)\nchat  (1)\ndort  (1)\n\nForme(s) de 2 caractère(s)\nle  (1)\n"},
+        OutputCase{"letters", "Le le", nullptr,
+                   "Statistiques formes / lettres de l'alphabet\n\nLettres : e\n"
+                   "Nombre d' attestation(s)\tNombre de forme(s)\n1\t2\n\nNombre d' attestation(s) : 1\nle (2)\n\n"
+                   "Lettres : l\nNombre d' attestation(s)\tNombre de forme(s)\n1\t2\n\nNombre d' attestation(s) : 1\n"
+                   "le (2)\n"},
+        OutputCase{
+            "edges", "L\xE0", nullptr,
+            " Lettres de l'alphabet- début/fin de mot\n\nLettres\tDébut\tFin\nl\t1\t0\nà\t0\t1\n\nLettres : l\n"
+            "Début de mot : 1\nlà (1)\nFin de mot : 0\n\nLettres : à\nDébut de mot : 0\nFin de mot : 1\nlà (1)\n"},
+        OutputCase{
+            "doubles", "Elle", nullptr,
+            "Statistiques Lettres redoublées\n\nLettres : ll\nNombre d' attestations\tNombres de formes\n1\t1\n\n"
+            "Nombre d' attestations : 1\nelle (1)\n"},
+        OutputCase{"pairs", "Le le", nullptr,
+                   "Statistiques Récurrences phoniques\n\nAssociations : le\n"
+                   "Nombre d' attestation(s)\tNombre de forme(s)\n1\t2\n\nNombre d' attestation(s) : 1\nle (2)\n"},
+        OutputCase{
+            "frequencies", "le chat et le chien", nullptr,
+            "Fréquences d'attestation - Calcul des écarts\n\nNombre total de formes de l'extrait : 5\n"
+            "Nombre total de formes différentes : 4\nFréquence moyenne d'attestation : 1,2\n\n"
+            "Fréq. d' attestation réelle\tNombre de forme(s)\tEcarts positifs ou négatifs\n2\t1\t0,8\n1\t3\t-0,2\n"
+            "\nForme(s) attestée(s) 2 fois\nle\n\nForme(s) attestée(s) 1 fois\nchat\nchien\net\n"},
+        OutputCase{"cooccurrences", "a b a b a b c d c d", nullptr,
+                   "Statistiques  -  Les cooccurrences\n\nNombre total de formes : 10\n\n"
+                   "Nombre d'attestations\tNombre de cooccurrences différentes\n2\t2\n3\t1\n\n"
+                   "Cooccurrences attestées 2 fois\nb a (2)\nc d (2)\n\nCooccurrences attestées 3 fois\na b (3)\n\n"
+                   "Toutes les cooccurrences par ordre alphabétique\na b (3)\nb a (2)\nc d (2)\n\n"
+                   "Toutes les cooccurrences par nombre d'attestations\nb a (2)\nc d (2)\na b (3)\n"},
+        OutputCase{
+            "sentences", "Il pleut. Vient-il ? Oui. Non", nullptr,
+            "Statistiques  -  Les longueurs de phrases\n\nNombre total  de phrases : 4\n"
+            "Nombre total de formes : 6\nMoyenne de formes par phrase : 1,5\n\n"
+            "N° phrase\tPonctuation\tNombre de formes\n1\t.\t2\n2\t?\t2\n3\t.\t1\n4\t\t1\n\nPhrase 1\nIl pleut.\n"
+            "\nPhrase 2\n Vient-il ?\n\nPhrase 3\n Oui.\n\nPhrase 4\n Non\n"},
+        OutputCase{"enrichment", "Le chat le.", nullptr,
+                   "L'enrichissement du vocabulaire\n\nNombre total de formes : 3\n\n"
+                   "Tranche(s)*\tNombre de formes nouvelles\n1\t2\n* Une tranche = 100 mots\n\n"
+                   "Formes nouvelles de la tranche 1\nchat (1)\nle (2)\n"},
+        OutputCase{
+            "compare", "le chat et le chien.", "le chien, le loup.",
+            "La comparaison de vocabulaires\n\nNombre total de formes du texte n°1 : 5\n"
+            "Nombre total de formes du texte n°2 : 4\nNombre total de formes différentes du texte n°1 : 4\n"
+            "Nombre total de formes différentes du texte n°2 : 3\n"
+            "Nombre total de formes différentes communes : 2\néquivalant à: \n"
+            "50% du total des formes différentes du TEXTE 1 \n66,67% du total des formes différentes du TEXTE 2 \n"
+            "représentant:\npour le TEXTE 1: 3 attestations ou 60% du total des attestations.\n"
+            "pour le TEXTE 2: 3 attestations ou 75% du total des attestations.\n\nTEXTE N°1\n"
+            "Nombre total de formes différentes propres : 2\néquivalant à: \n"
+            "50% du total des formes différentes \nreprésentant:\n"
+            "2 attestations ou 40% du total des attestations.\n\nTEXTE N°2\n"
+            "Nombre total de formes différentes propres : 1\néquivalant à: \n"
+            "33,33% du total des formes différentes \nreprésentant:\n"
+            "1 attestations ou 25% du total des attestations.\n\nFormes communes\nchien (1)  (1)\nle (2)  (2)\n\n"
+            "Formes propres au texte n°1\nchat (1)\net (1)\n\nFormes propres au texte n°2\nloup (1)\n"}));
 
 // UTF-8 is recognised by default; the option, before or after the statistic, forces a reading.
 // The byte-order mark once, each table under its title and ended by an empty line, the
 // decimal comma, CR LF; the comparison's forms of either text merged in alphabetical order.
-INSTANTIATE_TEST_SUITE_P(Csv, Output, testing::Values(
-    OutputCase{"compare --csv", "\xE9t\xE9 et le chat", "ete, le loup", // été, et, ete: accents rank second
-               "\xEF\xBB\xBFLa comparaison de vocabulaires\r\n;Texte n°1;Texte n°2\r\n"
-               "Nombre total de formes;4;3\r\nNombre total de formes différentes;4;3\r\n"
-               "Formes différentes communes;1;1\r\n% du total des formes différentes;25;33,33\r\n"
-               "Attestations des formes communes;1;1\r\n% du total des attestations;25;33,33\r\n"
-               "Formes différentes propres;3;2\r\n% du total des formes différentes;75;66,67\r\n"
-               "Attestations des formes propres;3;2\r\n% du total des attestations;75;66,67\r\n\r\n"
-               "Formes des deux textes\r\nForme;Texte n°1;Texte n°2\r\n"
-               "chat;1;0\r\net;1;0\r\nete;0;1\r\nété;1;0\r\nle;1;1\r\nloup;0;1\r\n\r\n"}));
+INSTANTIATE_TEST_SUITE_P(Csv, Output,
+                         testing::Values(OutputCase{
+                             "compare --csv", "\xE9t\xE9 et le chat",
+                             "ete, le loup", // été, et, ete: accents rank second
+                             "\xEF\xBB\xBFLa comparaison de vocabulaires\r\n;Texte n°1;Texte n°2\r\n"
+                             "Nombre total de formes;4;3\r\nNombre total de formes différentes;4;3\r\n"
+                             "Formes différentes communes;1;1\r\n% du total des formes différentes;25;33,33\r\n"
+                             "Attestations des formes communes;1;1\r\n% du total des attestations;25;33,33\r\n"
+                             "Formes différentes propres;3;2\r\n% du total des formes différentes;75;66,67\r\n"
+                             "Attestations des formes propres;3;2\r\n% du total des attestations;75;66,67\r\n\r\n"
+                             "Formes des deux textes\r\nForme;Texte n°1;Texte n°2\r\n"
+                             "chat;1;0\r\net;1;0\r\nete;0;1\r\nété;1;0\r\nle;1;1\r\nloup;0;1\r\n\r\n"}));
 
-INSTANTIATE_TEST_SUITE_P(Decoding, Output, testing::Values(
-    OutputCase{"counts --json", "\xC3\xA9t\xC3\xA9", nullptr,
-               R"({"alphabetic":3,"numeric":0,"special":0,"total":3,"words":1})" "\n"},
-    OutputCase{"counts --encoding auto --json", "\xE9t\xE9", nullptr,
-               R"({"alphabetic":3,"numeric":0,"special":0,"total":3,"words":1})" "\n"},
-    OutputCase{"--json --encoding cp1252 counts", "\xC3\xA9t\xC3\xA9", nullptr,
-               R"({"alphabetic":3,"numeric":0,"special":2,"total":5,"words":2})" "\n"},
-    OutputCase{"--encoding=utf-8 counts --json", "\xE9t\xE9", nullptr,
-               R"({"alphabetic":1,"numeric":0,"special":2,"total":3,"words":1})" "\n"}));
+INSTANTIATE_TEST_SUITE_P(Decoding, Output,
+                         testing::Values(OutputCase{"counts --json", "\xC3\xA9t\xC3\xA9", nullptr,
+                                                    R"({"alphabetic":3,"numeric":0,"special":0,"total":3,"words":1})"
+                                                    "\n"},
+                                         OutputCase{"counts --encoding auto --json", "\xE9t\xE9", nullptr,
+                                                    R"({"alphabetic":3,"numeric":0,"special":0,"total":3,"words":1})"
+                                                    "\n"},
+                                         OutputCase{"--json --encoding cp1252 counts", "\xC3\xA9t\xC3\xA9", nullptr,
+                                                    R"({"alphabetic":3,"numeric":0,"special":2,"total":5,"words":2})"
+                                                    "\n"},
+                                         OutputCase{"--encoding=utf-8 counts --json", "\xE9t\xE9", nullptr,
+                                                    R"({"alphabetic":1,"numeric":0,"special":2,"total":3,"words":1})"
+                                                    "\n"}));
 
 // The catalogue's statistics, in its order.
 std::vector<std::string> statisticNames()
@@ -312,10 +348,13 @@ TEST(Cli, ConcordanceOfAForm)
     const TemporaryFile file("Le chat.\r\nle");
     const CliRun run = runCli("concordance --width 3 --json " + file.argument() + " LE");
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, R"({"form":"le","count":2,"occurrences":[{"line":1,"left":"","form":"Le","right":" ch"},)"
-                       R"({"line":2,"left":".¶","form":"le","right":""}]})" "\n");
+    EXPECT_EQ(run.out,
+              R"({"form":"le","count":2,"occurrences":[{"line":1,"left":"","form":"Le","right":" ch"},)"
+              R"({"line":2,"left":".¶","form":"le","right":""}]})"
+              "\n");
     EXPECT_EQ(runCli("concordance --width 3 --csv " + file.argument() + " LE").out,
-              "\xEF\xBB\xBF" "Concordance de « le »\r\nLigne;Contexte gauche;Forme;Contexte droit\r\n"
+              "\xEF\xBB\xBF"
+              "Concordance de « le »\r\nLigne;Contexte gauche;Forme;Contexte droit\r\n"
               "1;;Le; ch\r\n2;.¶;le;\r\n\r\n");
 }
 
@@ -323,7 +362,8 @@ TEST(Cli, ConcordanceOfAForm)
 TEST(Cli, StandardInputAndVersion)
 {
     const TemporaryFile file("le chat");
-    EXPECT_EQ(runCli("vocabulary --json - <" + file.argument()).out, runCli("vocabulary --json " + file.argument()).out);
+    EXPECT_EQ(runCli("vocabulary --json - <" + file.argument()).out,
+              runCli("vocabulary --json " + file.argument()).out);
     const CliRun version = runCli("--version");
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out.rfind("quorvelle-cli 2.", 0), 0u) << version.out;
@@ -353,7 +393,7 @@ TEST(Cli, AllIsEachStatisticInTurn)
         for (const std::string& name : statisticNames())
             if (name != "compare" || files != file1.argument())
                 expected += (name == "counts" ? "== " : "\n== ") + name + " ==\n"
-                          + runCli(name + " " + (name == "compare" ? files : file1.argument())).out;
+                    + runCli(name + " " + (name == "compare" ? files : file1.argument())).out;
         for (const char* jobs : {"--jobs 1 ", "--jobs=4 "})
             EXPECT_EQ(runCli("all " + std::string(jobs) + files).out, expected) << jobs << files;
     }

@@ -16,10 +16,16 @@ using test::cp1252;
 
 TEST(Collation, SortsAsAFrenchReaderExpects)
 {
-    const std::vector<std::vector<std::string>> orders = { // UTF-8, each in its expected order
-        {"a", "à", "ab"}, {"e", "é", "ef"}, {"de la", "de le", "dea"}, {"chat", "chien", "le"},
+    const std::vector<std::vector<std::string>> orders = {
+        // UTF-8, each in its expected order
+        {"a", "à", "ab"},
+        {"e", "é", "ef"},
+        {"de la", "de le", "dea"},
+        {"chat", "chien", "le"},
         {"cote", "coté", "côte", "côté"}, // accents compared from the left
-        {"ete", "été", "ête", "étés"}, {"oe", "ok", "ôter", "ou"}, {"z", "zèbre", "zz"},
+        {"ete", "été", "ête", "étés"},
+        {"oe", "ok", "ôter", "ou"},
+        {"z", "zèbre", "zz"},
     };
     const FrenchCollator& collator = FrenchCollator::instance();
     for (const std::vector<std::string>& order : orders) {

@@ -11,14 +11,18 @@ TEST(Concordance, OccurrencesLinesAndContexts)
     // CR LF, LF and CR each end one line; a form inside a longer one is not an occurrence.
     const Concordance found = concordance("De la mer.\r\nDe la terre, de\nla\rmer demeure", "DE", 6);
     EXPECT_EQ(found.form, "de");
-    EXPECT_EQ(found.occurrences, (std::vector<ConcordanceLine>{{1, "", "De", " la me"},
-                                                               {2, "mer.\xB6", "De", " la te"},
-                                                               {2, "erre, ", "de", "\xB6la\xB6me"}}));
+    EXPECT_EQ(found.occurrences,
+              (std::vector<ConcordanceLine>{
+                  {1, "", "De", " la me"}, {2, "mer.\xB6", "De", " la te"}, {2, "erre, ", "de", "\xB6la\xB6me"}}));
     EXPECT_EQ(concordance("la mer", "mer", 40).occurrences, (std::vector<ConcordanceLine>{{1, "la ", "mer", ""}}));
     EXPECT_TRUE(concordance("la mer", "terre", 40).occurrences.empty());
     // A co-occurrence: two forms that follow each other, whatever separates them.
     EXPECT_EQ(concordance("Le chat. Le\r\nchat, le chien", "le chat", 3).occurrences,
-              (std::vector<ConcordanceLine>{{1, "", "Le chat", ". L"}, {1, "t. ", "Le\xB6" "chat", ", l"}}));
+              (std::vector<ConcordanceLine>{{1, "", "Le chat", ". L"},
+                                            {1, "t. ",
+                                             "Le\xB6"
+                                             "chat",
+                                             ", l"}}));
 }
 
 // By the form just before or after, in French alphabetical order ("et" before "été"); the

@@ -16,7 +16,11 @@ using test::formsText;
 
 TEST(EnrichmentReport, CutsTheFormsBy100)
 {
-    const struct { std::string text; std::vector<EnrichmentSlice> slices; } cases[] = { // number, new forms, first
+    const struct {
+        std::string text;
+        std::vector<EnrichmentSlice> slices;
+    } cases[] = {
+        // number, new forms, first
         {formsText(250, 120), {{1, 100, 0}, {2, 20, 100}, {3, 0, 120}}},
         {formsText(200, 300) + "\r\n", {{1, 100, 0}, {2, 100, 100}}},
         {formsText(201, 300), {{1, 100, 0}, {2, 100, 100}, {3, 1, 200}}}, // a last word after 200
@@ -34,7 +38,8 @@ TEST(EnrichmentReport, NewFormsAreAlphabeticalWithTheirAttestationsAndNewOnlyInT
     const EnrichmentReport report = enrichmentReport(text);
     EXPECT_EQ(report.slices, (std::vector<EnrichmentSlice>{{1, 99, 0}, {2, 1, 99}}));
     const auto second = report.newFormsOf(report.slices.at(1));
-    EXPECT_EQ(std::vector<KnownForm>(second.begin(), second.end()), (std::vector<KnownForm>{{test::cp1252("zèbre"), 1, 2}}));
+    EXPECT_EQ(std::vector<KnownForm>(second.begin(), second.end()),
+              (std::vector<KnownForm>{{test::cp1252("zèbre"), 1, 2}}));
     EXPECT_NE(std::ranges::find(report.knownForms, KnownForm{"le", 2, 1}), report.knownForms.end());
 }
 

@@ -19,8 +19,12 @@ using ShownRow = std::tuple<std::int64_t, std::int64_t, std::string, std::vector
 
 TEST(FrequencyReport, TotalsRowsAndListings)
 {
-    const struct { const char* text; std::int64_t tokens, distinct; std::optional<double> mean; std::vector<ShownRow> rows; }
-        cases[] = {
+    const struct {
+        const char* text;
+        std::int64_t tokens, distinct;
+        std::optional<double> mean;
+        std::vector<ShownRow> rows;
+    } cases[] = {
         // The deviations are taken from the rounded mean: 5 / 4 = 1.25 shows as 1.2.
         {"le chat et le chien", 5, 4, 1.2, {{2, 1, "0,8", {"le"}}, {1, 3, "-0,2", {"chat", "chien", "et"}}}},
         {"un deux trois.", 3, 3, 1.0, {{1, 3, "0", {"deux", "trois", "un"}}}},
@@ -34,7 +38,8 @@ TEST(FrequencyReport, TotalsRowsAndListings)
         EXPECT_EQ(report.meanFrequency, mean);
         std::vector<ShownRow> shown;
         for (const FrequencyRow& row : report.rows) {
-            shown.emplace_back(row.frequency, row.formCount, formatNumber(row.deviation, ','), std::vector<std::string>{});
+            shown.emplace_back(row.frequency, row.formCount, formatNumber(row.deviation, ','),
+                               std::vector<std::string>{});
             for (const FormCount& form : report.formsOf(row))
                 std::get<3>(shown.back()).push_back(form.form);
         }

@@ -23,7 +23,12 @@ KeyDistribution distribution(Scheme scheme, std::string_view text)
 TEST(KeyDistribution, RowsAndListingsOfAKey)
 {
     // Texts, keys and forms in code page 1252; an empty key for a text that holds none.
-    const struct { Scheme scheme; const char* text; const char* key; std::vector<OccurrenceRow> rows; } cases[] = {
+    const struct {
+        Scheme scheme;
+        const char* text;
+        const char* key;
+        std::vector<OccurrenceRow> rows;
+    } cases[] = {
         {Scheme::Letters, "Elle aime le th\xE9.", "e", {{1, 2, {{"aime", 1}, {"le", 1}}}, {2, 1, {{"elle", 1}}}}},
         {Scheme::Letters, "Elle aime le th\xE9.", "\xE9", {{1, 1, {{"th\xE9", 1}}}}},
         {Scheme::Letters, "Elle aime le th\xE9.", "l", {{1, 1, {{"le", 1}}}, {2, 1, {{"elle", 1}}}}},

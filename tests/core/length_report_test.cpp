@@ -24,8 +24,8 @@ TEST(LengthReport, RowsInDecreasingLengthWithTheirForms)
 {
     const LengthReport report = lengthReport("Le chat dort.");
     EXPECT_EQ(report.tokenCount, 3);
-    EXPECT_EQ(report.rows, (std::vector<LengthRow>{{2, 4, 66.67, {{"chat", 1}, {"dort", 1}}},
-                                                   {1, 2, 33.33, {{"le", 1}}}}));
+    EXPECT_EQ(report.rows,
+              (std::vector<LengthRow>{{2, 4, 66.67, {{"chat", 1}, {"dort", 1}}}, {1, 2, 33.33, {{"le", 1}}}}));
     EXPECT_EQ(lengthReport("Le chat").tokenCount, 2);
     EXPECT_EQ(lengthReport("Le le LE").rows, (std::vector<LengthRow>{{3, 2, 100, {{"le", 3}}}}));
     EXPECT_EQ(lengthReport("abc a a a a a a a").rows.at(0).percentage, 12.5); // 1 form of 8
@@ -38,7 +38,11 @@ TEST(LengthReport, RowsInDecreasingLengthWithTheirForms)
 TEST(LengthReport, SortButtonsAreStableFromDecreasingLength)
 {
     const LengthReport report = lengthReport("abcde abcd wxyz abc ab cd a b c");
-    const struct { LengthColumn column; SortDirection direction; std::vector<std::int64_t> lengths; } cases[] = {
+    const struct {
+        LengthColumn column;
+        SortDirection direction;
+        std::vector<std::int64_t> lengths;
+    } cases[] = {
         {LengthColumn::FormCount, SortDirection::Ascending, {5, 3, 4, 2, 1}},
         {LengthColumn::FormCount, SortDirection::Descending, {1, 4, 2, 5, 3}},
         {LengthColumn::Percentage, SortDirection::Ascending, {5, 3, 4, 2, 1}},

@@ -37,49 +37,58 @@ struct Limit {
 const Limit limits[] = {
     // 16-bit counters of attestations, a sorted list of 32767 entries, a spectrum of 1500
     // slots and frequency classes up to 500.
-    {"AttestationsOfAForm", [] {
+    {"AttestationsOfAForm",
+     [] {
          const std::string text = repeated("le ", beyond16Bits) + "fin";
          EXPECT_EQ(countVocabulary(text), (TextVocabulary{65537, {{"fin", 1}, {"le", 65536}}, 2}));
          EXPECT_EQ(frequencySpectrum({{"le", 65536}}).at(65536), 1);
          EXPECT_EQ(frequencyReport(text).rows.at(0).frequency, 65536);
      }},
-    {"LengthsBeyond500CharactersAndFormsOfOneLengthBeyond16Bits", [] {
+    {"LengthsBeyond500CharactersAndFormsOfOneLengthBeyond16Bits",
+     [] {
          const std::string form(501, 'x');
          EXPECT_EQ(lengthReport(form).rows, (std::vector<LengthRow>{{1, 501, 100, {{form, 1}}}}));
          EXPECT_EQ(lengthReport(repeated("le ", beyond16Bits)).rows,
                    (std::vector<LengthRow>{{65536, 2, 100, {{"le", 65536}}}}));
      }},
-    {"KeysBeyond255LettersOr50DoublingsOrPairsInAForm", [] {
+    {"KeysBeyond255LettersOr50DoublingsOrPairsInAForm",
+     [] {
          EXPECT_EQ(rowsOf(letterReport(std::string(256, 'a'))).at(0).occurrences, 256);
          EXPECT_EQ(rowsOf(doubledLetterReport(std::string(52, 'l'))).at(0).occurrences, 51);
          EXPECT_EQ(letterPairReport(repeated("ab", 51)).keys.at(0).rows.at(0).occurrences, 51);
      }},
-    {"FormsOfAKeyBeyond16Bits", [] {
+    {"FormsOfAKeyBeyond16Bits",
+     [] {
          const std::string text = repeated("aa ", beyond16Bits);
          EXPECT_EQ(rowsOf(letterReport(text)), (std::vector<OccurrenceRow>{{2, 65536, {{"aa", 65536}}}}));
          EXPECT_EQ(rowsOf(doubledLetterReport(text)), (std::vector<OccurrenceRow>{{1, 65536, {{"aa", 65536}}}}));
          EXPECT_EQ(rowsOf(letterPairReport(text)), (std::vector<OccurrenceRow>{{1, 65536, {{"aa", 65536}}}}));
      }},
-    {"EdgesBeyond16Bits", [] {
+    {"EdgesBeyond16Bits",
+     [] {
          EXPECT_EQ(edgeLetterReport(repeated("sas ", beyond16Bits)).rows,
                    (std::vector<EdgeLetterRow>{{'s', 65536, 65536, {{"sas", 65536}}, {{"sas", 65536}}}}));
      }},
     // Rows stopped at 500 attestations, and a pair's counter had 16 bits.
-    {"CooccurrencesBeyond16Bits", [] {
+    {"CooccurrencesBeyond16Bits",
+     [] {
          const CooccurrenceReport report = cooccurrenceReport(repeated("a b ", beyond16Bits));
          EXPECT_EQ(report.rows, (std::vector<CooccurrenceRow>{{65535, 1, 0}, {65536, 1, 1}}));
          EXPECT_EQ(report.byCount, (std::vector<FormCount>{{"b a", 65535}, {"a b", 65536}}));
      }},
     // More followers than one pass of the counting holds: the forms are counted in two.
-    {"CooccurrencesInSeveralPasses", [] {
+    {"CooccurrencesInSeveralPasses",
+     [] {
          constexpr std::int64_t times = 400'000;
          const CooccurrenceReport report = cooccurrenceReport(repeated("a b c ", static_cast<std::size_t>(times)));
          EXPECT_EQ(report.pairs, (std::vector<FormCount>{{"a b", times}, {"b c", times}, {"c a", times - 1}}));
      }},
-    {"EnrichmentBeyond255Slices", [] {
+    {"EnrichmentBeyond255Slices",
+     [] {
          EXPECT_EQ(enrichmentReport(repeated("le ", 25601)).slices.back(), (EnrichmentSlice{257, 0, 1}));
      }},
-    {"ChartsBeyond255Rows", [] {
+    {"ChartsBeyond255Rows",
+     [] {
          const std::vector<CountChartRow> rows(256, {"1", 1});
          const ChartRows chart = countChart(rows, numberLabelPrefix);
          EXPECT_EQ(chart.bars.size(), 256u);
@@ -87,7 +96,7 @@ const Limit limits[] = {
      }},
 };
 
-class LiftedLimit : public testing::TestWithParam<Limit> {};
+class LiftedLimit : public testing::TestWithParam<Limit> { };
 
 TEST_P(LiftedLimit, NothingIsCapped)
 {

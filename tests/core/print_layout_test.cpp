@@ -25,7 +25,8 @@ std::vector<GridRow> gridOf(std::size_t forms)
 // page only, and trailing blanks go.
 TEST(PrintLayout, PagesHeaderAndRule)
 {
-    const std::pair<std::size_t, std::vector<std::size_t>> cases[] = { // forms, rows of each page
+    const std::pair<std::size_t, std::vector<std::size_t>> cases[] = {
+        // forms, rows of each page
         {0, {1}},
         {66, {67}},    // the break falls after the trailing empty row
         {67, {67, 1}}, // only the trailing empty line on the second page

@@ -70,8 +70,8 @@ std::vector<EdgeLetterRow> literalEdges(const std::vector<std::string>& forms)
     }
     std::vector<EdgeLetterRow> rows;
     for (const auto& [letter, sides] : lists)
-        rows.push_back({static_cast<char>(letter), std::ssize(sides[0]), std::ssize(sides[1]),
-                        sortedGroups(sides[0]), sortedGroups(sides[1])});
+        rows.push_back({static_cast<char>(letter), std::ssize(sides[0]), std::ssize(sides[1]), sortedGroups(sides[0]),
+                        sortedGroups(sides[1])});
     return rows;
 }
 
@@ -104,7 +104,8 @@ EnrichmentReport literalEnrichment(const std::vector<std::string>& forms)
         const auto sliceForms = std::span(forms).subspan(start, std::min(sliceSize, forms.size() - start));
         EnrichmentSlice& slice = report.slices.emplace_back(std::ssize(report.slices) + 1, 0, report.knownForms.size());
         for (const FormCount& group : sortedGroups({sliceForms.begin(), sliceForms.end()})) {
-            if (std::ranges::none_of(report.knownForms, [&](const KnownForm& known) { return known.form == group.form; })) {
+            if (std::ranges::none_of(report.knownForms,
+                                     [&](const KnownForm& known) { return known.form == group.form; })) {
                 report.knownForms.push_back({group.form, group.count, slice.number});
                 ++slice.newFormCount;
             }
@@ -113,7 +114,7 @@ EnrichmentReport literalEnrichment(const std::vector<std::string>& forms)
     return report;
 }
 
-class LiteralComputation : public testing::TestWithParam<std::tuple<Report, std::string>> {};
+class LiteralComputation : public testing::TestWithParam<std::tuple<Report, std::string>> { };
 
 TEST_P(LiteralComputation, GivesTheSameReport)
 {
@@ -127,19 +128,32 @@ TEST_P(LiteralComputation, GivesTheSameReport)
         EXPECT_EQ(countCharacters(text).words, std::ssize(forms));
         break;
     }
-    case Report::Letters: EXPECT_EQ(letterReport(text).keys, literalKeys(forms, report)); break;
-    case Report::Doubles: EXPECT_EQ(doubledLetterReport(text).keys, literalKeys(forms, report)); break;
-    case Report::Pairs: EXPECT_EQ(letterPairReport(text).keys, literalKeys(forms, report)); break; // > 255 keys
-    case Report::Edges: EXPECT_EQ(edgeLetterReport(text).rows, literalEdges(forms)); break;
-    case Report::Cooccurrences: EXPECT_EQ(cooccurrenceReport(text), literalCooccurrences(forms)); break;
-    case Report::Enrichment: EXPECT_EQ(enrichmentReport(text), literalEnrichment(forms)); break;
+    case Report::Letters:
+        EXPECT_EQ(letterReport(text).keys, literalKeys(forms, report));
+        break;
+    case Report::Doubles:
+        EXPECT_EQ(doubledLetterReport(text).keys, literalKeys(forms, report));
+        break;
+    case Report::Pairs:
+        EXPECT_EQ(letterPairReport(text).keys, literalKeys(forms, report));
+        break; // > 255 keys
+    case Report::Edges:
+        EXPECT_EQ(edgeLetterReport(text).rows, literalEdges(forms));
+        break;
+    case Report::Cooccurrences:
+        EXPECT_EQ(cooccurrenceReport(text), literalCooccurrences(forms));
+        break;
+    case Report::Enrichment:
+        EXPECT_EQ(enrichmentReport(text), literalEnrichment(forms));
+        break;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(RealTexts, LiteralComputation,
-    testing::Combine(testing::Values(Report::Vocabulary, Report::Letters, Report::Doubles, Report::Pairs, Report::Edges,
-                                     Report::Cooccurrences, Report::Enrichment),
-                     testing::ValuesIn(test::realTextNames())));
+                         testing::Combine(testing::Values(Report::Vocabulary, Report::Letters, Report::Doubles,
+                                                          Report::Pairs, Report::Edges, Report::Cooccurrences,
+                                                          Report::Enrichment),
+                                          testing::ValuesIn(test::realTextNames())));
 
 } // namespace
 } // namespace quorvelle

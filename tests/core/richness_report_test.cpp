@@ -21,8 +21,8 @@ TEST(RichnessReport, FormulasOnAShortText)
     EXPECT_DOUBLE_EQ(*report.ttr, 0.8);
     EXPECT_DOUBLE_EQ(*report.guiraud, 4 / std::sqrt(5.0));
     EXPECT_DOUBLE_EQ(*report.herdan, std::log(4.0) / std::log(5.0));
-    EXPECT_DOUBLE_EQ(*report.yuleK, 800);       // 10⁴ × (1 × 3 + 4 × 1 − 5) / 25
-    EXPECT_DOUBLE_EQ(*report.simpsonD, 0.1);    // 1 × 2 × 1 / (5 × 4)
+    EXPECT_DOUBLE_EQ(*report.yuleK, 800);                   // 10⁴ × (1 × 3 + 4 × 1 − 5) / 25
+    EXPECT_DOUBLE_EQ(*report.simpsonD, 0.1);                // 1 × 2 × 1 / (5 × 4)
     EXPECT_DOUBLE_EQ(*report.honoreR, 400 * std::log(5.0)); // 100 ln 5 / (1 − 3/4)
     EXPECT_DOUBLE_EQ(*report.hapaxPerForm, 0.75);
     EXPECT_DOUBLE_EQ(*report.hapaxPerToken, 0.6);

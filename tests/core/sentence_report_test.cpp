@@ -12,8 +12,13 @@ namespace {
 
 TEST(SentenceReport, CutsTheTextAtEveryTerminator)
 {
-    const struct { const char* text; std::vector<SentenceRecord> sentences; std::int64_t forms; std::optional<double> mean; }
-        cases[] = { // sentences: text, forms
+    const struct {
+        const char* text;
+        std::vector<SentenceRecord> sentences;
+        std::int64_t forms;
+        std::optional<double> mean;
+    } cases[] = {
+        // sentences: text, forms
         {"Il pleut. Vient-il ? Oui.", {{"Il pleut.", 2}, {" Vient-il ?", 2}, {" Oui.", 1}}, 5, 1.67},
         {"Bonjour le monde\r\n", {{"Bonjour le monde\r\n", 3}}, 3, 3.0},
         {"Oui. Non", {{"Oui.", 1}, {" Non", 1}}, 2, 1.0},

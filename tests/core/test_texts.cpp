@@ -18,8 +18,8 @@ std::vector<std::string> realTextNames()
     const std::string corpus = QUORVELLE_TEST_DATA "/corpus/";
     return {corpus + "r01_flaubert_bovary_incipit.txt", corpus + "r02_maupassant_une_vie.txt",
             corpus + "r02_maupassant_une_vie.utf8.txt", corpus + "r03_daudet_petit_chose.txt",
-            corpus + "r05_france_dieux_ont_soif.txt", corpus + "r05_france_dieux_ont_soif.utf8.txt",
-            QUORVELLE_SAMPLES "/exemple.txt", std::string(largeTextName)};
+            corpus + "r05_france_dieux_ont_soif.txt",   corpus + "r05_france_dieux_ont_soif.utf8.txt",
+            QUORVELLE_SAMPLES "/exemple.txt",           std::string(largeTextName)};
 }
 
 std::string realText(std::string_view name)

@@ -20,10 +20,21 @@ TEST(VocabularyComparison, EveryFigureOfTwoShortTexts)
         .text1 = {5, {{"chat", 1}, {"chien", 1}, {"et", 1}, {"le", 2}}, 4},
         .text2 = {4, {{"chien", 1}, {"le", 2}, {"loup", 1}}, 3},
         .commonForms = {{"chien", 1, 1}, {"le", 2, 2}},
-        .commonCount = 2, .properCount1 = 2, .properCount2 = 1,
-        .commonTokens1 = 3, .commonTokens2 = 3, .properTokens1 = 2, .properTokens2 = 1,
-        .commonShare1 = 50, .commonShare2 = 66.67, .properShare1 = 50, .properShare2 = 33.33,
-        .commonTokenShare1 = 60, .commonTokenShare2 = 75, .properTokenShare1 = 40, .properTokenShare2 = 25,
+        .commonCount = 2,
+        .properCount1 = 2,
+        .properCount2 = 1,
+        .commonTokens1 = 3,
+        .commonTokens2 = 3,
+        .properTokens1 = 2,
+        .properTokens2 = 1,
+        .commonShare1 = 50,
+        .commonShare2 = 66.67,
+        .properShare1 = 50,
+        .properShare2 = 33.33,
+        .commonTokenShare1 = 60,
+        .commonTokenShare2 = 75,
+        .properTokenShare1 = 40,
+        .properTokenShare2 = 25,
         .properForms1 = {{"chat", 1}, {"et", 1}},
         .properForms2 = {{"loup", 1}},
     };
@@ -33,7 +44,7 @@ TEST(VocabularyComparison, EveryFigureOfTwoShortTexts)
 TEST(VocabularyComparison, SplitsTheFormsAndTheirOccurrencesIntoCommonAndProper)
 {
     using Tokens = std::array<std::int64_t, 4>; // common and proper occurrences of text 1, then of text 2
-    const struct { // code page 1252
+    const struct {                              // code page 1252
         const char *text1, *text2;
         std::vector<CommonForm> commonForms;
         std::vector<FormCount> properForms1, properForms2;
@@ -46,7 +57,8 @@ TEST(VocabularyComparison, SplitsTheFormsAndTheirOccurrencesIntoCommonAndProper)
     };
     for (const auto& [text1, text2, commonForms, properForms1, properForms2, tokens] : cases) {
         const VocabularyComparison c = vocabularyComparison(text1, text2);
-        EXPECT_EQ(std::tie(c.commonForms, c.properForms1, c.properForms2), std::tie(commonForms, properForms1, properForms2))
+        EXPECT_EQ(std::tie(c.commonForms, c.properForms1, c.properForms2),
+                  std::tie(commonForms, properForms1, properForms2))
             << text1 << " / " << text2;
         EXPECT_EQ((Tokens{c.commonTokens1, c.properTokens1, c.commonTokens2, c.properTokens2}), tokens) << text1;
     }

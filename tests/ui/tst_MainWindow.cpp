@@ -1,30 +1,29 @@
 // The main window: menus and their states, opening and closing a text, the size question,
 // the failures, the counts, and the windows it opens.
-#include "tests/ui/ui_test_support.h"
 #include "core/catalogue/statistics_catalogue.h"
+#include "tests/ui/ui_test_support.h"
 #include "ui/PlainTextBox.h"
+#include "ui/file_dialogs.h"
 #include "ui/main/MainWindow.h"
 #include "ui/message_box.h"
-#include "ui/file_dialogs.h"
 #include "ui/shell/HelpWindow.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QMimeData>
 #include <QTest>
-#include <QUrl>
 #include <QTextBrowser>
+#include <QUrl>
 
 #include <memory>
-
 
 using namespace quorvelle;
 using ui::MessageBox;
@@ -35,17 +34,17 @@ namespace {
 const QString startCaption = QStringLiteral("Chargez un fichier texte avec la commande Ouvrir");
 const QString closedCaption = QStringLiteral("Chargez un fichier texte avec la commande Ouvrir.");
 
-const QString sizeQuestionText = QStringLiteral(
-    "Attention!\r\n"
-    "Le texte, objet des statistiques à établir,\r\n"
-    "dépasse la taille maximale autorisée par l'application (env. 500 lignes ou 64 Kb de données).\r\n"
-    "En cas d'exécution,\r\n"
-    "les statistiques produites porteront sur tout le texte, mais leur calcul pourra être plus long.\n\r"
-    "\r\n"
-    "Désirez-vous continuer?\n\r");
+const QString sizeQuestionText =
+    QStringLiteral("Attention!\r\n"
+                   "Le texte, objet des statistiques à établir,\r\n"
+                   "dépasse la taille maximale autorisée par l'application (env. 500 lignes ou 64 Kb de données).\r\n"
+                   "En cas d'exécution,\r\n"
+                   "les statistiques produites porteront sur tout le texte, mais leur calcul pourra être plus long.\n\r"
+                   "\r\n"
+                   "Désirez-vous continuer?\n\r");
 
-const QString tooLargeText = QStringLiteral(
-    "Le fichier est trop volumineux.\r\nLe fichier ne peut dépasser la taille de 2 Go, ni celle de la mémoire disponible.");
+const QString tooLargeText = QStringLiteral("Le fichier est trop volumineux.\r\nLe fichier ne peut dépasser la taille "
+                                            "de 2 Go, ni celle de la mémoire disponible.");
 
 } // namespace
 
@@ -77,7 +76,8 @@ private slots:
         const QString withoutText = QStringLiteral(
             "fileMenu=&Fichier[openAction=&Ouvrir... !closeAction=&Fermer quitAction=&Quitter] "
             "toolsMenu=&Outils[!characterCountAction=&Nombre de caractères !wordCountAction=&Nombre de mots] "
-            "statisticsMenu=&Statistiques[!vocabularyAction=&Liste du vocabulaire compositionMenu=&Composition des formes["
+            "statisticsMenu=&Statistiques[!vocabularyAction=&Liste du vocabulaire compositionMenu=&Composition des "
+            "formes["
             "!lengthsAction=&Formes / caractères !lettersAction=&Formes / Lettres de l'alphabet "
             "!edgesAction=&Lettres de l'alphabet - Début/fin de mot !doublesAction=&Lettres redoublées "
             "!pairsAction=&Récurrences phoniques] frequenciesMenu=&Fréquences d'attestation des formes["
@@ -109,7 +109,9 @@ private slots:
         item("openAction")->trigger();
         QCOMPARE(caption(), startCaption);
         QVERIFY(!textBox()->isEnabled());
-        const QString path = test::writeFile(files_, QStringLiteral("ouvert.txt"), "\xC3\x89t\xC3\xA9 \xE2\x80\x99" "a\r\n");
+        const QString path = test::writeFile(files_, QStringLiteral("ouvert.txt"),
+                                             "\xC3\x89t\xC3\xA9 \xE2\x80\x99"
+                                             "a\r\n");
         const QString previous = QDir::currentPath();
         QDir::setCurrent(files_.path());
         ui::setNextChosenFile(QStringLiteral("ouvert.txt"));
@@ -118,7 +120,9 @@ private slots:
         QCOMPARE(caption(), path);
         QVERIFY(textBox()->isEnabled());
         QCOMPARE(textBox()->text(), QStringLiteral("Été ’a\r\n"));
-        QCOMPARE(QByteArray(mainWindow_->loadedText().data(), static_cast<qsizetype>(mainWindow_->loadedText().size())), QByteArray("\xC9t\xE9 \x92" "a\r\n"));
+        QCOMPARE(QByteArray(mainWindow_->loadedText().data(), static_cast<qsizetype>(mainWindow_->loadedText().size())),
+                 QByteArray("\xC9t\xE9 \x92"
+                            "a\r\n"));
         QVERIFY(MessageBox::takeShownMessages().isEmpty());
         const QWidget statisticsWindow(mainWindow_.get());
         QCOMPARE(ui::proposedFilePath(&statisticsWindow, QStringLiteral("frequences.csv")),
@@ -128,7 +132,8 @@ private slots:
         QCOMPARE(caption(), closedCaption);
         QVERIFY(textBox()->text().isEmpty());
         QVERIFY(!textBox()->isEnabled());
-        QCOMPARE(ui::proposedFilePath(mainWindow_.get(), QStringLiteral("frequences.csv")), QStringLiteral("frequences.csv"));
+        QCOMPARE(ui::proposedFilePath(mainWindow_.get(), QStringLiteral("frequences.csv")),
+                 QStringLiteral("frequences.csv"));
 
         // A file dropped on the window opens as "Ouvrir..." opens it.
         QMimeData dropped;
@@ -188,8 +193,9 @@ private slots:
         hugeFile.resize((qint64{2} << 30) + 1); // sparse: past the largest readable text
 
         const QString cannotOpen = QStringLiteral("Ouverture impossible");
-        QTest::newRow("missing") << missing << QMessageBox::Warning << cannotOpen
-                                 << QStringLiteral("Le fichier « %1 » ne peut pas être ouvert :\r\nil est introuvable.").arg(missing);
+        QTest::newRow("missing")
+            << missing << QMessageBox::Warning << cannotOpen
+            << QStringLiteral("Le fichier « %1 » ne peut pas être ouvert :\r\nil est introuvable.").arg(missing);
         QTest::newRow("too large") << huge << QMessageBox::Information << QStringLiteral("Fichier trop volumineux")
                                    << tooLargeText;
     }
@@ -225,19 +231,22 @@ private slots:
         QTest::sendKeyEvent(QTest::Click, textBox(), Qt::Key_unknown, QStringLiteral("Ő"), Qt::NoModifier);
         QTest::keyClicks(textBox(), QStringLiteral("2"));
         QTest::keyClick(textBox(), Qt::Key_Return);
-        QCOMPARE(QByteArray(mainWindow_->loadedText().data(), static_cast<qsizetype>(mainWindow_->loadedText().size())), QByteArray("le chat\r\n\x1A" "2\r\n"));
+        QCOMPARE(QByteArray(mainWindow_->loadedText().data(), static_cast<qsizetype>(mainWindow_->loadedText().size())),
+                 QByteArray("le chat\r\n\x1A"
+                            "2\r\n"));
 
         item("characterCountAction")->trigger();
         item("wordCountAction")->trigger();
         const QList<ShownMessage> shown = MessageBox::takeShownMessages();
         QCOMPARE(shown.size(), 2);
         QCOMPARE(shown[0].title, QStringLiteral("Nombre de caractères"));
-        QCOMPARE(shown[0].text, QStringLiteral("Le texte contient: \r\n\r\n"
-                                               "          6 Caractère(s) alphabetique\n\r"
-                                               "          1 Caractère(s) numérique\n\r"
-                                               "          6 Caractère(s) spécial(aux)\n\r"
-                                               "          ------------------------------------\r\n"
-                                               "Total:  13 Caractère(s)\n\r"));
+        QCOMPARE(shown[0].text,
+                 QStringLiteral("Le texte contient: \r\n\r\n"
+                                "          6 Caractère(s) alphabetique\n\r"
+                                "          1 Caractère(s) numérique\n\r"
+                                "          6 Caractère(s) spécial(aux)\n\r"
+                                "          ------------------------------------\r\n"
+                                "Total:  13 Caractère(s)\n\r"));
         QCOMPARE(shown[0].icon, QMessageBox::Information);
         QCOMPARE(shown[0].buttons, QMessageBox::Ok);
         QCOMPARE(shown[1].title, QStringLiteral("Nombre de mot(s)"));
@@ -344,7 +353,10 @@ private:
 
     ui::PlainTextBox* textBox() const { return mainWindow_->findChild<ui::PlainTextBox*>(QStringLiteral("textBox")); }
 
-    void openSample() { mainWindow_->openTextFile(test::writeFile(files_, QStringLiteral("exemple.txt"), "Le chat dort.")); }
+    void openSample()
+    {
+        mainWindow_->openTextFile(test::writeFile(files_, QStringLiteral("exemple.txt"), "Le chat dort."));
+    }
 
     QString largeFile(int size)
     {

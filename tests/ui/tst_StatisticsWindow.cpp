@@ -1,6 +1,6 @@
 // The window commands every statistics window shares, on a window of the tests' own.
-#include "tests/ui/ui_test_support.h"
 #include "core/catalogue/statistics_catalogue.h"
+#include "tests/ui/ui_test_support.h"
 #include "ui/PlainTextBox.h"
 #include "ui/hourglass.h"
 #include "ui/message_box.h"
@@ -10,12 +10,12 @@
 #include "ui/stats/SecondTextWindow.h"
 #include "ui/stats/StatisticsWindow.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
-#include <QAbstractItemView>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -129,11 +129,21 @@ private slots:
         QTest::addColumn<QString>("statistic");
         QTest::addColumn<QString>("list");
         QTest::addColumn<QString>("resultBox");
-        QTest::newRow("lengths") << "lengths" << "formCountList" << "formsBox";
-        QTest::newRow("doubles") << "doubles" << "occurrencesList" << "formsBox";
-        QTest::newRow("frequencies") << "frequencies" << "frequencyList" << "formsBox";
-        QTest::newRow("cooccurrences") << "cooccurrences" << "attestationCountList" << "pairsBox";
-        QTest::newRow("sentences") << "sentences" << "sentenceNumberList" << "sentenceBox";
+        QTest::newRow("lengths") << "lengths"
+                                 << "formCountList"
+                                 << "formsBox";
+        QTest::newRow("doubles") << "doubles"
+                                 << "occurrencesList"
+                                 << "formsBox";
+        QTest::newRow("frequencies") << "frequencies"
+                                     << "frequencyList"
+                                     << "formsBox";
+        QTest::newRow("cooccurrences") << "cooccurrences"
+                                       << "attestationCountList"
+                                       << "pairsBox";
+        QTest::newRow("sentences") << "sentences"
+                                   << "sentenceNumberList"
+                                   << "sentenceBox";
     }
 
     // "Sélectionner tout" then "Copier" copy the result box, not the rows of the list that
@@ -174,22 +184,30 @@ private slots:
         QTest::addColumn<QString>("clipboard"); // before the commands; empty: no text at all
         QTest::addColumn<QString>("result");
         QTest::addColumn<QString>("clipboardAfter");
-        QTest::newRow("select all, copy: CR LF kept") << listing << QStringList({"selectAllAction", "copyAction"}) << 0 << 0
-                                                      << "avant" << listing << listing;
-        QTest::newRow("copy with nothing selected") << listing << QStringList({"copyAction"}) << 3 << 0 << "avant"
-                                                    << listing << "avant";
-        QTest::newRow("select all in an empty box, copy") << QString() << QStringList({"selectAllAction", "copyAction"}) << 0 << 0
-                                                          << "avant" << "" << "avant";
+        QTest::newRow("select all, copy: CR LF kept")
+            << listing << QStringList({"selectAllAction", "copyAction"}) << 0 << 0 << "avant" << listing << listing;
+        QTest::newRow("copy with nothing selected")
+            << listing << QStringList({"copyAction"}) << 3 << 0 << "avant" << listing << "avant";
+        QTest::newRow("select all in an empty box, copy")
+            << QString() << QStringList({"selectAllAction", "copyAction"}) << 0 << 0 << "avant"
+            << ""
+            << "avant";
         QTest::newRow("paste over the selection") << listing << QStringList({"pasteAction"}) << 0 << 4 << "chien"
-                                                  << "chien (2)\r\nle (1)\r\n" << "chien";
+                                                  << "chien (2)\r\nle (1)\r\n"
+                                                  << "chien";
         QTest::newRow("paste at the caret, line ends") << listing << QStringList({"pasteAction"}) << 0 << 0 << "a\r\nb"
-                                                       << "a\r\nbchat (2)\r\nle (1)\r\n" << "a\r\nb";
+                                                       << "a\r\nbchat (2)\r\nle (1)\r\n"
+                                                       << "a\r\nb";
         QTest::newRow("paste an empty clipboard") << listing << QStringList({"pasteAction"}) << 4 << 4 << ""
-                                                  << "chat\r\nle (1)\r\n" << "";
+                                                  << "chat\r\nle (1)\r\n"
+                                                  << "";
         QTest::newRow("delete the selection") << listing << QStringList({"deleteAction"}) << 4 << 4 << "avant"
-                                              << "chat\r\nle (1)\r\n" << "avant";
-        QTest::newRow("select all, delete") << listing << QStringList({"selectAllAction", "deleteAction"}) << 0 << 0 << "avant"
-                                            << "" << "avant";
+                                              << "chat\r\nle (1)\r\n"
+                                              << "avant";
+        QTest::newRow("select all, delete")
+            << listing << QStringList({"selectAllAction", "deleteAction"}) << 0 << 0 << "avant"
+            << ""
+            << "avant";
     }
 
     // The Edition commands act on the result box alone, while another control has the focus.

@@ -6,9 +6,9 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -54,9 +54,9 @@ private slots:
         QTest::addColumn<QStringList>("totals");
         QTest::addColumn<QStringList>("alphabetical");
         QTest::addColumn<QStringList>("byFrequency");
-        QTest::newRow("Le chat, le Chien.") << QByteArray("Le chat, le Chien.") << QStringList({"4", "3", "1,3"})
-                                            << QStringList({"chat 1", "chien 1", "le 2"})
-                                            << QStringList({"le 2", "chat 1", "chien 1"});
+        QTest::newRow("Le chat, le Chien.")
+            << QByteArray("Le chat, le Chien.") << QStringList({"4", "3", "1,3"})
+            << QStringList({"chat 1", "chien 1", "le 2"}) << QStringList({"le 2", "chat 1", "chien 1"});
         QTest::newRow("N = 0") << QByteArray("12 ; 3,4 !\r\n") << QStringList({"0", "0", ""}) << QStringList()
                                << QStringList();
     }
@@ -109,7 +109,8 @@ private slots:
         test::closeNextModalWindow([&](QWidget* concordance) {
             caption << concordance->windowTitle() << label(*concordance, "occurrenceCountLabel");
             auto* occurrences = concordance->findChild<QTableView*>(QStringLiteral("concordanceGrid"));
-            QTest::mouseClick(concordance->findChild<QPushButton*>(QStringLiteral("sortByRightFormButton")), Qt::LeftButton);
+            QTest::mouseClick(concordance->findChild<QPushButton*>(QStringLiteral("sortByRightFormButton")),
+                              Qt::LeftButton);
             rows = gridRows(occurrences);
             occurrences->selectRow(0);
             action(*concordance, "copyAction")->trigger();

@@ -45,20 +45,25 @@ struct ChartSeen {
 ChartSeen readChart(const QWidget& chart)
 {
     ChartSeen seen{QString::fromLatin1(chart.metaObject()->className()).remove(QStringLiteral("quorvelle::ui::")),
-                   chart.windowTitle(), child<QTabWidget>(chart, "tabs")->currentIndex(),
-                   child<QAction>(chart, "printAction")->isEnabled(), {}, {}};
+                   chart.windowTitle(),
+                   child<QTabWidget>(chart, "tabs")->currentIndex(),
+                   child<QAction>(chart, "printAction")->isEnabled(),
+                   {},
+                   {}};
     const QAbstractItemModel* table = child<QTableView>(chart, "valuesGrid")->model();
     for (int row = -1; row < table->rowCount(); ++row) {
         QStringList cells;
         for (int column = 0; column < table->columnCount(); ++column)
-            cells << (row < 0 ? table->headerData(column, Qt::Horizontal) : table->index(row, column).data()).toString();
+            cells
+                << (row < 0 ? table->headerData(column, Qt::Horizontal) : table->index(row, column).data()).toString();
         seen.grid << cells.join(QLatin1Char('|'));
     }
     auto* view = child<QChartView>(chart, "chartView");
     const QAbstractItemModel* bars = view->findChild<QVBarModelMapper*>()->model();
     const QBarSet* values = qobject_cast<QBarSeries*>(view->chart()->series().value(0))->barSets().value(0);
     for (int bar = 0; bar < bars->rowCount(); ++bar)
-        seen.bars << bars->index(bar, 0).data(Qt::UserRole).toString() + QLatin1Char('=') + QString::number(values->at(bar));
+        seen.bars << bars->index(bar, 0).data(Qt::UserRole).toString() + QLatin1Char('=')
+                + QString::number(values->at(bar));
     return seen;
 }
 
@@ -87,8 +92,9 @@ const std::vector<LengthChartRow> lengths = {{2, 5}, {1, 4}, {1, 3}};
 QString pdfText(const QString& path, int first, int last)
 {
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(first),
-                                                  QStringLiteral("-l"), QString::number(last), path, QStringLiteral("-")});
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(first), QStringLiteral("-l"),
+                     QString::number(last), path, QStringLiteral("-")});
     if (!pdftotext.waitForFinished() || pdftotext.exitCode() != 0)
         qFatal("pdftotext failed on %s", qPrintable(path));
     return QString::fromUtf8(pdftotext.readAllStandardOutput());
@@ -123,31 +129,38 @@ private slots:
         QTest::newRow("lengths")
             << chartOf("lengths", "chats chats les chat", "lengthsChartAction") << "LengthsChart"
             << "Parvane Dorlesca - Composition des formes - statistiques formes/caractères (Graphique)" << 1
-            << QStringList({" Nbre de caractère(s)  | Nbre de forme(s)  | Pourcentage (%)   ", "5|2|50", "4|1|25", "3|1|25"})
+            << QStringList(
+                   {" Nbre de caractère(s)  | Nbre de forme(s)  | Pourcentage (%)   ", "5|2|50", "4|1|25", "3|1|25"})
             << QStringList({"  3=1", "  4=1", "  5=2"});
         // A letter that begins no form is in the grid, not in the chart.
-        QTest::newRow("starts") << chartOf("edges", "sel sol \xE9t\xE9", "startLettersChartAction") << "StartLettersChart"
+        QTest::newRow("starts") << chartOf("edges", "sel sol \xE9t\xE9", "startLettersChartAction")
+                                << "StartLettersChart"
                                 << "Parvane Dorlesca - Graphique début de mot" << 0
                                 << QStringList({edges, "1|l|0", "2|s|2", "3|é|1"}) << QStringList({"s=2", "é=1"});
         QTest::newRow("ends") << chartOf("edges", "sel sol \xE9t\xE9", "endLettersChartAction") << "EndLettersChart"
                               << "Parvane Dorlesca - Graphique fin de mot" << 0
                               << QStringList({edges, "1|l|2", "2|s|0", "3|é|1"}) << QStringList({"l=2", "é=1"});
         // Mean frequency 2: the frequency 2 has a deviation of 0 and is in both charts.
-        QTest::newRow("positive")
-            << chartOf("frequencies", "a a b b c c c d", "positiveDeviationsChartAction") << "PositiveDeviationsChart"
-            << "Parvane Dorlesca - Calcul des écarts positifs (graphique)" << 1
-            << QStringList({" Numéro | Fréq. d'attestation réelle  | Nbre de formes   ", "1|3|1", "2|2|2"})
-            << QStringList({" 3=1", " 2=2"});
+        QTest::newRow("positive") << chartOf("frequencies", "a a b b c c c d", "positiveDeviationsChartAction")
+                                  << "PositiveDeviationsChart"
+                                  << "Parvane Dorlesca - Calcul des écarts positifs (graphique)" << 1
+                                  << QStringList({" Numéro | Fréq. d'attestation réelle  | Nbre de formes   ", "1|3|1",
+                                                  "2|2|2"})
+                                  << QStringList({" 3=1", " 2=2"});
         QTest::newRow("negative") << chartOf("frequencies", "a a b b c c c d", "negativeDeviationsChartAction")
-                                  << "NegativeDeviationsChart" << "Parvane Dorlesca - Calcul des écarts négatifs (graphique)"
-                                  << 0 << QStringList({negative, "1|2|2", "2|1|1"}) << QStringList({" 2=2", " 1=1"});
+                                  << "NegativeDeviationsChart"
+                                  << "Parvane Dorlesca - Calcul des écarts négatifs (graphique)" << 0
+                                  << QStringList({negative, "1|2|2", "2|1|1"}) << QStringList({" 2=2", " 1=1"});
         QTest::newRow("slices") << chartOf("enrichment", QByteArray("le ").repeated(150), "enrichmentChartAction")
-                                << "EnrichmentChart" << "Parvane Dorlesca - Graphique -  L'enrichissement du vocabulaire" << 1
-                                << QStringList({" Numéro | N° tranche  | Nbre de nouvelles formes   ", "1|1|1", "2|2|0"})
+                                << "EnrichmentChart"
+                                << "Parvane Dorlesca - Graphique -  L'enrichissement du vocabulaire" << 1
+                                << QStringList(
+                                       {" Numéro | N° tranche  | Nbre de nouvelles formes   ", "1|1|1", "2|2|0"})
                                 << QStringList({" 1=1"});
         QTest::newRow("no form") << chartOf("frequencies", "12 !", "negativeDeviationsChartAction")
-                                 << "NegativeDeviationsChart" << "Parvane Dorlesca - Calcul des écarts négatifs (graphique)"
-                                 << 0 << QStringList({negative}) << QStringList();
+                                 << "NegativeDeviationsChart"
+                                 << "Parvane Dorlesca - Calcul des écarts négatifs (graphique)" << 0
+                                 << QStringList({negative}) << QStringList();
     }
 
     // Each chart window opens on its tab, "&Imprimer" enabled, its grid and bars from the rows

@@ -2,11 +2,11 @@
 // to the results through the wait dialog, and the results' figures, colours and listings.
 #include "tests/ui/ui_test_support.h"
 #include "ui/PlainTextBox.h"
-#include "ui/message_box.h"
 #include "ui/file_dialogs.h"
+#include "ui/message_box.h"
 #include "ui/shell/WaitDialog.h"
-#include "ui/stats/SecondTextWindow.h"
 #include "ui/stats/ComparisonResultsWindow.h"
+#include "ui/stats/SecondTextWindow.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -35,7 +35,8 @@ QString secondTextState(const QWidget& window)
     QStringList state;
     for (const auto& [word, name] : items)
         state << QString::fromLatin1(word) + (child<QAction>(window, name)->isEnabled() ? "" : "-");
-    state << (child<QLabel>(window, "comparisonHintLabel")->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown"));
+    state << (child<QLabel>(window, "comparisonHintLabel")->isHidden() ? QStringLiteral("hidden")
+                                                                       : QStringLiteral("shown"));
     state << child<ui::PlainTextBox>(window, "secondTextBox")->text().left(5);
     return state.join(QLatin1Char(' '));
 }
@@ -88,7 +89,8 @@ private slots:
 
         child<QAction>(window, "closeSecondTextAction")->trigger();
         QCOMPARE(secondTextState(window), withoutSecondText);
-        QCOMPARE(child<QLabel>(window, "firstFilePathLabel")->text(), QStringLiteral("Chargez un fichier texte avec la commande Ouvrir."));
+        QCOMPARE(child<QLabel>(window, "firstFilePathLabel")->text(),
+                 QStringLiteral("Chargez un fichier texte avec la commande Ouvrir."));
         QVERIFY(child<QLabel>(window, "secondFilePathLabel")->text().isEmpty());
     }
 
@@ -120,7 +122,8 @@ private slots:
         QTest::newRow("le chat et le chien / le chien, le loup")
             << QByteArray("le chat et le chien.") << QByteArray("le chien, le loup.")
             << "5 4 4 3 2 | 50 66,67 | 3 60 3 75 | 2 50 2 40 | 1 33,33 1 25";
-        QTest::newRow("an empty second text") << QByteArray("le chat") << QByteArray() << "2 0 2 0 0 | 0  | 0 0 0  | 2 100 2 100 | 0  0 ";
+        QTest::newRow("an empty second text")
+            << QByteArray("le chat") << QByteArray() << "2 0 2 0 0 | 0  | 0 0 0  | 2 100 2 100 | 0  0 ";
     }
 
     // The value labels in their order; an undefined share shows nothing.
@@ -155,7 +158,8 @@ private slots:
         window.show();
         QTest::mouseClick(test::child<QPushButton>(window, "showCommonFormsButton"), Qt::LeftButton);
         QCOMPARE(test::resultBox(window), QStringLiteral("la (2)  (1)\r\n"));
-        QCOMPARE(test::concordanceOfFirstLine(window), QStringLiteral("Parvane Dorlesca - Concordance de « la »|2 occurrence(s)"));
+        QCOMPARE(test::concordanceOfFirstLine(window),
+                 QStringLiteral("Parvane Dorlesca - Concordance de « la »|2 occurrence(s)"));
     }
 
     void listings_data()
@@ -163,10 +167,15 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("forms");
-        QTest::newRow("common") << "showCommonFormsButton" << "Formes communes" << "chien (1)  (1)\r\nle (2)  (2)\r\n";
-        QTest::newRow("text 1 only") << "showFirstTextFormsButton" << "Formes propres au texte n°1"
+        QTest::newRow("common") << "showCommonFormsButton"
+                                << "Formes communes"
+                                << "chien (1)  (1)\r\nle (2)  (2)\r\n";
+        QTest::newRow("text 1 only") << "showFirstTextFormsButton"
+                                     << "Formes propres au texte n°1"
                                      << "chat (1)\r\net (1)\r\n";
-        QTest::newRow("text 2 only") << "showSecondTextFormsButton" << "Formes propres au texte n°2" << "loup (1)\r\n";
+        QTest::newRow("text 2 only") << "showSecondTextFormsButton"
+                                     << "Formes propres au texte n°2"
+                                     << "loup (1)\r\n";
     }
 
     void listings()
@@ -184,11 +193,10 @@ private slots:
     void colours()
     {
         ui::ComparisonResultsWindow window("le chat", "le chien", nullptr);
-        const std::map<const char*, QColor> colours = {
-            {"tokenCount1Label", Qt::darkRed},
-            {"tokenCount1Caption", Qt::blue},
-            {"commonShareLink", Qt::darkMagenta},
-            {"firstTextHeading", QColor(0, 0, 0x80)}};
+        const std::map<const char*, QColor> colours = {{"tokenCount1Label", Qt::darkRed},
+                                                       {"tokenCount1Caption", Qt::blue},
+                                                       {"commonShareLink", Qt::darkMagenta},
+                                                       {"firstTextHeading", QColor(0, 0, 0x80)}};
         for (const auto& [name, colour] : colours)
             QCOMPARE(child<QLabel>(window, name)->palette().color(QPalette::WindowText), colour);
     }

@@ -38,9 +38,8 @@ void pick(const QWidget& window, const char* comboBoxName, const QString& entry)
 }
 
 const QStringList lengthLists = {"formCountList", "lengthList", "percentageList"};
-const QStringList sortButtons = {"sortByFormCountAscending",  "sortByFormCountDescending",
-                                 "sortByLengthAscending",     "sortByLengthDescending",
-                                 "sortByPercentageAscending", "sortByPercentageDescending"};
+const QStringList sortButtons = {"sortByFormCountAscending", "sortByFormCountDescending", "sortByLengthAscending",
+                                 "sortByLengthDescending",   "sortByPercentageAscending", "sortByPercentageDescending"};
 const QString ascendingSortButtons =
     QStringLiteral("sortByFormCountAscending sortByLengthAscending sortByPercentageAscending");
 const QStringList keyLists = {"occurrencesList", "formCountList"};
@@ -63,8 +62,8 @@ private slots:
                                        << "chat  (1)\r\ndort  (1)\r\n";
         QTest::newRow("12,5 %") << QByteArray("a bb bb bb bb bb bb bb") << QStringList({"7|2|87,5", "1|1|12,5"})
                                 << "bb  (7)\r\n";
-        QTest::newRow("a form of 600 letters") << QByteArray(600, 'x') << QStringList({"1|600|100"})
-                                               << QString(600, u'x') + QStringLiteral("  (1)\r\n");
+        QTest::newRow("a form of 600 letters")
+            << QByteArray(600, 'x') << QStringList({"1|600|100"}) << QString(600, u'x') + QStringLiteral("  (1)\r\n");
         QTest::newRow("no form") << QByteArray("12 ; 3 !") << QStringList() << "";
     }
 
@@ -89,17 +88,18 @@ private slots:
         QTest::addColumn<QString>("buttons");
         QTest::addColumn<QString>("forms");
         // Ties keep the decreasing-length order; every sort starts again from it.
-        QTest::newRow("forms ascending")
-            << QStringList({"sortByFormCountAscending"}) << QStringList({"1|3|20", "1|1|20", "3|2|60"})
-            << "sortByFormCountDescending sortByLengthAscending sortByPercentageAscending" << "eee  (1)\r\n";
-        QTest::newRow("forms then descending")
-            << QStringList({"sortByFormCountAscending", "sortByFormCountDescending"})
-            << QStringList({"3|2|60", "1|3|20", "1|1|20"}) << ascendingSortButtons
-            << "aa  (1)\r\nbb  (1)\r\ndd  (1)\r\n";
+        QTest::newRow("forms ascending") << QStringList({"sortByFormCountAscending"})
+                                         << QStringList({"1|3|20", "1|1|20", "3|2|60"})
+                                         << "sortByFormCountDescending sortByLengthAscending sortByPercentageAscending"
+                                         << "eee  (1)\r\n";
+        QTest::newRow("forms then descending") << QStringList({"sortByFormCountAscending", "sortByFormCountDescending"})
+                                               << QStringList({"3|2|60", "1|3|20", "1|1|20"}) << ascendingSortButtons
+                                               << "aa  (1)\r\nbb  (1)\r\ndd  (1)\r\n";
         QTest::newRow("percentage ascending then length")
             << QStringList({"sortByPercentageAscending", "sortByLengthAscending"})
             << QStringList({"1|1|20", "3|2|60", "1|3|20"})
-            << "sortByFormCountAscending sortByLengthDescending sortByPercentageDescending" << "c  (1)\r\n";
+            << "sortByFormCountAscending sortByLengthDescending sortByPercentageDescending"
+            << "c  (1)\r\n";
     }
 
     // LengthsWindow's sort buttons: the first click on a pair sorts ascending, the next one
@@ -131,19 +131,25 @@ private slots:
         QTest::addColumn<QString>("lastRowForms");
         QTest::newRow("letters") << "letters" << test::cp1252("Elle aime le thé.")
                                  << QStringList({"a", "e", "é", "h", "i", "l", "m", "t"}) << "e"
-                                 << QStringList({"1|2", "2|1"}) << "aime (1)\r\nle (1)\r\n" << "elle (1)\r\n";
-        QTest::newRow("doubled letters") << "doubles" << QByteArray("Elle appelle Bella. Lll") << QStringList({"ll", "pp"})
-                                         << "ll" << QStringList({"1|3", "2|1"})
-                                         << "appelle (1)\r\nbella (1)\r\nelle (1)\r\n" << "lll (1)\r\n";
+                                 << QStringList({"1|2", "2|1"}) << "aime (1)\r\nle (1)\r\n"
+                                 << "elle (1)\r\n";
+        QTest::newRow("doubled letters") << "doubles" << QByteArray("Elle appelle Bella. Lll")
+                                         << QStringList({"ll", "pp"}) << "ll" << QStringList({"1|3", "2|1"})
+                                         << "appelle (1)\r\nbella (1)\r\nelle (1)\r\n"
+                                         << "lll (1)\r\n";
         QTest::newRow("pairs") << "pairs" << QByteArray("Un chat, des chats.")
                                << QStringList({"at", "ch", "de", "es", "ha", "ts", "un"}) << "ch"
-                               << QStringList({"1|2"}) << "chat (1)\r\nchats (1)\r\n" << "chat (1)\r\nchats (1)\r\n";
-        QTest::newRow("letters, no form") << "letters" << QByteArray("12 !") << QStringList() << "" << QStringList()
-                                          << "" << "";
-        QTest::newRow("doubled letters, none") << "doubles" << QByteArray("le chat") << QStringList() << ""
-                                               << QStringList() << "" << "";
-        QTest::newRow("pairs, one-letter forms") << "pairs" << QByteArray("a b d'e") << QStringList() << ""
-                                                 << QStringList() << "" << "";
+                               << QStringList({"1|2"}) << "chat (1)\r\nchats (1)\r\n"
+                               << "chat (1)\r\nchats (1)\r\n";
+        QTest::newRow("letters, no form")
+            << "letters" << QByteArray("12 !") << QStringList() << "" << QStringList() << ""
+            << "";
+        QTest::newRow("doubled letters, none")
+            << "doubles" << QByteArray("le chat") << QStringList() << "" << QStringList() << ""
+            << "";
+        QTest::newRow("pairs, one-letter forms")
+            << "pairs" << QByteArray("a b d'e") << QStringList() << "" << QStringList() << ""
+            << "";
     }
 
     // LettersWindow, DoubledLettersWindow, LetterPairsWindow: on opening the combo box shows its first key, unselected,
@@ -204,10 +210,20 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("forms");
         const QString both = QStringLiteral("showStartFormsButton showEndFormsButton");
-        QTest::newRow("l, beginning") << "l" << "2 1 " + both << "showStartFormsButton" << "là (1)\r\nle (1)\r\n";
-        QTest::newRow("l, end") << "l" << "2 1 " + both << "showEndFormsButton" << "sel (1)\r\n";
-        QTest::newRow("s: no end") << "s" << "1 0 showStartFormsButton" << "showStartFormsButton" << "sel (1)\r\n";
-        QTest::newRow("à: no beginning") << "à" << "0 1 showEndFormsButton" << "showEndFormsButton" << "là (1)\r\n";
+        QTest::newRow("l, beginning") << "l"
+                                      << "2 1 " + both << "showStartFormsButton"
+                                      << "là (1)\r\nle (1)\r\n";
+        QTest::newRow("l, end") << "l"
+                                << "2 1 " + both << "showEndFormsButton"
+                                << "sel (1)\r\n";
+        QTest::newRow("s: no end") << "s"
+                                   << "1 0 showStartFormsButton"
+                                   << "showStartFormsButton"
+                                   << "sel (1)\r\n";
+        QTest::newRow("à: no beginning") << "à"
+                                         << "0 1 showEndFormsButton"
+                                         << "showEndFormsButton"
+                                         << "là (1)\r\n";
     }
 
     // StartEndLettersWindow: the table in code order with nothing selected and the buttons hidden; a pick

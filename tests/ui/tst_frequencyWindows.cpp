@@ -13,9 +13,9 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QListView>
-#include <QTemporaryDir>
 #include <QPushButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -35,12 +35,14 @@ private slots:
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QString>("firstRowForms");
         QTest::addColumn<QString>("lastRowForms");
-        QTest::newRow("le chat et le chien") << QByteArray("le chat et le chien") << "5|4|1,2"
-                                             << QStringList({"2|1|0,8", "1|3|-0,2"}) << "le\r\n"
-                                             << "chat\r\nchien\r\net\r\n";
+        QTest::newRow("le chat et le chien")
+            << QByteArray("le chat et le chien") << "5|4|1,2" << QStringList({"2|1|0,8", "1|3|-0,2"}) << "le\r\n"
+            << "chat\r\nchien\r\net\r\n";
         QTest::newRow("every form once") << QByteArray("Le chat dort") << "3|3|1" << QStringList({"1|3|0"})
-                                         << "chat\r\ndort\r\nle\r\n" << "chat\r\ndort\r\nle\r\n";
-        QTest::newRow("no form") << QByteArray("12 !") << "0|0|" << QStringList() << "" << "";
+                                         << "chat\r\ndort\r\nle\r\n"
+                                         << "chat\r\ndort\r\nle\r\n";
+        QTest::newRow("no form") << QByteArray("12 !") << "0|0|" << QStringList() << ""
+                                 << "";
     }
 
     // FrequenciesWindow: the first row selected and listed on opening.
@@ -74,7 +76,8 @@ private slots:
         const std::string text = "Le chat et le chien";
         ui::FrequenciesWindow window(text, nullptr);
         window.show();
-        QCOMPARE(test::concordanceOfFirstLine(window), QStringLiteral("Parvane Dorlesca - Concordance de « le »|2 occurrence(s)"));
+        QCOMPARE(test::concordanceOfFirstLine(window),
+                 QStringLiteral("Parvane Dorlesca - Concordance de « le »|2 occurrence(s)"));
     }
 
     // "Exporter..." saves the rows as the window shows them, as CSV for French spreadsheets;
@@ -88,8 +91,10 @@ private slots:
         test::child<QAction>(*window, "exportAction")->trigger();
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("\xEF\xBB\xBF" "Fréq. d' attestation réelle;Nombre de forme(s);"
-                                            "Ecarts positifs ou négatifs\r\n2;1;0,8\r\n1;3;-0,2\r\n"));
+        QCOMPARE(file.readAll(),
+                 QByteArray("\xEF\xBB\xBF"
+                            "Fréq. d' attestation réelle;Nombre de forme(s);"
+                            "Ecarts positifs ou négatifs\r\n2;1;0,8\r\n1;3;-0,2\r\n"));
         window->show();
         test::clickRow(*window, QStringLiteral("frequencyList"), 1);
         test::child<QAction>(*test::child<QListView>(*window, "frequencyList"), "copyRowsAction")->trigger();
@@ -101,7 +106,8 @@ private slots:
     void richness()
     {
         const auto window = test::openStatisticWindow("richness", "Le chat et le chien");
-        QCOMPARE(test::labelTexts(*window, {"tokenCountLabel", "distinctCountLabel", "hapaxCountLabel"}), QStringLiteral("5|4|3"));
+        QCOMPARE(test::labelTexts(*window, {"tokenCountLabel", "distinctCountLabel", "hapaxCountLabel"}),
+                 QStringLiteral("5|4|3"));
         const QAbstractItemModel* measures = test::child<QTableView>(*window, "measuresGrid")->model();
         QStringList values;
         for (int row = 0; row < measures->rowCount(); ++row)
@@ -150,8 +156,8 @@ private slots:
         QTest::addColumn<QString>("secondSentence");
         QTest::newRow("Il pleut. Vient-il ? Oui.") << QByteArray("Il pleut. Vient-il ? Oui.") << "3|5|1,67"
                                                    << QStringList({"1|.|2", "2|?|2", "3|.|1"}) << " Vient-il ?";
-        QTest::newRow("line ends, unterminated") << QByteArray("Oui.\r\n  Non\r\n") << "2|2|1"
-                                                 << QStringList({"1|.|1", "2||1"}) << "\r\n  Non\r\n";
+        QTest::newRow("line ends, unterminated")
+            << QByteArray("Oui.\r\n  Non\r\n") << "2|2|1" << QStringList({"1|.|1", "2||1"}) << "\r\n  Non\r\n";
         QTest::newRow("no sentence") << QByteArray("123 ; 4") << "0|0|" << QStringList() << "";
     }
 
@@ -185,7 +191,8 @@ private slots:
         const QByteArray text = QByteArray("le chat le. ") + QByteArray("un ").repeated(97) + "le chien";
         const auto window = test::openStatisticWindow("enrichment", text);
         window->show();
-        QCOMPARE(test::labelTexts(*window, {"formCountValue", "sliceSizeNote"}), QStringLiteral("102|* Une tranche = 100 mots"));
+        QCOMPARE(test::labelTexts(*window, {"formCountValue", "sliceSizeNote"}),
+                 QStringLiteral("102|* Une tranche = 100 mots"));
         QCOMPARE(test::listRows(*window, lists), QStringList({"1|3", "2|1"}));
         QCOMPARE(test::selectedRows(*window, lists), QList<int>(2, -1));
         QVERIFY(resultBox(*window).isEmpty());

@@ -2,8 +2,8 @@
 // wait dialog's hand-over (with a results window of the tests' own).
 #include "tests/ui/ui_test_support.h"
 #include "ui/message_box.h"
-#include "ui/shell/HelpWindow.h"
 #include "ui/shell/AboutBox.h"
+#include "ui/shell/HelpWindow.h"
 #include "ui/shell/WaitDialog.h"
 
 #include <QApplication>
@@ -24,11 +24,11 @@ using ui::MessageBox;
 
 namespace {
 
-const QStringList manualFiles = {
-    "caracteres-mots.html", "comparaison.html", "cooccurrences.html", "debut-fin.html", "demarrer.html",
-    "edition.html", "enrichissement.html", "frequences.html", "graphiques.html", "index.html",
-    "lettres.html", "longueurs.html", "phrases.html", "recurrences.html", "redoublees.html",
-    "style.css", "vocabulaire.html"};
+const QStringList manualFiles = {"caracteres-mots.html", "comparaison.html", "cooccurrences.html",  "debut-fin.html",
+                                 "demarrer.html",        "edition.html",     "enrichissement.html", "frequences.html",
+                                 "graphiques.html",      "index.html",       "lettres.html",        "longueurs.html",
+                                 "phrases.html",         "recurrences.html", "redoublees.html",     "style.css",
+                                 "vocabulaire.html"};
 
 QStringList pageLinks(const QTextDocument* document)
 {
@@ -94,7 +94,8 @@ public:
         const ui::WaitDialog* dialog = visibleWaitDialog();
         seen_.loaded = true;
         seen_.parentOfWindow = caller;
-        seen_.messageWhileLoading = dialog ? dialog->findChild<QLabel*>(QStringLiteral("messageLabel"))->text() : QString();
+        seen_.messageWhileLoading =
+            dialog ? dialog->findChild<QLabel*>(QStringLiteral("messageLabel"))->text() : QString();
         seen_.dialogExposedWhileLoading = dialog && dialog->windowHandle() && dialog->windowHandle()->isExposed();
         seen_.hourglassWhileLoading = hourglassShown();
     }
@@ -143,7 +144,8 @@ private slots:
         QTemporaryDir tools;
         for (const QString& tool : installed) {
             const QString mark = tools.filePath(tool + QStringLiteral(".started"));
-            const QString script = test::writeFile(tools, tool, QStringLiteral("#!/bin/sh\n: > '%1'\n").arg(mark).toUtf8());
+            const QString script =
+                test::writeFile(tools, tool, QStringLiteral("#!/bin/sh\n: > '%1'\n").arg(mark).toUtf8());
             QFile::setPermissions(script, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         }
         qputenv("PATH", QFile::encodeName(tools.path()));

@@ -43,8 +43,10 @@ private slots:
         QTest::newRow("euro and apostrophe") << QStringLiteral("€’…") << QByteArray("\x80\x92\x85");
         QTest::newRow("undefined byte kept") << QStringLiteral("\u0081\u009D") << QByteArray("\x81\x9D");
         QTest::newRow("outside the code page") << QStringLiteral("Őz") << QByteArray("\x1Az");
-        QTest::newRow("surrogate pair is one character") << QString::fromUtf8("a\xF0\x9F\x98\x80" "b")
-                                                         << QByteArray("a\x1A" "b");
+        QTest::newRow("surrogate pair is one character") << QString::fromUtf8("a\xF0\x9F\x98\x80"
+                                                                              "b")
+                                                         << QByteArray("a\x1A"
+                                                                       "b");
         QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << QByteArray("\x1A");
     }
 
@@ -102,13 +104,29 @@ private slots:
         QTest::addColumn<QString>("keys"); // "\r" is Enter, "\b" Backspace
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("edited");
-        QTest::newRow("type at the start") << 0 << 0 << "" << "e" << "" << "ea\r\nb\nc\rd";
-        QTest::newRow("type in the middle") << 4 << 0 << "" << "e" << "" << "a\r\nb\nec\rd";
-        QTest::newRow("type over a CR LF") << 1 << 1 << "\r\n" << "e" << "" << "aeb\nc\rd";
-        QTest::newRow("Backspace a CR LF") << 2 << 0 << "" << "\b" << "" << "ab\nc\rd";
-        QTest::newRow("Enter at the end: first line end") << 7 << 0 << "" << "e\r" << "" << "a\r\nb\nc\rde\r\n";
-        QTest::newRow("paste over line ends") << 3 << 3 << "\nc\r" << "" << QStringLiteral("x\ry\u00A0\r\n")
-                                              << QStringLiteral("a\r\nbx\ry\u00A0\r\nd");
+        QTest::newRow("type at the start") << 0 << 0 << ""
+                                           << "e"
+                                           << ""
+                                           << "ea\r\nb\nc\rd";
+        QTest::newRow("type in the middle") << 4 << 0 << ""
+                                            << "e"
+                                            << ""
+                                            << "a\r\nb\nec\rd";
+        QTest::newRow("type over a CR LF") << 1 << 1 << "\r\n"
+                                           << "e"
+                                           << ""
+                                           << "aeb\nc\rd";
+        QTest::newRow("Backspace a CR LF") << 2 << 0 << ""
+                                           << "\b"
+                                           << ""
+                                           << "ab\nc\rd";
+        QTest::newRow("Enter at the end: first line end") << 7 << 0 << ""
+                                                          << "e\r"
+                                                          << ""
+                                                          << "a\r\nb\nc\rde\r\n";
+        QTest::newRow("paste over line ends")
+            << 3 << 3 << "\nc\r"
+            << "" << QStringLiteral("x\ry\u00A0\r\n") << QStringLiteral("a\r\nbx\ry\u00A0\r\nd");
     }
 
     void editsKeepEveryLineEnd()

@@ -16,8 +16,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QListView>
-#include <QMenu>
 #include <QLocale>
+#include <QMenu>
 #include <QPointer>
 #include <QTest>
 #include <QTextCursor>
@@ -140,7 +140,8 @@ QString concordanceOfFirstLine(const QWidget& window)
 {
     QString seen;
     closeNextModalWindow([&seen](QWidget* concordance) {
-        seen = concordance->windowTitle() + QLatin1Char('|') + concordance->findChild<QLabel*>(QStringLiteral("occurrenceCountLabel"))->text();
+        seen = concordance->windowTitle() + QLatin1Char('|')
+            + concordance->findChild<QLabel*>(QStringLiteral("occurrenceCountLabel"))->text();
     });
     auto* box = child<ui::PlainTextBox>(window, "formsBox");
     QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, box->cursorRect(QTextCursor(box->document())).center());
@@ -160,7 +161,8 @@ QString menuTree(const QList<QAction*>& actions)
     QStringList items;
     for (const QAction* action : actions) {
         QString item = (action->isEnabled() ? QString() : QStringLiteral("!"))
-            + (action->menu() ? action->menu()->objectName() : action->objectName()) + QLatin1Char('=') + action->text();
+            + (action->menu() ? action->menu()->objectName() : action->objectName()) + QLatin1Char('=')
+            + action->text();
         if (action->menu())
             item += QLatin1Char('[') + menuTree(action->menu()->actions()) + QLatin1Char(']');
         items << item;

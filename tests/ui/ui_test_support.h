@@ -3,8 +3,8 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -20,7 +20,10 @@ namespace quorvelle::test {
 
 /// A text that the window it belongs to reads while it lives.
 struct KeptText : QObject {
-    explicit KeptText(std::string text) : text(std::move(text)) {}
+    explicit KeptText(std::string text)
+        : text(std::move(text))
+    {
+    }
     const std::string text;
 };
 

@@ -55,7 +55,8 @@ BarChartView::BarChartView(QAbstractItemModel* bars, int valueColumn, int labelR
     styleChart();
     const QFontMetrics metrics(categoryAxis_->labelsFont());
     for (int row = 0; row < bars_->rowCount(); ++row)
-        widestLabel_ = std::max(widestLabel_, metrics.horizontalAdvance(bars_->index(row, 0).data(labelRole_).toString()));
+        widestLabel_ =
+            std::max(widestLabel_, metrics.horizontalAdvance(bars_->index(row, 0).data(labelRole_).toString()));
     scaleAxes();
     connect(chart, &QChart::plotAreaChanged, this, &BarChartView::placeLabels);
     setRenderHint(QPainter::Antialiasing);
@@ -115,8 +116,8 @@ void BarChartView::placeLabels()
 {
     const int count = bars_->rowCount();
     const qreal barRoom = chart()->plotArea().width() / std::max(count, 1);
-    const int step =
-        barRoom <= 0 ? std::max(count, 1) : std::max(1, static_cast<int>(std::ceil((widestLabel_ + labelGap) / barRoom)));
+    const int step = barRoom <= 0 ? std::max(count, 1)
+                                  : std::max(1, static_cast<int>(std::ceil((widestLabel_ + labelGap) / barRoom)));
     if (step == labelStep_)
         return;
     labelStep_ = step;

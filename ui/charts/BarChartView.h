@@ -17,8 +17,8 @@ namespace quorvelle::ui {
 class BarChartView final : public QChartView {
     Q_OBJECT
 public:
-    BarChartView(QAbstractItemModel* bars, int valueColumn, int labelRole, const QString& xTitle,
-                 const QString& yTitle, QWidget* parent);
+    BarChartView(QAbstractItemModel* bars, int valueColumn, int labelRole, const QString& xTitle, const QString& yTitle,
+                 QWidget* parent);
 
 private:
     void styleChart();

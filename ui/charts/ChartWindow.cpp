@@ -13,10 +13,10 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QPixmap>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPixmap>
 #include <QPrinter>
 #include <QSvgGenerator>
 #include <QTabWidget>
@@ -63,9 +63,8 @@ ChartWindow::ChartWindow(const ChartWindowLook& look, ChartRows rows, QWidget* p
 {
     buildUi(look);
     tabs->setCurrentIndex(look.openingTab);
-    connect(tabs, &QTabWidget::currentChanged, this, [this](int tab) {
-        followTabChange(std::exchange(currentTab_, tab));
-    });
+    connect(tabs, &QTabWidget::currentChanged, this,
+            [this](int tab) { followTabChange(std::exchange(currentTab_, tab)); });
 }
 
 void ChartWindow::buildUi(const ChartWindowLook& look)
@@ -92,12 +91,12 @@ void ChartWindow::buildUi(const ChartWindowLook& look)
     const QString chartTab = tr("Afficher le graphique");
     const QString valuesTab = tr("Afficher les valeurs");
 
-    chartView = new BarChartView(table_->barsModel(), table_->valueColumn(), ChartTableModel::BarLabelRole,
-                                 look.xTitle, look.yTitle, tabs);
+    chartView = new BarChartView(table_->barsModel(), table_->valueColumn(), ChartTableModel::BarLabelRole, look.xTitle,
+                                 look.yTitle, tabs);
     Q_SET_OBJECT_NAME(chartView);
     chartView->setAccessibleName(chartTab);
-    chartView->setAccessibleDescription(tr("%1 selon %2, %n barre(s)", nullptr, table_->barsModel()->rowCount())
-                                            .arg(look.yTitle, look.xTitle));
+    chartView->setAccessibleDescription(
+        tr("%1 selon %2, %n barre(s)", nullptr, table_->barsModel()->rowCount()).arg(look.yTitle, look.xTitle));
 
     valuesGrid = createReportGrid("valuesGrid", table_, valuesTab, tabs);
     valuesGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -153,8 +152,8 @@ void ChartWindow::saveChartImage()
     const HourglassCursor hourglass;
     layOutChart();
     const bool saved = path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)
-                           ? saveSvg(chartView, path, windowTitle())
-                           : chartView->grab().save(path);
+        ? saveSvg(chartView, path, windowTitle())
+        : chartView->grab().save(path);
     if (!saved)
         MessageBox::warning(this, tr("Enregistrer l'image"),
                             tr("L'image n'a pas pu être enregistrée dans « %1 ».").arg(path));

@@ -26,16 +26,23 @@ ReportTableModel::ColumnLook labels(const QString& heading)
 
 ChartWindowLook edgeLook(const QString& caption)
 {
-    return {caption, ChartWindow::tr("Caractères"), ChartWindow::tr("Nbre de formes"),
-            {numbers(ChartWindow::tr(" Numéro ")), labels(ChartWindow::tr(" Caractères  ")), numbers(ChartWindow::tr(" Nbre de formes   "))}, ChartWindowLook::ChartTab};
+    return {caption,
+            ChartWindow::tr("Caractères"),
+            ChartWindow::tr("Nbre de formes"),
+            {numbers(ChartWindow::tr(" Numéro ")), labels(ChartWindow::tr(" Caractères  ")),
+             numbers(ChartWindow::tr(" Nbre de formes   "))},
+            ChartWindowLook::ChartTab};
 }
 
 } // namespace
 
 LengthsChart::LengthsChart(std::span<const LengthChartRow> rows, QWidget* parent)
     : ChartWindow({tr("Parvane Dorlesca - Composition des formes - statistiques formes/caractères (Graphique)"),
-                   tr("Nbre de caractère(s)"), tr("Nbre de forme(s)"),
-                   {numbers(tr(" Nbre de caractère(s)  ")), labels(tr(" Nbre de forme(s)  ")), numbers(tr(" Pourcentage (%)   "))}, ChartWindowLook::ValuesTab},
+                   tr("Nbre de caractère(s)"),
+                   tr("Nbre de forme(s)"),
+                   {numbers(tr(" Nbre de caractère(s)  ")), labels(tr(" Nbre de forme(s)  ")),
+                    numbers(tr(" Pourcentage (%)   "))},
+                   ChartWindowLook::ValuesTab},
                   lengthChart(rows, decimalSeparator()), parent)
 {
 }
@@ -53,24 +60,32 @@ EndLettersChart::EndLettersChart(std::span<const CountChartRow> letters, QWidget
 }
 
 PositiveDeviationsChart::PositiveDeviationsChart(std::span<const DeviationChartRow> rows, QWidget* parent)
-    : ChartWindow({tr("Parvane Dorlesca - Calcul des écarts positifs (graphique)"),
-                   tr("Fréquence d'attestation réelle"), tr("Nbre de formes"),
-                   {numbers(tr(" Numéro ")), labels(tr(" Fréq. d'attestation réelle  ")), numbers(tr(" Nbre de formes   "))}, ChartWindowLook::ValuesTab},
-                  countChart(deviationSide(rows, DeviationSide::Positive), numberLabelPrefix), parent)
+    : ChartWindow(
+        {tr("Parvane Dorlesca - Calcul des écarts positifs (graphique)"),
+         tr("Fréquence d'attestation réelle"),
+         tr("Nbre de formes"),
+         {numbers(tr(" Numéro ")), labels(tr(" Fréq. d'attestation réelle  ")), numbers(tr(" Nbre de formes   "))},
+         ChartWindowLook::ValuesTab},
+        countChart(deviationSide(rows, DeviationSide::Positive), numberLabelPrefix), parent)
 {
 }
 
 NegativeDeviationsChart::NegativeDeviationsChart(std::span<const DeviationChartRow> rows, QWidget* parent)
-    : ChartWindow({tr("Parvane Dorlesca - Calcul des écarts négatifs (graphique)"),
-                   tr("Fréquence d'attestation réelle"), tr("Nbre de formes"),
-                   {numbers(tr(" Numéro ")), labels(tr(" Fréquence d'attestation réelle  ")), numbers(tr(" Nbre de formes   "))}, ChartWindowLook::ChartTab},
-                  countChart(deviationSide(rows, DeviationSide::Negative), numberLabelPrefix), parent)
+    : ChartWindow(
+        {tr("Parvane Dorlesca - Calcul des écarts négatifs (graphique)"),
+         tr("Fréquence d'attestation réelle"),
+         tr("Nbre de formes"),
+         {numbers(tr(" Numéro ")), labels(tr(" Fréquence d'attestation réelle  ")), numbers(tr(" Nbre de formes   "))},
+         ChartWindowLook::ChartTab},
+        countChart(deviationSide(rows, DeviationSide::Negative), numberLabelPrefix), parent)
 {
 }
 
 EnrichmentChart::EnrichmentChart(std::span<const CountChartRow> slices, QWidget* parent)
-    : ChartWindow({tr("Parvane Dorlesca - Graphique -  L'enrichissement du vocabulaire"), tr("N° tranche"),
-                   tr("Nbre de nouvelles formes"), {numbers(tr(" Numéro ")), labels(tr(" N° tranche  ")), numbers(tr(" Nbre de nouvelles formes   "))},
+    : ChartWindow({tr("Parvane Dorlesca - Graphique -  L'enrichissement du vocabulaire"),
+                   tr("N° tranche"),
+                   tr("Nbre de nouvelles formes"),
+                   {numbers(tr(" Numéro ")), labels(tr(" N° tranche  ")), numbers(tr(" Nbre de nouvelles formes   "))},
                    ChartWindowLook::ValuesTab},
                   countChart(slices, numberLabelPrefix), parent)
 {

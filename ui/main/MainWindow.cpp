@@ -1,27 +1,27 @@
 // The main window.
 #include "ui/main/MainWindow.h"
 
-#include "core/reports/character_counts.h"
-#include "core/presentation/french_messages.h"
 #include "core/catalogue/statistics_catalogue.h"
+#include "core/presentation/french_messages.h"
+#include "core/reports/character_counts.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
+#include "ui/file_dialogs.h"
+#include "ui/main/statistic_windows.h"
 #include "ui/menus.h"
 #include "ui/message_box.h"
-#include "ui/file_dialogs.h"
 #include "ui/shell/AboutBox.h"
 #include "ui/shell/HelpWindow.h"
-#include "ui/main/statistic_windows.h"
 #include "ui/text_opening.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <memory>

@@ -25,6 +25,8 @@ namespace quorvelle::ui {
 template <class Statistic>
 struct WindowOf;
 
+// One line a statistic, kept as a table.
+// clang-format off
 template <> struct WindowOf<VocabularyStatistic> { using type = VocabularyWindow; };
 template <> struct WindowOf<LengthsStatistic> { using type = LengthsWindow; };
 template <> struct WindowOf<LettersStatistic> { using type = LettersWindow; };
@@ -38,6 +40,7 @@ template <> struct WindowOf<EnrichmentStatistic> { using type = EnrichmentWindow
 /// The comparison starts on the window where the second text is opened beside the first.
 template <> struct WindowOf<ComparisonStatistic> { using type = SecondTextWindow; };
 template <> struct WindowOf<RichnessStatistic> { using type = RichnessWindow; };
+// clang-format on
 
 /// Opens the window of a statistic modal over the main window, on its loaded text.
 template <class Statistic>

@@ -113,8 +113,8 @@ void SplashWindow::buildUi()
 
 void SplashWindow::connectSignals()
 {
-    for (QWidget* widget : std::initializer_list<QWidget*>{frame, logo, pagePicture, title, versionLabel, platformLabel,
-                                                          productLabel})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{frame, logo, pagePicture, title, versionLabel, platformLabel, productLabel})
         connect(ClickSignal::of(widget), &ClickSignal::clicked, this, &SplashWindow::dismiss);
     connect(dismissTimer, &QTimer::timeout, this, &SplashWindow::dismiss);
 }

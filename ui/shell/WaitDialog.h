@@ -31,7 +31,7 @@ public:
 
 protected:
     /// The user cannot cancel the computation: Escape does nothing.
-    void reject() override {}
+    void reject() override { }
 
 private slots:
     /// Loads the results window, unloads the dialog and shows the window.

@@ -197,8 +197,7 @@ void ComparisonResultsWindow::buildUi()
     windowLayout()->addLayout(body, 1);
 
     using FormsModel = RowTableModel<CommonForm>;
-    formsModel_ = new FormsModel(ComparisonStatistic::table.columns,
-                                 this);
+    formsModel_ = new FormsModel(ComparisonStatistic::table.columns, this);
     addExportItem(buildMenuBar({.resultBox = formsBox}).file, formsModel_, tr("comparaison.csv"), this);
     resize(windowSize);
 }

@@ -38,8 +38,7 @@ void CooccurrencesWindow::buildUi()
 
     auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
     Q_SET_OBJECT_NAME(resultsFrame);
-    rowsModel_ = new RowsModel(CooccurrencesStatistic::table.columns,
-                               this);
+    rowsModel_ = new RowsModel(CooccurrencesStatistic::table.columns, this);
     const QString headingTip = tr("Fréquence d'attestation réelle");
     lists_ = new LinkedLists(addColumnLists(new QGridLayout(resultsFrame), 0, rowsModel_,
                                             {{"attestationCountHeading", "attestationCountList", headingTip},
@@ -57,7 +56,8 @@ void CooccurrencesWindow::buildUi()
     buttons->addWidget(showAllAlphabeticallyButton);
     buttons->addWidget(showAllByCountButton);
 
-    const auto [pairsFrame, box] = createResultFrame("pairsFrame", tr("Cooccurrences"), "pairsBox", ScrollBars::Vertical, this);
+    const auto [pairsFrame, box] =
+        createResultFrame("pairsFrame", tr("Cooccurrences"), "pairsBox", ScrollBars::Vertical, this);
     pairsBox = box;
 
     auto* left = new QVBoxLayout;

@@ -6,8 +6,8 @@
 #include "core/presentation/french_messages.h"
 #include "core/presentation/result_listing.h"
 #include "ui/PlainTextBox.h"
-#include "ui/cp1252_text.h"
 #include "ui/charts/chart_windows.h"
+#include "ui/cp1252_text.h"
 #include "ui/menus.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/stats/table_export.h"
@@ -47,8 +47,7 @@ void EnrichmentWindow::buildUi()
 
     auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
     Q_SET_OBJECT_NAME(resultsFrame);
-    slicesModel_ = new SlicesModel(EnrichmentStatistic::table.columns,
-                                   this);
+    slicesModel_ = new SlicesModel(EnrichmentStatistic::table.columns, this);
     const QString headingTip = tr("Fréquence d'attestation réelle");
     auto* results = new QGridLayout(resultsFrame);
     lists_ = new LinkedLists(addColumnLists(results, 0, slicesModel_,
@@ -60,7 +59,8 @@ void EnrichmentWindow::buildUi()
     Q_SET_OBJECT_NAME(sliceSizeNote);
     results->addWidget(sliceSizeNote, 2, 0, 1, 2);
 
-    const auto [formsFrame, box] = createResultFrame("formsFrame", tr("Formes"), "formsBox", ScrollBars::Vertical, this);
+    const auto [formsFrame, box] =
+        createResultFrame("formsFrame", tr("Formes"), "formsBox", ScrollBars::Vertical, this);
     formsBox = box;
 
     auto* left = new QVBoxLayout;

@@ -5,8 +5,8 @@
 
 #include "core/presentation/result_listing.h"
 #include "ui/PlainTextBox.h"
-#include "ui/cp1252_text.h"
 #include "ui/charts/chart_windows.h"
+#include "ui/cp1252_text.h"
 #include "ui/menus.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/stats/VocabularyTotals.h"
@@ -43,16 +43,17 @@ void FrequenciesWindow::buildUi()
 
     auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
     Q_SET_OBJECT_NAME(resultsFrame);
-    rowsModel_ = new RowsModel(FrequenciesStatistic::table.columns,
-                               this);
-    lists_ = new LinkedLists(addColumnLists(new QGridLayout(resultsFrame), 0, rowsModel_,
-                                            {{"frequencyHeading", "frequencyList", tr("Fréquence d'attestation réelle")},
-                                             {"formCountHeading", "formCountList", tr("Nombre de forme(s)")},
-                                             {"deviationHeading", "deviationList", tr("Ecarts positifs ou négatifs")}},
-                                            resultsFrame),
-                             LinkedLists::Driver::FirstList, this);
+    rowsModel_ = new RowsModel(FrequenciesStatistic::table.columns, this);
+    lists_ =
+        new LinkedLists(addColumnLists(new QGridLayout(resultsFrame), 0, rowsModel_,
+                                       {{"frequencyHeading", "frequencyList", tr("Fréquence d'attestation réelle")},
+                                        {"formCountHeading", "formCountList", tr("Nombre de forme(s)")},
+                                        {"deviationHeading", "deviationList", tr("Ecarts positifs ou négatifs")}},
+                                       resultsFrame),
+                        LinkedLists::Driver::FirstList, this);
 
-    const auto [formsFrame, box] = createResultFrame("formsFrame", tr("Forme(s)"), "formsBox", ScrollBars::Vertical, this);
+    const auto [formsFrame, box] =
+        createResultFrame("formsFrame", tr("Forme(s)"), "formsBox", ScrollBars::Vertical, this);
     formsBox = box;
 
     auto* left = new QVBoxLayout;
@@ -66,10 +67,10 @@ void FrequenciesWindow::buildUi()
 
     const WindowMenus menus = buildMenuBar({.resultBox = formsBox, .charts = true});
     addExportItem(menus.file, rowsModel_, tr("frequences.csv"), this);
-    connect(addMenuItem(menus.charts, "positiveDeviationsChartAction", tr("&Ecart positif")), &QAction::triggered,
-            this, &FrequenciesWindow::openPositiveDeviationsChart);
-    connect(addMenuItem(menus.charts, "negativeDeviationsChartAction", tr("&Ecart négatif")), &QAction::triggered,
-            this, &FrequenciesWindow::openNegativeDeviationsChart);
+    connect(addMenuItem(menus.charts, "positiveDeviationsChartAction", tr("&Ecart positif")), &QAction::triggered, this,
+            &FrequenciesWindow::openPositiveDeviationsChart);
+    connect(addMenuItem(menus.charts, "negativeDeviationsChartAction", tr("&Ecart négatif")), &QAction::triggered, this,
+            &FrequenciesWindow::openNegativeDeviationsChart);
     resize(windowSize);
 }
 

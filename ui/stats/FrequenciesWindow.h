@@ -1,13 +1,12 @@
 // Attestation frequencies and their deviations from the mean.
 #pragma once
 
-#include "core/reports/frequency_report.h"
 #include "core/presentation/chart_data.h"
+#include "core/reports/frequency_report.h"
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 
 #include <string_view>
-
 
 namespace quorvelle::ui {
 

@@ -51,14 +51,13 @@ void KeyDistributionWindow::buildUi(const Texts& texts)
     key->addWidget(keyBox);
     key->addStretch();
 
-    rowsModel_ = new RowsModel(texts.table.columns,
-                               this);
+    rowsModel_ = new RowsModel(texts.table.columns, this);
     auto* columns = new QGridLayout;
-    lists_ = new LinkedLists(addColumnLists(columns, 0, rowsModel_,
-                                            {{"occurrencesHeading", "occurrencesList"},
-                                             {"formCountHeading", "formCountList"}},
-                                            resultsFrame),
-                             LinkedLists::Driver::FirstList, this);
+    lists_ = new LinkedLists(
+        addColumnLists(columns, 0, rowsModel_,
+                       {{"occurrencesHeading", "occurrencesList"}, {"formCountHeading", "formCountList"}},
+                       resultsFrame),
+        LinkedLists::Driver::FirstList, this);
     auto* results = new QVBoxLayout(resultsFrame);
     results->addLayout(key);
     results->addLayout(columns, 1);

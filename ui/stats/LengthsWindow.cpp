@@ -5,8 +5,8 @@
 
 #include "core/presentation/result_listing.h"
 #include "ui/PlainTextBox.h"
-#include "ui/cp1252_text.h"
 #include "ui/charts/chart_windows.h"
+#include "ui/cp1252_text.h"
 #include "ui/menus.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/stats/sort_icon.h"
@@ -48,8 +48,7 @@ void LengthsWindow::buildUi()
 
     auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
     Q_SET_OBJECT_NAME(resultsFrame);
-    rowsModel_ = new LengthModel(LengthsStatistic::table.columns,
-                                 this);
+    rowsModel_ = new LengthModel(LengthsStatistic::table.columns, this);
     // Each column's pair of sort buttons above its heading.
     sortByFormCountAscending =
         sortButton("sortByFormCountAscending", SortDirection::Ascending, formCountColumn, resultsFrame);
@@ -162,8 +161,9 @@ void LengthsWindow::sortBy(LengthColumn column, QPushButton* ascendingButton, QP
     if (keepFocus)
         shown->setFocus();
     formsBox->setText(QString());
-    rowsModel_->setRows(report_.rows,
-                        sortedRowOrder(report_, column, ascending ? SortDirection::Ascending : SortDirection::Descending));
+    rowsModel_->setRows(
+        report_.rows,
+        sortedRowOrder(report_, column, ascending ? SortDirection::Ascending : SortDirection::Descending));
     lists_->selectRow(0);
 }
 

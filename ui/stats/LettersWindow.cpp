@@ -6,11 +6,12 @@
 namespace quorvelle::ui {
 
 LettersWindow::LettersWindow(std::string_view text, QWidget* parent)
-    : KeyDistributionWindow({.caption = tr("Parvane Dorlesca - Composition des formes - statistiques formes / lettres de l'alphabet"),
-                             .table = LettersStatistic::table,
-                             .keyCaption = tr("Lettres : "),
-                             .exportName = tr("lettres.csv")},
-                            letterReport(text), parent)
+    : KeyDistributionWindow(
+        {.caption = tr("Parvane Dorlesca - Composition des formes - statistiques formes / lettres de l'alphabet"),
+         .table = LettersStatistic::table,
+         .keyCaption = tr("Lettres : "),
+         .exportName = tr("lettres.csv")},
+        letterReport(text), parent)
 {
     offerFormsInContext(text);
 }

@@ -46,9 +46,10 @@ void RichnessWindow::buildUi()
     auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
     Q_SET_OBJECT_NAME(totalsFrame);
     const QList<QLabel*> totals =
-        addTotals(totalsFrame, {{"tokenCountCaption", utf8Text(richnessTokenCountCaption), "tokenCountLabel"},
-                                {"distinctCountCaption", utf8Text(richnessDistinctCountCaption), "distinctCountLabel"},
-                                {"hapaxCountCaption", utf8Text(richnessHapaxCountCaption), "hapaxCountLabel"}});
+        addTotals(totalsFrame,
+                  {{"tokenCountCaption", utf8Text(richnessTokenCountCaption), "tokenCountLabel"},
+                   {"distinctCountCaption", utf8Text(richnessDistinctCountCaption), "distinctCountLabel"},
+                   {"hapaxCountCaption", utf8Text(richnessHapaxCountCaption), "hapaxCountLabel"}});
     tokenCountLabel = totals[0];
     distinctCountLabel = totals[1];
     hapaxCountLabel = totals[2];
@@ -56,13 +57,13 @@ void RichnessWindow::buildUi()
     const auto utf8 = [](std::string_view RichnessMeasure::*member) {
         return [member](const RichnessMeasure& measure, std::size_t) { return utf8Text(measure.*member); };
     };
-    measuresModel_ = new MeasuresModel({{tr("Mesure"), Qt::AlignLeft, utf8(&RichnessMeasure::name)},
-                                        {tr("Valeur"), Qt::AlignRight, [this](const RichnessMeasure& measure, std::size_t) {
-                                             return valueText(measure);
-                                         }},
-                                        {tr("Formule"), Qt::AlignLeft, utf8(&RichnessMeasure::formula)},
-                                        {tr("Ce qu'elle mesure"), Qt::AlignLeft, utf8(&RichnessMeasure::explanation)}},
-                                       this);
+    measuresModel_ =
+        new MeasuresModel({{tr("Mesure"), Qt::AlignLeft, utf8(&RichnessMeasure::name)},
+                           {tr("Valeur"), Qt::AlignRight,
+                            [this](const RichnessMeasure& measure, std::size_t) { return valueText(measure); }},
+                           {tr("Formule"), Qt::AlignLeft, utf8(&RichnessMeasure::formula)},
+                           {tr("Ce qu'elle mesure"), Qt::AlignLeft, utf8(&RichnessMeasure::explanation)}},
+                          this);
     const QString title = tr("Mesures de la richesse du vocabulaire");
     measuresGrid = createReportGrid("measuresGrid", measuresModel_, title, this);
     addExportItem(fileMenu, measuresModel_, tr("richesse-du-vocabulaire.csv"), this);

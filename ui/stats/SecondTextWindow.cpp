@@ -5,8 +5,8 @@
 
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
-#include "ui/menus.h"
 #include "ui/file_dialogs.h"
+#include "ui/menus.h"
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/ComparisonResultsWindow.h"
 #include "ui/stats/window_layout.h"

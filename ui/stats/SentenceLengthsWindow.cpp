@@ -42,9 +42,10 @@ void SentenceLengthsWindow::buildUi()
     auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
     Q_SET_OBJECT_NAME(totalsFrame);
     const QList<QLabel*> totals =
-        addTotals(totalsFrame, {{"sentenceCountCaption", utf8Text(french::sentenceCountCaption), "sentenceCountValue"},
-                                {"formCountCaption", utf8Text(french::formCountCaption), "formCountValue"},
-                                {"meanLengthCaption", utf8Text(french::meanSentenceLengthCaption), "meanLengthValue"}});
+        addTotals(totalsFrame,
+                  {{"sentenceCountCaption", utf8Text(french::sentenceCountCaption), "sentenceCountValue"},
+                   {"formCountCaption", utf8Text(french::formCountCaption), "formCountValue"},
+                   {"meanLengthCaption", utf8Text(french::meanSentenceLengthCaption), "meanLengthValue"}});
     sentenceCountValue = totals[0];
     formCountValue = totals[1];
     meanLengthValue = totals[2];
@@ -73,8 +74,10 @@ void SentenceLengthsWindow::buildUi()
     addWindowTitle(utf8Text(SentenceLengthsStatistic::info.title));
     windowLayout()->addLayout(body, 1);
 
-    addExportItem(buildMenuBar({.resultBox = sentenceBox, .editionCaptions = {.selectAll = tr("Sélectionner tout"), .remove = tr("Supprimer")}}).file, rowsModel_,
-                  tr("longueurs-de-phrases.csv"), this);
+    addExportItem(buildMenuBar({.resultBox = sentenceBox,
+                                .editionCaptions = {.selectAll = tr("Sélectionner tout"), .remove = tr("Supprimer")}})
+                      .file,
+                  rowsModel_, tr("longueurs-de-phrases.csv"), this);
     resize(windowSize);
 }
 

@@ -5,8 +5,8 @@
 
 #include "core/presentation/result_listing.h"
 #include "ui/PlainTextBox.h"
-#include "ui/cp1252_text.h"
 #include "ui/charts/chart_windows.h"
+#include "ui/cp1252_text.h"
 #include "ui/menus.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/stats/table_export.h"
@@ -95,8 +95,7 @@ void StartEndLettersWindow::buildUi()
 
     auto* frequenciesFrame = new QGroupBox(tr("Fréquences"), this);
     Q_SET_OBJECT_NAME(frequenciesFrame);
-    rowsModel_ = new RowsModel(StartEndLettersStatistic::table.columns,
-                               this);
+    rowsModel_ = new RowsModel(StartEndLettersStatistic::table.columns, this);
     lists_ = new LinkedLists(addColumnLists(new QGridLayout(frequenciesFrame), 0, rowsModel_,
                                             {{"letterHeading", "letterList"},
                                              {"startCountHeading", "startCountList"},
@@ -170,8 +169,9 @@ void StartEndLettersWindow::showEndForms()
 void StartEndLettersWindow::listFormsOfShownLetter(std::vector<FormCount> EdgeLetterRow::*side)
 {
     const std::string shown = toCp1252(letterBox->currentText());
-    const auto row = std::find_if(report_.rows.begin(), report_.rows.end(),
-                                  [&](const EdgeLetterRow& candidate) { return shown == std::string(1, candidate.letter); });
+    const auto row = std::find_if(report_.rows.begin(), report_.rows.end(), [&](const EdgeLetterRow& candidate) {
+        return shown == std::string(1, candidate.letter);
+    });
     formsBox->setText(row == report_.rows.end() ? QString() : fromCp1252(resultListing((*row).*side)));
 }
 

@@ -1,13 +1,13 @@
 // The statistics windows' menu bar and their shared window commands.
 #include "ui/stats/StatisticsWindow.h"
 
+#include "core/text/letters.h"
 #include "ui/PlainTextBox.h"
+#include "ui/cp1252_text.h"
 #include "ui/menus.h"
 #include "ui/report_grid.h"
 #include "ui/shadowed_title.h"
 #include "ui/shell/AboutBox.h"
-#include "core/text/letters.h"
-#include "ui/cp1252_text.h"
 #include "ui/stats/ConcordanceWindow.h"
 
 #include <QAbstractItemView>
@@ -47,8 +47,8 @@ StatisticsWindow::WindowMenus StatisticsWindow::buildMenuBar(const MenuBarConten
                 &StatisticsWindow::copyResultSelection);
         connect(addMenuItem(edition, "pasteAction", tr("&Coller")), &QAction::triggered, this,
                 &StatisticsWindow::pasteIntoResultBox);
-        connect(addMenuItem(edition, "selectAllAction", contents.editionCaptions.selectAll), &QAction::triggered,
-                this, &StatisticsWindow::selectWholeResult);
+        connect(addMenuItem(edition, "selectAllAction", contents.editionCaptions.selectAll), &QAction::triggered, this,
+                &StatisticsWindow::selectWholeResult);
         connect(addMenuItem(edition, "deleteAction", contents.editionCaptions.remove), &QAction::triggered, this,
                 &StatisticsWindow::deleteResultSelection);
     } else if (contents.grid) {

@@ -19,10 +19,11 @@ VocabularyTotals::VocabularyTotals(QWidget* parent)
     : QGroupBox(tr("Statistiques"), parent)
 {
     setObjectName("totalsFrame");
-    values_ = addTotals(this, {{"totalFormsCaption", utf8Text(french::totalFormsCaption), "totalFormsValue"},
-                               {"distinctFormsCaption", utf8Text(french::distinctFormsCaption), "distinctFormsValue"},
-                               {"meanFrequencyCaption", utf8Text(french::meanFrequencyCaption), "meanFrequencyValue",
-                                tr("Fréquence moyenne théorique d'attestation de chaque forme")}});
+    values_ = addTotals(this,
+                        {{"totalFormsCaption", utf8Text(french::totalFormsCaption), "totalFormsValue"},
+                         {"distinctFormsCaption", utf8Text(french::distinctFormsCaption), "distinctFormsValue"},
+                         {"meanFrequencyCaption", utf8Text(french::meanFrequencyCaption), "meanFrequencyValue",
+                          tr("Fréquence moyenne théorique d'attestation de chaque forme")}});
 }
 
 void VocabularyTotals::showTotals(std::int64_t tokenCount, std::int64_t distinctCount,

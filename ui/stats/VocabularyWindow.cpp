@@ -7,10 +7,10 @@
 #include "ui/menus.h"
 #include "ui/printing.h"
 #include "ui/report_grid.h"
-#include "ui/stats/vocabulary_printing.h"
-#include "ui/stats/VocabularyTotals.h"
 #include "ui/stats/ConcordanceWindow.h"
+#include "ui/stats/VocabularyTotals.h"
 #include "ui/stats/table_export.h"
+#include "ui/stats/vocabulary_printing.h"
 #include "ui/stats/window_layout.h"
 
 #include <QAction>
@@ -54,8 +54,7 @@ void VocabularyWindow::buildUi()
 
     const QString title = utf8Text(VocabularyStatistic::info.title);
     using GridModel = RowTableModel<FormCount>;
-    gridModel_ = new GridModel(VocabularyStatistic::table.columns,
-                               this);
+    gridModel_ = new GridModel(VocabularyStatistic::table.columns, this);
     vocabularyGrid = createReportGrid("vocabularyGrid", gridModel_, title, this);
     addExportItem(fileMenu, gridModel_, tr("vocabulaire.csv"), this);
     vocabularyGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -48,16 +48,17 @@ void exportTable(const QAbstractItemModel& table, const QString& suggestedName, 
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
         || file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size()) || !file.flush())
-        MessageBox::warning(window, QCoreApplication::translate("quorvelle::ui", "Exporter"),
-                            QCoreApplication::translate("quorvelle::ui", "Le fichier « %1 » n'a pas pu être enregistré.")
-                                .arg(path));
+        MessageBox::warning(
+            window, QCoreApplication::translate("quorvelle::ui", "Exporter"),
+            QCoreApplication::translate("quorvelle::ui", "Le fichier « %1 » n'a pas pu être enregistré.").arg(path));
 }
 
 } // namespace
 
 QAction* addExportItem(QMenu* fileMenu, const QAbstractItemModel* table, const QString& suggestedName, QWidget* window)
 {
-    QAction* exportItem = addMenuItem(fileMenu, "exportAction", QCoreApplication::translate("quorvelle::ui", "&Exporter..."));
+    QAction* exportItem =
+        addMenuItem(fileMenu, "exportAction", QCoreApplication::translate("quorvelle::ui", "&Exporter..."));
     QObject::connect(exportItem, &QAction::triggered, window,
                      [table, suggestedName, window] { exportTable(*table, suggestedName, window); });
     return exportItem;

@@ -2,8 +2,8 @@
 #include "ui/stats/window_layout.h"
 
 #include "ui/PlainTextBox.h"
-#include "ui/report_grid.h"
 #include "ui/ReportTableModel.h"
+#include "ui/report_grid.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -60,8 +60,8 @@ void showFirstEntryUnselected(QComboBox* comboBox)
     comboBox->setEditText(first);
 }
 
-QList<QListView*> addColumnLists(QGridLayout* grid, int row, ReportTableModel* table,
-                                 const QList<ColumnList>& columns, QWidget* parent)
+QList<QListView*> addColumnLists(QGridLayout* grid, int row, ReportTableModel* table, const QList<ColumnList>& columns,
+                                 QWidget* parent)
 {
     QList<QListView*> lists;
     for (int column = 0; column < columns.size(); ++column) {

@@ -39,8 +39,8 @@ struct ColumnList {
 /// grid, with parent: the headings (the columns' own) on row and the lists below, so that the
 /// rows line up however many lines a heading takes. Each heading names its list for screen
 /// readers. Returns the lists.
-QList<QListView*> addColumnLists(QGridLayout* grid, int row, ReportTableModel* table,
-                                 const QList<ColumnList>& columns, QWidget* parent);
+QList<QListView*> addColumnLists(QGridLayout* grid, int row, ReportTableModel* table, const QList<ColumnList>& columns,
+                                 QWidget* parent);
 
 /// A result box in its captioned frame, which names the box for screen readers. Its lines
 /// wrap unless it has both scroll bars.
