@@ -70,14 +70,14 @@ private slots:
     void openText()
     {
         QFETCH(QString, path);
-        ui::MainWindow form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        ui::MainWindow mainWindow;
+        mainWindow.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
         // Each opening is painted, as the user sees it.
         QBENCHMARK {
             ui::MessageBox::setNextAnswer(QMessageBox::Yes);
-            form.openTextFile(path);
-            form.repaint();
+            mainWindow.openTextFile(path);
+            mainWindow.repaint();
         }
     }
 
@@ -87,13 +87,13 @@ private slots:
     void showWholeText()
     {
         QFETCH(QString, path);
-        ui::MainWindow form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        auto* box = form.findChild<ui::PlainTextBox*>(QStringLiteral("txtFichier"));
+        ui::MainWindow mainWindow;
+        mainWindow.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
+        auto* box = mainWindow.findChild<ui::PlainTextBox*>(QStringLiteral("textBox"));
         QBENCHMARK {
             ui::MessageBox::setNextAnswer(QMessageBox::Yes);
-            form.openTextFile(path);
+            mainWindow.openTextFile(path);
             box->completeText();
         }
     }
@@ -106,12 +106,12 @@ private slots:
     {
         QFETCH(QString, path);
         resetPeakMemory();
-        ui::MainWindow form;
-        form.show();
+        ui::MainWindow mainWindow;
+        mainWindow.show();
         ui::MessageBox::setNextAnswer(QMessageBox::Yes);
-        form.openTextFile(path);
-        form.findChild<ui::PlainTextBox*>(QStringLiteral("txtFichier"))->completeText();
-        const ui::VocabularyWindow window(form.loadedText(), nullptr);
+        mainWindow.openTextFile(path);
+        mainWindow.findChild<ui::PlainTextBox*>(QStringLiteral("textBox"))->completeText();
+        const ui::VocabularyWindow window(mainWindow.loadedText(), nullptr);
         qInfo("peak memory %lld MiB for a file of %lld MiB", peakMemoryKib() / 1024, QFileInfo(path).size() >> 20);
     }
 
@@ -120,9 +120,9 @@ private slots:
     void readTextBack()
     {
         QFETCH(QString, path);
-        const auto form = formWithText(path);
+        const auto mainWindow = mainWindowWithText(path);
         QBENCHMARK {
-            form->loadedText();
+            mainWindow->loadedText();
         }
     }
 
@@ -131,7 +131,7 @@ private slots:
     void vocabularyList()
     {
         QFETCH(QString, path);
-        const std::string text(formWithText(path)->loadedText());
+        const std::string text(mainWindowWithText(path)->loadedText());
         QBENCHMARK {
             ui::VocabularyWindow window(text, nullptr);
         }
@@ -323,12 +323,12 @@ private:
         return 0;
     }
 
-    static std::unique_ptr<ui::MainWindow> formWithText(const QString& path)
+    static std::unique_ptr<ui::MainWindow> mainWindowWithText(const QString& path)
     {
-        auto form = std::make_unique<ui::MainWindow>();
+        auto mainWindow = std::make_unique<ui::MainWindow>();
         ui::MessageBox::setNextAnswer(QMessageBox::Yes);
-        form->openTextFile(path);
-        return form;
+        mainWindow->openTextFile(path);
+        return mainWindow;
     }
 
     static constexpr std::size_t largeTextBytes = 10'000'000;
