@@ -1,6 +1,6 @@
 // The window of the key scheme: the forms distributed by how often a chosen key occurs in
-// them. LettersWindow (letters), DoubledLettersWindow (doubled letters) and LetterPairsWindow (pairs of letters) are
-// its three configurations.
+// them. LettersWindow (letters), DoubledLettersWindow (doubled letters) and LetterPairsWindow
+// (pairs of letters) are its three configurations.
 #pragma once
 
 #include "core/reports/key_distribution.h"
