@@ -336,7 +336,7 @@ void checkText(const std::string& text)
     quorvelle::cli::writeJson(json, report);
     quorvelle::cli::writeJson(json, counts);
     checkComposition(tokens, report.tokenCount, json);
-    writeOut(json, out, frequencies, cooccurrences, quorvelle::cli::SentenceListing{text}, enrichment, comparison);
+    writeOut(json, out, frequencies, cooccurrences, quorvelle::SentenceListing{text}, enrichment, comparison);
 }
 
 } // namespace
