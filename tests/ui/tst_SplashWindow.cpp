@@ -7,7 +7,6 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
 
 using namespace quorvelle;
 
@@ -60,9 +59,6 @@ private slots:
 
     void timerHandsOverAfterThreeSeconds()
     {
-        auto* timer = splash_->findChild<QTimer*>(QStringLiteral("dismissTimer"));
-        QCOMPARE(timer->interval(), splashMs);
-        QVERIFY(timer->isActive());
         QTRY_COMPARE_WITH_TIMEOUT(handOvers_, 1, patienceMs);
         // Not before its time (a coarse timer may fire a few percent early).
         QVERIFY(sinceSplash_.elapsed() >= splashMs * 9 / 10);

@@ -195,19 +195,12 @@ private slots:
         QTest::newRow("paste over the selection") << listing << QStringList({"pasteAction"}) << 0 << 4 << "chien"
                                                   << "chien (2)\r\nle (1)\r\n"
                                                   << "chien";
-        QTest::newRow("paste at the caret, line ends") << listing << QStringList({"pasteAction"}) << 0 << 0 << "a\r\nb"
-                                                       << "a\r\nbchat (2)\r\nle (1)\r\n"
-                                                       << "a\r\nb";
         QTest::newRow("paste an empty clipboard") << listing << QStringList({"pasteAction"}) << 4 << 4 << ""
                                                   << "chat\r\nle (1)\r\n"
                                                   << "";
         QTest::newRow("delete the selection") << listing << QStringList({"deleteAction"}) << 4 << 4 << "avant"
                                               << "chat\r\nle (1)\r\n"
                                               << "avant";
-        QTest::newRow("select all, delete")
-            << listing << QStringList({"selectAllAction", "deleteAction"}) << 0 << 0 << "avant"
-            << ""
-            << "avant";
     }
 
     // The Edition commands act on the result box alone, while another control has the focus.

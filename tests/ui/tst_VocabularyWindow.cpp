@@ -1,22 +1,16 @@
 // The vocabulary list window on the examples of its behaviour.
 #include "tests/ui/ui_test_support.h"
-#include "ui/shell/AboutBox.h"
 #include "ui/stats/VocabularyTotals.h"
 #include "ui/stats/VocabularyWindow.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
-#include <QTimer>
 
 using namespace quorvelle;
 
@@ -107,19 +101,18 @@ private slots:
         QStringList rows;
         QString copiedRow;
         test::closeNextModalWindow([&](QWidget* concordance) {
-            caption << concordance->windowTitle() << label(*concordance, "occurrenceCountLabel");
-            auto* occurrences = concordance->findChild<QTableView*>(QStringLiteral("concordanceGrid"));
-            QTest::mouseClick(concordance->findChild<QPushButton*>(QStringLiteral("sortByRightFormButton")),
-                              Qt::LeftButton);
+            caption << concordance->windowTitle() << test::child<QLabel>(*concordance, "occurrenceCountLabel")->text();
+            auto* occurrences = test::child<QTableView>(*concordance, "concordanceGrid");
+            QTest::mouseClick(test::child<QPushButton>(*concordance, "sortByRightFormButton"), Qt::LeftButton);
             rows = gridRows(occurrences);
             occurrences->selectRow(0);
-            action(*concordance, "copyAction")->trigger();
+            test::child<QAction>(*concordance, "copyAction")->trigger();
             copiedRow = QGuiApplication::clipboard()->text();
             occurrences->selectAll();
             occurrences->setFocus();
             QTest::keySequence(occurrences, QKeySequence::Copy);
         });
-        action(window, "inContextAction")->trigger();
+        test::child<QAction>(window, "inContextAction")->trigger();
         QCOMPARE(caption, QStringList({"Parvane Dorlesca - Concordance de « le »", "3 occurrence(s)"}));
         QCOMPARE(rows, QStringList({"1 Le chat. Et ", "1 ", "2 Le chat. Et le bébé,¶"}));
         QCOMPARE(copiedRow, QStringLiteral("1\tLe chat. Et \tle\t bébé,¶le chien\r\n"));
@@ -129,25 +122,9 @@ private slots:
     }
 
 private:
-    static QString label(const QWidget& window, const char* name)
-    {
-        return window.findChild<QLabel*>(QString::fromLatin1(name))->text();
-    }
+    static QTableView* grid(const QWidget& window) { return test::child<QTableView>(window, "vocabularyGrid"); }
 
-    static QAction* action(const QWidget& window, const char* name)
-    {
-        return window.findChild<QAction*>(QString::fromLatin1(name));
-    }
-
-    static QTableView* grid(const QWidget& window)
-    {
-        return window.findChild<QTableView*>(QStringLiteral("vocabularyGrid"));
-    }
-
-    static QPushButton* button(const QWidget& window)
-    {
-        return window.findChild<QPushButton*>(QStringLiteral("switchOrderButton"));
-    }
+    static QPushButton* button(const QWidget& window) { return test::child<QPushButton>(window, "switchOrderButton"); }
 };
 
 QTEST_MAIN(tst_VocabularyWindow)

@@ -72,45 +72,32 @@ bool hourglassShown()
     return QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
 }
 
-/// What the results window saw while it loaded and once it was shown.
-struct Observations {
-    bool loaded = false;
-    QString messageWhileLoading;
-    bool dialogExposedWhileLoading = false;
-    bool hourglassWhileLoading = false;
-    QWidget* parentOfWindow = nullptr;
-    bool dialogGoneWhenShown = false;
-    bool pointerRestoredWhenShown = false;
-};
-
-/// Loads like a statistics window (its computation in the constructor), then closes itself
-/// as soon as it is shown.
+/// Loads like a statistics window (its computation in the constructor), notes what it sees
+/// then and once shown, and closes itself as soon as it is shown.
 class ProbeWindow final : public QDialog {
 public:
-    ProbeWindow(QWidget* caller, Observations& seen)
+    ProbeWindow(QWidget* caller, QStringList& seen)
         : QDialog(caller)
         , seen_(seen)
     {
         const ui::WaitDialog* dialog = visibleWaitDialog();
-        seen_.loaded = true;
-        seen_.parentOfWindow = caller;
-        seen_.messageWhileLoading =
-            dialog ? dialog->findChild<QLabel*>(QStringLiteral("messageLabel"))->text() : QString();
-        seen_.dialogExposedWhileLoading = dialog && dialog->windowHandle() && dialog->windowHandle()->isExposed();
-        seen_.hourglassWhileLoading = hourglassShown();
+        seen_ << (dialog ? dialog->findChild<QLabel*>(QStringLiteral("messageLabel"))->text() : "no wait dialog")
+              << (dialog && dialog->windowHandle() && dialog->windowHandle()->isExposed() ? "dialog exposed"
+                                                                                          : "dialog not exposed")
+              << (hourglassShown() ? "hourglass" : "no hourglass");
     }
 
 protected:
     void showEvent(QShowEvent* event) override
     {
         QDialog::showEvent(event);
-        seen_.dialogGoneWhenShown = !visibleWaitDialog();
-        seen_.pointerRestoredWhenShown = !QApplication::overrideCursor();
+        seen_ << (visibleWaitDialog() ? "dialog left" : "dialog gone")
+              << (QApplication::overrideCursor() ? "pointer not restored" : "pointer restored");
         QTimer::singleShot(0, this, &QDialog::accept);
     }
 
 private:
-    Observations& seen_;
+    QStringList& seen_;
 };
 
 } // namespace
@@ -202,21 +189,22 @@ private slots:
         QCOMPARE(browser->source(), QUrl(QStringLiteral("qrc:/help/index.html")));
     }
 
+    // The wait dialog shows, exposed, under the hourglass while the window loads over the
+    // caller, and is gone with the pointer restored once the window shows.
     void handOver()
     {
         QWidget caller;
         caller.show();
-        Observations seen;
-        ui::WaitDialog::launch(&caller,
-                               [&seen](QWidget* parent) { return std::make_unique<ProbeWindow>(parent, seen); });
-
-        QVERIFY(seen.loaded);
-        QCOMPARE(seen.messageWhileLoading, QStringLiteral("Veuillez patienter, l'exécution est en cours ..."));
-        QVERIFY(seen.dialogExposedWhileLoading);
-        QVERIFY(seen.hourglassWhileLoading);
-        QCOMPARE(seen.parentOfWindow, &caller);
-        QVERIFY(seen.dialogGoneWhenShown);
-        QVERIFY(seen.pointerRestoredWhenShown);
+        QStringList seen;
+        QWidget* parent = nullptr;
+        ui::WaitDialog::launch(&caller, [&](QWidget* loadedOver) {
+            parent = loadedOver;
+            return std::make_unique<ProbeWindow>(loadedOver, seen);
+        });
+        QCOMPARE(seen,
+                 QStringList({"Veuillez patienter, l'exécution est en cours ...", "dialog exposed", "hourglass",
+                              "dialog gone", "pointer restored"}));
+        QCOMPARE(parent, &caller);
         // Back with the caller: no dialog left behind, the default pointer.
         QVERIFY(!anyWaitDialog());
         QCOMPARE(QApplication::overrideCursor(), nullptr);

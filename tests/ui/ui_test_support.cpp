@@ -77,23 +77,11 @@ void closeNextModalWindow(std::function<void(QWidget* window)> inspect)
     poll->start();
 }
 
-namespace {
-
-QListView* namedList(const QWidget& window, const QString& name)
-{
-    auto* list = window.findChild<QListView*>(name);
-    if (!list)
-        qFatal("no list %s", qPrintable(name));
-    return list;
-}
-
-} // namespace
-
 QStringList listRows(const QWidget& window, const QStringList& listNames)
 {
     QStringList rows;
     for (const QString& name : listNames) {
-        const QAbstractItemModel* model = namedList(window, name)->model();
+        const QAbstractItemModel* model = child<QListView>(window, qPrintable(name))->model();
         for (int row = 0; row < model->rowCount(); ++row) {
             const QString cell = model->index(row, 0).data().toString();
             if (row < rows.size())
@@ -109,7 +97,8 @@ QList<int> selectedRows(const QWidget& window, const QStringList& listNames)
 {
     QList<int> rows;
     for (const QString& name : listNames) {
-        const QModelIndexList selected = namedList(window, name)->selectionModel()->selectedIndexes();
+        const QModelIndexList selected =
+            child<QListView>(window, qPrintable(name))->selectionModel()->selectedIndexes();
         rows << (selected.isEmpty() ? -1 : selected.first().row());
     }
     return rows;
@@ -117,7 +106,7 @@ QList<int> selectedRows(const QWidget& window, const QStringList& listNames)
 
 void clickRow(const QWidget& window, const QString& listName, int row)
 {
-    QListView* list = namedList(window, listName);
+    auto* list = child<QListView>(window, qPrintable(listName));
     const QRect cell = list->visualRect(list->model()->index(row, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
 }

@@ -1,0 +1,358 @@
+// The windows over one text's report, on worked examples: the lists and the result box on
+// opening and after clicks, the lists that drive or follow, the sort buttons, the combo
+// boxes, the "Affichage" buttons, export and the richness measures. The figures themselves
+// are the core's.
+#include "tests/ui/ui_test_support.h"
+
+#include "ui/file_dialogs.h"
+#include "ui/stats/FrequenciesWindow.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quorvelle;
+using test::child;
+using test::resultBox;
+
+namespace {
+
+// The names of the visible widgets among names, joined by blanks.
+QString visible(const QWidget& window, const QStringList& names)
+{
+    QStringList shown;
+    for (const QString& name : names)
+        if (!child<QWidget>(window, qPrintable(name))->isHidden())
+            shown << name;
+    return shown.join(QLatin1Char(' '));
+}
+
+QStringList keyBoxEntries(const QWidget& window)
+{
+    QStringList entries;
+    for (int index = 0; index < child<QComboBox>(window, "keyBox")->count(); ++index)
+        entries << child<QComboBox>(window, "keyBox")->itemText(index);
+    return entries;
+}
+
+void pick(const QWidget& window, const char* comboBoxName, const QString& entry)
+{
+    test::pickEntry(child<QComboBox>(window, comboBoxName), entry);
+}
+
+void click(const QWidget& window, const char* buttonName)
+{
+    QTest::mouseClick(child<QPushButton>(window, buttonName), Qt::LeftButton);
+}
+
+const QStringList lengthLists = {"formCountList", "lengthList", "percentageList"};
+const QStringList sortButtons = {"sortByFormCountAscending", "sortByFormCountDescending", "sortByLengthAscending",
+                                 "sortByLengthDescending",   "sortByPercentageAscending", "sortByPercentageDescending"};
+const QString ascendingSortButtons =
+    QStringLiteral("sortByFormCountAscending sortByLengthAscending sortByPercentageAscending");
+const QStringList keyLists = {"occurrencesList", "formCountList"};
+const QStringList edgeLists = {"letterList", "startCountList", "endCountList"};
+const QStringList showFormsButtons = {"showStartFormsButton", "showEndFormsButton"};
+const QStringList frequencyLists = {"frequencyList", "formCountList", "deviationList"};
+const QStringList frequencyTotals = {"totalFormsValue", "distinctFormsValue", "meanFrequencyValue"};
+
+} // namespace
+
+class tst_reportWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { test::setUpWindowTests(); }
+
+    void linkedLists_data()
+    {
+        QTest::addColumn<QString>("statistic");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("key"); // picked first in the combo box, if any
+        QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<QString>("values");
+        QTest::addColumn<QStringList>("lists"); // the driving list first
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QStringList>("listings"); // of the first and the last row
+        QTest::addColumn<bool>("anyListDrives");
+        QTest::newRow("lengths") << "lengths" << QByteArray("Le chat dort.") << "" << QStringList() << "" << lengthLists
+                                 << QStringList({"2|4|66,67", "1|2|33,33"}) << "formsBox"
+                                 << QStringList({"chat  (1)\r\ndort  (1)\r\n", "le  (1)\r\n"}) << false;
+        QTest::newRow("letters") << "letters" << test::cp1252("Elle aime le thé.") << "e" << QStringList() << ""
+                                 << keyLists << QStringList({"1|2", "2|1"}) << "formsBox"
+                                 << QStringList({"aime (1)\r\nle (1)\r\n", "elle (1)\r\n"}) << false;
+        QTest::newRow("frequencies") << "frequencies" << QByteArray("le chat et le chien") << "" << frequencyTotals
+                                     << "5|4|1,2" << frequencyLists << QStringList({"2|1|0,8", "1|3|-0,2"})
+                                     << "formsBox" << QStringList({"le\r\n", "chat\r\nchien\r\net\r\n"}) << false;
+        QTest::newRow("frequencies, no form")
+            << "frequencies" << QByteArray("12 !") << "" << frequencyTotals << "0|0|" << frequencyLists << QStringList()
+            << "formsBox" << QStringList() << false;
+        QTest::newRow("cooccurrences") << "cooccurrences" << QByteArray("A b a b. A b, il dit il dit") << ""
+                                       << QStringList() << "" << QStringList({"attestationCountList", "pairCountList"})
+                                       << QStringList({"2|2", "3|1"}) << "pairsBox"
+                                       << QStringList({"b a (2)\r\nil dit (2)\r\n", "a b (3)\r\n"}) << false;
+        // The sentence as it stands in the text, line ends included.
+        QTest::newRow("sentences") << "sentences" << QByteArray("Oui.\r\n  Non\r\n") << ""
+                                   << QStringList({"sentenceCountValue", "formCountValue", "meanLengthValue"})
+                                   << "2|2|1" << QStringList({"sentenceNumberList", "terminatorList", "formCountList"})
+                                   << QStringList({"1|.|1", "2||1"}) << "sentenceBox"
+                                   << QStringList({"Oui.", "\r\n  Non\r\n"}) << true;
+        QTest::newRow("enrichment") << "enrichment"
+                                    << QByteArray("le chat le. ") + QByteArray("un ").repeated(97) + "le chien"
+                                    << "" << QStringList({"formCountValue", "sliceSizeNote"})
+                                    << "102|* Une tranche = 100 mots" << QStringList({"sliceList", "newFormCountList"})
+                                    << QStringList({"1|3", "2|1"}) << "formsBox"
+                                    << QStringList({"chat (1)\r\nle (2)\r\nun (97)\r\n", "chien (1)\r\n"}) << true;
+    }
+
+    // A table driven by its first list opens on its first row, listed; one that any list
+    // drives opens with nothing selected. A click in the first list lists its row; a click in
+    // another list goes back to the first list's row, or, where any list drives, selects and
+    // lists its own row in all.
+    void linkedLists()
+    {
+        QFETCH(QString, statistic);
+        QFETCH(QByteArray, text);
+        QFETCH(QString, key);
+        QFETCH(QStringList, labels);
+        QFETCH(QString, values);
+        QFETCH(QStringList, lists);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, box);
+        QFETCH(QStringList, listings);
+        QFETCH(bool, anyListDrives);
+        const auto window = test::openStatisticWindow(statistic.toStdString(), text);
+        window->show();
+        if (!key.isEmpty())
+            pick(*window, "keyBox", key);
+        QCOMPARE(test::labelTexts(*window, labels), values);
+        QCOMPARE(test::listRows(*window, lists), rows);
+        const auto selected = [&lists](int row) { return QList<int>(lists.size(), row); };
+        const bool opensOnARow = !anyListDrives && !rows.isEmpty();
+        QCOMPARE(test::selectedRows(*window, lists), selected(opensOnARow ? 0 : -1));
+        QCOMPARE(resultBox(*window, qPrintable(box)), opensOnARow ? listings.first() : QString());
+        if (rows.isEmpty())
+            return;
+        const int last = static_cast<int>(rows.size()) - 1;
+        test::clickRow(*window, lists.first(), last);
+        QCOMPARE(test::selectedRows(*window, lists), selected(last));
+        QCOMPARE(resultBox(*window, qPrintable(box)), listings.last());
+        test::clickRow(*window, lists.last(), 0);
+        QCOMPARE(test::selectedRows(*window, lists), selected(anyListDrives ? 0 : last));
+        QCOMPARE(resultBox(*window, qPrintable(box)), anyListDrives ? listings.first() : listings.last());
+    }
+
+    void lengthSorts_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("buttons");
+        QTest::addColumn<QString>("forms");
+        // Ties keep the decreasing-length order; every sort starts again from it.
+        QTest::newRow("on opening") << QStringList() << QStringList({"1|3|20", "3|2|60", "1|1|20"})
+                                    << ascendingSortButtons << "eee  (1)\r\n";
+        QTest::newRow("forms then descending") << QStringList({"sortByFormCountAscending", "sortByFormCountDescending"})
+                                               << QStringList({"3|2|60", "1|3|20", "1|1|20"}) << ascendingSortButtons
+                                               << "aa  (1)\r\nbb  (1)\r\ndd  (1)\r\n";
+        QTest::newRow("percentage ascending then length")
+            << QStringList({"sortByPercentageAscending", "sortByLengthAscending"})
+            << QStringList({"1|1|20", "3|2|60", "1|3|20"})
+            << "sortByFormCountAscending sortByLengthDescending sortByPercentageDescending"
+            << "c  (1)\r\n";
+    }
+
+    // LengthsWindow's sort buttons: the first click on a pair sorts ascending, the next one
+    // descending; the new first row is selected and its forms listed.
+    void lengthSorts()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, buttons);
+        QFETCH(QString, forms);
+        const auto window = test::openStatisticWindow("lengths", "aa bb c dd eee");
+        window->show();
+        for (const QString& name : clicks)
+            click(*window, qPrintable(name));
+        QCOMPARE(test::listRows(*window, lengthLists), rows);
+        QCOMPARE(test::selectedRows(*window, lengthLists), QList<int>(3, 0));
+        QCOMPARE(visible(*window, sortButtons), buttons);
+        QCOMPARE(resultBox(*window), forms);
+    }
+
+    void keyBox_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QStringList>("keys");
+        QTest::newRow("letters") << test::cp1252("Elle aime le thé.")
+                                 << QStringList({"a", "e", "é", "h", "i", "l", "m", "t"});
+        QTest::newRow("no form") << QByteArray("12 !") << QStringList();
+    }
+
+    // The key windows open with the combo box on its first key, unselected, and the lists
+    // empty (picking and clicking: linkedLists).
+    void keyBox()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QStringList, keys);
+        const auto window = test::openStatisticWindow("letters", text);
+        QCOMPARE(keyBoxEntries(*window), keys);
+        QCOMPARE(child<QComboBox>(*window, "keyBox")->currentIndex(), -1);
+        QCOMPARE(child<QComboBox>(*window, "keyBox")->currentText(), keys.value(0));
+        QVERIFY(test::listRows(*window, keyLists).isEmpty());
+        QVERIFY(resultBox(*window).isEmpty());
+    }
+
+    // Leaving the combo box, or typing a text that is no key and Enter, picks nothing.
+    void keysNotPicked()
+    {
+        const auto window = test::openStatisticWindow("letters", "Le le");
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto* combo = child<QComboBox>(*window, "keyBox");
+        combo->setFocus();
+        child<QWidget>(*window, "formsBox")->setFocus();
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo, QStringLiteral("L"));
+        QTest::keyClick(combo, Qt::Key_Return);
+        QCOMPARE(keyBoxEntries(*window), QStringList({"e", "l"}));
+        QVERIFY(test::listRows(*window, keyLists).isEmpty());
+    }
+
+    void edges_data()
+    {
+        QTest::addColumn<QString>("letter");
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("forms");
+        QTest::newRow("l, beginning") << "l"
+                                      << "2 1 showStartFormsButton showEndFormsButton"
+                                      << "showStartFormsButton"
+                                      << "là (1)\r\nle (1)\r\n";
+        QTest::newRow("s: no end") << "s"
+                                   << "1 0 showStartFormsButton"
+                                   << "showStartFormsButton"
+                                   << "sel (1)\r\n";
+        QTest::newRow("à: no beginning") << "à"
+                                         << "0 1 showEndFormsButton"
+                                         << "showEndFormsButton"
+                                         << "là (1)\r\n";
+    }
+
+    // StartEndLettersWindow: the table with nothing selected and the buttons hidden; a pick
+    // shows the two counts and the buttons of the sides that have forms; a button lists them;
+    // the next pick empties the result box.
+    void edges()
+    {
+        QFETCH(QString, letter);
+        QFETCH(QString, choice);
+        QFETCH(QString, button);
+        QFETCH(QString, forms);
+        const auto window = test::openStatisticWindow("edges", test::cp1252("Le sel est là."));
+        window->show();
+        QCOMPARE(test::listRows(*window, edgeLists), QStringList({"e|1|1", "l|2|1", "s|1|0", "t|0|1", "à|0|1"}));
+        QCOMPARE(test::selectedRows(*window, edgeLists), QList<int>(3, -1));
+        QCOMPARE(child<QComboBox>(*window, "letterBox")->currentText(), QStringLiteral("e"));
+        QCOMPARE(visible(*window, showFormsButtons), QString());
+
+        pick(*window, "letterBox", letter);
+        QCOMPARE(QStringList({child<QLineEdit>(*window, "startCountBox")->text(),
+                              child<QLineEdit>(*window, "endCountBox")->text(), visible(*window, showFormsButtons)})
+                     .join(' '),
+                 choice);
+        click(*window, qPrintable(button));
+        QCOMPARE(resultBox(*window), forms);
+        pick(*window, "letterBox", QStringLiteral("e"));
+        QVERIFY(resultBox(*window).isEmpty());
+    }
+
+    // StartEndLettersWindow: "Affichage" lists the letter the combo box shows, as typed: a
+    // capital or two letters match no form. Any of the three lists selects its row in the
+    // other two.
+    void edgesTypedAndClicked()
+    {
+        const auto window = test::openStatisticWindow("edges", "Le sel est la.");
+        window->show();
+        pick(*window, "letterBox", QStringLiteral("l"));
+        for (const QString& typed : {QStringLiteral("L"), QStringLiteral("le")}) {
+            child<QComboBox>(*window, "letterBox")->setEditText(typed);
+            click(*window, "showStartFormsButton");
+            QVERIFY(resultBox(*window).isEmpty());
+        }
+        for (int row = 0; row < edgeLists.size(); ++row) {
+            test::clickRow(*window, edgeLists[row], row + 1);
+            QCOMPARE(test::selectedRows(*window, edgeLists), QList<int>(3, row + 1));
+        }
+    }
+
+    // CooccurrencesWindow: every pair in alphabetical order, or by count, on request; nothing
+    // without a pair attested twice.
+    void cooccurrenceListings()
+    {
+        const auto window = test::openStatisticWindow("cooccurrences", "A b a b. A b, il dit il dit");
+        click(*window, "showAllAlphabeticallyButton");
+        QCOMPARE(resultBox(*window, "pairsBox"), QStringLiteral("a b (3)\r\nb a (2)\r\nil dit (2)\r\n"));
+        click(*window, "showAllByCountButton");
+        QCOMPARE(resultBox(*window, "pairsBox"), QStringLiteral("b a (2)\r\nil dit (2)\r\na b (3)\r\n"));
+        const auto none = test::openStatisticWindow("cooccurrences", "le chat dort");
+        for (const char* button : {"showAllAlphabeticallyButton", "showAllByCountButton"}) {
+            click(*none, button);
+            QVERIFY(resultBox(*none, "pairsBox").isEmpty());
+        }
+    }
+
+    // A double-click on a form of a result box shows it in context.
+    void formOfAResultBoxInContext()
+    {
+        ui::FrequenciesWindow window("Le chat et le chien", nullptr);
+        window.show();
+        QCOMPARE(test::concordanceOfFirstLine(window),
+                 QStringLiteral("Parvane Dorlesca - Concordance de « le »|2 occurrence(s)"));
+    }
+
+    // "Exporter..." saves the rows as the window shows them, as CSV for French spreadsheets;
+    // "Copier les lignes" in a list copies the whole row of the table, tab-separated.
+    void exportAndCopyRows()
+    {
+        const QTemporaryDir directory;
+        const QString path = directory.filePath(QStringLiteral("f.csv"));
+        const auto window = test::openStatisticWindow("frequencies", "le chat et le chien");
+        ui::setNextChosenFile(path);
+        child<QAction>(*window, "exportAction")->trigger();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(),
+                 QByteArray("\xEF\xBB\xBF"
+                            "Fréq. d' attestation réelle;Nombre de forme(s);"
+                            "Ecarts positifs ou négatifs\r\n2;1;0,8\r\n1;3;-0,2\r\n"));
+        window->show();
+        test::clickRow(*window, QStringLiteral("frequencyList"), 1);
+        child<QAction>(*child<QListView>(*window, "frequencyList"), "copyRowsAction")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1\t3\t-0,2\r\n"));
+    }
+
+    // RichnessWindow: the counts, then each measure's value under the French separator, rounded
+    // to four significant digits, "—" where the text cannot define it.
+    void richness()
+    {
+        const auto window = test::openStatisticWindow("richness", "Le chat et le chien");
+        QCOMPARE(test::labelTexts(*window, {"tokenCountLabel", "distinctCountLabel", "hapaxCountLabel"}),
+                 QStringLiteral("5|4|3"));
+        const QAbstractItemModel* measures = child<QTableView>(*window, "measuresGrid")->model();
+        QStringList values;
+        for (int row = 0; row < measures->rowCount(); ++row)
+            values << measures->index(row, 1).data().toString();
+        QCOMPARE(values, QStringList({"0,8", "1,789", "0,8614", "800", "0,1", "643,8", "0,75", "0,6", "—", "—"}));
+    }
+};
+
+QTEST_MAIN(tst_reportWindows)
+#include "tst_reportWindows.moc"
