@@ -1,7 +1,7 @@
 // The printer set-up dialog, with its test hook.
 #include "ui/printing.h"
 
-#include "ui/message_box.h"
+#include "ui/MessageBox.h"
 
 #include <QCoreApplication>
 #include <QPrintDialog>

@@ -4,10 +4,10 @@
 #include "core/presentation/french_messages.h"
 #include "core/text/encoding.h"
 #include "core/text/text_file.h"
+#include "ui/HourglassCursor.h"
+#include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
-#include "ui/hourglass.h"
-#include "ui/message_box.h"
 
 #include <QFile>
 #include <QFileInfo>

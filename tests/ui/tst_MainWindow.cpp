@@ -2,10 +2,10 @@
 // the failures, the counts, and the windows it opens.
 #include "core/catalogue/statistics_catalogue.h"
 #include "tests/ui/ui_test_support.h"
+#include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
 #include "ui/file_dialogs.h"
 #include "ui/main/MainWindow.h"
-#include "ui/message_box.h"
 #include "ui/shell/HelpWindow.h"
 
 #include <QAction>

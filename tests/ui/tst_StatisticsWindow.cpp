@@ -1,9 +1,9 @@
 // The window commands every statistics window shares, on a window of the tests' own.
 #include "core/catalogue/statistics_catalogue.h"
 #include "tests/ui/ui_test_support.h"
+#include "ui/HourglassCursor.h"
+#include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
-#include "ui/hourglass.h"
-#include "ui/message_box.h"
 #include "ui/shell/AboutBox.h"
 #include "ui/stats/ComparisonResultsWindow.h"
 #include "ui/stats/ConcordanceWindow.h"

@@ -3,8 +3,8 @@
 #include "tests/ui/ui_test_support.h"
 #include "ui/charts/chart_windows.h"
 
+#include "ui/MessageBox.h"
 #include "ui/file_dialogs.h"
-#include "ui/message_box.h"
 #include "ui/printing.h"
 
 #include <QAbstractItemModel>

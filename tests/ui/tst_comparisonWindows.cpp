@@ -1,9 +1,9 @@
 // The comparison of two texts: the second-text window's states and loading, the hand-over
 // to the results through the wait dialog, and the results' figures, colours and listings.
 #include "tests/ui/ui_test_support.h"
+#include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
 #include "ui/file_dialogs.h"
-#include "ui/message_box.h"
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/ComparisonResultsWindow.h"
 #include "ui/stats/SecondTextWindow.h"

@@ -1,7 +1,7 @@
 // The application shell: the about box, the help window over the bundled manual, and the
 // wait dialog's hand-over (with a results window of the tests' own).
 #include "tests/ui/ui_test_support.h"
-#include "ui/message_box.h"
+#include "ui/MessageBox.h"
 #include "ui/shell/AboutBox.h"
 #include "ui/shell/HelpWindow.h"
 #include "ui/shell/WaitDialog.h"

@@ -4,10 +4,10 @@
 #include "core/catalogue/statistics_catalogue.h"
 #include "ui/main/statistic_windows.h"
 
+#include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
 #include "ui/application.h"
 #include "ui/cp1252_text.h"
-#include "ui/message_box.h"
 #include "ui/shell/WaitDialog.h"
 
 #include <QAction>

@@ -1,12 +1,12 @@
 // The chart window shared by the six charts.
 #include "ui/charts/ChartWindow.h"
 
+#include "ui/HourglassCursor.h"
+#include "ui/MessageBox.h"
 #include "ui/charts/BarChartView.h"
 #include "ui/charts/ChartTableModel.h"
 #include "ui/file_dialogs.h"
-#include "ui/hourglass.h"
 #include "ui/menus.h"
-#include "ui/message_box.h"
 #include "ui/printing.h"
 #include "ui/report_grid.h"
 #include "ui/shadowed_title.h"

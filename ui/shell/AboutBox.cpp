@@ -1,8 +1,8 @@
 // The about box.
 #include "ui/shell/AboutBox.h"
 
+#include "ui/MessageBox.h"
 #include "ui/application.h"
-#include "ui/message_box.h"
 #include "ui/shadowed_title.h"
 
 #include <QDialogButtonBox>

@@ -1,8 +1,8 @@
 // The splash window.
 #include "ui/shell/SplashWindow.h"
 
+#include "ui/ClickSignal.h"
 #include "ui/application.h"
-#include "ui/click_signal.h"
 #include "ui/shadowed_title.h"
 
 #include <QFrame>

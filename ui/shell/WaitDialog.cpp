@@ -1,7 +1,7 @@
 // The wait dialog's hand-over.
 #include "ui/shell/WaitDialog.h"
 
-#include "ui/message_box.h"
+#include "ui/MessageBox.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // The wait dialog that covers the longest computations and launches their results window.
 #pragma once
 
-#include "ui/hourglass.h"
+#include "ui/HourglassCursor.h"
 
 #include <QDialog>
 

@@ -5,9 +5,9 @@
 
 #include "core/presentation/french_messages.h"
 #include "core/presentation/result_listing.h"
+#include "ui/HourglassCursor.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
-#include "ui/hourglass.h"
 #include "ui/number_text.h"
 #include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"

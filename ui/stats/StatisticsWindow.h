@@ -1,8 +1,8 @@
 // The base of every statistics window and the window commands they all share.
 #pragma once
 
-#include "ui/hourglass.h"
-#include "ui/message_box.h"
+#include "ui/HourglassCursor.h"
+#include "ui/MessageBox.h"
 
 #include <QDialog>
 

@@ -2,10 +2,10 @@
 #include "ui/stats/table_export.h"
 
 #include "core/presentation/csv.h"
+#include "ui/HourglassCursor.h"
+#include "ui/MessageBox.h"
 #include "ui/file_dialogs.h"
-#include "ui/hourglass.h"
 #include "ui/menus.h"
-#include "ui/message_box.h"
 #include "ui/report_grid.h"
 
 #include <QAbstractItemModel>

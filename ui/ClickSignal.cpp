@@ -1,5 +1,5 @@
 // Turning a press and release of the left button on a widget into clicked().
-#include "ui/click_signal.h"
+#include "ui/ClickSignal.h"
 
 #include <QMouseEvent>
 #include <QWidget>

@@ -1,5 +1,5 @@
 // Showing, or for tests recording and answering, the program's message boxes.
-#include "ui/message_box.h"
+#include "ui/MessageBox.h"
 
 #include <QCoreApplication>
 
