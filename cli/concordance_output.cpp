@@ -31,22 +31,16 @@ void writeText(std::ostream& out, const Concordance& concordance, std::size_t wi
 void writeJson(JsonWriter& json, const Concordance& concordance)
 {
     json.beginObject()
-        .key("form")
-        .text(concordance.form)
-        .key("count")
-        .integer(static_cast<std::int64_t>(concordance.occurrences.size()))
+        .member("form", concordance.form)
+        .member("count", static_cast<std::int64_t>(concordance.occurrences.size()))
         .key("occurrences")
         .beginArray();
     for (const ConcordanceLine& occurrence : concordance.occurrences)
         json.beginObject()
-            .key("line")
-            .integer(occurrence.line)
-            .key("left")
-            .text(occurrence.left)
-            .key("form")
-            .text(occurrence.form)
-            .key("right")
-            .text(occurrence.right)
+            .member("line", occurrence.line)
+            .member("left", occurrence.left)
+            .member("form", occurrence.form)
+            .member("right", occurrence.right)
             .endObject();
     json.endArray().endObject();
 }

@@ -45,6 +45,13 @@ public:
     /// A value already written as JSON by another writer.
     JsonWriter& raw(std::string_view json);
 
+    /// A member of the current object: its name, then its value as integer(), number() or
+    /// text() writes it.
+    JsonWriter& member(std::string_view name, std::int64_t value) { return key(name).integer(value); }
+    JsonWriter& member(std::string_view name, double value) { return key(name).number(value); }
+    JsonWriter& member(std::string_view name, const std::optional<double>& value) { return key(name).number(value); }
+    JsonWriter& member(std::string_view name, std::string_view cp1252) { return key(name).text(cp1252); }
+
     /// [text, integer], the shape of every form listing line.
     JsonWriter& textAndCount(std::string_view cp1252, std::int64_t count);
 

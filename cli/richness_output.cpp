@@ -46,12 +46,9 @@ void writeCsv(CsvWriter& csv, const RichnessReport& report)
 void writeJson(JsonWriter& json, const RichnessReport& report)
 {
     json.beginObject()
-        .key("tokenCount")
-        .integer(report.tokenCount)
-        .key("distinctCount")
-        .integer(report.distinctCount)
-        .key("hapaxCount")
-        .integer(report.hapaxCount);
+        .member("tokenCount", report.tokenCount)
+        .member("distinctCount", report.distinctCount)
+        .member("hapaxCount", report.hapaxCount);
     for (const RichnessMeasure& measure : richnessMeasures) {
         // Full precision: nlohmann writes the shortest text that reads back as the same double.
         const std::optional<double>& value = report.*measure.value;

@@ -22,16 +22,11 @@ void writeText(std::ostream& out, const CharacterCounts& counts)
 void writeJson(JsonWriter& json, const CharacterCounts& counts)
 {
     json.beginObject()
-        .key("alphabetic")
-        .integer(counts.alphabetic)
-        .key("numeric")
-        .integer(counts.numeric)
-        .key("special")
-        .integer(counts.special)
-        .key("total")
-        .integer(counts.total)
-        .key("words")
-        .integer(counts.words)
+        .member("alphabetic", counts.alphabetic)
+        .member("numeric", counts.numeric)
+        .member("special", counts.special)
+        .member("total", counts.total)
+        .member("words", counts.words)
         .endObject();
 }
 
@@ -74,12 +69,9 @@ void writeJson(JsonWriter& json, const std::vector<FormCount>& forms)
 void writeJson(JsonWriter& json, const VocabularyReport& report)
 {
     json.beginObject()
-        .key("tokenCount")
-        .integer(report.tokenCount)
-        .key("distinctCount")
-        .integer(report.distinctCount)
-        .key("meanFrequency")
-        .number(report.meanFrequency)
+        .member("tokenCount", report.tokenCount)
+        .member("distinctCount", report.distinctCount)
+        .member("meanFrequency", report.meanFrequency)
         .key("alphabetical");
     writeJson(json, report.alphabetical);
     json.key("byFrequency");
