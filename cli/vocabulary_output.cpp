@@ -32,7 +32,7 @@ void writeJson(JsonWriter& json, const CharacterCounts& counts)
 
 void writeCsv(CsvWriter& csv, const CharacterCounts& counts)
 {
-    csv.beginTable("Nombre de caractères et de mots", {"Comptage", "Nombre"});
+    csv.beginTable(CountsStatistic::info.title, {"Comptage", "Nombre"});
     csv.row(Utf8Field{"Caractères alphabétiques"}, counts.alphabetic);
     csv.row(Utf8Field{"Caractères numériques"}, counts.numeric);
     csv.row(Utf8Field{"Caractères spéciaux"}, counts.special);
