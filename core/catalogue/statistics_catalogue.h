@@ -120,7 +120,7 @@ struct VocabularyStatistic {
     {
         return vocabularyReport(texts.firstTokens(Occurrences::Counted));
     }
-    static constexpr TableColumns<FormCount> table{"Liste du vocabulaire", vocabularyColumns};
+    static constexpr TableColumns<FormCount> table{info.title, vocabularyColumns};
 };
 
 inline constexpr MenuGroup compositionMenu{"compositionMenu", "&Composition des formes"};

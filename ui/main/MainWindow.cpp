@@ -104,10 +104,10 @@ QAction* MainWindow::addStatisticItem(QMenu* statisticsMenu, const StatisticInfo
 {
     QMenu* menu = statisticsMenu;
     if (!statistic.menuGroup.name.empty()) {
-        const QString groupName = QString::fromUtf8(statistic.menuGroup.name);
-        menu = statisticsMenu->findChild<QMenu*>(groupName, Qt::FindDirectChildrenOnly);
+        const std::string groupName(statistic.menuGroup.name);
+        menu = statisticsMenu->findChild<QMenu*>(QString::fromStdString(groupName), Qt::FindDirectChildrenOnly);
         if (!menu)
-            menu = addMenu(statisticsMenu, groupName.toUtf8().constData(), utf8Text(statistic.menuGroup.caption));
+            menu = addMenu(statisticsMenu, groupName.c_str(), utf8Text(statistic.menuGroup.caption));
     }
     const std::string name = std::string(statistic.name) + "Action";
     return addMenuItem(menu, name.c_str(), utf8Text(statistic.menuItem));
