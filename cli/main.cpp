@@ -8,6 +8,7 @@
 #include "core/text/text_file.h"
 
 #ifdef __GLIBC__
+#include <cerrno>
 #include <malloc.h>
 #include <unistd.h>
 #endif
@@ -28,6 +29,7 @@ namespace {
 
 constexpr int exitSuccess = 0;
 constexpr int exitUnreadableFile = 1;
+constexpr int exitUnwritableResult = 1; // as a file that cannot be read: the run failed on a file
 constexpr int exitUsage = 2;
 
 #ifdef __GLIBC__
@@ -95,6 +97,18 @@ void writeConcordance(const quorvelle::cli::Arguments& arguments, std::string_vi
         cli::writeText(std::cout, found, arguments.width);
         break;
     }
+}
+
+// Flushes the result; one that could not be written whole is said, never passed over in silence.
+int finishOutput()
+{
+    std::cout.flush();
+    if (std::cout)
+        return exitSuccess;
+    const bool full = errno == ENOSPC;
+    std::cerr << "quorvelle-cli : le résultat n'a pas pu être écrit en entier"
+              << (full ? " : le disque est plein.\n" : ".\n");
+    return exitUnwritableResult;
 }
 
 // Computes the statistic the command line names (or all of them) and writes it.
@@ -174,8 +188,7 @@ int main(int argc, char* argv[])
     }
     if (arguments.statistic == concordanceName) {
         writeConcordance(arguments, first);
-        std::cout.flush();
-        return std::cout ? exitSuccess : exitUnreadableFile;
+        return finishOutput();
     }
     const AnalysedTexts texts(std::move(first), std::move(second));
 
@@ -186,6 +199,5 @@ int main(int argc, char* argv[])
         std::cerr << "\nquorvelle-cli : mémoire insuffisante pour calculer cette statistique sur ce texte.\n";
         return exitUnreadableFile;
     }
-    std::cout.flush();
-    return std::cout ? exitSuccess : exitUnreadableFile;
+    return finishOutput();
 }

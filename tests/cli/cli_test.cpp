@@ -47,14 +47,16 @@ std::string takeFile(const std::string& path)
     return bytes.str();
 }
 
-/// Runs quorvelle-cli with the given arguments, already quoted for the shell.
-CliRun runCli(const std::string& arguments)
+/// Runs quorvelle-cli with the given arguments, already quoted for the shell, its standard
+/// output kept, or sent to output when it is given.
+CliRun runCli(const std::string& arguments, const std::string& output = {})
 {
     const std::string base = (fs::temp_directory_path() / ("quorvelle-cli-" + std::to_string(::getpid()))).string();
-    const std::string command =
-        quoted(QUORVELLE_CLI) + " " + arguments + " >" + quoted(base + ".out") + " 2>" + quoted(base + ".err");
+    const std::string command = quoted(QUORVELLE_CLI) + " " + arguments + " >"
+        + (output.empty() ? quoted(base + ".out") : output) + " 2>" + quoted(base + ".err");
     const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, takeFile(base + ".out"), takeFile(base + ".err")};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output.empty() ? takeFile(base + ".out") : std::string(),
+            takeFile(base + ".err")};
 }
 
 /// A file of the temporary directory holding the given bytes, removed with the object.
@@ -268,6 +270,17 @@ std::vector<std::string> statisticNames()
 
 // A usage error exits with 2 and the usage text, a file that cannot be read with 1 and a
 // message naming it; both in French on standard error.
+// A result that cannot be written whole, on a full disk, is said in French, with exit code 1.
+TEST(Cli, UnwritableResultIsSaid)
+{
+    const TemporaryFile file("le chat");
+    for (const std::string statistic : {"all --json ", "concordance --csv "}) {
+        const CliRun run = runCli(statistic + file.argument() + (statistic[0] == 'c' ? " chat" : ""), "/dev/full");
+        EXPECT_EQ(run.exitCode, 1) << statistic;
+        EXPECT_EQ(run.err, "quorvelle-cli : le résultat n'a pas pu être écrit en entier : le disque est plein.\n");
+    }
+}
+
 TEST(Cli, MistakesExitWithAFrenchMessage)
 {
     const TemporaryFile file("a");
