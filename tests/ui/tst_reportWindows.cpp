@@ -4,6 +4,7 @@
 // are the core's.
 #include "tests/ui/ui_test_support.h"
 
+#include "ui/MessageBox.h"
 #include "ui/file_dialogs.h"
 #include "ui/stats/FrequenciesWindow.h"
 
@@ -318,13 +319,23 @@ private slots:
                  QStringLiteral("Parvane Dorlesca - Concordance de « le »|2 occurrence(s)"));
     }
 
-    // "Exporter..." saves the rows as the window shows them, as CSV for French spreadsheets;
-    // "Copier les lignes" in a list copies the whole row of the table, tab-separated.
+    // "Exporter..." saves the rows as the window shows them, as CSV for French spreadsheets,
+    // in place of a file already there, or says why it cannot; "Copier les lignes" in a list
+    // copies the whole row of the table, tab-separated.
     void exportAndCopyRows()
     {
         const QTemporaryDir directory;
-        const QString path = directory.filePath(QStringLiteral("f.csv"));
+        const QString path = test::writeFile(directory, QStringLiteral("f.csv"), "un fichier plus long que l'export");
         const auto window = test::openStatisticWindow("frequencies", "le chat et le chien");
+        const QString absent = directory.filePath(QStringLiteral("absent/f.csv"));
+        ui::setNextChosenFile(absent);
+        child<QAction>(*window, "exportAction")->trigger();
+        const QList<ui::ShownMessage> shown = ui::MessageBox::takeShownMessages();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].text,
+                 QStringLiteral("Le fichier « %1 » n'a pas pu être enregistré : le dossier « %2 » "
+                                "n'existe pas.")
+                     .arg(absent, directory.filePath(QStringLiteral("absent"))));
         ui::setNextChosenFile(path);
         child<QAction>(*window, "exportAction")->trigger();
         QFile file(path);

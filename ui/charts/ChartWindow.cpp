@@ -6,12 +6,14 @@
 #include "ui/charts/BarChartView.h"
 #include "ui/charts/ChartTableModel.h"
 #include "ui/file_dialogs.h"
+#include "ui/file_saving.h"
 #include "ui/menus.h"
 #include "ui/printing.h"
 #include "ui/report_grid.h"
 #include "ui/shadowed_title.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QMenuBar>
@@ -40,18 +42,28 @@ void renderScaled(BarChartView* view, QPainter& painter, const QRectF& area)
     view->render(&painter, QRectF(area.center() - QPointF(size.width(), size.height()) / 2, size), view->rect());
 }
 
-bool saveSvg(BarChartView* view, const QString& path, const QString& title)
+// The view drawn as SVG, its text kept as text, or an empty array if it cannot be drawn.
+QByteArray svgOf(BarChartView* view, const QString& title)
 {
+    QBuffer buffer;
     QSvgGenerator svg;
-    svg.setFileName(path);
+    svg.setOutputDevice(&buffer);
     svg.setSize(view->size());
     svg.setViewBox(view->rect());
     svg.setTitle(title);
     QPainter painter;
     if (!painter.begin(&svg))
-        return false;
+        return {};
     view->render(&painter, view->rect(), view->rect());
-    return painter.end();
+    return painter.end() ? buffer.data() : QByteArray();
+}
+
+// The view as on screen, in PNG.
+QByteArray pngOf(BarChartView* view)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    return view->grab().save(&buffer, "PNG") ? buffer.data() : QByteArray();
 }
 
 } // namespace
@@ -151,12 +163,12 @@ void ChartWindow::saveChartImage()
         return;
     const HourglassCursor hourglass;
     layOutChart();
-    const bool saved = path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)
-        ? saveSvg(chartView, path, windowTitle())
-        : chartView->grab().save(path);
-    if (!saved)
+    const QByteArray image =
+        path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive) ? svgOf(chartView, windowTitle()) : pngOf(chartView);
+    const QString failure = image.isEmpty() ? tr("l'image n'a pas pu être dessinée") : saveWhole(path, image);
+    if (!failure.isEmpty())
         MessageBox::warning(this, tr("Enregistrer l'image"),
-                            tr("L'image n'a pas pu être enregistrée dans « %1 ».").arg(path));
+                            tr("L'image n'a pas pu être enregistrée dans « %1 » : %2.").arg(path, failure));
 }
 
 } // namespace quorvelle::ui

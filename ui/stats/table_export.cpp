@@ -5,13 +5,13 @@
 #include "ui/HourglassCursor.h"
 #include "ui/MessageBox.h"
 #include "ui/file_dialogs.h"
+#include "ui/file_saving.h"
 #include "ui/menus.h"
 #include "ui/report_grid.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QCoreApplication>
-#include <QFile>
 #include <QMenu>
 
 #include <string>
@@ -45,12 +45,12 @@ void exportTable(const QAbstractItemModel& table, const QString& suggestedName, 
         return;
     const HourglassCursor hourglass;
     const std::string csv = csvOf(table);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        || file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size()) || !file.flush())
+    const QString failure = saveWhole(path, QByteArray::fromStdString(csv));
+    if (!failure.isEmpty())
         MessageBox::warning(
             window, QCoreApplication::translate("quorvelle::ui", "Exporter"),
-            QCoreApplication::translate("quorvelle::ui", "Le fichier « %1 » n'a pas pu être enregistré.").arg(path));
+            QCoreApplication::translate("quorvelle::ui", "Le fichier « %1 » n'a pas pu être enregistré : %2.")
+                .arg(path, failure));
 }
 
 } // namespace
