@@ -67,8 +67,12 @@ Move answerFileDialog(QFileDialog* dialog, Dice& dice, const Workspace& workspac
     return Move{QStringLiteral("choose the file ") + path, [shown, path] {
                     if (!shown)
                         return;
-                    shown->selectFile(path);
-                    // As the dialog's own button does: through QDialog, where accept() is public.
+                    // Typed into the name box, as a user types a path; accepted as the dialog's
+                    // own button does, through QDialog, where accept() is public.
+                    if (auto* name = shown->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                        name->setText(path);
+                    else
+                        shown->selectFile(path);
                     static_cast<QDialog*>(shown.data())->accept();
                 }};
 }
