@@ -184,7 +184,7 @@ const std::array keyStrokes = {
 std::optional<Move> pressKey(QWidget* window, Dice& dice, const Workspace&)
 {
     QWidget* focused = QApplication::focusWidget();
-    QPointer<QWidget> target = focused && focused->window() == window ? focused : window;
+    QPointer<QWidget> target = focused && focused->window() == window && !leftAlone(focused) ? focused : window;
     const KeyStroke stroke = keyStrokes[dice.below(keyStrokes.size())];
     return Move{QStringLiteral("key %1 on %2").arg(QLatin1String(stroke.name), nameOf(target)), [target, stroke] {
                     if (target)
