@@ -50,8 +50,16 @@ void checkIsRegularFile(const std::filesystem::path& path)
         throw FileError(Reason::NotRegularFile, path);
 }
 
-// Reads file to its end, within maxTextFileBytes; expectedSize, when known, is only a hint.
-std::string readAll(std::FILE* file, const std::filesystem::path& path, std::size_t expectedSize)
+} // namespace
+
+FileError::FileError(Reason reason, std::filesystem::path path)
+    : std::runtime_error(path.string() + ": " + describe(reason))
+    , reason_(reason)
+    , path_(std::move(path))
+{
+}
+
+std::string readStreamBytes(std::FILE* stream, const std::filesystem::path& path, std::size_t expectedSize)
 {
     std::string bytes;
     try {
@@ -61,7 +69,7 @@ std::string readAll(std::FILE* file, const std::filesystem::path& path, std::siz
             if (length > maxTextFileBytes)
                 throw FileError(Reason::TooLarge, path);
             bytes.resize(length + readChunkBytes);
-            const std::size_t read = std::fread(bytes.data() + length, 1, readChunkBytes, file);
+            const std::size_t read = std::fread(bytes.data() + length, 1, readChunkBytes, stream);
             length += read;
             if (read < readChunkBytes)
                 break;
@@ -70,20 +78,11 @@ std::string readAll(std::FILE* file, const std::filesystem::path& path, std::siz
     } catch (const std::bad_alloc&) {
         throw FileError(Reason::TooLarge, path);
     }
-    if (std::ferror(file))
+    if (std::ferror(stream))
         throw FileError(Reason::ReadFailed, path);
     if (bytes.size() > maxTextFileBytes)
         throw FileError(Reason::TooLarge, path);
     return bytes;
-}
-
-} // namespace
-
-FileError::FileError(Reason reason, std::filesystem::path path)
-    : std::runtime_error(path.string() + ": " + describe(reason))
-    , reason_(reason)
-    , path_(std::move(path))
-{
 }
 
 std::string readFileBytes(const std::filesystem::path& path)
@@ -105,12 +104,12 @@ std::string readFileBytes(const std::filesystem::path& path)
     if (!sizeError && expectedSize > maxTextFileBytes)
         throw FileError(Reason::TooLarge, path);
 
-    return readAll(file.get(), path, sizeError ? 0 : static_cast<std::size_t>(expectedSize));
+    return readStreamBytes(file.get(), path, sizeError ? 0 : static_cast<std::size_t>(expectedSize));
 }
 
 std::string readStandardInputBytes()
 {
-    return readAll(stdin, standardInputName, 0);
+    return readStreamBytes(stdin, standardInputName, 0);
 }
 
 std::string loadTextFile(const std::filesystem::path& path, Encoding encoding)

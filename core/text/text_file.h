@@ -4,6 +4,7 @@
 #include "core/text/encoding.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -39,6 +40,11 @@ private:
 
 /// The bytes of a regular file. Throws FileError for anything else.
 std::string readFileBytes(const std::filesystem::path& path);
+
+/// The bytes of stream from where it stands to its end, within maxTextFileBytes; a failure
+/// of the stream throws FileError naming path, never returns the part read before it.
+/// expectedSize is only a hint: the file may have grown or shrunk since it was measured.
+std::string readStreamBytes(std::FILE* stream, const std::filesystem::path& path, std::size_t expectedSize);
 
 /// The name that stands for standard input.
 inline constexpr std::string_view standardInputName = "-";

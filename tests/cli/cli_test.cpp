@@ -309,6 +309,8 @@ TEST(Cli, MistakesExitWithAFrenchMessage)
         {"compare - - <" + text, 2, "l'entrée standard ne se lit qu'une fois"},
         unreadable(fs::temp_directory_path().string(), "c'est un dossier"),
         unreadable(fifo, "ce n'est pas un fichier ordinaire"), // and reading it does not block
+        // A regular file of size 0 whose reading fails with EIO.
+        unreadable("/proc/self/mem", "une erreur de lecture est survenue"),
     };
     for (const auto& [arguments, exitCode, message] : cases) {
         const CliRun run = runCli(arguments);

@@ -183,6 +183,9 @@ private slots:
         QTest::newRow("missing")
             << missing << QMessageBox::Warning << cannotOpen
             << QStringLiteral("Le fichier « %1 » ne peut pas être ouvert :\r\nil est introuvable.").arg(missing);
+        QTest::newRow("read fails") << QStringLiteral("/proc/self/mem") << QMessageBox::Warning << cannotOpen
+                                    << QStringLiteral("Le fichier « /proc/self/mem » ne peut pas être ouvert :\r\n"
+                                                      "une erreur de lecture est survenue.");
         QTest::newRow("too large") << huge << QMessageBox::Information << QStringLiteral("Fichier trop volumineux")
                                    << tooLargeText;
     }
