@@ -55,11 +55,16 @@ void writeSectionsInOrder(std::size_t count, unsigned jobs, const SectionWriters
             // Writes what is ready in order, unless another thread holds the output.
             if (!failure && (streams || !writing)) {
                 writing = true;
-                while (nextToWrite < count && rendered[nextToWrite]) {
+                while (!failure && nextToWrite < count && rendered[nextToWrite]) {
                     const std::string ready = *std::exchange(rendered[nextToWrite], std::nullopt);
                     lock.unlock();
-                    writers.write(nextToWrite, ready);
+                    try {
+                        writers.write(nextToWrite, ready);
+                    } catch (...) {
+                        error = std::current_exception();
+                    }
                     lock.lock();
+                    failure = failure ? failure : error;
                     ++nextToWrite;
                 }
                 writing = false;

@@ -1,0 +1,40 @@
+// The threads of `all --jobs`: a section that cannot be written stops the listing with its
+// error, in whichever thread the writing falls to, never with a crash or a wait without end.
+#include "cli/ordered_sections.h"
+
+#include <gtest/gtest.h>
+
+#include <future>
+#include <stdexcept>
+
+namespace quorvelle::cli {
+namespace {
+
+TEST(OrderedSections, AFailedWriteIsThrownAgain)
+{
+    // The thread that streams section 0 waits for section 1 to be rendered by the other, which
+    // finishes only once the first has gone on to section 2: section 1, from memory, is then
+    // written by the thread that rendered it. That is a helper when the caller takes section 0
+    // first, as it does in most runs.
+    for (int run = 0; run < 10; ++run) {
+        std::promise<void> renderingOne;
+        std::promise<void> renderingTwo;
+        const std::shared_future<void> one = renderingOne.get_future().share();
+        const std::shared_future<void> two = renderingTwo.get_future().share();
+        const SectionWriters writers{
+            .stream = [&](std::size_t) { one.wait(); },
+            .render =
+                [&](std::size_t section) {
+                    (section == 1 ? renderingOne : renderingTwo).set_value();
+                    if (section == 1)
+                        two.wait();
+                    return std::string("section");
+                },
+            .write = [](std::size_t, const std::string&) { throw std::runtime_error("écriture"); },
+        };
+        EXPECT_THROW(writeSectionsInOrder(3, 2, writers), std::runtime_error);
+    }
+}
+
+} // namespace
+} // namespace quorvelle::cli
