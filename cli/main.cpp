@@ -30,6 +30,7 @@ namespace {
 constexpr int exitSuccess = 0;
 constexpr int exitUnreadableFile = 1;
 constexpr int exitUnwritableResult = 1; // as a file that cannot be read: the run failed on a file
+constexpr int exitOutOfMemory = 1;      // as a file too large to read: the text needs more memory than there is
 constexpr int exitUsage = 2;
 
 #ifdef __GLIBC__
@@ -186,18 +187,17 @@ int main(int argc, char* argv[])
                   << french::fileErrorReason(error.reason()) << '\n';
         return exitUnreadableFile;
     }
-    if (arguments.statistic == concordanceName) {
-        writeConcordance(arguments, first);
-        return finishOutput();
-    }
-    const AnalysedTexts texts(std::move(first), std::move(second));
-
     try {
-        writeResult(arguments, texts);
+        if (arguments.statistic == concordanceName)
+            writeConcordance(arguments, first);
+        else
+            writeResult(arguments, AnalysedTexts(std::move(first), std::move(second)));
     } catch (const std::bad_alloc&) {
         std::cout.flush();
-        std::cerr << "\nquorvelle-cli : mémoire insuffisante pour calculer cette statistique sur ce texte.\n";
-        return exitUnreadableFile;
+        const bool isConcordance = arguments.statistic == concordanceName;
+        std::cerr << "\nquorvelle-cli : mémoire insuffisante pour "
+                  << (isConcordance ? "établir cette concordance" : "calculer cette statistique") << " sur ce texte.\n";
+        return exitOutOfMemory;
     }
     return finishOutput();
 }

@@ -5,6 +5,7 @@
 #include <exception>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -76,8 +77,14 @@ void writeSectionsInOrder(std::size_t count, unsigned jobs, const SectionWriters
     };
 
     std::vector<std::jthread> helpers;
-    for (unsigned helper = 1; helper < jobs; ++helper)
-        helpers.emplace_back(work);
+    helpers.reserve(jobs - 1);
+    try {
+        for (unsigned helper = 1; helper < jobs; ++helper)
+            helpers.emplace_back(work);
+    } catch (const std::system_error&) {
+        // No more threads can start (no memory for their stacks, or the process's limit): the
+        // helpers already running share the sections with this one.
+    }
     work();
     helpers.clear();
     if (failure)
