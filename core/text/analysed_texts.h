@@ -1,33 +1,34 @@
-// The texts under study, each tokenized at most once however many statistics read it.
+// The texts under study: the first, and a second when two texts are compared.
 #pragma once
 
-#include "core/text/tokenized_text.h"
+#include "core/text/analysed_text.h"
 
-#include <optional>
+#include <memory>
 #include <string>
 
 namespace quorvelle {
 
+/// What every statistic's report is computed from (see statistics_catalogue.h).
 class AnalysedTexts {
 public:
     /// Code page 1252 texts; second only when two texts are compared.
     explicit AnalysedTexts(std::string first, std::optional<std::string> second = std::nullopt);
+    /// Texts already shared, analysed or not; second may be null.
+    explicit AnalysedTexts(std::shared_ptr<const AnalysedText> first,
+                           std::shared_ptr<const AnalysedText> second = nullptr);
 
-    const std::string& first() const { return first_; }
-    const std::string& second() const { return *second_; }
-    bool hasSecond() const { return second_.has_value(); }
+    const std::string& first() const { return first_->text(); }
+    const std::string& second() const { return second_->text(); }
+    bool hasSecond() const { return second_ != nullptr; }
 
-    /// The first text tokenized, its occurrences kept unless counting them is enough: a text
-    /// tokenized without them is tokenized again if a statistic needs them later.
-    const TokenizedText& firstTokens(Occurrences needed = Occurrences::Kept) const;
+    /// The first text tokenized (see AnalysedText::tokens).
+    const TokenizedText& firstTokens(Occurrences needed = Occurrences::Kept) const { return first_->tokens(needed); }
     /// Only the comparison reads the second text: its occurrences are counted, not kept.
-    const TokenizedText& secondTokens() const;
+    const TokenizedText& secondTokens() const { return second_->tokens(Occurrences::Counted); }
 
 private:
-    std::string first_;
-    std::optional<std::string> second_;
-    mutable std::optional<TokenizedText> firstTokens_;
-    mutable std::optional<TokenizedText> secondTokens_;
+    std::shared_ptr<const AnalysedText> first_;
+    std::shared_ptr<const AnalysedText> second_;
 };
 
 } // namespace quorvelle

@@ -1,0 +1,32 @@
+// The forms of a shared text, cut once for each need.
+#include "core/text/analysed_text.h"
+
+namespace quorvelle {
+
+AnalysedText::AnalysedText(std::string text)
+    : text_(std::move(text))
+{
+}
+
+const TokenizedText& AnalysedText::tokens(Occurrences needed) const
+{
+    const std::lock_guard lock(mutex_);
+    if (kept_)
+        return *kept_;
+    if (needed == Occurrences::Counted) {
+        if (!counted_)
+            counted_ = tokenize(text_, Occurrences::Counted);
+        return *counted_;
+    }
+    kept_ = tokenize(text_, Occurrences::Kept);
+    return *kept_;
+}
+
+std::shared_ptr<const AnalysedText> analyseText(std::string text)
+{
+    auto analysed = std::make_shared<const AnalysedText>(std::move(text));
+    analysed->tokens(Occurrences::Kept);
+    return analysed;
+}
+
+} // namespace quorvelle

@@ -1,0 +1,40 @@
+// One version of a text and what every statistic starts from, shared between threads.
+#pragma once
+
+#include "core/text/tokenized_text.h"
+
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+
+namespace quorvelle {
+
+/// A text in code page 1252, never changed once made, and its forms, cut at most once for
+/// each need however many statistics, windows and threads read them. Holders share it through
+/// a std::shared_ptr<const AnalysedText>: whoever still shows a result keeps its text alive.
+class AnalysedText {
+public:
+    explicit AnalysedText(std::string text);
+    AnalysedText(const AnalysedText&) = delete;
+    AnalysedText& operator=(const AnalysedText&) = delete;
+
+    const std::string& text() const { return text_; }
+
+    /// The text's forms, cut on the first call that needs them. With Occurrences::Counted,
+    /// the forms as a kept tokenization has them when there is one, so that a text is cut a
+    /// second time only when its occurrences are asked for after its counts. Safe from any
+    /// thread: a caller that arrives while the forms are being cut waits for them.
+    const TokenizedText& tokens(Occurrences needed = Occurrences::Kept) const;
+
+private:
+    std::string text_;
+    mutable std::mutex mutex_;
+    mutable std::optional<TokenizedText> counted_;
+    mutable std::optional<TokenizedText> kept_;
+};
+
+/// The text analysed: its forms cut, occurrences kept, before anyone asks.
+std::shared_ptr<const AnalysedText> analyseText(std::string text);
+
+} // namespace quorvelle

@@ -1,0 +1,45 @@
+// A shared text is cut once for each need, whichever threads ask.
+#include "core/text/analysed_text.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+namespace quorvelle {
+namespace {
+
+TEST(AnalysedText, CountsAfterOccurrencesReuseThem)
+{
+    const AnalysedText counted("Le chat et le chien.");
+    const TokenizedText& counts = counted.tokens(Occurrences::Counted);
+    EXPECT_TRUE(counts.tokens.empty());
+    // Occurrences asked for after the counts: the text is cut again, and kept.
+    const TokenizedText& kept = counted.tokens(Occurrences::Kept);
+    EXPECT_EQ(kept.tokens.size(), 5U);
+    EXPECT_EQ(&counted.tokens(Occurrences::Counted), &kept);
+    EXPECT_EQ(counts.distinctCount(), kept.distinctCount());
+}
+
+// Several threads asking at once all read the one tokenization (ThreadSanitizer runs this).
+TEST(AnalysedText, ThreadsShareOneTokenization)
+{
+    const std::shared_ptr<const AnalysedText> text = std::make_shared<const AnalysedText>(
+        std::string(20000, 'a') + " le chat dort, le chien aboie. " + std::string(1000, 'b'));
+    constexpr int threadCount = 4;
+    std::vector<const TokenizedText*> seen(threadCount);
+    {
+        std::vector<std::jthread> threads;
+        for (int index = 0; index < threadCount; ++index)
+            threads.emplace_back([&, index] {
+                seen[static_cast<std::size_t>(index)] =
+                    &text->tokens(index % 2 == 0 ? Occurrences::Kept : Occurrences::Counted);
+            });
+    }
+    EXPECT_EQ(text->tokens().tokenCount(), 8);
+    for (int index = 0; index < threadCount; index += 2)
+        EXPECT_EQ(seen[static_cast<std::size_t>(index)], &text->tokens());
+}
+
+} // namespace
+} // namespace quorvelle
