@@ -111,29 +111,33 @@ private slots:
         ui::MessageBox::setNextAnswer(QMessageBox::Yes);
         mainWindow.openTextFile(path);
         mainWindow.findChild<ui::PlainTextBox*>(QStringLiteral("textBox"))->completeText();
-        const ui::VocabularyWindow window(mainWindow.loadedText(), nullptr);
+        const SharedText text = mainWindow.analysis().result();
+        const ui::VocabularyWindow window(text, VocabularyStatistic::report(AnalysedTexts(text)), nullptr);
         qInfo("peak memory %lld MiB for a file of %lld MiB", peakMemoryKib() / 1024, QFileInfo(path).size() >> 20);
     }
 
-    void readTextBack_data() { openText_data(); }
+    void analysis_data() { openText_data(); }
 
-    void readTextBack()
+    // The analysis that every window starts from, done off the interface thread once a text is
+    // opened: here timed on its own.
+    void analysis()
     {
         QFETCH(QString, path);
-        const auto mainWindow = mainWindowWithText(path);
+        const auto bytes = mainWindowWithText(path)->analysis().result()->text();
         QBENCHMARK {
-            mainWindow->loadedText();
+            analyseText(std::make_shared<const std::string>(bytes));
         }
     }
 
     void vocabularyList_data() { openText_data(); }
 
+    // The report and the window over an analysed text.
     void vocabularyList()
     {
         QFETCH(QString, path);
-        const std::string text(mainWindowWithText(path)->loadedText());
+        const SharedText text = mainWindowWithText(path)->analysis().result();
         QBENCHMARK {
-            ui::VocabularyWindow window(text, nullptr);
+            ui::VocabularyWindow window(text, VocabularyStatistic::report(AnalysedTexts(text)), nullptr);
         }
     }
 
@@ -143,11 +147,11 @@ private slots:
         QTest::newRow("richness") << QStringLiteral("richness");
     }
 
-    // Loading the window (report and lists) on the 10 MB text; the concordance of "de".
+    // Loading the window (report and lists) on the analysed 10 MB text; the concordance of "de".
     void statisticsWindow()
     {
         QFETCH(QString, window);
-        const std::string& text = largeText();
+        const SharedText& text = largeText();
         QBENCHMARK {
             openWindow(window, text);
         }
@@ -194,7 +198,7 @@ private slots:
     {
         QFETCH(bool, positive);
         std::vector<DeviationChartRow> rows;
-        for (const FrequencyRow& row : frequencyReport(largeText()).rows)
+        for (const FrequencyRow& row : frequencyReport(largeText()->text()).rows)
             rows.push_back({row.frequency, row.formCount, row.deviation});
         QBENCHMARK {
             std::unique_ptr<QWidget> chart;
@@ -212,7 +216,7 @@ private slots:
     // The vocabulary of the 10 MB text printed to a PDF file, in alphabetical order.
     void printVocabulary()
     {
-        ui::VocabularyWindow window(largeText(), nullptr);
+        ui::VocabularyWindow window(largeText(), VocabularyStatistic::report(AnalysedTexts(largeText())), nullptr);
         const QString pdf = files_.filePath(QStringLiteral("vocabulary.pdf"));
         QBENCHMARK {
             ui::setNextPrinterSetUp(pdf);
@@ -222,10 +226,11 @@ private slots:
 
 private:
     // The window of the statistic of that name, or the comparison's results, or the concordance of "de".
-    std::unique_ptr<QWidget> openWindow(const QString& name, const std::string& text)
+    std::unique_ptr<QWidget> openWindow(const QString& name, const SharedText& text)
     {
         if (name == QLatin1String("comparison results"))
-            return std::make_unique<ui::ComparisonResultsWindow>(text, secondLargeText(), nullptr);
+            return std::make_unique<ui::ComparisonResultsWindow>(
+                text, secondLargeText(), ComparisonStatistic::report(AnalysedTexts(text, secondLargeText())), nullptr);
         if (name == QLatin1String("concordance"))
             return std::make_unique<ui::ConcordanceWindow>(text, "de", nullptr);
         std::unique_ptr<QWidget> window;
@@ -236,9 +241,9 @@ private:
                 if (name != QString::fromUtf8(Statistic::info.name))
                     return;
                 if constexpr (std::is_same_v<Window, ui::SecondTextWindow>)
-                    window = std::make_unique<Window>(ui::fromCp1252(text), QString(), nullptr);
+                    window = std::make_unique<Window>(ui::fromCp1252(text->text()), QString(), nullptr);
                 else
-                    window = std::make_unique<Window>(text, nullptr);
+                    window = std::make_unique<Window>(text, ui::windowReport<Statistic>(AnalysedTexts(text)), nullptr);
             }
         });
         return window;
@@ -284,23 +289,26 @@ private:
         emit keys->activated(keys->findText(QString::fromLatin1(key)));
     }
 
-    const std::string& largeText()
+    // The 10 MB text, analysed as the main window analyses it.
+    const SharedText& largeText()
     {
-        if (largeText_.empty()) {
-            largeText_ = bench::generateFrenchLikeText(largeTextBytes);
+        if (!largeText_) {
+            largeText_ =
+                analyseText(std::make_shared<const std::string>(bench::generateFrenchLikeText(largeTextBytes)));
             largeFilePath_ = files_.filePath(QStringLiteral("large.txt"));
             QFile file(largeFilePath_);
             if (!file.open(QIODevice::WriteOnly))
                 qFatal("cannot write %s", qPrintable(largeFilePath_));
-            file.write(largeText_.data(), static_cast<qint64>(largeText_.size()));
+            file.write(largeText_->text().data(), static_cast<qint64>(largeText_->text().size()));
         }
         return largeText_;
     }
 
     // The comparison's second text: the same size, another seed.
-    static const std::string& secondLargeText()
+    static const SharedText& secondLargeText()
     {
-        static const std::string text = bench::generateFrenchLikeText(largeTextBytes, secondTextSeed);
+        static const SharedText text = analyseText(
+            std::make_shared<const std::string>(bench::generateFrenchLikeText(largeTextBytes, secondTextSeed)));
         return text;
     }
 
@@ -334,7 +342,7 @@ private:
     static constexpr std::size_t largeTextBytes = 10'000'000;
     static constexpr std::uint64_t secondTextSeed = 7;
     QTemporaryDir files_;
-    std::string largeText_;
+    SharedText largeText_;
     QString largeFilePath_;
 };
 

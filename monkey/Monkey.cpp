@@ -67,8 +67,9 @@ void Monkey::step()
     }
     QTimer::singleShot(stepIntervalMs, this, &Monkey::step);
 
-    // The wait dialog hands over by itself: the monkey waits, as the user has to.
-    if (qobject_cast<ui::WaitDialog*>(QApplication::activeModalWidget()))
+    // While work is waited for, the user's input waits too, and whether the wait dialog shows
+    // depends on time: the monkey waits, so that a seed always does the same.
+    if (ui::WaitDialog::waiting())
         return;
     QWidget* window = windowTakingInput();
     if (!window)
@@ -89,8 +90,8 @@ void Monkey::windDown()
     QWidget* top = QApplication::activePopupWidget();
     if (!top)
         top = QApplication::activeModalWidget();
-    if (top) {
-        if (!qobject_cast<ui::WaitDialog*>(top))
+    if (top || ui::WaitDialog::waiting()) {
+        if (top && !ui::WaitDialog::waiting())
             dismiss(top);
         QTimer::singleShot(stepIntervalMs, this, &Monkey::windDown);
         return;

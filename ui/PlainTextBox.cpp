@@ -47,9 +47,9 @@ QStringView viewOf(const QString& text)
     return text;
 }
 
-std::string_view viewOf(const std::string& text)
+std::string_view viewOf(const std::shared_ptr<const std::string>& text)
 {
-    return text;
+    return *text;
 }
 
 char16_t codeAt(QStringView text, qsizetype index)
@@ -113,28 +113,29 @@ void PlainTextBox::setText(const QString& text)
     showFirstPortion();
 }
 
-void PlainTextBox::setCp1252Text(std::string text)
+void PlainTextBox::setCp1252Text(std::shared_ptr<const std::string> text)
 {
-    lineEnd_ = firstLineEnd(std::string_view(text));
+    lineEnd_ = firstLineEnd(std::string_view(*text));
     textAsSet_ = std::move(text);
     showFirstPortion();
 }
 
-const std::string* PlainTextBox::unmodifiedCp1252Text() const
+std::shared_ptr<const std::string> PlainTextBox::unmodifiedCp1252Text() const
 {
-    return document()->isModified() ? nullptr : std::get_if<std::string>(&textAsSet_);
+    const auto* bytes = std::get_if<std::shared_ptr<const std::string>>(&textAsSet_);
+    return document()->isModified() || !bytes ? nullptr : *bytes;
 }
 
 qsizetype PlainTextBox::sizeAsSet() const
 {
-    return std::visit([](const auto& text) { return static_cast<qsizetype>(text.size()); }, textAsSet_);
+    return std::visit([](const auto& text) { return static_cast<qsizetype>(viewOf(text).size()); }, textAsSet_);
 }
 
 QString PlainTextBox::sliceAsSet(qsizetype start, qsizetype end) const
 {
-    if (const auto* bytes = std::get_if<std::string>(&textAsSet_))
+    if (const auto* bytes = std::get_if<std::shared_ptr<const std::string>>(&textAsSet_))
         return fromCp1252(
-            std::string_view(*bytes).substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start)));
+            std::string_view(**bytes).substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start)));
     return std::get<QString>(textAsSet_).sliced(start, end - start);
 }
 
@@ -270,8 +271,8 @@ void PlainTextBox::selectWholeText()
 QString PlainTextBox::text() const
 {
     if (!document()->isModified()) {
-        if (const auto* bytes = std::get_if<std::string>(&textAsSet_))
-            return fromCp1252(*bytes);
+        if (const auto* bytes = std::get_if<std::shared_ptr<const std::string>>(&textAsSet_))
+            return fromCp1252(**bytes);
         return std::get<QString>(textAsSet_);
     }
     return withLineEnds(document()->toRawText(), document()->begin());

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <memory>
 #include <string>
 #include <variant>
 
@@ -33,10 +34,10 @@ public:
     /// Replaces the whole text; the undo history starts afresh.
     void setText(const QString& text);
     /// The same with a text in code page 1252, kept as its bytes: half the memory of a
-    /// QString, for the megabytes of a loaded file.
-    void setCp1252Text(std::string text);
+    /// QString, for the megabytes of a loaded file; the bytes are shared, not copied.
+    void setCp1252Text(std::shared_ptr<const std::string> text);
     /// The bytes setCp1252Text was given, while the text is unmodified; null otherwise.
-    const std::string* unmodifiedCp1252Text() const;
+    std::shared_ptr<const std::string> unmodifiedCp1252Text() const;
     /// The whole text, also while the box is still showing it in portions.
     QString text() const;
     /// The selected text, with its line ends.
@@ -97,7 +98,7 @@ private:
 
     QString lineEnd_; // the text's own line end: a break marked with none stands for it
     // What setText or setCp1252Text was given, valid while the document is unmodified.
-    std::variant<QString, std::string> textAsSet_;
+    std::variant<QString, std::shared_ptr<const std::string>> textAsSet_;
     qsizetype shown_ = 0; // how much of textAsSet_ the document holds
     QTimer* portionTimer_;
 };

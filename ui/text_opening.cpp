@@ -62,7 +62,7 @@ std::optional<std::uintmax_t> readInto(PlainTextBox* box, const QString& fullPat
         const HourglassCursor hourglass;
         std::string bytes = readFileBytes(std::filesystem::path(QFile::encodeName(fullPath).toStdString()));
         const std::uintmax_t size = bytes.size();
-        box->setCp1252Text(decodeText(std::move(bytes), Encoding::Auto));
+        box->setCp1252Text(std::make_shared<const std::string>(decodeText(std::move(bytes), Encoding::Auto)));
         return size;
     } catch (const FileError& error) {
         box->setText(QString());

@@ -4,6 +4,11 @@
 namespace quorvelle {
 
 AnalysedText::AnalysedText(std::string text)
+    : text_(std::make_shared<const std::string>(std::move(text)))
+{
+}
+
+AnalysedText::AnalysedText(std::shared_ptr<const std::string> text)
     : text_(std::move(text))
 {
 }
@@ -15,14 +20,14 @@ const TokenizedText& AnalysedText::tokens(Occurrences needed) const
         return *kept_;
     if (needed == Occurrences::Counted) {
         if (!counted_)
-            counted_ = tokenize(text_, Occurrences::Counted);
+            counted_ = tokenize(*text_, Occurrences::Counted);
         return *counted_;
     }
-    kept_ = tokenize(text_, Occurrences::Kept);
+    kept_ = tokenize(*text_, Occurrences::Kept);
     return *kept_;
 }
 
-std::shared_ptr<const AnalysedText> analyseText(std::string text)
+SharedText analyseText(std::shared_ptr<const std::string> text)
 {
     auto analysed = std::make_shared<const AnalysedText>(std::move(text));
     analysed->tokens(Occurrences::Kept);

@@ -16,10 +16,12 @@ namespace quorvelle {
 class AnalysedText {
 public:
     explicit AnalysedText(std::string text);
+    /// Shares bytes another holder keeps too (the text box that shows them).
+    explicit AnalysedText(std::shared_ptr<const std::string> text);
     AnalysedText(const AnalysedText&) = delete;
     AnalysedText& operator=(const AnalysedText&) = delete;
 
-    const std::string& text() const { return text_; }
+    const std::string& text() const { return *text_; }
 
     /// The text's forms, cut on the first call that needs them. With Occurrences::Counted,
     /// the forms as a kept tokenization has them when there is one, so that a text is cut a
@@ -28,13 +30,16 @@ public:
     const TokenizedText& tokens(Occurrences needed = Occurrences::Kept) const;
 
 private:
-    std::string text_;
+    std::shared_ptr<const std::string> text_;
     mutable std::mutex mutex_;
     mutable std::optional<TokenizedText> counted_;
     mutable std::optional<TokenizedText> kept_;
 };
 
+/// An analysed text as its holders share it.
+using SharedText = std::shared_ptr<const AnalysedText>;
+
 /// The text analysed: its forms cut, occurrences kept, before anyone asks.
-std::shared_ptr<const AnalysedText> analyseText(std::string text);
+SharedText analyseText(std::shared_ptr<const std::string> text);
 
 } // namespace quorvelle

@@ -261,11 +261,12 @@ private:
         static constexpr std::string_view text = "Le chat dort.";
         if (name == QLatin1String("second text"))
             return std::make_unique<ui::SecondTextWindow>(QString::fromUtf8(text), QString(), nullptr);
+        const QByteArray bytes(text.data(), text.size());
         if (name == QLatin1String("comparison results"))
-            return std::make_unique<ui::ComparisonResultsWindow>(text, text, nullptr);
+            return test::openComparisonResults(bytes, bytes);
         if (name == QLatin1String("concordance"))
-            return std::make_unique<ui::ConcordanceWindow>(text, "chat", nullptr);
-        return test::openStatisticWindow(name.toStdString(), QByteArray(text.data(), text.size()));
+            return std::make_unique<ui::ConcordanceWindow>(test::analysed(bytes), "chat", nullptr);
+        return test::openStatisticWindow(name.toStdString(), bytes);
     }
 
     std::unique_ptr<ResultWindow> window_;

@@ -62,7 +62,8 @@ private slots:
         QFETCH(QStringList, alphabetical);
         QFETCH(QStringList, byFrequency);
 
-        ui::VocabularyWindow window(text.toStdString(), nullptr);
+        const auto shown = test::openWindowOf<VocabularyStatistic>(text);
+        ui::VocabularyWindow& window = *shown;
         QCOMPARE(shownTotals(window), totals);
         QCOMPARE(gridRows(grid(window)), alphabetical);
 
@@ -78,7 +79,8 @@ private slots:
 
     void gridHeadersAndCells()
     {
-        ui::VocabularyWindow window("le le chat", nullptr);
+        const auto shown = test::openWindowOf<VocabularyStatistic>("le le chat");
+        ui::VocabularyWindow& window = *shown;
         const QAbstractItemModel* model = grid(window)->model();
         QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Formes"));
         QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Nombre d'attestations"));
@@ -94,8 +96,8 @@ private slots:
     // Ctrl+C in the grid all of them under their headings.
     void formInContext()
     {
-        const std::string text = test::cp1252("Le chat. Et le bébé,\r\nle chien").toStdString();
-        ui::VocabularyWindow window(text, nullptr);
+        const auto shown = test::openWindowOf<VocabularyStatistic>(test::cp1252("Le chat. Et le bébé,\r\nle chien"));
+        ui::VocabularyWindow& window = *shown;
         grid(window)->setCurrentIndex(grid(window)->model()->index(4, 0)); // bébé chat chien et le
         QStringList caption;
         QStringList rows;

@@ -4,7 +4,6 @@
 #include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
 #include "ui/file_dialogs.h"
-#include "ui/shell/WaitDialog.h"
 #include "ui/stats/ComparisonResultsWindow.h"
 #include "ui/stats/SecondTextWindow.h"
 
@@ -94,7 +93,7 @@ private slots:
         QVERIFY(child<QLabel>(window, "secondFilePathLabel")->text().isEmpty());
     }
 
-    // "Affichage" compares the two boxes as they stand, through the wait dialog, over this window.
+    // "Affichage" compares the two boxes as they stand, off the interface thread, over this window.
     void showComparisonComparesTheBoxes()
     {
         ui::SecondTextWindow window(QStringLiteral("le chat"), firstPath, nullptr);
@@ -102,23 +101,21 @@ private slots:
         child<ui::PlainTextBox>(window, "firstTextBox")->setText(QStringLiteral("le chat et le chien"));
         QString figures;
         QWidget* parent = nullptr;
-        bool waitedBehind = false;
         test::closeNextModalWindow([&](QWidget* results) {
             figures = test::labelTexts(*results, {"tokenCount1Label", "commonCountLabel"});
             parent = results->parentWidget();
-            waitedBehind = window.findChild<ui::WaitDialog*>() != nullptr;
         });
         child<QAction>(window, "showComparisonAction")->trigger();
         QCOMPARE(figures, QStringLiteral("5|1"));
         QCOMPARE(parent, &window);
-        QVERIFY(waitedBehind);
     }
 
     // The value labels in their order (the figures are the core's); a share over no form
     // shows nothing.
     void figures()
     {
-        ui::ComparisonResultsWindow window("le chat et le chien.", "le chien, le loup.", nullptr);
+        const auto opened = test::openComparisonResults("le chat et le chien.", "le chien, le loup.");
+        ui::ComparisonResultsWindow& window = *opened;
         QStringList shown;
         for (const char* group :
              {"tokenCount1Label tokenCount2Label distinctCount1Label distinctCount2Label commonCountLabel",
@@ -129,17 +126,16 @@ private slots:
             shown << test::labelTexts(window, QString::fromLatin1(group).split(QLatin1Char(' ')));
         QCOMPARE(shown.join(QStringLiteral(" | ")),
                  QStringLiteral("5|4|4|3|2 | 50|66,67 | 3|60|3|75 | 2|50|2|40 | 1|33,33|1|25"));
-        const ui::ComparisonResultsWindow empty("le chat", "", nullptr);
-        QCOMPARE(test::labelTexts(empty, {"commonShare2Label", "commonTokenShare2Label", "properShare2Label"}),
+        const auto empty = test::openComparisonResults("le chat", "");
+        QCOMPARE(test::labelTexts(*empty, {"commonShare2Label", "commonTokenShare2Label", "properShare2Label"}),
                  QStringLiteral("||"));
     }
 
     // A form of the listings in context, in the text it belongs to: a common form in the first.
     void formsInContext()
     {
-        const std::string first = "la mer, la mer";
-        const std::string second = "la terre";
-        ui::ComparisonResultsWindow window(first, second, nullptr);
+        const auto shown = test::openComparisonResults("la mer, la mer", "la terre");
+        ui::ComparisonResultsWindow& window = *shown;
         window.show();
         QTest::mouseClick(test::child<QPushButton>(window, "showCommonFormsButton"), Qt::LeftButton);
         QCOMPARE(test::resultBox(window), QStringLiteral("la (2)  (1)\r\n"));
@@ -168,7 +164,8 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, caption);
         QFETCH(QString, forms);
-        ui::ComparisonResultsWindow window("le chat et le chien.", "le chien, le loup.", nullptr);
+        const auto shown = test::openComparisonResults("le chat et le chien.", "le chien, le loup.");
+        ui::ComparisonResultsWindow& window = *shown;
         QCOMPARE(child<QGroupBox>(window, "formsFrame")->title(), QStringLiteral("Forme(s)"));
         QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
         QCOMPARE(child<QGroupBox>(window, "formsFrame")->title(), caption);
@@ -177,7 +174,8 @@ private slots:
 
     void colours()
     {
-        ui::ComparisonResultsWindow window("le chat", "le chien", nullptr);
+        const auto shown = test::openComparisonResults("le chat", "le chien");
+        ui::ComparisonResultsWindow& window = *shown;
         const std::map<const char*, QColor> colours = {{"tokenCount1Label", Qt::darkRed},
                                                        {"tokenCount1Caption", Qt::blue},
                                                        {"commonShareLink", Qt::darkMagenta},

@@ -313,7 +313,8 @@ private slots:
     // A double-click on a form of a result box shows it in context.
     void formOfAResultBoxInContext()
     {
-        ui::FrequenciesWindow window("Le chat et le chien", nullptr);
+        const auto shown = test::openWindowOf<FrequenciesStatistic>("Le chat et le chien");
+        ui::FrequenciesWindow& window = *shown;
         window.show();
         QCOMPARE(test::concordanceOfFirstLine(window),
                  QStringLiteral("Parvane Dorlesca - Concordance de « le »|2 occurrence(s)"));

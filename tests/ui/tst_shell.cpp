@@ -1,5 +1,5 @@
 // The application shell: the about box, the help window over the bundled manual, and the
-// wait dialog's hand-over (with a results window of the tests' own).
+// wait dialog over work done off the interface thread.
 #include "tests/ui/ui_test_support.h"
 #include "ui/MessageBox.h"
 #include "ui/shell/AboutBox.h"
@@ -17,7 +17,11 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <QPromise>
+#include <QtConcurrent>
+
 #include <new>
+#include <optional>
 
 using namespace quorvelle;
 using ui::MessageBox;
@@ -67,37 +71,17 @@ bool anyWaitDialog()
     return false;
 }
 
-bool hourglassShown()
-{
-    return QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-}
+// Work that runs until it is released, off the interface thread.
+struct HeldWork {
+    QPromise<int> promise;
+    QFuture<int> future = promise.future();
 
-/// Loads like a statistics window (its computation in the constructor), notes what it sees
-/// then and once shown, and closes itself as soon as it is shown.
-class ProbeWindow final : public QDialog {
-public:
-    ProbeWindow(QWidget* caller, QStringList& seen)
-        : QDialog(caller)
-        , seen_(seen)
+    HeldWork() { promise.start(); }
+    void release()
     {
-        const ui::WaitDialog* dialog = visibleWaitDialog();
-        seen_ << (dialog ? dialog->findChild<QLabel*>(QStringLiteral("messageLabel"))->text() : "no wait dialog")
-              << (dialog && dialog->windowHandle() && dialog->windowHandle()->isExposed() ? "dialog exposed"
-                                                                                          : "dialog not exposed")
-              << (hourglassShown() ? "hourglass" : "no hourglass");
+        promise.addResult(1);
+        promise.finish();
     }
-
-protected:
-    void showEvent(QShowEvent* event) override
-    {
-        QDialog::showEvent(event);
-        seen_ << (visibleWaitDialog() ? "dialog left" : "dialog gone")
-              << (QApplication::overrideCursor() ? "pointer not restored" : "pointer restored");
-        QTimer::singleShot(0, this, &QDialog::accept);
-    }
-
-private:
-    QStringList& seen_;
 };
 
 } // namespace
@@ -189,38 +173,54 @@ private slots:
         QCOMPARE(browser->source(), QUrl(QStringLiteral("qrc:/help/index.html")));
     }
 
-    // The wait dialog shows, exposed, under the hourglass while the window loads over the
-    // caller, and is gone with the pointer restored once the window shows.
-    void handOver()
+    // Work done within a glance shows no dialog; longer work shows it, exposed, with "Annuler",
+    // until the work ends; the pointer comes back either way.
+    void waitingForWork()
     {
         QWidget caller;
         caller.show();
+        HeldWork quick;
+        QTimer::singleShot(ui::WaitDialog::showAfterMs / 3, [&quick] { quick.release(); });
+        QCOMPARE(ui::resultAfterWaiting(&caller, quick.future), std::optional(1));
+        QVERIFY(!anyWaitDialog());
+
+        HeldWork slow;
         QStringList seen;
-        QWidget* parent = nullptr;
-        ui::WaitDialog::launch(&caller, [&](QWidget* loadedOver) {
-            parent = loadedOver;
-            return std::make_unique<ProbeWindow>(loadedOver, seen);
+        QTimer::singleShot(ui::WaitDialog::showAfterMs * 2, [&] {
+            const ui::WaitDialog* dialog = visibleWaitDialog();
+            seen << (dialog && dialog->windowHandle()->isExposed() ? "dialog exposed" : "no dialog")
+                 << (dialog ? dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"))->text() : QString());
+            slow.release();
         });
-        QCOMPARE(seen,
-                 QStringList({"Veuillez patienter, l'exécution est en cours ...", "dialog exposed", "hourglass",
-                              "dialog gone", "pointer restored"}));
-        QCOMPARE(parent, &caller);
-        // Back with the caller: no dialog left behind, the default pointer.
+        QCOMPARE(ui::resultAfterWaiting(&caller, slow.future), std::optional(1));
+        QCOMPARE(seen, QStringList({"dialog exposed", "Annuler"}));
         QVERIFY(!anyWaitDialog());
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
-    void computationOutOfMemoryIsReportedAfterTheDialog()
+    // "Annuler" gives the work up: no result, no dialog left, the work left to end unread.
+    void cancellingTheWork()
     {
         QWidget caller;
-        ui::MessageBox::takeShownMessages();
-        ui::WaitDialog::launch(&caller, [](QWidget*) -> std::unique_ptr<QDialog> {
-            const ui::HourglassCursor hourglass;
-            throw std::bad_alloc();
+        caller.show();
+        HeldWork held;
+        QTimer::singleShot(ui::WaitDialog::showAfterMs * 2, [] {
+            if (const ui::WaitDialog* dialog = visibleWaitDialog())
+                QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
         });
-        QCOMPARE(ui::MessageBox::takeShownMessages().value(0).title, QStringLiteral("Mémoire insuffisante"));
+        QCOMPARE(ui::resultAfterWaiting(&caller, held.future), std::nullopt);
         QVERIFY(!anyWaitDialog());
         QCOMPARE(QApplication::overrideCursor(), nullptr);
+        held.release();
+    }
+
+    // What the work throws reaches the interface thread, where it can be said.
+    void workOutOfMemory()
+    {
+        QWidget caller;
+        QVERIFY_THROWS_EXCEPTION(std::bad_alloc, ui::resultAfterWaiting(&caller, QtConcurrent::run([]() -> int {
+                                     throw std::bad_alloc();
+                                 })));
     }
 
 private:

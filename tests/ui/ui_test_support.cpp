@@ -42,17 +42,28 @@ void setUpWindowTests()
     ui::MessageBox::answerInsteadOfUser();
 }
 
+SharedText analysed(const QByteArray& text)
+{
+    return analyseText(std::make_shared<const std::string>(text.toStdString()));
+}
+
+std::unique_ptr<ui::ComparisonResultsWindow> openComparisonResults(const QByteArray& text1, const QByteArray& text2)
+{
+    const SharedText first = analysed(text1);
+    const SharedText second = analysed(text2);
+    return std::make_unique<ui::ComparisonResultsWindow>(
+        first, second, ComparisonStatistic::report(AnalysedTexts(first, second)), nullptr);
+}
+
 std::unique_ptr<QWidget> openStatisticWindow(std::string_view name, const QByteArray& text)
 {
     std::unique_ptr<QWidget> window;
     forEachStatistic([&](auto statistic) {
         using Statistic = decltype(statistic);
-        if constexpr (requires { typename ui::WindowOf<Statistic>::type; }) {
-            using Window = typename ui::WindowOf<Statistic>::type;
-            if constexpr (std::is_constructible_v<Window, std::string_view, QWidget*>)
+        if constexpr (requires { typename ui::WindowOf<Statistic>::type; })
+            if constexpr (!Statistic::info.needsSecondText)
                 if (Statistic::info.name == name)
-                    window = openOnText<Window>(text);
-        }
+                    window = openWindowOf<Statistic>(text);
     });
     if (!window)
         qFatal("no window opens on the text for %s", std::string(name).c_str());

@@ -8,6 +8,10 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include "core/text/analysed_text.h"
+#include "ui/main/statistic_windows.h"
+#include "ui/stats/ComparisonResultsWindow.h"
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -18,30 +22,26 @@ class QComboBox;
 
 namespace quorvelle::test {
 
-/// A text that the window it belongs to reads while it lives.
-struct KeptText : QObject {
-    explicit KeptText(std::string text)
-        : text(std::move(text))
-    {
-    }
-    const std::string text;
-};
-
 /// French locale and Qt translations, the program's resources, and message boxes answered
 /// by the tests instead of shown. Call from initTestCase.
 void setUpWindowTests();
 
-/// A window loaded over text (code page 1252), which it keeps for as long as it lives.
-template <class Window>
-std::unique_ptr<Window> openOnText(const QByteArray& text)
+/// The text (code page 1252) analysed, as the main window hands it to its windows.
+SharedText analysed(const QByteArray& text);
+
+/// The window of Statistic, loaded with its report of text (code page 1252).
+template <class Statistic>
+std::unique_ptr<typename ui::WindowOf<Statistic>::type> openWindowOf(const QByteArray& text)
 {
-    auto* kept = new KeptText(text.toStdString());
-    auto window = std::make_unique<Window>(std::string_view(kept->text), nullptr);
-    kept->setParent(window.get());
-    return window;
+    const SharedText analysedText = analysed(text);
+    return std::make_unique<typename ui::WindowOf<Statistic>::type>(
+        analysedText, ui::windowReport<Statistic>(AnalysedTexts(analysedText)), nullptr);
 }
 
-/// The window of the statistic of that command-line name, loaded over text.
+/// The results window of the comparison of two texts (code page 1252).
+std::unique_ptr<ui::ComparisonResultsWindow> openComparisonResults(const QByteArray& text1, const QByteArray& text2);
+
+/// The window of the statistic of that command-line name, loaded with its report of text.
 std::unique_ptr<QWidget> openStatisticWindow(std::string_view name, const QByteArray& text);
 
 /// Runs inspect on the next modal window that opens, a wait dialog aside, then closes it, so

@@ -31,6 +31,11 @@ namespace {
 
 constexpr QSize windowSize(860, 640);
 
+CharacterCounts countCharactersOf(const SharedText& text)
+{
+    return countCharacters(text->text());
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -56,6 +61,7 @@ void MainWindow::buildUi()
     Q_SET_OBJECT_NAME(textBox);
     // Both scroll bars, no wrapping: lines stay as the file has them.
     textBox->setLineWrapMode(QPlainTextEdit::NoWrap);
+    textAnalysis_ = new TextAnalysis(textBox);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -132,12 +138,9 @@ void MainWindow::setTextLoaded(bool loaded)
     textBox->setEnabled(loaded);
 }
 
-std::string_view MainWindow::loadedText() const
+QFuture<SharedText> MainWindow::analysis()
 {
-    if (const std::string* unmodified = textBox->unmodifiedCp1252Text())
-        return *unmodified;
-    editedText_ = toCp1252(textBox->text());
-    return editedText_;
+    return textAnalysis_->current();
 }
 
 QString MainWindow::shownText() const
@@ -207,14 +210,14 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::showCharacterCounts()
 {
-    const CharacterCounts counts = countCharacters(loadedText());
-    MessageBox::information(this, utf8Text(french::charactersTitle), utf8Text(french::charactersMessage(counts)));
+    if (const std::optional<CharacterCounts> counts = computeFromText(*this, countCharactersOf))
+        MessageBox::information(this, utf8Text(french::charactersTitle), utf8Text(french::charactersMessage(*counts)));
 }
 
 void MainWindow::showWordCount()
 {
-    const CharacterCounts counts = countCharacters(loadedText());
-    MessageBox::information(this, utf8Text(french::wordsTitle), utf8Text(french::wordsMessage(counts.words)));
+    if (const std::optional<CharacterCounts> counts = computeFromText(*this, countCharactersOf))
+        MessageBox::information(this, utf8Text(french::wordsTitle), utf8Text(french::wordsMessage(counts->words)));
 }
 
 void MainWindow::showAboutBox()

@@ -9,13 +9,12 @@
 // live in ui/.
 #pragma once
 
+#include "ui/main/TextAnalysis.h"
+
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
-
-#include <string>
-#include <string_view>
 
 class QAction;
 class QLabel;
@@ -39,10 +38,9 @@ public:
     /// before keeping a file of more than 64000 bytes, and reports any failure.
     void openTextFile(const QString& path);
 
-    /// The loaded text as the user now sees it, in code page 1252: what a statistics window
-    /// reads when it loads. The view holds until the text is next edited or replaced: while
-    /// the text is as the file had it, it is the bytes the text box keeps.
-    std::string_view loadedText() const;
+    /// The analysis of the loaded text as the user now sees it, in code page 1252: what every
+    /// statistic is computed from, off the interface thread (see TextAnalysis).
+    QFuture<SharedText> analysis();
 
     /// The loaded text as the text box shows it.
     QString shownText() const;
@@ -76,8 +74,7 @@ private:
 
     QLabel* filePathLabel;
     PlainTextBox* textBox;
-    /// The edited text in code page 1252, as loadedText last read it.
-    mutable std::string editedText_;
+    TextAnalysis* textAnalysis_;
 
     QAction* openAction;
     QAction* closeAction;

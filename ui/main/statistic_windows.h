@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/catalogue/statistics_catalogue.h"
+#include "ui/MessageBox.h"
 #include "ui/main/MainWindow.h"
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/CooccurrencesWindow.h"
@@ -17,7 +18,13 @@
 #include "ui/stats/StartEndLettersWindow.h"
 #include "ui/stats/VocabularyWindow.h"
 
+#include <QFuture>
+
 #include <memory>
+#include <new>
+#include <optional>
+#include <type_traits>
+#include <utility>
 
 namespace quorvelle::ui {
 
@@ -42,21 +49,47 @@ template <> struct WindowOf<ComparisonStatistic> { using type = SecondTextWindow
 template <> struct WindowOf<RichnessStatistic> { using type = RichnessWindow; };
 // clang-format on
 
-/// Opens the window of a statistic modal over the main window, on its loaded text.
+/// What compute makes of the main window's text as it now stands, computed off the interface
+/// thread once the text is analysed (see WaitDialog::waitFor); nothing when the user gave it
+/// up, or when memory ran out, which is then said.
+template <class Compute>
+auto computeFromText(MainWindow& main, Compute compute) -> std::optional<std::invoke_result_t<Compute, SharedText>>
+{
+    try {
+        return resultAfterWaiting(&main, main.analysis().then(QtFuture::Launch::Async, std::move(compute)));
+    } catch (const std::bad_alloc&) {
+        MessageBox::outOfMemory(&main);
+        return std::nullopt;
+    }
+}
+
+/// The report a statistic's window shows: the catalogue's, unless the window shows another.
+template <class Statistic>
+auto windowReport(const AnalysedTexts& texts)
+{
+    return Statistic::report(texts);
+}
+
+/// The sentences window lists every sentence with its length, where the catalogue's report
+/// only writes them out one by one.
+template <>
+inline auto windowReport<SentenceLengthsStatistic>(const AnalysedTexts& texts)
+{
+    return sentenceReport(texts.first());
+}
+
+/// Opens the window of a statistic modal over the main window, on the report of its text.
 template <class Statistic>
 void openWindowOf(MainWindow& main)
 {
-    StatisticsWindow::openModal<typename WindowOf<Statistic>::type>(&main, main.loadedText());
-}
-
-/// The enrichment is computed behind a wait dialog; it is modal, so the text cannot change
-/// before the window reads it.
-template <>
-inline void openWindowOf<EnrichmentStatistic>(MainWindow& main)
-{
-    WaitDialog::launch(&main, [text = main.loadedText()](QWidget* caller) {
-        return std::make_unique<EnrichmentWindow>(text, caller);
+    using Report = decltype(windowReport<Statistic>(std::declval<const AnalysedTexts&>()));
+    std::optional<std::pair<SharedText, Report>> computed = computeFromText(main, [](SharedText text) {
+        Report report = windowReport<Statistic>(AnalysedTexts(text));
+        return std::pair(std::move(text), std::move(report));
     });
+    if (computed)
+        StatisticsWindow::openModal<typename WindowOf<Statistic>::type>(&main, std::move(computed->first),
+                                                                        std::move(computed->second));
 }
 
 /// The second text's window starts with the first as the text box shows it, and its path.

@@ -1,37 +1,57 @@
-// The wait dialog's hand-over.
+// The wait dialog, and waiting without it.
 #include "ui/shell/WaitDialog.h"
 
-#include "ui/MessageBox.h"
+#include "ui/HourglassCursor.h"
 
+#include <QEventLoop>
 #include <QFrame>
+#include <QFutureWatcher>
 #include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QVBoxLayout>
-
-#include <new>
-#include <utility>
 
 namespace quorvelle::ui {
 namespace {
 
-constexpr int handOverDelayMs = 300;
 constexpr int messagePointSize = 11;
 constexpr int margin = 24;
 
 } // namespace
 
-void WaitDialog::launch(QWidget* caller, WindowLoader loadWindow)
+bool WaitDialog::waitFor(QWidget* caller, const QFuture<void>& work)
 {
-    WaitDialog dialog(std::move(loadWindow), caller);
-    dialog.run();
+    if (work.isFinished())
+        return true;
+    ++waits_;
+    const auto waited = qScopeGuard([] { --waits_; });
+    QFutureWatcher<void> watcher;
+    // A glance first, under the hourglass: the windows repaint, the user's input waits.
+    {
+        const HourglassCursor hourglass;
+        QEventLoop glance;
+        QTimer::singleShot(showAfterMs, &glance, &QEventLoop::quit);
+        connect(&watcher, &QFutureWatcher<void>::finished, &glance, &QEventLoop::quit);
+        watcher.setFuture(work);
+        glance.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (work.isFinished())
+        return true;
+    WaitDialog dialog(caller);
+    connect(&watcher, &QFutureWatcher<void>::finished, &dialog, &QDialog::accept);
+    // The watcher may have seen the end just before it was connected to the dialog.
+    if (work.isFinished())
+        return true;
+    return dialog.exec() == QDialog::Accepted;
 }
 
-WaitDialog::WaitDialog(WindowLoader loadWindow, QWidget* caller)
+WaitDialog::WaitDialog(QWidget* caller)
     : QDialog(caller, Qt::Dialog | Qt::FramelessWindowHint)
-    , loadWindow_(std::move(loadWindow))
 {
     buildUi();
-    connectSignals();
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void WaitDialog::buildUi()
@@ -44,52 +64,27 @@ void WaitDialog::buildUi()
     messageLabel->setFont(font);
     messageLabel->setAlignment(Qt::AlignCenter);
 
+    // The work cannot say how far it has gone: the bar only shows that it goes on.
+    progressBar = new QProgressBar(this);
+    Q_SET_OBJECT_NAME(progressBar);
+    progressBar->setRange(0, 0);
+    progressBar->setAccessibleName(messageLabel->text());
+
+    cancelButton = new QPushButton(tr("Annuler"), this);
+    Q_SET_OBJECT_NAME(cancelButton);
+
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::Box);
     frame->setFrameShadow(QFrame::Raised);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->setContentsMargins(margin, margin, margin, margin);
     frameLayout->addWidget(messageLabel);
+    frameLayout->addWidget(progressBar);
+    frameLayout->addWidget(cancelButton, 0, Qt::AlignCenter);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(frame);
-
-    // Started as the dialog is shown; one tick is all it takes.
-    handOverTimer = new QTimer(this);
-    Q_SET_OBJECT_NAME(handOverTimer);
-    handOverTimer->setSingleShot(true);
-    handOverTimer->setInterval(handOverDelayMs);
-}
-
-void WaitDialog::connectSignals()
-{
-    connect(handOverTimer, &QTimer::timeout, this, &WaitDialog::showResults);
-}
-
-void WaitDialog::run()
-{
-    hourglass_.emplace();
-    handOverTimer->start();
-    exec();
-}
-
-void WaitDialog::showResults()
-{
-    std::unique_ptr<QDialog> window;
-    bool outOfMemory = false;
-    try {
-        window = loadWindow_(parentWidget());
-    } catch (const std::bad_alloc&) {
-        outOfMemory = true; // reported once the dialog is gone
-    }
-    // Loaded: the dialog goes and the caller's pointer comes back before the results show.
-    hourglass_.reset();
-    done(Accepted);
-    if (outOfMemory)
-        MessageBox::outOfMemory(parentWidget());
-    else if (window)
-        window->exec();
 }
 
 } // namespace quorvelle::ui

@@ -1,52 +1,64 @@
-// The wait dialog that covers the longest computations and launches their results window.
+// Waiting for work done off the interface thread: the wait dialog, with "Annuler".
 #pragma once
 
-#include "ui/HourglassCursor.h"
-
 #include <QDialog>
+#include <QFuture>
+#include <QUnhandledException>
 
-#include <functional>
-#include <memory>
+#include <exception>
 #include <optional>
 
 class QLabel;
-class QTimer;
+class QProgressBar;
+class QPushButton;
 
 namespace quorvelle::ui {
 
-/// The hand-over to a long computation (the vocabulary enrichment, the comparison of two
-/// texts). launch() sets the hourglass and shows the dialog modal over the caller; 300 ms
-/// later, once the dialog's message has been painted, the timer loads the results window (its
-/// constructor computes), then unloads the dialog, restores the pointer and shows the window
-/// modal. When the user closes the window, launch() returns.
-/// A window whose computation runs out of memory is reported once the dialog is gone.
+/// Shown while a computation runs in a worker thread (an analysis, a report), once it has
+/// taken longer than a glance: it says to wait, shows that the work goes on, and lets the user
+/// give it up with "Annuler".
 class WaitDialog final : public QDialog {
     Q_OBJECT
 public:
-    /// Loads the results window as a child of the given caller.
-    using WindowLoader = std::function<std::unique_ptr<QDialog>(QWidget* caller)>;
+    /// How long work may take before the dialog shows.
+    static constexpr int showAfterMs = 300;
 
-    /// Runs the hand-over: the dialog, then the window loadWindow loads.
-    static void launch(QWidget* caller, WindowLoader loadWindow);
-
-protected:
-    /// The user cannot cancel the computation: Escape does nothing.
-    void reject() override { }
-
-private slots:
-    /// Loads the results window, unloads the dialog and shows the window.
-    void showResults();
+    /// Waits until work has finished. For the first showAfterMs the windows keep painting but
+    /// take no input, which waits until the work is done; after that the dialog shows modal
+    /// over caller. True once the work has finished; false when the user chose "Annuler": the
+    /// work is then abandoned (it may run on, its result unread).
+    static bool waitFor(QWidget* caller, const QFuture<void>& work);
+    /// True while waitFor waits, the dialog shown or not.
+    static bool waiting() { return waits_ > 0; }
 
 private:
-    WaitDialog(WindowLoader loadWindow, QWidget* caller);
+    explicit WaitDialog(QWidget* caller);
     void buildUi();
-    void connectSignals();
-    void run();
 
-    WindowLoader loadWindow_;
-    std::optional<HourglassCursor> hourglass_;
     QLabel* messageLabel;
-    QTimer* handOverTimer;
+    QProgressBar* progressBar;
+    QPushButton* cancelButton;
+    static inline int waits_ = 0;
 };
+
+/// The result of work computed off the interface thread, once it is there (see
+/// WaitDialog::waitFor), or nothing when the user gave it up. What the work threw is thrown
+/// here, on the interface thread.
+template <class Result>
+std::optional<Result> resultAfterWaiting(QWidget* caller, QFuture<Result> work)
+{
+    if (!WaitDialog::waitFor(caller, QFuture<void>(work))) {
+        work.cancel();
+        return std::nullopt;
+    }
+    try {
+        return work.takeResult();
+    } catch (const QUnhandledException& unhandled) {
+        // QtConcurrent wraps what is not a QException: the original is thrown again.
+        if (unhandled.exception())
+            std::rethrow_exception(unhandled.exception());
+        throw;
+    }
+}
 
 } // namespace quorvelle::ui

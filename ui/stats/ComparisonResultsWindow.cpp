@@ -125,14 +125,15 @@ std::vector<FigureLine> figureLines()
 
 } // namespace
 
-ComparisonResultsWindow::ComparisonResultsWindow(std::string_view text1, std::string_view text2, QWidget* parent)
+ComparisonResultsWindow::ComparisonResultsWindow(SharedText text1, SharedText text2, VocabularyComparison comparison,
+                                                 QWidget* parent)
     : StatisticsWindow(parent)
-    , text1_(text1)
-    , text2_(text2)
+    , text1_(std::move(text1))
+    , text2_(std::move(text2))
+    , comparison_(std::move(comparison))
 {
     buildUi();
     connectSignals();
-    comparison_ = vocabularyComparison(text1, text2);
     formsOfEitherText_ = formsOfEitherText(comparison_);
     formsModel_->setRows(formsOfEitherText_);
     for (const auto& [label, value] : std::as_const(values_))
@@ -227,7 +228,7 @@ void ComparisonResultsWindow::showSecondTextForms()
     listForms(tr("Formes propres au texte n°2"), resultListing(comparison_.properForms2), text2_);
 }
 
-void ComparisonResultsWindow::listForms(const QString& caption, const std::string& listing, std::string_view text)
+void ComparisonResultsWindow::listForms(const QString& caption, const std::string& listing, const SharedText& text)
 {
     const HourglassCursor hourglass;
     offerFormsInContext(text);

@@ -31,7 +31,7 @@ class ComparisonResultsWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
     /// The texts must stay as they are while the window is open: its forms are shown in context.
-    ComparisonResultsWindow(std::string_view text1, std::string_view text2, QWidget* parent);
+    ComparisonResultsWindow(SharedText text1, SharedText text2, VocabularyComparison comparison, QWidget* parent);
 
 private slots:
     void showCommonForms();
@@ -44,11 +44,11 @@ private:
     void buildUi();
     void connectSignals();
     /// Shows the listing, whose forms are seen in context in text.
-    void listForms(const QString& caption, const std::string& listing, std::string_view text);
+    void listForms(const QString& caption, const std::string& listing, const SharedText& text);
 
     /// The two texts, kept by the window that opened this one while it is open.
-    std::string_view text1_;
-    std::string_view text2_;
+    SharedText text1_;
+    SharedText text2_;
     VocabularyComparison comparison_;
     std::vector<CommonForm> formsOfEitherText_;
     RowTableModel<CommonForm>* formsModel_;

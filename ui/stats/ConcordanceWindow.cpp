@@ -24,9 +24,9 @@ constexpr std::size_t contextWidth = 50;
 
 } // namespace
 
-ConcordanceWindow::ConcordanceWindow(std::string_view text, std::string_view form, QWidget* parent)
+ConcordanceWindow::ConcordanceWindow(const SharedText& text, std::string_view form, QWidget* parent)
     : StatisticsWindow(parent)
-    , concordance_(concordance(text, form, contextWidth))
+    , concordance_(concordance(text->text(), form, contextWidth))
 {
     buildUi();
     connect(showInTextOrderButton, &QPushButton::clicked, this, &ConcordanceWindow::showInTextOrder);

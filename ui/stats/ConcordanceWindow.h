@@ -20,7 +20,7 @@ class ConcordanceWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
     /// Loads the window: the occurrences of form (code page 1252) in text.
-    ConcordanceWindow(std::string_view text, std::string_view form, QWidget* parent);
+    ConcordanceWindow(const SharedText& text, std::string_view form, QWidget* parent);
 
 private slots:
     void showInTextOrder();

@@ -23,13 +23,14 @@ constexpr QSize windowSize(820, 560);
 
 } // namespace
 
-CooccurrencesWindow::CooccurrencesWindow(std::string_view text, QWidget* parent)
+CooccurrencesWindow::CooccurrencesWindow(SharedText text, CooccurrenceReport report, QWidget* parent)
     : StatisticsWindow(parent)
+    , report_(std::move(report))
 {
     buildUi();
     connectSignals();
-    loadReport(text);
-    offerFormsInContext(text);
+    showReport();
+    offerFormsInContext(std::move(text));
 }
 
 void CooccurrencesWindow::buildUi()
@@ -80,9 +81,8 @@ void CooccurrencesWindow::connectSignals()
     connect(showAllByCountButton, &QPushButton::clicked, this, &CooccurrencesWindow::showAllPairsByCount);
 }
 
-void CooccurrencesWindow::loadReport(std::string_view text)
+void CooccurrencesWindow::showReport()
 {
-    report_ = cooccurrenceReport(text);
     rowsModel_->setRows(report_.rows);
     lists_->selectRow(0);
 }

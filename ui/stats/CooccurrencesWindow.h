@@ -23,7 +23,7 @@ class PlainTextBox;
 class CooccurrencesWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
-    CooccurrencesWindow(std::string_view text, QWidget* parent);
+    CooccurrencesWindow(SharedText text, CooccurrenceReport report, QWidget* parent);
 
 private slots:
     void showPairsOfRow(int row);
@@ -35,7 +35,7 @@ private:
 
     void buildUi();
     void connectSignals();
-    void loadReport(std::string_view text);
+    void showReport();
     void listPairs(std::span<const FormCount> pairs);
 
     CooccurrenceReport report_;

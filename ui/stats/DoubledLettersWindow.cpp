@@ -5,14 +5,14 @@
 
 namespace quorvelle::ui {
 
-DoubledLettersWindow::DoubledLettersWindow(std::string_view text, QWidget* parent)
+DoubledLettersWindow::DoubledLettersWindow(SharedText text, KeyDistribution report, QWidget* parent)
     : KeyDistributionWindow({.caption = tr("Parvane Dorlesca - Composition des formes - Lettres redoublées"),
                              .table = DoubledLettersStatistic::table,
                              .keyCaption = tr("Lettres :"),
                              .exportName = tr("lettres-redoublees.csv")},
-                            doubledLetterReport(text), parent)
+                            std::move(report), parent)
 {
-    offerFormsInContext(text);
+    offerFormsInContext(std::move(text));
 }
 
 } // namespace quorvelle::ui

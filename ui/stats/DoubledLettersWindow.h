@@ -12,7 +12,7 @@ namespace quorvelle::ui {
 class DoubledLettersWindow final : public KeyDistributionWindow {
     Q_OBJECT
 public:
-    DoubledLettersWindow(std::string_view text, QWidget* parent);
+    DoubledLettersWindow(SharedText text, KeyDistribution report, QWidget* parent);
 };
 
 } // namespace quorvelle::ui

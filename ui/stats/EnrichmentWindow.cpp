@@ -27,13 +27,14 @@ constexpr QSize windowSize(760, 560);
 
 } // namespace
 
-EnrichmentWindow::EnrichmentWindow(std::string_view text, QWidget* parent)
+EnrichmentWindow::EnrichmentWindow(SharedText text, EnrichmentReport report, QWidget* parent)
     : StatisticsWindow(parent)
+    , report_(std::move(report))
 {
     buildUi();
     connectSignals();
-    loadReport(text);
-    offerFormsInContext(text);
+    showReport();
+    offerFormsInContext(std::move(text));
 }
 
 void EnrichmentWindow::buildUi()
@@ -91,9 +92,8 @@ void EnrichmentWindow::connectSignals()
     connect(lists_, &LinkedLists::rowSelected, this, &EnrichmentWindow::showNewFormsOfRow);
 }
 
-void EnrichmentWindow::loadReport(std::string_view text)
+void EnrichmentWindow::showReport()
 {
-    report_ = enrichmentReport(text);
     formCountValue->setText(QString::number(report_.tokenCount));
     slicesModel_->setRows(report_.slices);
 }

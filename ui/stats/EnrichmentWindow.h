@@ -21,7 +21,7 @@ class PlainTextBox;
 class EnrichmentWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
-    EnrichmentWindow(std::string_view text, QWidget* parent);
+    EnrichmentWindow(SharedText text, EnrichmentReport report, QWidget* parent);
 
 private slots:
     void showNewFormsOfRow(int row);
@@ -32,7 +32,7 @@ private:
 
     void buildUi();
     void connectSignals();
-    void loadReport(std::string_view text);
+    void showReport();
 
     EnrichmentReport report_;
 

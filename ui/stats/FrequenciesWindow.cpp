@@ -26,13 +26,14 @@ constexpr QSize windowSize(860, 580);
 
 } // namespace
 
-FrequenciesWindow::FrequenciesWindow(std::string_view text, QWidget* parent)
+FrequenciesWindow::FrequenciesWindow(SharedText text, FrequencyReport report, QWidget* parent)
     : StatisticsWindow(parent)
+    , report_(std::move(report))
 {
     buildUi();
     connectSignals();
-    loadReport(text);
-    offerFormsInContext(text);
+    showReport();
+    offerFormsInContext(std::move(text));
 }
 
 void FrequenciesWindow::buildUi()
@@ -96,9 +97,8 @@ void FrequenciesWindow::connectSignals()
     connect(lists_, &LinkedLists::rowSelected, this, &FrequenciesWindow::showFormsOfRow);
 }
 
-void FrequenciesWindow::loadReport(std::string_view text)
+void FrequenciesWindow::showReport()
 {
-    report_ = frequencyReport(text);
     totalsFrame->showTotals(report_.tokenCount, report_.distinctCount, report_.meanFrequency);
     rowsModel_->setRows(report_.rows);
     lists_->selectRow(0);

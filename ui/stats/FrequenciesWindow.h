@@ -21,7 +21,7 @@ class VocabularyTotals;
 class FrequenciesWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
-    FrequenciesWindow(std::string_view text, QWidget* parent);
+    FrequenciesWindow(SharedText text, FrequencyReport report, QWidget* parent);
 
 private slots:
     void showFormsOfRow(int row);
@@ -35,7 +35,7 @@ private:
 
     void buildUi();
     void connectSignals();
-    void loadReport(std::string_view text);
+    void showReport();
 
     FrequencyReport report_;
 

@@ -31,15 +31,15 @@ enum Column { formCountColumn, lengthColumn, percentageColumn };
 
 } // namespace
 
-LengthsWindow::LengthsWindow(std::string_view text, QWidget* parent)
+LengthsWindow::LengthsWindow(SharedText text, LengthReport report, QWidget* parent)
     : StatisticsWindow(parent)
+    , report_(std::move(report))
 {
     buildUi();
     connectSignals();
-    report_ = lengthReport(text);
     rowsModel_->setRows(report_.rows);
     lists_->selectRow(0);
-    offerFormsInContext(text);
+    offerFormsInContext(std::move(text));
 }
 
 void LengthsWindow::buildUi()

@@ -24,7 +24,7 @@ class LengthsWindow final : public StatisticsWindow {
 public:
     /// Loads the window: computes the report of text (code page 1252), fills the lists and
     /// selects the first row.
-    LengthsWindow(std::string_view text, QWidget* parent);
+    LengthsWindow(SharedText text, LengthReport report, QWidget* parent);
 
 private slots:
     void showFormsOfRow(int row);

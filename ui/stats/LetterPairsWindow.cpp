@@ -5,16 +5,16 @@
 
 namespace quorvelle::ui {
 
-LetterPairsWindow::LetterPairsWindow(std::string_view text, QWidget* parent)
+LetterPairsWindow::LetterPairsWindow(SharedText text, KeyDistribution report, QWidget* parent)
     : KeyDistributionWindow(
         {.caption =
              tr("Parvane Dorlesca - Composition des formes - Récurrences phoniques (associations de caractères 2 à 2)"),
          .table = LetterPairsStatistic::table,
          .keyCaption = tr("Associations :"),
          .exportName = tr("recurrences-phoniques.csv")},
-        letterPairReport(text), parent)
+        std::move(report), parent)
 {
-    offerFormsInContext(text);
+    offerFormsInContext(std::move(text));
 }
 
 } // namespace quorvelle::ui

@@ -13,7 +13,7 @@ namespace quorvelle::ui {
 class LetterPairsWindow final : public KeyDistributionWindow {
     Q_OBJECT
 public:
-    LetterPairsWindow(std::string_view text, QWidget* parent);
+    LetterPairsWindow(SharedText text, KeyDistribution report, QWidget* parent);
 };
 
 } // namespace quorvelle::ui

@@ -5,15 +5,15 @@
 
 namespace quorvelle::ui {
 
-LettersWindow::LettersWindow(std::string_view text, QWidget* parent)
+LettersWindow::LettersWindow(SharedText text, KeyDistribution report, QWidget* parent)
     : KeyDistributionWindow(
         {.caption = tr("Parvane Dorlesca - Composition des formes - statistiques formes / lettres de l'alphabet"),
          .table = LettersStatistic::table,
          .keyCaption = tr("Lettres : "),
          .exportName = tr("lettres.csv")},
-        letterReport(text), parent)
+        std::move(report), parent)
 {
-    offerFormsInContext(text);
+    offerFormsInContext(std::move(text));
 }
 
 } // namespace quorvelle::ui

@@ -12,7 +12,7 @@ namespace quorvelle::ui {
 class LettersWindow final : public KeyDistributionWindow {
     Q_OBJECT
 public:
-    LettersWindow(std::string_view text, QWidget* parent);
+    LettersWindow(SharedText text, KeyDistribution report, QWidget* parent);
 };
 
 } // namespace quorvelle::ui

@@ -27,11 +27,11 @@ constexpr int formulaColumnCharacters = 26;
 
 } // namespace
 
-RichnessWindow::RichnessWindow(std::string_view text, QWidget* parent)
+RichnessWindow::RichnessWindow(const SharedText&, RichnessReport report, QWidget* parent)
     : StatisticsWindow(parent)
+    , report_(std::move(report))
 {
     buildUi();
-    report_ = richnessReport(text);
     tokenCountLabel->setText(QString::number(report_.tokenCount));
     distinctCountLabel->setText(QString::number(report_.distinctCount));
     hapaxCountLabel->setText(QString::number(report_.hapaxCount));

@@ -19,7 +19,7 @@ class RichnessWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
     /// Loads the window: computes the report of text (code page 1252).
-    RichnessWindow(std::string_view text, QWidget* parent);
+    RichnessWindow(const SharedText& text, RichnessReport report, QWidget* parent);
 
 private:
     using MeasuresModel = RowTableModel<RichnessMeasure>;

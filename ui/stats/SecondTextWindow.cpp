@@ -16,8 +16,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QtConcurrent>
 
 #include <memory>
+#include <new>
+#include <optional>
 
 namespace quorvelle::ui {
 namespace {
@@ -119,12 +122,39 @@ void SecondTextWindow::closeSecondText()
     setSecondTextLoaded(false);
 }
 
+namespace {
+
+// The two texts as they stood, and their comparison.
+struct ComparedTexts {
+    SharedText text1;
+    SharedText text2;
+    VocabularyComparison comparison;
+};
+
+ComparedTexts compareTexts(const QString& shown1, const QString& shown2)
+{
+    // Only their counts are compared: their occurrences are not kept.
+    auto text1 = std::make_shared<const AnalysedText>(toCp1252(shown1));
+    auto text2 = std::make_shared<const AnalysedText>(toCp1252(shown2));
+    VocabularyComparison comparison = ComparisonStatistic::report(AnalysedTexts(text1, text2));
+    return {std::move(text1), std::move(text2), std::move(comparison)};
+}
+
+} // namespace
+
 void SecondTextWindow::showComparison()
 {
-    WaitDialog::launch(
-        this, [text1 = toCp1252(firstTextBox->text()), text2 = toCp1252(secondTextBox->text())](QWidget* caller) {
-            return std::make_unique<ComparisonResultsWindow>(text1, text2, caller);
-        });
+    std::optional<ComparedTexts> compared;
+    try {
+        compared =
+            resultAfterWaiting(this, QtConcurrent::run(compareTexts, firstTextBox->text(), secondTextBox->text()));
+    } catch (const std::bad_alloc&) {
+        MessageBox::outOfMemory(this);
+        return;
+    }
+    if (compared)
+        openModal<ComparisonResultsWindow>(this, std::move(compared->text1), std::move(compared->text2),
+                                           std::move(compared->comparison));
 }
 
 } // namespace quorvelle::ui

@@ -26,13 +26,14 @@ constexpr QSize windowSize(860, 600);
 
 } // namespace
 
-SentenceLengthsWindow::SentenceLengthsWindow(std::string_view text, QWidget* parent)
+SentenceLengthsWindow::SentenceLengthsWindow(SharedText text, SentenceReport report, QWidget* parent)
     : StatisticsWindow(parent)
-    , text_(text)
+    , text_(std::move(text))
+    , report_(std::move(report))
 {
     buildUi();
     connectSignals();
-    loadReport();
+    showReport();
 }
 
 void SentenceLengthsWindow::buildUi()
@@ -86,9 +87,8 @@ void SentenceLengthsWindow::connectSignals()
     connect(lists_, &LinkedLists::rowSelected, this, &SentenceLengthsWindow::showSentenceOfRow);
 }
 
-void SentenceLengthsWindow::loadReport()
+void SentenceLengthsWindow::showReport()
 {
-    report_ = sentenceReport(text_);
     sentenceCountValue->setText(QString::number(report_.sentenceCount));
     formCountValue->setText(QString::number(report_.tokenCount));
     // A text without sentences has no mean: the label stays empty.

@@ -24,7 +24,7 @@ class SentenceLengthsWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
     /// The window keeps the text: the sentences are views into it.
-    SentenceLengthsWindow(std::string_view text, QWidget* parent);
+    SentenceLengthsWindow(SharedText text, SentenceReport report, QWidget* parent);
 
 private slots:
     void showSentenceOfRow(int row);
@@ -34,9 +34,9 @@ private:
 
     void buildUi();
     void connectSignals();
-    void loadReport();
+    void showReport();
 
-    std::string text_;
+    SharedText text_;
     SentenceReport report_;
 
     QLabel* sentenceCountValue;

@@ -42,17 +42,17 @@ QLineEdit* createCountBox(QWidget* parent)
 
 } // namespace
 
-StartEndLettersWindow::StartEndLettersWindow(std::string_view text, QWidget* parent)
+StartEndLettersWindow::StartEndLettersWindow(SharedText text, EdgeLetterReport report, QWidget* parent)
     : StatisticsWindow(parent)
+    , report_(std::move(report))
 {
     buildUi();
     connectSignals();
-    report_ = edgeLetterReport(text);
     for (const EdgeLetterRow& row : report_.rows)
         letterBox->addItem(fromCp1252(std::string_view(&row.letter, 1)));
     showFirstEntryUnselected(letterBox);
     rowsModel_->setRows(report_.rows);
-    offerFormsInContext(text);
+    offerFormsInContext(std::move(text));
 }
 
 void StartEndLettersWindow::buildUi()

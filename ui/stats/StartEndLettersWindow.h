@@ -23,7 +23,7 @@ class PlainTextBox;
 class StartEndLettersWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
-    StartEndLettersWindow(std::string_view text, QWidget* parent);
+    StartEndLettersWindow(SharedText text, EdgeLetterReport report, QWidget* parent);
 
 private slots:
     void showCountsOfLetter(int index);

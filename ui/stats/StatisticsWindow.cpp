@@ -76,9 +76,9 @@ void StatisticsWindow::addWindowTitle(const QString& title)
     windowLayout_->insertWidget(0, createShadowedTitle(title, windowTitlePointSize, this), 0, Qt::AlignHCenter);
 }
 
-void StatisticsWindow::offerFormsInContext(std::string_view text)
+void StatisticsWindow::offerFormsInContext(SharedText text)
 {
-    text_ = text;
+    text_ = std::move(text);
     connect(resultBox_, &PlainTextBox::lineActivated, this, &StatisticsWindow::showFormOfLineInContext,
             Qt::UniqueConnection);
 }

@@ -1,6 +1,7 @@
 // The base of every statistics window and the window commands they all share.
 #pragma once
 
+#include "core/text/analysed_text.h"
 #include "ui/HourglassCursor.h"
 #include "ui/MessageBox.h"
 
@@ -86,9 +87,8 @@ protected:
     WindowMenus buildMenuBar(const MenuBarContents& contents);
 
     /// Lets the user see in context, in text, the form of a line of the result box (or the
-    /// two forms of a co-occurrence), alone or followed by its counts in parentheses. The text
-    /// must stay as it is while the window is open; the last one given holds.
-    void offerFormsInContext(std::string_view text);
+    /// two forms of a co-occurrence), alone or followed by its counts in parentheses.
+    void offerFormsInContext(SharedText text);
 
     /// Puts the window's title at the top of its layout, drawn over its shadow.
     void addWindowTitle(const QString& title);
@@ -104,7 +104,7 @@ private slots:
 private:
     QVBoxLayout* windowLayout_;
     PlainTextBox* resultBox_ = nullptr;
-    std::string_view text_;
+    SharedText text_;
     QAbstractItemView* grid_ = nullptr;
 };
 

@@ -33,13 +33,13 @@ constexpr QSize windowSize(760, 560);
 
 } // namespace
 
-VocabularyWindow::VocabularyWindow(std::string_view text, QWidget* parent)
+VocabularyWindow::VocabularyWindow(SharedText text, VocabularyReport report, QWidget* parent)
     : StatisticsWindow(parent)
-    , text_(text)
+    , text_(std::move(text))
+    , report_(std::move(report))
 {
     buildUi();
     connectSignals();
-    report_ = vocabularyReport(text);
     totalsFrame->showTotals(report_.tokenCount, report_.distinctCount, report_.meanFrequency);
     fillAlphabetical();
 }

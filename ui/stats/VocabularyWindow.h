@@ -22,7 +22,7 @@ class VocabularyWindow final : public StatisticsWindow {
 public:
     /// Loads the window: computes the report of text (code page 1252) and fills the widgets.
     /// The text must stay as it is while the window is open: its forms are shown in context.
-    VocabularyWindow(std::string_view text, QWidget* parent);
+    VocabularyWindow(SharedText text, VocabularyReport report, QWidget* parent);
 
 private slots:
     /// From the alphabetical order to the order by decreasing frequency, and back.
@@ -39,7 +39,7 @@ private:
     void fillAlphabetical();
     void fillByFrequency();
 
-    std::string_view text_;
+    SharedText text_;
     VocabularyReport report_;
     GridOrder order_ = GridOrder::Alphabetical;
 
