@@ -280,6 +280,24 @@ private slots:
             QCOMPARE(tokens, QStringLiteral("3")); // the typed form counts
     }
 
+    // Whatever analyses are under way, a window shows the text as it stands when it opens: a
+    // text opened after another, edits made after the typing pause had the text analysed.
+    void windowsShowTheTextAsItStands()
+    {
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        mainWindow_->openTextFile(
+            test::writeFile(files_, QStringLiteral("long.txt"), QByteArray("un deux ").repeated(40000)));
+        item("closeAction")->trigger();
+        mainWindow_->openTextFile(test::writeFile(files_, QStringLiteral("court.txt"), "le chat"));
+        QCOMPARE(vocabularyTokens(), QStringLiteral("2"));
+        textBox()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(textBox(), QStringLiteral(" dort"));
+        QTest::qWait(ui::TextAnalysis::typingPauseMs * 2);
+        QTest::keyClicks(textBox(), QStringLiteral(" bien"));
+        QCOMPARE(vocabularyTokens(), QStringLiteral("4"));
+        MessageBox::takeShownMessages();
+    }
+
     // "&Mode d'emploi" shows the help window at its contents, the same window each time;
     // quitting closes it with the main window.
     void helpAndQuit()
@@ -334,6 +352,16 @@ private:
     QString caption() const { return mainWindow_->findChild<QLabel*>(QStringLiteral("filePathLabel"))->text(); }
 
     ui::PlainTextBox* textBox() const { return mainWindow_->findChild<ui::PlainTextBox*>(QStringLiteral("textBox")); }
+    // The number of forms the vocabulary window shows, opened from the menu.
+    QString vocabularyTokens()
+    {
+        QString tokens;
+        test::closeNextModalWindow(
+            [&](QWidget* window) { tokens = test::child<QLabel>(*window, "totalFormsValue")->text(); });
+        item("vocabularyAction")->trigger();
+        return tokens;
+    }
+
     // The text every statistic reads, as the main window analyses it.
     QByteArray analysedText() const { return QByteArray::fromStdString(mainWindow_->analysis().result()->text()); }
 
