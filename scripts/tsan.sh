@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the core and the CLI with ThreadSanitizer in build-tsan/ and runs the tests labelled
-# "threads", those whose code runs on several threads (today `quorvelle-cli all --jobs`).
+# "threads", those whose code runs on several threads: `quorvelle-cli all --jobs`, and the shared
+# analysed text that the desktop's worker threads read at once. (The desktop's own threads go
+# through Qt's thread pool, which Debian's Qt is not built to show to ThreadSanitizer.)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
