@@ -232,7 +232,8 @@ private:
             return std::make_unique<ui::ComparisonResultsWindow>(
                 text, secondLargeText(), ComparisonStatistic::report(AnalysedTexts(text, secondLargeText())), nullptr);
         if (name == QLatin1String("concordance"))
-            return std::make_unique<ui::ConcordanceWindow>(text, "de", nullptr);
+            return std::make_unique<ui::ConcordanceWindow>(
+                concordance(text->text(), "de", ui::ConcordanceWindow::contextWidth), nullptr);
         std::unique_ptr<QWidget> window;
         forEachStatistic([&](auto statistic) {
             using Statistic = decltype(statistic);

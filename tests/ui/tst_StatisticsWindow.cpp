@@ -265,7 +265,8 @@ private:
         if (name == QLatin1String("comparison results"))
             return test::openComparisonResults(bytes, bytes);
         if (name == QLatin1String("concordance"))
-            return std::make_unique<ui::ConcordanceWindow>(test::analysed(bytes), "chat", nullptr);
+            return std::make_unique<ui::ConcordanceWindow>(
+                concordance(text, "chat", ui::ConcordanceWindow::contextWidth), nullptr);
         return test::openStatisticWindow(name.toStdString(), bytes);
     }
 

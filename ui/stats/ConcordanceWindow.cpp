@@ -5,6 +5,7 @@
 
 #include "ui/cp1252_text.h"
 #include "ui/report_grid.h"
+#include "ui/shell/WaitDialog.h"
 #include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
 
@@ -14,19 +15,36 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QtConcurrent>
+
+#include <new>
+#include <optional>
+#include <utility>
 
 namespace quorvelle::ui {
 namespace {
 
 constexpr QSize windowSize(980, 600);
-// The characters of context on either side of an occurrence.
-constexpr std::size_t contextWidth = 50;
-
 } // namespace
 
-ConcordanceWindow::ConcordanceWindow(const SharedText& text, std::string_view form, QWidget* parent)
+void ConcordanceWindow::open(QWidget* parent, SharedText text, std::string form)
+{
+    std::optional<Concordance> found;
+    try {
+        found = resultAfterWaiting(parent, QtConcurrent::run([text = std::move(text), form = std::move(form)] {
+                                       return concordance(text->text(), form, contextWidth);
+                                   }));
+    } catch (const std::bad_alloc&) {
+        MessageBox::outOfMemory(parent);
+        return;
+    }
+    if (found)
+        openModal<ConcordanceWindow>(parent, std::move(*found));
+}
+
+ConcordanceWindow::ConcordanceWindow(Concordance concordance, QWidget* parent)
     : StatisticsWindow(parent)
-    , concordance_(concordance(text->text(), form, contextWidth))
+    , concordance_(std::move(concordance))
 {
     buildUi();
     connect(showInTextOrderButton, &QPushButton::clicked, this, &ConcordanceWindow::showInTextOrder);

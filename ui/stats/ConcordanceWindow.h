@@ -5,7 +5,7 @@
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 
-#include <string_view>
+#include <string>
 
 class QLabel;
 class QPushButton;
@@ -19,8 +19,14 @@ namespace quorvelle::ui {
 class ConcordanceWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
-    /// Loads the window: the occurrences of form (code page 1252) in text.
-    ConcordanceWindow(const SharedText& text, std::string_view form, QWidget* parent);
+    /// The characters of context on either side of an occurrence.
+    static constexpr std::size_t contextWidth = 50;
+
+    /// Finds the occurrences of form (code page 1252) in text off the interface thread (see
+    /// WaitDialog::waitFor), then shows them modal over parent.
+    static void open(QWidget* parent, SharedText text, std::string form);
+
+    explicit ConcordanceWindow(Concordance concordance, QWidget* parent);
 
 private slots:
     void showInTextOrder();

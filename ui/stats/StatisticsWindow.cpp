@@ -92,7 +92,7 @@ void StatisticsWindow::showFormOfLineInContext(const QString& line)
         return;
     const std::string form = toCp1252(match.captured(1));
     if (std::ranges::all_of(form, [](char c) { return isLetter(c) || c == ' '; }))
-        openModal<ConcordanceWindow>(this, text_, form);
+        ConcordanceWindow::open(this, text_, form);
 }
 
 void StatisticsWindow::copyResultSelection()

@@ -144,7 +144,7 @@ void VocabularyWindow::showFormInContext()
 {
     const QModelIndex current = vocabularyGrid->currentIndex();
     if (current.isValid())
-        openModal<ConcordanceWindow>(this, text_, gridModel_->rowAt(static_cast<std::size_t>(current.row())).form);
+        ConcordanceWindow::open(this, text_, gridModel_->rowAt(static_cast<std::size_t>(current.row())).form);
 }
 
 } // namespace quorvelle::ui
