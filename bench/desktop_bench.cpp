@@ -13,14 +13,18 @@
 #include "ui/main/MainWindow.h"
 #include "ui/main/statistic_windows.h"
 #include "ui/printing.h"
+#include "ui/shell/WaitDialog.h"
 #include "ui/stats/ComparisonResultsWindow.h"
 #include "ui/stats/ConcordanceWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QListView>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <QFile>
 #include <QFileInfo>
@@ -155,6 +159,52 @@ private slots:
         QBENCHMARK {
             openWindow(window, text);
         }
+    }
+
+    void interfaceLatency_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("analysedFirst");
+        forEachStatistic([](auto statistic) {
+            const StatisticInfo& info = decltype(statistic)::info;
+            if (!info.menuItem.empty() && !info.needsSecondText)
+                for (const bool analysedFirst : {false, true})
+                    QTest::newRow(qPrintable(QString::fromUtf8(info.name) + (analysedFirst ? " once analysed" : "")))
+                        << QString::fromUtf8(info.name) << analysedFirst;
+        });
+    }
+
+    // Not timed by QBENCHMARK: the 10 MB file opened and a statistic chosen from the menu at
+    // once, as a user does, or once the text is analysed. Printed: when its window shows (the
+    // analysis, the report, the window) and the longest the interface went without a turn of
+    // its event loop meanwhile.
+    void interfaceLatency()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, analysedFirst);
+        largeText();
+        const auto mainWindow = mainWindowWithText(largeFilePath_);
+        mainWindow->show();
+        if (analysedFirst)
+            mainWindow->analysis().waitForFinished();
+        QElapsedTimer clock;
+        qint64 lastTurn = 0;
+        qint64 longestWait = 0;
+        qint64 shownAfter = 0;
+        QTimer turns;
+        turns.setInterval(5);
+        connect(&turns, &QTimer::timeout, [&] {
+            longestWait = std::max(longestWait, clock.elapsed() - lastTurn);
+            lastTurn = clock.elapsed();
+            if (QWidget* window = QApplication::activeModalWidget(); window && !ui::WaitDialog::waiting()) {
+                shownAfter = clock.elapsed();
+                window->close();
+            }
+        });
+        clock.start();
+        turns.start();
+        mainWindow->findChild<QAction*>(name + QStringLiteral("Action"))->trigger();
+        qInfo("window shown after %lld ms, the interface at most %lld ms without a turn", shownAfter, longestWait);
     }
 
     void statisticsClick_data()
