@@ -22,11 +22,7 @@ std::vector<std::int64_t> lengthsInOrder(const LengthReport& report, LengthColum
 
 TEST(LengthReport, RowsInDecreasingLengthWithTheirForms)
 {
-    const LengthReport report = lengthReport("Le chat dort.");
-    EXPECT_EQ(report.tokenCount, 3);
-    EXPECT_EQ(report.rows,
-              (std::vector<LengthRow>{{2, 4, 66.67, {{"chat", 1}, {"dort", 1}}}, {1, 2, 33.33, {{"le", 1}}}}));
-    EXPECT_EQ(lengthReport("Le chat").tokenCount, 2);
+    // "Le chat dort." shows in the exact output of quorvelle-cli lengths.
     EXPECT_EQ(lengthReport("Le le LE").rows, (std::vector<LengthRow>{{3, 2, 100, {{"le", 3}}}}));
     EXPECT_EQ(lengthReport("abc a a a a a a a").rows.at(0).percentage, 12.5); // 1 form of 8
     // Forms of one and two letters mixed in alphabetical order: each length keeps that order.

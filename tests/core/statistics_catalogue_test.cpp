@@ -50,12 +50,5 @@ TEST(StatisticsCatalogue, NamesAreDistinctAndTablesHoldCellsOfTheirKind)
     expectCellsOfTheirKind(TableColumns<ConcordanceLine>{"Concordance", concordanceColumns});
 }
 
-// A sentence is numbered by its place in the text, from 1.
-TEST(StatisticsCatalogue, SentencesAreNumberedFromOne)
-{
-    const Cell number = SentenceLengthsStatistic::table.columns[0].cell(SentenceRecord{"Oui.", 1}, 2);
-    EXPECT_EQ(std::get<std::int64_t>(number), 3);
-}
-
 } // namespace
 } // namespace quorvelle
