@@ -1,4 +1,5 @@
-// The window commands every statistics window shares, on a window of the tests' own.
+// The window commands every statistics window shares, and the names its controls give a
+// screen reader.
 #include "core/catalogue/statistics_catalogue.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/HourglassCursor.h"
@@ -15,12 +16,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include <memory>
 #include <new>
@@ -29,24 +29,6 @@
 using namespace quorvelle;
 
 namespace {
-
-/// A statistics window reduced to its result text box and a second control that can hold
-/// the focus.
-class ResultWindow final : public ui::StatisticsWindow {
-public:
-    explicit ResultWindow(QWidget* parent = nullptr)
-        : StatisticsWindow(parent)
-        , resultBox(new ui::PlainTextBox(this))
-        , otherControl(new QLineEdit(QStringLiteral("autre"), this))
-    {
-        windowLayout()->addWidget(resultBox);
-        windowLayout()->addWidget(otherControl);
-        buildMenuBar({.resultBox = resultBox});
-    }
-
-    ui::PlainTextBox* resultBox;
-    QLineEdit* otherControl;
-};
 
 /// A window whose computation runs out of memory while it loads, under the hourglass.
 class ExhaustingWindow final : public ui::StatisticsWindow {
@@ -58,19 +40,6 @@ public:
         throw std::bad_alloc();
     }
 };
-
-QString clipboardText()
-{
-    return QGuiApplication::clipboard()->text();
-}
-
-void select(ui::PlainTextBox* box, int start, int length)
-{
-    QTextCursor cursor = box->textCursor();
-    cursor.setPosition(start);
-    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
-    box->setTextCursor(cursor);
-}
 
 // A list, grid, combo box or result box of the window (not the inner list of a combo box).
 bool isNamedControl(const QWidget* control)
@@ -86,16 +55,6 @@ class tst_StatisticsWindow : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { test::setUpWindowTests(); }
-
-    void init()
-    {
-        window_ = std::make_unique<ResultWindow>();
-        // The commands act on the result box even while another control has the focus.
-        window_->show();
-        window_->otherControl->setFocus();
-    }
-
-    void cleanup() { window_.reset(); }
 
     void accessibleNames_data()
     {
@@ -129,25 +88,19 @@ private slots:
         QTest::addColumn<QString>("statistic");
         QTest::addColumn<QString>("list");
         QTest::addColumn<QString>("resultBox");
-        QTest::newRow("lengths") << "lengths"
-                                 << "formCountList"
-                                 << "formsBox";
-        QTest::newRow("doubles") << "doubles"
-                                 << "occurrencesList"
-                                 << "formsBox";
-        QTest::newRow("frequencies") << "frequencies"
-                                     << "frequencyList"
-                                     << "formsBox";
-        QTest::newRow("cooccurrences") << "cooccurrences"
-                                       << "attestationCountList"
-                                       << "pairsBox";
-        QTest::newRow("sentences") << "sentences"
-                                   << "sentenceNumberList"
-                                   << "sentenceBox";
+        const char* const rows[][3] = {{"lengths", "formCountList", "formsBox"},
+                                       {"doubles", "occurrencesList", "formsBox"},
+                                       {"frequencies", "frequencyList", "formsBox"},
+                                       {"cooccurrences", "attestationCountList", "pairsBox"},
+                                       {"sentences", "sentenceNumberList", "sentenceBox"}};
+        for (const auto& [statistic, list, box] : rows)
+            QTest::newRow(statistic) << QString::fromLatin1(statistic) << QString::fromLatin1(list)
+                                     << QString::fromLatin1(box);
     }
 
-    // "Sélectionner tout" then "Copier" copy the result box, not the rows of the list that
-    // has the focus; "Supprimer" empties the box and leaves the list as it was.
+    // The Edition commands act on the result box alone while a list has the focus: "Sélectionner
+    // tout" then "Copier" copy the box, CR LF kept, not the rows of the list; "Supprimer"
+    // empties the box and leaves the list as it was; "Coller" pastes into the box.
     void editionWithAListFocused()
     {
         QFETCH(QString, statistic);
@@ -168,76 +121,33 @@ private slots:
 
         trigger(*window, "selectAllAction");
         trigger(*window, "copyAction");
-        QCOMPARE(clipboardText(), listed);
+        QCOMPARE(QGuiApplication::clipboard()->text(), listed);
         trigger(*window, "deleteAction");
         QVERIFY(test::resultBox(*window, qPrintable(resultBox)).isEmpty());
         QCOMPARE(focused->model()->rowCount(), rows);
-    }
-
-    void editionCommands_data()
-    {
-        const QString listing = QStringLiteral("chat (2)\r\nle (1)\r\n");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("commands");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("length");
-        QTest::addColumn<QString>("clipboard"); // before the commands; empty: no text at all
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<QString>("clipboardAfter");
-        QTest::newRow("select all, copy: CR LF kept")
-            << listing << QStringList({"selectAllAction", "copyAction"}) << 0 << 0 << "avant" << listing << listing;
-        QTest::newRow("copy with nothing selected")
-            << listing << QStringList({"copyAction"}) << 3 << 0 << "avant" << listing << "avant";
-        QTest::newRow("select all in an empty box, copy")
-            << QString() << QStringList({"selectAllAction", "copyAction"}) << 0 << 0 << "avant"
-            << ""
-            << "avant";
-        QTest::newRow("paste over the selection") << listing << QStringList({"pasteAction"}) << 0 << 4 << "chien"
-                                                  << "chien (2)\r\nle (1)\r\n"
-                                                  << "chien";
-        QTest::newRow("paste an empty clipboard") << listing << QStringList({"pasteAction"}) << 4 << 4 << ""
-                                                  << "chat\r\nle (1)\r\n"
-                                                  << "";
-        QTest::newRow("delete the selection") << listing << QStringList({"deleteAction"}) << 4 << 4 << "avant"
-                                              << "chat\r\nle (1)\r\n"
-                                              << "avant";
-    }
-
-    // The Edition commands act on the result box alone, while another control has the focus.
-    void editionCommands()
-    {
-        QFETCH(QString, text);
-        QFETCH(QStringList, commands);
-        QFETCH(int, start);
-        QFETCH(int, length);
-        QFETCH(QString, clipboard);
-        QFETCH(QString, result);
-        QFETCH(QString, clipboardAfter);
-        window_->resultBox->setText(text);
-        if (clipboard.isEmpty())
-            QGuiApplication::clipboard()->clear();
-        else
-            QGuiApplication::clipboard()->setText(clipboard);
-        select(window_->resultBox, start, length);
-        for (const QString& command : commands)
-            trigger(*window_, qPrintable(command));
-        QCOMPARE(window_->resultBox->text(), result);
-        QCOMPARE(clipboardText(), clipboardAfter);
-        QCOMPARE(window_->otherControl->text(), QStringLiteral("autre"));
+        trigger(*window, "pasteAction");
+        QCOMPARE(test::resultBox(*window, qPrintable(resultBox)), listed);
+        // Nothing selected: the clipboard stays as it was.
+        QGuiApplication::clipboard()->setText(QStringLiteral("avant"));
+        trigger(*window, "copyAction");
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("avant"));
+        QCOMPARE(window->focusWidget(), focused);
     }
 
     void quitClosesTheModalWindow()
     {
-        QTimer::singleShot(0, window_.get(), [this] { trigger(*window_, "quitAction"); });
-        window_->exec();
-        QVERIFY(!window_->isVisible());
+        const std::unique_ptr<QWidget> window = test::openStatisticWindow("lengths", "le chat");
+        QTimer::singleShot(0, window.get(), [&window] { trigger(*window, "quitAction"); });
+        qobject_cast<QDialog*>(window.get())->exec();
+        QVERIFY(!window->isVisible());
     }
 
     // No crash, no window, one message, and the pointer back to default.
     void openModalReportsAComputationOutOfMemory()
     {
         ui::MessageBox::takeShownMessages();
-        ui::StatisticsWindow::openModal<ExhaustingWindow>(window_.get());
+        QWidget parent;
+        ui::StatisticsWindow::openModal<ExhaustingWindow>(&parent);
         const QList<ui::ShownMessage> shown = ui::MessageBox::takeShownMessages();
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown[0].title, QStringLiteral("Mémoire insuffisante"));
@@ -248,7 +158,7 @@ private slots:
     {
         bool aboutShown = false;
         test::closeNextModalWindow([&](QWidget* window) { aboutShown = qobject_cast<ui::AboutBox*>(window); });
-        trigger(*window_, "aboutAction");
+        trigger(*test::openStatisticWindow("lengths", "le chat"), "aboutAction");
         QVERIFY(aboutShown);
     }
 
@@ -269,8 +179,6 @@ private:
                 concordance(text, "chat", ui::ConcordanceWindow::contextWidth), nullptr);
         return test::openStatisticWindow(name.toStdString(), bytes);
     }
-
-    std::unique_ptr<ResultWindow> window_;
 };
 
 QTEST_MAIN(tst_StatisticsWindow)
