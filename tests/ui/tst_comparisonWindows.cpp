@@ -1,5 +1,5 @@
 // The comparison of two texts: the second-text window's states and loading, the hand-over
-// to the results through the wait dialog, and the results' figures, colours and listings.
+// to the results through the wait dialog, and the results' figures and listings.
 #include "tests/ui/ui_test_support.h"
 #include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <map>
 #include <utility>
 
 using namespace quorvelle;
@@ -131,57 +130,25 @@ private slots:
                  QStringLiteral("||"));
     }
 
-    // A form of the listings in context, in the text it belongs to: a common form in the first.
-    void formsInContext()
-    {
-        const auto shown = test::openComparisonResults("la mer, la mer", "la terre");
-        ui::ComparisonResultsWindow& window = *shown;
-        window.show();
-        QTest::mouseClick(test::child<QPushButton>(window, "showCommonFormsButton"), Qt::LeftButton);
-        QCOMPARE(test::resultBox(window), QStringLiteral("la (2)  (1)\r\n"));
-        QCOMPARE(test::concordanceOfFirstLine(window),
-                 QStringLiteral("Parvane Dorlesca - Concordance de « la »|2 occurrence(s)"));
-    }
-
-    void listings_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("forms");
-        QTest::newRow("common") << "showCommonFormsButton"
-                                << "Formes communes"
-                                << "chien (1)  (1)\r\nle (2)  (2)\r\n";
-        QTest::newRow("text 1 only") << "showFirstTextFormsButton"
-                                     << "Formes propres au texte n°1"
-                                     << "chat (1)\r\net (1)\r\n";
-        QTest::newRow("text 2 only") << "showSecondTextFormsButton"
-                                     << "Formes propres au texte n°2"
-                                     << "loup (1)\r\n";
-    }
-
+    // Each button lists its forms under its caption; a form of a listing shows in context in
+    // the text it belongs to, a common form in the first.
     void listings()
     {
-        QFETCH(QString, button);
-        QFETCH(QString, caption);
-        QFETCH(QString, forms);
-        const auto shown = test::openComparisonResults("le chat et le chien.", "le chien, le loup.");
-        ui::ComparisonResultsWindow& window = *shown;
-        QCOMPARE(child<QGroupBox>(window, "formsFrame")->title(), QStringLiteral("Forme(s)"));
-        QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
-        QCOMPARE(child<QGroupBox>(window, "formsFrame")->title(), caption);
-        QCOMPARE(test::resultBox(window), forms);
-    }
-
-    void colours()
-    {
-        const auto shown = test::openComparisonResults("le chat", "le chien");
-        ui::ComparisonResultsWindow& window = *shown;
-        const std::map<const char*, QColor> colours = {{"tokenCount1Label", Qt::darkRed},
-                                                       {"tokenCount1Caption", Qt::blue},
-                                                       {"commonShareLink", Qt::darkMagenta},
-                                                       {"firstTextHeading", QColor(0, 0, 0x80)}};
-        for (const auto& [name, colour] : colours)
-            QCOMPARE(child<QLabel>(window, name)->palette().color(QPalette::WindowText), colour);
+        const auto window = test::openComparisonResults("la mer, la mer", "la terre");
+        window->show();
+        QCOMPARE(child<QGroupBox>(*window, "formsFrame")->title(), QStringLiteral("Forme(s)"));
+        const char* const listings[][4] = {
+            {"showCommonFormsButton", "Formes communes", "la (2)  (1)\r\n", "« la »|2"},
+            {"showFirstTextFormsButton", "Formes propres au texte n°1", "mer (2)\r\n", "« mer »|2"},
+            {"showSecondTextFormsButton", "Formes propres au texte n°2", "terre (1)\r\n", "« terre »|1"}};
+        for (const auto& [button, caption, forms, inContext] : listings) {
+            QTest::mouseClick(child<QPushButton>(*window, button), Qt::LeftButton);
+            QCOMPARE(child<QGroupBox>(*window, "formsFrame")->title(), QString::fromUtf8(caption));
+            QCOMPARE(test::resultBox(*window), QString::fromUtf8(forms));
+            QCOMPARE(
+                test::concordanceOfFirstLine(*window),
+                QStringLiteral("Parvane Dorlesca - Concordance de %1 occurrence(s)").arg(QString::fromUtf8(inContext)));
+        }
     }
 
 private:
