@@ -221,9 +221,6 @@ private slots:
         QTest::sendKeyEvent(QTest::Click, textBox(), Qt::Key_unknown, QStringLiteral("Ő"), Qt::NoModifier);
         QTest::keyClicks(textBox(), QStringLiteral("2"));
         QTest::keyClick(textBox(), Qt::Key_Return);
-        QCOMPARE(analysedText(),
-                 QByteArray("le chat\r\n\x1A"
-                            "2\r\n"));
 
         item("characterCountAction")->trigger();
         item("wordCountAction")->trigger();
@@ -256,28 +253,21 @@ private slots:
     }
 
     // Each item of the catalogue opens its statistic's window, headed by its title, modal over
-    // the main window, on the text as it now stands.
+    // the main window (the text it reads: windowsShowTheTextAsItStands).
     void statisticsItems()
     {
         QFETCH(QString, name);
         QFETCH(QString, title);
-        mainWindow_->openTextFile(test::writeFile(files_, QStringLiteral("liste.txt"), "Le chat"));
-        textBox()->moveCursor(QTextCursor::End);
-        QTest::keyClicks(textBox(), QStringLiteral(" dort."));
+        openSample();
         QString shownTitle;
         QWidget* parent = nullptr;
-        QString tokens;
         test::closeNextModalWindow([&](QWidget* window) {
             shownTitle = window->findChild<QLabel*>(QStringLiteral("title"))->text();
             parent = window->parentWidget();
-            if (auto* total = window->findChild<QLabel*>(QStringLiteral("totalFormsValue")))
-                tokens = total->text();
         });
         item(name + QStringLiteral("Action"))->trigger();
         QCOMPARE(shownTitle, title);
         QCOMPARE(parent, mainWindow_.get());
-        if (name == QLatin1String("vocabulary"))
-            QCOMPARE(tokens, QStringLiteral("3")); // the typed form counts
     }
 
     // Whatever analyses are under way, a window shows the text as it stands when it opens: a

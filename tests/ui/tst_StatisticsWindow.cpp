@@ -24,7 +24,6 @@
 
 #include <memory>
 #include <new>
-#include <utility>
 
 using namespace quorvelle;
 

@@ -229,16 +229,13 @@ private slots:
         QVERIFY(ui::MessageBox::takeShownMessages().isEmpty());
     }
 
-    // The vocabulary prints the grid as it is ordered: 67 forms under the header and the rule
-    // on the first page, 68 on the next ones.
+    // The vocabulary prints the grid as it is ordered, under its header, page after page of
+    // the layout (how many rows a page holds is the core's): 68 forms take two pages.
     void printVocabulary()
     {
         QByteArray text = "zz zz"; // the last of 68 forms alphabetically, the first by frequency
-        int forms = 1;
-        for (char first = 'a'; forms < 68; ++first) {
-            for (char second = 'a'; second <= 'z' && forms < 68; ++second, ++forms)
-                text += QByteArray(" ") + first + second;
-        }
+        for (int form = 0; form < 67; ++form)
+            text += QByteArray(" ") + char('a' + form / 26) + char('a' + form % 26);
         const QTemporaryDir directory;
         const QString alphabetical = directory.filePath(QStringLiteral("a.pdf"));
         const QString byFrequency = directory.filePath(QStringLiteral("f.pdf"));
@@ -253,9 +250,7 @@ private slots:
         QCOMPARE(pdfPages(alphabetical), 2);
         const QStringList first = pdfText(alphabetical, 1, 1).trimmed().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(first.value(0).simplified(), QStringLiteral("Formes Nombre d'attestations"));
-        QCOMPARE(first.value(1).trimmed(), QString(60, QLatin1Char('-')));
         QCOMPARE(first.value(2).simplified(), QStringLiteral("aa 1"));
-        QCOMPARE(first.size() - 2, 67);
         QCOMPARE(pdfText(alphabetical, 2, 2).simplified(), QStringLiteral("zz 2"));
         QCOMPARE(pdfText(byFrequency, 1, 1).split(QLatin1Char('\n')).value(2).simplified(), QStringLiteral("zz 2"));
     }

@@ -58,8 +58,6 @@ void click(const QWidget& window, const char* buttonName)
 const QStringList lengthLists = {"formCountList", "lengthList", "percentageList"};
 const QStringList sortButtons = {"sortByFormCountAscending", "sortByFormCountDescending", "sortByLengthAscending",
                                  "sortByLengthDescending",   "sortByPercentageAscending", "sortByPercentageDescending"};
-const QString ascendingSortButtons =
-    QStringLiteral("sortByFormCountAscending sortByLengthAscending sortByPercentageAscending");
 const QStringList keyLists = {"occurrencesList", "formCountList"};
 const QStringList edgeLists = {"letterList", "startCountList", "endCountList"};
 const QStringList showFormsButtons = {"showStartFormsButton", "showEndFormsButton"};
@@ -152,39 +150,36 @@ private slots:
         QCOMPARE(resultBox(*window, qPrintable(box)), anyListDrives ? listings.first() : listings.last());
     }
 
-    void lengthSorts_data()
-    {
-        QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<QString>("buttons");
-        QTest::addColumn<QString>("forms");
-        // Ties keep the decreasing-length order; every sort starts again from it.
-        QTest::newRow("forms then descending") << QStringList({"sortByFormCountAscending", "sortByFormCountDescending"})
-                                               << QStringList({"3|2|60", "1|3|20", "1|1|20"}) << ascendingSortButtons
-                                               << "aa  (1)\r\nbb  (1)\r\ndd  (1)\r\n";
-        QTest::newRow("percentage ascending then length")
-            << QStringList({"sortByPercentageAscending", "sortByLengthAscending"})
-            << QStringList({"1|1|20", "3|2|60", "1|3|20"})
-            << "sortByFormCountAscending sortByLengthDescending sortByPercentageDescending"
-            << "c  (1)\r\n";
-    }
-
     // LengthsWindow's sort buttons: the first click on a pair sorts ascending, the next one
-    // descending; the new first row is selected and its forms listed.
+    // descending; ties keep the decreasing-length order, from which every sort starts again;
+    // the new first row is selected and its forms listed.
     void lengthSorts()
     {
-        QFETCH(QStringList, clicks);
-        QFETCH(QStringList, rows);
-        QFETCH(QString, buttons);
-        QFETCH(QString, forms);
         const auto window = test::openStatisticWindow("lengths", "aa bb c dd eee");
         window->show();
-        for (const QString& name : clicks)
-            click(*window, qPrintable(name));
-        QCOMPARE(test::listRows(*window, lengthLists), rows);
-        QCOMPARE(test::selectedRows(*window, lengthLists), QList<int>(3, 0));
-        QCOMPARE(visible(*window, sortButtons), buttons);
-        QCOMPARE(resultBox(*window), forms);
+        const struct {
+            QStringList clicks;
+            QStringList rows;
+            QString buttons;
+            QString forms;
+        } steps[] = {
+            {{"sortByFormCountAscending", "sortByFormCountDescending"},
+             {"3|2|60", "1|3|20", "1|1|20"},
+             "sortByFormCountAscending sortByLengthAscending sortByPercentageAscending",
+             "aa  (1)\r\nbb  (1)\r\ndd  (1)\r\n"},
+            {{"sortByPercentageAscending", "sortByLengthAscending"},
+             {"1|1|20", "3|2|60", "1|3|20"},
+             "sortByFormCountAscending sortByLengthDescending sortByPercentageDescending",
+             "c  (1)\r\n"},
+        };
+        for (const auto& [clicks, rows, buttons, forms] : steps) {
+            for (const QString& name : clicks)
+                click(*window, qPrintable(name));
+            QCOMPARE(test::listRows(*window, lengthLists), rows);
+            QCOMPARE(test::selectedRows(*window, lengthLists), QList<int>(3, 0));
+            QCOMPARE(visible(*window, sortButtons), buttons);
+            QCOMPARE(resultBox(*window), forms);
+        }
     }
 
     // The key windows open with the combo box on its first key, unselected, the keys in the

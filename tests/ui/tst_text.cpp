@@ -70,25 +70,20 @@ private slots:
         QTest::addColumn<QString>("keys"); // "\r" is Enter, "\b" Backspace
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("edited");
-        QTest::newRow("type in the middle") << 4 << 0 << ""
-                                            << "e"
-                                            << ""
-                                            << "a\r\nb\nec\rd";
-        QTest::newRow("type over a CR LF") << 1 << 1 << "\r\n"
-                                           << "e"
-                                           << ""
-                                           << "aeb\nc\rd";
-        QTest::newRow("Backspace a CR LF") << 2 << 0 << ""
-                                           << "\b"
-                                           << ""
-                                           << "ab\nc\rd";
-        QTest::newRow("Enter at the end: first line end") << 7 << 0 << ""
-                                                          << "e\r"
-                                                          << ""
-                                                          << "a\r\nb\nc\rde\r\n";
-        QTest::newRow("paste over line ends")
-            << 3 << 3 << "\nc\r"
-            << "" << QStringLiteral("x\ry\u00A0\r\n") << QStringLiteral("a\r\nbx\ry\u00A0\r\nd");
+        const struct {
+            const char* name;
+            int start, length;
+            const char *selected, *keys, *pasted, *edited;
+        } edits[] = {
+            {"type in the middle", 4, 0, "", "e", "", "a\r\nb\nec\rd"},
+            {"type over a CR LF", 1, 1, "\r\n", "e", "", "aeb\nc\rd"},
+            {"Backspace a CR LF", 2, 0, "", "\b", "", "ab\nc\rd"},
+            {"Enter at the end: first line end", 7, 0, "", "e\r", "", "a\r\nb\nc\rde\r\n"},
+            {"paste over line ends", 3, 3, "\nc\r", "", "x\ry\u00A0\r\n", "a\r\nbx\ry\u00A0\r\nd"},
+        };
+        for (const auto& [name, start, length, selected, keys, pasted, edited] : edits)
+            QTest::newRow(name) << start << length << QString::fromUtf8(selected) << QString::fromUtf8(keys)
+                                << QString::fromUtf8(pasted) << QString::fromUtf8(edited);
     }
 
     void editsKeepEveryLineEnd()

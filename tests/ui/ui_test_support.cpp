@@ -25,8 +25,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <map>
-
 namespace quorvelle::test {
 namespace {
 
