@@ -1,15 +1,33 @@
-// Richness measures on texts small enough to compute by hand. The values on a short text
-// show in the exact output of quorvelle-cli richness --json.
+// Richness measures on texts small enough to compute by hand.
 #include "core/reports/richness_report.h"
 
 #include "tests/core/test_texts.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 namespace quorvelle {
 namespace {
+
+// "le chat et le chien": N = 5, V = 4, V1 = 3; le twice (V(1) = 3, V(2) = 1).
+TEST(RichnessReport, FormulasOnAShortText)
+{
+    const RichnessReport report = richnessReport("Le chat et le chien");
+    EXPECT_EQ(report.tokenCount, 5);
+    EXPECT_EQ(report.distinctCount, 4);
+    EXPECT_EQ(report.hapaxCount, 3);
+    EXPECT_DOUBLE_EQ(*report.ttr, 0.8);
+    EXPECT_DOUBLE_EQ(*report.guiraud, 4 / std::sqrt(5.0));
+    EXPECT_DOUBLE_EQ(*report.herdan, std::log(4.0) / std::log(5.0));
+    EXPECT_DOUBLE_EQ(*report.yuleK, 800);                   // 10⁴ × (1 × 3 + 4 × 1 − 5) / 25
+    EXPECT_DOUBLE_EQ(*report.simpsonD, 0.1);                // 1 × 2 × 1 / (5 × 4)
+    EXPECT_DOUBLE_EQ(*report.honoreR, 400 * std::log(5.0)); // 100 ln 5 / (1 − 3/4)
+    EXPECT_DOUBLE_EQ(*report.hapaxPerForm, 0.75);
+    EXPECT_DOUBLE_EQ(*report.hapaxPerToken, 0.6);
+    EXPECT_FALSE(report.mattr || report.mtld); // fewer than 100 forms
+}
 
 // 100 forms alternating a and b: one window of 2 distinct forms; reading either way, every
 // third form brings V / N to 2/3, so 33 factors and one form left at a ratio of 1.

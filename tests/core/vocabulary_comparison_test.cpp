@@ -1,5 +1,4 @@
-// The comparison of two vocabularies: the three listings and the shares. Every figure of
-// two short texts shows in the exact output of quorvelle-cli compare --json.
+// The comparison of two vocabularies: every figure and the three listings.
 #include "core/reports/vocabulary_comparison.h"
 
 #include "core/test_texts.h"
@@ -14,6 +13,33 @@
 
 namespace quorvelle {
 namespace {
+
+TEST(VocabularyComparison, EveryFigureOfTwoShortTexts)
+{
+    const VocabularyComparison expected{
+        .text1 = {5, {{"chat", 1}, {"chien", 1}, {"et", 1}, {"le", 2}}, 4},
+        .text2 = {4, {{"chien", 1}, {"le", 2}, {"loup", 1}}, 3},
+        .commonForms = {{"chien", 1, 1}, {"le", 2, 2}},
+        .commonCount = 2,
+        .properCount1 = 2,
+        .properCount2 = 1,
+        .commonTokens1 = 3,
+        .commonTokens2 = 3,
+        .properTokens1 = 2,
+        .properTokens2 = 1,
+        .commonShare1 = 50,
+        .commonShare2 = 66.67,
+        .properShare1 = 50,
+        .properShare2 = 33.33,
+        .commonTokenShare1 = 60,
+        .commonTokenShare2 = 75,
+        .properTokenShare1 = 40,
+        .properTokenShare2 = 25,
+        .properForms1 = {{"chat", 1}, {"et", 1}},
+        .properForms2 = {{"loup", 1}},
+    };
+    EXPECT_EQ(vocabularyComparison("le chat et le chien.", "le chien, le loup."), expected);
+}
 
 TEST(VocabularyComparison, SplitsTheFormsAndTheirOccurrencesIntoCommonAndProper)
 {
