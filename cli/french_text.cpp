@@ -21,7 +21,7 @@ void writeListing(std::ostream& out, const ResultListing& listing)
     writeCp1252(out, listing.text());
 }
 
-void writeFormLines(std::ostream& out, std::span<const FormCount> forms, CountSpacing spacing)
+void writeFormLines(std::ostream& out, FormList forms, CountSpacing spacing)
 {
     ResultListing listing(terminalLineEnd);
     listing.addForms(forms, spacing);

@@ -2,11 +2,10 @@
 #pragma once
 
 #include "core/presentation/result_listing.h"
-#include "core/text/vocabulary.h"
+#include "core/text/form_list.h"
 
 #include <optional>
 #include <ostream>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -29,7 +28,7 @@ inline constexpr std::string_view terminalLineEnd = "\n";
 void writeListing(std::ostream& out, const ResultListing& listing);
 
 /// Writes the result boxes' listing of forms with their counts.
-void writeFormLines(std::ostream& out, std::span<const FormCount> forms, CountSpacing spacing = CountSpacing::OneBlank);
+void writeFormLines(std::ostream& out, FormList forms, CountSpacing spacing = CountSpacing::OneBlank);
 
 /// text with each of its CR LF and LF CR line breaks as one LF.
 std::string withTerminalLineEnds(std::string_view text);

@@ -81,7 +81,7 @@ void writeText(std::ostream& out, const CooccurrenceReport& report)
     writeHeading(out, "Toutes les cooccurrences par ordre alphabétique");
     writeFormLines(out, report.pairs);
     writeHeading(out, "Toutes les cooccurrences par nombre d'attestations");
-    writeFormLines(out, report.byCount);
+    writeFormLines(out, report.pairsByCount());
 }
 
 void writeJson(JsonWriter& json, const CooccurrenceReport& report)
@@ -91,7 +91,7 @@ void writeJson(JsonWriter& json, const CooccurrenceReport& report)
     json.key("rows");
     writeJsonRows(json, CooccurrencesStatistic::table.columns, report.rows);
     json.key("byCount");
-    writeJson(json, report.byCount);
+    writeJson(json, report.pairsByCount());
     json.endObject();
 }
 

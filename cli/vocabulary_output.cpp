@@ -58,7 +58,7 @@ void writeCsv(CsvWriter& csv, const VocabularyReport& report)
     writeCsvTable(csv, VocabularyStatistic::table, report.alphabetical);
 }
 
-void writeJson(JsonWriter& json, const std::vector<FormCount>& forms)
+void writeJson(JsonWriter& json, FormList forms)
 {
     json.beginArray();
     for (const FormCount& form : forms)

@@ -5,9 +5,9 @@
 #include "cli/json_writer.h"
 #include "core/reports/character_counts.h"
 #include "core/reports/vocabulary_report.h"
+#include "core/text/form_list.h"
 
 #include <ostream>
-#include <vector>
 
 namespace quorvelle::cli {
 
@@ -21,6 +21,6 @@ void writeJson(JsonWriter& json, const VocabularyReport& report);
 void writeCsv(CsvWriter& csv, const VocabularyReport& report);
 
 /// [[form, count], …] in the given order.
-void writeJson(JsonWriter& json, const std::vector<FormCount>& forms);
+void writeJson(JsonWriter& json, FormList forms);
 
 } // namespace quorvelle::cli

@@ -27,7 +27,7 @@ void ResultListing::addCommonForm(std::string_view form, std::int64_t count1, st
     text_ += lineEnd_;
 }
 
-void ResultListing::addForms(std::span<const FormCount> forms, CountSpacing spacing)
+void ResultListing::addForms(FormList forms, CountSpacing spacing)
 {
     for (const FormCount& form : forms)
         addForm(form.form, form.count, spacing);
@@ -40,7 +40,7 @@ void ResultListing::addCount(std::int64_t count)
     text_ += ')';
 }
 
-std::string resultListing(std::span<const FormCount> forms, CountSpacing spacing)
+std::string resultListing(FormList forms, CountSpacing spacing)
 {
     ResultListing listing;
     listing.addForms(forms, spacing);

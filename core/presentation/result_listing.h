@@ -1,10 +1,9 @@
 // The lines that the windows write in their result boxes, and that the CLI prints.
 #pragma once
 
-#include "core/text/vocabulary.h"
+#include "core/text/form_list.h"
 
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -34,7 +33,7 @@ public:
     /// "form (count1)  (count2)": a form common to two texts, with its count in each.
     void addCommonForm(std::string_view form, std::int64_t count1, std::int64_t count2);
     /// One addForm(form, count, spacing) for each entry.
-    void addForms(std::span<const FormCount> forms, CountSpacing spacing = CountSpacing::OneBlank);
+    void addForms(FormList forms, CountSpacing spacing = CountSpacing::OneBlank);
 
     const std::string& text() const { return text_; }
 
@@ -46,6 +45,6 @@ private:
 };
 
 /// The result box's listing of forms with their counts.
-std::string resultListing(std::span<const FormCount> forms, CountSpacing spacing = CountSpacing::OneBlank);
+std::string resultListing(FormList forms, CountSpacing spacing = CountSpacing::OneBlank);
 
 } // namespace quorvelle

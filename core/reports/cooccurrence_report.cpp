@@ -127,8 +127,8 @@ CooccurrenceReport cooccurrenceReport(const TokenizedText& text)
     report.tokenCount = text.tokenCount();
 
     report.pairs = alphabeticalPairs(text, shownPairs(text));
-    report.byCount = sortedByCount(report.pairs, CountOrder::Increasing);
-    for (const CountRun& run : countRuns(report.byCount))
+    report.byCount = positionsByCount(report.pairs, CountOrder::Increasing);
+    for (const CountRun& run : countRuns(report.pairsByCount()))
         report.rows.push_back({run.count, static_cast<std::int64_t>(run.size), run.first});
     return report;
 }

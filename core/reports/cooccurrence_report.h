@@ -1,6 +1,7 @@
 // Co-occurrences: pairs of forms that follow each other directly, attested more than once.
 #pragma once
 
+#include "core/text/form_list.h"
 #include "core/text/vocabulary.h"
 
 #include <cstddef>
@@ -26,14 +27,18 @@ struct CooccurrenceReport {
     std::int64_t tokenCount = 0;       ///< N; the text has N − 1 pair occurrences
     std::vector<FormCount> pairs;      ///< every pair attested twice or more, alphabetical
     std::vector<CooccurrenceRow> rows; ///< one per count that some pair has, increasing
-    /// The pairs by increasing number of attestations, alphabetical within a number: the
-    /// listing "by number of attestations", and the rows' listings one after the other.
-    std::vector<FormCount> byCount;
+    /// The positions in pairs of the pairs by increasing number of attestations, alphabetical
+    /// within a number: the listing "by number of attestations", and the rows' listings one
+    /// after the other. Positions rather than copies: a large text has a million pairs.
+    std::vector<std::size_t> byCount;
+
+    /// Every pair by number of attestations.
+    FormList pairsByCount() const { return {pairs, byCount}; }
 
     /// The pairs a row stands for, alphabetical: the listing of a selected count.
-    std::span<const FormCount> pairsOf(const CooccurrenceRow& row) const
+    FormList pairsOf(const CooccurrenceRow& row) const
     {
-        return std::span(byCount).subspan(row.firstPair, static_cast<std::size_t>(row.pairCount));
+        return {pairs, std::span(byCount).subspan(row.firstPair, static_cast<std::size_t>(row.pairCount))};
     }
 
     friend bool operator==(const CooccurrenceReport&, const CooccurrenceReport&) = default;

@@ -1,6 +1,7 @@
 // Lists ordered by number of attestations, and the runs of equal numbers in them.
 #pragma once
 
+#include "core/text/form_list.h"
 #include "core/text/vocabulary.h"
 
 #include <cstddef>
@@ -11,8 +12,11 @@ namespace quorvelle {
 
 enum class CountOrder { Increasing, Decreasing };
 
-/// The entries ordered by count; entries of equal count keep the order they had (the
-/// alphabetical order of a vocabulary), as one stable sort leaves them.
+/// The positions of the entries ordered by count; entries of equal count keep the order they
+/// had (the alphabetical order of a vocabulary), as one stable sort leaves them.
+std::vector<std::size_t> positionsByCount(const std::vector<FormCount>& entries, CountOrder order);
+
+/// The entries themselves in the order of positionsByCount.
 std::vector<FormCount> sortedByCount(const std::vector<FormCount>& entries, CountOrder order);
 
 /// A run of entries of equal count in a list ordered by count: entries first to
@@ -24,6 +28,6 @@ struct CountRun {
 };
 
 /// The runs of equal counts of a list ordered by count, in list order.
-std::vector<CountRun> countRuns(const std::vector<FormCount>& sortedByCount);
+std::vector<CountRun> countRuns(FormList sortedByCount);
 
 } // namespace quorvelle

@@ -85,12 +85,12 @@ CooccurrenceReport literalCooccurrences(const std::vector<std::string>& forms)
     CooccurrenceReport report{std::ssize(forms), {}, {}, {}};
     std::ranges::copy_if(sortedGroups(list), std::back_inserter(report.pairs),
                          [](const FormCount& pair) { return pair.count > 1; });
-    std::map<std::int64_t, std::vector<FormCount>> pairsByCount;
-    for (const FormCount& pair : report.pairs)
-        pairsByCount[pair.count].push_back(pair);
-    for (const auto& [count, pairs] : pairsByCount) {
-        report.rows.push_back({count, std::ssize(pairs), report.byCount.size()});
-        report.byCount.insert(report.byCount.end(), pairs.begin(), pairs.end());
+    std::map<std::int64_t, std::vector<std::size_t>> positionsByCount;
+    for (std::size_t position = 0; position < report.pairs.size(); ++position)
+        positionsByCount[report.pairs[position].count].push_back(position);
+    for (const auto& [count, positions] : positionsByCount) {
+        report.rows.push_back({count, std::ssize(positions), report.byCount.size()});
+        report.byCount.insert(report.byCount.end(), positions.begin(), positions.end());
     }
     return report;
 }

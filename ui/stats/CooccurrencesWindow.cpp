@@ -99,10 +99,10 @@ void CooccurrencesWindow::showAllPairsAlphabetically()
 
 void CooccurrencesWindow::showAllPairsByCount()
 {
-    listPairs(report_.byCount);
+    listPairs(report_.pairsByCount());
 }
 
-void CooccurrencesWindow::listPairs(std::span<const FormCount> pairs)
+void CooccurrencesWindow::listPairs(FormList pairs)
 {
     pairsBox->setText(fromCp1252(resultListing(pairs)));
 }

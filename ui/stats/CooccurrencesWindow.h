@@ -5,7 +5,6 @@
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 
-#include <span>
 #include <string_view>
 
 class QPushButton;
@@ -36,7 +35,7 @@ private:
     void buildUi();
     void connectSignals();
     void showReport();
-    void listPairs(std::span<const FormCount> pairs);
+    void listPairs(FormList pairs);
 
     CooccurrenceReport report_;
 
