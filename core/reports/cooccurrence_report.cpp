@@ -37,16 +37,16 @@ constexpr std::size_t mostPasses = 8;
 /// range of first forms whose buckets fit in the buffer.
 std::vector<PairCount> shownPairs(const TokenizedText& text)
 {
-    const std::vector<FormTable::Id>& tokens = text.tokens;
+    const TokenSequence& tokens = text.tokens;
     if (tokens.size() < 2)
         return {};
     const std::size_t distinct = text.distinctCount();
 
     // Every occurrence but the last is followed by a form.
+    const FormTable::Id last = tokens.back();
     std::vector<std::size_t> bucketStart(distinct + 1, 0);
     for (FormTable::Id id = 0; id < distinct; ++id)
-        bucketStart[id + 1] =
-            bucketStart[id] + static_cast<std::size_t>(text.forms.count(id)) - (id == tokens.back() ? 1 : 0);
+        bucketStart[id + 1] = bucketStart[id] + static_cast<std::size_t>(text.forms.count(id)) - (id == last ? 1 : 0);
     std::size_t largestBucket = 0;
     for (FormTable::Id id = 0; id < distinct; ++id)
         largestBucket = std::max(largestBucket, bucketStart[id + 1] - bucketStart[id]);
@@ -65,10 +65,13 @@ std::vector<PairCount> shownPairs(const TokenizedText& text)
             ++high;
         const std::size_t base = bucketStart[low];
         std::copy(bucketStart.begin() + low, bucketStart.begin() + high, next.begin() + low);
-        for (std::size_t index = 1; index < tokens.size(); ++index) {
-            const FormTable::Id first = tokens[index - 1];
+        auto token = tokens.begin();
+        FormTable::Id first = *token;
+        for (++token; token != tokens.end(); ++token) {
+            const FormTable::Id second = *token;
             if (first >= low && first < high)
-                followers[next[first]++ - base] = tokens[index];
+                followers[next[first]++ - base] = second;
+            first = second;
         }
         for (FormTable::Id first = low; first < high; ++first) {
             met.clear();

@@ -23,12 +23,13 @@ EnrichmentReport enrichmentReport(const TokenizedText& text)
     std::vector<std::int64_t> attestationsInFirstSlice(text.distinctCount(), 0);
     std::vector<FormTable::Id> newForms;
     const auto sliceSize = static_cast<std::size_t>(enrichmentSliceSize);
+    auto token = text.tokens.begin();
     for (std::size_t start = 0; start < text.tokens.size(); start += sliceSize) {
         const auto number = static_cast<std::int64_t>(report.slices.size()) + 1;
         const std::size_t end = std::min(start + sliceSize, text.tokens.size());
         newForms.clear();
-        for (std::size_t index = start; index < end; ++index) {
-            const FormTable::Id id = text.tokens[index];
+        for (std::size_t index = start; index < end; ++index, ++token) {
+            const FormTable::Id id = *token;
             if (firstSlice[id] == 0) {
                 firstSlice[id] = number;
                 newForms.push_back(id);

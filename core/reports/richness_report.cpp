@@ -5,29 +5,28 @@
 #include "core/text/tokenized_text.h"
 
 #include <cmath>
-#include <span>
+#include <iterator>
 #include <vector>
 
 namespace quorvelle {
 namespace {
 
-using Forms = std::span<const FormTable::Id>;
-
 // The mean V / N of the windows of mattrWindow consecutive forms, one window after another,
 // each counted from the previous one.
-std::optional<double> movingAverageTtr(Forms forms, std::size_t distinct)
+std::optional<double> movingAverageTtr(const TokenSequence& forms, std::size_t distinct)
 {
     const auto window = static_cast<std::size_t>(mattrWindow);
     if (forms.size() < window)
         return std::nullopt;
     std::vector<std::int64_t> inWindow(distinct, 0);
     std::int64_t types = 0;
-    for (std::size_t index = 0; index < window; ++index)
-        types += inWindow[forms[index]]++ == 0 ? 1 : 0;
+    auto entering = forms.begin();
+    for (std::size_t index = 0; index < window; ++index, ++entering)
+        types += inWindow[*entering]++ == 0 ? 1 : 0;
     double sum = static_cast<double>(types);
-    for (std::size_t index = window; index < forms.size(); ++index) {
-        types -= --inWindow[forms[index - window]] == 0 ? 1 : 0;
-        types += inWindow[forms[index]]++ == 0 ? 1 : 0;
+    for (auto leaving = forms.begin(); entering != forms.end(); ++entering, ++leaving) {
+        types -= --inWindow[*leaving] == 0 ? 1 : 0;
+        types += inWindow[*entering]++ == 0 ? 1 : 0;
         sum += static_cast<double>(types);
     }
     const auto windows = static_cast<double>(forms.size() - window + 1);
@@ -63,12 +62,13 @@ double mtldFactors(Iterator begin, Iterator end, std::size_t distinct)
     return factors;
 }
 
-std::optional<double> mtld(Forms forms, std::size_t distinct)
+std::optional<double> mtld(const TokenSequence& forms, std::size_t distinct)
 {
     if (forms.size() < static_cast<std::size_t>(mattrWindow))
         return std::nullopt;
     const double forwards = mtldFactors(forms.begin(), forms.end(), distinct);
-    const double backwards = mtldFactors(forms.rbegin(), forms.rend(), distinct);
+    const double backwards =
+        mtldFactors(std::make_reverse_iterator(forms.end()), std::make_reverse_iterator(forms.begin()), distinct);
     if (forwards <= 0 || backwards <= 0)
         return std::nullopt;
     const auto n = static_cast<double>(forms.size());

@@ -9,8 +9,9 @@ TokenizedText tokenize(std::string_view text, Occurrences occurrences)
 {
     TokenizedText tokenized;
     if (occurrences == Occurrences::Kept) {
-        // A form takes at least one letter and the separator after it. Reserving that bound
-        // touches only the pages the forms fill, and spares the copies of a growing vector.
+        // A form takes at least one letter and the separator after it, and its number one unit
+        // but for the rarest forms of the largest texts. Reserving that bound touches only the
+        // pages the numbers fill, and spares the copies of a growing buffer.
         tokenized.tokens.reserve(text.size() / 2 + 1);
         forEachForm(text, [&tokenized](std::string_view form) {
             tokenized.tokens.push_back(tokenized.forms.addLowerCased(form));
@@ -22,7 +23,7 @@ TokenizedText tokenize(std::string_view text, Occurrences occurrences)
         });
     }
     if (occurrences == Occurrences::Kept)
-        tokenized.occurrences = std::ssize(tokenized.tokens);
+        tokenized.occurrences = static_cast<std::int64_t>(tokenized.tokens.size());
 
     tokenized.alphabetical = tokenized.forms.alphabeticalOrder();
     tokenized.rank.resize(tokenized.alphabetical.size());

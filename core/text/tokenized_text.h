@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/text/form_table.h"
+#include "core/text/token_sequence.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -19,7 +20,7 @@ namespace quorvelle {
 struct TokenizedText {
     FormTable forms;
     /// Every occurrence, in text order; empty when the occurrences were only counted.
-    std::vector<FormTable::Id> tokens;
+    TokenSequence tokens;
     std::vector<FormTable::Id> alphabetical; ///< the distinct forms in alphabetical order
     std::vector<std::uint32_t> rank;         ///< rank[id]: the form's place in alphabetical
     std::int64_t occurrences = 0;            ///< N
