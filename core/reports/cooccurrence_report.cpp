@@ -89,31 +89,72 @@ std::vector<PairCount> shownPairs(const TokenizedText& text)
     return shown;
 }
 
-/// The pairs with their texts "form1 form2", in alphabetical order.
-std::vector<FormCount> alphabeticalPairs(const TokenizedText& text, const std::vector<PairCount>& pairs)
+/// The text of a pair, "form1 form2".
+std::string pairText(const TokenizedText& text, const PairCount& pair)
 {
-    std::vector<FormCount> unordered;
-    unordered.reserve(pairs.size());
-    for (const PairCount& pair : pairs) {
-        const std::string& first = text.forms.form(pair.first);
-        const std::string& second = text.forms.form(pair.second);
-        std::string pairText;
-        pairText.reserve(first.size() + 1 + second.size());
-        pairText.append(first).append(1, ' ').append(second);
-        unordered.push_back({std::move(pairText), pair.count});
-    }
+    const std::string& first = text.forms.form(pair.first);
+    const std::string& second = text.forms.form(pair.second);
+    std::string pairText;
+    pairText.reserve(first.size() + 1 + second.size());
+    pairText.append(first).append(1, ' ').append(second);
+    return pairText;
+}
 
-    // The pair texts are collated whole, each once. Ordering by first form, then by second
-    // form, would differ: accents weigh only where the letters of the whole texts tie, so
-    // "côte a" comes before "cote b" although "cote" comes before "côte".
-    std::vector<std::string_view> pairTexts;
-    pairTexts.reserve(unordered.size());
-    for (const FormCount& pair : unordered)
-        pairTexts.push_back(pair.form);
+/// For each form that begins one of the pairs, a number that follows the alphabetical order
+/// of the forms and that forms of the same letters (see FrenchCollator::sameLetters) share.
+std::vector<std::uint32_t> letterGroups(const TokenizedText& text, const std::vector<PairCount>& pairs)
+{
+    std::vector<bool> beginsAPair(text.distinctCount(), false);
+    for (const PairCount& pair : pairs)
+        beginsAPair[pair.first] = true;
+    const FrenchCollator& collator = FrenchCollator::instance();
+    std::vector<std::uint32_t> group(text.distinctCount(), 0);
+    std::uint32_t current = 0;
+    const std::string* previous = nullptr;
+    for (const FormTable::Id id : text.alphabetical) {
+        if (!beginsAPair[id])
+            continue;
+        const std::string& form = text.forms.form(id);
+        if (previous && !collator.sameLetters(*previous, form))
+            ++current;
+        group[id] = current;
+        previous = &form;
+    }
+    return group;
+}
+
+/// The pairs with their texts "form1 form2", in alphabetical order.
+///
+/// The pair texts are collated whole. Ordering by first form, then by second form, would
+/// differ: accents weigh only where the letters of the whole texts tie, so "côte a" comes
+/// before "cote b" although "cote" comes before "côte". That happens only between first forms
+/// of the same letters: where the letters of two first forms differ, their pairs are in the
+/// order of the first forms, since the space that ends the shorter one sorts before any
+/// letter. So the pairs are grouped by the letters of their first form, the groups taken in
+/// alphabetical order, and the pair texts of one group at a time collated whole: the sort keys
+/// of a group are held at once, never those of every pair.
+std::vector<FormCount> alphabeticalPairs(const TokenizedText& text, std::vector<PairCount> pairs)
+{
+    const std::vector<std::uint32_t> group = letterGroups(text, pairs);
+    std::ranges::sort(pairs, {}, [&group](const PairCount& pair) { return group[pair.first]; });
+
     std::vector<FormCount> ordered;
-    ordered.reserve(unordered.size());
-    for (const std::size_t index : FrenchCollator::instance().order(pairTexts))
-        ordered.push_back(std::move(unordered[index]));
+    ordered.reserve(pairs.size());
+    std::vector<FormCount> groupPairs;
+    std::vector<std::string_view> groupTexts;
+    for (auto start = pairs.begin(); start != pairs.end();) {
+        const auto end = std::find_if(start, pairs.end(),
+                                      [&](const PairCount& pair) { return group[pair.first] != group[start->first]; });
+        groupPairs.clear();
+        for (auto pair = start; pair != end; ++pair)
+            groupPairs.push_back({pairText(text, *pair), pair->count});
+        groupTexts.clear();
+        for (const FormCount& pair : groupPairs)
+            groupTexts.push_back(pair.form);
+        for (const std::size_t index : FrenchCollator::instance().order(groupTexts))
+            ordered.push_back(std::move(groupPairs[index]));
+        start = end;
+    }
     return ordered;
 }
 

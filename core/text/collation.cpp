@@ -31,9 +31,15 @@ public:
         collator.reset(icu::Collator::createInstance(icu::Locale::getFrench(), status));
         if (U_FAILURE(status) || !collator)
             throw std::runtime_error("ICU French collator unavailable");
+        lettersOnly.reset(collator->clone());
+        if (lettersOnly)
+            lettersOnly->setAttribute(UCOL_STRENGTH, UCOL_PRIMARY, status);
+        if (U_FAILURE(status) || !lettersOnly)
+            throw std::runtime_error("ICU French collator unavailable");
     }
 
     std::unique_ptr<icu::Collator> collator;
+    std::unique_ptr<icu::Collator> lettersOnly; ///< the same at primary strength
 };
 
 FrenchCollator::FrenchCollator()
@@ -81,6 +87,19 @@ std::strong_ordering FrenchCollator::compare(std::string_view left, std::string_
     if (const auto byKey = sortKey(left) <=> sortKey(right); byKey != 0)
         return byKey;
     return left <=> right;
+}
+
+bool FrenchCollator::sameLetters(std::string_view left, std::string_view right) const
+{
+    std::u16string left16;
+    std::u16string right16;
+    toUtf16(left, left16);
+    toUtf16(right, right16);
+    UErrorCode status = U_ZERO_ERROR;
+    const UCollationResult result =
+        icu_->lettersOnly->compare(left16.data(), static_cast<int32_t>(left16.size()), right16.data(),
+                                   static_cast<int32_t>(right16.size()), status);
+    return U_SUCCESS(status) && result == UCOL_EQUAL;
 }
 
 std::vector<std::size_t> FrenchCollator::order(const std::vector<std::string_view>& texts) const

@@ -27,6 +27,11 @@ public:
     /// The permutation that puts the texts in order: each text's sort key is computed once.
     std::vector<std::size_t> order(const std::vector<std::string_view>& texts) const;
 
+    /// Whether the collator tells the texts apart by their accents or case alone, or not at
+    /// all (its primary strength): "cote", "côte" and "Coté" have the same letters, "cote"
+    /// and "cotes" do not.
+    bool sameLetters(std::string_view left, std::string_view right) const;
+
     ~FrenchCollator();
     FrenchCollator(const FrenchCollator&) = delete;
     FrenchCollator& operator=(const FrenchCollator&) = delete;

@@ -47,5 +47,19 @@ TEST(Collation, SortsAsAFrenchReaderExpects)
     EXPECT_EQ(std::is_lt(collator.compare(cp1252("ß"), "ss")), std::is_gt(collator.compare("ss", cp1252("ß"))));
 }
 
+TEST(Collation, TellsTextsOfTheSameLetters)
+{
+    const struct {
+        const char* left; // UTF-8
+        const char* right;
+        bool same;
+    } cases[] = {
+        {"cote", "côté", true},   {"côte", "coté", true}, {"cote", "cote", true},
+        {"cote", "cotes", false}, {"de", "dé", true},     {"de la", "dela", false},
+    };
+    for (const auto& [left, right, same] : cases)
+        EXPECT_EQ(FrenchCollator::instance().sameLetters(cp1252(left), cp1252(right)), same) << left << " " << right;
+}
+
 } // namespace
 } // namespace quorvelle
