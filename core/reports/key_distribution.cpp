@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <numeric>
-#include <tuple>
 
 namespace quorvelle {
 namespace {
@@ -123,24 +122,19 @@ std::vector<KeyTable::Number> comboOrder(const KeyTable& keys)
     return numbers;
 }
 
-// A distinct form in which a key occurs some number of times.
-struct Holding {
-    std::int64_t occurrences;
-    KeyTable::Number key;
-    FormTable::Id form;
-};
-
-// The rows are built from the distinct forms, each weighed by its attestations, which
-// gives the same numbers as reading every occurrence of the text. Each distinct form is
-// read once, in alphabetical order, so that every row's forms come out alphabetical.
+// The rows are built from the distinct forms, each weighed by its attestations, which gives
+// the same numbers as reading every occurrence of the text. The distinct forms are read
+// twice, in alphabetical order: once to count the forms of every row, once to fill the rows,
+// so that every row's forms come out alphabetical and each row's list is made once at its
+// size, without a list of every (key, form) to sort.
 template <typename Keys>
 KeyDistribution distributeKeys(const TokenizedText& text)
 {
     KeyTable keys(Keys::codeCount);
     std::vector<std::int64_t> counts; // per key number, for the current form
     std::vector<KeyTable::Number> touched;
-    std::vector<Holding> holdings;
-    for (const FormTable::Id id : text.alphabetical) {
+    // Calls hold(key number, occurrences) for every key that occurs in the form.
+    const auto forEachKeyOf = [&](FormTable::Id id, auto hold) {
         Keys::forEachKey(std::string_view(text.forms.form(id)), [&](KeyCode code) {
             const KeyTable::Number number = keys.number(code);
             if (number == counts.size())
@@ -149,33 +143,53 @@ KeyDistribution distributeKeys(const TokenizedText& text)
                 touched.push_back(number);
         });
         for (const KeyTable::Number number : touched) {
-            holdings.push_back({counts[number], number, id});
+            hold(number, static_cast<std::size_t>(counts[number]));
             counts[number] = 0;
         }
         touched.clear();
-    }
+    };
 
+    // formsOfRow[key][occurrences]: the distinct forms in which the key occurs that many times.
+    std::vector<std::vector<std::size_t>> formsOfRow;
+    for (const FormTable::Id id : text.alphabetical)
+        forEachKeyOf(id, [&](KeyTable::Number key, std::size_t occurrences) {
+            if (key == formsOfRow.size())
+                formsOfRow.emplace_back();
+            std::vector<std::size_t>& forms = formsOfRow[key];
+            if (occurrences >= forms.size())
+                forms.resize(occurrences + 1, 0);
+            ++forms[occurrences];
+        });
+
+    // The keys in the combo box's order, each with its rows in increasing occurrences, and
+    // where each (key, occurrences) row went.
     const std::vector<KeyTable::Number> combo = comboOrder<Keys>(keys);
-    std::vector<std::size_t> place(combo.size());
-    for (std::size_t index = 0; index < combo.size(); ++index)
-        place[combo[index]] = index;
-    // Stable, so that the forms of each (key, occurrences) stay alphabetical.
-    std::stable_sort(holdings.begin(), holdings.end(), [&](const Holding& left, const Holding& right) {
-        return std::tie(place[left.key], left.occurrences) < std::tie(place[right.key], right.occurrences);
-    });
-
     KeyDistribution distribution;
     distribution.keys.reserve(combo.size());
-    for (std::size_t index = 0; index < holdings.size(); ++index) {
-        const Holding& holding = holdings[index];
-        if (index == 0 || holdings[index - 1].key != holding.key)
-            distribution.keys.push_back({Keys::text(keys.codes()[holding.key]), {}});
-        std::vector<OccurrenceRow>& rows = distribution.keys.back().rows;
-        if (rows.empty() || rows.back().occurrences != holding.occurrences)
-            rows.emplace_back().occurrences = holding.occurrences;
-        const std::int64_t attestations = text.forms.count(holding.form);
-        rows.back().formCount += attestations;
-        rows.back().forms.push_back({text.forms.form(holding.form), attestations});
+    std::vector<std::vector<OccurrenceRow*>> rowOf(combo.size());
+    for (const KeyTable::Number key : combo) {
+        KeyRows& keyRows = distribution.keys.emplace_back(KeyRows{Keys::text(keys.codes()[key]), {}});
+        const std::vector<std::size_t>& forms = formsOfRow[key];
+        keyRows.rows.reserve(
+            static_cast<std::size_t>(std::ranges::count_if(forms, [](std::size_t n) { return n > 0; })));
+        rowOf[key].resize(forms.size(), nullptr);
+        for (std::size_t occurrences = 1; occurrences < forms.size(); ++occurrences) {
+            if (forms[occurrences] == 0)
+                continue;
+            OccurrenceRow& row = keyRows.rows.emplace_back();
+            row.occurrences = static_cast<std::int64_t>(occurrences);
+            row.forms.reserve(forms[occurrences]);
+            rowOf[key][occurrences] = &row;
+        }
+    }
+
+    for (const FormTable::Id id : text.alphabetical) {
+        const std::int64_t attestations = text.forms.count(id);
+        forEachKeyOf(id, [&](KeyTable::Number key, std::size_t occurrences) {
+            OccurrenceRow& row = *rowOf[key][occurrences];
+            row.formCount += attestations;
+            row.forms.push_back({text.forms.form(id), attestations});
+        });
     }
     return distribution;
 }
