@@ -136,24 +136,32 @@ std::vector<std::uint32_t> letterGroups(const TokenizedText& text, const std::ve
 std::vector<FormCount> alphabeticalPairs(const TokenizedText& text, std::vector<PairCount> pairs)
 {
     const std::vector<std::uint32_t> group = letterGroups(text, pairs);
-    std::ranges::sort(pairs, {}, [&group](const PairCount& pair) { return group[pair.first]; });
+    const auto groupOf = [&group](const PairCount& pair) { return group[pair.first]; };
+    // The groups are taken from the back, last group first in the list, so that the numbers of
+    // the pairs that have their texts can be let go: the texts are made as the numbers are
+    // given back, never the numbers and the texts of every pair held at once.
+    std::ranges::sort(pairs, std::ranges::greater{}, groupOf);
 
     std::vector<FormCount> ordered;
     ordered.reserve(pairs.size());
     std::vector<FormCount> groupPairs;
     std::vector<std::string_view> groupTexts;
-    for (auto start = pairs.begin(); start != pairs.end();) {
-        const auto end = std::find_if(start, pairs.end(),
-                                      [&](const PairCount& pair) { return group[pair.first] != group[start->first]; });
+    while (!pairs.empty()) {
+        const std::uint32_t current = groupOf(pairs.back());
         groupPairs.clear();
-        for (auto pair = start; pair != end; ++pair)
-            groupPairs.push_back({pairText(text, *pair), pair->count});
+        for (; !pairs.empty() && groupOf(pairs.back()) == current; pairs.pop_back())
+            groupPairs.push_back({pairText(text, pairs.back()), pairs.back().count});
+        if (pairs.size() < pairs.capacity() / 2)
+            pairs.shrink_to_fit();
+        if (groupPairs.size() == 1) {
+            ordered.push_back(std::move(groupPairs.front()));
+            continue;
+        }
         groupTexts.clear();
         for (const FormCount& pair : groupPairs)
             groupTexts.push_back(pair.form);
         for (const std::size_t index : FrenchCollator::instance().order(groupTexts))
             ordered.push_back(std::move(groupPairs[index]));
-        start = end;
     }
     return ordered;
 }

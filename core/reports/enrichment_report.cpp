@@ -23,6 +23,9 @@ EnrichmentReport enrichmentReport(const TokenizedText& text)
     std::vector<std::int64_t> attestationsInFirstSlice(text.distinctCount(), 0);
     std::vector<FormTable::Id> newForms;
     const auto sliceSize = static_cast<std::size_t>(enrichmentSliceSize);
+    // Both lists are made at their final size: a large text has a million slices.
+    report.slices.reserve((text.tokens.size() + sliceSize - 1) / sliceSize);
+    report.knownForms.reserve(text.distinctCount());
     auto token = text.tokens.begin();
     for (std::size_t start = 0; start < text.tokens.size(); start += sliceSize) {
         const auto number = static_cast<std::int64_t>(report.slices.size()) + 1;

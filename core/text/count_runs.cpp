@@ -10,9 +10,12 @@ std::vector<std::size_t> positionsByCount(const std::vector<FormCount>& entries,
 {
     std::vector<std::size_t> positions(entries.size());
     std::iota(positions.begin(), positions.end(), std::size_t{0});
-    std::stable_sort(positions.begin(), positions.end(), [&](std::size_t left, std::size_t right) {
-        return order == CountOrder::Increasing ? entries[left].count < entries[right].count
-                                               : entries[left].count > entries[right].count;
+    // Equal counts by position, as a stable sort would leave them, without its buffer.
+    std::sort(positions.begin(), positions.end(), [&](std::size_t left, std::size_t right) {
+        if (entries[left].count != entries[right].count)
+            return order == CountOrder::Increasing ? entries[left].count < entries[right].count
+                                                   : entries[left].count > entries[right].count;
+        return left < right;
     });
     return positions;
 }
