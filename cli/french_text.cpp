@@ -4,6 +4,9 @@
 #include "core/presentation/number_format.h"
 #include "core/text/encoding.h"
 
+#include <algorithm>
+#include <cstddef>
+
 namespace quorvelle::cli {
 
 std::string frenchNumber(const std::optional<double>& value)
@@ -23,9 +26,15 @@ void writeListing(std::ostream& out, const ResultListing& listing)
 
 void writeFormLines(std::ostream& out, FormList forms, CountSpacing spacing)
 {
-    ResultListing listing(terminalLineEnd);
-    listing.addForms(forms, spacing);
-    writeListing(out, listing);
+    // A listing may run to a million lines: it is written a part at a time, not made whole
+    // in code page 1252 and again in UTF-8.
+    constexpr std::size_t formsPerPart = 4096;
+    for (std::size_t start = 0; start < forms.size(); start += formsPerPart) {
+        ResultListing listing(terminalLineEnd);
+        for (std::size_t index = start; index < std::min(start + formsPerPart, forms.size()); ++index)
+            listing.addForm(forms[index].form, forms[index].count, spacing);
+        writeListing(out, listing);
+    }
 }
 
 std::string withTerminalLineEnds(std::string_view text)
