@@ -26,7 +26,7 @@ done
 
 cli=build-bench/cli/quorvelle-cli
 statistics=(counts vocabulary lengths letters edges doubles pairs frequencies cooccurrences
-            sentences enrichment compare all)
+            sentences enrichment richness compare all)
 
 # Best wall-clock time of three runs of a command, in milliseconds.
 best_ms() {
