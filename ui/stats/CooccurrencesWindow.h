@@ -5,7 +5,6 @@
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 
-
 class QPushButton;
 
 namespace quorvelle::ui {
