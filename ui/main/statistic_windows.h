@@ -2,7 +2,6 @@
 #pragma once
 
 #include "core/catalogue/statistics_catalogue.h"
-#include "ui/MessageBox.h"
 #include "ui/main/MainWindow.h"
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/CooccurrencesWindow.h"
@@ -21,7 +20,6 @@
 #include <QFuture>
 
 #include <memory>
-#include <new>
 #include <optional>
 #include <type_traits>
 #include <utility>
@@ -50,17 +48,11 @@ template <> struct WindowOf<RichnessStatistic> { using type = RichnessWindow; };
 // clang-format on
 
 /// What compute makes of the main window's text as it now stands, computed off the interface
-/// thread once the text is analysed (see WaitDialog::waitFor); nothing when the user gave it
-/// up, or when memory ran out, which is then said.
+/// thread once the text is analysed (see resultAfterWaiting).
 template <class Compute>
 auto computeFromText(MainWindow& main, Compute compute) -> std::optional<std::invoke_result_t<Compute, SharedText>>
 {
-    try {
-        return resultAfterWaiting(&main, main.analysis().then(QtFuture::Launch::Async, std::move(compute)));
-    } catch (const std::bad_alloc&) {
-        MessageBox::outOfMemory(&main);
-        return std::nullopt;
-    }
+    return resultAfterWaiting(&main, main.analysis().then(QtFuture::Launch::Async, std::move(compute)));
 }
 
 /// The report a statistic's window shows: the catalogue's, unless the window shows another.

@@ -11,7 +11,10 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTimer>
+#include <QUnhandledException>
 #include <QVBoxLayout>
+
+#include <exception>
 
 namespace quorvelle::ui {
 namespace {
@@ -45,6 +48,17 @@ bool WaitDialog::waitFor(QWidget* caller, const QFuture<void>& work)
     if (work.isFinished())
         return true;
     return dialog.exec() == QDialog::Accepted;
+}
+
+void WaitDialog::rethrowUnwrapped(QFuture<void> work)
+{
+    try {
+        work.waitForFinished();
+    } catch (const QUnhandledException& unhandled) {
+        if (unhandled.exception())
+            std::rethrow_exception(unhandled.exception());
+        throw;
+    }
 }
 
 WaitDialog::WaitDialog(QWidget* caller)

@@ -1,11 +1,12 @@
 // Waiting for work done off the interface thread: the wait dialog, with "Annuler".
 #pragma once
 
+#include "ui/MessageBox.h"
+
 #include <QDialog>
 #include <QFuture>
-#include <QUnhandledException>
 
-#include <exception>
+#include <new>
 #include <optional>
 
 class QLabel;
@@ -30,6 +31,9 @@ public:
     static bool waitFor(QWidget* caller, const QFuture<void>& work);
     /// True while waitFor waits, the dialog shown or not.
     static bool waiting() { return waits_ > 0; }
+    /// Throws what finished work threw, as it was thrown: QtConcurrent wraps what is not a
+    /// QException.
+    static void rethrowUnwrapped(QFuture<void> work);
 
 private:
     explicit WaitDialog(QWidget* caller);
@@ -42,8 +46,9 @@ private:
 };
 
 /// The result of work computed off the interface thread, once it is there (see
-/// WaitDialog::waitFor), or nothing when the user gave it up. What the work threw is thrown
-/// here, on the interface thread.
+/// WaitDialog::waitFor); nothing when the user gave it up, or when the work ran out of memory,
+/// which is then said over caller. Whatever else the work threw is thrown here, on the
+/// interface thread.
 template <class Result>
 std::optional<Result> resultAfterWaiting(QWidget* caller, QFuture<Result> work)
 {
@@ -52,12 +57,11 @@ std::optional<Result> resultAfterWaiting(QWidget* caller, QFuture<Result> work)
         return std::nullopt;
     }
     try {
+        WaitDialog::rethrowUnwrapped(QFuture<void>(work));
         return work.takeResult();
-    } catch (const QUnhandledException& unhandled) {
-        // QtConcurrent wraps what is not a QException: the original is thrown again.
-        if (unhandled.exception())
-            std::rethrow_exception(unhandled.exception());
-        throw;
+    } catch (const std::bad_alloc&) {
+        MessageBox::outOfMemory(caller);
+        return std::nullopt;
     }
 }
 

@@ -17,7 +17,6 @@
 #include <QVBoxLayout>
 #include <QtConcurrent>
 
-#include <new>
 #include <optional>
 #include <utility>
 
@@ -29,15 +28,10 @@ constexpr QSize windowSize(980, 600);
 
 void ConcordanceWindow::open(QWidget* parent, SharedText text, std::string form)
 {
-    std::optional<Concordance> found;
-    try {
-        found = resultAfterWaiting(parent, QtConcurrent::run([text = std::move(text), form = std::move(form)] {
-                                       return concordance(text->text(), form, contextWidth);
-                                   }));
-    } catch (const std::bad_alloc&) {
-        MessageBox::outOfMemory(parent);
-        return;
-    }
+    std::optional<Concordance> found =
+        resultAfterWaiting(parent, QtConcurrent::run([text = std::move(text), form = std::move(form)] {
+                               return concordance(text->text(), form, contextWidth);
+                           }));
     if (found)
         openModal<ConcordanceWindow>(parent, std::move(*found));
 }

@@ -19,7 +19,6 @@
 #include <QtConcurrent>
 
 #include <memory>
-#include <new>
 #include <optional>
 
 namespace quorvelle::ui {
@@ -144,14 +143,8 @@ ComparedTexts compareTexts(const QString& shown1, const QString& shown2)
 
 void SecondTextWindow::showComparison()
 {
-    std::optional<ComparedTexts> compared;
-    try {
-        compared =
-            resultAfterWaiting(this, QtConcurrent::run(compareTexts, firstTextBox->text(), secondTextBox->text()));
-    } catch (const std::bad_alloc&) {
-        MessageBox::outOfMemory(this);
-        return;
-    }
+    std::optional<ComparedTexts> compared =
+        resultAfterWaiting(this, QtConcurrent::run(compareTexts, firstTextBox->text(), secondTextBox->text()));
     if (compared)
         openModal<ComparisonResultsWindow>(this, std::move(compared->text1), std::move(compared->text2),
                                            std::move(compared->comparison));
