@@ -46,6 +46,15 @@ QList<T*> reachable(QWidget* window)
     return found;
 }
 
+// The reachable widgets of type T (combo boxes, tab bars) that offer more than one entry.
+template <class T>
+QList<T*> offeringAChoice(QWidget* window)
+{
+    QList<T*> found = reachable<T>(window);
+    found.removeIf([](const T* widget) { return widget->count() < 2; });
+    return found;
+}
+
 QString nameOf(const QObject* object)
 {
     const QString name = object->objectName();
@@ -206,10 +215,7 @@ std::optional<Move> clickButton(QWidget* window, Dice& dice, const Workspace&)
 
 std::optional<Move> stepComboBox(QWidget* window, Dice& dice, const Workspace&)
 {
-    QList<QComboBox*> boxes;
-    for (QComboBox* box : reachable<QComboBox>(window))
-        if (box->count() > 1)
-            boxes.append(box);
+    QList<QComboBox*> boxes = offeringAChoice<QComboBox>(window);
     if (boxes.isEmpty())
         return std::nullopt;
     QPointer<QComboBox> box = dice.pick(boxes);
@@ -225,10 +231,7 @@ std::optional<Move> stepComboBox(QWidget* window, Dice& dice, const Workspace&)
 
 std::optional<Move> switchTab(QWidget* window, Dice& dice, const Workspace&)
 {
-    QList<QTabBar*> bars;
-    for (QTabBar* bar : reachable<QTabBar>(window))
-        if (bar->count() > 1)
-            bars.append(bar);
+    QList<QTabBar*> bars = offeringAChoice<QTabBar>(window);
     if (bars.isEmpty())
         return std::nullopt;
     QPointer<QTabBar> bar = dice.pick(bars);
@@ -293,41 +296,41 @@ const std::array pastedTexts = {
     QStringLiteral("Longtemps, je me suis couché de bonne heure. ").repeated(400),
 };
 
-std::optional<Move> typeInto(QWidget* window, Dice& dice, const Workspace&)
+// Text put at a random place of an editable box, typed key by key or pasted with Ctrl+V.
+std::optional<Move> enterText(QWidget* window, Dice& dice, bool paste)
 {
     QList<QWidget*> boxes = editableBoxes(window);
     if (boxes.isEmpty())
         return std::nullopt;
     QPointer<QWidget> box = dice.pick(boxes);
-    const QString text = typedFragments[dice.below(typedFragments.size())];
+    const QString text =
+        paste ? pastedTexts[dice.below(pastedTexts.size())] : typedFragments[dice.below(typedFragments.size())];
     const double across = dice.fraction();
     const double down = dice.fraction();
-    return Move{QStringLiteral("type %1 into %2").arg(quoted(text), nameOf(box)), [box, text, across, down] {
+    const QString verb = paste ? QStringLiteral("paste") : QStringLiteral("type");
+    return Move{QStringLiteral("%1 %2 into %3").arg(verb, quoted(text), nameOf(box)), [box, text, across, down, paste] {
                     if (!box)
                         return;
+                    if (paste)
+                        QGuiApplication::clipboard()->setText(text);
                     clickInto(box, across, down);
-                    if (box)
+                    if (!box)
+                        return;
+                    if (paste)
+                        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+                    else
                         typeText(box, text);
                 }};
 }
 
+std::optional<Move> typeInto(QWidget* window, Dice& dice, const Workspace&)
+{
+    return enterText(window, dice, false);
+}
+
 std::optional<Move> pasteInto(QWidget* window, Dice& dice, const Workspace&)
 {
-    QList<QWidget*> boxes = editableBoxes(window);
-    if (boxes.isEmpty())
-        return std::nullopt;
-    QPointer<QWidget> box = dice.pick(boxes);
-    const QString text = pastedTexts[dice.below(pastedTexts.size())];
-    const double across = dice.fraction();
-    const double down = dice.fraction();
-    return Move{QStringLiteral("paste %1 into %2").arg(quoted(text), nameOf(box)), [box, text, across, down] {
-                    if (!box)
-                        return;
-                    QGuiApplication::clipboard()->setText(text);
-                    clickInto(box, across, down);
-                    if (box)
-                        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-                }};
+    return enterText(window, dice, true);
 }
 
 std::optional<Move> resizeWindow(QWidget* window, Dice& dice, const Workspace&)
