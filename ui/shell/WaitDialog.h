@@ -24,8 +24,8 @@ public:
     /// How long work may take before the dialog shows.
     static constexpr int showAfterMs = 300;
 
-    /// Waits until work has finished. For the first showAfterMs the windows keep painting but
-    /// take no input, which waits until the work is done; after that the dialog shows modal
+    /// Waits until work has finished. For the first showAfterMs the windows keep painting and
+    /// the user's input is held back until the wait ends; after that the dialog shows modal
     /// over caller. True once the work has finished; false when the user chose "Annuler": the
     /// work is then abandoned (it may run on, its result unread).
     static bool waitFor(QWidget* caller, const QFuture<void>& work);
