@@ -11,6 +11,7 @@
 #include <QMetaMethod>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -104,6 +105,10 @@ PlainTextBox::PlainTextBox(QWidget* parent)
 {
     portionTimer_->setInterval(0);
     connect(portionTimer_, &QTimer::timeout, this, &PlainTextBox::showNextPortion);
+    connect(document(), &QTextDocument::contentsChanged, this, [this] {
+        if (!showingText_)
+            emit edited();
+    });
 }
 
 void PlainTextBox::setText(const QString& text)
@@ -111,6 +116,7 @@ void PlainTextBox::setText(const QString& text)
     lineEnd_ = firstLineEnd(QStringView(text));
     textAsSet_ = text;
     showFirstPortion();
+    emit textSet();
 }
 
 void PlainTextBox::setCp1252Text(std::shared_ptr<const std::string> text)
@@ -118,6 +124,7 @@ void PlainTextBox::setCp1252Text(std::shared_ptr<const std::string> text)
     lineEnd_ = firstLineEnd(std::string_view(*text));
     textAsSet_ = std::move(text);
     showFirstPortion();
+    emit textSet();
 }
 
 std::shared_ptr<const std::string> PlainTextBox::unmodifiedCp1252Text() const
@@ -141,6 +148,7 @@ QString PlainTextBox::sliceAsSet(qsizetype start, qsizetype end) const
 
 void PlainTextBox::showFirstPortion()
 {
+    const QScopedValueRollback showing(showingText_, true);
     portionTimer_->stop();
     shown_ = portionEnd(0, firstPortionSize);
     setPlainText(QString());
@@ -158,6 +166,7 @@ void PlainTextBox::showFirstPortion()
 
 void PlainTextBox::showNextPortion()
 {
+    const QScopedValueRollback showing(showingText_, true);
     const qsizetype end = portionEnd(shown_, portionSize);
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);

@@ -56,6 +56,11 @@ public:
     void deleteSelection();
 
 signals:
+    /// setText or setCp1252Text replaced the whole text.
+    void textSet();
+    /// The text was edited: typed, pasted, dropped, deleted, undone or redone (showing a long
+    /// text in portions is no edit).
+    void edited();
     /// The user double-clicked a line, or chose "Voir en contexte" on it (offered only when
     /// something listens): its text, without its line end.
     void lineActivated(const QString& line);
@@ -100,6 +105,7 @@ private:
     // What setText or setCp1252Text was given, valid while the document is unmodified.
     std::variant<QString, std::shared_ptr<const std::string>> textAsSet_;
     qsizetype shown_ = 0; // how much of textAsSet_ the document holds
+    bool showingText_ = false; // while the document takes in a portion of textAsSet_
     QTimer* portionTimer_;
 };
 

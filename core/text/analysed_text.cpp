@@ -1,6 +1,8 @@
 // The forms of a shared text, cut once for each need.
 #include "core/text/analysed_text.h"
 
+#include <utility>
+
 namespace quorvelle {
 
 AnalysedText::AnalysedText(std::string text)
@@ -10,6 +12,12 @@ AnalysedText::AnalysedText(std::string text)
 
 AnalysedText::AnalysedText(std::shared_ptr<const std::string> text)
     : text_(std::move(text))
+{
+}
+
+AnalysedText::AnalysedText(std::shared_ptr<const std::string> text, TokenizedText tokens)
+    : text_(std::move(text))
+    , kept_(std::move(tokens))
 {
 }
 
@@ -27,11 +35,10 @@ const TokenizedText& AnalysedText::tokens(Occurrences needed) const
     return *kept_;
 }
 
-SharedText analyseText(std::shared_ptr<const std::string> text)
+SharedText analyseText(std::shared_ptr<const std::string> text, const WorkProgress& progress)
 {
-    auto analysed = std::make_shared<const AnalysedText>(std::move(text));
-    analysed->tokens(Occurrences::Kept);
-    return analysed;
+    TokenizedText tokens = tokenize(*text, Occurrences::Kept, progress);
+    return std::make_shared<const AnalysedText>(std::move(text), std::move(tokens));
 }
 
 } // namespace quorvelle

@@ -18,6 +18,8 @@ public:
     explicit AnalysedText(std::string text);
     /// Shares bytes another holder keeps too (the text box that shows them).
     explicit AnalysedText(std::shared_ptr<const std::string> text);
+    /// The same with the text's forms already cut, occurrences kept.
+    AnalysedText(std::shared_ptr<const std::string> text, TokenizedText tokens);
     AnalysedText(const AnalysedText&) = delete;
     AnalysedText& operator=(const AnalysedText&) = delete;
 
@@ -39,7 +41,8 @@ private:
 /// An analysed text as its holders share it.
 using SharedText = std::shared_ptr<const AnalysedText>;
 
-/// The text analysed: its forms cut, occurrences kept, before anyone asks.
-SharedText analyseText(std::shared_ptr<const std::string> text);
+/// The text analysed: its forms cut, occurrences kept, before anyone asks; progress is told
+/// how far the cutting has gone, and may give it up (see WorkProgress).
+SharedText analyseText(std::shared_ptr<const std::string> text, const WorkProgress& progress = {});
 
 } // namespace quorvelle

@@ -4,8 +4,34 @@
 #include "core/text/segmentation.h"
 
 namespace quorvelle {
+namespace {
 
-TokenizedText tokenize(std::string_view text, Occurrences occurrences)
+// Some 400 KB of French text between two reports of progress.
+constexpr int formsBetweenReports = 1 << 16;
+
+// forEachForm, telling progress how far it has gone every formsBetweenReports forms, and at
+// the end. Without progress, forEachForm itself, whose loop is the hot one of every statistic.
+template <class Visitor>
+void forEachFormTold(std::string_view text, const WorkProgress& progress, Visitor visit)
+{
+    if (!progress) {
+        forEachForm(text, visit);
+        return;
+    }
+    int untilReport = formsBetweenReports;
+    forEachForm(text, [&](std::string_view form) {
+        visit(form);
+        if (--untilReport == 0) {
+            untilReport = formsBetweenReports;
+            progress(static_cast<std::size_t>(form.data() + form.size() - text.data()), text.size());
+        }
+    });
+    progress(text.size(), text.size());
+}
+
+} // namespace
+
+TokenizedText tokenize(std::string_view text, Occurrences occurrences, const WorkProgress& progress)
 {
     TokenizedText tokenized;
     if (occurrences == Occurrences::Kept) {
@@ -13,11 +39,11 @@ TokenizedText tokenize(std::string_view text, Occurrences occurrences)
         // but for the rarest forms of the largest texts. Reserving that bound touches only the
         // pages the numbers fill, and spares the copies of a growing buffer.
         tokenized.tokens.reserve(text.size() / 2 + 1);
-        forEachForm(text, [&tokenized](std::string_view form) {
+        forEachFormTold(text, progress, [&tokenized](std::string_view form) {
             tokenized.tokens.push_back(tokenized.forms.addLowerCased(form));
         });
     } else {
-        forEachForm(text, [&tokenized](std::string_view form) {
+        forEachFormTold(text, progress, [&tokenized](std::string_view form) {
             tokenized.forms.addLowerCased(form);
             ++tokenized.occurrences;
         });

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -34,7 +35,14 @@ struct TokenizedText {
 /// memory after the text itself.
 enum class Occurrences { Kept, Counted };
 
-/// Cuts the text into forms (see forEachForm) and counts them.
-TokenizedText tokenize(std::string_view text, Occurrences occurrences = Occurrences::Kept);
+/// Told now and then how much of a long computation is done: done bytes of the text out of
+/// total. Whoever gives it up throws from it; the computation keeps nothing and lets the
+/// exception through.
+using WorkProgress = std::function<void(std::size_t done, std::size_t total)>;
+
+/// Cuts the text into forms (see forEachForm) and counts them, telling progress as it goes
+/// when given one.
+TokenizedText tokenize(std::string_view text, Occurrences occurrences = Occurrences::Kept,
+                       const WorkProgress& progress = {});
 
 } // namespace quorvelle

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <stdexcept>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -39,6 +42,28 @@ TEST(AnalysedText, ThreadsShareOneTokenization)
     EXPECT_EQ(text->tokens().tokenCount(), 8);
     for (int index = 0; index < threadCount; index += 2)
         EXPECT_EQ(seen[static_cast<std::size_t>(index)], &text->tokens());
+}
+
+// The analysis tells how far it has gone, in order, up to the whole text; a caller that gives
+// it up by throwing from the progress gets its exception back.
+TEST(AnalysedText, AnalysisTellsItsProgressAndCanBeGivenUp)
+{
+    std::string words;
+    for (int index = 0; index < 200000; ++index)
+        words += "mot ";
+    const auto bytes = std::make_shared<const std::string>(words);
+    std::vector<std::size_t> told;
+    const SharedText text = analyseText(bytes, [&](std::size_t done, std::size_t total) {
+        EXPECT_EQ(total, bytes->size());
+        told.push_back(done);
+    });
+    EXPECT_EQ(text->tokens().tokenCount(), 200000);
+    ASSERT_GE(told.size(), 3U);
+    EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
+    EXPECT_EQ(told.back(), bytes->size());
+
+    EXPECT_THROW(analyseText(bytes, [](std::size_t, std::size_t) { throw std::runtime_error("abandonné"); }),
+                 std::runtime_error);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
@@ -171,16 +172,25 @@ private slots:
         QVERIFY(!waitDialog());
 
         HeldWork slow;
+        QPromise<void> measured; // the part of the work that tells how far it has gone
+        measured.start();
+        measured.setProgressRange(0, 4);
+        measured.setProgressValue(1);
         QStringList seen;
         QTimer::singleShot(ui::WaitDialog::showAfterMs * 2, [&] {
             const ui::WaitDialog* dialog = waitDialog();
             seen << (dialog && dialog->isVisible() && dialog->windowHandle()->isExposed() ? "dialog exposed"
-                                                                                          : "no dialog")
-                 << (dialog ? dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"))->text() : QString());
+                                                                                          : "no dialog");
+            if (dialog) {
+                const auto* bar = dialog->findChild<QProgressBar*>(QStringLiteral("progressBar"));
+                seen << dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"))->text()
+                     << QStringLiteral("%1/%2").arg(bar->value()).arg(bar->maximum());
+            }
+            measured.finish();
             slow.release();
         });
-        QCOMPARE(ui::resultAfterWaiting(&caller, slow.future), std::optional(1));
-        QCOMPARE(seen, QStringList({"dialog exposed", "Annuler"}));
+        QCOMPARE(ui::resultAfterWaiting(&caller, slow.future, measured.future()), std::optional(1));
+        QCOMPARE(seen, QStringList({"dialog exposed", "Annuler", "1/4"}));
         QVERIFY(!waitDialog());
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }

@@ -4,11 +4,42 @@
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 
-#include <QTextDocument>
+#include <QPromise>
 #include <QTimer>
 #include <QtConcurrent>
 
+#include <cstddef>
+#include <utility>
+
 namespace quorvelle::ui {
+namespace {
+
+// The steps of the analysis's progress: the wait dialog's bar moves by a thousandth.
+constexpr int progressSteps = 1000;
+
+// Thrown from an analysis's progress once its future is cancelled.
+struct AnalysisAbandoned {};
+
+// The analysis of the bytes that bytes() makes, in a worker thread. It tells its future how
+// far it has gone, and stops once the future is cancelled, leaving it without a result.
+template <class Bytes>
+QFuture<SharedText> analyseInWorker(Bytes bytes)
+{
+    return QtConcurrent::run([bytes = std::move(bytes)](QPromise<SharedText>& promise) {
+        promise.setProgressRange(0, progressSteps);
+        const auto progress = [&promise](std::size_t done, std::size_t total) {
+            if (promise.isCanceled())
+                throw AnalysisAbandoned();
+            promise.setProgressValue(static_cast<int>(static_cast<double>(done) / static_cast<double>(total) * progressSteps));
+        };
+        try {
+            promise.addResult(analyseText(bytes(), progress));
+        } catch (const AnalysisAbandoned&) {
+        }
+    });
+}
+
+} // namespace
 
 TextAnalysis::TextAnalysis(PlainTextBox* box)
     : QObject(box)
@@ -17,36 +48,59 @@ TextAnalysis::TextAnalysis(PlainTextBox* box)
 {
     typingPause_->setSingleShot(true);
     typingPause_->setInterval(typingPauseMs);
-    connect(box_->document(), &QTextDocument::contentsChanged, this, &TextAnalysis::noteChange);
+    connect(box_, &PlainTextBox::textSet, this, &TextAnalysis::analyseNewText);
+    connect(box_, &PlainTextBox::edited, this, &TextAnalysis::noteEdit);
     connect(typingPause_, &QTimer::timeout, this, [this] { current(); });
 }
 
-void TextAnalysis::noteChange()
+TextAnalysis::~TextAnalysis()
+{
+    // Nobody will read it: the program need not wait for it to end.
+    abandonUnfinished();
+}
+
+void TextAnalysis::analyseNewText()
 {
     ++version_;
-    // A file shown in portions changes the document without being edited: its bytes are
-    // analysed as they are, at the first request.
-    if (box_->unmodifiedCp1252Text())
-        current();
-    else
-        typingPause_->start();
+    typingPause_->stop();
+    current();
+}
+
+void TextAnalysis::noteEdit()
+{
+    ++version_;
+    abandonUnfinished();
+    typingPause_->start();
+}
+
+void TextAnalysis::abandonUnfinished()
+{
+    // A finished analysis is kept: undoing the edits may bring its text back.
+    if (analysis_.isFinished())
+        return;
+    analysis_.cancel();
+    analysis_ = {};
+    analysedBytes_ = nullptr;
+    analysedVersion_ = 0;
 }
 
 QFuture<SharedText> TextAnalysis::current()
 {
     if (std::shared_ptr<const std::string> bytes = box_->unmodifiedCp1252Text()) {
         if (analysedBytes_ != bytes) {
+            abandonUnfinished();
             analysedBytes_ = bytes;
-            analysis_ = QtConcurrent::run([bytes] { return analyseText(bytes); });
+            analysis_ = analyseInWorker([bytes] { return bytes; });
         }
         return analysis_;
     }
     if (analysedBytes_ || analysedVersion_ != version_) {
         typingPause_->stop();
+        abandonUnfinished();
         analysedBytes_ = nullptr;
         analysedVersion_ = version_;
-        analysis_ = QtConcurrent::run(
-            [shown = box_->text()] { return analyseText(std::make_shared<const std::string>(toCp1252(shown))); });
+        analysis_ = analyseInWorker(
+            [shown = box_->text()] { return std::make_shared<const std::string>(toCp1252(shown)); });
     }
     return analysis_;
 }

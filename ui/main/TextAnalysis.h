@@ -16,11 +16,11 @@ namespace quorvelle::ui {
 
 class PlainTextBox;
 
-/// Keeps the analysis of the text a box holds. An opened file is analysed from its bytes as
-/// soon as it is in the box; an edited text once the user pauses typing, or when asked for.
-/// An analysis stays the box's for as long as the text is as it was analysed: any change,
-/// a new text included, makes the next request start another, and an analysis under way for an
-/// older text is left to end unread.
+/// Keeps the analysis of the text a box holds. A text put in the box (an opened file, from its
+/// bytes) is analysed at once; an edited text once the user pauses typing, or when asked for.
+/// An analysis stays the box's for as long as the text is as it was analysed; an analysis
+/// under way for a text the box no longer holds is cancelled, and stops where it is. An
+/// analysis tells its future how far it has gone.
 class TextAnalysis final : public QObject {
     Q_OBJECT
 public:
@@ -28,13 +28,20 @@ public:
     static constexpr int typingPauseMs = 500;
 
     explicit TextAnalysis(PlainTextBox* box);
+    ~TextAnalysis() override;
 
     /// The analysis of the text as the box holds it now: the one done or under way when the
     /// text has not changed since it started, a new one otherwise.
     QFuture<SharedText> current();
 
 private:
-    void noteChange();
+    /// The box holds another text: its analysis starts at once.
+    void analyseNewText();
+    /// The user edited the text: an analysis under way is of a text the box no longer holds;
+    /// the next starts once the user pauses.
+    void noteEdit();
+    /// Stops the analysis under way, if any, and forgets it.
+    void abandonUnfinished();
 
     PlainTextBox* box_;
     QTimer* typingPause_;

@@ -48,11 +48,14 @@ template <> struct WindowOf<RichnessStatistic> { using type = RichnessWindow; };
 // clang-format on
 
 /// What compute makes of the main window's text as it now stands, computed off the interface
-/// thread once the text is analysed (see resultAfterWaiting).
+/// thread once the text is analysed (see resultAfterWaiting); the wait dialog shows the
+/// analysis's progress.
 template <class Compute>
 auto computeFromText(MainWindow& main, Compute compute) -> std::optional<std::invoke_result_t<Compute, SharedText>>
 {
-    return resultAfterWaiting(&main, main.analysis().then(QtFuture::Launch::Async, std::move(compute)));
+    QFuture<SharedText> analysis = main.analysis();
+    return resultAfterWaiting(&main, analysis.then(QtFuture::Launch::Async, std::move(compute)),
+                              QFuture<void>(analysis));
 }
 
 /// The report a statistic's window shows: the catalogue's, unless the window shows another.

@@ -24,7 +24,7 @@ constexpr int margin = 24;
 
 } // namespace
 
-bool WaitDialog::waitFor(QWidget* caller, const QFuture<void>& work)
+bool WaitDialog::waitFor(QWidget* caller, const QFuture<void>& work, const QFuture<void>& measured)
 {
     if (work.isFinished())
         return true;
@@ -43,6 +43,7 @@ bool WaitDialog::waitFor(QWidget* caller, const QFuture<void>& work)
     if (work.isFinished())
         return true;
     WaitDialog dialog(caller);
+    dialog.showProgressOf(measured);
     connect(&watcher, &QFutureWatcher<void>::finished, &dialog, &QDialog::accept);
     // The watcher may have seen the end just before it was connected to the dialog.
     if (work.isFinished())
@@ -78,7 +79,7 @@ void WaitDialog::buildUi()
     messageLabel->setFont(font);
     messageLabel->setAlignment(Qt::AlignCenter);
 
-    // The work cannot say how far it has gone: the bar only shows that it goes on.
+    // Until the work says how far it has gone, the bar only shows that it goes on.
     progressBar = new QProgressBar(this);
     Q_SET_OBJECT_NAME(progressBar);
     progressBar->setRange(0, 0);
@@ -99,6 +100,17 @@ void WaitDialog::buildUi()
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(frame);
+}
+
+void WaitDialog::showProgressOf(const QFuture<void>& measured)
+{
+    if (measured.isFinished())
+        return;
+    auto* watcher = new QFutureWatcher<void>(this);
+    connect(watcher, &QFutureWatcher<void>::progressRangeChanged, progressBar, &QProgressBar::setRange);
+    connect(watcher, &QFutureWatcher<void>::progressValueChanged, progressBar, &QProgressBar::setValue);
+    connect(watcher, &QFutureWatcher<void>::finished, progressBar, [this] { progressBar->setRange(0, 0); });
+    watcher->setFuture(measured);
 }
 
 } // namespace quorvelle::ui

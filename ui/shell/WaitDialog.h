@@ -26,9 +26,10 @@ public:
 
     /// Waits until work has finished. For the first showAfterMs the windows keep painting and
     /// the user's input is held back until the wait ends; after that the dialog shows modal
-    /// over caller. True once the work has finished; false when the user chose "Annuler": the
-    /// work is then abandoned (it may run on, its result unread).
-    static bool waitFor(QWidget* caller, const QFuture<void>& work);
+    /// over caller, its bar following the progress of measured (the part of the work that
+    /// tells it) while it runs. True once the work has finished; false when the user chose
+    /// "Annuler": the work is then abandoned (it may run on, its result unread).
+    static bool waitFor(QWidget* caller, const QFuture<void>& work, const QFuture<void>& measured = {});
     /// True while waitFor waits, the dialog shown or not.
     static bool waiting() { return waits_ > 0; }
     /// Throws what finished work threw, as it was thrown: QtConcurrent wraps what is not a
@@ -38,6 +39,9 @@ public:
 private:
     explicit WaitDialog(QWidget* caller);
     void buildUi();
+    /// The bar follows the progress of measured until it ends, then only shows that the
+    /// work goes on.
+    void showProgressOf(const QFuture<void>& measured);
 
     QLabel* messageLabel;
     QProgressBar* progressBar;
@@ -46,18 +50,21 @@ private:
 };
 
 /// The result of work computed off the interface thread, once it is there (see
-/// WaitDialog::waitFor); nothing when the user gave it up, or when the work ran out of memory,
-/// which is then said over caller. Whatever else the work threw is thrown here, on the
-/// interface thread.
+/// WaitDialog::waitFor); nothing when the user gave it up, when the work was cancelled (its
+/// text replaced meanwhile), or when the work ran out of memory, which is then said over
+/// caller. Whatever else the work threw is thrown here, on the interface thread.
 template <class Result>
-std::optional<Result> resultAfterWaiting(QWidget* caller, QFuture<Result> work)
+std::optional<Result> resultAfterWaiting(QWidget* caller, QFuture<Result> work, const QFuture<void>& measured = {})
 {
-    if (!WaitDialog::waitFor(caller, QFuture<void>(work))) {
+    if (!WaitDialog::waitFor(caller, QFuture<void>(work), measured)) {
         work.cancel();
         return std::nullopt;
     }
     try {
         WaitDialog::rethrowUnwrapped(QFuture<void>(work));
+        // Cancelled without an exception: it has no result.
+        if (work.isCanceled())
+            return std::nullopt;
         return work.takeResult();
     } catch (const std::bad_alloc&) {
         MessageBox::outOfMemory(caller);
