@@ -20,6 +20,8 @@ namespace {
 
 constexpr int valueColumnDigits = 7;
 constexpr int keyComboCharacters = 5;
+// Some 5 ms of work for a list placing its rows.
+constexpr int rowsPlacedAtOnce = 20000;
 
 } // namespace
 
@@ -69,12 +71,14 @@ QList<QListView*> addColumnLists(QGridLayout* grid, int row, ReportTableModel* t
         heading->setObjectName(columns[column].headingName);
         heading->setToolTip(columns[column].toolTip);
         heading->setWordWrap(true);
-        // Rows are written only as they scroll into view: a list of a hundred thousand rows
-        // opens at once.
+        // Rows are written only as they scroll into view, and placed a batch at a time between
+        // turns of the event loop: a list of a million rows opens at once.
         auto* list = new QListView(parent);
         list->setObjectName(columns[column].listName);
         list->setModel(table->columnModel(column));
         list->setUniformItemSizes(true);
+        list->setLayoutMode(QListView::Batched);
+        list->setBatchSize(rowsPlacedAtOnce);
         list->setEditTriggers(QAbstractItemView::NoEditTriggers);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
