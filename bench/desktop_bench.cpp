@@ -9,7 +9,6 @@
 #include "ui/PlainTextBox.h"
 #include "ui/application.h"
 #include "ui/charts/chart_windows.h"
-#include "ui/cp1252_text.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/statistic_windows.h"
 #include "ui/printing.h"
@@ -284,8 +283,7 @@ private:
     std::unique_ptr<QWidget> openWindow(const QString& name, const SharedText& text)
     {
         if (name == QLatin1String("comparison results"))
-            return std::make_unique<ui::ComparisonResultsWindow>(
-                text, secondLargeText(), ComparisonStatistic::report(AnalysedTexts(text, secondLargeText())), nullptr);
+            return std::make_unique<ui::ComparisonResultsWindow>(ui::compareTexts(text, secondLargeText()), nullptr);
         if (name == QLatin1String("concordance"))
             return std::make_unique<ui::ConcordanceWindow>(
                 concordance(text->text(), "de", ui::ConcordanceWindow::contextWidth), nullptr);
@@ -297,7 +295,7 @@ private:
                 if (name != QString::fromUtf8(Statistic::info.name))
                     return;
                 if constexpr (std::is_same_v<Window, ui::SecondTextWindow>)
-                    window = std::make_unique<Window>(ui::fromCp1252(text->text()), QString(), nullptr);
+                    window = std::make_unique<Window>(text, QString(), nullptr);
                 else
                     window = std::make_unique<Window>(text, ui::windowReport<Statistic>(AnalysedTexts(text)), nullptr);
             }

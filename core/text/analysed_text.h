@@ -24,6 +24,8 @@ public:
     AnalysedText& operator=(const AnalysedText&) = delete;
 
     const std::string& text() const { return *text_; }
+    /// The same bytes, for a holder that keeps them too (a text box that shows them).
+    std::shared_ptr<const std::string> sharedText() const { return text_; }
 
     /// The text's forms, cut on the first call that needs them. With Occurrences::Counted,
     /// the forms as a kept tokenization has them when there is one, so that a text is cut a

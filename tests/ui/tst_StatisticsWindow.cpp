@@ -168,9 +168,9 @@ private:
     static std::unique_ptr<QWidget> openWindow(const QString& name)
     {
         static constexpr std::string_view text = "Le chat dort.";
-        if (name == QLatin1String("second text"))
-            return std::make_unique<ui::SecondTextWindow>(QString::fromUtf8(text), QString(), nullptr);
         const QByteArray bytes(text.data(), text.size());
+        if (name == QLatin1String("second text"))
+            return std::make_unique<ui::SecondTextWindow>(test::analysed(bytes), QString(), nullptr);
         if (name == QLatin1String("comparison results"))
             return test::openComparisonResults(bytes, bytes);
         if (name == QLatin1String("concordance"))

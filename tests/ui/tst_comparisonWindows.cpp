@@ -58,7 +58,7 @@ private slots:
     // question, once loaded (as the main window loads its text), and after "Fermer".
     void secondText()
     {
-        ui::SecondTextWindow window(QStringLiteral("le chat\r\n"), firstPath, nullptr);
+        ui::SecondTextWindow window(test::analysed("le chat\r\n"), firstPath, nullptr);
         QCOMPARE(child<ui::PlainTextBox>(window, "firstTextBox")->text(), QStringLiteral("le chat\r\n"));
         const auto unchanged = [&] {
             QCOMPARE(secondTextState(window), withoutSecondText);
@@ -95,7 +95,7 @@ private slots:
     // "Affichage" compares the two boxes as they stand, off the interface thread, over this window.
     void showComparisonComparesTheBoxes()
     {
-        ui::SecondTextWindow window(QStringLiteral("le chat"), firstPath, nullptr);
+        ui::SecondTextWindow window(test::analysed("le chat"), firstPath, nullptr);
         window.openSecondText(test::writeFile(files_, QStringLiteral("loup.txt"), "le loup"));
         child<ui::PlainTextBox>(window, "firstTextBox")->setText(QStringLiteral("le chat et le chien"));
         QString figures;

@@ -47,10 +47,7 @@ SharedText analysed(const QByteArray& text)
 
 std::unique_ptr<ui::ComparisonResultsWindow> openComparisonResults(const QByteArray& text1, const QByteArray& text2)
 {
-    const SharedText first = analysed(text1);
-    const SharedText second = analysed(text2);
-    return std::make_unique<ui::ComparisonResultsWindow>(
-        first, second, ComparisonStatistic::report(AnalysedTexts(first, second)), nullptr);
+    return std::make_unique<ui::ComparisonResultsWindow>(ui::compareTexts(analysed(text1), analysed(text2)), nullptr);
 }
 
 std::unique_ptr<QWidget> openStatisticWindow(std::string_view name, const QByteArray& text)

@@ -143,11 +143,6 @@ QFuture<SharedText> MainWindow::analysis()
     return textAnalysis_->current();
 }
 
-QString MainWindow::shownText() const
-{
-    return textBox->text();
-}
-
 namespace {
 
 // The one local file that mime data carries, or an empty string.

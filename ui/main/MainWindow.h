@@ -9,7 +9,7 @@
 // live in ui/.
 #pragma once
 
-#include "ui/main/TextAnalysis.h"
+#include "ui/TextAnalysis.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -41,9 +41,6 @@ public:
     /// The analysis of the loaded text as the user now sees it, in code page 1252: what every
     /// statistic is computed from, off the interface thread (see TextAnalysis).
     QFuture<SharedText> analysis();
-
-    /// The loaded text as the text box shows it.
-    QString shownText() const;
 
 protected:
     /// Closing the main window ends the program.

@@ -87,11 +87,12 @@ void openWindowOf(MainWindow& main)
                                                                         std::move(computed->second));
 }
 
-/// The second text's window starts with the first as the text box shows it, and its path.
+/// The second text's window starts with the main window's text, analysed, and its path.
 template <>
 inline void openWindowOf<ComparisonStatistic>(MainWindow& main)
 {
-    StatisticsWindow::openModal<SecondTextWindow>(&main, main.shownText(), main.windowFilePath());
+    if (std::optional<SharedText> text = computeFromText(main, [](SharedText analysed) { return analysed; }))
+        StatisticsWindow::openModal<SecondTextWindow>(&main, std::move(*text), main.windowFilePath());
 }
 
 } // namespace quorvelle::ui

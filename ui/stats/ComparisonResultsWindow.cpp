@@ -125,19 +125,22 @@ std::vector<FigureLine> figureLines()
 
 } // namespace
 
-ComparisonResultsWindow::ComparisonResultsWindow(SharedText text1, SharedText text2, VocabularyComparison comparison,
-                                                 QWidget* parent)
+ComparedTexts compareTexts(SharedText text1, SharedText text2)
+{
+    VocabularyComparison comparison = ComparisonStatistic::report(AnalysedTexts(text1, text2));
+    std::vector<CommonForm> either = formsOfEitherText(comparison);
+    return {std::move(text1), std::move(text2), std::move(comparison), std::move(either)};
+}
+
+ComparisonResultsWindow::ComparisonResultsWindow(ComparedTexts compared, QWidget* parent)
     : StatisticsWindow(parent)
-    , text1_(std::move(text1))
-    , text2_(std::move(text2))
-    , comparison_(std::move(comparison))
+    , compared_(std::move(compared))
 {
     buildUi();
     connectSignals();
-    formsOfEitherText_ = formsOfEitherText(comparison_);
-    formsModel_->setRows(formsOfEitherText_);
+    formsModel_->setRows(compared_.formsOfEitherText);
     for (const auto& [label, value] : std::as_const(values_))
-        label->setText(value(comparison_));
+        label->setText(value(compared_.comparison));
 }
 
 void ComparisonResultsWindow::buildUi()
@@ -213,19 +216,19 @@ void ComparisonResultsWindow::connectSignals()
 void ComparisonResultsWindow::showCommonForms()
 {
     ResultListing listing;
-    for (const CommonForm& form : comparison_.commonForms)
+    for (const CommonForm& form : compared_.comparison.commonForms)
         listing.addCommonForm(form.form, form.count1, form.count2);
-    listForms(tr("Formes communes"), listing.text(), text1_);
+    listForms(tr("Formes communes"), listing.text(), compared_.text1);
 }
 
 void ComparisonResultsWindow::showFirstTextForms()
 {
-    listForms(tr("Formes propres au texte n°1"), resultListing(comparison_.properForms1), text1_);
+    listForms(tr("Formes propres au texte n°1"), resultListing(compared_.comparison.properForms1), compared_.text1);
 }
 
 void ComparisonResultsWindow::showSecondTextForms()
 {
-    listForms(tr("Formes propres au texte n°2"), resultListing(comparison_.properForms2), text2_);
+    listForms(tr("Formes propres au texte n°2"), resultListing(compared_.comparison.properForms2), compared_.text2);
 }
 
 void ComparisonResultsWindow::listForms(const QString& caption, const std::string& listing, const SharedText& text)

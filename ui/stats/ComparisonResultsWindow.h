@@ -20,6 +20,17 @@ namespace quorvelle::ui {
 
 class PlainTextBox;
 
+/// Two texts as they stood when compared, and what the comparison window shows of them, all
+/// made off the interface thread: collating the forms of two large texts takes a while.
+struct ComparedTexts {
+    SharedText text1;
+    SharedText text2;
+    VocabularyComparison comparison;
+    std::vector<CommonForm> formsOfEitherText; ///< see formsOfEitherText
+};
+
+ComparedTexts compareTexts(SharedText text1, SharedText text2);
+
 /// Opened from the second-text window's "&Affichage" through the wait dialog.
 /// Presents the core's VocabularyComparison: the figures of both texts, of their common forms
 /// and of the forms proper to each, line by line in figuresFrame (values in dark red, captions
@@ -30,8 +41,7 @@ class PlainTextBox;
 class ComparisonResultsWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
-    /// The texts must stay as they are while the window is open: its forms are shown in context.
-    ComparisonResultsWindow(SharedText text1, SharedText text2, VocabularyComparison comparison, QWidget* parent);
+    explicit ComparisonResultsWindow(ComparedTexts compared, QWidget* parent);
 
 private slots:
     void showCommonForms();
@@ -46,11 +56,8 @@ private:
     /// Shows the listing, whose forms are seen in context in text.
     void listForms(const QString& caption, const std::string& listing, const SharedText& text);
 
-    /// The two texts, kept by the window that opened this one while it is open.
-    SharedText text1_;
-    SharedText text2_;
-    VocabularyComparison comparison_;
-    std::vector<CommonForm> formsOfEitherText_;
+    /// The texts, whose forms are shown in context, and their comparison.
+    ComparedTexts compared_;
     RowTableModel<CommonForm>* formsModel_;
 
     /// The value labels of figuresFrame (tokenCount1Label and the like), each with how its

@@ -4,6 +4,7 @@
 #include "core/catalogue/statistics_catalogue.h"
 
 #include "ui/PlainTextBox.h"
+#include "ui/TextAnalysis.h"
 #include "ui/cp1252_text.h"
 #include "ui/file_dialogs.h"
 #include "ui/menus.h"
@@ -16,10 +17,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QtConcurrent>
+#include <QFuture>
+#include <QList>
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace quorvelle::ui {
 namespace {
@@ -28,13 +31,15 @@ constexpr QSize windowSize(960, 620);
 
 } // namespace
 
-SecondTextWindow::SecondTextWindow(const QString& text1, const QString& firstFilePath, QWidget* parent)
+SecondTextWindow::SecondTextWindow(SharedText text1, const QString& firstFilePath, QWidget* parent)
     : StatisticsWindow(parent)
     , firstFilePath_(firstFilePath)
 {
     buildUi();
+    firstAnalysis_ = new TextAnalysis(firstTextBox);
+    secondAnalysis_ = new TextAnalysis(secondTextBox);
     connectSignals();
-    firstTextBox->setText(text1);
+    firstAnalysis_->showAnalysed(std::move(text1));
     setSecondTextLoaded(false);
 }
 
@@ -121,33 +126,21 @@ void SecondTextWindow::closeSecondText()
     setSecondTextLoaded(false);
 }
 
-namespace {
-
-// The two texts as they stood, and their comparison.
-struct ComparedTexts {
-    SharedText text1;
-    SharedText text2;
-    VocabularyComparison comparison;
-};
-
-ComparedTexts compareTexts(const QString& shown1, const QString& shown2)
-{
-    // Only their counts are compared: their occurrences are not kept.
-    auto text1 = std::make_shared<const AnalysedText>(toCp1252(shown1));
-    auto text2 = std::make_shared<const AnalysedText>(toCp1252(shown2));
-    VocabularyComparison comparison = ComparisonStatistic::report(AnalysedTexts(text1, text2));
-    return {std::move(text1), std::move(text2), std::move(comparison)};
-}
-
-} // namespace
-
 void SecondTextWindow::showComparison()
 {
-    std::optional<ComparedTexts> compared =
-        resultAfterWaiting(this, QtConcurrent::run(compareTexts, firstTextBox->text(), secondTextBox->text()));
+    // The second text is the one most likely still being analysed: the wait dialog shows how
+    // far that has gone.
+    QList<QFuture<SharedText>> analyses{firstAnalysis_->current(), secondAnalysis_->current()};
+    std::optional<ComparedTexts> compared = resultAfterWaiting(
+        this,
+        QtFuture::whenAll(analyses.begin(), analyses.end())
+            .then(QtFuture::Launch::Async,
+                  [](const QList<QFuture<SharedText>>& analysed) {
+                      return compareTexts(analysed[0].result(), analysed[1].result());
+                  }),
+        QFuture<void>(analyses[1]));
     if (compared)
-        openModal<ComparisonResultsWindow>(this, std::move(compared->text1), std::move(compared->text2),
-                                           std::move(compared->comparison));
+        openModal<ComparisonResultsWindow>(this, std::move(*compared));
 }
 
 } // namespace quorvelle::ui

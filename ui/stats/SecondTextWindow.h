@@ -11,17 +11,19 @@ class QLabel;
 namespace quorvelle::ui {
 
 class PlainTextBox;
+class TextAnalysis;
 
 /// Opened modal from the main window's "&La comparaison de vocabulaires". Text 1, in
-/// firstTextBox, is a copy of the main window's text; "&Ouvrir le texte n°2" loads text 2 into
+/// firstTextBox, is the main window's text; "&Ouvrir le texte n°2" loads text 2 into
 /// secondTextBox, as the main window opens its text, and "&Fermer le texte n°2" empties it.
-/// While a second text is loaded, "&Statistiques" "&Affichage" compares the two boxes as they
-/// then stand, through the wait dialog. Both boxes stay editable.
+/// Each box's text is analysed off the interface thread as the main window's is. While a
+/// second text is loaded, "&Statistiques" "&Affichage" compares the two boxes as they then
+/// stand, through the wait dialog. Both boxes stay editable.
 class SecondTextWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
-    /// text1 and firstFilePath: the main window's text and the path it shows.
-    SecondTextWindow(const QString& text1, const QString& firstFilePath, QWidget* parent);
+    /// text1 and firstFilePath: the main window's text, analysed, and the path it shows.
+    SecondTextWindow(SharedText text1, const QString& firstFilePath, QWidget* parent);
 
     /// Loads the file at path as text 2, as "&Ouvrir le texte n°2" does once a file is chosen.
     void openSecondText(const QString& path);
@@ -45,6 +47,8 @@ private:
     QLabel* secondFilePathLabel;
     PlainTextBox* firstTextBox;
     PlainTextBox* secondTextBox;
+    TextAnalysis* firstAnalysis_;
+    TextAnalysis* secondAnalysis_;
     QAction* openSecondTextAction;
     QAction* closeSecondTextAction;
     QAction* quitAction;

@@ -1,5 +1,5 @@
 // Analysing the main window's text in a worker thread.
-#include "ui/main/TextAnalysis.h"
+#include "ui/TextAnalysis.h"
 
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
@@ -82,6 +82,15 @@ void TextAnalysis::abandonUnfinished()
     analysis_ = {};
     analysedBytes_ = nullptr;
     analysedVersion_ = 0;
+}
+
+void TextAnalysis::showAnalysed(SharedText text)
+{
+    abandonUnfinished();
+    analysedBytes_ = text->sharedText();
+    analysis_ = QtFuture::makeReadyFuture(std::move(text));
+    // The box tells that it holds another text: its bytes are the analysed ones.
+    box_->setCp1252Text(analysedBytes_);
 }
 
 QFuture<SharedText> TextAnalysis::current()

@@ -33,6 +33,8 @@ public:
     /// The analysis of the text as the box holds it now: the one done or under way when the
     /// text has not changed since it started, a new one otherwise.
     QFuture<SharedText> current();
+    /// Puts a text analysed elsewhere in the box, its analysis with it.
+    void showAnalysed(SharedText text);
 
 private:
     /// The box holds another text: its analysis starts at once.
