@@ -93,6 +93,13 @@ void TextAnalysis::showAnalysed(SharedText text)
     box_->setCp1252Text(analysedBytes_);
 }
 
+bool waitForAnalysis(QFuture<SharedText> analysis)
+{
+    // In a worker thread, an analysis not yet started is run there rather than waited for.
+    analysis.waitForFinished();
+    return analysis.resultCount() > 0;
+}
+
 QFuture<SharedText> TextAnalysis::current()
 {
     if (std::shared_ptr<const std::string> bytes = box_->unmodifiedCp1252Text()) {

@@ -5,10 +5,14 @@
 
 #include <QFuture>
 #include <QObject>
+#include <QPromise>
+#include <QtConcurrent>
 
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <type_traits>
+#include <utility>
 
 class QTimer;
 
@@ -55,5 +59,21 @@ private:
     /// Counts every change of the box's text.
     std::uint64_t version_ = 1;
 };
+
+/// Waits for an analysis to end; true when it has a result, false when it was abandoned (its
+/// text replaced meanwhile). Throws what the analysis threw.
+bool waitForAnalysis(QFuture<SharedText> analysis);
+
+/// What compute makes of the analysed texts, in a worker thread once their analyses are there;
+/// the future ends without a result when one of them was abandoned.
+template <class Compute, class... Analyses>
+auto computeWhenAnalysed(Compute compute, Analyses... analyses)
+{
+    using Result = std::invoke_result_t<Compute, decltype(analyses.result())...>;
+    return QtConcurrent::run([compute = std::move(compute), analyses...](QPromise<Result>& promise) {
+        if ((waitForAnalysis(analyses) && ...))
+            promise.addResult(compute(analyses.result()...));
+    });
+}
 
 } // namespace quorvelle::ui

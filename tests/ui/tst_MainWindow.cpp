@@ -4,6 +4,7 @@
 #include "tests/ui/ui_test_support.h"
 #include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
+#include "ui/TextAnalysis.h"
 #include "ui/file_dialogs.h"
 #include "ui/main/MainWindow.h"
 #include "ui/shell/HelpWindow.h"
@@ -17,6 +18,7 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPromise>
 #include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
@@ -286,6 +288,26 @@ private slots:
         QTest::keyClicks(textBox(), QStringLiteral(" bien"));
         QCOMPARE(vocabularyTokens(), QStringLiteral("4"));
         MessageBox::takeShownMessages();
+    }
+
+    // Work waiting for an analysis that is then abandoned (its text replaced) ends without a
+    // result, its computation never run.
+    void workOnAnAbandonedAnalysis()
+    {
+        QPromise<SharedText> analysis;
+        analysis.start();
+        bool computed = false;
+        QFuture<int> work = ui::computeWhenAnalysed(
+            [&computed](const SharedText&) {
+                computed = true;
+                return 1;
+            },
+            analysis.future());
+        analysis.future().cancel();
+        analysis.finish();
+        work.waitForFinished();
+        QCOMPARE(work.resultCount(), 0);
+        QVERIFY(!computed);
     }
 
     // "&Mode d'emploi" shows the help window at its contents, the same window each time;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/catalogue/statistics_catalogue.h"
+#include "ui/TextAnalysis.h"
 #include "ui/main/MainWindow.h"
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/CooccurrencesWindow.h"
@@ -53,9 +54,8 @@ template <> struct WindowOf<RichnessStatistic> { using type = RichnessWindow; };
 template <class Compute>
 auto computeFromText(MainWindow& main, Compute compute) -> std::optional<std::invoke_result_t<Compute, SharedText>>
 {
-    QFuture<SharedText> analysis = main.analysis();
-    return resultAfterWaiting(&main, analysis.then(QtFuture::Launch::Async, std::move(compute)),
-                              QFuture<void>(analysis));
+    const QFuture<SharedText> analysis = main.analysis();
+    return resultAfterWaiting(&main, computeWhenAnalysed(std::move(compute), analysis), QFuture<void>(analysis));
 }
 
 /// The report a statistic's window shows: the catalogue's, unless the window shows another.

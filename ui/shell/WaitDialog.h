@@ -50,9 +50,9 @@ private:
 };
 
 /// The result of work computed off the interface thread, once it is there (see
-/// WaitDialog::waitFor); nothing when the user gave it up, when the work was cancelled (its
-/// text replaced meanwhile), or when the work ran out of memory, which is then said over
-/// caller. Whatever else the work threw is thrown here, on the interface thread.
+/// WaitDialog::waitFor); nothing when the user gave it up, when the work ended without a
+/// result (its text replaced meanwhile), or when the work ran out of memory, which is then
+/// said over caller. Whatever else the work threw is thrown here, on the interface thread.
 template <class Result>
 std::optional<Result> resultAfterWaiting(QWidget* caller, QFuture<Result> work, const QFuture<void>& measured = {})
 {
@@ -62,8 +62,7 @@ std::optional<Result> resultAfterWaiting(QWidget* caller, QFuture<Result> work, 
     }
     try {
         WaitDialog::rethrowUnwrapped(QFuture<void>(work));
-        // Cancelled without an exception: it has no result.
-        if (work.isCanceled())
+        if (work.resultCount() == 0)
             return std::nullopt;
         return work.takeResult();
     } catch (const std::bad_alloc&) {

@@ -18,7 +18,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QFuture>
-#include <QList>
 
 #include <memory>
 #include <optional>
@@ -130,15 +129,9 @@ void SecondTextWindow::showComparison()
 {
     // The second text is the one most likely still being analysed: the wait dialog shows how
     // far that has gone.
-    QList<QFuture<SharedText>> analyses{firstAnalysis_->current(), secondAnalysis_->current()};
+    const QFuture<SharedText> second = secondAnalysis_->current();
     std::optional<ComparedTexts> compared = resultAfterWaiting(
-        this,
-        QtFuture::whenAll(analyses.begin(), analyses.end())
-            .then(QtFuture::Launch::Async,
-                  [](const QList<QFuture<SharedText>>& analysed) {
-                      return compareTexts(analysed[0].result(), analysed[1].result());
-                  }),
-        QFuture<void>(analyses[1]));
+        this, computeWhenAnalysed(compareTexts, firstAnalysis_->current(), second), QFuture<void>(second));
     if (compared)
         openModal<ComparisonResultsWindow>(this, std::move(*compared));
 }
