@@ -4,6 +4,7 @@
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 
+#include <QFutureWatcher>
 #include <QPromise>
 #include <QTimer>
 #include <QtConcurrent>
@@ -93,11 +94,30 @@ void TextAnalysis::showAnalysed(SharedText text)
     box_->setCp1252Text(analysedBytes_);
 }
 
-bool waitForAnalysis(QFuture<SharedText> analysis)
+bool hasAnalysed(QFuture<SharedText> analysis)
 {
-    // In a worker thread, an analysis not yet started is run there rather than waited for.
-    analysis.waitForFinished();
+    analysis.waitForFinished(); // throws what the analysis threw
     return analysis.resultCount() > 0;
+}
+
+void afterAll(const QList<QFuture<void>>& futures, std::function<void()> start)
+{
+    // A watcher for each future still running; the last one to finish starts.
+    auto running = std::make_shared<int>(0);
+    for (const QFuture<void>& future : futures) {
+        if (future.isFinished())
+            continue;
+        ++*running;
+        auto* watcher = new QFutureWatcher<void>;
+        QObject::connect(watcher, &QFutureWatcher<void>::finished, watcher, [watcher, running, start] {
+            watcher->deleteLater();
+            if (--*running == 0)
+                start();
+        });
+        watcher->setFuture(future);
+    }
+    if (*running == 0)
+        start();
 }
 
 QFuture<SharedText> TextAnalysis::current()

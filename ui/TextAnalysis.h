@@ -4,11 +4,14 @@
 #include "core/text/analysed_text.h"
 
 #include <QFuture>
+#include <QList>
 #include <QObject>
 #include <QPromise>
-#include <QtConcurrent>
+#include <QThreadPool>
 
 #include <cstdint>
+#include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -60,20 +63,34 @@ private:
     std::uint64_t version_ = 1;
 };
 
-/// Waits for an analysis to end; true when it has a result, false when it was abandoned (its
-/// text replaced meanwhile). Throws what the analysis threw.
-bool waitForAnalysis(QFuture<SharedText> analysis);
+/// True when a finished analysis has its result, false when it was abandoned (its text
+/// replaced meanwhile). Throws what the analysis threw.
+bool hasAnalysed(QFuture<SharedText> analysis);
 
-/// What compute makes of the analysed texts, in a worker thread once their analyses are there;
-/// the future ends without a result when one of them was abandoned.
+/// Calls start on the interface thread once every one of the futures has finished.
+void afterAll(const QList<QFuture<void>>& futures, std::function<void()> start);
+
+/// What compute makes of the analysed texts, in a worker thread started once their analyses
+/// are there (no thread waits for them meanwhile); the future ends without a result when one
+/// of them was abandoned, and with the exception that an analysis or compute threw.
 template <class Compute, class... Analyses>
 auto computeWhenAnalysed(Compute compute, Analyses... analyses)
 {
     using Result = std::invoke_result_t<Compute, decltype(analyses.result())...>;
-    return QtConcurrent::run([compute = std::move(compute), analyses...](QPromise<Result>& promise) {
-        if ((waitForAnalysis(analyses) && ...))
-            promise.addResult(compute(analyses.result()...));
+    auto promise = std::make_shared<QPromise<Result>>();
+    promise->start();
+    afterAll({QFuture<void>(analyses)...}, [promise, compute = std::move(compute), analyses...] {
+        QThreadPool::globalInstance()->start([promise, compute, analyses...] {
+            try {
+                if ((hasAnalysed(analyses) && ...))
+                    promise->addResult(compute(analyses.result()...));
+            } catch (...) {
+                promise->setException(std::current_exception());
+            }
+            promise->finish();
+        });
     });
+    return promise->future();
 }
 
 } // namespace quorvelle::ui
