@@ -3,6 +3,7 @@
 
 #include "cli/statistics.h"
 #include "core/text/letters.h"
+#include "core/text/segmentation.h"
 #include "core/text/text_file.h"
 
 #include <algorithm>
@@ -59,6 +60,21 @@ std::optional<std::string_view> optionValue(const std::vector<std::string_view>&
     return std::nullopt;
 }
 
+// The form of a concordance, or several forms separated by blanks (found where they follow
+// each other), as one string in code page 1252, the forms separated by one space.
+std::string formsInContext(std::string_view word)
+{
+    const std::string text = decodeText(std::string(word), Encoding::Utf8);
+    std::string forms;
+    if (std::ranges::all_of(text, [](char c) { return isLetter(c) || c == ' ' || c == '\t'; }))
+        forEachForm(text, [&forms](std::string_view form) { (forms += forms.empty() ? "" : " ") += form; });
+    if (forms.empty())
+        throw UsageError("« " + std::string(word)
+                         + " » n'est pas une forme : une forme est une suite de lettres, sans signe ; "
+                           "plusieurs formes se séparent par des espaces.");
+    return forms;
+}
+
 } // namespace
 
 Arguments parseArguments(const std::vector<std::string_view>& words)
@@ -98,10 +114,7 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
         if (positional.size() != 3)
             throw UsageError("la concordance demande un fichier et une forme : concordance FICHIER FORME.");
         arguments.files.emplace_back(positional[1]);
-        arguments.form = decodeText(std::string(positional[2]), Encoding::Utf8);
-        if (arguments.form.empty() || !std::ranges::all_of(arguments.form, isLetter))
-            throw UsageError("« " + std::string(positional[2])
-                             + " » n'est pas une forme : une forme est une suite de lettres, sans espace ni signe.");
+        arguments.form = formsInContext(positional[2]);
         return arguments;
     }
     if (arguments.statistic != allStatisticsName && !findStatistic(arguments.statistic))
@@ -136,7 +149,8 @@ std::string usageText()
     line(allStatisticsName, "toutes les statistiques, en un seul objet avec --json");
     text += "\nConcordance :\n"
             "  quorvelle-cli concordance FICHIER FORME [--width N] [--json | --csv]\n"
-            "                les occurrences de FORME (comparée en minuscules) avec leur contexte\n";
+            "                les occurrences de FORME (comparée en minuscules) avec leur contexte ;\n"
+            "                « FORME1 FORME2 » : les endroits où ces formes se suivent\n";
     text += "\nOptions :\n"
             "  --json                        écrit le résultat en JSON (UTF-8)\n"
             "  --csv                         écrit les tableaux du résultat en CSV pour tableur\n"

@@ -164,7 +164,7 @@ int main(int argc, char* argv[])
     try {
         arguments = parseArguments(words);
     } catch (const UsageError& error) {
-        std::cerr << "quorvelle-cli : " << error.what() << "\n\n" << usageText();
+        std::cerr << "quorvelle-cli : " << error.what() << "\nEssayez « quorvelle-cli --help » pour en savoir plus.\n";
         return exitUsage;
     }
     if (arguments.help) {

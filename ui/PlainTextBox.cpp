@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QMetaMethod>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -38,6 +37,9 @@ constexpr qsizetype longestShownLine = 4096;
 // The line end a paragraph break stands for, on the character format of the break; a break
 // without it stands for the text's own line end.
 constexpr int lineEndProperty = QTextFormat::UserProperty;
+
+// The key that shows the line under the caret in context, where the box offers it.
+const QKeySequence lineInContextKey(Qt::CTRL | Qt::Key_Return);
 
 // Besides the line ends, QTextCursor::insertText breaks a paragraph at these characters.
 constexpr char16_t frameStart = 0xFDD0;
@@ -238,27 +240,31 @@ bool PlainTextBox::viewportEvent(QEvent* event)
     return QPlainTextEdit::viewportEvent(event);
 }
 
-void PlainTextBox::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    QPlainTextEdit::mouseDoubleClickEvent(event);
-    emit lineActivated(cursorForPosition(event->position().toPoint()).block().text());
-}
-
 void PlainTextBox::contextMenuEvent(QContextMenuEvent* event)
 {
     const std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
-    if (isSignalConnected(QMetaMethod::fromSignal(&PlainTextBox::lineActivated))) {
+    if (offersLinesInContext()) {
         const QString line = cursorForPosition(event->pos()).block().text();
         menu->addSeparator();
         QAction* inContext = menu->addAction(tr("Voir en contexte"));
         inContext->setObjectName(QStringLiteral("contexte"));
+        inContext->setShortcut(lineInContextKey);
         connect(inContext, &QAction::triggered, this, [this, line] { emit lineActivated(line); });
     }
     menu->exec(event->globalPos());
 }
 
+bool PlainTextBox::offersLinesInContext() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&PlainTextBox::lineActivated));
+}
+
 void PlainTextBox::keyPressEvent(QKeyEvent* event)
 {
+    if (offersLinesInContext() && QKeySequence(event->keyCombination()) == lineInContextKey) {
+        emit lineActivated(textCursor().block().text());
+        return;
+    }
     // Enter, with Shift too, starts a line with the text's own line end rather than Qt's
     // paragraph or line separator.
     if (!isReadOnly()

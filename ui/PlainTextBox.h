@@ -61,13 +61,13 @@ signals:
     /// The text was edited: typed, pasted, dropped, deleted, undone or redone (showing a long
     /// text in portions is no edit).
     void edited();
-    /// The user double-clicked a line, or chose "Voir en contexte" on it (offered only when
-    /// something listens): its text, without its line end.
+    /// The user asked to see a line in context: "Voir en contexte" in the context menu, or
+    /// Ctrl+Entrée on the line under the caret (offered only when something listens). A
+    /// double-click selects a word, as in any text box. The line's text, without its line end.
     void lineActivated(const QString& line);
 
 protected:
     QMimeData* createMimeDataFromSelection() const override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
     /// Files dropped on the box are left to the window: the box takes text only.
@@ -77,6 +77,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    bool offersLinesInContext() const;
     /// The exact characters of shown, a stretch of the document's raw text that starts in block.
     QString withLineEnds(const QString& shown, QTextBlock block) const;
     /// The line end that the paragraph break before block stands for.

@@ -292,7 +292,8 @@ TEST(Cli, MistakesExitWithAFrenchMessage)
         {"counts " + text + " --encoding", 2, "demande une valeur"},
         {"all --jobs 0 " + text, 2, "l'option --jobs demande un nombre de 1 à 256, et non « 0 »"},
         {"concordance " + text, 2, "la concordance demande un fichier et une forme"},
-        {"concordance " + text + " \"la mer\"", 2, "« la mer » n'est pas une forme"},
+        {"concordance " + text + " \"la-mer\"", 2, "« la-mer » n'est pas une forme"},
+        {"concordance " + text + " \"  \"", 2, "«    » n'est pas une forme"},
         unreadable(fifo + ".absent", "il est introuvable"),
         unreadable("", "il est introuvable"),
         {"compare - - <" + text, 2, "l'entrée standard ne se lit qu'une fois"},
@@ -305,7 +306,10 @@ TEST(Cli, MistakesExitWithAFrenchMessage)
         const CliRun run = runCli(arguments);
         EXPECT_EQ(run.exitCode, exitCode) << arguments;
         EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
-        EXPECT_EQ(run.err.find("Usage : quorvelle-cli") != std::string::npos, exitCode == 2) << run.err;
+        // A usage error is followed by one line that points to the help, not by the help.
+        EXPECT_EQ(run.err.ends_with("\nEssayez « quorvelle-cli --help » pour en savoir plus.\n"), exitCode == 2)
+            << run.err;
+        EXPECT_EQ(run.err.find("Usage :"), std::string::npos) << run.err;
         EXPECT_EQ(run.out, "");
     }
     fs::remove(fifo);
@@ -325,6 +329,22 @@ TEST(Cli, ConcordanceOfAForm)
               "\xEF\xBB\xBF"
               "Concordance de « le »\r\nLigne;Contexte gauche;Forme;Contexte droit\r\n"
               "1;;Le; ch\r\n2;.¶;le;\r\n\r\n");
+}
+
+// Forms separated by blanks are found where they follow each other, whatever separates them.
+TEST(Cli, ConcordanceOfConsecutiveForms)
+{
+    const TemporaryFile file("Le chat.\r\nle chien, le\r\nchat");
+    const std::string expected[][2] = {
+        {"--json", R"({"form":"le chat","count":2,"occurrences":[)"},
+        {"--csv", "Concordance de « le chat »\r\n"},
+        {"", "« le chat » : 2 occurrence(s)"}};
+    for (const char* query : {"\"le  CHAT\"", "\"le\tchat\""})
+        for (const auto& [format, start] : expected) {
+            const CliRun run = runCli("concordance --width 3 " + format + " " + file.argument() + " " + query);
+            EXPECT_EQ(run.exitCode, 0);
+            EXPECT_NE(run.out.find(start), std::string::npos) << run.out;
+        }
 }
 
 // "-" reads standard input; --version names the program and its version.

@@ -5,6 +5,7 @@
 #include "tests/ui/ui_test_support.h"
 
 #include "ui/MessageBox.h"
+#include "ui/PlainTextBox.h"
 #include "ui/file_dialogs.h"
 #include "ui/stats/FrequenciesWindow.h"
 
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <QTest>
 
 using namespace quorvelle;
@@ -259,14 +261,21 @@ private slots:
         }
     }
 
-    // A double-click on a form of a result box shows it in context.
+    // In a result box a double-click selects a word, as in any text box; Ctrl+Entrée shows
+    // the form of the line under the caret in context.
     void formOfAResultBoxInContext()
     {
         const auto shown = test::openWindowOf<FrequenciesStatistic>("Le chat et le chien");
         ui::FrequenciesWindow& window = *shown;
         window.show();
-        QCOMPARE(test::concordanceOfFirstLine(window),
-                 QStringLiteral("Parvane Dorlesca - Concordance de « le »|2 occurrence(s)"));
+        auto* box = test::child<ui::PlainTextBox>(window, "formsBox");
+        QString opened;
+        test::closeNextModalWindow([&opened](QWidget* modal) { opened = modal->windowTitle(); });
+        QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, box->cursorRect(QTextCursor(box->document())).center());
+        QCOMPARE(box->textCursor().selectedText(), QStringLiteral("le"));
+        QCOMPARE(opened, QString());
+        QTest::keyClick(box, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(opened, QStringLiteral("Parvane Dorlesca - Concordance de « le »"));
     }
 
     // "Exporter..." saves the rows as the window shows them, as CSV for French spreadsheets,

@@ -73,8 +73,8 @@ Widget* child(const QWidget& window, const char* name)
 /// The text of the window's result box (formsBox, or another name).
 QString resultBox(const QWidget& window, const char* name = "formsBox");
 
-/// Double-clicks the first line of the window's result box formsBox, and returns the caption and
-/// the count of the concordance that opens, joined by "|".
+/// Asks for the first line of the window's result box formsBox in context (Ctrl+Entrée), and
+/// returns the caption and the count of the concordance that opens, joined by "|".
 QString concordanceOfFirstLine(const QWidget& window);
 
 /// The texts of the named labels, joined by "|".
