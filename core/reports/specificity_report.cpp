@@ -8,12 +8,13 @@
 
 namespace quorvelle {
 
-SpecificityReport specificityReport(const VocabularyComparison& comparison)
+SpecificityReport specificityReport(VocabularyComparison comparison)
 {
     SpecificityReport report{comparison.text1.tokenCount, comparison.text2.tokenCount, {}};
     // Alphabetical first, so that the stable sort leaves forms of equal specificity in
     // alphabetical order without collating them again.
     std::vector<CommonForm> forms = formsOfEitherText(comparison);
+    comparison = {};
     report.forms.reserve(forms.size());
     for (CommonForm& form : forms) {
         const FormInTwoTexts counts{form.count1, form.count2, report.n1, report.n2};

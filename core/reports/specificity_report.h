@@ -41,8 +41,9 @@ struct SpecificityReport {
     std::int64_t overUsedIn2(double threshold) const;
 };
 
-/// The scores of every form of the two compared texts.
-SpecificityReport specificityReport(const VocabularyComparison& comparison);
+/// The scores of every form of the two compared texts. The comparison is given up as soon as
+/// its forms are listed, so that its lists and the report's are not held at once.
+SpecificityReport specificityReport(VocabularyComparison comparison);
 
 /// Whether a form's specificity reaches the threshold, in either direction.
 bool isSpecific(const SpecificForm& form, double threshold);
