@@ -26,7 +26,7 @@ done
 
 cli=build-bench/cli/quorvelle-cli
 statistics=(counts vocabulary lengths letters edges doubles pairs frequencies cooccurrences
-            sentences enrichment richness compare all)
+            sentences enrichment richness compare specificities all)
 
 # Best wall-clock time of three runs of a command, in milliseconds.
 best_ms() {
@@ -47,7 +47,7 @@ word_count_pipeline() {
 }
 
 arguments_of() { # statistic, size
-    if [ "$1" = compare ]; then
+    if [ "$1" = compare ] || [ "$1" = specificities ]; then
         echo "$1 --json $data/$2.txt $data/$2-b.txt"
     else
         echo "$1 --json $data/$2.txt"

@@ -5,6 +5,7 @@
 #include "cli/frequency_output.h"
 #include "cli/ordered_sections.h"
 #include "cli/richness_output.h"
+#include "cli/specificity_output.h"
 #include "cli/vocabulary_output.h"
 
 #ifdef __GLIBC__

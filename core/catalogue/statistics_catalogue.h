@@ -8,6 +8,7 @@
 #pragma once
 
 #include "core/catalogue/table_columns.h"
+#include "core/presentation/number_format.h"
 #include "core/reports/character_counts.h"
 #include "core/reports/concordance.h"
 #include "core/reports/cooccurrence_report.h"
@@ -18,6 +19,7 @@
 #include "core/reports/length_report.h"
 #include "core/reports/richness_report.h"
 #include "core/reports/sentence_report.h"
+#include "core/reports/specificity_report.h"
 #include "core/reports/vocabulary_comparison.h"
 #include "core/reports/vocabulary_report.h"
 #include "core/text/analysed_texts.h"
@@ -94,6 +96,27 @@ inline constexpr std::array comparisonColumns = {
     memberColumn<&CommonForm::form>("Forme"),
     memberColumn<&CommonForm::count1>("Texte n°1"),
     memberColumn<&CommonForm::count2>("Texte n°2"),
+};
+/// Scores and relative frequencies as tables show them: to two decimals, nothing where a text
+/// without forms leaves them undefined.
+inline Cell shownScore(std::optional<double> value)
+{
+    return value ? Cell(roundHalfEven(*value, 2)) : Cell(std::string_view());
+}
+inline constexpr std::array specificityColumns = {
+    memberColumn<&SpecificForm::form>("Forme"),
+    memberColumn<&SpecificForm::f1>("Texte n°1"),
+    memberColumn<&SpecificForm::f2>("Texte n°2"),
+    Column<SpecificForm>{"Fréquence n°1 (pour 10 000)", CellKind::Number,
+                         [](const SpecificForm& form, std::size_t) { return shownScore(form.frequency1); }},
+    Column<SpecificForm>{"Fréquence n°2 (pour 10 000)", CellKind::Number,
+                         [](const SpecificForm& form, std::size_t) { return shownScore(form.frequency2); }},
+    Column<SpecificForm>{"Spécificité", CellKind::Number,
+                         [](const SpecificForm& form, std::size_t) { return shownScore(form.specificity); }},
+    Column<SpecificForm>{"G²", CellKind::Number,
+                         [](const SpecificForm& form, std::size_t) { return shownScore(form.g2); }},
+    Column<SpecificForm>{"Log ratio", CellKind::Number,
+                         [](const SpecificForm& form, std::size_t) { return shownScore(form.logRatio); }},
 };
 inline constexpr std::array concordanceColumns = {
     memberColumn<&ConcordanceLine::line>("Ligne"),
@@ -243,6 +266,20 @@ struct ComparisonStatistic {
     static constexpr TableColumns<CommonForm> table{"Formes des deux textes", comparisonColumns};
 };
 
+/// The forms one text uses significantly more than the other.
+struct SpecificitiesStatistic {
+    static constexpr StatisticInfo info{
+        .name = "specificities",
+        .title = "Spécificités",
+        .description = "formes spécifiques de FICHIER et FICHIER2 (Lafon, Dunning, log ratio)",
+        .needsSecondText = true};
+    static SpecificityReport report(const AnalysedTexts& texts)
+    {
+        return specificityReport(ComparisonStatistic::report(texts));
+    }
+    static constexpr TableColumns<SpecificForm> table{info.title, specificityColumns};
+};
+
 struct RichnessStatistic {
     static constexpr StatisticInfo info{.name = "richness",
                                         .title = "Richesse du vocabulaire",
@@ -255,7 +292,8 @@ struct RichnessStatistic {
 using Statistics =
     std::tuple<CountsStatistic, VocabularyStatistic, LengthsStatistic, LettersStatistic, StartEndLettersStatistic,
                DoubledLettersStatistic, LetterPairsStatistic, FrequenciesStatistic, CooccurrencesStatistic,
-               SentenceLengthsStatistic, EnrichmentStatistic, ComparisonStatistic, RichnessStatistic>;
+               SentenceLengthsStatistic, EnrichmentStatistic, ComparisonStatistic, SpecificitiesStatistic,
+               RichnessStatistic>;
 
 /// Calls visit with a value of each statistic's type, in the catalogue's order.
 template <class Visit>

@@ -17,7 +17,9 @@ enum class CellKind {
     /// A text that leads up to the next column (the context before a form); aligned right.
     LeadingText,
     Count,  ///< a whole number; aligned right
-    Number, ///< a value the report has already rounded, written with the decimal separator; aligned right
+    /// A value the report has already rounded, written with the decimal separator; aligned
+    /// right. An empty text where the report cannot define it (a text without forms).
+    Number,
 };
 
 /// A cell of a table, as its kind says.

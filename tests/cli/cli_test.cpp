@@ -220,7 +220,25 @@ INSTANTIATE_TEST_SUITE_P(
             "Nombre total de formes différentes propres : 1\néquivalant à: \n"
             "33,33% du total des formes différentes \nreprésentant:\n"
             "1 attestations ou 25% du total des attestations.\n\nFormes communes\nchien (1)  (1)\nle (2)  (2)\n\n"
-            "Formes propres au texte n°1\nchat (1)\net (1)\n\nFormes propres au texte n°2\nloup (1)\n"}));
+            "Formes propres au texte n°1\nchat (1)\net (1)\n\nFormes propres au texte n°2\nloup (1)\n"},
+        // mer: S = log10(C(30, 10) / C(15, 10)) = 4,00, G² = 20 ln 2, log ratio log2(20); "le" is banal.
+        OutputCase{"specificities", "mer le mer le mer le mer le mer le mer mer mer mer mer",
+                   "ciel le ciel le ciel le ciel le ciel le ciel ciel ciel ciel ciel",
+                   "Spécificités\n\nFormes du texte n°1 : 15\nFormes du texte n°2 : 15\n"
+                   "Seuil de spécificité : 2\nFormes spécifiques du texte n°1 : 1\n"
+                   "Formes spécifiques du texte n°2 : 1\n\nForme\tTexte n°1\tTexte n°2\t"
+                   "Fréquence n°1 (pour 10 000)\tFréquence n°2 (pour 10 000)\tSpécificité\tG²\tLog ratio\n"
+                   "mer\t10\t0\t6666,67\t0\t4\t13,86\t4,32\nciel\t0\t10\t0\t6666,67\t-4\t-13,86\t-4,32\n"},
+        // Every form, banal ones included, in full precision.
+        OutputCase{"specificities --json", "mer le mer le mer le mer le mer le mer mer mer mer mer",
+                   "ciel le ciel le ciel le ciel le ciel le ciel ciel ciel ciel ciel",
+                   R"({"n1":15,"n2":15,"threshold":2,"forms":[)"
+                   R"({"form":"mer","f1":10,"f2":0,"specificity":4.000217092972234,"g2":13.862943611198906,)"
+                   R"("logRatio":4.321928094887363},)"
+                   R"({"form":"le","f1":5,"f2":5,"specificity":0.187036560386223,"g2":0.0,"logRatio":0.0},)"
+                   R"({"form":"ciel","f1":0,"f2":10,"specificity":-4.000217092972234,"g2":-13.862943611198906,)"
+                   R"("logRatio":-4.321928094887363}]})"
+                   "\n"}));
 
 // UTF-8 is recognised by default; the option, before or after the statistic, forces a reading.
 // The byte-order mark once, each table under its title and ended by an empty line, the
@@ -255,6 +273,16 @@ std::vector<std::string> statisticNames()
     std::vector<std::string> names;
     quorvelle::forEachStatistic([&names](auto statistic) { names.emplace_back(decltype(statistic)::info.name); });
     return names;
+}
+
+bool comparesTwoFiles(const std::string& name)
+{
+    bool needsSecondText = false;
+    quorvelle::forEachStatistic([&](auto statistic) {
+        if (decltype(statistic)::info.name == name)
+            needsSecondText = decltype(statistic)::info.needsSecondText;
+    });
+    return needsSecondText;
 }
 
 // A usage error exits with 2 and the usage text, a file that cannot be read with 1 and a
@@ -381,9 +409,9 @@ TEST(Cli, AllIsEachStatisticInTurn)
         std::string text;
         std::string json;
         for (const std::string& name : statisticNames()) {
-            if (name == "compare" && files == file1.argument())
+            if (comparesTwoFiles(name) && files == file1.argument())
                 continue;
-            const std::string arguments = " " + (name == "compare" ? files : file1.argument());
+            const std::string arguments = " " + (comparesTwoFiles(name) ? files : file1.argument());
             text += (text.empty() ? "== " : "\n== ") + name + " ==\n" + runCli(name + arguments).out;
             const std::string member = runCli(name + " --json" + arguments).out;
             json += (json.empty() ? "{\"" : ",\"") + name + "\":" + member.substr(0, member.size() - 1);
@@ -395,7 +423,7 @@ TEST(Cli, AllIsEachStatisticInTurn)
     }
     std::string tables = "\xEF\xBB\xBF";
     for (const std::string& name : statisticNames())
-        if (name != "compare")
+        if (!comparesTwoFiles(name))
             tables += runCli(name + " --csv " + file1.argument()).out.substr(3);
     for (const std::string jobs : {"--jobs 1 ", "--jobs 3 "})
         EXPECT_EQ(runCli("all --csv " + jobs + file1.argument()).out, tables) << jobs;

@@ -20,7 +20,8 @@ bool holdsKind(const Cell& cell, CellKind kind)
     case CellKind::Count:
         return std::holds_alternative<std::int64_t>(cell);
     case CellKind::Number:
-        return std::holds_alternative<double>(cell);
+        return std::holds_alternative<double>(cell)
+            || (std::holds_alternative<std::string_view>(cell) && std::get<std::string_view>(cell).empty());
     }
     return false;
 }

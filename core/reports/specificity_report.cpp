@@ -1,0 +1,44 @@
+// Scoring every form of two texts, then ranking them.
+#include "core/reports/specificity_report.h"
+
+#include "core/reports/keyness_scores.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quorvelle {
+
+SpecificityReport specificityReport(VocabularyComparison comparison)
+{
+    SpecificityReport report{comparison.text1.tokenCount, comparison.text2.tokenCount, {}};
+    // Alphabetical first, so that the stable sort leaves forms of equal specificity in
+    // alphabetical order without collating them again.
+    std::vector<CommonForm> forms = formsOfEitherText(comparison);
+    comparison = {};
+    report.forms.reserve(forms.size());
+    for (CommonForm& form : forms) {
+        const FormInTwoTexts counts{form.count1, form.count2, report.n1, report.n2};
+        report.forms.push_back({std::move(form.form), form.count1, form.count2, per10000(form.count1, report.n1),
+                                per10000(form.count2, report.n2), specificity(counts), logLikelihood(counts),
+                                logRatio(counts)});
+    }
+    std::ranges::stable_sort(report.forms, std::ranges::greater(), &SpecificForm::specificity);
+    return report;
+}
+
+bool isSpecific(const SpecificForm& form, double threshold)
+{
+    return std::abs(form.specificity) >= threshold;
+}
+
+std::int64_t SpecificityReport::overUsedIn1(double threshold) const
+{
+    return std::ranges::count_if(forms, [threshold](const SpecificForm& form) { return form.specificity >= threshold; });
+}
+
+std::int64_t SpecificityReport::overUsedIn2(double threshold) const
+{
+    return std::ranges::count_if(forms, [threshold](const SpecificForm& form) { return form.specificity <= -threshold; });
+}
+
+} // namespace quorvelle

@@ -1,0 +1,51 @@
+// The forms of two texts ranked by how much more one text uses them than the other.
+#pragma once
+
+#include "core/reports/vocabulary_comparison.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvelle {
+
+/// By default, a form whose specificity is below this in absolute value is "banale": its
+/// probability under the hypergeometric model is 1 % or more.
+inline constexpr double defaultSpecificityThreshold = 2;
+
+/// A form of either text, its attestations in each, and its scores (see keyness_scores.h).
+struct SpecificForm {
+    std::string form;
+    std::int64_t f1 = 0;
+    std::int64_t f2 = 0;
+    std::optional<double> frequency1; ///< per 10 000 forms of text 1; none when it has none
+    std::optional<double> frequency2;
+    double specificity = 0;           ///< Lafon: positive when over-used in text 1
+    double g2 = 0;                    ///< Dunning, signed as the specificity
+    std::optional<double> logRatio;   ///< Hardie; none when a text has no form
+
+    friend bool operator==(const SpecificForm&, const SpecificForm&) = default;
+};
+
+struct SpecificityReport {
+    std::int64_t n1 = 0; ///< forms of text 1
+    std::int64_t n2 = 0;
+    /// Every form of either text, by specificity decreasing, forms of equal specificity in
+    /// alphabetical order.
+    std::vector<SpecificForm> forms;
+
+    /// The forms whose specificity reaches threshold (over-used in text 1), and those whose
+    /// specificity reaches -threshold (over-used in text 2).
+    std::int64_t overUsedIn1(double threshold) const;
+    std::int64_t overUsedIn2(double threshold) const;
+};
+
+/// The scores of every form of the two compared texts. The comparison is given up as soon as
+/// its forms are listed, so that its lists and the report's are not held at once.
+SpecificityReport specificityReport(VocabularyComparison comparison);
+
+/// Whether a form's specificity reaches the threshold, in either direction.
+bool isSpecific(const SpecificForm& form, double threshold);
+
+} // namespace quorvelle
