@@ -1,4 +1,4 @@
-// Analysing the main window's text in a worker thread.
+// Analysing a text box's text in a worker thread; starting work once analyses are there.
 #include "ui/TextAnalysis.h"
 
 #include "ui/PlainTextBox.h"

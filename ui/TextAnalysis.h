@@ -1,4 +1,4 @@
-// The analysis of the main window's text, computed off the interface thread.
+// The analysis of a text box's text, and the work that waits for it, off the interface thread.
 #pragma once
 
 #include "core/text/analysed_text.h"
