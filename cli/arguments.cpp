@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,7 @@ namespace {
 
 constexpr std::string_view encodingOption = "--encoding";
 constexpr std::string_view jobsOption = "--jobs";
+constexpr std::string_view thresholdOption = "--threshold";
 constexpr std::string_view widthOption = "--width";
 constexpr unsigned mostJobs = 256;
 constexpr std::size_t widestContext = 1000;
@@ -40,6 +42,19 @@ Number parseCount(std::string_view option, std::string_view number, Number most)
     if (error != std::errc() || end != number.data() + number.size() || value == 0 || value > most)
         throw UsageError("l'option " + std::string(option) + " demande un nombre de 1 à " + std::to_string(most)
                          + ", et non « " + std::string(number) + " ».");
+    return value;
+}
+
+// A specificity threshold: a number, 0 or more, with a decimal point or comma.
+double parseThreshold(std::string_view number)
+{
+    std::string text(number);
+    std::ranges::replace(text, ',', '.');
+    double value = -1;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !(value >= 0) || !std::isfinite(value))
+        throw UsageError("l'option " + std::string(thresholdOption) + " demande un nombre positif ou nul, et non « "
+                         + std::string(number) + " ».");
     return value;
 }
 
@@ -98,6 +113,8 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
             arguments.jobs = parseCount(jobsOption, *jobs, mostJobs);
         } else if (const auto width = optionValue(words, index, widthOption, "un nombre de caractères")) {
             arguments.width = parseCount(widthOption, *width, widestContext);
+        } else if (const auto threshold = optionValue(words, index, thresholdOption, "une spécificité")) {
+            arguments.presentation.specificityThreshold = parseThreshold(*threshold);
         } else if (word.starts_with("--") || (word.starts_with("-") && word.size() > 1)) {
             throw UsageError("option inconnue « " + std::string(word) + " ».");
         } else {
@@ -162,6 +179,8 @@ std::string usageText()
             "                                au-delà)\n"
             "  --width N                     avec concordance, N caractères de contexte de chaque côté\n"
             "                                (40 par défaut)\n"
+            "  --threshold S                 avec specificities, montre en texte et en CSV les formes\n"
+            "                                dont la spécificité atteint S ou -S (2 par défaut)\n"
             "  --version                     affiche la version\n"
             "  -h, --help                    affiche cette aide\n"
             "\nFICHIER « - » : le texte est lu sur l'entrée standard.\n";

@@ -1,6 +1,7 @@
 // The command line of quorvelle-cli.
 #pragma once
 
+#include "cli/presentation.h"
 #include "core/text/encoding.h"
 
 #include <filesystem>
@@ -27,6 +28,7 @@ struct Arguments {
     std::string form;
     /// The characters of context on either side of each occurrence of a concordance.
     std::size_t width = 40;
+    Presentation presentation;
 };
 
 /// The command that lists a form's occurrences in context, beside the statistics.

@@ -122,9 +122,9 @@ void writeResult(const quorvelle::cli::Arguments& arguments, const quorvelle::An
     case OutputFormat::Json: {
         JsonWriter json(std::cout);
         if (statistic)
-            statistic->writeJson(texts, json);
+            statistic->writeJson(texts, arguments.presentation, json);
         else
-            writeAllAsJson(texts, json, jobs);
+            writeAllAsJson(texts, arguments.presentation, json, jobs);
         std::cout << '\n';
         break;
     }
@@ -132,16 +132,16 @@ void writeResult(const quorvelle::cli::Arguments& arguments, const quorvelle::An
         std::cout << quorvelle::csvByteOrderMark;
         if (statistic) {
             CsvWriter csv(std::cout);
-            statistic->writeCsv(texts, csv);
+            statistic->writeCsv(texts, arguments.presentation, csv);
         } else {
-            writeAllAsCsv(texts, std::cout, jobs);
+            writeAllAsCsv(texts, arguments.presentation, std::cout, jobs);
         }
         break;
     case OutputFormat::Text:
         if (statistic)
-            statistic->writeText(texts, std::cout);
+            statistic->writeText(texts, arguments.presentation, std::cout);
         else
-            writeAllAsText(texts, std::cout, jobs);
+            writeAllAsText(texts, arguments.presentation, std::cout, jobs);
         break;
     }
 }

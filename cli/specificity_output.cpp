@@ -8,7 +8,6 @@
 namespace quorvelle::cli {
 namespace {
 
-constexpr double threshold = defaultSpecificityThreshold;
 constexpr auto& table = SpecificitiesStatistic::table;
 
 } // namespace
@@ -18,13 +17,13 @@ void writeText(std::ostream& out, const SpecificityReport& report)
     writeTitle(out, table.title);
     writeTotal(out, "Formes du texte n°1 :", report.n1);
     writeTotal(out, "Formes du texte n°2 :", report.n2);
-    writeTotal(out, "Seuil de spécificité :", frenchNumber(threshold));
-    writeTotal(out, "Formes spécifiques du texte n°1 :", report.overUsedIn1(threshold));
-    writeTotal(out, "Formes spécifiques du texte n°2 :", report.overUsedIn2(threshold));
+    writeTotal(out, "Seuil de spécificité :", frenchNumber(report.threshold));
+    writeTotal(out, "Formes spécifiques du texte n°1 :", report.overUsedIn1());
+    writeTotal(out, "Formes spécifiques du texte n°2 :", report.overUsedIn2());
     out << '\n';
     writeTextHeadings(out, table.columns);
     for (std::size_t place = 0; place < report.forms.size(); ++place)
-        if (isSpecific(report.forms[place], threshold))
+        if (report.isSpecific(report.forms[place]))
             writeTextRow(out, table.columns, report.forms[place], place);
 }
 
@@ -32,7 +31,7 @@ void writeJson(JsonWriter& json, const SpecificityReport& report)
 {
     // Full precision: nlohmann writes the shortest text that reads back as the same double.
     const auto exact = [](const std::optional<double>& value) { return value ? Json(*value) : Json(nullptr); };
-    json.beginObject().member("n1", report.n1).member("n2", report.n2).member("threshold", threshold);
+    json.beginObject().member("n1", report.n1).member("n2", report.n2).member("threshold", report.threshold);
     json.key("forms").beginArray();
     for (const SpecificForm& form : report.forms)
         json.beginObject()
@@ -53,7 +52,7 @@ void writeCsv(CsvWriter& csv, const SpecificityReport& report)
 {
     beginCsvTable(csv, table);
     for (std::size_t place = 0; place < report.forms.size(); ++place)
-        if (isSpecific(report.forms[place], threshold))
+        if (report.isSpecific(report.forms[place]))
             writeCsvRow(csv, table.columns, report.forms[place], place);
     csv.endTable();
 }

@@ -31,22 +31,35 @@ void releaseFreedMemory()
 #endif
 }
 
+// A report as the command line asks to present it: most reports have nothing to set.
+template <class Report>
+Report presented(Report report, const Presentation&)
+{
+    return report;
+}
+
+SpecificityReport presented(SpecificityReport report, const Presentation& presentation)
+{
+    report.threshold = presentation.specificityThreshold;
+    return report;
+}
+
 // A statistic of the catalogue with its three presentations, the writeText, writeJson and
 // writeCsv overloads of its report's type.
 template <class CatalogueEntry>
 constexpr Statistic cliStatistic()
 {
     return {CatalogueEntry::info,
-            [](const AnalysedTexts& texts, std::ostream& out) {
-                writeText(out, CatalogueEntry::report(texts));
+            [](const AnalysedTexts& texts, const Presentation& presentation, std::ostream& out) {
+                writeText(out, presented(CatalogueEntry::report(texts), presentation));
                 releaseFreedMemory();
             },
-            [](const AnalysedTexts& texts, JsonWriter& json) {
-                writeJson(json, CatalogueEntry::report(texts));
+            [](const AnalysedTexts& texts, const Presentation& presentation, JsonWriter& json) {
+                writeJson(json, presented(CatalogueEntry::report(texts), presentation));
                 releaseFreedMemory();
             },
-            [](const AnalysedTexts& texts, CsvWriter& csv) {
-                writeCsv(csv, CatalogueEntry::report(texts));
+            [](const AnalysedTexts& texts, const Presentation& presentation, CsvWriter& csv) {
+                writeCsv(csv, presented(CatalogueEntry::report(texts), presentation));
                 releaseFreedMemory();
             }};
 }
@@ -105,28 +118,28 @@ const Statistic* findStatistic(std::string_view name)
     return found == statisticTable.end() ? nullptr : &*found;
 }
 
-void writeAllAsText(const AnalysedTexts& texts, std::ostream& out, unsigned jobs)
+void writeAllAsText(const AnalysedTexts& texts, const Presentation& presentation, std::ostream& out, unsigned jobs)
 {
     writeAllToStream(
         texts, out, jobs,
         [](const Statistic& statistic, std::size_t index) {
             return (index == 0 ? "== " : "\n== ") + std::string(statistic.info.name) + " ==\n";
         },
-        [&texts](const Statistic& statistic, std::ostream& section) { statistic.writeText(texts, section); });
+        [&](const Statistic& statistic, std::ostream& section) { statistic.writeText(texts, presentation, section); });
 }
 
-void writeAllAsCsv(const AnalysedTexts& texts, std::ostream& out, unsigned jobs)
+void writeAllAsCsv(const AnalysedTexts& texts, const Presentation& presentation, std::ostream& out, unsigned jobs)
 {
     // Every table ends with an empty line, which separates it from the next.
     writeAllToStream(
         texts, out, jobs, [](const Statistic&, std::size_t) { return std::string(); },
-        [&texts](const Statistic& statistic, std::ostream& section) {
+        [&](const Statistic& statistic, std::ostream& section) {
             CsvWriter csv(section);
-            statistic.writeCsv(texts, csv);
+            statistic.writeCsv(texts, presentation, csv);
         });
 }
 
-void writeAllAsJson(const AnalysedTexts& texts, JsonWriter& json, unsigned jobs)
+void writeAllAsJson(const AnalysedTexts& texts, const Presentation& presentation, JsonWriter& json, unsigned jobs)
 {
     const std::vector<const Statistic*> applying = statisticsFor(texts);
     json.beginObject();
@@ -135,13 +148,13 @@ void writeAllAsJson(const AnalysedTexts& texts, JsonWriter& json, unsigned jobs)
         {.stream =
              [&](std::size_t index) {
                  json.key(applying[index]->info.name);
-                 applying[index]->writeJson(texts, json);
+                 applying[index]->writeJson(texts, presentation, json);
              },
          .render =
              [&](std::size_t index) {
                  std::ostringstream section;
                  JsonWriter sectionJson(section);
-                 applying[index]->writeJson(texts, sectionJson);
+                 applying[index]->writeJson(texts, presentation, sectionJson);
                  return std::move(section).str();
              },
          .write = [&](std::size_t index,

@@ -3,6 +3,7 @@
 
 #include "cli/csv_writer.h"
 #include "cli/json_writer.h"
+#include "cli/presentation.h"
 #include "core/catalogue/statistics_catalogue.h"
 #include "core/text/analysed_texts.h"
 
@@ -16,11 +17,11 @@ namespace quorvelle::cli {
 struct Statistic {
     StatisticInfo info;
     /// Computes the report and writes it as French text (UTF-8).
-    void (*writeText)(const AnalysedTexts&, std::ostream&);
+    void (*writeText)(const AnalysedTexts&, const Presentation&, std::ostream&);
     /// Computes the report and writes it as one JSON value.
-    void (*writeJson)(const AnalysedTexts&, JsonWriter&);
+    void (*writeJson)(const AnalysedTexts&, const Presentation&, JsonWriter&);
     /// Computes the report and writes its tables as CSV.
-    void (*writeCsv)(const AnalysedTexts&, CsvWriter&);
+    void (*writeCsv)(const AnalysedTexts&, const Presentation&, CsvWriter&);
 };
 
 /// Every statistic, in the order the usage text and `all` list them.
@@ -36,8 +37,8 @@ inline constexpr std::string_view allStatisticsName = "all";
 /// (JSON), or its tables one after the other (CSV); the comparison only when there is a
 /// second text. With more than one job, up to jobs statistics are computed at once, each on
 /// its own thread; the output is the same.
-void writeAllAsText(const AnalysedTexts& texts, std::ostream& out, unsigned jobs);
-void writeAllAsJson(const AnalysedTexts& texts, JsonWriter& json, unsigned jobs);
-void writeAllAsCsv(const AnalysedTexts& texts, std::ostream& out, unsigned jobs);
+void writeAllAsText(const AnalysedTexts& texts, const Presentation& presentation, std::ostream& out, unsigned jobs);
+void writeAllAsJson(const AnalysedTexts& texts, const Presentation& presentation, JsonWriter& json, unsigned jobs);
+void writeAllAsCsv(const AnalysedTexts& texts, const Presentation& presentation, std::ostream& out, unsigned jobs);
 
 } // namespace quorvelle::cli

@@ -105,7 +105,7 @@ private:
     QString lineEnd_; // the text's own line end: a break marked with none stands for it
     // What setText or setCp1252Text was given, valid while the document is unmodified.
     std::variant<QString, std::shared_ptr<const std::string>> textAsSet_;
-    qsizetype shown_ = 0; // how much of textAsSet_ the document holds
+    qsizetype shown_ = 0;      // how much of textAsSet_ the document holds
     bool showingText_ = false; // while the document takes in a portion of textAsSet_
     QTimer* portionTimer_;
 };

@@ -19,7 +19,7 @@ namespace {
 constexpr int progressSteps = 1000;
 
 // Thrown from an analysis's progress once its future is cancelled.
-struct AnalysisAbandoned {};
+struct AnalysisAbandoned { };
 
 // The analysis of the bytes that bytes() makes, in a worker thread. It tells its future how
 // far it has gone, and stops once the future is cancelled, leaving it without a result.
@@ -31,7 +31,8 @@ QFuture<SharedText> analyseInWorker(Bytes bytes)
         const auto progress = [&promise](std::size_t done, std::size_t total) {
             if (promise.isCanceled())
                 throw AnalysisAbandoned();
-            promise.setProgressValue(static_cast<int>(static_cast<double>(done) / static_cast<double>(total) * progressSteps));
+            promise.setProgressValue(
+                static_cast<int>(static_cast<double>(done) / static_cast<double>(total) * progressSteps));
         };
         try {
             promise.addResult(analyseText(bytes(), progress));
@@ -135,8 +136,8 @@ QFuture<SharedText> TextAnalysis::current()
         abandonUnfinished();
         analysedBytes_ = nullptr;
         analysedVersion_ = version_;
-        analysis_ = analyseInWorker(
-            [shown = box_->text()] { return std::make_shared<const std::string>(toCp1252(shown)); });
+        analysis_ =
+            analyseInWorker([shown = box_->text()] { return std::make_shared<const std::string>(toCp1252(shown)); });
     }
     return analysis_;
 }

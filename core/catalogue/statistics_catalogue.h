@@ -268,11 +268,11 @@ struct ComparisonStatistic {
 
 /// The forms one text uses significantly more than the other.
 struct SpecificitiesStatistic {
-    static constexpr StatisticInfo info{
-        .name = "specificities",
-        .title = "Spécificités",
-        .description = "formes spécifiques de FICHIER et FICHIER2 (Lafon, Dunning, log ratio)",
-        .needsSecondText = true};
+    static constexpr StatisticInfo info{.name = "specificities",
+                                        .title = "Spécificités",
+                                        .description =
+                                            "formes spécifiques de FICHIER et FICHIER2 (Lafon, Dunning, log ratio)",
+                                        .needsSecondText = true};
     static SpecificityReport report(const AnalysedTexts& texts)
     {
         return specificityReport(ComparisonStatistic::report(texts));
@@ -289,11 +289,10 @@ struct RichnessStatistic {
 };
 
 /// Every statistic, in the order of the menus, of quorvelle-cli's usage and of `all`.
-using Statistics =
-    std::tuple<CountsStatistic, VocabularyStatistic, LengthsStatistic, LettersStatistic, StartEndLettersStatistic,
-               DoubledLettersStatistic, LetterPairsStatistic, FrequenciesStatistic, CooccurrencesStatistic,
-               SentenceLengthsStatistic, EnrichmentStatistic, ComparisonStatistic, SpecificitiesStatistic,
-               RichnessStatistic>;
+using Statistics = std::tuple<CountsStatistic, VocabularyStatistic, LengthsStatistic, LettersStatistic,
+                              StartEndLettersStatistic, DoubledLettersStatistic, LetterPairsStatistic,
+                              FrequenciesStatistic, CooccurrencesStatistic, SentenceLengthsStatistic,
+                              EnrichmentStatistic, ComparisonStatistic, SpecificitiesStatistic, RichnessStatistic>;
 
 /// Calls visit with a value of each statistic's type, in the catalogue's order.
 template <class Visit>

@@ -89,8 +89,9 @@ double logLikelihood(const FormInTwoTexts& form)
     const double expected1 = static_cast<double>(form.n1) * attestations / total;
     const double expected2 = static_cast<double>(form.n2) * attestations / total;
     // Never negative but for rounding, when both texts use the form alike.
-    const double g2 = std::max(0.0, 2 * (xLogXOver(static_cast<double>(form.f1), expected1)
-                                         + xLogXOver(static_cast<double>(form.f2), expected2)));
+    const double g2 = std::max(
+        0.0,
+        2 * (xLogXOver(static_cast<double>(form.f1), expected1) + xLogXOver(static_cast<double>(form.f2), expected2)));
     // f1 / n1 > f2 / n2, without dividing by an empty text.
     const bool overUsedIn1 = form.f1 * form.n2 > form.f2 * form.n1;
     return overUsedIn1 || g2 == 0 ? g2 : -g2;
@@ -103,7 +104,8 @@ std::optional<double> logRatio(const FormInTwoTexts& form)
     const auto counted = [](std::int64_t attestations) {
         return attestations == 0 ? 0.5 : static_cast<double>(attestations);
     };
-    return std::log2((counted(form.f1) / static_cast<double>(form.n1)) / (counted(form.f2) / static_cast<double>(form.n2)));
+    return std::log2((counted(form.f1) / static_cast<double>(form.n1))
+                     / (counted(form.f2) / static_cast<double>(form.n2)));
 }
 
 std::optional<double> per10000(std::int64_t attestations, std::int64_t textForms)

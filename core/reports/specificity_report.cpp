@@ -10,7 +10,9 @@ namespace quorvelle {
 
 SpecificityReport specificityReport(VocabularyComparison comparison)
 {
-    SpecificityReport report{comparison.text1.tokenCount, comparison.text2.tokenCount, {}};
+    SpecificityReport report;
+    report.n1 = comparison.text1.tokenCount;
+    report.n2 = comparison.text2.tokenCount;
     // Alphabetical first, so that the stable sort leaves forms of equal specificity in
     // alphabetical order without collating them again.
     std::vector<CommonForm> forms = formsOfEitherText(comparison);
@@ -26,19 +28,19 @@ SpecificityReport specificityReport(VocabularyComparison comparison)
     return report;
 }
 
-bool isSpecific(const SpecificForm& form, double threshold)
+bool SpecificityReport::isSpecific(const SpecificForm& form) const
 {
     return std::abs(form.specificity) >= threshold;
 }
 
-std::int64_t SpecificityReport::overUsedIn1(double threshold) const
+std::int64_t SpecificityReport::overUsedIn1() const
 {
-    return std::ranges::count_if(forms, [threshold](const SpecificForm& form) { return form.specificity >= threshold; });
+    return std::ranges::count_if(forms, [this](const SpecificForm& form) { return form.specificity >= threshold; });
 }
 
-std::int64_t SpecificityReport::overUsedIn2(double threshold) const
+std::int64_t SpecificityReport::overUsedIn2() const
 {
-    return std::ranges::count_if(forms, [threshold](const SpecificForm& form) { return form.specificity <= -threshold; });
+    return std::ranges::count_if(forms, [this](const SpecificForm& form) { return form.specificity <= -threshold; });
 }
 
 } // namespace quorvelle

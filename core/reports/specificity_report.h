@@ -21,9 +21,9 @@ struct SpecificForm {
     std::int64_t f2 = 0;
     std::optional<double> frequency1; ///< per 10 000 forms of text 1; none when it has none
     std::optional<double> frequency2;
-    double specificity = 0;           ///< Lafon: positive when over-used in text 1
-    double g2 = 0;                    ///< Dunning, signed as the specificity
-    std::optional<double> logRatio;   ///< Hardie; none when a text has no form
+    double specificity = 0;         ///< Lafon: positive when over-used in text 1
+    double g2 = 0;                  ///< Dunning, signed as the specificity
+    std::optional<double> logRatio; ///< Hardie; none when a text has no form
 
     friend bool operator==(const SpecificForm&, const SpecificForm&) = default;
 };
@@ -31,21 +31,23 @@ struct SpecificForm {
 struct SpecificityReport {
     std::int64_t n1 = 0; ///< forms of text 1
     std::int64_t n2 = 0;
+    /// The specificity, in absolute value, from which a form is shown as specific; the
+    /// others are banal.
+    double threshold = defaultSpecificityThreshold;
     /// Every form of either text, by specificity decreasing, forms of equal specificity in
     /// alphabetical order.
     std::vector<SpecificForm> forms;
 
-    /// The forms whose specificity reaches threshold (over-used in text 1), and those whose
-    /// specificity reaches -threshold (over-used in text 2).
-    std::int64_t overUsedIn1(double threshold) const;
-    std::int64_t overUsedIn2(double threshold) const;
+    /// The forms whose specificity reaches the threshold (over-used in text 1), and those
+    /// whose specificity reaches its opposite (over-used in text 2).
+    std::int64_t overUsedIn1() const;
+    std::int64_t overUsedIn2() const;
+    /// Whether the form's specificity reaches the threshold, in either direction.
+    bool isSpecific(const SpecificForm& form) const;
 };
 
 /// The scores of every form of the two compared texts. The comparison is given up as soon as
 /// its forms are listed, so that its lists and the report's are not held at once.
 SpecificityReport specificityReport(VocabularyComparison comparison);
-
-/// Whether a form's specificity reaches the threshold, in either direction.
-bool isSpecific(const SpecificForm& form, double threshold);
 
 } // namespace quorvelle

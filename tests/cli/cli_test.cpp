@@ -243,18 +243,27 @@ INSTANTIATE_TEST_SUITE_P(
 // UTF-8 is recognised by default; the option, before or after the statistic, forces a reading.
 // The byte-order mark once, each table under its title and ended by an empty line, the
 // decimal comma, CR LF; the comparison's forms of either text merged in alphabetical order.
-INSTANTIATE_TEST_SUITE_P(Csv, Output,
-                         testing::Values(OutputCase{
-                             "compare --csv", "\xE9t\xE9 et le chat",
-                             "ete, le loup", // été, et, ete: accents rank second
-                             "\xEF\xBB\xBFLa comparaison de vocabulaires\r\n;Texte n°1;Texte n°2\r\n"
-                             "Nombre total de formes;4;3\r\nNombre total de formes différentes;4;3\r\n"
-                             "Formes différentes communes;1;1\r\n% du total des formes différentes;25;33,33\r\n"
-                             "Attestations des formes communes;1;1\r\n% du total des attestations;25;33,33\r\n"
-                             "Formes différentes propres;3;2\r\n% du total des formes différentes;75;66,67\r\n"
-                             "Attestations des formes propres;3;2\r\n% du total des attestations;75;66,67\r\n\r\n"
-                             "Formes des deux textes\r\nForme;Texte n°1;Texte n°2\r\n"
-                             "chat;1;0\r\net;1;0\r\nete;0;1\r\nété;1;0\r\nle;1;1\r\nloup;0;1\r\n\r\n"}));
+INSTANTIATE_TEST_SUITE_P(
+    Csv, Output,
+    testing::Values(OutputCase{"compare --csv", "\xE9t\xE9 et le chat",
+                               "ete, le loup", // été, et, ete: accents rank second
+                               "\xEF\xBB\xBFLa comparaison de vocabulaires\r\n;Texte n°1;Texte n°2\r\n"
+                               "Nombre total de formes;4;3\r\nNombre total de formes différentes;4;3\r\n"
+                               "Formes différentes communes;1;1\r\n% du total des formes différentes;25;33,33\r\n"
+                               "Attestations des formes communes;1;1\r\n% du total des attestations;25;33,33\r\n"
+                               "Formes différentes propres;3;2\r\n% du total des formes différentes;75;66,67\r\n"
+                               "Attestations des formes propres;3;2\r\n% du total des attestations;75;66,67\r\n\r\n"
+                               "Formes des deux textes\r\nForme;Texte n°1;Texte n°2\r\n"
+                               "chat;1;0\r\net;1;0\r\nete;0;1\r\nété;1;0\r\nle;1;1\r\nloup;0;1\r\n\r\n"},
+                    // --threshold, decimal comma and all: the banal "le" is shown too.
+                    OutputCase{"specificities --csv --threshold 0,1",
+                               "mer le mer le mer le mer le mer le mer mer mer mer mer",
+                               "ciel le ciel le ciel le ciel le ciel le ciel ciel ciel ciel ciel",
+                               "\xEF\xBB\xBFSpécificités\r\nForme;Texte n°1;Texte n°2;"
+                               "Fréquence n°1 (pour 10 000);Fréquence n°2 (pour 10 000);"
+                               "Spécificité;G²;Log ratio\r\nmer;10;0;6666,67;0;4;13,86;4,32\r\n"
+                               "le;5;5;3333,33;3333,33;0,19;0;0\r\n"
+                               "ciel;0;10;0;6666,67;-4;-13,86;-4,32\r\n\r\n"}));
 
 INSTANTIATE_TEST_SUITE_P(Decoding, Output,
                          testing::Values(OutputCase{"counts --json", "\xC3\xA9t\xC3\xA9 2001", nullptr,
@@ -319,6 +328,8 @@ TEST(Cli, MistakesExitWithAFrenchMessage)
         {"counts --encoding latin1 " + text, 2, "codage inconnu « latin1 »"},
         {"counts " + text + " --encoding", 2, "demande une valeur"},
         {"all --jobs 0 " + text, 2, "l'option --jobs demande un nombre de 1 à 256, et non « 0 »"},
+        {"specificities --threshold=-1 " + text + " " + text, 2,
+         "l'option --threshold demande un nombre positif ou nul, et non « -1 »"},
         {"concordance " + text, 2, "la concordance demande un fichier et une forme"},
         {"concordance " + text + " \"la-mer\"", 2, "« la-mer » n'est pas une forme"},
         {"concordance " + text + " \"  \"", 2, "«    » n'est pas une forme"},
@@ -363,10 +374,9 @@ TEST(Cli, ConcordanceOfAForm)
 TEST(Cli, ConcordanceOfConsecutiveForms)
 {
     const TemporaryFile file("Le chat.\r\nle chien, le\r\nchat");
-    const std::string expected[][2] = {
-        {"--json", R"({"form":"le chat","count":2,"occurrences":[)"},
-        {"--csv", "Concordance de « le chat »\r\n"},
-        {"", "« le chat » : 2 occurrence(s)"}};
+    const std::string expected[][2] = {{"--json", R"({"form":"le chat","count":2,"occurrences":[)"},
+                                       {"--csv", "Concordance de « le chat »\r\n"},
+                                       {"", "« le chat » : 2 occurrence(s)"}};
     for (const char* query : {"\"le  CHAT\"", "\"le\tchat\""})
         for (const auto& [format, start] : expected) {
             const CliRun run = runCli("concordance --width 3 " + format + " " + file.argument() + " " + query);

@@ -51,9 +51,7 @@ TEST(KeynessScores, SpecificityIsTheHypergeometricTail)
         {12, 18, 12, 18}, // F = T: every form is this one, X = n1 surely
         {0, 5, 0, 5},     // text 1 empty
         {5, 0, 5, 0},     // text 2 empty
-        {1, 0, 1, 0},
-        {25, 3, 60, 70},
-        {1, 30, 60, 70},
+        {1, 0, 1, 0},     {25, 3, 60, 70}, {1, 30, 60, 70},
     };
     for (const FormInTwoTexts& form : cases)
         EXPECT_NEAR(specificity(form), directSpecificity(form), 1e-9)
@@ -72,7 +70,8 @@ TEST(KeynessScores, SpecificityOfLargeTextsStaysFiniteAndExact)
     const FormInTwoTexts form{500'000, 0, 8'500'000, 8'500'000};
     long double log10Probability = 0;
     for (std::int64_t i = 0; i < form.f1; ++i)
-        log10Probability += std::log10(static_cast<long double>(form.n1 - i) / static_cast<long double>(form.n1 + form.n2 - i));
+        log10Probability +=
+            std::log10(static_cast<long double>(form.n1 - i) / static_cast<long double>(form.n1 + form.n2 - i));
     const double score = specificity(form);
     ASSERT_TRUE(std::isfinite(score));
     EXPECT_NEAR(score, static_cast<double>(-log10Probability), 1e-6 * score);

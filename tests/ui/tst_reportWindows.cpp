@@ -20,8 +20,8 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QTextCursor>
 #include <QTest>
+#include <QTextCursor>
 
 using namespace quorvelle;
 using test::child;

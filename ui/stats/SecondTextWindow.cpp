@@ -14,10 +14,10 @@
 #include "ui/text_opening.h"
 
 #include <QAction>
+#include <QFuture>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QFuture>
 
 #include <memory>
 #include <optional>
