@@ -83,8 +83,8 @@ public:
     {
     }
 
-    /// Shows rows, which must outlive their showing, in place of the previous ones; in the
-    /// order of order (indexes into rows) when it is given.
+    /// Shows rows, which must outlive their showing, in place of the previous ones; when order
+    /// is given, the rows it indexes, in its order (some rows may be left out).
     void setRows(std::span<const Row> rows, std::vector<std::size_t> order = {})
     {
         beginResetModel();
@@ -101,8 +101,8 @@ public:
     auto shownRows(Convert convert) const
     {
         std::vector<std::invoke_result_t<Convert, const Row&>> converted;
-        converted.reserve(rows_.size());
-        for (std::size_t position = 0; position < rows_.size(); ++position)
+        converted.reserve(rowTotal());
+        for (std::size_t position = 0; position < rowTotal(); ++position)
             converted.push_back(convert(rowAt(position)));
         return converted;
     }
@@ -126,7 +126,7 @@ private:
         return result;
     }
 
-    std::size_t rowTotal() const override { return rows_.size(); }
+    std::size_t rowTotal() const override { return order_.empty() ? rows_.size() : order_.size(); }
     QString cellText(std::size_t row, int column) const override
     {
         return columns_[static_cast<std::size_t>(column)].text(rowAt(row), placeAt(row));

@@ -20,9 +20,9 @@ SpecificityReport specificityReport(VocabularyComparison comparison)
     report.forms.reserve(forms.size());
     for (CommonForm& form : forms) {
         const FormInTwoTexts counts{form.count1, form.count2, report.n1, report.n2};
-        report.forms.push_back({std::move(form.form), form.count1, form.count2, per10000(form.count1, report.n1),
-                                per10000(form.count2, report.n2), specificity(counts), logLikelihood(counts),
-                                logRatio(counts)});
+        report.forms.push_back({std::move(form.form), report.forms.size(), form.count1, form.count2,
+                                per10000(form.count1, report.n1), per10000(form.count2, report.n2), specificity(counts),
+                                logLikelihood(counts), logRatio(counts)});
     }
     std::ranges::stable_sort(report.forms, std::ranges::greater(), &SpecificForm::specificity);
     return report;

@@ -3,6 +3,7 @@
 
 #include "core/reports/vocabulary_comparison.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@ inline constexpr double defaultSpecificityThreshold = 2;
 /// A form of either text, its attestations in each, and its scores (see keyness_scores.h).
 struct SpecificForm {
     std::string form;
+    std::size_t alphabeticalRank = 0; ///< the form's place among the forms in alphabetical order
     std::int64_t f1 = 0;
     std::int64_t f2 = 0;
     std::optional<double> frequency1; ///< per 10 000 forms of text 1; none when it has none

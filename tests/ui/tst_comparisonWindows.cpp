@@ -6,11 +6,15 @@
 #include "ui/file_dialogs.h"
 #include "ui/stats/ComparisonResultsWindow.h"
 #include "ui/stats/SecondTextWindow.h"
+#include "ui/stats/SpecificitiesWindow.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 
 #include <utility>
@@ -149,6 +153,31 @@ private slots:
                 test::concordanceOfFirstLine(*window),
                 QStringLiteral("Parvane Dorlesca - Concordance de %1 occurrence(s)").arg(QString::fromUtf8(inContext)));
         }
+    }
+
+    // The forms that reach the chosen threshold, by specificity or by the column whose heading
+    // is clicked; a form in context in the text that uses it more.
+    void specificities()
+    {
+        const SharedText sea = test::analysed("mer le mer le mer le mer le mer le mer mer mer mer mer");
+        const SharedText sky = test::analysed("ciel le ciel le ciel le ciel le ciel le ciel ciel ciel ciel ciel");
+        ui::SpecificitiesWindow window(sea, sky, SpecificitiesStatistic::report(AnalysedTexts(sea, sky)), nullptr);
+        window.show();
+        auto* grid = child<QTableView>(window, "specificityGrid");
+        const auto forms = [&window] { return test::listRows(window, {"specificityGrid"}); };
+        QCOMPARE(test::labelTexts(window, {"overUsedIn1Value", "overUsedIn2Value"}), QStringLiteral("1|1"));
+        QCOMPARE(forms(), QStringList({"mer", "ciel"}));
+        grid->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
+        QCOMPARE(forms(), QStringList({"ciel", "mer"}));
+        QString inContext;
+        test::closeNextModalWindow([&inContext](QWidget* concordance) {
+            inContext = test::labelTexts(*concordance, {"occurrenceCountLabel"});
+        });
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        QTest::keyClick(grid, Qt::Key_Return);
+        QCOMPARE(inContext, QStringLiteral("10 occurrence(s)")); // "ciel", in the second text
+        test::pickEntry(child<QComboBox>(window, "thresholdBox"), QStringLiteral("5"));
+        QCOMPARE(forms(), QStringList());
     }
 
 private:

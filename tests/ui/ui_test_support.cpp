@@ -10,6 +10,7 @@
 #include "ui/cp1252_text.h"
 #include "ui/shell/WaitDialog.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -87,7 +88,7 @@ QStringList listRows(const QWidget& window, const QStringList& listNames)
 {
     QStringList rows;
     for (const QString& name : listNames) {
-        const QAbstractItemModel* model = child<QListView>(window, qPrintable(name))->model();
+        const QAbstractItemModel* model = child<QAbstractItemView>(window, qPrintable(name))->model();
         for (int row = 0; row < model->rowCount(); ++row) {
             const QString cell = model->index(row, 0).data().toString();
             if (row < rows.size())

@@ -48,7 +48,7 @@ std::unique_ptr<QWidget> openStatisticWindow(std::string_view name, const QByteA
 /// that the exec() that showed it returns. Call before the action that opens the window.
 void closeNextModalWindow(std::function<void(QWidget* window)> inspect);
 
-/// The rows of parallel lists, each row's cells joined by "|": {"2|4|66,67", "1|2|33,33"}.
+/// The rows of parallel lists (or the first column of grids), each row's cells joined by "|": {"2|4|66,67", "1|2|33,33"}.
 QStringList listRows(const QWidget& window, const QStringList& listNames);
 
 /// The row selected in each of the lists, -1 for none.

@@ -8,10 +8,13 @@
 #include "ui/HourglassCursor.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
+#include "ui/menus.h"
 #include "ui/number_text.h"
+#include "ui/stats/SpecificitiesWindow.h"
 #include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -202,12 +205,15 @@ void ComparisonResultsWindow::buildUi()
 
     using FormsModel = RowTableModel<CommonForm>;
     formsModel_ = new FormsModel(ComparisonStatistic::table.columns, this);
-    addExportItem(buildMenuBar({.resultBox = formsBox}).file, formsModel_, tr("comparaison.csv"), this);
+    const WindowMenus menus = buildMenuBar({.resultBox = formsBox, .statistics = true});
+    addExportItem(menus.file, formsModel_, tr("comparaison.csv"), this);
+    showSpecificitiesAction = addMenuItem(menus.statistics, "showSpecificitiesAction", tr("&Spécificités"));
     resize(windowSize);
 }
 
 void ComparisonResultsWindow::connectSignals()
 {
+    connect(showSpecificitiesAction, &QAction::triggered, this, &ComparisonResultsWindow::showSpecificities);
     connect(showCommonFormsButton, &QPushButton::clicked, this, &ComparisonResultsWindow::showCommonForms);
     connect(showFirstTextFormsButton, &QPushButton::clicked, this, &ComparisonResultsWindow::showFirstTextForms);
     connect(showSecondTextFormsButton, &QPushButton::clicked, this, &ComparisonResultsWindow::showSecondTextForms);
@@ -229,6 +235,12 @@ void ComparisonResultsWindow::showFirstTextForms()
 void ComparisonResultsWindow::showSecondTextForms()
 {
     listForms(tr("Formes propres au texte n°2"), resultListing(compared_.comparison.properForms2), compared_.text2);
+}
+
+void ComparisonResultsWindow::showSpecificities()
+{
+    SpecificitiesWindow::open(this, QtFuture::makeReadyFuture(compared_.text1),
+                              QtFuture::makeReadyFuture(compared_.text2));
 }
 
 void ComparisonResultsWindow::listForms(const QString& caption, const std::string& listing, const SharedText& text)

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -47,6 +48,7 @@ private slots:
     void showCommonForms();
     void showFirstTextForms();
     void showSecondTextForms();
+    void showSpecificities();
 
 private:
     using ValueText = std::function<QString(const VocabularyComparison&)>;
@@ -66,6 +68,7 @@ private:
     QPushButton* showCommonFormsButton;
     QPushButton* showFirstTextFormsButton;
     QPushButton* showSecondTextFormsButton;
+    QAction* showSpecificitiesAction;
     QGroupBox* formsFrame;
     PlainTextBox* formsBox;
 };

@@ -10,6 +10,7 @@
 #include "ui/menus.h"
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/ComparisonResultsWindow.h"
+#include "ui/stats/SpecificitiesWindow.h"
 #include "ui/stats/window_layout.h"
 #include "ui/text_opening.h"
 
@@ -80,6 +81,7 @@ void SecondTextWindow::buildUi()
     closeSecondTextAction = addMenuItem(menus.file, "closeSecondTextAction", tr("&Fermer le texte n°2"));
     quitAction = addMenuItem(menus.file, "quitAction", tr("&Quitter"));
     showComparisonAction = addMenuItem(menus.statistics, "showComparisonAction", tr("&Affichage"));
+    showSpecificitiesAction = addMenuItem(menus.statistics, "showSpecificitiesAction", tr("&Spécificités"));
     resize(windowSize);
 }
 
@@ -89,6 +91,8 @@ void SecondTextWindow::connectSignals()
     connect(closeSecondTextAction, &QAction::triggered, this, &SecondTextWindow::closeSecondText);
     connect(quitAction, &QAction::triggered, this, &SecondTextWindow::close);
     connect(showComparisonAction, &QAction::triggered, this, &SecondTextWindow::showComparison);
+    connect(showSpecificitiesAction, &QAction::triggered, this,
+            [this] { SpecificitiesWindow::open(this, firstAnalysis_->current(), secondAnalysis_->current()); });
 }
 
 void SecondTextWindow::setSecondTextLoaded(bool loaded)
@@ -96,6 +100,7 @@ void SecondTextWindow::setSecondTextLoaded(bool loaded)
     openSecondTextAction->setEnabled(!loaded);
     closeSecondTextAction->setEnabled(loaded);
     showComparisonAction->setEnabled(loaded);
+    showSpecificitiesAction->setEnabled(loaded);
     comparisonHintLabel->setVisible(loaded);
     secondTextBox->setEnabled(loaded);
 }

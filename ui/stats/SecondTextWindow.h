@@ -53,6 +53,7 @@ private:
     QAction* closeSecondTextAction;
     QAction* quitAction;
     QAction* showComparisonAction;
+    QAction* showSpecificitiesAction;
 };
 
 } // namespace quorvelle::ui

@@ -1,0 +1,178 @@
+// The specificities window.
+#include "ui/stats/SpecificitiesWindow.h"
+
+#include "core/catalogue/statistics_catalogue.h"
+
+#include "ui/TextAnalysis.h"
+#include "ui/cp1252_text.h"
+#include "ui/number_text.h"
+#include "ui/report_grid.h"
+#include "ui/shell/WaitDialog.h"
+#include "ui/stats/ConcordanceWindow.h"
+#include "ui/stats/table_export.h"
+#include "ui/stats/window_layout.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+#include <tuple>
+#include <utility>
+
+namespace quorvelle::ui {
+namespace {
+
+constexpr QSize windowSize(1000, 640);
+constexpr int specificityColumn = 5; // in specificityColumns
+
+// What a column of specificityColumns sorts its rows by; an undefined value comes first.
+double sortKey(const SpecificForm& form, int column)
+{
+    constexpr double undefined = -std::numeric_limits<double>::infinity();
+    switch (column) {
+    case 0:
+        return static_cast<double>(form.alphabeticalRank);
+    case 1:
+        return static_cast<double>(form.f1);
+    case 2:
+        return static_cast<double>(form.f2);
+    case 3:
+        return form.frequency1.value_or(undefined);
+    case 4:
+        return form.frequency2.value_or(undefined);
+    case 6:
+        return form.g2;
+    case 7:
+        return form.logRatio.value_or(undefined);
+    default:
+        return form.specificity;
+    }
+}
+
+} // namespace
+
+void SpecificitiesWindow::open(QWidget* parent, const QFuture<SharedText>& text1, const QFuture<SharedText>& text2)
+{
+    using Computed = std::tuple<SharedText, SharedText, SpecificityReport>;
+    std::optional<Computed> computed =
+        resultAfterWaiting(parent,
+                           computeWhenAnalysed(
+                               [](SharedText first, SharedText second) {
+                                   SpecificityReport report =
+                                       SpecificitiesStatistic::report(AnalysedTexts(first, second));
+                                   return Computed(std::move(first), std::move(second), std::move(report));
+                               },
+                               text1, text2),
+                           QFuture<void>(text2));
+    if (computed)
+        openModal<SpecificitiesWindow>(parent, std::move(std::get<0>(*computed)), std::move(std::get<1>(*computed)),
+                                       std::move(std::get<2>(*computed)));
+}
+
+SpecificitiesWindow::SpecificitiesWindow(SharedText text1, SharedText text2, SpecificityReport report, QWidget* parent)
+    : StatisticsWindow(parent)
+    , text1_(std::move(text1))
+    , text2_(std::move(text2))
+    , report_(std::move(report))
+{
+    buildUi();
+    connect(thresholdBox, &QComboBox::currentIndexChanged, this, &SpecificitiesWindow::applyChosenThreshold);
+    connect(specificityGrid->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            &SpecificitiesWindow::showSpecificForms);
+    connect(specificityGrid, &QTableView::activated, this, &SpecificitiesWindow::showFormInContext);
+    applyChosenThreshold();
+}
+
+void SpecificitiesWindow::buildUi()
+{
+    setWindowTitle(tr("Parvane Dorlesca - Spécificités"));
+
+    auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
+    Q_SET_OBJECT_NAME(totalsFrame);
+    const QList<QLabel*> totals =
+        addTotals(totalsFrame,
+                  {{"tokenCount1Caption", tr("Formes du texte n°1 :"), "tokenCount1Value"},
+                   {"tokenCount2Caption", tr("Formes du texte n°2 :"), "tokenCount2Value"},
+                   {"overUsedIn1Caption", tr("Formes spécifiques du texte n°1 :"), "overUsedIn1Value"},
+                   {"overUsedIn2Caption", tr("Formes spécifiques du texte n°2 :"), "overUsedIn2Value"}});
+    totals[0]->setText(QString::number(report_.n1));
+    totals[1]->setText(QString::number(report_.n2));
+    overUsedIn1Value = totals[2];
+    overUsedIn2Value = totals[3];
+
+    thresholdBox = new QComboBox(this);
+    Q_SET_OBJECT_NAME(thresholdBox);
+    for (const double threshold : thresholds)
+        thresholdBox->addItem(numberText(threshold), threshold);
+    thresholdBox->setCurrentIndex(
+        static_cast<int>(std::ranges::find(thresholds, defaultSpecificityThreshold) - thresholds.begin()));
+    auto* thresholdLabel = new QLabel(tr("&Seuil de spécificité :"), this);
+    thresholdLabel->setObjectName(QStringLiteral("thresholdLabel"));
+    labelControl(thresholdLabel, thresholdBox);
+    thresholdBox->setToolTip(tr("Une forme dont la spécificité reste sous ce seuil, dans un sens ou dans l'autre, "
+                                "est banale : 2 correspond à une probabilité de 1 %."));
+
+    rowsModel_ = new RowsModel(SpecificitiesStatistic::table.columns, this);
+    specificityGrid = createReportGrid("specificityGrid", rowsModel_, tr("Spécificités"), this);
+    QHeaderView* header = specificityGrid->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(specificityColumn, Qt::DescendingOrder);
+
+    auto* threshold = new QHBoxLayout;
+    threshold->addWidget(thresholdLabel);
+    threshold->addWidget(thresholdBox);
+    threshold->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addWidget(totalsFrame);
+    top->addLayout(threshold, 1);
+
+    addExportItem(buildMenuBar({.grid = specificityGrid}).file, rowsModel_, tr("specificites.csv"), this);
+    addWindowTitle(utf8Text(SpecificitiesStatistic::info.title));
+    windowLayout()->addLayout(top);
+    windowLayout()->addWidget(specificityGrid, 1);
+    resize(windowSize);
+}
+
+void SpecificitiesWindow::applyChosenThreshold()
+{
+    report_.threshold = thresholdBox->currentData().toDouble();
+    overUsedIn1Value->setText(QString::number(report_.overUsedIn1()));
+    overUsedIn2Value->setText(QString::number(report_.overUsedIn2()));
+    showSpecificForms();
+}
+
+void SpecificitiesWindow::showSpecificForms()
+{
+    shown_.clear();
+    for (std::size_t place = 0; place < report_.forms.size(); ++place)
+        if (report_.isSpecific(report_.forms[place]))
+            shown_.push_back(place);
+    const QHeaderView* header = specificityGrid->horizontalHeader();
+    const int column = header->sortIndicatorSection();
+    const bool ascending = header->sortIndicatorOrder() == Qt::AscendingOrder;
+    // Stable: rows of equal keys stay by specificity decreasing, then alphabetical.
+    std::ranges::stable_sort(shown_, [&](std::size_t left, std::size_t right) {
+        const double leftKey = sortKey(report_.forms[left], column);
+        const double rightKey = sortKey(report_.forms[right], column);
+        return ascending ? leftKey < rightKey : leftKey > rightKey;
+    });
+    // An empty order would show every row: no form reaches the threshold, no row.
+    rowsModel_->setRows(shown_.empty() ? std::span<const SpecificForm>() : std::span(report_.forms), shown_);
+}
+
+void SpecificitiesWindow::showFormInContext(const QModelIndex& index)
+{
+    const SpecificForm& form = rowsModel_->rowAt(static_cast<std::size_t>(index.row()));
+    ConcordanceWindow::open(this, form.specificity >= 0 ? text1_ : text2_, form.form);
+}
+
+} // namespace quorvelle::ui

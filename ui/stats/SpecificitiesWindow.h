@@ -1,0 +1,59 @@
+// The forms that one of two texts uses significantly more than the other.
+#pragma once
+
+#include "core/reports/specificity_report.h"
+#include "ui/ReportTableModel.h"
+#include "ui/stats/StatisticsWindow.h"
+
+#include <QFuture>
+
+#include <array>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QModelIndex;
+class QTableView;
+
+namespace quorvelle::ui {
+
+/// Opened from the comparison of two texts. Presents the core's SpecificityReport: in
+/// specificityGrid, the forms whose specificity reaches the threshold chosen in thresholdBox,
+/// by specificity decreasing or by the column whose heading was clicked; the numbers of forms
+/// of each text and of the forms specific to each. Double-clicking a form shows it in context
+/// in the text that uses it more.
+class SpecificitiesWindow final : public StatisticsWindow {
+    Q_OBJECT
+public:
+    /// The thresholds offered; the default one is selected at first.
+    static constexpr std::array thresholds{1.0, 2.0, 3.0, 5.0, 10.0};
+
+    /// Computes the report off the interface thread once both texts are analysed (see
+    /// WaitDialog::waitFor), then shows it modal over parent.
+    static void open(QWidget* parent, const QFuture<SharedText>& text1, const QFuture<SharedText>& text2);
+
+    SpecificitiesWindow(SharedText text1, SharedText text2, SpecificityReport report, QWidget* parent);
+
+private slots:
+    void applyChosenThreshold();
+    void showFormInContext(const QModelIndex& index);
+
+private:
+    using RowsModel = RowTableModel<SpecificForm>;
+
+    void buildUi();
+    /// The forms that reach the threshold, in the order the grid's sort indicator asks.
+    void showSpecificForms();
+
+    SharedText text1_;
+    SharedText text2_;
+    SpecificityReport report_;
+    std::vector<std::size_t> shown_; ///< the places in report_.forms of the rows shown
+    RowsModel* rowsModel_;
+    QTableView* specificityGrid;
+    QComboBox* thresholdBox;
+    QLabel* overUsedIn1Value;
+    QLabel* overUsedIn2Value;
+};
+
+} // namespace quorvelle::ui
