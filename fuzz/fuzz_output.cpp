@@ -106,9 +106,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkConcordance(text, form, width);
     checkRichness(text);
     const quorvelle::AnalysedTexts texts(text, text);
+    const quorvelle::cli::Presentation presentation;
     for (const quorvelle::cli::Statistic& statistic : quorvelle::cli::statistics()) {
-        parsedJson([&](quorvelle::cli::JsonWriter& json) { statistic.writeJson(texts, json); });
-        checkCsv([&](quorvelle::cli::CsvWriter& csv) { statistic.writeCsv(texts, csv); });
+        parsedJson([&](quorvelle::cli::JsonWriter& json) { statistic.writeJson(texts, presentation, json); });
+        checkCsv([&](quorvelle::cli::CsvWriter& csv) { statistic.writeCsv(texts, presentation, csv); });
     }
     return 0;
 }
