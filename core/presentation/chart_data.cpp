@@ -33,7 +33,8 @@ ChartRows lengthChart(std::span<const LengthChartRow> rows, char decimalSeparato
         std::string label = prefixed(lengthLabelPrefix, characters);
         chart.rows.push_back({{std::move(characters), std::to_string(row.forms),
                                share ? formatNumber(*share, decimalSeparator) : std::string()},
-                              std::move(label)});
+                              std::move(label),
+                              static_cast<double>(row.forms)});
     }
     chart.bars.resize(rows.size());
     std::iota(chart.bars.rbegin(), chart.bars.rend(), std::size_t{0});
@@ -48,8 +49,23 @@ ChartRows countChart(std::span<const CountChartRow> rows, std::string_view label
         if (row.count > 0)
             chart.bars.push_back(chart.rows.size());
         chart.rows.push_back({{std::to_string(chart.rows.size() + 1), row.label, std::to_string(row.count)},
-                              prefixed(labelPrefix, row.label)});
+                              prefixed(labelPrefix, row.label),
+                              static_cast<double>(row.count)});
     }
+    return chart;
+}
+
+ChartRows scoreChart(std::span<const ScoreChartRow> rows, char decimalSeparator)
+{
+    ChartRows chart;
+    chart.rows.reserve(rows.size());
+    for (const ScoreChartRow& row : rows) {
+        const double score = roundHalfEven(row.score, 2);
+        chart.rows.push_back(
+            {{std::to_string(chart.rows.size() + 1), row.label, formatNumber(score, decimalSeparator)}, row.label, score});
+    }
+    chart.bars.resize(rows.size());
+    std::iota(chart.bars.rbegin(), chart.bars.rend(), std::size_t{0});
     return chart;
 }
 

@@ -18,12 +18,15 @@ struct ChartRow {
     std::array<std::string, 3> cells;
     /// The category label of the row's bar, when it has one.
     std::string label;
+    /// The bar's value: the number its value cell shows.
+    double barValue = 0;
 
     friend bool operator==(const ChartRow&, const ChartRow&) = default;
 };
 
 /// A chart window's table: the grid shows every row in order; the chart draws one bar for
-/// each row listed in bars, left to right, valued by the row's cell in valueColumn.
+/// each row listed in bars, from the start of its category axis (left, or bottom), valued by
+/// the row's barValue, which its cell in valueColumn shows.
 struct ChartRows {
     std::vector<ChartRow> rows;
     std::size_t valueColumn = 2;
@@ -50,6 +53,12 @@ struct DeviationChartRow {
     double deviation = 0;
 };
 
+/// A row of the specificities window: a form and its specificity.
+struct ScoreChartRow {
+    std::string label;
+    double score = 0;
+};
+
 enum class DeviationSide {
     Positive, ///< rows whose deviation is zero or more
     Negative, ///< rows whose deviation is zero or less
@@ -69,6 +78,12 @@ ChartRows lengthChart(std::span<const LengthChartRow> rows, char decimalSeparato
 /// The other charts: a grid row for every row (its number from 1, its label, its count) and
 /// a bar, labelled by the prefix and the label, for each row whose count is above 0.
 ChartRows countChart(std::span<const CountChartRow> rows, std::string_view labelPrefix);
+
+/// The specificities chart, from rows by score decreasing. The grid keeps that order, with
+/// the columns number (from 1), form and score to two decimals (written with
+/// decimalSeparator); the chart draws every row in the reverse order, so that on horizontal
+/// bars the highest score is at the top, labelled by the form.
+ChartRows scoreChart(std::span<const ScoreChartRow> rows, char decimalSeparator);
 
 /// The rows of a frequency chart: those on the given side (a deviation of 0 is on both),
 /// labelled by their frequency, counting their forms.

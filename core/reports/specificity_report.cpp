@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace quorvelle {
 
@@ -41,6 +42,18 @@ std::int64_t SpecificityReport::overUsedIn1() const
 std::int64_t SpecificityReport::overUsedIn2() const
 {
     return std::ranges::count_if(forms, [this](const SpecificForm& form) { return form.specificity <= -threshold; });
+}
+
+std::vector<std::size_t> SpecificityReport::extremes(std::size_t perSide) const
+{
+    // The forms are by specificity decreasing: those over-used in text 1 come first, those
+    // over-used in text 2 last.
+    std::vector<std::size_t> places(std::min(static_cast<std::size_t>(overUsedIn1()), perSide));
+    std::iota(places.begin(), places.end(), std::size_t{0});
+    const std::size_t inText2 = std::min(static_cast<std::size_t>(overUsedIn2()), perSide);
+    for (std::size_t place = std::max(places.size(), forms.size() - inText2); place < forms.size(); ++place)
+        places.push_back(place);
+    return places;
 }
 
 } // namespace quorvelle

@@ -46,6 +46,10 @@ struct SpecificityReport {
     std::int64_t overUsedIn2() const;
     /// Whether the form's specificity reaches the threshold, in either direction.
     bool isSpecific(const SpecificForm& form) const;
+    /// The places in forms of the specific forms at either end: up to perSide of those most
+    /// over-used in text 1, then up to perSide of those most over-used in text 2, by
+    /// specificity decreasing.
+    std::vector<std::size_t> extremes(std::size_t perSide) const;
 };
 
 /// The scores of every form of the two compared texts. The comparison is given up as soon as

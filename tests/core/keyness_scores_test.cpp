@@ -1,11 +1,13 @@
 // Specificities against the hypergeometric law summed directly; G² and the log ratio worked by
-// hand.
+// hand; the forms a report charts.
 #include "core/reports/keyness_scores.h"
+#include "core/reports/specificity_report.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace quorvelle {
 namespace {
@@ -85,6 +87,21 @@ TEST(KeynessScores, LogLikelihoodAndLogRatio)
     EXPECT_FALSE(logRatio({0, 5, 0, 5}));
     EXPECT_NEAR(*per10000(3, 1200), 25.0, 1e-12);
     EXPECT_FALSE(per10000(0, 0));
+}
+
+// The chart's forms: the specific ones nearest either end, none twice.
+TEST(SpecificityReport, ExtremesReachTheThresholdFromEitherEnd)
+{
+    SpecificityReport report;
+    for (const double score : {5, 3, 1, 0, -1, -3, -5}) {
+        SpecificForm form;
+        form.specificity = score;
+        report.forms.push_back(form);
+    }
+    EXPECT_EQ(report.extremes(1), (std::vector<std::size_t>{0, 6}));
+    EXPECT_EQ(report.extremes(20), (std::vector<std::size_t>{0, 1, 5, 6}));
+    report.threshold = 0; // every form specific, on both sides when 0
+    EXPECT_EQ(report.extremes(20).size(), report.forms.size());
 }
 
 } // namespace

@@ -68,6 +68,9 @@ private slots:
             copiedRow = QGuiApplication::clipboard()->text();
             occurrences->selectAll();
             occurrences->setFocus();
+            // Shortcuts reach only the active window, which a loaded machine may not have made
+            // it yet.
+            QVERIFY(QTest::qWaitForWindowActive(concordance));
             QTest::keySequence(occurrences, QKeySequence::Copy);
         });
         test::child<QAction>(window, "inContextAction")->trigger();

@@ -6,10 +6,11 @@
 #include "ui/MessageBox.h"
 #include "ui/file_dialogs.h"
 #include "ui/printing.h"
+#include "ui/stats/SpecificitiesWindow.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
-#include <QBarSeries>
+#include <QAbstractBarSeries>
 #include <QBarSet>
 #include <QChartView>
 #include <QDir>
@@ -60,7 +61,7 @@ ChartSeen readChart(const QWidget& chart)
     }
     auto* view = child<QChartView>(chart, "chartView");
     const QAbstractItemModel* bars = view->findChild<QVBarModelMapper*>()->model();
-    const QBarSet* values = qobject_cast<QBarSeries*>(view->chart()->series().value(0))->barSets().value(0);
+    const QBarSet* values = qobject_cast<QAbstractBarSeries*>(view->chart()->series().value(0))->barSets().value(0);
     for (int bar = 0; bar < bars->rowCount(); ++bar)
         seen.bars << bars->index(bar, 0).data(Qt::UserRole).toString() + QLatin1Char('=')
                 + QString::number(values->at(bar));
@@ -77,6 +78,18 @@ ChartSeen chartOpenedBy(const QWidget& window, const char* item)
 }
 
 using OpenChart = std::function<ChartSeen()>;
+
+// Opens the specificities of text1 against text2, then their chart.
+OpenChart specificitiesChartOf(const QByteArray& text1, const QByteArray& text2)
+{
+    return [=] {
+        const SharedText first = test::analysed(text1);
+        const SharedText second = test::analysed(text2);
+        const ui::SpecificitiesWindow window(first, second,
+                                             SpecificitiesStatistic::report(AnalysedTexts(first, second)), nullptr);
+        return chartOpenedBy(window, "specificitiesChartAction");
+    };
+}
 
 // Opens the window of a statistic over text, then its chart through item.
 OpenChart chartOf(const char* statistic, QByteArray text, const char* item)
@@ -157,6 +170,15 @@ private slots:
                                 << QStringList(
                                        {" Numéro | N° tranche  | Nbre de nouvelles formes   ", "1|1|1", "2|2|0"})
                                 << QStringList({" 1=1"});
+        // Only the forms that reach the threshold, over-used in text 1 at the top, in text 2
+        // at the bottom; "le", as frequent in both, is banal.
+        QTest::newRow("specificities")
+            << specificitiesChartOf("mer le mer le mer le mer le mer le mer mer mer mer mer",
+                                    "ciel le ciel le ciel le ciel le ciel le ciel ciel ciel ciel ciel")
+            << "SpecificitiesChart"
+            << "Parvane Dorlesca - Spécificités (graphique)" << 0
+            << QStringList({" Numéro | Forme  | Spécificité   ", "1|mer|4", "2|ciel|-4"})
+            << QStringList({"ciel=-4", "mer=4"});
         QTest::newRow("no form") << chartOf("frequencies", "12 !", "negativeDeviationsChartAction")
                                  << "NegativeDeviationsChart"
                                  << "Parvane Dorlesca - Calcul des écarts négatifs (graphique)" << 0

@@ -14,12 +14,21 @@ class BarsModel final : public QSortFilterProxyModel {
 public:
     BarsModel(const ChartRows& rows, QAbstractItemModel* table)
         : QSortFilterProxyModel(table)
+        , valueColumn_(static_cast<int>(rows.valueColumn))
         , places_(rows.rows.size(), notABar)
     {
         for (std::size_t place = 0; place < rows.bars.size(); ++place)
             places_[rows.bars[place]] = place;
         setSourceModel(table);
         sort(0);
+    }
+
+    // The chart reads its values as displayed numbers, whatever the decimal separator of the
+    // grid's text.
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        return QSortFilterProxyModel::data(
+            index, role == Qt::DisplayRole && index.column() == valueColumn_ ? ChartTableModel::BarValueRole : role);
     }
 
 protected:
@@ -35,6 +44,7 @@ protected:
 
 private:
     static constexpr std::size_t notABar = static_cast<std::size_t>(-1);
+    int valueColumn_;
     std::vector<std::size_t> places_;
 };
 
@@ -49,8 +59,10 @@ ChartTableModel::ChartTableModel(QList<ColumnLook> columns, ChartRows rows, QObj
 
 QVariant ChartTableModel::data(const QModelIndex& index, int role) const
 {
-    if (role == BarLabelRole && index.isValid())
+    if (index.isValid() && role == BarLabelRole)
         return fromCp1252(rows_.rows[static_cast<std::size_t>(index.row())].label);
+    if (index.isValid() && role == BarValueRole)
+        return rows_.rows[static_cast<std::size_t>(index.row())].barValue;
     return ReportTableModel::data(index, role);
 }
 

@@ -9,13 +9,15 @@
 namespace quorvelle::ui {
 
 /// The table of a chart window, headed by its columns. Its bars model shows the rows
-/// that have bars, in the chart's order, so that the chart cannot draw another value than the
-/// grid shows.
+/// that have bars, in the chart's order, their value cells holding the bars' values as
+/// numbers, so that the chart cannot draw another value than the grid shows.
 class ChartTableModel final : public ReportTableModel {
     Q_OBJECT
 public:
     /// The role under which every cell of a row gives the category label of its bar.
     static constexpr int BarLabelRole = Qt::UserRole;
+    /// The role under which every cell of a row gives the value of its bar.
+    static constexpr int BarValueRole = Qt::UserRole + 1;
 
     ChartTableModel(QList<ColumnLook> columns, ChartRows rows, QObject* parent);
 

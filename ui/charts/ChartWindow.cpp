@@ -32,6 +32,7 @@ namespace quorvelle::ui {
 namespace {
 
 constexpr QSize windowSize(820, 600);
+constexpr QSize windowSizeForHorizontalBars(820, 760);
 
 // Draws the scene view shows onto painter's device as shapes and text (not as a picture),
 // scaled to fit area and centred in it.
@@ -70,6 +71,7 @@ QByteArray pngOf(BarChartView* view)
 
 ChartWindow::ChartWindow(const ChartWindowLook& look, ChartRows rows, QWidget* parent)
     : QDialog(parent)
+    , barDirection_(look.barDirection)
     , table_(new ChartTableModel(look.gridColumns, std::move(rows), this))
     , currentTab_(look.openingTab)
 {
@@ -103,12 +105,12 @@ void ChartWindow::buildUi(const ChartWindowLook& look)
     const QString chartTab = tr("Afficher le graphique");
     const QString valuesTab = tr("Afficher les valeurs");
 
-    chartView = new BarChartView(table_->barsModel(), table_->valueColumn(), ChartTableModel::BarLabelRole, look.xTitle,
-                                 look.yTitle, tabs);
+    chartView = new BarChartView(table_->barsModel(), table_->valueColumn(), ChartTableModel::BarLabelRole,
+                                 look.barDirection, look.categoryTitle, look.valueTitle, tabs);
     Q_SET_OBJECT_NAME(chartView);
     chartView->setAccessibleName(chartTab);
-    chartView->setAccessibleDescription(
-        tr("%1 selon %2, %n barre(s)", nullptr, table_->barsModel()->rowCount()).arg(look.yTitle, look.xTitle));
+    chartView->setAccessibleDescription(tr("%1 selon %2, %n barre(s)", nullptr, table_->barsModel()->rowCount())
+                                            .arg(look.valueTitle, look.categoryTitle));
 
     valuesGrid = createReportGrid("valuesGrid", table_, valuesTab, tabs);
     valuesGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -116,7 +118,7 @@ void ChartWindow::buildUi(const ChartWindowLook& look)
     tabs->addTab(chartView, chartTab);
     tabs->addTab(valuesGrid, valuesTab);
     layout->addWidget(tabs, 1);
-    resize(windowSize);
+    resize(look.barDirection == Qt::Vertical ? windowSize : windowSizeForHorizontalBars);
 }
 
 // A tab is laid out when it is first shown, so a chart printed or saved from the values tab
@@ -141,7 +143,7 @@ void ChartWindow::printChart()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(windowTitle());
-    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setPageOrientation(barDirection_ == Qt::Vertical ? QPageLayout::Landscape : QPageLayout::Portrait);
     if (!setUpPrinter(printer, this))
         return;
     const HourglassCursor hourglass;

@@ -18,11 +18,14 @@ class ChartTableModel;
 /// What sets one chart window apart from the others.
 struct ChartWindowLook {
     QString caption;
-    QString xTitle;
-    QString yTitle;
+    QString categoryTitle;
+    QString valueTitle;
     /// The grid's columns, their headings with the blanks around them.
     QList<ReportTableModel::ColumnLook> gridColumns;
     enum Tab { ChartTab = 0, ValuesTab = 1 } openingTab = ChartTab;
+    /// Vertical bars over their labels, or horizontal bars beside them (in a taller window,
+    /// printed upright).
+    Qt::Orientation barDirection = Qt::Vertical;
 };
 
 /// Opened modal from a statistics window with the rows it shows; built whole before it is
@@ -44,6 +47,8 @@ private slots:
 private:
     void buildUi(const ChartWindowLook& look);
     void layOutChart();
+
+    Qt::Orientation barDirection_;
 
     ChartTableModel* table_;
     QTabWidget* tabs;

@@ -1,4 +1,4 @@
-// The six chart windows' captions, axis titles, grid headings and opening tabs.
+// The seven chart windows' captions, axis titles, grid headings and opening tabs.
 #include "ui/charts/chart_windows.h"
 
 #include <QLocale>
@@ -88,6 +88,17 @@ EnrichmentChart::EnrichmentChart(std::span<const CountChartRow> slices, QWidget*
                    {numbers(tr(" Numéro ")), labels(tr(" N° tranche  ")), numbers(tr(" Nbre de nouvelles formes   "))},
                    ChartWindowLook::ValuesTab},
                   countChart(slices, numberLabelPrefix), parent)
+{
+}
+
+SpecificitiesChart::SpecificitiesChart(std::span<const ScoreChartRow> forms, QWidget* parent)
+    : ChartWindow({tr("Parvane Dorlesca - Spécificités (graphique)"),
+                   tr("Forme"),
+                   tr("Spécificité (positive : texte n°1, négative : texte n°2)"),
+                   {numbers(tr(" Numéro ")), labels(tr(" Forme  ")), numbers(tr(" Spécificité   "))},
+                   ChartWindowLook::ChartTab,
+                   Qt::Horizontal},
+                  scoreChart(forms, decimalSeparator()), parent)
 {
 }
 

@@ -1,4 +1,4 @@
-// The six chart windows, each a configuration of ChartWindow over the rows its statistics
+// The seven chart windows, each a configuration of ChartWindow over the rows its statistics
 // window shows, in their current order.
 #pragma once
 
@@ -49,6 +49,14 @@ class EnrichmentChart final : public ChartWindow {
     Q_OBJECT
 public:
     EnrichmentChart(std::span<const CountChartRow> slices, QWidget* parent);
+};
+
+/// The forms most over-used in either of two texts ("&Graphique" of SpecificitiesWindow), as
+/// horizontal bars, the most specific of text 1 at the top.
+class SpecificitiesChart final : public ChartWindow {
+    Q_OBJECT
+public:
+    SpecificitiesChart(std::span<const ScoreChartRow> forms, QWidget* parent);
 };
 
 } // namespace quorvelle::ui

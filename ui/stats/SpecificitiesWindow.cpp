@@ -4,7 +4,9 @@
 #include "core/catalogue/statistics_catalogue.h"
 
 #include "ui/TextAnalysis.h"
+#include "ui/charts/chart_windows.h"
 #include "ui/cp1252_text.h"
+#include "ui/menus.h"
 #include "ui/number_text.h"
 #include "ui/report_grid.h"
 #include "ui/shell/WaitDialog.h"
@@ -12,6 +14,7 @@
 #include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -30,6 +33,7 @@ namespace {
 
 constexpr QSize windowSize(1000, 640);
 constexpr int specificityColumn = 5; // in specificityColumns
+constexpr std::size_t chartedFormsPerText = 20;
 
 // What a column of specificityColumns sorts its rows by; an undefined value comes first.
 double sortKey(const SpecificForm& form, int column)
@@ -135,7 +139,10 @@ void SpecificitiesWindow::buildUi()
     top->addWidget(totalsFrame);
     top->addLayout(threshold, 1);
 
-    addExportItem(buildMenuBar({.grid = specificityGrid}).file, rowsModel_, tr("specificites.csv"), this);
+    const WindowMenus menus = buildMenuBar({.grid = specificityGrid, .charts = true});
+    addExportItem(menus.file, rowsModel_, tr("specificites.csv"), this);
+    connect(addMenuItem(menus.charts, "specificitiesChartAction", tr("&Affichage")), &QAction::triggered, this,
+            &SpecificitiesWindow::openSpecificitiesChart);
     addWindowTitle(utf8Text(SpecificitiesStatistic::info.title));
     windowLayout()->addLayout(top);
     windowLayout()->addWidget(specificityGrid, 1);
@@ -167,6 +174,14 @@ void SpecificitiesWindow::showSpecificForms()
     });
     // An empty order would show every row: no form reaches the threshold, no row.
     rowsModel_->setRows(shown_.empty() ? std::span<const SpecificForm>() : std::span(report_.forms), shown_);
+}
+
+void SpecificitiesWindow::openSpecificitiesChart()
+{
+    std::vector<ScoreChartRow> extremes;
+    for (const std::size_t place : report_.extremes(chartedFormsPerText))
+        extremes.push_back({report_.forms[place].form, report_.forms[place].specificity});
+    openModal<SpecificitiesChart>(this, std::span<const ScoreChartRow>(extremes));
 }
 
 void SpecificitiesWindow::showFormInContext(const QModelIndex& index)

@@ -21,7 +21,8 @@ namespace quorvelle::ui {
 /// specificityGrid, the forms whose specificity reaches the threshold chosen in thresholdBox,
 /// by specificity decreasing or by the column whose heading was clicked; the numbers of forms
 /// of each text and of the forms specific to each. Double-clicking a form shows it in context
-/// in the text that uses it more.
+/// in the text that uses it more. The chart shows the twenty forms that reach the threshold
+/// with the highest specificities and the twenty with the lowest.
 class SpecificitiesWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
@@ -36,6 +37,7 @@ public:
 
 private slots:
     void applyChosenThreshold();
+    void openSpecificitiesChart();
     void showFormInContext(const QModelIndex& index);
 
 private:
