@@ -275,7 +275,7 @@ struct SpecificitiesStatistic {
                                         .needsSecondText = true};
     static SpecificityReport report(const AnalysedTexts& texts)
     {
-        return specificityReport(ComparisonStatistic::report(texts));
+        return specificityReport(texts.firstTokens(Occurrences::Counted), texts.secondTokens());
     }
     static constexpr TableColumns<SpecificForm> table{info.title, specificityColumns};
 };

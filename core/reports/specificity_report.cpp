@@ -2,6 +2,7 @@
 #include "core/reports/specificity_report.h"
 
 #include "core/reports/keyness_scores.h"
+#include "core/text/collation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,22 +10,45 @@
 
 namespace quorvelle {
 
-SpecificityReport specificityReport(VocabularyComparison comparison)
+SpecificityReport specificityReport(const TokenizedText& text1, const TokenizedText& text2)
 {
     SpecificityReport report;
-    report.n1 = comparison.text1.tokenCount;
-    report.n2 = comparison.text2.tokenCount;
-    // Alphabetical first, so that the stable sort leaves forms of equal specificity in
-    // alphabetical order without collating them again.
-    std::vector<CommonForm> forms = formsOfEitherText(comparison);
-    comparison = {};
-    report.forms.reserve(forms.size());
-    for (CommonForm& form : forms) {
-        const FormInTwoTexts counts{form.count1, form.count2, report.n1, report.n2};
-        report.forms.push_back({std::move(form.form), report.forms.size(), form.count1, form.count2,
-                                per10000(form.count1, report.n1), per10000(form.count2, report.n2), specificity(counts),
-                                logLikelihood(counts), logRatio(counts)});
+    report.n1 = text1.tokenCount();
+    report.n2 = text2.tokenCount();
+    const auto add = [&report](const std::string& form, std::int64_t f1, std::int64_t f2) {
+        const FormInTwoTexts counts{f1, f2, report.n1, report.n2};
+        report.forms.push_back({form, report.forms.size(), f1, f2, per10000(f1, report.n1), per10000(f2, report.n2),
+                                specificity(counts), logLikelihood(counts), logRatio(counts)});
+    };
+
+    // The attestations in text 2 of each form of text 1, and the forms of text 2 alone, in
+    // text 2's alphabetical order.
+    std::vector<std::int64_t> inText2(text1.distinctCount(), 0);
+    std::vector<bool> alsoInText1(text2.distinctCount(), false);
+    for (FormTable::Id id1 = 0; id1 < text1.distinctCount(); ++id1) {
+        if (const std::optional<FormTable::Id> id2 = text2.forms.find(text1.forms.form(id1))) {
+            inText2[id1] = text2.forms.count(*id2);
+            alsoInText1[*id2] = true;
+        }
     }
+    std::vector<FormTable::Id> onlyInText2;
+    for (const FormTable::Id id2 : text2.alphabetical)
+        if (!alsoInText1[id2])
+            onlyInText2.push_back(id2);
+
+    // Alphabetical first, by merging the two alphabetical lists, so that the stable sort
+    // leaves forms of equal specificity in alphabetical order.
+    report.forms.reserve(text1.distinctCount() + onlyInText2.size());
+    const FrenchCollator& collator = FrenchCollator::instance();
+    auto next2 = onlyInText2.begin();
+    for (const FormTable::Id id1 : text1.alphabetical) {
+        const std::string& form = text1.forms.form(id1);
+        for (; next2 != onlyInText2.end() && collator.compare(text2.forms.form(*next2), form) < 0; ++next2)
+            add(text2.forms.form(*next2), 0, text2.forms.count(*next2));
+        add(form, text1.forms.count(id1), inText2[id1]);
+    }
+    for (; next2 != onlyInText2.end(); ++next2)
+        add(text2.forms.form(*next2), 0, text2.forms.count(*next2));
     std::ranges::stable_sort(report.forms, std::ranges::greater(), &SpecificForm::specificity);
     return report;
 }

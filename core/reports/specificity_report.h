@@ -1,7 +1,7 @@
 // The forms of two texts ranked by how much more one text uses them than the other.
 #pragma once
 
-#include "core/reports/vocabulary_comparison.h"
+#include "core/text/tokenized_text.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -52,8 +52,8 @@ struct SpecificityReport {
     std::vector<std::size_t> extremes(std::size_t perSide) const;
 };
 
-/// The scores of every form of the two compared texts. The comparison is given up as soon as
-/// its forms are listed, so that its lists and the report's are not held at once.
-SpecificityReport specificityReport(VocabularyComparison comparison);
+/// The scores of every form of the two texts, read from their form tables: nothing but the
+/// report is built, so that it takes no more memory than the comparison of the two texts.
+SpecificityReport specificityReport(const TokenizedText& text1, const TokenizedText& text2);
 
 } // namespace quorvelle

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace quorvelle {
@@ -87,6 +88,21 @@ TEST(KeynessScores, LogLikelihoodAndLogRatio)
     EXPECT_FALSE(logRatio({0, 5, 0, 5}));
     EXPECT_NEAR(*per10000(3, 1200), 25.0, 1e-12);
     EXPECT_FALSE(per10000(0, 0));
+}
+
+// Every form of either text, those of text 2 alone merged into text 1's in alphabetical
+// order; equal specificities stay alphabetical.
+TEST(SpecificityReport, FormsOfEitherTextInAlphabeticalOrder)
+{
+    const SpecificityReport report = specificityReport(tokenize("\xE9t\xE9 a c"), tokenize("b d c"));
+    std::vector<std::string> forms;
+    std::vector<std::size_t> ranks;
+    for (const SpecificForm& form : report.forms) {
+        forms.push_back(form.form);
+        ranks.push_back(form.alphabeticalRank);
+    }
+    EXPECT_EQ(forms, (std::vector<std::string>{"a", "\xE9t\xE9", "c", "b", "d"}));
+    EXPECT_EQ(ranks, (std::vector<std::size_t>{0, 4, 2, 1, 3}));
 }
 
 // The chart's forms: the specific ones nearest either end, none twice.
