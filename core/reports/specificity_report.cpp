@@ -36,8 +36,8 @@ SpecificityReport specificityReport(const TokenizedText& text1, const TokenizedT
         if (!alsoInText1[id2])
             onlyInText2.push_back(id2);
 
-    // Alphabetical first, by merging the two alphabetical lists, so that the stable sort
-    // leaves forms of equal specificity in alphabetical order.
+    // Alphabetical first, by merging the two alphabetical lists, which numbers the forms in
+    // alphabetical order.
     report.forms.reserve(text1.distinctCount() + onlyInText2.size());
     const FrenchCollator& collator = FrenchCollator::instance();
     auto next2 = onlyInText2.begin();
@@ -49,7 +49,13 @@ SpecificityReport specificityReport(const TokenizedText& text1, const TokenizedT
     }
     for (; next2 != onlyInText2.end(); ++next2)
         add(text2.forms.form(*next2), 0, text2.forms.count(*next2));
-    std::ranges::stable_sort(report.forms, std::ranges::greater(), &SpecificForm::specificity);
+    // Forms of equal specificity by that number: a total order, sorted in place (a stable
+    // sort would borrow a buffer the size of the report).
+    std::ranges::sort(report.forms, [](const SpecificForm& left, const SpecificForm& right) {
+        if (left.specificity != right.specificity)
+            return left.specificity > right.specificity;
+        return left.alphabeticalRank < right.alphabeticalRank;
+    });
     return report;
 }
 

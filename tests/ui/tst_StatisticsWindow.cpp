@@ -1,14 +1,17 @@
-// The window commands every statistics window shares, and the names its controls give a
-// screen reader.
+// The window commands every statistics window shares, the names its controls give a screen
+// reader, and the menu paths the manual quotes.
 #include "core/catalogue/statistics_catalogue.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/HourglassCursor.h"
 #include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
+#include "ui/charts/chart_windows.h"
+#include "ui/main/MainWindow.h"
 #include "ui/shell/AboutBox.h"
 #include "ui/stats/ComparisonResultsWindow.h"
 #include "ui/stats/ConcordanceWindow.h"
 #include "ui/stats/SecondTextWindow.h"
+#include "ui/stats/SpecificitiesWindow.h"
 #include "ui/stats/StatisticsWindow.h"
 
 #include <QAbstractItemView>
@@ -18,7 +21,12 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QDir>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 
@@ -46,6 +54,42 @@ bool isNamedControl(const QWidget* control)
     return !control->objectName().isEmpty()
         && (qobject_cast<const QAbstractItemView*>(control) || qobject_cast<const QComboBox*>(control)
             || qobject_cast<const ui::PlainTextBox*>(control));
+}
+
+// Every item of the menus, as the manual writes its path: "Statistiques › Composition des
+// formes › Formes / caractères", and from a submenu on: "Composition des formes › Formes /
+// caractères", as a table under the heading "Statistiques" does.
+void addMenuPaths(const QList<QAction*>& actions, const QStringList& parents, QSet<QString>& paths)
+{
+    for (const QAction* action : actions) {
+        if (action->isSeparator())
+            continue;
+        const QStringList path = parents + QStringList{action->text().remove(QLatin1Char('&'))};
+        for (qsizetype first = 0; first + 1 < path.size(); ++first)
+            paths << path.mid(first).join(QStringLiteral(" › "));
+        if (action->menu())
+            addMenuPaths(action->menu()->actions(), path, paths);
+    }
+}
+
+// The menu paths a manual page quotes: bold items joined by "›", or items joined by "›" in
+// a table cell.
+QStringList quotedMenuPaths(const QString& page)
+{
+    static const QRegularExpression boldPath(
+        QStringLiteral("<b>[^<]+</b>(?:(?:\\s|&nbsp;)*›(?:\\s|&nbsp;)*<b>[^<]+</b>)+"));
+    static const QRegularExpression cell(QStringLiteral("<td>([^<]*›[^<]*)</td>"));
+    static const QRegularExpression cellPath(QStringLiteral("[^›(),]+(?:›[^›(),]+)+"));
+    static const QRegularExpression separator(QStringLiteral("(?:\\s|&nbsp;)*›(?:\\s|&nbsp;)*"));
+    QStringList quoted;
+    for (const QRegularExpressionMatch& match : boldPath.globalMatch(page))
+        quoted << match.captured().remove(QStringLiteral("<b>")).remove(QStringLiteral("</b>"));
+    for (const QRegularExpressionMatch& match : cell.globalMatch(page))
+        for (const QRegularExpressionMatch& path : cellPath.globalMatch(match.captured(1)))
+            quoted << path.captured();
+    for (QString& path : quoted)
+        path = path.replace(separator, QStringLiteral(" › ")).replace(QStringLiteral("&nbsp;"), QStringLiteral(" ")).trimmed();
+    return quoted;
 }
 
 } // namespace
@@ -159,6 +203,43 @@ private slots:
         test::closeNextModalWindow([&](QWidget* window) { aboutShown = qobject_cast<ui::AboutBox*>(window); });
         trigger(*test::openStatisticWindow("lengths", "le chat"), "aboutAction");
         QVERIFY(aboutShown);
+    }
+
+    // Every menu path the manual quotes is one of the program's windows.
+    void manualQuotesExistingMenus()
+    {
+        std::vector<std::unique_ptr<QWidget>> windows;
+        windows.push_back(std::make_unique<ui::MainWindow>());
+        for (const char* name : {"second text", "comparison results", "concordance"})
+            windows.push_back(openWindow(QString::fromLatin1(name)));
+        forEachStatistic([&windows](auto statistic) {
+            const StatisticInfo& info = decltype(statistic)::info;
+            if (!info.menuItem.empty() && !info.needsSecondText)
+                windows.push_back(openWindow(QString::fromUtf8(info.name)));
+        });
+        const SharedText text = test::analysed("le chat");
+        windows.push_back(std::make_unique<ui::SpecificitiesWindow>(
+            text, text, SpecificitiesStatistic::report(AnalysedTexts(text, text)), nullptr));
+        windows.push_back(std::make_unique<ui::LengthsChart>(std::span<const LengthChartRow>(), nullptr));
+        QSet<QString> menuPaths;
+        for (const auto& window : windows)
+            for (const QMenuBar* bar : window->findChildren<QMenuBar*>())
+                addMenuPaths(bar->actions(), {}, menuPaths);
+
+        const QDir manual(QStringLiteral(":/help"));
+        int quoted = 0;
+        QStringList unknown;
+        for (const QString& page : manual.entryList({QStringLiteral("*.html")})) {
+            QFile file(manual.filePath(page));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            for (const QString& path : quotedMenuPaths(QString::fromUtf8(file.readAll()))) {
+                if (!menuPaths.contains(path))
+                    unknown << page + QStringLiteral(": ") + path;
+                ++quoted;
+            }
+        }
+        QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(QLatin1Char('\n'))));
+        QVERIFY(quoted > 50);
     }
 
 private:

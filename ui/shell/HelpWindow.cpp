@@ -31,11 +31,15 @@ void HelpWindow::buildUi()
     contentsButton->setText(tr("&Sommaire"));
     backButton = new QToolButton(this);
     Q_SET_OBJECT_NAME(backButton);
-    backButton->setText(tr("&Précédent"));
+    // Named after the history they walk, as in a web browser: the pages' own links lead from
+    // chapter to chapter.
+    backButton->setText(tr("&Retour"));
+    backButton->setToolTip(tr("Revenir à la page lue avant celle-ci"));
     backButton->setEnabled(false);
     forwardButton = new QToolButton(this);
     Q_SET_OBJECT_NAME(forwardButton);
-    forwardButton->setText(tr("Su&ivant"));
+    forwardButton->setText(tr("&Avancer"));
+    forwardButton->setToolTip(tr("Retourner à la page quittée par « Retour »"));
     forwardButton->setEnabled(false);
 
     helpBrowser = new QTextBrowser(this);
