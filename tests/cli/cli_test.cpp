@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -406,6 +408,34 @@ TEST(Cli, HelpGoesToStandardOutputAndListsEveryStatistic)
             EXPECT_NE(run.out.find("  " + name + " "), std::string::npos) << name;
         EXPECT_NE(run.out.find("  all "), std::string::npos);
     }
+}
+
+// The words of a text that match pattern (its first group when it has one), each once.
+std::set<std::string> matches(const std::string& text, const std::regex& pattern)
+{
+    std::set<std::string> found;
+    for (std::sregex_iterator match(text.begin(), text.end(), pattern), end; match != end; ++match)
+        found.insert((*match)[match->size() > 1 ? 1 : 0].str());
+    return found;
+}
+
+// The manual's command-line section lists the commands, statistics and options that
+// `--help` lists, and no other.
+TEST(Cli, ManualListsWhatHelpLists)
+{
+    std::ostringstream page;
+    page << std::ifstream(QUORVELLE_HELP "/demarrer.html").rdbuf();
+    const std::string manual = page.str().substr(page.str().find("name=\"cli\""));
+    const std::string help = runCli("--help").out;
+
+    const std::regex usageLine("quorvelle-cli [A-Z][^\n]*|quorvelle-cli concordance [^\n]*");
+    for (const std::string& line : matches(help, usageLine))
+        EXPECT_NE(manual.find(line), std::string::npos) << line;
+    const std::regex option("(--[a-z]+)");
+    EXPECT_EQ(matches(manual, option), matches(help, option));
+    std::set<std::string> statistics = matches(help, std::regex("\n  ([a-z]+) "));
+    statistics.insert("concordance");
+    EXPECT_EQ(matches(manual, std::regex("<td><code>([a-z]+)</code></td>")), statistics);
 }
 
 // `all` is each statistic in turn: in French text after a heading, in JSON as the members of
