@@ -286,7 +286,7 @@ private:
             return std::make_unique<ui::ComparisonResultsWindow>(ui::compareTexts(text, secondLargeText()), nullptr);
         if (name == QLatin1String("concordance"))
             return std::make_unique<ui::ConcordanceWindow>(
-                concordance(text->text(), "de", ui::ConcordanceWindow::contextWidth), nullptr);
+                text, concordance(text->text(), "de", ui::ConcordanceWindow::contextWidth), nullptr);
         std::unique_ptr<QWidget> window;
         forEachStatistic([&](auto statistic) {
             using Statistic = decltype(statistic);

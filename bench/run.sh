@@ -26,7 +26,7 @@ done
 
 cli=build-bench/cli/quorvelle-cli
 statistics=(counts vocabulary lengths letters edges doubles pairs frequencies cooccurrences
-            sentences enrichment richness compare specificities all)
+            segments sentences enrichment richness compare specificities all)
 
 # Best wall-clock time of three runs of a command, in milliseconds.
 best_ms() {

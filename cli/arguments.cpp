@@ -17,6 +17,9 @@ namespace {
 
 constexpr std::string_view encodingOption = "--encoding";
 constexpr std::string_view jobsOption = "--jobs";
+constexpr std::string_view maxLengthOption = "--max-length";
+constexpr std::string_view minFrequencyOption = "--min-frequency";
+constexpr std::string_view minLengthOption = "--min-length";
 constexpr std::string_view thresholdOption = "--threshold";
 constexpr std::string_view widthOption = "--width";
 constexpr unsigned mostJobs = 256;
@@ -43,6 +46,33 @@ Number parseCount(std::string_view option, std::string_view number, Number most)
         throw UsageError("l'option " + std::string(option) + " demande un nombre de 1 à " + std::to_string(most)
                          + ", et non « " + std::string(number) + " ».");
     return value;
+}
+
+// A whole number from least up, the value of option; with zeroForNoBound, 0 too (no bound).
+std::int64_t parseAtLeast(std::string_view option, std::string_view number, std::int64_t least,
+                          bool zeroForNoBound = false)
+{
+    std::int64_t value = -1;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error != std::errc() || end != number.data() + number.size()
+        || (value < least && !(zeroForNoBound && value == 0)))
+        throw UsageError("l'option " + std::string(option) + " demande un nombre entier de " + std::to_string(least)
+                         + " ou plus" + (zeroForNoBound ? ", ou 0 pour ne pas borner la longueur" : "") + ", et non « "
+                         + std::string(number) + " ».");
+    return value;
+}
+
+// The bounds of the segments' lengths, once every option is read.
+void checkSegmentLengths(const SegmentOptions& options, bool maxLengthGiven)
+{
+    if (!options.maxLength || *options.maxLength >= options.minLength)
+        return;
+    const std::string lengths = "la longueur minimale des segments (" + std::to_string(options.minLength)
+        + ") dépasse leur longueur maximale (" + std::to_string(*options.maxLength);
+    if (maxLengthGiven)
+        throw UsageError(lengths + ").");
+    throw UsageError(lengths + " par défaut) : indiquez aussi " + std::string(maxLengthOption)
+                     + " N, ou 0 pour ne pas la borner.");
 }
 
 // A specificity threshold: a number, 0 or more, with a decimal point or comma.
@@ -95,6 +125,8 @@ std::string formsInContext(std::string_view word)
 Arguments parseArguments(const std::vector<std::string_view>& words)
 {
     Arguments arguments;
+    SegmentOptions& segments = arguments.presentation.segments;
+    bool maxLengthGiven = false;
     std::vector<std::string_view> positional;
     for (std::size_t index = 0; index < words.size(); ++index) {
         const std::string_view word = words[index];
@@ -115,6 +147,16 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
             arguments.width = parseCount(widthOption, *width, widestContext);
         } else if (const auto threshold = optionValue(words, index, thresholdOption, "une spécificité")) {
             arguments.presentation.specificityThreshold = parseThreshold(*threshold);
+        } else if (const auto frequency = optionValue(words, index, minFrequencyOption, "un nombre de 2 ou plus")) {
+            segments.minFrequency = parseAtLeast(minFrequencyOption, *frequency, smallestSegmentFrequency);
+        } else if (const auto length = optionValue(words, index, minLengthOption, "un nombre de 2 ou plus")) {
+            segments.minLength = parseAtLeast(minLengthOption, *length, smallestSegmentLength);
+        } else if (const auto length = optionValue(words, index, maxLengthOption, "un nombre, 0 pour aucune borne")) {
+            const std::int64_t longest = parseAtLeast(maxLengthOption, *length, smallestSegmentLength, true);
+            segments.maxLength = longest == 0 ? std::nullopt : std::optional(longest);
+            maxLengthGiven = true;
+        } else if (word == "--maximal") {
+            segments.maximalOnly = true;
         } else if (word.starts_with("--") || (word.starts_with("-") && word.size() > 1)) {
             throw UsageError("option inconnue « " + std::string(word) + " ».");
         } else {
@@ -123,6 +165,7 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
     }
     if (arguments.help || arguments.version)
         return arguments;
+    checkSegmentLengths(segments, maxLengthGiven);
 
     if (positional.empty())
         throw UsageError("indiquez une statistique et un fichier.");
@@ -163,11 +206,16 @@ std::string usageText()
     };
     for (const Statistic& statistic : statistics())
         line(statistic.info.name, statistic.info.description);
-    line(allStatisticsName, "toutes les statistiques, en un seul objet avec --json");
+    line(allStatisticsName, "toutes les statistiques sauf segments, en un seul objet avec --json");
     text += "\nConcordance :\n"
             "  quorvelle-cli concordance FICHIER FORME [--width N] [--json | --csv]\n"
             "                les occurrences de FORME (comparée en minuscules) avec leur contexte ;\n"
             "                « FORME1 FORME2 » : les endroits où ces formes se suivent\n";
+    text += "\nSegments répétés :\n"
+            "  quorvelle-cli segments FICHIER [--min-frequency N] [--min-length N] [--max-length N]\n"
+            "                [--maximal] [--json | --csv]\n"
+            "                les suites d'au moins deux formes d'une même phrase attestées plusieurs\n"
+            "                fois, par fréquence décroissante, les plus longues d'abord à fréquence égale\n";
     text += "\nOptions :\n"
             "  --json                        écrit le résultat en JSON (UTF-8)\n"
             "  --csv                         écrit les tableaux du résultat en CSV pour tableur\n"
@@ -181,6 +229,14 @@ std::string usageText()
             "                                (40 par défaut)\n"
             "  --threshold S                 avec specificities, montre en texte et en CSV les formes\n"
             "                                dont la spécificité atteint S ou -S (2 par défaut)\n"
+            "  --min-frequency N             avec segments, les segments attestés au moins N fois\n"
+            "                                (2 par défaut)\n"
+            "  --min-length N                avec segments, les segments d'au moins N formes (2 par\n"
+            "                                défaut, 2 au moins)\n"
+            "  --max-length N                avec segments, les segments d'au plus N formes (8 par\n"
+            "                                défaut ; 0 : sans limite)\n"
+            "  --maximal                     avec segments, les seuls segments maximaux : ceux qui ne\n"
+            "                                font pas toujours partie d'un même segment plus long\n"
             "  --version                     affiche la version\n"
             "  -h, --help                    affiche cette aide\n"
             "\nFICHIER « - » : le texte est lu sur l'entrée standard.\n";

@@ -10,6 +10,18 @@
 #include <string>
 
 namespace quorvelle::cli {
+namespace {
+
+/// What the buffer holds before it goes to the stream.
+constexpr std::size_t bufferBytes = std::size_t{64} << 10;
+
+/// A name that JSON writes as it is, between quotes: printable ASCII, no quote or backslash.
+bool isPlainName(std::string_view name)
+{
+    return std::ranges::all_of(name, [](char c) { return c >= ' ' && c <= '~' && c != '"' && c != '\\'; });
+}
+
+} // namespace
 
 Json jsonNumber(double value)
 {
@@ -24,6 +36,21 @@ Json jsonNumber(double value)
     return rounded;
 }
 
+JsonWriter::~JsonWriter()
+{
+    try {
+        flush();
+    } catch (...) {
+        // A stream that throws has said its failure already.
+    }
+}
+
+void JsonWriter::flush()
+{
+    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    buffer_.clear();
+}
+
 void JsonWriter::beforeValue()
 {
     if (afterKey_) {
@@ -32,45 +59,56 @@ void JsonWriter::beforeValue()
     }
     if (!hasElements_.empty()) {
         if (hasElements_.back())
-            out_ << ',';
+            buffer_ += ',';
         hasElements_.back() = true;
     }
+}
+
+void JsonWriter::afterValue()
+{
+    if (hasElements_.empty() || buffer_.size() >= bufferBytes)
+        flush();
 }
 
 JsonWriter& JsonWriter::beginObject()
 {
     beforeValue();
-    out_ << '{';
+    buffer_ += '{';
     hasElements_.push_back(false);
     return *this;
 }
 
 JsonWriter& JsonWriter::endObject()
 {
-    out_ << '}';
+    buffer_ += '}';
     hasElements_.pop_back();
+    afterValue();
     return *this;
 }
 
 JsonWriter& JsonWriter::beginArray()
 {
     beforeValue();
-    out_ << '[';
+    buffer_ += '[';
     hasElements_.push_back(false);
     return *this;
 }
 
 JsonWriter& JsonWriter::endArray()
 {
-    out_ << ']';
+    buffer_ += ']';
     hasElements_.pop_back();
+    afterValue();
     return *this;
 }
 
 JsonWriter& JsonWriter::key(std::string_view name)
 {
     beforeValue();
-    out_ << Json(name).dump() << ':';
+    if (isPlainName(name))
+        buffer_.append(1, '"').append(name).append("\":");
+    else
+        buffer_.append(Json(name).dump()).append(1, ':');
     afterKey_ = true;
     return *this;
 }
@@ -78,14 +116,18 @@ JsonWriter& JsonWriter::key(std::string_view name)
 JsonWriter& JsonWriter::raw(std::string_view json)
 {
     beforeValue();
-    out_ << json;
+    buffer_ += json;
+    afterValue();
     return *this;
 }
 
 JsonWriter& JsonWriter::integer(std::int64_t value)
 {
     beforeValue();
-    out_ << value;
+    std::array<char, 24> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    buffer_.append(digits.data(), end);
+    afterValue();
     return *this;
 }
 
@@ -113,31 +155,33 @@ JsonWriter& JsonWriter::text(std::string_view cp1252)
         }
         return table;
     }();
-    const auto isVerbatim = [](char byte) {
-        const std::string& piece = pieces[static_cast<unsigned char>(byte)];
-        return piece.size() == 1 && piece[0] == byte;
-    };
-    std::string escaped;
-    escaped.reserve(cp1252.size() + cp1252.size() / 8 + 2);
-    escaped += '"';
+    static const std::array<bool, 256> verbatim = [] {
+        std::array<bool, 256> table{};
+        for (std::size_t code = 0; code < table.size(); ++code)
+            table[code] = pieces[code].size() == 1 && pieces[code][0] == static_cast<char>(code);
+        return table;
+    }();
+    const auto isVerbatim = [](char byte) { return verbatim[static_cast<unsigned char>(byte)]; };
+    beforeValue();
+    buffer_ += '"';
     for (auto position = cp1252.begin(); position != cp1252.end();) {
         const auto runEnd = std::find_if_not(position, cp1252.end(), isVerbatim);
-        escaped.append(position, runEnd);
+        buffer_.append(position, runEnd);
         if (runEnd == cp1252.end())
             break;
-        escaped += pieces[static_cast<unsigned char>(*runEnd)];
+        buffer_ += pieces[static_cast<unsigned char>(*runEnd)];
         position = runEnd + 1;
     }
-    escaped += '"';
-    beforeValue();
-    out_ << escaped;
+    buffer_ += '"';
+    afterValue();
     return *this;
 }
 
 JsonWriter& JsonWriter::value(const Json& json)
 {
     beforeValue();
-    out_ << json.dump();
+    buffer_ += json.dump();
+    afterValue();
     return *this;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,13 +16,19 @@ using Json = nlohmann::ordered_json;
 
 /// Writes one JSON document to a stream, element by element, placing the commas itself.
 /// Strings go through nlohmann's escaping; texts of the program (code page 1252) are
-/// converted to UTF-8 first.
+/// converted to UTF-8 first. The elements are gathered in a buffer that goes to the stream
+/// every few tens of kilobytes and whenever a value at the top level is complete: a listing
+/// of a million small elements is not a million writes to the stream.
 class JsonWriter {
 public:
     explicit JsonWriter(std::ostream& out)
         : out_(out)
     {
     }
+    /// Writes what is left in the buffer: the part written of a document given up.
+    ~JsonWriter();
+    JsonWriter(const JsonWriter&) = delete;
+    JsonWriter& operator=(const JsonWriter&) = delete;
 
     JsonWriter& beginObject();
     JsonWriter& endObject();
@@ -57,9 +64,14 @@ public:
 
 private:
     void beforeValue();
+    /// After a value: the buffer goes to the stream when the value is at the top level, or when
+    /// the buffer is full.
+    void afterValue();
+    void flush();
 
     std::ostream& out_;
-    std::vector<bool> hasElements_; // one entry per open object or array
+    std::string buffer_;
+    std::vector<std::uint8_t> hasElements_; // one entry per open object or array: whether it has one
     bool afterKey_ = false;
 };
 

@@ -20,6 +20,7 @@
 #include <iostream>
 #include <new>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -31,6 +32,7 @@ constexpr int exitSuccess = 0;
 constexpr int exitUnreadableFile = 1;
 constexpr int exitUnwritableResult = 1; // as a file that cannot be read: the run failed on a file
 constexpr int exitOutOfMemory = 1;      // as a file too large to read: the text needs more memory than there is
+constexpr int exitTextTooLong = 1;      // the same: the text has more forms than a statistic can number
 constexpr int exitUsage = 2;
 
 #ifdef __GLIBC__
@@ -198,6 +200,10 @@ int main(int argc, char* argv[])
         std::cerr << "\nquorvelle-cli : mémoire insuffisante pour "
                   << (isConcordance ? "établir cette concordance" : "calculer cette statistique") << " sur ce texte.\n";
         return exitOutOfMemory;
+    } catch (const std::length_error&) {
+        std::cout.flush();
+        std::cerr << "\nquorvelle-cli : ce texte a trop de formes pour calculer cette statistique.\n";
+        return exitTextTooLong;
     }
     return finishOutput();
 }

@@ -1,6 +1,7 @@
-// What the command line asks of the way reports are presented.
+// What the command line asks of the way reports are computed and presented.
 #pragma once
 
+#include "core/reports/repeated_segments.h"
 #include "core/reports/specificity_report.h"
 
 namespace quorvelle::cli {
@@ -8,6 +9,8 @@ namespace quorvelle::cli {
 struct Presentation {
     /// From which specificity a form is shown as specific (--threshold).
     double specificityThreshold = defaultSpecificityThreshold;
+    /// Which repeated segments are listed (--min-frequency, --min-length, --max-length, --maximal).
+    SegmentOptions segments;
 };
 
 } // namespace quorvelle::cli

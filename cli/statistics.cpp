@@ -5,6 +5,7 @@
 #include "cli/frequency_output.h"
 #include "cli/ordered_sections.h"
 #include "cli/richness_output.h"
+#include "cli/segments_output.h"
 #include "cli/specificity_output.h"
 #include "cli/vocabulary_output.h"
 
@@ -44,6 +45,17 @@ SpecificityReport presented(SpecificityReport report, const Presentation& presen
     return report;
 }
 
+// A statistic's report as the command line asks for it: computed with the command line's
+// options where the statistic takes some, presented as it asks.
+template <class CatalogueEntry>
+auto reportFor(const AnalysedTexts& texts, const Presentation& presentation)
+{
+    if constexpr (requires { CatalogueEntry::report(texts, presentation.segments); })
+        return CatalogueEntry::report(texts, presentation.segments);
+    else
+        return presented(CatalogueEntry::report(texts), presentation);
+}
+
 // A statistic of the catalogue with its three presentations, the writeText, writeJson and
 // writeCsv overloads of its report's type.
 template <class CatalogueEntry>
@@ -51,15 +63,15 @@ constexpr Statistic cliStatistic()
 {
     return {CatalogueEntry::info,
             [](const AnalysedTexts& texts, const Presentation& presentation, std::ostream& out) {
-                writeText(out, presented(CatalogueEntry::report(texts), presentation));
+                writeText(out, reportFor<CatalogueEntry>(texts, presentation));
                 releaseFreedMemory();
             },
             [](const AnalysedTexts& texts, const Presentation& presentation, JsonWriter& json) {
-                writeJson(json, presented(CatalogueEntry::report(texts), presentation));
+                writeJson(json, reportFor<CatalogueEntry>(texts, presentation));
                 releaseFreedMemory();
             },
             [](const AnalysedTexts& texts, const Presentation& presentation, CsvWriter& csv) {
-                writeCsv(csv, presented(CatalogueEntry::report(texts), presentation));
+                writeCsv(csv, reportFor<CatalogueEntry>(texts, presentation));
                 releaseFreedMemory();
             }};
 }
@@ -74,7 +86,7 @@ std::vector<const Statistic*> statisticsFor(const AnalysedTexts& texts)
 {
     std::vector<const Statistic*> applying;
     for (const Statistic& statistic : statisticTable)
-        if (!statistic.info.needsSecondText || texts.hasSecond())
+        if (statistic.info.inAll && (!statistic.info.needsSecondText || texts.hasSecond()))
             applying.push_back(&statistic);
     texts.firstTokens();
     if (texts.hasSecond())

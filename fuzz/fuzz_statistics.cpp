@@ -7,6 +7,7 @@
 #include "core/presentation/chart_data.h"
 #include "core/presentation/print_layout.h"
 #include "core/reports/character_counts.h"
+#include "core/reports/repeated_segments.h"
 #include "core/reports/vocabulary_report.h"
 #include "core/text/encoding.h"
 #include "core/text/segmentation.h"
@@ -117,6 +118,27 @@ void checkComparison(const quorvelle::VocabularyComparison& c)
     require(c.commonTokens2 + c.properTokens2 == c.text2.tokenCount && c.properTokens2 >= 0);
     require(c.commonShare1.has_value() == (c.text1.distinctCount > 0));
     require(c.commonTokenShare2.has_value() == (c.text2.tokenCount > 0));
+}
+
+// Repeated segments in their order, within their bounds; each maximal one of the default
+// lengths is also among all the segments, as often.
+void checkSegments(std::string_view text, const quorvelle::TokenizedText& tokens)
+{
+    const quorvelle::RepeatedSegmentsReport all = quorvelle::repeatedSegments(text, tokens);
+    const quorvelle::RepeatedSegmentsReport maximal = quorvelle::repeatedSegments(text, tokens, {.maximalOnly = true});
+    for (const quorvelle::RepeatedSegmentsReport* report : {&all, &maximal}) {
+        const auto& segments = report->segments;
+        for (std::size_t index = 0; index < segments.size(); ++index) {
+            const quorvelle::RepeatedSegment& segment = segments[index];
+            require(segment.frequency >= 2 && segment.length >= 2 && segment.length <= 8);
+            require(std::ranges::count(segment.text, ' ') == segment.length - 1);
+            require(index == 0 || segments[index - 1].frequency > segment.frequency
+                    || (segments[index - 1].frequency == segment.frequency
+                        && segments[index - 1].length >= segment.length));
+        }
+    }
+    for (const quorvelle::RepeatedSegment& segment : maximal.segments)
+        require(std::ranges::find(all.segments, segment) != all.segments.end());
 }
 
 // Both presentations of every report; JSON writing throws on text that is not valid UTF-8.
@@ -320,6 +342,7 @@ void checkText(const std::string& text)
     checkFrequencies(frequencies, counts.words);
     checkCooccurrences(cooccurrences, counts.words);
     checkSentences(sentences, text, counts.words);
+    checkSegments(text, tokens);
     require(quorvelle::sentenceTotals(text) == static_cast<const quorvelle::SentenceTotals&>(sentences));
     checkEnrichment(enrichment, counts.words, tokens.distinctCount());
     checkCharts(tokens, frequencies, enrichment);

@@ -10,6 +10,7 @@
 #include "core/catalogue/table_columns.h"
 #include "core/presentation/number_format.h"
 #include "core/reports/character_counts.h"
+#include "core/reports/collocate_report.h"
 #include "core/reports/concordance.h"
 #include "core/reports/cooccurrence_report.h"
 #include "core/reports/edge_letter_report.h"
@@ -17,6 +18,7 @@
 #include "core/reports/frequency_report.h"
 #include "core/reports/key_distribution.h"
 #include "core/reports/length_report.h"
+#include "core/reports/repeated_segments.h"
 #include "core/reports/richness_report.h"
 #include "core/reports/sentence_report.h"
 #include "core/reports/specificity_report.h"
@@ -44,6 +46,9 @@ struct StatisticInfo {
     MenuGroup menuGroup = {};          ///< the submenu of "&Statistiques" that holds its item, if any
     std::string_view menuItem = {};    ///< its item in "&Statistiques", or empty when it has none
     bool needsSecondText = false;
+    /// Whether quorvelle-cli's `all` gives it: not a listing that can grow larger than the
+    /// text itself.
+    bool inAll = true;
 };
 
 // The columns of the statistics' tables, as their windows head them.
@@ -77,6 +82,11 @@ inline constexpr std::array frequencyColumns = {
 inline constexpr std::array cooccurrenceColumns = {
     memberColumn<&CooccurrenceRow::count>("Nombre d'attestations"),
     memberColumn<&CooccurrenceRow::pairCount>("Nombre de cooccurrences différentes"),
+};
+inline constexpr std::array segmentColumns = {
+    memberColumn<&RepeatedSegment::text>("Segment"),
+    memberColumn<&RepeatedSegment::frequency>("Fréquence"),
+    memberColumn<&RepeatedSegment::length>("Longueur"),
 };
 /// A sentence's number is its place in the text.
 inline constexpr std::array sentenceColumns = {
@@ -117,6 +127,14 @@ inline constexpr std::array specificityColumns = {
                          [](const SpecificForm& form, std::size_t) { return shownScore(form.g2); }},
     Column<SpecificForm>{"Log ratio", CellKind::Number,
                          [](const SpecificForm& form, std::size_t) { return shownScore(form.logRatio); }},
+};
+/// The forms around a pivot form.
+inline constexpr std::array collocateColumns = {
+    memberColumn<&Collocate::form>("Forme"),
+    memberColumn<&Collocate::count>("Cooccurrences"),
+    memberColumn<&Collocate::attestations>("Attestations"),
+    Column<Collocate>{"Score", CellKind::Number,
+                      [](const Collocate& collocate, std::size_t) { return shownScore(collocate.score); }},
 };
 inline constexpr std::array concordanceColumns = {
     memberColumn<&ConcordanceLine::line>("Ligne"),
@@ -235,6 +253,21 @@ struct CooccurrencesStatistic {
     static constexpr TableColumns<CooccurrenceRow> table{info.title, cooccurrenceColumns};
 };
 
+/// Runs of consecutive forms within a sentence attested more than once. Its report depends on
+/// options; without them, the segments of 2 to 8 forms attested twice or more.
+struct SegmentsStatistic {
+    static constexpr StatisticInfo info{.name = "segments",
+                                        .title = "Segments répétés",
+                                        .description = "segments répétés (suites de formes d'une phrase attestées "
+                                                       "plusieurs fois)",
+                                        .inAll = false};
+    static RepeatedSegmentsReport report(const AnalysedTexts& texts, const SegmentOptions& options = {})
+    {
+        return repeatedSegments(texts.first(), texts.firstTokens(), options);
+    }
+    static constexpr TableColumns<RepeatedSegment> table{info.title, segmentColumns};
+};
+
 struct SentenceLengthsStatistic {
     static constexpr StatisticInfo info{.name = "sentences",
                                         .title = "Statistiques  -  Les longueurs de phrases",
@@ -291,7 +324,7 @@ struct RichnessStatistic {
 /// Every statistic, in the order of the menus, of quorvelle-cli's usage and of `all`.
 using Statistics = std::tuple<CountsStatistic, VocabularyStatistic, LengthsStatistic, LettersStatistic,
                               StartEndLettersStatistic, DoubledLettersStatistic, LetterPairsStatistic,
-                              FrequenciesStatistic, CooccurrencesStatistic, SentenceLengthsStatistic,
+                              FrequenciesStatistic, CooccurrencesStatistic, SegmentsStatistic, SentenceLengthsStatistic,
                               EnrichmentStatistic, ComparisonStatistic, SpecificitiesStatistic, RichnessStatistic>;
 
 /// Calls visit with a value of each statistic's type, in the catalogue's order.

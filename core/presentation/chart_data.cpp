@@ -61,11 +61,43 @@ ChartRows scoreChart(std::span<const ScoreChartRow> rows, char decimalSeparator)
     chart.rows.reserve(rows.size());
     for (const ScoreChartRow& row : rows) {
         const double score = roundHalfEven(row.score, 2);
-        chart.rows.push_back(
-            {{std::to_string(chart.rows.size() + 1), row.label, formatNumber(score, decimalSeparator)}, row.label, score});
+        chart.rows.push_back({{std::to_string(chart.rows.size() + 1), row.label, formatNumber(score, decimalSeparator)},
+                              row.label,
+                              score});
     }
     chart.bars.resize(rows.size());
     std::iota(chart.bars.rbegin(), chart.bars.rend(), std::size_t{0});
+    return chart;
+}
+
+ChartRows zipfChart(std::span<const ZipfRow> rows)
+{
+    ChartRows chart;
+    chart.rows.reserve(rows.size());
+    for (const ZipfRow& row : rows)
+        chart.rows.push_back({{std::to_string(row.rank), row.form, std::to_string(row.attestations)},
+                              row.form,
+                              static_cast<double>(row.attestations)});
+    chart.bars.resize(rows.size());
+    std::iota(chart.bars.begin(), chart.bars.end(), std::size_t{0});
+    return chart;
+}
+
+ChartRows dispersionChart(const DispersionReport& report)
+{
+    ChartRows chart;
+    chart.rows.reserve(report.parts.size());
+    for (const DispersionPart& part : report.parts) {
+        std::string number = std::to_string(chart.rows.size() + 1);
+        std::string forms = part.formCount == 0 ? std::string()
+                                                : std::to_string(part.firstForm + 1) + "\x96"
+                + std::to_string(part.firstForm + part.formCount); // an en dash in code page 1252
+        chart.rows.push_back({{number, std::move(forms), std::to_string(part.attestations)},
+                              number,
+                              static_cast<double>(part.attestations)});
+    }
+    chart.bars.resize(chart.rows.size());
+    std::iota(chart.bars.begin(), chart.bars.end(), std::size_t{0});
     return chart;
 }
 

@@ -2,6 +2,9 @@
 // the chart window's one table, which its values grid shows whole and its chart as bars.
 #pragma once
 
+#include "core/reports/dispersion_report.h"
+#include "core/reports/zipf_report.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -84,6 +87,15 @@ ChartRows countChart(std::span<const CountChartRow> rows, std::string_view label
 /// decimalSeparator); the chart draws every row in the reverse order, so that on horizontal
 /// bars the highest score is at the top, labelled by the form.
 ChartRows scoreChart(std::span<const ScoreChartRow> rows, char decimalSeparator);
+
+/// The Zipf chart: a grid row for every form (rank, form, attestations) and a point for each,
+/// labelled by the form, valued by its attestations.
+ChartRows zipfChart(std::span<const ZipfRow> rows);
+
+/// The parts of a dispersion: a grid row for each part (its number from 1, its forms as
+/// "first–last" numbered from 1, the attestations in it) and a bar for each, empty parts
+/// included, so that the bars stand where the parts lie in the text.
+ChartRows dispersionChart(const DispersionReport& report);
 
 /// The rows of a frequency chart: those on the given side (a deviation of 0 is on both),
 /// labelled by their frequency, counting their forms.

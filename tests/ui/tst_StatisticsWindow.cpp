@@ -8,8 +8,10 @@
 #include "ui/charts/chart_windows.h"
 #include "ui/main/MainWindow.h"
 #include "ui/shell/AboutBox.h"
+#include "ui/stats/CollocatesWindow.h"
 #include "ui/stats/ComparisonResultsWindow.h"
 #include "ui/stats/ConcordanceWindow.h"
+#include "ui/stats/DispersionWindow.h"
 #include "ui/stats/SecondTextWindow.h"
 #include "ui/stats/SpecificitiesWindow.h"
 #include "ui/stats/StatisticsWindow.h"
@@ -20,8 +22,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
-#include <QGuiApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -88,7 +90,9 @@ QStringList quotedMenuPaths(const QString& page)
         for (const QRegularExpressionMatch& path : cellPath.globalMatch(match.captured(1)))
             quoted << path.captured();
     for (QString& path : quoted)
-        path = path.replace(separator, QStringLiteral(" › ")).replace(QStringLiteral("&nbsp;"), QStringLiteral(" ")).trimmed();
+        path = path.replace(separator, QStringLiteral(" › "))
+                   .replace(QStringLiteral("&nbsp;"), QStringLiteral(" "))
+                   .trimmed();
     return quoted;
 }
 
@@ -110,6 +114,8 @@ private slots:
         QTest::newRow("second text") << "second text";
         QTest::newRow("comparison results") << "comparison results";
         QTest::newRow("concordance") << "concordance";
+        QTest::newRow("collocates") << "collocates";
+        QTest::newRow("dispersion") << "dispersion";
     }
 
     // Every list, grid, combo box and result box of every window is named for a screen
@@ -210,7 +216,7 @@ private slots:
     {
         std::vector<std::unique_ptr<QWidget>> windows;
         windows.push_back(std::make_unique<ui::MainWindow>());
-        for (const char* name : {"second text", "comparison results", "concordance"})
+        for (const char* name : {"second text", "comparison results", "concordance", "collocates", "dispersion"})
             windows.push_back(openWindow(QString::fromLatin1(name)));
         forEachStatistic([&windows](auto statistic) {
             const StatisticInfo& info = decltype(statistic)::info;
@@ -256,7 +262,14 @@ private:
             return test::openComparisonResults(bytes, bytes);
         if (name == QLatin1String("concordance"))
             return std::make_unique<ui::ConcordanceWindow>(
-                concordance(text, "chat", ui::ConcordanceWindow::contextWidth), nullptr);
+                test::analysed(bytes), concordance(text, "chat", ui::ConcordanceWindow::contextWidth), nullptr);
+        if (name == QLatin1String("collocates"))
+            return std::make_unique<ui::CollocatesWindow>(test::analysed(bytes), collocateReport(text, "chat"),
+                                                          nullptr);
+        if (name == QLatin1String("dispersion"))
+            return std::make_unique<ui::DispersionWindow>(
+                std::vector<DispersionReport>(ui::DispersionWindow::partChoices.size(), dispersionReport(text, "chat")),
+                nullptr);
         return test::openStatisticWindow(name.toStdString(), bytes);
     }
 };

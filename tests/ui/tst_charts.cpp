@@ -8,9 +8,9 @@
 #include "ui/printing.h"
 #include "ui/stats/SpecificitiesWindow.h"
 
+#include <QAbstractBarSeries>
 #include <QAbstractItemModel>
 #include <QAction>
-#include <QAbstractBarSeries>
 #include <QBarSet>
 #include <QChartView>
 #include <QDir>
@@ -22,6 +22,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QVBarModelMapper>
+#include <QXYSeries>
 
 #include <functional>
 #include <memory>
@@ -43,6 +44,21 @@ struct ChartSeen {
     QStringList bars;
 };
 
+// A chart window's values grid, headings first, cells joined by "|".
+QStringList readGrid(const QWidget& chart)
+{
+    QStringList grid;
+    const QAbstractItemModel* table = child<QTableView>(chart, "valuesGrid")->model();
+    for (int row = -1; row < table->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table->columnCount(); ++column)
+            cells
+                << (row < 0 ? table->headerData(column, Qt::Horizontal) : table->index(row, column).data()).toString();
+        grid << cells.join(QLatin1Char('|'));
+    }
+    return grid;
+}
+
 ChartSeen readChart(const QWidget& chart)
 {
     ChartSeen seen{QString::fromLatin1(chart.metaObject()->className()).remove(QStringLiteral("quorvelle::ui::")),
@@ -51,14 +67,7 @@ ChartSeen readChart(const QWidget& chart)
                    child<QAction>(chart, "printAction")->isEnabled(),
                    {},
                    {}};
-    const QAbstractItemModel* table = child<QTableView>(chart, "valuesGrid")->model();
-    for (int row = -1; row < table->rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < table->columnCount(); ++column)
-            cells
-                << (row < 0 ? table->headerData(column, Qt::Horizontal) : table->index(row, column).data()).toString();
-        seen.grid << cells.join(QLatin1Char('|'));
-    }
+    seen.grid = readGrid(chart);
     auto* view = child<QChartView>(chart, "chartView");
     const QAbstractItemModel* bars = view->findChild<QVBarModelMapper*>()->model();
     const QBarSet* values = qobject_cast<QAbstractBarSeries*>(view->chart()->series().value(0))->barSets().value(0);
@@ -172,13 +181,13 @@ private slots:
                                 << QStringList({" 1=1"});
         // Only the forms that reach the threshold, over-used in text 1 at the top, in text 2
         // at the bottom; "le", as frequent in both, is banal.
-        QTest::newRow("specificities")
-            << specificitiesChartOf("mer le mer le mer le mer le mer le mer mer mer mer mer",
-                                    "ciel le ciel le ciel le ciel le ciel le ciel ciel ciel ciel ciel")
-            << "SpecificitiesChart"
-            << "Parvane Dorlesca - Spécificités (graphique)" << 0
-            << QStringList({" Numéro | Forme  | Spécificité   ", "1|mer|4", "2|ciel|-4"})
-            << QStringList({"ciel=-4", "mer=4"});
+        QTest::newRow("specificities") << specificitiesChartOf(
+            "mer le mer le mer le mer le mer le mer mer mer mer mer",
+            "ciel le ciel le ciel le ciel le ciel le ciel ciel ciel ciel ciel")
+                                       << "SpecificitiesChart"
+                                       << "Parvane Dorlesca - Spécificités (graphique)" << 0
+                                       << QStringList({" Numéro | Forme  | Spécificité   ", "1|mer|4", "2|ciel|-4"})
+                                       << QStringList({"ciel=-4", "mer=4"});
         QTest::newRow("no form") << chartOf("frequencies", "12 !", "negativeDeviationsChartAction")
                                  << "NegativeDeviationsChart"
                                  << "Parvane Dorlesca - Calcul des écarts négatifs (graphique)" << 0
@@ -197,6 +206,27 @@ private slots:
         QVERIFY(seen.printEnabled);
         QTEST(seen.grid, "grid");
         QTEST(seen.bars, "bars");
+    }
+
+    // Zipf's law from the frequency window: the grid of ranks, one point per form on logarithmic
+    // axes, the fitted line across the ranks and its equation (the fit itself is the core's).
+    void zipfChart()
+    {
+        QStringList grid;
+        QList<QPointF> points;
+        QString title;
+        test::closeNextModalWindow([&](QWidget* chart) {
+            grid = readGrid(*chart);
+            const QChart* drawn = child<QChartView>(*chart, "chartView")->chart();
+            points = qobject_cast<QXYSeries*>(drawn->series().value(0))->points();
+            title = drawn->title();
+            QCOMPARE(qobject_cast<QXYSeries*>(drawn->series().value(1))->count(), 2);
+            QCOMPARE(drawn->axes(Qt::Horizontal).value(0)->type(), QAbstractAxis::AxisTypeLogValue);
+        });
+        child<QAction>(*test::openStatisticWindow("frequencies", "b c a B a"), "zipfChartAction")->trigger();
+        QCOMPARE(grid, QStringList({" Rang | Forme  | Nombre d'attestations   ", "1|a|2", "2|b|2", "3|c|1"}));
+        QCOMPARE(points, QList<QPointF>({{1, 2}, {2, 2}, {3, 1}}));
+        QVERIFY2(title.startsWith(QStringLiteral("log10 f = 0,3467 − 0,563 × log10 r")), qPrintable(title));
     }
 
     // After a re-sort, the grid shows the window's new order and the chart its reverse.

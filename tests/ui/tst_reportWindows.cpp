@@ -7,10 +7,12 @@
 #include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
 #include "ui/file_dialogs.h"
+#include "ui/stats/ConcordanceWindow.h"
 #include "ui/stats/FrequenciesWindow.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
@@ -307,6 +309,37 @@ private slots:
         test::clickRow(*window, QStringLiteral("frequencyList"), 1);
         child<QAction>(*child<QListView>(*window, "frequencyList"), "copyRowsAction")->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1\t3\t-0,2\r\n"));
+    }
+
+    // From the concordance of a form, the forms around it and its parts of the text. "noir"
+    // follows each "chat" in its sentence: c = F = 2 of t = 2 positions out of N = 24, a score
+    // of log10 276 = 2,44 over the default 2; across sentences the spans cover 7 positions.
+    // "x" at forms 1 and 10 of 10, one form a part: D = 1 − 2 / 3, DP = ½ (2 × 0,4 + 8 × 0,1).
+    void collocatesAndDispersionFromTheConcordance()
+    {
+        const SharedText text = test::analysed("a b c d e f g h i j k l m n o p q r s t. chat noir. chat noir.");
+        ui::ConcordanceWindow concordance(text, quorvelle::concordance(text->text(), "chat", 10), nullptr);
+        QString around;
+        test::closeNextModalWindow([&around](QWidget* collocates) {
+            around = test::listRows(*collocates, {"collocateGrid"}).join(QLatin1Char('/')) + QLatin1Char(' ')
+                + test::labelTexts(*collocates, {"pivotAttestationsValue", "spanFormsValue", "shownCountValue"});
+            child<QCheckBox>(*collocates, "sameSentenceBox")->setChecked(false);
+            around += QLatin1Char(' ') + test::labelTexts(*collocates, {"spanFormsValue"});
+        });
+        QTest::mouseClick(child<QPushButton>(concordance, "showCollocatesButton"), Qt::LeftButton);
+        QCOMPARE(around, QStringLiteral("noir 2|2|1 7"));
+
+        const SharedText tenForms = test::analysed("x a a a a a a a a x");
+        ui::ConcordanceWindow ofX(tenForms, quorvelle::concordance(tenForms->text(), "x", 10), nullptr);
+        QStringList parts;
+        test::closeNextModalWindow([&parts](QWidget* dispersion) {
+            parts << test::labelTexts(*dispersion, {"juillandValue", "griesValue"})
+                  << QString::number(child<QTableView>(*dispersion, "partsGrid")->model()->rowCount());
+            test::pickEntry(child<QComboBox>(*dispersion, "partsBox"), QStringLiteral("20"));
+            parts << QString::number(child<QTableView>(*dispersion, "partsGrid")->model()->rowCount());
+        });
+        QTest::mouseClick(child<QPushButton>(ofX, "showDispersionButton"), Qt::LeftButton);
+        QCOMPARE(parts, QStringList({"0,3333|0,8", "10", "20"}));
     }
 
     // RichnessWindow: the counts, then each measure's value under the French separator, rounded

@@ -36,7 +36,7 @@ constexpr QSize windowSizeForHorizontalBars(820, 760);
 
 // Draws the scene view shows onto painter's device as shapes and text (not as a picture),
 // scaled to fit area and centred in it.
-void renderScaled(BarChartView* view, QPainter& painter, const QRectF& area)
+void renderScaled(QChartView* view, QPainter& painter, const QRectF& area)
 {
     QSizeF size = view->size();
     size.scale(area.size(), Qt::KeepAspectRatio);
@@ -44,7 +44,7 @@ void renderScaled(BarChartView* view, QPainter& painter, const QRectF& area)
 }
 
 // The view drawn as SVG, its text kept as text, or an empty array if it cannot be drawn.
-QByteArray svgOf(BarChartView* view, const QString& title)
+QByteArray svgOf(QChartView* view, const QString& title)
 {
     QBuffer buffer;
     QSvgGenerator svg;
@@ -60,28 +60,42 @@ QByteArray svgOf(BarChartView* view, const QString& title)
 }
 
 // The view as on screen, in PNG.
-QByteArray pngOf(BarChartView* view)
+QByteArray pngOf(QChartView* view)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     return view->grab().save(&buffer, "PNG") ? buffer.data() : QByteArray();
 }
 
+QChartView* barChart(const ChartTableModel& table, const ChartWindowLook& look, QWidget* parent)
+{
+    auto* view = new BarChartView(table.barsModel(), table.valueColumn(), ChartTableModel::BarLabelRole,
+                                  look.barDirection, look.categoryTitle, look.valueTitle, parent);
+    view->setAccessibleDescription(ChartWindow::tr("%1 selon %2, %n barre(s)", nullptr, table.barsModel()->rowCount())
+                                       .arg(look.valueTitle, look.categoryTitle));
+    return view;
+}
+
 } // namespace
 
 ChartWindow::ChartWindow(const ChartWindowLook& look, ChartRows rows, QWidget* parent)
+    : ChartWindow(look, std::move(rows), barChart, parent)
+{
+}
+
+ChartWindow::ChartWindow(const ChartWindowLook& look, ChartRows rows, const ChartMaker& makeChart, QWidget* parent)
     : QDialog(parent)
     , barDirection_(look.barDirection)
     , table_(new ChartTableModel(look.gridColumns, std::move(rows), this))
     , currentTab_(look.openingTab)
 {
-    buildUi(look);
+    buildUi(look, makeChart);
     tabs->setCurrentIndex(look.openingTab);
     connect(tabs, &QTabWidget::currentChanged, this,
             [this](int tab) { followTabChange(std::exchange(currentTab_, tab)); });
 }
 
-void ChartWindow::buildUi(const ChartWindowLook& look)
+void ChartWindow::buildUi(const ChartWindowLook& look, const ChartMaker& makeChart)
 {
     setWindowTitle(look.caption);
     setSizeGripEnabled(true);
@@ -105,12 +119,9 @@ void ChartWindow::buildUi(const ChartWindowLook& look)
     const QString chartTab = tr("Afficher le graphique");
     const QString valuesTab = tr("Afficher les valeurs");
 
-    chartView = new BarChartView(table_->barsModel(), table_->valueColumn(), ChartTableModel::BarLabelRole,
-                                 look.barDirection, look.categoryTitle, look.valueTitle, tabs);
+    chartView = makeChart(*table_, look, tabs);
     Q_SET_OBJECT_NAME(chartView);
     chartView->setAccessibleName(chartTab);
-    chartView->setAccessibleDescription(tr("%1 selon %2, %n barre(s)", nullptr, table_->barsModel()->rowCount())
-                                            .arg(look.valueTitle, look.categoryTitle));
 
     valuesGrid = createReportGrid("valuesGrid", table_, valuesTab, tabs);
     valuesGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);

@@ -6,13 +6,15 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QAction;
+class QChartView;
 class QTabWidget;
 class QTableView;
 
 namespace quorvelle::ui {
 
-class BarChartView;
 class ChartTableModel;
 
 /// What sets one chart window apart from the others.
@@ -31,12 +33,18 @@ struct ChartWindowLook {
 /// Opened modal from a statistics window with the rows it shows; built whole before it is
 /// shown and never changed after. Its one table feeds both tabs: the values grid
 /// ("Afficher les valeurs") shows every row, the chart ("Afficher le graphique") the rows
-/// that have a bar. "&Fichier" prints the chart on one page, saves it as a picture, and
-/// closes the window.
+/// that have a bar, as bars unless the window draws them otherwise. "&Fichier" prints the chart on one page, saves it
+/// as a picture, and closes the window.
 class ChartWindow : public QDialog {
     Q_OBJECT
 protected:
+    /// Draws the window's table on its chart tab, named for a screen reader.
+    using ChartMaker =
+        std::function<QChartView*(const ChartTableModel& table, const ChartWindowLook& look, QWidget* parent)>;
+
+    /// A bar chart of the rows that have a bar.
     ChartWindow(const ChartWindowLook& look, ChartRows rows, QWidget* parent);
+    ChartWindow(const ChartWindowLook& look, ChartRows rows, const ChartMaker& makeChart, QWidget* parent);
 
 private slots:
     /// Leaving the values for the chart enables "&Imprimer", leaving the chart disables it.
@@ -45,14 +53,14 @@ private slots:
     void saveChartImage();
 
 private:
-    void buildUi(const ChartWindowLook& look);
+    void buildUi(const ChartWindowLook& look, const ChartMaker& makeChart);
     void layOutChart();
 
     Qt::Orientation barDirection_;
 
     ChartTableModel* table_;
     QTabWidget* tabs;
-    BarChartView* chartView;
+    QChartView* chartView;
     QTableView* valuesGrid;
     QAction* printAction;
     int currentTab_;

@@ -1,5 +1,8 @@
-// The seven chart windows' captions, axis titles, grid headings and opening tabs.
+// The eight chart windows' captions, axis titles, grid headings and opening tabs.
 #include "ui/charts/chart_windows.h"
+
+#include "ui/charts/ChartTableModel.h"
+#include "ui/charts/ZipfChartView.h"
 
 #include <QLocale>
 
@@ -99,6 +102,26 @@ SpecificitiesChart::SpecificitiesChart(std::span<const ScoreChartRow> forms, QWi
                    ChartWindowLook::ChartTab,
                    Qt::Horizontal},
                   scoreChart(forms, decimalSeparator()), parent)
+{
+}
+
+ZipfChart::ZipfChart(const ZipfReport& report, QWidget* parent)
+    : ChartWindow(
+        {tr("Parvane Dorlesca - Loi de Zipf (graphique)"),
+         tr("Rang (échelle logarithmique)"),
+         tr("Nombre d'attestations (échelle logarithmique)"),
+         {numbers(tr(" Rang ")), labels(tr(" Forme  ")), numbers(tr(" Nombre d'attestations   "))},
+         ChartWindowLook::ChartTab},
+        zipfChart(report.rows),
+        [fit = report.fit](const ChartTableModel& table, const ChartWindowLook& look, QWidget* parent) {
+            auto* view = new ZipfChartView(*table.barsModel(), 0, table.valueColumn(), fit, look.categoryTitle,
+                                           look.valueTitle, parent);
+            view->setAccessibleDescription(
+                tr("%1 selon %2, %n forme(s) : %3", nullptr, table.barsModel()->rowCount())
+                    .arg(look.valueTitle, look.categoryTitle, ZipfChartView::lineCaption(fit)));
+            return static_cast<QChartView*>(view);
+        },
+        parent)
 {
 }
 

@@ -1,4 +1,4 @@
-// The seven chart windows, each a configuration of ChartWindow over the rows its statistics
+// The eight chart windows, each a configuration of ChartWindow over the rows its statistics
 // window shows, in their current order.
 #pragma once
 
@@ -57,6 +57,14 @@ class SpecificitiesChart final : public ChartWindow {
     Q_OBJECT
 public:
     SpecificitiesChart(std::span<const ScoreChartRow> forms, QWidget* parent);
+};
+
+/// Zipf's law ("Loi de &Zipf" of FrequenciesWindow): every form by rank and attestations on
+/// logarithmic axes, with the least-squares line.
+class ZipfChart final : public ChartWindow {
+    Q_OBJECT
+public:
+    ZipfChart(const ZipfReport& report, QWidget* parent);
 };
 
 } // namespace quorvelle::ui

@@ -6,6 +6,8 @@
 #include "ui/cp1252_text.h"
 #include "ui/report_grid.h"
 #include "ui/shell/WaitDialog.h"
+#include "ui/stats/CollocatesWindow.h"
+#include "ui/stats/DispersionWindow.h"
 #include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
 
@@ -28,22 +30,24 @@ constexpr QSize windowSize(980, 600);
 
 void ConcordanceWindow::open(QWidget* parent, SharedText text, std::string form)
 {
-    std::optional<Concordance> found =
-        resultAfterWaiting(parent, QtConcurrent::run([text = std::move(text), form = std::move(form)] {
-                               return concordance(text->text(), form, contextWidth);
-                           }));
+    std::optional<Concordance> found = resultAfterWaiting(parent, QtConcurrent::run([text, form = std::move(form)] {
+                                                              return concordance(text->text(), form, contextWidth);
+                                                          }));
     if (found)
-        openModal<ConcordanceWindow>(parent, std::move(*found));
+        openModal<ConcordanceWindow>(parent, std::move(text), std::move(*found));
 }
 
-ConcordanceWindow::ConcordanceWindow(Concordance concordance, QWidget* parent)
+ConcordanceWindow::ConcordanceWindow(SharedText text, Concordance concordance, QWidget* parent)
     : StatisticsWindow(parent)
+    , text_(std::move(text))
     , concordance_(std::move(concordance))
 {
     buildUi();
     connect(showInTextOrderButton, &QPushButton::clicked, this, &ConcordanceWindow::showInTextOrder);
     connect(sortByLeftFormButton, &QPushButton::clicked, this, &ConcordanceWindow::sortByLeftForm);
     connect(sortByRightFormButton, &QPushButton::clicked, this, &ConcordanceWindow::sortByRightForm);
+    connect(showCollocatesButton, &QPushButton::clicked, this, &ConcordanceWindow::showCollocates);
+    connect(showDispersionButton, &QPushButton::clicked, this, &ConcordanceWindow::showDispersion);
     showInOrder(ConcordanceOrder::Position);
 }
 
@@ -69,10 +73,19 @@ void ConcordanceWindow::buildUi()
     Q_SET_OBJECT_NAME(sortByLeftFormButton);
     sortByRightFormButton = createCommandButton(tr("Tri par la forme à droite"), this);
     Q_SET_OBJECT_NAME(sortByRightFormButton);
+    showCollocatesButton = createCommandButton(tr("Cooccurrents"), this);
+    Q_SET_OBJECT_NAME(showCollocatesButton);
+    // The forms around a run of several forms are not computed: only around one form.
+    showCollocatesButton->setEnabled(concordance_.form.find(' ') == std::string::npos);
+    showDispersionButton = createCommandButton(tr("Répartition dans le texte"), this);
+    Q_SET_OBJECT_NAME(showDispersionButton);
     auto* commands = new QHBoxLayout;
     commands->addWidget(occurrenceCountLabel);
     commands->addStretch();
     for (QPushButton* button : {showInTextOrderButton, sortByLeftFormButton, sortByRightFormButton})
+        commands->addWidget(button);
+    commands->addSpacing(fontMetrics().averageCharWidth() * 4);
+    for (QPushButton* button : {showCollocatesButton, showDispersionButton})
         commands->addWidget(button);
 
     addExportItem(buildMenuBar({.grid = concordanceGrid}).file, rowsModel_, tr("concordance-%1.csv").arg(form), this);
@@ -80,6 +93,16 @@ void ConcordanceWindow::buildUi()
     windowLayout()->addLayout(commands);
     windowLayout()->addWidget(concordanceGrid, 1);
     resize(windowSize);
+}
+
+void ConcordanceWindow::showCollocates()
+{
+    CollocatesWindow::open(this, text_, concordance_.form);
+}
+
+void ConcordanceWindow::showDispersion()
+{
+    DispersionWindow::open(this, text_, concordance_.form);
 }
 
 void ConcordanceWindow::showInOrder(ConcordanceOrder order)

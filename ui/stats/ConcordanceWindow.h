@@ -15,7 +15,9 @@ namespace quorvelle::ui {
 
 /// Opened modal from a window that lists forms ("Voir en contexte"). Presents the core's
 /// Concordance of a form: each occurrence's line, left context, form as written and right
-/// context, in the text's order or by the form just before or after it.
+/// context, in the text's order or by the form just before or after it. From there, the
+/// forms that come near it ("Cooccurrents", for a single form) and where it occurs along the
+/// text ("Répartition dans le texte").
 class ConcordanceWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
@@ -26,13 +28,16 @@ public:
     /// WaitDialog::waitFor), then shows them modal over parent.
     static void open(QWidget* parent, SharedText text, std::string form);
 
-    explicit ConcordanceWindow(Concordance concordance, QWidget* parent);
+    /// The concordance of a form of text.
+    ConcordanceWindow(SharedText text, Concordance concordance, QWidget* parent);
 
 private slots:
     void showInTextOrder();
     /// By the form just before the occurrence, or just after it.
     void sortByLeftForm();
     void sortByRightForm();
+    void showCollocates();
+    void showDispersion();
 
 private:
     using RowsModel = RowTableModel<ConcordanceLine>;
@@ -40,6 +45,7 @@ private:
     void buildUi();
     void showInOrder(ConcordanceOrder order);
 
+    SharedText text_;
     Concordance concordance_;
     RowsModel* rowsModel_;
     QTableView* concordanceGrid;
@@ -47,6 +53,8 @@ private:
     QPushButton* showInTextOrderButton;
     QPushButton* sortByLeftFormButton;
     QPushButton* sortByRightFormButton;
+    QPushButton* showCollocatesButton;
+    QPushButton* showDispersionButton;
 };
 
 } // namespace quorvelle::ui

@@ -8,6 +8,7 @@
 #include "ui/charts/chart_windows.h"
 #include "ui/cp1252_text.h"
 #include "ui/menus.h"
+#include "ui/shell/WaitDialog.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/stats/VocabularyTotals.h"
 #include "ui/stats/table_export.h"
@@ -18,6 +19,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <QtConcurrent>
+
+#include <optional>
 
 namespace quorvelle::ui {
 namespace {
@@ -28,12 +32,13 @@ constexpr QSize windowSize(860, 580);
 
 FrequenciesWindow::FrequenciesWindow(SharedText text, FrequencyReport report, QWidget* parent)
     : StatisticsWindow(parent)
+    , text_(std::move(text))
     , report_(std::move(report))
 {
     buildUi();
     connectSignals();
     showReport();
-    offerFormsInContext(std::move(text));
+    offerFormsInContext(text_);
 }
 
 void FrequenciesWindow::buildUi()
@@ -72,6 +77,8 @@ void FrequenciesWindow::buildUi()
             &FrequenciesWindow::openPositiveDeviationsChart);
     connect(addMenuItem(menus.charts, "negativeDeviationsChartAction", tr("&Ecart négatif")), &QAction::triggered, this,
             &FrequenciesWindow::openNegativeDeviationsChart);
+    connect(addMenuItem(menus.charts, "zipfChartAction", tr("Loi de &Zipf")), &QAction::triggered, this,
+            &FrequenciesWindow::openZipfChart);
     resize(windowSize);
 }
 
@@ -90,6 +97,14 @@ void FrequenciesWindow::openPositiveDeviationsChart()
 void FrequenciesWindow::openNegativeDeviationsChart()
 {
     openModal<NegativeDeviationsChart>(this, deviationRows());
+}
+
+void FrequenciesWindow::openZipfChart()
+{
+    std::optional<ZipfReport> report = resultAfterWaiting(
+        this, QtConcurrent::run([text = text_] { return zipfReport(text->tokens(Occurrences::Counted)); }));
+    if (report)
+        openModal<ZipfChart>(this, *report);
 }
 
 void FrequenciesWindow::connectSignals()

@@ -17,7 +17,8 @@ class VocabularyTotals;
 /// Opened modal from the main window's "&Calcul des écarts". Presents the core's
 /// FrequencyReport: N, D and the mean frequency; for each frequency that occurs, its number of
 /// forms and its deviation from the mean (three parallel lists driven by frequencyList); the
-/// forms of the selected frequency in formsBox. The first row is selected on opening.
+/// forms of the selected frequency in formsBox. The first row is selected on opening. Its
+/// charts: the deviations on either side of the mean, and Zipf's law over the whole text.
 class FrequenciesWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
@@ -27,6 +28,7 @@ private slots:
     void showFormsOfRow(int row);
     void openPositiveDeviationsChart();
     void openNegativeDeviationsChart();
+    void openZipfChart();
 
 private:
     using RowsModel = RowTableModel<FrequencyRow>;
@@ -37,6 +39,7 @@ private:
     void connectSignals();
     void showReport();
 
+    SharedText text_;
     FrequencyReport report_;
 
     VocabularyTotals* totalsFrame;

@@ -1,0 +1,138 @@
+// Marking the spans around the pivot in two sweeps, and scoring the forms they hold.
+#include "core/reports/collocate_report.h"
+
+#include "core/reports/keyness_scores.h"
+#include "core/reports/sentence_report.h"
+#include "core/text/segmentation.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace quorvelle {
+namespace {
+
+// What is known of each position of the text, one byte each.
+enum PositionFlag : std::uint8_t {
+    isPivot = 1,
+    startsSentence = 2,
+    coveredFromTheLeft = 4, // within the span after an occurrence of the pivot
+};
+
+// Flags the first form of every sentence, sentences cut as the sentence lengths cut them.
+void flagSentenceStarts(std::string_view text, std::vector<std::uint8_t>& flags)
+{
+    std::size_t position = 0;
+    forEachSentence(text, [&](const SentenceRecord& sentence) {
+        if (sentence.formCount > 0 && position < flags.size())
+            flags[position] |= startsSentence;
+        position += static_cast<std::size_t>(sentence.formCount);
+    });
+}
+
+struct Scored {
+    FormTable::Id id;
+    std::int64_t count;
+    double score;
+};
+
+} // namespace
+
+CollocateReport collocateReport(std::string_view text, const TokenizedText& tokens, std::string_view pivot,
+                                const CollocateOptions& options)
+{
+    std::vector<std::string> pivotForms;
+    forEachForm(pivot, [&pivotForms](std::string_view form) { pivotForms.push_back(lowerCased(form)); });
+    CollocateReport report;
+    report.pivot = pivotForms.size() == 1 ? pivotForms.front() : lowerCased(pivot);
+    report.options = options;
+    report.tokenCount = static_cast<std::int64_t>(tokens.tokens.size());
+    const std::optional<FormTable::Id> pivotId =
+        pivotForms.size() == 1 ? tokens.forms.find(pivotForms.front()) : std::nullopt;
+    if (!pivotId)
+        return report;
+    const std::int64_t span = std::max<std::int64_t>(options.span, 0);
+
+    // Forwards, each position within span forms after an occurrence of the pivot, in its
+    // sentence, is flagged; backwards, those within span forms before one are found, and every
+    // position covered either way is counted once. Linear whatever the span and however the
+    // spans overlap.
+    std::vector<std::uint8_t> flags(tokens.tokens.size(), 0);
+    if (options.withinSentence)
+        flagSentenceStarts(text, flags);
+    std::int64_t remaining = 0; // forms the span of the nearest occurrence still covers
+    std::size_t position = 0;
+    for (const FormTable::Id id : tokens.tokens) {
+        std::uint8_t& flag = flags[position++];
+        if (flag & startsSentence)
+            remaining = 0;
+        if (id == *pivotId) {
+            flag |= isPivot;
+            remaining = span;
+        } else if (remaining > 0) {
+            flag |= coveredFromTheLeft;
+            --remaining;
+        }
+    }
+    std::vector<std::int64_t> counts(tokens.distinctCount(), 0);
+    remaining = 0;
+    for (auto token = tokens.tokens.end(); token != tokens.tokens.begin();) {
+        const FormTable::Id id = *--token;
+        const std::uint8_t flag = flags[--position];
+        if (flag & isPivot) {
+            remaining = span;
+        } else {
+            const bool coveredFromTheRight = remaining > 0;
+            if (coveredFromTheRight)
+                --remaining;
+            if (coveredFromTheRight || (flag & coveredFromTheLeft)) {
+                ++report.spanForms;
+                ++counts[id];
+            }
+        }
+        if (flag & startsSentence)
+            remaining = 0; // the forms before belong to the previous sentence
+    }
+    report.pivotAttestations = tokens.forms.count(*pivotId);
+
+    // specificity draws n1 forms without replacement from n1 + n2, f1 + f2 of which are the
+    // form, and scores f1 of them drawn. With n1 = t, n2 = N − t, f1 = c, f2 = F − c, that is
+    // exactly t forms drawn from the text's N, F of which are this form, c of them drawn.
+    std::vector<Scored> scored;
+    for (FormTable::Id id = 0; id < counts.size(); ++id) {
+        if (counts[id] == 0)
+            continue;
+        const std::int64_t attestations = tokens.forms.count(id);
+        scored.push_back({id, counts[id],
+                          specificity({counts[id], attestations - counts[id], report.spanForms,
+                                       report.tokenCount - report.spanForms})});
+    }
+    std::ranges::sort(scored, [&tokens](const Scored& left, const Scored& right) {
+        if (left.score != right.score)
+            return left.score > right.score;
+        if (left.count != right.count)
+            return left.count > right.count;
+        return tokens.rank[left.id] < tokens.rank[right.id];
+    });
+    report.collocates.reserve(scored.size());
+    for (const Scored& form : scored)
+        report.collocates.push_back({tokens.forms.form(form.id), form.count, tokens.forms.count(form.id), form.score});
+    return report;
+}
+
+CollocateReport collocateReport(std::string_view text, std::string_view pivot, const CollocateOptions& options)
+{
+    return collocateReport(text, tokenize(text), pivot, options);
+}
+
+std::vector<std::size_t> shownCollocates(const CollocateReport& report, const CollocateThresholds& thresholds)
+{
+    std::vector<std::size_t> shown;
+    for (std::size_t place = 0; place < report.collocates.size(); ++place) {
+        const Collocate& collocate = report.collocates[place];
+        if (collocate.count >= thresholds.minCount && collocate.score >= thresholds.minScore)
+            shown.push_back(place);
+    }
+    return shown;
+}
+
+} // namespace quorvelle

@@ -1,0 +1,56 @@
+// Where a form occurs: its attestations in each of a number of equal parts of the text, and
+// how evenly they spread over them (Juilland's D, Gries's DP).
+#pragma once
+
+#include "core/text/tokenized_text.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvelle {
+
+inline constexpr std::int64_t defaultDispersionParts = 10;
+
+/// One part of the text.
+struct DispersionPart {
+    std::int64_t firstForm = 0;    ///< the number of its first form, the text's forms numbered from 0
+    std::int64_t formCount = 0;    ///< its forms; 0 when there are more parts than forms
+    std::int64_t attestations = 0; ///< the occurrences of the form that start in it
+
+    friend bool operator==(const DispersionPart&, const DispersionPart&) = default;
+};
+
+/// The text's N forms are cut into P parts of equal numbers of forms: part i (from 0) holds
+/// the forms numbered ⌊i·N/P⌋ to ⌊(i+1)·N/P⌋ − 1, so sizes differ by one at most.
+struct DispersionReport {
+    /// The form searched, lower-cased; a segment of several forms, its forms joined by one space.
+    std::string form;
+    std::int64_t tokenCount = 0;   ///< N
+    std::int64_t attestations = 0; ///< the form's occurrences in the whole text
+    std::vector<DispersionPart> parts;
+    /// Juilland's D = 1 − V / √(P − 1), V the coefficient of variation of the parts'
+    /// attestations (their population standard deviation over their mean): 1 when every part
+    /// has as many, 0 when one part has them all. None when the form is absent or P = 1.
+    std::optional<double> juillandD;
+    /// Gries's DP = ½ Σ |oᵢ − sᵢ|, oᵢ the part's share of the form's occurrences and sᵢ its
+    /// share of the text's forms: 0 when the form follows the parts' sizes exactly, near 1 when
+    /// it keeps to a small part. None when the form is absent.
+    std::optional<double> griesDP;
+
+    friend bool operator==(const DispersionReport&, const DispersionReport&) = default;
+};
+
+/// The dispersion of form over parts parts of text (fewer than one counts as one), tokenized
+/// with its occurrences kept. form is compared lower-cased; when it holds several forms, they
+/// are found where they follow each other (as the concordance finds them) and each
+/// occurrence counts in the part of its first form; overlapping occurrences all count
+/// ("a a" occurs twice in "a a a").
+DispersionReport dispersionReport(const TokenizedText& text, std::string_view form,
+                                  std::int64_t parts = defaultDispersionParts);
+DispersionReport dispersionReport(std::string_view text, std::string_view form,
+                                  std::int64_t parts = defaultDispersionParts);
+
+} // namespace quorvelle

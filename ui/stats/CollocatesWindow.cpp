@@ -1,0 +1,167 @@
+// The co-occurring forms window.
+#include "ui/stats/CollocatesWindow.h"
+
+#include "core/catalogue/statistics_catalogue.h"
+#include "ui/cp1252_text.h"
+#include "ui/number_text.h"
+#include "ui/report_grid.h"
+#include "ui/shell/WaitDialog.h"
+#include "ui/stats/ConcordanceWindow.h"
+#include "ui/stats/table_export.h"
+#include "ui/stats/window_layout.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTableView>
+#include <QtConcurrent>
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+namespace quorvelle::ui {
+namespace {
+
+constexpr QSize windowSize(900, 640);
+constexpr int largestSpan = 100;
+
+// The report of pivot in text, computed off the interface thread, or nothing when given up.
+std::optional<CollocateReport> computedAfterWaiting(QWidget* caller, SharedText text, std::string pivot,
+                                                    CollocateOptions options)
+{
+    return resultAfterWaiting(caller, QtConcurrent::run([text = std::move(text), pivot = std::move(pivot), options] {
+                                  return collocateReport(text->text(), text->tokens(), pivot, options);
+                              }));
+}
+
+} // namespace
+
+void CollocatesWindow::open(QWidget* parent, SharedText text, std::string pivot)
+{
+    std::optional<CollocateReport> report = computedAfterWaiting(parent, text, std::move(pivot), {});
+    if (report)
+        openModal<CollocatesWindow>(parent, std::move(text), std::move(*report));
+}
+
+CollocatesWindow::CollocatesWindow(SharedText text, CollocateReport report, QWidget* parent)
+    : StatisticsWindow(parent)
+    , text_(std::move(text))
+    , report_(std::move(report))
+{
+    buildUi();
+    connect(spanBox, &QSpinBox::editingFinished, this, &CollocatesWindow::computeWithChosenSpan);
+    connect(sameSentenceBox, &QCheckBox::toggled, this, &CollocatesWindow::computeWithChosenSpan);
+    connect(minCountBox, &QSpinBox::valueChanged, this, &CollocatesWindow::showCollocates);
+    connect(minScoreBox, &QComboBox::currentIndexChanged, this, &CollocatesWindow::showCollocates);
+    connect(collocateGrid, &QTableView::activated, this, &CollocatesWindow::showFormInContext);
+    showCollocates();
+}
+
+void CollocatesWindow::buildUi()
+{
+    const QString pivot = fromCp1252(report_.pivot);
+    setWindowTitle(tr("Parvane Dorlesca - Cooccurrents de « %1 »").arg(pivot));
+
+    auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
+    Q_SET_OBJECT_NAME(totalsFrame);
+    const QList<QLabel*> totals =
+        addTotals(totalsFrame,
+                  {{"pivotAttestationsCaption", tr("Attestations du pivot :"), "pivotAttestationsValue"},
+                   {"spanFormsCaption", tr("Formes autour du pivot :"), "spanFormsValue"},
+                   {"shownCountCaption", tr("Cooccurrents affichés :"), "shownCountValue"}});
+    pivotAttestationsValue = totals[0];
+    spanFormsValue = totals[1];
+    shownCountValue = totals[2];
+    spanFormsValue->setToolTip(
+        tr("Les positions couvertes par les fenêtres autour du pivot, chacune comptée une fois"));
+
+    spanBox = new QSpinBox(this);
+    Q_SET_OBJECT_NAME(spanBox);
+    spanBox->setRange(1, largestSpan);
+    spanBox->setValue(static_cast<int>(report_.options.span));
+    sameSentenceBox = new QCheckBox(tr("Dans la même &phrase"), this);
+    Q_SET_OBJECT_NAME(sameSentenceBox);
+    sameSentenceBox->setChecked(report_.options.withinSentence);
+    minCountBox = new QSpinBox(this);
+    Q_SET_OBJECT_NAME(minCountBox);
+    minCountBox->setRange(1, 1'000'000);
+    minCountBox->setValue(static_cast<int>(CollocateThresholds{}.minCount));
+    minScoreBox = new QComboBox(this);
+    Q_SET_OBJECT_NAME(minScoreBox);
+    for (const double score : minScores)
+        minScoreBox->addItem(numberText(score), score);
+    minScoreBox->setCurrentIndex(
+        static_cast<int>(std::ranges::find(minScores, CollocateThresholds{}.minScore) - minScores.begin()));
+    minScoreBox->setToolTip(tr("Un score de 2 correspond à une probabilité de 1 % de trouver la forme aussi souvent "
+                               "autour du pivot par hasard."));
+
+    auto* choices = new QGridLayout;
+    const auto addChoice = [&choices, this](int row, const char* name, const QString& caption, QWidget* control) {
+        auto* label = new QLabel(caption, this);
+        label->setObjectName(QString::fromLatin1(name));
+        labelControl(label, control);
+        choices->addWidget(label, row, 0);
+        choices->addWidget(control, row, 1);
+    };
+    addChoice(0, "spanLabel", tr("&Fenêtre (formes de chaque côté) :"), spanBox);
+    choices->addWidget(sameSentenceBox, 1, 1);
+    addChoice(2, "minCountLabel", tr("&Cooccurrences au moins :"), minCountBox);
+    addChoice(3, "minScoreLabel", tr("&Score au moins :"), minScoreBox);
+    auto* top = new QHBoxLayout;
+    top->addWidget(totalsFrame);
+    top->addLayout(choices);
+    top->addStretch(1);
+
+    rowsModel_ = new RowsModel(collocateColumns, this);
+    collocateGrid = createReportGrid("collocateGrid", rowsModel_, tr("Cooccurrents"), this);
+    QHeaderView* header = collocateGrid->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+
+    const WindowMenus menus = buildMenuBar({.grid = collocateGrid});
+    addExportItem(menus.file, rowsModel_, tr("cooccurrents.csv"), this);
+    addWindowTitle(tr("Cooccurrents de « %1 »").arg(pivot));
+    windowLayout()->addLayout(top);
+    windowLayout()->addWidget(collocateGrid, 1);
+    resize(windowSize);
+}
+
+void CollocatesWindow::computeWithChosenSpan()
+{
+    const CollocateOptions options{spanBox->value(), sameSentenceBox->isChecked()};
+    if (options == report_.options)
+        return;
+    std::optional<CollocateReport> report = computedAfterWaiting(this, text_, report_.pivot, options);
+    if (!report) { // given up: the choices go back to those of the listing
+        const QSignalBlocker spanBlocker(spanBox);
+        const QSignalBlocker sentenceBlocker(sameSentenceBox);
+        spanBox->setValue(static_cast<int>(report_.options.span));
+        sameSentenceBox->setChecked(report_.options.withinSentence);
+        return;
+    }
+    report_ = std::move(*report);
+    showCollocates();
+}
+
+void CollocatesWindow::showCollocates()
+{
+    pivotAttestationsValue->setText(QString::number(report_.pivotAttestations));
+    spanFormsValue->setText(QString::number(report_.spanForms));
+    shown_ = shownCollocates(report_, {minCountBox->value(), minScoreBox->currentData().toDouble()});
+    shownCountValue->setText(QString::number(shown_.size()));
+    // An empty order would show every row: nothing reaches the thresholds, no row.
+    rowsModel_->setRows(shown_.empty() ? std::span<const Collocate>() : std::span(report_.collocates), shown_);
+}
+
+void CollocatesWindow::showFormInContext(const QModelIndex& index)
+{
+    ConcordanceWindow::open(this, text_, rowsModel_->rowAt(static_cast<std::size_t>(index.row())).form);
+}
+
+} // namespace quorvelle::ui

@@ -1,0 +1,132 @@
+// The dispersion window.
+#include "ui/stats/DispersionWindow.h"
+
+#include "core/presentation/chart_data.h"
+#include "core/presentation/number_format.h"
+#include "ui/charts/BarChartView.h"
+#include "ui/charts/ChartTableModel.h"
+#include "ui/cp1252_text.h"
+#include "ui/number_text.h"
+#include "ui/report_grid.h"
+#include "ui/shell/WaitDialog.h"
+#include "ui/stats/table_export.h"
+#include "ui/stats/window_layout.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
+#include <QLabel>
+#include <QTableView>
+#include <QtConcurrent>
+
+#include <optional>
+#include <utility>
+
+namespace quorvelle::ui {
+namespace {
+
+constexpr QSize windowSize(1000, 620);
+constexpr int shownDigits = 4;
+
+QString measureText(const std::optional<double>& value)
+{
+    return value ? numberText(roundSignificant(*value, shownDigits)) : DispersionWindow::tr("—");
+}
+
+} // namespace
+
+void DispersionWindow::open(QWidget* parent, SharedText text, std::string form)
+{
+    std::optional<std::vector<DispersionReport>> reports =
+        resultAfterWaiting(parent, QtConcurrent::run([text = std::move(text), form = std::move(form)] {
+                               std::vector<DispersionReport> byChoice;
+                               for (const int parts : partChoices)
+                                   byChoice.push_back(dispersionReport(text->tokens(), form, parts));
+                               return byChoice;
+                           }));
+    if (reports)
+        openModal<DispersionWindow>(parent, std::move(*reports));
+}
+
+DispersionWindow::DispersionWindow(std::vector<DispersionReport> reports, QWidget* parent)
+    : StatisticsWindow(parent)
+    , reports_(std::move(reports))
+{
+    const QList<ReportTableModel::ColumnLook> columns = {
+        {tr("Partie"), Qt::AlignRight}, {tr("Formes n°"), Qt::AlignLeft}, {tr("Attestations"), Qt::AlignRight}};
+    for (const DispersionReport& report : reports_)
+        partTables_.push_back(new ChartTableModel(columns, dispersionChart(report), this));
+    buildUi();
+    connect(partsBox, &QComboBox::currentIndexChanged, this, &DispersionWindow::showChosenParts);
+    showChosenParts();
+}
+
+void DispersionWindow::buildUi()
+{
+    const DispersionReport& report = reports_.front();
+    const QString form = fromCp1252(report.form);
+    setWindowTitle(tr("Parvane Dorlesca - Répartition de « %1 » dans le texte").arg(form));
+
+    auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
+    Q_SET_OBJECT_NAME(totalsFrame);
+    const QList<QLabel*> totals = addTotals(totalsFrame,
+                                            {{"tokenCountCaption", tr("Formes du texte :"), "tokenCountValue"},
+                                             {"attestationsCaption", tr("Attestations :"), "attestationsValue"},
+                                             {"juillandCaption", tr("D de Juilland :"), "juillandValue"},
+                                             {"griesCaption", tr("DP de Gries :"), "griesValue"}});
+    totals[0]->setText(QString::number(report.tokenCount));
+    totals[1]->setText(QString::number(report.attestations));
+    juillandValue = totals[2];
+    griesValue = totals[3];
+    juillandValue->setToolTip(tr("1 quand chaque partie a autant d'attestations, 0 quand une seule les a toutes"));
+    griesValue->setToolTip(tr("0 quand la forme suit exactement la taille des parties, près de 1 quand elle se "
+                              "concentre dans une petite partie du texte"));
+
+    partsBox = new QComboBox(this);
+    Q_SET_OBJECT_NAME(partsBox);
+    for (const int parts : partChoices)
+        partsBox->addItem(QString::number(parts));
+    auto* partsLabel = new QLabel(tr("&Nombre de parties :"), this);
+    partsLabel->setObjectName(QStringLiteral("partsLabel"));
+    labelControl(partsLabel, partsBox);
+    auto* choice = new QHBoxLayout;
+    choice->addWidget(partsLabel);
+    choice->addWidget(partsBox);
+    choice->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addWidget(totalsFrame);
+    top->addLayout(choice, 1);
+
+    shownTable_ = new QIdentityProxyModel(this);
+    partsGrid = createReportGrid("partsGrid", shownTable_, tr("Attestations par partie"), this);
+    partsGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    chartAndGrid_ = new QHBoxLayout;
+    chartAndGrid_->addWidget(partsGrid, 2);
+
+    const WindowMenus menus = buildMenuBar({.grid = partsGrid});
+    addExportItem(menus.file, shownTable_, tr("repartition.csv"), this);
+    addWindowTitle(tr("Répartition de « %1 » dans le texte").arg(form));
+    windowLayout()->addLayout(top);
+    windowLayout()->addLayout(chartAndGrid_, 1);
+    resize(windowSize);
+}
+
+// The chart draws a table once: a new choice gets a chart of its own.
+void DispersionWindow::showChosenParts()
+{
+    const auto choice = static_cast<std::size_t>(partsBox->currentIndex());
+    ChartTableModel* table = partTables_[choice];
+    shownTable_->setSourceModel(table);
+    juillandValue->setText(measureText(reports_[choice].juillandD));
+    griesValue->setText(measureText(reports_[choice].griesDP));
+    delete partsChart;
+    partsChart = new BarChartView(table->barsModel(), table->valueColumn(), ChartTableModel::BarLabelRole, Qt::Vertical,
+                                  tr("Partie du texte"), tr("Attestations"), this);
+    Q_SET_OBJECT_NAME(partsChart);
+    partsChart->setAccessibleName(tr("Attestations par partie du texte"));
+    chartAndGrid_->insertWidget(0, partsChart, 3);
+}
+
+} // namespace quorvelle::ui

@@ -1,0 +1,57 @@
+// Where a form occurs along the text, and how evenly.
+#pragma once
+
+#include "core/reports/dispersion_report.h"
+#include "ui/stats/StatisticsWindow.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QHBoxLayout;
+class QIdentityProxyModel;
+class QLabel;
+class QTableView;
+
+namespace quorvelle::ui {
+
+class BarChartView;
+class ChartTableModel;
+
+/// Opened from the concordance ("Répartition dans le texte"). Presents the core's
+/// DispersionReport of a form, the text cut into the number of equal parts chosen in
+/// partsBox: the attestations in each part as bars (partsChart) and as a grid (partsGrid),
+/// with Juilland's D and Gries's DP. The reports of every choice are computed on opening, so
+/// that a choice shows at once.
+class DispersionWindow final : public StatisticsWindow {
+    Q_OBJECT
+public:
+    /// The numbers of parts offered; the first is selected at first.
+    static constexpr std::array partChoices{10, 20, 50, 100};
+
+    /// Computes the reports of form in text off the interface thread (see
+    /// WaitDialog::waitFor), then shows them modal over parent.
+    static void open(QWidget* parent, SharedText text, std::string form);
+
+    /// One report per entry of partChoices, in its order.
+    DispersionWindow(std::vector<DispersionReport> reports, QWidget* parent);
+
+private slots:
+    void showChosenParts();
+
+private:
+    void buildUi();
+
+    std::vector<DispersionReport> reports_;
+    std::vector<ChartTableModel*> partTables_; ///< one per report
+    QIdentityProxyModel* shownTable_;          ///< the chosen one, for the grid and the export
+    QComboBox* partsBox;
+    QLabel* juillandValue;
+    QLabel* griesValue;
+    QHBoxLayout* chartAndGrid_;
+    BarChartView* partsChart = nullptr;
+    QTableView* partsGrid;
+};
+
+} // namespace quorvelle::ui
