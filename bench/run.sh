@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks, generates the French-like texts and the real French ones (the corpus
 # paragraphs shuffled) and measures, in one run:
-# `wc -w`, a `tr | sort | uniq -c` word count and every `quorvelle-cli` statistic (--json)
-# on the same files (best of 3 wall-clock times), the CLI's peak memory, and the core
+# `wc -w`, a `tr | sort | uniq -c` word count and every `quorvelle-cli` statistic (--json),
+# with the dispersion and the collocates of "de", on the same files (best of 3 wall-clock times), the CLI's peak memory, and the core
 # reports in process (Google Benchmark).
 # Usage: bench/run.sh            (prints Markdown tables for bench/README.md)
 set -euo pipefail
@@ -25,8 +25,8 @@ for name in "${cases[@]}"; do
 done
 
 cli=build-bench/cli/quorvelle-cli
-statistics=(counts vocabulary lengths letters edges doubles pairs frequencies cooccurrences
-            segments sentences enrichment richness compare specificities all)
+statistics=(counts vocabulary lengths letters edges doubles pairs frequencies zipf cooccurrences
+            segments sentences enrichment richness compare specificities dispersion collocates all)
 
 # Best wall-clock time of three runs of a command, in milliseconds.
 best_ms() {
@@ -47,11 +47,12 @@ word_count_pipeline() {
 }
 
 arguments_of() { # statistic, size
-    if [ "$1" = compare ] || [ "$1" = specificities ]; then
-        echo "$1 --json $data/$2.txt $data/$2-b.txt"
-    else
-        echo "$1 --json $data/$2.txt"
-    fi
+    case $1 in
+    compare | specificities) echo "$1 --json $data/$2.txt $data/$2-b.txt" ;;
+    # The commands that study a form: on the most frequent of French, in either kind of text.
+    dispersion | collocates) echo "$1 --json $data/$2.txt de" ;;
+    *) echo "$1 --json $data/$2.txt" ;;
+    esac
 }
 
 echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), locale ${LC_ALL:-${LANG:-C}}"

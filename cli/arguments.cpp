@@ -7,6 +7,7 @@
 #include "core/text/text_file.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -15,15 +16,85 @@
 namespace quorvelle::cli {
 namespace {
 
+constexpr std::string_view acrossSentencesOption = "--across-sentences";
 constexpr std::string_view encodingOption = "--encoding";
 constexpr std::string_view jobsOption = "--jobs";
+constexpr std::string_view maximalOption = "--maximal";
 constexpr std::string_view maxLengthOption = "--max-length";
+constexpr std::string_view minCountOption = "--min-count";
 constexpr std::string_view minFrequencyOption = "--min-frequency";
 constexpr std::string_view minLengthOption = "--min-length";
+constexpr std::string_view minScoreOption = "--min-score";
+constexpr std::string_view partsOption = "--parts";
+constexpr std::string_view spanOption = "--span";
 constexpr std::string_view thresholdOption = "--threshold";
 constexpr std::string_view widthOption = "--width";
 constexpr unsigned mostJobs = 256;
 constexpr std::size_t widestContext = 1000;
+// A dispersion lists every part, its rows built whole as the window's grid, some 160 bytes a
+// part. A hundred thousand parts, a thousand times the desktop's largest choice, cut a 100 MB
+// text into parts of some 170 forms and a small one into single forms or empty parts: more
+// would tell nothing more, only take memory and make the listing longer.
+constexpr std::int64_t mostParts = 100'000;
+
+// The options that only some commands take, and those commands.
+struct OptionScope {
+    std::string_view option;
+    std::array<std::string_view, 2> commands; // the second empty when one command takes it
+};
+
+constexpr std::array optionScopes = {
+    OptionScope{jobsOption, {allStatisticsName}},
+    OptionScope{thresholdOption, {SpecificitiesStatistic::info.name, allStatisticsName}},
+    OptionScope{minFrequencyOption, {SegmentsStatistic::info.name}},
+    OptionScope{minLengthOption, {SegmentsStatistic::info.name}},
+    OptionScope{maxLengthOption, {SegmentsStatistic::info.name}},
+    OptionScope{maximalOption, {SegmentsStatistic::info.name}},
+    OptionScope{widthOption, {concordanceName}},
+    OptionScope{partsOption, {dispersionName}},
+    OptionScope{spanOption, {collocatesName}},
+    OptionScope{acrossSentencesOption, {collocatesName}},
+    OptionScope{minCountOption, {collocatesName}},
+    OptionScope{minScoreOption, {collocatesName}},
+};
+
+// The commands that study one form of the text: each takes a file and a form.
+struct FormCommand {
+    std::string_view name;
+    std::string_view withoutForm; // the mistake of a command line without its file and form
+    bool oneFormOnly;             // whether the form may not be several forms that follow each other
+};
+
+constexpr std::array formCommands = {
+    FormCommand{concordanceName, "la concordance demande un fichier et une forme : concordance FICHIER FORME.", false},
+    FormCommand{dispersionName, "la répartition demande un fichier et une forme : dispersion FICHIER FORME.", false},
+    FormCommand{collocatesName, "les cooccurrents demandent un fichier et une forme : collocates FICHIER FORME.", true},
+};
+
+const FormCommand* findFormCommand(std::string_view name)
+{
+    const auto found = std::ranges::find(formCommands, name, &FormCommand::name);
+    return found == formCommands.end() ? nullptr : &*found;
+}
+
+// Whether word gives option, alone or as "--option=value".
+bool namesOption(std::string_view word, std::string_view option)
+{
+    return word == option || (word.size() > option.size() && word.starts_with(option) && word[option.size()] == '=');
+}
+
+// Refuses an option given to a command that does not take it.
+void checkOptionsApply(const std::vector<const OptionScope*>& given, std::string_view command)
+{
+    for (const OptionScope* scope : given) {
+        if (std::ranges::find(scope->commands, command) != scope->commands.end())
+            continue;
+        std::string commands(scope->commands[0]);
+        if (!scope->commands[1].empty())
+            commands += " ou " + std::string(scope->commands[1]);
+        throw UsageError("l'option " + std::string(scope->option) + " ne s'emploie qu'avec " + commands + ".");
+    }
+}
 
 Encoding parseEncoding(std::string_view name)
 {
@@ -75,16 +146,18 @@ void checkSegmentLengths(const SegmentOptions& options, bool maxLengthGiven)
                      + " N, ou 0 pour ne pas la borner.");
 }
 
-// A specificity threshold: a number, 0 or more, with a decimal point or comma.
-double parseThreshold(std::string_view number)
+// A number with a decimal point or comma, the value of option: a specificity threshold, 0 or
+// more, or a collocate's lowest score, of either sign.
+double parseDecimal(std::string_view option, std::string_view number, bool negativeAllowed)
 {
     std::string text(number);
     std::ranges::replace(text, ',', '.');
     double value = -1;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !(value >= 0) || !std::isfinite(value))
-        throw UsageError("l'option " + std::string(thresholdOption) + " demande un nombre positif ou nul, et non « "
-                         + std::string(number) + " ».");
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)
+        || (!negativeAllowed && value < 0))
+        throw UsageError("l'option " + std::string(option) + " demande un nombre"
+                         + (negativeAllowed ? "" : " positif ou nul") + ", et non « " + std::string(number) + " ».");
     return value;
 }
 
@@ -100,7 +173,7 @@ std::optional<std::string_view> optionValue(const std::vector<std::string_view>&
                              + ").");
         return words[index];
     }
-    if (word.size() > option.size() && word.starts_with(option) && word[option.size()] == '=')
+    if (namesOption(word, option))
         return word.substr(option.size() + 1);
     return std::nullopt;
 }
@@ -122,14 +195,26 @@ std::string formsInContext(std::string_view word)
 
 } // namespace
 
+bool isFormCommand(std::string_view command)
+{
+    return findFormCommand(command) != nullptr;
+}
+
 Arguments parseArguments(const std::vector<std::string_view>& words)
 {
     Arguments arguments;
     SegmentOptions& segments = arguments.presentation.segments;
+    CollocateThresholds& thresholds = arguments.collocateThresholds;
     bool maxLengthGiven = false;
     std::vector<std::string_view> positional;
+    std::vector<const OptionScope*> scopedOptions;
     for (std::size_t index = 0; index < words.size(); ++index) {
+        // An option's value is read with the option: here word is an option or a positional word.
         const std::string_view word = words[index];
+        const auto scope = std::ranges::find_if(
+            optionScopes, [word](const OptionScope& scope) { return namesOption(word, scope.option); });
+        if (scope != optionScopes.end())
+            scopedOptions.push_back(&*scope);
         if (word == "-h" || word == "--help") {
             arguments.help = true;
         } else if (word == "--version") {
@@ -146,7 +231,7 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
         } else if (const auto width = optionValue(words, index, widthOption, "un nombre de caractères")) {
             arguments.width = parseCount(widthOption, *width, widestContext);
         } else if (const auto threshold = optionValue(words, index, thresholdOption, "une spécificité")) {
-            arguments.presentation.specificityThreshold = parseThreshold(*threshold);
+            arguments.presentation.specificityThreshold = parseDecimal(thresholdOption, *threshold, false);
         } else if (const auto frequency = optionValue(words, index, minFrequencyOption, "un nombre de 2 ou plus")) {
             segments.minFrequency = parseAtLeast(minFrequencyOption, *frequency, smallestSegmentFrequency);
         } else if (const auto length = optionValue(words, index, minLengthOption, "un nombre de 2 ou plus")) {
@@ -155,8 +240,18 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
             const std::int64_t longest = parseAtLeast(maxLengthOption, *length, smallestSegmentLength, true);
             segments.maxLength = longest == 0 ? std::nullopt : std::optional(longest);
             maxLengthGiven = true;
-        } else if (word == "--maximal") {
+        } else if (word == maximalOption) {
             segments.maximalOnly = true;
+        } else if (const auto parts = optionValue(words, index, partsOption, "un nombre de parties")) {
+            arguments.parts = parseCount(partsOption, *parts, mostParts);
+        } else if (const auto span = optionValue(words, index, spanOption, "un nombre de formes")) {
+            arguments.collocates.span = parseAtLeast(spanOption, *span, 1);
+        } else if (word == acrossSentencesOption) {
+            arguments.collocates.withinSentence = false;
+        } else if (const auto count = optionValue(words, index, minCountOption, "un nombre de 1 ou plus")) {
+            thresholds.minCount = parseAtLeast(minCountOption, *count, 1);
+        } else if (const auto score = optionValue(words, index, minScoreOption, "un score")) {
+            thresholds.minScore = parseDecimal(minScoreOption, *score, true);
         } else if (word.starts_with("--") || (word.starts_with("-") && word.size() > 1)) {
             throw UsageError("option inconnue « " + std::string(word) + " ».");
         } else {
@@ -165,20 +260,25 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
     }
     if (arguments.help || arguments.version)
         return arguments;
-    checkSegmentLengths(segments, maxLengthGiven);
 
     if (positional.empty())
         throw UsageError("indiquez une statistique et un fichier.");
     arguments.statistic = positional.front();
-    if (arguments.statistic == concordanceName) {
+    const FormCommand* formCommand = findFormCommand(arguments.statistic);
+    if (!formCommand && arguments.statistic != allStatisticsName && !findStatistic(arguments.statistic))
+        throw UsageError("statistique inconnue « " + arguments.statistic + " ».");
+    checkOptionsApply(scopedOptions, arguments.statistic);
+    checkSegmentLengths(segments, maxLengthGiven);
+    if (formCommand) {
         if (positional.size() != 3)
-            throw UsageError("la concordance demande un fichier et une forme : concordance FICHIER FORME.");
+            throw UsageError(std::string(formCommand->withoutForm));
         arguments.files.emplace_back(positional[1]);
         arguments.form = formsInContext(positional[2]);
+        if (formCommand->oneFormOnly && arguments.form.find(' ') != std::string::npos)
+            throw UsageError("les cooccurrents se cherchent autour d'une seule forme, et non de « "
+                             + std::string(positional[2]) + " ».");
         return arguments;
     }
-    if (arguments.statistic != allStatisticsName && !findStatistic(arguments.statistic))
-        throw UsageError("statistique inconnue « " + arguments.statistic + " ».");
 
     const std::size_t given = positional.size() - 1;
     if (given == 0)
@@ -216,6 +316,16 @@ std::string usageText()
             "                [--maximal] [--json | --csv]\n"
             "                les suites d'au moins deux formes d'une même phrase attestées plusieurs\n"
             "                fois, par fréquence décroissante, les plus longues d'abord à fréquence égale\n";
+    text += "\nRépartition d'une forme :\n"
+            "  quorvelle-cli dispersion FICHIER FORME [--parts P] [--json | --csv]\n"
+            "                les attestations de FORME dans P parties égales du texte, le D de\n"
+            "                Juilland et le DP de Gries ; « FORME1 FORME2 » : ces formes qui se suivent\n";
+    text += "\nCooccurrents d'une forme :\n"
+            "  quorvelle-cli collocates FICHIER FORME [--span N] [--across-sentences] [--min-count N]\n"
+            "                [--min-score S] [--json | --csv]\n"
+            "                les formes plus fréquentes autour de FORME (une seule forme) que le\n"
+            "                hasard ne les y placerait, par score décroissant ; avec --json, toutes\n"
+            "                les formes vues autour d'elle, sans seuil\n";
     text += "\nOptions :\n"
             "  --json                        écrit le résultat en JSON (UTF-8)\n"
             "  --csv                         écrit les tableaux du résultat en CSV pour tableur\n"
@@ -237,6 +347,16 @@ std::string usageText()
             "                                défaut ; 0 : sans limite)\n"
             "  --maximal                     avec segments, les seuls segments maximaux : ceux qui ne\n"
             "                                font pas toujours partie d'un même segment plus long\n"
+            "  --parts P                     avec dispersion, coupe le texte en P parties égales (10 par\n"
+            "                                défaut, 100000 au plus)\n"
+            "  --span N                      avec collocates, N formes de chaque côté de FORME (5 par\n"
+            "                                défaut)\n"
+            "  --across-sentences            avec collocates, les formes autour de FORME au-delà de sa\n"
+            "                                phrase (par défaut, elles s'arrêtent aux fins de phrase)\n"
+            "  --min-count N                 avec collocates, montre en texte et en CSV les formes vues\n"
+            "                                au moins N fois autour de FORME (2 par défaut)\n"
+            "  --min-score S                 avec collocates, montre en texte et en CSV les formes dont\n"
+            "                                le score atteint S (2 par défaut : une probabilité sous 1 %)\n"
             "  --version                     affiche la version\n"
             "  -h, --help                    affiche cette aide\n"
             "\nFICHIER « - » : le texte est lu sur l'entrée standard.\n";

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "cli/presentation.h"
+#include "core/reports/collocate_report.h"
+#include "core/reports/dispersion_report.h"
 #include "core/text/encoding.h"
 
 #include <filesystem>
@@ -24,15 +26,28 @@ struct Arguments {
     bool version = false;
     /// How many statistics of `all` are computed at once; 0: as many as the text allows.
     unsigned jobs = 0;
-    /// The form of a concordance, in code page 1252 (the command line gives it in UTF-8).
+    /// The form of a concordance or of a dispersion, or the pivot of the collocates, in code
+    /// page 1252 (the command line gives it in UTF-8).
     std::string form;
     /// The characters of context on either side of each occurrence of a concordance.
     std::size_t width = 40;
+    /// The parts a dispersion cuts the text into.
+    std::int64_t parts = defaultDispersionParts;
+    /// Where the collocates are looked for, and which of them the text and CSV show.
+    CollocateOptions collocates;
+    CollocateThresholds collocateThresholds;
     Presentation presentation;
 };
 
-/// The command that lists a form's occurrences in context, beside the statistics.
+/// The commands that study one form of the text, beside the statistics: its occurrences in
+/// context, its dispersion over the parts of the text, the forms around it.
 inline constexpr std::string_view concordanceName = "concordance";
+inline constexpr std::string_view dispersionName = "dispersion";
+inline constexpr std::string_view collocatesName = "collocates";
+
+/// Whether the command studies one form (concordanceName, dispersionName, collocatesName)
+/// rather than compute a statistic of the catalogue.
+bool isFormCommand(std::string_view command);
 
 /// A command line that cannot be run; what() is a French sentence for the user.
 class UsageError : public std::runtime_error {

@@ -14,6 +14,12 @@ std::string frenchNumber(const std::optional<double>& value)
     return value ? formatNumber(*value, frenchDecimalSeparator) : std::string();
 }
 
+std::string frenchMeasure(const std::optional<double>& value)
+{
+    constexpr int shownDigits = 4;
+    return value ? formatNumber(roundSignificant(*value, shownDigits), frenchDecimalSeparator) : "—";
+}
+
 void writeCp1252(std::ostream& out, std::string_view cp1252)
 {
     out << cp1252ToUtf8(cp1252);

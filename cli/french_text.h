@@ -18,6 +18,10 @@ inline constexpr char frenchDecimalSeparator = ',';
 /// string for a value the statistic cannot define.
 std::string frenchNumber(const std::optional<double>& value);
 
+/// A measure (a richness, Zipf's line, a dispersion) as the program shows it: rounded to four
+/// significant digits (643,8; 0,01235), or "—" where the text leaves it undefined.
+std::string frenchMeasure(const std::optional<double>& value);
+
 /// Writes a code page 1252 text as UTF-8.
 void writeCp1252(std::ostream& out, std::string_view cp1252);
 

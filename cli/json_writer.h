@@ -78,4 +78,11 @@ private:
 /// The JSON value number() writes, for callers that build small values with nlohmann.
 Json jsonNumber(double value);
 
+/// A measure in full precision (nlohmann writes the shortest text that reads back as the same
+/// double), or null where the statistic cannot define it.
+inline Json exactNumber(const std::optional<double>& value)
+{
+    return value ? Json(*value) : Json(nullptr);
+}
+
 } // namespace quorvelle::cli

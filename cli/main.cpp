@@ -1,6 +1,8 @@
 // quorvelle-cli: every statistic of Quorvelle on a file, as French text, JSON or CSV.
 #include "cli/arguments.h"
+#include "cli/collocates_output.h"
 #include "cli/concordance_output.h"
+#include "cli/dispersion_output.h"
 #include "cli/statistics.h"
 #include "core/presentation/csv.h"
 #include "core/presentation/french_messages.h"
@@ -78,27 +80,47 @@ unsigned defaultJobs(const quorvelle::AnalysedTexts& texts)
     return bytes <= largestTextForParallelJobs ? std::max(1u, std::thread::hardware_concurrency()) : 1u;
 }
 
-// The occurrences of the command line's form in the text, with their contexts.
-void writeConcordance(const quorvelle::cli::Arguments& arguments, std::string_view text)
+// A form command's report in the format the command line asks for; writeAsText writes the
+// French text.
+template <class Report, class WriteText>
+void writeFormReport(quorvelle::cli::OutputFormat format, const Report& report, WriteText writeAsText)
 {
     using namespace quorvelle;
-    const Concordance found = concordance(text, arguments.form, arguments.width);
-    switch (arguments.format) {
+    switch (format) {
     case cli::OutputFormat::Json: {
         cli::JsonWriter json(std::cout);
-        cli::writeJson(json, found);
+        cli::writeJson(json, report);
         std::cout << '\n';
         break;
     }
     case cli::OutputFormat::Csv: {
         std::cout << csvByteOrderMark;
         cli::CsvWriter csv(std::cout);
-        cli::writeCsv(csv, found);
+        cli::writeCsv(csv, report);
         break;
     }
     case cli::OutputFormat::Text:
-        cli::writeText(std::cout, found, arguments.width);
+        writeAsText(std::cout);
         break;
+    }
+}
+
+// What the command line's form command finds of its form in the text: the occurrences with
+// their contexts, the dispersion over the parts of the text, or the forms around it.
+void writeFormCommand(const quorvelle::cli::Arguments& arguments, std::string_view text)
+{
+    using namespace quorvelle;
+    if (arguments.statistic == cli::concordanceName) {
+        const Concordance found = concordance(text, arguments.form, arguments.width);
+        writeFormReport(arguments.format, found,
+                        [&](std::ostream& out) { cli::writeText(out, found, arguments.width); });
+    } else if (arguments.statistic == cli::dispersionName) {
+        const DispersionReport report = dispersionReport(text, arguments.form, arguments.parts);
+        writeFormReport(arguments.format, report, [&](std::ostream& out) { cli::writeText(out, report); });
+    } else {
+        const cli::CollocateListing listing{collocateReport(text, arguments.form, arguments.collocates),
+                                            arguments.collocateThresholds};
+        writeFormReport(arguments.format, listing, [&](std::ostream& out) { cli::writeText(out, listing); });
     }
 }
 
@@ -190,8 +212,8 @@ int main(int argc, char* argv[])
         return exitUnreadableFile;
     }
     try {
-        if (arguments.statistic == concordanceName)
-            writeConcordance(arguments, first);
+        if (isFormCommand(arguments.statistic))
+            writeFormCommand(arguments, first);
         else
             writeResult(arguments, AnalysedTexts(std::move(first), std::move(second)));
     } catch (const std::bad_alloc&) {

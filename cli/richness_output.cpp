@@ -2,21 +2,8 @@
 #include "cli/richness_output.h"
 
 #include "cli/french_text.h"
-#include "core/presentation/number_format.h"
 
 namespace quorvelle::cli {
-namespace {
-
-constexpr int shownDigits = 4;
-constexpr std::string_view undefinedValue = "—";
-
-std::string shownValue(const std::optional<double>& value)
-{
-    return value ? formatNumber(roundSignificant(*value, shownDigits), frenchDecimalSeparator)
-                 : std::string(undefinedValue);
-}
-
-} // namespace
 
 void writeText(std::ostream& out, const RichnessReport& report)
 {
@@ -26,7 +13,7 @@ void writeText(std::ostream& out, const RichnessReport& report)
     writeTotal(out, richnessHapaxCountCaption, report.hapaxCount);
     out << '\n';
     for (const RichnessMeasure& measure : richnessMeasures)
-        out << measure.name << " : " << shownValue(report.*measure.value) << "  (" << measure.formula << ")\n";
+        out << measure.name << " : " << frenchMeasure(report.*measure.value) << "  (" << measure.formula << ")\n";
 }
 
 void writeCsv(CsvWriter& csv, const RichnessReport& report)
@@ -49,11 +36,8 @@ void writeJson(JsonWriter& json, const RichnessReport& report)
         .member("tokenCount", report.tokenCount)
         .member("distinctCount", report.distinctCount)
         .member("hapaxCount", report.hapaxCount);
-    for (const RichnessMeasure& measure : richnessMeasures) {
-        // Full precision: nlohmann writes the shortest text that reads back as the same double.
-        const std::optional<double>& value = report.*measure.value;
-        json.key(measure.jsonKey).value(value ? Json(*value) : Json(nullptr));
-    }
+    for (const RichnessMeasure& measure : richnessMeasures)
+        json.key(measure.jsonKey).value(exactNumber(report.*measure.value));
     json.endObject();
 }
 

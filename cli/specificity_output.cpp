@@ -29,8 +29,6 @@ void writeText(std::ostream& out, const SpecificityReport& report)
 
 void writeJson(JsonWriter& json, const SpecificityReport& report)
 {
-    // Full precision: nlohmann writes the shortest text that reads back as the same double.
-    const auto exact = [](const std::optional<double>& value) { return value ? Json(*value) : Json(nullptr); };
     json.beginObject().member("n1", report.n1).member("n2", report.n2).member("threshold", report.threshold);
     json.key("forms").beginArray();
     for (const SpecificForm& form : report.forms)
@@ -39,11 +37,11 @@ void writeJson(JsonWriter& json, const SpecificityReport& report)
             .member("f1", form.f1)
             .member("f2", form.f2)
             .key("specificity")
-            .value(exact(form.specificity))
+            .value(exactNumber(form.specificity))
             .key("g2")
-            .value(exact(form.g2))
+            .value(exactNumber(form.g2))
             .key("logRatio")
-            .value(exact(form.logRatio))
+            .value(exactNumber(form.logRatio))
             .endObject();
     json.endArray().endObject();
 }

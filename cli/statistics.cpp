@@ -8,6 +8,7 @@
 #include "cli/segments_output.h"
 #include "cli/specificity_output.h"
 #include "cli/vocabulary_output.h"
+#include "cli/zipf_output.h"
 
 #ifdef __GLIBC__
 #include <malloc.h>

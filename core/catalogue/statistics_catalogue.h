@@ -24,6 +24,7 @@
 #include "core/reports/specificity_report.h"
 #include "core/reports/vocabulary_comparison.h"
 #include "core/reports/vocabulary_report.h"
+#include "core/reports/zipf_report.h"
 #include "core/text/analysed_texts.h"
 
 #include <array>
@@ -136,6 +137,15 @@ inline constexpr std::array collocateColumns = {
     Column<Collocate>{"Score", CellKind::Number,
                       [](const Collocate& collocate, std::size_t) { return shownScore(collocate.score); }},
 };
+/// The parts of a dispersion, whose rows dispersionChart writes: the part's number, its forms
+/// ("first–last", numbered from 1) and the form's attestations in it.
+inline constexpr std::array<std::string_view, 3> dispersionPartHeadings = {"Partie", "Formes n°", "Attestations"};
+/// The forms by rank of Zipf's law.
+inline constexpr std::array zipfColumns = {
+    memberColumn<&ZipfRow::rank>("Rang"),
+    memberColumn<&ZipfRow::form>("Forme"),
+    memberColumn<&ZipfRow::attestations>("Nombre d'attestations"),
+};
 inline constexpr std::array concordanceColumns = {
     memberColumn<&ConcordanceLine::line>("Ligne"),
     Column<ConcordanceLine>{
@@ -244,6 +254,16 @@ struct FrequenciesStatistic {
     static constexpr TableColumns<FrequencyRow> table{info.title, frequencyColumns};
 };
 
+/// Zipf's law: the forms by rank and the line log10 f = a + b · log10 r. The frequency
+/// window's chart menu shows it: it has no item of its own.
+struct ZipfStatistic {
+    static constexpr StatisticInfo info{.name = "zipf",
+                                        .title = "Loi de Zipf",
+                                        .description = "loi de Zipf : les formes par rang, la droite log f / log r"};
+    static ZipfReport report(const AnalysedTexts& texts) { return zipfReport(texts.firstTokens(Occurrences::Counted)); }
+    static constexpr TableColumns<ZipfRow> table{"Formes par rang", zipfColumns};
+};
+
 struct CooccurrencesStatistic {
     static constexpr StatisticInfo info{.name = "cooccurrences",
                                         .title = "Statistiques  -  Les cooccurrences",
@@ -260,6 +280,7 @@ struct SegmentsStatistic {
                                         .title = "Segments répétés",
                                         .description = "segments répétés (suites de formes d'une phrase attestées "
                                                        "plusieurs fois)",
+                                        .menuItem = "Les &segments répétés",
                                         .inAll = false};
     static RepeatedSegmentsReport report(const AnalysedTexts& texts, const SegmentOptions& options = {})
     {
@@ -322,10 +343,11 @@ struct RichnessStatistic {
 };
 
 /// Every statistic, in the order of the menus, of quorvelle-cli's usage and of `all`.
-using Statistics = std::tuple<CountsStatistic, VocabularyStatistic, LengthsStatistic, LettersStatistic,
-                              StartEndLettersStatistic, DoubledLettersStatistic, LetterPairsStatistic,
-                              FrequenciesStatistic, CooccurrencesStatistic, SegmentsStatistic, SentenceLengthsStatistic,
-                              EnrichmentStatistic, ComparisonStatistic, SpecificitiesStatistic, RichnessStatistic>;
+using Statistics =
+    std::tuple<CountsStatistic, VocabularyStatistic, LengthsStatistic, LettersStatistic, StartEndLettersStatistic,
+               DoubledLettersStatistic, LetterPairsStatistic, FrequenciesStatistic, ZipfStatistic,
+               CooccurrencesStatistic, SegmentsStatistic, SentenceLengthsStatistic, EnrichmentStatistic,
+               ComparisonStatistic, SpecificitiesStatistic, RichnessStatistic>;
 
 /// Calls visit with a value of each statistic's type, in the catalogue's order.
 template <class Visit>

@@ -123,6 +123,23 @@ INSTANTIATE_TEST_SUITE_P(
                    "L'\xE9t\xE9 passe. L'\xE9t\xE9 passe vite. L'\xE9t\xE9 passe vite.", nullptr,
                    R"({"segments":[{"forms":["l","été","passe"],"frequency":3,"length":3},)"
                    R"({"forms":["l","été","passe","vite"],"frequency":2,"length":4}]})"
+                   "\n"},
+        // Equal attestations: a flat line, R² undefined.
+        OutputCase{"zipf --json", "Le chat", nullptr,
+                   R"({"tokenCount":2,"distinctCount":2,"intercept":0.0,"slope":0.0,"determination":null,)"
+                   R"("rows":[[1,"chat",1],[2,"le",1]]})"
+                   "\n"},
+        // The form follows the file, read on standard input; the parts' forms numbered from 1.
+        OutputCase{R"(dispersion --json - "LE chat" --parts 2 <)", "le chat le chat dort", nullptr,
+                   R"({"form":"le chat","tokenCount":5,"attestations":2,"parts":[{"firstForm":1,"formCount":2,)"
+                   R"("attestations":1},{"firstForm":3,"formCount":3,"attestations":1}],"juillandD":1.0,"griesDP":0.1})"
+                   "\n"},
+        // Every collocate, thresholds aside, the spans across the full stop: x is c = 2 of the t = 3
+        // forms drawn, F = 3 of N = 12.
+        OutputCase{"collocates --json --across-sentences - P --span 1 <", "p x p x p. y z y z y z x", nullptr,
+                   R"({"pivot":"p","span":1,"withinSentence":false,"tokenCount":12,"pivotAttestations":3,)"
+                   R"("spanForms":3,"collocates":[{"form":"x","count":2,"attestations":3,"score":0.8952646494799874},)"
+                   R"({"form":"y","count":1,"attestations":3,"score":0.20888377245198847}]})"
                    "\n"}));
 
 INSTANTIATE_TEST_SUITE_P(
@@ -220,7 +237,23 @@ INSTANTIATE_TEST_SUITE_P(
                    "Segments répétés\n\nNombre total de formes : 11\nLongueur des segments : de 2 à 8 formes\n"
                    "Fréquence minimale : 2\nSegments maximaux seulement : non\nNombre de segments répétés : 6\n\n"
                    "Segment\tFréquence\tLongueur\nl été passe\t3\t3\nété passe\t3\t2\nl été\t3\t2\n"
-                   "l été passe vite\t2\t4\nété passe vite\t2\t3\npasse vite\t2\t2\n"}));
+                   "l été passe vite\t2\t4\nété passe vite\t2\t3\npasse vite\t2\t2\n"},
+        // Two points: the line through them, a = log10 2, b = -1, R² = 1.
+        OutputCase{"zipf", "Le le chat", nullptr,
+                   "Loi de Zipf\n\nNombre total de formes de l'extrait : 3\nNombre total de formes différentes : 2\n"
+                   "Droite ajustée : log10 f = a + b × log10 r\nOrdonnée à l'origine a : 0,301\nPente b : -1\n"
+                   "Coefficient de détermination R² : 1\n\nRang\tForme\tNombre d'attestations\n1\tle\t2\n2\tchat\t1\n"},
+        // More parts than forms: the first is empty. All in one part: D = 0; DP = (0 + ½ + ½) / 2.
+        OutputCase{"dispersion - le --parts 3 <", "le chat", nullptr,
+                   "Répartition de « le » dans le texte\n\nNombre total de formes : 2\nAttestations : 1\n"
+                   "Nombre de parties : 3\nD de Juilland : 0\nDP de Gries : 0,5\n\n"
+                   "Partie\tFormes n°\tAttestations\n1\t\t0\n2\t1–1\t1\n3\t2–2\t0\n"},
+        // The span stops at the full stop: t = 2, both x; −log10 P(X = 2) = −log10(3 / 66) = 1,34.
+        OutputCase{"collocates - p --span 1 --min-score 1,3 <", "p x p x p. y z y z y z x", nullptr,
+                   "Cooccurrents de « p »\n\nNombre total de formes : 12\nAttestations du pivot : 3\n"
+                   "Formes autour du pivot : 2\nFenêtre (formes de chaque côté) : 1\nDans la même phrase : oui\n"
+                   "Cooccurrences au moins : 2\nScore au moins : 1,3\nCooccurrents affichés : 1\n\n"
+                   "Forme\tCooccurrences\tAttestations\tScore\nx\t2\t3\t1,34\n"}));
 
 // UTF-8 is recognised by default; the option, before or after the statistic, forces a reading.
 // The byte-order mark once, each table under its title and ended by an empty line, the
@@ -249,7 +282,22 @@ INSTANTIATE_TEST_SUITE_P(
                     OutputCase{"segments --csv --min-length 3",
                                "L'\xE9t\xE9 passe. L'\xE9t\xE9 passe vite. L'\xE9t\xE9 passe vite.", nullptr,
                                "\xEF\xBB\xBFSegments répétés\r\nSegment;Fréquence;Longueur\r\nl été passe;3;3\r\n"
-                               "l été passe vite;2;4\r\nété passe vite;2;3\r\n\r\n"}));
+                               "l été passe vite;2;4\r\nété passe vite;2;3\r\n\r\n"},
+                    // The line's figures to 15 digits in a table of their own, then the forms by rank.
+                    OutputCase{"zipf --csv", "Le le chat", nullptr,
+                               "\xEF\xBB\xBFLoi de Zipf\r\nMesure;Valeur\r\nNombre total de formes;3\r\n"
+                               "Nombre total de formes différentes;2\r\nOrdonnée à l'origine a;0,301029995663981\r\n"
+                               "Pente b;-1\r\nCoefficient de détermination R²;1\r\n\r\nFormes par rang\r\n"
+                               "Rang;Forme;Nombre d'attestations\r\n1;le;2\r\n2;chat;1\r\n\r\n"},
+                    OutputCase{"dispersion --csv - le --parts 2 <", "le chat", nullptr,
+                               "\xEF\xBB\xBFRépartition de « le » dans le texte\r\nPartie;Formes n°;Attestations\r\n"
+                               "1;1–1;1\r\n2;2–2;0\r\n\r\n"},
+                    // Across the full stop, y (0,21) is under the score asked for.
+                    OutputCase{"collocates --csv --across-sentences - p --span 1 --min-count 1 --min-score=0,5 <",
+                               "p x p x p. y z y z y z x", nullptr,
+                               "\xEF\xBB\xBF"
+                               "Cooccurrents de « p »\r\nForme;Cooccurrences;Attestations;Score\r\n"
+                               "x;2;3;0,9\r\n\r\n"}));
 
 INSTANTIATE_TEST_SUITE_P(Decoding, Output,
                          testing::Values(OutputCase{"counts --json", "\xC3\xA9t\xC3\xA9 2001", nullptr,
@@ -326,6 +374,13 @@ TEST(Cli, MistakesExitWithAFrenchMessage)
         {"concordance " + text, 2, "la concordance demande un fichier et une forme"},
         {"concordance " + text + " \"la-mer\"", 2, "« la-mer » n'est pas une forme"},
         {"concordance " + text + " \"  \"", 2, "«    » n'est pas une forme"},
+        {"dispersion " + text, 2, "la répartition demande un fichier et une forme : dispersion FICHIER FORME."},
+        {"collocates " + text + " \"le chat\"", 2, "autour d'une seule forme, et non de « le chat »."},
+        {"dispersion --parts 0 " + text + " a", 2, "l'option --parts demande un nombre de 1 à 100000, et non « 0 »"},
+        {"collocates --span=0 " + text + " a", 2, "l'option --span demande un nombre entier de 1 ou plus"},
+        {"collocates --min-score deux " + text + " a", 2, "l'option --min-score demande un nombre, et non « deux »"},
+        {"concordance --min-count 2 " + text + " a", 2, "l'option --min-count ne s'emploie qu'avec collocates."},
+        {"counts --threshold 3 " + text, 2, "l'option --threshold ne s'emploie qu'avec specificities ou all."},
         unreadable(fifo + ".absent", "il est introuvable"),
         unreadable("", "il est introuvable"),
         {"compare - - <" + text, 2, "l'entrée standard ne se lit qu'une fois"},
@@ -425,7 +480,7 @@ TEST(Cli, ManualListsWhatHelpLists)
     const std::regex option("(--[a-z][a-z-]*)");
     EXPECT_EQ(matches(manual, option), matches(help, option));
     std::set<std::string> statistics = matches(help, std::regex("\n  ([a-z]+) "));
-    statistics.insert("concordance");
+    statistics.insert({"concordance", "dispersion", "collocates"});
     EXPECT_EQ(matches(manual, std::regex("<td><code>([a-z]+)</code></td>")), statistics);
 }
 

@@ -82,6 +82,7 @@ private slots:
             "!edgesAction=&Lettres de l'alphabet - Début/fin de mot !doublesAction=&Lettres redoublées "
             "!pairsAction=&Récurrences phoniques] frequenciesMenu=&Fréquences d'attestation des formes["
             "!frequenciesAction=&Calcul des écarts] !cooccurrencesAction=&Les cooccurrences "
+            "!segmentsAction=Les &segments répétés "
             "!sentencesAction=&Les longueurs de phrases !enrichmentAction=&L'enrichissement du vocabulaire "
             "!compareAction=&La comparaison de vocabulaires !richnessAction=&Richesse du vocabulaire] "
             "helpMenu=&Aide[aboutAction=&A propos de manualAction=&Mode d'emploi]");

@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -309,6 +310,27 @@ private slots:
         test::clickRow(*window, QStringLiteral("frequencyList"), 1);
         child<QAction>(*child<QListView>(*window, "frequencyList"), "copyRowsAction")->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1\t3\t-0,2\r\n"));
+    }
+
+    // SegmentsWindow: "le chat" 3 times, "le chat dort" and "chat dort" twice, by frequency then
+    // length; "chat dort" always follows "le", so not maximal; by length on a click; a
+    // segment in context.
+    void segments()
+    {
+        const auto window = test::openStatisticWindow("segments", "le chat dort. le chat dort. le chat.");
+        const auto segments = [&window] { return test::listRows(*window, {"segmentGrid"}); };
+        QCOMPARE(segments(), QStringList({"le chat", "le chat dort", "chat dort"}));
+        child<QCheckBox>(*window, "maximalBox")->setChecked(true);
+        QCOMPARE(segments(), QStringList({"le chat", "le chat dort"}));
+        auto* grid = child<QTableView>(*window, "segmentGrid");
+        grid->horizontalHeader()->setSortIndicator(2, Qt::DescendingOrder);
+        QCOMPARE(segments(), QStringList({"le chat dort", "le chat"}));
+        QCOMPARE(test::labelTexts(*window, {"segmentCountValue"}), QStringLiteral("2"));
+        QString inContext;
+        test::closeNextModalWindow([&inContext](QWidget* concordance) { inContext = concordance->windowTitle(); });
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        QTest::keyClick(grid, Qt::Key_Return);
+        QCOMPARE(inContext, QStringLiteral("Parvane Dorlesca - Concordance de « le chat dort »"));
     }
 
     // From the concordance of a form, the forms around it and its parts of the text. "noir"

@@ -14,6 +14,7 @@
 #include "ui/stats/LettersWindow.h"
 #include "ui/stats/RichnessWindow.h"
 #include "ui/stats/SecondTextWindow.h"
+#include "ui/stats/SegmentsWindow.h"
 #include "ui/stats/SentenceLengthsWindow.h"
 #include "ui/stats/StartEndLettersWindow.h"
 #include "ui/stats/VocabularyWindow.h"
@@ -41,6 +42,7 @@ template <> struct WindowOf<DoubledLettersStatistic> { using type = DoubledLette
 template <> struct WindowOf<LetterPairsStatistic> { using type = LetterPairsWindow; };
 template <> struct WindowOf<FrequenciesStatistic> { using type = FrequenciesWindow; };
 template <> struct WindowOf<CooccurrencesStatistic> { using type = CooccurrencesWindow; };
+template <> struct WindowOf<SegmentsStatistic> { using type = SegmentsWindow; };
 template <> struct WindowOf<SentenceLengthsStatistic> { using type = SentenceLengthsWindow; };
 template <> struct WindowOf<EnrichmentStatistic> { using type = EnrichmentWindow; };
 /// The comparison starts on the window where the second text is opened beside the first.

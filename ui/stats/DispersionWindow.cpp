@@ -1,6 +1,7 @@
 // The dispersion window.
 #include "ui/stats/DispersionWindow.h"
 
+#include "core/catalogue/statistics_catalogue.h"
 #include "core/presentation/chart_data.h"
 #include "core/presentation/number_format.h"
 #include "ui/charts/BarChartView.h"
@@ -54,8 +55,9 @@ DispersionWindow::DispersionWindow(std::vector<DispersionReport> reports, QWidge
     : StatisticsWindow(parent)
     , reports_(std::move(reports))
 {
-    const QList<ReportTableModel::ColumnLook> columns = {
-        {tr("Partie"), Qt::AlignRight}, {tr("Formes n°"), Qt::AlignLeft}, {tr("Attestations"), Qt::AlignRight}};
+    const QList<ReportTableModel::ColumnLook> columns = {{utf8Text(dispersionPartHeadings[0]), Qt::AlignRight},
+                                                         {utf8Text(dispersionPartHeadings[1]), Qt::AlignLeft},
+                                                         {utf8Text(dispersionPartHeadings[2]), Qt::AlignRight}};
     for (const DispersionReport& report : reports_)
         partTables_.push_back(new ChartTableModel(columns, dispersionChart(report), this));
     buildUi();

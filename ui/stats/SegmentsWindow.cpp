@@ -1,0 +1,175 @@
+// The repeated-segments window.
+#include "ui/stats/SegmentsWindow.h"
+
+#include "core/catalogue/statistics_catalogue.h"
+#include "ui/cp1252_text.h"
+#include "ui/report_grid.h"
+#include "ui/shell/WaitDialog.h"
+#include "ui/stats/ConcordanceWindow.h"
+#include "ui/stats/table_export.h"
+#include "ui/stats/window_layout.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTableView>
+#include <QtConcurrent>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace quorvelle::ui {
+namespace {
+
+constexpr QSize windowSize(900, 640);
+constexpr int largestChoice = 1'000'000;
+constexpr int noLengthBound = 0; // maxLengthBox's value for no upper bound
+
+// The order that a click on a column's heading asks for, first in its natural direction.
+constexpr SegmentOrder orderOfColumn[] = {SegmentOrder::Alphabetical, SegmentOrder::Frequency, SegmentOrder::Length};
+constexpr int frequencyColumn = 1;
+
+} // namespace
+
+SegmentsWindow::SegmentsWindow(SharedText text, RepeatedSegmentsReport report, QWidget* parent)
+    : StatisticsWindow(parent)
+    , text_(std::move(text))
+    , report_(std::move(report))
+{
+    buildUi();
+    for (QSpinBox* box : {minFrequencyBox, minLengthBox, maxLengthBox})
+        connect(box, &QSpinBox::editingFinished, this, &SegmentsWindow::computeWithChosenOptions);
+    connect(maximalBox, &QCheckBox::toggled, this, &SegmentsWindow::computeWithChosenOptions);
+    connect(segmentGrid->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, &SegmentsWindow::showSegments);
+    connect(segmentGrid, &QTableView::activated, this, &SegmentsWindow::showSegmentInContext);
+    showSegments();
+}
+
+void SegmentsWindow::buildUi()
+{
+    setWindowTitle(tr("Parvane Dorlesca - Segments répétés"));
+
+    auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
+    Q_SET_OBJECT_NAME(totalsFrame);
+    const QList<QLabel*> totals = addTotals(totalsFrame,
+                                            {{"tokenCountCaption", tr("Formes du texte :"), "tokenCountValue"},
+                                             {"segmentCountCaption", tr("Segments listés :"), "segmentCountValue"}});
+    totals[0]->setText(QString::number(report_.tokenCount));
+    segmentCountValue = totals[1];
+
+    minFrequencyBox = new QSpinBox(this);
+    Q_SET_OBJECT_NAME(minFrequencyBox);
+    minFrequencyBox->setRange(static_cast<int>(smallestSegmentFrequency), largestChoice);
+    minLengthBox = new QSpinBox(this);
+    Q_SET_OBJECT_NAME(minLengthBox);
+    minLengthBox->setRange(static_cast<int>(smallestSegmentLength), largestChoice);
+    maxLengthBox = new QSpinBox(this);
+    Q_SET_OBJECT_NAME(maxLengthBox);
+    maxLengthBox->setRange(noLengthBound, largestChoice);
+    maxLengthBox->setSpecialValueText(tr("sans limite"));
+    maximalBox = new QCheckBox(tr("Segments &maximaux"), this);
+    Q_SET_OBJECT_NAME(maximalBox);
+    maximalBox->setToolTip(tr("Seulement les segments qui ne font pas toujours partie d'un même segment plus long"));
+    showOptions(report_.options);
+
+    auto* choices = new QGridLayout;
+    const auto addChoice = [&choices, this](int row, const char* name, const QString& caption, QWidget* control) {
+        auto* label = new QLabel(caption, this);
+        label->setObjectName(QString::fromLatin1(name));
+        labelControl(label, control);
+        choices->addWidget(label, row, 0);
+        choices->addWidget(control, row, 1);
+    };
+    addChoice(0, "minFrequencyLabel", tr("&Fréquence au moins :"), minFrequencyBox);
+    addChoice(1, "minLengthLabel", tr("&Longueur au moins :"), minLengthBox);
+    addChoice(2, "maxLengthLabel", tr("Longueur au &plus :"), maxLengthBox);
+    choices->addWidget(maximalBox, 3, 1);
+    auto* top = new QHBoxLayout;
+    top->addWidget(totalsFrame);
+    top->addLayout(choices);
+    top->addStretch(1);
+
+    rowsModel_ = new RowsModel(SegmentsStatistic::table.columns, this);
+    segmentGrid = createReportGrid("segmentGrid", rowsModel_, utf8Text(SegmentsStatistic::info.title), this);
+    QHeaderView* header = segmentGrid->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(frequencyColumn, Qt::DescendingOrder);
+
+    const WindowMenus menus = buildMenuBar({.grid = segmentGrid});
+    addExportItem(menus.file, rowsModel_, tr("segments-repetes.csv"), this);
+    addWindowTitle(utf8Text(SegmentsStatistic::info.title));
+    windowLayout()->addLayout(top);
+    windowLayout()->addWidget(segmentGrid, 1);
+    resize(windowSize);
+}
+
+SegmentOptions SegmentsWindow::chosenOptions() const
+{
+    SegmentOptions options{.minFrequency = minFrequencyBox->value(),
+                           .minLength = minLengthBox->value(),
+                           .maxLength = std::nullopt,
+                           .maximalOnly = maximalBox->isChecked()};
+    if (maxLengthBox->value() != noLengthBound)
+        options.maxLength = std::max(maxLengthBox->value(), minLengthBox->value());
+    return options;
+}
+
+void SegmentsWindow::showOptions(const SegmentOptions& options)
+{
+    const QSignalBlocker frequencyBlocker(minFrequencyBox);
+    const QSignalBlocker minLengthBlocker(minLengthBox);
+    const QSignalBlocker maxLengthBlocker(maxLengthBox);
+    const QSignalBlocker maximalBlocker(maximalBox);
+    minFrequencyBox->setValue(static_cast<int>(options.minFrequency));
+    minLengthBox->setValue(static_cast<int>(options.minLength));
+    maxLengthBox->setValue(options.maxLength ? static_cast<int>(*options.maxLength) : noLengthBound);
+    maximalBox->setChecked(options.maximalOnly);
+}
+
+// A choice given up while it is computed goes back to the listing's; a longest length below
+// the shortest is raised to it.
+void SegmentsWindow::computeWithChosenOptions()
+{
+    const SegmentOptions options = chosenOptions();
+    if (options == report_.options) {
+        showOptions(options);
+        return;
+    }
+    std::optional<RepeatedSegmentsReport> report = resultAfterWaiting(
+        this,
+        QtConcurrent::run([text = text_, options] { return SegmentsStatistic::report(AnalysedTexts(text), options); }));
+    if (report)
+        report_ = std::move(*report);
+    showOptions(report_.options);
+    showSegments();
+}
+
+void SegmentsWindow::showSegments()
+{
+    const QHeaderView* header = segmentGrid->horizontalHeader();
+    const int column = std::clamp(header->sortIndicatorSection(), 0, 2);
+    shown_ = repeatedSegmentOrder(report_, orderOfColumn[column]);
+    // Text ascending, frequency and length descending come first; the other direction reverses.
+    const bool natural = (header->sortIndicatorOrder() == Qt::AscendingOrder) == (column == 0);
+    if (!natural)
+        std::ranges::reverse(shown_);
+    segmentCountValue->setText(QString::number(shown_.size()));
+    // An empty order would show every row: no segment, no row.
+    rowsModel_->setRows(shown_.empty() ? std::span<const RepeatedSegment>() : std::span(report_.segments), shown_);
+}
+
+void SegmentsWindow::showSegmentInContext(const QModelIndex& index)
+{
+    ConcordanceWindow::open(this, text_, std::string(rowsModel_->rowAt(static_cast<std::size_t>(index.row())).text));
+}
+
+} // namespace quorvelle::ui
