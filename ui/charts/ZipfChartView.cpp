@@ -8,7 +8,6 @@
 #include <QChart>
 #include <QLineSeries>
 #include <QLogValueAxis>
-#include <QScatterSeries>
 
 #include <algorithm>
 #include <cmath>
@@ -17,6 +16,10 @@ namespace quorvelle::ui {
 namespace {
 
 constexpr qreal pointSize = 5;
+// A scatter series makes a graphics item of every point, which takes seconds past some
+// thousands: the forms are rather one line through their points, whose markers are drawn
+// while they stay apart.
+constexpr int mostMarkedForms = 2000;
 constexpr int shownDigits = 4; // significant digits of the line's figures
 
 // value to four significant digits, with the user's decimal separator.
@@ -65,11 +68,10 @@ ZipfChartView::ZipfChartView(const QAbstractItemModel& points, int rankColumn, i
     chart->setTitleFont(font());
     chart->setTitleBrush(colours.text());
 
-    auto* forms = new QScatterSeries;
-    forms->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-    forms->setMarkerSize(pointSize);
+    auto* forms = new QLineSeries;
     forms->setColor(colours.color(QPalette::Highlight));
-    forms->setBorderColor(colours.color(QPalette::Highlight));
+    forms->setMarkerSize(pointSize);
+    forms->setPointsVisible(points.rowCount() <= mostMarkedForms);
     QList<QPointF> ranked;
     ranked.reserve(points.rowCount());
     double highestCount = 1;

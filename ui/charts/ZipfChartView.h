@@ -11,8 +11,9 @@ class QAbstractItemModel;
 
 namespace quorvelle::ui {
 
-/// One point per row of a model, its rank in rankColumn and its attestations in countColumn,
-/// on two logarithmic axes (base 10), with the fitted line drawn across the ranks and its
+/// A point per row of a model, its rank in rankColumn and its attestations in countColumn, on
+/// two logarithmic axes (base 10), the points joined in rank order (and marked while there
+/// are few enough to tell apart), with the fitted line drawn across the ranks and its
 /// equation in the chart's title. Colours and fonts follow the palette and font of the desktop.
 class ZipfChartView final : public QChartView {
     Q_OBJECT
