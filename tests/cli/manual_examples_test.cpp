@@ -2,8 +2,13 @@
 // for an example text must be the one quorvelle-cli's JSON report gives for that text.
 //
 // An example is an element with data-statistique (the statistic's command-line name) and
-// data-texte (data-texte2 for a second text); each figure inside it is an element with
-// data-json, the JSON pointers (space-separated) of the values it shows. Examples do not nest.
+// data-texte (data-texte2 for a second text), data-forme for a command that studies one form
+// (dispersion, collocates) and data-options for the options of its command line; each figure
+// inside it is an element with data-json, the JSON pointers (space-separated) of the values it
+// shows. Examples do not nest.
+#include "cli/arguments.h"
+#include "cli/collocates_output.h"
+#include "cli/dispersion_output.h"
 #include "cli/statistics.h"
 #include "core/text/encoding.h"
 
@@ -117,19 +122,42 @@ bool agrees(std::string figure, const Json& value)
         && std::abs(written - value.get<double>()) <= 0.5 * std::pow(10.0, -decimals) + 1e-9;
 }
 
-// The statistic's report for the example's texts, as quorvelle-cli writes it; null for a
-// statistic it does not know, or a second text missing or not wanted.
+// The report quorvelle-cli writes in JSON for the command line the example stands for:
+// "STATISTIQUE texte [texte2] [FORME] [options]"; null for one that it refuses or for a
+// command without a JSON report of its own (all, concordance).
 Json report(const Element& example)
 {
-    const cli::Statistic* statistic = cli::findStatistic(attribute(example.attributes, "data-statistique").value());
-    const std::optional<std::string> text2 = attribute(example.attributes, "data-texte2");
-    if (statistic == nullptr || statistic->info.needsSecondText != text2.has_value())
+    const auto given = [&example](const char* name) { return attribute(example.attributes, name); };
+    const std::optional<std::string> text2 = given("data-texte2");
+    std::vector<std::string> words = {given("data-statistique").value(), "texte1"};
+    if (text2)
+        words.emplace_back("texte2");
+    if (const std::optional<std::string> form = given("data-forme"))
+        words.push_back(*form);
+    std::istringstream options(given("data-options").value_or(""));
+    for (std::string option; options >> option;)
+        words.push_back(option);
+    cli::Arguments arguments;
+    try {
+        arguments = cli::parseArguments({words.begin(), words.end()});
+    } catch (const cli::UsageError&) {
         return nullptr;
-    const AnalysedTexts texts(decodeText(attribute(example.attributes, "data-texte").value_or(""), Encoding::Utf8),
-                              text2 ? std::optional(decodeText(*text2, Encoding::Utf8)) : std::nullopt);
+    }
+    const std::string text = decodeText(given("data-texte").value_or(""), Encoding::Utf8);
     std::ostringstream out;
     cli::JsonWriter json(out);
-    statistic->writeJson(texts, {}, json);
+    if (arguments.statistic == cli::dispersionName)
+        cli::writeJson(json, dispersionReport(text, arguments.form, arguments.parts));
+    else if (arguments.statistic == cli::collocatesName)
+        cli::writeJson(json,
+                       cli::CollocateListing{collocateReport(text, arguments.form, arguments.collocates),
+                                             arguments.collocateThresholds});
+    else if (const cli::Statistic* statistic = cli::findStatistic(arguments.statistic))
+        statistic->writeJson(
+            AnalysedTexts(text, text2 ? std::optional(decodeText(*text2, Encoding::Utf8)) : std::nullopt),
+            arguments.presentation, json);
+    else
+        return nullptr;
     return Json::parse(out.str());
 }
 
@@ -160,7 +188,7 @@ TEST_P(ManualExamples, ShowTheFiguresOfTheReports)
         const Json values = report(example);
         const std::string text = attribute(example.attributes, "data-texte").value_or("");
         EXPECT_FALSE(values.is_null()) << page << ", « " << text
-                                       << " »: unknown statistic, or second text missing or extra";
+                                       << " »: a command line quorvelle-cli refuses, or one without a report";
         const std::vector<Element> figures = elementsWith(example.content, "data-json");
         EXPECT_FALSE(figures.empty()) << page << ", « " << text << " »: an example without marked figures";
         figureCount += figures.size();

@@ -323,7 +323,7 @@ private slots:
         child<QCheckBox>(*window, "maximalBox")->setChecked(true);
         QCOMPARE(segments(), QStringList({"le chat", "le chat dort"}));
         auto* grid = child<QTableView>(*window, "segmentGrid");
-        grid->horizontalHeader()->setSortIndicator(2, Qt::DescendingOrder);
+        grid->horizontalHeader()->setSortIndicator(2, Qt::AscendingOrder); // a first click: longest first
         QCOMPARE(segments(), QStringList({"le chat dort", "le chat"}));
         QCOMPARE(test::labelTexts(*window, {"segmentCountValue"}), QStringLiteral("2"));
         QString inContext;

@@ -31,7 +31,7 @@ constexpr QSize windowSize(900, 640);
 constexpr int largestChoice = 1'000'000;
 constexpr int noLengthBound = 0; // maxLengthBox's value for no upper bound
 
-// The order that a click on a column's heading asks for, first in its natural direction.
+// The order that a click on a column's heading asks for.
 constexpr SegmentOrder orderOfColumn[] = {SegmentOrder::Alphabetical, SegmentOrder::Frequency, SegmentOrder::Length};
 constexpr int frequencyColumn = 1;
 
@@ -155,12 +155,18 @@ void SegmentsWindow::computeWithChosenOptions()
 
 void SegmentsWindow::showSegments()
 {
-    const QHeaderView* header = segmentGrid->horizontalHeader();
+    QHeaderView* header = segmentGrid->horizontalHeader();
     const int column = std::clamp(header->sortIndicatorSection(), 0, 2);
+    // Texts sort ascending, frequencies and lengths descending; a heading clicked again
+    // reverses. Qt would start every newly clicked heading ascending.
+    const Qt::SortOrder naturalOrder = column == 0 ? Qt::AscendingOrder : Qt::DescendingOrder;
+    if (column != sortedColumn_) {
+        sortedColumn_ = column;
+        const QSignalBlocker blocker(header);
+        header->setSortIndicator(column, naturalOrder);
+    }
     shown_ = repeatedSegmentOrder(report_, orderOfColumn[column]);
-    // Text ascending, frequency and length descending come first; the other direction reverses.
-    const bool natural = (header->sortIndicatorOrder() == Qt::AscendingOrder) == (column == 0);
-    if (!natural)
+    if (header->sortIndicatorOrder() != naturalOrder)
         std::ranges::reverse(shown_);
     segmentCountValue->setText(QString::number(shown_.size()));
     // An empty order would show every row: no segment, no row.

@@ -41,6 +41,7 @@ private:
     SharedText text_;
     RepeatedSegmentsReport report_;
     std::vector<std::size_t> shown_; ///< the places in report_.segments of the rows, in their order
+    int sortedColumn_ = -1;          ///< the column the rows were last sorted by
     RowsModel* rowsModel_;
     QLabel* segmentCountValue;
     QSpinBox* minFrequencyBox;
