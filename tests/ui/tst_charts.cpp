@@ -245,8 +245,8 @@ private slots:
     {
         ui::LengthsChart chart(lengths, nullptr);
         QCOMPARE(test::menuTree(chart.findChild<QMenuBar*>()->actions()),
-                 QStringLiteral("fileMenu=&Fichier[printAction=&Imprimer saveImageAction=&Enregistrer l'image... = "
-                                "quitAction=&Quitter]"));
+                 QStringLiteral("fileMenu=&Fichier[printAction=&Imprimer saveImageAction=&Enregistrer l'image... "
+                                "exportAction=&Exporter... = quitAction=&Quitter]"));
         auto* tabs = child<QTabWidget>(chart, "tabs");
         QList<bool> enabled;
         for (const int tab : {0, 1, 0}) {

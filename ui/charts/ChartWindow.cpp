@@ -11,6 +11,7 @@
 #include "ui/printing.h"
 #include "ui/report_grid.h"
 #include "ui/shadowed_title.h"
+#include "ui/stats/table_export.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -106,6 +107,7 @@ void ChartWindow::buildUi(const ChartWindowLook& look, const ChartMaker& makeCha
     QMenu* fileMenu = addMenu(bar, "fileMenu", tr("&Fichier"));
     printAction = addMenuItem(fileMenu, "printAction", tr("&Imprimer"));
     QAction* saveImageAction = addMenuItem(fileMenu, "saveImageAction", tr("&Enregistrer l'image..."));
+    addExportItem(fileMenu, table_, tr("valeurs-du-graphique.csv"), this);
     fileMenu->addSeparator();
     QAction* quitAction = addMenuItem(fileMenu, "quitAction", tr("&Quitter"));
     connect(printAction, &QAction::triggered, this, &ChartWindow::printChart);

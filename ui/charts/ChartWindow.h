@@ -33,8 +33,8 @@ struct ChartWindowLook {
 /// Opened modal from a statistics window with the rows it shows; built whole before it is
 /// shown and never changed after. Its one table feeds both tabs: the values grid
 /// ("Afficher les valeurs") shows every row, the chart ("Afficher le graphique") the rows
-/// that have a bar, as bars unless the window draws them otherwise. "&Fichier" prints the chart on one page, saves it
-/// as a picture, and closes the window.
+/// that have a bar, as bars unless the window draws them otherwise. "&Fichier" prints the
+/// chart on one page, saves it as a picture, exports the values as CSV, and closes the window.
 class ChartWindow : public QDialog {
     Q_OBJECT
 protected:
