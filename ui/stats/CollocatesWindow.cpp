@@ -102,17 +102,10 @@ void CollocatesWindow::buildUi()
                                "autour du pivot par hasard."));
 
     auto* choices = new QGridLayout;
-    const auto addChoice = [&choices, this](int row, const char* name, const QString& caption, QWidget* control) {
-        auto* label = new QLabel(caption, this);
-        label->setObjectName(QString::fromLatin1(name));
-        labelControl(label, control);
-        choices->addWidget(label, row, 0);
-        choices->addWidget(control, row, 1);
-    };
-    addChoice(0, "spanLabel", tr("&Fenêtre (formes de chaque côté) :"), spanBox);
+    addLabelledControl(choices, 0, "spanLabel", tr("&Fenêtre (formes de chaque côté) :"), spanBox);
     choices->addWidget(sameSentenceBox, 1, 1);
-    addChoice(2, "minCountLabel", tr("&Cooccurrences au moins :"), minCountBox);
-    addChoice(3, "minScoreLabel", tr("&Score au moins :"), minScoreBox);
+    addLabelledControl(choices, 2, "minCountLabel", tr("&Cooccurrences au moins :"), minCountBox);
+    addLabelledControl(choices, 3, "minScoreLabel", tr("&Score au moins :"), minScoreBox);
     auto* top = new QHBoxLayout;
     top->addWidget(totalsFrame);
     top->addLayout(choices);

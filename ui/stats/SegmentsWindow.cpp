@@ -79,16 +79,9 @@ void SegmentsWindow::buildUi()
     showOptions(report_.options);
 
     auto* choices = new QGridLayout;
-    const auto addChoice = [&choices, this](int row, const char* name, const QString& caption, QWidget* control) {
-        auto* label = new QLabel(caption, this);
-        label->setObjectName(QString::fromLatin1(name));
-        labelControl(label, control);
-        choices->addWidget(label, row, 0);
-        choices->addWidget(control, row, 1);
-    };
-    addChoice(0, "minFrequencyLabel", tr("&Fréquence au moins :"), minFrequencyBox);
-    addChoice(1, "minLengthLabel", tr("&Longueur au moins :"), minLengthBox);
-    addChoice(2, "maxLengthLabel", tr("Longueur au &plus :"), maxLengthBox);
+    addLabelledControl(choices, 0, "minFrequencyLabel", tr("&Fréquence au moins :"), minFrequencyBox);
+    addLabelledControl(choices, 1, "minLengthLabel", tr("&Longueur au moins :"), minLengthBox);
+    addLabelledControl(choices, 2, "maxLengthLabel", tr("Longueur au &plus :"), maxLengthBox);
     choices->addWidget(maximalBox, 3, 1);
     auto* top = new QHBoxLayout;
     top->addWidget(totalsFrame);

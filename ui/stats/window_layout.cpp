@@ -32,6 +32,15 @@ void labelControl(QLabel* label, QWidget* control)
     control->setAccessibleName(label->text().remove(QLatin1Char('&')).trimmed());
 }
 
+void addLabelledControl(QGridLayout* grid, int row, const char* labelName, const QString& caption, QWidget* control)
+{
+    auto* label = new QLabel(caption, control->parentWidget());
+    label->setObjectName(QString::fromLatin1(labelName));
+    labelControl(label, control);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(control, row, 1);
+}
+
 QPushButton* createCommandButton(const QString& caption, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);

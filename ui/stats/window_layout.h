@@ -56,6 +56,10 @@ ResultFrame createResultFrame(const char* frameName, const QString& title, const
 /// key, if any, moves the focus there.
 void labelControl(QLabel* label, QWidget* control);
 
+/// Puts control in the second column of grid's row, after a label of the given name and
+/// caption that names it (see labelControl).
+void addLabelledControl(QGridLayout* grid, int row, const char* labelName, const QString& caption, QWidget* control);
+
 /// One total of a "Statistiques" frame: its caption, with an optional tooltip, and its value,
 /// each on a label of its own name.
 struct Total {
