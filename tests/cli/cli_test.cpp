@@ -504,8 +504,10 @@ TEST(Cli, AllIsEachStatisticInTurn)
             json += (json.empty() ? "{\"" : ",\"") + name + "\":" + member.substr(0, member.size() - 1);
         }
         for (const std::string jobs : {"--jobs 1 ", "--jobs=4 "}) {
-            EXPECT_EQ(runCli("all " + jobs + files).out, text) << jobs << files;
-            EXPECT_EQ(runCli("all --json " + jobs + files).out, json + "}\n") << jobs << files;
+            const CliRun asText = runCli("all " + jobs + files);
+            EXPECT_EQ(asText.out, text) << jobs << files << ": exit " << asText.exitCode << ", " << asText.err;
+            const CliRun asJson = runCli("all --json " + jobs + files);
+            EXPECT_EQ(asJson.out, json + "}\n") << jobs << files << ": exit " << asJson.exitCode << ", " << asJson.err;
         }
     }
     std::string tables = "\xEF\xBB\xBF";
