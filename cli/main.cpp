@@ -4,6 +4,7 @@
 #include "cli/concordance_output.h"
 #include "cli/dispersion_output.h"
 #include "cli/statistics.h"
+#include "core/documents/document_text.h"
 #include "core/presentation/csv.h"
 #include "core/presentation/french_messages.h"
 #include "core/reports/concordance.h"
@@ -203,12 +204,12 @@ int main(int argc, char* argv[])
     std::string first;
     std::optional<std::string> second;
     try {
-        first = loadTextFile(arguments.files.at(0), arguments.encoding);
+        first = loadTextFile(arguments.files.at(0), arguments.encoding).text;
         if (arguments.files.size() > 1)
-            second = loadTextFile(arguments.files.at(1), arguments.encoding);
+            second = loadTextFile(arguments.files.at(1), arguments.encoding).text;
     } catch (const FileError& error) {
         std::cerr << "quorvelle-cli : " << french::fileErrorHeading(error.path().string()) << ' '
-                  << french::fileErrorReason(error.reason()) << '\n';
+                  << french::fileErrorReason(error) << '\n';
         return exitUnreadableFile;
     }
     try {

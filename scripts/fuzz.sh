@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang in build-fuzz/ and runs them, seeded by the small corpus
-# kept in fuzz/corpus (inputs that reach the statistics' branches, merged and cut to 512 bytes),
-# so that a short run does not start cold.
+# kept in fuzz/corpus (inputs that reach the statistics' branches, merged and cut to 512 bytes)
+# and, for the document extractors, by the test documents, so that a short run does not start
+# cold.
 # Usage: scripts/fuzz.sh [SECONDS]   (60 by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,16 +11,23 @@ seconds="${1:-60}"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DQUORVELLE_BUILD_TESTS=OFF -DQUORVELLE_BUILD_FUZZ=ON -DQUORVELLE_SANITIZE=ON -DQUORVELLE_BUILD_DESKTOP=OFF \
     -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
-cmake --build build-fuzz --target fuzz_statistics fuzz_output
+document_formats=(odt docx epub html pdf)
+cmake --build build-fuzz --target fuzz_statistics fuzz_output "${document_formats[@]/#/fuzz_}"
 
-# Runs one target for the given seconds, from its own corpus and the seeds.
+# Runs one target for the given seconds, from its own corpus and the given seeds.
 fuzz() {
-    local corpus=build-fuzz/corpus-$1
+    local target=$1 time=$2
+    shift 2
+    local corpus=build-fuzz/corpus-$target
     mkdir -p "$corpus"
-    build-fuzz/fuzz/$1 -max_total_time="$2" -max_len=8192 -rss_limit_mb=4096 -print_final_stats=1 \
-        "$corpus" fuzz/corpus samples tests/data/corpus
+    build-fuzz/fuzz/$target -max_total_time="$time" -max_len=8192 -rss_limit_mb=4096 -print_final_stats=1 \
+        "$corpus" "$@"
 }
 
-# Two thirds of the time for the statistics, a third for the writers.
-fuzz fuzz_statistics $((seconds * 2 / 3))
-fuzz fuzz_output $((seconds - seconds * 2 / 3))
+# A third of the time for the statistics, a sixth for the writers, the rest shared by the
+# document extractors.
+fuzz fuzz_statistics $((seconds / 3)) fuzz/corpus samples tests/data/corpus
+fuzz fuzz_output $((seconds / 6)) fuzz/corpus samples tests/data/corpus
+for format in "${document_formats[@]}"; do
+    fuzz "fuzz_$format" $(((seconds - seconds / 3 - seconds / 6) / ${#document_formats[@]})) tests/data/documents
+done

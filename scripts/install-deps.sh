@@ -8,6 +8,8 @@ packages=(
     libicu-dev nlohmann-json3-dev
     # appstreamcli validates the installed AppStream description in the tests.
     appstream
+    # The documents: zip containers, XML and HTML, PDF.
+    libzip-dev libxml2-dev libpoppler-cpp-dev
     # pdftotext reads back the printed pages in the window tests.
     poppler-utils
     libgtest-dev libbenchmark-dev

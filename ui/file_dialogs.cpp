@@ -60,7 +60,9 @@ void setUpTextFileDialog(QFileDialog& dialog)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setWindowTitle(QCoreApplication::translate("quorvelle::ui", "Ouvrir"));
-    dialog.setNameFilter(QCoreApplication::translate("quorvelle::ui", "Fichiers Texte (*.TXT)"));
+    dialog.setNameFilters({QCoreApplication::translate(
+                               "quorvelle::ui", "Textes et documents (*.txt *.odt *.docx *.epub *.html *.htm *.pdf)"),
+                           QCoreApplication::translate("quorvelle::ui", "Tous les fichiers (*)")});
 }
 
 QString chooseTextFile(QWidget* parent)

@@ -1,4 +1,4 @@
-// Choosing a text file to open and a file to save a picture in.
+// Choosing a text or a document to open and a file to save a picture in.
 #pragma once
 
 #include <QString>
@@ -8,8 +8,9 @@ class QWidget;
 
 namespace quorvelle::ui {
 
-/// Sets dialog up for opening a text: filter "Fichiers Texte (*.TXT)", matching the
-/// extension in any case, so that a.txt and b.Txt are offered on a case-sensitive file system.
+/// Sets dialog up for opening a text: the texts and the documents the program reads, or
+/// every file, matching extensions in any case, so that a.txt and b.PDF are offered on a
+/// case-sensitive file system.
 void setUpTextFileDialog(QFileDialog& dialog);
 
 /// Shows the open dialog; returns the chosen file's path, or an empty string when the user

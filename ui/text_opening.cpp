@@ -1,8 +1,8 @@
 // Reading a text file into a box, with the size question and the failure messages.
 #include "ui/text_opening.h"
 
+#include "core/documents/document_text.h"
 #include "core/presentation/french_messages.h"
-#include "core/text/encoding.h"
 #include "core/text/text_file.h"
 #include "ui/HourglassCursor.h"
 #include "ui/MessageBox.h"
@@ -43,7 +43,7 @@ void reportOpenFailure(const FileError& error, QWidget* parent)
     const QString path = QFile::decodeName(error.path().c_str());
     MessageBox::warning(parent, QObject::tr("Ouverture impossible"),
                         utf8Text(french::fileErrorHeading(path.toStdString())) + QStringLiteral("\r\n")
-                            + utf8Text(french::fileErrorReason(error.reason())));
+                            + utf8Text(french::fileErrorReason(error)));
 }
 
 void reportTooLarge(QWidget* parent)
@@ -55,15 +55,15 @@ void reportTooLarge(QWidget* parent)
                   .arg(maxTextFileBytes / bytesPerGigabyte));
 }
 
-// The size of the file read into box, or nothing after reporting why it could not be.
+// The size of the text read into box (a document's extracted text), or nothing after
+// reporting why it could not be.
 std::optional<std::uintmax_t> readInto(PlainTextBox* box, const QString& fullPath, QWidget* parent)
 {
     try {
         const HourglassCursor hourglass;
-        std::string bytes = readFileBytes(std::filesystem::path(QFile::encodeName(fullPath).toStdString()));
-        const std::uintmax_t size = bytes.size();
-        box->setCp1252Text(std::make_shared<const std::string>(decodeText(std::move(bytes), Encoding::Auto)));
-        return size;
+        LoadedText loaded = loadTextFile(std::filesystem::path(QFile::encodeName(fullPath).toStdString()));
+        box->setCp1252Text(std::make_shared<const std::string>(std::move(loaded.text)));
+        return loaded.size;
     } catch (const FileError& error) {
         box->setText(QString());
         if (error.reason() == FileError::Reason::TooLarge)

@@ -1,6 +1,8 @@
 // The shared French texts.
 #include "core/presentation/french_messages.h"
 
+#include "core/documents/zip_archive.h"
+
 namespace quorvelle::french {
 namespace {
 
@@ -38,21 +40,43 @@ std::string wordsMessage(std::int64_t words)
     return "Le texte contient " + std::to_string(words) + " mot(s)";
 }
 
-std::string_view fileErrorReason(FileError::Reason reason)
+std::string fileErrorReason(const FileError& error)
 {
-    switch (reason) {
-    case FileError::Reason::NotFound:
+    using Reason = FileError::Reason;
+    const std::string document = "ce document " + error.detail();
+    switch (error.reason()) {
+    case Reason::NotFound:
         return "il est introuvable.";
-    case FileError::Reason::IsDirectory:
+    case Reason::IsDirectory:
         return "c'est un dossier, pas un fichier texte.";
-    case FileError::Reason::NotRegularFile:
+    case Reason::NotRegularFile:
         return "ce n'est pas un fichier ordinaire (périphérique, tube ou socket).";
-    case FileError::Reason::PermissionDenied:
+    case Reason::PermissionDenied:
         return "la permission de le lire est refusée.";
-    case FileError::Reason::TooLarge:
+    case Reason::TooLarge:
         return "il est trop volumineux pour être lu.";
-    case FileError::Reason::ReadFailed:
+    case Reason::ReadFailed:
         break;
+    case Reason::DamagedDocument:
+        return document + " est endommagé ou incomplet : son contenu ne peut pas être lu.";
+    case Reason::ProtectedDocument:
+        return document
+            + " est protégé (mot de passe ou verrou numérique) : enregistrez-le sans protection "
+              "pour en lire le texte.";
+    case Reason::ImagesOnlyDocument:
+        return document + " ne contient que des images (des pages numérisées, sans doute), aucun texte à lire.";
+    case Reason::DocumentTooLarge:
+        return "une fois décompressé, " + document + " dépasserait "
+            + std::to_string(maxDecompressedDocumentBytes >> 20) + " Mo, la limite que le programme s'accorde.";
+    case Reason::UnsafeDocument:
+        return document + " déclare des entités XML, que le programme refuse de développer par sécurité.";
+    case Reason::NotADocument:
+        return "c'est une archive ZIP qui n'est pas un document texte (OpenDocument, Word ou EPUB).";
+    case Reason::OldOfficeDocument:
+        return "c'est un document Word 97-2003 (.doc) ou un autre format binaire que le programme ne lit pas : "
+               "enregistrez-le en .odt, en .docx ou en texte brut.";
+    case Reason::MissingDocumentPart:
+        return "ce livre EPUB annonce le fichier « " + error.detail() + " », absent de l'archive.";
     }
     return "une erreur de lecture est survenue.";
 }

@@ -50,8 +50,8 @@ std::string charactersMessage(const CharacterCounts& counts);
 /// "Le texte contient N mot(s)".
 std::string wordsMessage(std::int64_t words);
 
-/// The reason a file cannot be read, as one sentence: "il est introuvable.".
-std::string_view fileErrorReason(FileError::Reason reason);
+/// The reason a file cannot be read, as one sentence in UTF-8: "il est introuvable.".
+std::string fileErrorReason(const FileError& error);
 
 /// "Le fichier « path » ne peut pas être ouvert :", in UTF-8, with the path as given.
 std::string fileErrorHeading(std::string_view path);

@@ -28,6 +28,22 @@ const char* describe(Reason reason)
         return "file too large";
     case Reason::ReadFailed:
         return "read failed";
+    case Reason::DamagedDocument:
+        return "damaged document";
+    case Reason::ProtectedDocument:
+        return "protected document";
+    case Reason::ImagesOnlyDocument:
+        return "document without text";
+    case Reason::DocumentTooLarge:
+        return "document too large once decompressed";
+    case Reason::UnsafeDocument:
+        return "document declaring XML entities";
+    case Reason::NotADocument:
+        return "archive that is not a document";
+    case Reason::OldOfficeDocument:
+        return "Word 97-2003 document";
+    case Reason::MissingDocumentPart:
+        return "document part missing";
     }
     return "read failed";
 }
@@ -52,10 +68,11 @@ void checkIsRegularFile(const std::filesystem::path& path)
 
 } // namespace
 
-FileError::FileError(Reason reason, std::filesystem::path path)
+FileError::FileError(Reason reason, std::filesystem::path path, std::string detail)
     : std::runtime_error(path.string() + ": " + describe(reason))
     , reason_(reason)
     , path_(std::move(path))
+    , detail_(std::move(detail))
 {
 }
 
@@ -110,15 +127,6 @@ std::string readFileBytes(const std::filesystem::path& path)
 std::string readStandardInputBytes()
 {
     return readStreamBytes(stdin, standardInputName, 0);
-}
-
-std::string loadTextFile(const std::filesystem::path& path, Encoding encoding)
-{
-    try {
-        return decodeText(path == standardInputName ? readStandardInputBytes() : readFileBytes(path), encoding);
-    } catch (const std::bad_alloc&) {
-        throw FileError(Reason::TooLarge, path);
-    }
 }
 
 } // namespace quorvelle

@@ -1,7 +1,5 @@
-// Reading a text file whole, safely, and decoding it.
+// Reading a file's bytes whole, safely.
 #pragma once
-
-#include "core/text/encoding.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -26,16 +24,28 @@ public:
         PermissionDenied,
         TooLarge, ///< above maxTextFileBytes, or more than memory can hold
         ReadFailed,
+        // A document whose text cannot be extracted; detail() names its format.
+        DamagedDocument,     ///< a corrupt or truncated archive or PDF
+        ProtectedDocument,   ///< a password or a digital lock
+        ImagesOnlyDocument,  ///< a PDF without text: scanned pages
+        DocumentTooLarge,    ///< parts that decompress beyond the program's bound
+        UnsafeDocument,      ///< XML declaring entities
+        NotADocument,        ///< a zip archive that is no text document
+        OldOfficeDocument,   ///< a Word 97-2003 binary document
+        MissingDocumentPart, ///< a book's document absent from its archive; detail() names it
     };
 
-    FileError(Reason reason, std::filesystem::path path);
+    FileError(Reason reason, std::filesystem::path path, std::string detail = {});
 
     Reason reason() const { return reason_; }
     const std::filesystem::path& path() const { return path_; }
+    /// For a document: its format, or the part missing from it.
+    const std::string& detail() const { return detail_; }
 
 private:
     Reason reason_;
     std::filesystem::path path_;
+    std::string detail_;
 };
 
 /// The bytes of a regular file. Throws FileError for anything else.
@@ -51,9 +61,5 @@ inline constexpr std::string_view standardInputName = "-";
 
 /// The bytes of standard input, to its end, within the same bound as a file.
 std::string readStandardInputBytes();
-
-/// The file's text in code page 1252 (see decodeText), or standard input's when path is
-/// standardInputName. Throws FileError.
-std::string loadTextFile(const std::filesystem::path& path, Encoding encoding = Encoding::Auto);
 
 } // namespace quorvelle

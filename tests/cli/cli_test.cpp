@@ -344,6 +344,18 @@ TEST(Cli, UnwritableResultIsSaid)
     }
 }
 
+const std::string documents = QUORVELLE_TEST_DATA "/documents";
+
+TEST(Cli, DocumentsGiveTheVocabularyOfTheirText)
+{
+    const CliRun plain = runCli("vocabulary --json " + quoted(documents + "/texte.txt"));
+    ASSERT_EQ(plain.exitCode, 0) << plain.err;
+    for (const char* name : {"texte.odt", "texte.docx", "texte.epub", "texte.html", "texte.pdf"}) {
+        const CliRun document = runCli("vocabulary --json " + quoted(documents + "/" + name));
+        EXPECT_EQ(document.out, plain.out) << name << document.err;
+    }
+}
+
 TEST(Cli, MistakesExitWithAFrenchMessage)
 {
     const TemporaryFile file("a");
@@ -388,6 +400,10 @@ TEST(Cli, MistakesExitWithAFrenchMessage)
         unreadable(fifo, "ce n'est pas un fichier ordinaire"), // and reading it does not block
         // A regular file of size 0 whose reading fails with EIO.
         unreadable("/proc/self/mem", "une erreur de lecture est survenue"),
+        // A document's message names its format, or the part missing from it.
+        unreadable(documents + "/protege.pdf", "ce document PDF est protégé (mot de passe ou verrou numérique)"),
+        unreadable(documents + "/manquant.epub",
+                   "ce livre EPUB annonce le fichier « OEBPS/Text/chapitre3.xhtml », absent de l'archive."),
     };
     for (const auto& [arguments, exitCode, message] : cases) {
         const CliRun run = runCli(arguments);

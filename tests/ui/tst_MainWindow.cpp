@@ -147,6 +147,17 @@ private slots:
         QCOMPARE(caption(), path);
     }
 
+    // A document opens as its text, under its own name.
+    void openDocument()
+    {
+        const QString path = QStringLiteral(QUORVELLE_TEST_DOCUMENTS "/texte.epub");
+        ui::setNextChosenFile(path);
+        item("openAction")->trigger();
+        QVERIFY(MessageBox::takeShownMessages().isEmpty());
+        QCOMPARE(caption(), path);
+        QVERIFY(textBox()->text().startsWith(QStringLiteral("Le village au bord de l’eau\r\nAu bord de la rivière")));
+    }
+
     // 64000 bytes open without a question (past them, and answered No: openFailures).
     void sizeQuestion()
     {
@@ -179,6 +190,14 @@ private slots:
                                     << QStringLiteral("Le fichier « /proc/self/mem » ne peut pas être ouvert :\r\n"
                                                       "une erreur de lecture est survenue.")
                                     << ok;
+        const QString locked = QStringLiteral(QUORVELLE_TEST_DOCUMENTS "/protege.odt");
+        QTest::newRow("protected document")
+            << locked << QMessageBox::Warning << cannotOpen
+            << QStringLiteral("Le fichier « %1 » ne peut pas être ouvert :\r\nce document OpenDocument est protégé "
+                              "(mot de passe ou verrou numérique) : enregistrez-le sans protection pour en lire le "
+                              "texte.")
+                   .arg(locked)
+            << ok;
         QTest::newRow("too large") << huge << QMessageBox::Information << QStringLiteral("Fichier trop volumineux")
                                    << tooLargeText << ok;
         // Past 64000 bytes the opening asks first; the tests answer No.
@@ -330,15 +349,17 @@ private slots:
         QVERIFY(!help->isVisible());
     }
 
-    // On a case-sensitive file system the filter still offers .txt in any case.
-    void openDialogMatchesTxtInAnyCase()
+    // On a case-sensitive file system the filter still offers texts and documents in any case.
+    void openDialogMatchesExtensionsInAnyCase()
     {
         QTemporaryDir directory;
-        for (const char* name : {"a.txt", "b.TXT", "c.Txt", "d.doc", "e.txt.bak"})
+        for (const char* name : {"a.txt", "b.PDF", "c.Docx", "d.doc", "e.txt.bak"})
             test::writeFile(directory, QString::fromLatin1(name), "x");
         QFileDialog dialog;
         ui::setUpTextFileDialog(dialog);
-        QCOMPARE(dialog.nameFilters(), QStringList{QStringLiteral("Fichiers Texte (*.TXT)")});
+        QCOMPARE(dialog.nameFilters(),
+                 QStringList({QStringLiteral("Textes et documents (*.txt *.odt *.docx *.epub *.html *.htm *.pdf)"),
+                              QStringLiteral("Tous les fichiers (*)")}));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Ouvrir"));
         dialog.setDirectory(directory.path());
         dialog.show();
@@ -350,7 +371,7 @@ private slots:
         for (int row = 0; row < 3; ++row)
             offered << view->model()->index(row, 0, view->rootIndex()).data().toString();
         offered.sort();
-        QCOMPARE(offered, QStringList({"a.txt", "b.TXT", "c.Txt"}));
+        QCOMPARE(offered, QStringList({"a.txt", "b.PDF", "c.Docx"}));
     }
 
 private:

@@ -1,0 +1,130 @@
+// Telling documents from plain text, and extracting their text.
+#include "core/documents/document_text.h"
+
+#include "core/documents/document_error.h"
+#include "core/documents/epub_text.h"
+#include "core/documents/html_text.h"
+#include "core/documents/odf_text.h"
+#include "core/documents/pdf_text.h"
+#include "core/documents/word_text.h"
+#include "core/documents/zip_archive.h"
+#include "core/text/text_file.h"
+
+#include <algorithm>
+#include <cctype>
+#include <new>
+
+namespace quorvelle {
+namespace {
+
+using Reason = FileError::Reason;
+
+// The signature of the compound files of Office 97-2003, which also wrap the password-protected
+// documents of later versions.
+constexpr std::string_view compoundFileSignature = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
+
+std::string lowerExtension(const std::filesystem::path& name)
+{
+    std::string extension = name.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
+    return extension;
+}
+
+// The format a document's extension promises, or nothing for other names.
+const char* formatOfExtension(const std::string& extension)
+{
+    if (extension == ".odt")
+        return formatName::openDocument;
+    if (extension == ".docx" || extension == ".doc")
+        return formatName::word;
+    if (extension == ".epub")
+        return formatName::epub;
+    if (extension == ".pdf")
+        return formatName::pdf;
+    return nullptr;
+}
+
+// The first kilobyte holds control characters no text has: a binary file.
+bool looksBinary(std::string_view bytes)
+{
+    const std::string_view top = bytes.substr(0, 1024);
+    return std::any_of(top.begin(), top.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r' && byte != '\f' && byte != 0x1A;
+    });
+}
+
+// True when the compound file holds an "EncryptedPackage" stream: an Office document saved
+// with a password. Stream names are UTF-16.
+bool isEncryptedPackage(std::string_view bytes)
+{
+    constexpr std::string_view name = "E\0n\0c\0r\0y\0p\0t\0e\0d\0P\0a\0c\0k\0a\0g\0e\0";
+    return bytes.find(std::string_view(name.data(), 32)) != std::string_view::npos;
+}
+
+std::string zipDocumentText(std::string_view bytes, const char* formatHint)
+{
+    ZipArchive archive(bytes, formatHint ? formatHint : "ZIP");
+    if (std::optional<std::string> mimetype = archive.read("mimetype")) {
+        while (!mimetype->empty() && std::isspace(static_cast<unsigned char>(mimetype->back())))
+            mimetype->pop_back();
+        if (*mimetype == openDocumentTextType) {
+            archive.setFormat(formatName::openDocument);
+            return openDocumentText(archive);
+        }
+        if (*mimetype == epubType) {
+            archive.setFormat(formatName::epub);
+            return epubText(archive);
+        }
+    }
+    if (const std::optional<std::string> mainPart = wordMainPart(archive)) {
+        archive.setFormat(formatName::word);
+        return wordDocumentText(archive, *mainPart);
+    }
+    throw DocumentError(Reason::NotADocument, archive.format());
+}
+
+// The document's UTF-8 text, or nothing when bytes are plain text.
+std::optional<std::string> documentText(std::string_view bytes, const std::filesystem::path& name, Encoding encoding)
+{
+    const std::string extension = lowerExtension(name);
+    const char* formatHint = formatOfExtension(extension);
+    if (looksLikeZip(bytes))
+        return zipDocumentText(bytes, formatHint);
+    if (looksLikePdf(bytes))
+        return pdfText(bytes);
+    if (bytes.starts_with(compoundFileSignature))
+        throw DocumentError(isEncryptedPackage(bytes) ? Reason::ProtectedDocument : Reason::OldOfficeDocument,
+                            formatHint ? formatHint : formatName::word);
+    const bool htmlName = extension == ".html" || extension == ".htm" || extension == ".xhtml";
+    if (looksLikeHtml(bytes) || (htmlName && startsWithTag(bytes)))
+        return htmlDocumentText(bytes, encoding);
+    if (formatHint && looksBinary(bytes))
+        throw DocumentError(Reason::DamagedDocument, formatHint);
+    return std::nullopt;
+}
+
+} // namespace
+
+LoadedText loadTextFile(const std::filesystem::path& path, Encoding encoding)
+{
+    try {
+        std::string bytes = path == standardInputName ? readStandardInputBytes() : readFileBytes(path);
+        if (std::optional<std::string> document = documentText(bytes, path, encoding)) {
+            if (document->size() > maxTextFileBytes)
+                throw FileError(Reason::TooLarge, path);
+            LoadedText loaded{decodeText(std::move(*document), Encoding::Utf8)};
+            loaded.size = loaded.text.size();
+            return loaded;
+        }
+        const std::uintmax_t size = bytes.size();
+        return {decodeText(std::move(bytes), encoding), size};
+    } catch (const DocumentError& error) {
+        throw FileError(error.reason(), path, error.detail());
+    } catch (const std::bad_alloc&) {
+        throw FileError(Reason::TooLarge, path);
+    }
+}
+
+} // namespace quorvelle

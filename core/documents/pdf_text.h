@@ -1,0 +1,17 @@
+// The text of a PDF document.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quorvelle {
+
+/// True when bytes hold a PDF header near their start, where readers look for it.
+bool looksLikePdf(std::string_view bytes);
+
+/// The UTF-8 text of a PDF, page after page in reading order, one line end between pages.
+/// Throws DocumentError: a damaged PDF, one that needs a password, one whose pages hold no
+/// text (scanned pages: images only), one whose text outgrows the program's bound.
+std::string pdfText(std::string_view bytes);
+
+} // namespace quorvelle

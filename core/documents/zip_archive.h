@@ -1,0 +1,49 @@
+// Reading the parts of a zip container held in memory, within a bound.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct zip;
+
+namespace quorvelle {
+
+/// The most bytes the program decompresses from one document, all parts together: far above
+/// the text of any book, far below what would exhaust memory, so that a zip bomb stops here.
+inline constexpr std::size_t maxDecompressedDocumentBytes = std::size_t{256} << 20;
+
+/// True when bytes start as a zip archive does.
+bool looksLikeZip(std::string_view bytes);
+
+/// A zip archive over bytes the caller keeps alive. Every failure throws DocumentError naming
+/// the document's format: a damaged or truncated archive, an encrypted part, parts that
+/// decompress beyond maxDecompressedDocumentBytes (counted while decompressing, whatever the
+/// archive claims).
+class ZipArchive {
+public:
+    ZipArchive(std::string_view bytes, std::string format);
+    ~ZipArchive();
+    ZipArchive(const ZipArchive&) = delete;
+    ZipArchive& operator=(const ZipArchive&) = delete;
+
+    /// The document format errors are reported for, once the archive's contents tell it.
+    void setFormat(std::string format) { format_ = std::move(format); }
+    const std::string& format() const { return format_; }
+
+    bool contains(std::string_view name) const;
+    /// The part's bytes, or nothing when the archive has no part of that name.
+    std::optional<std::string> read(std::string_view name);
+
+private:
+    struct Discard {
+        void operator()(zip* archive) const;
+    };
+    std::unique_ptr<zip, Discard> archive_;
+    std::string format_;
+    std::size_t bytesLeft_ = maxDecompressedDocumentBytes;
+};
+
+} // namespace quorvelle

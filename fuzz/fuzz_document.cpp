@@ -1,0 +1,43 @@
+// libFuzzer target: one document extractor, chosen when the target is built
+// (QUORVELLE_FUZZED_EXTRACTOR names it). Arbitrary bytes must give a text whose line ends are
+// all CR LF, or a DocumentError; anything else (a crash, another exception, a leak, a hang)
+// is a finding.
+#include "core/documents/document_error.h"
+#include "core/documents/epub_text.h"
+#include "core/documents/html_text.h"
+#include "core/documents/odf_text.h"
+#include "core/documents/pdf_text.h"
+#include "core/documents/word_text.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace {
+
+// Every CR is followed by LF and every LF preceded by CR.
+bool endsLinesWithCrLf(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))
+            return false;
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    try {
+        if (!endsLinesWithCrLf(QUORVELLE_FUZZED_EXTRACTOR(bytes)))
+            std::abort();
+    } catch (const quorvelle::DocumentError&) {
+    }
+    return 0;
+}
