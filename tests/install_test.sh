@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what lands there: the programs, the
-# manual page and, with the desktop program, its menu entry, icons and AppStream description.
+# manual pages and, with the desktop program, its menu entry, icons and AppStream description.
 # Usage: tests/install_test.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -14,7 +14,7 @@ desktop=false
 [ -e "$build/app/quorvelle" ] && desktop=true
 expected=(bin/quorvelle-cli share/man/man1/quorvelle-cli.1)
 if $desktop; then
-    expected+=(bin/quorvelle "share/applications/$app.desktop" "share/metainfo/$app.metainfo.xml"
+    expected+=(bin/quorvelle share/man/man1/quorvelle.1 "share/applications/$app.desktop" "share/metainfo/$app.metainfo.xml"
                "share/icons/hicolor/scalable/apps/$app.svg" "share/icons/hicolor/48x48/apps/$app.png"
                "share/icons/hicolor/256x256/apps/$app.png")
 fi
@@ -26,5 +26,10 @@ done
 if $desktop; then
     appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml" >/dev/null
     grep -q '^Exec=quorvelle %f$' "$prefix/share/applications/$app.desktop"
-    grep -q '^MimeType=text/plain;$' "$prefix/share/applications/$app.desktop"
+    # Plain text and the documents the program reads.
+    for type in text/plain application/vnd.oasis.opendocument.text \
+        application/vnd.openxmlformats-officedocument.wordprocessingml.document application/epub+zip text/html \
+        application/pdf; do
+        grep -q "^MimeType=.*$type;" "$prefix/share/applications/$app.desktop"
+    done
 fi
