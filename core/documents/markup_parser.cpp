@@ -240,6 +240,9 @@ void parseXml(std::string_view bytes, MarkupHandler& handler, const char* format
     sax.getEntity = htmlCharacterEntity;
     sax.serror = ignoreStructuredError;
 
+    // libxml2 makes no parser for no bytes: there is no document there.
+    if (bytes.empty())
+        throw DocumentError(FileError::Reason::DamagedDocument, format);
     ParseState state(handler);
     runParser(xmlCreateMemoryParserCtxt(bytes.data(), checkedLength(bytes, format)), sax, state,
               [](xmlParserCtxtPtr context) {
@@ -265,6 +268,8 @@ void parseHtml(std::string_view bytes, MarkupHandler& handler, const char* fallb
     sax.ignorableWhitespace = characters;
     sax.serror = ignoreStructuredError;
 
+    if (bytes.empty())
+        return;
     ParseState state(handler);
     const bool declared = declaresEncoding(bytes);
     runParser(htmlCreateMemoryParserCtxt(bytes.data(), checkedLength(bytes, formatName::html)), sax, state,

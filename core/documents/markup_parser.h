@@ -28,9 +28,9 @@ public:
 /// no external DTD, no external entity; a document that declares entities of its own is
 /// refused (throws DocumentError UnsafeDocument naming format) before any is expanded, so
 /// that nested entities cannot blow up. HTML's named character references (&nbsp;, &eacute;)
-/// are understood, as XHTML documents use them without their DTD. Text nothing can read
-/// throws DocumentError DamagedDocument naming format. Exceptions thrown by the handler
-/// stop the parse and come out of it.
+/// are understood, as XHTML documents use them without their DTD. Bytes that hold no element
+/// (none at all, or nothing readable) throw DocumentError DamagedDocument naming format.
+/// Exceptions thrown by the handler stop the parse and come out of it.
 void parseXml(std::string_view bytes, MarkupHandler& handler, const char* format);
 
 /// Parses HTML as a browser would, recovering from every error, in the encoding its

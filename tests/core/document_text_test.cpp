@@ -153,6 +153,7 @@ TEST(DocumentText, XhtmlKnowsHtmlEntitiesButNoDeclaredOnes)
     EXPECT_EQ(text.take(), "Un\r\ncafé\u00A0crème &\r\nthé\r\n");
     EXPECT_THROW(parseXml("<!DOCTYPE x [<!ENTITY a SYSTEM \"file:///etc/passwd\">]><x>&a;</x>", handler, "XML"),
                  DocumentError);
+    EXPECT_THROW(parseXml("", handler, "XML"), DocumentError); // an empty part of an archive
 }
 
 TEST(EpubText, ResolvesPathsAgainstThePackageFolder)
