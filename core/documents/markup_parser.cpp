@@ -201,6 +201,12 @@ void runParser(xmlParserCtxtPtr context, xmlSAXHandler& sax, ParseState& state, 
     parse(context);
     context->sax = ownSax;
     context->userData = context;
+    // In SAX mode libxml2 still keeps the entities a document declares in a document of its
+    // own making, which the parser's owner frees.
+    if (context->myDoc) {
+        xmlFreeDoc(context->myDoc);
+        context->myDoc = nullptr;
+    }
     if (state.failure)
         std::rethrow_exception(state.failure);
 }
