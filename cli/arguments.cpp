@@ -18,6 +18,7 @@ namespace {
 
 constexpr std::string_view acrossSentencesOption = "--across-sentences";
 constexpr std::string_view encodingOption = "--encoding";
+constexpr std::string_view explainOption = "--explain";
 constexpr std::string_view jobsOption = "--jobs";
 constexpr std::string_view maximalOption = "--maximal";
 constexpr std::string_view maxLengthOption = "--max-length";
@@ -240,6 +241,8 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
             const std::int64_t longest = parseAtLeast(maxLengthOption, *length, smallestSegmentLength, true);
             segments.maxLength = longest == 0 ? std::nullopt : std::optional(longest);
             maxLengthGiven = true;
+        } else if (word == explainOption) {
+            arguments.presentation.explain = true;
         } else if (word == maximalOption) {
             segments.maximalOnly = true;
         } else if (const auto parts = optionValue(words, index, partsOption, "un nombre de parties")) {
@@ -269,6 +272,10 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
         throw UsageError("statistique inconnue « " + arguments.statistic + " ».");
     checkOptionsApply(scopedOptions, arguments.statistic);
     checkSegmentLengths(segments, maxLengthGiven);
+    if (arguments.presentation.explain && formCommand)
+        throw UsageError("l'option --explain ne s'emploie qu'avec une statistique ou all.");
+    if (arguments.presentation.explain && arguments.format != OutputFormat::Text)
+        throw UsageError("l'option --explain complète la sortie en texte, et non --json ni --csv.");
     if (formCommand) {
         if (positional.size() != 3)
             throw UsageError(std::string(formCommand->withoutForm));
@@ -332,6 +339,8 @@ std::string usageText()
             "                                (UTF-8 avec BOM, « ; », virgule décimale, CR LF)\n"
             "  --encoding auto|cp1252|utf-8  lecture du fichier (auto par défaut : UTF-8 reconnu,\n"
             "                                sinon code page 1252)\n"
+            "  --explain                     après le résultat en texte, explique le calcul de chaque\n"
+            "                                total : la formule, puis les nombres du texte\n"
             "  --jobs N                      avec all, calcule N statistiques à la fois (par défaut,\n"
             "                                autant que de processeurs jusqu'à 32 Mo de texte, une\n"
             "                                au-delà)\n"

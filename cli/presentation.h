@@ -11,6 +11,8 @@ struct Presentation {
     double specificityThreshold = defaultSpecificityThreshold;
     /// Which repeated segments are listed (--min-frequency, --min-length, --max-length, --maximal).
     SegmentOptions segments;
+    /// Whether the text output ends with how the statistic's totals are computed (--explain).
+    bool explain = false;
 };
 
 } // namespace quorvelle::cli

@@ -2,6 +2,7 @@
 #include "cli/statistics.h"
 
 #include "cli/composition_output.h"
+#include "cli/explanation_output.h"
 #include "cli/frequency_output.h"
 #include "cli/ordered_sections.h"
 #include "cli/richness_output.h"
@@ -64,7 +65,13 @@ constexpr Statistic cliStatistic()
 {
     return {CatalogueEntry::info,
             [](const AnalysedTexts& texts, const Presentation& presentation, std::ostream& out) {
-                writeText(out, reportFor<CatalogueEntry>(texts, presentation));
+                {
+                    const auto report = reportFor<CatalogueEntry>(texts, presentation);
+                    writeText(out, report);
+                    if constexpr (requires { CatalogueEntry::totals; })
+                        if (presentation.explain)
+                            writeExplanations(out, CatalogueEntry::totals, report);
+                }
                 releaseFreedMemory();
             },
             [](const AnalysedTexts& texts, const Presentation& presentation, JsonWriter& json) {

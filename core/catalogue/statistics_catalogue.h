@@ -3,10 +3,15 @@
 // and the columns of its main table. The menus, quorvelle-cli, the exports, the tests and the
 // benchmarks read these descriptions instead of listing the statistics themselves.
 //
+// A statistic's totals and the figures of its rows say how they are computed (totals,
+// rowFigures): the windows' "Comment ce nombre est-il calculé ?" and quorvelle-cli --explain
+// read them.
+//
 // Adding a statistic: its report (a pure function of the texts), an entry here and in
 // Statistics below, its window (ui/stats) and the one line that opens it (ui/main).
 #pragma once
 
+#include "core/catalogue/explained_figures.h"
 #include "core/catalogue/table_columns.h"
 #include "core/presentation/number_format.h"
 #include "core/reports/character_counts.h"
@@ -172,6 +177,7 @@ struct VocabularyStatistic {
         return vocabularyReport(texts.firstTokens(Occurrences::Counted));
     }
     static constexpr TableColumns<FormCount> table{info.title, vocabularyColumns};
+    static constexpr const auto& totals = vocabularyTotalFigures<VocabularyReport>;
 };
 
 inline constexpr MenuGroup compositionMenu{"compositionMenu", "&Composition des formes"};
@@ -252,6 +258,12 @@ struct FrequenciesStatistic {
         return frequencyReport(texts.firstTokens(Occurrences::Counted));
     }
     static constexpr TableColumns<FrequencyRow> table{info.title, frequencyColumns};
+    static constexpr const auto& totals = vocabularyTotalFigures<FrequencyReport>;
+    /// The deviation of each frequency from the mean.
+    static constexpr std::array rowFigures = {RowFigure<FrequencyReport, FrequencyRow>{
+        2, [](const FrequencyReport& report, const FrequencyRow& row, const ExplanationNumbers& numbers) {
+            return explainDeviation(row.frequency, row.deviation, report.meanFrequency, numbers);
+        }}};
 };
 
 /// Zipf's law: the forms by rank and the line log10 f = a + b · log10 r. The frequency

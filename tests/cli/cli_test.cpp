@@ -356,6 +356,20 @@ TEST(Cli, DocumentsGiveTheVocabularyOfTheirText)
     }
 }
 
+// The explanations follow the statistic's text, each total's ending on its value.
+TEST(Cli, ExplainFollowsTheTextWithHowTotalsAreComputed)
+{
+    const TemporaryFile file("Le chat voit le chien. Le chien voit le loup. Le loup fuit.");
+    const CliRun run = runCli("frequencies --explain " + file.argument());
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const std::size_t explanations =
+        run.out.find("\nComment ces nombres sont-ils calculés ?\n\nNombre total de formes\n");
+    ASSERT_NE(explanations, std::string::npos) << run.out;
+    EXPECT_EQ(run.out.substr(0, explanations), runCli("frequencies " + file.argument()).out);
+    EXPECT_TRUE(run.out.ends_with("13 / 6 = 2,1666…\narrondi à une décimale : 2,2\nValeur affichée : 2,2\n"))
+        << run.out;
+}
+
 TEST(Cli, MistakesExitWithAFrenchMessage)
 {
     const TemporaryFile file("a");
@@ -393,6 +407,8 @@ TEST(Cli, MistakesExitWithAFrenchMessage)
         {"collocates --min-score deux " + text + " a", 2, "l'option --min-score demande un nombre, et non « deux »"},
         {"concordance --min-count 2 " + text + " a", 2, "l'option --min-count ne s'emploie qu'avec collocates."},
         {"counts --threshold 3 " + text, 2, "l'option --threshold ne s'emploie qu'avec specificities ou all."},
+        {"concordance --explain " + text + " a", 2, "l'option --explain ne s'emploie qu'avec une statistique ou all."},
+        {"vocabulary --explain --json " + text, 2, "l'option --explain complète la sortie en texte, et non --json"},
         unreadable(fifo + ".absent", "il est introuvable"),
         unreadable("", "il est introuvable"),
         {"compare - - <" + text, 2, "l'entrée standard ne se lit qu'une fois"},

@@ -11,6 +11,7 @@
 #include "cli/dispersion_output.h"
 #include "cli/statistics.h"
 #include "core/text/encoding.h"
+#include "tests/cli/written_numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -106,20 +107,13 @@ std::string shown(const Json& value)
     return lines;
 }
 
-// Whether the manual's figure is the value: the same text, or for a number (French decimal
-// comma, minus sign or hyphen) the value rounded to the figure's last decimal.
-bool agrees(std::string figure, const Json& value)
+// Whether the manual's figure is the value: the same text, or for a number the value rounded
+// to the figure's last decimal.
+bool agrees(const std::string& figure, const Json& value)
 {
     if (!value.is_number())
         return figure == withPlainSpaces(shown(value));
-    figure = std::regex_replace(figure, std::regex("\xE2\x88\x92"), "-");
-    std::ranges::replace(figure, ',', '.');
-    double written = 0;
-    const auto [end, error] = std::from_chars(figure.data(), figure.data() + figure.size(), written);
-    const std::size_t point = figure.find('.');
-    const int decimals = point == std::string::npos ? 0 : static_cast<int>(figure.size() - point - 1);
-    return error == std::errc() && end == figure.data() + figure.size()
-        && std::abs(written - value.get<double>()) <= 0.5 * std::pow(10.0, -decimals) + 1e-9;
+    return agreesAtItsPrecision(figure, value.get<double>());
 }
 
 // The report quorvelle-cli writes in JSON for the command line the example stands for:

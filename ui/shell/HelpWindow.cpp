@@ -73,4 +73,9 @@ void HelpWindow::showContents()
     helpBrowser->setSource(contentsPage);
 }
 
+void HelpWindow::showPage(const QString& page)
+{
+    helpBrowser->setSource(contentsPage.resolved(QUrl(page)));
+}
+
 } // namespace quorvelle::ui

@@ -17,6 +17,8 @@ public:
 
     /// Shows the contents page.
     void showContents();
+    /// Shows a page of the manual by its file name: "vocabulaire.html".
+    void showPage(const QString& page);
 
 private:
     void buildUi();

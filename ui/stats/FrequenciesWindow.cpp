@@ -7,6 +7,7 @@
 #include "ui/PlainTextBox.h"
 #include "ui/charts/chart_windows.h"
 #include "ui/cp1252_text.h"
+#include "ui/figure_explanations.h"
 #include "ui/menus.h"
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/LinkedLists.h"
@@ -18,6 +19,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QListView>
 #include <QVBoxLayout>
 #include <QtConcurrent>
 
@@ -50,13 +52,15 @@ void FrequenciesWindow::buildUi()
     auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
     Q_SET_OBJECT_NAME(resultsFrame);
     rowsModel_ = new RowsModel(FrequenciesStatistic::table.columns, this);
-    lists_ =
-        new LinkedLists(addColumnLists(new QGridLayout(resultsFrame), 0, rowsModel_,
-                                       {{"frequencyHeading", "frequencyList", tr("Fréquence d'attestation réelle")},
-                                        {"formCountHeading", "formCountList", tr("Nombre de forme(s)")},
-                                        {"deviationHeading", "deviationList", tr("Ecarts positifs ou négatifs")}},
-                                       resultsFrame),
-                        LinkedLists::Driver::FirstList, this);
+    const QList<QListView*> lists =
+        addColumnLists(new QGridLayout(resultsFrame), 0, rowsModel_,
+                       {{"frequencyHeading", "frequencyList", tr("Fréquence d'attestation réelle")},
+                        {"formCountHeading", "formCountList", tr("Nombre de forme(s)")},
+                        {"deviationHeading", "deviationList", tr("Ecarts positifs ou négatifs")}},
+                       resultsFrame);
+    lists_ = new LinkedLists(lists, LinkedLists::Driver::FirstList, this);
+    explainTotals(totalsFrame->values(), FrequenciesStatistic::totals, report_);
+    explainListRows(lists, FrequenciesStatistic::rowFigures, report_, *rowsModel_);
 
     const auto [formsFrame, box] =
         createResultFrame("formsFrame", tr("Forme(s)"), "formsBox", ScrollBars::Vertical, this);

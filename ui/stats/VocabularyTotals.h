@@ -22,6 +22,9 @@ public:
     /// An undefined mean, for a text without forms, leaves its label empty.
     void showTotals(std::int64_t tokenCount, std::int64_t distinctCount, std::optional<double> meanFrequency);
 
+    /// The value labels, in the order of the catalogue's vocabulary totals.
+    const QList<QLabel*>& values() const { return values_; }
+
 private:
     QList<QLabel*> values_;
 };

@@ -3,6 +3,7 @@
 
 #include "core/catalogue/statistics_catalogue.h"
 #include "ui/cp1252_text.h"
+#include "ui/figure_explanations.h"
 
 #include "ui/menus.h"
 #include "ui/printing.h"
@@ -41,6 +42,7 @@ VocabularyWindow::VocabularyWindow(SharedText text, VocabularyReport report, QWi
     buildUi();
     connectSignals();
     totalsFrame->showTotals(report_.tokenCount, report_.distinctCount, report_.meanFrequency);
+    explainTotals(totalsFrame->values(), VocabularyStatistic::totals, report_);
     fillAlphabetical();
 }
 

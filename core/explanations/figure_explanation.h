@@ -1,0 +1,51 @@
+// How a figure the program shows was computed, written out for a student.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvelle {
+
+/// The formula of a figure in words and in symbols, then the same formula with the text's
+/// own numbers, step by step, down to the figure as the window shows it, rounding included.
+/// French texts (UTF-8), numbers with the decimal separator of the window that shows them.
+struct FigureExplanation {
+    std::string figure;             ///< what the figure is: "Fréquence moyenne d'attestation"
+    std::string inWords;            ///< the formula in words, a sentence
+    std::string formula;            ///< the formula in symbols: "N / V"
+    std::vector<std::string> steps; ///< the text's numbers put in, one step a line
+    std::string shown;              ///< the figure as shown, the last step's result: "2,1"
+    std::string manualPage;         ///< the manual page that explains the statistic
+};
+
+/// The numbers of an explanation, written as the windows write them.
+class ExplanationNumbers {
+public:
+    explicit ExplanationNumbers(char decimalSeparator)
+        : separator_(decimalSeparator)
+    {
+    }
+
+    /// As the windows show a number: "2,1", "28,9", "12".
+    std::string shown(double value) const;
+    /// A count: "688".
+    static std::string count(std::int64_t value) { return std::to_string(value); }
+    /// An intermediate result: exact when it has at most four decimals ("2,25"), else cut
+    /// after four and followed by an ellipsis ("2,1433…").
+    std::string exact(double value) const;
+    /// The last step of a rounded figure: "arrondi à une décimale : 2,1", with the rule for
+    /// exact halves when value falls on one.
+    std::string roundingStep(double value, int decimals) const;
+
+private:
+    char separator_;
+};
+
+/// The explanation as plain sentences, one a line: what a screen reader reads and what
+/// quorvelle-cli --explain writes.
+std::string explanationText(const FigureExplanation& explanation);
+
+} // namespace quorvelle

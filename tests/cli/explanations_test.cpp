@@ -1,0 +1,59 @@
+// Every total of the catalogue explains itself with the value its report gives it: the last
+// value of each explanation is the total of the JSON report, at the precision shown, on a real
+// text, on the manual's worked example and on a text without forms.
+#include "cli/json_writer.h"
+#include "cli/statistics.h"
+#include "core/text/text_file.h"
+#include "tests/cli/written_numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+namespace quorvelle::test {
+namespace {
+
+using cli::Json;
+
+// Whether an explanation ends on the value: nothing for a total left undefined, else the value
+// at the precision the figure is shown with.
+bool endsOn(const std::string& shown, const Json& value)
+{
+    return value.is_null() ? shown.empty() : agreesAtItsPrecision(shown, value.get<double>());
+}
+
+template <class Statistic>
+void expectTotalsExplained(const AnalysedTexts& texts)
+{
+    const auto report = Statistic::report(texts);
+    std::ostringstream out;
+    cli::JsonWriter json(out);
+    cli::findStatistic(Statistic::info.name)->writeJson(texts, {}, json);
+    const Json values = Json::parse(out.str());
+    for (const auto& total : Statistic::totals) {
+        SCOPED_TRACE(std::string(Statistic::info.name) + " " + std::string(total.name));
+        const FigureExplanation explanation = total.explain(report, ExplanationNumbers(','));
+        const Json& value = values.at(std::string(total.name));
+        EXPECT_TRUE(endsOn(explanation.shown, value)) << explanation.shown << " for " << value;
+        EXPECT_FALSE(explanation.figure.empty() || explanation.inWords.empty() || explanation.formula.empty()
+                     || explanation.steps.empty() || explanation.manualPage.empty());
+    }
+}
+
+TEST(Explanations, EveryTotalEndsOnTheValueOfItsReport)
+{
+    const std::string sample = readFileBytes(std::filesystem::path(QUORVELLE_SAMPLES) / "exemple.txt");
+    for (const std::string& text :
+         {sample, std::string("Le chat voit le chien. Le chien voit le loup. Le loup fuit."), std::string("123")}) {
+        const AnalysedTexts texts(text, text);
+        forEachStatistic([&texts](auto statistic) {
+            if constexpr (requires { decltype(statistic)::totals; })
+                expectTotalsExplained<decltype(statistic)>(texts);
+        });
+    }
+}
+
+} // namespace
+} // namespace quorvelle::test

@@ -1,0 +1,72 @@
+// The explanation window.
+#include "ui/shell/ExplanationWindow.h"
+
+#include "ui/shell/HelpWindow.h"
+
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace quorvelle::ui {
+namespace {
+
+constexpr QSize windowSize(520, 360);
+
+QString utf8(const std::string& text)
+{
+    return QString::fromStdString(text).toHtmlEscaped();
+}
+
+} // namespace
+
+ExplanationWindow::ExplanationWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(tr("Comment ce nombre est-il calculé ?"));
+    explanationText = new QTextBrowser(this);
+    Q_SET_OBJECT_NAME(explanationText);
+    explanationText->setAccessibleName(tr("Explication du calcul"));
+    explanationText->setOpenLinks(false);
+    connect(explanationText, &QTextBrowser::anchorClicked, this, &ExplanationWindow::showManualPage);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(explanationText);
+    resize(windowSize);
+}
+
+ExplanationWindow* ExplanationWindow::showBeside(QWidget* figure, const FigureExplanation& explanation)
+{
+    QWidget* owner = figure->window();
+    auto* window = owner->findChild<ExplanationWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!window)
+        window = new ExplanationWindow(owner);
+    window->showExplanation(explanation);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+void ExplanationWindow::showExplanation(const FigureExplanation& explanation)
+{
+    QString html =
+        QStringLiteral("<h3>%1</h3><p>%2</p><p>%3 <b>%4</b></p><ol>")
+            .arg(utf8(explanation.figure), utf8(explanation.inWords), tr("Formule :"), utf8(explanation.formula));
+    for (const std::string& step : explanation.steps)
+        html += QStringLiteral("<li>%1</li>").arg(utf8(step));
+    html += QStringLiteral("</ol><p>%1 <b>%2</b></p>").arg(tr("Valeur affichée :"), utf8(explanation.shown));
+    if (!explanation.manualPage.empty())
+        html += QStringLiteral("<p><a href=\"%1\">%2</a></p>")
+                    .arg(utf8(explanation.manualPage), tr("Lire la page du manuel qui explique cette statistique"));
+    explanationText->setHtml(html);
+}
+
+void ExplanationWindow::showManualPage(const QUrl& page)
+{
+    if (!helpWindow_)
+        helpWindow_ = new HelpWindow(this);
+    helpWindow_->showPage(page.toString());
+    helpWindow_->show();
+    helpWindow_->raise();
+}
+
+} // namespace quorvelle::ui
