@@ -1,13 +1,15 @@
 // libFuzzer target: one document extractor, chosen when the target is built
-// (QUORVELLE_FUZZED_EXTRACTOR names it). Arbitrary bytes must give a text whose line ends are
-// all CR LF, or a DocumentError; anything else (a crash, another exception, a leak, a hang)
-// is a finding.
+// (QUORVELLE_FUZZED_EXTRACTOR names it, QUORVELLE_FUZZED_CONTAINER how an input that is not an
+// archive is put in the format's container). Arbitrary bytes must give a text whose line ends
+// are all CR LF, or a DocumentError; anything else (a crash, another exception, a leak, a
+// hang) is a finding.
 #include "core/documents/document_error.h"
 #include "core/documents/epub_text.h"
 #include "core/documents/html_text.h"
 #include "core/documents/odf_text.h"
 #include "core/documents/pdf_text.h"
 #include "core/documents/word_text.h"
+#include "fuzz/document_containers.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -33,9 +35,10 @@ bool endsLinesWithCrLf(std::string_view text)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const auto document = QUORVELLE_FUZZED_CONTAINER(input);
     try {
-        if (!endsLinesWithCrLf(QUORVELLE_FUZZED_EXTRACTOR(bytes)))
+        if (!endsLinesWithCrLf(QUORVELLE_FUZZED_EXTRACTOR(std::string_view(document))))
             std::abort();
     } catch (const quorvelle::DocumentError&) {
     }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang in build-fuzz/ and runs them, seeded by the small corpus
 # kept in fuzz/corpus (inputs that reach the statistics' branches, merged and cut to 512 bytes)
-# and, for the document extractors, by the test documents, so that a short run does not start
-# cold.
+# and, for the document extractors, by the test documents and the XML parts of the good ones
+# (fuzz/documents: an input that is not an archive is put in its format's container), so that a
+# short run does not start cold.
 # Usage: scripts/fuzz.sh [SECONDS]   (60 by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,5 +30,6 @@ fuzz() {
 fuzz fuzz_statistics $((seconds / 3)) fuzz/corpus samples tests/data/corpus
 fuzz fuzz_output $((seconds / 6)) fuzz/corpus samples tests/data/corpus
 for format in "${document_formats[@]}"; do
-    fuzz "fuzz_$format" $(((seconds - seconds / 3 - seconds / 6) / ${#document_formats[@]})) tests/data/documents
+    fuzz "fuzz_$format" $(((seconds - seconds / 3 - seconds / 6) / ${#document_formats[@]})) tests/data/documents \
+        fuzz/documents
 done

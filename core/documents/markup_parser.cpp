@@ -151,7 +151,8 @@ void refuseEntityDeclaration(void* user, const xmlChar*, int, const xmlChar*, co
 }
 
 // HTML's named character references, as entities holding their character: XHTML documents
-// use them, trusting a DTD the parser does not read. Made once and kept for the process.
+// use them, trusting a DTD the parser does not read. Made once and kept for the process: the
+// table is never destroyed, so that the entities stay reachable until the very end.
 xmlEntityPtr htmlCharacterEntity(void*, const xmlChar* name)
 {
     if (xmlEntityPtr predefined = xmlGetPredefinedEntity(name))
@@ -160,9 +161,9 @@ xmlEntityPtr htmlCharacterEntity(void*, const xmlChar* name)
     if (!description)
         return nullptr;
     static std::mutex mutex;
-    static std::map<unsigned int, xmlEntityPtr> entities;
+    static auto* entities = new std::map<unsigned int, xmlEntityPtr>;
     const std::lock_guard lock(mutex);
-    xmlEntityPtr& entity = entities[description->value];
+    xmlEntityPtr& entity = (*entities)[description->value];
     if (!entity) {
         xmlChar character[5] = {};
         xmlCopyCharMultiByte(character, static_cast<int>(description->value));
