@@ -16,8 +16,7 @@ std::string frenchNumber(const std::optional<double>& value)
 
 std::string frenchMeasure(const std::optional<double>& value)
 {
-    constexpr int shownDigits = 4;
-    return value ? formatNumber(roundSignificant(*value, shownDigits), frenchDecimalSeparator) : "—";
+    return value ? formatNumber(roundSignificant(*value, measureSignificantDigits), frenchDecimalSeparator) : "—";
 }
 
 void writeCp1252(std::ostream& out, std::string_view cp1252)

@@ -6,7 +6,6 @@
 #include "core/catalogue/statistics_catalogue.h"
 #include "core/presentation/french_messages.h"
 
-#include <optional>
 #include <string_view>
 
 namespace quorvelle::cli {
@@ -18,21 +17,6 @@ constexpr auto& table = ZipfStatistic::table;
 constexpr std::string_view interceptCaption = "Ordonnée à l'origine a";
 constexpr std::string_view slopeCaption = "Pente b";
 constexpr std::string_view determinationCaption = "Coefficient de détermination R²";
-
-std::optional<double> intercept(const ZipfReport& report)
-{
-    return report.fit ? std::optional(report.fit->intercept) : std::nullopt;
-}
-
-std::optional<double> slope(const ZipfReport& report)
-{
-    return report.fit ? std::optional(report.fit->slope) : std::nullopt;
-}
-
-std::optional<double> determination(const ZipfReport& report)
-{
-    return report.fit ? report.fit->determination : std::nullopt;
-}
 
 std::int64_t distinctCount(const ZipfReport& report)
 {
@@ -48,9 +32,9 @@ void writeText(std::ostream& out, const ZipfReport& report)
     writeTotal(out, french::distinctFormsCaption, distinctCount(report));
     writeTotal(out, "Droite ajustée :",
                report.fit ? "log10 f = a + b × log10 r" : "il faut au moins deux formes pour ajuster une droite.");
-    out << interceptCaption << " : " << frenchMeasure(intercept(report)) << '\n'
-        << slopeCaption << " : " << frenchMeasure(slope(report)) << '\n'
-        << determinationCaption << " : " << frenchMeasure(determination(report)) << "\n\n";
+    out << interceptCaption << " : " << frenchMeasure(report.intercept()) << '\n'
+        << slopeCaption << " : " << frenchMeasure(report.slope()) << '\n'
+        << determinationCaption << " : " << frenchMeasure(report.determination()) << "\n\n";
     writeTextTable(out, table.columns, report.rows);
 }
 
@@ -60,11 +44,11 @@ void writeJson(JsonWriter& json, const ZipfReport& report)
         .member("tokenCount", report.tokenCount)
         .member("distinctCount", distinctCount(report))
         .key("intercept")
-        .value(exactNumber(intercept(report)))
+        .value(exactNumber(report.intercept()))
         .key("slope")
-        .value(exactNumber(slope(report)))
+        .value(exactNumber(report.slope()))
         .key("determination")
-        .value(exactNumber(determination(report)))
+        .value(exactNumber(report.determination()))
         .key("rows");
     writeJsonRows(json, table.columns, report.rows);
     json.endObject();
@@ -75,9 +59,9 @@ void writeCsv(CsvWriter& csv, const ZipfReport& report)
     csv.beginTable(ZipfStatistic::info.title, {"Mesure", "Valeur"});
     csv.row(Utf8Field{"Nombre total de formes"}, report.tokenCount);
     csv.row(Utf8Field{"Nombre total de formes différentes"}, distinctCount(report));
-    csv.row(Utf8Field{interceptCaption}, intercept(report));
-    csv.row(Utf8Field{slopeCaption}, slope(report));
-    csv.row(Utf8Field{determinationCaption}, determination(report));
+    csv.row(Utf8Field{interceptCaption}, report.intercept());
+    csv.row(Utf8Field{slopeCaption}, report.slope());
+    csv.row(Utf8Field{determinationCaption}, report.determination());
     csv.endTable();
     writeCsvTable(csv, table, report.rows);
 }

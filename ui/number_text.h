@@ -3,11 +3,17 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace quorvelle::ui {
 
 /// The general conversion of the core (at most 15 significant digits, no trailing zero,
 /// no separator for a whole value) with the decimal separator of the default locale:
 /// 12,5 and 12 under French settings.
 QString numberText(double value);
+
+/// A measure as the windows show it: rounded to four significant digits, or "—" where it is
+/// not defined.
+QString measureText(const std::optional<double>& value);
 
 } // namespace quorvelle::ui

@@ -13,6 +13,15 @@
 
 #include "core/catalogue/explained_figures.h"
 #include "core/catalogue/table_columns.h"
+#include "core/explanations/collocate_explanations.h"
+#include "core/explanations/comparison_explanations.h"
+#include "core/explanations/composition_explanations.h"
+#include "core/explanations/dispersion_explanations.h"
+#include "core/explanations/enrichment_explanations.h"
+#include "core/explanations/keyness_explanations.h"
+#include "core/explanations/richness_explanations.h"
+#include "core/explanations/sentence_explanations.h"
+#include "core/explanations/zipf_explanations.h"
 #include "core/presentation/number_format.h"
 #include "core/reports/character_counts.h"
 #include "core/reports/collocate_report.h"
@@ -142,9 +151,14 @@ inline constexpr std::array collocateColumns = {
     Column<Collocate>{"Score", CellKind::Number,
                       [](const Collocate& collocate, std::size_t) { return shownScore(collocate.score); }},
 };
+/// How each collocate's score is computed.
+inline constexpr std::array collocateRowFigures = {RowFigure<CollocateReport, Collocate>{3, explainCollocateScore}};
 /// The parts of a dispersion, whose rows dispersionChart writes: the part's number, its forms
 /// ("first–last", numbered from 1) and the form's attestations in it.
 inline constexpr std::array<std::string_view, 3> dispersionPartHeadings = {"Partie", "Formes n°", "Attestations"};
+/// The two measures of a dispersion, by their names in quorvelle-cli's JSON.
+inline constexpr std::array dispersionMeasures = {TotalFigure<DispersionReport>{"juillandD", explainJuillandD},
+                                                  TotalFigure<DispersionReport>{"griesDP", explainGriesDP}};
 /// The forms by rank of Zipf's law.
 inline constexpr std::array zipfColumns = {
     memberColumn<&ZipfRow::rank>("Rang"),
@@ -193,6 +207,8 @@ struct LengthsStatistic {
         return lengthReport(texts.firstTokens(Occurrences::Counted));
     }
     static constexpr TableColumns<LengthRow> table{info.title, lengthColumns};
+    /// The share of the forms of each length.
+    static constexpr std::array rowFigures = {RowFigure<LengthReport, LengthRow>{2, explainLengthShare}};
 };
 
 struct LettersStatistic {
@@ -274,6 +290,10 @@ struct ZipfStatistic {
                                         .description = "loi de Zipf : les formes par rang, la droite log f / log r"};
     static ZipfReport report(const AnalysedTexts& texts) { return zipfReport(texts.firstTokens(Occurrences::Counted)); }
     static constexpr TableColumns<ZipfRow> table{"Formes par rang", zipfColumns};
+    /// The line's a, b and R².
+    static constexpr std::array totals = {TotalFigure<ZipfReport>{"intercept", explainZipfIntercept},
+                                          TotalFigure<ZipfReport>{"slope", explainZipfSlope},
+                                          TotalFigure<ZipfReport>{"determination", explainZipfDetermination}};
 };
 
 struct CooccurrencesStatistic {
@@ -301,6 +321,29 @@ struct SegmentsStatistic {
     static constexpr TableColumns<RepeatedSegment> table{info.title, segmentColumns};
 };
 
+/// The sentences' totals, which the window's report holds and the command line's listing counts
+/// again from its text.
+inline const SentenceTotals& sentenceTotalsOf(const SentenceTotals& totals)
+{
+    return totals;
+}
+inline SentenceTotals sentenceTotalsOf(const SentenceListing& listing)
+{
+    return sentenceTotals(listing.text);
+}
+template <class Report, FigureExplanation (*explain)(const SentenceTotals&, const ExplanationNumbers&)>
+FigureExplanation explainSentenceTotal(const Report& report, const ExplanationNumbers& numbers)
+{
+    return explain(sentenceTotalsOf(report), numbers);
+}
+/// P, N and N / P, for the reports that hold or count the sentences' totals.
+template <class Report>
+inline constexpr std::array sentenceTotalFigures = {
+    TotalFigure<Report>{"sentenceCount", explainSentenceTotal<Report, explainSentenceCount>},
+    TotalFigure<Report>{"tokenCount", explainSentenceTotal<Report, explainSentenceTokenCount>},
+    TotalFigure<Report>{"meanLength", explainSentenceTotal<Report, explainMeanSentenceLength>},
+};
+
 struct SentenceLengthsStatistic {
     static constexpr StatisticInfo info{.name = "sentences",
                                         .title = "Statistiques  -  Les longueurs de phrases",
@@ -308,6 +351,7 @@ struct SentenceLengthsStatistic {
                                         .menuItem = "&Les longueurs de phrases"};
     static SentenceListing report(const AnalysedTexts& texts) { return {texts.first()}; }
     static constexpr TableColumns<SentenceRecord> table{info.title, sentenceColumns};
+    static constexpr const auto& totals = sentenceTotalFigures<SentenceListing>;
 };
 
 struct EnrichmentStatistic {
@@ -317,6 +361,7 @@ struct EnrichmentStatistic {
                                         .menuItem = "&L'enrichissement du vocabulaire"};
     static EnrichmentReport report(const AnalysedTexts& texts) { return enrichmentReport(texts.firstTokens()); }
     static constexpr TableColumns<EnrichmentSlice> table{info.title, enrichmentColumns};
+    static constexpr std::array totals = {TotalFigure<EnrichmentReport>{"tokenCount", explainEnrichmentTokenCount}};
 };
 
 struct ComparisonStatistic {
@@ -330,6 +375,25 @@ struct ComparisonStatistic {
         return vocabularyComparison(texts.firstTokens(Occurrences::Counted), texts.secondTokens());
     }
     static constexpr TableColumns<CommonForm> table{"Formes des deux textes", comparisonColumns};
+    /// The counts and shares of the common forms and of the forms proper to each text; the counts
+    /// of each text, which the report nests under text1 and text2, are explained by the window.
+    static constexpr std::array totals = {
+        TotalFigure<VocabularyComparison>{"commonCount", explainCommonCount},
+        TotalFigure<VocabularyComparison>{"properCount1", explainProperCount<1>},
+        TotalFigure<VocabularyComparison>{"properCount2", explainProperCount<2>},
+        TotalFigure<VocabularyComparison>{"commonTokens1", explainCommonTokens<1>},
+        TotalFigure<VocabularyComparison>{"commonTokens2", explainCommonTokens<2>},
+        TotalFigure<VocabularyComparison>{"properTokens1", explainProperTokens<1>},
+        TotalFigure<VocabularyComparison>{"properTokens2", explainProperTokens<2>},
+        TotalFigure<VocabularyComparison>{"commonShare1", explainCommonShare<1>},
+        TotalFigure<VocabularyComparison>{"commonShare2", explainCommonShare<2>},
+        TotalFigure<VocabularyComparison>{"properShare1", explainProperShare<1>},
+        TotalFigure<VocabularyComparison>{"properShare2", explainProperShare<2>},
+        TotalFigure<VocabularyComparison>{"commonTokenShare1", explainCommonTokenShare<1>},
+        TotalFigure<VocabularyComparison>{"commonTokenShare2", explainCommonTokenShare<2>},
+        TotalFigure<VocabularyComparison>{"properTokenShare1", explainProperTokenShare<1>},
+        TotalFigure<VocabularyComparison>{"properTokenShare2", explainProperTokenShare<2>},
+    };
 };
 
 /// The forms one text uses significantly more than the other.
@@ -344,6 +408,34 @@ struct SpecificitiesStatistic {
         return specificityReport(texts.firstTokens(Occurrences::Counted), texts.secondTokens());
     }
     static constexpr TableColumns<SpecificForm> table{info.title, specificityColumns};
+    /// The sizes of the two texts; the counts of specific forms, which the JSON report leaves to
+    /// its reader, are explained by the window.
+    static constexpr std::array totals = {
+        TotalFigure<SpecificityReport>{"n1",
+                                       [](const SpecificityReport& report, const ExplanationNumbers& numbers) {
+                                           return explainTextSize(1, report.n1, numbers);
+                                       }},
+        TotalFigure<SpecificityReport>{"n2",
+                                       [](const SpecificityReport& report, const ExplanationNumbers& numbers) {
+                                           return explainTextSize(2, report.n2, numbers);
+                                       }},
+    };
+    /// Each form's frequencies per 10 000, specificity, G² and log ratio.
+    static constexpr std::array rowFigures = {
+        RowFigure<SpecificityReport, SpecificForm>{
+            3,
+            [](const SpecificityReport& report, const SpecificForm& form, const ExplanationNumbers& numbers) {
+                return explainFrequencyPer10000(report, form, 1, numbers);
+            }},
+        RowFigure<SpecificityReport, SpecificForm>{
+            4,
+            [](const SpecificityReport& report, const SpecificForm& form, const ExplanationNumbers& numbers) {
+                return explainFrequencyPer10000(report, form, 2, numbers);
+            }},
+        RowFigure<SpecificityReport, SpecificForm>{5, explainSpecificity},
+        RowFigure<SpecificityReport, SpecificForm>{6, explainLogLikelihood},
+        RowFigure<SpecificityReport, SpecificForm>{7, explainLogRatio},
+    };
 };
 
 struct RichnessStatistic {
@@ -352,6 +444,22 @@ struct RichnessStatistic {
                                         .description = "richesse du vocabulaire (TTR, Guiraud, Yule, MATTR, MTLD...)",
                                         .menuItem = "&Richesse du vocabulaire"};
     static RichnessReport report(const AnalysedTexts& texts) { return richnessReport(texts.firstTokens()); }
+    /// N, V and V1, then the measures in the order of richnessMeasures.
+    static constexpr std::array totals = {
+        TotalFigure<RichnessReport>{"tokenCount", explainRichnessTokenCount},
+        TotalFigure<RichnessReport>{"distinctCount", explainRichnessDistinctCount},
+        TotalFigure<RichnessReport>{"hapaxCount", explainHapaxCount},
+        TotalFigure<RichnessReport>{"ttr", explainTtr},
+        TotalFigure<RichnessReport>{"guiraud", explainGuiraud},
+        TotalFigure<RichnessReport>{"herdan", explainHerdan},
+        TotalFigure<RichnessReport>{"yuleK", explainYuleK},
+        TotalFigure<RichnessReport>{"simpsonD", explainSimpsonD},
+        TotalFigure<RichnessReport>{"honoreR", explainHonoreR},
+        TotalFigure<RichnessReport>{"hapaxPerForm", explainHapaxPerForm},
+        TotalFigure<RichnessReport>{"hapaxPerToken", explainHapaxPerToken},
+        TotalFigure<RichnessReport>{"mattr", explainMattr},
+        TotalFigure<RichnessReport>{"mtld", explainMtld},
+    };
 };
 
 /// Every statistic, in the order of the menus, of quorvelle-cli's usage and of `all`.

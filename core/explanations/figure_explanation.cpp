@@ -4,6 +4,7 @@
 #include "core/presentation/number_format.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -11,6 +12,7 @@ namespace quorvelle {
 namespace {
 
 constexpr int exactDecimals = 4;
+constexpr int exactSignificantDigits = 6;
 
 std::string_view decimalsInWords(int decimals)
 {
@@ -28,6 +30,13 @@ std::string_view decimalsInWords(int decimals)
     }
 }
 
+// "à quatre chiffres significatifs": figures are shown to two to six.
+std::string significantDigitsInWords(int digits)
+{
+    constexpr std::array<std::string_view, 5> words = {"deux", "trois", "quatre", "cinq", "six"};
+    return "à " + std::string(words.at(static_cast<std::size_t>(digits - 2))) + " chiffres significatifs";
+}
+
 } // namespace
 
 std::string ExplanationNumbers::shown(double value) const
@@ -37,13 +46,28 @@ std::string ExplanationNumbers::shown(double value) const
 
 std::string ExplanationNumbers::exact(double value) const
 {
-    const double scale = std::pow(10.0, exactDecimals);
+    return cutAt(value, exactDecimals);
+}
+
+std::string ExplanationNumbers::significant(double value) const
+{
+    if (value == 0 || !std::isfinite(value))
+        return shown(value);
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::abs(value))));
+    return cutAt(value, std::max(0, exactSignificantDigits - 1 - magnitude));
+}
+
+std::string ExplanationNumbers::cutAt(double value, int decimals) const
+{
+    const double scale = std::pow(10.0, decimals);
     const double cut = std::trunc(value * scale) / scale;
-    if (std::abs(value * scale - std::round(value * scale)) < 1e-6 * std::max(1.0, std::abs(value * scale)))
+    // Exact when it is within the error of a double of a whole number of those decimals: 13,3 is,
+    // 2243,87011… is not.
+    if (std::abs(value * scale - std::round(value * scale)) < 1e-12 * std::max(1.0, std::abs(value * scale)))
         return formatNumber(std::round(value * scale) / scale, separator_);
-    // Four decimals written out, trailing zeros included: 2,1040… is not 2,104.
+    // The decimals written out, trailing zeros included: 2,1040… is not 2,104.
     char digits[64];
-    std::snprintf(digits, sizeof digits, "%.*f", exactDecimals, cut);
+    std::snprintf(digits, sizeof digits, "%.*f", decimals, cut);
     std::string written(digits);
     std::replace(written.begin(), written.end(), '.', separator_);
     return written + "…";
@@ -57,6 +81,11 @@ std::string ExplanationNumbers::roundingStep(double value, int decimals) const
     if (half)
         step += " (le nombre tombe au milieu : vers le chiffre pair)";
     return step + " : " + shown(roundHalfEven(value, decimals));
+}
+
+std::string ExplanationNumbers::significantRoundingStep(double value, int digits) const
+{
+    return "arrondi " + significantDigitsInWords(digits) + " : " + shown(roundSignificant(value, digits));
 }
 
 std::string explanationText(const FigureExplanation& explanation)

@@ -39,8 +39,17 @@ public:
     /// The last step of a rounded figure: "arrondi à une décimale : 2,1", with the rule for
     /// exact halves when value falls on one.
     std::string roundingStep(double value, int decimals) const;
+    /// An intermediate result of a figure shown to significant digits: exact when it has at most
+    /// six significant digits ("0,25"), else cut after six and followed by an ellipsis ("0,475271…").
+    std::string significant(double value) const;
+    /// The last step of a figure shown to significant digits: "arrondi à quatre chiffres
+    /// significatifs : 0,4753".
+    std::string significantRoundingStep(double value, int digits) const;
 
 private:
+    /// value cut after decimals places, exact ones written without an ellipsis.
+    std::string cutAt(double value, int decimals) const;
+
     char separator_;
 };
 

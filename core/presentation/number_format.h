@@ -20,6 +20,10 @@ std::optional<double> percentage(double part, double whole);
 /// which no statistic produces, give the empty string.
 std::string formatNumber(double value, char decimalSeparator);
 
+/// The significant digits of the measures as the windows and the command line show them
+/// (richness, the line of Zipf's law): 643,8 and 0,01235.
+inline constexpr int measureSignificantDigits = 4;
+
 /// value rounded to `digits` significant digits, then written as formatNumber does:
 /// 643.7752 gives 643,8 and 0.0123456 gives 0,01235 at four digits, 12345.6 gives 12350.
 double roundSignificant(double value, int digits);

@@ -94,17 +94,13 @@ CollocateReport collocateReport(std::string_view text, const TokenizedText& toke
     }
     report.pivotAttestations = tokens.forms.count(*pivotId);
 
-    // specificity draws n1 forms without replacement from n1 + n2, f1 + f2 of which are the
-    // form, and scores f1 of them drawn. With n1 = t, n2 = N − t, f1 = c, f2 = F − c, that is
-    // exactly t forms drawn from the text's N, F of which are this form, c of them drawn.
     std::vector<Scored> scored;
     for (FormTable::Id id = 0; id < counts.size(); ++id) {
         if (counts[id] == 0)
             continue;
-        const std::int64_t attestations = tokens.forms.count(id);
-        scored.push_back({id, counts[id],
-                          specificity({counts[id], attestations - counts[id], report.spanForms,
-                                       report.tokenCount - report.spanForms})});
+        scored.push_back(
+            {id, counts[id],
+             specificity(drawAroundPivot(counts[id], tokens.forms.count(id), report.spanForms, report.tokenCount))});
     }
     std::ranges::sort(scored, [&tokens](const Scored& left, const Scored& right) {
         if (left.score != right.score)
@@ -117,6 +113,15 @@ CollocateReport collocateReport(std::string_view text, const TokenizedText& toke
     for (const Scored& form : scored)
         report.collocates.push_back({tokens.forms.form(form.id), form.count, tokens.forms.count(form.id), form.score});
     return report;
+}
+
+// specificity draws n1 forms without replacement from n1 + n2, f1 + f2 of which are the form,
+// and scores f1 of them drawn: exactly t forms drawn from the text's N, F of which are this
+// form, c of them drawn.
+FormInTwoTexts drawAroundPivot(std::int64_t count, std::int64_t attestations, std::int64_t spanForms,
+                               std::int64_t tokenCount)
+{
+    return {count, attestations - count, spanForms, tokenCount - spanForms};
 }
 
 CollocateReport collocateReport(std::string_view text, std::string_view pivot, const CollocateOptions& options)

@@ -2,6 +2,7 @@
 // than chance would place them there.
 #pragma once
 
+#include "core/reports/keyness_scores.h"
 #include "core/text/tokenized_text.h"
 
 #include <cstddef>
@@ -47,6 +48,11 @@ struct CollocateReport {
 
     friend bool operator==(const CollocateReport&, const CollocateReport&) = default;
 };
+
+/// The spans as the text 1 of a specificity (see specificity): n1 = t forms drawn from the
+/// text's N, n2 = N − t left, f1 = c of the form's F drawn, f2 = F − c left.
+FormInTwoTexts drawAroundPivot(std::int64_t count, std::int64_t attestations, std::int64_t spanForms,
+                               std::int64_t tokenCount);
 
 /// Which collocates a listing shows.
 struct CollocateThresholds {

@@ -63,6 +63,25 @@ double xLogXOver(double x, double expected)
 
 } // namespace
 
+double expectedInText1(const FormInTwoTexts& form)
+{
+    const std::int64_t total = form.n1 + form.n2;
+    if (total == 0)
+        return 0;
+    return static_cast<double>(form.f1 + form.f2) * static_cast<double>(form.n1) / static_cast<double>(total);
+}
+
+bool readsUpperTail(const FormInTwoTexts& form)
+{
+    return static_cast<double>(form.f1) >= expectedInText1(form);
+}
+
+PossibleDraws possibleDraws(const FormInTwoTexts& form)
+{
+    const std::int64_t attestations = form.f1 + form.f2;
+    return {std::max<std::int64_t>(0, attestations - form.n2), std::min(attestations, form.n1)};
+}
+
 double specificity(const FormInTwoTexts& form)
 {
     const std::int64_t total = form.n1 + form.n2;
@@ -71,13 +90,10 @@ double specificity(const FormInTwoTexts& form)
         return 0;
     const Hypergeometric law{static_cast<double>(attestations), static_cast<double>(form.n1),
                              static_cast<double>(total)};
-    const double expected = law.f * law.n1 / law.t;
-    if (static_cast<double>(form.f1) >= expected) {
-        const std::int64_t most = std::min(attestations, form.n1);
-        return std::max(0.0, -logTail(law, form.f1, most, +1) / std::numbers::ln10);
-    }
-    const std::int64_t least = std::max<std::int64_t>(0, form.n1 + attestations - total);
-    return std::min(0.0, logTail(law, form.f1, least, -1) / std::numbers::ln10);
+    const PossibleDraws draws = possibleDraws(form);
+    if (readsUpperTail(form))
+        return std::max(0.0, -logTail(law, form.f1, draws.most, +1) / std::numbers::ln10);
+    return std::min(0.0, logTail(law, form.f1, draws.fewest, -1) / std::numbers::ln10);
 }
 
 double logLikelihood(const FormInTwoTexts& form)
@@ -102,7 +118,7 @@ std::optional<double> logRatio(const FormInTwoTexts& form)
     if (form.n1 == 0 || form.n2 == 0)
         return std::nullopt;
     const auto counted = [](std::int64_t attestations) {
-        return attestations == 0 ? 0.5 : static_cast<double>(attestations);
+        return attestations == 0 ? absenceCountedAs : static_cast<double>(attestations);
     };
     return std::log2((counted(form.f1) / static_cast<double>(form.n1))
                      / (counted(form.f2) / static_cast<double>(form.n2)));

@@ -11,26 +11,23 @@
 namespace quorvelle {
 namespace {
 
-// The mean V / N of the windows of mattrWindow consecutive forms, one window after another,
+// The sum of the V of the windows of mattrWindow consecutive forms, one window after another,
 // each counted from the previous one.
-std::optional<double> movingAverageTtr(const TokenSequence& forms, std::size_t distinct)
+std::int64_t windowDistinctSum(const TokenSequence& forms, std::size_t distinct)
 {
     const auto window = static_cast<std::size_t>(mattrWindow);
-    if (forms.size() < window)
-        return std::nullopt;
     std::vector<std::int64_t> inWindow(distinct, 0);
     std::int64_t types = 0;
     auto entering = forms.begin();
     for (std::size_t index = 0; index < window; ++index, ++entering)
         types += inWindow[*entering]++ == 0 ? 1 : 0;
-    double sum = static_cast<double>(types);
+    std::int64_t sum = types;
     for (auto leaving = forms.begin(); entering != forms.end(); ++entering, ++leaving) {
         types -= --inWindow[*leaving] == 0 ? 1 : 0;
         types += inWindow[*entering]++ == 0 ? 1 : 0;
-        sum += static_cast<double>(types);
+        sum += types;
     }
-    const auto windows = static_cast<double>(forms.size() - window + 1);
-    return sum / windows / static_cast<double>(window);
+    return sum;
 }
 
 // MTLD's factors read in one direction: a factor ends after the form that brings the ratio
@@ -62,17 +59,18 @@ double mtldFactors(Iterator begin, Iterator end, std::size_t distinct)
     return factors;
 }
 
-std::optional<double> mtld(const TokenSequence& forms, std::size_t distinct)
+// MATTR and MTLD, which read the forms in order, on a text of at least mattrWindow forms.
+void addMovingMeasures(RichnessReport& report, const TokenSequence& forms, std::size_t distinct)
 {
-    if (forms.size() < static_cast<std::size_t>(mattrWindow))
-        return std::nullopt;
-    const double forwards = mtldFactors(forms.begin(), forms.end(), distinct);
-    const double backwards =
-        mtldFactors(std::make_reverse_iterator(forms.end()), std::make_reverse_iterator(forms.begin()), distinct);
-    if (forwards <= 0 || backwards <= 0)
-        return std::nullopt;
     const auto n = static_cast<double>(forms.size());
-    return (n / forwards + n / backwards) / 2;
+    const auto windows = static_cast<double>(forms.size() - static_cast<std::size_t>(mattrWindow) + 1);
+    report.windowDistinctSum = windowDistinctSum(forms, distinct);
+    report.mattr = static_cast<double>(report.windowDistinctSum) / windows / static_cast<double>(mattrWindow);
+    report.mtldForwardFactors = mtldFactors(forms.begin(), forms.end(), distinct);
+    report.mtldBackwardFactors =
+        mtldFactors(std::make_reverse_iterator(forms.end()), std::make_reverse_iterator(forms.begin()), distinct);
+    if (report.mtldForwardFactors > 0 && report.mtldBackwardFactors > 0)
+        report.mtld = (n / report.mtldForwardFactors + n / report.mtldBackwardFactors) / 2;
 }
 
 } // namespace
@@ -87,13 +85,10 @@ RichnessReport richnessReport(const TokenizedText& text)
     RichnessReport report;
     report.tokenCount = text.tokenCount();
     report.distinctCount = static_cast<std::int64_t>(text.distinctCount());
-    double sumOfSquares = 0; // Σ i² V(i), the sum over the forms of their count squared
-    double sumOfPairs = 0;   // Σ V(i) i (i − 1)
     for (FormTable::Id id = 0; id < text.distinctCount(); ++id) {
-        const auto count = static_cast<double>(text.forms.count(id));
-        report.hapaxCount += text.forms.count(id) == 1 ? 1 : 0;
-        sumOfSquares += count * count;
-        sumOfPairs += count * (count - 1);
+        const std::int64_t count = text.forms.count(id);
+        report.hapaxCount += count == 1 ? 1 : 0;
+        report.squaredCountSum += count * count;
     }
     if (report.tokenCount == 0)
         return report;
@@ -101,19 +96,20 @@ RichnessReport richnessReport(const TokenizedText& text)
     const auto n = static_cast<double>(report.tokenCount);
     const auto v = static_cast<double>(report.distinctCount);
     const auto v1 = static_cast<double>(report.hapaxCount);
+    const auto squares = static_cast<double>(report.squaredCountSum);
     report.ttr = v / n;
     report.guiraud = v / std::sqrt(n);
     if (report.tokenCount > 1) {
         report.herdan = std::log(v) / std::log(n);
-        report.simpsonD = sumOfPairs / (n * (n - 1));
+        report.simpsonD = (squares - n) / (n * (n - 1));
     }
-    report.yuleK = 1e4 * (sumOfSquares - n) / (n * n);
+    report.yuleK = 1e4 * (squares - n) / (n * n);
     if (report.hapaxCount < report.distinctCount)
         report.honoreR = 100 * std::log(n) / (1 - v1 / v);
     report.hapaxPerForm = v1 / v;
     report.hapaxPerToken = v1 / n;
-    report.mattr = movingAverageTtr(text.tokens, text.distinctCount());
-    report.mtld = mtld(text.tokens, text.distinctCount());
+    if (text.tokens.size() >= static_cast<std::size_t>(mattrWindow))
+        addMovingMeasures(report, text.tokens, text.distinctCount());
     return report;
 }
 

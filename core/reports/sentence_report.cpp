@@ -8,8 +8,6 @@
 namespace quorvelle {
 namespace {
 
-constexpr int meanLengthDecimals = 2;
-
 constexpr bool isTerminator(char c)
 {
     return c == '.' || c == '?' || c == '!';
@@ -24,8 +22,9 @@ void addSentence(SentenceTotals& totals, const SentenceRecord& sentence)
 void computeMean(SentenceTotals& totals)
 {
     if (totals.sentenceCount > 0)
-        totals.meanLength = roundHalfEven(
-            static_cast<double>(totals.tokenCount) / static_cast<double>(totals.sentenceCount), meanLengthDecimals);
+        totals.meanLength =
+            roundHalfEven(static_cast<double>(totals.tokenCount) / static_cast<double>(totals.sentenceCount),
+                          meanSentenceLengthDecimals);
 }
 
 } // namespace

@@ -25,12 +25,15 @@ struct SentenceRecord {
     friend bool operator==(const SentenceRecord&, const SentenceRecord&) = default;
 };
 
+/// The decimals of the mean sentence length.
+inline constexpr int meanSentenceLengthDecimals = 2;
+
 /// What the sentences of a text add up to.
 struct SentenceTotals {
     std::int64_t sentenceCount = 0;
     std::int64_t tokenCount = 0; ///< the forms of all the sentences: N
-    /// tokenCount / sentenceCount rounded to two decimals, halves to the even neighbour;
-    /// none without a sentence.
+    /// tokenCount / sentenceCount rounded to meanSentenceLengthDecimals, halves to the even
+    /// neighbour; none without a sentence.
     std::optional<double> meanLength;
 
     friend bool operator==(const SentenceTotals&, const SentenceTotals&) = default;

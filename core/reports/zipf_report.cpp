@@ -9,6 +9,9 @@
 namespace quorvelle {
 namespace {
 
+// Below this share of the spread of y, what the line leaves of it is rounding.
+constexpr long double roundingShare = 1e-12L;
+
 // Least squares in two passes, the means first, then the sums of products of deviations from
 // them, in long double: summing squares of raw values and subtracting would lose most digits
 // when the points lie close together.
@@ -37,7 +40,15 @@ std::optional<ZipfFit> fitLine(const std::vector<ZipfRow>& rows)
     }
     // Ranks 1 and 2 at least: log10 r varies and sxx > 0.
     const long double slope = sxy / sxx;
-    ZipfFit fit{static_cast<double>(meanY - slope * meanX), static_cast<double>(slope), std::nullopt};
+    // What the line leaves of the spread of y: none when the points lie on it, but for a speck of
+    // rounding, which is dropped.
+    const long double left = syy - slope * sxy;
+    const long double residuals = left > syy * roundingShare ? left : 0;
+    ZipfFit fit{static_cast<double>(meanY - slope * meanX),
+                static_cast<double>(slope),
+                std::nullopt,
+                {static_cast<double>(sumX), static_cast<double>(sumY), static_cast<double>(sxx),
+                 static_cast<double>(sxy), static_cast<double>(syy), static_cast<double>(residuals)}};
     // Equal attestations are told from the integers, where rounding cannot leave a speck of
     // spread; syy > 0 also guards two counts too large for long double to tell their logs apart.
     const bool allEqual = rows.front().attestations == rows.back().attestations;

@@ -21,6 +21,19 @@ struct ZipfRow {
     friend bool operator==(const ZipfRow&, const ZipfRow&) = default;
 };
 
+/// The sums of the least squares over the points, x = log10 r and y = log10 f: what the
+/// explanations of the line's figures put in.
+struct ZipfSums {
+    double x = 0;         ///< Σ x
+    double y = 0;         ///< Σ y
+    double xx = 0;        ///< Σ (x − x̄)²
+    double xy = 0;        ///< Σ (x − x̄) (y − ȳ)
+    double yy = 0;        ///< Σ (y − ȳ)²
+    double residuals = 0; ///< Σ (y − ŷ)², ŷ = a + b x the line's value at x
+
+    friend bool operator==(const ZipfSums&, const ZipfSums&) = default;
+};
+
 /// The least-squares line log10 f = intercept + slope · log10 r, one point per form.
 struct ZipfFit {
     double intercept = 0; ///< a, log10 of the attestations the line gives rank 1
@@ -29,6 +42,7 @@ struct ZipfFit {
     /// has the same attestations: log10 f does not vary (its total sum of squares is 0), the
     /// line is flat and there is nothing to account for.
     std::optional<double> determination;
+    ZipfSums sums;
 
     friend bool operator==(const ZipfFit&, const ZipfFit&) = default;
 };
@@ -42,6 +56,11 @@ struct ZipfReport {
     /// None for fewer than two forms: one point draws no line. From two forms on the ranks
     /// differ, so the slope is always defined.
     std::optional<ZipfFit> fit;
+
+    /// The line's a, b and R², none where they are not defined.
+    std::optional<double> intercept() const { return fit ? std::optional(fit->intercept) : std::nullopt; }
+    std::optional<double> slope() const { return fit ? std::optional(fit->slope) : std::nullopt; }
+    std::optional<double> determination() const { return fit ? fit->determination : std::nullopt; }
 
     friend bool operator==(const ZipfReport&, const ZipfReport&) = default;
 };

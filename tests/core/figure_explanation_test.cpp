@@ -19,6 +19,7 @@ TEST(ExplanationNumbers, ExactUpToFourDecimalsElseCutWithAnEllipsis)
     EXPECT_EQ(french.exact(13.0 / 6), "2,1666…");
     EXPECT_EQ(french.exact(829.0 / 394), "2,1040…"); // its zero kept
     EXPECT_EQ(french.exact(-28.9), "-28,9");
+    EXPECT_EQ(french.exact(153805.61234567), "153805,6123…"); // large values keep their ellipsis
     EXPECT_EQ(ExplanationNumbers('.').exact(1.0 / 3), "0.3333…");
     EXPECT_EQ(french.roundingStep(13.0 / 6, 1), "arrondi à une décimale : 2,2");
     EXPECT_EQ(french.roundingStep(2.25, 1),

@@ -4,12 +4,18 @@
 // link opens the manual. The arithmetic of each explanation is the core's.
 #include "tests/ui/ui_test_support.h"
 
+#include "core/catalogue/statistics_catalogue.h"
+#include "ui/charts/chart_windows.h"
 #include "ui/shell/ExplanationWindow.h"
 #include "ui/shell/HelpWindow.h"
+#include "ui/stats/CollocatesWindow.h"
+#include "ui/stats/DispersionWindow.h"
+#include "ui/stats/SpecificitiesWindow.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QListView>
@@ -31,11 +37,19 @@ QByteArray sampleText()
     return sample.readAll();
 }
 
-// Asks for the explanation of the cell of a view's row through its context menu, as a right
-// click on it does; returns the cell's text.
-QString explainThroughContextMenu(QAbstractItemView* view, int row)
+// The window of the statistic on text; the comparison compares text with the worked example.
+std::unique_ptr<QWidget> openWindow(const QString& statistic, const QByteArray& text)
 {
-    const QModelIndex index = view->model()->index(row, 0);
+    if (statistic == QStringLiteral("compare"))
+        return test::openComparisonResults(text, workedExample);
+    return test::openStatisticWindow(statistic.toStdString(), text);
+}
+
+// Asks for the explanation of the cell of a view's row and column through its context menu, as
+// a right click on it does; returns the cell's text.
+QString explainThroughContextMenu(QAbstractItemView* view, int row, int column)
+{
+    const QModelIndex index = view->model()->index(row, column);
     view->scrollTo(index);
     QTimer::singleShot(0, view, [] {
         QWidget* menu = QApplication::activePopupWidget();
@@ -62,7 +76,36 @@ QString explanationShown(const QWidget& window)
     return child<QTextBrowser>(*explanation, "explanationText")->toPlainText();
 }
 
+// Asks for the explanation of the shown window's figure, a label or the cell at row and column
+// of a view, and checks that it has the step and ends on the figure as the window shows it.
+void checkExplanation(const QWidget& window, const QString& figure, int row, int column, const QString& step)
+{
+    auto* widget = child<QWidget>(window, qPrintable(figure));
+    QString shown;
+    if (auto* view = qobject_cast<QAbstractItemView*>(widget)) {
+        shown = explainThroughContextMenu(view, row, column);
+    } else {
+        shown = qobject_cast<QLabel*>(widget)->text();
+        auto* explain = widget->findChild<QAction*>(QStringLiteral("explainFigureAction"));
+        QVERIFY(explain && widget->actions().contains(explain)); // in the context menu
+        QCOMPARE(widget->contextMenuPolicy(), Qt::ActionsContextMenu);
+        explain->trigger();
+    }
+    QVERIFY(!shown.isEmpty());
+    const QString explanation = explanationShown(window);
+    QVERIFY2(explanation.contains(step), qPrintable(explanation));
+    QVERIFY2(
+        explanation.trimmed().endsWith(QStringLiteral("Valeur affichée : ") + shown
+                                       + QStringLiteral("\nLire la page du manuel qui explique cette statistique")),
+        qPrintable(explanation));
+}
+
+// A window opened on the manual's worked example of its statistic.
+using OpenWindow = std::function<std::unique_ptr<QWidget>()>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(OpenWindow)
 
 class tst_explanations : public QObject {
     Q_OBJECT
@@ -76,6 +119,7 @@ private slots:
         QTest::addColumn<QString>("figure"); // the name of the label or of the view
         QTest::addColumn<int>("row");        // in a view
         QTest::addColumn<QString>("step");   // a step with the report's numbers
+        QTest::addColumn<int>("column");     // in a view
 
         struct Figure {
             const char* statistic;
@@ -84,6 +128,7 @@ private slots:
             const char* exampleStep; // on the worked example
             int sampleRow;
             const char* sampleStep; // on the sample text
+            int column = 0;
         };
         const Figure figures[] = {
             {"vocabulary", "totalFormsValue", -1, "N = 13.", -1, "N = 829."},
@@ -92,15 +137,22 @@ private slots:
             {"frequencies", "meanFrequencyValue", -1, "N = 13 et V = 6.", -1, "N = 829 et V = 394."},
             {"frequencies", "deviationList", 0, "5 − 2,2 = 2,8", 0, "27 − 2,1 = 24,9"},
             {"frequencies", "deviationList", 2, "1 − 2,2 = -1,2", 16, "1 − 2,1 = -1,1"},
+            {"sentences", "meanLengthValue", -1, "13 / 3 = 4,3333…", -1, "829 / 77 = 10,7662…"},
+            {"enrichment", "formCountValue", -1, "une seule tranche, de 13 formes", -1, "8 × 100 + 29 = 829"},
+            {"lengths", "percentageList", 0, "2 / 13 × 100 = 15,3846…", 0, "1 / 829 × 100 = 0,1206…"},
+            {"richness", "measuresGrid", 0, "6 / 13 = 0,461538…", 0, "394 / 829 = 0,475271…", 1},
+            {"compare", "tokenCount1Label", -1, "N₁ = 13.", -1, "N₁ = 829."},
+            {"compare", "commonShare1Label", -1, "6 / 6 × 100 = 100", -1, "2 / 394 × 100 = 0,5076…"},
+            {"compare", "properTokens2Label", -1, "13 − 13 = 0", -1, "13 − 7 = 6"},
         };
         const QByteArray sample = sampleText();
         for (const Figure& figure : figures) {
             QTest::addRow("%s %s %d, exemple", figure.statistic, figure.figure, figure.row)
                 << workedExample << QString::fromLatin1(figure.statistic) << QString::fromLatin1(figure.figure)
-                << figure.row << QString::fromUtf8(figure.exampleStep);
+                << figure.row << QString::fromUtf8(figure.exampleStep) << figure.column;
             QTest::addRow("%s %s %d, échantillon", figure.statistic, figure.figure, figure.sampleRow)
                 << sample << QString::fromLatin1(figure.statistic) << QString::fromLatin1(figure.figure)
-                << figure.sampleRow << QString::fromUtf8(figure.sampleStep);
+                << figure.sampleRow << QString::fromUtf8(figure.sampleStep) << figure.column;
         }
     }
 
@@ -111,27 +163,84 @@ private slots:
         QFETCH(QString, figure);
         QFETCH(int, row);
         QFETCH(QString, step);
-        const std::unique_ptr<QWidget> window = test::openStatisticWindow(statistic.toStdString(), text);
+        QFETCH(int, column);
+        const std::unique_ptr<QWidget> window = openWindow(statistic, text);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        auto* widget = child<QWidget>(*window, qPrintable(figure));
-        QString shown;
-        if (auto* view = qobject_cast<QAbstractItemView*>(widget)) {
-            shown = explainThroughContextMenu(view, row);
-        } else {
-            shown = qobject_cast<QLabel*>(widget)->text();
-            auto* explain = widget->findChild<QAction*>(QStringLiteral("explainFigureAction"));
-            QVERIFY(explain && widget->actions().contains(explain)); // in the context menu
-            QCOMPARE(widget->contextMenuPolicy(), Qt::ActionsContextMenu);
-            explain->trigger();
-        }
-        QVERIFY(!shown.isEmpty());
-        const QString explanation = explanationShown(*window);
-        QVERIFY2(explanation.contains(step), qPrintable(explanation));
-        QVERIFY2(
-            explanation.trimmed().endsWith(QStringLiteral("Valeur affichée : ") + shown
-                                           + QStringLiteral("\nLire la page du manuel qui explique cette statistique")),
-            qPrintable(explanation));
+        checkExplanation(*window, figure, row, column, step);
+    }
+
+    // The same in the windows of two texts, of a form and of Zipf's line, each on its manual's
+    // worked example; the dispersion's measures follow the number of parts chosen.
+    void formAndLineFiguresExplainTheValueShown_data()
+    {
+        QTest::addColumn<OpenWindow>("open");
+        QTest::addColumn<QString>("figure");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("step");
+
+        const OpenWindow specificities = [] {
+            const SharedText sea = test::analysed("mer le mer le mer le mer le mer le mer mer mer mer mer");
+            const SharedText sky = test::analysed("ciel le ciel le ciel le ciel le ciel le ciel ciel ciel ciel ciel");
+            return std::make_unique<ui::SpecificitiesWindow>(
+                sea, sky, SpecificitiesStatistic::report(AnalysedTexts(sea, sky)), nullptr);
+        };
+        const OpenWindow collocates = [] {
+            static constexpr std::string_view cats =
+                "Le chat noir passe. Le chien dort au soleil devant la porte de la maison. Le chat noir saute. Les "
+                "oiseaux chantent dans le grand arbre du jardin. Le chat noir guette. Le chien ouvre les yeux, puis "
+                "se rendort.";
+            return std::make_unique<ui::CollocatesWindow>(test::analysed(QByteArray(cats.data(), cats.size())),
+                                                          collocateReport(cats, "chat"), nullptr);
+        };
+        const OpenWindow dispersionIn20Parts = [] {
+            std::vector<DispersionReport> reports;
+            for (const int parts : ui::DispersionWindow::partChoices)
+                reports.push_back(dispersionReport("Le chat, le chien, le loup, le chat, le lion.", "chat", parts));
+            auto window = std::make_unique<ui::DispersionWindow>(std::move(reports), nullptr);
+            child<QComboBox>(*window, "partsBox")->setCurrentIndex(1);
+            return window;
+        };
+        const OpenWindow zipf = [] {
+            return std::make_unique<ui::ZipfChart>(zipfReport("Le chat voit le chien."), nullptr);
+        };
+        const struct {
+            const char* name;
+            OpenWindow open;
+            const char* figure;
+            int row, column;
+            const char* step;
+        } figures[] = {
+            {"fréquence", specificities, "specificityGrid", 0, 3, "10 × 10 000 / 15 = 6666,6666…"},
+            {"spécificité", specificities, "specificityGrid", 0, 5, "P(X ≥ 10) ≈ 9,995 × 10⁻⁵"},
+            {"G²", specificities, "specificityGrid", 0, 6, "f1 ln(f1 / E1) = 10 × ln(10 / 5) = 6,9314…"},
+            {"log ratio", specificities, "specificityGrid", 1, 7, "log2 0,05 = -4,3219…"},
+            {"formes", specificities, "tokenCount1Value", -1, 0, "N1 = 15."},
+            {"formes spécifiques", specificities, "overUsedIn2Value", -1, 0, "S ≤ −2 : 1."},
+            {"score", collocates, "collocateGrid", 0, 3, "E = F × t / N = 3 × 9 / 40 = 0,675"},
+            {"D", dispersionIn20Parts, "juillandValue", -1, 0, "18 × (0 − 0,1)² + 2 × (1 − 0,1)² = 1,8"},
+            {"DP", dispersionIn20Parts, "griesValue", -1, 0, "DP = ½ × 1,6 = 0,8"},
+            {"a", zipf, "interceptValue", -1, 0, "a = ȳ − b × x̄ = 0,0752574… − (-0,507942…) × 0,345052…"},
+            {"b", zipf, "slopeValue", -1, 0, "b = -0,103871… / 0,204494… = -0,507942…"},
+            {"R²", zipf, "determinationValue", -1, 0, "R² = 1 − 0,0152037… / 0,0679642… = 0,776298…"},
+        };
+        for (const auto& figure : figures)
+            QTest::newRow(figure.name) << figure.open << QString::fromLatin1(figure.figure) << figure.row
+                                       << figure.column << QString::fromUtf8(figure.step);
+    }
+
+    void formAndLineFiguresExplainTheValueShown()
+    {
+        QFETCH(OpenWindow, open);
+        QFETCH(QString, figure);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QString, step);
+        const std::unique_ptr<QWidget> window = open();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        checkExplanation(*window, figure, row, column, step);
     }
 
     // Maj+F1 explains the figure that has the focus, which Tab gives to a total; the same

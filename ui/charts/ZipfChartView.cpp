@@ -1,7 +1,6 @@
 // The Zipf chart of the frequency window.
 #include "ui/charts/ZipfChartView.h"
 
-#include "core/presentation/number_format.h"
 #include "ui/number_text.h"
 
 #include <QAbstractItemModel>
@@ -20,13 +19,6 @@ constexpr qreal pointSize = 5;
 // thousands: the forms are rather one line through their points, whose markers are drawn
 // while they stay apart.
 constexpr int mostMarkedForms = 2000;
-constexpr int shownDigits = 4; // significant digits of the line's figures
-
-// value to four significant digits, with the user's decimal separator.
-QString figure(double value)
-{
-    return numberText(roundSignificant(value, shownDigits));
-}
 
 // A logarithmic axis from the power of ten at or below lowest to the one at or above highest.
 QLogValueAxis* decadeAxis(double lowest, double highest, const QString& title, const QFont& font,
@@ -113,10 +105,11 @@ QString ZipfChartView::lineCaption(const std::optional<ZipfFit>& line)
 {
     if (!line)
         return tr("Il faut au moins deux formes pour ajuster une droite.");
-    const QString slope = line->slope < 0 ? tr("− %1").arg(figure(-line->slope)) : tr("+ %1").arg(figure(line->slope));
-    const QString fit = line->determination ? tr("R² = %1").arg(figure(*line->determination)) : tr("R² non défini");
+    const QString slope =
+        line->slope < 0 ? tr("− %1").arg(measureText(-line->slope)) : tr("+ %1").arg(measureText(line->slope));
+    const QString fit = line->determination ? tr("R² = %1").arg(measureText(line->determination)) : tr("R² non défini");
     return tr("log10 f = %1 %2 × log10 r   (pente b = %3, ordonnée a = %1, %4)")
-        .arg(figure(line->intercept), slope, figure(line->slope), fit);
+        .arg(measureText(line->intercept), slope, measureText(line->slope), fit);
 }
 
 } // namespace quorvelle::ui

@@ -1,9 +1,17 @@
-// The eight chart windows' captions, axis titles, grid headings and opening tabs.
+// The eight chart windows' captions, axis titles, grid headings and opening tabs, and the
+// figures of Zipf's line.
 #include "ui/charts/chart_windows.h"
 
+#include "core/catalogue/statistics_catalogue.h"
 #include "ui/charts/ChartTableModel.h"
 #include "ui/charts/ZipfChartView.h"
+#include "ui/figure_explanations.h"
+#include "ui/number_text.h"
+#include "ui/stats/window_layout.h"
 
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
 #include <QLocale>
 
 namespace quorvelle::ui {
@@ -105,7 +113,7 @@ SpecificitiesChart::SpecificitiesChart(std::span<const ScoreChartRow> forms, QWi
 {
 }
 
-ZipfChart::ZipfChart(const ZipfReport& report, QWidget* parent)
+ZipfChart::ZipfChart(ZipfReport report, QWidget* parent)
     : ChartWindow(
         {tr("Parvane Dorlesca - Loi de Zipf (graphique)"),
          tr("Rang (échelle logarithmique)"),
@@ -122,7 +130,20 @@ ZipfChart::ZipfChart(const ZipfReport& report, QWidget* parent)
             return static_cast<QChartView*>(view);
         },
         parent)
+    , report_(std::move(report))
 {
+    auto* lineFrame = new QGroupBox(tr("Droite ajustée"), this);
+    Q_SET_OBJECT_NAME(lineFrame);
+    const QList<QLabel*> figures =
+        addTotals(lineFrame,
+                  {{"interceptCaption", tr("Ordonnée à l'origine a :"), "interceptValue"},
+                   {"slopeCaption", tr("Pente b :"), "slopeValue"},
+                   {"determinationCaption", tr("Coefficient de détermination R² :"), "determinationValue"}});
+    figures[0]->setText(measureText(report_.intercept()));
+    figures[1]->setText(measureText(report_.slope()));
+    figures[2]->setText(measureText(report_.determination()));
+    explainTotals(figures, ZipfStatistic::totals, report_);
+    layout()->addWidget(lineFrame);
 }
 
 } // namespace quorvelle::ui

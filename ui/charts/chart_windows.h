@@ -60,11 +60,15 @@ public:
 };
 
 /// Zipf's law ("Loi de &Zipf" of FrequenciesWindow): every form by rank and attestations on
-/// logarithmic axes, with the least-squares line.
+/// logarithmic axes, with the least-squares line; under both tabs, the line's figures
+/// (lineFrame: interceptValue, slopeValue, determinationValue), which explain their computation.
 class ZipfChart final : public ChartWindow {
     Q_OBJECT
 public:
-    ZipfChart(const ZipfReport& report, QWidget* parent);
+    ZipfChart(ZipfReport report, QWidget* parent);
+
+private:
+    ZipfReport report_; ///< what the line's figures are explained from
 };
 
 } // namespace quorvelle::ui

@@ -3,6 +3,7 @@
 
 #include "core/catalogue/statistics_catalogue.h"
 #include "ui/cp1252_text.h"
+#include "ui/figure_explanations.h"
 #include "ui/number_text.h"
 #include "ui/report_grid.h"
 #include "ui/shell/WaitDialog.h"
@@ -116,6 +117,7 @@ void CollocatesWindow::buildUi()
     QHeaderView* header = collocateGrid->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(0, QHeaderView::Stretch);
+    explainGridRows(collocateGrid, collocateRowFigures, report_, *rowsModel_);
 
     const WindowMenus menus = buildMenuBar({.grid = collocateGrid});
     addExportItem(menus.file, rowsModel_, tr("cooccurrents.csv"), this);

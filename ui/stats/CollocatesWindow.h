@@ -22,7 +22,8 @@ namespace quorvelle::ui {
 /// CollocateReport: in collocateGrid, the forms found within the span chosen in spanBox around
 /// the pivot (within its sentence unless sameSentenceBox is unticked), at least
 /// minCountBox times and with a score of at least the one chosen in minScoreBox, by score
-/// decreasing. A new span is computed off the interface thread; new thresholds only filter.
+/// decreasing, each score explaining its computation. A new span is computed off the interface
+/// thread; new thresholds only filter.
 /// Double-clicking a form shows it in context.
 class CollocatesWindow final : public StatisticsWindow {
     Q_OBJECT

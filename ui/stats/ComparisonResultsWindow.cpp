@@ -8,6 +8,7 @@
 #include "ui/HourglassCursor.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
+#include "ui/figure_explanations.h"
 #include "ui/menus.h"
 #include "ui/number_text.h"
 #include "ui/stats/SpecificitiesWindow.h"
@@ -31,12 +32,16 @@ constexpr QSize windowSize(980, 640);
 
 enum class Piece { Caption, Link, Heading, Value };
 
-// One label of a line of figures: a fixed text, or a value written from the comparison.
+using ComparisonExplainer = FigureExplanation (*)(const VocabularyComparison&, const ExplanationNumbers&);
+
+// One label of a line of figures: a fixed text, or a value written from the comparison and how
+// that value is computed.
 struct FigureLabel {
     const char* name;
     Piece piece;
     std::string_view text = {};
     std::function<QString(const VocabularyComparison&)> value = {};
+    ComparisonExplainer explain = nullptr;
 };
 
 using FigureLine = std::vector<FigureLabel>;
@@ -56,20 +61,26 @@ QColor colourOf(Piece piece)
     return Qt::darkRed;
 }
 
-FigureLabel count(const char* name, std::int64_t value(const VocabularyComparison&))
+FigureLabel count(const char* name, ComparisonExplainer explain, std::int64_t value(const VocabularyComparison&))
 {
-    return {name, Piece::Value, {}, [value](const VocabularyComparison& comparison) {
-                return QString::number(value(comparison));
-            }};
+    return {name,
+            Piece::Value,
+            {},
+            [value](const VocabularyComparison& comparison) { return QString::number(value(comparison)); },
+            explain};
 }
 
 // A share that a text without forms leaves undefined shows nothing.
-FigureLabel share(const char* name, std::optional<double> VocabularyComparison::*member)
+FigureLabel share(const char* name, ComparisonExplainer explain, std::optional<double> VocabularyComparison::*member)
 {
-    return {name, Piece::Value, {}, [member](const VocabularyComparison& comparison) {
+    return {name,
+            Piece::Value,
+            {},
+            [member](const VocabularyComparison& comparison) {
                 const std::optional<double>& value = comparison.*member;
                 return value ? numberText(*value) : QString();
-            }};
+            },
+            explain};
 }
 
 // The lines of figuresFrame, top to bottom. Each value label is named after the figure it
@@ -80,48 +91,54 @@ std::vector<FigureLine> figureLines()
     using namespace french;
     return {
         {{"tokenCount1Caption", Piece::Caption, tokenCount1Caption},
-         count("tokenCount1Label", [](const C& c) { return c.text1.tokenCount; })},
+         count("tokenCount1Label", explainComparedTokenCount<1>, [](const C& c) { return c.text1.tokenCount; })},
         {{"tokenCount2Caption", Piece::Caption, tokenCount2Caption},
-         count("tokenCount2Label", [](const C& c) { return c.text2.tokenCount; })},
+         count("tokenCount2Label", explainComparedTokenCount<2>, [](const C& c) { return c.text2.tokenCount; })},
         {{"distinctCount1Caption", Piece::Caption, distinctCount1Caption},
-         count("distinctCount1Label", [](const C& c) { return c.text1.distinctCount; })},
+         count("distinctCount1Label", explainComparedDistinctCount<1>,
+               [](const C& c) { return c.text1.distinctCount; })},
         {{"distinctCount2Caption", Piece::Caption, distinctCount2Caption},
-         count("distinctCount2Label", [](const C& c) { return c.text2.distinctCount; })},
+         count("distinctCount2Label", explainComparedDistinctCount<2>,
+               [](const C& c) { return c.text2.distinctCount; })},
         {{"commonCountCaption", Piece::Caption, commonCountCaption},
-         count("commonCountLabel", [](const C& c) { return c.commonCount; })},
+         count("commonCountLabel", explainCommonCount, [](const C& c) { return c.commonCount; })},
         {{"commonShareLink", Piece::Link, amountingTo}},
-        {share("commonShare1Label", &C::commonShare1), {"commonShare1Caption", Piece::Caption, commonShare1Caption}},
-        {share("commonShare2Label", &C::commonShare2), {"commonShare2Caption", Piece::Caption, commonShare2Caption}},
+        {share("commonShare1Label", explainCommonShare<1>, &C::commonShare1),
+         {"commonShare1Caption", Piece::Caption, commonShare1Caption}},
+        {share("commonShare2Label", explainCommonShare<2>, &C::commonShare2),
+         {"commonShare2Caption", Piece::Caption, commonShare2Caption}},
         {{"commonTokensLink", Piece::Link, representing}},
         {{"forText1Caption", Piece::Caption, forText1},
-         count("commonTokens1Label", [](const C& c) { return c.commonTokens1; }),
+         count("commonTokens1Label", explainCommonTokens<1>, [](const C& c) { return c.commonTokens1; }),
          {"commonTokens1Caption", Piece::Caption, attestationsOr},
-         share("commonTokenShare1Label", &C::commonTokenShare1),
+         share("commonTokenShare1Label", explainCommonTokenShare<1>, &C::commonTokenShare1),
          {"commonTokenShare1Caption", Piece::Caption, tokenShareCaption}},
         {{"forText2Caption", Piece::Caption, forText2},
-         count("commonTokens2Label", [](const C& c) { return c.commonTokens2; }),
+         count("commonTokens2Label", explainCommonTokens<2>, [](const C& c) { return c.commonTokens2; }),
          {"commonTokens2Caption", Piece::Caption, attestationsOr},
-         share("commonTokenShare2Label", &C::commonTokenShare2),
+         share("commonTokenShare2Label", explainCommonTokenShare<2>, &C::commonTokenShare2),
          {"commonTokenShare2Caption", Piece::Caption, tokenShareCaption}},
         {{"firstTextHeading", Piece::Heading, text1Heading}},
         {{"properCount1Caption", Piece::Caption, properCountCaption},
-         count("properCount1Label", [](const C& c) { return c.properCount1; })},
+         count("properCount1Label", explainProperCount<1>, [](const C& c) { return c.properCount1; })},
         {{"properShare1Link", Piece::Link, amountingTo}},
-        {share("properShare1Label", &C::properShare1), {"properShare1Caption", Piece::Caption, properShareCaption}},
+        {share("properShare1Label", explainProperShare<1>, &C::properShare1),
+         {"properShare1Caption", Piece::Caption, properShareCaption}},
         {{"properTokens1Link", Piece::Link, representing}},
-        {count("properTokens1Label", [](const C& c) { return c.properTokens1; }),
+        {count("properTokens1Label", explainProperTokens<1>, [](const C& c) { return c.properTokens1; }),
          {"properTokens1Caption", Piece::Caption, attestationsOr},
-         share("properTokenShare1Label", &C::properTokenShare1),
+         share("properTokenShare1Label", explainProperTokenShare<1>, &C::properTokenShare1),
          {"properTokenShare1Caption", Piece::Caption, tokenShareCaption}},
         {{"secondTextHeading", Piece::Heading, text2Heading}},
         {{"properCount2Caption", Piece::Caption, properCountCaption},
-         count("properCount2Label", [](const C& c) { return c.properCount2; })},
+         count("properCount2Label", explainProperCount<2>, [](const C& c) { return c.properCount2; })},
         {{"properShare2Link", Piece::Link, amountingTo}},
-        {share("properShare2Label", &C::properShare2), {"properShare2Caption", Piece::Caption, properShareCaption}},
+        {share("properShare2Label", explainProperShare<2>, &C::properShare2),
+         {"properShare2Caption", Piece::Caption, properShareCaption}},
         {{"properTokens2Link", Piece::Link, representing}},
-        {count("properTokens2Label", [](const C& c) { return c.properTokens2; }),
+        {count("properTokens2Label", explainProperTokens<2>, [](const C& c) { return c.properTokens2; }),
          {"properTokens2Caption", Piece::Caption, attestationsOr},
-         share("properTokenShare2Label", &C::properTokenShare2),
+         share("properTokenShare2Label", explainProperTokenShare<2>, &C::properTokenShare2),
          {"properTokenShare2Caption", Piece::Caption, tokenShareCaption}},
     };
 }
@@ -184,6 +201,10 @@ void ComparisonResultsWindow::buildUi()
             }
             if (figure.value)
                 values_.append({label, figure.value});
+            if (figure.explain)
+                explainFigure(label, [this, explain = figure.explain](const ExplanationNumbers& numbers) {
+                    return explain(compared_.comparison, numbers);
+                });
             row->addWidget(label);
             if (QPushButton* button = buttonAfter.value(label->objectName()))
                 row->addWidget(button);

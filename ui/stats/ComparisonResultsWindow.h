@@ -35,7 +35,8 @@ ComparedTexts compareTexts(SharedText text1, SharedText text2);
 /// Opened from the second-text window's "&Affichage" through the wait dialog.
 /// Presents the core's VocabularyComparison: the figures of both texts, of their common forms
 /// and of the forms proper to each, line by line in figuresFrame (values in dark red, captions
-/// in blue, connecting words in dark purple, headings in navy); three "Afficher" buttons list
+/// in blue, connecting words in dark purple, headings in navy), each value explaining how it is
+/// computed (explainFigure); three "Afficher" buttons list
 /// the common forms or the forms proper to either text in formsBox, retitling formsFrame.
 /// "&Exporter..." saves the three listings as one table: every form of either text with its
 /// attestations in each.

@@ -3,10 +3,10 @@
 
 #include "core/catalogue/statistics_catalogue.h"
 #include "core/presentation/chart_data.h"
-#include "core/presentation/number_format.h"
 #include "ui/charts/BarChartView.h"
 #include "ui/charts/ChartTableModel.h"
 #include "ui/cp1252_text.h"
+#include "ui/figure_explanations.h"
 #include "ui/number_text.h"
 #include "ui/report_grid.h"
 #include "ui/shell/WaitDialog.h"
@@ -29,12 +29,6 @@ namespace quorvelle::ui {
 namespace {
 
 constexpr QSize windowSize(1000, 620);
-constexpr int shownDigits = 4;
-
-QString measureText(const std::optional<double>& value)
-{
-    return value ? numberText(roundSignificant(*value, shownDigits)) : DispersionWindow::tr("—");
-}
 
 } // namespace
 
@@ -85,6 +79,12 @@ void DispersionWindow::buildUi()
     juillandValue->setToolTip(tr("1 quand chaque partie a autant d'attestations, 0 quand une seule les a toutes"));
     griesValue->setToolTip(tr("0 quand la forme suit exactement la taille des parties, près de 1 quand elle se "
                               "concentre dans une petite partie du texte"));
+    // Explained for the number of parts chosen when asked.
+    for (std::size_t place = 0; place < dispersionMeasures.size(); ++place)
+        explainFigure(totals[2 + static_cast<qsizetype>(place)],
+                      [this, explain = dispersionMeasures[place].explain](const ExplanationNumbers& numbers) {
+                          return explain(chosenReport(), numbers);
+                      });
 
     partsBox = new QComboBox(this);
     Q_SET_OBJECT_NAME(partsBox);
@@ -115,14 +115,23 @@ void DispersionWindow::buildUi()
     resize(windowSize);
 }
 
+std::size_t DispersionWindow::chosenPlace() const
+{
+    return static_cast<std::size_t>(partsBox->currentIndex());
+}
+
+const DispersionReport& DispersionWindow::chosenReport() const
+{
+    return reports_[chosenPlace()];
+}
+
 // The chart draws a table once: a new choice gets a chart of its own.
 void DispersionWindow::showChosenParts()
 {
-    const auto choice = static_cast<std::size_t>(partsBox->currentIndex());
-    ChartTableModel* table = partTables_[choice];
+    ChartTableModel* table = partTables_[chosenPlace()];
     shownTable_->setSourceModel(table);
-    juillandValue->setText(measureText(reports_[choice].juillandD));
-    griesValue->setText(measureText(reports_[choice].griesDP));
+    juillandValue->setText(measureText(chosenReport().juillandD));
+    griesValue->setText(measureText(chosenReport().griesDP));
     delete partsChart;
     partsChart = new BarChartView(table->barsModel(), table->valueColumn(), ChartTableModel::BarLabelRole, Qt::Vertical,
                                   tr("Partie du texte"), tr("Attestations"), this);

@@ -22,8 +22,8 @@ class ChartTableModel;
 /// Opened from the concordance ("Répartition dans le texte"). Presents the core's
 /// DispersionReport of a form, the text cut into the number of equal parts chosen in
 /// partsBox: the attestations in each part as bars (partsChart) and as a grid (partsGrid),
-/// with Juilland's D and Gries's DP. The reports of every choice are computed on opening, so
-/// that a choice shows at once.
+/// with Juilland's D and Gries's DP, which explain their computation for the parts chosen.
+/// The reports of every choice are computed on opening, so that a choice shows at once.
 class DispersionWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
@@ -42,6 +42,9 @@ private slots:
 
 private:
     void buildUi();
+    /// The place in partChoices, and among the reports, of the number of parts chosen.
+    std::size_t chosenPlace() const;
+    const DispersionReport& chosenReport() const;
 
     std::vector<DispersionReport> reports_;
     std::vector<ChartTableModel*> partTables_; ///< one per report

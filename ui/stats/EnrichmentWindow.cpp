@@ -8,6 +8,7 @@
 #include "ui/PlainTextBox.h"
 #include "ui/charts/chart_windows.h"
 #include "ui/cp1252_text.h"
+#include "ui/figure_explanations.h"
 #include "ui/menus.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/stats/table_export.h"
@@ -43,8 +44,10 @@ void EnrichmentWindow::buildUi()
 
     auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
     Q_SET_OBJECT_NAME(totalsFrame);
-    formCountValue =
-        addTotals(totalsFrame, {{"formCountCaption", utf8Text(french::formCountCaption), "formCountValue"}}).front();
+    const QList<QLabel*> totals =
+        addTotals(totalsFrame, {{"formCountCaption", utf8Text(french::formCountCaption), "formCountValue"}});
+    formCountValue = totals.front();
+    explainTotals(totals, EnrichmentStatistic::totals, report_);
 
     auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
     Q_SET_OBJECT_NAME(resultsFrame);

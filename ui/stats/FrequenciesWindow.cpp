@@ -108,7 +108,7 @@ void FrequenciesWindow::openZipfChart()
     std::optional<ZipfReport> report = resultAfterWaiting(
         this, QtConcurrent::run([text = text_] { return zipfReport(text->tokens(Occurrences::Counted)); }));
     if (report)
-        openModal<ZipfChart>(this, *report);
+        openModal<ZipfChart>(this, std::move(*report));
 }
 
 void FrequenciesWindow::connectSignals()

@@ -7,6 +7,7 @@
 #include "ui/PlainTextBox.h"
 #include "ui/charts/chart_windows.h"
 #include "ui/cp1252_text.h"
+#include "ui/figure_explanations.h"
 #include "ui/menus.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/stats/sort_icon.h"
@@ -17,6 +18,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QListView>
 #include <QPushButton>
 
 #include <utility>
@@ -72,12 +74,13 @@ void LengthsWindow::buildUi()
         pair->addWidget(descendingButton);
         columns->addLayout(pair, 0, column++, Qt::AlignHCenter);
     }
-    lists_ = new LinkedLists(addColumnLists(columns, 1, rowsModel_,
-                                            {{"formCountHeading", "formCountList"},
-                                             {"lengthHeading", "lengthList"},
-                                             {"percentageHeading", "percentageList"}},
-                                            resultsFrame),
-                             LinkedLists::Driver::FirstList, this);
+    const QList<QListView*> lists = addColumnLists(columns, 1, rowsModel_,
+                                                   {{"formCountHeading", "formCountList"},
+                                                    {"lengthHeading", "lengthList"},
+                                                    {"percentageHeading", "percentageList"}},
+                                                   resultsFrame);
+    lists_ = new LinkedLists(lists, LinkedLists::Driver::FirstList, this);
+    explainListRows(lists, LengthsStatistic::rowFigures, report_, *rowsModel_);
 
     const auto [formsFrame, box] = createResultFrame("formsFrame", tr("Forme(s)"), "formsBox", ScrollBars::Both, this);
     formsBox = box;

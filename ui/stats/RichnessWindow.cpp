@@ -5,6 +5,7 @@
 
 #include "core/presentation/number_format.h"
 #include "ui/cp1252_text.h"
+#include "ui/figure_explanations.h"
 #include "ui/number_text.h"
 #include "ui/report_grid.h"
 #include "ui/stats/table_export.h"
@@ -20,7 +21,7 @@ namespace quorvelle::ui {
 namespace {
 
 constexpr QSize windowSize(980, 640);
-constexpr int shownDigits = 4;
+constexpr int valueColumn = 1;
 constexpr int formulaColumn = 2;
 constexpr int explanationColumn = 3;
 constexpr int formulaColumnCharacters = 26;
@@ -53,6 +54,7 @@ void RichnessWindow::buildUi()
     tokenCountLabel = totals[0];
     distinctCountLabel = totals[1];
     hapaxCountLabel = totals[2];
+    explainTotals(totals, RichnessStatistic::totals, report_);
 
     const auto utf8 = [](std::string_view RichnessMeasure::*member) {
         return [member](const RichnessMeasure& measure, std::size_t) { return utf8Text(measure.*member); };
@@ -66,6 +68,10 @@ void RichnessWindow::buildUi()
                           this);
     const QString title = tr("Mesures de la richesse du vocabulaire");
     measuresGrid = createReportGrid("measuresGrid", measuresModel_, title, this);
+    explainColumn(measuresGrid, valueColumn, [this](int row, const ExplanationNumbers& numbers) {
+        const std::string_view measure = measuresModel_->rowAt(static_cast<std::size_t>(row)).jsonKey;
+        return explainTotal(RichnessStatistic::totals, measure, report_, numbers);
+    });
     addExportItem(fileMenu, measuresModel_, tr("richesse-du-vocabulaire.csv"), this);
     measuresGrid->setWordWrap(true);
     // The formulas and the explanations wrap: the first in a column of their own width, the
@@ -86,7 +92,7 @@ void RichnessWindow::buildUi()
 QString RichnessWindow::valueText(const RichnessMeasure& measure) const
 {
     const std::optional<double>& value = report_.*measure.value;
-    return value ? numberText(roundSignificant(*value, shownDigits)) : tr("—");
+    return value ? numberText(roundSignificant(*value, measureSignificantDigits)) : tr("—");
 }
 
 } // namespace quorvelle::ui

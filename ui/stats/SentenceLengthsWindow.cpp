@@ -6,6 +6,7 @@
 #include "core/presentation/french_messages.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
+#include "ui/figure_explanations.h"
 #include "ui/number_text.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/stats/table_export.h"
@@ -50,6 +51,7 @@ void SentenceLengthsWindow::buildUi()
     sentenceCountValue = totals[0];
     formCountValue = totals[1];
     meanLengthValue = totals[2];
+    explainTotals(totals, sentenceTotalFigures<SentenceReport>, report_);
 
     auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
     Q_SET_OBJECT_NAME(resultsFrame);

@@ -6,6 +6,7 @@
 #include "ui/TextAnalysis.h"
 #include "ui/charts/chart_windows.h"
 #include "ui/cp1252_text.h"
+#include "ui/figure_explanations.h"
 #include "ui/menus.h"
 #include "ui/number_text.h"
 #include "ui/report_grid.h"
@@ -109,6 +110,12 @@ void SpecificitiesWindow::buildUi()
     totals[1]->setText(QString::number(report_.n2));
     overUsedIn1Value = totals[2];
     overUsedIn2Value = totals[3];
+    explainTotals(totals, SpecificitiesStatistic::totals, report_);
+    // Counted at the threshold chosen when asked.
+    for (const int text : {1, 2})
+        explainFigure(totals[1 + text], [this, text](const ExplanationNumbers& numbers) {
+            return explainSpecificFormCount(report_, text, numbers);
+        });
 
     thresholdBox = new QComboBox(this);
     Q_SET_OBJECT_NAME(thresholdBox);
@@ -130,6 +137,7 @@ void SpecificitiesWindow::buildUi()
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);
     header->setSortIndicator(specificityColumn, Qt::DescendingOrder);
+    explainGridRows(specificityGrid, SpecificitiesStatistic::rowFigures, report_, *rowsModel_);
 
     auto* threshold = new QHBoxLayout;
     threshold->addWidget(thresholdLabel);

@@ -20,7 +20,8 @@ namespace quorvelle::ui {
 /// Opened from the comparison of two texts. Presents the core's SpecificityReport: in
 /// specificityGrid, the forms whose specificity reaches the threshold chosen in thresholdBox,
 /// by specificity decreasing or by the column whose heading was clicked; the numbers of forms
-/// of each text and of the forms specific to each. Double-clicking a form shows it in context
+/// of each text and of the forms specific to each. The totals and the grid's scores and
+/// frequencies explain their computation. Double-clicking a form shows it in context
 /// in the text that uses it more. The chart shows the twenty forms that reach the threshold
 /// with the highest specificities and the twenty with the lowest.
 class SpecificitiesWindow final : public StatisticsWindow {
