@@ -3,14 +3,15 @@
 
 #include "ui/shell/HelpWindow.h"
 
-#include <QTextBrowser>
-#include <QUrl>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace quorvelle::ui {
 namespace {
 
-constexpr QSize windowSize(520, 360);
+constexpr QSize windowSize(520, 380);
 
 QString utf8(const std::string& text)
 {
@@ -23,13 +24,21 @@ ExplanationWindow::ExplanationWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setWindowTitle(tr("Comment ce nombre est-il calculé ?"));
-    explanationText = new QTextBrowser(this);
+    explanationText = new QTextEdit(this);
     Q_SET_OBJECT_NAME(explanationText);
+    explanationText->setReadOnly(true);
     explanationText->setAccessibleName(tr("Explication du calcul"));
-    explanationText->setOpenLinks(false);
-    connect(explanationText, &QTextBrowser::anchorClicked, this, &ExplanationWindow::showManualPage);
+    manualButton = new QPushButton(tr("&Lire la page du manuel qui explique cette statistique"), this);
+    Q_SET_OBJECT_NAME(manualButton);
+    manualButton->setAutoDefault(false);
+    connect(manualButton, &QPushButton::clicked, this, &ExplanationWindow::showManualPage);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(manualButton);
+    buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(explanationText);
+    layout->addLayout(buttons);
     resize(windowSize);
 }
 
@@ -54,17 +63,16 @@ void ExplanationWindow::showExplanation(const FigureExplanation& explanation)
     for (const std::string& step : explanation.steps)
         html += QStringLiteral("<li>%1</li>").arg(utf8(step));
     html += QStringLiteral("</ol><p>%1 <b>%2</b></p>").arg(tr("Valeur affichée :"), utf8(explanation.shown));
-    if (!explanation.manualPage.empty())
-        html += QStringLiteral("<p><a href=\"%1\">%2</a></p>")
-                    .arg(utf8(explanation.manualPage), tr("Lire la page du manuel qui explique cette statistique"));
     explanationText->setHtml(html);
+    manualPage_ = QString::fromStdString(explanation.manualPage);
+    manualButton->setVisible(!manualPage_.isEmpty());
 }
 
-void ExplanationWindow::showManualPage(const QUrl& page)
+void ExplanationWindow::showManualPage()
 {
     if (!helpWindow_)
         helpWindow_ = new HelpWindow(this);
-    helpWindow_->showPage(page.toString());
+    helpWindow_->showPage(manualPage_);
     helpWindow_->show();
     helpWindow_->raise();
 }

@@ -4,9 +4,11 @@
 #include "core/explanations/figure_explanation.h"
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
-class QTextBrowser;
+class QPushButton;
+class QTextEdit;
 
 namespace quorvelle::ui {
 
@@ -14,8 +16,8 @@ class HelpWindow;
 
 /// Opened by "Comment ce nombre est-il calculé ?" on a figure, not modal so that it stays
 /// beside the figure: the formula in words and in symbols, the text's numbers put in step by
-/// step, the value shown, and a link to the manual's page, which opens in a help window of
-/// its own. A screen reader reads its text (explanationText) as plain sentences.
+/// step, the value shown, in a read-only text box a screen reader reads as plain sentences;
+/// and a button that opens the manual's page in a help window of its own.
 class ExplanationWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -27,9 +29,11 @@ public:
     void showExplanation(const FigureExplanation& explanation);
 
 private:
-    void showManualPage(const QUrl& page);
+    void showManualPage();
 
-    QTextBrowser* explanationText;
+    QTextEdit* explanationText;
+    QPushButton* manualButton;
+    QString manualPage_;
     QPointer<HelpWindow> helpWindow_;
 };
 
