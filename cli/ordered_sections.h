@@ -16,10 +16,12 @@ struct SectionWriters {
 };
 
 /// Writes sections 0 to count − 1 in order. The calling thread streams every section that no
-/// helper has started; up to jobs − 1 helper threads, as many as the system can start, render
-/// the sections just ahead of it into memory, each written as soon as its turn comes. Helpers
-/// stay within jobs − 1 sections of the one being written, so memory holds at most that many
-/// rendered sections. An exception thrown while a section is produced or written is thrown
+/// helper has started; up to jobs − 1 helper threads, no more than there are other sections and
+/// as many as the system can start, render the sections just ahead of it into memory, each
+/// written as soon as its turn comes. Helpers stay within jobs − 1 sections of the one being
+/// written, so memory holds at most that many rendered sections. A helper that runs out of
+/// memory hands its section back to the other threads and stops. Any other exception thrown
+/// while a section is produced or written, and the caller's own lack of memory, is thrown
 /// again here once the helpers have stopped.
 void writeSectionsInOrder(std::size_t count, unsigned jobs, const SectionWriters& writers);
 

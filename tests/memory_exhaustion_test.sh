@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # quorvelle-cli when memory runs out, under a limit of address space that lets it start and read
 # a text of 10 MB: a statistic or a concordance that needs more says so in French, exits with 1
-# and writes nothing; `all` that cannot start all the threads asked for runs on those it has.
+# and writes nothing; `all` that cannot start all the threads asked for runs on those it has,
+# and what a helper thread lacks memory for is computed by another.
 # Usage: tests/memory_exhaustion_test.sh QUORVELLE_CLI WORK_DIR SMALL_TEXT
 set -uo pipefail
 cli=$1
@@ -10,7 +11,8 @@ work=$(mktemp -d "$2/memory-exhaustion.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
 # In KiB. The program with a text of 10 MB takes 55 MB; letters needs 420 MB for it, the
-# concordance of "le" 310 MB with 1000 characters of context, 255 helper threads 2 GB of stacks.
+# concordance of "le" 310 MB with 1000 characters of context; each helper thread of `all` takes
+# 8 MB of stack and the first ones 64 MB for their own heap.
 limit=150000
 
 # French short words, "le" the most frequent, among made-up longer ones, from a fixed seed.

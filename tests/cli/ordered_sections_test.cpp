@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <future>
+#include <new>
 #include <stdexcept>
+#include <string>
+#include <thread>
 
 namespace quorvelle::cli {
 namespace {
@@ -34,6 +38,45 @@ TEST(OrderedSections, AFailedWriteIsThrownAgain)
         };
         EXPECT_THROW(writeSectionsInOrder(3, 2, writers), std::runtime_error);
     }
+}
+
+TEST(OrderedSections, WhatHelpersLackMemoryForIsWrittenByTheCaller)
+{
+    // Every thread but the caller runs out of memory whenever it renders: the listing is whole
+    // and in order all the same, and more helpers than sections are never started.
+    const std::thread::id caller = std::this_thread::get_id();
+    for (const unsigned jobs : {2u, 4u, 256u}) {
+        std::atomic<int> renderings = 0;
+        std::string written;
+        const SectionWriters writers{
+            .stream = [&](std::size_t section) { written += std::to_string(section); },
+            .render =
+                [&](std::size_t section) {
+                    ++renderings;
+                    if (std::this_thread::get_id() != caller)
+                        throw std::bad_alloc();
+                    return std::to_string(section);
+                },
+            .write = [&](std::size_t, const std::string& section) { written += section; },
+        };
+        writeSectionsInOrder(6, jobs, writers);
+        EXPECT_EQ(written, "012345") << jobs << " threads";
+        EXPECT_LE(renderings, 2 * 5) << jobs << " threads";
+    }
+}
+
+TEST(OrderedSections, TheCallersLackOfMemoryStopsTheListing)
+{
+    const SectionWriters writers{
+        .stream =
+            [](std::size_t section) {
+                if (section == 1)
+                    throw std::bad_alloc();
+            },
+        .render = [](std::size_t section) { return std::to_string(section); },
+        .write = [](std::size_t, const std::string&) {},
+    };
+    EXPECT_THROW(writeSectionsInOrder(3, 1, writers), std::bad_alloc);
 }
 
 } // namespace
