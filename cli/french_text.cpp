@@ -16,7 +16,8 @@ std::string frenchNumber(const std::optional<double>& value)
 
 std::string frenchMeasure(const std::optional<double>& value)
 {
-    return value ? formatNumber(roundSignificant(*value, measureSignificantDigits), frenchDecimalSeparator) : "—";
+    return value ? formatNumber(roundSignificant(*value, measureSignificantDigits), frenchDecimalSeparator)
+                 : std::string(undefinedMeasure);
 }
 
 void writeCp1252(std::ostream& out, std::string_view cp1252)

@@ -6,11 +6,6 @@
 #include <QLocale>
 
 namespace quorvelle::ui {
-namespace {
-
-constexpr int measureDigits = 4;
-
-} // namespace
 
 QString numberText(double value)
 {
@@ -20,7 +15,8 @@ QString numberText(double value)
 
 QString measureText(const std::optional<double>& value)
 {
-    return value ? numberText(roundSignificant(*value, measureDigits)) : QStringLiteral("—");
+    return value ? numberText(roundSignificant(*value, measureSignificantDigits))
+                 : QString::fromUtf8(undefinedMeasure.data(), static_cast<qsizetype>(undefinedMeasure.size()));
 }
 
 } // namespace quorvelle::ui

@@ -59,6 +59,7 @@ bool absent(const DispersionReport& report, FigureExplanation& explanation, cons
         return false;
     explanation.steps.push_back("La forme n'est pas dans le texte : il n'y a aucune attestation à répartir, et "
                                 + measure + undefined);
+    explanation.shown = std::string(undefinedMeasure);
     return true;
 }
 
@@ -82,6 +83,7 @@ FigureExplanation explainJuillandD(const DispersionReport& report, const Explana
     if (partCount < 2) {
         explanation.steps.push_back(std::string("Une seule partie : √(P − 1) = 0, on ne divise pas par 0 ; D")
                                     + undefined);
+        explanation.shown = std::string(undefinedMeasure);
         return explanation;
     }
     const auto parts = static_cast<double>(partCount);

@@ -37,7 +37,8 @@ FigureExplanation ending(FigureExplanation explanation, std::optional<double> va
                          const ExplanationNumbers& numbers)
 {
     if (!value) {
-        explanation.steps.push_back(whyUndefined + ", la mesure reste vide (la fenêtre affiche « — »).");
+        explanation.steps.push_back(whyUndefined + ", la mesure n'est pas définie.");
+        explanation.shown = std::string(undefinedMeasure);
         return explanation;
     }
     explanation.steps.push_back(numbers.significantRoundingStep(*value, measureSignificantDigits));

@@ -18,14 +18,16 @@ FigureExplanation lineExplanation(std::string figure, std::string inWords, std::
 {
     const auto points = static_cast<std::int64_t>(report.rows.size());
     FigureExplanation explanation{std::move(figure), std::move(inWords), std::move(formula), {}, {}, zipfPage};
-    if (!report.fit)
+    if (!report.fit) {
         explanation.steps.push_back("Il faut au moins deux points, deux formes différentes, pour ajuster une "
                                     "droite : le texte en a "
                                     + numbers.count(points) + ". Il n'y a pas de droite.");
-    else
+        explanation.shown = std::string(undefinedMeasure);
+    } else {
         explanation.steps.push_back("n = " + numbers.count(points)
                                     + " points, un par forme différente : x = log10 r (r son rang) et y = log10 f "
                                       "(f ses attestations).");
+    }
     return explanation;
 }
 
@@ -106,6 +108,7 @@ FigureExplanation explainZipfDetermination(const ZipfReport& report, const Expla
         explanation.steps.emplace_back("Toutes les formes ont le même nombre d'attestations : y ne varie pas et "
                                        "Σ (y − ȳ)² = 0. La droite est horizontale, il n'y a rien à expliquer : on ne "
                                        "divise pas par 0, R² n'est pas défini.");
+        explanation.shown = std::string(undefinedMeasure);
         return explanation;
     }
     explanation.steps.push_back("Σ (y − ȳ)² = " + numbers.significant(fit.sums.yy));

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace quorvelle {
 
@@ -23,6 +24,9 @@ std::string formatNumber(double value, char decimalSeparator);
 /// The significant digits of the measures as the windows and the command line show them
 /// (richness, the line of Zipf's law): 643,8 and 0,01235.
 inline constexpr int measureSignificantDigits = 4;
+
+/// How a measure the text leaves undefined is shown (UTF-8): an em dash.
+inline constexpr std::string_view undefinedMeasure = "—";
 
 /// value rounded to `digits` significant digits, then written as formatNumber does:
 /// 643.7752 gives 643,8 and 0.0123456 gives 0,01235 at four digits, 12345.6 gives 12350.

@@ -3,6 +3,7 @@
 // text, on the manual's worked example and on a text without forms.
 #include "cli/json_writer.h"
 #include "cli/statistics.h"
+#include "core/presentation/number_format.h"
 #include "core/text/text_file.h"
 #include "tests/cli/written_numbers.h"
 
@@ -21,7 +22,9 @@ using cli::Json;
 // at the precision the figure is shown with.
 bool endsOn(const std::string& shown, const Json& value)
 {
-    return value.is_null() ? shown.empty() : agreesAtItsPrecision(shown, value.get<double>());
+    if (value.is_null())
+        return shown.empty() || shown == undefinedMeasure;
+    return agreesAtItsPrecision(shown, value.get<double>());
 }
 
 template <class Statistic>

@@ -2,6 +2,7 @@
 // le chien, le loup, le chat, le lion. »: in 5 equal parts, 4 unequal ones, 100 parts, and for
 // an absent form.
 #include "core/explanations/dispersion_explanations.h"
+#include "core/presentation/number_format.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +56,7 @@ TEST(DispersionExplanations, UnequalAndManyPartsAndAnAbsentForm)
 
     const DispersionReport absent = dispersionReport(animals, "renard", 10);
     for (const FigureExplanation& undefined : {explainJuillandD(absent, french), explainGriesDP(absent, french)}) {
-        EXPECT_EQ(undefined.shown, "");
+        EXPECT_EQ(undefined.shown, undefinedMeasure);
         EXPECT_NE(undefined.steps.back().find("n'est pas défini (« — »)"), std::string::npos);
     }
 }

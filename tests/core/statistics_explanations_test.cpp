@@ -6,10 +6,12 @@
 #include "core/explanations/enrichment_explanations.h"
 #include "core/explanations/richness_explanations.h"
 #include "core/explanations/sentence_explanations.h"
+#include "core/presentation/number_format.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorvelle {
@@ -19,9 +21,10 @@ using Steps = std::vector<std::string>;
 
 const ExplanationNumbers french(',');
 
-bool saysWhy(const FigureExplanation& explanation, const std::string& reason)
+// A figure left undefined: shown as shown (empty, or the measures' dash), and why.
+bool saysWhy(const FigureExplanation& explanation, const std::string& reason, std::string_view shown = "")
 {
-    return explanation.shown.empty() && explanation.steps.back().find(reason) != std::string::npos;
+    return explanation.shown == shown && explanation.steps.back().find(reason) != std::string::npos;
 }
 
 std::string repeated(const std::string& sentence, int times)
@@ -135,12 +138,13 @@ TEST(StatisticsExplanations, TheRichnessMeasures)
     EXPECT_EQ(mtld.steps.at(3), "(3,03030… + 3,03030…) / 2 = 3,03030…");
     EXPECT_EQ(mtld.shown, "3,03");
 
-    // What the text leaves undefined is left empty, and says why.
-    EXPECT_TRUE(saysWhy(explainHerdan(richnessReport("chat"), french), "ln N = 0"));
-    EXPECT_TRUE(saysWhy(explainHonoreR(richnessReport("le chat"), french), "V1 = V = 2"));
-    EXPECT_TRUE(saysWhy(explainMattr(report, french), "moins de 100 formes (N = 5)"));
-    EXPECT_TRUE(saysWhy(explainMtld(richnessReport(differentForms(100)), french), "ne tombe jamais à 0,72"));
-    EXPECT_TRUE(saysWhy(explainTtr(richnessReport("12"), french), "aucune forme (N = 0)"));
+    // What the text leaves undefined is shown as a dash, and says why.
+    EXPECT_TRUE(saysWhy(explainHerdan(richnessReport("chat"), french), "ln N = 0", undefinedMeasure));
+    EXPECT_TRUE(saysWhy(explainHonoreR(richnessReport("le chat"), french), "V1 = V = 2", undefinedMeasure));
+    EXPECT_TRUE(saysWhy(explainMattr(report, french), "moins de 100 formes (N = 5)", undefinedMeasure));
+    EXPECT_TRUE(
+        saysWhy(explainMtld(richnessReport(differentForms(100)), french), "ne tombe jamais à 0,72", undefinedMeasure));
+    EXPECT_TRUE(saysWhy(explainTtr(richnessReport("12"), french), "aucune forme (N = 0)", undefinedMeasure));
 }
 
 } // namespace

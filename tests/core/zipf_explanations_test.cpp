@@ -2,6 +2,7 @@
 // chien. », whose points the line misses, a refrain that lies on it, forms all attested alike
 // and a single form.
 #include "core/explanations/zipf_explanations.h"
+#include "core/presentation/number_format.h"
 
 #include <gtest/gtest.h>
 
@@ -49,12 +50,12 @@ TEST(ZipfExplanations, PointsOnTheLineAlikeOrAlone)
 
     const FigureExplanation alike = explainZipfDetermination(zipfReport("le chat dort"), french);
     EXPECT_NE(alike.steps.back().find("R² n'est pas défini"), std::string::npos);
-    EXPECT_EQ(alike.shown, "");
+    EXPECT_EQ(alike.shown, undefinedMeasure);
     const FigureExplanation alone = explainZipfSlope(zipfReport("seul seul"), french);
     EXPECT_EQ(alone.steps,
               (std::vector<std::string>{"Il faut au moins deux points, deux formes différentes, pour "
                                         "ajuster une droite : le texte en a 1. Il n'y a pas de droite."}));
-    EXPECT_EQ(alone.shown, "");
+    EXPECT_EQ(alone.shown, undefinedMeasure);
 }
 
 } // namespace

@@ -204,6 +204,9 @@ private slots:
         const OpenWindow zipf = [] {
             return std::make_unique<ui::ZipfChart>(zipfReport("Le chat voit le chien."), nullptr);
         };
+        const OpenWindow zipfOfOneForm = [] {
+            return std::make_unique<ui::ZipfChart>(zipfReport("Chat, chat, chat."), nullptr);
+        };
         const struct {
             const char* name;
             OpenWindow open;
@@ -223,6 +226,7 @@ private slots:
             {"a", zipf, "interceptValue", -1, 0, "a = ȳ − b × x̄ = 0,0752574… − (-0,507942…) × 0,345052…"},
             {"b", zipf, "slopeValue", -1, 0, "b = -0,103871… / 0,204494… = -0,507942…"},
             {"R²", zipf, "determinationValue", -1, 0, "R² = 1 − 0,0152037… / 0,0679642… = 0,776298…"},
+            {"a non défini", zipfOfOneForm, "interceptValue", -1, 0, "le texte en a 1. Il n'y a pas de droite."},
         };
         for (const auto& figure : figures)
             QTest::newRow(figure.name) << figure.open << QString::fromLatin1(figure.figure) << figure.row

@@ -3,7 +3,6 @@
 
 #include "core/catalogue/statistics_catalogue.h"
 
-#include "core/presentation/number_format.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
 #include "ui/number_text.h"
@@ -59,13 +58,13 @@ void RichnessWindow::buildUi()
     const auto utf8 = [](std::string_view RichnessMeasure::*member) {
         return [member](const RichnessMeasure& measure, std::size_t) { return utf8Text(measure.*member); };
     };
-    measuresModel_ =
-        new MeasuresModel({{tr("Mesure"), Qt::AlignLeft, utf8(&RichnessMeasure::name)},
-                           {tr("Valeur"), Qt::AlignRight,
-                            [this](const RichnessMeasure& measure, std::size_t) { return valueText(measure); }},
-                           {tr("Formule"), Qt::AlignLeft, utf8(&RichnessMeasure::formula)},
-                           {tr("Ce qu'elle mesure"), Qt::AlignLeft, utf8(&RichnessMeasure::explanation)}},
-                          this);
+    measuresModel_ = new MeasuresModel(
+        {{tr("Mesure"), Qt::AlignLeft, utf8(&RichnessMeasure::name)},
+         {tr("Valeur"), Qt::AlignRight,
+          [this](const RichnessMeasure& measure, std::size_t) { return measureText(report_.*measure.value); }},
+         {tr("Formule"), Qt::AlignLeft, utf8(&RichnessMeasure::formula)},
+         {tr("Ce qu'elle mesure"), Qt::AlignLeft, utf8(&RichnessMeasure::explanation)}},
+        this);
     const QString title = tr("Mesures de la richesse du vocabulaire");
     measuresGrid = createReportGrid("measuresGrid", measuresModel_, title, this);
     explainColumn(measuresGrid, valueColumn, [this](int row, const ExplanationNumbers& numbers) {
@@ -87,12 +86,6 @@ void RichnessWindow::buildUi()
     windowLayout()->addWidget(totalsFrame);
     windowLayout()->addWidget(measuresGrid, 1);
     resize(windowSize);
-}
-
-QString RichnessWindow::valueText(const RichnessMeasure& measure) const
-{
-    const std::optional<double>& value = report_.*measure.value;
-    return value ? numberText(roundSignificant(*value, measureSignificantDigits)) : tr("—");
 }
 
 } // namespace quorvelle::ui

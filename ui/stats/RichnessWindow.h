@@ -25,7 +25,6 @@ private:
     using MeasuresModel = RowTableModel<RichnessMeasure>;
 
     void buildUi();
-    QString valueText(const RichnessMeasure& measure) const;
 
     RichnessReport report_;
     QLabel* tokenCountLabel;
