@@ -13,7 +13,9 @@ namespace quorvelle {
 /// A total of a statistic's report and how it is computed from the report.
 template <class Report>
 struct TotalFigure {
-    std::string_view name; ///< the total's name in quorvelle-cli's JSON: "meanFrequency"
+    /// the total's name in quorvelle-cli's JSON, "meanFrequency"; empty for a count the JSON
+    /// leaves to its reader
+    std::string_view name;
     FigureExplanation (*explain)(const Report&, const ExplanationNumbers&);
 };
 

@@ -408,8 +408,8 @@ struct SpecificitiesStatistic {
         return specificityReport(texts.firstTokens(Occurrences::Counted), texts.secondTokens());
     }
     static constexpr TableColumns<SpecificForm> table{info.title, specificityColumns};
-    /// The sizes of the two texts; the counts of specific forms, which the JSON report leaves to
-    /// its reader, are explained by the window.
+    /// The sizes of the two texts, and the counts of specific forms at the report's threshold,
+    /// which the JSON report leaves to its reader.
     static constexpr std::array totals = {
         TotalFigure<SpecificityReport>{"n1",
                                        [](const SpecificityReport& report, const ExplanationNumbers& numbers) {
@@ -418,6 +418,14 @@ struct SpecificitiesStatistic {
         TotalFigure<SpecificityReport>{"n2",
                                        [](const SpecificityReport& report, const ExplanationNumbers& numbers) {
                                            return explainTextSize(2, report.n2, numbers);
+                                       }},
+        TotalFigure<SpecificityReport>{{},
+                                       [](const SpecificityReport& report, const ExplanationNumbers& numbers) {
+                                           return explainSpecificFormCount(report, 1, numbers);
+                                       }},
+        TotalFigure<SpecificityReport>{{},
+                                       [](const SpecificityReport& report, const ExplanationNumbers& numbers) {
+                                           return explainSpecificFormCount(report, 2, numbers);
                                        }},
     };
     /// Each form's frequencies per 10 000, specificity, G² and log ratio.

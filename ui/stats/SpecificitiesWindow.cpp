@@ -110,12 +110,7 @@ void SpecificitiesWindow::buildUi()
     totals[1]->setText(QString::number(report_.n2));
     overUsedIn1Value = totals[2];
     overUsedIn2Value = totals[3];
-    explainTotals(totals, SpecificitiesStatistic::totals, report_);
-    // Counted at the threshold chosen when asked.
-    for (const int text : {1, 2})
-        explainFigure(totals[1 + text], [this, text](const ExplanationNumbers& numbers) {
-            return explainSpecificFormCount(report_, text, numbers);
-        });
+    explainTotals(totals, SpecificitiesStatistic::totals, report_); // at the threshold chosen when asked
 
     thresholdBox = new QComboBox(this);
     Q_SET_OBJECT_NAME(thresholdBox);
