@@ -3,6 +3,7 @@
 #include "cli/collocates_output.h"
 #include "cli/concordance_output.h"
 #include "cli/dispersion_output.h"
+#include "cli/explanation_output.h"
 #include "cli/statistics.h"
 #include "core/documents/document_text.h"
 #include "core/presentation/csv.h"
@@ -117,7 +118,11 @@ void writeFormCommand(const quorvelle::cli::Arguments& arguments, std::string_vi
                         [&](std::ostream& out) { cli::writeText(out, found, arguments.width); });
     } else if (arguments.statistic == cli::dispersionName) {
         const DispersionReport report = dispersionReport(text, arguments.form, arguments.parts);
-        writeFormReport(arguments.format, report, [&](std::ostream& out) { cli::writeText(out, report); });
+        writeFormReport(arguments.format, report, [&](std::ostream& out) {
+            cli::writeText(out, report);
+            if (arguments.presentation.explain)
+                cli::writeExplanations(out, dispersionMeasures, report);
+        });
     } else {
         const cli::CollocateListing listing{collocateReport(text, arguments.form, arguments.collocates),
                                             arguments.collocateThresholds};

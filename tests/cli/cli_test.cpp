@@ -368,6 +368,16 @@ TEST(Cli, ExplainFollowsTheTextWithHowTotalsAreComputed)
     EXPECT_EQ(run.out.substr(0, explanations), runCli("frequencies " + file.argument()).out);
     EXPECT_TRUE(run.out.ends_with("13 / 6 = 2,1666…\narrondi à une décimale : 2,2\nValeur affichée : 2,2\n"))
         << run.out;
+
+    // The dispersion of a form explains its two measures.
+    const CliRun dispersion = runCli("dispersion --explain --parts 2 " + file.argument() + " loup");
+    EXPECT_EQ(dispersion.exitCode, 0) << dispersion.err;
+    EXPECT_NE(dispersion.out.find("\nComment ces nombres sont-ils calculés ?\n\nD de Juilland\n"), std::string::npos)
+        << dispersion.out;
+    EXPECT_TRUE(dispersion.out.ends_with("|0 / 2 − 6 / 13| + |2 / 2 − 7 / 13| = 0,923076…\nDP = ½ × 0,923076… = "
+                                         "0,461538…\narrondi à quatre chiffres significatifs : 0,4615\n"
+                                         "Valeur affichée : 0,4615\n"))
+        << dispersion.out;
 }
 
 TEST(Cli, MistakesExitWithAFrenchMessage)
@@ -407,7 +417,8 @@ TEST(Cli, MistakesExitWithAFrenchMessage)
         {"collocates --min-score deux " + text + " a", 2, "l'option --min-score demande un nombre, et non « deux »"},
         {"concordance --min-count 2 " + text + " a", 2, "l'option --min-count ne s'emploie qu'avec collocates."},
         {"counts --threshold 3 " + text, 2, "l'option --threshold ne s'emploie qu'avec specificities ou all."},
-        {"concordance --explain " + text + " a", 2, "l'option --explain ne s'emploie qu'avec une statistique ou all."},
+        {"concordance --explain " + text + " a", 2,
+         "l'option --explain ne s'emploie qu'avec une statistique, all ou dispersion."},
         {"vocabulary --explain --json " + text, 2, "l'option --explain complète la sortie en texte, et non --json"},
         unreadable(fifo + ".absent", "il est introuvable"),
         unreadable("", "il est introuvable"),
