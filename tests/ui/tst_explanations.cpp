@@ -6,6 +6,7 @@
 
 #include "core/catalogue/statistics_catalogue.h"
 #include "ui/charts/chart_windows.h"
+#include "ui/figure_explanations.h"
 #include "ui/shell/ExplanationWindow.h"
 #include "ui/shell/HelpWindow.h"
 #include "ui/stats/CollocatesWindow.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextEdit>
@@ -276,6 +278,28 @@ private slots:
         QVERIFY(help && help->isVisible());
         QCOMPARE(child<QTextBrowser>(*help, "helpBrowser")->source(),
                  QUrl(QStringLiteral("qrc:/help/frequences.html")));
+    }
+
+    // The explanation opens beside the figure's window, on a side where the screen has room,
+    // so that the figure stays in sight.
+    void opensBesideTheFiguresWindow()
+    {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect owners[] = {QRect(screen.topLeft(), QSize(160, 120)),                                 // right
+                                QRect(screen.right() - 159, screen.top(), 160, 120),                      // left
+                                QRect(screen.left(), screen.top(), screen.width(), screen.height() / 4)}; // below
+        for (const QRect& place : owners) {
+            QWidget owner;
+            owner.setGeometry(place);
+            auto* figure = new QLabel(QStringLiteral("2,1"), &owner);
+            ui::explainFigure(figure, [](const ExplanationNumbers&) { return FigureExplanation(); });
+            owner.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&owner));
+            figure->findChild<QAction*>(QStringLiteral("explainFigureAction"))->trigger();
+            const QRect explanation = owner.findChild<ui::ExplanationWindow*>()->frameGeometry();
+            QVERIFY(!explanation.intersects(owner.frameGeometry()));
+            QVERIFY(screen.contains(explanation));
+        }
     }
 };
 

@@ -3,8 +3,11 @@
 
 #include "ui/shell/HelpWindow.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -12,6 +15,31 @@ namespace quorvelle::ui {
 namespace {
 
 constexpr QSize windowSize(520, 380);
+constexpr int spacing = 8; // between the figure's window and its explanation
+
+// Beside owner, on the first side where the screen has room (right, left, below, above), else
+// in the screen's bottom right corner, so that as much as possible of owner stays in sight.
+void placeBeside(QWidget* window, const QWidget* owner)
+{
+    const QRect screen = owner->screen()->availableGeometry();
+    const QRect frame = owner->frameGeometry();
+    const QSize size = window->frameGeometry().size();
+    const auto within = [](int value, int low, int length) {
+        return std::clamp(value, low, std::max(low, low + length));
+    };
+    const int top = within(frame.top(), screen.top(), screen.height() - size.height());
+    const int left = within(frame.left(), screen.left(), screen.width() - size.width());
+    const QPoint sides[] = {{frame.right() + spacing, top},
+                            {frame.left() - spacing - size.width(), top},
+                            {left, frame.bottom() + spacing},
+                            {left, frame.top() - spacing - size.height()}};
+    for (const QPoint& side : sides)
+        if (screen.contains(QRect(side, size))) {
+            window->move(side);
+            return;
+        }
+    window->move(screen.bottomRight() - QPoint(size.width() - 1, size.height() - 1));
+}
 
 QString utf8(const std::string& text)
 {
@@ -46,8 +74,10 @@ ExplanationWindow* ExplanationWindow::showBeside(QWidget* figure, const FigureEx
 {
     QWidget* owner = figure->window();
     auto* window = owner->findChild<ExplanationWindow*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!window)
+    if (!window) {
         window = new ExplanationWindow(owner);
+        placeBeside(window, owner);
+    }
     window->showExplanation(explanation);
     window->show();
     window->raise();
