@@ -7,9 +7,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QHash>
 #include <QLabel>
 #include <QLocale>
+#include <QMap>
 #include <QMenu>
 
 namespace quorvelle::ui {
@@ -31,7 +31,8 @@ QAction* createExplainAction(QWidget* figure)
 
 // The explainers of a view's columns, kept by the view's explain action. The context menu
 // explains the cell under the mouse, Maj+F1 the current cell: in lists that stand on one row
-// together, a click may put the current row back on the driving list's.
+// together, a click may put the current row back on the driving list's. A cell whose column
+// has no figure to explain stands for its row's first figure.
 class ColumnExplainers final : public QObject {
 public:
     ColumnExplainers(QAbstractItemView* view, QAction* action)
@@ -58,13 +59,15 @@ private:
         const QModelIndex cell = pointed_.isValid() ? QModelIndex(pointed_) : view_->currentIndex();
         if (!cell.isValid())
             return;
-        const auto explain = explainers_.constFind(cell.column());
+        auto explain = explainers_.constFind(cell.column());
+        if (explain == explainers_.cend())
+            explain = explainers_.cbegin();
         if (explain != explainers_.cend())
             ExplanationWindow::showBeside(view_, (*explain)(cell.row(), explanationNumbers()));
     }
 
     QAbstractItemView* view_;
-    QHash<int, RowExplainer> explainers_;
+    QMap<int, RowExplainer> explainers_; // by column, in order
     QPersistentModelIndex pointed_;
 };
 

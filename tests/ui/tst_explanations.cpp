@@ -22,6 +22,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableView>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextEdit>
@@ -278,6 +279,20 @@ private slots:
         QVERIFY(help && help->isVisible());
         QCOMPARE(child<QTextBrowser>(*help, "helpBrowser")->source(),
                  QUrl(QStringLiteral("qrc:/help/frequences.html")));
+    }
+
+    // On a row of a grid, Maj+F1 explains the row's figure from whichever cell is current.
+    void aRowExplainsItsFigureFromAnyColumn()
+    {
+        const std::unique_ptr<QWidget> window = test::openStatisticWindow("richness", workedExample);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto* grid = child<QTableView>(*window, "measuresGrid");
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(1, 0));
+        QTest::keyClick(grid, Qt::Key_F1, Qt::ShiftModifier);
+        QVERIFY(explanationShown(*window).startsWith(QStringLiteral("Indice de Guiraud")));
+        QVERIFY(explanationShown(*window).trimmed().endsWith(grid->model()->index(1, 1).data().toString()));
     }
 
     // The explanation opens beside the figure's window, on a side where the screen has room,
