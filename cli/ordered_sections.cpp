@@ -23,6 +23,7 @@ void writeSectionsInOrder(std::size_t count, unsigned jobs, const SectionWriters
     std::size_t nextToStart = 0; // the sections before it are taken, or handed back
     std::size_t nextToWrite = 0;
     std::vector<std::size_t> handedBack; // by helpers short of memory, the earliest last
+    handedBack.reserve(count);           // handing back must not need memory
     bool writing = false;                // a thread is writing to the output
     std::exception_ptr failure;
 
@@ -107,7 +108,7 @@ void writeSectionsInOrder(std::size_t count, unsigned jobs, const SectionWriters
     };
 
     // More threads than sections would have nothing to do.
-    const std::size_t helperCount = std::min<std::size_t>(jobs, count) - std::min<std::size_t>(1, count);
+    const std::size_t helperCount = count == 0 ? 0 : std::min<std::size_t>(jobs, count) - 1;
     std::vector<std::jthread> helpers;
     helpers.reserve(helperCount);
     try {
