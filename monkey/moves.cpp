@@ -188,6 +188,7 @@ const std::array keyStrokes = {
     KeyStroke{Qt::Key_X, Qt::ControlModifier, "Ctrl+X"},
     KeyStroke{Qt::Key_Z, Qt::ControlModifier, "Ctrl+Z"},
     KeyStroke{Qt::Key_F1, Qt::NoModifier, "F1"},
+    KeyStroke{Qt::Key_F1, Qt::ShiftModifier, "Shift+F1"},
 };
 
 std::optional<Move> pressKey(QWidget* window, Dice& dice, const Workspace&)
