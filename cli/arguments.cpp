@@ -272,8 +272,8 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
         throw UsageError("statistique inconnue « " + arguments.statistic + " ».");
     checkOptionsApply(scopedOptions, arguments.statistic);
     checkSegmentLengths(segments, maxLengthGiven);
-    if (arguments.presentation.explain && formCommand && arguments.statistic != dispersionName)
-        throw UsageError("l'option --explain ne s'emploie qu'avec une statistique, all ou dispersion.");
+    if (arguments.presentation.explain && arguments.statistic == concordanceName)
+        throw UsageError("l'option --explain ne s'emploie pas avec concordance, qui ne calcule aucun nombre.");
     if (arguments.presentation.explain && arguments.format != OutputFormat::Text)
         throw UsageError("l'option --explain complète la sortie en texte, et non --json ni --csv.");
     if (formCommand) {
@@ -339,9 +339,9 @@ std::string usageText()
             "                                (UTF-8 avec BOM, « ; », virgule décimale, CR LF)\n"
             "  --encoding auto|cp1252|utf-8  lecture du fichier (auto par défaut : UTF-8 reconnu,\n"
             "                                sinon code page 1252)\n"
-            "  --explain                     après le résultat en texte (d'une statistique, de all ou\n"
-            "                                de dispersion), explique le calcul de chaque total : la\n"
-            "                                formule, puis les nombres du texte\n"
+            "  --explain                     après le résultat en texte (sauf de concordance), explique\n"
+            "                                le calcul de chaque total : la formule, puis les nombres\n"
+            "                                du texte\n"
             "  --jobs N                      avec all, calcule N statistiques à la fois (par défaut,\n"
             "                                autant que de processeurs jusqu'à 32 Mo de texte, une\n"
             "                                au-delà)\n"

@@ -126,7 +126,11 @@ void writeFormCommand(const quorvelle::cli::Arguments& arguments, std::string_vi
     } else {
         const cli::CollocateListing listing{collocateReport(text, arguments.form, arguments.collocates),
                                             arguments.collocateThresholds};
-        writeFormReport(arguments.format, listing, [&](std::ostream& out) { cli::writeText(out, listing); });
+        writeFormReport(arguments.format, listing, [&](std::ostream& out) {
+            cli::writeText(out, listing);
+            if (arguments.presentation.explain)
+                cli::writeExplanations(out, collocateTotals, listing.report);
+        });
     }
 }
 

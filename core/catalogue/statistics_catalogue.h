@@ -153,6 +153,10 @@ inline constexpr std::array collocateColumns = {
 };
 /// How each collocate's score is computed.
 inline constexpr std::array collocateRowFigures = {RowFigure<CollocateReport, Collocate>{3, explainCollocateScore}};
+/// The pivot's attestations and the places around it, as the JSON names them.
+inline constexpr std::array collocateTotals = {
+    TotalFigure<CollocateReport>{"pivotAttestations", explainPivotAttestations},
+    TotalFigure<CollocateReport>{"spanForms", explainSpanForms}};
 /// The parts of a dispersion, whose rows dispersionChart writes: the part's number, its forms
 /// ("first–last", numbered from 1) and the form's attestations in it.
 inline constexpr std::array<std::string_view, 3> dispersionPartHeadings = {"Partie", "Formes n°", "Attestations"};

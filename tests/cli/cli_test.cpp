@@ -369,7 +369,16 @@ TEST(Cli, ExplainFollowsTheTextWithHowTotalsAreComputed)
     EXPECT_TRUE(run.out.ends_with("13 / 6 = 2,1666…\narrondi à une décimale : 2,2\nValeur affichée : 2,2\n"))
         << run.out;
 
-    // The dispersion of a form explains its two measures.
+    // The forms around the pivot explain its attestations and their places; the dispersion of a
+    // form its two measures.
+    const CliRun collocates = runCli("collocates --explain --span 2 " + file.argument() + " chien");
+    EXPECT_EQ(collocates.exitCode, 0) << collocates.err;
+    EXPECT_TRUE(collocates.out.ends_with("Séparées, les fenêtres couvriraient 2 × k × a = 2 × 2 × 2 = 8 places.\n"
+                                         "Les chevauchements, le début et la fin du texte, les bornes des phrases et "
+                                         "les occurrences du pivot en retirent 8 − 5 = 3 : t = 5.\n"
+                                         "Valeur affichée : 5\n"))
+        << collocates.out;
+
     const CliRun dispersion = runCli("dispersion --explain --parts 2 " + file.argument() + " loup");
     EXPECT_EQ(dispersion.exitCode, 0) << dispersion.err;
     EXPECT_NE(dispersion.out.find("\nComment ces nombres sont-ils calculés ?\n\nD de Juilland\n"), std::string::npos)
@@ -418,7 +427,7 @@ TEST(Cli, MistakesExitWithAFrenchMessage)
         {"concordance --min-count 2 " + text + " a", 2, "l'option --min-count ne s'emploie qu'avec collocates."},
         {"counts --threshold 3 " + text, 2, "l'option --threshold ne s'emploie qu'avec specificities ou all."},
         {"concordance --explain " + text + " a", 2,
-         "l'option --explain ne s'emploie qu'avec une statistique, all ou dispersion."},
+         "l'option --explain ne s'emploie pas avec concordance, qui ne calcule aucun nombre."},
         {"vocabulary --explain --json " + text, 2, "l'option --explain complète la sortie en texte, et non --json"},
         unreadable(fifo + ".absent", "il est introuvable"),
         unreadable("", "il est introuvable"),

@@ -224,6 +224,7 @@ private slots:
             {"formes", specificities, "tokenCount1Value", -1, 0, "N1 = 15."},
             {"formes spécifiques", specificities, "overUsedIn2Value", -1, 0, "S ≤ −2 : 1."},
             {"score", collocates, "collocateGrid", 0, 3, "E = F × t / N = 3 × 9 / 40 = 0,675"},
+            {"t", collocates, "spanFormsValue", -1, 0, "en retirent 30 − 9 = 21 : t = 9."},
             {"D", dispersionIn20Parts, "juillandValue", -1, 0, "18 × (0 − 0,1)² + 2 × (1 − 0,1)² = 1,8"},
             {"DP", dispersionIn20Parts, "griesValue", -1, 0, "DP = ½ × 1,6 = 0,8"},
             {"a", zipf, "interceptValue", -1, 0, "a = ȳ − b × x̄ = 0,0752574… − (-0,507942…) × 0,345052…"},

@@ -76,6 +76,7 @@ void CollocatesWindow::buildUi()
                   {{"pivotAttestationsCaption", tr("Attestations du pivot :"), "pivotAttestationsValue"},
                    {"spanFormsCaption", tr("Formes autour du pivot :"), "spanFormsValue"},
                    {"shownCountCaption", tr("Cooccurrents affichés :"), "shownCountValue"}});
+    explainTotals(totals, collocateTotals, report_);
     pivotAttestationsValue = totals[0];
     spanFormsValue = totals[1];
     shownCountValue = totals[2];
