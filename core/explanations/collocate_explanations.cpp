@@ -76,8 +76,8 @@ FigureExplanation explainCollocateScore(const CollocateReport& report, const Col
         urnScoreFormula(notation),
         {"« " + cp1252ToUtf8(collocate.form) + " » : c = " + numbers.count(collocate.count)
          + " (cooccurrences), F = " + numbers.count(collocate.attestations)
-         + " (attestations) ; t = " + numbers.count(report.spanForms) + " (places autour de « "
-         + cp1252ToUtf8(report.pivot) + " »), N = " + numbers.count(report.tokenCount) + " (formes du texte)."},
+         + " (attestations) ; t = " + numbers.count(report.spanForms) + " (places autour de " + pivotName(report)
+         + "), N = " + numbers.count(report.tokenCount) + " (formes du texte)."},
         numbers.shown(roundHalfEven(collocate.score, shownDecimals)),
         collocatesPage};
     const FormInTwoTexts draw =
