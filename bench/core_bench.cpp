@@ -79,16 +79,30 @@ void sizes(benchmark::internal::Benchmark* benchmark)
 
 using namespace quorvelle;
 
-// The shared tokenization of `all`, occurrences kept.
-TokenizedText tokenizeKeepingOccurrences(std::string_view text)
+std::int64_t countClassicForms(std::string_view text)
 {
-    return tokenize(text);
+    return countForms(text);
 }
 
-BENCHMARK(runOnText<std::int64_t, countForms>)->Name("Segmentation")->Apply(sizes);
-BENCHMARK(runOnText<TokenizedText, tokenizeKeepingOccurrences>)->Name("Tokenize")->Apply(sizes);
+// The shared tokenization of `all`, occurrences kept, by either letter rule.
+template <LetterRule letters>
+TokenizedText tokenizeKeepingOccurrences(std::string_view text)
+{
+    return tokenize(text, Occurrences::Kept, letters);
+}
+
 // The sentence window's report; the command line writes the sentences as it finds them.
-BENCHMARK(runOnText<SentenceReport, sentenceReport>)->Name("SentenceReport")->Apply(sizes);
+SentenceReport classicSentenceReport(std::string_view text)
+{
+    return sentenceReport(text);
+}
+
+BENCHMARK(runOnText<std::int64_t, countClassicForms>)->Name("Segmentation")->Apply(sizes);
+BENCHMARK(runOnText<TokenizedText, tokenizeKeepingOccurrences<LetterRule::Classic>>)->Name("Tokenize")->Apply(sizes);
+BENCHMARK(runOnText<TokenizedText, tokenizeKeepingOccurrences<LetterRule::Extended>>)
+    ->Name("Tokenize/ExtendedLetters")
+    ->Apply(sizes);
+BENCHMARK(runOnText<SentenceReport, classicSentenceReport>)->Name("SentenceReport")->Apply(sizes);
 
 void registerStatistics()
 {

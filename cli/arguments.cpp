@@ -19,6 +19,7 @@ namespace {
 constexpr std::string_view acrossSentencesOption = "--across-sentences";
 constexpr std::string_view encodingOption = "--encoding";
 constexpr std::string_view explainOption = "--explain";
+constexpr std::string_view extendedLettersOption = "--extended-letters";
 constexpr std::string_view jobsOption = "--jobs";
 constexpr std::string_view maximalOption = "--maximal";
 constexpr std::string_view maxLengthOption = "--max-length";
@@ -179,19 +180,34 @@ std::optional<std::string_view> optionValue(const std::vector<std::string_view>&
     return std::nullopt;
 }
 
+// The forms of text, a code page 1252 string, joined by one space; empty unless text is
+// forms separated by blanks alone.
+std::string joinedForms(std::string_view text, const Alphabet& alphabet)
+{
+    std::string forms;
+    if (std::ranges::all_of(text, [&](char c) { return alphabet.isLetter(c) || c == ' ' || c == '\t'; }))
+        forEachForm(text, alphabet, [&forms](std::string_view form) { (forms += forms.empty() ? "" : " ") += form; });
+    return forms;
+}
+
 // The form of a concordance, or several forms separated by blanks (found where they follow
-// each other), as one string in code page 1252, the forms separated by one space.
-std::string formsInContext(std::string_view word)
+// each other), as one string in code page 1252, the forms separated by one space; letters are
+// those of the rule the text is read by.
+std::string formsInContext(std::string_view word, LetterRule letters)
 {
     const std::string text = decodeText(std::string(word), Encoding::Utf8);
-    std::string forms;
-    if (std::ranges::all_of(text, [](char c) { return isLetter(c) || c == ' ' || c == '\t'; }))
-        forEachForm(text, [&forms](std::string_view form) { (forms += forms.empty() ? "" : " ") += form; });
-    if (forms.empty())
-        throw UsageError("« " + std::string(word)
-                         + " » n'est pas une forme : une forme est une suite de lettres, sans signe ; "
-                           "plusieurs formes se séparent par des espaces.");
-    return forms;
+    std::string forms = joinedForms(text, Alphabet::of(letters));
+    if (!forms.empty())
+        return forms;
+    // "cœur" is a form only when œ is a letter: the message says how to make it one.
+    const bool formUnderExtendedRule =
+        letters == LetterRule::Classic && !joinedForms(text, Alphabet::of(LetterRule::Extended)).empty();
+    throw UsageError("« " + std::string(word)
+                     + " » n'est pas une forme : une forme est une suite de lettres, sans signe ; "
+                       "plusieurs formes se séparent par des espaces"
+                     + (formUnderExtendedRule ? " ; œ, Œ, Ÿ, Š et Ž ne sont des lettres qu'avec "
+                                + std::string(extendedLettersOption) + "."
+                                              : std::string(".")));
 }
 
 } // namespace
@@ -241,6 +257,8 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
             const std::int64_t longest = parseAtLeast(maxLengthOption, *length, smallestSegmentLength, true);
             segments.maxLength = longest == 0 ? std::nullopt : std::optional(longest);
             maxLengthGiven = true;
+        } else if (word == extendedLettersOption) {
+            arguments.letters = LetterRule::Extended;
         } else if (word == explainOption) {
             arguments.presentation.explain = true;
         } else if (word == maximalOption) {
@@ -280,7 +298,7 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
         if (positional.size() != 3)
             throw UsageError(std::string(formCommand->withoutForm));
         arguments.files.emplace_back(positional[1]);
-        arguments.form = formsInContext(positional[2]);
+        arguments.form = formsInContext(positional[2], arguments.letters);
         if (formCommand->oneFormOnly && arguments.form.find(' ') != std::string::npos)
             throw UsageError("les cooccurrents se cherchent autour d'une seule forme, et non de « "
                              + std::string(positional[2]) + " ».");
@@ -307,7 +325,7 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
 std::string usageText()
 {
     std::string text = "Usage : quorvelle-cli STATISTIQUE FICHIER [FICHIER2] [--json | --csv] "
-                       "[--encoding auto|cp1252|utf-8] [--jobs N]\n\nStatistiques :\n";
+                       "[--encoding auto|cp1252|utf-8] [--extended-letters] [--jobs N]\n\nStatistiques :\n";
     auto line = [&text](std::string_view name, std::string_view description) {
         text += "  " + std::string(name) + std::string(14 - name.size(), ' ') + std::string(description) + '\n';
     };
@@ -339,6 +357,8 @@ std::string usageText()
             "                                (UTF-8 avec BOM, « ; », virgule décimale, CR LF)\n"
             "  --encoding auto|cp1252|utf-8  lecture du fichier (auto par défaut : UTF-8 reconnu,\n"
             "                                sinon code page 1252)\n"
+            "  --extended-letters            compte œ, Œ, Ÿ, Š, Ž (et š, ž) comme des lettres : « cœur »\n"
+            "                                est une forme, et non « c » et « ur »\n"
             "  --explain                     après le résultat en texte (sauf de concordance), explique\n"
             "                                le calcul de chaque total : la formule, puis les nombres\n"
             "                                du texte\n"

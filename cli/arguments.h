@@ -5,6 +5,7 @@
 #include "core/reports/collocate_report.h"
 #include "core/reports/dispersion_report.h"
 #include "core/text/encoding.h"
+#include "core/text/letters.h"
 
 #include <filesystem>
 #include <stdexcept>
@@ -22,6 +23,8 @@ struct Arguments {
     std::vector<std::filesystem::path> files;
     OutputFormat format = OutputFormat::Text;
     Encoding encoding = Encoding::Auto;
+    /// Which characters are letters (--extended-letters: œ, Œ, Ÿ, Š, Ž and their partners too).
+    LetterRule letters = LetterRule::Classic;
     bool help = false;
     bool version = false;
     /// How many statistics of `all` are computed at once; 0: as many as the text allows.

@@ -106,7 +106,7 @@ void writeCsv(CsvWriter& csv, const CooccurrenceReport& report)
 
 void writeText(std::ostream& out, const SentenceListing& listing)
 {
-    const SentenceTotals totals = sentenceTotals(listing.text);
+    const SentenceTotals totals = sentenceTotals(listing.text, listing.letters);
     writeTitle(out, SentenceLengthsStatistic::info.title);
     writeTotal(out, french::sentenceCountCaption, totals.sentenceCount);
     writeTotal(out, french::formCountCaption, totals.tokenCount);
@@ -115,10 +115,10 @@ void writeText(std::ostream& out, const SentenceListing& listing)
     const std::span<const Column<SentenceRecord>> columns = SentenceLengthsStatistic::table.columns;
     writeTextHeadings(out, columns);
     std::size_t place = 0;
-    forEachSentence(listing.text,
+    forEachSentence(listing.text, listing.letters,
                     [&](const SentenceRecord& sentence) { writeTextRow(out, columns, sentence, place++); });
     std::int64_t number = 0;
-    forEachSentence(listing.text, [&](const SentenceRecord& sentence) {
+    forEachSentence(listing.text, listing.letters, [&](const SentenceRecord& sentence) {
         writeHeading(out, "Phrase " + std::to_string(++number));
         writeCp1252(out, sentence.text);
         out << '\n';
@@ -127,7 +127,7 @@ void writeText(std::ostream& out, const SentenceListing& listing)
 
 void writeJson(JsonWriter& json, const SentenceListing& listing)
 {
-    const SentenceTotals totals = sentenceTotals(listing.text);
+    const SentenceTotals totals = sentenceTotals(listing.text, listing.letters);
     json.beginObject()
         .member("sentenceCount", totals.sentenceCount)
         .member("tokenCount", totals.tokenCount)
@@ -135,7 +135,7 @@ void writeJson(JsonWriter& json, const SentenceListing& listing)
         .key("sentences")
         .beginArray();
     std::int64_t number = 0;
-    forEachSentence(listing.text, [&](const SentenceRecord& sentence) {
+    forEachSentence(listing.text, listing.letters, [&](const SentenceRecord& sentence) {
         json.beginArray()
             .integer(++number)
             .text(sentence.terminator())
@@ -151,7 +151,7 @@ void writeCsv(CsvWriter& csv, const SentenceListing& listing)
     // Each row ends with the sentence's text, which the window shows when the row is chosen.
     beginCsvTable(csv, SentenceLengthsStatistic::table, {"Phrase"});
     std::size_t place = 0;
-    forEachSentence(listing.text, [&](const SentenceRecord& sentence) {
+    forEachSentence(listing.text, listing.letters, [&](const SentenceRecord& sentence) {
         writeCsvRow(csv, SentenceLengthsStatistic::table.columns, sentence, place++, sentence.text);
     });
     csv.endTable();

@@ -70,11 +70,21 @@ void JsonWriter::afterValue()
         flush();
 }
 
+void JsonWriter::startDocumentWith(std::string_view name, std::string_view value)
+{
+    leadingMember_.emplace(name, value);
+}
+
 JsonWriter& JsonWriter::beginObject()
 {
+    const bool outermost = hasElements_.empty();
     beforeValue();
     buffer_ += '{';
     hasElements_.push_back(false);
+    if (outermost && leadingMember_) {
+        member(leadingMember_->first, leadingMember_->second);
+        leadingMember_.reset();
+    }
     return *this;
 }
 

@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quorvelle::cli {
@@ -29,6 +30,10 @@ public:
     ~JsonWriter();
     JsonWriter(const JsonWriter&) = delete;
     JsonWriter& operator=(const JsonWriter&) = delete;
+
+    /// A member that the document's outermost object starts with, written when it opens: what
+    /// holds for the whole report, said once at its top. name and value are ASCII.
+    void startDocumentWith(std::string_view name, std::string_view value);
 
     JsonWriter& beginObject();
     JsonWriter& endObject();
@@ -72,6 +77,7 @@ private:
     std::ostream& out_;
     std::string buffer_;
     std::vector<std::uint8_t> hasElements_; // one entry per open object or array: whether it has one
+    std::optional<std::pair<std::string, std::string>> leadingMember_;
     bool afterKey_ = false;
 };
 

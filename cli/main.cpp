@@ -82,15 +82,47 @@ unsigned defaultJobs(const quorvelle::AnalysedTexts& texts)
     return bytes <= largestTextForParallelJobs ? std::max(1u, std::thread::hardware_concurrency()) : 1u;
 }
 
+// A result computed under the extended letter rule says so at its head: the JSON document by
+// its first member, the text and the CSV by a line of their own. The classic rule, the
+// default, goes without saying, so that existing readers see no change.
+std::string extendedLettersLine()
+{
+    std::string line = "(";
+    line.append(quorvelle::french::extendedLettersNote).append(")");
+    return line;
+}
+
+void writeLetterRule(quorvelle::LetterRule letters, quorvelle::cli::JsonWriter& json)
+{
+    if (letters == quorvelle::LetterRule::Extended)
+        json.startDocumentWith("letterRule", "extended");
+}
+
+void writeLetterRule(quorvelle::LetterRule letters, quorvelle::cli::CsvWriter& csv)
+{
+    if (letters == quorvelle::LetterRule::Extended) {
+        csv.row(quorvelle::cli::Utf8Field{extendedLettersLine()});
+        csv.endTable();
+    }
+}
+
+void writeLetterRule(quorvelle::LetterRule letters, std::ostream& out)
+{
+    if (letters == quorvelle::LetterRule::Extended)
+        out << extendedLettersLine() << "\n\n";
+}
+
 // A form command's report in the format the command line asks for; writeAsText writes the
 // French text.
 template <class Report, class WriteText>
-void writeFormReport(quorvelle::cli::OutputFormat format, const Report& report, WriteText writeAsText)
+void writeFormReport(quorvelle::cli::OutputFormat format, quorvelle::LetterRule letters, const Report& report,
+                     WriteText writeAsText)
 {
     using namespace quorvelle;
     switch (format) {
     case cli::OutputFormat::Json: {
         cli::JsonWriter json(std::cout);
+        writeLetterRule(letters, json);
         cli::writeJson(json, report);
         std::cout << '\n';
         break;
@@ -98,10 +130,12 @@ void writeFormReport(quorvelle::cli::OutputFormat format, const Report& report, 
     case cli::OutputFormat::Csv: {
         std::cout << csvByteOrderMark;
         cli::CsvWriter csv(std::cout);
+        writeLetterRule(letters, csv);
         cli::writeCsv(csv, report);
         break;
     }
     case cli::OutputFormat::Text:
+        writeLetterRule(letters, std::cout);
         writeAsText(std::cout);
         break;
     }
@@ -113,20 +147,21 @@ void writeFormCommand(const quorvelle::cli::Arguments& arguments, std::string_vi
 {
     using namespace quorvelle;
     if (arguments.statistic == cli::concordanceName) {
-        const Concordance found = concordance(text, arguments.form, arguments.width);
-        writeFormReport(arguments.format, found,
+        const Concordance found = concordance(text, arguments.form, arguments.width, arguments.letters);
+        writeFormReport(arguments.format, arguments.letters, found,
                         [&](std::ostream& out) { cli::writeText(out, found, arguments.width); });
     } else if (arguments.statistic == cli::dispersionName) {
-        const DispersionReport report = dispersionReport(text, arguments.form, arguments.parts);
-        writeFormReport(arguments.format, report, [&](std::ostream& out) {
+        const DispersionReport report = dispersionReport(text, arguments.form, arguments.parts, arguments.letters);
+        writeFormReport(arguments.format, arguments.letters, report, [&](std::ostream& out) {
             cli::writeText(out, report);
             if (arguments.presentation.explain)
                 cli::writeExplanations(out, dispersionMeasures, report);
         });
     } else {
-        const cli::CollocateListing listing{collocateReport(text, arguments.form, arguments.collocates),
-                                            arguments.collocateThresholds};
-        writeFormReport(arguments.format, listing, [&](std::ostream& out) {
+        const cli::CollocateListing listing{
+            collocateReport(text, arguments.form, arguments.collocates, arguments.letters),
+            arguments.collocateThresholds};
+        writeFormReport(arguments.format, arguments.letters, listing, [&](std::ostream& out) {
             cli::writeText(out, listing);
             if (arguments.presentation.explain)
                 cli::writeExplanations(out, collocateTotals, listing.report);
@@ -155,6 +190,7 @@ void writeResult(const quorvelle::cli::Arguments& arguments, const quorvelle::An
     switch (arguments.format) {
     case OutputFormat::Json: {
         JsonWriter json(std::cout);
+        writeLetterRule(texts.letters(), json);
         if (statistic)
             statistic->writeJson(texts, arguments.presentation, json);
         else
@@ -162,16 +198,19 @@ void writeResult(const quorvelle::cli::Arguments& arguments, const quorvelle::An
         std::cout << '\n';
         break;
     }
-    case OutputFormat::Csv:
+    case OutputFormat::Csv: {
         std::cout << quorvelle::csvByteOrderMark;
+        CsvWriter csv(std::cout);
+        writeLetterRule(texts.letters(), csv);
         if (statistic) {
-            CsvWriter csv(std::cout);
             statistic->writeCsv(texts, arguments.presentation, csv);
         } else {
             writeAllAsCsv(texts, arguments.presentation, std::cout, jobs);
         }
         break;
+    }
     case OutputFormat::Text:
+        writeLetterRule(texts.letters(), std::cout);
         if (statistic)
             statistic->writeText(texts, arguments.presentation, std::cout);
         else
@@ -225,7 +264,7 @@ int main(int argc, char* argv[])
         if (isFormCommand(arguments.statistic))
             writeFormCommand(arguments, first);
         else
-            writeResult(arguments, AnalysedTexts(std::move(first), std::move(second)));
+            writeResult(arguments, AnalysedTexts(std::move(first), std::move(second), arguments.letters));
     } catch (const std::bad_alloc&) {
         std::cout.flush();
         const bool isConcordance = arguments.statistic == concordanceName;

@@ -1,5 +1,5 @@
 // libFuzzer target: the writers and the inputs of the concordance and the richness. Arbitrary
-// bytes give a context width, a form and a text; every statistic of the catalogue is then
+// bytes give a context width, a letter rule, a form and a text; every statistic of the catalogue is then
 // written as JSON, which must parse, and as CSV, which must be UTF-8 ending its last table;
 // the concordance and the richness keep their invariants.
 #include "cli/concordance_output.h"
@@ -11,6 +11,7 @@
 #include "core/reports/vocabulary_report.h"
 #include "core/text/encoding.h"
 #include "core/text/letters.h"
+#include "core/text/tokenized_text.h"
 
 #include <nlohmann/json.hpp>
 
@@ -55,10 +56,11 @@ void checkCsv(Write write)
     require(written.size() >= 4 && written.ends_with("\r\n\r\n"));
 }
 
-void checkConcordance(std::string_view text, std::string_view form, std::size_t width)
+void checkConcordance(std::string_view text, std::string_view form, std::size_t width, quorvelle::LetterRule letters)
 {
-    const quorvelle::Concordance found = quorvelle::concordance(text, form, width);
-    const quorvelle::VocabularyReport vocabulary = quorvelle::vocabularyReport(text);
+    const quorvelle::Concordance found = quorvelle::concordance(text, form, width, letters);
+    const quorvelle::VocabularyReport vocabulary =
+        quorvelle::vocabularyReport(quorvelle::tokenize(text, quorvelle::Occurrences::Kept, letters));
     const auto counted = std::ranges::find(vocabulary.alphabetical, form, &quorvelle::FormCount::form);
     require(static_cast<std::int64_t>(found.occurrences.size())
             == (counted == vocabulary.alphabetical.end() ? 0 : counted->count));
@@ -93,19 +95,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
     const std::size_t width = data[0] % 64;
+    const quorvelle::LetterRule letters =
+        data[0] & 0x80 ? quorvelle::LetterRule::Extended : quorvelle::LetterRule::Classic;
+    const quorvelle::Alphabet& alphabet = quorvelle::Alphabet::of(letters);
     // The form: the letters of the first line, lower-cased, "de" when there are none.
     const std::size_t lineEnd = std::min(bytes.find('\n'), std::size_t{32});
     std::string form;
     for (const char c : std::string_view(bytes).substr(0, lineEnd))
-        if (quorvelle::isLetter(c))
-            form.push_back(quorvelle::toLower(c));
+        if (alphabet.isLetter(c))
+            form.push_back(alphabet.toLower(c));
     if (form.empty())
         form = "de";
     const std::string text = quorvelle::decodeText(bytes, quorvelle::Encoding::Auto);
 
-    checkConcordance(text, form, width);
+    checkConcordance(text, form, width, letters);
     checkRichness(text);
-    const quorvelle::AnalysedTexts texts(text, text);
+    const quorvelle::AnalysedTexts texts(text, text, letters);
     const quorvelle::cli::Presentation presentation;
     for (const quorvelle::cli::Statistic& statistic : quorvelle::cli::statistics()) {
         parsedJson([&](quorvelle::cli::JsonWriter& json) { statistic.writeJson(texts, presentation, json); });

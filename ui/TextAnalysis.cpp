@@ -21,12 +21,13 @@ constexpr int progressSteps = 1000;
 // Thrown from an analysis's progress once its future is cancelled.
 struct AnalysisAbandoned { };
 
-// The analysis of the bytes that bytes() makes, in a worker thread. It tells its future how
-// far it has gone, and stops once the future is cancelled, leaving it without a result.
+// The analysis of the bytes that bytes() makes, by the letters of a rule, in a worker thread.
+// It tells its future how far it has gone, and stops once the future is cancelled, leaving it
+// without a result.
 template <class Bytes>
-QFuture<SharedText> analyseInWorker(Bytes bytes)
+QFuture<SharedText> analyseInWorker(Bytes bytes, LetterRule letters)
 {
-    return QtConcurrent::run([bytes = std::move(bytes)](QPromise<SharedText>& promise) {
+    return QtConcurrent::run([bytes = std::move(bytes), letters](QPromise<SharedText>& promise) {
         promise.setProgressRange(0, progressSteps);
         const auto progress = [&promise](std::size_t done, std::size_t total) {
             if (promise.isCanceled())
@@ -35,7 +36,7 @@ QFuture<SharedText> analyseInWorker(Bytes bytes)
                 static_cast<int>(static_cast<double>(done) / static_cast<double>(total) * progressSteps));
         };
         try {
-            promise.addResult(analyseText(bytes(), progress));
+            promise.addResult(analyseText(bytes(), letters, progress));
         } catch (const AnalysisAbandoned&) {
         }
     });
@@ -78,17 +79,33 @@ void TextAnalysis::noteEdit()
 void TextAnalysis::abandonUnfinished()
 {
     // A finished analysis is kept: undoing the edits may bring its text back.
-    if (analysis_.isFinished())
-        return;
+    if (!analysis_.isFinished())
+        forgetAnalysis();
+}
+
+void TextAnalysis::forgetAnalysis()
+{
     analysis_.cancel();
     analysis_ = {};
     analysedBytes_ = nullptr;
     analysedVersion_ = 0;
 }
 
+void TextAnalysis::setLetters(LetterRule letters)
+{
+    if (letters == letters_)
+        return;
+    letters_ = letters;
+    // The forms of the text change with its letters: no analysis by the other rule is kept.
+    typingPause_->stop();
+    forgetAnalysis();
+    current();
+}
+
 void TextAnalysis::showAnalysed(SharedText text)
 {
     abandonUnfinished();
+    letters_ = text->letters();
     analysedBytes_ = text->sharedText();
     analysis_ = QtFuture::makeReadyFuture(std::move(text));
     // The box tells that it holds another text: its bytes are the analysed ones.
@@ -127,7 +144,7 @@ QFuture<SharedText> TextAnalysis::current()
         if (analysedBytes_ != bytes) {
             abandonUnfinished();
             analysedBytes_ = bytes;
-            analysis_ = analyseInWorker([bytes] { return bytes; });
+            analysis_ = analyseInWorker([bytes] { return bytes; }, letters_);
         }
         return analysis_;
     }
@@ -136,8 +153,8 @@ QFuture<SharedText> TextAnalysis::current()
         abandonUnfinished();
         analysedBytes_ = nullptr;
         analysedVersion_ = version_;
-        analysis_ =
-            analyseInWorker([shown = box_->text()] { return std::make_shared<const std::string>(toCp1252(shown)); });
+        analysis_ = analyseInWorker(
+            [shown = box_->text()] { return std::make_shared<const std::string>(toCp1252(shown)); }, letters_);
     }
     return analysis_;
 }

@@ -40,8 +40,12 @@ public:
     /// The analysis of the text as the box holds it now: the one done or under way when the
     /// text has not changed since it started, a new one otherwise.
     QFuture<SharedText> current();
-    /// Puts a text analysed elsewhere in the box, its analysis with it.
+    /// Puts a text analysed elsewhere in the box, its analysis and its letter rule with it.
     void showAnalysed(SharedText text);
+
+    /// The rule the text's forms are cut by; a change analyses the text again at once.
+    LetterRule letters() const { return letters_; }
+    void setLetters(LetterRule letters);
 
 private:
     /// The box holds another text: its analysis starts at once.
@@ -51,10 +55,13 @@ private:
     void noteEdit();
     /// Stops the analysis under way, if any, and forgets it.
     void abandonUnfinished();
+    /// Forgets the analysis, finished or not, stopping it if it runs.
+    void forgetAnalysis();
 
     PlainTextBox* box_;
     QTimer* typingPause_;
     QFuture<SharedText> analysis_;
+    LetterRule letters_ = LetterRule::Classic;
     /// What analysis_ was started on: the bytes of an unmodified file, or else the box's
     /// version of its text.
     std::shared_ptr<const std::string> analysedBytes_;

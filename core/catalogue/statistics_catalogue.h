@@ -182,7 +182,10 @@ inline constexpr std::array concordanceColumns = {
 struct CountsStatistic {
     static constexpr StatisticInfo info{
         .name = "counts", .title = "Nombre de caractères et de mots", .description = "nombre de caractères et de mots"};
-    static CharacterCounts report(const AnalysedTexts& texts) { return countCharacters(texts.first()); }
+    static CharacterCounts report(const AnalysedTexts& texts)
+    {
+        return countCharacters(texts.first(), texts.letters());
+    }
 };
 
 struct VocabularyStatistic {
@@ -333,7 +336,7 @@ inline const SentenceTotals& sentenceTotalsOf(const SentenceTotals& totals)
 }
 inline SentenceTotals sentenceTotalsOf(const SentenceListing& listing)
 {
-    return sentenceTotals(listing.text);
+    return sentenceTotals(listing.text, listing.letters);
 }
 template <class Report, FigureExplanation (*explain)(const SentenceTotals&, const ExplanationNumbers&)>
 FigureExplanation explainSentenceTotal(const Report& report, const ExplanationNumbers& numbers)
@@ -353,7 +356,7 @@ struct SentenceLengthsStatistic {
                                         .title = "Statistiques  -  Les longueurs de phrases",
                                         .description = "longueurs de phrases",
                                         .menuItem = "&Les longueurs de phrases"};
-    static SentenceListing report(const AnalysedTexts& texts) { return {texts.first()}; }
+    static SentenceListing report(const AnalysedTexts& texts) { return {texts.first(), texts.letters()}; }
     static constexpr TableColumns<SentenceRecord> table{info.title, sentenceColumns};
     static constexpr const auto& totals = sentenceTotalFigures<SentenceListing>;
 };

@@ -81,6 +81,14 @@ std::string fileErrorReason(const FileError& error)
     return "une erreur de lecture est survenue.";
 }
 
+std::string titleUnderRule(std::string_view title, LetterRule letters)
+{
+    std::string shown(title);
+    if (letters == LetterRule::Extended)
+        shown.append(" (").append(extendedLettersNote).append(")");
+    return shown;
+}
+
 std::string fileErrorHeading(std::string_view path)
 {
     return "Le fichier « " + std::string(path) + " » ne peut pas être ouvert :";

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/reports/character_counts.h"
+#include "core/text/letters.h"
 #include "core/text/text_file.h"
 
 #include <cstdint>
@@ -38,6 +39,13 @@ inline constexpr std::string_view text1Heading = "TEXTE N°1";
 inline constexpr std::string_view text2Heading = "TEXTE N°2";
 inline constexpr std::string_view properCountCaption = "Nombre total de formes différentes propres : ";
 inline constexpr std::string_view properShareCaption = "% du total des formes différentes ";
+
+/// What a result computed under the extended letter rule says of it, in its title or at its
+/// head; the classic rule, the program's default, goes without saying.
+inline constexpr std::string_view extendedLettersNote = "œ, Œ, Ÿ, Š, Ž comptés comme des lettres";
+
+/// title, followed by extendedLettersNote in parentheses under the extended rule.
+std::string titleUnderRule(std::string_view title, LetterRule letters);
 
 // The titles of the two counts messages.
 inline constexpr std::string_view charactersTitle = "Nombre de caractères";

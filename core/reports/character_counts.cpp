@@ -5,13 +5,14 @@
 
 namespace quorvelle {
 
-CharacterCounts countCharacters(std::string_view text)
+CharacterCounts countCharacters(std::string_view text, LetterRule letters)
 {
+    const Alphabet& alphabet = Alphabet::of(letters);
     // One branch-free pass: a form starts at each letter that follows a non-letter.
     CharacterCounts counts;
     bool previousIsLetter = false;
     for (const char c : text) {
-        const bool letter = isLetter(c);
+        const bool letter = alphabet.isLetter(c);
         counts.alphabetic += letter;
         counts.numeric += isDigit(c);
         counts.words += letter && !previousIsLetter;

@@ -1,6 +1,8 @@
 // The character and word counts of a text.
 #pragma once
 
+#include "core/text/letters.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -18,6 +20,7 @@ struct CharacterCounts {
     friend bool operator==(const CharacterCounts&, const CharacterCounts&) = default;
 };
 
-CharacterCounts countCharacters(std::string_view text);
+/// The counts of a text whose letters are those of the rule.
+CharacterCounts countCharacters(std::string_view text, LetterRule letters = LetterRule::Classic);
 
 } // namespace quorvelle

@@ -19,10 +19,10 @@ enum PositionFlag : std::uint8_t {
 };
 
 // Flags the first form of every sentence, sentences cut as the sentence lengths cut them.
-void flagSentenceStarts(std::string_view text, std::vector<std::uint8_t>& flags)
+void flagSentenceStarts(std::string_view text, LetterRule letters, std::vector<std::uint8_t>& flags)
 {
     std::size_t position = 0;
-    forEachSentence(text, [&](const SentenceRecord& sentence) {
+    forEachSentence(text, letters, [&](const SentenceRecord& sentence) {
         if (sentence.formCount > 0 && position < flags.size())
             flags[position] |= startsSentence;
         position += static_cast<std::size_t>(sentence.formCount);
@@ -40,10 +40,12 @@ struct Scored {
 CollocateReport collocateReport(std::string_view text, const TokenizedText& tokens, std::string_view pivot,
                                 const CollocateOptions& options)
 {
+    const Alphabet& alphabet = Alphabet::of(tokens.letters);
     std::vector<std::string> pivotForms;
-    forEachForm(pivot, [&pivotForms](std::string_view form) { pivotForms.push_back(lowerCased(form)); });
+    forEachForm(pivot, alphabet, [&](std::string_view form) { pivotForms.push_back(alphabet.lowerCased(form)); });
     CollocateReport report;
-    report.pivot = pivotForms.size() == 1 ? pivotForms.front() : lowerCased(pivot);
+    report.letters = tokens.letters;
+    report.pivot = pivotForms.size() == 1 ? pivotForms.front() : alphabet.lowerCased(pivot);
     report.options = options;
     report.tokenCount = static_cast<std::int64_t>(tokens.tokens.size());
     const std::optional<FormTable::Id> pivotId =
@@ -58,7 +60,7 @@ CollocateReport collocateReport(std::string_view text, const TokenizedText& toke
     // spans overlap.
     std::vector<std::uint8_t> flags(tokens.tokens.size(), 0);
     if (options.withinSentence)
-        flagSentenceStarts(text, flags);
+        flagSentenceStarts(text, tokens.letters, flags);
     std::int64_t remaining = 0; // forms the span of the nearest occurrence still covers
     std::size_t position = 0;
     for (const FormTable::Id id : tokens.tokens) {
@@ -124,9 +126,10 @@ FormInTwoTexts drawAroundPivot(std::int64_t count, std::int64_t attestations, st
     return {count, attestations - count, spanForms, tokenCount - spanForms};
 }
 
-CollocateReport collocateReport(std::string_view text, std::string_view pivot, const CollocateOptions& options)
+CollocateReport collocateReport(std::string_view text, std::string_view pivot, const CollocateOptions& options,
+                                LetterRule letters)
 {
-    return collocateReport(text, tokenize(text), pivot, options);
+    return collocateReport(text, tokenize(text, Occurrences::Kept, letters), pivot, options);
 }
 
 std::vector<std::size_t> shownCollocates(const CollocateReport& report, const CollocateThresholds& thresholds)

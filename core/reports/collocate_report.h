@@ -45,6 +45,7 @@ struct CollocateReport {
     /// Every form with an occurrence in the spans, unfiltered: by decreasing score, then
     /// decreasing count, then alphabetical order (see FrenchCollator). The pivot is never one.
     std::vector<Collocate> collocates;
+    LetterRule letters = LetterRule::Classic; ///< the rule that cut the text into forms
 
     friend bool operator==(const CollocateReport&, const CollocateReport&) = default;
 };
@@ -63,13 +64,14 @@ struct CollocateThresholds {
 };
 
 /// The collocates of pivot in text, tokenized with its occurrences kept; text is read for its
-/// sentence ends. An occurrence of a form counts once however many spans hold it; the
-/// pivot's own occurrences never count, nor cover positions of their own. A pivot that is not
-/// exactly one form (none, or several) is found nowhere. Linear in N whatever the span, with
-/// one byte per form of the text and one count per distinct form.
+/// sentence ends, pivot cut into forms, by the tokens' rule. An occurrence of a form counts once however many spans
+/// hold it; the pivot's own occurrences never count, nor cover positions of their own. A pivot that is not exactly one
+/// form (none, or several) is found nowhere. Linear in N whatever the span, with one byte per form of the text and one
+/// count per distinct form.
 CollocateReport collocateReport(std::string_view text, const TokenizedText& tokens, std::string_view pivot,
                                 const CollocateOptions& options = {});
-CollocateReport collocateReport(std::string_view text, std::string_view pivot, const CollocateOptions& options = {});
+CollocateReport collocateReport(std::string_view text, std::string_view pivot, const CollocateOptions& options = {},
+                                LetterRule letters = LetterRule::Classic);
 
 /// The places in report.collocates of those that reach both thresholds, in the report's order:
 /// a listing changes its thresholds without computing the report again.

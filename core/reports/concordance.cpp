@@ -25,11 +25,11 @@ std::string shownContext(std::string_view context)
     return shown;
 }
 
-bool sameForm(std::string_view written, std::string_view lower)
+bool sameForm(std::string_view written, std::string_view lower, const Alphabet& alphabet)
 {
     return written.size() == lower.size()
         && std::equal(written.begin(), written.end(), lower.begin(),
-                      [](char writtenChar, char lowerChar) { return toLower(writtenChar) == lowerChar; });
+                      [&](char writtenChar, char lowerChar) { return alphabet.toLower(writtenChar) == lowerChar; });
 }
 
 // The line ends of text: CR LF counts as one, as CR and LF alone do.
@@ -44,11 +44,12 @@ std::int64_t lineEnds(std::string_view text)
 
 } // namespace
 
-Concordance concordance(std::string_view text, std::string_view form, std::size_t width)
+Concordance concordance(std::string_view text, std::string_view form, std::size_t width, LetterRule letters)
 {
-    Concordance result{lowerCased(form), {}};
+    const Alphabet& alphabet = Alphabet::of(letters);
+    Concordance result{alphabet.lowerCased(form), {}, letters};
     std::vector<std::string_view> wanted;
-    forEachForm(result.form, [&wanted](std::string_view one) { wanted.push_back(one); });
+    forEachForm(result.form, alphabet, [&wanted](std::string_view one) { wanted.push_back(one); });
     if (wanted.empty())
         return result;
 
@@ -60,7 +61,7 @@ Concordance concordance(std::string_view text, std::string_view form, std::size_
     std::vector<Met> recent;
     std::int64_t line = 1;
     std::size_t counted = 0; // where the line ends are counted up to: forms hold none
-    forEachForm(text, [&](std::string_view written) {
+    forEachForm(text, alphabet, [&](std::string_view written) {
         const auto start = static_cast<std::size_t>(written.data() - text.data());
         line += lineEnds(text.substr(counted, start - counted));
         counted = start;
@@ -70,7 +71,7 @@ Concordance concordance(std::string_view text, std::string_view form, std::size_
         if (recent.size() < wanted.size())
             return;
         for (std::size_t position = 0; position < wanted.size(); ++position)
-            if (!sameForm(recent[position].written, wanted[position]))
+            if (!sameForm(recent[position].written, wanted[position], alphabet))
                 return;
         // From the first wanted form to the last, with what separates them as written.
         const auto first = static_cast<std::size_t>(recent.front().written.data() - text.data());
@@ -87,14 +88,14 @@ namespace {
 
 // The last form of a left context, or the first of a right one, lower-cased; empty when the
 // context holds none.
-std::string neighbouringForm(std::string_view context, bool last)
+std::string neighbouringForm(std::string_view context, bool last, const Alphabet& alphabet)
 {
     std::string_view found;
-    forEachForm(context, [&](std::string_view form) {
+    forEachForm(context, alphabet, [&](std::string_view form) {
         if (last || found.empty())
             found = form;
     });
-    return lowerCased(found);
+    return alphabet.lowerCased(found);
 }
 
 } // namespace
@@ -105,11 +106,12 @@ std::vector<std::size_t> concordanceOrder(const Concordance& concordance, Concor
     std::iota(places.begin(), places.end(), std::size_t{0});
     if (order == ConcordanceOrder::Position)
         return places;
+    const Alphabet& alphabet = Alphabet::of(concordance.letters);
     std::vector<std::string> words;
     words.reserve(places.size());
     for (const ConcordanceLine& occurrence : concordance.occurrences)
-        words.push_back(order == ConcordanceOrder::LeftWord ? neighbouringForm(occurrence.left, true)
-                                                            : neighbouringForm(occurrence.right, false));
+        words.push_back(order == ConcordanceOrder::LeftWord ? neighbouringForm(occurrence.left, true, alphabet)
+                                                            : neighbouringForm(occurrence.right, false, alphabet));
     // Each occurrence ranks as its word does among the words in alphabetical order.
     const std::vector<std::size_t> alphabetical = FrenchCollator::instance().order({words.begin(), words.end()});
     std::vector<std::size_t> rank(words.size());

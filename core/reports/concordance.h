@@ -1,6 +1,8 @@
 // Forms in context: every occurrence of a form with the text around it.
 #pragma once
 
+#include "core/text/letters.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -23,6 +25,7 @@ struct ConcordanceLine {
 struct Concordance {
     std::string form; ///< lower-cased, as the statistics compare forms
     std::vector<ConcordanceLine> occurrences;
+    LetterRule letters = LetterRule::Classic; ///< the rule that cut the text into forms
 
     friend bool operator==(const Concordance&, const Concordance&) = default;
 };
@@ -30,11 +33,12 @@ struct Concordance {
 /// "¶" in code page 1252: a line end (CR LF, LF or CR) within a context.
 inline constexpr char lineEndMark = '\xB6';
 
-/// The occurrences of form (compared lower-cased; a form is a run of letters) in text, each
-/// with up to width characters of context on either side, found in one pass over the text.
-/// form may also be forms separated by blanks, a co-occurrence: they are found where they
-/// follow each other, whatever separates them, and shown with what separates them.
-Concordance concordance(std::string_view text, std::string_view form, std::size_t width);
+/// The occurrences of form (compared lower-cased; a form is a run of the rule's letters) in
+/// text, each with up to width characters of context on either side, found in one pass over
+/// the text. form may also be forms separated by blanks, a co-occurrence: they are found where
+/// they follow each other, whatever separates them, and shown with what separates them.
+Concordance concordance(std::string_view text, std::string_view form, std::size_t width,
+                        LetterRule letters = LetterRule::Classic);
 
 enum class ConcordanceOrder {
     Position,  ///< the text's order

@@ -101,10 +101,12 @@ std::optional<double> griesDP(const std::vector<DispersionPart>& parts, std::int
 
 DispersionReport dispersionReport(const TokenizedText& text, std::string_view form, std::int64_t parts)
 {
+    const Alphabet& alphabet = Alphabet::of(text.letters);
     std::vector<std::string> searched;
-    forEachForm(form, [&searched](std::string_view one) { searched.push_back(lowerCased(one)); });
+    forEachForm(form, alphabet, [&](std::string_view one) { searched.push_back(alphabet.lowerCased(one)); });
 
     DispersionReport report;
+    report.letters = text.letters;
     for (const std::string& one : searched)
         report.form += (report.form.empty() ? "" : " ") + one;
     report.tokenCount = static_cast<std::int64_t>(text.tokens.size());
@@ -125,9 +127,9 @@ DispersionReport dispersionReport(const TokenizedText& text, std::string_view fo
     return report;
 }
 
-DispersionReport dispersionReport(std::string_view text, std::string_view form, std::int64_t parts)
+DispersionReport dispersionReport(std::string_view text, std::string_view form, std::int64_t parts, LetterRule letters)
 {
-    return dispersionReport(tokenize(text), form, parts);
+    return dispersionReport(tokenize(text, Occurrences::Kept, letters), form, parts);
 }
 
 } // namespace quorvelle

@@ -39,18 +39,21 @@ struct DispersionReport {
     /// share of the text's forms: 0 when the form follows the parts' sizes exactly, near 1 when
     /// it keeps to a small part. None when the form is absent.
     std::optional<double> griesDP;
+    LetterRule letters = LetterRule::Classic; ///< the rule that cut the text into forms
 
     friend bool operator==(const DispersionReport&, const DispersionReport&) = default;
 };
 
 /// The dispersion of form over parts parts of text (fewer than one counts as one), tokenized
-/// with its occurrences kept. form is compared lower-cased; when it holds several forms, they
+/// with its occurrences kept. form is cut into forms by the text's rule and compared
+/// lower-cased; when it holds several forms, they
 /// are found where they follow each other (as the concordance finds them) and each
 /// occurrence counts in the part of its first form; overlapping occurrences all count
 /// ("a a" occurs twice in "a a a").
 DispersionReport dispersionReport(const TokenizedText& text, std::string_view form,
                                   std::int64_t parts = defaultDispersionParts);
 DispersionReport dispersionReport(std::string_view text, std::string_view form,
-                                  std::int64_t parts = defaultDispersionParts);
+                                  std::int64_t parts = defaultDispersionParts,
+                                  LetterRule letters = LetterRule::Classic);
 
 } // namespace quorvelle

@@ -99,10 +99,11 @@ std::vector<Symbol> symbolSequence(std::string_view text, const TokenizedText& t
             sequence.push_back(static_cast<Symbol>(separator));
         runStart = sequence.size();
     };
+    const Alphabet& alphabet = Alphabet::of(tokens.letters);
     std::size_t position = 0;
     for (const FormTable::Id id : tokens.tokens) {
         bool sentenceEnds = false;
-        for (; position < text.size() && !isLetter(text[position]); ++position)
+        for (; position < text.size() && !alphabet.isLetter(text[position]); ++position)
             sentenceEnds = sentenceEnds || isTerminator(text[position]);
         const std::uint32_t symbol = symbols.ofForm[id];
         if (sentenceEnds || symbol == separator)

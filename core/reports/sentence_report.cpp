@@ -34,21 +34,21 @@ std::string_view SentenceRecord::terminator() const
     return !text.empty() && isTerminator(text.back()) ? text.substr(text.size() - 1) : std::string_view();
 }
 
-SentenceTotals sentenceTotals(std::string_view text)
+SentenceTotals sentenceTotals(std::string_view text, LetterRule letters)
 {
     SentenceTotals totals;
-    forEachSentence(text, [&totals](const SentenceRecord& sentence) { addSentence(totals, sentence); });
+    forEachSentence(text, letters, [&totals](const SentenceRecord& sentence) { addSentence(totals, sentence); });
     computeMean(totals);
     return totals;
 }
 
-SentenceReport sentenceReport(std::string_view text)
+SentenceReport sentenceReport(std::string_view text, LetterRule letters)
 {
     SentenceReport report;
     // Reserved exactly (every terminator closes a sentence, and the end of the text may
     // close one more): a growing vector would briefly hold its records twice.
     report.sentences.reserve(static_cast<std::size_t>(std::count_if(text.begin(), text.end(), isTerminator)) + 1);
-    forEachSentence(text, [&report](const SentenceRecord& sentence) {
+    forEachSentence(text, letters, [&report](const SentenceRecord& sentence) {
         report.sentences.push_back(sentence);
         addSentence(report, sentence);
     });

@@ -54,8 +54,9 @@ struct SentenceReport : SentenceTotals {
 /// ("Bonjour..." makes three sentences). Characters after the last terminator make a last
 /// sentence only when they hold a letter.
 template <class Visit>
-void forEachSentence(std::string_view text, Visit visit)
+void forEachSentence(std::string_view text, LetterRule letters, Visit visit)
 {
+    const Alphabet& alphabet = Alphabet::of(letters);
     std::size_t sentenceStart = 0;
     std::int64_t formCount = 0;
     bool inForm = false;    // the previous character was a letter
@@ -68,7 +69,7 @@ void forEachSentence(std::string_view text, Visit visit)
     };
     for (std::size_t index = 0; index < text.size(); ++index) {
         const char c = text[index];
-        if (isLetter(c)) {
+        if (alphabet.isLetter(c)) {
             inForm = true;
             sawLetter = true;
             continue;
@@ -86,14 +87,15 @@ void forEachSentence(std::string_view text, Visit visit)
         closeSentence(text.size());
 }
 
-SentenceTotals sentenceTotals(std::string_view text);
-SentenceReport sentenceReport(std::string_view text);
+SentenceTotals sentenceTotals(std::string_view text, LetterRule letters = LetterRule::Classic);
+SentenceReport sentenceReport(std::string_view text, LetterRule letters = LetterRule::Classic);
 
 /// The sentences of a text, to be read as they are found: the text is read once for the
 /// totals and once more for the sentences, and no list of them is kept, which on a large text
 /// would take a quarter of its size.
 struct SentenceListing {
     std::string_view text;
+    LetterRule letters = LetterRule::Classic;
 };
 
 } // namespace quorvelle

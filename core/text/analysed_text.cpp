@@ -5,18 +5,21 @@
 
 namespace quorvelle {
 
-AnalysedText::AnalysedText(std::string text)
+AnalysedText::AnalysedText(std::string text, LetterRule letters)
     : text_(std::make_shared<const std::string>(std::move(text)))
+    , letters_(letters)
 {
 }
 
-AnalysedText::AnalysedText(std::shared_ptr<const std::string> text)
+AnalysedText::AnalysedText(std::shared_ptr<const std::string> text, LetterRule letters)
     : text_(std::move(text))
+    , letters_(letters)
 {
 }
 
 AnalysedText::AnalysedText(std::shared_ptr<const std::string> text, TokenizedText tokens)
     : text_(std::move(text))
+    , letters_(tokens.letters)
     , kept_(std::move(tokens))
 {
 }
@@ -28,16 +31,16 @@ const TokenizedText& AnalysedText::tokens(Occurrences needed) const
         return *kept_;
     if (needed == Occurrences::Counted) {
         if (!counted_)
-            counted_ = tokenize(*text_, Occurrences::Counted);
+            counted_ = tokenize(*text_, Occurrences::Counted, letters_);
         return *counted_;
     }
-    kept_ = tokenize(*text_, Occurrences::Kept);
+    kept_ = tokenize(*text_, Occurrences::Kept, letters_);
     return *kept_;
 }
 
-SharedText analyseText(std::shared_ptr<const std::string> text, const WorkProgress& progress)
+SharedText analyseText(std::shared_ptr<const std::string> text, LetterRule letters, const WorkProgress& progress)
 {
-    TokenizedText tokens = tokenize(*text, Occurrences::Kept, progress);
+    TokenizedText tokens = tokenize(*text, Occurrences::Kept, letters, progress);
     return std::make_shared<const AnalysedText>(std::move(text), std::move(tokens));
 }
 

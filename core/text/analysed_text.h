@@ -10,15 +10,16 @@
 
 namespace quorvelle {
 
-/// A text in code page 1252, never changed once made, and its forms, cut at most once for
-/// each need however many statistics, windows and threads read them. Holders share it through
-/// a std::shared_ptr<const AnalysedText>: whoever still shows a result keeps its text alive.
+/// A text in code page 1252, never changed once made, the rule that says which of its
+/// characters are letters, and its forms, cut by that rule at most once for each need however
+/// many statistics, windows and threads read them. Holders share it through a
+/// std::shared_ptr<const AnalysedText>: whoever still shows a result keeps its text alive.
 class AnalysedText {
 public:
-    explicit AnalysedText(std::string text);
+    explicit AnalysedText(std::string text, LetterRule letters = LetterRule::Classic);
     /// Shares bytes another holder keeps too (the text box that shows them).
-    explicit AnalysedText(std::shared_ptr<const std::string> text);
-    /// The same with the text's forms already cut, occurrences kept.
+    explicit AnalysedText(std::shared_ptr<const std::string> text, LetterRule letters = LetterRule::Classic);
+    /// The same with the text's forms already cut, occurrences kept, by the rule they were cut by.
     AnalysedText(std::shared_ptr<const std::string> text, TokenizedText tokens);
     AnalysedText(const AnalysedText&) = delete;
     AnalysedText& operator=(const AnalysedText&) = delete;
@@ -26,6 +27,8 @@ public:
     const std::string& text() const { return *text_; }
     /// The same bytes, for a holder that keeps them too (a text box that shows them).
     std::shared_ptr<const std::string> sharedText() const { return text_; }
+    /// The rule its forms are cut by, which every statistic of it follows.
+    LetterRule letters() const { return letters_; }
 
     /// The text's forms, cut on the first call that needs them. With Occurrences::Counted,
     /// the forms as a kept tokenization has them when there is one, so that a text is cut a
@@ -35,6 +38,7 @@ public:
 
 private:
     std::shared_ptr<const std::string> text_;
+    LetterRule letters_;
     mutable std::mutex mutex_;
     mutable std::optional<TokenizedText> counted_;
     mutable std::optional<TokenizedText> kept_;
@@ -43,8 +47,9 @@ private:
 /// An analysed text as its holders share it.
 using SharedText = std::shared_ptr<const AnalysedText>;
 
-/// The text analysed: its forms cut, occurrences kept, before anyone asks; progress is told
-/// how far the cutting has gone, and may give it up (see WorkProgress).
-SharedText analyseText(std::shared_ptr<const std::string> text, const WorkProgress& progress = {});
+/// The text analysed: its forms cut by the rule, occurrences kept, before anyone asks;
+/// progress is told how far the cutting has gone, and may give it up (see WorkProgress).
+SharedText analyseText(std::shared_ptr<const std::string> text, LetterRule letters = LetterRule::Classic,
+                       const WorkProgress& progress = {});
 
 } // namespace quorvelle

@@ -11,15 +11,18 @@ namespace quorvelle {
 /// What every statistic's report is computed from (see statistics_catalogue.h).
 class AnalysedTexts {
 public:
-    /// Code page 1252 texts; second only when two texts are compared.
-    explicit AnalysedTexts(std::string first, std::optional<std::string> second = std::nullopt);
-    /// Texts already shared, analysed or not; second may be null.
+    /// Code page 1252 texts, their forms cut by one rule; second only when two texts are compared.
+    explicit AnalysedTexts(std::string first, std::optional<std::string> second = std::nullopt,
+                           LetterRule letters = LetterRule::Classic);
+    /// Texts already shared, analysed or not, by the same rule; second may be null.
     explicit AnalysedTexts(std::shared_ptr<const AnalysedText> first,
                            std::shared_ptr<const AnalysedText> second = nullptr);
 
     const std::string& first() const { return first_->text(); }
     const std::string& second() const { return second_->text(); }
     bool hasSecond() const { return second_ != nullptr; }
+    /// The rule both texts are cut by.
+    LetterRule letters() const { return first_->letters(); }
 
     /// The first text tokenized (see AnalysedText::tokens).
     const TokenizedText& firstTokens(Occurrences needed = Occurrences::Kept) const { return first_->tokens(needed); }

@@ -45,12 +45,12 @@ std::optional<FormTable::Id> FormTable::find(std::string_view form) const
     return slots_[slot] - 1;
 }
 
-FormTable::Id FormTable::addLowerCased(std::string_view writtenForm)
+FormTable::Id FormTable::addLowerCased(std::string_view writtenForm, const Alphabet& alphabet)
 {
     lowerCased_.resize(writtenForm.size());
     std::uint64_t hash = hashSeed;
     for (std::size_t index = 0; index < writtenForm.size(); ++index) {
-        const char lower = toLower(writtenForm[index]);
+        const char lower = alphabet.toLower(writtenForm[index]);
         lowerCased_[index] = lower;
         hash = hashStep(hash, lower);
     }

@@ -1,6 +1,8 @@
 // Interning of lower-cased forms: each distinct form gets a dense number and a count.
 #pragma once
 
+#include "core/text/letters.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -19,9 +21,9 @@ public:
 
     /// Counts one more occurrence of form and returns its number.
     Id add(std::string_view form);
-    /// The same for the lower-cased shape of a form as written, lower-cased and hashed in
-    /// one pass (the hot path of tokenizing).
-    Id addLowerCased(std::string_view writtenForm);
+    /// The same for the lower-cased shape of a form as written, lower-cased by the alphabet
+    /// and hashed in one pass (the hot path of tokenizing).
+    Id addLowerCased(std::string_view writtenForm, const Alphabet& alphabet);
 
     /// The number of form, or nothing when the table does not hold it. Counts nothing.
     std::optional<Id> find(std::string_view form) const;

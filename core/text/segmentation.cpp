@@ -3,10 +3,10 @@
 
 namespace quorvelle {
 
-std::int64_t countForms(std::string_view text)
+std::int64_t countForms(std::string_view text, LetterRule letters)
 {
     std::int64_t count = 0;
-    forEachForm(text, [&count](std::string_view) { ++count; });
+    forEachForm(text, Alphabet::of(letters), [&count](std::string_view) { ++count; });
     return count;
 }
 

@@ -12,14 +12,14 @@ constexpr int formsBetweenReports = 1 << 16;
 // forEachForm, telling progress how far it has gone every formsBetweenReports forms, and at
 // the end. Without progress, forEachForm itself, whose loop is the hot one of every statistic.
 template <class Visitor>
-void forEachFormTold(std::string_view text, const WorkProgress& progress, Visitor visit)
+void forEachFormTold(std::string_view text, const Alphabet& alphabet, const WorkProgress& progress, Visitor visit)
 {
     if (!progress) {
-        forEachForm(text, visit);
+        forEachForm(text, alphabet, visit);
         return;
     }
     int untilReport = formsBetweenReports;
-    forEachForm(text, [&](std::string_view form) {
+    forEachForm(text, alphabet, [&](std::string_view form) {
         visit(form);
         if (--untilReport == 0) {
             untilReport = formsBetweenReports;
@@ -31,20 +31,22 @@ void forEachFormTold(std::string_view text, const WorkProgress& progress, Visito
 
 } // namespace
 
-TokenizedText tokenize(std::string_view text, Occurrences occurrences, const WorkProgress& progress)
+TokenizedText tokenize(std::string_view text, Occurrences occurrences, LetterRule letters, const WorkProgress& progress)
 {
+    const Alphabet& alphabet = Alphabet::of(letters);
     TokenizedText tokenized;
+    tokenized.letters = letters;
     if (occurrences == Occurrences::Kept) {
         // A form takes at least one letter and the separator after it, and its number one unit
         // but for the rarest forms of the largest texts. Reserving that bound touches only the
         // pages the numbers fill, and spares the copies of a growing buffer.
         tokenized.tokens.reserve(text.size() / 2 + 1);
-        forEachFormTold(text, progress, [&tokenized](std::string_view form) {
-            tokenized.tokens.push_back(tokenized.forms.addLowerCased(form));
+        forEachFormTold(text, alphabet, progress, [&](std::string_view form) {
+            tokenized.tokens.push_back(tokenized.forms.addLowerCased(form, alphabet));
         });
     } else {
-        forEachFormTold(text, progress, [&tokenized](std::string_view form) {
-            tokenized.forms.addLowerCased(form);
+        forEachFormTold(text, alphabet, progress, [&](std::string_view form) {
+            tokenized.forms.addLowerCased(form, alphabet);
             ++tokenized.occurrences;
         });
     }

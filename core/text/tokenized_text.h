@@ -22,9 +22,10 @@ struct TokenizedText {
     FormTable forms;
     /// Every occurrence, in text order; empty when the occurrences were only counted.
     TokenSequence tokens;
-    std::vector<FormTable::Id> alphabetical; ///< the distinct forms in alphabetical order
-    std::vector<std::uint32_t> rank;         ///< rank[id]: the form's place in alphabetical
-    std::int64_t occurrences = 0;            ///< N
+    std::vector<FormTable::Id> alphabetical;  ///< the distinct forms in alphabetical order
+    std::vector<std::uint32_t> rank;          ///< rank[id]: the form's place in alphabetical
+    std::int64_t occurrences = 0;             ///< N
+    LetterRule letters = LetterRule::Classic; ///< the rule the text was cut by
 
     std::int64_t tokenCount() const { return occurrences; }
     std::size_t distinctCount() const { return forms.size(); }
@@ -40,9 +41,9 @@ enum class Occurrences { Kept, Counted };
 /// exception through.
 using WorkProgress = std::function<void(std::size_t done, std::size_t total)>;
 
-/// Cuts the text into forms (see forEachForm) and counts them, telling progress as it goes
-/// when given one.
+/// Cuts the text into forms by the letters of a rule (see forEachForm) and counts them,
+/// telling progress as it goes when given one.
 TokenizedText tokenize(std::string_view text, Occurrences occurrences = Occurrences::Kept,
-                       const WorkProgress& progress = {});
+                       LetterRule letters = LetterRule::Classic, const WorkProgress& progress = {});
 
 } // namespace quorvelle

@@ -4,6 +4,7 @@
 #include "core/catalogue/statistics_catalogue.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -568,6 +569,41 @@ TEST(Cli, AllIsEachStatisticInTurn)
             tables += runCli(name + " --csv " + file1.argument()).out.substr(3);
     for (const std::string jobs : {"--jobs 1 ", "--jobs 3 "})
         EXPECT_EQ(runCli("all --csv " + jobs + file1.argument()).out, tables) << jobs;
+}
+
+// Under --extended-letters, œ and its partners are letters for every command, which says so
+// at the head of its result; without it nothing is said (the other tests pin that output).
+TEST(Cli, ExtendedLettersHoldForEveryCommandAndAreSaid)
+{
+    const TemporaryFile file("Le c\x9Cur de ma s\x9Cur. Son C\x8CUR bat, mon c\x9Cur.");
+    std::vector<std::string> commands;
+    for (const std::string& name : statisticNames())
+        commands.push_back(name + " " + file.argument() + (comparesTwoFiles(name) ? " " + file.argument() : ""));
+    for (const std::string formCommand : {"concordance", "dispersion", "collocates"})
+        commands.push_back(formCommand + " " + file.argument() + " cœur");
+    commands.push_back("all " + file.argument());
+    const std::string note = "(œ, Œ, Ÿ, Š, Ž comptés comme des lettres)";
+    for (const std::string& command : commands) {
+        const CliRun json = runCli(command + " --extended-letters --json");
+        ASSERT_EQ(json.exitCode, 0) << command << ": " << json.err;
+        const auto report = nlohmann::ordered_json::parse(json.out);
+        EXPECT_EQ(report.begin().key(), "letterRule") << command;
+        EXPECT_EQ(report["letterRule"], "extended") << command;
+        EXPECT_EQ(json.out.find("[\"ur\","), std::string::npos) << command << " splits cœur";
+        const std::string classicCommand = std::regex_replace(command, std::regex(" cœur$"), " bat");
+        EXPECT_FALSE(nlohmann::json::parse(runCli(classicCommand + " --json").out).contains("letterRule")) << command;
+        EXPECT_TRUE(runCli(command + " --extended-letters").out.starts_with(note + "\n\n")) << command;
+        EXPECT_TRUE(runCli(command + " --extended-letters --csv").out.starts_with("\xEF\xBB\xBF" + note + "\r\n\r\n"))
+            << command;
+    }
+    const auto vocabulary =
+        nlohmann::json::parse(runCli("vocabulary --extended-letters --json " + file.argument()).out);
+    EXPECT_EQ(vocabulary["byFrequency"][0], nlohmann::json::array({"cœur", 3}));
+
+    const CliRun classic = runCli("concordance " + file.argument() + " cœur");
+    EXPECT_EQ(classic.exitCode, 2);
+    EXPECT_NE(classic.err.find("œ, Œ, Ÿ, Š et Ž ne sont des lettres qu'avec --extended-letters."), std::string::npos)
+        << classic.err;
 }
 
 } // namespace

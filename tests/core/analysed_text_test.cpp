@@ -53,7 +53,7 @@ TEST(AnalysedText, AnalysisTellsItsProgressAndCanBeGivenUp)
         words += "mot ";
     const auto bytes = std::make_shared<const std::string>(words);
     std::vector<std::size_t> told;
-    analyseText(bytes, [&](std::size_t done, std::size_t total) {
+    analyseText(bytes, LetterRule::Classic, [&](std::size_t done, std::size_t total) {
         EXPECT_EQ(total, bytes->size());
         told.push_back(done);
     });
@@ -61,7 +61,8 @@ TEST(AnalysedText, AnalysisTellsItsProgressAndCanBeGivenUp)
     EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
     EXPECT_EQ(told.back(), bytes->size());
 
-    EXPECT_THROW(analyseText(bytes, [](std::size_t, std::size_t) { throw std::runtime_error("abandonné"); }),
+    EXPECT_THROW(analyseText(bytes, LetterRule::Classic,
+                             [](std::size_t, std::size_t) { throw std::runtime_error("abandonné"); }),
                  std::runtime_error);
 }
 

@@ -29,7 +29,7 @@ const std::filesystem::path documents = std::filesystem::path(QUORVELLE_TEST_DAT
 std::vector<std::string> formsOf(const std::string& text)
 {
     std::vector<std::string> forms;
-    forEachForm(text, [&](std::string_view form) { forms.emplace_back(form); });
+    forEachForm(text, Alphabet::of(LetterRule::Classic), [&](std::string_view form) { forms.emplace_back(form); });
     return forms;
 }
 

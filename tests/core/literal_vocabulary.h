@@ -16,19 +16,20 @@
 namespace quorvelle::test {
 
 /// The forms of the text as written, in text order.
-inline std::vector<std::string> writtenForms(std::string_view text)
+inline std::vector<std::string> writtenForms(std::string_view text, LetterRule letters = LetterRule::Classic)
 {
     std::vector<std::string> forms;
-    forEachForm(text, [&forms](std::string_view form) { forms.emplace_back(form); });
+    forEachForm(text, Alphabet::of(letters), [&forms](std::string_view form) { forms.emplace_back(form); });
     return forms;
 }
 
 /// The forms of the text lower-cased one character at a time, in text order.
-inline std::vector<std::string> lowerCasedForms(std::string_view text)
+inline std::vector<std::string> lowerCasedForms(std::string_view text, LetterRule letters = LetterRule::Classic)
 {
-    std::vector<std::string> forms = writtenForms(text);
+    const Alphabet& alphabet = Alphabet::of(letters);
+    std::vector<std::string> forms = writtenForms(text, letters);
     for (std::string& form : forms)
-        std::ranges::transform(form, form.begin(), toLower);
+        std::ranges::transform(form, form.begin(), [&](char c) { return alphabet.toLower(c); });
     return forms;
 }
 

@@ -126,9 +126,11 @@ TEST(RepeatedSegments, OtherOrders)
 std::vector<Row> literalSegments(std::string_view text, const SegmentOptions& options)
 {
     std::vector<std::vector<std::string>> sentences;
-    forEachSentence(text, [&sentences](const SentenceRecord& sentence) {
+    const Alphabet& alphabet = Alphabet::of(LetterRule::Classic);
+    forEachSentence(text, LetterRule::Classic, [&](const SentenceRecord& sentence) {
         std::vector<std::string>& forms = sentences.emplace_back();
-        forEachForm(sentence.text, [&forms](std::string_view form) { forms.push_back(lowerCased(form)); });
+        forEachForm(sentence.text, alphabet,
+                    [&](std::string_view form) { forms.push_back(alphabet.lowerCased(form)); });
     });
     std::map<std::vector<std::string>, std::vector<std::pair<std::size_t, std::size_t>>> occurrences;
     for (std::size_t sentence = 0; sentence < sentences.size(); ++sentence) {

@@ -75,7 +75,8 @@ private slots:
     {
         const QString withoutText = QStringLiteral(
             "fileMenu=&Fichier[openAction=&Ouvrir... !closeAction=&Fermer quitAction=&Quitter] "
-            "toolsMenu=&Outils[!characterCountAction=&Nombre de caractères !wordCountAction=&Nombre de mots] "
+            "toolsMenu=&Outils[!characterCountAction=&Nombre de caractères !wordCountAction=&Nombre de mots = "
+            "extendedLettersAction=&Compter œ, Œ, Ÿ, Š, Ž comme des lettres] "
             "statisticsMenu=&Statistiques[!vocabularyAction=&Liste du vocabulaire compositionMenu=&Composition des "
             "formes["
             "!lengthsAction=&Formes / caractères !lettersAction=&Formes / Lettres de l'alphabet "
@@ -308,6 +309,23 @@ private slots:
         QTest::keyClicks(textBox(), QStringLiteral(" bien"));
         QCOMPARE(vocabularyTokens(), QStringLiteral("4"));
         MessageBox::takeShownMessages();
+    }
+
+    // The letter rule chosen in "&Outils" cuts the open text into forms anew, for every
+    // statistic, and is kept for the next runs.
+    void letterRuleChoice()
+    {
+        mainWindow_->openTextFile(
+            test::writeFile(files_, QStringLiteral("coeur.txt"), test::cp1252("Mon cœur, ma sœur.")));
+        QCOMPARE(vocabularyTokens(), QStringLiteral("6"));
+        item("extendedLettersAction")->trigger();
+        QCOMPARE(vocabularyTokens(), QStringLiteral("4"));
+
+        mainWindow_ = std::make_unique<ui::MainWindow>();
+        QVERIFY(item("extendedLettersAction")->isChecked());
+        item("extendedLettersAction")->trigger();
+        mainWindow_ = std::make_unique<ui::MainWindow>();
+        QVERIFY(!item("extendedLettersAction")->isChecked());
     }
 
     // Work waiting for an analysis that is then abandoned (its text replaced) ends without a

@@ -8,6 +8,7 @@
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/file_dialogs.h"
+#include "ui/letter_rule_setting.h"
 #include "ui/main/statistic_windows.h"
 #include "ui/menus.h"
 #include "ui/shell/AboutBox.h"
@@ -33,7 +34,7 @@ constexpr QSize windowSize(860, 640);
 
 CharacterCounts countCharactersOf(const SharedText& text)
 {
-    return countCharacters(text->text());
+    return countCharacters(text->text(), text->letters());
 }
 
 } // namespace
@@ -85,6 +86,12 @@ void MainWindow::buildMenus()
     QMenu* toolsMenu = addMenu(bar, "toolsMenu", tr("&Outils"));
     characterCountAction = addMenuItem(toolsMenu, "characterCountAction", tr("&Nombre de caractères"));
     wordCountAction = addMenuItem(toolsMenu, "wordCountAction", tr("&Nombre de mots"));
+    toolsMenu->addSeparator();
+    extendedLettersAction =
+        addMenuItem(toolsMenu, "extendedLettersAction", tr("&Compter œ, Œ, Ÿ, Š, Ž comme des lettres"));
+    extendedLettersAction->setCheckable(true);
+    extendedLettersAction->setChecked(savedLetterRule() == LetterRule::Extended);
+    textAnalysis_->setLetters(savedLetterRule());
     textItems_ = {closeAction, characterCountAction, wordCountAction};
 
     buildStatisticsMenu(addMenu(bar, "statisticsMenu", tr("&Statistiques")));
@@ -126,6 +133,7 @@ void MainWindow::connectSignals()
     connect(quitAction, &QAction::triggered, this, &MainWindow::close);
     connect(characterCountAction, &QAction::triggered, this, &MainWindow::showCharacterCounts);
     connect(wordCountAction, &QAction::triggered, this, &MainWindow::showWordCount);
+    connect(extendedLettersAction, &QAction::toggled, this, &MainWindow::applyLetterRuleChoice);
     connect(aboutAction, &QAction::triggered, this, &MainWindow::showAboutBox);
     connect(manualAction, &QAction::triggered, this, &MainWindow::showManual);
 }
@@ -201,6 +209,13 @@ void MainWindow::closeEvent(QCloseEvent* event)
         helpWindow_->close();
     event->accept();
     QCoreApplication::quit();
+}
+
+void MainWindow::applyLetterRuleChoice(bool extended)
+{
+    const LetterRule letters = extended ? LetterRule::Extended : LetterRule::Classic;
+    saveLetterRule(letters);
+    textAnalysis_->setLetters(letters);
 }
 
 void MainWindow::showCharacterCounts()

@@ -53,6 +53,9 @@ protected:
 private slots:
     void openChosenTextFile();
     void closeText();
+    /// Cuts the text into forms by the rule the "&Outils" menu's choice names, and keeps
+    /// that choice for the next runs.
+    void applyLetterRuleChoice(bool extended);
     void showCharacterCounts();
     void showWordCount();
     void showAboutBox();
@@ -78,6 +81,7 @@ private:
     QAction* quitAction;
     QAction* characterCountAction;
     QAction* wordCountAction;
+    QAction* extendedLettersAction;
     QAction* aboutAction;
     QAction* manualAction;
 

@@ -72,7 +72,7 @@ auto windowReport(const AnalysedTexts& texts)
 template <>
 inline auto windowReport<SentenceLengthsStatistic>(const AnalysedTexts& texts)
 {
-    return sentenceReport(texts.first());
+    return sentenceReport(texts.first(), texts.letters());
 }
 
 /// Opens the window of a statistic modal over the main window, on the report of its text.

@@ -30,9 +30,10 @@ constexpr QSize windowSize(980, 600);
 
 void ConcordanceWindow::open(QWidget* parent, SharedText text, std::string form)
 {
-    std::optional<Concordance> found = resultAfterWaiting(parent, QtConcurrent::run([text, form = std::move(form)] {
-                                                              return concordance(text->text(), form, contextWidth);
-                                                          }));
+    std::optional<Concordance> found =
+        resultAfterWaiting(parent, QtConcurrent::run([text, form = std::move(form)] {
+                               return concordance(text->text(), form, contextWidth, text->letters());
+                           }));
     if (found)
         openModal<ConcordanceWindow>(parent, std::move(text), std::move(*found));
 }

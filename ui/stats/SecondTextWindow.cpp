@@ -38,6 +38,8 @@ SecondTextWindow::SecondTextWindow(SharedText text1, const QString& firstFilePat
     buildUi();
     firstAnalysis_ = new TextAnalysis(firstTextBox);
     secondAnalysis_ = new TextAnalysis(secondTextBox);
+    // The two texts are cut into forms by the same rule, the first text's.
+    secondAnalysis_->setLetters(text1->letters());
     connectSignals();
     firstAnalysis_->showAnalysed(std::move(text1));
     setSecondTextLoaded(false);

@@ -91,7 +91,8 @@ void StatisticsWindow::showFormOfLineInContext(const QString& line)
     if (!match.hasMatch())
         return;
     const std::string form = toCp1252(match.captured(1));
-    if (std::ranges::all_of(form, [](char c) { return isLetter(c) || c == ' '; }))
+    const Alphabet& alphabet = Alphabet::of(text_->letters());
+    if (std::ranges::all_of(form, [&](char c) { return alphabet.isLetter(c) || c == ' '; }))
         ConcordanceWindow::open(this, text_, form);
 }
 
