@@ -113,13 +113,14 @@ std::string pdfText(std::string_view bytes)
     if (pageCount <= 0)
         throw DocumentError(Reason::DamagedDocument, formatName::pdf);
     // Running lines are told only once every page is read, so the pages are kept until then.
+    // Their size is bounded as the text will be, each line ended by CR LF.
     std::vector<LaidOutPage> pages;
     std::size_t size = 0;
     for (int index = 0; index < pageCount; ++index) {
         const std::unique_ptr<poppler::page> page(document->create_page(index));
         pages.push_back(page ? pageLines(*page) : LaidOutPage());
         for (const LaidOutLine& line : pages.back())
-            size += line.text.size() + 1;
+            size += line.text.size() + 2;
         if (size > maxTextFileBytes)
             throw DocumentError(Reason::DocumentTooLarge, formatName::pdf);
     }
