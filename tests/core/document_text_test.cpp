@@ -69,6 +69,17 @@ TEST(DocumentText, EveryFormatGivesTheWordsOfThePlainText)
     EXPECT_EQ(loadTextFile(documents / "texte.odt").text, plain.text);
 }
 
+TEST(DocumentText, APdfGivesTheWordsOnItsPagesAndNotItsLayout)
+{
+    // Its running headers and footers are left out, the words its layout hyphenated joined,
+    // and a compound cut after its hyphen is read as the text writes it.
+    const LoadedText pdf = loadTextFile(documents / "mise-en-page.pdf");
+    EXPECT_EQ(formsOf(pdf.text), formsOf(loadTextFile(documents / "mise-en-page.txt").text));
+    EXPECT_NE(pdf.text.find("mon grand-\r\noncle ne"), std::string::npos);
+    // One line end between two pages, as between two lines.
+    EXPECT_NE(pdf.text.find(test::cp1252("ce qu’il y\r\ncherchait.\r\n")), std::string::npos);
+}
+
 TEST(DocumentText, EachBadDocumentSaysWhy)
 {
     struct Case {

@@ -22,6 +22,12 @@ protege.odt    password-protected OpenDocument: the manifest describes an encryp
                content.xml
 protege.pdf    texte.pdf encrypted with AES-256 and the user password "secret"
 images.pdf     a PDF page that only draws an image, like a scanned page: no text at all
+mise-en-page.txt  a short story in four paragraphs, the reference for mise-en-page.pdf
+mise-en-page.pdf  that story laid out on seven pages as a word processor prints a book:
+               running headers (the author's name on even pages, the title on odd
+               pages, the page number on the same row), a footer "Page N", a compound
+               word and a hyphenated word cut at a line end, a word hyphenated over a
+               page break, and a soft hyphen where a word is cut
 bombe.docx     a Word document whose document.xml inflates to 320 MiB (zip bomb)
 entites.docx   a Word document whose document.xml declares nested entities (billion laughs)
 manquant.epub  an EPUB whose manifest and spine name a chapter absent from the archive
@@ -544,6 +550,93 @@ def make_images_pdf():
     )
 
 
+# The story of mise-en-page.txt and .pdf. The PDF cuts "grand-oncle" after its hyphen,
+# hyphenates "président" (written whole elsewhere) and "moulin" (over a page break) with a
+# hard hyphen, and "promenade" with a soft hyphen; every other word is on one line.
+LAYOUT_HEADING = "Le grand-oncle"
+LAYOUT_PARAGRAPHS = [
+    "Chaque été, mon grand-oncle Anselme venait passer un mois au village. Il arrivait par le "
+    "train du soir, avec une valise de cuir et un panier de pêches. Le président du comité des "
+    "fêtes l’attendait sur le quai, et tous deux rentraient à pied par le chemin du moulin.",
+    "Ma mère disait que son oncle avait été un grand voyageur, et mon grand-oncle ne la "
+    "contredisait jamais. Le lendemain de son arrivée, il faisait le tour des maisons pour "
+    "saluer tout le monde, puis il partait seul sur le chemin qui longe la rivière, jusqu’au "
+    "moulin, sans jamais dire ce qu’il y cherchait.",
+    "Au retour, il s’asseyait sous le tilleul et racontait ses voyages au président, qui "
+    "l’écoutait en fumant sa pipe. Il parlait des ports de l’Orient, des marchés couverts, des "
+    "caravanes et des fleuves si larges qu’on n’en voyait pas l’autre rive.",
+    "Le dernier soir, il nous emmenait en promenade jusqu’au pont. Il disait qu’il reviendrait "
+    "l’été suivant, et il revenait toujours.",
+]
+# The body lines of each page; "\u00ad" is a soft hyphen.
+LAYOUT_PAGES = [
+    [
+        "Chaque été, mon grand-oncle Anselme venait passer un mois au village. Il",
+        "arrivait par le train du soir, avec une valise de cuir et un panier de",
+    ],
+    [
+        "pêches. Le président du comité des fêtes l’attendait sur le quai, et tous",
+        "deux rentraient à pied par le chemin du mou-",
+    ],
+    [
+        "lin.",
+        "Ma mère disait que son oncle avait été un grand voyageur, et mon grand-",
+        "oncle ne la contredisait jamais. Le lendemain de son arrivée, il faisait",
+    ],
+    [
+        "le tour des maisons pour saluer tout le monde, puis il partait seul sur le",
+        "chemin qui longe la rivière, jusqu’au moulin, sans jamais dire ce qu’il y",
+    ],
+    [
+        "cherchait.",
+        "Au retour, il s’asseyait sous le tilleul et racontait ses voyages au pré-",
+        "sident, qui l’écoutait en fumant sa pipe. Il parlait des ports de l’Orient,",
+    ],
+    [
+        "des marchés couverts, des caravanes et des fleuves si larges qu’on n’en",
+        "voyait pas l’autre rive.",
+        "Le dernier soir, il nous emmenait en prome\u00ad",
+    ],
+    [
+        "nade jusqu’au pont. Il disait qu’il reviendrait l’été suivant, et il",
+        "revenait toujours.",
+    ],
+]
+
+
+def make_mise_en_page():
+    lines = [LAYOUT_HEADING] + LAYOUT_PARAGRAPHS
+    (HERE / "mise-en-page.txt").write_bytes(("\r\n".join(lines) + "\r\n").encode("utf-8"))
+    # Code 173 draws the soft hyphen under its own glyph name, so that it reads as U+00AD.
+    objects = [
+        b"<< /Type /Catalog /Pages 2 0 R >>",
+        None,
+        b"<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding << /Type /Encoding "
+        b"/BaseEncoding /WinAnsiEncoding /Differences [173 /sfthyphen] >> >>",
+    ]
+    pages = []
+    for number, body in enumerate(LAYOUT_PAGES, start=1):
+        content = b""
+        if number == 1:
+            content += pdf_text([LAYOUT_HEADING], 18, 22, 56, 780)
+            content += pdf_text(body, 11, 14, 56, 740)
+        else:
+            running_title = "Parvane Dorlesca" if number % 2 == 0 else "Souvenirs d’enfance"
+            content += pdf_text([running_title], 9, 11, 56, 800)
+            content += pdf_text([str(number)], 9, 11, 530, 800)
+            content += pdf_text(body, 11, 14, 56, 770)
+        content += pdf_text([f"Page {number}"], 9, 11, 280, 40)
+        objects.append(
+            b"<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] "
+            b"/Resources << /Font << /F1 3 0 R >> >> /Contents %d 0 R >>" % (len(objects) + 2)
+        )
+        pages.append(len(objects))
+        objects.append(pdf_stream(content))
+    kids = " ".join(f"{page} 0 R" for page in pages)
+    objects[1] = f"<< /Type /Pages /Kids [{kids}] /Count {len(pages)} >>".encode()
+    write_pdf(HERE / "mise-en-page.pdf", objects)
+
+
 def make_bombe_docx():
     # 320 chunks of 1 MiB of "a" stream through the deflater: little memory, about 320 KB out.
     opening = f"{XML_DECLARATION}<w:document {WORD_NAMESPACE}><w:body><w:p><w:r><w:t>"
@@ -590,6 +683,7 @@ def main():
     make_protege_odt()
     make_protege_pdf()
     make_images_pdf()
+    make_mise_en_page()
     make_bombe_docx()
     make_entites_docx()
     make_manquant_epub()
