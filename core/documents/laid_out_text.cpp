@@ -121,14 +121,23 @@ std::vector<std::vector<bool>> runningLines(const std::vector<LaidOutPage>& page
     return running;
 }
 
+// Words are cut as a French reader sees them, ligatures included: "cœ-" and "ur" make "cœur"
+// whichever rule the statistics later follow.
+const Alphabet& wordLetters = Alphabet::of(LetterRule::Extended);
+
+bool isWordLetter(char c)
+{
+    return wordLetters.isLetter(c);
+}
+
 constexpr std::string_view softHyphen = "\u00AD";
 constexpr std::array<std::string_view, 4> lineEndHyphens = {softHyphen, "-", "\u2010", "\u2011"};
 
 // The letters that open a line: the end of a word cut on the line before.
 std::string_view wordAtStart(std::string_view line)
 {
-    return line.substr(0,
-                       static_cast<std::size_t>(std::find_if_not(line.begin(), line.end(), isLetter) - line.begin()));
+    return line.substr(
+        0, static_cast<std::size_t>(std::find_if_not(line.begin(), line.end(), isWordLetter) - line.begin()));
 }
 
 // The letters before the hyphen that ends a line: the start of a cut word.
@@ -136,7 +145,8 @@ std::string_view wordBeforeHyphen(std::string_view line)
 {
     line.remove_suffix(1);
     return line.substr(
-        line.size() - static_cast<std::size_t>(std::find_if_not(line.rbegin(), line.rend(), isLetter) - line.rbegin()));
+        line.size()
+        - static_cast<std::size_t>(std::find_if_not(line.rbegin(), line.rend(), isWordLetter) - line.rbegin()));
 }
 
 // Where a line ends on a hyphen between two letters, cutting a word over the next line.
@@ -158,7 +168,7 @@ std::string joinLines(const std::vector<std::string_view>& lines)
     for (std::size_t index = 0; index + 1 < lines.size(); ++index) {
         const std::string& line = encoded[index];
         const std::string& next = encoded[index + 1];
-        if (line.size() < 2 || !isLetter(line[line.size() - 2]) || next.empty() || !isLetter(next.front()))
+        if (line.size() < 2 || !isWordLetter(line[line.size() - 2]) || next.empty() || !isWordLetter(next.front()))
             continue;
         for (const std::string_view hyphen : lineEndHyphens)
             if (lines[index].ends_with(hyphen))
@@ -173,13 +183,13 @@ std::string joinLines(const std::vector<std::string_view>& lines)
             body.remove_prefix(wordAtStart(body).size());
         if (cuts[index].hyphenBytes > 0 && !body.empty())
             body.remove_suffix(wordBeforeHyphen(body).size() + 1);
-        forEachForm(body, [&](std::string_view form) { attested.insert(lowerCased(form)); });
+        forEachForm(body, wordLetters, [&](std::string_view form) { attested.insert(wordLetters.lowerCased(form)); });
     }
     const auto joins = [&](std::size_t index) {
         if (cuts[index].soft)
             return true;
-        const std::string before = lowerCased(wordBeforeHyphen(encoded[index]));
-        const std::string after = lowerCased(wordAtStart(encoded[index + 1]));
+        const std::string before = wordLetters.lowerCased(wordBeforeHyphen(encoded[index]));
+        const std::string after = wordLetters.lowerCased(wordAtStart(encoded[index + 1]));
         return attested.contains(before + after) && !(attested.contains(before) && attested.contains(after));
     };
 
