@@ -14,7 +14,7 @@ namespace quorvelle::cli {
 void writeText(std::ostream& out, const Concordance& concordance, std::size_t width)
 {
     out << "Concordance de « ";
-    writeCp1252(out, concordance.form);
+    writeCp1252(out, concordance.written);
     out << " » : " << concordance.occurrences.size() << " occurrence(s)\n\n";
     for (const ConcordanceLine& occurrence : concordance.occurrences) {
         // Code page 1252 has one byte per character: the padding aligns the forms.
@@ -32,6 +32,7 @@ void writeJson(JsonWriter& json, const Concordance& concordance)
 {
     json.beginObject()
         .member("form", concordance.form)
+        .member("text", concordance.written)
         .member("count", static_cast<std::int64_t>(concordance.occurrences.size()))
         .key("occurrences")
         .beginArray();
@@ -47,7 +48,7 @@ void writeJson(JsonWriter& json, const Concordance& concordance)
 
 void writeCsv(CsvWriter& csv, const Concordance& concordance)
 {
-    const std::string title = "Concordance de « " + cp1252ToUtf8(concordance.form) + " »";
+    const std::string title = "Concordance de « " + cp1252ToUtf8(concordance.written) + " »";
     writeCsvTable(csv, TableColumns<ConcordanceLine>{title, concordanceColumns}, concordance.occurrences);
 }
 

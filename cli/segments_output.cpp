@@ -43,15 +43,19 @@ void writeJson(JsonWriter& json, const RepeatedSegmentsReport& report)
     json.beginObject().key("segments").beginArray();
     for (const RepeatedSegment& segment : report.segments) {
         json.beginObject().key("forms").beginArray();
-        // Its forms are its text's words: a form holds no space.
+        // A form holds no space.
         std::size_t start = 0;
-        for (std::size_t end = 0; end <= segment.text.size(); ++end) {
-            if (end < segment.text.size() && segment.text[end] != ' ')
+        for (std::size_t end = 0; end <= segment.forms.size(); ++end) {
+            if (end < segment.forms.size() && segment.forms[end] != ' ')
                 continue;
-            json.text(segment.text.substr(start, end - start));
+            json.text(segment.forms.substr(start, end - start));
             start = end + 1;
         }
-        json.endArray().member("frequency", segment.frequency).member("length", segment.length).endObject();
+        json.endArray()
+            .member("text", segment.written)
+            .member("frequency", segment.frequency)
+            .member("length", segment.length)
+            .endObject();
     }
     json.endArray().endObject();
 }

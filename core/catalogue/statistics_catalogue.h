@@ -99,7 +99,7 @@ inline constexpr std::array cooccurrenceColumns = {
     memberColumn<&CooccurrenceRow::pairCount>("Nombre de cooccurrences différentes"),
 };
 inline constexpr std::array segmentColumns = {
-    memberColumn<&RepeatedSegment::text>("Segment"),
+    memberColumn<&RepeatedSegment::written>("Segment"),
     memberColumn<&RepeatedSegment::frequency>("Fréquence"),
     memberColumn<&RepeatedSegment::length>("Longueur"),
 };

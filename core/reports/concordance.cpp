@@ -4,6 +4,7 @@
 #include "core/text/collation.h"
 #include "core/text/letters.h"
 #include "core/text/segmentation.h"
+#include "core/text/written_text.h"
 
 #include <algorithm>
 #include <numeric>
@@ -47,7 +48,7 @@ std::int64_t lineEnds(std::string_view text)
 Concordance concordance(std::string_view text, std::string_view form, std::size_t width, LetterRule letters)
 {
     const Alphabet& alphabet = Alphabet::of(letters);
-    Concordance result{alphabet.lowerCased(form), {}, letters};
+    Concordance result{alphabet.lowerCased(form), alphabet.lowerCased(form), {}, letters};
     std::vector<std::string_view> wanted;
     forEachForm(result.form, alphabet, [&wanted](std::string_view one) { wanted.push_back(one); });
     if (wanted.empty())
@@ -77,6 +78,8 @@ Concordance concordance(std::string_view text, std::string_view form, std::size_
         const auto first = static_cast<std::size_t>(recent.front().written.data() - text.data());
         const std::size_t end = start + written.size();
         const std::size_t leftStart = first > width ? first - width : 0;
+        if (result.occurrences.empty())
+            result.written = writtenInLowerCase(text.substr(first, end - first), letters);
         result.occurrences.push_back({recent.front().line, shownContext(text.substr(leftStart, first - leftStart)),
                                       shownContext(text.substr(first, end - first)),
                                       shownContext(text.substr(end, width))});

@@ -24,6 +24,9 @@ struct ConcordanceLine {
 /// Every occurrence of a form, in text order.
 struct Concordance {
     std::string form; ///< lower-cased, as the statistics compare forms
+    /// The first occurrence as the text writes it, in lower case and on one line ("qu'il"; see
+    /// writtenInLowerCase); form when there is none.
+    std::string written;
     std::vector<ConcordanceLine> occurrences;
     LetterRule letters = LetterRule::Classic; ///< the rule that cut the text into forms
 

@@ -4,6 +4,7 @@
 #include "core/text/collation.h"
 #include "core/text/letters.h"
 #include "core/text/suffix_array.h"
+#include "core/text/written_text.h"
 
 #include <algorithm>
 #include <array>
@@ -74,30 +75,30 @@ constexpr bool isTerminator(char c)
     return c == '.' || c == '?' || c == '!';
 }
 
-/// The text's occurrences as symbols, sentences separated, ended by the sentinel. A run of
-/// fewer than two forms between separators holds no segment and is left out.
+/// Calls visit(symbol, formStart) for each symbol of the text's occurrences, sentences
+/// separated: formStart is where the form a symbol stands for starts in text (the form is as
+/// long as its symbol's form), 0 for a separator. A run of fewer than two forms between
+/// separators holds no segment and is left out.
 ///
 /// Two forms are in different sentences when a terminator comes between them (see
 /// forEachSentence). The form numbers say how long each form is, so only the characters
 /// between forms are read.
-template <class Symbol>
-std::vector<Symbol> symbolSequence(std::string_view text, const TokenizedText& tokens, const Symbols& symbols)
+template <class Visit>
+void forEachSymbol(std::string_view text, const TokenizedText& tokens, const Symbols& symbols, Visit visit)
 {
     std::vector<std::size_t> formSizes(tokens.distinctCount());
     for (FormTable::Id id = 0; id < formSizes.size(); ++id)
         formSizes[id] = tokens.forms.form(id).size();
 
-    // Each separator ends a run of two forms or more.
-    const std::size_t formCount = tokens.tokens.size();
-    std::vector<Symbol> sequence;
-    sequence.reserve(formCount + formCount / 2 + 1);
-    std::size_t runStart = 0;
+    // A run is kept once it has two forms: its first form waits for the second. Each
+    // separator ends a run of two forms or more.
+    std::size_t runLength = 0;
+    std::uint32_t firstSymbol = separator;
+    std::size_t firstStart = 0;
     const auto endRun = [&] {
-        if (sequence.size() - runStart < 2)
-            sequence.resize(runStart);
-        else
-            sequence.push_back(static_cast<Symbol>(separator));
-        runStart = sequence.size();
+        if (runLength >= 2)
+            visit(separator, std::size_t{0});
+        runLength = 0;
     };
     const Alphabet& alphabet = Alphabet::of(tokens.letters);
     std::size_t position = 0;
@@ -108,11 +109,30 @@ std::vector<Symbol> symbolSequence(std::string_view text, const TokenizedText& t
         const std::uint32_t symbol = symbols.ofForm[id];
         if (sentenceEnds || symbol == separator)
             endRun();
-        if (symbol != separator)
-            sequence.push_back(static_cast<Symbol>(symbol));
+        if (symbol != separator) {
+            if (++runLength == 1) {
+                firstSymbol = symbol;
+                firstStart = position;
+            } else {
+                if (runLength == 2)
+                    visit(firstSymbol, firstStart);
+                visit(symbol, position);
+            }
+        }
         position += formSizes[id];
     }
     endRun();
+}
+
+/// The symbols of forEachSymbol, ended by the sentinel.
+template <class Symbol>
+std::vector<Symbol> symbolSequence(std::string_view text, const TokenizedText& tokens, const Symbols& symbols)
+{
+    const std::size_t formCount = tokens.tokens.size();
+    std::vector<Symbol> sequence;
+    sequence.reserve(formCount + formCount / 2 + 1);
+    forEachSymbol(text, tokens, symbols,
+                  [&sequence](std::uint32_t symbol, std::size_t) { sequence.push_back(static_cast<Symbol>(symbol)); });
     sequence.push_back(static_cast<Symbol>(sentinel));
     if (sequence.size() > longestSuffixSequence)
         throw std::length_error("too many forms for repeated segments");
@@ -142,7 +162,7 @@ std::vector<std::uint32_t> letterGroups(const TokenizedText& tokens, const Symbo
 
 /// A segment as the walk of the suffix array finds it.
 struct FoundSegment {
-    SuffixIndex position; ///< where one of its occurrences starts in the sequence
+    SuffixIndex position; ///< where its first occurrence starts in the sequence
     SuffixIndex length;
     SuffixIndex frequency;
 };
@@ -162,6 +182,15 @@ public:
     }
 
     std::size_t size() const { return size_; }
+
+    /// Calls look with each segment in the order found.
+    template <class Look>
+    void forEach(Look look) const
+    {
+        for (const std::vector<FoundSegment>& block : blocks_)
+            for (const FoundSegment& segment : block)
+                look(segment);
+    }
 
     /// Calls take with each segment in the order found, each block let go once read.
     template <class Take>
@@ -184,7 +213,43 @@ private:
     std::size_t size_ = 0;
 };
 
-/// A segment with what orders it, and where its text starts in the report's texts.
+/// Where the segments found first occur in the text: the byte at which the form starts, for
+/// each position of the sequence where a segment found starts or ends. Read in one more walk of
+/// the text, once the segments are found.
+class FirstOccurrences {
+public:
+    FirstOccurrences(std::string_view text, const TokenizedText& tokens, const Symbols& symbols,
+                     const FoundSegments& found)
+    {
+        found.forEach([this](const FoundSegment& segment) {
+            positions_.push_back(segment.position);
+            positions_.push_back(segment.position + segment.length - 1);
+        });
+        std::ranges::sort(positions_);
+        positions_.erase(std::ranges::unique(positions_).begin(), positions_.end());
+        formStarts_.resize(positions_.size());
+        std::size_t next = 0;
+        SuffixIndex position = 0;
+        forEachSymbol(text, tokens, symbols, [&](std::uint32_t, std::size_t formStart) {
+            if (next < positions_.size() && positions_[next] == position)
+                formStarts_[next++] = formStart;
+            ++position;
+        });
+    }
+
+    /// Where the form at a start or end position of a segment found starts in the text.
+    std::size_t formStart(SuffixIndex position) const
+    {
+        return formStarts_[static_cast<std::size_t>(std::ranges::lower_bound(positions_, position)
+                                                    - positions_.begin())];
+    }
+
+private:
+    std::vector<SuffixIndex> positions_;
+    std::vector<std::size_t> formStarts_;
+};
+
+/// A segment with what orders it, and where its texts start in the report's texts.
 ///
 /// Within a frequency and a length, segments are in the order of their texts, which is first
 /// that of the letters of their forms, form by form: a space sorts before every letter, so the
@@ -195,7 +260,7 @@ private:
 struct RankedSegment {
     std::uint64_t rank;    ///< smaller for more frequent segments, then for longer ones
     std::uint64_t letters; ///< the letter numbers of its first forms, packed
-    std::size_t textStart;
+    std::size_t textStart; ///< its forms, then its first occurrence as written (see SegmentRanking)
 
     SuffixIndex frequency() const { return most - static_cast<SuffixIndex>(rank >> 32); }
     SuffixIndex length() const { return most - static_cast<SuffixIndex>(rank); }
@@ -210,17 +275,21 @@ template <class Symbol>
 class SegmentRanking {
 public:
     SegmentRanking(std::span<const Symbol> sequence, const std::vector<std::uint32_t>& letterGroups,
-                   const std::vector<std::string_view>& forms)
+                   const std::vector<std::string_view>& forms, std::string_view text, LetterRule letters,
+                   const FirstOccurrences& firstOccurrences)
         : sequence_(sequence)
         , letterGroups_(letterGroups)
         , forms_(forms)
+        , text_(text)
+        , letters_(letters)
+        , firstOccurrences_(firstOccurrences)
         , bitsPerGroup_(std::max(1, static_cast<int>(std::bit_width(std::ranges::max(letterGroups)))))
         , groupsPerKey_(static_cast<SuffixIndex>(64 / bitsPerGroup_))
     {
     }
 
-    /// The segment ranked; its text is appended to texts, ended by a zero byte (which no form
-    /// holds).
+    /// The segment ranked; its forms joined by spaces are appended to texts, then its first
+    /// occurrence as the text writes it, each ended by a zero byte (which no text holds).
     RankedSegment operator()(const FoundSegment& segment, std::string& texts) const
     {
         std::uint64_t letters = 0;
@@ -240,6 +309,11 @@ public:
             written = std::copy(form.begin(), form.end(), written);
             *written++ = offset + 1 < segment.length ? ' ' : '\0';
         }
+        const SuffixIndex last = segment.position + segment.length - 1;
+        const std::size_t writtenStart = firstOccurrences_.formStart(segment.position);
+        const std::size_t writtenEnd = firstOccurrences_.formStart(last) + forms_[sequence_[last]].size();
+        texts += writtenInLowerCase(text_.substr(writtenStart, writtenEnd - writtenStart), letters_);
+        texts += '\0';
         constexpr SuffixIndex most = RankedSegment::most;
         return {std::uint64_t{most - segment.frequency} << 32 | (most - segment.length), letters, textStart};
     }
@@ -248,6 +322,9 @@ private:
     std::span<const Symbol> sequence_;
     const std::vector<std::uint32_t>& letterGroups_;
     const std::vector<std::string_view>& forms_; ///< the form of each symbol
+    std::string_view text_;
+    LetterRule letters_;
+    const FirstOccurrences& firstOccurrences_;
     int bitsPerGroup_;
     SuffixIndex groupsPerKey_;
 };
@@ -258,7 +335,8 @@ private:
 /// given length at least form an interval of the array, and these intervals nest as a tree.
 /// A stack walk of the array meets each interval once, when it closes: the segments it stands
 /// for are the prefixes longer than its parent's and up to its own common length, each with
-/// one occurrence per suffix of the interval. Only the longest of them may be maximal (the
+/// one occurrence per suffix of the interval, the first of them at the smallest position of
+/// its suffixes. Only the longest of them may be maximal (the
 /// shorter ones are all followed by the same form), and it is when the forms before its
 /// occurrences are not all the same one: some occurrence starts its run, or two neighbours in
 /// the interval are preceded by different forms.
@@ -285,7 +363,8 @@ FoundSegments findSegments(std::span<const Symbol> sequence, std::size_t alphabe
     };
 
     FoundSegments found;
-    const auto close = [&](SuffixIndex length, SuffixIndex parentLength, SuffixIndex first, SuffixIndex last) {
+    const auto close = [&](SuffixIndex length, SuffixIndex parentLength, SuffixIndex first, SuffixIndex last,
+                           SuffixIndex firstPosition) {
         const SuffixIndex frequency = last - first + 1;
         const SuffixIndex shortest = std::max(parentLength + 1, bounds.minLength);
         const SuffixIndex longest = std::min(length, bounds.maxLength);
@@ -293,31 +372,38 @@ FoundSegments findSegments(std::span<const Symbol> sequence, std::size_t alphabe
             return;
         if (bounds.maximalOnly) {
             if (length == longest && (lastUnprecededEnd > first || lastChange > first))
-                found.push_back({suffixes[first], length, frequency});
+                found.push_back({firstPosition, length, frequency});
             return;
         }
         for (SuffixIndex segmentLength = shortest; segmentLength <= longest; ++segmentLength)
-            found.push_back({suffixes[first], segmentLength, frequency});
+            found.push_back({firstPosition, segmentLength, frequency});
     };
 
+    // An interval's smallest position is gathered as the walk goes: each slot's suffix counts
+    // in the innermost interval open, and a closed interval hands its smallest to its parent.
     struct Open {
-        SuffixIndex length; ///< the common prefix length of the interval's suffixes
-        SuffixIndex first;  ///< its first slot
+        SuffixIndex length;        ///< the common prefix length of the interval's suffixes
+        SuffixIndex first;         ///< its first slot
+        SuffixIndex firstPosition; ///< the smallest position of its suffixes met so far
     };
-    std::vector<Open> open{{0, 0}};
+    std::vector<Open> open{{0, 0, std::numeric_limits<SuffixIndex>::max()}};
     if (bounds.maximalOnly && size > 0)
         noteLeft(0);
     for (SuffixIndex slot = 1; slot <= size; ++slot) {
         const SuffixIndex length = slot < size ? shared[suffixes[slot]] : 0;
         SuffixIndex first = slot - 1;
+        SuffixIndex firstPosition = suffixes[slot - 1];
+        open.back().firstPosition = std::min(open.back().firstPosition, firstPosition);
         while (length < open.back().length) {
             const Open closed = open.back();
             open.pop_back();
-            close(closed.length, std::max(length, open.back().length), closed.first, slot - 1);
+            close(closed.length, std::max(length, open.back().length), closed.first, slot - 1, closed.firstPosition);
+            open.back().firstPosition = std::min(open.back().firstPosition, closed.firstPosition);
             first = closed.first;
+            firstPosition = closed.firstPosition;
         }
         if (length > open.back().length)
-            open.push_back({length, first});
+            open.push_back({length, first, firstPosition});
         if (bounds.maximalOnly && slot < size)
             noteLeft(slot);
     }
@@ -377,8 +463,9 @@ RepeatedSegmentsReport segmentsOf(std::string_view text, const TokenizedText& to
         for (std::uint32_t symbol = firstFormSymbol; symbol < forms.size(); ++symbol)
             forms[symbol] = tokens.forms.form(symbols.form(symbol));
         const std::vector<std::uint32_t> groups = letterGroups(tokens, symbols);
-        const SegmentRanking<Symbol> rank(sequence, groups, forms);
         FoundSegments found = findSegments<Symbol>(sequence, symbols.alphabetSize(), boundsOf(options));
+        const FirstOccurrences firstOccurrences(text, tokens, symbols, found);
+        const SegmentRanking<Symbol> rank(sequence, groups, forms, text, tokens.letters, firstOccurrences);
         ranked.reserve(found.size());
         found.drain([&](const FoundSegment& segment) { ranked.push_back(rank(segment, *texts)); });
     }
@@ -404,9 +491,11 @@ RepeatedSegmentsReport segmentsOf(std::string_view text, const TokenizedText& to
         counts.push_back({segment.frequency(), segment.length(), segment.textStart});
     std::vector<RankedSegment>().swap(ranked);
     report.segments.reserve(counts.size());
-    for (const Counts& segment : counts)
+    for (const Counts& segment : counts) {
+        const std::string_view forms(texts->data() + segment.textStart);
         report.segments.push_back(
-            {std::string_view(texts->data() + segment.textStart), segment.frequency, segment.length});
+            {forms, std::string_view(forms.data() + forms.size() + 1), segment.frequency, segment.length});
+    }
     std::vector<Counts>().swap(counts);
 
     // Segments of the same letters as far as their numbers go, in the order of their texts.
@@ -418,7 +507,7 @@ RepeatedSegmentsReport segmentsOf(std::string_view text, const TokenizedText& to
                    report.segments.begin() + static_cast<std::ptrdiff_t>(end));
         runTexts.clear();
         for (const RepeatedSegment& segment : run)
-            runTexts.push_back(segment.text);
+            runTexts.push_back(segment.forms);
         const std::vector<std::size_t> order = collator.order(runTexts);
         for (std::size_t place = 0; place < order.size(); ++place)
             report.segments[first + place] = run[order[place]];
@@ -454,7 +543,7 @@ std::vector<std::size_t> repeatedSegmentOrder(const RepeatedSegmentsReport& repo
         std::vector<std::string_view> texts;
         texts.reserve(report.segments.size());
         for (const RepeatedSegment& segment : report.segments)
-            texts.push_back(segment.text);
+            texts.push_back(segment.forms);
         return FrenchCollator::instance().order(texts);
     }
     case SegmentOrder::Length:

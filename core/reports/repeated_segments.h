@@ -31,9 +31,12 @@ struct SegmentOptions {
     friend bool operator==(const SegmentOptions&, const SegmentOptions&) = default;
 };
 
-/// A repeated segment. Its text is a view into its report's texts.
+/// A repeated segment. Its texts are views into its report's texts.
 struct RepeatedSegment {
-    std::string_view text;      ///< its forms, lower-cased, joined by one space
+    std::string_view forms; ///< its forms, lower-cased, joined by one space: what is compared
+    /// Its first occurrence as the text writes it, from its first form to its last, in lower
+    /// case and on one line ("qu'il", "et l'on"; see writtenInLowerCase).
+    std::string_view written;
     std::int64_t frequency = 0; ///< its occurrences, overlapping ones included ("a a a" holds "a a" twice)
     std::int64_t length = 0;    ///< its number of forms
 
@@ -47,7 +50,7 @@ struct RepeatedSegmentsReport {
     std::int64_t tokenCount = 0; ///< N
     SegmentOptions options;      ///< the segments it lists
     /// By decreasing frequency, then decreasing length (the longer segment says more of the
-    /// text), then alphabetical order of their texts (see FrenchCollator).
+    /// text), then alphabetical order of their forms (see FrenchCollator).
     std::vector<RepeatedSegment> segments;
     std::shared_ptr<const std::string> texts; ///< the segments' texts, each ended by a zero byte
 
@@ -72,7 +75,7 @@ RepeatedSegmentsReport repeatedSegments(std::string_view text, const SegmentOpti
 /// The orders a listing of segments may take besides the report's own.
 enum class SegmentOrder {
     Frequency,    ///< the report's order
-    Alphabetical, ///< alphabetical order of the texts
+    Alphabetical, ///< alphabetical order of the forms
     Length,       ///< decreasing length, then the report's order
 };
 

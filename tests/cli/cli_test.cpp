@@ -119,11 +119,12 @@ INSTANTIATE_TEST_SUITE_P(
                    R"({"sentenceCount":4,"tokenCount":6,"meanLength":1.5,"sentences":[[1,".",2,"Il pleut."],)"
                    R"([2,"?",2," Vient-il ?"],[3,".",1," Oui."],[4,"",1,"\r\nNon"]]})"
                    "\n"},
-        // Only the segments not always within one same longer one, however long.
+        // Only the segments not always within one same longer one, however long; each with its
+        // first occurrence as written, in lower case, on one line.
         OutputCase{"segments --json --maximal --max-length 0",
-                   "L'\xE9t\xE9 passe. L'\xE9t\xE9 passe vite. L'\xE9t\xE9 passe vite.", nullptr,
-                   R"({"segments":[{"forms":["l","été","passe"],"frequency":3,"length":3},)"
-                   R"({"forms":["l","été","passe","vite"],"frequency":2,"length":4}]})"
+                   "L'\xE9t\xE9 passe. L'\xE9t\xE9\r\npasse vite. L'\xE9t\xE9 passe vite.", nullptr,
+                   R"({"segments":[{"forms":["l","été","passe"],"text":"l'été passe","frequency":3,"length":3},)"
+                   R"({"forms":["l","été","passe","vite"],"text":"l'été passe vite","frequency":2,"length":4}]})"
                    "\n"},
         // Equal attestations: a flat line, R² undefined.
         OutputCase{"zipf --json", "Le chat", nullptr,
@@ -237,8 +238,8 @@ INSTANTIATE_TEST_SUITE_P(
         OutputCase{"segments", "L'\xE9t\xE9 passe. L'\xE9t\xE9 passe vite. L'\xE9t\xE9 passe vite.", nullptr,
                    "Segments répétés\n\nNombre total de formes : 11\nLongueur des segments : de 2 à 8 formes\n"
                    "Fréquence minimale : 2\nSegments maximaux seulement : non\nNombre de segments répétés : 6\n\n"
-                   "Segment\tFréquence\tLongueur\nl été passe\t3\t3\nété passe\t3\t2\nl été\t3\t2\n"
-                   "l été passe vite\t2\t4\nété passe vite\t2\t3\npasse vite\t2\t2\n"},
+                   "Segment\tFréquence\tLongueur\nl'été passe\t3\t3\nété passe\t3\t2\nl'été\t3\t2\n"
+                   "l'été passe vite\t2\t4\nété passe vite\t2\t3\npasse vite\t2\t2\n"},
         // Two points: the line through them, a = log10 2, b = -1, R² = 1.
         OutputCase{"zipf", "Le le chat", nullptr,
                    "Loi de Zipf\n\nNombre total de formes de l'extrait : 3\nNombre total de formes différentes : 2\n"
@@ -282,8 +283,8 @@ INSTANTIATE_TEST_SUITE_P(
                                "ciel;0;10;0;6666,67;-4;-13,86;-4,32\r\n\r\n"},
                     OutputCase{"segments --csv --min-length 3",
                                "L'\xE9t\xE9 passe. L'\xE9t\xE9 passe vite. L'\xE9t\xE9 passe vite.", nullptr,
-                               "\xEF\xBB\xBFSegments répétés\r\nSegment;Fréquence;Longueur\r\nl été passe;3;3\r\n"
-                               "l été passe vite;2;4\r\nété passe vite;2;3\r\n\r\n"},
+                               "\xEF\xBB\xBFSegments répétés\r\nSegment;Fréquence;Longueur\r\nl'été passe;3;3\r\n"
+                               "l'été passe vite;2;4\r\nété passe vite;2;3\r\n\r\n"},
                     // The line's figures to 15 digits in a table of their own, then the forms by rank.
                     OutputCase{"zipf --csv", "Le le chat", nullptr,
                                "\xEF\xBB\xBFLoi de Zipf\r\nMesure;Valeur\r\nNombre total de formes;3\r\n"
@@ -462,7 +463,7 @@ TEST(Cli, ConcordanceOfAForm)
     const CliRun run = runCli("concordance --width 3 --json " + file.argument() + " LE");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out,
-              R"({"form":"le","count":2,"occurrences":[{"line":1,"left":"","form":"Le","right":" ch"},)"
+              R"({"form":"le","text":"le","count":2,"occurrences":[{"line":1,"left":"","form":"Le","right":" ch"},)"
               R"({"line":2,"left":".¶","form":"le","right":""}]})"
               "\n");
     EXPECT_EQ(runCli("concordance --width 3 --csv " + file.argument() + " LE").out,
@@ -471,14 +472,15 @@ TEST(Cli, ConcordanceOfAForm)
               "1;;Le; ch\r\n2;.¶;le;\r\n\r\n");
 }
 
-// Forms separated by blanks are found where they follow each other, whatever separates them.
+// Forms separated by blanks are found where they follow each other, whatever separates them;
+// the title shows them as their first occurrence writes them.
 TEST(Cli, ConcordanceOfConsecutiveForms)
 {
-    const TemporaryFile file("Le chat.\r\nle chien, le\r\nchat");
-    const std::string expected[][2] = {{"--json", R"({"form":"le chat","count":2,"occurrences":[)"},
-                                       {"--csv", "Concordance de « le chat »\r\n"},
-                                       {"", "« le chat » : 2 occurrence(s)"}};
-    for (const char* query : {"\"le  CHAT\"", "\"le\tchat\""})
+    const TemporaryFile file("Qu'il chante.\r\nqu il chante, qu'\r\nil");
+    const std::string expected[][2] = {{"--json", R"({"form":"qu il","text":"qu'il","count":3,"occurrences":[)"},
+                                       {"--csv", "Concordance de « qu'il »\r\n"},
+                                       {"", "« qu'il » : 3 occurrence(s)"}};
+    for (const char* query : {"\"qu  IL\"", "\"qu\til\""})
         for (const auto& [format, start] : expected) {
             const CliRun run = runCli("concordance --width 3 " + format + " " + file.argument() + " " + query);
             EXPECT_EQ(run.exitCode, 0);

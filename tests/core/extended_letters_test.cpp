@@ -74,7 +74,7 @@ TEST(ExtendedLetters, TheCatalogueComputesEveryStatisticByTheTextsRule)
     const RepeatedSegmentsReport segments =
         SegmentsStatistic::report(AnalysedTexts(cp1252("mon cœur. Mon CŒUR."), std::nullopt, LetterRule::Extended));
     ASSERT_EQ(segments.segments.size(), 1u);
-    EXPECT_EQ(segments.segments.front().text, cp1252("mon cœur"));
+    EXPECT_EQ(segments.segments.front().forms, cp1252("mon cœur"));
 }
 
 TEST(ExtendedLetters, FormsFoundInTheTextFollowTheRule)

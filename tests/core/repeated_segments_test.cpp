@@ -8,6 +8,7 @@
 #include "core/text/collation.h"
 #include "core/text/segmentation.h"
 #include "core/text/suffix_array.h"
+#include "core/text/written_text.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +31,7 @@ std::vector<Row> rowsOf(const RepeatedSegmentsReport& report)
 {
     std::vector<Row> rows;
     for (const RepeatedSegment& segment : report.segments)
-        rows.emplace_back(std::string(segment.text), segment.frequency, segment.length);
+        rows.emplace_back(std::string(segment.forms), segment.frequency, segment.length);
     return rows;
 }
 
@@ -108,7 +109,7 @@ TEST(RepeatedSegments, FormsBeyondTwoBytes)
     ASSERT_EQ(report.segments.size(), 1u);
     EXPECT_EQ(report.segments[0].frequency, 2);
     EXPECT_EQ(report.segments[0].length, 70'000);
-    EXPECT_TRUE(report.segments[0].text.starts_with("a b c "));
+    EXPECT_TRUE(report.segments[0].forms.starts_with("a b c "));
 }
 
 TEST(RepeatedSegments, OtherOrders)
@@ -120,17 +121,33 @@ TEST(RepeatedSegments, OtherOrders)
     EXPECT_EQ(repeatedSegmentOrder(report, SegmentOrder::Length), (std::vector<std::size_t>{1, 0, 2, 3}));
 }
 
+// A segment's row and its first occurrence as written.
+using WrittenRow = std::pair<Row, std::string>;
+
+std::vector<WrittenRow> writtenRowsOf(const RepeatedSegmentsReport& report)
+{
+    std::vector<WrittenRow> rows;
+    for (const RepeatedSegment& segment : report.segments)
+        rows.emplace_back(Row(segment.forms, segment.frequency, segment.length), segment.written);
+    return rows;
+}
+
 // The listing straight from the definitions: every run of two forms or more of every
 // sentence with its occurrences, kept when attested often enough, within the bounds and, for
-// maximal segments, unless all its occurrences have the same neighbour on one side.
-std::vector<Row> literalSegments(std::string_view text, const SegmentOptions& options)
+// maximal segments, unless all its occurrences have the same neighbour on one side; each with
+// the text from the first form of its first occurrence to its last.
+std::vector<WrittenRow> literalSegments(std::string_view text, const SegmentOptions& options)
 {
     std::vector<std::vector<std::string>> sentences;
+    std::vector<std::vector<std::string_view>> writtenSentences;
     const Alphabet& alphabet = Alphabet::of(LetterRule::Classic);
     forEachSentence(text, LetterRule::Classic, [&](const SentenceRecord& sentence) {
         std::vector<std::string>& forms = sentences.emplace_back();
-        forEachForm(sentence.text, alphabet,
-                    [&](std::string_view form) { forms.push_back(alphabet.lowerCased(form)); });
+        std::vector<std::string_view>& written = writtenSentences.emplace_back();
+        forEachForm(sentence.text, alphabet, [&](std::string_view form) {
+            forms.push_back(alphabet.lowerCased(form));
+            written.push_back(form);
+        });
     });
     std::map<std::vector<std::string>, std::vector<std::pair<std::size_t, std::size_t>>> occurrences;
     for (std::size_t sentence = 0; sentence < sentences.size(); ++sentence) {
@@ -153,7 +170,7 @@ std::vector<Row> literalSegments(std::string_view text, const SegmentOptions& op
         }
         return true;
     };
-    std::vector<Row> rows;
+    std::vector<WrittenRow> rows;
     for (const auto& [forms, places] : occurrences) {
         const auto length = static_cast<std::int64_t>(forms.size());
         if (std::ssize(places) < std::max<std::int64_t>(2, options.minFrequency) || length < options.minLength
@@ -165,9 +182,17 @@ std::vector<Row> literalSegments(std::string_view text, const SegmentOptions& op
         std::string joined;
         for (const std::string& form : forms)
             joined += (joined.empty() ? "" : " ") + form;
-        rows.emplace_back(joined, std::ssize(places), length);
+        const auto [sentence, start] = places.front();
+        const std::string_view first = writtenSentences[sentence][start];
+        const std::string_view last = writtenSentences[sentence][start + forms.size() - 1];
+        const std::string written = writtenInLowerCase(
+            std::string_view(first.data(), static_cast<std::size_t>(last.data() + last.size() - first.data())),
+            LetterRule::Classic);
+        rows.emplace_back(Row(joined, std::ssize(places), length), written);
     }
-    std::ranges::sort(rows, [](const Row& left, const Row& right) {
+    std::ranges::sort(rows, [](const WrittenRow& writtenLeft, const WrittenRow& writtenRight) {
+        const Row& left = writtenLeft.first;
+        const Row& right = writtenRight.first;
         if (std::get<1>(left) != std::get<1>(right))
             return std::get<1>(left) > std::get<1>(right);
         if (std::get<2>(left) != std::get<2>(right))
@@ -183,7 +208,7 @@ std::vector<Row> literalSegments(std::string_view text, const SegmentOptions& op
 TEST(RepeatedSegments, AreTheLiteralEnumeration)
 {
     const char* const fewForms[] = {"a", "\xE0", "A", "la", "l\xE0", "b"};
-    const char* const separators[] = {" ", " ", " ", ", ", ". ", "! ", "?\r\n"};
+    const char* const separators[] = {" ", " ", " ", ", ", "'", "-", " \r\n", ". ", "! ", "?\r\n"};
     const SegmentOptions options[] = {{},
                                       {.maxLength = {}},
                                       {.minFrequency = 3, .minLength = 3, .maxLength = 4},
@@ -202,7 +227,7 @@ TEST(RepeatedSegments, AreTheLiteralEnumeration)
                     + separators[random() % std::size(separators)];
         }
         for (const SegmentOptions& chosen : options)
-            ASSERT_EQ(rowsOf(repeatedSegments(text, chosen)), literalSegments(text, chosen))
+            ASSERT_EQ(writtenRowsOf(repeatedSegments(text, chosen)), literalSegments(text, chosen))
                 << text << " maximal " << chosen.maximalOnly << " max " << chosen.maxLength.value_or(0);
     }
 }

@@ -54,7 +54,7 @@ ConcordanceWindow::ConcordanceWindow(SharedText text, Concordance concordance, Q
 
 void ConcordanceWindow::buildUi()
 {
-    const QString form = fromCp1252(concordance_.form);
+    const QString form = fromCp1252(concordance_.written);
     setWindowTitle(tr("Parvane Dorlesca - Concordance de « %1 »").arg(form));
 
     rowsModel_ = new RowsModel(concordanceColumns, this);

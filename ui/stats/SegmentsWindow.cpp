@@ -168,7 +168,7 @@ void SegmentsWindow::showSegments()
 
 void SegmentsWindow::showSegmentInContext(const QModelIndex& index)
 {
-    ConcordanceWindow::open(this, text_, std::string(rowsModel_->rowAt(static_cast<std::size_t>(index.row())).text));
+    ConcordanceWindow::open(this, text_, std::string(rowsModel_->rowAt(static_cast<std::size_t>(index.row())).forms));
 }
 
 } // namespace quorvelle::ui
