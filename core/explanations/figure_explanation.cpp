@@ -1,6 +1,7 @@
 // Writing explanations.
 #include "core/explanations/figure_explanation.h"
 
+#include "core/presentation/french_typography.h"
 #include "core/presentation/number_format.h"
 
 #include <algorithm>
@@ -96,7 +97,7 @@ std::string explanationText(const FigureExplanation& explanation)
     for (const std::string& step : explanation.steps)
         text += step + "\n";
     text += "Valeur affichée : " + explanation.shown + "\n";
-    return text;
+    return withFrenchSpacing(text);
 }
 
 } // namespace quorvelle

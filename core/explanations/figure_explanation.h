@@ -53,8 +53,8 @@ private:
     char separator_;
 };
 
-/// The explanation as plain sentences, one a line: what a screen reader reads and what
-/// quorvelle-cli --explain writes.
+/// The explanation as plain sentences, one a line, with French spacing (withFrenchSpacing):
+/// what quorvelle-cli --explain writes.
 std::string explanationText(const FigureExplanation& explanation);
 
 } // namespace quorvelle
