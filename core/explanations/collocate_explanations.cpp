@@ -26,8 +26,8 @@ FigureExplanation explainPivotAttestations(const CollocateReport& report, const 
 {
     const std::string a = numbers.count(report.pivotAttestations);
     return {"Attestations du pivot",
-            "Le nombre d'occurrences du pivot dans le texte, majuscules et minuscules confondues : a, le nombre de "
-            "fenêtres que l'on ouvre autour de lui.",
+            "Combien de fois le pivot apparaît dans le texte, majuscules et minuscules confondues : on ouvre une "
+            "fenêtre autour de chacune de ces a occurrences.",
             "a",
             {"On compte les occurrences de " + pivotName(report) + " dans le texte : a = " + a + "."},
             a,
@@ -41,16 +41,16 @@ FigureExplanation explainSpanForms(const CollocateReport& report, const Explanat
     const std::string t = numbers.count(report.spanForms);
     FigureExplanation explanation{
         "Formes autour du pivot",
-        std::string("t : les places du texte que couvrent les fenêtres de k formes avant et après chaque occurrence "
-                    "du pivot")
+        std::string("Combien de formes du texte se trouvent près du pivot : les places que couvrent les fenêtres "
+                    "de k formes avant et après chacune de ses occurrences")
             + (report.options.withinSentence ? ", arrêtées aux bornes de sa phrase" : "")
             + ". Une place que deux fenêtres couvrent compte une fois, et les occurrences du pivot n'en sont jamais "
-              "une : t est le nombre de boules que l'urne du score tire.",
+              "une. Dans le modèle de l'urne du score, t est le nombre de boules que l'on tire.",
         "t ≤ 2 × k × a",
-        {pivotName(report) + " : a = " + numbers.count(report.pivotAttestations)
-             + " occurrences, k = " + numbers.count(span) + " formes de chaque côté.",
+        {pivotName(report) + " : a = " + numbers.counted(report.pivotAttestations, "occurrence", "occurrences")
+             + ", k = " + numbers.counted(span, "forme", "formes") + " de chaque côté.",
          "Séparées, les fenêtres couvriraient 2 × k × a = 2 × " + numbers.count(span) + " × "
-             + numbers.count(report.pivotAttestations) + " = " + numbers.count(apart) + " places."},
+             + numbers.count(report.pivotAttestations) + " = " + numbers.counted(apart, "place", "places") + "."},
         t,
         collocatesPage};
     if (report.spanForms == apart)
@@ -69,10 +69,14 @@ FigureExplanation explainCollocateScore(const CollocateReport& report, const Col
     static constexpr UrnNotation notation{"c", "t", "N", "score"};
     FigureExplanation explanation{
         "Score du cooccurrent",
-        "Les N formes du texte sont dans une urne, dont F portent la forme ; on tire au hasard, sans remise, t "
-        "boules, autant que de places autour du pivot. Le nombre X de boules de la forme tirées suit la loi "
-        "hypergéométrique, de moyenne E. Le score dit combien il serait improbable d'en tirer autant que les c "
-        "cooccurrences : positif quand la forme est attirée par le pivot ; 2 veut dire une probabilité de 1 %.",
+        "À quel point la forme est attirée par le pivot : le score est positif quand elle se trouve près de lui "
+        "plus souvent que le hasard ne l'y mettrait ; 2 veut dire que le hasard l'y mettrait aussi souvent, ou "
+        "plus, avec une probabilité de 1 %. On met les N formes du texte dans une urne, une boule par forme ; F "
+        "boules portent la forme. On tire au hasard, sans remise, t boules, autant que de places autour du "
+        "pivot ; les N − t autres restent dans l'urne. Le nombre X de boules de la forme tirées suit la loi "
+        "hypergéométrique, de moyenne E ; C(n, k) y est le nombre de façons de choisir k boules parmi n. Le "
+        "score dit combien il serait improbable d'en tirer au moins c, le nombre de ses cooccurrences (au plus c "
+        "quand c est sous E).",
         urnScoreFormula(notation),
         {"« " + cp1252ToUtf8(collocate.form) + " » : c = " + numbers.count(collocate.count)
          + " (cooccurrences), F = " + numbers.count(collocate.attestations)

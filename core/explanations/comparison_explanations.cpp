@@ -93,7 +93,8 @@ FigureExplanation explainComparedTokenCount(const VocabularyComparison& comparis
     const ComparedText text = comparedText<Text>(comparison);
     const std::string count = numbers.count(text.vocabulary.tokenCount);
     return {"Nombre total de formes " + text.name(),
-            "Le nombre de formes " + text.name() + ", chaque occurrence comptée.",
+            "La longueur " + text.name()
+                + ", comptée en formes : chaque forme compte autant de fois qu'elle y apparaît.",
             text.symbol("N"),
             {"On compte les formes " + text.name() + " une à une : " + text.symbol("N") + " = " + count + "."},
             count,
@@ -107,8 +108,9 @@ FigureExplanation explainComparedDistinctCount(const VocabularyComparison& compa
     const ComparedText text = comparedText<Text>(comparison);
     const std::string count = numbers.count(text.vocabulary.distinctCount);
     return {"Nombre total de formes différentes " + text.name(),
-            "Le nombre de formes distinctes " + text.name()
-                + ", comptées une seule fois chacune, en minuscules mais avec leurs accents.",
+            "Combien de formes différentes emploie le texte n°" + text.number
+                + " : la taille de son vocabulaire. Chaque forme compte une seule fois, majuscules et minuscules "
+                  "confondues ; les accents, eux, comptent : « a » et « à » sont deux formes.",
             text.symbol("V"),
             {"On compte les formes différentes " + text.name() + " : " + text.symbol("V") + " = " + count + "."},
             count,
@@ -119,7 +121,8 @@ FigureExplanation explainCommonCount(const VocabularyComparison& comparison, con
 {
     const std::string count = numbers.count(comparison.commonCount);
     return {"Nombre total de formes différentes communes",
-            "Le nombre de formes présentes dans les deux textes, comptées une seule fois chacune.",
+            "Combien de formes différentes les deux textes ont en commun : chaque forme employée dans l'un et "
+            "dans l'autre compte une seule fois.",
             "C",
             {"On compte les formes de la liste des formes communes, une par ligne : C = " + count + "."},
             count,
@@ -134,8 +137,8 @@ FigureExplanation explainProperCount(const VocabularyComparison& comparison, con
     const std::string c = numbers.count(comparison.commonCount);
     return {
         "Nombre de formes différentes propres au texte n°" + text.number,
-        "Les formes différentes " + text.name()
-            + " absentes de l'autre texte : ses formes différentes moins les formes communes.",
+        "Combien de formes différentes n'apparaissent que dans le texte n°" + text.number
+            + ", jamais dans l'autre. C'est son nombre de formes différentes moins celui des formes communes.",
         text.symbol("P") + " = " + text.symbol("V") + " − C",
         {text.symbol("V") + " = " + v + " et C = " + c + ".", v + " − " + c + " = " + numbers.count(text.properCount)},
         numbers.count(text.properCount),
@@ -148,11 +151,12 @@ FigureExplanation explainCommonTokens(const VocabularyComparison& comparison, co
     const ComparedText text = comparedText<Text>(comparison);
     const std::string count = numbers.count(text.commonTokens);
     return {"Attestations des formes communes dans le texte n°" + text.number,
-            "Le nombre de fois où les formes communes apparaissent dans le texte n°" + text.number
-                + " : la somme de leurs nombres d'attestations dans ce texte.",
+            "Combien de fois les formes communes aux deux textes apparaissent dans le texte n°" + text.number
+                + ". On additionne leurs nombres d'attestations dans ce texte.",
             text.symbol("A"),
-            {"On additionne les attestations dans le texte n°" + text.number + " des C = "
-             + numbers.count(comparison.commonCount) + " formes communes : " + text.symbol("A") + " = " + count + "."},
+            {"On additionne les attestations dans le texte n°" + text.number
+             + " des formes communes (C = " + numbers.counted(comparison.commonCount, "forme", "formes")
+             + ") : " + text.symbol("A") + " = " + count + "."},
             count,
             comparisonPage};
 }
@@ -164,8 +168,9 @@ FigureExplanation explainProperTokens(const VocabularyComparison& comparison, co
     const std::string n = numbers.count(text.vocabulary.tokenCount);
     const std::string a = numbers.count(text.commonTokens);
     return {"Attestations des formes propres au texte n°" + text.number,
-            "Le nombre de fois où les formes propres au texte n°" + text.number
-                + " y apparaissent : toutes ses formes moins les attestations des formes communes.",
+            "Combien de fois les formes propres au texte n°" + text.number
+                + ", absentes de l'autre, y apparaissent. C'est son nombre total de formes moins les attestations "
+                  "des formes communes.",
             text.symbol("N") + " − " + text.symbol("A"),
             {text.symbol("N") + " = " + n + " et " + text.symbol("A") + " = " + a + ".",
              n + " − " + a + " = " + numbers.count(text.properTokens)},
@@ -179,8 +184,10 @@ FigureExplanation explainCommonShare(const VocabularyComparison& comparison, con
     const ComparedText text = comparedText<Text>(comparison);
     return shareExplanation(
         "Part des formes communes parmi les formes différentes " + text.name(),
-        "Le nombre de formes différentes communes divisé par le nombre de formes différentes " + text.name()
-            + ", multiplié par 100 et arrondi à deux décimales.",
+        "La part du vocabulaire " + text.name()
+            + " que l'autre texte emploie aussi : sur 100 de ses formes différentes, combien sont communes aux "
+              "deux textes. On divise le nombre de formes communes par son nombre de formes différentes, on "
+              "multiplie par 100 et l'on arrondit à deux décimales.",
         "C / " + text.symbol("V") + " × 100",
         {"C", comparison.commonCount, text.symbol("V"), text.vocabulary.distinctCount, text.commonShare}, text,
         numbers);
@@ -192,8 +199,10 @@ FigureExplanation explainProperShare(const VocabularyComparison& comparison, con
     const ComparedText text = comparedText<Text>(comparison);
     return shareExplanation(
         "Part des formes propres parmi les formes différentes " + text.name(),
-        "Le nombre de formes différentes propres au texte n°" + text.number
-            + " divisé par son nombre de formes différentes, multiplié par 100 et arrondi à deux décimales.",
+        "La part du vocabulaire " + text.name()
+            + " que l'autre texte n'emploie pas : sur 100 de ses formes différentes, combien lui sont propres. On "
+              "divise le nombre de ses formes propres par son nombre de formes différentes, on multiplie par 100 et "
+              "l'on arrondit à deux décimales.",
         text.symbol("P") + " / " + text.symbol("V") + " × 100",
         {text.symbol("P"), text.properCount, text.symbol("V"), text.vocabulary.distinctCount, text.properShare}, text,
         numbers);
@@ -205,8 +214,10 @@ FigureExplanation explainCommonTokenShare(const VocabularyComparison& comparison
     const ComparedText text = comparedText<Text>(comparison);
     return shareExplanation(
         "Part des attestations des formes communes dans le texte n°" + text.number,
-        "Le nombre d'attestations des formes communes dans le texte n°" + text.number
-            + " divisé par son nombre total de formes, multiplié par 100 et arrondi à deux décimales.",
+        "La part " + text.name()
+            + " faite de formes communes aux deux textes : sur 100 de ses formes, chaque apparition comptée, "
+              "combien sont des formes que l'autre texte emploie aussi. On divise leurs attestations par le nombre "
+              "total de formes du texte, on multiplie par 100 et l'on arrondit à deux décimales.",
         text.symbol("A") + " / " + text.symbol("N") + " × 100",
         {text.symbol("A"), text.commonTokens, text.symbol("N"), text.vocabulary.tokenCount, text.commonTokenShare},
         text, numbers);
@@ -219,8 +230,10 @@ FigureExplanation explainProperTokenShare(const VocabularyComparison& comparison
     const std::string proper = text.symbol("N") + " − " + text.symbol("A");
     return shareExplanation(
         "Part des attestations des formes propres au texte n°" + text.number,
-        "Le nombre d'attestations des formes propres au texte n°" + text.number
-            + " divisé par son nombre total de formes, multiplié par 100 et arrondi à deux décimales.",
+        "La part " + text.name()
+            + " faite de formes qui lui sont propres : sur 100 de ses formes, chaque apparition comptée, combien "
+              "sont des formes que l'autre texte n'emploie pas. On divise leurs attestations par le nombre total "
+              "de formes du texte, on multiplie par 100 et l'on arrondit à deux décimales.",
         "(" + proper + ") / " + text.symbol("N") + " × 100",
         {proper, text.properTokens, text.symbol("N"), text.vocabulary.tokenCount, text.properTokenShare}, text,
         numbers);

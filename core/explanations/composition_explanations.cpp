@@ -8,11 +8,12 @@ namespace quorvelle {
 FigureExplanation explainLengthShare(const LengthReport& report, const LengthRow& row,
                                      const ExplanationNumbers& numbers)
 {
-    const std::string length = numbers.count(row.length) + (row.length == 1 ? " caractère" : " caractères");
+    const std::string length = numbers.counted(row.length, "caractère", "caractères");
     FigureExplanation explanation{
         "Pourcentage des formes de " + length,
-        "Le nombre de formes de cette longueur divisé par le nombre total de formes du texte, multiplié par 100 et "
-        "arrondi à deux décimales : la part du texte qu'elles représentent.",
+        "La part des formes de " + length
+            + " parmi toutes les formes du texte, en pourcentage. On divise leur nombre par le nombre total de "
+              "formes, on multiplie par 100 et l'on arrondit à deux décimales.",
         "n / N × 100",
         {"n = " + numbers.count(row.formCount) + " (les formes de " + length
          + ", chaque apparition comptée) et N = " + numbers.count(report.tokenCount) + "."},

@@ -69,10 +69,11 @@ FigureExplanation explainJuillandD(const DispersionReport& report, const Explana
 {
     FigureExplanation explanation{
         "D de Juilland",
-        "La régularité de la répartition de la forme dans les P parties du texte : l'écart type σ des attestations "
-        "des parties, divisé par leur moyenne m (le coefficient de variation CV), est rapporté à sa plus grande "
-        "valeur possible, √(P − 1). D vaut 1 quand chaque partie a autant d'attestations, 0 quand une seule les a "
-        "toutes.",
+        "À quel point la forme est répartie régulièrement dans le texte coupé en P parties : D vaut 1 quand "
+        "chaque partie a le même nombre d'attestations de la forme, 0 quand une seule partie les a toutes. On "
+        "divise l'écart type σ des attestations des parties (leur dispersion autour de leur moyenne m) par cette "
+        "moyenne, ce qui donne le coefficient de variation CV, puis on le rapporte à sa plus grande valeur "
+        "possible, √(P − 1).",
         "D = 1 − CV / √(P − 1), avec CV = σ / m, m = f / P et σ = √(Σ (aᵢ − m)² / P)",
         {formStep(report, numbers)},
         {},
@@ -130,10 +131,11 @@ FigureExplanation explainGriesDP(const DispersionReport& report, const Explanati
 {
     FigureExplanation explanation{
         "DP de Gries",
-        "L'écart des proportions : pour chaque partie, la part oᵢ des attestations de la forme qui y sont est "
-        "comparée à la part sᵢ des formes du texte qui y sont ; DP est la moitié de la somme des écarts, sans "
-        "leur signe. Il vaut 0 quand les attestations suivent exactement la taille des parties, et approche 1 "
-        "quand elles se concentrent.",
+        "À quel point les attestations de la forme s'écartent d'une répartition selon la taille des parties : DP "
+        "vaut 0 quand chaque partie a autant d'attestations que sa part du texte le veut, et approche 1 quand "
+        "elles se concentrent dans une petite partie du texte. Pour chaque partie, on compare la part oᵢ des "
+        "attestations de la forme qui y sont à la part sᵢ des formes du texte qui y sont ; DP est la moitié de la "
+        "somme des écarts, sans leur signe.",
         "DP = ½ Σ |oᵢ − sᵢ|, avec oᵢ = aᵢ / f et sᵢ = nᵢ / N",
         {formStep(report, numbers)},
         {},

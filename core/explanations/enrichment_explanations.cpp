@@ -12,8 +12,8 @@ FigureExplanation explainEnrichmentTokenCount(const EnrichmentReport& report, co
     const std::int64_t fullSlices = report.tokenCount / enrichmentSliceSize;
     const std::int64_t rest = report.tokenCount % enrichmentSliceSize;
     const std::string size = numbers.count(enrichmentSliceSize);
-    const std::string full = numbers.count(fullSlices) + (fullSlices == 1 ? " tranche pleine" : " tranches pleines");
-    const std::string last = numbers.count(rest) + (rest == 1 ? " forme" : " formes");
+    const std::string full = numbers.counted(fullSlices, "tranche pleine", "tranches pleines");
+    const std::string last = numbers.counted(rest, "forme", "formes");
     if (report.tokenCount == 0)
         explanation.steps.emplace_back("Sans forme, le texte n'a aucune tranche.");
     else if (fullSlices == 0)

@@ -1,6 +1,7 @@
 // Writing explanations.
 #include "core/explanations/figure_explanation.h"
 
+#include "core/presentation/french_typography.h"
 #include "core/presentation/number_format.h"
 
 #include <algorithm>
@@ -37,7 +38,32 @@ std::string significantDigitsInWords(int digits)
     return "à " + std::string(words.at(static_cast<std::size_t>(digits - 2))) + " chiffres significatifs";
 }
 
+// How many final zeros formatNumber left out of written, a value rounded to digits significant
+// digits: at four, one of 0,765 (0,7650) and of 800 (800,0), three of 0,02 (0,02000); none of
+// 153800, whose zeros are written.
+std::size_t droppedZeros(std::string_view written, int digits)
+{
+    std::string significant;
+    for (const char c : written)
+        if (c >= '0' && c <= '9' && (c != '0' || !significant.empty()))
+            significant += c;
+    const auto wanted = static_cast<std::size_t>(digits);
+    if (significant.empty() || significant.size() >= wanted)
+        return 0;
+    return wanted - significant.size();
+}
+
 } // namespace
+
+std::string ExplanationNumbers::counted(std::int64_t value, std::string_view singular, std::string_view plural)
+{
+    return count(value) + " " + std::string(agreedNoun(static_cast<double>(value), singular, plural));
+}
+
+std::string_view agreedNoun(double amount, std::string_view singular, std::string_view plural)
+{
+    return std::abs(amount) < 2 ? singular : plural;
+}
 
 std::string ExplanationNumbers::shown(double value) const
 {
@@ -85,7 +111,16 @@ std::string ExplanationNumbers::roundingStep(double value, int decimals) const
 
 std::string ExplanationNumbers::significantRoundingStep(double value, int digits) const
 {
-    return "arrondi " + significantDigitsInWords(digits) + " : " + shown(roundSignificant(value, digits));
+    const std::string rounded = shown(roundSignificant(value, digits));
+    const std::string step = "arrondi " + significantDigitsInWords(digits) + " : ";
+    const std::size_t zeros = droppedZeros(rounded, digits);
+    if (zeros == 0)
+        return step + rounded;
+    // The digits the rounding gives, then the number as the windows write it.
+    const bool whole = rounded.find(separator_) == std::string::npos;
+    const std::string allDigits = rounded + (whole ? std::string(1, separator_) : "") + std::string(zeros, '0');
+    return step + allDigits + ", écrit sans " + (zeros == 1 ? "son zéro inutile" : "ses zéros inutiles") + " : "
+        + rounded;
 }
 
 std::string explanationText(const FigureExplanation& explanation)
@@ -96,7 +131,7 @@ std::string explanationText(const FigureExplanation& explanation)
     for (const std::string& step : explanation.steps)
         text += step + "\n";
     text += "Valeur affichée : " + explanation.shown + "\n";
-    return text;
+    return withFrenchSpacing(text);
 }
 
 } // namespace quorvelle

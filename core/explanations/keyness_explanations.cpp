@@ -81,9 +81,15 @@ WorkedOut relativeFrequency(int text, std::int64_t attestations, std::int64_t fo
 FigureExplanation explainTextSize(int text, std::int64_t forms, const ExplanationNumbers& numbers)
 {
     const std::string n = symbol('N', text);
+    // Only text 1 is drawn: the forms of text 2 are the balls left in the urn.
+    const std::string inTheUrn = text == 1
+        ? "Dans le modèle de l'urne, qui contient les T = N1 + N2 formes des deux textes, N1 est le nombre de "
+          "boules que l'on tire."
+        : "Dans le modèle de l'urne, qui contient les T = N1 + N2 formes des deux textes, on tire N1 boules : les "
+          "N2 autres, autant que le texte n°2 a de formes, restent dans l'urne.";
     return {"Formes du " + textName(text),
-            "Le nombre de formes du " + textName(text) + ", chaque occurrence comptée : " + n
-                + ", le nombre de boules que le modèle de l'urne tire pour ce texte.",
+            "La longueur du " + textName(text)
+                + ", comptée en formes : chaque forme compte autant de fois qu'elle y apparaît. " + inTheUrn,
             n,
             {"On compte les formes du " + textName(text) + " une à une : " + n + " = " + numbers.count(forms) + "."},
             numbers.count(forms),
@@ -95,17 +101,19 @@ FigureExplanation explainSpecificFormCount(const SpecificityReport& report, int 
     const std::string reached = text == 1 ? "S ≥ s" : "S ≤ −s";
     const std::string threshold = numbers.shown(report.threshold);
     const std::int64_t count = text == 1 ? report.overUsedIn1() : report.overUsedIn2();
-    return {"Formes spécifiques du " + textName(text),
-            "Le nombre de formes que le " + textName(text) + " emploie nettement plus que l'autre : celles dont la "
-                + "spécificité S atteint, " + (text == 1 ? "en positif" : "en négatif")
-                + ", le seuil de spécificité s choisi.",
-            "nombre de formes où " + reached,
-            {"s = " + threshold + " (« Seuil de spécificité »).",
-             "Parmi les " + numbers.count(static_cast<std::int64_t>(report.forms.size()))
-                 + " formes des deux textes, on compte celles dont "
-                 + (text == 1 ? "S ≥ " + threshold : "S ≤ −" + threshold) + " : " + numbers.count(count) + "."},
-            numbers.count(count),
-            specificitiesPage};
+    return {
+        "Formes spécifiques du " + textName(text),
+        "Combien de formes le " + textName(text) + " emploie nettement plus que le " + textName(3 - text)
+            + " : celles dont la spécificité S atteint le seuil de spécificité s choisi, "
+            + (text == 1 ? "en positif (S ≥ s)." : "en négatif (S ≤ −s), car elle est négative du côté du texte n°2."),
+        "nombre de formes où " + reached,
+        {"s = " + threshold + " (« Seuil de spécificité »).",
+         "Les deux textes ont "
+             + numbers.counted(static_cast<std::int64_t>(report.forms.size()), "forme différente", "formes différentes")
+             + " ; on compte celles dont " + (text == 1 ? "S ≥ " + threshold : "S ≤ −" + threshold) + " : "
+             + numbers.count(count) + "."},
+        numbers.count(count),
+        specificitiesPage};
 }
 
 FigureExplanation explainFrequencyPer10000(const SpecificityReport& report, const SpecificForm& form, int text,
@@ -116,9 +124,10 @@ FigureExplanation explainFrequencyPer10000(const SpecificityReport& report, cons
     const std::int64_t forms = text == 1 ? report.n1 : report.n2;
     const std::optional<double> frequency = text == 1 ? form.frequency1 : form.frequency2;
     FigureExplanation explanation{"Fréquence n°" + std::to_string(text) + " (pour 10 000)",
-                                  "Les attestations de la forme dans le " + textName(text)
-                                      + " rapportées à 10 000 formes de ce texte : combien de fois on l'y lirait "
-                                        "en 10 000 formes, de quoi comparer des textes de longueurs différentes.",
+                                  "Combien de fois on lit la forme, en moyenne, sur 10 000 formes du " + textName(text)
+                                      + " : de quoi comparer des textes de longueurs différentes. On multiplie ses "
+                                        "attestations dans ce texte par 10 000, et l'on divise par le nombre de "
+                                        "formes du texte.",
                                   f + " × 10 000 / " + n,
                                   {quoted(form) + " : " + f + " = " + numbers.count(attestations) + " et " + n + " = "
                                    + numbers.count(forms) + "."},
@@ -142,11 +151,14 @@ FigureExplanation explainSpecificity(const SpecificityReport& report, const Spec
     static constexpr UrnNotation notation{"f1", "N1", "T", "S"};
     FigureExplanation explanation{
         "Spécificité (Lafon)",
-        "Les T formes des deux textes sont dans une urne, dont F portent la forme ; on tire au hasard, sans remise, "
-        "autant de boules que le texte n°1 a de formes (N1). Le nombre X de boules de la forme tirées suit la loi "
-        "hypergéométrique, de moyenne E. La spécificité dit combien il serait improbable d'en tirer autant que f1 : "
-        "positive quand le texte n°1 emploie la forme plus que le hasard ne le voudrait, négative quand c'est le "
-        "texte n°2 ; 2 veut dire une probabilité de 1 %.",
+        "À quel point le texte n°1 emploie la forme plus, ou moins, que le hasard ne le voudrait : la spécificité "
+        "est positive quand le texte n°1 l'emploie plus, négative quand c'est le texte n°2 ; 2 veut dire que le "
+        "hasard donnerait un tel écart, ou un plus grand, avec une probabilité de 1 %. On met les T = N1 + N2 "
+        "formes des deux textes dans une urne, une boule par forme ; F boules portent la forme. On tire au hasard, "
+        "sans remise, N1 boules, autant que le texte n°1 a de formes ; les N2 autres restent dans l'urne. Le nombre "
+        "X de boules de la forme tirées suit la loi hypergéométrique, de moyenne E ; C(n, k) y est le nombre de "
+        "façons de choisir k boules parmi n. La spécificité dit combien il serait improbable d'en tirer au moins "
+        "f1 (au plus f1 quand f1 est sous E).",
         urnScoreFormula(notation),
         {countsStep(report, form, numbers)},
         numbers.shown(roundHalfEven(form.specificity, shownDecimals)),
@@ -168,9 +180,12 @@ FigureExplanation explainLogLikelihood(const SpecificityReport& report, const Sp
     const std::string f = numbers.count(form.f1 + form.f2), t = numbers.count(report.n1 + report.n2);
     FigureExplanation explanation{
         "G² (Dunning)",
-        "La log-vraisemblance : deux fois la somme, pour chaque texte, des attestations de la forme multipliées par "
-        "le logarithme népérien (ln) de leur rapport aux attestations attendues si la forme se répartissait selon "
-        "la taille des textes, 0 × ln 0 compté 0 ; du signe de la spécificité.",
+        "À quel point l'écart entre les deux textes dans l'emploi de la forme est sûr, et non un effet du hasard : "
+        "plus G² est grand, plus l'écart est sûr ; il est positif quand le texte n°1 emploie plus la forme, "
+        "négatif quand c'est le texte n°2, comme la spécificité. C'est la log-vraisemblance : deux fois la somme, "
+        "pour chaque texte, des attestations de la forme multipliées par le logarithme népérien (ln) de leur "
+        "rapport aux attestations attendues si la forme se répartissait selon la taille des textes, 0 × ln 0 "
+        "compté 0.",
         "G² = 2 (f1 ln(f1 / E1) + f2 ln(f2 / E2)), avec E1 = N1 × F / T et E2 = N2 × F / T",
         {countsStep(report, form, numbers),
          "E1 = N1 × F / T = " + numbers.count(report.n1) + " × " + f + " / " + t + " = " + numbers.exact(expected1),
@@ -198,9 +213,10 @@ FigureExplanation explainLogRatio(const SpecificityReport& report, const Specifi
 {
     FigureExplanation explanation{
         "Log ratio (Hardie)",
-        "Le logarithme en base 2 du rapport des fréquences relatives de la forme dans les deux textes, une absence "
-        "comptée 0,5 : 1 pour une forme deux fois plus fréquente dans le texte n°1, 3 pour huit fois plus, −1 pour "
-        "deux fois plus fréquente dans le texte n°2.",
+        "Combien de fois la forme est plus fréquente dans un texte que dans l'autre, en puissances de 2 : 1 pour "
+        "une forme deux fois plus fréquente dans le texte n°1, 3 pour huit fois plus, −1 pour deux fois plus "
+        "fréquente dans le texte n°2. C'est le logarithme en base 2 du rapport des fréquences relatives de la "
+        "forme dans les deux textes ; une forme absente d'un texte y compte pour 0,5 attestation.",
         "log2((f1 / N1) / (f2 / N2))",
         {quoted(form) + " : f1 = " + numbers.count(form.f1) + ", N1 = " + numbers.count(report.n1)
          + " ; f2 = " + numbers.count(form.f2) + ", N2 = " + numbers.count(report.n2) + "."},

@@ -86,7 +86,7 @@ FigureExplanation explainHapaxCount(const RichnessReport& report, const Explanat
 {
     return {
         "Nombre d'hapax",
-        "Le nombre de formes différentes que le texte n'emploie qu'une fois.",
+        "Combien de formes le texte n'emploie qu'une seule fois : on les appelle des hapax.",
         "V1",
         {"On compte les formes différentes attestées une seule fois : V1 = " + numbers.count(report.hapaxCount) + "."},
         numbers.count(report.hapaxCount),
@@ -96,7 +96,10 @@ FigureExplanation explainHapaxCount(const RichnessReport& report, const Explanat
 FigureExplanation explainTtr(const RichnessReport& report, const ExplanationNumbers& numbers)
 {
     FigureExplanation explanation = measureExplanation(
-        "ttr", "Le nombre de formes différentes divisé par le nombre de formes.", nAndV(report, numbers));
+        "ttr",
+        "La part des formes du texte qui sont différentes : 1 quand aucune forme ne revient, d'autant plus petite "
+        "que les formes se répètent. On divise le nombre de formes différentes par le nombre de formes.",
+        nAndV(report, numbers));
     if (report.ttr)
         explanation.steps.push_back(numbers.count(report.distinctCount) + " / " + numbers.count(report.tokenCount)
                                     + " = " + numbers.significant(*report.ttr));
@@ -106,7 +109,10 @@ FigureExplanation explainTtr(const RichnessReport& report, const ExplanationNumb
 FigureExplanation explainGuiraud(const RichnessReport& report, const ExplanationNumbers& numbers)
 {
     FigureExplanation explanation = measureExplanation(
-        "guiraud", "Le nombre de formes différentes divisé par la racine carrée du nombre de formes.",
+        "guiraud",
+        "La variété du vocabulaire, moins dépendante de la longueur du texte que V / N : plus elle est grande, "
+        "plus le texte emploie de formes différentes pour sa longueur. On divise le nombre de formes différentes "
+        "par la racine carrée du nombre de formes.",
         nAndV(report, numbers));
     if (report.guiraud) {
         const std::string root = numbers.significant(std::sqrt(static_cast<double>(report.tokenCount)));
@@ -120,7 +126,10 @@ FigureExplanation explainGuiraud(const RichnessReport& report, const Explanation
 FigureExplanation explainHerdan(const RichnessReport& report, const ExplanationNumbers& numbers)
 {
     FigureExplanation explanation = measureExplanation(
-        "herdan", "Le logarithme népérien du nombre de formes différentes divisé par celui du nombre de formes.",
+        "herdan",
+        "À quelle vitesse le vocabulaire grandit avec le texte : proche de 1 quand presque chaque forme est "
+        "nouvelle, plus petit quand les formes reviennent. On divise le logarithme népérien (ln) du nombre de "
+        "formes différentes par celui du nombre de formes.",
         nAndV(report, numbers));
     if (report.herdan) {
         const std::string lnV = numbers.significant(std::log(static_cast<double>(report.distinctCount)));
@@ -138,8 +147,9 @@ FigureExplanation explainYuleK(const RichnessReport& report, const ExplanationNu
 {
     FigureExplanation explanation = measureExplanation(
         "yuleK",
-        "Dix mille fois la somme, sur les formes différentes, du carré de leur nombre d'attestations, "
-        "moins le nombre de formes, le tout divisé par le carré du nombre de formes.",
+        "À quel point les mêmes formes reviennent dans le texte : plus K est grand, plus le texte se répète. On "
+        "fait la somme, sur les formes différentes, du carré de leur nombre d'attestations, on en retire le "
+        "nombre de formes, on multiplie par dix mille et l'on divise par le carré du nombre de formes.",
         nAndSquares(report, numbers));
     if (report.yuleK)
         explanation.steps.push_back("10⁴ × (" + numbers.count(report.squaredCountSum) + " − "
@@ -154,8 +164,10 @@ FigureExplanation explainSimpsonD(const RichnessReport& report, const Explanatio
 {
     FigureExplanation explanation = measureExplanation(
         "simpsonD",
-        "La somme, sur les formes différentes, de leur nombre d'attestations multiplié par ce nombre moins 1, "
-        "divisée par le nombre de formes multiplié par ce nombre moins 1.",
+        "La probabilité que deux formes tirées au hasard dans le texte soient la même forme : plus elle est "
+        "faible, plus le vocabulaire est varié. On fait la somme, sur les formes différentes, de leur nombre "
+        "d'attestations multiplié par ce nombre moins 1, et l'on divise par le nombre de formes multiplié par ce "
+        "nombre moins 1.",
         nAndSquares(report, numbers));
     if (report.simpsonD) {
         const std::int64_t pairs = report.squaredCountSum - report.tokenCount;
@@ -178,7 +190,9 @@ FigureExplanation explainHonoreR(const RichnessReport& report, const Explanation
     const std::string v = numbers.count(report.distinctCount);
     FigureExplanation explanation = measureExplanation(
         "honoreR",
-        "Cent fois le logarithme népérien du nombre de formes, divisé par 1 moins la part des hapax parmi les formes "
+        "Le poids des hapax, les formes employées une seule fois : plus ils sont nombreux parmi les formes "
+        "différentes, plus R est grand, et R grandit aussi avec la longueur du texte. On divise cent fois le "
+        "logarithme népérien (ln) du nombre de formes par 1 moins la part des hapax parmi les formes "
         "différentes.",
         "N = " + numbers.count(report.tokenCount) + ", V = " + v + " et V1 = " + v1 + ".");
     if (report.honoreR) {
@@ -199,7 +213,8 @@ FigureExplanation explainHapaxPerForm(const RichnessReport& report, const Explan
 {
     FigureExplanation explanation = measureExplanation(
         "hapaxPerForm",
-        "Le nombre d'hapax, les formes employées une seule fois, divisé par le nombre de formes différentes.",
+        "La part des formes différentes que le texte n'emploie qu'une seule fois (les hapax). On divise le "
+        "nombre d'hapax par le nombre de formes différentes.",
         "V1 = " + numbers.count(report.hapaxCount) + " et V = " + numbers.count(report.distinctCount) + ".");
     if (report.hapaxPerForm)
         explanation.steps.push_back(numbers.count(report.hapaxCount) + " / " + numbers.count(report.distinctCount)
@@ -211,7 +226,9 @@ FigureExplanation explainHapaxPerForm(const RichnessReport& report, const Explan
 FigureExplanation explainHapaxPerToken(const RichnessReport& report, const ExplanationNumbers& numbers)
 {
     FigureExplanation explanation = measureExplanation(
-        "hapaxPerToken", "Le nombre d'hapax, les formes employées une seule fois, divisé par le nombre de formes.",
+        "hapaxPerToken",
+        "La part des formes du texte qui n'y apparaissent qu'une seule fois (les hapax). On divise le nombre "
+        "d'hapax par le nombre de formes.",
         "V1 = " + numbers.count(report.hapaxCount) + " et N = " + numbers.count(report.tokenCount) + ".");
     if (report.hapaxPerToken)
         explanation.steps.push_back(numbers.count(report.hapaxCount) + " / " + numbers.count(report.tokenCount) + " = "
@@ -222,23 +239,27 @@ FigureExplanation explainHapaxPerToken(const RichnessReport& report, const Expla
 FigureExplanation explainMattr(const RichnessReport& report, const ExplanationNumbers& numbers)
 {
     const std::string window = numbers.count(mattrWindow);
-    FigureExplanation explanation =
-        measureExplanation("mattr",
-                           "Le rapport V / N de chaque suite de " + window + " formes consécutives (des formes 1 à "
-                               + window + ", puis 2 à " + numbers.count(mattrWindow + 1)
-                               + ", et ainsi de suite jusqu'à la fin du texte), en moyenne.",
-                           "N = " + numbers.count(report.tokenCount) + ".");
+    FigureExplanation explanation = measureExplanation(
+        "mattr",
+        "La part de formes différentes dans un passage de " + window
+            + " formes consécutives, en moyenne sur tout le texte : comme elle porte toujours sur " + window
+            + " formes, elle ne dépend pas de la longueur du texte. On calcule le rapport V / N de chaque suite de "
+            + window + " formes (des formes 1 à " + window + ", puis 2 à " + numbers.count(mattrWindow + 1)
+            + ", et ainsi de suite jusqu'à la fin du texte), puis leur moyenne.",
+        "N = " + numbers.count(report.tokenCount) + ".");
     if (report.mattr) {
         const std::int64_t windows = report.tokenCount - mattrWindow + 1;
         const double meanDistinct = static_cast<double>(report.windowDistinctSum) / static_cast<double>(windows);
         explanation.steps.push_back(numbers.count(report.tokenCount) + " − " + window
-                                    + " + 1 = " + numbers.count(windows) + (windows == 1 ? " suite" : " suites")
-                                    + " de " + window + " formes, la dernière des formes " + numbers.count(windows)
-                                    + " à " + numbers.count(report.tokenCount) + ".");
+                                    + " + 1 = " + numbers.counted(windows, "suite", "suites") + " de " + window
+                                    + " formes, la dernière des formes " + numbers.count(windows) + " à "
+                                    + numbers.count(report.tokenCount) + ".");
         explanation.steps.push_back(
             "La somme de leurs nombres de formes différentes V : " + numbers.count(report.windowDistinctSum) + ".");
         explanation.steps.push_back(numbers.count(report.windowDistinctSum) + " / " + numbers.count(windows) + " = "
-                                    + numbers.significant(meanDistinct) + " formes différentes par suite, en moyenne");
+                                    + numbers.significant(meanDistinct) + " "
+                                    + std::string(agreedNoun(meanDistinct, "forme différente", "formes différentes"))
+                                    + " par suite, en moyenne");
         explanation.steps.push_back(numbers.significant(meanDistinct) + " / " + window + " = "
                                     + numbers.significant(*report.mattr));
     }
@@ -251,14 +272,18 @@ FigureExplanation explainMtld(const RichnessReport& report, const ExplanationNum
     const std::string n = numbers.count(report.tokenCount);
     FigureExplanation explanation = measureExplanation(
         "mtld",
-        "Le nombre de formes divisé par le nombre de segments au bout desquels le rapport V / N tombe à "
+        "Combien de formes on lit, en moyenne, avant que la part des formes différentes du passage lu (son "
+        "rapport V / N) ne tombe à "
             + numbers.shown(mtldThreshold)
-            + ", compté en lisant le texte dans l'ordre puis à rebours ; la moyenne des deux.",
+            + " : plus le vocabulaire est varié, plus ce nombre est grand. On coupe ainsi le texte en segments ; "
+              "on divise le nombre de formes par le nombre de segments, en lisant le texte dans l'ordre puis à "
+              "rebours, et l'on fait la moyenne des deux.",
         "N = " + n + ".");
     const auto direction = [&](std::string_view way, double factors) {
         const std::string length = numbers.significant(static_cast<double>(report.tokenCount) / factors);
-        explanation.steps.push_back(std::string(way) + " : " + numbers.significant(factors)
-                                    + " segments (les formes de la fin comptent pour une fraction) ; " + n + " / "
+        explanation.steps.push_back(std::string(way) + " : " + numbers.significant(factors) + " "
+                                    + std::string(agreedNoun(factors, "segment", "segments"))
+                                    + " (les formes de la fin comptent pour une fraction) ; " + n + " / "
                                     + numbers.significant(factors) + " = " + length);
         return length;
     };

@@ -13,8 +13,8 @@ constexpr const char* sentencesPage = "phrases.html";
 FigureExplanation explainSentenceCount(const SentenceTotals& totals, const ExplanationNumbers& numbers)
 {
     return {"Nombre total de phrases",
-            "Le nombre de phrases du texte : chaque point, point d'interrogation ou point d'exclamation en termine "
-            "une, et des mots après le dernier en forment une de plus.",
+            "Combien de phrases compte le texte. Un point, un point d'interrogation ou un point d'exclamation "
+            "termine une phrase ; des mots après le dernier en forment une de plus.",
             "P",
             {"On compte les lignes du tableau des résultats, une par phrase : P = "
              + numbers.count(totals.sentenceCount) + "."},
@@ -35,8 +35,8 @@ FigureExplanation explainMeanSentenceLength(const SentenceTotals& totals, const 
 {
     FigureExplanation explanation{
         "Moyenne de formes par phrase",
-        "Le nombre total de formes divisé par le nombre de phrases, arrondi à deux décimales : combien de formes "
-        "compte, en moyenne, une phrase.",
+        "Combien de formes compte, en moyenne, une phrase du texte. On divise le nombre total de formes par le "
+        "nombre de phrases, et l'on arrondit à deux décimales.",
         "N / P",
         {"N = " + numbers.count(totals.tokenCount) + " et P = " + numbers.count(totals.sentenceCount) + "."},
         {},

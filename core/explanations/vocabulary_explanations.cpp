@@ -11,8 +11,8 @@ constexpr const char* vocabularyPage = "vocabulaire.html";
 FigureExplanation explainTokenCount(std::int64_t tokenCount, const ExplanationNumbers& numbers)
 {
     return {"Nombre total de formes",
-            "Le nombre de formes du texte, chaque occurrence comptée : une forme est une suite de lettres, "
-            "et « le chat et le chien » en compte cinq.",
+            "La longueur du texte, comptée en formes. Une forme est une suite de lettres, et chacune compte "
+            "autant de fois qu'elle apparaît : « le chat et le chien » en compte cinq.",
             "N",
             {"On compte les formes du texte une à une : N = " + numbers.count(tokenCount) + "."},
             numbers.count(tokenCount),
@@ -22,8 +22,9 @@ FigureExplanation explainTokenCount(std::int64_t tokenCount, const ExplanationNu
 FigureExplanation explainDistinctCount(std::int64_t distinctCount, const ExplanationNumbers& numbers)
 {
     return {"Nombre total de formes différentes",
-            "Le nombre de formes distinctes, comptées une seule fois chacune, en minuscules : « le chat et le "
-            "chien » en compte quatre (le, chat, et, chien).",
+            "Combien de formes différentes le texte emploie : la taille de son vocabulaire. Chaque forme compte "
+            "une seule fois, majuscules et minuscules confondues : « Le chat et le chien » en compte quatre (le, "
+            "chat, et, chien).",
             "V",
             {"On compte les lignes de la liste du vocabulaire : V = " + numbers.count(distinctCount) + "."},
             numbers.count(distinctCount),
@@ -35,8 +36,8 @@ FigureExplanation explainMeanFrequency(std::int64_t tokenCount, std::int64_t dis
 {
     FigureExplanation explanation{
         "Fréquence moyenne d'attestation",
-        "Le nombre total de formes divisé par le nombre de formes différentes, arrondi à une "
-        "décimale : combien de fois, en moyenne, chaque forme apparaît.",
+        "Combien de fois, en moyenne, une forme différente apparaît dans le texte. On divise le nombre total de "
+        "formes par le nombre de formes différentes, et l'on arrondit à une décimale.",
         "N / V",
         {"N = " + numbers.count(tokenCount) + " et V = " + numbers.count(distinctCount) + "."},
         {},
@@ -58,9 +59,10 @@ FigureExplanation explainDeviation(std::int64_t frequency, double deviation, std
 {
     FigureExplanation explanation{
         "Écart à la fréquence moyenne",
-        "La fréquence d'attestation de la ligne moins la fréquence moyenne d'attestation du texte, telle qu'elle "
-        "est affichée (arrondie à une décimale) : positif pour les formes plus fréquentes que la moyenne, négatif "
-        "pour les plus rares.",
+        "De combien les formes de la ligne apparaissent plus souvent que la moyenne des formes du texte : "
+        "l'écart est positif pour les formes plus fréquentes que la moyenne, négatif pour les plus rares. C'est "
+        "leur fréquence d'attestation moins la fréquence moyenne d'attestation, telle qu'elle est affichée "
+        "(arrondie à une décimale).",
         "f − N / V",
         {},
         {},

@@ -24,9 +24,9 @@ FigureExplanation lineExplanation(std::string figure, std::string inWords, std::
                                     + numbers.count(points) + ". Il n'y a pas de droite.");
         explanation.shown = std::string(undefinedMeasure);
     } else {
-        explanation.steps.push_back("n = " + numbers.count(points)
-                                    + " points, un par forme différente : x = log10 r (r son rang) et y = log10 f "
-                                      "(f ses attestations).");
+        explanation.steps.push_back("n = " + numbers.counted(points, "point", "points")
+                                    + ", un par forme différente : x = log10 r (r son rang) et y = log10 f (f ses "
+                                      "attestations).");
     }
     return explanation;
 }
@@ -55,9 +55,9 @@ FigureExplanation explainZipfIntercept(const ZipfReport& report, const Explanati
 {
     FigureExplanation explanation =
         lineExplanation("Ordonnée à l'origine a",
-                        "La valeur de log10 f que la droite des moindres carrés donne au rang 1 (où log10 r = 0) : "
-                        "10 puissance a est le nombre d'attestations que la droite prévoit pour la forme la plus "
-                        "fréquente. La droite passe par le point moyen (x̄, ȳ).",
+                        "Le logarithme du nombre d'attestations que la droite prévoit pour la forme la plus "
+                        "fréquente : ce nombre est 10 puissance a. C'est la hauteur de la droite des moindres "
+                        "carrés au rang 1, où log10 r = 0 ; la droite passe par le point moyen (x̄, ȳ).",
                         "a = ȳ − b × x̄", report, numbers);
     if (!report.fit)
         return explanation;
@@ -76,9 +76,13 @@ FigureExplanation explainZipfSlope(const ZipfReport& report, const ExplanationNu
 {
     FigureExplanation explanation =
         lineExplanation("Pente b",
-                        "La pente de la droite des moindres carrés log10 f = a + b × log10 r, la plus proche de tous "
-                        "les points : la somme des produits des écarts de x et de y à leurs moyennes, divisée par "
-                        "la somme des carrés des écarts de x. Proche de −1 quand le texte suit la loi de Zipf.",
+                        "À quelle vitesse les attestations baissent quand le rang monte : quand le rang est "
+                        "multiplié par 10, la droite multiplie les attestations par 10 puissance b. Elle est proche "
+                        "de −1 quand le texte suit la loi de Zipf : un rang dix fois plus grand, dix fois moins "
+                        "d'attestations. "
+                        "C'est la pente de la droite des moindres carrés log10 f = a + b × log10 r, la plus proche "
+                        "de tous les points : la somme des produits des écarts de x et de y à leurs moyennes, "
+                        "divisée par la somme des carrés des écarts de x.",
                         "b = Σ (x − x̄) (y − ȳ) / Σ (x − x̄)²", report, numbers);
     if (!report.fit)
         return explanation;
@@ -96,10 +100,10 @@ FigureExplanation explainZipfDetermination(const ZipfReport& report, const Expla
 {
     FigureExplanation explanation =
         lineExplanation("Coefficient de détermination R²",
-                        "La part des variations de log10 f que la droite explique : 1 moins la somme des carrés des "
-                        "écarts des points à la droite, divisée par la somme des carrés de leurs écarts à la "
-                        "moyenne ȳ. 1 quand tous les points sont sur la droite, près de 0 quand elle ne dit presque "
-                        "rien d'eux.",
+                        "À quel point la droite suit les points : 1 quand tous les points sont sur la droite, près "
+                        "de 0 quand elle ne dit presque rien d'eux. C'est la part des variations de log10 f que la "
+                        "droite explique : 1 moins la somme des carrés des écarts des points à la droite, divisée "
+                        "par la somme des carrés de leurs écarts à la moyenne ȳ.",
                         "R² = 1 − Σ (y − ŷ)² / Σ (y − ȳ)², où ŷ = a + b × x", report, numbers);
     if (!report.fit)
         return explanation;

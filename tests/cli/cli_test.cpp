@@ -368,7 +368,7 @@ TEST(Cli, ExplainFollowsTheTextWithHowTotalsAreComputed)
         run.out.find("\nComment ces nombres sont-ils calculés ?\n\nNombre total de formes\n");
     ASSERT_NE(explanations, std::string::npos) << run.out;
     EXPECT_EQ(run.out.substr(0, explanations), runCli("frequencies " + file.argument()).out);
-    EXPECT_TRUE(run.out.ends_with("13 / 6 = 2,1666…\narrondi à une décimale : 2,2\nValeur affichée : 2,2\n"))
+    EXPECT_TRUE(run.out.ends_with("13 / 6 = 2,1666…\narrondi à une décimale\u00A0: 2,2\nValeur affichée\u00A0: 2,2\n"))
         << run.out;
 
     // The forms around the pivot explain its attestations and their places; the dispersion of a
@@ -377,8 +377,8 @@ TEST(Cli, ExplainFollowsTheTextWithHowTotalsAreComputed)
     EXPECT_EQ(collocates.exitCode, 0) << collocates.err;
     EXPECT_TRUE(collocates.out.ends_with("Séparées, les fenêtres couvriraient 2 × k × a = 2 × 2 × 2 = 8 places.\n"
                                          "Les chevauchements, le début et la fin du texte, les bornes des phrases et "
-                                         "les occurrences du pivot en retirent 8 − 5 = 3 : t = 5.\n"
-                                         "Valeur affichée : 5\n"))
+                                         "les occurrences du pivot en retirent 8 − 5 = 3\u00A0: t = 5.\n"
+                                         "Valeur affichée\u00A0: 5\n"))
         << collocates.out;
 
     const CliRun dispersion = runCli("dispersion --explain --parts 2 " + file.argument() + " loup");
@@ -386,8 +386,8 @@ TEST(Cli, ExplainFollowsTheTextWithHowTotalsAreComputed)
     EXPECT_NE(dispersion.out.find("\nComment ces nombres sont-ils calculés ?\n\nD de Juilland\n"), std::string::npos)
         << dispersion.out;
     EXPECT_TRUE(dispersion.out.ends_with("|0 / 2 − 6 / 13| + |2 / 2 − 7 / 13| = 0,923076…\nDP = ½ × 0,923076… = "
-                                         "0,461538…\narrondi à quatre chiffres significatifs : 0,4615\n"
-                                         "Valeur affichée : 0,4615\n"))
+                                         "0,461538…\narrondi à quatre chiffres significatifs\u00A0: 0,4615\n"
+                                         "Valeur affichée\u00A0: 0,4615\n"))
         << dispersion.out;
 }
 

@@ -21,6 +21,10 @@ TEST(CollocateExplanations, TheScoreOfTheManualsExample)
     // t = 9 of N = 40 drawn, the 3 « noir » among them: P = C(9, 3) / C(40, 3) = 84 / 9 880.
     const CollocateReport report = collocateReport(cats, "chat");
     const FigureExplanation black = explainCollocateScore(report, report.collocates[0], french);
+    EXPECT_TRUE(black.inWords.starts_with("À quel point la forme est attirée par le pivot : "));
+    EXPECT_NE(black.inWords.find("On tire au hasard, sans remise, t boules, autant que de places autour du pivot ; "
+                                 "les N − t autres restent dans l'urne."),
+              std::string::npos);
     EXPECT_EQ(black.steps,
               (std::vector<std::string>{
                   "« noir » : c = 3 (cooccurrences), F = 3 (attestations) ; t = 9 (places autour de "
@@ -43,6 +47,16 @@ TEST(CollocateExplanations, TheScoreOfTheManualsExample)
     EXPECT_EQ(la.steps[1], "E = F × t / N = 2 × 26 / 40 = 1,3");
     EXPECT_EQ(la.steps[4], "P(X ≤ 1) = P(X = 0) + P(X = 1)");
     EXPECT_EQ(la.shown, "-0,23");
+}
+
+TEST(CollocateExplanations, APivotSeenOnce)
+{
+    // « chat » once, its sentence cutting its spans: a = 1, t = 2 of the 10 places apart.
+    const FigureExplanation places = explainSpanForms(collocateReport("Le chat dort.", "chat"), french);
+    EXPECT_EQ(places.steps.front(), "« chat » : a = 1 occurrence, k = 5 formes de chaque côté.");
+    EXPECT_EQ(places.steps.back(),
+              "Les chevauchements, le début et la fin du texte, les bornes des phrases et les "
+              "occurrences du pivot en retirent 10 − 2 = 8 : t = 2.");
 }
 
 } // namespace

@@ -20,6 +20,8 @@ TEST(DispersionExplanations, TheManualsExampleInFiveParts)
 {
     const DispersionReport report = dispersionReport(animals, "chat", 5);
     const FigureExplanation d = explainJuillandD(report, french);
+    EXPECT_TRUE(d.inWords.starts_with("À quel point la forme est répartie régulièrement dans le texte coupé en P "
+                                      "parties : "));
     EXPECT_EQ(d.steps,
               (std::vector<std::string>{
                   "« chat » : f = 2 (attestations), N = 10 (formes du texte), P = 5 (parties).",

@@ -27,6 +27,12 @@ TEST(KeynessExplanations, TheSpecificityIsReadInTheTailOfTheUrn)
     const SpecificityReport report = seaAndSky();
     // P(X ≥ 10) = C(15, 10) / C(30, 10) = 3 003 / 30 045 015 = 9,995002…e-5.
     const FigureExplanation sea = explainSpecificity(report, report.forms[0], french);
+    EXPECT_TRUE(sea.inWords.starts_with("À quel point le texte n°1 emploie la forme plus, ou moins, que le hasard "
+                                        "ne le voudrait : "));
+    // Only text 1 is drawn from the urn; the forms of text 2 stay in it.
+    EXPECT_NE(sea.inWords.find("On tire au hasard, sans remise, N1 boules, autant que le texte n°1 a de formes ; "
+                               "les N2 autres restent dans l'urne."),
+              std::string::npos);
     EXPECT_EQ(sea.steps,
               (std::vector<std::string>{
                   "« mer » : f1 = 10, f2 = 0, F = f1 + f2 = 10 ; N1 = 15, N2 = 15, T = N1 + N2 = 30.",
@@ -97,9 +103,14 @@ TEST(KeynessExplanations, LogLikelihoodLogRatioAndFrequencies)
     const FigureExplanation frequency = explainFrequencyPer10000(report, report.forms[0], 1, french);
     EXPECT_EQ(frequency.steps[1], "10 × 10 000 / 15 = 6666,6666…");
     EXPECT_EQ(frequency.shown, "6666,67");
-    EXPECT_EQ(explainTextSize(2, report.n2, french).shown, "15");
+    const FigureExplanation size2 = explainTextSize(2, report.n2, french);
+    EXPECT_TRUE(size2.inWords.starts_with("La longueur du texte n°2, comptée en formes : "));
+    EXPECT_NE(size2.inWords.find("on tire N1 boules : les N2 autres, autant que le texte n°2 a de formes, restent "
+                                 "dans l'urne."),
+              std::string::npos);
+    EXPECT_EQ(size2.shown, "15");
     const FigureExplanation specific = explainSpecificFormCount(report, 2, french);
-    EXPECT_EQ(specific.steps.back(), "Parmi les 3 formes des deux textes, on compte celles dont S ≤ −2 : 1.");
+    EXPECT_EQ(specific.steps.back(), "Les deux textes ont 3 formes différentes ; on compte celles dont S ≤ −2 : 1.");
     EXPECT_EQ(specific.shown, "1");
 }
 

@@ -49,6 +49,7 @@ TEST(StatisticsExplanations, SentencesTheirFormsAndTheirMeanLength)
     // « Il pleut. Vient-il ? Oui. » : 3 sentences of 2, 2 and 1 forms.
     const SentenceTotals totals = sentenceTotals("Il pleut. Vient-il ? Oui.");
     const FigureExplanation mean = explainMeanSentenceLength(totals, french);
+    EXPECT_TRUE(mean.inWords.starts_with("Combien de formes compte, en moyenne, une phrase du texte. "));
     EXPECT_EQ(mean.formula, "N / P");
     EXPECT_EQ(mean.steps, (Steps{"N = 5 et P = 3.", "5 / 3 = 1,6666…", "arrondi à deux décimales : 1,67"}));
     EXPECT_EQ(mean.shown, "1,67");
@@ -78,6 +79,8 @@ TEST(StatisticsExplanations, TheShareOfEachLength)
     const LengthReport report = lengthReport("Un petit chat gris dort sur le petit mur.");
     const FigureExplanation share = explainLengthShare(report, report.rows.front(), french);
     EXPECT_EQ(share.figure, "Pourcentage des formes de 5 caractères");
+    EXPECT_TRUE(share.inWords.starts_with("La part des formes de 5 caractères parmi toutes les formes du texte, en "
+                                          "pourcentage. "));
     EXPECT_EQ(share.formula, "n / N × 100");
     EXPECT_EQ(share.steps,
               (Steps{"n = 2 (les formes de 5 caractères, chaque apparition comptée) et N = 9.",
@@ -90,6 +93,8 @@ TEST(StatisticsExplanations, TheCountsAndSharesOfTwoTexts)
     // « le chat et le chien. » and « le chien, le loup. » share chien and le.
     const VocabularyComparison comparison = vocabularyComparison("le chat et le chien.", "le chien, le loup.");
     const FigureExplanation commonShare = explainCommonShare<2>(comparison, french);
+    EXPECT_TRUE(commonShare.inWords.starts_with("La part du vocabulaire du texte n°2 que l'autre texte emploie "
+                                                "aussi : "));
     EXPECT_EQ(commonShare.formula, "C / V₂ × 100");
     EXPECT_EQ(commonShare.steps,
               (Steps{"C = 2 et V₂ = 3.", "2 / 3 × 100 = 66,6666…", "arrondi à deux décimales : 66,67"}));
@@ -101,6 +106,8 @@ TEST(StatisticsExplanations, TheCountsAndSharesOfTwoTexts)
     EXPECT_EQ(properTokenShare.steps.front(), "N₁ − A₁ = 2 et N₁ = 5.");
     EXPECT_EQ(properTokenShare.shown, "40");
     EXPECT_EQ(explainComparedDistinctCount<1>(comparison, french).shown, "4");
+    EXPECT_EQ(explainCommonTokens<1>(vocabularyComparison("le chat", "le chien"), french).steps.back(),
+              "On additionne les attestations dans le texte n°1 des formes communes (C = 1 forme) : A₁ = 1.");
 
     // One common form among 32 falls on a half: 3,125 goes to the even 3,12.
     const FigureExplanation half = explainCommonShare<1>(vocabularyComparison(differentForms(32), "a"), french);
@@ -118,7 +125,10 @@ TEST(StatisticsExplanations, TheRichnessMeasures)
     EXPECT_EQ(yule.formula, "10⁴ × (Σ i² V(i) − N) / N²");
     EXPECT_EQ(yule.steps.at(1), "10⁴ × (7 − 5) / 5² = 10⁴ × 2 / 25 = 800");
     EXPECT_EQ(yule.shown, "800");
-    EXPECT_EQ(explainSimpsonD(report, french).steps.at(2), "2 / (5 × 4) = 2 / 20 = 0,1");
+    const FigureExplanation simpson = explainSimpsonD(report, french);
+    EXPECT_TRUE(simpson.inWords.starts_with("La probabilité que deux formes tirées au hasard dans le texte soient la "
+                                            "même forme : "));
+    EXPECT_EQ(simpson.steps.at(2), "2 / (5 × 4) = 2 / 20 = 0,1");
     const FigureExplanation honore = explainHonoreR(report, french);
     EXPECT_EQ(honore.steps,
               (Steps{"N = 5, V = 4 et V1 = 3.", "ln 5 = 1,60943…", "1 − 3 / 4 = 0,25",
@@ -133,7 +143,7 @@ TEST(StatisticsExplanations, TheRichnessMeasures)
               (Steps{"N = 100.", "100 − 100 + 1 = 1 suite de 100 formes, la dernière des formes 1 à 100.",
                      "La somme de leurs nombres de formes différentes V : 2.",
                      "2 / 1 = 2 formes différentes par suite, en moyenne", "2 / 100 = 0,02",
-                     "arrondi à quatre chiffres significatifs : 0,02"}));
+                     "arrondi à quatre chiffres significatifs : 0,02000, écrit sans ses zéros inutiles : 0,02"}));
     const FigureExplanation mtld = explainMtld(alternating, french);
     EXPECT_EQ(mtld.steps.at(3), "(3,03030… + 3,03030…) / 2 = 3,03030…");
     EXPECT_EQ(mtld.shown, "3,03");

@@ -35,6 +35,7 @@ TEST(ZipfExplanations, TheLineOfTheManualsExample)
     EXPECT_EQ(intercept.steps[4], "a = ȳ − b × x̄ = 0,0752574… − (-0,507942…) × 0,345052… = 0,250524…");
     EXPECT_EQ(intercept.shown, "0,2505");
     const FigureExplanation determination = explainZipfDetermination(report, french);
+    EXPECT_TRUE(determination.inWords.starts_with("À quel point la droite suit les points : "));
     EXPECT_EQ(determination.steps[3], "R² = 1 − 0,0152037… / 0,0679642… = 0,776298…");
     EXPECT_EQ(determination.shown, "0,7763");
     EXPECT_EQ(determination.manualPage, "zipf.html");

@@ -25,6 +25,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -275,6 +276,8 @@ private slots:
         auto* text = child<QTextEdit>(*explanation, "explanationText");
         QCOMPARE(text->accessibleName(), QStringLiteral("Explication du calcul"));
         QVERIFY(text->isReadOnly());
+        // French spacing: a wrapped line never starts with a colon.
+        QVERIFY(text->document()->toRawText().contains(QStringLiteral("Valeur affichée\u00A0: -0,2")));
         QTest::mouseClick(child<QPushButton>(*explanation, "manualButton"), Qt::LeftButton);
         auto* help = explanation->findChild<ui::HelpWindow*>();
         QVERIFY(help && help->isVisible());

@@ -1,6 +1,7 @@
 // The explanation window.
 #include "ui/shell/ExplanationWindow.h"
 
+#include "core/presentation/french_typography.h"
 #include "ui/shell/HelpWindow.h"
 
 #include <algorithm>
@@ -41,9 +42,15 @@ void placeBeside(QWidget* window, const QWidget* owner)
     window->move(screen.bottomRight() - QPoint(size.width() - 1, size.height() - 1));
 }
 
-QString utf8(const std::string& text)
+// text (UTF-8) with French spacing, escaped for the rich text of the window, which wraps it.
+QString richText(const std::string& text)
 {
-    return QString::fromStdString(text).toHtmlEscaped();
+    return QString::fromStdString(withFrenchSpacing(text)).toHtmlEscaped();
+}
+
+QString richText(const QString& text)
+{
+    return richText(text.toStdString());
 }
 
 } // namespace
@@ -87,12 +94,13 @@ ExplanationWindow* ExplanationWindow::showBeside(QWidget* figure, const FigureEx
 
 void ExplanationWindow::showExplanation(const FigureExplanation& explanation)
 {
-    QString html =
-        QStringLiteral("<h3>%1</h3><p>%2</p><p>%3 <b>%4</b></p><ol>")
-            .arg(utf8(explanation.figure), utf8(explanation.inWords), tr("Formule :"), utf8(explanation.formula));
+    QString html = QStringLiteral("<h3>%1</h3><p>%2</p><p>%3 <b>%4</b></p><ol>")
+                       .arg(richText(explanation.figure), richText(explanation.inWords), richText(tr("Formule :")),
+                            richText(explanation.formula));
     for (const std::string& step : explanation.steps)
-        html += QStringLiteral("<li>%1</li>").arg(utf8(step));
-    html += QStringLiteral("</ol><p>%1 <b>%2</b></p>").arg(tr("Valeur affichée :"), utf8(explanation.shown));
+        html += QStringLiteral("<li>%1</li>").arg(richText(step));
+    html +=
+        QStringLiteral("</ol><p>%1 <b>%2</b></p>").arg(richText(tr("Valeur affichée :")), richText(explanation.shown));
     explanationText->setHtml(html);
     manualPage_ = QString::fromStdString(explanation.manualPage);
     manualButton->setVisible(!manualPage_.isEmpty());
