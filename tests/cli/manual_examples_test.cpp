@@ -141,14 +141,16 @@ Json report(const Element& example)
     std::ostringstream out;
     cli::JsonWriter json(out);
     if (arguments.statistic == cli::dispersionName)
-        cli::writeJson(json, dispersionReport(text, arguments.form, arguments.parts));
+        cli::writeJson(json, dispersionReport(text, arguments.form, arguments.parts, arguments.letters));
     else if (arguments.statistic == cli::collocatesName)
         cli::writeJson(json,
-                       cli::CollocateListing{collocateReport(text, arguments.form, arguments.collocates),
-                                             arguments.collocateThresholds});
+                       cli::CollocateListing{
+                           collocateReport(text, arguments.form, arguments.collocates, arguments.letters),
+                           arguments.collocateThresholds});
     else if (const cli::Statistic* statistic = cli::findStatistic(arguments.statistic))
         statistic->writeJson(
-            AnalysedTexts(text, text2 ? std::optional(decodeText(*text2, Encoding::Utf8)) : std::nullopt),
+            AnalysedTexts(text, text2 ? std::optional(decodeText(*text2, Encoding::Utf8)) : std::nullopt,
+                          arguments.letters),
             arguments.presentation, json);
     else
         return nullptr;
