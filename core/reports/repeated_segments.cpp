@@ -214,25 +214,31 @@ private:
 };
 
 /// Where the segments found first occur in the text: the byte at which the form starts, for
-/// each position of the sequence where a segment found starts or ends. Read in one more walk of
-/// the text, once the segments are found.
+/// each position of the sequence where a segment found starts or ends. The positions are
+/// marked in a bit set and read in one more walk of the text, once the segments are found;
+/// a position's rank among the marked ones, counted by words of the set, finds its byte.
 class FirstOccurrences {
 public:
     FirstOccurrences(std::string_view text, const TokenizedText& tokens, const Symbols& symbols,
-                     const FoundSegments& found)
+                     std::size_t sequenceSize, const FoundSegments& found)
+        : marked_(sequenceSize / bitsPerWord + 1, 0)
     {
-        found.forEach([this](const FoundSegment& segment) {
-            positions_.push_back(segment.position);
-            positions_.push_back(segment.position + segment.length - 1);
+        const auto mark = [this](SuffixIndex position) { marked_[position / bitsPerWord] |= bitOf(position); };
+        found.forEach([&](const FoundSegment& segment) {
+            mark(segment.position);
+            mark(segment.position + segment.length - 1);
         });
-        std::ranges::sort(positions_);
-        positions_.erase(std::ranges::unique(positions_).begin(), positions_.end());
-        formStarts_.resize(positions_.size());
-        std::size_t next = 0;
+        markedBefore_.reserve(marked_.size());
+        std::uint32_t count = 0;
+        for (const std::uint64_t word : marked_) {
+            markedBefore_.push_back(count);
+            count += static_cast<std::uint32_t>(std::popcount(word));
+        }
+        formStarts_.reserve(count);
         SuffixIndex position = 0;
         forEachSymbol(text, tokens, symbols, [&](std::uint32_t, std::size_t formStart) {
-            if (next < positions_.size() && positions_[next] == position)
-                formStarts_[next++] = formStart;
+            if (marked_[position / bitsPerWord] & bitOf(position))
+                formStarts_.push_back(formStart);
             ++position;
         });
     }
@@ -240,13 +246,17 @@ public:
     /// Where the form at a start or end position of a segment found starts in the text.
     std::size_t formStart(SuffixIndex position) const
     {
-        return formStarts_[static_cast<std::size_t>(std::ranges::lower_bound(positions_, position)
-                                                    - positions_.begin())];
+        const std::uint64_t earlier = marked_[position / bitsPerWord] & (bitOf(position) - 1);
+        return formStarts_[markedBefore_[position / bitsPerWord] + static_cast<std::uint32_t>(std::popcount(earlier))];
     }
 
 private:
-    std::vector<SuffixIndex> positions_;
-    std::vector<std::size_t> formStarts_;
+    static constexpr SuffixIndex bitsPerWord = 64;
+    static std::uint64_t bitOf(SuffixIndex position) { return std::uint64_t{1} << (position % bitsPerWord); }
+
+    std::vector<std::uint64_t> marked_;
+    std::vector<std::uint32_t> markedBefore_; ///< per word, the positions marked in the words before
+    std::vector<std::size_t> formStarts_;     ///< per marked position, in order
 };
 
 /// A segment with what orders it, and where its texts start in the report's texts.
@@ -312,7 +322,7 @@ public:
         const SuffixIndex last = segment.position + segment.length - 1;
         const std::size_t writtenStart = firstOccurrences_.formStart(segment.position);
         const std::size_t writtenEnd = firstOccurrences_.formStart(last) + forms_[sequence_[last]].size();
-        texts += writtenInLowerCase(text_.substr(writtenStart, writtenEnd - writtenStart), letters_);
+        appendWrittenInLowerCase(texts, text_.substr(writtenStart, writtenEnd - writtenStart), letters_);
         texts += '\0';
         constexpr SuffixIndex most = RankedSegment::most;
         return {std::uint64_t{most - segment.frequency} << 32 | (most - segment.length), letters, textStart};
@@ -464,7 +474,7 @@ RepeatedSegmentsReport segmentsOf(std::string_view text, const TokenizedText& to
             forms[symbol] = tokens.forms.form(symbols.form(symbol));
         const std::vector<std::uint32_t> groups = letterGroups(tokens, symbols);
         FoundSegments found = findSegments<Symbol>(sequence, symbols.alphabetSize(), boundsOf(options));
-        const FirstOccurrences firstOccurrences(text, tokens, symbols, found);
+        const FirstOccurrences firstOccurrences(text, tokens, symbols, sequence.size(), found);
         const SegmentRanking<Symbol> rank(sequence, groups, forms, text, tokens.letters, firstOccurrences);
         ranked.reserve(found.size());
         found.drain([&](const FoundSegment& segment) { ranked.push_back(rank(segment, *texts)); });

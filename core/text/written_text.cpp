@@ -5,17 +5,21 @@ namespace quorvelle {
 
 std::string writtenInLowerCase(std::string_view text, LetterRule letters)
 {
+    std::string shown;
+    appendWrittenInLowerCase(shown, text, letters);
+    return shown;
+}
+
+void appendWrittenInLowerCase(std::string& shown, std::string_view text, LetterRule letters)
+{
     const Alphabet& alphabet = Alphabet::of(letters);
     const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    std::string shown;
-    shown.reserve(text.size());
     for (std::size_t index = 0; index < text.size(); ++index) {
         if (!isBlank(text[index]))
             shown += alphabet.toLower(text[index]);
         else if (index == 0 || !isBlank(text[index - 1]))
             shown += ' ';
     }
-    return shown;
 }
 
 } // namespace quorvelle

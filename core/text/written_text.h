@@ -13,4 +13,7 @@ namespace quorvelle {
 /// space), its letters lower-cased by the rule as every form is ("Qu'il" gives "qu'il").
 std::string writtenInLowerCase(std::string_view text, LetterRule letters);
 
+/// The same appended to shown.
+void appendWrittenInLowerCase(std::string& shown, std::string_view text, LetterRule letters);
+
 } // namespace quorvelle
