@@ -1,5 +1,5 @@
-// The main window: menus and their states, opening and closing a text, the size question,
-// the failures, the counts, and the windows it opens.
+// The main window: menus and their states, opening, saving and closing a text, the question
+// about edits not saved, the size question, the failures, the counts, and the windows it opens.
 #include "core/catalogue/statistics_catalogue.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/MessageBox.h"
@@ -18,12 +18,14 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QPromise>
 #include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
 
 #include <memory>
+#include <optional>
 
 using namespace quorvelle;
 using ui::MessageBox;
@@ -74,17 +76,18 @@ private slots:
     void menus()
     {
         const QString withoutText = QStringLiteral(
-            "fileMenu=&Fichier[openAction=&Ouvrir... !closeAction=&Fermer quitAction=&Quitter] "
+            "fileMenu=&Fichier[openAction=&Ouvrir... !saveTextAsAction=&Enregistrer le texte sous... "
+            "!closeAction=&Fermer = quitAction=&Quitter] "
             "toolsMenu=&Outils[!characterCountAction=&Nombre de caractères !wordCountAction=&Nombre de mots] "
             "statisticsMenu=&Statistiques[!vocabularyAction=&Liste du vocabulaire compositionMenu=&Composition des "
             "formes["
-            "!lengthsAction=&Formes / caractères !lettersAction=&Formes / Lettres de l'alphabet "
-            "!edgesAction=&Lettres de l'alphabet - Début/fin de mot !doublesAction=&Lettres redoublées "
+            "!lengthsAction=&Formes / caractères !lettersAction=Formes / Lettres de l'&alphabet "
+            "!edgesAction=&Lettres de l'alphabet - Début/fin de mot !doublesAction=Lettres re&doublées "
             "!pairsAction=&Récurrences phoniques] frequenciesMenu=&Fréquences d'attestation des formes["
-            "!frequenciesAction=&Calcul des écarts] !cooccurrencesAction=&Les cooccurrences "
+            "!frequenciesAction=&Calcul des écarts] !cooccurrencesAction=Les c&ooccurrences "
             "!segmentsAction=Les &segments répétés "
-            "!sentencesAction=&Les longueurs de phrases !enrichmentAction=&L'enrichissement du vocabulaire "
-            "!compareAction=&La comparaison de vocabulaires !richnessAction=&Richesse du vocabulaire] "
+            "!sentencesAction=Les longueurs de &phrases !enrichmentAction=L'&enrichissement du vocabulaire "
+            "!compareAction=La co&mparaison de vocabulaires !richnessAction=&Richesse du vocabulaire] "
             "helpMenu=&Aide[aboutAction=&A propos de manualAction=&Mode d'emploi]");
         const QString withText = QString(withoutText)
                                      .remove(QLatin1Char('!'))
@@ -156,6 +159,165 @@ private slots:
         QVERIFY(MessageBox::takeShownMessages().isEmpty());
         QCOMPARE(caption(), path);
         QVERIFY(textBox()->text().startsWith(QStringLiteral("Le village au bord de l’eau\r\nAu bord de la rivière")));
+    }
+
+    void saveTextAs_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QByteArray>("saved");
+        // "Été" and two kinds of line ends, then "œuf" typed: the line ends stay as they are.
+        QTest::newRow("UTF-8") << 0 << QByteArray("\xC3\x89t\xC3\xA9\r\nfin\n\xC5\x93uf");
+        QTest::newRow("Windows-1252") << 1
+                                      << QByteArray("\xC9t\xE9\r\nfin\n\x9C"
+                                                    "uf");
+        // Proposed: the encoding the text was read in.
+        QTest::newRow("as read") << -1
+                                 << QByteArray("\xC9t\xE9\r\nfin\n\x9C"
+                                               "uf");
+    }
+
+    // "Enregistrer le texte sous..." writes the text as it stands in the encoding chosen; the
+    // saved file is then the text's, and closing it asks nothing.
+    void saveTextAs()
+    {
+        QFETCH(int, type);
+        QFETCH(QByteArray, saved);
+        mainWindow_->openTextFile(test::writeFile(files_, QStringLiteral("lu.txt"), "\xC9t\xE9\r\nfin\n"));
+        typeAtTheEnd(QStringLiteral("œuf"));
+        const QString path = files_.filePath(QStringLiteral("enregistre.txt"));
+        ui::setNextChosenFile(path, type < 0 ? std::nullopt : std::optional<int>(type));
+        item("saveTextAsAction")->trigger();
+        QVERIFY(MessageBox::takeShownMessages().isEmpty());
+        QCOMPARE(fileBytes(path), saved);
+        QCOMPARE(caption(), path);
+        item("closeAction")->trigger();
+        QVERIFY(MessageBox::takeShownMessages().isEmpty());
+        QCOMPARE(caption(), closedCaption);
+    }
+
+    void saveFailures_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("outside code page 1252")
+            << QStringLiteral("Ő") << QStringLiteral("texte.txt") << 1
+            << QStringLiteral("la code page 1252 n'a pas le caractère « Ő » de la ligne 2 ; enregistrez le texte en "
+                              "UTF-8");
+        QTest::newRow("no such folder")
+            << QStringLiteral("a") << QStringLiteral("absent/texte.txt") << 0
+            << QStringLiteral("le dossier « %1 » n'existe pas").arg(files_.filePath(QStringLiteral("absent")));
+    }
+
+    // A save that cannot be made says why, writes nothing, and leaves the text edited.
+    void saveFailures()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, name);
+        QFETCH(int, type);
+        QFETCH(QString, reason);
+        mainWindow_->openTextFile(test::writeFile(files_, QStringLiteral("lu.txt"), "un\r\n"));
+        typeAtTheEnd(typed);
+        const QString path = files_.filePath(name);
+        ui::setNextChosenFile(path, type);
+        item("saveTextAsAction")->trigger();
+        const QList<ShownMessage> shown = MessageBox::takeShownMessages();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].icon, QMessageBox::Warning);
+        QCOMPARE(shown[0].title, QStringLiteral("Enregistrer le texte sous"));
+        QCOMPARE(shown[0].text,
+                 QStringLiteral("Le texte n'a pas pu être enregistré dans « %1 » : %2.").arg(path, reason));
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(textBox()->isEdited());
+    }
+
+    void questionBeforeTheTextGoes_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<QString>("savedAs"); // empty: the save dialog cancelled
+        QTest::addColumn<bool>("gone");
+        QTest::addColumn<int>("messages");
+        const auto none = QMessageBox::NoButton;
+        QTest::newRow("not edited") << "closeAction" << false << none << "" << true << 0;
+        QTest::newRow("Non") << "closeAction" << true << QMessageBox::No << "" << true << 1;
+        QTest::newRow("Annuler") << "closeAction" << true << QMessageBox::Cancel << "" << false << 1;
+        QTest::newRow("Oui, saved") << "closeAction" << true << QMessageBox::Yes << "sauve.txt" << true << 1;
+        QTest::newRow("Oui, dialog cancelled") << "closeAction" << true << QMessageBox::Yes << "" << false << 1;
+        // The failure is said after the question.
+        QTest::newRow("Oui, save fails") << "closeAction" << true << QMessageBox::Yes << "absent/sauve.txt" << false
+                                         << 2;
+        QTest::newRow("Quitter, Annuler") << "quitAction" << true << QMessageBox::Cancel << "" << false << 1;
+        QTest::newRow("Quitter, Oui") << "quitAction" << true << QMessageBox::Yes << "sauve.txt" << true << 1;
+        QTest::newRow("close box, Non") << "closeBox" << true << QMessageBox::No << "" << true << 1;
+        QTest::newRow("close box, not edited") << "closeBox" << false << none << "" << true << 0;
+    }
+
+    // "Fermer", "Quitter" and the close box ask first about a text edited since it was opened:
+    // Oui saves it through "Enregistrer le texte sous...", and nothing goes unless it is saved;
+    // Non gives the edits up; Annuler keeps everything as it was. A text not edited, or whose
+    // edit was undone, goes without a question.
+    void questionBeforeTheTextGoes()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, edited);
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(QString, savedAs);
+        QFETCH(bool, gone);
+        QFETCH(int, messages);
+        mainWindow_->show();
+        const QString path = test::writeFile(files_, QStringLiteral("texte.txt"), "le chat");
+        mainWindow_->openTextFile(path);
+        typeAtTheEnd(QStringLiteral(" dort"));
+        if (!edited)
+            textBox()->undo();
+        if (answer != QMessageBox::NoButton)
+            MessageBox::setNextAnswer(answer);
+        if (answer == QMessageBox::Yes)
+            ui::setNextChosenFile(savedAs.isEmpty() ? QString() : files_.filePath(savedAs), 0);
+        if (how == QLatin1String("closeBox"))
+            mainWindow_->close();
+        else
+            item(how)->trigger();
+
+        const QList<ShownMessage> shown = MessageBox::takeShownMessages();
+        QCOMPARE(shown.size(), messages);
+        if (messages > 0) {
+            QCOMPARE(shown[0].icon, QMessageBox::Warning);
+            QCOMPARE(shown[0].title, QStringLiteral("Texte modifié"));
+            QCOMPARE(shown[0].text,
+                     QStringLiteral("Le texte « texte.txt » a été modifié.\r\n"
+                                    "Enregistrer les modifications avant de le fermer ?"));
+            QCOMPARE(shown[0].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        }
+        const bool stays = how == QLatin1String("closeAction") ? caption() != closedCaption : mainWindow_->isVisible();
+        QCOMPARE(stays, !gone);
+        QCOMPARE(textBox()->text(),
+                 gone && how == QLatin1String("closeAction") ? QString()
+                     : edited                                ? QStringLiteral("le chat dort")
+                                                             : QStringLiteral("le chat"));
+        if (gone && !savedAs.isEmpty())
+            QCOMPARE(fileBytes(files_.filePath(savedAs)), QByteArray("le chat dort"));
+        QCOMPARE(fileBytes(path), QByteArray("le chat"));
+    }
+
+    // While a text is loaded, a file dropped on the window is refused: it never replaces the
+    // text, and nothing is asked.
+    void dropRefusedWhileATextIsLoaded()
+    {
+        openSample();
+        typeAtTheEnd(QStringLiteral(" Fin."));
+        QMimeData dropped;
+        dropped.setUrls({QUrl::fromLocalFile(test::writeFile(files_, QStringLiteral("autre.txt"), "autre"))});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(mainWindow_.get(), &enter);
+        QVERIFY(!enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(mainWindow_.get(), &drop);
+        QCOMPARE(textBox()->text(), QStringLiteral("Le chat dort. Fin."));
+        QVERIFY(MessageBox::takeShownMessages().isEmpty());
     }
 
     // 64000 bytes open without a question (past them, and answered No: openFailures).
@@ -262,29 +424,65 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("beside");
         forEachStatistic([](auto statistic) {
             const StatisticInfo& info = decltype(statistic)::info;
+            // Segments and richness open beside the main window, the classic statistics modal.
+            const bool beside = info.name == "segments" || info.name == "richness";
             if (!info.menuItem.empty())
-                QTest::newRow(info.name.data()) << QString::fromUtf8(info.name) << QString::fromUtf8(info.title);
+                QTest::newRow(info.name.data())
+                    << QString::fromUtf8(info.name) << QString::fromUtf8(info.title) << beside;
         });
     }
 
-    // Each item of the catalogue opens its statistic's window, headed by its title, modal over
-    // the main window (the text it reads: windowsShowTheTextAsItStands).
+    // Each item of the catalogue opens its statistic's window, headed by its title, over the
+    // main window: modal for the classic statistics, beside it for segments and richness (the
+    // text it reads: windowsShowTheTextAsItStands).
     void statisticsItems()
     {
         QFETCH(QString, name);
         QFETCH(QString, title);
+        QFETCH(bool, beside);
         openSample();
+        QWidget* shown = nullptr;
         QString shownTitle;
         QWidget* parent = nullptr;
-        test::closeNextModalWindow([&](QWidget* window) {
+        const auto read = [&](QWidget* window) {
             shownTitle = window->findChild<QLabel*>(QStringLiteral("title"))->text();
             parent = window->parentWidget();
-        });
-        item(name + QStringLiteral("Action"))->trigger();
+        };
+        if (beside) {
+            shown = test::windowOpenedBeside([&] { item(name + QStringLiteral("Action"))->trigger(); });
+            QVERIFY(shown);
+            read(shown);
+        } else {
+            test::closeNextModalWindow(read);
+            item(name + QStringLiteral("Action"))->trigger();
+        }
         QCOMPARE(shownTitle, title);
         QCOMPARE(parent, mainWindow_.get());
+    }
+
+    // A window beside the main window keeps the text it shows: after "Fermer" it still shows
+    // a segment in context and names its files after the text it was opened on; it closes
+    // with the main window.
+    void windowsBesideOutliveTheirText()
+    {
+        mainWindow_->openTextFile(test::writeFile(files_, QStringLiteral("chats.txt"), "le chat dort. le chat dort."));
+        const QPointer<QWidget> segments = test::windowOpenedBeside([this] { item("segmentsAction")->trigger(); });
+        QVERIFY(segments);
+        item("closeAction")->trigger();
+        QVERIFY(segments->isVisible());
+        QCOMPARE(ui::proposedFilePath(segments, QStringLiteral("segments.csv")),
+                 files_.filePath(QStringLiteral("chats-segments.csv")));
+        auto* grid = test::child<QAbstractItemView>(*segments, "segmentGrid");
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        const QPointer<QWidget> concordance =
+            test::windowOpenedBeside([grid] { QTest::keyClick(grid, Qt::Key_Return); });
+        QVERIFY(concordance);
+        QCOMPARE(test::labelTexts(*concordance, {"occurrenceCountLabel"}), QStringLiteral("2 occurrences"));
+        mainWindow_.reset();
+        QVERIFY(!segments && !concordance);
     }
 
     // Whatever analyses are under way, a window shows the text as it stands when it opens: a
@@ -386,6 +584,20 @@ private:
     QString caption() const { return mainWindow_->findChild<QLabel*>(QStringLiteral("filePathLabel"))->text(); }
 
     ui::PlainTextBox* textBox() const { return mainWindow_->findChild<ui::PlainTextBox*>(QStringLiteral("textBox")); }
+
+    // Types text at the end of the box, a key a character, accented ones included.
+    void typeAtTheEnd(const QString& text) const
+    {
+        textBox()->moveCursor(QTextCursor::End);
+        for (const QChar character : text)
+            QTest::sendKeyEvent(QTest::Click, textBox(), Qt::Key_unknown, QString(character), Qt::NoModifier);
+    }
+
+    static QByteArray fileBytes(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     // The number of forms the vocabulary window shows, opened from the menu.
     QString vocabularyTokens()
     {

@@ -7,6 +7,7 @@
 #include "ui/file_dialogs.h"
 #include "ui/printing.h"
 #include "ui/stats/SpecificitiesWindow.h"
+#include "ui/studied_files.h"
 
 #include <QAbstractBarSeries>
 #include <QAbstractItemModel>
@@ -14,6 +15,7 @@
 #include <QBarSet>
 #include <QChartView>
 #include <QDir>
+#include <QFileDialog>
 #include <QImage>
 #include <QMenuBar>
 #include <QProcess>
@@ -77,13 +79,19 @@ ChartSeen readChart(const QWidget& chart)
     return seen;
 }
 
-// What the chart opened by a statistics window's chart item shows.
+// What the chart opened by a statistics window's chart item shows, modal over the window.
 ChartSeen chartOpenedBy(const QWidget& window, const char* item)
 {
     ChartSeen seen;
     test::closeNextModalWindow([&seen](QWidget* chart) { seen = readChart(*chart); });
     child<QAction>(window, item)->trigger();
     return seen;
+}
+
+// The chart that a statistics window's chart item opens beside it.
+QWidget* chartBeside(const QWidget& window, const char* item)
+{
+    return test::windowOpenedBeside([&window, item] { child<QAction>(window, item)->trigger(); });
 }
 
 using OpenChart = std::function<ChartSeen()>;
@@ -96,7 +104,8 @@ OpenChart specificitiesChartOf(const QByteArray& text1, const QByteArray& text2)
         const SharedText second = test::analysed(text2);
         const ui::SpecificitiesWindow window(first, second,
                                              SpecificitiesStatistic::report(AnalysedTexts(first, second)), nullptr);
-        return chartOpenedBy(window, "specificitiesChartAction");
+        const QWidget* chart = chartBeside(window, "specificitiesChartAction");
+        return chart ? readChart(*chart) : ChartSeen();
     };
 }
 
@@ -120,6 +129,16 @@ QString pdfText(const QString& path, int first, int last)
     if (!pdftotext.waitForFinished() || pdftotext.exitCode() != 0)
         qFatal("pdftotext failed on %s", qPrintable(path));
     return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+// The file that the save dialog of a chart's picture proposes, read from the dialog itself.
+QString proposedImageFile(const QWidget& chart)
+{
+    QString proposed;
+    test::closeNextModalWindow(
+        [&proposed](QWidget* dialog) { proposed = qobject_cast<QFileDialog*>(dialog)->selectedFiles().value(0); });
+    child<QAction>(chart, "saveImageAction")->trigger();
+    return proposed;
 }
 
 int pdfPages(const QString& path)
@@ -212,21 +231,60 @@ private slots:
     // axes, the fitted line across the ranks and its equation (the fit itself is the core's).
     void zipfChart()
     {
-        QStringList grid;
-        QList<QPointF> points;
-        QString title;
-        test::closeNextModalWindow([&](QWidget* chart) {
-            grid = readGrid(*chart);
-            const QChart* drawn = child<QChartView>(*chart, "chartView")->chart();
-            points = qobject_cast<QXYSeries*>(drawn->series().value(0))->points();
-            title = drawn->title();
-            QCOMPARE(qobject_cast<QXYSeries*>(drawn->series().value(1))->count(), 2);
-            QCOMPARE(drawn->axes(Qt::Horizontal).value(0)->type(), QAbstractAxis::AxisTypeLogValue);
-        });
-        child<QAction>(*test::openStatisticWindow("frequencies", "b c a B a"), "zipfChartAction")->trigger();
-        QCOMPARE(grid, QStringList({" Rang | Forme  | Nombre d'attestations   ", "1|a|2", "2|b|2", "3|c|1"}));
-        QCOMPARE(points, QList<QPointF>({{1, 2}, {2, 2}, {3, 1}}));
-        QVERIFY2(title.startsWith(QStringLiteral("log10 f = 0,3467 − 0,563 × log10 r")), qPrintable(title));
+        const auto window = test::openStatisticWindow("frequencies", "b c a B a");
+        const QWidget* chart = chartBeside(*window, "zipfChartAction");
+        QVERIFY(chart);
+        const QChart* drawn = child<QChartView>(*chart, "chartView")->chart();
+        QCOMPARE(qobject_cast<QXYSeries*>(drawn->series().value(1))->count(), 2);
+        QCOMPARE(drawn->axes(Qt::Horizontal).value(0)->type(), QAbstractAxis::AxisTypeLogValue);
+        QCOMPARE(readGrid(*chart),
+                 QStringList({" Rang | Forme  | Nombre d'attestations   ", "1|a|2", "2|b|2", "3|c|1"}));
+        QCOMPARE(qobject_cast<QXYSeries*>(drawn->series().value(0))->points(),
+                 QList<QPointF>({{1, 2}, {2, 2}, {3, 1}}));
+        QVERIFY2(drawn->title().contains(QStringLiteral("log10 f = 0,3467 − 0,563 × log10 r")),
+                 qPrintable(drawn->title()));
+    }
+
+    // The charts of Zipf's law and of the specificities are titled after what they show and the texts
+    // they show it for, on screen, in their pictures and on paper, their axis titles whole;
+    // every chart's files are named after the chart and the texts.
+    void titlesAndFileNames()
+    {
+        const QTemporaryDir directory;
+        QWidget studying;
+        ui::setStudiedFiles(&studying, {directory.filePath(QStringLiteral("verne.txt"))});
+        ui::ZipfChart zipf(zipfReport("le chat et le chien"), &studying);
+        zipf.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&zipf));
+        QVERIFY(
+            child<QChartView>(zipf, "chartView")->chart()->title().contains(QStringLiteral("Loi de Zipf — verne.txt")));
+        const QString pdf = directory.filePath(QStringLiteral("zipf.pdf"));
+        ui::setNextPrinterSetUp(pdf);
+        child<QAction>(zipf, "printAction")->trigger();
+        const QString printed = pdfText(pdf, 1, 1).simplified();
+        for (const char* shown : {"Loi de Zipf — verne.txt", "Rang (échelle logarithmique)", "Nombre d'attestations",
+                                  "(échelle logarithmique)"})
+            QVERIFY2(printed.contains(QString::fromUtf8(shown)), shown);
+        QVERIFY2(!printed.contains(QStringLiteral("…")) && !printed.contains(QStringLiteral("...")),
+                 qPrintable(printed));
+        QCOMPARE(proposedImageFile(zipf), directory.filePath(QStringLiteral("verne-loi-de-zipf.png")));
+        const QString png = directory.filePath(QStringLiteral("zipf.png"));
+        ui::setNextChosenFile(png);
+        child<QAction>(zipf, "saveImageAction")->trigger();
+        QVERIFY(QImage(png).width() >= 1600);
+
+        ui::setStudiedFiles(
+            &studying,
+            {directory.filePath(QStringLiteral("verne.txt")), directory.filePath(QStringLiteral("sand.txt"))});
+        const ui::SpecificitiesChart specificities(std::span<const ScoreChartRow>(), &studying);
+        QCOMPARE(child<QChartView>(specificities, "chartView")->chart()->title(),
+                 QStringLiteral("<div align=\"center\"><b>Spécificités — verne.txt et sand.txt</b></div>"));
+        QCOMPARE(proposedImageFile(specificities), directory.filePath(QStringLiteral("verne-sand-specificites.png")));
+        // The classic charts keep their one title, above the chart.
+        const ui::StartLettersChart starts(std::span<const CountChartRow>(), &studying);
+        QCOMPARE(child<QChartView>(starts, "chartView")->chart()->title(), QString());
+        QCOMPARE(proposedImageFile(starts),
+                 directory.filePath(QStringLiteral("verne-sand-graphique-debut-de-mot.png")));
     }
 
     // After a re-sort, the grid shows the window's new order and the chart its reverse.
@@ -245,7 +303,7 @@ private slots:
     {
         ui::LengthsChart chart(lengths, nullptr);
         QCOMPARE(test::menuTree(chart.findChild<QMenuBar*>()->actions()),
-                 QStringLiteral("fileMenu=&Fichier[printAction=&Imprimer saveImageAction=&Enregistrer l'image... "
+                 QStringLiteral("fileMenu=&Fichier[printAction=&Imprimer saveImageAction=Enregistrer l'i&mage... "
                                 "exportAction=&Exporter... = quitAction=&Quitter]"));
         auto* tabs = child<QTabWidget>(chart, "tabs");
         QList<bool> enabled;

@@ -84,6 +84,29 @@ void closeNextModalWindow(std::function<void(QWidget* window)> inspect)
     poll->start();
 }
 
+QWidget* windowOpenedBeside(const std::function<void()>& open)
+{
+    const QList<QWidget*> before = QApplication::topLevelWidgets();
+    bool modal = false;
+    QTimer poll;
+    poll.setInterval(modalPollMs);
+    QObject::connect(&poll, &QTimer::timeout, [&before, &modal] {
+        QWidget* shown = QApplication::activeModalWidget();
+        if (shown && !before.contains(shown) && !qobject_cast<ui::WaitDialog*>(shown)) {
+            modal = true;
+            shown->close();
+        }
+    });
+    poll.start();
+    open();
+    poll.stop();
+    QList<QWidget*> opened;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (!before.contains(window) && window->isVisible() && !window->isModal())
+            opened << window;
+    return !modal && opened.size() == 1 ? opened.front() : nullptr;
+}
+
 QStringList listRows(const QWidget& window, const QStringList& listNames)
 {
     QStringList rows;
@@ -134,14 +157,14 @@ QString resultBox(const QWidget& window, const char* name)
 
 QString concordanceOfFirstLine(const QWidget& window)
 {
-    QString seen;
-    closeNextModalWindow([&seen](QWidget* concordance) {
-        seen = concordance->windowTitle() + QLatin1Char('|')
-            + concordance->findChild<QLabel*>(QStringLiteral("occurrenceCountLabel"))->text();
-    });
     auto* box = child<ui::PlainTextBox>(window, "formsBox");
     box->moveCursor(QTextCursor::Start);
-    QTest::keyClick(box, Qt::Key_Return, Qt::ControlModifier);
+    QWidget* concordance = windowOpenedBeside([box] { QTest::keyClick(box, Qt::Key_Return, Qt::ControlModifier); });
+    if (!concordance)
+        return {};
+    const QString seen =
+        concordance->windowTitle() + QLatin1Char('|') + child<QLabel>(*concordance, "occurrenceCountLabel")->text();
+    delete concordance;
     return seen;
 }
 
