@@ -55,22 +55,25 @@ private slots:
         const auto shown = test::openWindowOf<VocabularyStatistic>(test::cp1252("Le chat. Et le bébé,\r\nle chien"));
         ui::VocabularyWindow& window = *shown;
         grid(window)->setCurrentIndex(grid(window)->model()->index(4, 0)); // bébé chat chien et le
-        QWidget* concordance =
-            test::windowOpenedBeside([&window] { test::child<QAction>(window, "inContextAction")->trigger(); });
-        QVERIFY(concordance);
-        const QStringList caption = {concordance->windowTitle(),
-                                     test::child<QLabel>(*concordance, "occurrenceCountLabel")->text()};
-        auto* occurrences = test::child<QTableView>(*concordance, "concordanceGrid");
-        QTest::mouseClick(test::child<QPushButton>(*concordance, "sortByRightFormButton"), Qt::LeftButton);
-        const QStringList rows = gridRows(occurrences);
-        occurrences->selectRow(0);
-        test::child<QAction>(*concordance, "copyAction")->trigger();
-        const QString copiedRow = QGuiApplication::clipboard()->text();
-        occurrences->selectAll();
-        occurrences->setFocus();
-        // Shortcuts reach only the active window, which a loaded machine may not have made it yet.
-        QVERIFY(QTest::qWaitForWindowActive(concordance));
-        QTest::keySequence(occurrences, QKeySequence::Copy);
+        QStringList caption;
+        QStringList rows;
+        QString copiedRow;
+        const auto showInContext = [&window] { test::child<QAction>(window, "inContextAction")->trigger(); };
+        test::inspectWindowBeside(showInContext, [&](QWidget* concordance) {
+            caption << concordance->windowTitle() << test::child<QLabel>(*concordance, "occurrenceCountLabel")->text();
+            auto* occurrences = test::child<QTableView>(*concordance, "concordanceGrid");
+            QTest::mouseClick(test::child<QPushButton>(*concordance, "sortByRightFormButton"), Qt::LeftButton);
+            rows = gridRows(occurrences);
+            occurrences->selectRow(0);
+            test::child<QAction>(*concordance, "copyAction")->trigger();
+            copiedRow = QGuiApplication::clipboard()->text();
+            occurrences->selectAll();
+            occurrences->setFocus();
+            // Shortcuts reach only the active window, which a loaded machine may not have made
+            // it yet.
+            QVERIFY(QTest::qWaitForWindowActive(concordance));
+            QTest::keySequence(occurrences, QKeySequence::Copy);
+        });
         QCOMPARE(caption, QStringList({"Parvane Dorlesca - Concordance de « le »", "3 occurrences"}));
         QCOMPARE(rows, QStringList({"1 Le chat. Et ", "1 ", "2 Le chat. Et le bébé,¶"}));
         QCOMPARE(copiedRow, QStringLiteral("1\tLe chat. Et \tle\t bébé,¶le chien\r\n"));

@@ -65,9 +65,6 @@ private slots:
     {
         ui::SecondTextWindow window(test::analysed("le chat\r\n"), firstPath, nullptr);
         QCOMPARE(child<ui::PlainTextBox>(window, "firstTextBox")->text(), QStringLiteral("le chat\r\n"));
-        // The texts are edited as the main window's: Tab types a tab there.
-        QVERIFY(!child<ui::PlainTextBox>(window, "firstTextBox")->tabChangesFocus());
-        QVERIFY(!child<ui::PlainTextBox>(window, "secondTextBox")->tabChangesFocus());
         const auto unchanged = [&] {
             QCOMPARE(secondTextState(window), withoutSecondText);
             QVERIFY(!child<ui::PlainTextBox>(window, "secondTextBox")->isEnabled());
@@ -92,6 +89,14 @@ private slots:
         QVERIFY(child<ui::PlainTextBox>(window, "secondTextBox")->isEnabled());
         QCOMPARE(child<QLabel>(window, "firstFilePathLabel")->text(), firstPath);
         QCOMPARE(child<QLabel>(window, "secondFilePathLabel")->text(), path);
+        // In the texts, as in any text editor, Tab types a tab, and Ctrl+Tab moves on.
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* second = child<ui::PlainTextBox>(window, "secondTextBox");
+        second->setFocus();
+        QTest::keyClick(second, Qt::Key_Tab);
+        QTest::keyClick(second, Qt::Key_Tab, Qt::ControlModifier);
+        QVERIFY(second->text().startsWith(u'\t') && child<ui::PlainTextBox>(window, "firstTextBox")->hasFocus());
 
         child<QAction>(window, "closeSecondTextAction")->trigger();
         QCOMPARE(secondTextState(window), withoutSecondText);
@@ -175,15 +180,15 @@ private slots:
         grid->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
         QCOMPARE(forms(), QStringList({"ciel", "mer"}));
         grid->setCurrentIndex(grid->model()->index(0, 0));
-        const QWidget* concordance = test::windowOpenedBeside([grid] { QTest::keyClick(grid, Qt::Key_Return); });
-        QVERIFY(concordance);
-        // "ciel", in the second text, in a concordance beside the specificities, which still
-        // take a click.
-        QCOMPARE(test::labelTexts(*concordance, {"occurrenceCountLabel"}), QStringLiteral("10 occurrences"));
-        QVERIFY(concordance->isVisible());
-        // Its files are named after that text alone.
-        QCOMPARE(ui::proposedFilePath(concordance, QStringLiteral("c.csv")),
-                 files_.filePath(QStringLiteral("ciel-c.csv")));
+        QString inContext;
+        test::inspectWindowBeside([grid] { QTest::keyClick(grid, Qt::Key_Return); },
+                                  [&](QWidget* concordance) {
+                                      inContext = test::labelTexts(*concordance, {"occurrenceCountLabel"})
+                                          + QLatin1Char(' ')
+                                          + ui::proposedFilePath(concordance, QStringLiteral("c.csv"));
+                                  });
+        // "ciel", in the second text, whose files the concordance is named after.
+        QCOMPARE(inContext, QStringLiteral("10 occurrences ") + files_.filePath(QStringLiteral("ciel-c.csv")));
         test::pickEntry(child<QComboBox>(window, "thresholdBox"), QStringLiteral("5"));
         QCOMPARE(forms(), QStringList());
     }

@@ -324,10 +324,11 @@ private slots:
         grid->horizontalHeader()->setSortIndicator(2, Qt::AscendingOrder); // a first click: longest first
         QCOMPARE(segments(), QStringList({"le chat dort", "le chat"}));
         QCOMPARE(test::labelTexts(*window, {"segmentCountValue"}), QStringLiteral("2"));
+        QString inContext;
         grid->setCurrentIndex(grid->model()->index(0, 0));
-        const QWidget* concordance = test::windowOpenedBeside([grid] { QTest::keyClick(grid, Qt::Key_Return); });
-        QVERIFY(concordance);
-        QCOMPARE(concordance->windowTitle(), QStringLiteral("Parvane Dorlesca - Concordance de « le chat dort »"));
+        test::inspectWindowBeside([grid] { QTest::keyClick(grid, Qt::Key_Return); },
+                                  [&inContext](QWidget* concordance) { inContext = concordance->windowTitle(); });
+        QCOMPARE(inContext, QStringLiteral("Parvane Dorlesca - Concordance de « le chat dort »"));
     }
 
     // From the concordance of a form, the forms around it and its parts of the text. "noir"
@@ -338,25 +339,31 @@ private slots:
     {
         const SharedText text = test::analysed("a b c d e f g h i j k l m n o p q r s t. chat noir. chat noir.");
         ui::ConcordanceWindow concordance(text, quorvelle::concordance(text->text(), "chat", 10), nullptr);
-        QWidget* collocates = test::windowOpenedBeside([&concordance] {
+        QString around;
+        const auto showCollocates = [&concordance] {
             QTest::mouseClick(child<QPushButton>(concordance, "showCollocatesButton"), Qt::LeftButton);
+        };
+        test::inspectWindowBeside(showCollocates, [&around](QWidget* collocates) {
+            around = test::listRows(*collocates, {"collocateGrid"}).join(QLatin1Char('/')) + QLatin1Char(' ')
+                + test::labelTexts(*collocates, {"pivotAttestationsValue", "spanFormsValue", "shownCountValue"});
+            child<QCheckBox>(*collocates, "sameSentenceBox")->setChecked(false);
+            around += QLatin1Char(' ') + test::labelTexts(*collocates, {"spanFormsValue"});
         });
-        QVERIFY(collocates);
-        QCOMPARE(test::listRows(*collocates, {"collocateGrid"}), QStringList({"noir"}));
-        QCOMPARE(test::labelTexts(*collocates, {"pivotAttestationsValue", "spanFormsValue", "shownCountValue"}),
-                 QStringLiteral("2|2|1"));
-        child<QCheckBox>(*collocates, "sameSentenceBox")->setChecked(false);
-        QCOMPARE(test::labelTexts(*collocates, {"spanFormsValue"}), QStringLiteral("7"));
+        QCOMPARE(around, QStringLiteral("noir 2|2|1 7"));
 
         const SharedText tenForms = test::analysed("x a a a a a a a a x");
         ui::ConcordanceWindow ofX(tenForms, quorvelle::concordance(tenForms->text(), "x", 10), nullptr);
-        QWidget* dispersion = test::windowOpenedBeside(
-            [&ofX] { QTest::mouseClick(child<QPushButton>(ofX, "showDispersionButton"), Qt::LeftButton); });
-        QVERIFY(dispersion);
-        QCOMPARE(test::labelTexts(*dispersion, {"juillandValue", "griesValue"}), QStringLiteral("0,3333|0,8"));
-        QCOMPARE(child<QTableView>(*dispersion, "partsGrid")->model()->rowCount(), 10);
-        test::pickEntry(child<QComboBox>(*dispersion, "partsBox"), QStringLiteral("20"));
-        QCOMPARE(child<QTableView>(*dispersion, "partsGrid")->model()->rowCount(), 20);
+        QStringList parts;
+        const auto showDispersion = [&ofX] {
+            QTest::mouseClick(child<QPushButton>(ofX, "showDispersionButton"), Qt::LeftButton);
+        };
+        test::inspectWindowBeside(showDispersion, [&parts](QWidget* dispersion) {
+            parts << test::labelTexts(*dispersion, {"juillandValue", "griesValue"})
+                  << QString::number(child<QTableView>(*dispersion, "partsGrid")->model()->rowCount());
+            test::pickEntry(child<QComboBox>(*dispersion, "partsBox"), QStringLiteral("20"));
+            parts << QString::number(child<QTableView>(*dispersion, "partsGrid")->model()->rowCount());
+        });
+        QCOMPARE(parts, QStringList({"0,3333|0,8", "10", "20"}));
     }
 
     // RichnessWindow: the counts, then each measure's value under the French separator, rounded

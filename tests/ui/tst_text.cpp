@@ -9,13 +9,11 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QVBoxLayout>
 
 using namespace quorvelle;
 
@@ -59,31 +57,6 @@ private slots:
         const auto* buttons = dialog.findChild<QDialogButtonBox*>();
         QVERIFY(buttons);
         QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annuler"));
-    }
-
-    // Tab types a tab in the text, as in an editor, and Ctrl+Tab or Ctrl+Maj+Tab take the focus
-    // out of the box, so that the keyboard never stays caught in it.
-    void tabInTheText()
-    {
-        QWidget window;
-        auto* layout = new QVBoxLayout(&window);
-        auto* before = new QLineEdit(&window);
-        auto* box = new ui::PlainTextBox(&window);
-        auto* after = new QLineEdit(&window);
-        for (QWidget* widget :
-             {static_cast<QWidget*>(before), static_cast<QWidget*>(box), static_cast<QWidget*>(after)})
-            layout->addWidget(widget);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_Tab);
-        QVERIFY(box->hasFocus());
-        QTest::keyClick(box, Qt::Key_Tab, Qt::ControlModifier);
-        QVERIFY(after->hasFocus());
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-        QVERIFY(before->hasFocus());
-        QCOMPARE(box->text(), QStringLiteral("\t"));
     }
 
     // What the statistics read keeps every line end, whatever its kind, as set and through

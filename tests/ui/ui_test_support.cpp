@@ -26,6 +26,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
+
 namespace quorvelle::test {
 namespace {
 
@@ -88,23 +90,25 @@ QWidget* windowOpenedBeside(const std::function<void()>& open)
 {
     const QList<QWidget*> before = QApplication::topLevelWidgets();
     bool modal = false;
-    QTimer poll;
-    poll.setInterval(modalPollMs);
-    QObject::connect(&poll, &QTimer::timeout, [&before, &modal] {
-        QWidget* shown = QApplication::activeModalWidget();
-        if (shown && !before.contains(shown) && !qobject_cast<ui::WaitDialog*>(shown)) {
+    QTimer poll; // closes a window shown modal instead, so that open returns
+    QObject::connect(&poll, &QTimer::timeout, [&modal] {
+        if (QWidget* shown = QApplication::activeModalWidget(); shown && !qobject_cast<ui::WaitDialog*>(shown)) {
             modal = true;
             shown->close();
         }
     });
-    poll.start();
+    poll.start(modalPollMs);
     open();
-    poll.stop();
-    QList<QWidget*> opened;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (!before.contains(window) && window->isVisible() && !window->isModal())
-            opened << window;
+    QList<QWidget*> opened = QApplication::topLevelWidgets();
+    opened.removeIf([&before](const QWidget* window) { return before.contains(window) || !window->isVisible(); });
     return !modal && opened.size() == 1 ? opened.front() : nullptr;
+}
+
+void inspectWindowBeside(const std::function<void()>& open, const std::function<void(QWidget* window)>& inspect)
+{
+    const std::unique_ptr<QWidget> window(windowOpenedBeside(open));
+    QVERIFY2(window, "no window opened beside the others");
+    inspect(window.get());
 }
 
 QStringList listRows(const QWidget& window, const QStringList& listNames)
@@ -157,14 +161,14 @@ QString resultBox(const QWidget& window, const char* name)
 
 QString concordanceOfFirstLine(const QWidget& window)
 {
+    QString seen;
     auto* box = child<ui::PlainTextBox>(window, "formsBox");
     box->moveCursor(QTextCursor::Start);
-    QWidget* concordance = windowOpenedBeside([box] { QTest::keyClick(box, Qt::Key_Return, Qt::ControlModifier); });
-    if (!concordance)
-        return {};
-    const QString seen =
-        concordance->windowTitle() + QLatin1Char('|') + child<QLabel>(*concordance, "occurrenceCountLabel")->text();
-    delete concordance;
+    const auto showInContext = [box] { QTest::keyClick(box, Qt::Key_Return, Qt::ControlModifier); };
+    inspectWindowBeside(showInContext, [&seen](QWidget* concordance) {
+        seen = concordance->windowTitle() + QLatin1Char('|')
+            + concordance->findChild<QLabel*>(QStringLiteral("occurrenceCountLabel"))->text();
+    });
     return seen;
 }
 

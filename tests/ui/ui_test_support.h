@@ -53,6 +53,10 @@ void closeNextModalWindow(std::function<void(QWidget* window)> inspect);
 /// returned, as when no window or several opened.
 QWidget* windowOpenedBeside(const std::function<void()>& open);
 
+/// Runs open, which must show one window beside the others (see windowOpenedBeside), then
+/// inspect on that window, then closes it.
+void inspectWindowBeside(const std::function<void()>& open, const std::function<void(QWidget* window)>& inspect);
+
 /// The rows of parallel lists (or the first column of grids), each row's cells joined by "|": {"2|4|66,67",
 /// "1|2|33,33"}.
 QStringList listRows(const QWidget& window, const QStringList& listNames);
