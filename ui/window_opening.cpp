@@ -10,8 +10,7 @@ void showModeless(QDialog* window)
     setStudiedFiles(window, studiedFiles(window->parentWidget()));
     window->setAttribute(Qt::WA_DeleteOnClose);
     // A window of its own rather than a dialog: it can be minimized, maximized and sent behind.
-    window->setWindowFlag(Qt::Window);
-    window->setWindowModality(Qt::NonModal);
+    window->setWindowFlags(Qt::Window);
     window->show();
     window->raise();
     window->activateWindow();

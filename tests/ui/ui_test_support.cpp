@@ -100,7 +100,9 @@ QWidget* windowOpenedBeside(const std::function<void()>& open)
     poll.start(modalPollMs);
     open();
     QList<QWidget*> opened = QApplication::topLevelWidgets();
-    opened.removeIf([&before](const QWidget* window) { return before.contains(window) || !window->isVisible(); });
+    opened.removeIf([&before](const QWidget* window) {
+        return before.contains(window) || !window->isVisible() || window->windowType() != Qt::Window;
+    });
     return !modal && opened.size() == 1 ? opened.front() : nullptr;
 }
 

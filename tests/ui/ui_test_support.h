@@ -48,7 +48,8 @@ std::unique_ptr<QWidget> openStatisticWindow(std::string_view name, const QByteA
 /// that the exec() that showed it returns. Call before the action that opens the window.
 void closeNextModalWindow(std::function<void(QWidget* window)> inspect);
 
-/// Runs open, which must show one window beside the others, not modal, and returns it. A
+/// Runs open, which must show one window beside the others, not modal, a window of its own
+/// (not a dialog), and returns it. A
 /// window shown modal instead is closed at once, so that the test goes on, and null is
 /// returned, as when no window or several opened.
 QWidget* windowOpenedBeside(const std::function<void()>& open);
