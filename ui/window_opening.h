@@ -31,9 +31,9 @@ void openModal(QWidget* parent, Arguments&&... arguments)
 }
 
 /// Shows window, a child of the window it opens from, beside it and not modal: the user goes
-/// on working in the other windows meanwhile. It is deleted once closed, and with the window
-/// it opened from; it keeps the files that window studies now (see studiedFiles), whatever
-/// that window studies later.
+/// on working in the other windows meanwhile. It closes when that window closes, and is
+/// deleted once closed; it keeps the files that window studies now (see studiedFiles),
+/// whatever that window studies later.
 void showModeless(QDialog* window);
 
 /// Loads a window as openModal does, then shows it beside parent (see showModeless); returns

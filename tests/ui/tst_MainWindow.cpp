@@ -404,9 +404,10 @@ private slots:
 
     // A window beside the main window keeps the text it shows: after "Fermer" it still shows
     // a segment in context and names its files after the text it was opened on; it closes
-    // with the main window.
+    // with the main window, and so do the windows opened from it.
     void windowsBesideOutliveTheirText()
     {
+        mainWindow_->show();
         mainWindow_->openTextFile(test::writeFile(files_, QStringLiteral("chats.txt"), "le chat dort. le chat dort."));
         const QPointer<QWidget> segments = test::windowOpenedBeside([this] { item("segmentsAction")->trigger(); });
         QVERIFY(segments);
@@ -419,6 +420,8 @@ private slots:
         const QPointer<QWidget> concordance =
             test::windowOpenedBeside([grid] { QTest::keyClick(grid, Qt::Key_Return); });
         QCOMPARE(test::labelTexts(*concordance, {"occurrenceCountLabel"}), QStringLiteral("2 occurrences"));
+        mainWindow_->close();
+        QVERIFY(!segments->isVisible() && !concordance->isVisible());
         mainWindow_.reset();
         QVERIFY(!segments && !concordance);
     }

@@ -26,8 +26,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <memory>
-
 namespace quorvelle::test {
 namespace {
 
@@ -108,9 +106,10 @@ QWidget* windowOpenedBeside(const std::function<void()>& open)
 
 void inspectWindowBeside(const std::function<void()>& open, const std::function<void(QWidget* window)>& inspect)
 {
-    const std::unique_ptr<QWidget> window(windowOpenedBeside(open));
+    QWidget* window = windowOpenedBeside(open);
     QVERIFY2(window, "no window opened beside the others");
-    inspect(window.get());
+    inspect(window);
+    window->close();
 }
 
 QStringList listRows(const QWidget& window, const QStringList& listNames)

@@ -46,9 +46,10 @@ protected:
         bool charts = false;
         /// A "&Statistiques" menu in the same place, which the window fills.
         bool statistics = false;
-        /// The last item of "&Fichier", which closes the window.
+        /// The last item of "&Fichier", which closes the window: "&Quitter" unless given another
+        /// (see addClosingItem).
         const char* closingItemName = "quitAction";
-        QString closingItemCaption = tr("&Quitter");
+        QString closingItemCaption = {};
     };
 
     /// The menus that the window fills itself.
