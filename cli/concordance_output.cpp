@@ -4,6 +4,7 @@
 #include "cli/french_text.h"
 #include "cli/table_output.h"
 #include "core/catalogue/statistics_catalogue.h"
+#include "core/presentation/french_messages.h"
 #include "core/text/encoding.h"
 
 #include <iomanip>
@@ -15,7 +16,7 @@ void writeText(std::ostream& out, const Concordance& concordance, std::size_t wi
 {
     out << "Concordance de « ";
     writeCp1252(out, concordance.written);
-    out << " » : " << concordance.occurrences.size() << " occurrence(s)\n\n";
+    out << " » : " << french::occurrenceCount(concordance.occurrences.size()) << "\n\n";
     for (const ConcordanceLine& occurrence : concordance.occurrences) {
         // Code page 1252 has one byte per character: the padding aligns the forms.
         out << std::setw(7) << occurrence.line << "  " << std::string(width - occurrence.left.size(), ' ');

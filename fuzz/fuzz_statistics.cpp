@@ -120,8 +120,19 @@ void checkComparison(const quorvelle::VocabularyComparison& c)
     require(c.commonTokenShare2.has_value() == (c.text2.tokenCount > 0));
 }
 
-// Repeated segments in their order, within their bounds; each maximal one of the default
-// lengths is also among all the segments, as often.
+// The forms of a text, lower-cased, joined by one space.
+std::string formsOf(std::string_view text, quorvelle::LetterRule letters)
+{
+    const quorvelle::Alphabet& alphabet = quorvelle::Alphabet::of(letters);
+    std::string forms;
+    quorvelle::forEachForm(text, alphabet, [&](std::string_view form) {
+        forms += (forms.empty() ? "" : " ") + alphabet.lowerCased(form);
+    });
+    return forms;
+}
+
+// Repeated segments in their order, within their bounds, written as their forms; each maximal
+// one of the default lengths is also among all the segments, as often.
 void checkSegments(std::string_view text, const quorvelle::TokenizedText& tokens)
 {
     const quorvelle::RepeatedSegmentsReport all = quorvelle::repeatedSegments(text, tokens);
@@ -131,7 +142,8 @@ void checkSegments(std::string_view text, const quorvelle::TokenizedText& tokens
         for (std::size_t index = 0; index < segments.size(); ++index) {
             const quorvelle::RepeatedSegment& segment = segments[index];
             require(segment.frequency >= 2 && segment.length >= 2 && segment.length <= 8);
-            require(std::ranges::count(segment.text, ' ') == segment.length - 1);
+            require(std::ranges::count(segment.forms, ' ') == segment.length - 1);
+            require(formsOf(segment.written, tokens.letters) == segment.forms);
             require(index == 0 || segments[index - 1].frequency > segment.frequency
                     || (segments[index - 1].frequency == segment.frequency
                         && segments[index - 1].length >= segment.length));

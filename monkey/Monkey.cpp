@@ -5,6 +5,7 @@
 #include "ui/shell/WaitDialog.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QTimer>
 #include <QWidget>
 
@@ -34,6 +35,15 @@ QList<QWidget*> openWindows()
     return windows;
 }
 
+// True when window is opener, or a window opened from it, however many windows lie between.
+bool isOrOpenedFrom(const QWidget* window, const QWidget* opener)
+{
+    for (const QWidget* widget = window; widget; widget = widget->parentWidget())
+        if (widget == opener)
+            return true;
+    return false;
+}
+
 } // namespace
 
 Monkey::Monkey(std::uint64_t seed, std::chrono::seconds duration, Workspace workspace, ActionLog& log)
@@ -53,9 +63,10 @@ QWidget* Monkey::windowTakingInput()
 {
     if (QWidget* popup = QApplication::activePopupWidget())
         return popup;
-    if (QWidget* modal = QApplication::activeModalWidget())
-        return modal;
     QList<QWidget*> windows = openWindows();
+    // A modal window blocks every window but itself and those opened beside it from it.
+    if (QWidget* modal = QApplication::activeModalWidget())
+        windows.removeIf([modal](const QWidget* window) { return !isOrOpenedFrom(window, modal); });
     return windows.isEmpty() ? nullptr : dice_.pick(windows);
 }
 
@@ -96,10 +107,19 @@ void Monkey::windDown()
         QTimer::singleShot(stepIntervalMs, this, &Monkey::windDown);
         return;
     }
-    for (QWidget* window : openWindows())
-        window->close();
-    finished_ = true;
-    QCoreApplication::quit();
+    QList<QWidget*> windows = openWindows();
+    if (windows.isEmpty()) {
+        finished_ = true;
+        QCoreApplication::quit();
+        return;
+    }
+    // One window a turn, the main window last: closing it ends the program, once it has asked
+    // about an edited text, which the next turn answers (see dismiss).
+    std::ranges::stable_partition(windows,
+                                  [](const QWidget* window) { return !qobject_cast<const QMainWindow*>(window); });
+    finished_ = qobject_cast<QMainWindow*>(windows.front()) != nullptr;
+    QTimer::singleShot(stepIntervalMs, this, &Monkey::windDown);
+    windows.front()->close();
 }
 
 } // namespace quorvelle::monkey

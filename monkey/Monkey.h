@@ -12,10 +12,11 @@
 
 namespace quorvelle::monkey {
 
-/// Each step acts on the window that takes input: the modal dialog on top, or, with none,
-/// one of the program's open windows. The next step is scheduled before the action runs, so
-/// that steps go on inside the event loop of any dialog the action opens, as a user's clicks
-/// would. Once the time is up, the steps close the windows from the top down, then end the
+/// Each step acts on a window that takes input: the modal dialog on top or one of the windows
+/// opened beside it from it, or, with no modal dialog, one of the program's open windows. The
+/// next step is scheduled before the action runs, so that steps go on inside the event loop
+/// of any dialog the action opens, as a user's clicks would. Once the time is up, the steps
+/// close the windows from the top down, one a turn and the main window last, then end the
 /// event loop.
 class Monkey final : public QObject {
     Q_OBJECT
@@ -24,14 +25,15 @@ public:
 
     /// Schedules the first step.
     void start();
-    /// True once the time was up and every window has been closed.
+    /// True once the time is up and the main window, whose closing ends the program, is being
+    /// closed, or no window is left.
     bool finished() const { return finished_; }
 
 private:
     void step();
     /// After the time is up: closes the top window, or ends the run when none is left.
     void windDown();
-    /// The window a user could act on now, or none.
+    /// A window a user could act on now, or none.
     QWidget* windowTakingInput();
 
     using Clock = std::chrono::steady_clock;

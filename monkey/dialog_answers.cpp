@@ -11,6 +11,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <algorithm>
+
 namespace quorvelle::monkey {
 namespace {
 
@@ -64,9 +66,15 @@ Move answerFileDialog(QFileDialog* dialog, Dice& dice, const Workspace& workspac
     const QString path = dialog->acceptMode() == QFileDialog::AcceptOpen
         ? workspace.texts[static_cast<qsizetype>(dice.below(static_cast<std::size_t>(workspace.texts.size())))]
         : fileToSave(workspace, dice);
-    return Move{QStringLiteral("choose the file ") + path, [shown, path] {
+    // Of a type the dialog offers: a text in UTF-8 or in code page 1252, a picture in PNG or SVG.
+    const QStringList types = dialog->nameFilters();
+    const QString type =
+        types.value(static_cast<qsizetype>(dice.below(static_cast<std::size_t>(std::max<qsizetype>(types.size(), 1)))));
+    return Move{QStringLiteral("choose the file %1 (%2)").arg(path, type), [shown, path, type] {
                     if (!shown)
                         return;
+                    if (!type.isEmpty())
+                        shown->selectNameFilter(type);
                     // Typed into the name box, as a user types a path; accepted as the dialog's
                     // own button does, through QDialog, where accept() is public.
                     if (auto* name = shown->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
@@ -113,11 +121,15 @@ std::optional<Move> answerDialog(QWidget* window, Dice& dice, const Workspace& w
 void dismiss(QWidget* window)
 {
     if (auto* box = qobject_cast<QMessageBox*>(window)) {
-        QAbstractButton* escape = box->escapeButton();
-        if (!escape && !box->buttons().isEmpty())
-            escape = box->buttons().constFirst();
-        if (escape) {
-            escape->click();
+        // "Non" lets a window close without saving what was edited, where "Annuler" would keep
+        // it open.
+        QAbstractButton* answer = box->button(QMessageBox::No);
+        if (!answer)
+            answer = box->escapeButton();
+        if (!answer && !box->buttons().isEmpty())
+            answer = box->buttons().constFirst();
+        if (answer) {
+            answer->click();
             return;
         }
     }

@@ -13,8 +13,9 @@ namespace quorvelle::monkey {
 /// None for any other window.
 std::optional<Move> answerDialog(QWidget* window, Dice& dice, const Workspace& workspace);
 
-/// How the monkey closes window when its time is up: the escape button of a message box, the
-/// cancel of a dialog, the close of a window.
+/// How the monkey closes window when its time is up: the No of a message box (so that an
+/// edited text goes unsaved) or else its escape button, the cancel of a dialog, the close of a
+/// window.
 void dismiss(QWidget* window);
 
 } // namespace quorvelle::monkey

@@ -23,6 +23,8 @@ TestAnswers& testAnswers()
 
 QMessageBox::StandardButton escapeAnswer(const QMessageBox& box)
 {
+    if (box.standardButtons().testFlag(QMessageBox::Cancel))
+        return QMessageBox::Cancel;
     if (box.standardButtons().testFlag(QMessageBox::No))
         return QMessageBox::No;
     return QMessageBox::Ok;
@@ -43,6 +45,12 @@ QMessageBox::StandardButton MessageBox::warning(QWidget* parent, const QString& 
 QMessageBox::StandardButton MessageBox::question(QWidget* parent, const QString& title, const QString& text)
 {
     return show(parent, QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No);
+}
+
+QMessageBox::StandardButton MessageBox::saveQuestion(QWidget* parent, const QString& title, const QString& text)
+{
+    return show(parent, QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                QMessageBox::Yes);
 }
 
 QMessageBox::StandardButton MessageBox::notice(QWidget* parent, const QString& title, const QString& text)
@@ -73,10 +81,13 @@ QList<ShownMessage> MessageBox::takeShownMessages()
 }
 
 QMessageBox::StandardButton MessageBox::show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                                             const QString& text, QMessageBox::StandardButtons buttons)
+                                             const QString& text, QMessageBox::StandardButtons buttons,
+                                             QMessageBox::StandardButton defaultButton)
 {
     QMessageBox box(icon, title, text, buttons, parent);
     box.setTextFormat(Qt::PlainText);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
 
     TestAnswers& answers = testAnswers();
     if (answers.active) {

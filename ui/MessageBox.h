@@ -25,11 +25,15 @@ public:
     static QMessageBox::StandardButton warning(QWidget* parent, const QString& title, const QString& text);
     /// No icon, Yes and No buttons.
     static QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text);
+    /// Warning icon, Yes (the default), No and Cancel (the escape) buttons: whether to save an
+    /// edited text before it goes.
+    static QMessageBox::StandardButton saveQuestion(QWidget* parent, const QString& title, const QString& text);
     /// No icon, OK button only.
     static QMessageBox::StandardButton notice(QWidget* parent, const QString& title, const QString& text);
 
     /// For tests: from now on no box is shown. Each one is recorded, then answered with the
-    /// next answer given by setNextAnswer, or with its escape button when none is left.
+    /// next answer given by setNextAnswer, or with its escape button when none is left
+    /// (Cancel, else No, else OK).
     static void answerInsteadOfUser();
     static void setNextAnswer(QMessageBox::StandardButton answer);
     /// The boxes recorded since the last call.
@@ -40,7 +44,8 @@ public:
 
 private:
     static QMessageBox::StandardButton show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                                            const QString& text, QMessageBox::StandardButtons buttons);
+                                            const QString& text, QMessageBox::StandardButtons buttons,
+                                            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 };
 
 } // namespace quorvelle::ui

@@ -261,6 +261,12 @@ bool PlainTextBox::offersLinesInContext() const
 
 void PlainTextBox::keyPressEvent(QKeyEvent* event)
 {
+    // QPlainTextEdit keeps the focus while Tab types a tab: the focus moves on as any widget's.
+    if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
+        && event->modifiers().testFlag(Qt::ControlModifier)) {
+        QWidget::focusNextPrevChild(event->key() == Qt::Key_Tab && !event->modifiers().testFlag(Qt::ShiftModifier));
+        return;
+    }
     if (offersLinesInContext() && QKeySequence(event->keyCombination()) == lineInContextKey) {
         emit lineActivated(textCursor().block().text());
         return;
@@ -291,6 +297,18 @@ QString PlainTextBox::text() const
         return std::get<QString>(textAsSet_);
     }
     return withLineEnds(document()->toRawText(), document()->begin());
+}
+
+bool PlainTextBox::isEdited() const
+{
+    return document()->isModified();
+}
+
+void PlainTextBox::markSaved()
+{
+    // What text() gives back for an unmodified document.
+    textAsSet_ = text();
+    document()->setModified(false);
 }
 
 QString PlainTextBox::selectedText() const

@@ -22,6 +22,10 @@ namespace quorvelle::ui {
 /// included, before and after edits and undo. Pasted or dropped text keeps its own line ends;
 /// Enter inserts the text's own line end (its first one, CR LF when it had none).
 ///
+/// Tab types a tab, as in a text editor, unless tabChangesFocus is set (as in the result
+/// boxes, see createResultFrame); Ctrl+Tab and Ctrl+Maj+Tab always move the focus on, so that
+/// the keyboard never stays caught in the box.
+///
 /// A long text is shown in portions: setText shows its first lines at once, and the rest
 /// follows in the next turns of the event loop, a portion at a time, so that the window
 /// answers at once even for a listing of a hundred thousand lines. Everything that reads or
@@ -42,6 +46,13 @@ public:
     QString text() const;
     /// The selected text, with its line ends.
     QString selectedText() const;
+
+    /// True when the text was edited since it was put into the box or last marked saved (an
+    /// edit undone is no edit).
+    bool isEdited() const;
+    /// The text as it now stands is the one saved: it is no longer edited, until the next edit
+    /// or an undo past this point.
+    void markSaved();
 
     /// Shows the rest of the text now, if the box is still showing it in portions.
     void completeText();

@@ -3,6 +3,7 @@
 
 #include "core/text/encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -38,6 +39,11 @@ char byteOf(char16_t codePoint)
     return substituteCharacter;
 }
 
+bool isSubstitute(char16_t codePoint)
+{
+    return codePoint != static_cast<unsigned char>(substituteCharacter) && byteOf(codePoint) == substituteCharacter;
+}
+
 } // namespace
 
 QString fromCp1252(std::string_view text)
@@ -48,6 +54,14 @@ QString fromCp1252(std::string_view text)
     for (const char byte : text)
         *out++ = QChar(codePoints[static_cast<unsigned char>(byte)]);
     return result;
+}
+
+std::optional<qsizetype> firstOutsideCp1252(const QString& text)
+{
+    const auto outside = std::ranges::find_if(text, [](QChar character) { return isSubstitute(character.unicode()); });
+    if (outside == text.end())
+        return std::nullopt;
+    return outside - text.begin();
 }
 
 std::string toCp1252(const QString& text)

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,10 @@ QString fromCp1252(std::string_view text);
 /// as one a user types or pastes into a text box, becomes the core's substitute byte 0x1A
 /// (one byte per character, a surrogate pair counting as one).
 std::string toCp1252(const QString& text);
+
+/// Where text holds its first character that code page 1252 does not (which toCp1252 would
+/// write as the substitute byte), or nothing when the code page holds every character.
+std::optional<qsizetype> firstOutsideCp1252(const QString& text);
 
 /// A French text of the core, written in UTF-8.
 inline QString utf8Text(std::string_view text)

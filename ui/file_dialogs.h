@@ -1,7 +1,11 @@
-// Choosing a text or a document to open and a file to save a picture in.
+// Choosing a text or a document to open, and a file to save a text, a picture or a table in.
 #pragma once
 
+#include "core/text/encoding.h"
+
 #include <QString>
+
+#include <optional>
 
 class QFileDialog;
 class QWidget;
@@ -17,6 +21,18 @@ void setUpTextFileDialog(QFileDialog& dialog);
 /// cancels.
 QString chooseTextFile(QWidget* parent);
 
+/// Where and how the user chose to save a text.
+struct TextFileChoice {
+    QString path;
+    Encoding encoding = Encoding::Utf8; ///< Utf8 or Cp1252
+};
+
+/// Shows the save dialog for a text, proposing proposedPath and encoding (Utf8 or Cp1252)
+/// among the types "Texte UTF-8 (*.txt)" and "Texte Windows-1252 (*.txt)"; returns the chosen
+/// path, ".txt" added when the name has no extension, and the encoding of the chosen type, or
+/// nothing when the user cancels.
+std::optional<TextFileChoice> chooseTextFileToSave(QWidget* parent, const QString& proposedPath, Encoding encoding);
+
 /// Shows the save dialog for a picture, proposing suggestedName (see proposedFilePath), PNG
 /// or SVG; returns the
 /// chosen path, with the extension of the chosen type when the name has none, or an empty
@@ -28,13 +44,14 @@ QString chooseImageFile(QWidget* parent, const QString& suggestedName);
 /// ".csv" added when the name has no extension, or an empty string when the user cancels.
 QString chooseCsvFile(QWidget* parent, const QString& suggestedName);
 
-/// The path that a save dialog over window proposes for suggestedName: beside the text that
-/// window or a window under which it opened studies (its windowFilePath), named after it
-/// ("verne.txt" and "frequences.csv" give "verne-frequences.csv"); suggestedName alone when
+/// The path that a save dialog over window proposes for suggestedName: beside the texts that
+/// window studies (see studiedFiles), named after them ("verne.txt" and "frequences.csv" give
+/// "verne-frequences.csv", two texts "verne-sand-comparaison.csv"); suggestedName alone when
 /// no text file is known.
 QString proposedFilePath(const QWidget* window, const QString& suggestedName);
 
-/// For tests: the next file dialog returns path (empty: a cancel) without showing anything.
-void setNextChosenFile(const QString& path);
+/// For tests: the next file dialog returns path (empty: a cancel) without showing anything, of
+/// the type at place type among the dialog's types, or of the type the dialog proposes.
+void setNextChosenFile(const QString& path, std::optional<int> type = std::nullopt);
 
 } // namespace quorvelle::ui

@@ -19,7 +19,13 @@ QMenu* addMenu(MenuOwner* owner, const char* name, const QString& caption)
     return menu;
 }
 
-/// An item at the end of menu.
+/// An item at the end of menu, but above the item that closes the window when the menu ends
+/// with one (see addClosingItem).
 QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption);
+
+/// The item that closes the window ("&Quitter", named quitAction, unless given another), at
+/// the end of fileMenu under a separator; it stays last, as in every desktop program, whatever
+/// items are added afterwards.
+QAction* addClosingItem(QMenu* fileMenu, const char* name = "quitAction", const QString& caption = {});
 
 } // namespace quorvelle::ui

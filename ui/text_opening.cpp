@@ -55,15 +55,20 @@ void reportTooLarge(QWidget* parent)
                   .arg(maxTextFileBytes / bytesPerGigabyte));
 }
 
-// The size of the text read into box (a document's extracted text), or nothing after
-// reporting why it could not be.
-std::optional<std::uintmax_t> readInto(PlainTextBox* box, const QString& fullPath, QWidget* parent)
+// What was read into box: the size of the text (a document's extracted text) and how it was
+// read, or nothing after reporting why it could not be.
+struct ReadText {
+    std::uintmax_t size;
+    Encoding encoding;
+};
+
+std::optional<ReadText> readInto(PlainTextBox* box, const QString& fullPath, QWidget* parent)
 {
     try {
         const HourglassCursor hourglass;
         LoadedText loaded = loadTextFile(std::filesystem::path(QFile::encodeName(fullPath).toStdString()));
         box->setCp1252Text(std::make_shared<const std::string>(std::move(loaded.text)));
-        return loaded.size;
+        return ReadText{loaded.size, loaded.encoding};
     } catch (const FileError& error) {
         box->setText(QString());
         if (error.reason() == FileError::Reason::TooLarge)
@@ -80,18 +85,18 @@ std::optional<std::uintmax_t> readInto(PlainTextBox* box, const QString& fullPat
 
 } // namespace
 
-QString openTextInto(PlainTextBox* box, const QString& path, QWidget* parent)
+std::optional<OpenedText> openTextInto(PlainTextBox* box, const QString& path, QWidget* parent)
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
-    const std::optional<std::uintmax_t> size = readInto(box, fullPath, parent);
-    if (!size)
-        return {};
-    if (*size > largestFileWithoutQuestion
+    const std::optional<ReadText> read = readInto(box, fullPath, parent);
+    if (!read)
+        return std::nullopt;
+    if (read->size > largestFileWithoutQuestion
         && MessageBox::question(parent, QObject::tr("La taille du fichier"), largeFileQuestion()) == QMessageBox::No) {
         box->setText(QString());
-        return {};
+        return std::nullopt;
     }
-    return fullPath;
+    return OpenedText{fullPath, read->encoding};
 }
 
 } // namespace quorvelle::ui

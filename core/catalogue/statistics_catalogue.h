@@ -223,7 +223,7 @@ struct LettersStatistic {
                                         .title = "Statistiques formes / lettres de l'alphabet",
                                         .description = "formes par lettre de l'alphabet",
                                         .menuGroup = compositionMenu,
-                                        .menuItem = "&Formes / Lettres de l'alphabet"};
+                                        .menuItem = "Formes / Lettres de l'&alphabet"};
     static LetterReport report(const AnalysedTexts& texts)
     {
         return letterReport(texts.firstTokens(Occurrences::Counted));
@@ -249,7 +249,7 @@ struct DoubledLettersStatistic {
                                         .title = "Statistiques Lettres redoublées",
                                         .description = "lettres redoublées",
                                         .menuGroup = compositionMenu,
-                                        .menuItem = "&Lettres redoublées"};
+                                        .menuItem = "Lettres re&doublées"};
     static DoubledLetterReport report(const AnalysedTexts& texts)
     {
         return doubledLetterReport(texts.firstTokens(Occurrences::Counted));
@@ -307,7 +307,7 @@ struct CooccurrencesStatistic {
     static constexpr StatisticInfo info{.name = "cooccurrences",
                                         .title = "Statistiques  -  Les cooccurrences",
                                         .description = "cooccurrences",
-                                        .menuItem = "&Les cooccurrences"};
+                                        .menuItem = "Les c&ooccurrences"};
     static CooccurrenceReport report(const AnalysedTexts& texts) { return cooccurrenceReport(texts.firstTokens()); }
     static constexpr TableColumns<CooccurrenceRow> table{info.title, cooccurrenceColumns};
 };
@@ -355,7 +355,7 @@ struct SentenceLengthsStatistic {
     static constexpr StatisticInfo info{.name = "sentences",
                                         .title = "Statistiques  -  Les longueurs de phrases",
                                         .description = "longueurs de phrases",
-                                        .menuItem = "&Les longueurs de phrases"};
+                                        .menuItem = "Les longueurs de &phrases"};
     static SentenceListing report(const AnalysedTexts& texts) { return {texts.first(), texts.letters()}; }
     static constexpr TableColumns<SentenceRecord> table{info.title, sentenceColumns};
     static constexpr const auto& totals = sentenceTotalFigures<SentenceListing>;
@@ -365,7 +365,7 @@ struct EnrichmentStatistic {
     static constexpr StatisticInfo info{.name = "enrichment",
                                         .title = "L'enrichissement du vocabulaire",
                                         .description = "enrichissement du vocabulaire par tranches de 100 formes",
-                                        .menuItem = "&L'enrichissement du vocabulaire"};
+                                        .menuItem = "L'&enrichissement du vocabulaire"};
     static EnrichmentReport report(const AnalysedTexts& texts) { return enrichmentReport(texts.firstTokens()); }
     static constexpr TableColumns<EnrichmentSlice> table{info.title, enrichmentColumns};
     static constexpr std::array totals = {TotalFigure<EnrichmentReport>{"tokenCount", explainEnrichmentTokenCount}};
@@ -375,7 +375,7 @@ struct ComparisonStatistic {
     static constexpr StatisticInfo info{.name = "compare",
                                         .title = "La comparaison de vocabulaires",
                                         .description = "comparaison des vocabulaires de FICHIER et FICHIER2",
-                                        .menuItem = "&La comparaison de vocabulaires",
+                                        .menuItem = "La co&mparaison de vocabulaires",
                                         .needsSecondText = true};
     static VocabularyComparison report(const AnalysedTexts& texts)
     {

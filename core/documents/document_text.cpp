@@ -116,10 +116,12 @@ LoadedText loadTextFile(const std::filesystem::path& path, Encoding encoding)
                 throw FileError(Reason::TooLarge, path);
             LoadedText loaded{decodeText(std::move(*document), Encoding::Utf8)};
             loaded.size = loaded.text.size();
+            loaded.encoding = Encoding::Utf8;
             return loaded;
         }
         const std::uintmax_t size = bytes.size();
-        return {decodeText(std::move(bytes), encoding), size};
+        const Encoding read = readEncoding(bytes, encoding);
+        return {decodeText(std::move(bytes), read), size, read};
     } catch (const DocumentError& error) {
         throw FileError(error.reason(), path, error.detail());
     } catch (const std::bad_alloc&) {

@@ -9,11 +9,13 @@
 
 namespace quorvelle {
 
-/// A file's text in code page 1252, and the size a user knows it by: the file's for plain
-/// text, the extracted text's for a document.
+/// A file's text in code page 1252, the size a user knows it by (the file's for plain text,
+/// the extracted text's for a document) and how the file was read: Cp1252 or Utf8, which a
+/// document's text always is.
 struct LoadedText {
     std::string text;
     std::uintmax_t size = 0;
+    Encoding encoding = Encoding::Cp1252;
 };
 
 /// The text of the file at path, or of standard input when path is standardInputName.

@@ -40,6 +40,11 @@ std::string wordsMessage(std::int64_t words)
     return "Le texte contient " + std::to_string(words) + " mot(s)";
 }
 
+std::string occurrenceCount(std::size_t count)
+{
+    return std::to_string(count) + (count < 2 ? " occurrence" : " occurrences");
+}
+
 std::string fileErrorReason(const FileError& error)
 {
     using Reason = FileError::Reason;

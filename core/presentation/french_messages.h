@@ -5,6 +5,7 @@
 #include "core/text/letters.h"
 #include "core/text/text_file.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -57,6 +58,9 @@ std::string charactersMessage(const CharacterCounts& counts);
 
 /// "Le texte contient N mot(s)".
 std::string wordsMessage(std::int64_t words);
+
+/// "1 occurrence", "31 occurrences": French puts the plural from 2 on ("0 occurrence").
+std::string occurrenceCount(std::size_t count);
 
 /// The reason a file cannot be read, as one sentence in UTF-8: "il est introuvable.".
 std::string fileErrorReason(const FileError& error);

@@ -146,25 +146,23 @@ bool isStrictUtf8(std::string_view bytes)
     return true;
 }
 
+Encoding readEncoding(std::string_view bytes, Encoding encoding)
+{
+    if (encoding != Encoding::Auto)
+        return encoding;
+    if (hasByteOrderMark(bytes) || (hasMultiByteSequence(bytes) && isStrictUtf8(bytes)))
+        return Encoding::Utf8;
+    return Encoding::Cp1252;
+}
+
 std::string decodeText(std::string bytes, Encoding encoding)
 {
-    switch (encoding) {
-    case Encoding::Cp1252:
+    if (readEncoding(bytes, encoding) == Encoding::Cp1252)
         return bytes;
-    case Encoding::Utf8: {
-        std::string_view view = bytes;
-        if (hasByteOrderMark(view))
-            view.remove_prefix(byteOrderMark.size());
-        return utf8ToCp1252(view);
-    }
-    case Encoding::Auto:
-        if (hasByteOrderMark(bytes))
-            return utf8ToCp1252(std::string_view(bytes).substr(byteOrderMark.size()));
-        if (hasMultiByteSequence(bytes) && isStrictUtf8(bytes))
-            return utf8ToCp1252(bytes);
-        return bytes;
-    }
-    return bytes;
+    std::string_view view = bytes;
+    if (hasByteOrderMark(view))
+        view.remove_prefix(byteOrderMark.size());
+    return utf8ToCp1252(view);
 }
 
 std::string cp1252ToUtf8(std::string_view text)

@@ -20,6 +20,10 @@ inline constexpr char substituteCharacter = '\x1A';
 /// undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the control code of the same value.
 char32_t cp1252ToCodePoint(char byte);
 
+/// How decodeText reads bytes asked to read them as encoding: Auto resolved to Utf8 or
+/// Cp1252.
+Encoding readEncoding(std::string_view bytes, Encoding encoding);
+
 /// The code page 1252 text of a file's bytes. Text read as UTF-8 becomes one byte per code
 /// point, substituteCharacter for code points outside the code page and for each maximal
 /// invalid subsequence (the Unicode standard's recommended practice).

@@ -13,7 +13,8 @@ std::string writtenInLowerCase(std::string_view text, LetterRule letters)
 void appendWrittenInLowerCase(std::string& shown, std::string_view text, LetterRule letters)
 {
     const Alphabet& alphabet = Alphabet::of(letters);
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    // Control characters (a zero byte among them, which would end a report's text) show as blanks.
+    const auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
     for (std::size_t index = 0; index < text.size(); ++index) {
         if (!isBlank(text[index]))
             shown += alphabet.toLower(text[index]);

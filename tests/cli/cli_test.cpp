@@ -19,6 +19,7 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace quorvelle::test {
@@ -470,6 +471,12 @@ TEST(Cli, ConcordanceOfAForm)
               "\xEF\xBB\xBF"
               "Concordance de « le »\r\nLigne;Contexte gauche;Forme;Contexte droit\r\n"
               "1;;Le; ch\r\n2;.¶;le;\r\n\r\n");
+    // The heading's count agrees with its number, singular up to 1.
+    const std::pair<const char*, const char*> headings[] = {{"LE", "Concordance de « le » : 2 occurrences\n\n"},
+                                                            {"chat", "Concordance de « chat » : 1 occurrence\n\n"},
+                                                            {"chien", "Concordance de « chien » : 0 occurrence\n\n"}};
+    for (const auto& [form, heading] : headings)
+        EXPECT_EQ(runCli("concordance --width 3 " + file.argument() + " " + form).out.rfind(heading, 0), 0u) << form;
 }
 
 // Forms separated by blanks are found where they follow each other, whatever separates them;
@@ -479,7 +486,7 @@ TEST(Cli, ConcordanceOfConsecutiveForms)
     const TemporaryFile file("Qu'il chante.\r\nqu il chante, qu'\r\nil");
     const std::string expected[][2] = {{"--json", R"({"form":"qu il","text":"qu'il","count":3,"occurrences":[)"},
                                        {"--csv", "Concordance de « qu'il »\r\n"},
-                                       {"", "« qu'il » : 3 occurrence(s)"}};
+                                       {"", "« qu'il » : 3 occurrences"}};
     for (const char* query : {"\"qu  IL\"", "\"qu\til\""})
         for (const auto& [format, start] : expected) {
             const CliRun run = runCli("concordance --width 3 " + format + " " + file.argument() + " " + query);

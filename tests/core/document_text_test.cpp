@@ -63,7 +63,9 @@ TEST(DocumentText, EveryFormatGivesTheWordsOfThePlainText)
         EXPECT_EQ(formsOf(document.text), formsOf(plain.text));
         // The size asked about is the text's, not the compressed file's.
         EXPECT_EQ(document.size, document.text.size());
+        EXPECT_EQ(document.encoding, Encoding::Utf8);
     }
+    EXPECT_EQ(plain.encoding, Encoding::Utf8); // texte.txt is written in UTF-8
     // OpenDocument writes its spaces, tab, line break and note as elements: all as they stand,
     // the note after its paragraph, each paragraph ended by CR LF.
     EXPECT_EQ(loadTextFile(documents / "texte.odt").text, plain.text);

@@ -65,6 +65,14 @@ TEST(Encoding, DecodesIntoCodePage1252)
         EXPECT_EQ(decodeText(bytes, encoding), expected) << name;
 }
 
+// What the program proposes to save an opened text in: the encoding it was read in.
+TEST(Encoding, TellsHowAutoReadsTheBytes)
+{
+    EXPECT_EQ(readEncoding("\xC3\xA9t\xC3\xA9", Encoding::Auto), Encoding::Utf8);
+    EXPECT_EQ(readEncoding("\xE9t\xE9", Encoding::Auto), Encoding::Cp1252);
+    EXPECT_EQ(readEncoding("\xC3\xA9t\xC3\xA9", Encoding::Cp1252), Encoding::Cp1252);
+}
+
 TEST(Encoding, EveryCp1252ByteSurvivesTheRoundTrip)
 {
     std::string all;

@@ -121,6 +121,17 @@ TEST(RepeatedSegments, OtherOrders)
     EXPECT_EQ(repeatedSegmentOrder(report, SegmentOrder::Length), (std::vector<std::size_t>{1, 0, 2, 3}));
 }
 
+// The first occurrence is written on one line, control characters as blanks: a zero byte in
+// a binary file does not cut it short.
+TEST(RepeatedSegments, FirstOccurrenceIsWrittenOnOneLine)
+{
+    using namespace std::string_literals;
+    const RepeatedSegmentsReport report = repeatedSegments("Qu'IL \x01\0\r\n vient. qu il vient."s);
+    ASSERT_EQ(report.segments.size(), 3u);
+    EXPECT_EQ(report.segments[0].forms, "qu il vient");
+    EXPECT_EQ(report.segments[0].written, "qu'il vient");
+}
+
 // A segment's row and its first occurrence as written.
 using WrittenRow = std::pair<Row, std::string>;
 

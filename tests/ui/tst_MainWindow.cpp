@@ -1,5 +1,5 @@
-// The main window: menus and their states, opening and closing a text, the size question,
-// the failures, the counts, and the windows it opens.
+// The main window: menus and their states, opening, saving and closing a text, the question
+// about edits not saved, the size question, the failures, the counts, and the windows it opens.
 #include "core/catalogue/statistics_catalogue.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/MessageBox.h"
@@ -18,12 +18,14 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QPromise>
 #include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
 
 #include <memory>
+#include <optional>
 
 using namespace quorvelle;
 using ui::MessageBox;
@@ -74,18 +76,19 @@ private slots:
     void menus()
     {
         const QString withoutText = QStringLiteral(
-            "fileMenu=&Fichier[openAction=&Ouvrir... !closeAction=&Fermer quitAction=&Quitter] "
-            "toolsMenu=&Outils[!characterCountAction=&Nombre de caractères !wordCountAction=&Nombre de mots = "
+            "fileMenu=&Fichier[openAction=&Ouvrir... !saveTextAsAction=&Enregistrer le texte sous... "
+            "!closeAction=&Fermer = quitAction=&Quitter] "
+            "toolsMenu=&Outils[!characterCountAction=&Nombre de caractères !wordCountAction=Nombre de &mots = "
             "extendedLettersAction=&Compter œ, Œ, Ÿ, Š, Ž comme des lettres] "
             "statisticsMenu=&Statistiques[!vocabularyAction=&Liste du vocabulaire compositionMenu=&Composition des "
             "formes["
-            "!lengthsAction=&Formes / caractères !lettersAction=&Formes / Lettres de l'alphabet "
-            "!edgesAction=&Lettres de l'alphabet - Début/fin de mot !doublesAction=&Lettres redoublées "
+            "!lengthsAction=&Formes / caractères !lettersAction=Formes / Lettres de l'&alphabet "
+            "!edgesAction=&Lettres de l'alphabet - Début/fin de mot !doublesAction=Lettres re&doublées "
             "!pairsAction=&Récurrences phoniques] frequenciesMenu=&Fréquences d'attestation des formes["
-            "!frequenciesAction=&Calcul des écarts] !cooccurrencesAction=&Les cooccurrences "
+            "!frequenciesAction=&Calcul des écarts] !cooccurrencesAction=Les c&ooccurrences "
             "!segmentsAction=Les &segments répétés "
-            "!sentencesAction=&Les longueurs de phrases !enrichmentAction=&L'enrichissement du vocabulaire "
-            "!compareAction=&La comparaison de vocabulaires !richnessAction=&Richesse du vocabulaire] "
+            "!sentencesAction=Les longueurs de &phrases !enrichmentAction=L'&enrichissement du vocabulaire "
+            "!compareAction=La co&mparaison de vocabulaires !richnessAction=&Richesse du vocabulaire] "
             "helpMenu=&Aide[aboutAction=&A propos de manualAction=&Mode d'emploi]");
         const QString withText = QString(withoutText)
                                      .remove(QLatin1Char('!'))
@@ -126,6 +129,12 @@ private slots:
                  QByteArray("\xC9t\xE9 \x92"
                             "a\r\n"));
         QVERIFY(MessageBox::takeShownMessages().isEmpty());
+        // While a text is loaded, a drop is refused: it never replaces the text.
+        QMimeData dropped;
+        dropped.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(mainWindow_.get(), &refused);
+        QVERIFY(!refused.isAccepted());
         const QWidget statisticsWindow(mainWindow_.get());
         QCOMPARE(ui::proposedFilePath(&statisticsWindow, QStringLiteral("frequences.csv")),
                  files_.filePath(QStringLiteral("ouvert-frequences.csv")));
@@ -138,8 +147,6 @@ private slots:
                  QStringLiteral("frequences.csv"));
 
         // A file dropped on the window opens as "Ouvrir..." opens it.
-        QMimeData dropped;
-        dropped.setUrls({QUrl::fromLocalFile(path)});
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(mainWindow_.get(), &enter);
         QVERIFY(enter.isAccepted());
@@ -157,6 +164,107 @@ private slots:
         QVERIFY(MessageBox::takeShownMessages().isEmpty());
         QCOMPARE(caption(), path);
         QVERIFY(textBox()->text().startsWith(QStringLiteral("Le village au bord de l’eau\r\nAu bord de la rivière")));
+    }
+
+    void saveTextAs_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("type"); // -1: the type proposed
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::addColumn<QString>("failure");
+        // "Été" with two kinds of line ends, then what is typed: the line ends stay as they are.
+        const QByteArray cp1252("\xC9t\xE9\r\nfin\n\x9C"
+                                "uf");
+        QTest::newRow("UTF-8") << "utf8.txt" << 0 << "œuf" << QByteArray("\xC3\x89t\xC3\xA9\r\nfin\n\xC5\x93uf") << "";
+        QTest::newRow("Windows-1252") << "cp1252.txt" << 1 << "œuf" << cp1252 << "";
+        QTest::newRow("as read") << "tel-quel.txt" << -1 << "œuf" << cp1252 << "";
+        QTest::newRow("outside Windows-1252")
+            << "refus.txt" << 1 << "Ő" << QByteArray()
+            << "la code page 1252 n'a pas le caractère « Ő » de la ligne 3 ; enregistrez le texte en UTF-8";
+        QTest::newRow("no such folder")
+            << "absent/t.txt" << 0 << "a" << QByteArray()
+            << QStringLiteral("le dossier « %1 » n'existe pas").arg(files_.filePath(QStringLiteral("absent")));
+    }
+
+    // "Enregistrer le texte sous..." writes the text as it stands in the encoding chosen, and
+    // the saved file is then the text's; a save that cannot be made says why, writes nothing,
+    // and leaves the text edited.
+    void saveTextAs()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, type);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, saved);
+        QFETCH(QString, failure);
+        const QString opened = test::writeFile(files_, QStringLiteral("lu.txt"), "\xC9t\xE9\r\nfin\n");
+        mainWindow_->openTextFile(opened);
+        typeAtTheEnd(typed);
+        const QString path = files_.filePath(name);
+        ui::setNextChosenFile(path, type < 0 ? std::nullopt : std::optional<int>(type));
+        item("saveTextAsAction")->trigger();
+        QCOMPARE(MessageBox::takeShownMessages().value(0).text,
+                 failure.isEmpty()
+                     ? QString()
+                     : QStringLiteral("Le texte n'a pas pu être enregistré dans « %1 » : %2.").arg(path, failure));
+        QCOMPARE(fileBytes(path), saved);
+        QCOMPARE(textBox()->isEdited(), !failure.isEmpty());
+        QCOMPARE(caption(), failure.isEmpty() ? path : opened);
+    }
+
+    void questionBeforeTheTextGoes_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<QString>("savedAs"); // empty: the save dialog cancelled
+        QTest::addColumn<bool>("gone");
+        const auto none = QMessageBox::NoButton;
+        QTest::newRow("not edited") << "closeAction" << false << none << "" << true;
+        QTest::newRow("Non") << "closeAction" << true << QMessageBox::No << "" << true;
+        QTest::newRow("Annuler") << "closeAction" << true << QMessageBox::Cancel << "" << false;
+        QTest::newRow("Oui, saved") << "closeAction" << true << QMessageBox::Yes << "sauve.txt" << true;
+        QTest::newRow("Oui, dialog cancelled") << "closeAction" << true << QMessageBox::Yes << "" << false;
+        QTest::newRow("Oui, save fails") << "closeAction" << true << QMessageBox::Yes << "absent/sauve.txt" << false;
+        QTest::newRow("Quitter, Annuler") << "quitAction" << true << QMessageBox::Cancel << "" << false;
+        QTest::newRow("close box, Non") << "closeBox" << true << QMessageBox::No << "" << true;
+    }
+
+    // "Fermer", "Quitter" and the close box ask first about a text edited since it was opened:
+    // Oui saves it through "Enregistrer le texte sous...", and nothing goes unless it is saved;
+    // Non gives the edits up; Annuler keeps everything as it was. A text whose edit was undone
+    // goes without a question.
+    void questionBeforeTheTextGoes()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, edited);
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(QString, savedAs);
+        QFETCH(bool, gone);
+        mainWindow_->show();
+        mainWindow_->openTextFile(test::writeFile(files_, QStringLiteral("texte.txt"), "le chat"));
+        typeAtTheEnd(QStringLiteral(" dort"));
+        if (!edited)
+            textBox()->undo();
+        if (answer != QMessageBox::NoButton)
+            MessageBox::setNextAnswer(answer);
+        if (answer == QMessageBox::Yes)
+            ui::setNextChosenFile(savedAs.isEmpty() ? QString() : files_.filePath(savedAs), 0);
+        if (how == QLatin1String("closeBox"))
+            mainWindow_->close();
+        else
+            item(how)->trigger();
+
+        const ShownMessage asked = MessageBox::takeShownMessages().value(0);
+        QCOMPARE(asked.text,
+                 edited ? QStringLiteral("Le texte « texte.txt » a été modifié.\r\n"
+                                         "Enregistrer les modifications avant de le fermer ?")
+                        : QString());
+        QCOMPARE(asked.buttons,
+                 edited ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::NoButton);
+        QCOMPARE(how == QLatin1String("closeAction") ? caption() == closedCaption : !mainWindow_->isVisible(), gone);
+        if (gone && !savedAs.isEmpty())
+            QCOMPARE(fileBytes(files_.filePath(savedAs)), QByteArray("le chat dort"));
     }
 
     // 64000 bytes open without a question (past them, and answered No: openFailures).
@@ -270,8 +378,9 @@ private slots:
         });
     }
 
-    // Each item of the catalogue opens its statistic's window, headed by its title, modal over
-    // the main window (the text it reads: windowsShowTheTextAsItStands).
+    // Each item of the catalogue opens its statistic's window, headed by its title, over the
+    // main window: modal, but for segments and richness, which open beside it (the text it
+    // reads: windowsShowTheTextAsItStands, windowsBesideOutliveTheirText).
     void statisticsItems()
     {
         QFETCH(QString, name);
@@ -279,13 +388,43 @@ private slots:
         openSample();
         QString shownTitle;
         QWidget* parent = nullptr;
-        test::closeNextModalWindow([&](QWidget* window) {
+        const auto read = [&](QWidget* window) {
             shownTitle = window->findChild<QLabel*>(QStringLiteral("title"))->text();
             parent = window->parentWidget();
-        });
-        item(name + QStringLiteral("Action"))->trigger();
+        };
+        const auto open = [&] { item(name + QStringLiteral("Action"))->trigger(); };
+        if (name == QLatin1String("segments") || name == QLatin1String("richness")) {
+            test::inspectWindowBeside(open, read);
+        } else {
+            test::closeNextModalWindow(read);
+            open();
+        }
         QCOMPARE(shownTitle, title);
         QCOMPARE(parent, mainWindow_.get());
+    }
+
+    // A window beside the main window keeps the text it shows: after "Fermer" it still shows
+    // a segment in context and names its files after the text it was opened on; it closes
+    // with the main window, and so do the windows opened from it.
+    void windowsBesideOutliveTheirText()
+    {
+        mainWindow_->show();
+        mainWindow_->openTextFile(test::writeFile(files_, QStringLiteral("chats.txt"), "le chat dort. le chat dort."));
+        const QPointer<QWidget> segments = test::windowOpenedBeside([this] { item("segmentsAction")->trigger(); });
+        QVERIFY(segments);
+        item("closeAction")->trigger();
+        QVERIFY(segments->isVisible());
+        QCOMPARE(ui::proposedFilePath(segments, QStringLiteral("segments.csv")),
+                 files_.filePath(QStringLiteral("chats-segments.csv")));
+        auto* grid = test::child<QAbstractItemView>(*segments, "segmentGrid");
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        const QPointer<QWidget> concordance =
+            test::windowOpenedBeside([grid] { QTest::keyClick(grid, Qt::Key_Return); });
+        QCOMPARE(test::labelTexts(*concordance, {"occurrenceCountLabel"}), QStringLiteral("2 occurrences"));
+        mainWindow_->close();
+        QVERIFY(!segments->isVisible() && !concordance->isVisible());
+        mainWindow_.reset();
+        QVERIFY(!segments && !concordance);
     }
 
     // Whatever analyses are under way, a window shows the text as it stands when it opens: a
@@ -404,6 +543,18 @@ private:
     QString caption() const { return mainWindow_->findChild<QLabel*>(QStringLiteral("filePathLabel"))->text(); }
 
     ui::PlainTextBox* textBox() const { return mainWindow_->findChild<ui::PlainTextBox*>(QStringLiteral("textBox")); }
+    void typeAtTheEnd(const QString& text) const
+    {
+        textBox()->moveCursor(QTextCursor::End);
+        textBox()->insertPlainText(text);
+    }
+
+    static QByteArray fileBytes(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     // The number of forms the vocabulary window shows, opened from the menu.
     QString vocabularyTokens()
     {

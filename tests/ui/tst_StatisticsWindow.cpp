@@ -1,5 +1,5 @@
 // The window commands every statistics window shares, the names its controls give a screen
-// reader, and the menu paths the manual quotes.
+// reader, the rules every window's menus follow, and the menu paths the manual quotes.
 #include "core/catalogue/statistics_catalogue.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/HourglassCursor.h"
@@ -25,6 +25,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -32,6 +33,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 #include <new>
 
@@ -72,6 +74,36 @@ void addMenuPaths(const QList<QAction*>& actions, const QStringList& parents, QS
         if (action->menu())
             addMenuPaths(action->menu()->actions(), path, paths);
     }
+}
+
+// The access key a caption marks with "&", lower-cased, or a null character for none.
+QChar accessKey(const QString& caption)
+{
+    const qsizetype at = caption.indexOf(QLatin1Char('&'));
+    return at >= 0 && at + 1 < caption.size() ? caption[at + 1].toLower() : QChar();
+}
+
+// What breaks the rules of menus (a menu bar's, or a menu's items, named menuName, and their
+// submenus): two items share an access key; "&Fichier" does not end with one separator and
+// the item that closes the window, every other item ("&Exporter..." among them) above.
+void addMenuFaults(const QList<QAction*>& menus, const QString& menuName, QStringList& faults)
+{
+    QMap<QChar, QStringList> byKey;
+    for (const QAction* item : menus) {
+        if (const QChar key = accessKey(item->text()); !key.isNull())
+            byKey[key] << item->text();
+        if (item->menu())
+            addMenuFaults(item->menu()->actions(), item->menu()->objectName(), faults);
+    }
+    for (auto key = byKey.cbegin(); key != byKey.cend(); ++key)
+        if (key->size() > 1)
+            faults << QStringLiteral("%1: %2 for %3").arg(menuName, key.key(), key->join(QStringLiteral(", ")));
+    if (menuName != QLatin1String("fileMenu"))
+        return;
+    const QString last = menus.isEmpty() ? QString() : menus.back()->objectName();
+    if (menus.size() < 2 || std::ranges::find_if(menus, &QAction::isSeparator) != menus.end() - 2
+        || (last != QLatin1String("quitAction") && last != QLatin1String("closeAction")))
+        faults << QStringLiteral("fileMenu: not ended by a separator and the item that closes the window");
 }
 
 // The menu paths a manual page quotes: bold items joined by "›", or items joined by "›" in
@@ -191,16 +223,36 @@ private slots:
         QVERIFY(!window->isVisible());
     }
 
-    // No crash, no window, one message, and the pointer back to default.
-    void openModalReportsAComputationOutOfMemory()
+    // No crash, no window, one message, and the pointer back to default, whether the window
+    // opens modal or beside the others.
+    void openingReportsAComputationOutOfMemory()
     {
         ui::MessageBox::takeShownMessages();
         QWidget parent;
-        ui::StatisticsWindow::openModal<ExhaustingWindow>(&parent);
+        ui::openModal<ExhaustingWindow>(&parent);
+        QCOMPARE(ui::openModeless<ExhaustingWindow>(&parent), nullptr);
         const QList<ui::ShownMessage> shown = ui::MessageBox::takeShownMessages();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].title, QStringLiteral("Mémoire insuffisante"));
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[1].title, QStringLiteral("Mémoire insuffisante"));
+        QCOMPARE(parent.findChildren<QDialog*>().size(), 0);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    // Tab and Maj+Tab leave a result box for the window's other controls, as they leave a list;
+    // the listing stays as it was.
+    void tabLeavesTheResultBox()
+    {
+        const std::unique_ptr<QWidget> window = test::openStatisticWindow("frequencies", "le chat et le chien");
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto* box = test::child<ui::PlainTextBox>(*window, "formsBox");
+        const QString listed = box->text();
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Tab);
+        QVERIFY(!box->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(box->hasFocus());
+        QCOMPARE(box->text(), listed);
     }
 
     void aboutOpensTheAboutBox()
@@ -211,8 +263,10 @@ private slots:
         QVERIFY(aboutShown);
     }
 
-    // Every menu path the manual quotes is one of the program's windows.
-    void manualQuotesExistingMenus()
+    // In every window's menus, no two items of a menu share an access key, and "&Fichier" ends
+    // with the item that closes the window, under a separator, "&Exporter..." above it. Every
+    // menu path the manual quotes is one of these windows'.
+    void menusAndTheManual()
     {
         std::vector<std::unique_ptr<QWidget>> windows;
         windows.push_back(std::make_unique<ui::MainWindow>());
@@ -227,10 +281,24 @@ private slots:
         windows.push_back(std::make_unique<ui::SpecificitiesWindow>(
             text, text, SpecificitiesStatistic::report(AnalysedTexts(text, text)), nullptr));
         windows.push_back(std::make_unique<ui::LengthsChart>(std::span<const LengthChartRow>(), nullptr));
+        windows.push_back(std::make_unique<ui::StartLettersChart>(std::span<const CountChartRow>(), nullptr));
+        windows.push_back(std::make_unique<ui::EndLettersChart>(std::span<const CountChartRow>(), nullptr));
+        windows.push_back(std::make_unique<ui::PositiveDeviationsChart>(std::span<const DeviationChartRow>(), nullptr));
+        windows.push_back(std::make_unique<ui::NegativeDeviationsChart>(std::span<const DeviationChartRow>(), nullptr));
+        windows.push_back(std::make_unique<ui::EnrichmentChart>(std::span<const CountChartRow>(), nullptr));
+        windows.push_back(std::make_unique<ui::SpecificitiesChart>(std::span<const ScoreChartRow>(), nullptr));
+        windows.push_back(std::make_unique<ui::ZipfChart>(zipfReport("le chat"), nullptr));
         QSet<QString> menuPaths;
+        QStringList faults;
         for (const auto& window : windows)
-            for (const QMenuBar* bar : window->findChildren<QMenuBar*>())
+            for (const QMenuBar* bar : window->findChildren<QMenuBar*>()) {
                 addMenuPaths(bar->actions(), {}, menuPaths);
+                QStringList windowFaults;
+                addMenuFaults(bar->actions(), QStringLiteral("menuBar"), windowFaults);
+                for (const QString& fault : std::as_const(windowFaults))
+                    faults << QString::fromLatin1(window->metaObject()->className()) + QLatin1Char(' ') + fault;
+            }
+        QCOMPARE(faults, QStringList());
 
         const QDir manual(QStringLiteral(":/help"));
         int quoted = 0;

@@ -58,7 +58,8 @@ private slots:
         QStringList caption;
         QStringList rows;
         QString copiedRow;
-        test::closeNextModalWindow([&](QWidget* concordance) {
+        const auto showInContext = [&window] { test::child<QAction>(window, "inContextAction")->trigger(); };
+        test::inspectWindowBeside(showInContext, [&](QWidget* concordance) {
             caption << concordance->windowTitle() << test::child<QLabel>(*concordance, "occurrenceCountLabel")->text();
             auto* occurrences = test::child<QTableView>(*concordance, "concordanceGrid");
             QTest::mouseClick(test::child<QPushButton>(*concordance, "sortByRightFormButton"), Qt::LeftButton);
@@ -73,8 +74,7 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(concordance));
             QTest::keySequence(occurrences, QKeySequence::Copy);
         });
-        test::child<QAction>(window, "inContextAction")->trigger();
-        QCOMPARE(caption, QStringList({"Parvane Dorlesca - Concordance de « le »", "3 occurrence(s)"}));
+        QCOMPARE(caption, QStringList({"Parvane Dorlesca - Concordance de « le »", "3 occurrences"}));
         QCOMPARE(rows, QStringList({"1 Le chat. Et ", "1 ", "2 Le chat. Et le bébé,¶"}));
         QCOMPARE(copiedRow, QStringLiteral("1\tLe chat. Et \tle\t bébé,¶le chien\r\n"));
         QCOMPARE(QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n")),

@@ -7,6 +7,7 @@
 #include "ui/file_dialogs.h"
 #include "ui/printing.h"
 #include "ui/stats/SpecificitiesWindow.h"
+#include "ui/studied_files.h"
 
 #include <QAbstractBarSeries>
 #include <QAbstractItemModel>
@@ -14,6 +15,7 @@
 #include <QBarSet>
 #include <QChartView>
 #include <QDir>
+#include <QFileDialog>
 #include <QImage>
 #include <QMenuBar>
 #include <QProcess>
@@ -77,12 +79,20 @@ ChartSeen readChart(const QWidget& chart)
     return seen;
 }
 
-// What the chart opened by a statistics window's chart item shows.
+// What the chart opened by a statistics window's chart item shows, modal or beside it.
 ChartSeen chartOpenedBy(const QWidget& window, const char* item)
 {
     ChartSeen seen;
     test::closeNextModalWindow([&seen](QWidget* chart) { seen = readChart(*chart); });
     child<QAction>(window, item)->trigger();
+    return seen;
+}
+
+ChartSeen chartOpenedBeside(const QWidget& window, const char* item)
+{
+    ChartSeen seen;
+    test::inspectWindowBeside([&window, item] { child<QAction>(window, item)->trigger(); },
+                              [&seen](QWidget* chart) { seen = readChart(*chart); });
     return seen;
 }
 
@@ -96,7 +106,7 @@ OpenChart specificitiesChartOf(const QByteArray& text1, const QByteArray& text2)
         const SharedText second = test::analysed(text2);
         const ui::SpecificitiesWindow window(first, second,
                                              SpecificitiesStatistic::report(AnalysedTexts(first, second)), nullptr);
-        return chartOpenedBy(window, "specificitiesChartAction");
+        return chartOpenedBeside(window, "specificitiesChartAction");
     };
 }
 
@@ -120,6 +130,16 @@ QString pdfText(const QString& path, int first, int last)
     if (!pdftotext.waitForFinished() || pdftotext.exitCode() != 0)
         qFatal("pdftotext failed on %s", qPrintable(path));
     return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+// The file that the save dialog of a chart's picture proposes, read from the dialog itself.
+QString proposedImageFile(const QWidget& chart)
+{
+    QString proposed;
+    test::closeNextModalWindow(
+        [&proposed](QWidget* dialog) { proposed = qobject_cast<QFileDialog*>(dialog)->selectedFiles().value(0); });
+    child<QAction>(chart, "saveImageAction")->trigger();
+    return proposed;
 }
 
 int pdfPages(const QString& path)
@@ -215,7 +235,9 @@ private slots:
         QStringList grid;
         QList<QPointF> points;
         QString title;
-        test::closeNextModalWindow([&](QWidget* chart) {
+        const auto window = test::openStatisticWindow("frequencies", "b c a B a");
+        const auto openZipf = [&window] { child<QAction>(*window, "zipfChartAction")->trigger(); };
+        test::inspectWindowBeside(openZipf, [&](QWidget* chart) {
             grid = readGrid(*chart);
             const QChart* drawn = child<QChartView>(*chart, "chartView")->chart();
             points = qobject_cast<QXYSeries*>(drawn->series().value(0))->points();
@@ -223,10 +245,44 @@ private slots:
             QCOMPARE(qobject_cast<QXYSeries*>(drawn->series().value(1))->count(), 2);
             QCOMPARE(drawn->axes(Qt::Horizontal).value(0)->type(), QAbstractAxis::AxisTypeLogValue);
         });
-        child<QAction>(*test::openStatisticWindow("frequencies", "b c a B a"), "zipfChartAction")->trigger();
         QCOMPARE(grid, QStringList({" Rang | Forme  | Nombre d'attestations   ", "1|a|2", "2|b|2", "3|c|1"}));
         QCOMPARE(points, QList<QPointF>({{1, 2}, {2, 2}, {3, 1}}));
-        QVERIFY2(title.startsWith(QStringLiteral("log10 f = 0,3467 − 0,563 × log10 r")), qPrintable(title));
+        QVERIFY2(title.contains(QStringLiteral("log10 f = 0,3467 − 0,563 × log10 r")), qPrintable(title));
+    }
+
+    // The charts of Zipf's law and of the specificities are titled after what they show and
+    // the texts they show it for, on screen, in their pictures and on paper, their axis titles
+    // whole; every chart's files are named after the chart and the texts.
+    void titlesAndFileNames()
+    {
+        const QTemporaryDir directory;
+        QWidget studying;
+        ui::setStudiedFiles(&studying, {directory.filePath(QStringLiteral("verne.txt"))});
+        ui::ZipfChart zipf(zipfReport("le chat et le chien"), &studying);
+        zipf.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&zipf));
+        const QString pdf = directory.filePath(QStringLiteral("zipf.pdf"));
+        ui::setNextPrinterSetUp(pdf);
+        child<QAction>(zipf, "printAction")->trigger();
+        const QString printed = pdfText(pdf, 1, 1).simplified();
+        QVERIFY2(printed.contains(QStringLiteral("Loi de Zipf — verne.txt"))
+                     && printed.contains(QStringLiteral("Nombre d'attestations")),
+                 qPrintable(printed));
+        QCOMPARE(printed.count(QStringLiteral("(échelle logarithmique)")), 2); // on either axis, whole
+        QCOMPARE(proposedImageFile(zipf), directory.filePath(QStringLiteral("verne-loi-de-zipf.png")));
+        const QString png = directory.filePath(QStringLiteral("zipf.png"));
+        ui::setNextChosenFile(png);
+        child<QAction>(zipf, "saveImageAction")->trigger();
+        QVERIFY(QImage(png).width() >= 1600);
+
+        ui::setStudiedFiles(
+            &studying,
+            {directory.filePath(QStringLiteral("verne.txt")), directory.filePath(QStringLiteral("sand.txt"))});
+        // The classic charts keep their one title, above the chart.
+        const ui::StartLettersChart starts(std::span<const CountChartRow>(), &studying);
+        QVERIFY(child<QChartView>(starts, "chartView")->chart()->title().isEmpty());
+        QCOMPARE(proposedImageFile(starts),
+                 directory.filePath(QStringLiteral("verne-sand-graphique-debut-de-mot.png")));
     }
 
     // After a re-sort, the grid shows the window's new order and the chart its reverse.
@@ -245,7 +301,7 @@ private slots:
     {
         ui::LengthsChart chart(lengths, nullptr);
         QCOMPARE(test::menuTree(chart.findChild<QMenuBar*>()->actions()),
-                 QStringLiteral("fileMenu=&Fichier[printAction=&Imprimer saveImageAction=&Enregistrer l'image... "
+                 QStringLiteral("fileMenu=&Fichier[printAction=&Imprimer saveImageAction=Enregistrer l'i&mage... "
                                 "exportAction=&Exporter... = quitAction=&Quitter]"));
         auto* tabs = child<QTabWidget>(chart, "tabs");
         QList<bool> enabled;

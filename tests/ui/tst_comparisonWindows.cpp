@@ -7,6 +7,7 @@
 #include "ui/stats/ComparisonResultsWindow.h"
 #include "ui/stats/SecondTextWindow.h"
 #include "ui/stats/SpecificitiesWindow.h"
+#include "ui/studied_files.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -88,6 +89,14 @@ private slots:
         QVERIFY(child<ui::PlainTextBox>(window, "secondTextBox")->isEnabled());
         QCOMPARE(child<QLabel>(window, "firstFilePathLabel")->text(), firstPath);
         QCOMPARE(child<QLabel>(window, "secondFilePathLabel")->text(), path);
+        // In the texts, as in any text editor, Tab types a tab, and Ctrl+Tab moves on.
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* second = child<ui::PlainTextBox>(window, "secondTextBox");
+        second->setFocus();
+        QTest::keyClick(second, Qt::Key_Tab);
+        QTest::keyClick(second, Qt::Key_Tab, Qt::ControlModifier);
+        QVERIFY(second->text().startsWith(u'\t') && child<ui::PlainTextBox>(window, "firstTextBox")->hasFocus());
 
         child<QAction>(window, "closeSecondTextAction")->trigger();
         QCOMPARE(secondTextState(window), withoutSecondText);
@@ -142,16 +151,15 @@ private slots:
         window->show();
         QCOMPARE(child<QGroupBox>(*window, "formsFrame")->title(), QStringLiteral("Forme(s)"));
         const char* const listings[][4] = {
-            {"showCommonFormsButton", "Formes communes", "la (2)  (1)\r\n", "« la »|2"},
-            {"showFirstTextFormsButton", "Formes propres au texte n°1", "mer (2)\r\n", "« mer »|2"},
-            {"showSecondTextFormsButton", "Formes propres au texte n°2", "terre (1)\r\n", "« terre »|1"}};
+            {"showCommonFormsButton", "Formes communes", "la (2)  (1)\r\n", "« la »|2 occurrences"},
+            {"showFirstTextFormsButton", "Formes propres au texte n°1", "mer (2)\r\n", "« mer »|2 occurrences"},
+            {"showSecondTextFormsButton", "Formes propres au texte n°2", "terre (1)\r\n", "« terre »|1 occurrence"}};
         for (const auto& [button, caption, forms, inContext] : listings) {
             QTest::mouseClick(child<QPushButton>(*window, button), Qt::LeftButton);
             QCOMPARE(child<QGroupBox>(*window, "formsFrame")->title(), QString::fromUtf8(caption));
             QCOMPARE(test::resultBox(*window), QString::fromUtf8(forms));
-            QCOMPARE(
-                test::concordanceOfFirstLine(*window),
-                QStringLiteral("Parvane Dorlesca - Concordance de %1 occurrence(s)").arg(QString::fromUtf8(inContext)));
+            QCOMPARE(test::concordanceOfFirstLine(*window),
+                     QStringLiteral("Parvane Dorlesca - Concordance de %1").arg(QString::fromUtf8(inContext)));
         }
     }
 
@@ -162,6 +170,8 @@ private slots:
         const SharedText sea = test::analysed("mer le mer le mer le mer le mer le mer mer mer mer mer");
         const SharedText sky = test::analysed("ciel le ciel le ciel le ciel le ciel le ciel ciel ciel ciel ciel");
         ui::SpecificitiesWindow window(sea, sky, SpecificitiesStatistic::report(AnalysedTexts(sea, sky)), nullptr);
+        ui::setStudiedFiles(&window,
+                            {files_.filePath(QStringLiteral("mer.txt")), files_.filePath(QStringLiteral("ciel.txt"))});
         window.show();
         auto* grid = child<QTableView>(window, "specificityGrid");
         const auto forms = [&window] { return test::listRows(window, {"specificityGrid"}); };
@@ -169,13 +179,16 @@ private slots:
         QCOMPARE(forms(), QStringList({"mer", "ciel"}));
         grid->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
         QCOMPARE(forms(), QStringList({"ciel", "mer"}));
-        QString inContext;
-        test::closeNextModalWindow([&inContext](QWidget* concordance) {
-            inContext = test::labelTexts(*concordance, {"occurrenceCountLabel"});
-        });
         grid->setCurrentIndex(grid->model()->index(0, 0));
-        QTest::keyClick(grid, Qt::Key_Return);
-        QCOMPARE(inContext, QStringLiteral("10 occurrence(s)")); // "ciel", in the second text
+        QString inContext;
+        test::inspectWindowBeside([grid] { QTest::keyClick(grid, Qt::Key_Return); },
+                                  [&](QWidget* concordance) {
+                                      inContext = test::labelTexts(*concordance, {"occurrenceCountLabel"})
+                                          + QLatin1Char(' ')
+                                          + ui::proposedFilePath(concordance, QStringLiteral("c.csv"));
+                                  });
+        // "ciel", in the second text, whose files the concordance is named after.
+        QCOMPARE(inContext, QStringLiteral("10 occurrences ") + files_.filePath(QStringLiteral("ciel-c.csv")));
         test::pickEntry(child<QComboBox>(window, "thresholdBox"), QStringLiteral("5"));
         QCOMPARE(forms(), QStringList());
     }

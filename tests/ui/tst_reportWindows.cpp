@@ -272,13 +272,11 @@ private slots:
         ui::FrequenciesWindow& window = *shown;
         window.show();
         auto* box = test::child<ui::PlainTextBox>(window, "formsBox");
-        QString opened;
-        test::closeNextModalWindow([&opened](QWidget* modal) { opened = modal->windowTitle(); });
         QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, box->cursorRect(QTextCursor(box->document())).center());
         QCOMPARE(box->textCursor().selectedText(), QStringLiteral("le"));
-        QCOMPARE(opened, QString());
-        QTest::keyClick(box, Qt::Key_Return, Qt::ControlModifier);
-        QCOMPARE(opened, QStringLiteral("Parvane Dorlesca - Concordance de « le »"));
+        QVERIFY(window.findChildren<ui::ConcordanceWindow*>().isEmpty());
+        QCOMPARE(test::concordanceOfFirstLine(window),
+                 QStringLiteral("Parvane Dorlesca - Concordance de « le »|2 occurrences"));
     }
 
     // "Exporter..." saves the rows as the window shows them, as CSV for French spreadsheets,
@@ -327,9 +325,9 @@ private slots:
         QCOMPARE(segments(), QStringList({"le chat dort", "le chat"}));
         QCOMPARE(test::labelTexts(*window, {"segmentCountValue"}), QStringLiteral("2"));
         QString inContext;
-        test::closeNextModalWindow([&inContext](QWidget* concordance) { inContext = concordance->windowTitle(); });
         grid->setCurrentIndex(grid->model()->index(0, 0));
-        QTest::keyClick(grid, Qt::Key_Return);
+        test::inspectWindowBeside([grid] { QTest::keyClick(grid, Qt::Key_Return); },
+                                  [&inContext](QWidget* concordance) { inContext = concordance->windowTitle(); });
         QCOMPARE(inContext, QStringLiteral("Parvane Dorlesca - Concordance de « le chat dort »"));
     }
 
@@ -342,25 +340,29 @@ private slots:
         const SharedText text = test::analysed("a b c d e f g h i j k l m n o p q r s t. chat noir. chat noir.");
         ui::ConcordanceWindow concordance(text, quorvelle::concordance(text->text(), "chat", 10), nullptr);
         QString around;
-        test::closeNextModalWindow([&around](QWidget* collocates) {
+        const auto showCollocates = [&concordance] {
+            QTest::mouseClick(child<QPushButton>(concordance, "showCollocatesButton"), Qt::LeftButton);
+        };
+        test::inspectWindowBeside(showCollocates, [&around](QWidget* collocates) {
             around = test::listRows(*collocates, {"collocateGrid"}).join(QLatin1Char('/')) + QLatin1Char(' ')
                 + test::labelTexts(*collocates, {"pivotAttestationsValue", "spanFormsValue", "shownCountValue"});
             child<QCheckBox>(*collocates, "sameSentenceBox")->setChecked(false);
             around += QLatin1Char(' ') + test::labelTexts(*collocates, {"spanFormsValue"});
         });
-        QTest::mouseClick(child<QPushButton>(concordance, "showCollocatesButton"), Qt::LeftButton);
         QCOMPARE(around, QStringLiteral("noir 2|2|1 7"));
 
         const SharedText tenForms = test::analysed("x a a a a a a a a x");
         ui::ConcordanceWindow ofX(tenForms, quorvelle::concordance(tenForms->text(), "x", 10), nullptr);
         QStringList parts;
-        test::closeNextModalWindow([&parts](QWidget* dispersion) {
+        const auto showDispersion = [&ofX] {
+            QTest::mouseClick(child<QPushButton>(ofX, "showDispersionButton"), Qt::LeftButton);
+        };
+        test::inspectWindowBeside(showDispersion, [&parts](QWidget* dispersion) {
             parts << test::labelTexts(*dispersion, {"juillandValue", "griesValue"})
                   << QString::number(child<QTableView>(*dispersion, "partsGrid")->model()->rowCount());
             test::pickEntry(child<QComboBox>(*dispersion, "partsBox"), QStringLiteral("20"));
             parts << QString::number(child<QTableView>(*dispersion, "partsGrid")->model()->rowCount());
         });
-        QTest::mouseClick(child<QPushButton>(ofX, "showDispersionButton"), Qt::LeftButton);
         QCOMPARE(parts, QStringList({"0,3333|0,8", "10", "20"}));
     }
 

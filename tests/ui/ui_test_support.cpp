@@ -84,6 +84,34 @@ void closeNextModalWindow(std::function<void(QWidget* window)> inspect)
     poll->start();
 }
 
+QWidget* windowOpenedBeside(const std::function<void()>& open)
+{
+    const QList<QWidget*> before = QApplication::topLevelWidgets();
+    bool modal = false;
+    QTimer poll; // closes a window shown modal instead, so that open returns
+    QObject::connect(&poll, &QTimer::timeout, [&modal] {
+        if (QWidget* shown = QApplication::activeModalWidget(); shown && !qobject_cast<ui::WaitDialog*>(shown)) {
+            modal = true;
+            shown->close();
+        }
+    });
+    poll.start(modalPollMs);
+    open();
+    QList<QWidget*> opened = QApplication::topLevelWidgets();
+    opened.removeIf([&before](const QWidget* window) {
+        return before.contains(window) || !window->isVisible() || window->windowType() != Qt::Window;
+    });
+    return !modal && opened.size() == 1 ? opened.front() : nullptr;
+}
+
+void inspectWindowBeside(const std::function<void()>& open, const std::function<void(QWidget* window)>& inspect)
+{
+    QWidget* window = windowOpenedBeside(open);
+    QVERIFY2(window, "no window opened beside the others");
+    inspect(window);
+    window->close();
+}
+
 QStringList listRows(const QWidget& window, const QStringList& listNames)
 {
     QStringList rows;
@@ -135,13 +163,13 @@ QString resultBox(const QWidget& window, const char* name)
 QString concordanceOfFirstLine(const QWidget& window)
 {
     QString seen;
-    closeNextModalWindow([&seen](QWidget* concordance) {
+    auto* box = child<ui::PlainTextBox>(window, "formsBox");
+    box->moveCursor(QTextCursor::Start);
+    const auto showInContext = [box] { QTest::keyClick(box, Qt::Key_Return, Qt::ControlModifier); };
+    inspectWindowBeside(showInContext, [&seen](QWidget* concordance) {
         seen = concordance->windowTitle() + QLatin1Char('|')
             + concordance->findChild<QLabel*>(QStringLiteral("occurrenceCountLabel"))->text();
     });
-    auto* box = child<ui::PlainTextBox>(window, "formsBox");
-    box->moveCursor(QTextCursor::Start);
-    QTest::keyClick(box, Qt::Key_Return, Qt::ControlModifier);
     return seen;
 }
 

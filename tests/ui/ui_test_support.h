@@ -48,7 +48,18 @@ std::unique_ptr<QWidget> openStatisticWindow(std::string_view name, const QByteA
 /// that the exec() that showed it returns. Call before the action that opens the window.
 void closeNextModalWindow(std::function<void(QWidget* window)> inspect);
 
-/// The rows of parallel lists (or the first column of grids), each row's cells joined by "|": {"2|4|66,67", "1|2|33,33"}.
+/// Runs open, which must show one window beside the others, not modal, a window of its own
+/// (not a dialog), and returns it. A
+/// window shown modal instead is closed at once, so that the test goes on, and null is
+/// returned, as when no window or several opened.
+QWidget* windowOpenedBeside(const std::function<void()>& open);
+
+/// Runs open, which must show one window beside the others (see windowOpenedBeside), then
+/// inspect on that window, then closes it.
+void inspectWindowBeside(const std::function<void()>& open, const std::function<void(QWidget* window)>& inspect);
+
+/// The rows of parallel lists (or the first column of grids), each row's cells joined by "|": {"2|4|66,67",
+/// "1|2|33,33"}.
 QStringList listRows(const QWidget& window, const QStringList& listNames);
 
 /// The row selected in each of the lists, -1 for none.
@@ -74,7 +85,8 @@ Widget* child(const QWidget& window, const char* name)
 QString resultBox(const QWidget& window, const char* name = "formsBox");
 
 /// Asks for the first line of the window's result box formsBox in context (Ctrl+Entrée), and
-/// returns the caption and the count of the concordance that opens, joined by "|".
+/// returns the caption and the count of the concordance that opens beside it, joined by "|",
+/// then closes it.
 QString concordanceOfFirstLine(const QWidget& window);
 
 /// The texts of the named labels, joined by "|".

@@ -1,6 +1,8 @@
 // The bar chart of the chart windows.
 #include "ui/charts/BarChartView.h"
 
+#include "ui/charts/chart_title.h"
+
 #include <QAbstractItemModel>
 #include <QBarSeries>
 #include <QBarSet>
@@ -20,7 +22,7 @@ namespace {
 
 constexpr qreal barWidth = 0.8;
 constexpr int labelGapSideBySide = 12; // pixels kept between two labels under vertical bars
-constexpr int labelGapStacked = 1;      // and between two labels beside horizontal bars
+constexpr int labelGapStacked = 1;     // and between two labels beside horizontal bars
 // Labels beside horizontal bars are a little smaller, so that forty of them fit one above
 // the other in a window of ordinary height.
 constexpr qreal stackedLabelScale = 0.9;
@@ -50,12 +52,13 @@ BarChartView::BarChartView(QAbstractItemModel* bars, int valueColumn, int labelR
     mapper->setSeries(series_);
     mapper->setModel(bars_);
 
-    categoryAxis_->setTitleText(categoryTitle);
+    const bool vertical = barDirection == Qt::Vertical;
+    // The axis titles are drawn as rich text; the one beside the left axis on two lines if long.
+    categoryAxis_->setTitleText(vertical ? categoryTitle.toHtmlEscaped() : verticalAxisTitle(categoryTitle));
     categoryAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     categoryAxis_->setGridLineVisible(false);
-    valueAxis_->setTitleText(valueTitle);
+    valueAxis_->setTitleText(vertical ? verticalAxisTitle(valueTitle) : valueTitle.toHtmlEscaped());
     valueAxis_->setLabelFormat(QStringLiteral("%i"));
-    const bool vertical = barDirection == Qt::Vertical;
     chart->addAxis(categoryAxis_, vertical ? Qt::AlignBottom : Qt::AlignLeft);
     chart->addAxis(valueAxis_, vertical ? Qt::AlignLeft : Qt::AlignBottom);
     series_->attachAxis(categoryAxis_);
@@ -110,6 +113,8 @@ void BarChartView::styleChart()
     chart->setBackgroundBrush(colours.base());
     chart->setBackgroundRoundness(0);
     chart->setMargins({4, 4, 4, 4});
+    chart->setTitleFont(font());
+    chart->setTitleBrush(colours.text());
     QFont titleFont = font();
     titleFont.setBold(true);
     for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(categoryAxis_), static_cast<QAbstractAxis*>(valueAxis_)}) {
@@ -163,8 +168,7 @@ void BarChartView::placeLabels()
     const int count = bars_->rowCount();
     const QRectF plotArea = chart()->plotArea();
     const qreal barRoom = (barDirection_ == Qt::Vertical ? plotArea.width() : plotArea.height()) / std::max(count, 1);
-    const int step =
-        barRoom <= 0 ? std::max(count, 1) : std::max(1, static_cast<int>(std::ceil(labelRoom_ / barRoom)));
+    const int step = barRoom <= 0 ? std::max(count, 1) : std::max(1, static_cast<int>(std::ceil(labelRoom_ / barRoom)));
     if (barDirection_ == Qt::Horizontal) {
         for (int row = 0; row < count; ++row) {
             QGraphicsSimpleTextItem* label = labelsBesideBars_[static_cast<std::size_t>(row)];

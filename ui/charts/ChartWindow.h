@@ -20,6 +20,12 @@ class ChartTableModel;
 /// What sets one chart window apart from the others.
 struct ChartWindowLook {
     QString caption;
+    /// What the chart's files are named after, the texts' names before it:
+    /// "loi-de-zipf" gives "verne-loi-de-zipf.png" and "verne-loi-de-zipf.csv".
+    QString fileName;
+    /// What the chart shows, as its own title says it, followed by the texts it shows it for
+    /// ("Loi de Zipf — verne.txt"); none for the classic charts, titled above it.
+    QString chartTitle = {};
     QString categoryTitle;
     QString valueTitle;
     /// The grid's columns, their headings with the blanks around them.
@@ -30,8 +36,9 @@ struct ChartWindowLook {
     Qt::Orientation barDirection = Qt::Vertical;
 };
 
-/// Opened modal from a statistics window with the rows it shows; built whole before it is
-/// shown and never changed after. Its one table feeds both tabs: the values grid
+/// Opened from a statistics window with the rows it shows, modal for the classic charts,
+/// beside it for Zipf's law and the specificities; built whole before it is shown and never
+/// changed after. Its one table feeds both tabs: the values grid
 /// ("Afficher les valeurs") shows every row, the chart ("Afficher le graphique") the rows
 /// that have a bar, as bars unless the window draws them otherwise. "&Fichier" prints the
 /// chart on one page, saves it as a picture, exports the values as CSV, and closes the window.
@@ -57,6 +64,7 @@ private:
     void layOutChart();
 
     Qt::Orientation barDirection_;
+    QString fileName_;
 
     ChartTableModel* table_;
     QTabWidget* tabs;

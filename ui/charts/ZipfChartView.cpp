@@ -1,6 +1,7 @@
 // The Zipf chart of the frequency window.
 #include "ui/charts/ZipfChartView.h"
 
+#include "ui/charts/chart_title.h"
 #include "ui/number_text.h"
 
 #include <QAbstractItemModel>
@@ -20,7 +21,8 @@ constexpr qreal pointSize = 5;
 // while they stay apart.
 constexpr int mostMarkedForms = 2000;
 
-// A logarithmic axis from the power of ten at or below lowest to the one at or above highest.
+// A logarithmic axis from the power of ten at or below lowest to the one at or above highest,
+// its title drawn as given (rich text).
 QLogValueAxis* decadeAxis(double lowest, double highest, const QString& title, const QFont& font,
                           const QPalette& colours)
 {
@@ -76,8 +78,9 @@ ZipfChartView::ZipfChartView(const QAbstractItemModel& points, int rankColumn, i
     chart->addSeries(forms);
 
     const double highestRank = std::max<double>(points.rowCount(), 1);
-    QLogValueAxis* rankAxis = decadeAxis(1, std::max(highestRank, 10.0), rankTitle, font(), colours);
-    QLogValueAxis* countAxis = decadeAxis(1, std::max(highestCount, 10.0), countTitle, font(), colours);
+    QLogValueAxis* rankAxis = decadeAxis(1, std::max(highestRank, 10.0), rankTitle.toHtmlEscaped(), font(), colours);
+    QLogValueAxis* countAxis =
+        decadeAxis(1, std::max(highestCount, 10.0), verticalAxisTitle(countTitle), font(), colours);
     chart->addAxis(rankAxis, Qt::AlignBottom);
     chart->addAxis(countAxis, Qt::AlignLeft);
     forms->attachAxis(rankAxis);

@@ -35,91 +35,102 @@ ReportTableModel::ColumnLook labels(const QString& heading)
     return {heading, Qt::AlignLeft};
 }
 
-ChartWindowLook edgeLook(const QString& caption)
+ChartWindowLook edgeLook(const QString& caption, const QString& fileName)
 {
-    return {caption,
-            ChartWindow::tr("Caractères"),
-            ChartWindow::tr("Nbre de formes"),
-            {numbers(ChartWindow::tr(" Numéro ")), labels(ChartWindow::tr(" Caractères  ")),
-             numbers(ChartWindow::tr(" Nbre de formes   "))},
-            ChartWindowLook::ChartTab};
+    return {.caption = caption,
+            .fileName = fileName,
+            .categoryTitle = ChartWindow::tr("Caractères"),
+            .valueTitle = ChartWindow::tr("Nbre de formes"),
+            .gridColumns = {numbers(ChartWindow::tr(" Numéro ")), labels(ChartWindow::tr(" Caractères  ")),
+                            numbers(ChartWindow::tr(" Nbre de formes   "))},
+            .openingTab = ChartWindowLook::ChartTab};
 }
 
 } // namespace
 
 LengthsChart::LengthsChart(std::span<const LengthChartRow> rows, QWidget* parent)
-    : ChartWindow({tr("Parvane Dorlesca - Composition des formes - statistiques formes/caractères (Graphique)"),
-                   tr("Nbre de caractère(s)"),
-                   tr("Nbre de forme(s)"),
-                   {numbers(tr(" Nbre de caractère(s)  ")), labels(tr(" Nbre de forme(s)  ")),
-                    numbers(tr(" Pourcentage (%)   "))},
-                   ChartWindowLook::ValuesTab},
-                  lengthChart(rows, decimalSeparator()), parent)
+    : ChartWindow(
+        {.caption = tr("Parvane Dorlesca - Composition des formes - statistiques formes/caractères (Graphique)"),
+         .fileName = tr("graphique-formes-caracteres"),
+         .categoryTitle = tr("Nbre de caractère(s)"),
+         .valueTitle = tr("Nbre de forme(s)"),
+         .gridColumns = {numbers(tr(" Nbre de caractère(s)  ")), labels(tr(" Nbre de forme(s)  ")),
+                         numbers(tr(" Pourcentage (%)   "))},
+         .openingTab = ChartWindowLook::ValuesTab},
+        lengthChart(rows, decimalSeparator()), parent)
 {
 }
 
 StartLettersChart::StartLettersChart(std::span<const CountChartRow> letters, QWidget* parent)
-    : ChartWindow(edgeLook(tr("Parvane Dorlesca - Graphique début de mot")), countChart(letters, letterLabelPrefix),
-                  parent)
+    : ChartWindow(edgeLook(tr("Parvane Dorlesca - Graphique début de mot"), tr("graphique-debut-de-mot")),
+                  countChart(letters, letterLabelPrefix), parent)
 {
 }
 
 EndLettersChart::EndLettersChart(std::span<const CountChartRow> letters, QWidget* parent)
-    : ChartWindow(edgeLook(tr("Parvane Dorlesca - Graphique fin de mot")), countChart(letters, letterLabelPrefix),
-                  parent)
+    : ChartWindow(edgeLook(tr("Parvane Dorlesca - Graphique fin de mot"), tr("graphique-fin-de-mot")),
+                  countChart(letters, letterLabelPrefix), parent)
 {
 }
 
 PositiveDeviationsChart::PositiveDeviationsChart(std::span<const DeviationChartRow> rows, QWidget* parent)
-    : ChartWindow(
-        {tr("Parvane Dorlesca - Calcul des écarts positifs (graphique)"),
-         tr("Fréquence d'attestation réelle"),
-         tr("Nbre de formes"),
-         {numbers(tr(" Numéro ")), labels(tr(" Fréq. d'attestation réelle  ")), numbers(tr(" Nbre de formes   "))},
-         ChartWindowLook::ValuesTab},
-        countChart(deviationSide(rows, DeviationSide::Positive), numberLabelPrefix), parent)
+    : ChartWindow({.caption = tr("Parvane Dorlesca - Calcul des écarts positifs (graphique)"),
+                   .fileName = tr("graphique-ecarts-positifs"),
+                   .categoryTitle = tr("Fréquence d'attestation réelle"),
+                   .valueTitle = tr("Nbre de formes"),
+                   .gridColumns = {numbers(tr(" Numéro ")), labels(tr(" Fréq. d'attestation réelle  ")),
+                                   numbers(tr(" Nbre de formes   "))},
+                   .openingTab = ChartWindowLook::ValuesTab},
+                  countChart(deviationSide(rows, DeviationSide::Positive), numberLabelPrefix), parent)
 {
 }
 
 NegativeDeviationsChart::NegativeDeviationsChart(std::span<const DeviationChartRow> rows, QWidget* parent)
-    : ChartWindow(
-        {tr("Parvane Dorlesca - Calcul des écarts négatifs (graphique)"),
-         tr("Fréquence d'attestation réelle"),
-         tr("Nbre de formes"),
-         {numbers(tr(" Numéro ")), labels(tr(" Fréquence d'attestation réelle  ")), numbers(tr(" Nbre de formes   "))},
-         ChartWindowLook::ChartTab},
-        countChart(deviationSide(rows, DeviationSide::Negative), numberLabelPrefix), parent)
+    : ChartWindow({.caption = tr("Parvane Dorlesca - Calcul des écarts négatifs (graphique)"),
+                   .fileName = tr("graphique-ecarts-negatifs"),
+                   .categoryTitle = tr("Fréquence d'attestation réelle"),
+                   .valueTitle = tr("Nbre de formes"),
+                   .gridColumns = {numbers(tr(" Numéro ")), labels(tr(" Fréquence d'attestation réelle  ")),
+                                   numbers(tr(" Nbre de formes   "))},
+                   .openingTab = ChartWindowLook::ChartTab},
+                  countChart(deviationSide(rows, DeviationSide::Negative), numberLabelPrefix), parent)
 {
 }
 
 EnrichmentChart::EnrichmentChart(std::span<const CountChartRow> slices, QWidget* parent)
-    : ChartWindow({tr("Parvane Dorlesca - Graphique -  L'enrichissement du vocabulaire"),
-                   tr("N° tranche"),
-                   tr("Nbre de nouvelles formes"),
-                   {numbers(tr(" Numéro ")), labels(tr(" N° tranche  ")), numbers(tr(" Nbre de nouvelles formes   "))},
-                   ChartWindowLook::ValuesTab},
+    : ChartWindow({.caption = tr("Parvane Dorlesca - Graphique -  L'enrichissement du vocabulaire"),
+                   .fileName = tr("graphique-enrichissement"),
+                   .categoryTitle = tr("N° tranche"),
+                   .valueTitle = tr("Nbre de nouvelles formes"),
+                   .gridColumns = {numbers(tr(" Numéro ")), labels(tr(" N° tranche  ")),
+                                   numbers(tr(" Nbre de nouvelles formes   "))},
+                   .openingTab = ChartWindowLook::ValuesTab},
                   countChart(slices, numberLabelPrefix), parent)
 {
 }
 
 SpecificitiesChart::SpecificitiesChart(std::span<const ScoreChartRow> forms, QWidget* parent)
-    : ChartWindow({tr("Parvane Dorlesca - Spécificités (graphique)"),
-                   tr("Forme"),
-                   tr("Spécificité (positive : texte n°1, négative : texte n°2)"),
-                   {numbers(tr(" Numéro ")), labels(tr(" Forme  ")), numbers(tr(" Spécificité   "))},
-                   ChartWindowLook::ChartTab,
-                   Qt::Horizontal},
+    : ChartWindow({.caption = tr("Parvane Dorlesca - Spécificités (graphique)"),
+                   .fileName = tr("specificites"),
+                   .chartTitle = tr("Spécificités"),
+                   .categoryTitle = tr("Forme"),
+                   .valueTitle = tr("Spécificité (positive : texte n°1, négative : texte n°2)"),
+                   .gridColumns = {numbers(tr(" Numéro ")), labels(tr(" Forme  ")), numbers(tr(" Spécificité   "))},
+                   .openingTab = ChartWindowLook::ChartTab,
+                   .barDirection = Qt::Horizontal},
                   scoreChart(forms, decimalSeparator()), parent)
 {
 }
 
 ZipfChart::ZipfChart(ZipfReport report, QWidget* parent)
     : ChartWindow(
-        {tr("Parvane Dorlesca - Loi de Zipf (graphique)"),
-         tr("Rang (échelle logarithmique)"),
-         tr("Nombre d'attestations (échelle logarithmique)"),
-         {numbers(tr(" Rang ")), labels(tr(" Forme  ")), numbers(tr(" Nombre d'attestations   "))},
-         ChartWindowLook::ChartTab},
+        {.caption = tr("Parvane Dorlesca - Loi de Zipf (graphique)"),
+         .fileName = tr("loi-de-zipf"),
+         .chartTitle = tr("Loi de Zipf"),
+         .categoryTitle = tr("Rang (échelle logarithmique)"),
+         .valueTitle = tr("Nombre d'attestations (échelle logarithmique)"),
+         .gridColumns = {numbers(tr(" Rang ")), labels(tr(" Forme  ")), numbers(tr(" Nombre d'attestations   "))},
+         .openingTab = ChartWindowLook::ChartTab},
         zipfChart(report.rows),
         [fit = report.fit](const ChartTableModel& table, const ChartWindowLook& look, QWidget* parent) {
             auto* view = new ZipfChartView(*table.barsModel(), 0, table.valueColumn(), fit, look.categoryTitle,

@@ -37,7 +37,7 @@ public:
     PositiveDeviationsChart(std::span<const DeviationChartRow> rows, QWidget* parent);
 };
 
-/// Frequencies at or below the mean ("&Ecart négatif" of FrequenciesWindow).
+/// Frequencies at or below the mean ("Ecart &négatif" of FrequenciesWindow).
 class NegativeDeviationsChart final : public ChartWindow {
     Q_OBJECT
 public:

@@ -4,6 +4,7 @@
 #include "core/catalogue/statistics_catalogue.h"
 #include "core/presentation/french_messages.h"
 #include "core/reports/character_counts.h"
+#include "ui/HourglassCursor.h"
 #include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
@@ -13,12 +14,16 @@
 #include "ui/menus.h"
 #include "ui/shell/AboutBox.h"
 #include "ui/shell/HelpWindow.h"
+#include "ui/studied_files.h"
 #include "ui/text_opening.h"
+#include "ui/text_saving.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
@@ -80,12 +85,14 @@ void MainWindow::buildMenus()
 
     QMenu* fileMenu = addMenu(bar, "fileMenu", tr("&Fichier"));
     openAction = addMenuItem(fileMenu, "openAction", tr("&Ouvrir..."));
+    saveTextAsAction = addMenuItem(fileMenu, "saveTextAsAction", tr("&Enregistrer le texte sous..."));
+    saveTextAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     closeAction = addMenuItem(fileMenu, "closeAction", tr("&Fermer"));
-    quitAction = addMenuItem(fileMenu, "quitAction", tr("&Quitter"));
+    quitAction = addClosingItem(fileMenu);
 
     QMenu* toolsMenu = addMenu(bar, "toolsMenu", tr("&Outils"));
     characterCountAction = addMenuItem(toolsMenu, "characterCountAction", tr("&Nombre de caractères"));
-    wordCountAction = addMenuItem(toolsMenu, "wordCountAction", tr("&Nombre de mots"));
+    wordCountAction = addMenuItem(toolsMenu, "wordCountAction", tr("Nombre de &mots"));
     toolsMenu->addSeparator();
     extendedLettersAction =
         addMenuItem(toolsMenu, "extendedLettersAction", tr("&Compter œ, Œ, Ÿ, Š, Ž comme des lettres"));
@@ -99,6 +106,9 @@ void MainWindow::buildMenus()
     QMenu* helpMenu = addMenu(bar, "helpMenu", tr("&Aide"));
     aboutAction = addMenuItem(helpMenu, "aboutAction", tr("&A propos de"));
     manualAction = addMenuItem(helpMenu, "manualAction", tr("&Mode d'emploi"));
+
+    // Saving needs a text too.
+    textItems_.append(saveTextAsAction);
 }
 
 void MainWindow::buildStatisticsMenu(QMenu* statisticsMenu)
@@ -129,6 +139,7 @@ QAction* MainWindow::addStatisticItem(QMenu* statisticsMenu, const StatisticInfo
 void MainWindow::connectSignals()
 {
     connect(openAction, &QAction::triggered, this, &MainWindow::openChosenTextFile);
+    connect(saveTextAsAction, &QAction::triggered, this, &MainWindow::saveTextAs);
     connect(closeAction, &QAction::triggered, this, &MainWindow::closeText);
     connect(quitAction, &QAction::triggered, this, &MainWindow::close);
     connect(characterCountAction, &QAction::triggered, this, &MainWindow::showCharacterCounts);
@@ -186,25 +197,80 @@ void MainWindow::openChosenTextFile()
 
 void MainWindow::openTextFile(const QString& path)
 {
-    const QString fullPath = openTextInto(textBox, path, this);
-    if (fullPath.isEmpty())
+    const std::optional<OpenedText> opened = openTextInto(textBox, path, this);
+    if (!opened)
         return;
-    filePathLabel->setText(fullPath);
-    // What the save dialogs of the windows opened from here name their files after.
-    setWindowFilePath(fullPath);
+    setTextFile(opened->path, opened->encoding);
     setTextLoaded(true);
+}
+
+void MainWindow::setTextFile(const QString& path, Encoding encoding)
+{
+    filePathLabel->setText(path);
+    setStudiedFiles(this, {path});
+    textEncoding_ = encoding;
+}
+
+bool MainWindow::saveTextAs()
+{
+    // Beside the text's file, as a text file of the same name.
+    const QFileInfo file(studiedFiles(this).value(0));
+    const QString proposed = file.suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0
+        ? file.filePath()
+        : file.dir().filePath(file.completeBaseName() + QStringLiteral(".txt"));
+    const std::optional<TextFileChoice> chosen = chooseTextFileToSave(this, proposed, textEncoding_);
+    if (!chosen)
+        return false;
+    const QString path = QFileInfo(chosen->path).absoluteFilePath();
+    QString failure;
+    {
+        const HourglassCursor hourglass;
+        failure = saveText(path, textBox->text(), chosen->encoding);
+    }
+    if (!failure.isEmpty()) {
+        MessageBox::warning(
+            this, tr("Enregistrer le texte sous"),
+            tr("Le texte n'a pas pu être enregistré dans « %1 » : %2.").arg(QDir::toNativeSeparators(path), failure));
+        return false;
+    }
+    textBox->markSaved();
+    setTextFile(path, chosen->encoding);
+    return true;
+}
+
+bool MainWindow::offerToSaveEdits()
+{
+    if (!textBox->isEdited())
+        return true;
+    const QString name = QFileInfo(studiedFiles(this).value(0)).fileName();
+    switch (MessageBox::saveQuestion(
+        this, tr("Texte modifié"),
+        tr("Le texte « %1 » a été modifié.\r\nEnregistrer les modifications avant de le fermer ?").arg(name))) {
+    case QMessageBox::Yes:
+        return saveTextAs();
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void MainWindow::closeText()
 {
+    if (!offerToSaveEdits())
+        return;
     textBox->setText(QString());
     filePathLabel->setText(tr("Chargez un fichier texte avec la commande Ouvrir."));
-    setWindowFilePath(QString());
+    setStudiedFiles(this, {});
     setTextLoaded(false);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!offerToSaveEdits()) {
+        event->ignore();
+        return;
+    }
     if (helpWindow_)
         helpWindow_->close();
     event->accept();

@@ -4,11 +4,14 @@
 // which hands over to this window. MainWindow owns the loaded text for the whole run, in its
 // text box. Its "&Statistiques" menu is built from the core's catalogue of statistics: each
 // item opens its statistic's window (ui/stats, see statistic_windows.h), which receives the
-// text in code page 1252, computes its report through the core, and is shown modal. The about
-// box, the help window and the wait dialogs live in ui/shell; helpers shared by every window
-// live in ui/.
+// text in code page 1252, computes its report through the core, and is shown modal (the
+// classic statistics) or beside the main window (segments and richness). The user may
+// edit the text: "Enregistrer le texte sous..." saves it, and closing the text or the program
+// asks first about edits not saved. The about box, the help window and the wait dialogs live
+// in ui/shell; helpers shared by every window live in ui/.
 #pragma once
 
+#include "core/text/encoding.h"
 #include "ui/TextAnalysis.h"
 
 #include <QList>
@@ -43,15 +46,18 @@ public:
     QFuture<SharedText> analysis();
 
 protected:
-    /// Closing the main window ends the program.
+    /// Closing the main window ends the program, once edits of the text are saved or given up
+    /// (see offerToSaveEdits).
     void closeEvent(QCloseEvent* event) override;
     /// A text file dropped on the window opens as "&Ouvrir..." opens it, while that command
-    /// is available.
+    /// is available: with no text loaded, so that a drop never replaces a text.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private slots:
     void openChosenTextFile();
+    /// Asks where and in which encoding to save the text, then saves it; true once saved.
+    bool saveTextAs();
     void closeText();
     /// Cuts the text into forms by the rule the "&Outils" menu's choice names, and keeps
     /// that choice for the next runs.
@@ -71,12 +77,23 @@ private:
 
     /// Enables the items and the text box that need a text, and disables "&Ouvrir...".
     void setTextLoaded(bool loaded);
+    /// The file the text was opened from or last saved to: its path is shown, and the windows
+    /// opened from here name their files after it.
+    void setTextFile(const QString& path, Encoding encoding);
+    /// Before the text goes, offers to save its edits: true when it was not edited since it was
+    /// opened or saved, or when the user, asked, saves it (Oui) or gives the edits up (Non);
+    /// false when the user cancels (Annuler) or the save does not happen, and everything stays
+    /// as it was.
+    bool offerToSaveEdits();
 
     QLabel* filePathLabel;
     PlainTextBox* textBox;
     TextAnalysis* textAnalysis_;
+    /// What the text was read in or last saved in, the encoding its save proposes.
+    Encoding textEncoding_ = Encoding::Cp1252;
 
     QAction* openAction;
+    QAction* saveTextAsAction;
     QAction* closeAction;
     QAction* quitAction;
     QAction* characterCountAction;

@@ -18,6 +18,8 @@
 #include "ui/stats/SentenceLengthsWindow.h"
 #include "ui/stats/StartEndLettersWindow.h"
 #include "ui/stats/VocabularyWindow.h"
+#include "ui/studied_files.h"
+#include "ui/window_opening.h"
 
 #include <QFuture>
 
@@ -50,6 +52,15 @@ template <> struct WindowOf<ComparisonStatistic> { using type = SecondTextWindow
 template <> struct WindowOf<RichnessStatistic> { using type = RichnessWindow; };
 // clang-format on
 
+/// The statistics one consults while working in the other windows open beside the main window
+/// rather than modal over it, as the classic statistics open.
+template <class Statistic>
+inline constexpr bool opensBeside = false;
+template <>
+inline constexpr bool opensBeside<SegmentsStatistic> = true;
+template <>
+inline constexpr bool opensBeside<RichnessStatistic> = true;
+
 /// What compute makes of the main window's text as it now stands, computed off the interface
 /// thread once the text is analysed (see resultAfterWaiting); the wait dialog shows the
 /// analysis's progress.
@@ -75,18 +86,23 @@ inline auto windowReport<SentenceLengthsStatistic>(const AnalysedTexts& texts)
     return sentenceReport(texts.first(), texts.letters());
 }
 
-/// Opens the window of a statistic modal over the main window, on the report of its text.
+/// Opens the window of a statistic over the main window, on the report of its text: modal, or
+/// beside it (see opensBeside).
 template <class Statistic>
 void openWindowOf(MainWindow& main)
 {
     using Report = decltype(windowReport<Statistic>(std::declval<const AnalysedTexts&>()));
+    using Window = typename WindowOf<Statistic>::type;
     std::optional<std::pair<SharedText, Report>> computed = computeFromText(main, [](SharedText text) {
         Report report = windowReport<Statistic>(AnalysedTexts(text));
         return std::pair(std::move(text), std::move(report));
     });
-    if (computed)
-        StatisticsWindow::openModal<typename WindowOf<Statistic>::type>(&main, std::move(computed->first),
-                                                                        std::move(computed->second));
+    if (!computed)
+        return;
+    if constexpr (opensBeside<Statistic>)
+        openModeless<Window>(&main, std::move(computed->first), std::move(computed->second));
+    else
+        openModal<Window>(&main, std::move(computed->first), std::move(computed->second));
 }
 
 /// The second text's window starts with the main window's text, analysed, and its path.
@@ -94,7 +110,7 @@ template <>
 inline void openWindowOf<ComparisonStatistic>(MainWindow& main)
 {
     if (std::optional<SharedText> text = computeFromText(main, [](SharedText analysed) { return analysed; }))
-        StatisticsWindow::openModal<SecondTextWindow>(&main, std::move(*text), main.windowFilePath());
+        openModal<SecondTextWindow>(&main, std::move(*text), studiedFiles(&main).value(0));
 }
 
 } // namespace quorvelle::ui

@@ -47,7 +47,7 @@ void CollocatesWindow::open(QWidget* parent, SharedText text, std::string pivot)
 {
     std::optional<CollocateReport> report = computedAfterWaiting(parent, text, std::move(pivot), {});
     if (report)
-        openModal<CollocatesWindow>(parent, std::move(text), std::move(*report));
+        openModeless<CollocatesWindow>(parent, std::move(text), std::move(*report));
 }
 
 CollocatesWindow::CollocatesWindow(SharedText text, CollocateReport report, QWidget* parent)

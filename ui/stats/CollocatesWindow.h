@@ -18,7 +18,7 @@ class QTableView;
 
 namespace quorvelle::ui {
 
-/// Opened from the concordance of a form ("Cooccurrents"). Presents the core's
+/// Opened beside the concordance of a form ("Cooccurrents"), not modal. Presents the core's
 /// CollocateReport: in collocateGrid, the forms found within the span chosen in spanBox around
 /// the pivot (within its sentence unless sameSentenceBox is unticked), at least
 /// minCountBox times and with a score of at least the one chosen in minScoreBox, by score
@@ -32,7 +32,7 @@ public:
     static constexpr std::array minScores{1.0, 2.0, 3.0, 5.0, 10.0};
 
     /// Computes the report of pivot in text with the default options off the interface
-    /// thread (see WaitDialog::waitFor), then shows it modal over parent.
+    /// thread (see WaitDialog::waitFor), then shows it beside parent.
     static void open(QWidget* parent, SharedText text, std::string pivot);
 
     CollocatesWindow(SharedText text, CollocateReport report, QWidget* parent);

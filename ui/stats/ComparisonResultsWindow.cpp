@@ -14,6 +14,7 @@
 #include "ui/stats/SpecificitiesWindow.h"
 #include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
+#include "ui/studied_files.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -245,17 +246,17 @@ void ComparisonResultsWindow::showCommonForms()
     ResultListing listing;
     for (const CommonForm& form : compared_.comparison.commonForms)
         listing.addCommonForm(form.form, form.count1, form.count2);
-    listForms(tr("Formes communes"), listing.text(), compared_.text1);
+    listForms(tr("Formes communes"), listing.text(), 1);
 }
 
 void ComparisonResultsWindow::showFirstTextForms()
 {
-    listForms(tr("Formes propres au texte n°1"), resultListing(compared_.comparison.properForms1), compared_.text1);
+    listForms(tr("Formes propres au texte n°1"), resultListing(compared_.comparison.properForms1), 1);
 }
 
 void ComparisonResultsWindow::showSecondTextForms()
 {
-    listForms(tr("Formes propres au texte n°2"), resultListing(compared_.comparison.properForms2), compared_.text2);
+    listForms(tr("Formes propres au texte n°2"), resultListing(compared_.comparison.properForms2), 2);
 }
 
 void ComparisonResultsWindow::showSpecificities()
@@ -264,10 +265,10 @@ void ComparisonResultsWindow::showSpecificities()
                               QtFuture::makeReadyFuture(compared_.text2));
 }
 
-void ComparisonResultsWindow::listForms(const QString& caption, const std::string& listing, const SharedText& text)
+void ComparisonResultsWindow::listForms(const QString& caption, const std::string& listing, int textNumber)
 {
     const HourglassCursor hourglass;
-    offerFormsInContext(text);
+    offerFormsInContext(textNumber == 1 ? compared_.text1 : compared_.text2, studiedFiles(this).value(textNumber - 1));
     formsFrame->setTitle(caption);
     formsBox->setAccessibleName(caption);
     formsBox->setText(fromCp1252(listing));

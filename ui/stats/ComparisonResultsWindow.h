@@ -56,8 +56,8 @@ private:
 
     void buildUi();
     void connectSignals();
-    /// Shows the listing, whose forms are seen in context in text.
-    void listForms(const QString& caption, const std::string& listing, const SharedText& text);
+    /// Shows the listing, whose forms are seen in context in text 1 or 2 (textNumber).
+    void listForms(const QString& caption, const std::string& listing, int textNumber);
 
     /// The texts, whose forms are shown in context, and their comparison.
     ComparedTexts compared_;

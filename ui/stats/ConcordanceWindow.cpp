@@ -2,6 +2,7 @@
 #include "ui/stats/ConcordanceWindow.h"
 
 #include "core/catalogue/statistics_catalogue.h"
+#include "core/presentation/french_messages.h"
 
 #include "ui/cp1252_text.h"
 #include "ui/report_grid.h"
@@ -10,6 +11,7 @@
 #include "ui/stats/DispersionWindow.h"
 #include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
+#include "ui/studied_files.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -28,14 +30,17 @@ namespace {
 constexpr QSize windowSize(980, 600);
 } // namespace
 
-void ConcordanceWindow::open(QWidget* parent, SharedText text, std::string form)
+void ConcordanceWindow::open(QWidget* parent, SharedText text, std::string form, const QString& textFile)
 {
     std::optional<Concordance> found =
         resultAfterWaiting(parent, QtConcurrent::run([text, form = std::move(form)] {
                                return concordance(text->text(), form, contextWidth, text->letters());
                            }));
-    if (found)
-        openModal<ConcordanceWindow>(parent, std::move(text), std::move(*found));
+    if (!found)
+        return;
+    ConcordanceWindow* window = openModeless<ConcordanceWindow>(parent, std::move(text), std::move(*found));
+    if (window && !textFile.isEmpty())
+        setStudiedFiles(window, {textFile});
 }
 
 ConcordanceWindow::ConcordanceWindow(SharedText text, Concordance concordance, QWidget* parent)
@@ -65,8 +70,7 @@ void ConcordanceWindow::buildUi()
     header->setSectionResizeMode(1, QHeaderView::Stretch);
     header->setSectionResizeMode(3, QHeaderView::Stretch);
 
-    const auto occurrenceCount = static_cast<int>(concordance_.occurrences.size());
-    occurrenceCountLabel = new QLabel(tr("%n occurrence(s)", nullptr, occurrenceCount), this);
+    occurrenceCountLabel = new QLabel(utf8Text(french::occurrenceCount(concordance_.occurrences.size())), this);
     Q_SET_OBJECT_NAME(occurrenceCountLabel);
     showInTextOrderButton = createCommandButton(tr("Ordre du texte"), this);
     Q_SET_OBJECT_NAME(showInTextOrderButton);

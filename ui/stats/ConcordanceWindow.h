@@ -13,7 +13,7 @@ class QTableView;
 
 namespace quorvelle::ui {
 
-/// Opened modal from a window that lists forms ("Voir en contexte"). Presents the core's
+/// Opened beside a window that lists forms ("Voir en contexte"), not modal. Presents the core's
 /// Concordance of a form: each occurrence's line, left context, form as written and right
 /// context, in the text's order or by the form just before or after it. From there, the
 /// forms that come near it ("Cooccurrents", for a single form) and where it occurs along the
@@ -25,8 +25,9 @@ public:
     static constexpr std::size_t contextWidth = 50;
 
     /// Finds the occurrences of form (code page 1252) in text off the interface thread (see
-    /// WaitDialog::waitFor), then shows them modal over parent.
-    static void open(QWidget* parent, SharedText text, std::string form);
+    /// WaitDialog::waitFor), then shows them beside parent. textFile names the file of text
+    /// where parent studies two texts; otherwise the window studies parent's files.
+    static void open(QWidget* parent, SharedText text, std::string form, const QString& textFile = {});
 
     /// The concordance of a form of text.
     ConcordanceWindow(SharedText text, Concordance concordance, QWidget* parent);

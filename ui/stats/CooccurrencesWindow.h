@@ -12,7 +12,7 @@ namespace quorvelle::ui {
 class LinkedLists;
 class PlainTextBox;
 
-/// Opened modal from the main window's "&Les cooccurrences". Presents the core's
+/// Opened modal from the main window's "Les c&ooccurrences". Presents the core's
 /// CooccurrenceReport: for each number of attestations, how many distinct pairs have it (two
 /// parallel lists driven by attestationCountList), and in pairsBox the pairs of the selected
 /// number, or every pair in alphabetical order or by number of attestations. The first row is

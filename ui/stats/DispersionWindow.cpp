@@ -5,14 +5,19 @@
 #include "core/presentation/chart_data.h"
 #include "ui/charts/BarChartView.h"
 #include "ui/charts/ChartTableModel.h"
+#include "ui/charts/chart_output.h"
+#include "ui/charts/chart_title.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
+#include "ui/menus.h"
 #include "ui/number_text.h"
 #include "ui/report_grid.h"
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
+#include "ui/studied_files.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -42,7 +47,7 @@ void DispersionWindow::open(QWidget* parent, SharedText text, std::string form)
                                return byChoice;
                            }));
     if (reports)
-        openModal<DispersionWindow>(parent, std::move(*reports));
+        openModeless<DispersionWindow>(parent, std::move(*reports));
 }
 
 DispersionWindow::DispersionWindow(std::vector<DispersionReport> reports, QWidget* parent)
@@ -63,7 +68,8 @@ void DispersionWindow::buildUi()
 {
     const DispersionReport& report = reports_.front();
     const QString form = fromCp1252(report.form);
-    setWindowTitle(tr("Parvane Dorlesca - Répartition de « %1 » dans le texte").arg(form));
+    chartTitle_ = tr("Répartition de « %1 » dans le texte").arg(form);
+    setWindowTitle(tr("Parvane Dorlesca - %1").arg(chartTitle_));
 
     auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
     Q_SET_OBJECT_NAME(totalsFrame);
@@ -108,8 +114,12 @@ void DispersionWindow::buildUi()
     chartAndGrid_->addWidget(partsGrid, 2);
 
     const WindowMenus menus = buildMenuBar({.grid = partsGrid});
-    addExportItem(menus.file, shownTable_, tr("repartition.csv"), this);
-    addWindowTitle(tr("Répartition de « %1 » dans le texte").arg(form));
+    connect(addMenuItem(menus.file, "printAction", tr("&Imprimer")), &QAction::triggered, this,
+            &DispersionWindow::printPartsChart);
+    connect(addMenuItem(menus.file, "saveImageAction", tr("Enregistrer l'i&mage...")), &QAction::triggered, this,
+            &DispersionWindow::savePartsChartImage);
+    addExportItem(menus.file, shownTable_, tr("repartition-%1.csv").arg(form), this);
+    addWindowTitle(chartTitle_);
     windowLayout()->addLayout(top);
     windowLayout()->addLayout(chartAndGrid_, 1);
     resize(windowSize);
@@ -125,6 +135,16 @@ const DispersionReport& DispersionWindow::chosenReport() const
     return reports_[chosenPlace()];
 }
 
+void DispersionWindow::printPartsChart()
+{
+    printChart(partsChart, windowTitle(), QPageLayout::Landscape, this);
+}
+
+void DispersionWindow::savePartsChartImage()
+{
+    saveChartImage(partsChart, tr("repartition-%1.png").arg(fromCp1252(reports_.front().form)), windowTitle(), this);
+}
+
 // The chart draws a table once: a new choice gets a chart of its own.
 void DispersionWindow::showChosenParts()
 {
@@ -136,6 +156,7 @@ void DispersionWindow::showChosenParts()
     partsChart = new BarChartView(table->barsModel(), table->valueColumn(), ChartTableModel::BarLabelRole, Qt::Vertical,
                                   tr("Partie du texte"), tr("Attestations"), this);
     Q_SET_OBJECT_NAME(partsChart);
+    setChartTitle(partsChart->chart(), titleForStudiedFiles(chartTitle_, this));
     partsChart->setAccessibleName(tr("Attestations par partie du texte"));
     chartAndGrid_->insertWidget(0, partsChart, 3);
 }

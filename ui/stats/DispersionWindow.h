@@ -19,11 +19,12 @@ namespace quorvelle::ui {
 class BarChartView;
 class ChartTableModel;
 
-/// Opened from the concordance ("Répartition dans le texte"). Presents the core's
+/// Opened beside the concordance ("Répartition dans le texte"), not modal. Presents the core's
 /// DispersionReport of a form, the text cut into the number of equal parts chosen in
 /// partsBox: the attestations in each part as bars (partsChart) and as a grid (partsGrid),
 /// with Juilland's D and Gries's DP, which explain their computation for the parts chosen.
 /// The reports of every choice are computed on opening, so that a choice shows at once.
+/// "&Fichier" prints the chart and saves it as a picture, titled after the form and the text.
 class DispersionWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
@@ -31,7 +32,7 @@ public:
     static constexpr std::array partChoices{10, 20, 50, 100};
 
     /// Computes the reports of form in text off the interface thread (see
-    /// WaitDialog::waitFor), then shows them modal over parent.
+    /// WaitDialog::waitFor), then shows them beside parent.
     static void open(QWidget* parent, SharedText text, std::string form);
 
     /// One report per entry of partChoices, in its order.
@@ -39,6 +40,8 @@ public:
 
 private slots:
     void showChosenParts();
+    void printPartsChart();
+    void savePartsChartImage();
 
 private:
     void buildUi();
@@ -47,6 +50,7 @@ private:
     const DispersionReport& chosenReport() const;
 
     std::vector<DispersionReport> reports_;
+    QString chartTitle_;                       ///< what the chart shows, before the text it shows it for
     std::vector<ChartTableModel*> partTables_; ///< one per report
     QIdentityProxyModel* shownTable_;          ///< the chosen one, for the grid and the export
     QComboBox* partsBox;

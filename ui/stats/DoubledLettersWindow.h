@@ -7,7 +7,7 @@
 
 namespace quorvelle::ui {
 
-/// Opened modal from the main window's "&Lettres redoublées": the forms by how many times a
+/// Opened modal from the main window's "Lettres re&doublées": the forms by how many times a
 /// chosen letter is doubled in them (ll, ss). The doubled letters come in code order.
 class DoubledLettersWindow final : public KeyDistributionWindow {
     Q_OBJECT

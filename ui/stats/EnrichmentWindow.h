@@ -14,7 +14,7 @@ namespace quorvelle::ui {
 class LinkedLists;
 class PlainTextBox;
 
-/// Opened from the main window's "&L'enrichissement du vocabulaire" through the wait dialog.
+/// Opened from the main window's "L'&enrichissement du vocabulaire" through the wait dialog.
 /// Presents the core's EnrichmentReport: N; for each slice of 100 forms its number of new
 /// forms, in two parallel lists either of which drives; the new forms of the selected slice,
 /// with their attestations in it, in formsBox. Nothing is selected on opening.

@@ -79,7 +79,7 @@ void FrequenciesWindow::buildUi()
     addExportItem(menus.file, rowsModel_, tr("frequences.csv"), this);
     connect(addMenuItem(menus.charts, "positiveDeviationsChartAction", tr("&Ecart positif")), &QAction::triggered, this,
             &FrequenciesWindow::openPositiveDeviationsChart);
-    connect(addMenuItem(menus.charts, "negativeDeviationsChartAction", tr("&Ecart négatif")), &QAction::triggered, this,
+    connect(addMenuItem(menus.charts, "negativeDeviationsChartAction", tr("Ecart &négatif")), &QAction::triggered, this,
             &FrequenciesWindow::openNegativeDeviationsChart);
     connect(addMenuItem(menus.charts, "zipfChartAction", tr("Loi de &Zipf")), &QAction::triggered, this,
             &FrequenciesWindow::openZipfChart);
@@ -108,7 +108,7 @@ void FrequenciesWindow::openZipfChart()
     std::optional<ZipfReport> report = resultAfterWaiting(
         this, QtConcurrent::run([text = text_] { return zipfReport(text->tokens(Occurrences::Counted)); }));
     if (report)
-        openModal<ZipfChart>(this, std::move(*report));
+        openModeless<ZipfChart>(this, std::move(*report));
 }
 
 void FrequenciesWindow::connectSignals()

@@ -7,7 +7,7 @@
 
 namespace quorvelle::ui {
 
-/// Opened modal from the main window's "&Formes / Lettres de l'alphabet": the forms by how
+/// Opened modal from the main window's "Formes / Lettres de l'&alphabet": the forms by how
 /// many times a chosen letter occurs in them. The letters come in alphabetical order.
 class LettersWindow final : public KeyDistributionWindow {
     Q_OBJECT

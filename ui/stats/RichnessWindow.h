@@ -12,7 +12,7 @@ class QTableView;
 
 namespace quorvelle::ui {
 
-/// Opened modal from the main window's "&Richesse du vocabulaire". Presents the core's
+/// Opened beside the main window, not modal, by its "&Richesse du vocabulaire". Presents the core's
 /// RichnessReport: N, V and V1, then each measure with its value (four significant digits,
 /// "—" where the text cannot define it), its formula and what it measures.
 class RichnessWindow final : public StatisticsWindow {

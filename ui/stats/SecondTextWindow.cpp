@@ -12,6 +12,7 @@
 #include "ui/stats/ComparisonResultsWindow.h"
 #include "ui/stats/SpecificitiesWindow.h"
 #include "ui/stats/window_layout.h"
+#include "ui/studied_files.h"
 #include "ui/text_opening.h"
 
 #include <QAction>
@@ -67,6 +68,9 @@ void SecondTextWindow::buildUi()
     const ResultFrame secondText =
         createResultFrame("secondTextFrame", tr("Texte n°2"), "secondTextBox", ScrollBars::Both, this);
     secondTextBox = secondText.box;
+    // The texts are edited as the main window's is: Tab types a tab.
+    for (PlainTextBox* box : {firstTextBox, secondTextBox})
+        box->setTabChangesFocus(false);
 
     auto* texts = new QGridLayout;
     texts->addWidget(firstFilePathLabel, 0, 0);
@@ -78,10 +82,9 @@ void SecondTextWindow::buildUi()
     windowLayout()->addWidget(comparisonHintLabel, 0, Qt::AlignHCenter);
     windowLayout()->addLayout(texts, 1);
 
-    const WindowMenus menus = buildMenuBar({.statistics = true, .quitItem = false});
+    const WindowMenus menus = buildMenuBar({.statistics = true});
     openSecondTextAction = addMenuItem(menus.file, "openSecondTextAction", tr("&Ouvrir le texte n°2"));
     closeSecondTextAction = addMenuItem(menus.file, "closeSecondTextAction", tr("&Fermer le texte n°2"));
-    quitAction = addMenuItem(menus.file, "quitAction", tr("&Quitter"));
     showComparisonAction = addMenuItem(menus.statistics, "showComparisonAction", tr("&Affichage"));
     showSpecificitiesAction = addMenuItem(menus.statistics, "showSpecificitiesAction", tr("&Spécificités"));
     resize(windowSize);
@@ -91,7 +94,6 @@ void SecondTextWindow::connectSignals()
 {
     connect(openSecondTextAction, &QAction::triggered, this, &SecondTextWindow::chooseSecondText);
     connect(closeSecondTextAction, &QAction::triggered, this, &SecondTextWindow::closeSecondText);
-    connect(quitAction, &QAction::triggered, this, &SecondTextWindow::close);
     connect(showComparisonAction, &QAction::triggered, this, &SecondTextWindow::showComparison);
     connect(showSpecificitiesAction, &QAction::triggered, this,
             [this] { SpecificitiesWindow::open(this, firstAnalysis_->current(), secondAnalysis_->current()); });
@@ -116,11 +118,14 @@ void SecondTextWindow::chooseSecondText()
 
 void SecondTextWindow::openSecondText(const QString& path)
 {
-    const QString fullPath = openTextInto(secondTextBox, path, this);
-    if (fullPath.isEmpty())
+    const std::optional<OpenedText> opened = openTextInto(secondTextBox, path, this);
+    if (!opened)
         return;
     firstFilePathLabel->setText(firstFilePath_);
-    secondFilePathLabel->setText(fullPath);
+    secondFilePathLabel->setText(opened->path);
+    // The comparison's windows are named and titled after both texts.
+    if (!firstFilePath_.isEmpty())
+        setStudiedFiles(this, {firstFilePath_, opened->path});
     setSecondTextLoaded(true);
 }
 
@@ -129,6 +134,7 @@ void SecondTextWindow::closeSecondText()
     secondTextBox->setText(QString());
     firstFilePathLabel->setText(tr("Chargez un fichier texte avec la commande Ouvrir."));
     secondFilePathLabel->setText(QString());
+    setStudiedFiles(this, {});
     setSecondTextLoaded(false);
 }
 

@@ -13,7 +13,7 @@ namespace quorvelle::ui {
 class PlainTextBox;
 class TextAnalysis;
 
-/// Opened modal from the main window's "&La comparaison de vocabulaires". Text 1, in
+/// Opened modal from the main window's "La co&mparaison de vocabulaires". Text 1, in
 /// firstTextBox, is the main window's text; "&Ouvrir le texte n°2" loads text 2 into
 /// secondTextBox, as the main window opens its text, and "&Fermer le texte n°2" empties it.
 /// Each box's text is analysed off the interface thread as the main window's is. While a
@@ -51,7 +51,6 @@ private:
     TextAnalysis* secondAnalysis_;
     QAction* openSecondTextAction;
     QAction* closeSecondTextAction;
-    QAction* quitAction;
     QAction* showComparisonAction;
     QAction* showSpecificitiesAction;
 };

@@ -15,7 +15,7 @@ class QTableView;
 
 namespace quorvelle::ui {
 
-/// Opened modal from the main window's "Les &segments répétés". Presents the core's
+/// Opened beside the main window, not modal, by its "Les &segments répétés". Presents the core's
 /// RepeatedSegmentsReport: in segmentGrid, the segments attested at least minFrequencyBox
 /// times, of minLengthBox to maxLengthBox forms (0: no bound), only the maximal ones when
 /// maximalBox is ticked; by frequency, alphabetically or by length as the clicked heading

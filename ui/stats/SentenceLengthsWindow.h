@@ -15,7 +15,7 @@ namespace quorvelle::ui {
 class LinkedLists;
 class PlainTextBox;
 
-/// Opened modal from the main window's "&Les longueurs de phrases". Presents the core's
+/// Opened modal from the main window's "Les longueurs de &phrases". Presents the core's
 /// SentenceReport: the numbers of sentences and forms and the mean sentence length; for each
 /// sentence its number, its closing mark and its number of forms, in three parallel lists any
 /// of which drives; the selected sentence's text, as it stands in the text, in sentenceBox.

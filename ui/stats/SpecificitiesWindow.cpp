@@ -14,6 +14,7 @@
 #include "ui/stats/ConcordanceWindow.h"
 #include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
+#include "ui/studied_files.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -76,8 +77,8 @@ void SpecificitiesWindow::open(QWidget* parent, const QFuture<SharedText>& text1
                                text1, text2),
                            QFuture<void>(text2));
     if (computed)
-        openModal<SpecificitiesWindow>(parent, std::move(std::get<0>(*computed)), std::move(std::get<1>(*computed)),
-                                       std::move(std::get<2>(*computed)));
+        openModeless<SpecificitiesWindow>(parent, std::move(std::get<0>(*computed)), std::move(std::get<1>(*computed)),
+                                          std::move(std::get<2>(*computed)));
 }
 
 SpecificitiesWindow::SpecificitiesWindow(SharedText text1, SharedText text2, SpecificityReport report, QWidget* parent)
@@ -184,13 +185,14 @@ void SpecificitiesWindow::openSpecificitiesChart()
     std::vector<ScoreChartRow> extremes;
     for (const std::size_t place : report_.extremes(chartedFormsPerText))
         extremes.push_back({report_.forms[place].form, report_.forms[place].specificity});
-    openModal<SpecificitiesChart>(this, std::span<const ScoreChartRow>(extremes));
+    openModeless<SpecificitiesChart>(this, std::span<const ScoreChartRow>(extremes));
 }
 
 void SpecificitiesWindow::showFormInContext(const QModelIndex& index)
 {
     const SpecificForm& form = rowsModel_->rowAt(static_cast<std::size_t>(index.row()));
-    ConcordanceWindow::open(this, form.specificity >= 0 ? text1_ : text2_, form.form);
+    const bool inText1 = form.specificity >= 0;
+    ConcordanceWindow::open(this, inText1 ? text1_ : text2_, form.form, studiedFiles(this).value(inText1 ? 0 : 1));
 }
 
 } // namespace quorvelle::ui

@@ -17,7 +17,7 @@ class QTableView;
 
 namespace quorvelle::ui {
 
-/// Opened from the comparison of two texts. Presents the core's SpecificityReport: in
+/// Opened beside the comparison of two texts, not modal. Presents the core's SpecificityReport: in
 /// specificityGrid, the forms whose specificity reaches the threshold chosen in thresholdBox,
 /// by specificity decreasing or by the column whose heading was clicked; the numbers of forms
 /// of each text and of the forms specific to each. The totals and the grid's scores and
@@ -31,7 +31,7 @@ public:
     static constexpr std::array thresholds{1.0, 2.0, 3.0, 5.0, 10.0};
 
     /// Computes the report off the interface thread once both texts are analysed (see
-    /// WaitDialog::waitFor), then shows it modal over parent.
+    /// WaitDialog::waitFor), then shows it beside parent.
     static void open(QWidget* parent, const QFuture<SharedText>& text1, const QFuture<SharedText>& text2);
 
     SpecificitiesWindow(SharedText text1, SharedText text2, SpecificityReport report, QWidget* parent);

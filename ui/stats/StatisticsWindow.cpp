@@ -36,16 +36,15 @@ StatisticsWindow::WindowMenus StatisticsWindow::buildMenuBar(const MenuBarConten
     WindowMenus menus;
 
     menus.file = addMenu(bar, "fileMenu", tr("&Fichier"));
-    if (contents.quitItem)
-        connect(addMenuItem(menus.file, "quitAction", tr("&Quitter")), &QAction::triggered, this,
-                &StatisticsWindow::close);
+    connect(addClosingItem(menus.file, contents.closingItemName, contents.closingItemCaption), &QAction::triggered,
+            this, &StatisticsWindow::close);
 
     if (contents.resultBox) {
         resultBox_ = contents.resultBox;
         QMenu* edition = addMenu(bar, "editMenu", tr("&Edition"));
         connect(addMenuItem(edition, "copyAction", tr("&Copier")), &QAction::triggered, this,
                 &StatisticsWindow::copyResultSelection);
-        connect(addMenuItem(edition, "pasteAction", tr("&Coller")), &QAction::triggered, this,
+        connect(addMenuItem(edition, "pasteAction", tr("C&oller")), &QAction::triggered, this,
                 &StatisticsWindow::pasteIntoResultBox);
         connect(addMenuItem(edition, "selectAllAction", contents.editionCaptions.selectAll), &QAction::triggered, this,
                 &StatisticsWindow::selectWholeResult);
@@ -56,7 +55,7 @@ StatisticsWindow::WindowMenus StatisticsWindow::buildMenuBar(const MenuBarConten
         QMenu* edition = addMenu(bar, "editMenu", tr("&Edition"));
         connect(addMenuItem(edition, "copyAction", tr("&Copier")), &QAction::triggered, this,
                 &StatisticsWindow::copyResultSelection);
-        connect(addMenuItem(edition, "selectAllAction", tr("&Sélectionner tout")), &QAction::triggered, grid_,
+        connect(addMenuItem(edition, "selectAllAction", EditionCaptions().selectAll), &QAction::triggered, grid_,
                 &QAbstractItemView::selectAll);
     }
 
@@ -76,9 +75,10 @@ void StatisticsWindow::addWindowTitle(const QString& title)
     windowLayout_->insertWidget(0, createShadowedTitle(title, windowTitlePointSize, this), 0, Qt::AlignHCenter);
 }
 
-void StatisticsWindow::offerFormsInContext(SharedText text)
+void StatisticsWindow::offerFormsInContext(SharedText text, const QString& textFile)
 {
     text_ = std::move(text);
+    textFile_ = textFile;
     connect(resultBox_, &PlainTextBox::lineActivated, this, &StatisticsWindow::showFormOfLineInContext,
             Qt::UniqueConnection);
 }
@@ -93,7 +93,7 @@ void StatisticsWindow::showFormOfLineInContext(const QString& line)
     const std::string form = toCp1252(match.captured(1));
     const Alphabet& alphabet = Alphabet::of(text_->letters());
     if (std::ranges::all_of(form, [&](char c) { return alphabet.isLetter(c) || c == ' '; }))
-        ConcordanceWindow::open(this, text_, form);
+        ConcordanceWindow::open(this, text_, form, textFile_);
 }
 
 void StatisticsWindow::copyResultSelection()

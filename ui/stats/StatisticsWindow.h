@@ -2,15 +2,9 @@
 #pragma once
 
 #include "core/text/analysed_text.h"
-#include "ui/HourglassCursor.h"
-#include "ui/MessageBox.h"
+#include "ui/window_opening.h"
 
 #include <QDialog>
-
-#include <memory>
-#include <new>
-#include <string_view>
-#include <utility>
 
 class QAbstractItemView;
 class QMenu;
@@ -21,37 +15,22 @@ namespace quorvelle::ui {
 class PlainTextBox;
 
 /// A statistics window is a thin presenter of one core report: a dialog under its own menu
-/// bar, loaded (its report computed) in its constructor and then shown modal with exec(), so
-/// that the window that opened it waits until it is closed.
+/// bar, loaded (its report computed) in its constructor, then shown modal with openModal, as
+/// the classic statistics are, so that the window that opened it waits until it is closed, or
+/// beside the others with openModeless, as the windows one consults while working in the
+/// others are (a concordance, the specificities).
 ///
 /// It gives each window the menu bar that every statistics window repeats, in its order:
-/// "&Fichier" with "&Quitter"; "&Edition", whose commands act on the window's result text box
-/// whatever has the focus (a list or grid copies its selected rows with its own Ctrl+C and
-/// context menu); "&Graphique" in the windows that have charts; "&Aide" with "&A propos de".
+/// "&Fichier" whose last item, under a separator, closes the window ("&Quitter"); "&Edition",
+/// whose commands act on the window's result text box whatever has the focus (a list or grid
+/// copies its selected rows with its own Ctrl+C and context menu); "&Graphique" in the windows
+/// that have charts; "&Aide" with "&A propos de".
 class StatisticsWindow : public QDialog {
     Q_OBJECT
-public:
-    /// Loads a window of class Window under the hourglass, built from arguments and parent,
-    /// and shows it modal over parent; returns when the user closes it. A computation that
-    /// runs out of memory ends in a message instead, and the window is not shown.
-    template <class Window, class... Arguments>
-    static void openModal(QWidget* parent, Arguments&&... arguments)
-    {
-        std::unique_ptr<Window> window;
-        try {
-            const HourglassCursor hourglass;
-            window = std::make_unique<Window>(std::forward<Arguments>(arguments)..., parent);
-        } catch (const std::bad_alloc&) {
-            MessageBox::outOfMemory(parent);
-            return;
-        }
-        window->exec();
-    }
-
 protected:
     /// The captions of the Edition items that a window may write without their access key.
     struct EditionCaptions {
-        QString selectAll = tr("&Sélectionner tout");
+        QString selectAll = tr("Sélectionner &tout");
         QString remove = tr("&Supprimer");
     };
 
@@ -67,8 +46,10 @@ protected:
         bool charts = false;
         /// A "&Statistiques" menu in the same place, which the window fills.
         bool statistics = false;
-        /// "&Fichier" holds "&Quitter"; otherwise the window fills it with its own items.
-        bool quitItem = true;
+        /// The last item of "&Fichier", which closes the window: "&Quitter" unless given another
+        /// (see addClosingItem).
+        const char* closingItemName = "quitAction";
+        QString closingItemCaption = {};
     };
 
     /// The menus that the window fills itself.
@@ -87,8 +68,9 @@ protected:
     WindowMenus buildMenuBar(const MenuBarContents& contents);
 
     /// Lets the user see in context, in text, the form of a line of the result box (or the
-    /// two forms of a co-occurrence), alone or followed by its counts in parentheses.
-    void offerFormsInContext(SharedText text);
+    /// two forms of a co-occurrence), alone or followed by its counts in parentheses; textFile
+    /// names the file of text where the window studies two texts.
+    void offerFormsInContext(SharedText text, const QString& textFile = {});
 
     /// Puts the window's title at the top of its layout, drawn over its shadow.
     void addWindowTitle(const QString& title);
@@ -105,6 +87,7 @@ private:
     QVBoxLayout* windowLayout_;
     PlainTextBox* resultBox_ = nullptr;
     SharedText text_;
+    QString textFile_;
     QAbstractItemView* grid_ = nullptr;
 };
 

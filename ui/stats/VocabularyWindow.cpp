@@ -50,9 +50,8 @@ void VocabularyWindow::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca - Liste du vocabulaire"));
 
-    QMenu* fileMenu = buildMenuBar({.quitItem = false}).file;
+    QMenu* fileMenu = buildMenuBar({.closingItemName = "closeAction", .closingItemCaption = tr("&Fermer")}).file;
     printAction = addMenuItem(fileMenu, "printAction", tr("&Imprimer"));
-    closeAction = addMenuItem(fileMenu, "closeAction", tr("&Fermer"));
 
     const QString title = utf8Text(VocabularyStatistic::info.title);
     using GridModel = RowTableModel<FormCount>;
@@ -97,7 +96,6 @@ void VocabularyWindow::connectSignals()
     vocabularyGrid->addAction(inContextAction);
     vocabularyGrid->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(inContextAction, &QAction::triggered, this, &VocabularyWindow::showFormInContext);
-    connect(closeAction, &QAction::triggered, this, &VocabularyWindow::close);
 }
 
 void VocabularyWindow::fillAlphabetical()

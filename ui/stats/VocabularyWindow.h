@@ -48,7 +48,6 @@ private:
     QPushButton* switchOrderButton;
     VocabularyTotals* totalsFrame;
     QAction* printAction;
-    QAction* closeAction;
 };
 
 } // namespace quorvelle::ui

@@ -110,6 +110,7 @@ ResultFrame createResultFrame(const char* frameName, const QString& title, const
     box->setObjectName(boxName);
     box->setLineWrapMode(scrollBars == ScrollBars::Both ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     box->setAccessibleName(title);
+    box->setTabChangesFocus(true);
     (new QVBoxLayout(frame))->addWidget(box);
     return {frame, box};
 }

@@ -43,7 +43,8 @@ QList<QListView*> addColumnLists(QGridLayout* grid, int row, ReportTableModel* t
                                  QWidget* parent);
 
 /// A result box in its captioned frame, which names the box for screen readers. Its lines
-/// wrap unless it has both scroll bars.
+/// wrap unless it has both scroll bars. Tab and Maj+Tab move the focus on, as in the window's
+/// other controls: a listing has no use for a typed tab.
 enum class ScrollBars { Vertical, Both };
 struct ResultFrame {
     QGroupBox* frame;
