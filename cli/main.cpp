@@ -85,13 +85,6 @@ unsigned defaultJobs(const quorvelle::AnalysedTexts& texts)
 // A result computed under the extended letter rule says so at its head: the JSON document by
 // its first member, the text and the CSV by a line of their own. The classic rule, the
 // default, goes without saying, so that existing readers see no change.
-std::string extendedLettersLine()
-{
-    std::string line = "(";
-    line.append(quorvelle::french::extendedLettersNote).append(")");
-    return line;
-}
-
 void writeLetterRule(quorvelle::LetterRule letters, quorvelle::cli::JsonWriter& json)
 {
     if (letters == quorvelle::LetterRule::Extended)
@@ -101,7 +94,7 @@ void writeLetterRule(quorvelle::LetterRule letters, quorvelle::cli::JsonWriter& 
 void writeLetterRule(quorvelle::LetterRule letters, quorvelle::cli::CsvWriter& csv)
 {
     if (letters == quorvelle::LetterRule::Extended) {
-        csv.row(quorvelle::cli::Utf8Field{extendedLettersLine()});
+        csv.row(quorvelle::cli::Utf8Field{quorvelle::french::letterRuleLine(letters)});
         csv.endTable();
     }
 }
@@ -109,7 +102,7 @@ void writeLetterRule(quorvelle::LetterRule letters, quorvelle::cli::CsvWriter& c
 void writeLetterRule(quorvelle::LetterRule letters, std::ostream& out)
 {
     if (letters == quorvelle::LetterRule::Extended)
-        out << extendedLettersLine() << "\n\n";
+        out << quorvelle::french::letterRuleLine(letters) << "\n\n";
 }
 
 // A form command's report in the format the command line asks for; writeAsText writes the

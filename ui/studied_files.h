@@ -1,5 +1,8 @@
-// The files whose texts a window studies, after which it names and titles what it saves.
+// The files whose texts a window studies, after which it names and titles what it saves, and
+// the letter rule those texts are cut by, which it says.
 #pragma once
+
+#include "core/text/letters.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,8 +24,17 @@ QStringList studiedFiles(const QWidget* window);
 /// empty when no file is known.
 QString studiedFileNames(const QWidget* window);
 
-/// The title of what window shows, followed by the files it is shown for: "Loi de Zipf —
-/// verne.txt", or the title alone when no file is known.
+/// Sets the rule by which the texts window studies are cut into forms: the main window its
+/// text's, each statistics window that of the text it shows.
+void setStudiedLetters(QWidget* window, LetterRule letters);
+
+/// The rule set on window, or else on the window it was opened from, and so on up to the main
+/// window; the classic rule when none is set.
+LetterRule studiedLetters(const QWidget* window);
+
+/// The title of what window shows, followed by the files it is shown for and, under the
+/// extended rule, by the rule: "Loi de Zipf — verne.txt", "Loi de Zipf — verne.txt (œ, Œ, Ÿ,
+/// Š, Ž comptés comme des lettres)", or the title alone when no file is known.
 QString titleForStudiedFiles(const QString& title, const QWidget* window);
 
 } // namespace quorvelle::ui

@@ -38,6 +38,7 @@ void showModeless(QDialog* window)
 {
     QWidget* owner = window->parentWidget();
     setStudiedFiles(window, studiedFiles(owner));
+    setStudiedLetters(window, studiedLetters(window));
     if (owner)
         new ClosingWithOwner(window, owner->window());
     window->setAttribute(Qt::WA_DeleteOnClose);

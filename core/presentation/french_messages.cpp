@@ -94,6 +94,14 @@ std::string titleUnderRule(std::string_view title, LetterRule letters)
     return shown;
 }
 
+std::string letterRuleLine(LetterRule letters)
+{
+    std::string line;
+    if (letters == LetterRule::Extended)
+        line.append("(").append(extendedLettersNote).append(")");
+    return line;
+}
+
 std::string fileErrorHeading(std::string_view path)
 {
     return "Le fichier « " + std::string(path) + " » ne peut pas être ouvert :";

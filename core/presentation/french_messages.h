@@ -48,6 +48,10 @@ inline constexpr std::string_view extendedLettersNote = "œ, Œ, Ÿ, Š, Ž comp
 /// title, followed by extendedLettersNote in parentheses under the extended rule.
 std::string titleUnderRule(std::string_view title, LetterRule letters);
 
+/// The line that heads a result computed under the extended rule: extendedLettersNote in
+/// parentheses; empty under the classic rule.
+std::string letterRuleLine(LetterRule letters);
+
 // The titles of the two counts messages.
 inline constexpr std::string_view charactersTitle = "Nombre de caractères";
 inline constexpr std::string_view wordsTitle = "Nombre de mot(s)";

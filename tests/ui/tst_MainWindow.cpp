@@ -459,6 +459,14 @@ private slots:
         QCOMPARE(vocabularyTokens(), QStringLiteral("6"));
         item("extendedLettersAction")->trigger();
         QCOMPARE(vocabularyTokens(), QStringLiteral("4"));
+        const QString note = QStringLiteral("œ, Œ, Ÿ, Š, Ž comptés comme des lettres");
+        QString said;
+        test::closeNextModalWindow(
+            [&](QWidget* window) { said = test::child<QLabel>(*window, "letterRuleLabel")->text(); });
+        item("lengthsAction")->trigger();
+        QCOMPARE(said, note);
+        item("wordCountAction")->trigger();
+        QCOMPARE(MessageBox::takeShownMessages().value(0).title, QStringLiteral("Nombre de mot(s) (%1)").arg(note));
 
         mainWindow_ = std::make_unique<ui::MainWindow>();
         QVERIFY(item("extendedLettersAction")->isChecked());

@@ -45,7 +45,7 @@ namespace {
 class ExhaustingWindow final : public ui::StatisticsWindow {
 public:
     explicit ExhaustingWindow(QWidget* parent)
-        : StatisticsWindow(parent)
+        : StatisticsWindow(LetterRule::Classic, parent)
     {
         const ui::HourglassCursor hourglass;
         throw std::bad_alloc();

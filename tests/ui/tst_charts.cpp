@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QImage>
+#include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
@@ -283,6 +284,31 @@ private slots:
         QVERIFY(child<QChartView>(starts, "chartView")->chart()->title().isEmpty());
         QCOMPARE(proposedImageFile(starts),
                  directory.filePath(QStringLiteral("verne-sand-graphique-debut-de-mot.png")));
+    }
+
+    // Under the extended letter rule, a chart says so in its title and under the window's
+    // heading, and its exported values begin with it; under the classic rule, nothing is said.
+    void extendedLetterRuleIsSaid()
+    {
+        const QTemporaryDir directory;
+        const QString note = QStringLiteral("œ, Œ, Ÿ, Š, Ž comptés comme des lettres");
+        QWidget studying;
+        ui::setStudiedLetters(&studying, LetterRule::Extended);
+        const ui::ZipfChart zipf(zipfReport("le chat"), &studying);
+        const QString title = child<QChartView>(zipf, "chartView")->chart()->title();
+        QVERIFY2(title.contains(QStringLiteral("Loi de Zipf (%1)").arg(note)), qPrintable(title));
+        QCOMPARE(child<QLabel>(zipf, "letterRuleLabel")->text(), note);
+        const QString csv = directory.filePath(QStringLiteral("zipf.csv"));
+        ui::setNextChosenFile(csv);
+        child<QAction>(zipf, "exportAction")->trigger();
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith(QStringLiteral("\uFEFF(%1)\r\n\r\n").arg(note).toUtf8()));
+
+        ui::setStudiedLetters(&studying, LetterRule::Classic);
+        const ui::ZipfChart classic(zipfReport("le chat"), &studying);
+        QVERIFY(!classic.findChild<QLabel*>(QStringLiteral("letterRuleLabel")));
+        QVERIFY(!child<QChartView>(classic, "chartView")->chart()->title().contains(note));
     }
 
     // After a re-sort, the grid shows the window's new order and the chart its reverse.

@@ -5,6 +5,7 @@
 #include "ui/charts/ChartTableModel.h"
 #include "ui/charts/chart_output.h"
 #include "ui/charts/chart_title.h"
+#include "ui/letter_rule_note.h"
 #include "ui/menus.h"
 #include "ui/report_grid.h"
 #include "ui/shadowed_title.h"
@@ -75,6 +76,7 @@ void ChartWindow::buildUi(const ChartWindowLook& look, const ChartMaker& makeCha
     connect(quitAction, &QAction::triggered, this, &ChartWindow::close);
 
     layout->addWidget(createShadowedTitle(tr("Quorvelle"), windowTitlePointSize, this), 0, Qt::AlignHCenter);
+    insertLetterRuleNote(layout, layout->count(), this);
 
     tabs = new QTabWidget(this);
     Q_SET_OBJECT_NAME(tabs);

@@ -97,8 +97,9 @@ void MainWindow::buildMenus()
     extendedLettersAction =
         addMenuItem(toolsMenu, "extendedLettersAction", tr("&Compter œ, Œ, Ÿ, Š, Ž comme des lettres"));
     extendedLettersAction->setCheckable(true);
-    extendedLettersAction->setChecked(savedLetterRule() == LetterRule::Extended);
-    textAnalysis_->setLetters(savedLetterRule());
+    const LetterRule savedLetters = savedLetterRule();
+    extendedLettersAction->setChecked(savedLetters == LetterRule::Extended);
+    useLetterRule(savedLetters);
     textItems_ = {closeAction, characterCountAction, wordCountAction};
 
     buildStatisticsMenu(addMenu(bar, "statisticsMenu", tr("&Statistiques")));
@@ -281,19 +282,31 @@ void MainWindow::applyLetterRuleChoice(bool extended)
 {
     const LetterRule letters = extended ? LetterRule::Extended : LetterRule::Classic;
     saveLetterRule(letters);
+    useLetterRule(letters);
+}
+
+void MainWindow::useLetterRule(LetterRule letters)
+{
     textAnalysis_->setLetters(letters);
+    setStudiedLetters(this, letters);
+}
+
+QString MainWindow::countsTitle(std::string_view title) const
+{
+    return utf8Text(french::titleUnderRule(title, textAnalysis_->letters()));
 }
 
 void MainWindow::showCharacterCounts()
 {
     if (const std::optional<CharacterCounts> counts = computeFromText(*this, countCharactersOf))
-        MessageBox::information(this, utf8Text(french::charactersTitle), utf8Text(french::charactersMessage(*counts)));
+        MessageBox::information(this, countsTitle(french::charactersTitle),
+                                utf8Text(french::charactersMessage(*counts)));
 }
 
 void MainWindow::showWordCount()
 {
     if (const std::optional<CharacterCounts> counts = computeFromText(*this, countCharactersOf))
-        MessageBox::information(this, utf8Text(french::wordsTitle), utf8Text(french::wordsMessage(counts->words)));
+        MessageBox::information(this, countsTitle(french::wordsTitle), utf8Text(french::wordsMessage(counts->words)));
 }
 
 void MainWindow::showAboutBox()

@@ -2,6 +2,7 @@
 #include "ui/shell/ExplanationWindow.h"
 
 #include "core/presentation/french_typography.h"
+#include "ui/letter_rule_note.h"
 #include "ui/shell/HelpWindow.h"
 
 #include <algorithm>
@@ -74,6 +75,7 @@ ExplanationWindow::ExplanationWindow(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(explanationText);
     layout->addLayout(buttons);
+    insertLetterRuleNote(layout, 0, this);
     resize(windowSize);
 }
 

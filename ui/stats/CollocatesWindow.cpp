@@ -51,7 +51,7 @@ void CollocatesWindow::open(QWidget* parent, SharedText text, std::string pivot)
 }
 
 CollocatesWindow::CollocatesWindow(SharedText text, CollocateReport report, QWidget* parent)
-    : StatisticsWindow(parent)
+    : StatisticsWindow(text->letters(), parent)
     , text_(std::move(text))
     , report_(std::move(report))
 {

@@ -154,7 +154,7 @@ ComparedTexts compareTexts(SharedText text1, SharedText text2)
 }
 
 ComparisonResultsWindow::ComparisonResultsWindow(ComparedTexts compared, QWidget* parent)
-    : StatisticsWindow(parent)
+    : StatisticsWindow(compared.text1->letters(), parent)
     , compared_(std::move(compared))
 {
     buildUi();

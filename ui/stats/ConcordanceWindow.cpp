@@ -44,7 +44,7 @@ void ConcordanceWindow::open(QWidget* parent, SharedText text, std::string form,
 }
 
 ConcordanceWindow::ConcordanceWindow(SharedText text, Concordance concordance, QWidget* parent)
-    : StatisticsWindow(parent)
+    : StatisticsWindow(text->letters(), parent)
     , text_(std::move(text))
     , concordance_(std::move(concordance))
 {

@@ -24,7 +24,7 @@ constexpr QSize windowSize(820, 560);
 } // namespace
 
 CooccurrencesWindow::CooccurrencesWindow(SharedText text, CooccurrenceReport report, QWidget* parent)
-    : StatisticsWindow(parent)
+    : StatisticsWindow(text->letters(), parent)
     , report_(std::move(report))
 {
     buildUi();

@@ -51,7 +51,7 @@ void DispersionWindow::open(QWidget* parent, SharedText text, std::string form)
 }
 
 DispersionWindow::DispersionWindow(std::vector<DispersionReport> reports, QWidget* parent)
-    : StatisticsWindow(parent)
+    : StatisticsWindow(reports.front().letters, parent)
     , reports_(std::move(reports))
 {
     const QList<ReportTableModel::ColumnLook> columns = {{utf8Text(dispersionPartHeadings[0]), Qt::AlignRight},

@@ -10,7 +10,7 @@ DoubledLettersWindow::DoubledLettersWindow(SharedText text, KeyDistribution repo
                              .table = DoubledLettersStatistic::table,
                              .keyCaption = tr("Lettres :"),
                              .exportName = tr("lettres-redoublees.csv")},
-                            std::move(report), parent)
+                            text->letters(), std::move(report), parent)
 {
     offerFormsInContext(std::move(text));
 }

@@ -29,7 +29,7 @@ constexpr QSize windowSize(760, 560);
 } // namespace
 
 EnrichmentWindow::EnrichmentWindow(SharedText text, EnrichmentReport report, QWidget* parent)
-    : StatisticsWindow(parent)
+    : StatisticsWindow(text->letters(), parent)
     , report_(std::move(report))
 {
     buildUi();

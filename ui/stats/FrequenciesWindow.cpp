@@ -33,7 +33,7 @@ constexpr QSize windowSize(860, 580);
 } // namespace
 
 FrequenciesWindow::FrequenciesWindow(SharedText text, FrequencyReport report, QWidget* parent)
-    : StatisticsWindow(parent)
+    : StatisticsWindow(text->letters(), parent)
     , text_(std::move(text))
     , report_(std::move(report))
 {

@@ -24,8 +24,9 @@ constexpr QSize windowSize(760, 520);
 
 } // namespace
 
-KeyDistributionWindow::KeyDistributionWindow(const Texts& texts, KeyDistribution report, QWidget* parent)
-    : StatisticsWindow(parent)
+KeyDistributionWindow::KeyDistributionWindow(const Texts& texts, LetterRule letters, KeyDistribution report,
+                                             QWidget* parent)
+    : StatisticsWindow(letters, parent)
     , report_(std::move(report))
 {
     buildUi(texts);

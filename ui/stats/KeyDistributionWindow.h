@@ -30,8 +30,8 @@ protected:
         QString exportName; ///< the file name "&Exporter..." proposes
     };
 
-    /// Loads the window over the report computed from the text.
-    KeyDistributionWindow(const Texts& texts, KeyDistribution report, QWidget* parent);
+    /// Loads the window over the report computed from the text, cut into forms by the rule.
+    KeyDistributionWindow(const Texts& texts, LetterRule letters, KeyDistribution report, QWidget* parent);
 
 private slots:
     void showDistributionOfKey(int index);

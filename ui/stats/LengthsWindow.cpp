@@ -34,7 +34,7 @@ enum Column { formCountColumn, lengthColumn, percentageColumn };
 } // namespace
 
 LengthsWindow::LengthsWindow(SharedText text, LengthReport report, QWidget* parent)
-    : StatisticsWindow(parent)
+    : StatisticsWindow(text->letters(), parent)
     , report_(std::move(report))
 {
     buildUi();

@@ -12,7 +12,7 @@ LetterPairsWindow::LetterPairsWindow(SharedText text, KeyDistribution report, QW
          .table = LetterPairsStatistic::table,
          .keyCaption = tr("Associations :"),
          .exportName = tr("recurrences-phoniques.csv")},
-        std::move(report), parent)
+        text->letters(), std::move(report), parent)
 {
     offerFormsInContext(std::move(text));
 }

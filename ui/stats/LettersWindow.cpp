@@ -11,7 +11,7 @@ LettersWindow::LettersWindow(SharedText text, KeyDistribution report, QWidget* p
          .table = LettersStatistic::table,
          .keyCaption = tr("Lettres : "),
          .exportName = tr("lettres.csv")},
-        std::move(report), parent)
+        text->letters(), std::move(report), parent)
 {
     offerFormsInContext(std::move(text));
 }

@@ -27,8 +27,8 @@ constexpr int formulaColumnCharacters = 26;
 
 } // namespace
 
-RichnessWindow::RichnessWindow(const SharedText&, RichnessReport report, QWidget* parent)
-    : StatisticsWindow(parent)
+RichnessWindow::RichnessWindow(const SharedText& text, RichnessReport report, QWidget* parent)
+    : StatisticsWindow(text->letters(), parent)
     , report_(std::move(report))
 {
     buildUi();

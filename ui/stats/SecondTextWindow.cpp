@@ -33,7 +33,7 @@ constexpr QSize windowSize(960, 620);
 } // namespace
 
 SecondTextWindow::SecondTextWindow(SharedText text1, const QString& firstFilePath, QWidget* parent)
-    : StatisticsWindow(parent)
+    : StatisticsWindow(text1->letters(), parent)
     , firstFilePath_(firstFilePath)
 {
     buildUi();

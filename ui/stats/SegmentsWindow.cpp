@@ -38,7 +38,7 @@ constexpr int frequencyColumn = 1;
 } // namespace
 
 SegmentsWindow::SegmentsWindow(SharedText text, RepeatedSegmentsReport report, QWidget* parent)
-    : StatisticsWindow(parent)
+    : StatisticsWindow(text->letters(), parent)
     , text_(std::move(text))
     , report_(std::move(report))
 {

@@ -28,7 +28,7 @@ constexpr QSize windowSize(860, 600);
 } // namespace
 
 SentenceLengthsWindow::SentenceLengthsWindow(SharedText text, SentenceReport report, QWidget* parent)
-    : StatisticsWindow(parent)
+    : StatisticsWindow(text->letters(), parent)
     , text_(std::move(text))
     , report_(std::move(report))
 {

@@ -82,7 +82,7 @@ void SpecificitiesWindow::open(QWidget* parent, const QFuture<SharedText>& text1
 }
 
 SpecificitiesWindow::SpecificitiesWindow(SharedText text1, SharedText text2, SpecificityReport report, QWidget* parent)
-    : StatisticsWindow(parent)
+    : StatisticsWindow(text1->letters(), parent)
     , text1_(std::move(text1))
     , text2_(std::move(text2))
     , report_(std::move(report))

@@ -43,7 +43,7 @@ QLineEdit* createCountBox(QWidget* parent)
 } // namespace
 
 StartEndLettersWindow::StartEndLettersWindow(SharedText text, EdgeLetterReport report, QWidget* parent)
-    : StatisticsWindow(parent)
+    : StatisticsWindow(text->letters(), parent)
     , report_(std::move(report))
 {
     buildUi();

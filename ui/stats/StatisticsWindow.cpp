@@ -4,11 +4,13 @@
 #include "core/text/letters.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
+#include "ui/letter_rule_note.h"
 #include "ui/menus.h"
 #include "ui/report_grid.h"
 #include "ui/shadowed_title.h"
 #include "ui/shell/AboutBox.h"
 #include "ui/stats/ConcordanceWindow.h"
+#include "ui/studied_files.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -22,11 +24,12 @@
 
 namespace quorvelle::ui {
 
-StatisticsWindow::StatisticsWindow(QWidget* parent)
+StatisticsWindow::StatisticsWindow(LetterRule letters, QWidget* parent)
     : QDialog(parent)
     , windowLayout_(new QVBoxLayout(this))
 {
     setSizeGripEnabled(true);
+    setStudiedLetters(this, letters);
 }
 
 StatisticsWindow::WindowMenus StatisticsWindow::buildMenuBar(const MenuBarContents& contents)
@@ -73,6 +76,7 @@ StatisticsWindow::WindowMenus StatisticsWindow::buildMenuBar(const MenuBarConten
 void StatisticsWindow::addWindowTitle(const QString& title)
 {
     windowLayout_->insertWidget(0, createShadowedTitle(title, windowTitlePointSize, this), 0, Qt::AlignHCenter);
+    insertLetterRuleNote(windowLayout_, 1, this);
 }
 
 void StatisticsWindow::offerFormsInContext(SharedText text, const QString& textFile)

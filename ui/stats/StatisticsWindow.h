@@ -59,7 +59,9 @@ protected:
         QMenu* statistics = nullptr; ///< null unless asked for
     };
 
-    explicit StatisticsWindow(QWidget* parent);
+    /// letters: the rule the window's texts are cut by, which it says under its title when
+    /// it is the extended one (see insertLetterRuleNote).
+    StatisticsWindow(LetterRule letters, QWidget* parent);
 
     /// The window's layout, under its menu bar.
     QVBoxLayout* windowLayout() const { return windowLayout_; }

@@ -35,7 +35,7 @@ constexpr QSize windowSize(760, 560);
 } // namespace
 
 VocabularyWindow::VocabularyWindow(SharedText text, VocabularyReport report, QWidget* parent)
-    : StatisticsWindow(parent)
+    : StatisticsWindow(text->letters(), parent)
     , text_(std::move(text))
     , report_(std::move(report))
 {

@@ -2,12 +2,14 @@
 #include "ui/stats/table_export.h"
 
 #include "core/presentation/csv.h"
+#include "core/presentation/french_messages.h"
 #include "ui/HourglassCursor.h"
 #include "ui/MessageBox.h"
 #include "ui/file_dialogs.h"
 #include "ui/file_saving.h"
 #include "ui/menus.h"
 #include "ui/report_grid.h"
+#include "ui/studied_files.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -29,9 +31,13 @@ std::string csvLineOf(const QStringList& cells)
     return csvLine(fields);
 }
 
-std::string csvOf(const QAbstractItemModel& table)
+// The table as CSV, headed, for texts cut by the extended rule, by a line that says so and an
+// empty line, as quorvelle-cli heads its CSV.
+std::string csvOf(const QAbstractItemModel& table, LetterRule letters)
 {
     std::string csv(csvByteOrderMark);
+    if (letters == LetterRule::Extended)
+        csv += csvLine(std::vector{french::letterRuleLine(letters)}) + "\r\n";
     csv += csvLineOf(columnHeadings(table));
     for (int row = 0; row < table.rowCount(); ++row)
         csv += csvLineOf(rowCells(table, row));
@@ -44,7 +50,7 @@ void exportTable(const QAbstractItemModel& table, const QString& suggestedName, 
     if (path.isEmpty())
         return;
     const HourglassCursor hourglass;
-    const std::string csv = csvOf(table);
+    const std::string csv = csvOf(table, studiedLetters(window));
     const QString failure = saveWhole(path, QByteArray::fromStdString(csv));
     if (!failure.isEmpty())
         MessageBox::warning(
