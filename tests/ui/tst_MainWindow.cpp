@@ -212,6 +212,29 @@ private slots:
         QCOMPARE(caption(), failure.isEmpty() ? path : opened);
     }
 
+    // A file whose characters outside Windows-1252 were substituted when read is not written
+    // over without a question: declined, the file stays as it was; elsewhere, no question.
+    void savingOverSubstitutedCharacters()
+    {
+        const QByteArray original("\xCE\xA9 m\xC3\xA9ga");
+        const QString opened = test::writeFile(files_, QStringLiteral("grec.txt"), original);
+        mainWindow_->openTextFile(opened);
+        MessageBox::setNextAnswer(QMessageBox::No);
+        ui::setNextChosenFile(opened, 0);
+        item("saveTextAsAction")->trigger();
+        const QList<ShownMessage> shown = MessageBox::takeShownMessages();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown[0].text.contains(QStringLiteral("contenait un caractère que le programme ne sait pas")),
+                 qPrintable(shown[0].text));
+        QCOMPARE(fileBytes(opened), original);
+
+        const QString elsewhere = files_.filePath(QStringLiteral("copie.txt"));
+        ui::setNextChosenFile(elsewhere, 0);
+        item("saveTextAsAction")->trigger();
+        QVERIFY(MessageBox::takeShownMessages().isEmpty());
+        QCOMPARE(fileBytes(elsewhere), QByteArray("\x1A m\xC3\xA9ga"));
+    }
+
     void questionBeforeTheTextGoes_data()
     {
         QTest::addColumn<QString>("how");

@@ -223,6 +223,8 @@ bool MainWindow::saveTextAs()
     if (!chosen)
         return false;
     const QString path = QFileInfo(chosen->path).absoluteFilePath();
+    if (!mayOverwriteSubstitutes(path))
+        return false;
     QString failure;
     {
         const HourglassCursor hourglass;
@@ -237,6 +239,23 @@ bool MainWindow::saveTextAs()
     textBox->markSaved();
     setTextFile(path, chosen->encoding);
     return true;
+}
+
+bool MainWindow::mayOverwriteSubstitutes(const QString& path)
+{
+    // The characters the text's file held outside code page 1252 were each read as the
+    // substitute character: writing the text over that file would lose them there too.
+    const QString source = studiedFiles(this).value(0);
+    const qsizetype substitutes = textBox->text().count(QChar(static_cast<char16_t>(substituteCharacter)));
+    if (substitutes == 0 || source.isEmpty() || QFileInfo(source).absoluteFilePath() != path)
+        return true;
+    const QString characters = substitutes == 1 ? tr("un caractère") : tr("%1 caractères").arg(substitutes);
+    return MessageBox::question(this, tr("Enregistrer le texte sous"),
+                                tr("Le fichier « %1 » contenait %2 que le programme ne sait pas représenter et qu'il "
+                                   "a remplacés à l'ouverture.\r\nL'enregistrer sous le même nom les remplacerait "
+                                   "aussi dans le fichier. Enregistrer quand même ?")
+                                    .arg(QDir::toNativeSeparators(source), characters))
+        == QMessageBox::Yes;
 }
 
 bool MainWindow::offerToSaveEdits()

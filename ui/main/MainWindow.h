@@ -91,6 +91,9 @@ private:
     /// false when the user cancels (Annuler) or the save does not happen, and everything stays
     /// as it was.
     bool offerToSaveEdits();
+    /// Whether the text may be written to path: yes, unless path is the file it was read from
+    /// and that file held characters the text could only substitute, and the user declines.
+    bool mayOverwriteSubstitutes(const QString& path);
 
     QLabel* filePathLabel;
     PlainTextBox* textBox;
