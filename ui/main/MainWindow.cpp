@@ -99,7 +99,7 @@ void MainWindow::buildMenus()
     extendedLettersAction->setCheckable(true);
     const LetterRule savedLetters = savedLetterRule();
     extendedLettersAction->setChecked(savedLetters == LetterRule::Extended);
-    useLetterRule(savedLetters);
+    textAnalysis_->setLetters(savedLetters);
     textItems_ = {closeAction, characterCountAction, wordCountAction};
 
     buildStatisticsMenu(addMenu(bar, "statisticsMenu", tr("&Statistiques")));
@@ -301,13 +301,7 @@ void MainWindow::applyLetterRuleChoice(bool extended)
 {
     const LetterRule letters = extended ? LetterRule::Extended : LetterRule::Classic;
     saveLetterRule(letters);
-    useLetterRule(letters);
-}
-
-void MainWindow::useLetterRule(LetterRule letters)
-{
     textAnalysis_->setLetters(letters);
-    setStudiedLetters(this, letters);
 }
 
 QString MainWindow::countsTitle(std::string_view title) const

@@ -70,8 +70,6 @@ private slots:
     void showManual();
 
 private:
-    /// Cuts the text by the rule from now on, and tells the windows opened from here.
-    void useLetterRule(LetterRule letters);
     /// The title of a counts message, which names the extended rule when the text is cut by it.
     QString countsTitle(std::string_view title) const;
     void buildUi();
