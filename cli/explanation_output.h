@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <ostream>
+#include <vector>
 
 namespace quorvelle::cli {
 
@@ -14,13 +15,17 @@ inline constexpr const char* explanationsHeading = "Comment ces nombres sont-ils
 
 /// Writes each total's explanation as plain sentences, a blank line between two, numbers
 /// with the decimal comma as everywhere in the text output.
+void writeExplanations(std::ostream& out, const std::vector<FigureExplanation>& explanations);
+
+/// The same for the totals of a report.
 template <class Report, std::size_t Count>
 void writeExplanations(std::ostream& out, const std::array<TotalFigure<Report>, Count>& totals, const Report& report)
 {
     const ExplanationNumbers numbers(',');
-    out << '\n' << explanationsHeading << '\n';
+    std::vector<FigureExplanation> explanations;
     for (const TotalFigure<Report>& total : totals)
-        out << '\n' << explanationText(total.explain(report, numbers));
+        explanations.push_back(total.explain(report, numbers));
+    writeExplanations(out, explanations);
 }
 
 } // namespace quorvelle::cli

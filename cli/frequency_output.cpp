@@ -11,6 +11,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <variant>
 
 namespace quorvelle::cli {
 namespace {
@@ -196,98 +198,79 @@ void writeText(std::ostream& out, const VocabularyComparison& comparison)
 {
     writeTitle(out, ComparisonStatistic::info.title);
     using namespace french;
-    writeTotal(out, tokenCount1Caption, comparison.text1.tokenCount);
-    writeTotal(out, tokenCount2Caption, comparison.text2.tokenCount);
-    writeTotal(out, distinctCount1Caption, comparison.text1.distinctCount);
-    writeTotal(out, distinctCount2Caption, comparison.text2.distinctCount);
+    const auto& [text1, text2] = comparison.texts;
+    writeTotal(out, tokenCount1Caption, text1.vocabulary.tokenCount);
+    writeTotal(out, tokenCount2Caption, text2.vocabulary.tokenCount);
+    writeTotal(out, distinctCount1Caption, text1.vocabulary.distinctCount);
+    writeTotal(out, distinctCount2Caption, text2.vocabulary.distinctCount);
     out << commonCountCaption << comparison.commonCount << '\n'
         << amountingTo << '\n'
-        << frenchNumber(comparison.commonShare1) << commonShare1Caption << '\n'
-        << frenchNumber(comparison.commonShare2) << commonShare2Caption << '\n'
+        << frenchNumber(text1.commonShare) << commonShare1Caption << '\n'
+        << frenchNumber(text2.commonShare) << commonShare2Caption << '\n'
         << representing << '\n'
-        << forText1 << ' ' << comparison.commonTokens1 << ' ' << attestationsOr
-        << frenchNumber(comparison.commonTokenShare1) << tokenShareCaption << '\n'
-        << forText2 << ' ' << comparison.commonTokens2 << ' ' << attestationsOr
-        << frenchNumber(comparison.commonTokenShare2) << tokenShareCaption << '\n';
-    const auto writeProper = [&out](std::string_view heading, std::int64_t count, const std::optional<double>& share,
-                                    std::int64_t tokens, const std::optional<double>& tokenShare) {
+        << forText1 << ' ' << text1.commonTokens << ' ' << attestationsOr << frenchNumber(text1.commonTokenShare)
+        << tokenShareCaption << '\n'
+        << forText2 << ' ' << text2.commonTokens << ' ' << attestationsOr << frenchNumber(text2.commonTokenShare)
+        << tokenShareCaption << '\n';
+    for (const auto& [heading, text] : {std::pair{text1Heading, &text1}, std::pair{text2Heading, &text2}})
         out << '\n'
             << heading << '\n'
-            << properCountCaption << count << '\n'
+            << properCountCaption << text->properCount << '\n'
             << amountingTo << '\n'
-            << frenchNumber(share) << properShareCaption << '\n'
+            << frenchNumber(text->properShare) << properShareCaption << '\n'
             << representing << '\n'
-            << tokens << ' ' << attestationsOr << frenchNumber(tokenShare) << tokenShareCaption << '\n';
-    };
-    writeProper(text1Heading, comparison.properCount1, comparison.properShare1, comparison.properTokens1,
-                comparison.properTokenShare1);
-    writeProper(text2Heading, comparison.properCount2, comparison.properShare2, comparison.properTokens2,
-                comparison.properTokenShare2);
+            << text->properTokens << ' ' << attestationsOr << frenchNumber(text->properTokenShare) << tokenShareCaption
+            << '\n';
 
     writeHeading(out, "Formes communes");
     ResultListing commonForms(terminalLineEnd);
     for (const CommonForm& form : comparison.commonForms)
-        commonForms.addCommonForm(form.form, form.count1, form.count2);
+        commonForms.addCommonForm(form.form, form.counts[0], form.counts[1]);
     writeListing(out, commonForms);
     writeHeading(out, "Formes propres au texte n°1");
-    writeFormLines(out, comparison.properForms1);
+    writeFormLines(out, text1.properForms);
     writeHeading(out, "Formes propres au texte n°2");
-    writeFormLines(out, comparison.properForms2);
+    writeFormLines(out, text2.properForms);
 }
 
 void writeJson(JsonWriter& json, const VocabularyComparison& comparison)
 {
-    const auto writeTotals = [&json](std::string_view name, const TextVocabulary& text) {
-        json.key(name)
-            .beginObject()
-            .member("tokenCount", text.tokenCount)
-            .member("distinctCount", text.distinctCount)
-            .endObject();
-    };
     json.beginObject();
-    writeTotals("text1", comparison.text1);
-    writeTotals("text2", comparison.text2);
-    json.member("commonCount", comparison.commonCount)
-        .member("properCount1", comparison.properCount1)
-        .member("properCount2", comparison.properCount2)
-        .member("commonTokens1", comparison.commonTokens1)
-        .member("commonTokens2", comparison.commonTokens2)
-        .member("properTokens1", comparison.properTokens1)
-        .member("properTokens2", comparison.properTokens2)
-        .member("commonShare1", comparison.commonShare1)
-        .member("commonShare2", comparison.commonShare2)
-        .member("properShare1", comparison.properShare1)
-        .member("properShare2", comparison.properShare2)
-        .member("commonTokenShare1", comparison.commonTokenShare1)
-        .member("commonTokenShare2", comparison.commonTokenShare2)
-        .member("properTokenShare1", comparison.properTokenShare1)
-        .member("properTokenShare2", comparison.properTokenShare2)
-        .key("commonForms");
+    for (std::size_t side = 0; side < comparison.texts.size(); ++side) {
+        json.key(std::string("text").append(sideNumber(side))).beginObject();
+        for (const ComparedFigure* figure : comparedTextTotals)
+            json.key(figure->id).figure(figure->value(comparison.texts[side]), figure->format);
+        json.endObject();
+    }
+    json.key(commonCountFigure.jsonKey).figure(commonCountFigure.value(comparison), commonCountFigure.format);
+    for (const ComparedFigure* figure : comparedFiguresByKind)
+        for (std::size_t side = 0; side < comparison.texts.size(); ++side)
+            json.key(std::string(figure->id).append(sideNumber(side)))
+                .figure(figure->value(comparison.texts[side]), figure->format);
+    json.key("commonForms");
     writeJsonRows(json, ComparisonStatistic::table.columns, comparison.commonForms);
-    json.key("properForms1");
-    writeJson(json, comparison.properForms1);
-    json.key("properForms2");
-    writeJson(json, comparison.properForms2);
+    for (std::size_t side = 0; side < comparison.texts.size(); ++side) {
+        json.key(std::string("properForms").append(sideNumber(side)));
+        writeJson(json, comparison.texts[side].properForms);
+    }
     json.endObject();
 }
 
 void writeCsv(CsvWriter& csv, const VocabularyComparison& comparison)
 {
-    const VocabularyComparison& c = comparison;
     csv.beginTable(ComparisonStatistic::info.title, {"", "Texte n°1", "Texte n°2"});
-    const auto figure = [&csv](std::string_view caption, const auto& value1, const auto& value2) {
-        csv.row(Utf8Field{caption}, value1, value2);
+    const auto& [text1, text2] = comparison.texts;
+    const auto row = [&](const ComparedFigure& figure) {
+        std::visit([&](const auto& first, const auto& second) { csv.row(Utf8Field{figure.caption}, first, second); },
+                   figure.value(text1), figure.value(text2));
     };
-    figure("Nombre total de formes", c.text1.tokenCount, c.text2.tokenCount);
-    figure("Nombre total de formes différentes", c.text1.distinctCount, c.text2.distinctCount);
-    figure("Formes différentes communes", c.commonCount, c.commonCount);
-    figure("% du total des formes différentes", c.commonShare1, c.commonShare2);
-    figure("Attestations des formes communes", c.commonTokens1, c.commonTokens2);
-    figure("% du total des attestations", c.commonTokenShare1, c.commonTokenShare2);
-    figure("Formes différentes propres", c.properCount1, c.properCount2);
-    figure("% du total des formes différentes", c.properShare1, c.properShare2);
-    figure("Attestations des formes propres", c.properTokens1, c.properTokens2);
-    figure("% du total des attestations", c.properTokenShare1, c.properTokenShare2);
+    for (const ComparedFigure* figure : comparedTextTotals)
+        row(*figure);
+    csv.row(Utf8Field{commonCountFigure.caption}, comparison.commonCount, comparison.commonCount);
+    for (const ComparedFigure* figure : commonFormFigures)
+        row(*figure);
+    for (const ComparedFigure* figure : properFormFigures)
+        row(*figure);
     csv.endTable();
     writeCsvTable(csv, ComparisonStatistic::table, formsOfEitherText(comparison));
 }

@@ -151,6 +151,14 @@ JsonWriter& JsonWriter::number(const std::optional<double>& value)
     return value ? number(*value) : this->value(nullptr);
 }
 
+JsonWriter& JsonWriter::figure(const FigureValue& value, FigureFormat format)
+{
+    if (const auto* count = std::get_if<std::int64_t>(&value))
+        return integer(*count);
+    const std::optional<double>& number = std::get<std::optional<double>>(value);
+    return format == FigureFormat::Measure ? this->value(exactNumber(number)) : this->number(number);
+}
+
 JsonWriter& JsonWriter::text(std::string_view cp1252)
 {
     // Each character is escaped on its own, so the string is written piece by piece from

@@ -1,6 +1,8 @@
 // A streaming JSON writer: reports of any size are written without building a tree.
 #pragma once
 
+#include "core/presentation/figure_value.h"
+
 #include <nlohmann/json.hpp>
 
 #include <cstdint>
@@ -49,6 +51,9 @@ public:
     JsonWriter& number(double value);
     /// As number(), or null for a value the statistic cannot define.
     JsonWriter& number(const std::optional<double>& value);
+    /// A figure as its format says: a count as an integer, a rounded value as number() writes
+    /// it, a measure in full precision (see exactNumber).
+    JsonWriter& figure(const FigureValue& value, FigureFormat format);
     /// A code page 1252 text, written as a UTF-8 JSON string.
     JsonWriter& text(std::string_view cp1252);
     /// Any small value built with nlohmann.

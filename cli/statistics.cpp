@@ -68,9 +68,12 @@ constexpr Statistic cliStatistic()
                 {
                     const auto report = reportFor<CatalogueEntry>(texts, presentation);
                     writeText(out, report);
-                    if constexpr (requires { CatalogueEntry::totals; })
-                        if (presentation.explain)
+                    if (presentation.explain) {
+                        if constexpr (requires { CatalogueEntry::totals; })
                             writeExplanations(out, CatalogueEntry::totals, report);
+                        else if constexpr (requires { CatalogueEntry::explanations(report, ExplanationNumbers(',')); })
+                            writeExplanations(out, CatalogueEntry::explanations(report, ExplanationNumbers(',')));
+                    }
                 }
                 releaseFreedMemory();
             },

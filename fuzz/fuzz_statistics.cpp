@@ -110,14 +110,13 @@ void checkEnrichment(const quorvelle::EnrichmentReport& report, std::int64_t wor
 void checkComparison(const quorvelle::VocabularyComparison& c)
 {
     require(c.commonCount == static_cast<std::int64_t>(c.commonForms.size()));
-    require(c.properCount1 == static_cast<std::int64_t>(c.properForms1.size()));
-    require(c.properCount2 == static_cast<std::int64_t>(c.properForms2.size()));
-    require(c.commonCount + c.properCount1 == c.text1.distinctCount);
-    require(c.commonCount + c.properCount2 == c.text2.distinctCount);
-    require(c.commonTokens1 + c.properTokens1 == c.text1.tokenCount && c.properTokens1 >= 0);
-    require(c.commonTokens2 + c.properTokens2 == c.text2.tokenCount && c.properTokens2 >= 0);
-    require(c.commonShare1.has_value() == (c.text1.distinctCount > 0));
-    require(c.commonTokenShare2.has_value() == (c.text2.tokenCount > 0));
+    for (const quorvelle::ComparedText& text : c.texts) {
+        require(text.properCount == static_cast<std::int64_t>(text.properForms.size()));
+        require(c.commonCount + text.properCount == text.vocabulary.distinctCount);
+        require(text.commonTokens + text.properTokens == text.vocabulary.tokenCount && text.properTokens >= 0);
+        require(text.commonShare.has_value() == (text.vocabulary.distinctCount > 0));
+        require(text.commonTokenShare.has_value() == (text.vocabulary.tokenCount > 0));
+    }
 }
 
 // The forms of a text, lower-cased, joined by one space.

@@ -13,6 +13,12 @@ QString numberText(double value)
     return QString::fromStdString(formatNumber(value, '.')).replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
+QString figureText(const FigureValue& value, FigureFormat format)
+{
+    return QString::fromStdString(formattedFigure(value, format, '.'))
+        .replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
 QString measureText(const std::optional<double>& value)
 {
     return value ? numberText(roundSignificant(*value, measureSignificantDigits))

@@ -1,6 +1,8 @@
 // Real numbers as the windows show them, with the user's decimal separator.
 #pragma once
 
+#include "core/presentation/figure_value.h"
+
 #include <QString>
 
 #include <optional>
@@ -11,6 +13,9 @@ namespace quorvelle::ui {
 /// no separator for a whole value) with the decimal separator of the default locale:
 /// 12,5 and 12 under French settings.
 QString numberText(double value);
+
+/// A figure as the windows show it (see formattedFigure), with the locale's decimal separator.
+QString figureText(const FigureValue& value, FigureFormat format);
 
 /// A measure as the windows show it: rounded to four significant digits, or "—" where it is
 /// not defined.

@@ -11,6 +11,7 @@
 // Statistics below, its window (ui/stats) and the one line that opens it (ui/main).
 #pragma once
 
+#include "core/catalogue/comparison_figures.h"
 #include "core/catalogue/explained_figures.h"
 #include "core/catalogue/table_columns.h"
 #include "core/explanations/collocate_explanations.h"
@@ -44,6 +45,7 @@
 #include <array>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 namespace quorvelle {
 
@@ -119,8 +121,10 @@ inline constexpr std::array enrichmentColumns = {
 /// Every form of either text, with its attestations in each.
 inline constexpr std::array comparisonColumns = {
     memberColumn<&CommonForm::form>("Forme"),
-    memberColumn<&CommonForm::count1>("Texte n°1"),
-    memberColumn<&CommonForm::count2>("Texte n°2"),
+    Column<CommonForm>{"Texte n°1", CellKind::Count,
+                       [](const CommonForm& form, std::size_t) -> Cell { return form.counts[0]; }},
+    Column<CommonForm>{"Texte n°2", CellKind::Count,
+                       [](const CommonForm& form, std::size_t) -> Cell { return form.counts[1]; }},
 };
 /// Scores and relative frequencies as tables show them: to two decimals, nothing where a text
 /// without forms leaves them undefined.
@@ -382,25 +386,16 @@ struct ComparisonStatistic {
         return vocabularyComparison(texts.firstTokens(Occurrences::Counted), texts.secondTokens());
     }
     static constexpr TableColumns<CommonForm> table{"Formes des deux textes", comparisonColumns};
-    /// The counts and shares of the common forms and of the forms proper to each text; the counts
-    /// of each text, which the report nests under text1 and text2, are explained by the window.
-    static constexpr std::array totals = {
-        TotalFigure<VocabularyComparison>{"commonCount", explainCommonCount},
-        TotalFigure<VocabularyComparison>{"properCount1", explainProperCount<1>},
-        TotalFigure<VocabularyComparison>{"properCount2", explainProperCount<2>},
-        TotalFigure<VocabularyComparison>{"commonTokens1", explainCommonTokens<1>},
-        TotalFigure<VocabularyComparison>{"commonTokens2", explainCommonTokens<2>},
-        TotalFigure<VocabularyComparison>{"properTokens1", explainProperTokens<1>},
-        TotalFigure<VocabularyComparison>{"properTokens2", explainProperTokens<2>},
-        TotalFigure<VocabularyComparison>{"commonShare1", explainCommonShare<1>},
-        TotalFigure<VocabularyComparison>{"commonShare2", explainCommonShare<2>},
-        TotalFigure<VocabularyComparison>{"properShare1", explainProperShare<1>},
-        TotalFigure<VocabularyComparison>{"properShare2", explainProperShare<2>},
-        TotalFigure<VocabularyComparison>{"commonTokenShare1", explainCommonTokenShare<1>},
-        TotalFigure<VocabularyComparison>{"commonTokenShare2", explainCommonTokenShare<2>},
-        TotalFigure<VocabularyComparison>{"properTokenShare1", explainProperTokenShare<1>},
-        TotalFigure<VocabularyComparison>{"properTokenShare2", explainProperTokenShare<2>},
-    };
+    /// How C and each figure of each text after it are computed, in the order of the JSON report.
+    static std::vector<FigureExplanation> explanations(const VocabularyComparison& comparison,
+                                                       const ExplanationNumbers& numbers)
+    {
+        std::vector<FigureExplanation> explained{commonCountFigure.explain(comparison, numbers)};
+        for (const ComparedFigure* figure : comparedFiguresByKind)
+            for (std::size_t side = 0; side < comparison.texts.size(); ++side)
+                explained.push_back(figure->explain(comparison, side, numbers));
+        return explained;
+    }
 };
 
 /// The forms one text uses significantly more than the other.

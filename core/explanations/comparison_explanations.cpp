@@ -14,49 +14,19 @@ namespace {
 
 constexpr const char* comparisonPage = "comparaison.html";
 
-// What the comparison holds of one of its texts, and how its figures are named.
-struct ComparedText {
+// How the figures of one of the two texts are named: the text's number, and the subscript of
+// its symbols.
+struct TextNaming {
     std::string number; ///< "1"
     std::string subscript;
-    const TextVocabulary& vocabulary;
-    std::int64_t properCount;
-    std::int64_t commonTokens;
-    std::int64_t properTokens;
-    std::optional<double> commonShare;
-    std::optional<double> properShare;
-    std::optional<double> commonTokenShare;
-    std::optional<double> properTokenShare;
 
     std::string symbol(std::string_view letter) const { return std::string(letter) + subscript; }
     std::string name() const { return "du texte n°" + number; }
 };
 
-template <int Text>
-ComparedText comparedText(const VocabularyComparison& c)
+TextNaming namingOf(std::size_t side)
 {
-    static_assert(Text == 1 || Text == 2);
-    if constexpr (Text == 1)
-        return {.number = "1",
-                .subscript = "₁",
-                .vocabulary = c.text1,
-                .properCount = c.properCount1,
-                .commonTokens = c.commonTokens1,
-                .properTokens = c.properTokens1,
-                .commonShare = c.commonShare1,
-                .properShare = c.properShare1,
-                .commonTokenShare = c.commonTokenShare1,
-                .properTokenShare = c.properTokenShare1};
-    else
-        return {.number = "2",
-                .subscript = "₂",
-                .vocabulary = c.text2,
-                .properCount = c.properCount2,
-                .commonTokens = c.commonTokens2,
-                .properTokens = c.properTokens2,
-                .commonShare = c.commonShare2,
-                .properShare = c.properShare2,
-                .commonTokenShare = c.commonTokenShare2,
-                .properTokenShare = c.properTokenShare2};
+    return side == 0 ? TextNaming{"1", "₁"} : TextNaming{"2", "₂"};
 }
 
 // A share of a text: what the part and the whole are, then the percentage step by step.
@@ -69,7 +39,7 @@ struct Share {
 };
 
 FigureExplanation shareExplanation(std::string figure, std::string inWords, std::string formula, const Share& share,
-                                   const ComparedText& text, const ExplanationNumbers& numbers)
+                                   const TextNaming& text, const ExplanationNumbers& numbers)
 {
     FigureExplanation explanation{std::move(figure),
                                   std::move(inWords),
@@ -87,32 +57,33 @@ FigureExplanation shareExplanation(std::string figure, std::string inWords, std:
 
 } // namespace
 
-template <int Text>
-FigureExplanation explainComparedTokenCount(const VocabularyComparison& comparison, const ExplanationNumbers& numbers)
+FigureExplanation explainComparedTokenCount(const VocabularyComparison& comparison, std::size_t side,
+                                            const ExplanationNumbers& numbers)
 {
-    const ComparedText text = comparedText<Text>(comparison);
+    const ComparedText& text = comparison.texts.at(side);
+    const TextNaming naming = namingOf(side);
     const std::string count = numbers.count(text.vocabulary.tokenCount);
-    return {"Nombre total de formes " + text.name(),
-            "La longueur " + text.name()
+    return {"Nombre total de formes " + naming.name(),
+            "La longueur " + naming.name()
                 + ", comptée en formes : chaque forme compte autant de fois qu'elle y apparaît.",
-            text.symbol("N"),
-            {"On compte les formes " + text.name() + " une à une : " + text.symbol("N") + " = " + count + "."},
+            naming.symbol("N"),
+            {"On compte les formes " + naming.name() + " une à une : " + naming.symbol("N") + " = " + count + "."},
             count,
             comparisonPage};
 }
 
-template <int Text>
-FigureExplanation explainComparedDistinctCount(const VocabularyComparison& comparison,
+FigureExplanation explainComparedDistinctCount(const VocabularyComparison& comparison, std::size_t side,
                                                const ExplanationNumbers& numbers)
 {
-    const ComparedText text = comparedText<Text>(comparison);
+    const ComparedText& text = comparison.texts.at(side);
+    const TextNaming naming = namingOf(side);
     const std::string count = numbers.count(text.vocabulary.distinctCount);
-    return {"Nombre total de formes différentes " + text.name(),
-            "Combien de formes différentes emploie le texte n°" + text.number
+    return {"Nombre total de formes différentes " + naming.name(),
+            "Combien de formes différentes emploie le texte n°" + naming.number
                 + " : la taille de son vocabulaire. Chaque forme compte une seule fois, majuscules et minuscules "
                   "confondues ; les accents, eux, comptent : « a » et « à » sont deux formes.",
-            text.symbol("V"),
-            {"On compte les formes différentes " + text.name() + " : " + text.symbol("V") + " = " + count + "."},
+            naming.symbol("V"),
+            {"On compte les formes différentes " + naming.name() + " : " + naming.symbol("V") + " = " + count + "."},
             count,
             comparisonPage};
 }
@@ -129,134 +100,121 @@ FigureExplanation explainCommonCount(const VocabularyComparison& comparison, con
             comparisonPage};
 }
 
-template <int Text>
-FigureExplanation explainProperCount(const VocabularyComparison& comparison, const ExplanationNumbers& numbers)
+FigureExplanation explainProperCount(const VocabularyComparison& comparison, std::size_t side,
+                                     const ExplanationNumbers& numbers)
 {
-    const ComparedText text = comparedText<Text>(comparison);
+    const ComparedText& text = comparison.texts.at(side);
+    const TextNaming naming = namingOf(side);
     const std::string v = numbers.count(text.vocabulary.distinctCount);
     const std::string c = numbers.count(comparison.commonCount);
-    return {
-        "Nombre de formes différentes propres au texte n°" + text.number,
-        "Combien de formes différentes n'apparaissent que dans le texte n°" + text.number
-            + ", jamais dans l'autre. C'est son nombre de formes différentes moins celui des formes communes.",
-        text.symbol("P") + " = " + text.symbol("V") + " − C",
-        {text.symbol("V") + " = " + v + " et C = " + c + ".", v + " − " + c + " = " + numbers.count(text.properCount)},
-        numbers.count(text.properCount),
-        comparisonPage};
+    return {"Nombre de formes différentes propres au texte n°" + naming.number,
+            "Combien de formes différentes n'apparaissent que dans le texte n°" + naming.number
+                + ", jamais dans l'autre. C'est son nombre de formes différentes moins celui des formes communes.",
+            naming.symbol("P") + " = " + naming.symbol("V") + " − C",
+            {naming.symbol("V") + " = " + v + " et C = " + c + ".",
+             v + " − " + c + " = " + numbers.count(text.properCount)},
+            numbers.count(text.properCount),
+            comparisonPage};
 }
 
-template <int Text>
-FigureExplanation explainCommonTokens(const VocabularyComparison& comparison, const ExplanationNumbers& numbers)
+FigureExplanation explainCommonTokens(const VocabularyComparison& comparison, std::size_t side,
+                                      const ExplanationNumbers& numbers)
 {
-    const ComparedText text = comparedText<Text>(comparison);
+    const ComparedText& text = comparison.texts.at(side);
+    const TextNaming naming = namingOf(side);
     const std::string count = numbers.count(text.commonTokens);
-    return {"Attestations des formes communes dans le texte n°" + text.number,
-            "Combien de fois les formes communes aux deux textes apparaissent dans le texte n°" + text.number
+    return {"Attestations des formes communes dans le texte n°" + naming.number,
+            "Combien de fois les formes communes aux deux textes apparaissent dans le texte n°" + naming.number
                 + ". On additionne leurs nombres d'attestations dans ce texte.",
-            text.symbol("A"),
-            {"On additionne les attestations dans le texte n°" + text.number
+            naming.symbol("A"),
+            {"On additionne les attestations dans le texte n°" + naming.number
              + " des formes communes (C = " + numbers.counted(comparison.commonCount, "forme", "formes")
-             + ") : " + text.symbol("A") + " = " + count + "."},
+             + ") : " + naming.symbol("A") + " = " + count + "."},
             count,
             comparisonPage};
 }
 
-template <int Text>
-FigureExplanation explainProperTokens(const VocabularyComparison& comparison, const ExplanationNumbers& numbers)
+FigureExplanation explainProperTokens(const VocabularyComparison& comparison, std::size_t side,
+                                      const ExplanationNumbers& numbers)
 {
-    const ComparedText text = comparedText<Text>(comparison);
+    const ComparedText& text = comparison.texts.at(side);
+    const TextNaming naming = namingOf(side);
     const std::string n = numbers.count(text.vocabulary.tokenCount);
     const std::string a = numbers.count(text.commonTokens);
-    return {"Attestations des formes propres au texte n°" + text.number,
-            "Combien de fois les formes propres au texte n°" + text.number
+    return {"Attestations des formes propres au texte n°" + naming.number,
+            "Combien de fois les formes propres au texte n°" + naming.number
                 + ", absentes de l'autre, y apparaissent. C'est son nombre total de formes moins les attestations "
                   "des formes communes.",
-            text.symbol("N") + " − " + text.symbol("A"),
-            {text.symbol("N") + " = " + n + " et " + text.symbol("A") + " = " + a + ".",
+            naming.symbol("N") + " − " + naming.symbol("A"),
+            {naming.symbol("N") + " = " + n + " et " + naming.symbol("A") + " = " + a + ".",
              n + " − " + a + " = " + numbers.count(text.properTokens)},
             numbers.count(text.properTokens),
             comparisonPage};
 }
 
-template <int Text>
-FigureExplanation explainCommonShare(const VocabularyComparison& comparison, const ExplanationNumbers& numbers)
+FigureExplanation explainCommonShare(const VocabularyComparison& comparison, std::size_t side,
+                                     const ExplanationNumbers& numbers)
 {
-    const ComparedText text = comparedText<Text>(comparison);
+    const ComparedText& text = comparison.texts.at(side);
+    const TextNaming naming = namingOf(side);
     return shareExplanation(
-        "Part des formes communes parmi les formes différentes " + text.name(),
-        "La part du vocabulaire " + text.name()
+        "Part des formes communes parmi les formes différentes " + naming.name(),
+        "La part du vocabulaire " + naming.name()
             + " que l'autre texte emploie aussi : sur 100 de ses formes différentes, combien sont communes aux "
               "deux textes. On divise le nombre de formes communes par son nombre de formes différentes, on "
               "multiplie par 100 et l'on arrondit à deux décimales.",
-        "C / " + text.symbol("V") + " × 100",
-        {"C", comparison.commonCount, text.symbol("V"), text.vocabulary.distinctCount, text.commonShare}, text,
+        "C / " + naming.symbol("V") + " × 100",
+        {"C", comparison.commonCount, naming.symbol("V"), text.vocabulary.distinctCount, text.commonShare}, naming,
         numbers);
 }
 
-template <int Text>
-FigureExplanation explainProperShare(const VocabularyComparison& comparison, const ExplanationNumbers& numbers)
+FigureExplanation explainProperShare(const VocabularyComparison& comparison, std::size_t side,
+                                     const ExplanationNumbers& numbers)
 {
-    const ComparedText text = comparedText<Text>(comparison);
+    const ComparedText& text = comparison.texts.at(side);
+    const TextNaming naming = namingOf(side);
     return shareExplanation(
-        "Part des formes propres parmi les formes différentes " + text.name(),
-        "La part du vocabulaire " + text.name()
+        "Part des formes propres parmi les formes différentes " + naming.name(),
+        "La part du vocabulaire " + naming.name()
             + " que l'autre texte n'emploie pas : sur 100 de ses formes différentes, combien lui sont propres. On "
               "divise le nombre de ses formes propres par son nombre de formes différentes, on multiplie par 100 et "
               "l'on arrondit à deux décimales.",
-        text.symbol("P") + " / " + text.symbol("V") + " × 100",
-        {text.symbol("P"), text.properCount, text.symbol("V"), text.vocabulary.distinctCount, text.properShare}, text,
-        numbers);
+        naming.symbol("P") + " / " + naming.symbol("V") + " × 100",
+        {naming.symbol("P"), text.properCount, naming.symbol("V"), text.vocabulary.distinctCount, text.properShare},
+        naming, numbers);
 }
 
-template <int Text>
-FigureExplanation explainCommonTokenShare(const VocabularyComparison& comparison, const ExplanationNumbers& numbers)
+FigureExplanation explainCommonTokenShare(const VocabularyComparison& comparison, std::size_t side,
+                                          const ExplanationNumbers& numbers)
 {
-    const ComparedText text = comparedText<Text>(comparison);
+    const ComparedText& text = comparison.texts.at(side);
+    const TextNaming naming = namingOf(side);
     return shareExplanation(
-        "Part des attestations des formes communes dans le texte n°" + text.number,
-        "La part " + text.name()
+        "Part des attestations des formes communes dans le texte n°" + naming.number,
+        "La part " + naming.name()
             + " faite de formes communes aux deux textes : sur 100 de ses formes, chaque apparition comptée, "
               "combien sont des formes que l'autre texte emploie aussi. On divise leurs attestations par le nombre "
               "total de formes du texte, on multiplie par 100 et l'on arrondit à deux décimales.",
-        text.symbol("A") + " / " + text.symbol("N") + " × 100",
-        {text.symbol("A"), text.commonTokens, text.symbol("N"), text.vocabulary.tokenCount, text.commonTokenShare},
-        text, numbers);
+        naming.symbol("A") + " / " + naming.symbol("N") + " × 100",
+        {naming.symbol("A"), text.commonTokens, naming.symbol("N"), text.vocabulary.tokenCount, text.commonTokenShare},
+        naming, numbers);
 }
 
-template <int Text>
-FigureExplanation explainProperTokenShare(const VocabularyComparison& comparison, const ExplanationNumbers& numbers)
+FigureExplanation explainProperTokenShare(const VocabularyComparison& comparison, std::size_t side,
+                                          const ExplanationNumbers& numbers)
 {
-    const ComparedText text = comparedText<Text>(comparison);
-    const std::string proper = text.symbol("N") + " − " + text.symbol("A");
+    const ComparedText& text = comparison.texts.at(side);
+    const TextNaming naming = namingOf(side);
+    const std::string proper = naming.symbol("N") + " − " + naming.symbol("A");
     return shareExplanation(
-        "Part des attestations des formes propres au texte n°" + text.number,
-        "La part " + text.name()
+        "Part des attestations des formes propres au texte n°" + naming.number,
+        "La part " + naming.name()
             + " faite de formes qui lui sont propres : sur 100 de ses formes, chaque apparition comptée, combien "
               "sont des formes que l'autre texte n'emploie pas. On divise leurs attestations par le nombre total "
               "de formes du texte, on multiplie par 100 et l'on arrondit à deux décimales.",
-        "(" + proper + ") / " + text.symbol("N") + " × 100",
-        {proper, text.properTokens, text.symbol("N"), text.vocabulary.tokenCount, text.properTokenShare}, text,
+        "(" + proper + ") / " + naming.symbol("N") + " × 100",
+        {proper, text.properTokens, naming.symbol("N"), text.vocabulary.tokenCount, text.properTokenShare}, naming,
         numbers);
 }
-
-// The figures of both texts.
-template FigureExplanation explainComparedTokenCount<1>(const VocabularyComparison&, const ExplanationNumbers&);
-template FigureExplanation explainComparedDistinctCount<1>(const VocabularyComparison&, const ExplanationNumbers&);
-template FigureExplanation explainProperCount<1>(const VocabularyComparison&, const ExplanationNumbers&);
-template FigureExplanation explainCommonTokens<1>(const VocabularyComparison&, const ExplanationNumbers&);
-template FigureExplanation explainProperTokens<1>(const VocabularyComparison&, const ExplanationNumbers&);
-template FigureExplanation explainCommonShare<1>(const VocabularyComparison&, const ExplanationNumbers&);
-template FigureExplanation explainProperShare<1>(const VocabularyComparison&, const ExplanationNumbers&);
-template FigureExplanation explainCommonTokenShare<1>(const VocabularyComparison&, const ExplanationNumbers&);
-template FigureExplanation explainProperTokenShare<1>(const VocabularyComparison&, const ExplanationNumbers&);
-template FigureExplanation explainComparedTokenCount<2>(const VocabularyComparison&, const ExplanationNumbers&);
-template FigureExplanation explainComparedDistinctCount<2>(const VocabularyComparison&, const ExplanationNumbers&);
-template FigureExplanation explainProperCount<2>(const VocabularyComparison&, const ExplanationNumbers&);
-template FigureExplanation explainCommonTokens<2>(const VocabularyComparison&, const ExplanationNumbers&);
-template FigureExplanation explainProperTokens<2>(const VocabularyComparison&, const ExplanationNumbers&);
-template FigureExplanation explainCommonShare<2>(const VocabularyComparison&, const ExplanationNumbers&);
-template FigureExplanation explainProperShare<2>(const VocabularyComparison&, const ExplanationNumbers&);
-template FigureExplanation explainCommonTokenShare<2>(const VocabularyComparison&, const ExplanationNumbers&);
-template FigureExplanation explainProperTokenShare<2>(const VocabularyComparison&, const ExplanationNumbers&);
 
 } // namespace quorvelle

@@ -26,39 +26,37 @@ VocabularyComparison vocabularyComparison(std::string_view text1, std::string_vi
 VocabularyComparison vocabularyComparison(const TokenizedText& text1, const TokenizedText& text2)
 {
     VocabularyComparison comparison;
-    comparison.text1 = countVocabulary(text1);
-    comparison.text2 = countVocabulary(text2);
+    auto& [first, second] = comparison.texts;
+    first.vocabulary = countVocabulary(text1);
+    second.vocabulary = countVocabulary(text2);
 
     // Walking text 1 alphabetically keeps the common forms alphabetical; the forms of
     // text 2 not met that way are its proper forms, in its own alphabetical order.
     std::vector<bool> common2(text2.distinctCount(), false);
-    for (const FormCount& form : comparison.text1.forms) {
+    for (const FormCount& form : first.vocabulary.forms) {
         if (const std::optional<FormTable::Id> id2 = text2.forms.find(form.form)) {
             common2[*id2] = true;
-            comparison.commonForms.push_back({form.form, form.count, text2.forms.count(*id2)});
-            comparison.commonTokens1 += form.count;
-            comparison.commonTokens2 += text2.forms.count(*id2);
+            comparison.commonForms.push_back({form.form, {form.count, text2.forms.count(*id2)}});
+            first.commonTokens += form.count;
+            second.commonTokens += text2.forms.count(*id2);
         } else {
-            comparison.properForms1.push_back(form);
+            first.properForms.push_back(form);
         }
     }
     for (const FormTable::Id id2 : text2.alphabetical)
         if (!common2[id2])
-            comparison.properForms2.push_back({text2.forms.form(id2), text2.forms.count(id2)});
+            second.properForms.push_back({text2.forms.form(id2), text2.forms.count(id2)});
 
     comparison.commonCount = static_cast<std::int64_t>(comparison.commonForms.size());
-    comparison.properCount1 = comparison.text1.distinctCount - comparison.commonCount;
-    comparison.properCount2 = comparison.text2.distinctCount - comparison.commonCount;
-    comparison.properTokens1 = comparison.text1.tokenCount - comparison.commonTokens1;
-    comparison.properTokens2 = comparison.text2.tokenCount - comparison.commonTokens2;
-    comparison.commonShare1 = share(comparison.commonCount, comparison.text1.distinctCount);
-    comparison.commonShare2 = share(comparison.commonCount, comparison.text2.distinctCount);
-    comparison.properShare1 = share(comparison.properCount1, comparison.text1.distinctCount);
-    comparison.properShare2 = share(comparison.properCount2, comparison.text2.distinctCount);
-    comparison.commonTokenShare1 = share(comparison.commonTokens1, comparison.text1.tokenCount);
-    comparison.commonTokenShare2 = share(comparison.commonTokens2, comparison.text2.tokenCount);
-    comparison.properTokenShare1 = share(comparison.properTokens1, comparison.text1.tokenCount);
-    comparison.properTokenShare2 = share(comparison.properTokens2, comparison.text2.tokenCount);
+    for (ComparedText& text : comparison.texts) {
+        const TextVocabulary& vocabulary = text.vocabulary;
+        text.properCount = vocabulary.distinctCount - comparison.commonCount;
+        text.properTokens = vocabulary.tokenCount - text.commonTokens;
+        text.commonShare = share(comparison.commonCount, vocabulary.distinctCount);
+        text.properShare = share(text.properCount, vocabulary.distinctCount);
+        text.commonTokenShare = share(text.commonTokens, vocabulary.tokenCount);
+        text.properTokenShare = share(text.properTokens, vocabulary.tokenCount);
+    }
     return comparison;
 }
 
@@ -72,17 +70,17 @@ std::vector<CommonForm> formsOfEitherText(const VocabularyComparison& comparison
         std::vector<CommonForm> rows;
         rows.reserve(forms.size());
         for (const FormCount& form : forms)
-            rows.push_back(firstText ? CommonForm{form.form, form.count, 0} : CommonForm{form.form, 0, form.count});
+            rows.push_back(firstText ? CommonForm{form.form, {form.count, 0}} : CommonForm{form.form, {0, form.count}});
         return rows;
     };
     // Three lists already alphabetical: two merges.
     std::vector<CommonForm> ofText1;
-    ofText1.reserve(comparison.commonForms.size() + comparison.properForms1.size());
-    const std::vector<CommonForm> proper1 = only(comparison.properForms1, true);
+    ofText1.reserve(comparison.commonForms.size() + comparison.texts[0].properForms.size());
+    const std::vector<CommonForm> proper1 = only(comparison.texts[0].properForms, true);
     std::ranges::merge(comparison.commonForms, proper1, std::back_inserter(ofText1), alphabetical);
     std::vector<CommonForm> either;
-    either.reserve(ofText1.size() + comparison.properForms2.size());
-    const std::vector<CommonForm> proper2 = only(comparison.properForms2, false);
+    either.reserve(ofText1.size() + comparison.texts[1].properForms.size());
+    const std::vector<CommonForm> proper2 = only(comparison.texts[1].properForms, false);
     std::ranges::merge(ofText1, proper2, std::back_inserter(either), alphabetical);
     return either;
 }

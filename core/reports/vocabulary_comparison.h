@@ -4,6 +4,7 @@
 
 #include "core/text/vocabulary.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,35 +16,32 @@ namespace quorvelle {
 /// A form of both texts, with its attestations in each.
 struct CommonForm {
     std::string form;
-    std::int64_t count1 = 0;
-    std::int64_t count2 = 0;
+    std::array<std::int64_t, 2> counts{}; ///< its attestations in text 1, then in text 2
 
     friend bool operator==(const CommonForm&, const CommonForm&) = default;
 };
 
-/// Shares are percentages rounded to two decimals, halves to the even neighbour; none when
-/// the whole is 0 (a text without forms).
+/// What the comparison finds of one of its two texts. Shares are percentages rounded to two
+/// decimals, halves to the even neighbour; none when the whole is 0 (a text without forms).
+struct ComparedText {
+    TextVocabulary vocabulary;              ///< its distinct forms, N and V
+    std::int64_t properCount = 0;           ///< its distinct forms that the other text lacks
+    std::int64_t commonTokens = 0;          ///< its occurrences of the common forms
+    std::int64_t properTokens = 0;          ///< its occurrences of its proper forms
+    std::optional<double> commonShare;      ///< the common forms in its distinct forms
+    std::optional<double> properShare;      ///< its proper forms in its distinct forms
+    std::optional<double> commonTokenShare; ///< commonTokens in its N
+    std::optional<double> properTokenShare; ///< properTokens in its N
+    std::vector<FormCount> properForms;     ///< its proper forms, alphabetical
+
+    friend bool operator==(const ComparedText&, const ComparedText&) = default;
+};
+
+/// The two texts side by side, and the forms they share.
 struct VocabularyComparison {
-    TextVocabulary text1;
-    TextVocabulary text2;
+    std::array<ComparedText, 2> texts;   ///< text 1, then text 2
     std::vector<CommonForm> commonForms; ///< the distinct forms of both texts, alphabetical
     std::int64_t commonCount = 0;
-    std::int64_t properCount1 = 0; ///< distinct forms of text 1 only
-    std::int64_t properCount2 = 0;
-    std::int64_t commonTokens1 = 0; ///< occurrences of the common forms in text 1
-    std::int64_t commonTokens2 = 0;
-    std::int64_t properTokens1 = 0; ///< occurrences of the forms of text 1 only
-    std::int64_t properTokens2 = 0;
-    std::optional<double> commonShare1; ///< commonCount in text1.distinctCount
-    std::optional<double> commonShare2;
-    std::optional<double> properShare1; ///< properCount1 in text1.distinctCount
-    std::optional<double> properShare2;
-    std::optional<double> commonTokenShare1; ///< commonTokens1 in text1.tokenCount
-    std::optional<double> commonTokenShare2;
-    std::optional<double> properTokenShare1; ///< properTokens1 in text1.tokenCount
-    std::optional<double> properTokenShare2;
-    std::vector<FormCount> properForms1; ///< the forms of text 1 only, alphabetical
-    std::vector<FormCount> properForms2; ///< the forms of text 2 only, alphabetical
 
     friend bool operator==(const VocabularyComparison&, const VocabularyComparison&) = default;
 };

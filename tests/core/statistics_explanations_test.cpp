@@ -92,28 +92,28 @@ TEST(StatisticsExplanations, TheCountsAndSharesOfTwoTexts)
 {
     // « le chat et le chien. » and « le chien, le loup. » share chien and le.
     const VocabularyComparison comparison = vocabularyComparison("le chat et le chien.", "le chien, le loup.");
-    const FigureExplanation commonShare = explainCommonShare<2>(comparison, french);
+    const FigureExplanation commonShare = explainCommonShare(comparison, 1, french);
     EXPECT_TRUE(commonShare.inWords.starts_with("La part du vocabulaire du texte n°2 que l'autre texte emploie "
                                                 "aussi : "));
     EXPECT_EQ(commonShare.formula, "C / V₂ × 100");
     EXPECT_EQ(commonShare.steps,
               (Steps{"C = 2 et V₂ = 3.", "2 / 3 × 100 = 66,6666…", "arrondi à deux décimales : 66,67"}));
     EXPECT_EQ(commonShare.shown, "66,67");
-    EXPECT_EQ(explainProperCount<2>(comparison, french).steps, (Steps{"V₂ = 3 et C = 2.", "3 − 2 = 1"}));
-    EXPECT_EQ(explainProperTokens<1>(comparison, french).steps.back(), "5 − 3 = 2");
-    const FigureExplanation properTokenShare = explainProperTokenShare<1>(comparison, french);
+    EXPECT_EQ(explainProperCount(comparison, 1, french).steps, (Steps{"V₂ = 3 et C = 2.", "3 − 2 = 1"}));
+    EXPECT_EQ(explainProperTokens(comparison, 0, french).steps.back(), "5 − 3 = 2");
+    const FigureExplanation properTokenShare = explainProperTokenShare(comparison, 0, french);
     EXPECT_EQ(properTokenShare.formula, "(N₁ − A₁) / N₁ × 100");
     EXPECT_EQ(properTokenShare.steps.front(), "N₁ − A₁ = 2 et N₁ = 5.");
     EXPECT_EQ(properTokenShare.shown, "40");
-    EXPECT_EQ(explainComparedDistinctCount<1>(comparison, french).shown, "4");
-    EXPECT_EQ(explainCommonTokens<1>(vocabularyComparison("le chat", "le chien"), french).steps.back(),
+    EXPECT_EQ(explainComparedDistinctCount(comparison, 0, french).shown, "4");
+    EXPECT_EQ(explainCommonTokens(vocabularyComparison("le chat", "le chien"), 0, french).steps.back(),
               "On additionne les attestations dans le texte n°1 des formes communes (C = 1 forme) : A₁ = 1.");
 
     // One common form among 32 falls on a half: 3,125 goes to the even 3,12.
-    const FigureExplanation half = explainCommonShare<1>(vocabularyComparison(differentForms(32), "a"), french);
+    const FigureExplanation half = explainCommonShare(vocabularyComparison(differentForms(32), "a"), 0, french);
     EXPECT_EQ(half.steps.back(), "arrondi à deux décimales (le nombre tombe au milieu : vers le chiffre pair) : 3,12");
 
-    EXPECT_TRUE(saysWhy(explainCommonShare<2>(vocabularyComparison("le chat", "123"), french),
+    EXPECT_TRUE(saysWhy(explainCommonShare(vocabularyComparison("le chat", "123"), 1, french),
                         "Le texte n°2 n'a aucune forme (V₂ = 0)"));
 }
 

@@ -23,7 +23,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <optional>
+#include <array>
+#include <functional>
+#include <iterator>
 #include <vector>
 
 namespace quorvelle::ui {
@@ -33,16 +35,16 @@ constexpr QSize windowSize(980, 640);
 
 enum class Piece { Caption, Link, Heading, Value };
 
-using ComparisonExplainer = FigureExplanation (*)(const VocabularyComparison&, const ExplanationNumbers&);
+using ComparisonExplainer = std::function<FigureExplanation(const VocabularyComparison&, const ExplanationNumbers&)>;
 
 // One label of a line of figures: a fixed text, or a value written from the comparison and how
 // that value is computed.
 struct FigureLabel {
-    const char* name;
+    QString name;
     Piece piece;
     std::string_view text = {};
     std::function<QString(const VocabularyComparison&)> value = {};
-    ComparisonExplainer explain = nullptr;
+    ComparisonExplainer explain = {};
 };
 
 using FigureLine = std::vector<FigureLabel>;
@@ -62,86 +64,81 @@ QColor colourOf(Piece piece)
     return Qt::darkRed;
 }
 
-FigureLabel count(const char* name, ComparisonExplainer explain, std::int64_t value(const VocabularyComparison&))
+// The name of a label of a figure of one text: the figure's id, the text's number, then what
+// the label is ("commonShare1Label", "commonShare1Caption").
+QString sideLabelName(const ComparedFigure& figure, std::size_t side, const char* piece)
 {
-    return {name,
-            Piece::Value,
-            {},
-            [value](const VocabularyComparison& comparison) { return QString::number(value(comparison)); },
-            explain};
+    return QLatin1String(figure.id) + QLatin1String(sideNumber(side)) + QLatin1String(piece);
 }
 
-// A share that a text without forms leaves undefined shows nothing.
-FigureLabel share(const char* name, ComparisonExplainer explain, std::optional<double> VocabularyComparison::*member)
+// The value of a figure of one text, and the text that follows it.
+FigureLabel sideValue(const ComparedFigure& figure, std::size_t side)
 {
-    return {name,
+    return {sideLabelName(figure, side, "Label"),
             Piece::Value,
             {},
-            [member](const VocabularyComparison& comparison) {
-                const std::optional<double>& value = comparison.*member;
-                return value ? numberText(*value) : QString();
+            [&figure, side](const VocabularyComparison& comparison) {
+                return figureText(figure.value(comparison.texts.at(side)), figure.format);
             },
-            explain};
+            [&figure, side](const VocabularyComparison& comparison, const ExplanationNumbers& numbers) {
+                return figure.explain(comparison, side, numbers);
+            }};
+}
+
+FigureLabel sideCaption(const ComparedFigure& figure, std::size_t side, std::string_view text)
+{
+    return {sideLabelName(figure, side, "Caption"), Piece::Caption, text};
+}
+
+FigureLabel fixedText(const char* name, Piece piece, std::string_view text)
+{
+    return {QLatin1String(name), piece, text};
 }
 
 // The lines of figuresFrame, top to bottom. Each value label is named after the figure it
 // shows, its caption after the same figure.
 std::vector<FigureLine> figureLines()
 {
-    using C = VocabularyComparison;
     using namespace french;
-    return {
-        {{"tokenCount1Caption", Piece::Caption, tokenCount1Caption},
-         count("tokenCount1Label", explainComparedTokenCount<1>, [](const C& c) { return c.text1.tokenCount; })},
-        {{"tokenCount2Caption", Piece::Caption, tokenCount2Caption},
-         count("tokenCount2Label", explainComparedTokenCount<2>, [](const C& c) { return c.text2.tokenCount; })},
-        {{"distinctCount1Caption", Piece::Caption, distinctCount1Caption},
-         count("distinctCount1Label", explainComparedDistinctCount<1>,
-               [](const C& c) { return c.text1.distinctCount; })},
-        {{"distinctCount2Caption", Piece::Caption, distinctCount2Caption},
-         count("distinctCount2Label", explainComparedDistinctCount<2>,
-               [](const C& c) { return c.text2.distinctCount; })},
-        {{"commonCountCaption", Piece::Caption, commonCountCaption},
-         count("commonCountLabel", explainCommonCount, [](const C& c) { return c.commonCount; })},
-        {{"commonShareLink", Piece::Link, amountingTo}},
-        {share("commonShare1Label", explainCommonShare<1>, &C::commonShare1),
-         {"commonShare1Caption", Piece::Caption, commonShare1Caption}},
-        {share("commonShare2Label", explainCommonShare<2>, &C::commonShare2),
-         {"commonShare2Caption", Piece::Caption, commonShare2Caption}},
-        {{"commonTokensLink", Piece::Link, representing}},
-        {{"forText1Caption", Piece::Caption, forText1},
-         count("commonTokens1Label", explainCommonTokens<1>, [](const C& c) { return c.commonTokens1; }),
-         {"commonTokens1Caption", Piece::Caption, attestationsOr},
-         share("commonTokenShare1Label", explainCommonTokenShare<1>, &C::commonTokenShare1),
-         {"commonTokenShare1Caption", Piece::Caption, tokenShareCaption}},
-        {{"forText2Caption", Piece::Caption, forText2},
-         count("commonTokens2Label", explainCommonTokens<2>, [](const C& c) { return c.commonTokens2; }),
-         {"commonTokens2Caption", Piece::Caption, attestationsOr},
-         share("commonTokenShare2Label", explainCommonTokenShare<2>, &C::commonTokenShare2),
-         {"commonTokenShare2Caption", Piece::Caption, tokenShareCaption}},
-        {{"firstTextHeading", Piece::Heading, text1Heading}},
-        {{"properCount1Caption", Piece::Caption, properCountCaption},
-         count("properCount1Label", explainProperCount<1>, [](const C& c) { return c.properCount1; })},
-        {{"properShare1Link", Piece::Link, amountingTo}},
-        {share("properShare1Label", explainProperShare<1>, &C::properShare1),
-         {"properShare1Caption", Piece::Caption, properShareCaption}},
-        {{"properTokens1Link", Piece::Link, representing}},
-        {count("properTokens1Label", explainProperTokens<1>, [](const C& c) { return c.properTokens1; }),
-         {"properTokens1Caption", Piece::Caption, attestationsOr},
-         share("properTokenShare1Label", explainProperTokenShare<1>, &C::properTokenShare1),
-         {"properTokenShare1Caption", Piece::Caption, tokenShareCaption}},
-        {{"secondTextHeading", Piece::Heading, text2Heading}},
-        {{"properCount2Caption", Piece::Caption, properCountCaption},
-         count("properCount2Label", explainProperCount<2>, [](const C& c) { return c.properCount2; })},
-        {{"properShare2Link", Piece::Link, amountingTo}},
-        {share("properShare2Label", explainProperShare<2>, &C::properShare2),
-         {"properShare2Caption", Piece::Caption, properShareCaption}},
-        {{"properTokens2Link", Piece::Link, representing}},
-        {count("properTokens2Label", explainProperTokens<2>, [](const C& c) { return c.properTokens2; }),
-         {"properTokens2Caption", Piece::Caption, attestationsOr},
-         share("properTokenShare2Label", explainProperTokenShare<2>, &C::properTokenShare2),
-         {"properTokenShare2Caption", Piece::Caption, tokenShareCaption}},
+    const auto [first, second] = std::array<std::size_t, 2>{0, 1};
+    std::vector<FigureLine> lines = {
+        {sideCaption(comparedTokenCount, first, tokenCount1Caption), sideValue(comparedTokenCount, first)},
+        {sideCaption(comparedTokenCount, second, tokenCount2Caption), sideValue(comparedTokenCount, second)},
+        {sideCaption(comparedDistinctCount, first, distinctCount1Caption), sideValue(comparedDistinctCount, first)},
+        {sideCaption(comparedDistinctCount, second, distinctCount2Caption), sideValue(comparedDistinctCount, second)},
+        {fixedText("commonCountCaption", Piece::Caption, commonCountCaption),
+         {QStringLiteral("commonCountLabel"),
+          Piece::Value,
+          {},
+          [](const VocabularyComparison& comparison) {
+              return figureText(commonCountFigure.value(comparison), commonCountFigure.format);
+          },
+          commonCountFigure.explain}},
+        {fixedText("commonShareLink", Piece::Link, amountingTo)},
+        {sideValue(commonShareFigure, first), sideCaption(commonShareFigure, first, commonShare1Caption)},
+        {sideValue(commonShareFigure, second), sideCaption(commonShareFigure, second, commonShare2Caption)},
+        {fixedText("commonTokensLink", Piece::Link, representing)},
     };
+    for (const std::size_t side : {first, second})
+        lines.push_back({fixedText(side == first ? "forText1Caption" : "forText2Caption", Piece::Caption,
+                                   side == first ? forText1 : forText2),
+                         sideValue(commonTokensFigure, side), sideCaption(commonTokensFigure, side, attestationsOr),
+                         sideValue(commonTokenShareFigure, side),
+                         sideCaption(commonTokenShareFigure, side, tokenShareCaption)});
+    for (const std::size_t side : {first, second}) {
+        const FigureLine proper[] = {
+            {side == first ? fixedText("firstTextHeading", Piece::Heading, text1Heading)
+                           : fixedText("secondTextHeading", Piece::Heading, text2Heading)},
+            {sideCaption(properCountFigure, side, properCountCaption), sideValue(properCountFigure, side)},
+            {{sideLabelName(properShareFigure, side, "Link"), Piece::Link, amountingTo}},
+            {sideValue(properShareFigure, side), sideCaption(properShareFigure, side, properShareCaption)},
+            {{sideLabelName(properTokensFigure, side, "Link"), Piece::Link, representing}},
+            {sideValue(properTokensFigure, side), sideCaption(properTokensFigure, side, attestationsOr),
+             sideValue(properTokenShareFigure, side), sideCaption(properTokenShareFigure, side, tokenShareCaption)},
+        };
+        lines.insert(lines.end(), std::begin(proper), std::end(proper));
+    }
+    return lines;
 }
 
 } // namespace
@@ -245,18 +242,18 @@ void ComparisonResultsWindow::showCommonForms()
 {
     ResultListing listing;
     for (const CommonForm& form : compared_.comparison.commonForms)
-        listing.addCommonForm(form.form, form.count1, form.count2);
+        listing.addCommonForm(form.form, form.counts[0], form.counts[1]);
     listForms(tr("Formes communes"), listing.text(), 1);
 }
 
 void ComparisonResultsWindow::showFirstTextForms()
 {
-    listForms(tr("Formes propres au texte n°1"), resultListing(compared_.comparison.properForms1), 1);
+    listForms(tr("Formes propres au texte n°1"), resultListing(compared_.comparison.texts[0].properForms), 1);
 }
 
 void ComparisonResultsWindow::showSecondTextForms()
 {
-    listForms(tr("Formes propres au texte n°2"), resultListing(compared_.comparison.properForms2), 2);
+    listForms(tr("Formes propres au texte n°2"), resultListing(compared_.comparison.texts[1].properForms), 2);
 }
 
 void ComparisonResultsWindow::showSpecificities()

@@ -1,0 +1,47 @@
+// A figure of a statistic, described once: the windows' labels, quorvelle-cli's JSON, text and
+// CSV, and the explanations all read this one record.
+#pragma once
+
+#include "core/explanations/figure_explanation.h"
+#include "core/presentation/figure_value.h"
+
+#include <string_view>
+
+namespace quorvelle {
+
+/// A figure of a report: a total of the whole report, as opposed to the figures of its rows.
+template <class Report>
+struct Figure {
+    /// Its name in the code: its window labels are named after it ("totalForms":
+    /// totalFormsCaption and totalFormsValue).
+    std::string_view id;
+    /// Its member in quorvelle-cli's JSON report; empty for a figure the JSON leaves to its reader.
+    std::string_view jsonKey;
+    std::string_view caption; ///< French, UTF-8, as windows and listings head its value
+    FigureFormat format = FigureFormat::Count;
+    FigureValue (*value)(const Report&) = nullptr;
+    /// How it is computed, for "Comment ce nombre est-il calculé ?" and --explain.
+    FigureExplanation (*explain)(const Report&, const ExplanationNumbers&) = nullptr;
+};
+
+namespace detail {
+
+template <class>
+struct FigureMember;
+
+template <class Class, class Type>
+struct FigureMember<Type Class::*> {
+    using Report = Class;
+};
+
+} // namespace detail
+
+/// The figure that reads a data member of its report: its value is report.*member.
+template <auto member, class Report = typename detail::FigureMember<decltype(member)>::Report>
+constexpr Figure<Report> memberFigure(Figure<Report> figure)
+{
+    figure.value = [](const Report& report) -> FigureValue { return report.*member; };
+    return figure;
+}
+
+} // namespace quorvelle
