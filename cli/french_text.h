@@ -1,9 +1,12 @@
 // Pieces of the French text output shared by every statistic.
 #pragma once
 
+#include "core/catalogue/figure.h"
 #include "core/presentation/result_listing.h"
 #include "core/text/form_list.h"
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -42,6 +45,14 @@ template <typename Value>
 void writeTotal(std::ostream& out, std::string_view caption, const Value& value)
 {
     out << caption << ' ' << value << '\n';
+}
+
+/// Each figure of a report after its caption, a line each, written as the windows show it.
+template <class Report, std::size_t Count>
+void writeFigures(std::ostream& out, const std::array<Figure<Report>, Count>& figures, const Report& report)
+{
+    for (const Figure<Report>& figure : figures)
+        writeTotal(out, figure.caption, formattedFigure(figure.value(report), figure.format, frenchDecimalSeparator));
 }
 
 /// A statistic's title line followed by an empty line.

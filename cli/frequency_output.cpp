@@ -28,9 +28,7 @@ void writeHeading(std::ostream& out, std::string_view heading)
 void writeText(std::ostream& out, const FrequencyReport& report)
 {
     writeTitle(out, FrequenciesStatistic::info.title);
-    writeTotal(out, french::totalFormsCaption, report.tokenCount);
-    writeTotal(out, french::distinctFormsCaption, report.distinctCount);
-    writeTotal(out, french::meanFrequencyCaption, frenchNumber(report.meanFrequency));
+    writeFigures(out, FrequenciesStatistic::figures, report);
     out << '\n';
     writeTextTable(out, FrequenciesStatistic::table.columns, report.rows);
     for (const FrequencyRow& row : report.rows) {
@@ -44,11 +42,9 @@ void writeText(std::ostream& out, const FrequencyReport& report)
 
 void writeJson(JsonWriter& json, const FrequencyReport& report)
 {
-    json.beginObject()
-        .member("tokenCount", report.tokenCount)
-        .member("distinctCount", report.distinctCount)
-        .member("meanFrequency", report.meanFrequency)
-        .key("rows");
+    json.beginObject();
+    writeFigureMembers(json, FrequenciesStatistic::figures, report);
+    json.key("rows");
     writeJsonRows(json, FrequenciesStatistic::table.columns, report.rows);
     json.key("forms").beginObject();
     for (const FrequencyRow& row : report.rows) {
@@ -110,9 +106,7 @@ void writeText(std::ostream& out, const SentenceListing& listing)
 {
     const SentenceTotals totals = sentenceTotals(listing.text, listing.letters);
     writeTitle(out, SentenceLengthsStatistic::info.title);
-    writeTotal(out, french::sentenceCountCaption, totals.sentenceCount);
-    writeTotal(out, french::formCountCaption, totals.tokenCount);
-    writeTotal(out, french::meanSentenceLengthCaption, frenchNumber(totals.meanLength));
+    writeFigures(out, SentenceLengthsStatistic::figures, totals);
     out << '\n';
     const std::span<const Column<SentenceRecord>> columns = SentenceLengthsStatistic::table.columns;
     writeTextHeadings(out, columns);
@@ -130,12 +124,9 @@ void writeText(std::ostream& out, const SentenceListing& listing)
 void writeJson(JsonWriter& json, const SentenceListing& listing)
 {
     const SentenceTotals totals = sentenceTotals(listing.text, listing.letters);
-    json.beginObject()
-        .member("sentenceCount", totals.sentenceCount)
-        .member("tokenCount", totals.tokenCount)
-        .member("meanLength", totals.meanLength)
-        .key("sentences")
-        .beginArray();
+    json.beginObject();
+    writeFigureMembers(json, SentenceLengthsStatistic::figures, totals);
+    json.key("sentences").beginArray();
     std::int64_t number = 0;
     forEachSentence(listing.text, listing.letters, [&](const SentenceRecord& sentence) {
         json.beginArray()
@@ -162,7 +153,7 @@ void writeCsv(CsvWriter& csv, const SentenceListing& listing)
 void writeText(std::ostream& out, const EnrichmentReport& report)
 {
     writeTitle(out, EnrichmentStatistic::info.title);
-    writeTotal(out, french::formCountCaption, report.tokenCount);
+    writeFigures(out, EnrichmentStatistic::figures, report);
     out << '\n';
     writeTextTable(out, EnrichmentStatistic::table.columns, report.slices);
     out << "* Une tranche = " << enrichmentSliceSize << " mots\n";
@@ -177,7 +168,9 @@ void writeText(std::ostream& out, const EnrichmentReport& report)
 
 void writeJson(JsonWriter& json, const EnrichmentReport& report)
 {
-    json.beginObject().key("tokenCount").integer(report.tokenCount).key("slices");
+    json.beginObject();
+    writeFigureMembers(json, EnrichmentStatistic::figures, report);
+    json.key("slices");
     writeJsonRows(json, EnrichmentStatistic::table.columns, report.slices);
     json.key("knownForms").beginArray();
     for (const KnownForm& form : report.knownForms)

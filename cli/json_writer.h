@@ -1,10 +1,13 @@
 // A streaming JSON writer: reports of any size are written without building a tree.
 #pragma once
 
+#include "core/catalogue/figure.h"
 #include "core/presentation/figure_value.h"
 
 #include <nlohmann/json.hpp>
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <ostream>
@@ -85,6 +88,15 @@ private:
     std::optional<std::pair<std::string, std::string>> leadingMember_;
     bool afterKey_ = false;
 };
+
+/// Writes each figure of a report that the JSON names as a member of the current object.
+template <class Report, std::size_t Count>
+void writeFigureMembers(JsonWriter& json, const std::array<Figure<Report>, Count>& figures, const Report& report)
+{
+    for (const Figure<Report>& figure : figures)
+        if (!figure.jsonKey.empty())
+            json.key(figure.jsonKey).figure(figure.value(report), figure.format);
+}
 
 /// The JSON value number() writes, for callers that build small values with nlohmann.
 Json jsonNumber(double value);

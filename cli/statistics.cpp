@@ -69,7 +69,11 @@ constexpr Statistic cliStatistic()
                     const auto report = reportFor<CatalogueEntry>(texts, presentation);
                     writeText(out, report);
                     if (presentation.explain) {
-                        if constexpr (requires { CatalogueEntry::totals; })
+                        if constexpr (requires { CatalogueEntry::figures; })
+                            writeExplanations(out,
+                                              explainFigures(CatalogueEntry::figures, figureSubject(report),
+                                                             ExplanationNumbers(',')));
+                        else if constexpr (requires { CatalogueEntry::totals; })
                             writeExplanations(out, CatalogueEntry::totals, report);
                         else if constexpr (requires { CatalogueEntry::explanations(report, ExplanationNumbers(',')); })
                             writeExplanations(out, CatalogueEntry::explanations(report, ExplanationNumbers(',')));

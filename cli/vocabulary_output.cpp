@@ -44,9 +44,7 @@ void writeCsv(CsvWriter& csv, const CharacterCounts& counts)
 void writeText(std::ostream& out, const VocabularyReport& report)
 {
     writeTitle(out, VocabularyStatistic::info.title);
-    writeTotal(out, french::totalFormsCaption, report.tokenCount);
-    writeTotal(out, french::distinctFormsCaption, report.distinctCount);
-    writeTotal(out, french::meanFrequencyCaption, frenchNumber(report.meanFrequency));
+    writeFigures(out, VocabularyStatistic::figures, report);
     out << "\nOrdre alphabétique\n";
     writeTextTable(out, VocabularyStatistic::table.columns, report.alphabetical);
     out << "\nFréquences décroissantes\n";
@@ -68,11 +66,9 @@ void writeJson(JsonWriter& json, FormList forms)
 
 void writeJson(JsonWriter& json, const VocabularyReport& report)
 {
-    json.beginObject()
-        .member("tokenCount", report.tokenCount)
-        .member("distinctCount", report.distinctCount)
-        .member("meanFrequency", report.meanFrequency)
-        .key("alphabetical");
+    json.beginObject();
+    writeFigureMembers(json, VocabularyStatistic::figures, report);
+    json.key("alphabetical");
     writeJson(json, report.alphabetical);
     json.key("byFrequency");
     writeJson(json, report.byFrequency);

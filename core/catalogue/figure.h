@@ -5,7 +5,10 @@
 #include "core/explanations/figure_explanation.h"
 #include "core/presentation/figure_value.h"
 
+#include <array>
+#include <cstddef>
 #include <string_view>
+#include <vector>
 
 namespace quorvelle {
 
@@ -17,7 +20,9 @@ struct Figure {
     std::string_view id;
     /// Its member in quorvelle-cli's JSON report; empty for a figure the JSON leaves to its reader.
     std::string_view jsonKey;
-    std::string_view caption; ///< French, UTF-8, as windows and listings head its value
+    std::string_view caption;      ///< French, UTF-8, as windows and listings head its value
+    std::string_view formula = {}; ///< its formula in symbols ("V / N"), where it is shown beside it
+    std::string_view meaning = {}; ///< what it tells and how far to trust it, where it is shown (French)
     FigureFormat format = FigureFormat::Count;
     FigureValue (*value)(const Report&) = nullptr;
     /// How it is computed, for "Comment ce nombre est-il calculé ?" and --explain.
@@ -35,6 +40,18 @@ struct FigureMember<Type Class::*> {
 };
 
 } // namespace detail
+
+/// The explanations of those figures of a report that explain how they are computed, in order.
+template <class Report, std::size_t Count>
+std::vector<FigureExplanation> explainFigures(const std::array<Figure<Report>, Count>& figures, const Report& report,
+                                              const ExplanationNumbers& numbers)
+{
+    std::vector<FigureExplanation> explanations;
+    for (const Figure<Report>& figure : figures)
+        if (figure.explain)
+            explanations.push_back(figure.explain(report, numbers));
+    return explanations;
+}
 
 /// The figure that reads a data member of its report: its value is report.*member.
 template <auto member, class Report = typename detail::FigureMember<decltype(member)>::Report>

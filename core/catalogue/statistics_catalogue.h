@@ -14,6 +14,7 @@
 #include "core/catalogue/comparison_figures.h"
 #include "core/catalogue/explained_figures.h"
 #include "core/catalogue/table_columns.h"
+#include "core/catalogue/total_figures.h"
 #include "core/explanations/collocate_explanations.h"
 #include "core/explanations/comparison_explanations.h"
 #include "core/explanations/composition_explanations.h"
@@ -202,7 +203,7 @@ struct VocabularyStatistic {
         return vocabularyReport(texts.firstTokens(Occurrences::Counted));
     }
     static constexpr TableColumns<FormCount> table{info.title, vocabularyColumns};
-    static constexpr const auto& totals = vocabularyTotalFigures<VocabularyReport>;
+    static constexpr const auto& figures = vocabularyFigures<VocabularyReport>;
 };
 
 inline constexpr MenuGroup compositionMenu{"compositionMenu", "&Composition des formes"};
@@ -285,7 +286,7 @@ struct FrequenciesStatistic {
         return frequencyReport(texts.firstTokens(Occurrences::Counted));
     }
     static constexpr TableColumns<FrequencyRow> table{info.title, frequencyColumns};
-    static constexpr const auto& totals = vocabularyTotalFigures<FrequencyReport>;
+    static constexpr const auto& figures = vocabularyFigures<FrequencyReport>;
     /// The deviation of each frequency from the mean.
     static constexpr std::array rowFigures = {RowFigure<FrequencyReport, FrequencyRow>{
         2, [](const FrequencyReport& report, const FrequencyRow& row, const ExplanationNumbers& numbers) {
@@ -332,29 +333,6 @@ struct SegmentsStatistic {
     static constexpr TableColumns<RepeatedSegment> table{info.title, segmentColumns};
 };
 
-/// The sentences' totals, which the window's report holds and the command line's listing counts
-/// again from its text.
-inline const SentenceTotals& sentenceTotalsOf(const SentenceTotals& totals)
-{
-    return totals;
-}
-inline SentenceTotals sentenceTotalsOf(const SentenceListing& listing)
-{
-    return sentenceTotals(listing.text, listing.letters);
-}
-template <class Report, FigureExplanation (*explain)(const SentenceTotals&, const ExplanationNumbers&)>
-FigureExplanation explainSentenceTotal(const Report& report, const ExplanationNumbers& numbers)
-{
-    return explain(sentenceTotalsOf(report), numbers);
-}
-/// P, N and N / P, for the reports that hold or count the sentences' totals.
-template <class Report>
-inline constexpr std::array sentenceTotalFigures = {
-    TotalFigure<Report>{"sentenceCount", explainSentenceTotal<Report, explainSentenceCount>},
-    TotalFigure<Report>{"tokenCount", explainSentenceTotal<Report, explainSentenceTokenCount>},
-    TotalFigure<Report>{"meanLength", explainSentenceTotal<Report, explainMeanSentenceLength>},
-};
-
 struct SentenceLengthsStatistic {
     static constexpr StatisticInfo info{.name = "sentences",
                                         .title = "Statistiques  -  Les longueurs de phrases",
@@ -362,7 +340,7 @@ struct SentenceLengthsStatistic {
                                         .menuItem = "Les longueurs de &phrases"};
     static SentenceListing report(const AnalysedTexts& texts) { return {texts.first(), texts.letters()}; }
     static constexpr TableColumns<SentenceRecord> table{info.title, sentenceColumns};
-    static constexpr const auto& totals = sentenceTotalFigures<SentenceListing>;
+    static constexpr const auto& figures = sentenceFigures;
 };
 
 struct EnrichmentStatistic {
@@ -372,7 +350,11 @@ struct EnrichmentStatistic {
                                         .menuItem = "L'&enrichissement du vocabulaire"};
     static EnrichmentReport report(const AnalysedTexts& texts) { return enrichmentReport(texts.firstTokens()); }
     static constexpr TableColumns<EnrichmentSlice> table{info.title, enrichmentColumns};
-    static constexpr std::array totals = {TotalFigure<EnrichmentReport>{"tokenCount", explainEnrichmentTokenCount}};
+    static constexpr std::array figures = {
+        memberFigure<&EnrichmentReport::tokenCount>({.id = "formCount",
+                                                     .jsonKey = "tokenCount",
+                                                     .caption = french::formCountCaption,
+                                                     .explain = explainEnrichmentTokenCount})};
 };
 
 struct ComparisonStatistic {

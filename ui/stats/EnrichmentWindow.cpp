@@ -11,6 +11,7 @@
 #include "ui/figure_explanations.h"
 #include "ui/menus.h"
 #include "ui/stats/LinkedLists.h"
+#include "ui/stats/figure_labels.h"
 #include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
 
@@ -42,12 +43,7 @@ void EnrichmentWindow::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca -  L'enrichissement du vocabulaire"));
 
-    auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
-    Q_SET_OBJECT_NAME(totalsFrame);
-    const QList<QLabel*> totals =
-        addTotals(totalsFrame, {{"formCountCaption", utf8Text(french::formCountCaption), "formCountValue"}});
-    formCountValue = totals.front();
-    explainTotals(totals, EnrichmentStatistic::totals, report_);
+    QGroupBox* totalsFrame = createFiguresFrame(EnrichmentStatistic::figures, report_, this);
 
     auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
     Q_SET_OBJECT_NAME(resultsFrame);
@@ -97,7 +93,6 @@ void EnrichmentWindow::connectSignals()
 
 void EnrichmentWindow::showReport()
 {
-    formCountValue->setText(QString::number(report_.tokenCount));
     slicesModel_->setRows(report_.slices);
 }
 

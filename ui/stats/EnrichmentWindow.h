@@ -36,7 +36,6 @@ private:
 
     EnrichmentReport report_;
 
-    QLabel* formCountValue;
     SlicesModel* slicesModel_;
     LinkedLists* lists_;
     PlainTextBox* formsBox;

@@ -11,7 +11,7 @@
 #include "ui/menus.h"
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/LinkedLists.h"
-#include "ui/stats/VocabularyTotals.h"
+#include "ui/stats/figure_labels.h"
 #include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
 
@@ -47,7 +47,7 @@ void FrequenciesWindow::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca - Les fréquences d'attestation des formes - Calcul des écarts"));
 
-    totalsFrame = new VocabularyTotals(this);
+    QGroupBox* totalsFrame = createFiguresFrame(FrequenciesStatistic::figures, report_, this);
 
     auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
     Q_SET_OBJECT_NAME(resultsFrame);
@@ -59,7 +59,6 @@ void FrequenciesWindow::buildUi()
                         {"deviationHeading", "deviationList", tr("Ecarts positifs ou négatifs")}},
                        resultsFrame);
     lists_ = new LinkedLists(lists, LinkedLists::Driver::FirstList, this);
-    explainTotals(totalsFrame->values(), FrequenciesStatistic::totals, report_);
     explainListRows(lists, FrequenciesStatistic::rowFigures, report_, *rowsModel_);
 
     const auto [formsFrame, box] =
@@ -118,7 +117,6 @@ void FrequenciesWindow::connectSignals()
 
 void FrequenciesWindow::showReport()
 {
-    totalsFrame->showTotals(report_.tokenCount, report_.distinctCount, report_.meanFrequency);
     rowsModel_->setRows(report_.rows);
     lists_->selectRow(0);
 }

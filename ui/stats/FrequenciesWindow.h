@@ -12,7 +12,6 @@ namespace quorvelle::ui {
 
 class LinkedLists;
 class PlainTextBox;
-class VocabularyTotals;
 
 /// Opened modal from the main window's "&Calcul des écarts". Presents the core's
 /// FrequencyReport: N, D and the mean frequency; for each frequency that occurs, its number of
@@ -42,7 +41,6 @@ private:
     SharedText text_;
     FrequencyReport report_;
 
-    VocabularyTotals* totalsFrame;
     RowsModel* rowsModel_;
     LinkedLists* lists_;
     PlainTextBox* formsBox;

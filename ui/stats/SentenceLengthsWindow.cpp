@@ -9,6 +9,7 @@
 #include "ui/figure_explanations.h"
 #include "ui/number_text.h"
 #include "ui/stats/LinkedLists.h"
+#include "ui/stats/figure_labels.h"
 #include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
 
@@ -41,17 +42,8 @@ void SentenceLengthsWindow::buildUi()
 {
     setWindowTitle(tr("Parvane Dorlesca -  Les longueurs de phrases"));
 
-    auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
-    Q_SET_OBJECT_NAME(totalsFrame);
-    const QList<QLabel*> totals =
-        addTotals(totalsFrame,
-                  {{"sentenceCountCaption", utf8Text(french::sentenceCountCaption), "sentenceCountValue"},
-                   {"formCountCaption", utf8Text(french::formCountCaption), "formCountValue"},
-                   {"meanLengthCaption", utf8Text(french::meanSentenceLengthCaption), "meanLengthValue"}});
-    sentenceCountValue = totals[0];
-    formCountValue = totals[1];
-    meanLengthValue = totals[2];
-    explainTotals(totals, sentenceTotalFigures<SentenceReport>, report_);
+    QGroupBox* totalsFrame =
+        createFiguresFrame(SentenceLengthsStatistic::figures, static_cast<const SentenceTotals&>(report_), this);
 
     auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
     Q_SET_OBJECT_NAME(resultsFrame);
@@ -91,10 +83,6 @@ void SentenceLengthsWindow::connectSignals()
 
 void SentenceLengthsWindow::showReport()
 {
-    sentenceCountValue->setText(QString::number(report_.sentenceCount));
-    formCountValue->setText(QString::number(report_.tokenCount));
-    // A text without sentences has no mean: the label stays empty.
-    meanLengthValue->setText(report_.meanLength ? numberText(*report_.meanLength) : QString());
     rowsModel_->setRows(report_.sentences);
 }
 

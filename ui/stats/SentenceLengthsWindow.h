@@ -39,9 +39,6 @@ private:
     SharedText text_;
     SentenceReport report_;
 
-    QLabel* sentenceCountValue;
-    QLabel* formCountValue;
-    QLabel* meanLengthValue;
     RowsModel* rowsModel_;
     LinkedLists* lists_;
     PlainTextBox* sentenceBox;

@@ -9,7 +9,7 @@
 #include "ui/printing.h"
 #include "ui/report_grid.h"
 #include "ui/stats/ConcordanceWindow.h"
-#include "ui/stats/VocabularyTotals.h"
+#include "ui/stats/figure_labels.h"
 #include "ui/stats/table_export.h"
 #include "ui/stats/vocabulary_printing.h"
 #include "ui/stats/window_layout.h"
@@ -41,8 +41,6 @@ VocabularyWindow::VocabularyWindow(SharedText text, VocabularyReport report, QWi
 {
     buildUi();
     connectSignals();
-    totalsFrame->showTotals(report_.tokenCount, report_.distinctCount, report_.meanFrequency);
-    explainTotals(totalsFrame->values(), VocabularyStatistic::totals, report_);
     fillAlphabetical();
 }
 
@@ -69,7 +67,7 @@ void VocabularyWindow::buildUi()
     switchOrderButton = createCommandButton(tr("Tri par fréquences décroissantes"), this);
     Q_SET_OBJECT_NAME(switchOrderButton);
 
-    totalsFrame = new VocabularyTotals(this);
+    QGroupBox* totalsFrame = createFiguresFrame(VocabularyStatistic::figures, report_, this);
 
     auto* side = new QVBoxLayout;
     side->addWidget(totalsFrame);

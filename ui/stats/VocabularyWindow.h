@@ -13,7 +13,6 @@ class QTableView;
 
 namespace quorvelle::ui {
 
-class VocabularyTotals;
 /// Opened modal from the main window's "&Liste du vocabulaire". Presents the core's
 /// VocabularyReport: the grid in alphabetical order or by decreasing frequency, and N, D and
 /// the mean frequency of attestation.
@@ -46,7 +45,6 @@ private:
     QTableView* vocabularyGrid;
     RowTableModel<FormCount>* gridModel_;
     QPushButton* switchOrderButton;
-    VocabularyTotals* totalsFrame;
     QAction* printAction;
 };
 
