@@ -2,42 +2,44 @@
 #include "cli/richness_output.h"
 
 #include "cli/french_text.h"
+#include "core/catalogue/statistics_catalogue.h"
 
 namespace quorvelle::cli {
+namespace {
+
+constexpr std::string_view title = "Statistiques  -  La richesse du vocabulaire";
+
+} // namespace
 
 void writeText(std::ostream& out, const RichnessReport& report)
 {
-    writeTitle(out, "Statistiques  -  La richesse du vocabulaire");
-    writeTotal(out, richnessTokenCountCaption, report.tokenCount);
-    writeTotal(out, richnessDistinctCountCaption, report.distinctCount);
-    writeTotal(out, richnessHapaxCountCaption, report.hapaxCount);
+    writeTitle(out, title);
+    writeFigures(out, RichnessStatistic::counts, report);
     out << '\n';
-    for (const RichnessMeasure& measure : richnessMeasures)
-        out << measure.name << " : " << frenchMeasure(report.*measure.value) << "  (" << measure.formula << ")\n";
+    for (const Figure<RichnessReport>& measure : RichnessStatistic::measures)
+        out << measure.caption << " : "
+            << formattedFigure(measure.value(report), measure.format, frenchDecimalSeparator) << "  ("
+            << measure.formula << ")\n";
 }
 
 void writeCsv(CsvWriter& csv, const RichnessReport& report)
 {
-    const auto withoutColon = [](std::string_view caption) {
-        return Utf8Field{caption.substr(0, caption.rfind(" :"))};
-    };
-    csv.beginTable("Statistiques  -  La richesse du vocabulaire", {"Mesure", "Valeur", "Formule"});
-    csv.row(withoutColon(richnessTokenCountCaption), report.tokenCount, Utf8Field{"N"});
-    csv.row(withoutColon(richnessDistinctCountCaption), report.distinctCount, Utf8Field{"V"});
-    csv.row(withoutColon(richnessHapaxCountCaption), report.hapaxCount, Utf8Field{"V1"});
-    for (const RichnessMeasure& measure : richnessMeasures)
-        csv.row(Utf8Field{measure.name}, report.*measure.value, Utf8Field{measure.formula});
+    // The counts' captions end with a colon that a table's cell does without.
+    const auto withoutColon = [](std::string_view caption) { return caption.substr(0, caption.rfind(" :")); };
+    csv.beginTable(title, {"Mesure", "Valeur", "Formule"});
+    for (const Figure<RichnessReport>& figure : RichnessStatistic::figures)
+        std::visit(
+            [&](const auto& value) {
+                csv.row(Utf8Field{withoutColon(figure.caption)}, value, Utf8Field{figure.formula});
+            },
+            figure.value(report));
     csv.endTable();
 }
 
 void writeJson(JsonWriter& json, const RichnessReport& report)
 {
-    json.beginObject()
-        .member("tokenCount", report.tokenCount)
-        .member("distinctCount", report.distinctCount)
-        .member("hapaxCount", report.hapaxCount);
-    for (const RichnessMeasure& measure : richnessMeasures)
-        json.key(measure.jsonKey).value(exactNumber(report.*measure.value));
+    json.beginObject();
+    writeFigureMembers(json, RichnessStatistic::figures, report);
     json.endObject();
 }
 

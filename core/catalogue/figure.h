@@ -25,8 +25,21 @@ struct Figure {
     std::string_view meaning = {}; ///< what it tells and how far to trust it, where it is shown (French)
     FigureFormat format = FigureFormat::Count;
     FigureValue (*value)(const Report&) = nullptr;
-    /// How it is computed, for "Comment ce nombre est-il calculé ?" and --explain.
+    /// How it is computed, for "Comment ce nombre est-il calculé ?" and --explain; read through
+    /// explained(), which names the figure as this record does.
     FigureExplanation (*explain)(const Report&, const ExplanationNumbers&) = nullptr;
+
+    /// The explanation of the figure of report: explain's, under the figure's caption and formula
+    /// where it leaves them to the record.
+    FigureExplanation explained(const Report& report, const ExplanationNumbers& numbers) const
+    {
+        FigureExplanation explanation = explain(report, numbers);
+        if (explanation.figure.empty())
+            explanation.figure = caption;
+        if (explanation.formula.empty())
+            explanation.formula = formula;
+        return explanation;
+    }
 };
 
 namespace detail {
@@ -41,6 +54,19 @@ struct FigureMember<Type Class::*> {
 
 } // namespace detail
 
+/// The figures of first, then those of second.
+template <class Report, std::size_t First, std::size_t Second>
+constexpr std::array<Figure<Report>, First + Second> joinedFigures(const std::array<Figure<Report>, First>& first,
+                                                                   const std::array<Figure<Report>, Second>& second)
+{
+    std::array<Figure<Report>, First + Second> joined{};
+    for (std::size_t place = 0; place < First; ++place)
+        joined[place] = first[place];
+    for (std::size_t place = 0; place < Second; ++place)
+        joined[First + place] = second[place];
+    return joined;
+}
+
 /// The explanations of those figures of a report that explain how they are computed, in order.
 template <class Report, std::size_t Count>
 std::vector<FigureExplanation> explainFigures(const std::array<Figure<Report>, Count>& figures, const Report& report,
@@ -49,7 +75,7 @@ std::vector<FigureExplanation> explainFigures(const std::array<Figure<Report>, C
     std::vector<FigureExplanation> explanations;
     for (const Figure<Report>& figure : figures)
         if (figure.explain)
-            explanations.push_back(figure.explain(report, numbers));
+            explanations.push_back(figure.explained(report, numbers));
     return explanations;
 }
 

@@ -13,6 +13,7 @@
 
 #include "core/catalogue/comparison_figures.h"
 #include "core/catalogue/explained_figures.h"
+#include "core/catalogue/richness_figures.h"
 #include "core/catalogue/table_columns.h"
 #include "core/catalogue/total_figures.h"
 #include "core/explanations/collocate_explanations.h"
@@ -436,22 +437,10 @@ struct RichnessStatistic {
                                         .description = "richesse du vocabulaire (TTR, Guiraud, Yule, MATTR, MTLD...)",
                                         .menuItem = "&Richesse du vocabulaire"};
     static RichnessReport report(const AnalysedTexts& texts) { return richnessReport(texts.firstTokens()); }
-    /// N, V and V1, then the measures in the order of richnessMeasures.
-    static constexpr std::array totals = {
-        TotalFigure<RichnessReport>{"tokenCount", explainRichnessTokenCount},
-        TotalFigure<RichnessReport>{"distinctCount", explainRichnessDistinctCount},
-        TotalFigure<RichnessReport>{"hapaxCount", explainHapaxCount},
-        TotalFigure<RichnessReport>{"ttr", explainTtr},
-        TotalFigure<RichnessReport>{"guiraud", explainGuiraud},
-        TotalFigure<RichnessReport>{"herdan", explainHerdan},
-        TotalFigure<RichnessReport>{"yuleK", explainYuleK},
-        TotalFigure<RichnessReport>{"simpsonD", explainSimpsonD},
-        TotalFigure<RichnessReport>{"honoreR", explainHonoreR},
-        TotalFigure<RichnessReport>{"hapaxPerForm", explainHapaxPerForm},
-        TotalFigure<RichnessReport>{"hapaxPerToken", explainHapaxPerToken},
-        TotalFigure<RichnessReport>{"mattr", explainMattr},
-        TotalFigure<RichnessReport>{"mtld", explainMtld},
-    };
+    static constexpr const auto& counts = richnessCounts;
+    static constexpr const auto& measures = richnessMeasures;
+    /// N, V and V1, then the measures.
+    static constexpr auto figures = joinedFigures(counts, measures);
 };
 
 /// Every statistic, in the order of the menus, of quorvelle-cli's usage and of `all`.

@@ -18,17 +18,11 @@ namespace {
 
 constexpr const char* richnessPage = "richesse.html";
 
-// The explanation of the measure of that JSON key, named and written as the window shows it,
-// starting from the numbers given.
-FigureExplanation measureExplanation(std::string_view key, std::string inWords, std::string given)
+// The explanation of a measure, starting from the numbers given; its name and formula are its
+// figure's (see Figure::explained).
+FigureExplanation measureExplanation(std::string inWords, std::string given)
 {
-    const auto measure = std::ranges::find(richnessMeasures, key, &RichnessMeasure::jsonKey);
-    return {std::string(measure->name),
-            std::move(inWords),
-            std::string(measure->formula),
-            {std::move(given)},
-            {},
-            richnessPage};
+    return {{}, std::move(inWords), {}, {std::move(given)}, {}, richnessPage};
 }
 
 // Ends explanation on the measure, computed by the steps: rounded as it is shown; or, left
@@ -96,7 +90,6 @@ FigureExplanation explainHapaxCount(const RichnessReport& report, const Explanat
 FigureExplanation explainTtr(const RichnessReport& report, const ExplanationNumbers& numbers)
 {
     FigureExplanation explanation = measureExplanation(
-        "ttr",
         "La part des formes du texte qui sont différentes : 1 quand aucune forme ne revient, d'autant plus petite "
         "que les formes se répètent. On divise le nombre de formes différentes par le nombre de formes.",
         nAndV(report, numbers));
@@ -109,7 +102,6 @@ FigureExplanation explainTtr(const RichnessReport& report, const ExplanationNumb
 FigureExplanation explainGuiraud(const RichnessReport& report, const ExplanationNumbers& numbers)
 {
     FigureExplanation explanation = measureExplanation(
-        "guiraud",
         "La variété du vocabulaire, moins dépendante de la longueur du texte que V / N : plus elle est grande, "
         "plus le texte emploie de formes différentes pour sa longueur. On divise le nombre de formes différentes "
         "par la racine carrée du nombre de formes.",
@@ -126,7 +118,6 @@ FigureExplanation explainGuiraud(const RichnessReport& report, const Explanation
 FigureExplanation explainHerdan(const RichnessReport& report, const ExplanationNumbers& numbers)
 {
     FigureExplanation explanation = measureExplanation(
-        "herdan",
         "À quelle vitesse le vocabulaire grandit avec le texte : proche de 1 quand presque chaque forme est "
         "nouvelle, plus petit quand les formes reviennent. On divise le logarithme népérien (ln) du nombre de "
         "formes différentes par celui du nombre de formes.",
@@ -146,7 +137,6 @@ FigureExplanation explainHerdan(const RichnessReport& report, const ExplanationN
 FigureExplanation explainYuleK(const RichnessReport& report, const ExplanationNumbers& numbers)
 {
     FigureExplanation explanation = measureExplanation(
-        "yuleK",
         "À quel point les mêmes formes reviennent dans le texte : plus K est grand, plus le texte se répète. On "
         "fait la somme, sur les formes différentes, du carré de leur nombre d'attestations, on en retire le "
         "nombre de formes, on multiplie par dix mille et l'on divise par le carré du nombre de formes.",
@@ -163,7 +153,6 @@ FigureExplanation explainYuleK(const RichnessReport& report, const ExplanationNu
 FigureExplanation explainSimpsonD(const RichnessReport& report, const ExplanationNumbers& numbers)
 {
     FigureExplanation explanation = measureExplanation(
-        "simpsonD",
         "La probabilité que deux formes tirées au hasard dans le texte soient la même forme : plus elle est "
         "faible, plus le vocabulaire est varié. On fait la somme, sur les formes différentes, de leur nombre "
         "d'attestations multiplié par ce nombre moins 1, et l'on divise par le nombre de formes multiplié par ce "
@@ -189,7 +178,6 @@ FigureExplanation explainHonoreR(const RichnessReport& report, const Explanation
     const std::string v1 = numbers.count(report.hapaxCount);
     const std::string v = numbers.count(report.distinctCount);
     FigureExplanation explanation = measureExplanation(
-        "honoreR",
         "Le poids des hapax, les formes employées une seule fois : plus ils sont nombreux parmi les formes "
         "différentes, plus R est grand, et R grandit aussi avec la longueur du texte. On divise cent fois le "
         "logarithme népérien (ln) du nombre de formes par 1 moins la part des hapax parmi les formes "
@@ -212,7 +200,6 @@ FigureExplanation explainHonoreR(const RichnessReport& report, const Explanation
 FigureExplanation explainHapaxPerForm(const RichnessReport& report, const ExplanationNumbers& numbers)
 {
     FigureExplanation explanation = measureExplanation(
-        "hapaxPerForm",
         "La part des formes différentes que le texte n'emploie qu'une seule fois (les hapax). On divise le "
         "nombre d'hapax par le nombre de formes différentes.",
         "V1 = " + numbers.count(report.hapaxCount) + " et V = " + numbers.count(report.distinctCount) + ".");
@@ -226,7 +213,6 @@ FigureExplanation explainHapaxPerForm(const RichnessReport& report, const Explan
 FigureExplanation explainHapaxPerToken(const RichnessReport& report, const ExplanationNumbers& numbers)
 {
     FigureExplanation explanation = measureExplanation(
-        "hapaxPerToken",
         "La part des formes du texte qui n'y apparaissent qu'une seule fois (les hapax). On divise le nombre "
         "d'hapax par le nombre de formes.",
         "V1 = " + numbers.count(report.hapaxCount) + " et N = " + numbers.count(report.tokenCount) + ".");
@@ -240,7 +226,6 @@ FigureExplanation explainMattr(const RichnessReport& report, const ExplanationNu
 {
     const std::string window = numbers.count(mattrWindow);
     FigureExplanation explanation = measureExplanation(
-        "mattr",
         "La part de formes différentes dans un passage de " + window
             + " formes consécutives, en moyenne sur tout le texte : comme elle porte toujours sur " + window
             + " formes, elle ne dépend pas de la longueur du texte. On calcule le rapport V / N de chaque suite de "
@@ -271,7 +256,6 @@ FigureExplanation explainMtld(const RichnessReport& report, const ExplanationNum
 {
     const std::string n = numbers.count(report.tokenCount);
     FigureExplanation explanation = measureExplanation(
-        "mtld",
         "Combien de formes on lit, en moyenne, avant que la part des formes différentes du passage lu (son "
         "rapport V / N) ne tombe à "
             + numbers.shown(mtldThreshold)

@@ -1,5 +1,6 @@
-// The explanations of the richness of the vocabulary: the counts N, V and V1, and each measure as
-// richnessMeasures names it, down to its value at four significant digits.
+// The explanations of the richness of the vocabulary: the counts N, V and V1, and each measure
+// down to its value at four significant digits. A measure's explanation leaves its name and
+// formula to the measure's figure, which states them once.
 #pragma once
 
 #include "core/explanations/figure_explanation.h"

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 #include <string_view>
 #include <variant>
 
@@ -49,6 +50,38 @@ TEST(StatisticsCatalogue, NamesAreDistinctAndTablesHoldCellsOfTheirKind)
     });
     EXPECT_EQ(names.size(), std::tuple_size_v<Statistics>);
     expectCellsOfTheirKind(TableColumns<ConcordanceLine>{"Concordance", concordanceColumns});
+}
+
+// Each statistic's figures have distinct ids and JSON keys, a value of the kind their format
+// writes, and explanations named as the figure is: an explanation that leaves its name and
+// formula to its figure (the richness measures) gets the figure's.
+TEST(StatisticsCatalogue, FiguresAreDistinctAndExplainedUnderTheirName)
+{
+    const ExplanationNumbers numbers(',');
+    const AnalysedTexts texts("Le chat et le chien. Le chat dort.", "Le chien dort.");
+    forEachStatistic([&](auto statistic) {
+        using Statistic = decltype(statistic);
+        if constexpr (requires { Statistic::figures; }) {
+            const auto report = Statistic::report(texts);
+            const auto& subject = figureSubject(report);
+            std::set<std::string_view> ids, keys;
+            for (const auto& figure : Statistic::figures) {
+                EXPECT_TRUE(ids.insert(figure.id).second) << figure.id;
+                EXPECT_TRUE(figure.jsonKey.empty() || keys.insert(figure.jsonKey).second) << figure.jsonKey;
+                EXPECT_EQ(std::holds_alternative<std::int64_t>(figure.value(subject)),
+                          figure.format == FigureFormat::Count)
+                    << figure.id;
+                if (figure.explain) {
+                    const FigureExplanation explanation = figure.explained(subject, numbers);
+                    EXPECT_FALSE(explanation.figure.empty()) << figure.id;
+                    EXPECT_FALSE(explanation.formula.empty()) << figure.id;
+                }
+            }
+        }
+    });
+    const FigureExplanation yule = RichnessStatistic::measures[3].explained(richnessReport("le chat"), numbers);
+    EXPECT_EQ(yule.figure, "Caractéristique K de Yule");
+    EXPECT_EQ(yule.formula, "10⁴ × (Σ i² V(i) − N) / N²");
 }
 
 } // namespace

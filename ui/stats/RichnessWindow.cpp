@@ -7,6 +7,7 @@
 #include "ui/figure_explanations.h"
 #include "ui/number_text.h"
 #include "ui/report_grid.h"
+#include "ui/stats/figure_labels.h"
 #include "ui/stats/table_export.h"
 #include "ui/stats/window_layout.h"
 
@@ -32,10 +33,7 @@ RichnessWindow::RichnessWindow(const SharedText& text, RichnessReport report, QW
     , report_(std::move(report))
 {
     buildUi();
-    tokenCountLabel->setText(QString::number(report_.tokenCount));
-    distinctCountLabel->setText(QString::number(report_.distinctCount));
-    hapaxCountLabel->setText(QString::number(report_.hapaxCount));
-    measuresModel_->setRows(richnessMeasures);
+    measuresModel_->setRows(RichnessStatistic::measures);
 }
 
 void RichnessWindow::buildUi()
@@ -45,31 +43,23 @@ void RichnessWindow::buildUi()
 
     auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
     Q_SET_OBJECT_NAME(totalsFrame);
-    const QList<QLabel*> totals =
-        addTotals(totalsFrame,
-                  {{"tokenCountCaption", utf8Text(richnessTokenCountCaption), "tokenCountLabel"},
-                   {"distinctCountCaption", utf8Text(richnessDistinctCountCaption), "distinctCountLabel"},
-                   {"hapaxCountCaption", utf8Text(richnessHapaxCountCaption), "hapaxCountLabel"}});
-    tokenCountLabel = totals[0];
-    distinctCountLabel = totals[1];
-    hapaxCountLabel = totals[2];
-    explainTotals(totals, RichnessStatistic::totals, report_);
+    addFigures(totalsFrame, RichnessStatistic::counts, report_, "Label");
 
-    const auto utf8 = [](std::string_view RichnessMeasure::*member) {
-        return [member](const RichnessMeasure& measure, std::size_t) { return utf8Text(measure.*member); };
+    using Measure = Figure<RichnessReport>;
+    const auto utf8 = [](std::string_view Measure::*member) {
+        return [member](const Measure& measure, std::size_t) { return utf8Text(measure.*member); };
     };
     measuresModel_ = new MeasuresModel(
-        {{tr("Mesure"), Qt::AlignLeft, utf8(&RichnessMeasure::name)},
+        {{tr("Mesure"), Qt::AlignLeft, utf8(&Measure::caption)},
          {tr("Valeur"), Qt::AlignRight,
-          [this](const RichnessMeasure& measure, std::size_t) { return measureText(report_.*measure.value); }},
-         {tr("Formule"), Qt::AlignLeft, utf8(&RichnessMeasure::formula)},
-         {tr("Ce qu'elle mesure"), Qt::AlignLeft, utf8(&RichnessMeasure::explanation)}},
+          [this](const Measure& measure, std::size_t) { return figureText(measure.value(report_), measure.format); }},
+         {tr("Formule"), Qt::AlignLeft, utf8(&Measure::formula)},
+         {tr("Ce qu'elle mesure"), Qt::AlignLeft, utf8(&Measure::meaning)}},
         this);
     const QString title = tr("Mesures de la richesse du vocabulaire");
     measuresGrid = createReportGrid("measuresGrid", measuresModel_, title, this);
     explainColumn(measuresGrid, valueColumn, [this](int row, const ExplanationNumbers& numbers) {
-        const std::string_view measure = measuresModel_->rowAt(static_cast<std::size_t>(row)).jsonKey;
-        return explainTotal(RichnessStatistic::totals, measure, report_, numbers);
+        return measuresModel_->rowAt(static_cast<std::size_t>(row)).explained(report_, numbers);
     });
     addExportItem(fileMenu, measuresModel_, tr("richesse-du-vocabulaire.csv"), this);
     measuresGrid->setWordWrap(true);

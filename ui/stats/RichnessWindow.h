@@ -1,6 +1,7 @@
 // The richness of the vocabulary: the classic measures of a text's lexical variety.
 #pragma once
 
+#include "core/catalogue/figure.h"
 #include "core/reports/richness_report.h"
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
@@ -22,14 +23,11 @@ public:
     RichnessWindow(const SharedText& text, RichnessReport report, QWidget* parent);
 
 private:
-    using MeasuresModel = RowTableModel<RichnessMeasure>;
+    using MeasuresModel = RowTableModel<Figure<RichnessReport>>;
 
     void buildUi();
 
     RichnessReport report_;
-    QLabel* tokenCountLabel;
-    QLabel* distinctCountLabel;
-    QLabel* hapaxCountLabel;
     MeasuresModel* measuresModel_;
     QTableView* measuresGrid;
 };

@@ -43,8 +43,8 @@ QList<QLabel*> addFigures(QGroupBox* frame, const std::array<Figure<Report>, Cou
         QLabel* value = values[static_cast<qsizetype>(place)];
         value->setText(figureText(figure.value(report), figure.format));
         if (figure.explain)
-            explainFigure(value, [&report, explain = figure.explain](const ExplanationNumbers& numbers) {
-                return explain(report, numbers);
+            explainFigure(value, [&report, &figure](const ExplanationNumbers& numbers) {
+                return figure.explained(report, numbers);
             });
     }
     return values;
