@@ -1,5 +1,5 @@
 // The richness measures, step by step. Each starts from the counts the report holds and ends on
-// the report's own value, rounded as the window shows it; a measure the text leaves undefined
+// the report's own value, rounded to measureSignificantDigits; a measure the text leaves undefined
 // says why instead.
 #include "core/explanations/richness_explanations.h"
 
@@ -18,7 +18,7 @@ namespace {
 
 constexpr const char* richnessPage = "richesse.html";
 
-// The explanation of the measure of that JSON key, named and written as the window shows it,
+// The explanation of the measure of that JSON key, under its French name and formula,
 // starting from the numbers given.
 FigureExplanation measureExplanation(std::string_view key, std::string inWords, std::string given)
 {
@@ -31,8 +31,8 @@ FigureExplanation measureExplanation(std::string_view key, std::string inWords, 
             richnessPage};
 }
 
-// Ends explanation on the measure, computed by the steps: rounded as it is shown; or, left
-// undefined, on the reason why.
+// Ends explanation on the measure, computed by the steps: rounded to its significant digits;
+// or, left undefined, on the reason why.
 FigureExplanation ending(FigureExplanation explanation, std::optional<double> value, const std::string& whyUndefined,
                          const ExplanationNumbers& numbers)
 {

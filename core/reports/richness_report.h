@@ -54,7 +54,7 @@ inline constexpr double mtldThreshold = 0.72;
 RichnessReport richnessReport(std::string_view text);
 RichnessReport richnessReport(const TokenizedText& text);
 
-/// One measure as the window and the command line present it, in French (UTF-8).
+/// One measure: its French name, formula and explanation (UTF-8), its JSON key and its value.
 struct RichnessMeasure {
     std::string_view name;
     std::string_view formula;
@@ -63,7 +63,7 @@ struct RichnessMeasure {
     std::optional<double> RichnessReport::*value;
 };
 
-/// The measures in the order they are shown.
+/// The measures in the order they are listed.
 inline constexpr std::array richnessMeasures = {
     RichnessMeasure{"Rapport formes différentes / formes (TTR)", "V / N",
                     "La part des formes différentes parmi toutes les formes du texte. Plus un texte est long, plus "
