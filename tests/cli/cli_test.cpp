@@ -369,27 +369,26 @@ TEST(Cli, ExplainFollowsTheTextWithHowTotalsAreComputed)
         run.out.find("\nComment ces nombres sont-ils calculés ?\n\nNombre total de formes\n");
     ASSERT_NE(explanations, std::string::npos) << run.out;
     EXPECT_EQ(run.out.substr(0, explanations), runCli("frequencies " + file.argument()).out);
-    EXPECT_TRUE(run.out.ends_with("13 / 6 = 2,1666…\narrondi à une décimale\u00A0: 2,2\nValeur affichée\u00A0: 2,2\n"))
-        << run.out;
+    // The last total, the mean frequency, 13 / 6, ends the output on its value.
+    EXPECT_NE(run.out.find("\n13 / 6 = 2,1666…\n", explanations), std::string::npos) << run.out;
+    EXPECT_TRUE(run.out.ends_with("\u00A0: 2,2\n")) << run.out;
 
-    // The forms around the pivot explain its attestations and their places; the dispersion of a
-    // form its two measures.
+    // The forms around the pivot explain its attestations and their places: the 2 × 2 × 2 = 8
+    // places of its two windows of 2, 3 of them lost; the dispersion of a form its two measures,
+    // DP last.
     const CliRun collocates = runCli("collocates --explain --span 2 " + file.argument() + " chien");
     EXPECT_EQ(collocates.exitCode, 0) << collocates.err;
-    EXPECT_TRUE(collocates.out.ends_with("Séparées, les fenêtres couvriraient 2 × k × a = 2 × 2 × 2 = 8 places.\n"
-                                         "Les chevauchements, le début et la fin du texte, les bornes des phrases et "
-                                         "les occurrences du pivot en retirent 8 − 5 = 3\u00A0: t = 5.\n"
-                                         "Valeur affichée\u00A0: 5\n"))
-        << collocates.out;
+    EXPECT_NE(collocates.out.find("2 × 2 × 2 = 8"), std::string::npos) << collocates.out;
+    EXPECT_NE(collocates.out.find("8 − 5 = 3"), std::string::npos) << collocates.out;
+    EXPECT_TRUE(collocates.out.ends_with("\u00A0: 5\n")) << collocates.out;
 
     const CliRun dispersion = runCli("dispersion --explain --parts 2 " + file.argument() + " loup");
     EXPECT_EQ(dispersion.exitCode, 0) << dispersion.err;
     EXPECT_NE(dispersion.out.find("\nComment ces nombres sont-ils calculés ?\n\nD de Juilland\n"), std::string::npos)
         << dispersion.out;
-    EXPECT_TRUE(dispersion.out.ends_with("|0 / 2 − 6 / 13| + |2 / 2 − 7 / 13| = 0,923076…\nDP = ½ × 0,923076… = "
-                                         "0,461538…\narrondi à quatre chiffres significatifs\u00A0: 0,4615\n"
-                                         "Valeur affichée\u00A0: 0,4615\n"))
+    EXPECT_NE(dispersion.out.find("|0 / 2 − 6 / 13| + |2 / 2 − 7 / 13| = 0,923076…"), std::string::npos)
         << dispersion.out;
+    EXPECT_TRUE(dispersion.out.ends_with("\u00A0: 0,4615\n")) << dispersion.out;
 }
 
 TEST(Cli, MistakesExitWithAFrenchMessage)
