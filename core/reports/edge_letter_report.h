@@ -25,9 +25,9 @@ struct EdgeLetterRow {
 };
 
 struct EdgeLetterReport {
-    /// In increasing code of the letter in code page 1252 (a to z, then ß, à to ÿ); the
-    /// start counts and the end counts each add up to N. A form of one letter counts on
-    /// both sides.
+    /// In increasing code of the letter in code page 1252: a to z, then š, œ, ž under the
+    /// extended letter rule, then ß, à to ÿ. The start counts and the end counts each add up
+    /// to N. A form of one letter counts on both sides.
     std::vector<EdgeLetterRow> rows;
 };
 
