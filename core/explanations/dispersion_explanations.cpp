@@ -18,7 +18,7 @@ namespace {
 
 constexpr const char* dispersionPage = "repartition.html";
 constexpr int shownDigits = 4;          // significant digits of D and DP as shown
-constexpr std::size_t listedParts = 20; // more parts are read in the grid
+constexpr std::size_t listedParts = 20; // beyond that, a step points to the table of parts
 constexpr std::size_t writtenTerms = 6; // more different terms are only summed
 constexpr const char* undefined = " n'est pas défini (« — »).";
 

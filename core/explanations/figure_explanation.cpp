@@ -116,7 +116,7 @@ std::string ExplanationNumbers::significantRoundingStep(double value, int digits
     const std::size_t zeros = droppedZeros(rounded, digits);
     if (zeros == 0)
         return step + rounded;
-    // The digits the rounding gives, then the number as the windows write it.
+    // The digits the rounding gives, then the number as the figure is written.
     const bool whole = rounded.find(separator_) == std::string::npos;
     const std::string allDigits = rounded + (whole ? std::string(1, separator_) : "") + std::string(zeros, '0');
     return step + allDigits + ", écrit sans " + (zeros == 1 ? "son zéro inutile" : "ses zéros inutiles") + " : "

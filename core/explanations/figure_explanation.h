@@ -10,9 +10,9 @@
 namespace quorvelle {
 
 /// What a figure means and its formula in words and in symbols, then the same formula with the
-/// text's own numbers, step by step, down to the figure as the window shows it, rounding
+/// text's own numbers, step by step, down to the figure as the program writes it, rounding
 /// included. French texts (UTF-8) for a student new to the field, numbers with the decimal
-/// separator of the window that shows them; written out with French spacing (explanationText).
+/// separator the caller gives; written out with French spacing (explanationText).
 struct FigureExplanation {
     std::string figure; ///< what the figure is: "Fréquence moyenne d'attestation"
     /// What the figure means, in its first sentence ("Combien de fois, en moyenne, une forme
@@ -24,7 +24,8 @@ struct FigureExplanation {
     std::string manualPage;         ///< the manual page that explains the statistic
 };
 
-/// The numbers of an explanation, written as the windows write them.
+/// The numbers of an explanation, written as the program writes its figures, with one
+/// decimal separator.
 class ExplanationNumbers {
 public:
     explicit ExplanationNumbers(char decimalSeparator)
@@ -32,7 +33,7 @@ public:
     {
     }
 
-    /// As the windows show a number: "2,1", "28,9", "12".
+    /// A figure as the program writes it: "2,1", "28,9", "12".
     std::string shown(double value) const;
     /// A count: "688".
     static std::string count(std::int64_t value) { return std::to_string(value); }
@@ -49,7 +50,7 @@ public:
     std::string significant(double value) const;
     /// The last step of a figure shown to significant digits: "arrondi à quatre chiffres
     /// significatifs : 0,4753". A rounded value whose last digits are zeros is shown without
-    /// them, as the windows show it, and the step says so: "arrondi à quatre chiffres
+    /// them, as the figure itself is written, and the step says so: "arrondi à quatre chiffres
     /// significatifs : 0,7650, écrit sans son zéro inutile : 0,765".
     std::string significantRoundingStep(double value, int digits) const;
 

@@ -15,7 +15,7 @@ namespace quorvelle {
 namespace {
 
 constexpr const char* specificitiesPage = "specificites.html";
-constexpr int shownDecimals = 2; // of every figure of the grid
+constexpr int shownDecimals = 2; // of every figure of the table of scores
 
 // "f1", "N2": a symbol of text 1 or 2.
 std::string symbol(char letter, int text)

@@ -1,5 +1,5 @@
 // The richness measures, step by step. Each starts from the counts the report holds and ends on
-// the report's own value, rounded as the window shows it; a measure the text leaves undefined
+// the report's own value, rounded to measureSignificantDigits; a measure the text leaves undefined
 // says why instead.
 #include "core/explanations/richness_explanations.h"
 
@@ -25,8 +25,8 @@ FigureExplanation measureExplanation(std::string inWords, std::string given)
     return {{}, std::move(inWords), {}, {std::move(given)}, {}, richnessPage};
 }
 
-// Ends explanation on the measure, computed by the steps: rounded as it is shown; or, left
-// undefined, on the reason why.
+// Ends explanation on the measure, computed by the steps: rounded to its significant digits;
+// or, left undefined, on the reason why.
 FigureExplanation ending(FigureExplanation explanation, std::optional<double> value, const std::string& whyUndefined,
                          const ExplanationNumbers& numbers)
 {

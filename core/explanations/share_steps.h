@@ -1,4 +1,4 @@
-// A share as the windows show it, written out step by step: part / whole × 100 to two decimals.
+// A share written out step by step: part / whole × 100, rounded to two decimals.
 #pragma once
 
 #include "core/explanations/figure_explanation.h"

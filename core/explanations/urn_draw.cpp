@@ -11,7 +11,7 @@ namespace quorvelle {
 namespace {
 
 constexpr int probabilityDigits = 4; // significant digits of P
-constexpr int shownDecimals = 2;     // of the score in the grids
+constexpr int shownDecimals = 2;     // of the score, as the tables of scores list it
 
 // An exponent in superscript digits: "⁻⁵".
 std::string superscript(std::int64_t exponent)

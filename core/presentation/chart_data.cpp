@@ -1,4 +1,4 @@
-// Building the chart windows' tables.
+// Building the charts' tables.
 #include "core/presentation/chart_data.h"
 
 #include "core/presentation/number_format.h"

@@ -1,5 +1,5 @@
-// The data behind the chart windows: from the rows a statistics window shows to the rows of
-// the chart window's one table, which its values grid shows whole and its chart as bars.
+// The data behind the charts: from a statistic's rows to the one table of a chart, every row
+// of which is listed, and the rows of it that are drawn as bars.
 #pragma once
 
 #include "core/reports/dispersion_report.h"
@@ -15,48 +15,48 @@
 
 namespace quorvelle {
 
-/// One row of a chart window's table.
+/// One row of a chart's table.
 struct ChartRow {
-    /// The values grid's cells, first column first (code page 1252 text).
+    /// The row's cells, first column first (code page 1252 text).
     std::array<std::string, 3> cells;
     /// The category label of the row's bar, when it has one.
     std::string label;
-    /// The bar's value: the number its value cell shows.
+    /// The bar's value: the number written in the row's cell in valueColumn.
     double barValue = 0;
 
     friend bool operator==(const ChartRow&, const ChartRow&) = default;
 };
 
-/// A chart window's table: the grid shows every row in order; the chart draws one bar for
-/// each row listed in bars, from the start of its category axis (left, or bottom), valued by
-/// the row's barValue, which its cell in valueColumn shows.
+/// A chart's table: every row, in the order it is listed; the chart draws one bar for each
+/// row listed in bars, from the start of its category axis (left, or bottom), valued by the
+/// row's barValue, which its cell in valueColumn writes.
 struct ChartRows {
     std::vector<ChartRow> rows;
     std::size_t valueColumn = 2;
     std::vector<std::size_t> bars;
 };
 
-/// A row of the forms-by-length window: number of forms and number of characters.
+/// A row of the forms by length: number of forms and number of characters.
 struct LengthChartRow {
     std::int64_t forms = 0;
     std::int64_t characters = 0;
 };
 
-/// A row of the windows that chart one count per label: a letter and the forms beginning (or
+/// A row of the statistics that chart one count per label: a letter and the forms beginning (or
 /// ending) with it, a frequency and its number of forms, a slice and its new forms.
 struct CountChartRow {
     std::string label;
     std::int64_t count = 0;
 };
 
-/// A row of the frequencies window: frequency, number of forms, deviation from the mean.
+/// A row of the attestation frequencies: frequency, number of forms, deviation from the mean.
 struct DeviationChartRow {
     std::int64_t frequency = 0;
     std::int64_t forms = 0;
     double deviation = 0;
 };
 
-/// A row of the specificities window: a form and its specificity.
+/// A row of the specificities: a form and its specificity.
 struct ScoreChartRow {
     std::string label;
     double score = 0;
@@ -71,28 +71,28 @@ enum class DeviationSide {
 inline constexpr std::string_view letterLabelPrefix = "";
 inline constexpr std::string_view numberLabelPrefix = " ";
 
-/// The forms-by-length chart, from the rows in the window's current order. The grid keeps
+/// The forms-by-length chart, from the rows in their current sort order. The table keeps
 /// that order, with the columns characters, forms and their percentage of all the forms
 /// (written with decimalSeparator); the chart draws every row in the reverse order (so the
 /// default order, longest first, charts from the shortest), labelled by two blanks and the
 /// number of characters, valued by the number of forms.
 ChartRows lengthChart(std::span<const LengthChartRow> rows, char decimalSeparator);
 
-/// The other charts: a grid row for every row (its number from 1, its label, its count) and
+/// The other charts: a table row for every row (its number from 1, its label, its count) and
 /// a bar, labelled by the prefix and the label, for each row whose count is above 0.
 ChartRows countChart(std::span<const CountChartRow> rows, std::string_view labelPrefix);
 
-/// The specificities chart, from rows by score decreasing. The grid keeps that order, with
+/// The specificities chart, from rows by score decreasing. The table keeps that order, with
 /// the columns number (from 1), form and score to two decimals (written with
 /// decimalSeparator); the chart draws every row in the reverse order, so that on horizontal
 /// bars the highest score is at the top, labelled by the form.
 ChartRows scoreChart(std::span<const ScoreChartRow> rows, char decimalSeparator);
 
-/// The Zipf chart: a grid row for every form (rank, form, attestations) and a point for each,
+/// The Zipf chart: a table row for every form (rank, form, attestations) and a point for each,
 /// labelled by the form, valued by its attestations.
 ChartRows zipfChart(std::span<const ZipfRow> rows);
 
-/// The parts of a dispersion: a grid row for each part (its number from 1, its forms as
+/// The parts of a dispersion: a table row for each part (its number from 1, its forms as
 /// "first–last" numbered from 1, the attestations in it) and a bar for each, empty parts
 /// included, so that the bars stand where the parts lie in the text.
 ChartRows dispersionChart(const DispersionReport& report);

@@ -1,4 +1,4 @@
-// The French texts that both the windows and the CLI show, written once.
+// The French captions and messages of the statistics, written once for every front end.
 #pragma once
 
 #include "core/reports/character_counts.h"
@@ -12,12 +12,12 @@
 
 namespace quorvelle::french {
 
-// The captions of the totals beside a statistic's lists.
+// The captions of a statistic's totals.
 inline constexpr std::string_view totalFormsCaption = "Nombre total de formes de l'extrait :";
 inline constexpr std::string_view distinctFormsCaption = "Nombre total de formes différentes :";
 inline constexpr std::string_view meanFrequencyCaption = "Fréquence moyenne d'attestation :";
 
-// The totals of the sentence and enrichment windows.
+// The totals of the sentence lengths and of the vocabulary enrichment.
 inline constexpr std::string_view formCountCaption = "Nombre total de formes :";
 inline constexpr std::string_view sentenceCountCaption = "Nombre total  de phrases :";
 inline constexpr std::string_view meanSentenceLengthCaption = "Moyenne de formes par phrase :";
@@ -56,7 +56,7 @@ std::string letterRuleLine(LetterRule letters);
 inline constexpr std::string_view charactersTitle = "Nombre de caractères";
 inline constexpr std::string_view wordsTitle = "Nombre de mot(s)";
 
-/// The character counts as the main window's message shows them, in UTF-8, with its own line
+/// The character counts as one message, in UTF-8, with its own line
 /// breaks: CR LF after the heading and the rule, LF CR after each count.
 std::string charactersMessage(const CharacterCounts& counts);
 

@@ -1,4 +1,4 @@
-// French spacing in a text that a window may wrap: the spaces that must not break a line.
+// French spacing in a text that may be wrapped: the spaces that must not break a line.
 #pragma once
 
 #include <string>

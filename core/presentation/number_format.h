@@ -21,7 +21,7 @@ std::optional<double> percentage(double part, double whole);
 /// which no statistic produces, give the empty string.
 std::string formatNumber(double value, char decimalSeparator);
 
-/// The significant digits of the measures as the windows and the command line show them
+/// The significant digits the measures are written with
 /// (richness, the line of Zipf's law): 643,8 and 0,01235.
 inline constexpr int measureSignificantDigits = 4;
 

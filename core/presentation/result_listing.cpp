@@ -1,4 +1,4 @@
-// Writing the result boxes' lines.
+// Writing the lines of the listings of forms.
 #include "core/presentation/result_listing.h"
 
 namespace quorvelle {

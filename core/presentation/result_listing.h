@@ -1,4 +1,4 @@
-// The lines that the windows write in their result boxes, and that the CLI prints.
+// Listings of forms, one per line: how every statistic writes the forms it lists.
 #pragma once
 
 #include "core/text/form_list.h"
@@ -9,16 +9,16 @@
 
 namespace quorvelle {
 
-/// The blanks between a listed form and its "(count)": two in the forms-by-length window,
-/// one everywhere else (chat  (2), chat (2)).
+/// The blanks between a listed form and its "(count)": two in the listings of forms by
+/// length, one everywhere else (chat  (2), chat (2)).
 enum class CountSpacing { OneBlank, TwoBlanks };
 
-/// A result box ends every line, the last one included, with CR LF.
+/// A listing's line end unless told otherwise: CR LF, after every line, the last one included.
 inline constexpr std::string_view resultBoxLineEnd = "\r\n";
 
-/// A listing of forms, one per line, in code page 1252. The windows and the CLI both write
-/// their listings through it, so that a line reads the same on screen and on a terminal;
-/// only the line end differs.
+/// A listing of forms, one per line, in code page 1252. Every listing of the program is
+/// written through it, so that a line reads the same wherever it ends up; only the line end
+/// differs.
 class ResultListing {
 public:
     explicit ResultListing(std::string_view lineEnd = resultBoxLineEnd)
@@ -44,7 +44,7 @@ private:
     std::string text_;
 };
 
-/// The result box's listing of forms with their counts.
+/// A listing of forms with their counts, every line ended by CR LF.
 std::string resultListing(FormList forms, CountSpacing spacing = CountSpacing::OneBlank);
 
 } // namespace quorvelle

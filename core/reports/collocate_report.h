@@ -55,7 +55,7 @@ struct CollocateReport {
 FormInTwoTexts drawAroundPivot(std::int64_t count, std::int64_t attestations, std::int64_t spanForms,
                                std::int64_t tokenCount);
 
-/// Which collocates a listing shows.
+/// The least a collocate must reach to be listed.
 struct CollocateThresholds {
     std::int64_t minCount = 2; ///< the fewest occurrences in the spans
     double minScore = 2;       ///< the lowest score

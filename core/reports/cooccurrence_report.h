@@ -35,7 +35,7 @@ struct CooccurrenceReport {
     /// Every pair by number of attestations.
     FormList pairsByCount() const { return {pairs, byCount}; }
 
-    /// The pairs a row stands for, alphabetical: the listing of a selected count.
+    /// The pairs a row stands for, those attested exactly row.count times, alphabetical.
     FormList pairsOf(const CooccurrenceRow& row) const
     {
         return {pairs, std::span(byCount).subspan(row.firstPair, static_cast<std::size_t>(row.pairCount))};

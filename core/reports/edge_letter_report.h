@@ -16,8 +16,8 @@ struct EdgeLetterRow {
     char letter = 0;             ///< lower-cased
     std::int64_t startCount = 0; ///< forms of the text beginning with it, occurrences counted
     std::int64_t endCount = 0;   ///< forms ending with it
-    /// The result-box lines of each side: the distinct lower-cased forms in alphabetical
-    /// order with their attestations; empty when the side's count is 0.
+    /// The forms of each side: the distinct lower-cased forms in alphabetical order with
+    /// their attestations; empty when the side's count is 0.
     std::vector<FormCount> starts;
     std::vector<FormCount> ends;
 
@@ -25,9 +25,9 @@ struct EdgeLetterRow {
 };
 
 struct EdgeLetterReport {
-    /// In code order (a to z, then ß, à to ÿ), which is also the combo box's order; the
-    /// start counts and the end counts each add up to N. A form of one letter counts on
-    /// both sides.
+    /// In increasing code of the letter in code page 1252: a to z, then š, œ, ž under the
+    /// extended letter rule, then ß, à to ÿ. The start counts and the end counts each add up
+    /// to N. A form of one letter counts on both sides.
     std::vector<EdgeLetterRow> rows;
 };
 

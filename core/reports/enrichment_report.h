@@ -41,7 +41,7 @@ struct EnrichmentReport {
     /// within a slice.
     std::vector<KnownForm> knownForms;
 
-    /// The forms a slice adds, alphabetical: the listing of a selected slice.
+    /// The forms a slice adds to the vocabulary, alphabetical.
     std::span<const KnownForm> newFormsOf(const EnrichmentSlice& slice) const
     {
         return std::span(knownForms).subspan(slice.firstNewForm, static_cast<std::size_t>(slice.newFormCount));

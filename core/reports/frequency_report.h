@@ -36,7 +36,7 @@ struct FrequencyReport {
     /// listings of the rows one after the other.
     std::vector<FormCount> byFrequency;
 
-    /// The forms a row stands for, alphabetical: the listing of a selected frequency.
+    /// The forms a row stands for, those attested exactly row.frequency times, alphabetical.
     std::span<const FormCount> formsOf(const FrequencyRow& row) const
     {
         return std::span(byFrequency).subspan(row.firstForm, static_cast<std::size_t>(row.formCount));

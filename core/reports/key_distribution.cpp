@@ -57,13 +57,13 @@ private:
 };
 
 enum class KeyOrder {
-    Alphabetical, ///< a sorted combo box: the order of the keys' texts
-    Code,         ///< an unsorted combo box, filled in increasing code
+    Alphabetical, ///< French alphabetical order of the keys' texts
+    Code,         ///< increasing key code
 };
 
 // What each statistic counts. Keys::forEachKey(form, visit) calls visit(code) at every
 // occurrence of a key in a lower-cased form, with codes below Keys::codeCount;
-// Keys::text(code) is the key as the combo box shows it; Keys::order is the combo's order.
+// Keys::text(code) is the key's letters; Keys::order is the order the keys are listed in.
 struct Letters {
     static constexpr std::size_t codeCount = letterCodeCount;
     static constexpr KeyOrder order = KeyOrder::Alphabetical;
@@ -101,7 +101,7 @@ struct LetterPairs {
     static std::string text(KeyCode code) { return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)}; }
 };
 
-// The numbers of the keys in the combo box's order.
+// The numbers of the keys in the order they are listed in (Keys::order).
 template <typename Keys>
 std::vector<KeyTable::Number> comboOrder(const KeyTable& keys)
 {
@@ -161,7 +161,7 @@ KeyDistribution distributeKeys(const TokenizedText& text)
             ++forms[occurrences];
         });
 
-    // The keys in the combo box's order, each with its rows in increasing occurrences, and
+    // The keys in the order they are listed in, each with its rows in increasing occurrences, and
     // where each (key, occurrences) row went.
     const std::vector<KeyTable::Number> combo = comboOrder<Keys>(keys);
     KeyDistribution distribution;

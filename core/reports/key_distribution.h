@@ -17,37 +17,37 @@ struct TokenizedText;
 struct OccurrenceRow {
     std::int64_t occurrences = 0; ///< how many times the key occurs in each of these forms
     std::int64_t formCount = 0;   ///< forms of the text, every occurrence counted
-    /// The result-box lines of the row: the distinct lower-cased forms in alphabetical
-    /// order, each with its attestations in the text; they add up to formCount.
+    /// The forms of the row: the distinct lower-cased forms in alphabetical order, each with
+    /// its attestations in the text; they add up to formCount.
     std::vector<FormCount> forms;
 
     friend bool operator==(const OccurrenceRow&, const OccurrenceRow&) = default;
 };
 
-/// One key of the combo box and its rows, in increasing number of occurrences.
+/// One key and its rows, in increasing number of occurrences.
 struct KeyRows {
-    std::string key; ///< as the combo box shows it: "e", "ll", "ch"
+    std::string key; ///< the key's letters, lower-cased: "e", "ll", "ch"
     std::vector<OccurrenceRow> rows;
 
     friend bool operator==(const KeyRows&, const KeyRows&) = default;
 };
 
-/// Every key that occurs in some form, in the combo box's order, each with its rows.
+/// Every key that occurs in some form, each with its rows, in the order each report below gives.
 struct KeyDistribution {
     std::vector<KeyRows> keys;
 };
 
 /// Keys are lower-cased letters, counted at every position of a form. The keys come in
-/// alphabetical order, as the letters' sorted combo box shows them.
+/// French alphabetical order.
 struct LetterReport : KeyDistribution { };
 
 /// Keys are letters written twice: a doubling of l at position i when the lower-cased
-/// characters i and i + 1 are both l, so lll holds two. The keys come in code order, as
-/// their unsorted combo box shows them, each written twice ("ll").
+/// characters i and i + 1 are both l, so lll holds two. The keys come in increasing
+/// code of their letter in code page 1252, each written twice ("ll").
 struct DoubledLetterReport : KeyDistribution { };
 
 /// Keys are two adjacent lower-cased letters of a form, overlapping (aaa holds aa twice).
-/// The keys come in alphabetical order, as the pairs' sorted combo box shows them.
+/// The keys come in French alphabetical order of their two letters.
 struct LetterPairReport : KeyDistribution { };
 
 LetterReport letterReport(std::string_view text);

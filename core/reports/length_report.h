@@ -19,8 +19,8 @@ struct LengthRow {
     /// formCount / N × 100 rounded to two decimals. A row exists only for a length that
     /// occurs, so N is never 0 here.
     double percentage = 0;
-    /// The result-box lines of the row: its distinct lower-cased forms in alphabetical
-    /// order, each with its attestations in the text; they add up to formCount.
+    /// The forms of the row: its distinct lower-cased forms in alphabetical order, each with
+    /// its attestations in the text; they add up to formCount.
     std::vector<FormCount> forms;
 
     friend bool operator==(const LengthRow&, const LengthRow&) = default;
@@ -38,7 +38,7 @@ LengthReport lengthReport(const TokenizedText& text);
 enum class LengthColumn { Percentage, Length, FormCount };
 enum class SortDirection { Ascending, Descending };
 
-/// The order of the sort buttons: indexes into report.rows, sorted by the column's value
+/// The rows sorted on one column: indexes into report.rows, sorted by the column's value
 /// (the rounded percentage for Percentage). The sort always starts again from the
 /// decreasing-length order and is stable, so rows with equal values keep decreasing length.
 std::vector<std::size_t> sortedRowOrder(const LengthReport& report, LengthColumn column, SortDirection direction);

@@ -33,7 +33,7 @@ struct SpecificForm {
 struct SpecificityReport {
     std::int64_t n1 = 0; ///< forms of text 1
     std::int64_t n2 = 0;
-    /// The specificity, in absolute value, from which a form is shown as specific; the
+    /// The specificity, in absolute value, from which a form counts as specific; the
     /// others are banal.
     double threshold = defaultSpecificityThreshold;
     /// Every form of either text, by specificity decreasing, forms of equal specificity in

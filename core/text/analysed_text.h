@@ -12,12 +12,12 @@ namespace quorvelle {
 
 /// A text in code page 1252, never changed once made, the rule that says which of its
 /// characters are letters, and its forms, cut by that rule at most once for each need however
-/// many statistics, windows and threads read them. Holders share it through a
-/// std::shared_ptr<const AnalysedText>: whoever still shows a result keeps its text alive.
+/// many statistics and threads read them. Holders share it through a
+/// std::shared_ptr<const AnalysedText>: whoever still holds a result keeps its text alive.
 class AnalysedText {
 public:
     explicit AnalysedText(std::string text, LetterRule letters = LetterRule::Classic);
-    /// Shares bytes another holder keeps too (the text box that shows them).
+    /// Shares bytes another holder keeps too, without copying them.
     explicit AnalysedText(std::shared_ptr<const std::string> text, LetterRule letters = LetterRule::Classic);
     /// The same with the text's forms already cut, occurrences kept, by the rule they were cut by.
     AnalysedText(std::shared_ptr<const std::string> text, TokenizedText tokens);
@@ -25,7 +25,7 @@ public:
     AnalysedText& operator=(const AnalysedText&) = delete;
 
     const std::string& text() const { return *text_; }
-    /// The same bytes, for a holder that keeps them too (a text box that shows them).
+    /// The same bytes, for a holder that keeps them too, without copying them.
     std::shared_ptr<const std::string> sharedText() const { return text_; }
     /// The rule its forms are cut by, which every statistic of it follows.
     LetterRule letters() const { return letters_; }

@@ -4,7 +4,6 @@
 // and on a text without forms.
 #include "cli/json_writer.h"
 #include "cli/statistics.h"
-#include "core/presentation/number_format.h"
 #include "core/text/text_file.h"
 #include "tests/cli/written_numbers.h"
 
@@ -19,12 +18,12 @@ namespace {
 
 using cli::Json;
 
-// Whether an explanation ends on the value: nothing for a total left undefined, else the value
-// at the precision the figure is shown with.
+// Whether an explanation ends on the value: nothing, or the measures' dash, for a total left
+// undefined, else the value at the precision the figure is shown with.
 bool endsOn(const std::string& shown, const Json& value)
 {
     if (value.is_null())
-        return shown.empty() || shown == undefinedMeasure;
+        return shown.empty() || shown == "—";
     return agreesAtItsPrecision(shown, value.get<double>());
 }
 

@@ -4,14 +4,21 @@
 // it is written out.
 #include "core/explanations/figure_explanation.h"
 #include "core/explanations/vocabulary_explanations.h"
+#include "tests/core/explanation_facts.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 namespace quorvelle {
 namespace {
+
+using test::computes;
+using test::leavesEmpty;
+using test::numbersIn;
+using Numbers = std::vector<std::string>;
 
 const ExplanationNumbers french(',');
 
@@ -23,24 +30,26 @@ TEST(ExplanationNumbers, ExactUpToFourDecimalsElseCutWithAnEllipsis)
     EXPECT_EQ(french.exact(-28.9), "-28,9");
     EXPECT_EQ(french.exact(153805.61234567), "153805,6123…"); // large values keep their ellipsis
     EXPECT_EQ(ExplanationNumbers('.').exact(1.0 / 3), "0.3333…");
-    EXPECT_EQ(french.roundingStep(13.0 / 6, 1), "arrondi à une décimale : 2,2");
-    EXPECT_EQ(french.roundingStep(2.25, 1),
-              "arrondi à une décimale (le nombre tombe au milieu : vers le chiffre pair) : 2,2");
-    EXPECT_EQ(french.roundingStep(200.0 / 3, 2), "arrondi à deux décimales : 66,67");
+    EXPECT_EQ(numbersIn(french.roundingStep(13.0 / 6, 1)), (Numbers{"2,2"}));
+    EXPECT_EQ(numbersIn(french.roundingStep(200.0 / 3, 2)), (Numbers{"66,67"}));
+    // An exact half goes to the even neighbour, and the step says which rule it followed.
+    const std::string half = french.roundingStep(2.25, 1);
+    EXPECT_EQ(numbersIn(half), (Numbers{"2,2"}));
+    EXPECT_NE(half, french.roundingStep(2.2, 1));
 }
 
 TEST(ExplanationNumbers, ARoundingToSignificantDigitsSaysWhichZerosAreNotWritten)
 {
-    const auto step = [](double value) { return french.significantRoundingStep(value, 4); };
-    EXPECT_EQ(step(0.475271), "arrondi à quatre chiffres significatifs : 0,4753");
-    // 0,76498 rounds to 0,7650, which the windows show as 0,765: the step ends on what they show.
-    EXPECT_EQ(step(0.76498), "arrondi à quatre chiffres significatifs : 0,7650, écrit sans son zéro inutile : 0,765");
-    EXPECT_EQ(step(0.02), "arrondi à quatre chiffres significatifs : 0,02000, écrit sans ses zéros inutiles : 0,02");
-    EXPECT_EQ(step(799.98), "arrondi à quatre chiffres significatifs : 800,0, écrit sans son zéro inutile : 800");
-    EXPECT_EQ(step(9.99996), "arrondi à quatre chiffres significatifs : 10,00, écrit sans ses zéros inutiles : 10");
-    EXPECT_EQ(step(-0.50001),
-              "arrondi à quatre chiffres significatifs : -0,5000, écrit sans ses zéros inutiles : -0,5");
-    EXPECT_EQ(step(153805.6), "arrondi à quatre chiffres significatifs : 153800"); // its zeros are written
+    // The digits the rounding gives, then, when its last ones are zeros, the number as the
+    // figure is written without them.
+    const auto step = [](double value) { return numbersIn(french.significantRoundingStep(value, 4)); };
+    EXPECT_EQ(step(0.475271), (Numbers{"0,4753"}));
+    EXPECT_EQ(step(0.76498), (Numbers{"0,7650", "0,765"}));
+    EXPECT_EQ(step(0.02), (Numbers{"0,02000", "0,02"}));
+    EXPECT_EQ(step(799.98), (Numbers{"800,0", "800"}));
+    EXPECT_EQ(step(9.99996), (Numbers{"10,00", "10"}));
+    EXPECT_EQ(step(-0.50001), (Numbers{"-0,5000", "-0,5"}));
+    EXPECT_EQ(step(153805.6), (Numbers{"153800"})); // its zeros are written
 }
 
 TEST(ExplanationNumbers, NounsAgreeWithTheirCounts)
@@ -56,29 +65,25 @@ TEST(VocabularyExplanations, TheMeanAndTheDeviationsOfTheManualsExample)
 {
     // « Le chat voit le chien. Le chien voit le loup. Le loup fuit. » : 13 forms, 6 different.
     const FigureExplanation mean = explainMeanFrequency(13, 6, 2.2, french);
-    EXPECT_TRUE(mean.inWords.starts_with("Combien de fois, en moyenne, une forme différente apparaît dans le "
-                                         "texte. "));
     EXPECT_EQ(mean.formula, "N / V");
-    EXPECT_EQ(mean.steps,
-              (std::vector<std::string>{"N = 13 et V = 6.", "13 / 6 = 2,1666…", "arrondi à une décimale : 2,2"}));
-    EXPECT_EQ(mean.shown, "2,2");
+    EXPECT_TRUE(computes(mean, {"13", "6", "13", "6", "2,1666…", "2,2"}, "2,2"));
     EXPECT_EQ(mean.manualPage, "vocabulaire.html");
-    // Written out with French spacing, so that no wrapped line starts with a colon.
+    // Written out one part a line, the figure first and the value last, with French spacing, so
+    // that no wrapped line starts with a colon.
     const std::string text = explanationText(mean);
-    EXPECT_TRUE(text.starts_with("Fréquence moyenne d'attestation\nCombien de fois"));
-    EXPECT_TRUE(text.ends_with("\nFormule\u00A0: N / V\nN = 13 et V = 6.\n13 / 6 = 2,1666…\narrondi à une "
-                               "décimale\u00A0: 2,2\nValeur affichée\u00A0: 2,2\n"));
+    EXPECT_TRUE(text.starts_with(mean.figure + "\n"));
+    EXPECT_EQ(std::ranges::count(text, '\n'), 4 + std::ssize(mean.steps));
+    const std::size_t formula = text.find("\u00A0: N / V\n");
+    EXPECT_LT(formula, text.find("\n13 / 6 = 2,1666…\n"));
+    EXPECT_TRUE(text.ends_with("\u00A0: 2,2\n"));
+    EXPECT_EQ(text.find(" :"), std::string::npos);
 
     // The row of the forms attested 5 times, and that of the hapaxes: from the rounded mean.
-    EXPECT_EQ(explainDeviation(5, 5 - 2.2, 2.2, french).steps.back(), "5 − 2,2 = 2,8");
-    const FigureExplanation hapaxes = explainDeviation(1, 1 - 2.2, 2.2, french);
-    EXPECT_EQ(hapaxes.steps.back(), "1 − 2,2 = -1,2");
-    EXPECT_EQ(hapaxes.shown, "-1,2");
+    EXPECT_TRUE(computes(explainDeviation(5, 5 - 2.2, 2.2, french), {"5", "2,2", "5", "2,2", "2,8"}, "2,8"));
+    EXPECT_TRUE(computes(explainDeviation(1, 1 - 2.2, 2.2, french), {"1", "2,2", "1", "2,2", "-1,2"}, "-1,2"));
 
-    // A text without forms has neither mean nor deviation, and says why.
-    const FigureExplanation none = explainMeanFrequency(0, 0, std::nullopt, french);
-    EXPECT_EQ(none.shown, "");
-    EXPECT_NE(none.steps.back().find("on ne divise pas par 0"), std::string::npos);
+    // A text without forms has no mean, and says why.
+    EXPECT_TRUE(leavesEmpty(explainMeanFrequency(0, 0, std::nullopt, french), "", {"N = 0", "V = 0"}));
 }
 
 } // namespace

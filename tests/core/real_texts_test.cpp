@@ -98,7 +98,7 @@ CooccurrenceReport literalCooccurrences(const std::vector<std::string>& forms)
 // Each slice's forms through a sorted list, each group looked up in the known forms.
 EnrichmentReport literalEnrichment(const std::vector<std::string>& forms)
 {
-    constexpr auto sliceSize = static_cast<std::size_t>(enrichmentSliceSize);
+    constexpr std::size_t sliceSize = 100; // forms per slice, as the manual counts them
     EnrichmentReport report{std::ssize(forms), {}, {}};
     for (std::size_t start = 0; start < forms.size(); start += sliceSize) {
         const auto sliceForms = std::span(forms).subspan(start, std::min(sliceSize, forms.size() - start));

@@ -43,6 +43,21 @@ TEST(RichnessReport, MovingWindowAndFactors)
     EXPECT_FALSE(distinct.honoreR); // every form a hapax
 }
 
+// "a b a" 33 times, then "c d e c": N = 103.
+// Forwards, every "a b a" ends a factor at V / N = 2/3, so 33 factors over the first 99 forms;
+// "c d e c" is left at V / N = 3/4 > 0.72 and counts (1 − 3/4) / (1 − 0.72) = 25/28 of one.
+// Backwards, "c e d c" reaches 3/4, then "a b" 4/5 and 5/6, and the next "a" brings 5/7 ≤ 0.72
+// after 7 forms, which take the last "a b a" whole; the other 32 "a b a" end 32 factors, and
+// the text ends on a factor, with no form left: 33 factors.
+// MTLD = (103 / (33 + 25/28) + 103 / 33) / 2 = (2884/949 + 103/33) / 2.
+TEST(RichnessReport, MtldCountsTheFormsLeftAsAShareOfAFactor)
+{
+    const RichnessReport report = richnessReport(test::repeated("a b a ", 33) + "c d e c");
+    EXPECT_DOUBLE_EQ(report.mtldForwardFactors, 33 + 25.0 / 28);
+    EXPECT_DOUBLE_EQ(report.mtldBackwardFactors, 33);
+    EXPECT_DOUBLE_EQ(*report.mtld, (2884.0 / 949 + 103.0 / 33) / 2);
+}
+
 TEST(RichnessReport, UndefinedOnTinyTexts)
 {
     EXPECT_EQ(richnessReport("12 !"), RichnessReport{});

@@ -2,7 +2,7 @@
 // chien. », whose points the line misses, a refrain that lies on it, forms all attested alike
 // and a single form.
 #include "core/explanations/zipf_explanations.h"
-#include "core/presentation/number_format.h"
+#include "tests/core/explanation_facts.h"
 
 #include <gtest/gtest.h>
 
@@ -12,32 +12,32 @@
 namespace quorvelle {
 namespace {
 
+using test::computes;
+using test::leavesEmpty;
+using test::numbersIn;
+using Numbers = std::vector<std::string>;
+
 const ExplanationNumbers french(',');
 
 TEST(ZipfExplanations, TheLineOfTheManualsExample)
 {
-    // (x, y) = (0 ; 0,3010), (0,3010 ; 0), (0,4771 ; 0), (0,6021 ; 0).
+    // (x, y) = (0 ; 0,3010), (0,3010 ; 0), (0,4771 ; 0), (0,6021 ; 0): Σ x = 1,3802, Σ y = 0,3010.
     const ZipfReport report = zipfReport("Le chat voit le chien.");
     const FigureExplanation slope = explainZipfSlope(report, french);
-    EXPECT_EQ(slope.steps,
-              (std::vector<std::string>{
-                  "n = 4 points, un par forme différente : x = log10 r (r son rang) et y = log10 f (f "
-                  "ses attestations).",
-                  "x̄ = Σ x / n = 1,38021… / 4 = 0,345052…",
-                  "ȳ = Σ y / n = 0,301029… / 4 = 0,0752574…",
-                  "Σ (x − x̄) (y − ȳ) = -0,103871…",
-                  "Σ (x − x̄)² = 0,204494…",
-                  "b = -0,103871… / 0,204494… = -0,507942…",
-                  "arrondi à quatre chiffres significatifs : -0,5079",
-              }));
-    EXPECT_EQ(slope.shown, "-0,5079");
+    EXPECT_EQ(slope.formula, "b = Σ (x − x̄) (y − ȳ) / Σ (x − x̄)²");
+    EXPECT_TRUE(computes(slope,
+                         {"4", "1,38021…", "4", "0,345052…", "0,301029…", "4", "0,0752574…", "-0,103871…", "0,204494…",
+                          "-0,103871…", "0,204494…", "-0,507942…", "-0,5079"},
+                         "-0,5079"));
     const FigureExplanation intercept = explainZipfIntercept(report, french);
-    EXPECT_EQ(intercept.steps[4], "a = ȳ − b × x̄ = 0,0752574… − (-0,507942…) × 0,345052… = 0,250524…");
-    EXPECT_EQ(intercept.shown, "0,2505");
+    EXPECT_EQ(intercept.formula, "a = ȳ − b × x̄");
+    EXPECT_TRUE(computes(intercept,
+                         {"4", "1,38021…", "4", "0,345052…", "0,301029…", "4", "0,0752574…", "-0,507942…", "0,0752574…",
+                          "-0,507942…", "0,345052…", "0,250524…", "0,2505"},
+                         "0,2505"));
     const FigureExplanation determination = explainZipfDetermination(report, french);
-    EXPECT_TRUE(determination.inWords.starts_with("À quel point la droite suit les points : "));
-    EXPECT_EQ(determination.steps[3], "R² = 1 − 0,0152037… / 0,0679642… = 0,776298…");
-    EXPECT_EQ(determination.shown, "0,7763");
+    EXPECT_TRUE(computes(
+        determination, {"0,0679642…", "0,0152037…", "1", "0,0152037…", "0,0679642…", "0,776298…", "0,7763"}, "0,7763"));
     EXPECT_EQ(determination.manualPage, "zipf.html");
 }
 
@@ -46,17 +46,14 @@ TEST(ZipfExplanations, PointsOnTheLineAlikeOrAlone)
     // f = 6 / r: the points lie on the line, which leaves nothing of the spread of y.
     const FigureExplanation onTheLine =
         explainZipfDetermination(zipfReport("La mer bleue, la mer bleue, la mer, la la la !"), french);
-    EXPECT_EQ(onTheLine.steps[2], "Σ (y − ŷ)² = 0, les carrés des écarts verticaux des points à la droite");
-    EXPECT_EQ(onTheLine.shown, "1");
+    EXPECT_TRUE(computes(onTheLine, {"3", "0,116423…", "0", "1", "0", "0,116423…", "1"}, "1"));
 
-    const FigureExplanation alike = explainZipfDetermination(zipfReport("le chat dort"), french);
-    EXPECT_NE(alike.steps.back().find("R² n'est pas défini"), std::string::npos);
-    EXPECT_EQ(alike.shown, undefinedMeasure);
+    // Forms attested alike: y does not vary, Σ (y − ȳ)² = 0, and R² would divide by it.
+    EXPECT_TRUE(leavesEmpty(explainZipfDetermination(zipfReport("le chat dort"), french), "—", {"Σ (y − ȳ)² = 0"}));
+    // A single form, a single point: no line.
     const FigureExplanation alone = explainZipfSlope(zipfReport("seul seul"), french);
-    EXPECT_EQ(alone.steps,
-              (std::vector<std::string>{"Il faut au moins deux points, deux formes différentes, pour "
-                                        "ajuster une droite : le texte en a 1. Il n'y a pas de droite."}));
-    EXPECT_EQ(alone.shown, undefinedMeasure);
+    EXPECT_EQ(alone.shown, "—");
+    EXPECT_EQ(numbersIn(alone), (Numbers{"1"}));
 }
 
 } // namespace

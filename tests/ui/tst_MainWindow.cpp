@@ -1,6 +1,5 @@
 // The main window: menus and their states, opening, saving and closing a text, the question
 // about edits not saved, the size question, the failures, the counts, and the windows it opens.
-#include "core/catalogue/statistics_catalogue.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
@@ -394,14 +393,26 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("title");
-        forEachStatistic([](auto statistic) {
-            const StatisticInfo& info = decltype(statistic)::info;
-            if (!info.menuItem.empty())
-                QTest::newRow(info.name.data()) << QString::fromUtf8(info.name) << QString::fromUtf8(info.title);
-        });
+        const char* const items[][2] = {
+            {"vocabulary", "Liste du vocabulaire"},
+            {"lengths", "Statistiques formes / caractères (Rangs)"},
+            {"letters", "Statistiques formes / lettres de l'alphabet"},
+            {"edges", " Lettres de l'alphabet- début/fin de mot"},
+            {"doubles", "Statistiques Lettres redoublées"},
+            {"pairs", "Statistiques Récurrences phoniques"},
+            {"frequencies", "Fréquences d'attestation - Calcul des écarts"},
+            {"cooccurrences", "Statistiques  -  Les cooccurrences"},
+            {"segments", "Segments répétés"},
+            {"sentences", "Statistiques  -  Les longueurs de phrases"},
+            {"enrichment", "L'enrichissement du vocabulaire"},
+            {"compare", "La comparaison de vocabulaires"},
+            {"richness", "Richesse du vocabulaire"},
+        };
+        for (const auto& [name, title] : items)
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(title);
     }
 
-    // Each item of the catalogue opens its statistic's window, headed by its title, over the
+    // Each item of "&Statistiques" opens its statistic's window, headed by its title, over the
     // main window: modal, but for segments and richness, which open beside it (the text it
     // reads: windowsShowTheTextAsItStands, windowsBesideOutliveTheirText).
     void statisticsItems()
