@@ -104,7 +104,8 @@ bool SectionScheduler::isOver(Worker worker) const
 
 bool SectionScheduler::canTake() const
 {
-    return !handedBack_.empty() || (nextToTake_ < count_ && nextToTake_ < nextToWrite_ + jobs_);
+    const bool inWindow = nextToTake_ < count_ && nextToTake_ < nextToWrite_ + jobs_;
+    return !failure_ && (!handedBack_.empty() || inWindow);
 }
 
 SectionScheduler::Turn SectionScheduler::takeNext()

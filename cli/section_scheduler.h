@@ -14,23 +14,25 @@ namespace quorvelle::cli {
 
 /// Shares sections 0 to count − 1 among the threads of writeSectionsInOrder, the caller's and
 /// its helpers', and writes them in order. Each thread takes a section, streams or renders it
-/// without the lock, then finishes it and flushes what is ready, or hands it back, or fails it.
-/// Every operation may be called from any of these threads and holds the one mutex while it
-/// runs; flushReady alone lets it go while the output is written.
+/// without the lock, then finishes it and flushes what is ready, or fails it, or, a helper short
+/// of memory, hands it back and stops. Any of these threads may call any operation, which holds
+/// the one mutex while it runs: take lets it go while it waits, flushReady while it writes.
 ///
 /// Whenever the mutex is free:
-/// - Sections before nextToWrite_ are written, in order. Those from nextToWrite_ up to
-///   nextToTake_ are taken: each is being streamed or rendered, or waits rendered in rendered_,
-///   or waits in handedBack_, to be taken again before any section from nextToTake_ on.
+/// - Sections before nextToWrite_ are written, in order. Sections nextToWrite_ to
+///   nextToTake_ − 1 are taken: each is being streamed, rendered or written, or waits rendered
+///   in rendered_, or waits in handedBack_ to be taken again before any section not yet taken.
 /// - The window: nextToTake_ ≤ nextToWrite_ + jobs, so that besides the section whose turn has
 ///   come, at most jobs − 1 rendered sections wait in memory.
-/// - At most one thread holds the output (outputHeld_), and only that thread writes: the one
-///   that took section nextToWrite_ while the output was free, which streams it, or the one
-///   writing the rendered sections whose turn has come.
-/// - Only the first exception is kept (failure_); from then on no section is taken or written
-///   and every thread's work is over.
+/// - At most one thread holds the output (outputHeld_), and only that thread writes to it: the
+///   one that took section nextToWrite_ while the output was free, which streams it, or the one
+///   writing the rendered sections whose turn has come. No other section is ever streamed.
+/// - The first exception, given to fail or thrown by a write, is kept (failure_); from then on
+///   no section is taken or written, every thread's work is over, and writeSectionsInOrder
+///   throws it again once its helpers have stopped.
 class SectionScheduler {
 public:
+    /// The caller stays until every section is written; a helper leaves once none is left to take.
     enum class Worker { caller, helper };
 
     /// A section taken: its taker streams it (its turn had come and the output was free) or
@@ -48,10 +50,10 @@ public:
 
     /// The next section to produce, one handed back first, the earliest; waits while the window
     /// is full. None once the worker's work is over: the run failed or every section is
-    /// written, or, for a helper, no section is left to take. The caller stays until the end,
-    /// so that a section handed back is always taken again.
+    /// written, or, for a helper, no section is left to take. As the caller stays until the
+    /// end, a section handed back is always taken again.
     std::optional<Turn> take(Worker worker);
-    /// take without waiting: none while no section may be taken.
+    /// take without waiting: none while no section may be taken now.
     std::optional<Turn> tryTake();
     /// Returns a section that a helper short of memory could not render. Needs no memory.
     void handBack(std::size_t section);
