@@ -1,11 +1,15 @@
 // The threads of `all --jobs`: a section that cannot be written stops the listing with its
 // error, in whichever thread the writing falls to, never with a crash or a wait without end.
+// Their scheduler, one transition at a time, driven from a single thread.
 #include "cli/ordered_sections.h"
+#include "cli/section_scheduler.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <exception>
 #include <future>
+#include <latch>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -13,6 +17,73 @@
 
 namespace quorvelle::cli {
 namespace {
+
+struct SectionSchedulerTest : testing::Test {
+    std::string written;
+    const SectionScheduler::Write write = [this](std::size_t, const std::string& rendered) { written += rendered; };
+};
+
+TEST_F(SectionSchedulerTest, TakesTheSectionsInOrderWithinTheWindow)
+{
+    SectionScheduler scheduler(3, 2, write);
+    EXPECT_EQ(scheduler.tryTake(), (SectionScheduler::Turn{0, true}));
+    EXPECT_EQ(scheduler.tryTake(), (SectionScheduler::Turn{1, false}));
+    EXPECT_EQ(scheduler.tryTake(), std::nullopt) << "with two jobs, one section rendered ahead at most";
+    scheduler.finish({0, true});
+    EXPECT_EQ(scheduler.tryTake(), (SectionScheduler::Turn{2, false}));
+}
+
+TEST_F(SectionSchedulerTest, WritesTheRenderedSectionsOnceTheirTurnHasCome)
+{
+    SectionScheduler scheduler(4, 4, write);
+    while (scheduler.tryTake()) { }
+    scheduler.finish({1, false}, "1");
+    scheduler.finish({3, false}, "3");
+    scheduler.finish({0, true});
+    scheduler.flushReady();
+    EXPECT_EQ(written, "1") << "section 2 is still being rendered";
+    scheduler.finish({2, false}, "2");
+    scheduler.flushReady();
+    EXPECT_EQ(written, "123");
+}
+
+// Writes three sections on two threads, the helper throwing error whenever it renders. The caller
+// waits in each section until the helper has thrown, and the helper in a section it streams until
+// the caller has begun one: the helper then renders the next section.
+void writeWithAHelperThrowing(const std::exception_ptr& error)
+{
+    const std::thread::id caller = std::this_thread::get_id();
+    std::latch callerBegan(1);
+    std::latch helperThrew(1);
+    const auto waitForTheOther = [&] {
+        if (std::this_thread::get_id() != caller) {
+            callerBegan.wait();
+        } else if (!callerBegan.try_wait()) {
+            callerBegan.count_down();
+            helperThrew.wait();
+        }
+    };
+    const SectionWriters writers{
+        .stream = [&](std::size_t) { waitForTheOther(); },
+        .render =
+            [&](std::size_t) {
+                if (std::this_thread::get_id() != caller) {
+                    helperThrew.count_down();
+                    std::rethrow_exception(error);
+                }
+                waitForTheOther();
+                return std::string();
+            },
+        .write = [](std::size_t, const std::string&) {},
+    };
+    writeSectionsInOrder(3, 2, writers);
+}
+
+TEST(OrderedSections, AHelpersExceptionIsThrownAgainUnlessItLackedMemoryForItsSection)
+{
+    EXPECT_NO_THROW(writeWithAHelperThrowing(std::make_exception_ptr(std::bad_alloc())));
+    EXPECT_THROW(writeWithAHelperThrowing(std::make_exception_ptr(std::runtime_error("section"))), std::runtime_error);
+}
 
 TEST(OrderedSections, AFailedWriteIsThrownAgain)
 {
