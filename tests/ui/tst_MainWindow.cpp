@@ -2,12 +2,12 @@
 // about edits not saved, the size question, the failures, the counts, and the windows it opens.
 #include "core/catalogue/statistics_catalogue.h"
 #include "tests/ui/ui_test_support.h"
+#include "ui/HelpWindow.h"
 #include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
 #include "ui/TextAnalysis.h"
 #include "ui/file_dialogs.h"
 #include "ui/main/MainWindow.h"
-#include "ui/shell/HelpWindow.h"
 
 #include <QAction>
 #include <QApplication>

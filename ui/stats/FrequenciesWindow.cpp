@@ -12,8 +12,8 @@
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/stats/VocabularyTotals.h"
-#include "ui/stats/table_export.h"
-#include "ui/stats/window_layout.h"
+#include "ui/table_export.h"
+#include "ui/window_layout.h"
 
 #include <QAction>
 #include <QGridLayout>

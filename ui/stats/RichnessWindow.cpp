@@ -7,8 +7,8 @@
 #include "ui/figure_explanations.h"
 #include "ui/number_text.h"
 #include "ui/report_grid.h"
-#include "ui/stats/table_export.h"
-#include "ui/stats/window_layout.h"
+#include "ui/table_export.h"
+#include "ui/window_layout.h"
 
 #include <QGroupBox>
 #include <QHeaderView>

@@ -9,8 +9,8 @@
 #include "ui/figure_explanations.h"
 #include "ui/number_text.h"
 #include "ui/stats/LinkedLists.h"
-#include "ui/stats/table_export.h"
-#include "ui/stats/window_layout.h"
+#include "ui/table_export.h"
+#include "ui/window_layout.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -4,7 +4,7 @@
 #include "core/presentation/french_messages.h"
 #include "ui/cp1252_text.h"
 #include "ui/number_text.h"
-#include "ui/stats/window_layout.h"
+#include "ui/window_layout.h"
 
 #include <QLabel>
 

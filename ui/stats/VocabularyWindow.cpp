@@ -10,9 +10,9 @@
 #include "ui/report_grid.h"
 #include "ui/stats/ConcordanceWindow.h"
 #include "ui/stats/VocabularyTotals.h"
-#include "ui/stats/table_export.h"
 #include "ui/stats/vocabulary_printing.h"
-#include "ui/stats/window_layout.h"
+#include "ui/table_export.h"
+#include "ui/window_layout.h"
 
 #include <QAction>
 #include <QHBoxLayout>
