@@ -8,6 +8,6 @@ cd "$(dirname "$0")/.."
 
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DQUORVELLE_WERROR=ON -DQUORVELLE_SANITIZE_THREAD=ON -DQUORVELLE_BUILD_DESKTOP=OFF
-cmake --build build-tsan --target core_tests cli_tests quorvelle-cli
+cmake --build build-tsan --target core_text_tests cli_tests quorvelle-cli
 export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
 ctest --test-dir build-tsan --output-on-failure --timeout 600 -L threads

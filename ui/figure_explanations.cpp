@@ -1,7 +1,7 @@
 // The action that opens an explanation, on labels and on views.
 #include "ui/figure_explanations.h"
 
-#include "ui/shell/ExplanationWindow.h"
+#include "ui/ExplanationWindow.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -1,6 +1,8 @@
 // Reading the parts of a zip container held in memory, within a bound.
 #pragma once
 
+#include "core/text/text_file.h"
+
 #include <cstddef>
 #include <memory>
 #include <optional>
@@ -10,10 +12,6 @@
 struct zip;
 
 namespace quorvelle {
-
-/// The most bytes the program decompresses from one document, all parts together: far above
-/// the text of any book, far below what would exhaust memory, so that a zip bomb stops here.
-inline constexpr std::size_t maxDecompressedDocumentBytes = std::size_t{256} << 20;
 
 /// True when bytes start as a zip archive does.
 bool looksLikeZip(std::string_view bytes);

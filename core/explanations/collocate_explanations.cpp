@@ -2,7 +2,7 @@
 #include "core/explanations/collocate_explanations.h"
 
 #include "core/explanations/urn_draw.h"
-#include "core/presentation/number_format.h"
+#include "core/reports/rounding.h"
 #include "core/text/encoding.h"
 
 #include <algorithm>

@@ -3,6 +3,7 @@
 
 #include "core/presentation/french_typography.h"
 #include "core/presentation/number_format.h"
+#include "core/reports/rounding.h"
 
 #include <algorithm>
 #include <array>

@@ -2,8 +2,8 @@
 #include "core/explanations/keyness_explanations.h"
 
 #include "core/explanations/urn_draw.h"
-#include "core/presentation/number_format.h"
 #include "core/reports/keyness_scores.h"
+#include "core/reports/rounding.h"
 #include "core/text/encoding.h"
 
 #include <cmath>

@@ -2,6 +2,7 @@
 #include "core/presentation/chart_data.h"
 
 #include "core/presentation/number_format.h"
+#include "core/reports/rounding.h"
 
 #include <numeric>
 

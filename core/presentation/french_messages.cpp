@@ -1,8 +1,6 @@
 // The shared French texts.
 #include "core/presentation/french_messages.h"
 
-#include "core/documents/zip_archive.h"
-
 namespace quorvelle::french {
 namespace {
 

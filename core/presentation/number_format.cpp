@@ -1,4 +1,4 @@
-// Half-even rounding and the 15-significant-digit conversion.
+// The 15-significant-digit conversion and the rounding to significant digits.
 #include "core/presentation/number_format.h"
 
 #include <charconv>
@@ -10,31 +10,7 @@ namespace {
 
 constexpr int significantDigits = 15;
 
-double roundToEvenInteger(double value)
-{
-    const double floor = std::floor(value);
-    const double fraction = value - floor;
-    if (fraction > 0.5)
-        return floor + 1;
-    if (fraction < 0.5)
-        return floor;
-    return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
-}
-
 } // namespace
-
-double roundHalfEven(double value, int decimals)
-{
-    const double scale = std::pow(10.0, decimals);
-    return roundToEvenInteger(value * scale) / scale;
-}
-
-std::optional<double> percentage(double part, double whole)
-{
-    if (whole == 0)
-        return std::nullopt;
-    return roundHalfEven(part / whole * 100, 2);
-}
 
 std::string formatNumber(double value, char decimalSeparator)
 {

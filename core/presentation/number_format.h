@@ -1,19 +1,10 @@
 // Rounding and writing numbers as the program shows them.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace quorvelle {
-
-/// value rounded to decimals places: multiplied by 10^decimals in double precision,
-/// rounded to the nearest integer with exact halves going to the even one, divided back.
-/// 2.25 gives 2.2 and 2.75 gives 2.8 at one decimal; 3.125 gives 3.12 at two.
-double roundHalfEven(double value, int decimals);
-
-/// part / whole × 100 rounded to two decimals, or nothing when whole is 0.
-std::optional<double> percentage(double part, double whole);
 
 /// The general conversion of a number to text: at most 15 significant digits, plain
 /// positional notation, no trailing zeros, no separator for a whole value, and the given

@@ -1,7 +1,7 @@
 // Distributing the forms by length, from the distinct forms and their attestations.
 #include "core/reports/length_report.h"
 
-#include "core/presentation/number_format.h"
+#include "core/reports/rounding.h"
 #include "core/text/tokenized_text.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // The sentences of a text, kept or only counted.
 #include "core/reports/sentence_report.h"
 
-#include "core/presentation/number_format.h"
+#include "core/reports/rounding.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Comparing two vocabularies with one hash look-up per distinct form.
 #include "core/reports/vocabulary_comparison.h"
 
-#include "core/presentation/number_format.h"
+#include "core/reports/rounding.h"
 #include "core/text/collation.h"
 #include "core/text/tokenized_text.h"
 

@@ -1,7 +1,7 @@
 // Building the vocabulary list.
 #include "core/reports/vocabulary_report.h"
 
-#include "core/presentation/number_format.h"
+#include "core/reports/rounding.h"
 #include "core/text/count_runs.h"
 #include "core/text/tokenized_text.h"
 

@@ -1,6 +1,7 @@
-// Reading a file's bytes whole, safely.
+// Reading a file's bytes whole, safely, and the bounds of what the program reads.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -13,6 +14,10 @@ namespace quorvelle {
 /// The largest file the program reads: beyond it a text no longer fits the program's
 /// 32-bit form numbering, and no teaching text comes near it.
 inline constexpr std::uintmax_t maxTextFileBytes = std::uintmax_t{2} << 30;
+
+/// The most bytes the program decompresses from one document, all parts together: far above
+/// the text of any book, far below what would exhaust memory, so that a zip bomb stops here.
+inline constexpr std::size_t maxDecompressedDocumentBytes = std::size_t{256} << 20;
 
 /// Why a file could not be read.
 class FileError : public std::runtime_error {

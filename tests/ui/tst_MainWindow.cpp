@@ -1,12 +1,12 @@
 // The main window: menus and their states, opening, saving and closing a text, the question
 // about edits not saved, the size question, the failures, the counts, and the windows it opens.
 #include "tests/ui/ui_test_support.h"
+#include "ui/HelpWindow.h"
 #include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
 #include "ui/TextAnalysis.h"
 #include "ui/file_dialogs.h"
 #include "ui/main/MainWindow.h"
-#include "ui/shell/HelpWindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,10 +5,10 @@
 #include "tests/ui/ui_test_support.h"
 
 #include "core/catalogue/statistics_catalogue.h"
+#include "ui/ExplanationWindow.h"
+#include "ui/HelpWindow.h"
 #include "ui/charts/chart_windows.h"
 #include "ui/figure_explanations.h"
-#include "ui/shell/ExplanationWindow.h"
-#include "ui/shell/HelpWindow.h"
 #include "ui/stats/CollocatesWindow.h"
 #include "ui/stats/DispersionWindow.h"
 #include "ui/stats/SpecificitiesWindow.h"

@@ -1,9 +1,9 @@
 // The application shell: the about box, the help window over the bundled manual, and the
 // wait dialog over work done off the interface thread.
 #include "tests/ui/ui_test_support.h"
+#include "ui/HelpWindow.h"
 #include "ui/MessageBox.h"
 #include "ui/shell/AboutBox.h"
-#include "ui/shell/HelpWindow.h"
 #include "ui/shell/WaitDialog.h"
 
 #include <QApplication>

@@ -9,8 +9,8 @@
 #include "ui/menus.h"
 #include "ui/report_grid.h"
 #include "ui/shadowed_title.h"
-#include "ui/stats/table_export.h"
 #include "ui/studied_files.h"
+#include "ui/table_export.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -7,7 +7,7 @@
 #include "ui/charts/ZipfChartView.h"
 #include "ui/figure_explanations.h"
 #include "ui/number_text.h"
-#include "ui/stats/window_layout.h"
+#include "ui/window_layout.h"
 
 #include <QGroupBox>
 #include <QLabel>

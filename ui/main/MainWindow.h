@@ -7,8 +7,8 @@
 // text in code page 1252, computes its report through the core, and is shown modal (the
 // classic statistics) or beside the main window (segments and richness). The user may
 // edit the text: "Enregistrer le texte sous..." saves it, and closing the text or the program
-// asks first about edits not saved. The about box, the help window and the wait dialogs live
-// in ui/shell; helpers shared by every window live in ui/.
+// asks first about edits not saved. The about box and the wait dialogs live in ui/shell;
+// what every window shares, the explanation and help windows among it, lives in ui/.
 #pragma once
 
 #include "core/text/encoding.h"

@@ -8,8 +8,8 @@
 #include "ui/report_grid.h"
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/ConcordanceWindow.h"
-#include "ui/stats/table_export.h"
-#include "ui/stats/window_layout.h"
+#include "ui/table_export.h"
+#include "ui/window_layout.h"
 
 #include <QCheckBox>
 #include <QComboBox>

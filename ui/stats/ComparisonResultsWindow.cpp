@@ -12,9 +12,9 @@
 #include "ui/menus.h"
 #include "ui/number_text.h"
 #include "ui/stats/SpecificitiesWindow.h"
-#include "ui/stats/table_export.h"
-#include "ui/stats/window_layout.h"
 #include "ui/studied_files.h"
+#include "ui/table_export.h"
+#include "ui/window_layout.h"
 
 #include <QAction>
 #include <QGroupBox>

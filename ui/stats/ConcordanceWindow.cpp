@@ -9,9 +9,9 @@
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/CollocatesWindow.h"
 #include "ui/stats/DispersionWindow.h"
-#include "ui/stats/table_export.h"
-#include "ui/stats/window_layout.h"
 #include "ui/studied_files.h"
+#include "ui/table_export.h"
+#include "ui/window_layout.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -7,8 +7,8 @@
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/stats/LinkedLists.h"
-#include "ui/stats/table_export.h"
-#include "ui/stats/window_layout.h"
+#include "ui/table_export.h"
+#include "ui/window_layout.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

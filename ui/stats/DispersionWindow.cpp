@@ -13,9 +13,9 @@
 #include "ui/number_text.h"
 #include "ui/report_grid.h"
 #include "ui/shell/WaitDialog.h"
-#include "ui/stats/table_export.h"
-#include "ui/stats/window_layout.h"
 #include "ui/studied_files.h"
+#include "ui/table_export.h"
+#include "ui/window_layout.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -8,12 +8,12 @@
 #include "ui/charts/chart_windows.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
+#include "ui/figure_labels.h"
 #include "ui/menus.h"
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/LinkedLists.h"
-#include "ui/stats/figure_labels.h"
-#include "ui/stats/table_export.h"
-#include "ui/stats/window_layout.h"
+#include "ui/table_export.h"
+#include "ui/window_layout.h"
 
 #include <QAction>
 #include <QGridLayout>

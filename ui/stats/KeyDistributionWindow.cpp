@@ -5,8 +5,8 @@
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/stats/LinkedLists.h"
-#include "ui/stats/table_export.h"
-#include "ui/stats/window_layout.h"
+#include "ui/table_export.h"
+#include "ui/window_layout.h"
 
 #include <QComboBox>
 #include <QGridLayout>

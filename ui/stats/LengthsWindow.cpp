@@ -11,8 +11,8 @@
 #include "ui/menus.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/stats/sort_icon.h"
-#include "ui/stats/table_export.h"
-#include "ui/stats/window_layout.h"
+#include "ui/table_export.h"
+#include "ui/window_layout.h"
 
 #include <QAction>
 #include <QGridLayout>

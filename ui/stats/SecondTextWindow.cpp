@@ -11,9 +11,9 @@
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/ComparisonResultsWindow.h"
 #include "ui/stats/SpecificitiesWindow.h"
-#include "ui/stats/window_layout.h"
 #include "ui/studied_files.h"
 #include "ui/text_opening.h"
+#include "ui/window_layout.h"
 
 #include <QAction>
 #include <QFuture>

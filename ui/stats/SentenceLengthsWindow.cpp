@@ -7,11 +7,11 @@
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
+#include "ui/figure_labels.h"
 #include "ui/number_text.h"
 #include "ui/stats/LinkedLists.h"
-#include "ui/stats/figure_labels.h"
-#include "ui/stats/table_export.h"
-#include "ui/stats/window_layout.h"
+#include "ui/table_export.h"
+#include "ui/window_layout.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

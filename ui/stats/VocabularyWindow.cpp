@@ -5,14 +5,14 @@
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
 
+#include "ui/figure_labels.h"
 #include "ui/menus.h"
 #include "ui/printing.h"
 #include "ui/report_grid.h"
 #include "ui/stats/ConcordanceWindow.h"
-#include "ui/stats/figure_labels.h"
-#include "ui/stats/table_export.h"
 #include "ui/stats/vocabulary_printing.h"
-#include "ui/stats/window_layout.h"
+#include "ui/table_export.h"
+#include "ui/window_layout.h"
 
 #include <QAction>
 #include <QHBoxLayout>

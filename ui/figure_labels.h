@@ -5,7 +5,7 @@
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
 #include "ui/number_text.h"
-#include "ui/stats/window_layout.h"
+#include "ui/window_layout.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

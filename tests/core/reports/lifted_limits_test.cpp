@@ -1,7 +1,6 @@
 // The lifted limits, one row each: the smallest text past a limit that the statistics once
 // had (16-bit counters, 500 lengths or classes, 255 rows), and what shows that nothing
 // was capped or wrapped.
-#include "core/presentation/chart_data.h"
 #include "core/reports/cooccurrence_report.h"
 #include "core/reports/edge_letter_report.h"
 #include "core/reports/enrichment_report.h"
@@ -85,13 +84,6 @@ const Limit limits[] = {
     {"EnrichmentBeyond255Slices",
      [] {
          EXPECT_EQ(enrichmentReport(repeated("le ", 25601)).slices.back(), (EnrichmentSlice{257, 0, 1}));
-     }},
-    {"ChartsBeyond255Rows",
-     [] {
-         const std::vector<CountChartRow> rows(256, {"1", 1});
-         const ChartRows chart = countChart(rows, numberLabelPrefix);
-         EXPECT_EQ(chart.bars.size(), 256u);
-         EXPECT_EQ(chart.rows.back().cells[0], "256");
      }},
 };
 

@@ -1,5 +1,5 @@
 // Building blocks of the statistics windows.
-#include "ui/stats/window_layout.h"
+#include "ui/window_layout.h"
 
 #include "ui/PlainTextBox.h"
 #include "ui/ReportTableModel.h"

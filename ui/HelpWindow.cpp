@@ -1,5 +1,5 @@
 // The help window.
-#include "ui/shell/HelpWindow.h"
+#include "ui/HelpWindow.h"
 
 #include <QHBoxLayout>
 #include <QTextBrowser>

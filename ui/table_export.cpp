@@ -1,5 +1,5 @@
 // The "&Exporter..." command of the statistics windows.
-#include "ui/stats/table_export.h"
+#include "ui/table_export.h"
 
 #include "core/presentation/csv.h"
 #include "core/presentation/french_messages.h"

@@ -8,7 +8,7 @@
 #include "core/documents/markup_parser.h"
 #include "core/text/segmentation.h"
 #include "core/text/text_file.h"
-#include "test_texts.h"
+#include "tests/core/test_texts.h"
 
 #include <gtest/gtest.h>
 

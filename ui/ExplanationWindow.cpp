@@ -1,9 +1,9 @@
 // The explanation window.
-#include "ui/shell/ExplanationWindow.h"
+#include "ui/ExplanationWindow.h"
 
 #include "core/presentation/french_typography.h"
+#include "ui/HelpWindow.h"
 #include "ui/letter_rule_note.h"
-#include "ui/shell/HelpWindow.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Ranks and the least-squares line of Zipf's law, on texts small enough to fit by hand.
 #include "core/reports/zipf_report.h"
 
-#include "test_texts.h"
+#include "tests/core/test_texts.h"
 
 #include <gtest/gtest.h>
 
