@@ -252,7 +252,8 @@ void writeJson(JsonWriter& json, const VocabularyComparison& comparison)
 void writeCsv(CsvWriter& csv, const VocabularyComparison& comparison)
 {
     csv.beginTable(ComparisonStatistic::info.title, {"", "Texte n°1", "Texte n°2"});
-    const auto& [text1, text2] = comparison.texts;
+    const ComparedText& text1 = comparison.texts[0];
+    const ComparedText& text2 = comparison.texts[1];
     const auto row = [&](const ComparedFigure& figure) {
         std::visit([&](const auto& first, const auto& second) { csv.row(Utf8Field{figure.caption}, first, second); },
                    figure.value(text1), figure.value(text2));
