@@ -1,7 +1,7 @@
 // Benchmarks of the core reports over generated French-like text of growing sizes: every
 // statistic of the catalogue, from the text and from the text tokenized beforehand.
 #include "bench/french_like_text.h"
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/all_statistics.h"
 #include "core/text/segmentation.h"
 
 #include <benchmark/benchmark.h>

@@ -3,8 +3,8 @@
 // answer slowest in each, the frequency charts, and printing the vocabulary.
 // Run: build-bench/bench/desktop_bench -platform offscreen
 #include "bench/french_like_text.h"
-#include "core/catalogue/statistics_catalogue.h"
 #include "core/reports/frequency_report.h"
+#include "core/statistics/all_statistics.h"
 #include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
 #include "ui/application.h"

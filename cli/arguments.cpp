@@ -1,7 +1,9 @@
 // Parsing the command line, with a French message for every mistake.
 #include "cli/arguments.h"
 
+#include "cli/form_commands.h"
 #include "cli/statistics.h"
+#include "core/catalogue/statistic_register.h"
 #include "core/text/letters.h"
 #include "core/text/segmentation.h"
 #include "core/text/text_file.h"
@@ -47,37 +49,20 @@ struct OptionScope {
 
 constexpr std::array optionScopes = {
     OptionScope{jobsOption, {allStatisticsName}},
-    OptionScope{thresholdOption, {SpecificitiesStatistic::info.name, allStatisticsName}},
-    OptionScope{minFrequencyOption, {SegmentsStatistic::info.name}},
-    OptionScope{minLengthOption, {SegmentsStatistic::info.name}},
-    OptionScope{maxLengthOption, {SegmentsStatistic::info.name}},
-    OptionScope{maximalOption, {SegmentsStatistic::info.name}},
-    OptionScope{widthOption, {concordanceName}},
-    OptionScope{partsOption, {dispersionName}},
-    OptionScope{spanOption, {collocatesName}},
-    OptionScope{acrossSentencesOption, {collocatesName}},
-    OptionScope{minCountOption, {collocatesName}},
-    OptionScope{minScoreOption, {collocatesName}},
+    OptionScope{thresholdOption, {registered::specificities.name, allStatisticsName}},
+    OptionScope{minFrequencyOption, {registered::segments.name}},
+    OptionScope{minLengthOption, {registered::segments.name}},
+    OptionScope{maxLengthOption, {registered::segments.name}},
+    OptionScope{maximalOption, {registered::segments.name}},
+    OptionScope{widthOption, {registered::concordance.name}},
+    OptionScope{partsOption, {registered::dispersion.name}},
+    OptionScope{spanOption, {registered::collocates.name}},
+    OptionScope{acrossSentencesOption, {registered::collocates.name}},
+    OptionScope{minCountOption, {registered::collocates.name}},
+    OptionScope{minScoreOption, {registered::collocates.name}},
 };
 
-// The commands that study one form of the text: each takes a file and a form.
-struct FormCommand {
-    std::string_view name;
-    std::string_view withoutForm; // the mistake of a command line without its file and form
-    bool oneFormOnly;             // whether the form may not be several forms that follow each other
-};
 
-constexpr std::array formCommands = {
-    FormCommand{concordanceName, "la concordance demande un fichier et une forme : concordance FICHIER FORME.", false},
-    FormCommand{dispersionName, "la répartition demande un fichier et une forme : dispersion FICHIER FORME.", false},
-    FormCommand{collocatesName, "les cooccurrents demandent un fichier et une forme : collocates FICHIER FORME.", true},
-};
-
-const FormCommand* findFormCommand(std::string_view name)
-{
-    const auto found = std::ranges::find(formCommands, name, &FormCommand::name);
-    return found == formCommands.end() ? nullptr : &*found;
-}
 
 // Whether word gives option, alone or as "--option=value".
 bool namesOption(std::string_view word, std::string_view option)
@@ -212,11 +197,6 @@ std::string formsInContext(std::string_view word, LetterRule letters)
 
 } // namespace
 
-bool isFormCommand(std::string_view command)
-{
-    return findFormCommand(command) != nullptr;
-}
-
 Arguments parseArguments(const std::vector<std::string_view>& words)
 {
     Arguments arguments;
@@ -290,16 +270,16 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
         throw UsageError("statistique inconnue « " + arguments.statistic + " ».");
     checkOptionsApply(scopedOptions, arguments.statistic);
     checkSegmentLengths(segments, maxLengthGiven);
-    if (arguments.presentation.explain && arguments.statistic == concordanceName)
+    if (arguments.presentation.explain && arguments.statistic == registered::concordance.name)
         throw UsageError("l'option --explain ne s'emploie pas avec concordance, qui ne calcule aucun nombre.");
     if (arguments.presentation.explain && arguments.format != OutputFormat::Text)
         throw UsageError("l'option --explain complète la sortie en texte, et non --json ni --csv.");
     if (formCommand) {
         if (positional.size() != 3)
-            throw UsageError(std::string(formCommand->withoutForm));
+            throw UsageError(std::string(formCommand->info.withoutForm));
         arguments.files.emplace_back(positional[1]);
         arguments.form = formsInContext(positional[2], arguments.letters);
-        if (formCommand->oneFormOnly && arguments.form.find(' ') != std::string::npos)
+        if (formCommand->info.oneFormOnly && arguments.form.find(' ') != std::string::npos)
             throw UsageError("les cooccurrents se cherchent autour d'une seule forme, et non de « "
                              + std::string(positional[2]) + " ».");
         return arguments;

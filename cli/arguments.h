@@ -42,16 +42,6 @@ struct Arguments {
     Presentation presentation;
 };
 
-/// The commands that study one form of the text, beside the statistics: its occurrences in
-/// context, its dispersion over the parts of the text, the forms around it.
-inline constexpr std::string_view concordanceName = "concordance";
-inline constexpr std::string_view dispersionName = "dispersion";
-inline constexpr std::string_view collocatesName = "collocates";
-
-/// Whether the command studies one form (concordanceName, dispersionName, collocatesName)
-/// rather than compute a statistic of the catalogue.
-bool isFormCommand(std::string_view command);
-
 /// A command line that cannot be run; what() is a French sentence for the user.
 class UsageError : public std::runtime_error {
 public:

@@ -3,8 +3,8 @@
 
 #include "cli/french_text.h"
 #include "cli/table_output.h"
-#include "core/catalogue/statistics_catalogue.h"
 #include "core/presentation/french_messages.h"
+#include "core/statistics/collocates_command.h"
 #include "core/text/encoding.h"
 
 #include <cstddef>
@@ -30,8 +30,7 @@ void writeText(std::ostream& out, const CollocateListing& listing)
     const std::vector<std::size_t> shown = shownCollocates(report, listing.thresholds);
     writeTitle(out, titleOf(report));
     writeTotal(out, french::formCountCaption, report.tokenCount);
-    writeTotal(out, "Attestations du pivot :", report.pivotAttestations);
-    writeTotal(out, "Formes autour du pivot :", report.spanForms);
+    writeFigures(out, collocateFigures, report);
     writeTotal(out, "Fenêtre (formes de chaque côté) :", report.options.span);
     writeTotal(out, "Dans la même phrase :", report.options.withinSentence ? "oui" : "non");
     writeTotal(out, "Cooccurrences au moins :", listing.thresholds.minCount);
@@ -51,11 +50,9 @@ void writeJson(JsonWriter& json, const CollocateListing& listing)
         .member("span", report.options.span)
         .key("withinSentence")
         .value(report.options.withinSentence)
-        .member("tokenCount", report.tokenCount)
-        .member("pivotAttestations", report.pivotAttestations)
-        .member("spanForms", report.spanForms)
-        .key("collocates")
-        .beginArray();
+        .member("tokenCount", report.tokenCount);
+    writeFigureMembers(json, collocateFigures, report);
+    json.key("collocates").beginArray();
     for (const Collocate& collocate : report.collocates)
         json.beginObject()
             .member("form", collocate.form)

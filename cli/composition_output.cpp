@@ -5,8 +5,12 @@
 #include "cli/french_text.h"
 #include "cli/table_output.h"
 #include "cli/vocabulary_output.h"
-#include "core/catalogue/statistics_catalogue.h"
 #include "core/presentation/french_messages.h"
+#include "core/statistics/doubled_letters_statistic.h"
+#include "core/statistics/lengths_statistic.h"
+#include "core/statistics/letter_pairs_statistic.h"
+#include "core/statistics/letters_statistic.h"
+#include "core/statistics/start_end_letters_statistic.h"
 #include "core/text/encoding.h"
 
 #include <string>

@@ -3,8 +3,8 @@
 
 #include "cli/french_text.h"
 #include "cli/table_output.h"
-#include "core/catalogue/statistics_catalogue.h"
 #include "core/presentation/french_messages.h"
+#include "core/statistics/concordance_command.h"
 #include "core/text/encoding.h"
 
 #include <iomanip>

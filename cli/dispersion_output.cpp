@@ -2,9 +2,9 @@
 #include "cli/dispersion_output.h"
 
 #include "cli/french_text.h"
-#include "core/catalogue/statistics_catalogue.h"
 #include "core/presentation/chart_data.h"
 #include "core/presentation/french_messages.h"
+#include "core/statistics/dispersion_command.h"
 #include "core/text/encoding.h"
 
 #include <string>
@@ -23,10 +23,9 @@ void writeText(std::ostream& out, const DispersionReport& report)
 {
     writeTitle(out, titleOf(report));
     writeTotal(out, french::formCountCaption, report.tokenCount);
-    writeTotal(out, "Attestations :", report.attestations);
+    writeFigures(out, dispersionCounts, report);
     writeTotal(out, "Nombre de parties :", report.parts.size());
-    writeTotal(out, "D de Juilland :", frenchMeasure(report.juillandD));
-    writeTotal(out, "DP de Gries :", frenchMeasure(report.griesDP));
+    writeFigures(out, dispersionMeasures, report);
     out << '\n';
     // The rows the dispersion window's grid shows.
     out << dispersionPartHeadings[0] << '\t' << dispersionPartHeadings[1] << '\t' << dispersionPartHeadings[2] << '\n';
@@ -40,22 +39,18 @@ void writeJson(JsonWriter& json, const DispersionReport& report)
 {
     json.beginObject()
         .member("form", report.form)
-        .member("tokenCount", report.tokenCount)
-        .member("attestations", report.attestations)
-        .key("parts")
-        .beginArray();
+        .member("tokenCount", report.tokenCount);
+    writeFigureMembers(json, dispersionCounts, report);
+    json.key("parts").beginArray();
     for (const DispersionPart& part : report.parts)
         json.beginObject()
             .member("firstForm", part.firstForm + 1)
             .member("formCount", part.formCount)
             .member("attestations", part.attestations)
             .endObject();
-    json.endArray()
-        .key("juillandD")
-        .value(exactNumber(report.juillandD))
-        .key("griesDP")
-        .value(exactNumber(report.griesDP))
-        .endObject();
+    json.endArray();
+    writeFigureMembers(json, dispersionMeasures, report);
+    json.endObject();
 }
 
 void writeCsv(CsvWriter& csv, const DispersionReport& report)

@@ -6,8 +6,13 @@
 #include "cli/french_text.h"
 #include "cli/table_output.h"
 #include "cli/vocabulary_output.h"
-#include "core/catalogue/statistics_catalogue.h"
 #include "core/presentation/french_messages.h"
+#include "core/statistics/comparison_figures.h"
+#include "core/statistics/comparison_statistic.h"
+#include "core/statistics/cooccurrences_statistic.h"
+#include "core/statistics/enrichment_statistic.h"
+#include "core/statistics/frequencies_statistic.h"
+#include "core/statistics/sentence_lengths_statistic.h"
 
 #include <string>
 #include <string_view>

@@ -1,14 +1,11 @@
 // quorvelle-cli: every statistic of Quorvelle on a file, as French text, JSON or CSV.
 #include "cli/arguments.h"
-#include "cli/collocates_output.h"
-#include "cli/concordance_output.h"
-#include "cli/dispersion_output.h"
-#include "cli/explanation_output.h"
+#include "cli/form_commands.h"
 #include "cli/statistics.h"
 #include "core/documents/document_text.h"
 #include "core/presentation/csv.h"
 #include "core/presentation/french_messages.h"
-#include "core/reports/concordance.h"
+#include "core/catalogue/statistic_register.h"
 #include "core/text/text_file.h"
 
 #ifdef __GLIBC__
@@ -105,60 +102,30 @@ void writeLetterRule(quorvelle::LetterRule letters, std::ostream& out)
         out << quorvelle::french::letterRuleLine(letters) << "\n\n";
 }
 
-// A form command's report in the format the command line asks for; writeAsText writes the
-// French text.
-template <class Report, class WriteText>
-void writeFormReport(quorvelle::cli::OutputFormat format, quorvelle::LetterRule letters, const Report& report,
-                     WriteText writeAsText)
+// What the command line's form command finds of its form in the text, in the format it asks for.
+void writeFormCommand(const quorvelle::cli::FormCommand& command, const quorvelle::cli::Arguments& arguments,
+                      std::string_view text)
 {
     using namespace quorvelle;
-    switch (format) {
+    switch (arguments.format) {
     case cli::OutputFormat::Json: {
         cli::JsonWriter json(std::cout);
-        writeLetterRule(letters, json);
-        cli::writeJson(json, report);
+        writeLetterRule(arguments.letters, json);
+        command.writeJson(arguments, text, json);
         std::cout << '\n';
         break;
     }
     case cli::OutputFormat::Csv: {
         std::cout << csvByteOrderMark;
         cli::CsvWriter csv(std::cout);
-        writeLetterRule(letters, csv);
-        cli::writeCsv(csv, report);
+        writeLetterRule(arguments.letters, csv);
+        command.writeCsv(arguments, text, csv);
         break;
     }
     case cli::OutputFormat::Text:
-        writeLetterRule(letters, std::cout);
-        writeAsText(std::cout);
+        writeLetterRule(arguments.letters, std::cout);
+        command.writeText(arguments, text, std::cout);
         break;
-    }
-}
-
-// What the command line's form command finds of its form in the text: the occurrences with
-// their contexts, the dispersion over the parts of the text, or the forms around it.
-void writeFormCommand(const quorvelle::cli::Arguments& arguments, std::string_view text)
-{
-    using namespace quorvelle;
-    if (arguments.statistic == cli::concordanceName) {
-        const Concordance found = concordance(text, arguments.form, arguments.width, arguments.letters);
-        writeFormReport(arguments.format, arguments.letters, found,
-                        [&](std::ostream& out) { cli::writeText(out, found, arguments.width); });
-    } else if (arguments.statistic == cli::dispersionName) {
-        const DispersionReport report = dispersionReport(text, arguments.form, arguments.parts, arguments.letters);
-        writeFormReport(arguments.format, arguments.letters, report, [&](std::ostream& out) {
-            cli::writeText(out, report);
-            if (arguments.presentation.explain)
-                cli::writeExplanations(out, dispersionMeasures, report);
-        });
-    } else {
-        const cli::CollocateListing listing{
-            collocateReport(text, arguments.form, arguments.collocates, arguments.letters),
-            arguments.collocateThresholds};
-        writeFormReport(arguments.format, arguments.letters, listing, [&](std::ostream& out) {
-            cli::writeText(out, listing);
-            if (arguments.presentation.explain)
-                cli::writeExplanations(out, collocateTotals, listing.report);
-        });
     }
 }
 
@@ -254,13 +221,13 @@ int main(int argc, char* argv[])
         return exitUnreadableFile;
     }
     try {
-        if (isFormCommand(arguments.statistic))
-            writeFormCommand(arguments, first);
+        if (const cli::FormCommand* command = cli::findFormCommand(arguments.statistic))
+            writeFormCommand(*command, arguments, first);
         else
             writeResult(arguments, AnalysedTexts(std::move(first), std::move(second), arguments.letters));
     } catch (const std::bad_alloc&) {
         std::cout.flush();
-        const bool isConcordance = arguments.statistic == concordanceName;
+        const bool isConcordance = arguments.statistic == registered::concordance.name;
         std::cerr << "\nquorvelle-cli : mémoire insuffisante pour "
                   << (isConcordance ? "établir cette concordance" : "calculer cette statistique") << " sur ce texte.\n";
         return exitOutOfMemory;

@@ -2,7 +2,8 @@
 #include "cli/richness_output.h"
 
 #include "cli/french_text.h"
-#include "core/catalogue/statistics_catalogue.h"
+#include "cli/table_output.h"
+#include "core/statistics/richness_statistic.h"
 
 namespace quorvelle::cli {
 namespace {
@@ -24,15 +25,9 @@ void writeText(std::ostream& out, const RichnessReport& report)
 
 void writeCsv(CsvWriter& csv, const RichnessReport& report)
 {
-    // The counts' captions end with a colon that a table's cell does without.
-    const auto withoutColon = [](std::string_view caption) { return caption.substr(0, caption.rfind(" :")); };
     csv.beginTable(title, {"Mesure", "Valeur", "Formule"});
-    for (const Figure<RichnessReport>& figure : RichnessStatistic::figures)
-        std::visit(
-            [&](const auto& value) {
-                csv.row(Utf8Field{withoutColon(figure.caption)}, value, Utf8Field{figure.formula});
-            },
-            figure.value(report));
+    writeCsvFigures(csv, RichnessStatistic::figures, report,
+                    [](const Figure<RichnessReport>& figure) { return std::tuple(Utf8Field{figure.formula}); });
     csv.endTable();
 }
 

@@ -3,7 +3,7 @@
 
 #include "cli/french_text.h"
 #include "cli/table_output.h"
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/specificities_statistic.h"
 
 namespace quorvelle::cli {
 namespace {
@@ -15,11 +15,9 @@ constexpr auto& table = SpecificitiesStatistic::table;
 void writeText(std::ostream& out, const SpecificityReport& report)
 {
     writeTitle(out, table.title);
-    writeTotal(out, "Formes du texte n°1 :", report.n1);
-    writeTotal(out, "Formes du texte n°2 :", report.n2);
+    writeFigures(out, SpecificitiesStatistic::textSizes, report);
     writeTotal(out, "Seuil de spécificité :", frenchNumber(report.threshold));
-    writeTotal(out, "Formes spécifiques du texte n°1 :", report.overUsedIn1());
-    writeTotal(out, "Formes spécifiques du texte n°2 :", report.overUsedIn2());
+    writeFigures(out, SpecificitiesStatistic::specificFormCounts, report);
     out << '\n';
     writeTextHeadings(out, table.columns);
     for (std::size_t place = 0; place < report.forms.size(); ++place)
@@ -29,7 +27,9 @@ void writeText(std::ostream& out, const SpecificityReport& report)
 
 void writeJson(JsonWriter& json, const SpecificityReport& report)
 {
-    json.beginObject().member("n1", report.n1).member("n2", report.n2).member("threshold", report.threshold);
+    json.beginObject();
+    writeFigureMembers(json, SpecificitiesStatistic::textSizes, report);
+    json.member("threshold", report.threshold);
     json.key("forms").beginArray();
     for (const SpecificForm& form : report.forms)
         json.beginObject()

@@ -10,6 +10,7 @@
 #include "cli/specificity_output.h"
 #include "cli/vocabulary_output.h"
 #include "cli/zipf_output.h"
+#include "core/statistics/all_statistics.h"
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -73,8 +74,6 @@ constexpr Statistic cliStatistic()
                             writeExplanations(out,
                                               explainFigures(CatalogueEntry::figures, figureSubject(report),
                                                              ExplanationNumbers(',')));
-                        else if constexpr (requires { CatalogueEntry::totals; })
-                            writeExplanations(out, CatalogueEntry::totals, report);
                         else if constexpr (requires { CatalogueEntry::explanations(report, ExplanationNumbers(',')); })
                             writeExplanations(out, CatalogueEntry::explanations(report, ExplanationNumbers(',')));
                     }

@@ -4,7 +4,7 @@
 #include "cli/csv_writer.h"
 #include "cli/json_writer.h"
 #include "cli/presentation.h"
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/catalogue/statistic_register.h"
 #include "core/text/analysed_texts.h"
 
 #include <ostream>

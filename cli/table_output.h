@@ -6,7 +6,11 @@
 #include "cli/json_writer.h"
 #include "core/catalogue/table_columns.h"
 
+#include <array>
+#include <cstddef>
 #include <ostream>
+#include <tuple>
+#include <variant>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -99,6 +103,36 @@ void writeJsonRows(JsonWriter& json, std::span<const Column<Row>> columns, const
         json.endArray();
     }
     json.endArray();
+}
+
+/// A figure's caption as a table's cell heads its row: without the colon it ends with in a listing.
+inline std::string_view cellCaption(std::string_view caption)
+{
+    return caption.substr(0, caption.rfind(" :"));
+}
+
+/// No field after a figure's value.
+struct NoExtraFields {
+    template <class Figure>
+    std::tuple<> operator()(const Figure&) const
+    {
+        return {};
+    }
+};
+
+/// One CSV row per figure of the report: its caption, its value, then the fields extra gives for
+/// the figure, as a tuple.
+template <class Report, std::size_t Count, class Extra = NoExtraFields>
+void writeCsvFigures(CsvWriter& csv, const std::array<Figure<Report>, Count>& figures, const Report& report,
+                     Extra extra = {})
+{
+    for (const Figure<Report>& figure : figures)
+        std::visit(
+            [&](const auto& value) {
+                std::apply([&](const auto&... fields) { csv.row(Utf8Field{cellCaption(figure.caption)}, value, fields...); },
+                           extra(figure));
+            },
+            figure.value(report));
 }
 
 } // namespace quorvelle::cli

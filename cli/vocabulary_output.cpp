@@ -3,8 +3,9 @@
 
 #include "cli/french_text.h"
 #include "cli/table_output.h"
-#include "core/catalogue/statistics_catalogue.h"
 #include "core/presentation/french_messages.h"
+#include "core/statistics/counts_statistic.h"
+#include "core/statistics/vocabulary_statistic.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 // "Comment ce nombre est-il calculé ?" on the figures of a window.
 #pragma once
 
-#include "core/catalogue/explained_figures.h"
+#include "core/catalogue/row_figure.h"
 #include "core/explanations/figure_explanation.h"
 #include "ui/ReportTableModel.h"
 
@@ -33,18 +33,6 @@ void explainFigure(QLabel* label, FigureExplainer explain);
 /// other items) and Maj+F1 explain the figure of the current row when the current cell is in
 /// that column. Several columns of one view may each have theirs.
 void explainColumn(QAbstractItemView* view, int column, RowExplainer explain);
-
-/// Explains each label by the catalogue's total at the same place; report must outlive them.
-template <class Report, std::size_t Count>
-void explainTotals(const QList<QLabel*>& labels, const std::array<TotalFigure<Report>, Count>& totals,
-                   const Report& report)
-{
-    for (std::size_t place = 0; place < Count && place < static_cast<std::size_t>(labels.size()); ++place)
-        explainFigure(labels[static_cast<qsizetype>(place)],
-                      [&report, explain = totals[place].explain](const ExplanationNumbers& numbers) {
-                          return explain(report, numbers);
-                      });
-}
 
 /// How the figure of a row of table is computed, by the catalogue's row figure; report and
 /// table must outlive the view that asks.

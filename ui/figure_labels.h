@@ -15,16 +15,35 @@
 
 #include <array>
 #include <cstddef>
+#include <type_traits>
 
 namespace quorvelle::ui {
 
-/// Lays out the figures of report in frame as addTotals does, the caption of each named
-/// <id>Caption and its value <id><valueSuffix>, with what the figure means as the caption's
-/// tooltip; writes each value as the windows show it and offers its explanation. report must
-/// outlive the labels. Returns the value labels, in the figures' order.
+/// Writes the value of each figure of report in the label at the same place, as the windows
+/// show it: again whenever the report changes.
 template <class Report, std::size_t Count>
-QList<QLabel*> addFigures(QGroupBox* frame, const std::array<Figure<Report>, Count>& figures, const Report& report,
-                          const char* valueSuffix = "Value")
+void showFigureValues(const QList<QLabel*>& values, const std::array<Figure<Report>, Count>& figures,
+                      const Report& report)
+{
+    for (std::size_t place = 0; place < Count; ++place)
+        values[static_cast<qsizetype>(place)]->setText(figureText(figures[place].value(report), figures[place].format));
+}
+
+/// How a frame lays out figures' labels besides what the figures say of themselves.
+struct FigureLabelsLayout {
+    const char* valueSuffix = "Value"; ///< the end of the value labels' names, after the figure's id
+    QList<Total> extraTotals = {};     ///< totals after the figures, which the window fills itself
+};
+
+/// Lays out the figures in frame as addTotals does, the caption of each named <id>Caption and
+/// its value <id><valueSuffix>, with what the figure means as the caption's tooltip, and offers
+/// each figure's explanation in the report currentReport() gives when asked; the window writes
+/// the values (showFigureValues) once it has chosen its report. Returns the value labels, the
+/// figures' first, in order.
+template <class Report, std::size_t Count, class CurrentReport>
+    requires std::is_invocable_r_v<const Report&, CurrentReport>
+QList<QLabel*> addFigures(QGroupBox* frame, const std::array<Figure<Report>, Count>& figures,
+                          CurrentReport currentReport, const FigureLabelsLayout& layout = {})
 {
     std::array<QByteArray, Count> captionNames;
     std::array<QByteArray, Count> valueNames;
@@ -33,20 +52,31 @@ QList<QLabel*> addFigures(QGroupBox* frame, const std::array<Figure<Report>, Cou
         const Figure<Report>& figure = figures[place];
         const QByteArray id(figure.id.data(), static_cast<qsizetype>(figure.id.size()));
         captionNames[place] = id + "Caption";
-        valueNames[place] = id + valueSuffix;
+        valueNames[place] = id + layout.valueSuffix;
         totals.append({captionNames[place].constData(), utf8Text(figure.caption), valueNames[place].constData(),
                        utf8Text(figure.meaning)});
     }
+    totals.append(layout.extraTotals);
     const QList<QLabel*> values = addTotals(frame, totals);
     for (std::size_t place = 0; place < Count; ++place) {
         const Figure<Report>& figure = figures[place];
-        QLabel* value = values[static_cast<qsizetype>(place)];
-        value->setText(figureText(figure.value(report), figure.format));
         if (figure.explain)
-            explainFigure(value, [&report, &figure](const ExplanationNumbers& numbers) {
-                return figure.explained(report, numbers);
-            });
+            explainFigure(values[static_cast<qsizetype>(place)],
+                          [currentReport, &figure](const ExplanationNumbers& numbers) {
+                              return figure.explained(currentReport(), numbers);
+                          });
     }
+    return values;
+}
+
+/// The same for the figures of one report, which must outlive the labels, their values written
+/// at once; the explanations read the report as it stands when asked.
+template <class Report, std::size_t Count>
+QList<QLabel*> addFigures(QGroupBox* frame, const std::array<Figure<Report>, Count>& figures, const Report& report,
+                          const FigureLabelsLayout& layout = {})
+{
+    const QList<QLabel*> values = addFigures(frame, figures, [&report]() -> const Report& { return report; }, layout);
+    showFigureValues(values, figures, report);
     return values;
 }
 

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -19,7 +20,7 @@ struct Figure {
     /// totalFormsCaption and totalFormsValue).
     std::string_view id;
     /// Its member in quorvelle-cli's JSON report; empty for a figure the JSON leaves to its reader.
-    std::string_view jsonKey;
+    std::string_view jsonKey = {};
     std::string_view caption;      ///< French, UTF-8, as windows and listings head its value
     std::string_view formula = {}; ///< its formula in symbols ("V / N"), where it is shown beside it
     std::string_view meaning = {}; ///< what it tells and how far to trust it, where it is shown (French)
@@ -52,6 +53,11 @@ struct FigureMember<Type Class::*> {
     using Report = Class;
 };
 
+template <class Class, class Type>
+struct FigureMember<Type (Class::*)() const> {
+    using Report = Class;
+};
+
 } // namespace detail
 
 /// The figures of first, then those of second.
@@ -79,11 +85,19 @@ std::vector<FigureExplanation> explainFigures(const std::array<Figure<Report>, C
     return explanations;
 }
 
-/// The figure that reads a data member of its report: its value is report.*member.
+/// What a statistic's figures read: its report, unless its descriptor gives an overload of its own.
+template <class Report>
+const Report& figureSubject(const Report& report)
+{
+    return report;
+}
+
+/// The figure that reads a member of its report, data or const function without arguments: its
+/// value is report.*member, or (report.*member)().
 template <auto member, class Report = typename detail::FigureMember<decltype(member)>::Report>
 constexpr Figure<Report> memberFigure(Figure<Report> figure)
 {
-    figure.value = [](const Report& report) -> FigureValue { return report.*member; };
+    figure.value = [](const Report& report) -> FigureValue { return std::invoke(member, report); };
     return figure;
 }
 

@@ -7,8 +7,7 @@
 // inside it is an element with data-json, the JSON pointers (space-separated) of the values it
 // shows. Examples do not nest.
 #include "cli/arguments.h"
-#include "cli/collocates_output.h"
-#include "cli/dispersion_output.h"
+#include "cli/form_commands.h"
 #include "cli/statistics.h"
 #include "core/text/encoding.h"
 #include "tests/cli/written_numbers.h"
@@ -140,13 +139,8 @@ Json report(const Element& example)
     const std::string text = decodeText(given("data-texte").value_or(""), Encoding::Utf8);
     std::ostringstream out;
     cli::JsonWriter json(out);
-    if (arguments.statistic == cli::dispersionName)
-        cli::writeJson(json, dispersionReport(text, arguments.form, arguments.parts, arguments.letters));
-    else if (arguments.statistic == cli::collocatesName)
-        cli::writeJson(json,
-                       cli::CollocateListing{
-                           collocateReport(text, arguments.form, arguments.collocates, arguments.letters),
-                           arguments.collocateThresholds});
+    if (const cli::FormCommand* command = cli::findFormCommand(arguments.statistic))
+        command->writeJson(arguments, text, json);
     else if (const cli::Statistic* statistic = cli::findStatistic(arguments.statistic))
         statistic->writeJson(
             AnalysedTexts(text, text2 ? std::optional(decodeText(*text2, Encoding::Utf8)) : std::nullopt,

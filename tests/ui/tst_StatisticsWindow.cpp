@@ -1,6 +1,6 @@
 // The window commands every statistics window shares, the names its controls give a screen
 // reader, the rules every window's menus follow, and the menu paths the manual quotes.
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/all_statistics.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/HourglassCursor.h"
 #include "ui/MessageBox.h"

@@ -1,5 +1,6 @@
 // The chart windows over the rows of their statistics windows, the tab rule of "&Imprimer",
 // and what printing and saving produce: PDF pages read back as text, pictures.
+#include "core/statistics/specificities_statistic.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/charts/chart_windows.h"
 

@@ -1,5 +1,6 @@
 // The comparison of two texts: the second-text window's states and loading, the hand-over
 // to the results through the wait dialog, and the results' figures and listings.
+#include "core/statistics/specificities_statistic.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"

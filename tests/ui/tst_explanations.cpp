@@ -4,7 +4,7 @@
 // button opens the manual. The arithmetic of each explanation is the core's.
 #include "tests/ui/ui_test_support.h"
 
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/specificities_statistic.h"
 #include "ui/ExplanationWindow.h"
 #include "ui/HelpWindow.h"
 #include "ui/charts/chart_windows.h"

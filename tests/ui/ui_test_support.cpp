@@ -1,7 +1,7 @@
 // Shared set-up and helpers of the window tests.
 #include "tests/ui/ui_test_support.h"
 
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/all_statistics.h"
 #include "ui/main/statistic_windows.h"
 
 #include "ui/MessageBox.h"

@@ -2,15 +2,14 @@
 // figures of Zipf's line.
 #include "ui/charts/chart_windows.h"
 
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/zipf_statistic.h"
 #include "ui/charts/ChartTableModel.h"
 #include "ui/charts/ZipfChartView.h"
-#include "ui/figure_explanations.h"
+#include "ui/figure_labels.h"
 #include "ui/number_text.h"
 #include "ui/window_layout.h"
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QLayout>
 #include <QLocale>
 
@@ -145,15 +144,7 @@ ZipfChart::ZipfChart(ZipfReport report, QWidget* parent)
 {
     auto* lineFrame = new QGroupBox(tr("Droite ajustée"), this);
     Q_SET_OBJECT_NAME(lineFrame);
-    const QList<QLabel*> figures =
-        addTotals(lineFrame,
-                  {{"interceptCaption", tr("Ordonnée à l'origine a :"), "interceptValue"},
-                   {"slopeCaption", tr("Pente b :"), "slopeValue"},
-                   {"determinationCaption", tr("Coefficient de détermination R² :"), "determinationValue"}});
-    figures[0]->setText(measureText(report_.intercept()));
-    figures[1]->setText(measureText(report_.slope()));
-    figures[2]->setText(measureText(report_.determination()));
-    explainTotals(figures, ZipfStatistic::totals, report_);
+    addFigures(lineFrame, ZipfStatistic::figures, report_);
     layout()->addWidget(lineFrame);
 }
 

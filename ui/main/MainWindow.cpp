@@ -1,9 +1,9 @@
 // The main window.
 #include "ui/main/MainWindow.h"
 
-#include "core/catalogue/statistics_catalogue.h"
 #include "core/presentation/french_messages.h"
 #include "core/reports/character_counts.h"
+#include "core/statistics/all_statistics.h"
 #include "ui/HelpWindow.h"
 #include "ui/HourglassCursor.h"
 #include "ui/MessageBox.h"

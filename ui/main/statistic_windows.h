@@ -1,7 +1,19 @@
 // Which window each statistic of the catalogue opens from the main window's "&Statistiques".
 #pragma once
 
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/comparison_statistic.h"
+#include "core/statistics/cooccurrences_statistic.h"
+#include "core/statistics/doubled_letters_statistic.h"
+#include "core/statistics/enrichment_statistic.h"
+#include "core/statistics/frequencies_statistic.h"
+#include "core/statistics/lengths_statistic.h"
+#include "core/statistics/letter_pairs_statistic.h"
+#include "core/statistics/letters_statistic.h"
+#include "core/statistics/richness_statistic.h"
+#include "core/statistics/segments_statistic.h"
+#include "core/statistics/sentence_lengths_statistic.h"
+#include "core/statistics/start_end_letters_statistic.h"
+#include "core/statistics/vocabulary_statistic.h"
 #include "ui/TextAnalysis.h"
 #include "ui/main/MainWindow.h"
 #include "ui/shell/WaitDialog.h"

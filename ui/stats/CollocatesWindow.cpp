@@ -1,9 +1,10 @@
 // The co-occurring forms window.
 #include "ui/stats/CollocatesWindow.h"
 
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/collocates_command.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
+#include "ui/figure_labels.h"
 #include "ui/number_text.h"
 #include "ui/report_grid.h"
 #include "ui/shell/WaitDialog.h"
@@ -71,15 +72,11 @@ void CollocatesWindow::buildUi()
 
     auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
     Q_SET_OBJECT_NAME(totalsFrame);
-    const QList<QLabel*> totals =
-        addTotals(totalsFrame,
-                  {{"pivotAttestationsCaption", tr("Attestations du pivot :"), "pivotAttestationsValue"},
-                   {"spanFormsCaption", tr("Formes autour du pivot :"), "spanFormsValue"},
-                   {"shownCountCaption", tr("Cooccurrents affichés :"), "shownCountValue"}});
-    explainTotals(totals, collocateTotals, report_);
-    pivotAttestationsValue = totals[0];
-    spanFormsValue = totals[1];
-    shownCountValue = totals[2];
+    // Explained for the span chosen when asked.
+    figureValues_ = addFigures(totalsFrame, collocateFigures, report_,
+                               {.extraTotals = {{"shownCountCaption", tr("Cooccurrents affichés :"), "shownCountValue"}}});
+    shownCountValue = figureValues_.takeLast();
+    QLabel* spanFormsValue = figureValues_[1];
     spanFormsValue->setToolTip(
         tr("Les positions couvertes par les fenêtres autour du pivot, chacune comptée une fois"));
 
@@ -147,8 +144,7 @@ void CollocatesWindow::computeWithChosenSpan()
 
 void CollocatesWindow::showCollocates()
 {
-    pivotAttestationsValue->setText(QString::number(report_.pivotAttestations));
-    spanFormsValue->setText(QString::number(report_.spanForms));
+    showFigureValues(figureValues_, collocateFigures, report_);
     shown_ = shownCollocates(report_, {minCountBox->value(), minScoreBox->currentData().toDouble()});
     shownCountValue->setText(QString::number(shown_.size()));
     // An empty order would show every row: nothing reaches the thresholds, no row.

@@ -5,6 +5,8 @@
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 
+#include <QList>
+
 #include <array>
 #include <string>
 #include <vector>
@@ -51,8 +53,7 @@ private:
     CollocateReport report_;
     std::vector<std::size_t> shown_; ///< the places in report_.collocates of the rows shown
     RowsModel* rowsModel_;
-    QLabel* pivotAttestationsValue;
-    QLabel* spanFormsValue;
+    QList<QLabel*> figureValues_; ///< the values of the pivot's figures, in their order
     QLabel* shownCountValue;
     QSpinBox* spanBox;
     QCheckBox* sameSentenceBox;

@@ -1,7 +1,8 @@
 // The comparison results window.
 #include "ui/stats/ComparisonResultsWindow.h"
 
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/comparison_figures.h"
+#include "core/statistics/comparison_statistic.h"
 
 #include "core/presentation/french_messages.h"
 #include "core/presentation/result_listing.h"

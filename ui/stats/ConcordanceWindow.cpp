@@ -1,8 +1,8 @@
 // The concordance window.
 #include "ui/stats/ConcordanceWindow.h"
 
-#include "core/catalogue/statistics_catalogue.h"
 #include "core/presentation/french_messages.h"
+#include "core/statistics/concordance_command.h"
 
 #include "ui/cp1252_text.h"
 #include "ui/report_grid.h"

@@ -1,7 +1,7 @@
 // The co-occurrences window.
 #include "ui/stats/CooccurrencesWindow.h"
 
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/cooccurrences_statistic.h"
 
 #include "core/presentation/result_listing.h"
 #include "ui/PlainTextBox.h"

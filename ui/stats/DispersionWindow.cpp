@@ -1,14 +1,14 @@
 // The dispersion window.
 #include "ui/stats/DispersionWindow.h"
 
-#include "core/catalogue/statistics_catalogue.h"
 #include "core/presentation/chart_data.h"
+#include "core/statistics/dispersion_command.h"
 #include "ui/charts/BarChartView.h"
 #include "ui/charts/ChartTableModel.h"
 #include "ui/charts/chart_output.h"
 #include "ui/charts/chart_title.h"
 #include "ui/cp1252_text.h"
-#include "ui/figure_explanations.h"
+#include "ui/figure_labels.h"
 #include "ui/menus.h"
 #include "ui/number_text.h"
 #include "ui/report_grid.h"
@@ -27,6 +27,7 @@
 #include <QTableView>
 #include <QtConcurrent>
 
+#include <array>
 #include <optional>
 #include <utility>
 
@@ -34,6 +35,11 @@ namespace quorvelle::ui {
 namespace {
 
 constexpr QSize windowSize(1000, 620);
+
+/// The size of the text, as this window heads it, before the form's own figures.
+constexpr std::array textSize = {
+    memberFigure<&DispersionReport::tokenCount>({.id = "tokenCount", .caption = "Formes du texte :"})};
+constexpr auto windowFigures = joinedFigures(textSize, dispersionFigures);
 
 } // namespace
 
@@ -73,24 +79,11 @@ void DispersionWindow::buildUi()
 
     auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
     Q_SET_OBJECT_NAME(totalsFrame);
-    const QList<QLabel*> totals = addTotals(totalsFrame,
-                                            {{"tokenCountCaption", tr("Formes du texte :"), "tokenCountValue"},
-                                             {"attestationsCaption", tr("Attestations :"), "attestationsValue"},
-                                             {"juillandCaption", tr("D de Juilland :"), "juillandValue"},
-                                             {"griesCaption", tr("DP de Gries :"), "griesValue"}});
-    totals[0]->setText(QString::number(report.tokenCount));
-    totals[1]->setText(QString::number(report.attestations));
-    juillandValue = totals[2];
-    griesValue = totals[3];
-    juillandValue->setToolTip(tr("1 quand chaque partie a autant d'attestations, 0 quand une seule les a toutes"));
-    griesValue->setToolTip(tr("0 quand la forme suit exactement la taille des parties, près de 1 quand elle se "
-                              "concentre dans une petite partie du texte"));
-    // Explained for the number of parts chosen when asked.
-    for (std::size_t place = 0; place < dispersionMeasures.size(); ++place)
-        explainFigure(totals[2 + static_cast<qsizetype>(place)],
-                      [this, explain = dispersionMeasures[place].explain](const ExplanationNumbers& numbers) {
-                          return explain(chosenReport(), numbers);
-                      });
+    // Shown and explained for the number of parts chosen.
+    figureValues_ = addFigures(totalsFrame, windowFigures, [this]() -> const DispersionReport& { return chosenReport(); });
+    figureValues_[2]->setToolTip(tr("1 quand chaque partie a autant d'attestations, 0 quand une seule les a toutes"));
+    figureValues_[3]->setToolTip(tr("0 quand la forme suit exactement la taille des parties, près de 1 quand elle se "
+                                    "concentre dans une petite partie du texte"));
 
     partsBox = new QComboBox(this);
     Q_SET_OBJECT_NAME(partsBox);
@@ -150,8 +143,7 @@ void DispersionWindow::showChosenParts()
 {
     ChartTableModel* table = partTables_[chosenPlace()];
     shownTable_->setSourceModel(table);
-    juillandValue->setText(measureText(chosenReport().juillandD));
-    griesValue->setText(measureText(chosenReport().griesDP));
+    showFigureValues(figureValues_, windowFigures, chosenReport());
     delete partsChart;
     partsChart = new BarChartView(table->barsModel(), table->valueColumn(), ChartTableModel::BarLabelRole, Qt::Vertical,
                                   tr("Partie du texte"), tr("Attestations"), this);

@@ -4,6 +4,8 @@
 #include "core/reports/dispersion_report.h"
 #include "ui/stats/StatisticsWindow.h"
 
+#include <QList>
+
 #include <array>
 #include <string>
 #include <vector>
@@ -54,8 +56,7 @@ private:
     std::vector<ChartTableModel*> partTables_; ///< one per report
     QIdentityProxyModel* shownTable_;          ///< the chosen one, for the grid and the export
     QComboBox* partsBox;
-    QLabel* juillandValue;
-    QLabel* griesValue;
+    QList<QLabel*> figureValues_; ///< the values of windowFigures, in their order
     QHBoxLayout* chartAndGrid_;
     BarChartView* partsChart = nullptr;
     QTableView* partsGrid;

@@ -1,7 +1,7 @@
 // The doubled-letters window: the key scheme over letters written twice.
 #include "ui/stats/DoubledLettersWindow.h"
 
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/doubled_letters_statistic.h"
 
 namespace quorvelle::ui {
 

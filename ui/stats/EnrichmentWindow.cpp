@@ -1,7 +1,7 @@
 // The vocabulary-enrichment window.
 #include "ui/stats/EnrichmentWindow.h"
 
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/enrichment_statistic.h"
 
 #include "core/presentation/french_messages.h"
 #include "core/presentation/result_listing.h"

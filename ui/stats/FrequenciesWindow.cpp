@@ -1,7 +1,7 @@
 // The attestation-frequencies window.
 #include "ui/stats/FrequenciesWindow.h"
 
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/frequencies_statistic.h"
 
 #include "core/presentation/result_listing.h"
 #include "ui/PlainTextBox.h"

@@ -1,7 +1,7 @@
 // The forms-by-length window.
 #include "ui/stats/LengthsWindow.h"
 
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/lengths_statistic.h"
 
 #include "core/presentation/result_listing.h"
 #include "ui/PlainTextBox.h"

@@ -1,7 +1,7 @@
 // The phonic-recurrences window: the key scheme over pairs of adjacent letters.
 #include "ui/stats/LetterPairsWindow.h"
 
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/letter_pairs_statistic.h"
 
 namespace quorvelle::ui {
 

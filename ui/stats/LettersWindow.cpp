@@ -1,7 +1,7 @@
 // The letters window: the key scheme over single letters.
 #include "ui/stats/LettersWindow.h"
 
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/letters_statistic.h"
 
 namespace quorvelle::ui {
 

@@ -1,7 +1,7 @@
 // The vocabulary-richness window.
 #include "ui/stats/RichnessWindow.h"
 
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/richness_statistic.h"
 
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
@@ -43,7 +43,7 @@ void RichnessWindow::buildUi()
 
     auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
     Q_SET_OBJECT_NAME(totalsFrame);
-    addFigures(totalsFrame, RichnessStatistic::counts, report_, "Label");
+    addFigures(totalsFrame, RichnessStatistic::counts, report_, {.valueSuffix = "Label"});
 
     using Measure = Figure<RichnessReport>;
     const auto utf8 = [](std::string_view Measure::*member) {

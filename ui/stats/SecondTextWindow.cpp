@@ -1,7 +1,7 @@
 // The second-text window.
 #include "ui/stats/SecondTextWindow.h"
 
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/comparison_statistic.h"
 
 #include "ui/PlainTextBox.h"
 #include "ui/TextAnalysis.h"

@@ -1,7 +1,7 @@
 // The repeated-segments window.
 #include "ui/stats/SegmentsWindow.h"
 
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/segments_statistic.h"
 #include "ui/cp1252_text.h"
 #include "ui/report_grid.h"
 #include "ui/shell/WaitDialog.h"

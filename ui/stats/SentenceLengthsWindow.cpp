@@ -1,7 +1,7 @@
 // The sentence-lengths window.
 #include "ui/stats/SentenceLengthsWindow.h"
 
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/sentence_lengths_statistic.h"
 
 #include "core/presentation/french_messages.h"
 #include "ui/PlainTextBox.h"

@@ -1,12 +1,13 @@
 // The specificities window.
 #include "ui/stats/SpecificitiesWindow.h"
 
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/specificities_statistic.h"
 
 #include "ui/TextAnalysis.h"
 #include "ui/charts/chart_windows.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
+#include "ui/figure_labels.h"
 #include "ui/menus.h"
 #include "ui/number_text.h"
 #include "ui/report_grid.h"
@@ -34,10 +35,10 @@ namespace quorvelle::ui {
 namespace {
 
 constexpr QSize windowSize(1000, 640);
-constexpr int specificityColumn = 5; // in specificityColumns
+constexpr int specificityColumn = 5; // in SpecificitiesStatistic::columns
 constexpr std::size_t chartedFormsPerText = 20;
 
-// What a column of specificityColumns sorts its rows by; an undefined value comes first.
+// What a column of SpecificitiesStatistic::columns sorts its rows by; an undefined value comes first.
 double sortKey(const SpecificForm& form, int column)
 {
     constexpr double undefined = -std::numeric_limits<double>::infinity();
@@ -101,17 +102,8 @@ void SpecificitiesWindow::buildUi()
 
     auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
     Q_SET_OBJECT_NAME(totalsFrame);
-    const QList<QLabel*> totals =
-        addTotals(totalsFrame,
-                  {{"tokenCount1Caption", tr("Formes du texte n°1 :"), "tokenCount1Value"},
-                   {"tokenCount2Caption", tr("Formes du texte n°2 :"), "tokenCount2Value"},
-                   {"overUsedIn1Caption", tr("Formes spécifiques du texte n°1 :"), "overUsedIn1Value"},
-                   {"overUsedIn2Caption", tr("Formes spécifiques du texte n°2 :"), "overUsedIn2Value"}});
-    totals[0]->setText(QString::number(report_.n1));
-    totals[1]->setText(QString::number(report_.n2));
-    overUsedIn1Value = totals[2];
-    overUsedIn2Value = totals[3];
-    explainTotals(totals, SpecificitiesStatistic::totals, report_); // at the threshold chosen when asked
+    // Explained at the threshold chosen when asked.
+    figureValues_ = addFigures(totalsFrame, SpecificitiesStatistic::figures, report_);
 
     thresholdBox = new QComboBox(this);
     Q_SET_OBJECT_NAME(thresholdBox);
@@ -156,8 +148,7 @@ void SpecificitiesWindow::buildUi()
 void SpecificitiesWindow::applyChosenThreshold()
 {
     report_.threshold = thresholdBox->currentData().toDouble();
-    overUsedIn1Value->setText(QString::number(report_.overUsedIn1()));
-    overUsedIn2Value->setText(QString::number(report_.overUsedIn2()));
+    showFigureValues(figureValues_, SpecificitiesStatistic::figures, report_);
     showSpecificForms();
 }
 

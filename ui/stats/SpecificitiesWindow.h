@@ -6,6 +6,7 @@
 #include "ui/stats/StatisticsWindow.h"
 
 #include <QFuture>
+#include <QList>
 
 #include <array>
 #include <vector>
@@ -55,8 +56,7 @@ private:
     RowsModel* rowsModel_;
     QTableView* specificityGrid;
     QComboBox* thresholdBox;
-    QLabel* overUsedIn1Value;
-    QLabel* overUsedIn2Value;
+    QList<QLabel*> figureValues_; ///< the values of the statistic's figures, in their order
 };
 
 } // namespace quorvelle::ui

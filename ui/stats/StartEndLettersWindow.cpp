@@ -1,7 +1,7 @@
 // The first-and-last-letters window.
 #include "ui/stats/StartEndLettersWindow.h"
 
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/start_end_letters_statistic.h"
 
 #include "core/presentation/result_listing.h"
 #include "ui/PlainTextBox.h"

@@ -1,7 +1,7 @@
 // The vocabulary list window.
 #include "ui/stats/VocabularyWindow.h"
 
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/vocabulary_statistic.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
 

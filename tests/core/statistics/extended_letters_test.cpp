@@ -1,6 +1,14 @@
 // The extended letter rule: œ, Œ, Ÿ, Š, Ž and their partners are letters for every statistic,
 // from the cutting of the forms to the statistics that read the text themselves.
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/reports/collocate_report.h"
+#include "core/reports/concordance.h"
+#include "core/reports/dispersion_report.h"
+#include "core/statistics/comparison_statistic.h"
+#include "core/statistics/counts_statistic.h"
+#include "core/statistics/letters_statistic.h"
+#include "core/statistics/segments_statistic.h"
+#include "core/statistics/sentence_lengths_statistic.h"
+#include "core/statistics/start_end_letters_statistic.h"
 #include "tests/core/test_texts.h"
 
 #include <gtest/gtest.h>

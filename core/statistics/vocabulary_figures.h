@@ -1,11 +1,10 @@
-// The figures that several statistics share: the totals of a vocabulary and of the sentences.
+// N, V and N / V: the figures of the vocabulary list and of the frequencies, which both
+// reports hold under the same names.
 #pragma once
 
 #include "core/catalogue/figure.h"
-#include "core/explanations/sentence_explanations.h"
 #include "core/explanations/vocabulary_explanations.h"
 #include "core/presentation/french_messages.h"
-#include "core/reports/sentence_report.h"
 
 #include <array>
 
@@ -38,34 +37,5 @@ inline constexpr std::array vocabularyFigures = {
                                                                               report.meanFrequency, numbers);
                                               }}),
 };
-
-/// P, N and N / P of the sentences.
-inline constexpr std::array sentenceFigures = {
-    memberFigure<&SentenceTotals::sentenceCount>({.id = "sentenceCount",
-                                                  .jsonKey = "sentenceCount",
-                                                  .caption = french::sentenceCountCaption,
-                                                  .explain = explainSentenceCount}),
-    memberFigure<&SentenceTotals::tokenCount>({.id = "formCount",
-                                               .jsonKey = "tokenCount",
-                                               .caption = french::formCountCaption,
-                                               .explain = explainSentenceTokenCount}),
-    memberFigure<&SentenceTotals::meanLength>({.id = "meanLength",
-                                               .jsonKey = "meanLength",
-                                               .caption = french::meanSentenceLengthCaption,
-                                               .format = FigureFormat::Rounded,
-                                               .explain = explainMeanSentenceLength}),
-};
-
-/// What a statistic's figures read: its report, or the totals a listing of sentences counts
-/// again from its text.
-template <class Report>
-const Report& figureSubject(const Report& report)
-{
-    return report;
-}
-inline SentenceTotals figureSubject(const SentenceListing& listing)
-{
-    return sentenceTotals(listing.text, listing.letters);
-}
 
 } // namespace quorvelle

@@ -1,6 +1,7 @@
-// The catalogue of statistics: names that quorvelle-cli can tell apart, and columns whose
+// The statistics' descriptors: names that quorvelle-cli can tell apart, and columns whose
 // cells are of the kind they declare, which decides how every presentation writes them.
-#include "core/catalogue/statistics_catalogue.h"
+#include "core/statistics/all_statistics.h"
+#include "core/statistics/concordance_command.h"
 
 #include <gtest/gtest.h>
 

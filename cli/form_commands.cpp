@@ -1,0 +1,86 @@
+// The table of form commands: each computes its report from the command line and presents it.
+#include "cli/form_commands.h"
+
+#include "cli/collocates_output.h"
+#include "cli/concordance_output.h"
+#include "cli/dispersion_output.h"
+#include "cli/explanation_output.h"
+#include "core/statistics/collocates_command.h"
+#include "core/statistics/concordance_command.h"
+#include "core/statistics/dispersion_command.h"
+
+#include <algorithm>
+#include <array>
+
+namespace quorvelle::cli {
+namespace {
+
+// The report of each command for the command line's form and options.
+Concordance reportFor(ConcordanceCommand, const Arguments& arguments, std::string_view text)
+{
+    return concordance(text, arguments.form, arguments.width, arguments.letters);
+}
+
+DispersionReport reportFor(DispersionCommand, const Arguments& arguments, std::string_view text)
+{
+    return dispersionReport(text, arguments.form, arguments.parts, arguments.letters);
+}
+
+CollocateListing reportFor(CollocatesCommand, const Arguments& arguments, std::string_view text)
+{
+    return {collocateReport(text, arguments.form, arguments.collocates, arguments.letters),
+            arguments.collocateThresholds};
+}
+
+// The French text of a report; a concordance's lines are as wide as the command line asks.
+template <class Report>
+void writeTextOf(std::ostream& out, const Report& report, const Arguments&)
+{
+    writeText(out, report);
+}
+
+void writeTextOf(std::ostream& out, const Concordance& found, const Arguments& arguments)
+{
+    writeText(out, found, arguments.width);
+}
+
+// The figures of a listing of collocates are those of its report.
+const CollocateReport& figureSubject(const CollocateListing& listing)
+{
+    return listing.report;
+}
+
+template <class Command>
+constexpr FormCommand cliFormCommand()
+{
+    return {Command::info,
+            [](const Arguments& arguments, std::string_view text, std::ostream& out) {
+                const auto report = reportFor(Command{}, arguments, text);
+                writeTextOf(out, report, arguments);
+                if constexpr (requires { Command::figures; })
+                    if (arguments.presentation.explain)
+                        writeExplanations(out, explainFigures(Command::figures, figureSubject(report),
+                                                              ExplanationNumbers(',')));
+            },
+            [](const Arguments& arguments, std::string_view text, JsonWriter& json) {
+                writeJson(json, reportFor(Command{}, arguments, text));
+            },
+            [](const Arguments& arguments, std::string_view text, CsvWriter& csv) {
+                writeCsv(csv, reportFor(Command{}, arguments, text));
+            }};
+}
+
+constexpr std::array formCommands = {cliFormCommand<ConcordanceCommand>(), cliFormCommand<DispersionCommand>(),
+                                     cliFormCommand<CollocatesCommand>()};
+static_assert(formCommands.size() == registeredFormCommands.size(), "every form command of the register is here");
+
+} // namespace
+
+const FormCommand* findFormCommand(std::string_view name)
+{
+    const auto found =
+        std::ranges::find(formCommands, name, [](const FormCommand& command) { return command.info.name; });
+    return found == formCommands.end() ? nullptr : &*found;
+}
+
+} // namespace quorvelle::cli
