@@ -1,13 +1,23 @@
 // The table of statistics: each computes its report once and presents it.
 #include "cli/statistics.h"
 
-#include "cli/composition_output.h"
+#include "cli/comparison_output.h"
+#include "cli/cooccurrences_output.h"
+#include "cli/counts_output.h"
+#include "cli/doubled_letters_output.h"
+#include "cli/edge_letters_output.h"
+#include "cli/enrichment_output.h"
 #include "cli/explanation_output.h"
-#include "cli/frequency_output.h"
+#include "cli/frequencies_output.h"
+#include "cli/lengths_output.h"
+#include "cli/letter_pairs_output.h"
+#include "cli/letters_output.h"
 #include "cli/ordered_sections.h"
 #include "cli/richness_output.h"
 #include "cli/segments_output.h"
+#include "cli/sentences_output.h"
 #include "cli/specificity_output.h"
+#include "cli/statistic_writers.h"
 #include "cli/vocabulary_output.h"
 #include "cli/zipf_output.h"
 
@@ -22,6 +32,26 @@
 #include <vector>
 
 namespace quorvelle::cli {
+
+// The writers of a statistic whose output file gives them as writeText, writeJson and writeCsv
+// overloads on its report's type.
+template <class Report>
+struct ReportOverloads {
+    static void writeText(std::ostream& out, const Report& report) { cli::writeText(out, report); }
+    static void writeJson(JsonWriter& json, const Report& report) { cli::writeJson(json, report); }
+    static void writeCsv(CsvWriter& csv, const Report& report) { cli::writeCsv(csv, report); }
+};
+
+template <>
+struct StatisticWriters<ZipfStatistic> : ReportOverloads<ZipfReport> {
+};
+template <>
+struct StatisticWriters<SpecificitiesStatistic> : ReportOverloads<SpecificityReport> {
+};
+template <>
+struct StatisticWriters<RichnessStatistic> : ReportOverloads<RichnessReport> {
+};
+
 namespace {
 
 // Gives the memory of a report just freed back to the system. glibc keeps the blocks under its
@@ -58,16 +88,17 @@ auto reportFor(const AnalysedTexts& texts, const Presentation& presentation)
         return presented(CatalogueEntry::report(texts), presentation);
 }
 
-// A statistic of the catalogue with its three presentations, the writeText, writeJson and
-// writeCsv overloads of its report's type.
+// A statistic of the catalogue with its three presentations, the writers its output file
+// gives it.
 template <class CatalogueEntry>
 constexpr Statistic cliStatistic()
 {
+    using Writers = StatisticWriters<CatalogueEntry>;
     return {CatalogueEntry::info,
             [](const AnalysedTexts& texts, const Presentation& presentation, std::ostream& out) {
                 {
                     const auto report = reportFor<CatalogueEntry>(texts, presentation);
-                    writeText(out, report);
+                    Writers::writeText(out, report);
                     if (presentation.explain) {
                         if constexpr (requires { CatalogueEntry::figures; })
                             writeExplanations(out,
@@ -82,11 +113,11 @@ constexpr Statistic cliStatistic()
                 releaseFreedMemory();
             },
             [](const AnalysedTexts& texts, const Presentation& presentation, JsonWriter& json) {
-                writeJson(json, reportFor<CatalogueEntry>(texts, presentation));
+                Writers::writeJson(json, reportFor<CatalogueEntry>(texts, presentation));
                 releaseFreedMemory();
             },
             [](const AnalysedTexts& texts, const Presentation& presentation, CsvWriter& csv) {
-                writeCsv(csv, reportFor<CatalogueEntry>(texts, presentation));
+                Writers::writeCsv(csv, reportFor<CatalogueEntry>(texts, presentation));
                 releaseFreedMemory();
             }};
 }
