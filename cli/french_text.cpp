@@ -66,4 +66,9 @@ void writeTitle(std::ostream& out, std::string_view title)
     out << title << "\n\n";
 }
 
+void writeHeading(std::ostream& out, std::string_view heading)
+{
+    out << '\n' << heading << '\n';
+}
+
 } // namespace quorvelle::cli

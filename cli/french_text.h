@@ -58,4 +58,7 @@ void writeFigures(std::ostream& out, const std::array<Figure<Report>, Count>& fi
 /// A statistic's title line followed by an empty line.
 void writeTitle(std::ostream& out, std::string_view title);
 
+/// The heading of a listing, after an empty line.
+void writeHeading(std::ostream& out, std::string_view heading);
+
 } // namespace quorvelle::cli

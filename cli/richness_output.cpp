@@ -12,7 +12,7 @@ constexpr std::string_view title = "Statistiques  -  La richesse du vocabulaire"
 
 } // namespace
 
-void writeText(std::ostream& out, const RichnessReport& report)
+void StatisticWriters<RichnessStatistic>::writeText(std::ostream& out, const RichnessReport& report)
 {
     writeTitle(out, title);
     writeFigures(out, RichnessStatistic::counts, report);
@@ -23,7 +23,7 @@ void writeText(std::ostream& out, const RichnessReport& report)
             << measure.formula << ")\n";
 }
 
-void writeCsv(CsvWriter& csv, const RichnessReport& report)
+void StatisticWriters<RichnessStatistic>::writeCsv(CsvWriter& csv, const RichnessReport& report)
 {
     csv.beginTable(title, {"Mesure", "Valeur", "Formule"});
     writeCsvFigures(csv, RichnessStatistic::figures, report,
@@ -31,7 +31,7 @@ void writeCsv(CsvWriter& csv, const RichnessReport& report)
     csv.endTable();
 }
 
-void writeJson(JsonWriter& json, const RichnessReport& report)
+void StatisticWriters<RichnessStatistic>::writeJson(JsonWriter& json, const RichnessReport& report)
 {
     json.beginObject();
     writeFigureMembers(json, RichnessStatistic::figures, report);

@@ -26,7 +26,7 @@ std::string lengthsOf(const SegmentOptions& options)
 
 } // namespace
 
-void writeText(std::ostream& out, const RepeatedSegmentsReport& report)
+void StatisticWriters<SegmentsStatistic>::writeText(std::ostream& out, const RepeatedSegmentsReport& report)
 {
     writeTitle(out, table.title);
     writeTotal(out, french::formCountCaption, report.tokenCount);
@@ -38,7 +38,7 @@ void writeText(std::ostream& out, const RepeatedSegmentsReport& report)
     writeTextTable(out, table.columns, report.segments);
 }
 
-void writeJson(JsonWriter& json, const RepeatedSegmentsReport& report)
+void StatisticWriters<SegmentsStatistic>::writeJson(JsonWriter& json, const RepeatedSegmentsReport& report)
 {
     json.beginObject().key("segments").beginArray();
     for (const RepeatedSegment& segment : report.segments) {
@@ -60,7 +60,7 @@ void writeJson(JsonWriter& json, const RepeatedSegmentsReport& report)
     json.endArray().endObject();
 }
 
-void writeCsv(CsvWriter& csv, const RepeatedSegmentsReport& report)
+void StatisticWriters<SegmentsStatistic>::writeCsv(CsvWriter& csv, const RepeatedSegmentsReport& report)
 {
     writeCsvTable(csv, table, report.segments);
 }

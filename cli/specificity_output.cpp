@@ -12,7 +12,7 @@ constexpr auto& table = SpecificitiesStatistic::table;
 
 } // namespace
 
-void writeText(std::ostream& out, const SpecificityReport& report)
+void StatisticWriters<SpecificitiesStatistic>::writeText(std::ostream& out, const SpecificityReport& report)
 {
     writeTitle(out, table.title);
     writeFigures(out, SpecificitiesStatistic::textSizes, report);
@@ -25,7 +25,7 @@ void writeText(std::ostream& out, const SpecificityReport& report)
             writeTextRow(out, table.columns, report.forms[place], place);
 }
 
-void writeJson(JsonWriter& json, const SpecificityReport& report)
+void StatisticWriters<SpecificitiesStatistic>::writeJson(JsonWriter& json, const SpecificityReport& report)
 {
     json.beginObject();
     writeFigureMembers(json, SpecificitiesStatistic::textSizes, report);
@@ -46,7 +46,7 @@ void writeJson(JsonWriter& json, const SpecificityReport& report)
     json.endArray().endObject();
 }
 
-void writeCsv(CsvWriter& csv, const SpecificityReport& report)
+void StatisticWriters<SpecificitiesStatistic>::writeCsv(CsvWriter& csv, const SpecificityReport& report)
 {
     beginCsvTable(csv, table);
     for (std::size_t place = 0; place < report.forms.size(); ++place)

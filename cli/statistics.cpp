@@ -1,13 +1,23 @@
 // The table of statistics: each computes its report once and presents it.
 #include "cli/statistics.h"
 
-#include "cli/composition_output.h"
+#include "cli/comparison_output.h"
+#include "cli/cooccurrences_output.h"
+#include "cli/counts_output.h"
+#include "cli/doubled_letters_output.h"
+#include "cli/edge_letters_output.h"
+#include "cli/enrichment_output.h"
 #include "cli/explanation_output.h"
-#include "cli/frequency_output.h"
+#include "cli/frequencies_output.h"
+#include "cli/lengths_output.h"
+#include "cli/letter_pairs_output.h"
+#include "cli/letters_output.h"
 #include "cli/ordered_sections.h"
 #include "cli/richness_output.h"
 #include "cli/segments_output.h"
+#include "cli/sentences_output.h"
 #include "cli/specificity_output.h"
+#include "cli/statistic_writers.h"
 #include "cli/vocabulary_output.h"
 #include "cli/zipf_output.h"
 #include "core/statistics/all_statistics.h"
@@ -23,6 +33,7 @@
 #include <vector>
 
 namespace quorvelle::cli {
+
 namespace {
 
 // Gives the memory of a report just freed back to the system. glibc keeps the blocks under its
@@ -59,16 +70,17 @@ auto reportFor(const AnalysedTexts& texts, const Presentation& presentation)
         return presented(CatalogueEntry::report(texts), presentation);
 }
 
-// A statistic of the catalogue with its three presentations, the writeText, writeJson and
-// writeCsv overloads of its report's type.
+// A statistic of the catalogue with its three presentations, the writers its output file
+// gives it.
 template <class CatalogueEntry>
 constexpr Statistic cliStatistic()
 {
+    using Writers = StatisticWriters<CatalogueEntry>;
     return {CatalogueEntry::info,
             [](const AnalysedTexts& texts, const Presentation& presentation, std::ostream& out) {
                 {
                     const auto report = reportFor<CatalogueEntry>(texts, presentation);
-                    writeText(out, report);
+                    Writers::writeText(out, report);
                     if (presentation.explain) {
                         if constexpr (requires { CatalogueEntry::figures; })
                             writeExplanations(out,
@@ -81,11 +93,11 @@ constexpr Statistic cliStatistic()
                 releaseFreedMemory();
             },
             [](const AnalysedTexts& texts, const Presentation& presentation, JsonWriter& json) {
-                writeJson(json, reportFor<CatalogueEntry>(texts, presentation));
+                Writers::writeJson(json, reportFor<CatalogueEntry>(texts, presentation));
                 releaseFreedMemory();
             },
             [](const AnalysedTexts& texts, const Presentation& presentation, CsvWriter& csv) {
-                writeCsv(csv, reportFor<CatalogueEntry>(texts, presentation));
+                Writers::writeCsv(csv, reportFor<CatalogueEntry>(texts, presentation));
                 releaseFreedMemory();
             }};
 }

@@ -19,7 +19,7 @@ std::int64_t distinctCount(const ZipfReport& report)
 
 } // namespace
 
-void writeText(std::ostream& out, const ZipfReport& report)
+void StatisticWriters<ZipfStatistic>::writeText(std::ostream& out, const ZipfReport& report)
 {
     writeTitle(out, ZipfStatistic::info.title);
     writeTotal(out, french::totalFormsCaption, report.tokenCount);
@@ -31,7 +31,7 @@ void writeText(std::ostream& out, const ZipfReport& report)
     writeTextTable(out, table.columns, report.rows);
 }
 
-void writeJson(JsonWriter& json, const ZipfReport& report)
+void StatisticWriters<ZipfStatistic>::writeJson(JsonWriter& json, const ZipfReport& report)
 {
     json.beginObject()
         .member("tokenCount", report.tokenCount)
@@ -42,7 +42,7 @@ void writeJson(JsonWriter& json, const ZipfReport& report)
     json.endObject();
 }
 
-void writeCsv(CsvWriter& csv, const ZipfReport& report)
+void StatisticWriters<ZipfStatistic>::writeCsv(CsvWriter& csv, const ZipfReport& report)
 {
     csv.beginTable(ZipfStatistic::info.title, {"Mesure", "Valeur"});
     csv.row(Utf8Field{"Nombre total de formes"}, report.tokenCount);

@@ -1,8 +1,18 @@
 // libFuzzer target: arbitrary bytes through decoding, segmentation and every statistic,
 // with the invariants the reports must keep whatever the input.
-#include "cli/composition_output.h"
-#include "cli/frequency_output.h"
+#include "cli/comparison_output.h"
+#include "cli/cooccurrences_output.h"
+#include "cli/counts_output.h"
+#include "cli/doubled_letters_output.h"
+#include "cli/edge_letters_output.h"
+#include "cli/enrichment_output.h"
+#include "cli/frequencies_output.h"
 #include "cli/json_writer.h"
+#include "cli/lengths_output.h"
+#include "cli/letter_pairs_output.h"
+#include "cli/letters_output.h"
+#include "cli/sentences_output.h"
+#include "cli/statistic_writers.h"
 #include "cli/vocabulary_output.h"
 #include "core/presentation/chart_data.h"
 #include "core/presentation/print_layout.h"
@@ -152,12 +162,19 @@ void checkSegments(std::string_view text, const quorvelle::TokenizedText& tokens
         require(std::ranges::find(all.segments, segment) != all.segments.end());
 }
 
-// Both presentations of every report; JSON writing throws on text that is not valid UTF-8.
-template <typename... Reports>
-void writeOut(quorvelle::cli::JsonWriter& json, std::ostream& out, const Reports&... reports)
+// A statistic's report as JSON, which throws on text that is not valid UTF-8.
+template <class Statistic, class Report>
+void writeJson(quorvelle::cli::JsonWriter& json, const Report& report)
 {
-    (quorvelle::cli::writeJson(json, reports), ...);
-    (quorvelle::cli::writeText(out, reports), ...);
+    quorvelle::cli::StatisticWriters<Statistic>::writeJson(json, report);
+}
+
+// Both presentations of a statistic's report.
+template <class Statistic, class Report>
+void writeOut(quorvelle::cli::JsonWriter& json, std::ostream& out, const Report& report)
+{
+    writeJson<Statistic>(json, report);
+    quorvelle::cli::StatisticWriters<Statistic>::writeText(out, report);
 }
 
 std::int64_t sumOfCounts(const std::vector<quorvelle::FormCount>& forms)
@@ -264,11 +281,11 @@ void checkComposition(const quorvelle::TokenizedText& tokens, std::int64_t token
     const quorvelle::EdgeLetterReport edges = quorvelle::edgeLetterReport(tokens);
     checkEdges(edges, tokenCount);
 
-    quorvelle::cli::writeJson(json, lengths);
-    quorvelle::cli::writeJson(json, letterReport);
-    quorvelle::cli::writeJson(json, doubles);
-    quorvelle::cli::writeJson(json, pairReport);
-    quorvelle::cli::writeJson(json, edges);
+    writeJson<quorvelle::LengthsStatistic>(json, lengths);
+    writeJson<quorvelle::LettersStatistic>(json, letterReport);
+    writeJson<quorvelle::DoubledLettersStatistic>(json, doubles);
+    writeJson<quorvelle::LetterPairsStatistic>(json, pairReport);
+    writeJson<quorvelle::StartEndLettersStatistic>(json, edges);
 }
 
 // A chart has a bar for at most each row, each a row of the table, valued above 0.
@@ -367,10 +384,14 @@ void checkText(const std::string& text)
     // JSON writing throws on text that is not valid UTF-8.
     std::ostringstream out;
     quorvelle::cli::JsonWriter json(out);
-    quorvelle::cli::writeJson(json, report);
-    quorvelle::cli::writeJson(json, counts);
+    writeJson<quorvelle::VocabularyStatistic>(json, report);
+    writeJson<quorvelle::CountsStatistic>(json, counts);
     checkComposition(tokens, report.tokenCount, json);
-    writeOut(json, out, frequencies, cooccurrences, quorvelle::SentenceListing{text}, enrichment, comparison);
+    writeOut<quorvelle::FrequenciesStatistic>(json, out, frequencies);
+    writeOut<quorvelle::CooccurrencesStatistic>(json, out, cooccurrences);
+    writeOut<quorvelle::SentenceLengthsStatistic>(json, out, quorvelle::SentenceListing{text});
+    writeOut<quorvelle::EnrichmentStatistic>(json, out, enrichment);
+    writeOut<quorvelle::ComparisonStatistic>(json, out, comparison);
 }
 
 } // namespace
