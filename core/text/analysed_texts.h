@@ -8,7 +8,7 @@
 
 namespace quorvelle {
 
-/// What every statistic's report is computed from (see statistics_catalogue.h).
+/// What every statistic's report is computed from (see core/statistics).
 class AnalysedTexts {
 public:
     /// Code page 1252 texts, their forms cut by one rule; second only when two texts are compared.
