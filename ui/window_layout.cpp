@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -41,6 +42,13 @@ void addLabelledControl(QGridLayout* grid, int row, const char* labelName, const
     grid->addWidget(control, row, 1);
 }
 
+QGroupBox* createFrame(const char* name, const QString& title, QWidget* parent)
+{
+    auto* frame = new QGroupBox(title, parent);
+    frame->setObjectName(name);
+    return frame;
+}
+
 QPushButton* createCommandButton(const QString& caption, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
@@ -69,6 +77,11 @@ void showFirstEntryUnselected(QComboBox* comboBox)
     const QString first = comboBox->itemText(0);
     comboBox->setCurrentIndex(-1);
     comboBox->setEditText(first);
+}
+
+QString attestationFrequencyTip()
+{
+    return QCoreApplication::translate("quorvelle::ui", "Fréquence d'attestation réelle");
 }
 
 QList<QListView*> addColumnLists(QGridLayout* grid, int row, ReportTableModel* table, const QList<ColumnList>& columns,

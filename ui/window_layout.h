@@ -17,6 +17,9 @@ namespace quorvelle::ui {
 class PlainTextBox;
 class ReportTableModel;
 
+/// A captioned frame of a window, named name.
+QGroupBox* createFrame(const char* name, const QString& title, QWidget* parent);
+
 /// A command button of a statistics window. Unlike a dialog's buttons, it is never the
 /// default one: Enter in a list or a combo box does not press it.
 QPushButton* createCommandButton(const QString& caption, QWidget* parent);
@@ -34,6 +37,12 @@ struct ColumnList {
     const char* listName;
     QString toolTip = {};
 };
+
+/// "Fréquence d'attestation réelle": the tooltip of the frequencies window's frequency
+/// heading. The co-occurrences, sentence-lengths and enrichment windows carry it on every
+/// heading of their lists, whatever the column counts: those windows have always read so, and
+/// it is kept as their users know it rather than reworded column by column.
+QString attestationFrequencyTip();
 
 /// Parallel lists of table's columns, one per entry of columns, in order, side by side in
 /// grid, with parent: the headings (the columns' own) on row and the lists below, so that the

@@ -1,23 +1,19 @@
 // The comparison results window.
 #include "ui/stats/ComparisonResultsWindow.h"
 
-#include "core/statistics/comparison_figures.h"
-#include "core/statistics/comparison_statistic.h"
-
 #include "core/presentation/french_messages.h"
 #include "core/presentation/result_listing.h"
+#include "core/statistics/comparison_figures.h"
+#include "core/statistics/comparison_statistic.h"
 #include "ui/HourglassCursor.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
-#include "ui/menus.h"
 #include "ui/number_text.h"
 #include "ui/stats/SpecificitiesWindow.h"
 #include "ui/studied_files.h"
-#include "ui/table_export.h"
 #include "ui/window_layout.h"
 
-#include <QAction>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,8 +27,6 @@
 
 namespace quorvelle::ui {
 namespace {
-
-constexpr QSize windowSize(980, 640);
 
 enum class Piece { Caption, Link, Heading, Value };
 
@@ -154,20 +148,31 @@ ComparedTexts compareTexts(SharedText text1, SharedText text2)
 ComparisonResultsWindow::ComparisonResultsWindow(ComparedTexts compared, QWidget* parent)
     : StatisticsWindow(compared.text1->letters(), parent)
     , compared_(std::move(compared))
+    , formsModel_(new FormsModel(ComparisonStatistic::table.columns, this))
 {
-    buildUi();
-    connectSignals();
+    QGroupBox* figuresFrame = createFigureLinesFrame();
+    const ResultFrame forms = createResultFrame("formsFrame", tr("Forme(s)"), "formsBox", ScrollBars::Both, this);
+    formsFrame = forms.frame;
+    formsBox = forms.box;
+
+    build({.caption = tr("Parvane Dorlesca - La comparaison de vocabulaires"),
+           .title = utf8Text(ComparisonStatistic::info.title),
+           .body = {{Row{figuresFrame, {formsFrame, 1}}, 1}},
+           .size = {980, 640},
+           .menuBar = {.resultBox = formsBox},
+           .tableExport = {formsModel_, tr("comparaison.csv")},
+           .statisticsItems = {{"showSpecificitiesAction", tr("&Spécificités"), [this] { showSpecificities(); }}}});
+    connect(showCommonFormsButton, &QPushButton::clicked, this, &ComparisonResultsWindow::showCommonForms);
+    connect(showFirstTextFormsButton, &QPushButton::clicked, this, &ComparisonResultsWindow::showFirstTextForms);
+    connect(showSecondTextFormsButton, &QPushButton::clicked, this, &ComparisonResultsWindow::showSecondTextForms);
     formsModel_->setRows(compared_.formsOfEitherText);
     for (const auto& [label, value] : std::as_const(values_))
         label->setText(value(compared_.comparison));
 }
 
-void ComparisonResultsWindow::buildUi()
+QGroupBox* ComparisonResultsWindow::createFigureLinesFrame()
 {
-    setWindowTitle(tr("Parvane Dorlesca - La comparaison de vocabulaires"));
-
-    auto* figuresFrame = new QGroupBox(tr("Statistiques"), this);
-    Q_SET_OBJECT_NAME(figuresFrame);
+    QGroupBox* figuresFrame = createFrame("figuresFrame", tr("Statistiques"), this);
     showCommonFormsButton = createCommandButton(tr("Afficher"), figuresFrame);
     Q_SET_OBJECT_NAME(showCommonFormsButton);
     showCommonFormsButton->setAccessibleName(tr("Afficher les formes communes"));
@@ -212,31 +217,7 @@ void ComparisonResultsWindow::buildUi()
         figures->addLayout(row);
     }
     figures->addStretch();
-
-    const ResultFrame forms = createResultFrame("formsFrame", tr("Forme(s)"), "formsBox", ScrollBars::Both, this);
-    formsFrame = forms.frame;
-    formsBox = forms.box;
-
-    auto* body = new QHBoxLayout;
-    body->addWidget(figuresFrame);
-    body->addWidget(formsFrame, 1);
-    addWindowTitle(utf8Text(ComparisonStatistic::info.title));
-    windowLayout()->addLayout(body, 1);
-
-    using FormsModel = RowTableModel<CommonForm>;
-    formsModel_ = new FormsModel(ComparisonStatistic::table.columns, this);
-    const WindowMenus menus = buildMenuBar({.resultBox = formsBox, .statistics = true});
-    addExportItem(menus.file, formsModel_, tr("comparaison.csv"), this);
-    showSpecificitiesAction = addMenuItem(menus.statistics, "showSpecificitiesAction", tr("&Spécificités"));
-    resize(windowSize);
-}
-
-void ComparisonResultsWindow::connectSignals()
-{
-    connect(showSpecificitiesAction, &QAction::triggered, this, &ComparisonResultsWindow::showSpecificities);
-    connect(showCommonFormsButton, &QPushButton::clicked, this, &ComparisonResultsWindow::showCommonForms);
-    connect(showFirstTextFormsButton, &QPushButton::clicked, this, &ComparisonResultsWindow::showFirstTextForms);
-    connect(showSecondTextFormsButton, &QPushButton::clicked, this, &ComparisonResultsWindow::showSecondTextForms);
+    return figuresFrame;
 }
 
 void ComparisonResultsWindow::showCommonForms()

@@ -12,7 +12,6 @@
 #include <string_view>
 #include <vector>
 
-class QAction;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -53,15 +52,16 @@ private slots:
 
 private:
     using ValueText = std::function<QString(const VocabularyComparison&)>;
+    using FormsModel = RowTableModel<CommonForm>;
 
-    void buildUi();
-    void connectSignals();
+    /// figuresFrame: the lines of figures, with the buttons that list their forms.
+    QGroupBox* createFigureLinesFrame();
     /// Shows the listing, whose forms are seen in context in text 1 or 2 (textNumber).
     void listForms(const QString& caption, const std::string& listing, int textNumber);
 
     /// The texts, whose forms are shown in context, and their comparison.
     ComparedTexts compared_;
-    RowTableModel<CommonForm>* formsModel_;
+    FormsModel* formsModel_;
 
     /// The value labels of figuresFrame (tokenCount1Label and the like), each with how its
     /// value is written.
@@ -69,7 +69,6 @@ private:
     QPushButton* showCommonFormsButton;
     QPushButton* showFirstTextFormsButton;
     QPushButton* showSecondTextFormsButton;
-    QAction* showSpecificitiesAction;
     QGroupBox* formsFrame;
     PlainTextBox* formsBox;
 };

@@ -7,10 +7,6 @@
 
 #include <string>
 
-class QLabel;
-class QPushButton;
-class QTableView;
-
 namespace quorvelle::ui {
 
 /// Opened beside a window that lists forms ("Voir en contexte"), not modal. Presents the core's
@@ -32,30 +28,15 @@ public:
     /// The concordance of a form of text.
     ConcordanceWindow(SharedText text, Concordance concordance, QWidget* parent);
 
-private slots:
-    void showInTextOrder();
-    /// By the form just before the occurrence, or just after it.
-    void sortByLeftForm();
-    void sortByRightForm();
-    void showCollocates();
-    void showDispersion();
-
 private:
     using RowsModel = RowTableModel<ConcordanceLine>;
 
-    void buildUi();
+    /// The occurrences in the text's order, or by the form just before or after them.
     void showInOrder(ConcordanceOrder order);
 
     SharedText text_;
     Concordance concordance_;
     RowsModel* rowsModel_;
-    QTableView* concordanceGrid;
-    QLabel* occurrenceCountLabel;
-    QPushButton* showInTextOrderButton;
-    QPushButton* sortByLeftFormButton;
-    QPushButton* sortByRightFormButton;
-    QPushButton* showCollocatesButton;
-    QPushButton* showDispersionButton;
 };
 
 } // namespace quorvelle::ui

@@ -5,12 +5,9 @@
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 
-class QPushButton;
-
 namespace quorvelle::ui {
 
 class LinkedLists;
-class PlainTextBox;
 
 /// Opened modal from the main window's "Les c&ooccurrences". Presents the core's
 /// CooccurrenceReport: for each number of attestations, how many distinct pairs have it (two
@@ -24,23 +21,16 @@ public:
 
 private slots:
     void showPairsOfRow(int row);
-    void showAllPairsAlphabetically();
-    void showAllPairsByCount();
 
 private:
     using RowsModel = RowTableModel<CooccurrenceRow>;
 
-    void buildUi();
-    void connectSignals();
-    void showReport();
     void listPairs(FormList pairs);
 
     CooccurrenceReport report_;
 
     RowsModel* rowsModel_;
     LinkedLists* lists_;
-    QPushButton* showAllAlphabeticallyButton;
-    QPushButton* showAllByCountButton;
     PlainTextBox* pairsBox;
 };
 

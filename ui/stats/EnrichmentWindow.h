@@ -5,14 +5,9 @@
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 
-#include <string_view>
-
-class QLabel;
-
 namespace quorvelle::ui {
 
 class LinkedLists;
-class PlainTextBox;
 
 /// Opened from the main window's "L'&enrichissement du vocabulaire" through the wait dialog.
 /// Presents the core's EnrichmentReport: N; for each slice of 100 forms its number of new
@@ -30,14 +25,9 @@ private slots:
 private:
     using SlicesModel = RowTableModel<EnrichmentSlice>;
 
-    void buildUi();
-    void connectSignals();
-    void showReport();
-
     EnrichmentReport report_;
 
     SlicesModel* slicesModel_;
-    LinkedLists* lists_;
     PlainTextBox* formsBox;
 };
 

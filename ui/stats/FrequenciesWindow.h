@@ -6,12 +6,9 @@
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 
-#include <string_view>
-
 namespace quorvelle::ui {
 
 class LinkedLists;
-class PlainTextBox;
 
 /// Opened modal from the main window's "&Calcul des écarts". Presents the core's
 /// FrequencyReport: N, D and the mean frequency; for each frequency that occurs, its number of
@@ -25,8 +22,6 @@ public:
 
 private slots:
     void showFormsOfRow(int row);
-    void openPositiveDeviationsChart();
-    void openNegativeDeviationsChart();
     void openZipfChart();
 
 private:
@@ -34,15 +29,10 @@ private:
 
     std::vector<DeviationChartRow> deviationRows() const;
 
-    void buildUi();
-    void connectSignals();
-    void showReport();
-
     SharedText text_;
     FrequencyReport report_;
 
     RowsModel* rowsModel_;
-    LinkedLists* lists_;
     PlainTextBox* formsBox;
 };
 

@@ -5,82 +5,48 @@
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/stats/LinkedLists.h"
-#include "ui/table_export.h"
 #include "ui/window_layout.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QVBoxLayout>
 
 #include <utility>
 
 namespace quorvelle::ui {
-namespace {
-
-constexpr QSize windowSize(760, 520);
-
-} // namespace
 
 KeyDistributionWindow::KeyDistributionWindow(const Texts& texts, LetterRule letters, KeyDistribution report,
                                              QWidget* parent)
     : StatisticsWindow(letters, parent)
     , report_(std::move(report))
+    , rowsModel_(new RowsModel(texts.table.columns, this))
 {
-    buildUi(texts);
-    connectSignals();
-    for (const KeyRows& key : report_.keys)
-        keyBox->addItem(fromCp1252(key.key));
-    showFirstEntryUnselected(keyBox);
-}
-
-void KeyDistributionWindow::buildUi(const Texts& texts)
-{
-    setWindowTitle(texts.caption);
-
-    auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
-    Q_SET_OBJECT_NAME(resultsFrame);
+    QGroupBox* resultsFrame = createFrame("resultsFrame", tr("Résultats"), this);
     auto* keyCaption = new QLabel(texts.keyCaption, resultsFrame);
     Q_SET_OBJECT_NAME(keyCaption);
     keyBox = createKeyComboBox(resultsFrame);
     Q_SET_OBJECT_NAME(keyBox);
     labelControl(keyCaption, keyBox);
-    auto* key = new QHBoxLayout;
-    key->addWidget(keyCaption);
-    key->addWidget(keyBox);
-    key->addStretch();
-
-    rowsModel_ = new RowsModel(texts.table.columns, this);
     auto* columns = new QGridLayout;
-    lists_ = new LinkedLists(
-        addColumnLists(columns, 0, rowsModel_,
-                       {{"occurrencesHeading", "occurrencesList"}, {"formCountHeading", "formCountList"}},
-                       resultsFrame),
-        LinkedLists::Driver::FirstList, this);
-    auto* results = new QVBoxLayout(resultsFrame);
-    results->addLayout(key);
-    results->addLayout(columns, 1);
+    lists_ = LinkedLists::addToGrid(columns, 0, rowsModel_,
+                                    {{"occurrencesHeading", "occurrencesList"}, {"formCountHeading", "formCountList"}},
+                                    LinkedLists::Driver::FirstList, resultsFrame);
+    Column{Row{keyCaption, keyBox, Stretch{}}, {columns, 1}}.attachTo(resultsFrame);
+    const ResultFrame forms = createResultFrame("formsFrame", tr("Forme(s)"), "formsBox", ScrollBars::Vertical, this);
+    formsBox = forms.box;
 
-    const auto [formsFrame, box] =
-        createResultFrame("formsFrame", tr("Forme(s)"), "formsBox", ScrollBars::Vertical, this);
-    formsBox = box;
-
-    auto* body = new QHBoxLayout;
-    body->addWidget(resultsFrame, 1);
-    body->addWidget(formsFrame, 1);
-    addWindowTitle(QString::fromUtf8(texts.table.title));
-    windowLayout()->addLayout(body, 1);
-
-    addExportItem(buildMenuBar({.resultBox = formsBox}).file, rowsModel_, texts.exportName, this);
-    resize(windowSize);
-}
-
-void KeyDistributionWindow::connectSignals()
-{
+    build({.caption = texts.caption,
+           .title = QString::fromUtf8(texts.table.title),
+           .body = {{Row{{resultsFrame, 1}, {forms.frame, 1}}, 1}},
+           .size = {760, 520},
+           .menuBar = {.resultBox = formsBox},
+           .tableExport = {rowsModel_, texts.exportName}});
     connect(keyBox, &QComboBox::activated, this, &KeyDistributionWindow::showDistributionOfKey);
     connect(lists_, &LinkedLists::rowSelected, this, &KeyDistributionWindow::showFormsOfRow);
+    for (const KeyRows& key : report_.keys)
+        keyBox->addItem(fromCp1252(key.key));
+    showFirstEntryUnselected(keyBox);
 }
 
 void KeyDistributionWindow::showDistributionOfKey(int index)

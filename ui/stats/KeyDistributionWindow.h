@@ -40,13 +40,10 @@ private slots:
 private:
     using RowsModel = RowTableModel<OccurrenceRow>;
 
-    void buildUi(const Texts& texts);
-    void connectSignals();
-
     KeyDistribution report_;
 
-    QComboBox* keyBox;
     RowsModel* rowsModel_;
+    QComboBox* keyBox;
     LinkedLists* lists_;
     PlainTextBox* formsBox;
 };

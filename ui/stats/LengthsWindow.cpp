@@ -1,128 +1,93 @@
 // The forms-by-length window.
 #include "ui/stats/LengthsWindow.h"
 
-#include "core/statistics/lengths_statistic.h"
-
 #include "core/presentation/result_listing.h"
+#include "core/statistics/lengths_statistic.h"
 #include "ui/PlainTextBox.h"
 #include "ui/charts/chart_windows.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
-#include "ui/menus.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/stats/sort_icon.h"
-#include "ui/table_export.h"
 #include "ui/window_layout.h"
 
-#include <QAction>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QListView>
 #include <QPushButton>
 
+#include <iterator>
 #include <utility>
 
 namespace quorvelle::ui {
 namespace {
 
-constexpr QSize windowSize(860, 560);
 constexpr QSize sortIconSize(24, 24);
 
-enum Column { formCountColumn, lengthColumn, percentageColumn };
+// The columns of the lists, in their order, each with the name its sort buttons are named by.
+struct SortedColumn {
+    const char* name;
+    LengthColumn column;
+};
+constexpr SortedColumn sortedColumns[] = {
+    {"FormCount", LengthColumn::FormCount}, {"Length", LengthColumn::Length}, {"Percentage", LengthColumn::Percentage}};
 
 } // namespace
 
 LengthsWindow::LengthsWindow(SharedText text, LengthReport report, QWidget* parent)
     : StatisticsWindow(text->letters(), parent)
     , report_(std::move(report))
+    , rowsModel_(new LengthModel(LengthsStatistic::table.columns, this))
 {
-    buildUi();
-    connectSignals();
+    QGroupBox* resultsFrame = createFrame("resultsFrame", tr("Résultats"), this);
+    auto* columns = new QGridLayout(resultsFrame);
+    // Each column's pair of sort buttons above its heading.
+    for (int column = 0; column < static_cast<int>(std::size(sortedColumns)); ++column) {
+        const SortButtons buttons{sortButton(column, SortDirection::Ascending, resultsFrame),
+                                  sortButton(column, SortDirection::Descending, resultsFrame)};
+        columns->addLayout(Row{buttons.ascending, buttons.descending}.createLayout(), 0, column, Qt::AlignHCenter);
+        for (QPushButton* button : {buttons.ascending, buttons.descending})
+            connect(button, &QPushButton::clicked, this,
+                    [this, column, buttons] { sortBy(sortedColumns[column].column, buttons); });
+    }
+    lists_ = LinkedLists::addToGrid(columns, 1, rowsModel_,
+                                    {{"formCountHeading", "formCountList"},
+                                     {"lengthHeading", "lengthList"},
+                                     {"percentageHeading", "percentageList"}},
+                                    LinkedLists::Driver::FirstList, resultsFrame);
+    explainListRows(lists_->lists(), LengthsStatistic::rowFigures, report_, *rowsModel_);
+    const ResultFrame forms = createResultFrame("formsFrame", tr("Forme(s)"), "formsBox", ScrollBars::Both, this);
+    formsBox = forms.box;
+
+    build({.caption = tr("Parvane Dorlesca - Composition des formes - statistiques formes/caractères (Rangs)"),
+           .title = utf8Text(LengthsStatistic::info.title),
+           .body = {{Row{{resultsFrame, 3}, {forms.frame, 2}}, 1}},
+           .size = {860, 560},
+           .menuBar = {.resultBox = formsBox},
+           .tableExport = {rowsModel_, tr("formes-caracteres.csv")},
+           .chartItems = {{"lengthsChartAction", tr("&Affichage"), [this] { openLengthsChart(); }}}});
+    connect(lists_, &LinkedLists::rowSelected, this, &LengthsWindow::showFormsOfRow);
     rowsModel_->setRows(report_.rows);
     lists_->selectRow(0);
     offerFormsInContext(std::move(text));
 }
 
-void LengthsWindow::buildUi()
-{
-    setWindowTitle(tr("Parvane Dorlesca - Composition des formes - statistiques formes/caractères (Rangs)"));
-
-    auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
-    Q_SET_OBJECT_NAME(resultsFrame);
-    rowsModel_ = new LengthModel(LengthsStatistic::table.columns, this);
-    // Each column's pair of sort buttons above its heading.
-    sortByFormCountAscending =
-        sortButton("sortByFormCountAscending", SortDirection::Ascending, formCountColumn, resultsFrame);
-    sortByFormCountDescending =
-        sortButton("sortByFormCountDescending", SortDirection::Descending, formCountColumn, resultsFrame);
-    sortByLengthAscending = sortButton("sortByLengthAscending", SortDirection::Ascending, lengthColumn, resultsFrame);
-    sortByLengthDescending =
-        sortButton("sortByLengthDescending", SortDirection::Descending, lengthColumn, resultsFrame);
-    sortByPercentageAscending =
-        sortButton("sortByPercentageAscending", SortDirection::Ascending, percentageColumn, resultsFrame);
-    sortByPercentageDescending =
-        sortButton("sortByPercentageDescending", SortDirection::Descending, percentageColumn, resultsFrame);
-    auto* columns = new QGridLayout(resultsFrame);
-    int column = 0;
-    for (const auto& [ascendingButton, descendingButton] :
-         {std::pair(sortByFormCountAscending, sortByFormCountDescending),
-          std::pair(sortByLengthAscending, sortByLengthDescending),
-          std::pair(sortByPercentageAscending, sortByPercentageDescending)}) {
-        auto* pair = new QHBoxLayout;
-        pair->addWidget(ascendingButton);
-        pair->addWidget(descendingButton);
-        columns->addLayout(pair, 0, column++, Qt::AlignHCenter);
-    }
-    const QList<QListView*> lists = addColumnLists(columns, 1, rowsModel_,
-                                                   {{"formCountHeading", "formCountList"},
-                                                    {"lengthHeading", "lengthList"},
-                                                    {"percentageHeading", "percentageList"}},
-                                                   resultsFrame);
-    lists_ = new LinkedLists(lists, LinkedLists::Driver::FirstList, this);
-    explainListRows(lists, LengthsStatistic::rowFigures, report_, *rowsModel_);
-
-    const auto [formsFrame, box] = createResultFrame("formsFrame", tr("Forme(s)"), "formsBox", ScrollBars::Both, this);
-    formsBox = box;
-
-    auto* body = new QHBoxLayout;
-    body->addWidget(resultsFrame, 3);
-    body->addWidget(formsFrame, 2);
-    addWindowTitle(utf8Text(LengthsStatistic::info.title));
-    windowLayout()->addLayout(body, 1);
-
-    const WindowMenus menus = buildMenuBar({.resultBox = formsBox, .charts = true});
-    addExportItem(menus.file, rowsModel_, tr("formes-caracteres.csv"), this);
-    connect(addMenuItem(menus.charts, "lengthsChartAction", tr("&Affichage")), &QAction::triggered, this,
-            &LengthsWindow::openLengthsChart);
-    resize(windowSize);
-}
-
 // One of the pair of sort buttons of a column: the ascending one shows at first, the
 // descending one is hidden.
-QPushButton* LengthsWindow::sortButton(const char* name, SortDirection direction, int column, QWidget* parent)
+QPushButton* LengthsWindow::sortButton(int column, SortDirection direction, QWidget* parent)
 {
+    const bool ascending = direction == SortDirection::Ascending;
     auto* button = createCommandButton(QString(), parent);
-    button->setObjectName(name);
+    button->setObjectName(QLatin1String("sortBy") + QLatin1String(sortedColumns[column].name)
+                          + (ascending ? QLatin1String("Ascending") : QLatin1String("Descending")));
     button->setIcon(sortIcon(direction, button));
     button->setIconSize(sortIconSize);
-    const QString what = direction == SortDirection::Ascending ? tr("Tri croissant") : tr("Tri décroissant");
+    const QString what = ascending ? tr("Tri croissant") : tr("Tri décroissant");
     button->setToolTip(what);
     button->setAccessibleName(
         tr("%1 : %2").arg(rowsModel_->headerData(column, Qt::Horizontal).toString(), what.toLower()));
-    button->setHidden(direction == SortDirection::Descending);
+    button->setHidden(!ascending);
     return button;
-}
-
-void LengthsWindow::connectSignals()
-{
-    connect(lists_, &LinkedLists::rowSelected, this, &LengthsWindow::showFormsOfRow);
-    for (QPushButton* button : {sortByPercentageAscending, sortByPercentageDescending})
-        connect(button, &QPushButton::clicked, this, &LengthsWindow::sortByPercentage);
-    for (QPushButton* button : {sortByLengthAscending, sortByLengthDescending})
-        connect(button, &QPushButton::clicked, this, &LengthsWindow::sortByLength);
-    for (QPushButton* button : {sortByFormCountAscending, sortByFormCountDescending})
-        connect(button, &QPushButton::clicked, this, &LengthsWindow::sortByFormCount);
 }
 
 void LengthsWindow::showFormsOfRow(int row)
@@ -138,26 +103,11 @@ void LengthsWindow::openLengthsChart()
     }));
 }
 
-void LengthsWindow::sortByPercentage()
+void LengthsWindow::sortBy(LengthColumn column, const SortButtons& buttons)
 {
-    sortBy(LengthColumn::Percentage, sortByPercentageAscending, sortByPercentageDescending);
-}
-
-void LengthsWindow::sortByLength()
-{
-    sortBy(LengthColumn::Length, sortByLengthAscending, sortByLengthDescending);
-}
-
-void LengthsWindow::sortByFormCount()
-{
-    sortBy(LengthColumn::FormCount, sortByFormCountAscending, sortByFormCountDescending);
-}
-
-void LengthsWindow::sortBy(LengthColumn column, QPushButton* ascendingButton, QPushButton* descendingButton)
-{
-    const bool ascending = !ascendingButton->isHidden();
-    QPushButton* shown = ascending ? descendingButton : ascendingButton;
-    QPushButton* hidden = ascending ? ascendingButton : descendingButton;
+    const bool ascending = !buttons.ascending->isHidden();
+    QPushButton* shown = ascending ? buttons.descending : buttons.ascending;
+    QPushButton* hidden = ascending ? buttons.ascending : buttons.descending;
     const bool keepFocus = hidden->hasFocus();
     shown->show();
     hidden->hide();

@@ -6,14 +6,11 @@
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 
-#include <string_view>
-
 class QPushButton;
 
 namespace quorvelle::ui {
 
 class LinkedLists;
-class PlainTextBox;
 
 /// Opened modal from the main window's "&Formes / caractères". Presents the core's
 /// LengthReport in three parallel lists driven by formCountList (numbers of forms, lengths,
@@ -28,33 +25,27 @@ public:
 
 private slots:
     void showFormsOfRow(int row);
-    /// Each column has a pair of sort buttons sharing one handler, of which one shows at a
-    /// time: while the ascending one shows, the next sort is ascending; then the descending one
-    /// takes its place, and the next sort is descending.
-    void sortByPercentage();
-    void sortByLength();
-    void sortByFormCount();
     /// The chart of the rows in their current order.
     void openLengthsChart();
 
 private:
     using LengthModel = RowTableModel<LengthRow>;
 
-    void buildUi();
-    void connectSignals();
-    void sortBy(LengthColumn column, QPushButton* ascendingButton, QPushButton* descendingButton);
-    QPushButton* sortButton(const char* name, SortDirection direction, int column, QWidget* parent);
+    /// A column's pair of sort buttons, of which one shows at a time: while the ascending one
+    /// shows, the next sort is ascending; then the descending one takes its place, and the next
+    /// sort is descending.
+    struct SortButtons {
+        QPushButton* ascending;
+        QPushButton* descending;
+    };
+
+    QPushButton* sortButton(int column, SortDirection direction, QWidget* parent);
+    void sortBy(LengthColumn column, const SortButtons& buttons);
 
     LengthReport report_;
 
     LengthModel* rowsModel_;
     LinkedLists* lists_;
-    QPushButton* sortByPercentageAscending;
-    QPushButton* sortByPercentageDescending;
-    QPushButton* sortByLengthAscending;
-    QPushButton* sortByLengthDescending;
-    QPushButton* sortByFormCountAscending;
-    QPushButton* sortByFormCountDescending;
     PlainTextBox* formsBox;
 };
 

@@ -1,6 +1,8 @@
 // Keeping parallel lists on one row.
 #include "ui/stats/LinkedLists.h"
 
+#include "ui/window_layout.h"
+
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QScrollBar>
@@ -30,6 +32,12 @@ LinkedLists::LinkedLists(QList<QListView*> lists, Driver driver, QObject* parent
         connect(list->model(), &QAbstractItemModel::modelReset, this, [this] { row_ = -1; });
     }
     scrollTogether();
+}
+
+LinkedLists* LinkedLists::addToGrid(QGridLayout* grid, int row, ReportTableModel* table,
+                                    const QList<ColumnList>& columns, Driver driver, QWidget* parent)
+{
+    return new LinkedLists(addColumnLists(grid, row, table, columns, parent), driver, parent);
 }
 
 void LinkedLists::selectRow(int row)

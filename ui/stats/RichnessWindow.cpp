@@ -2,25 +2,20 @@
 #include "ui/stats/RichnessWindow.h"
 
 #include "core/statistics/richness_statistic.h"
-
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
 #include "ui/figure_labels.h"
 #include "ui/number_text.h"
 #include "ui/report_grid.h"
-#include "ui/table_export.h"
 #include "ui/window_layout.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QLabel>
 #include <QTableView>
-#include <QVBoxLayout>
 
 namespace quorvelle::ui {
 namespace {
 
-constexpr QSize windowSize(980, 640);
 constexpr int valueColumn = 1;
 constexpr int formulaColumn = 2;
 constexpr int explanationColumn = 3;
@@ -32,17 +27,7 @@ RichnessWindow::RichnessWindow(const SharedText& text, RichnessReport report, QW
     : StatisticsWindow(text->letters(), parent)
     , report_(std::move(report))
 {
-    buildUi();
-    measuresModel_->setRows(RichnessStatistic::measures);
-}
-
-void RichnessWindow::buildUi()
-{
-    setWindowTitle(tr("Parvane Dorlesca - Richesse du vocabulaire"));
-    QMenu* fileMenu = buildMenuBar({}).file;
-
-    auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
-    Q_SET_OBJECT_NAME(totalsFrame);
+    QGroupBox* totalsFrame = createFrame("totalsFrame", tr("Statistiques"), this);
     addFigures(totalsFrame, RichnessStatistic::counts, report_, {.valueSuffix = "Label"});
 
     using Measure = Figure<RichnessReport>;
@@ -56,12 +41,11 @@ void RichnessWindow::buildUi()
          {tr("Formule"), Qt::AlignLeft, utf8(&Measure::formula)},
          {tr("Ce qu'elle mesure"), Qt::AlignLeft, utf8(&Measure::meaning)}},
         this);
-    const QString title = tr("Mesures de la richesse du vocabulaire");
-    measuresGrid = createReportGrid("measuresGrid", measuresModel_, title, this);
+    QTableView* measuresGrid =
+        createReportGrid("measuresGrid", measuresModel_, tr("Mesures de la richesse du vocabulaire"), this);
     explainColumn(measuresGrid, valueColumn, [this](int row, const ExplanationNumbers& numbers) {
         return measuresModel_->rowAt(static_cast<std::size_t>(row)).explained(report_, numbers);
     });
-    addExportItem(fileMenu, measuresModel_, tr("richesse-du-vocabulaire.csv"), this);
     measuresGrid->setWordWrap(true);
     // The formulas and the explanations wrap: the first in a column of their own width, the
     // second in what is left.
@@ -72,10 +56,12 @@ void RichnessWindow::buildUi()
     header->setSectionResizeMode(explanationColumn, QHeaderView::Stretch);
     measuresGrid->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
-    addWindowTitle(utf8Text(RichnessStatistic::info.title));
-    windowLayout()->addWidget(totalsFrame);
-    windowLayout()->addWidget(measuresGrid, 1);
-    resize(windowSize);
+    build({.caption = tr("Parvane Dorlesca - Richesse du vocabulaire"),
+           .title = utf8Text(RichnessStatistic::info.title),
+           .body = {totalsFrame, {measuresGrid, 1}},
+           .size = {980, 640},
+           .tableExport = {measuresModel_, tr("richesse-du-vocabulaire.csv")}});
+    measuresModel_->setRows(RichnessStatistic::measures);
 }
 
 } // namespace quorvelle::ui

@@ -6,11 +6,6 @@
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 
-#include <string_view>
-
-class QLabel;
-class QTableView;
-
 namespace quorvelle::ui {
 
 /// Opened beside the main window, not modal, by its "&Richesse du vocabulaire". Presents the core's
@@ -25,11 +20,8 @@ public:
 private:
     using MeasuresModel = RowTableModel<Figure<RichnessReport>>;
 
-    void buildUi();
-
     RichnessReport report_;
     MeasuresModel* measuresModel_;
-    QTableView* measuresGrid;
 };
 
 } // namespace quorvelle::ui

@@ -2,12 +2,10 @@
 #include "ui/stats/SecondTextWindow.h"
 
 #include "core/statistics/comparison_statistic.h"
-
 #include "ui/PlainTextBox.h"
 #include "ui/TextAnalysis.h"
 #include "ui/cp1252_text.h"
 #include "ui/file_dialogs.h"
-#include "ui/menus.h"
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/ComparisonResultsWindow.h"
 #include "ui/stats/SpecificitiesWindow.h"
@@ -26,34 +24,14 @@
 #include <utility>
 
 namespace quorvelle::ui {
-namespace {
-
-constexpr QSize windowSize(960, 620);
-
-} // namespace
 
 SecondTextWindow::SecondTextWindow(SharedText text1, const QString& firstFilePath, QWidget* parent)
     : StatisticsWindow(text1->letters(), parent)
     , firstFilePath_(firstFilePath)
 {
-    buildUi();
-    firstAnalysis_ = new TextAnalysis(firstTextBox);
-    secondAnalysis_ = new TextAnalysis(secondTextBox);
-    // The two texts are cut into forms by the same rule, the first text's.
-    secondAnalysis_->setLetters(text1->letters());
-    connectSignals();
-    firstAnalysis_->showAnalysed(std::move(text1));
-    setSecondTextLoaded(false);
-}
-
-void SecondTextWindow::buildUi()
-{
-    setWindowTitle(tr("Parvane Dorlesca - La comparaison de vocabulaires"));
-
     comparisonHintLabel =
         new QLabel(tr("Affichez les comparaisons par la commande 'Affichage' du menu 'Statistiques'."), this);
     Q_SET_OBJECT_NAME(comparisonHintLabel);
-
     // Over the first text: an invitation to open the second one, then the first one's path.
     firstFilePathLabel = new QLabel(tr("Chargez un fichier texte pour le texte n°2 avec la commande Ouvrir"), this);
     Q_SET_OBJECT_NAME(firstFilePathLabel);
@@ -61,7 +39,6 @@ void SecondTextWindow::buildUi()
     Q_SET_OBJECT_NAME(secondFilePathLabel);
     for (QLabel* path : {firstFilePathLabel, secondFilePathLabel})
         path->setTextInteractionFlags(Qt::TextSelectableByMouse);
-
     const ResultFrame firstText =
         createResultFrame("firstTextFrame", tr("Texte n°1"), "firstTextBox", ScrollBars::Both, this);
     firstTextBox = firstText.box;
@@ -71,32 +48,32 @@ void SecondTextWindow::buildUi()
     // The texts are edited as the main window's is: Tab types a tab.
     for (PlainTextBox* box : {firstTextBox, secondTextBox})
         box->setTabChangesFocus(false);
-
     auto* texts = new QGridLayout;
     texts->addWidget(firstFilePathLabel, 0, 0);
     texts->addWidget(secondFilePathLabel, 0, 1);
     texts->addWidget(firstText.frame, 1, 0);
     texts->addWidget(secondText.frame, 1, 1);
     texts->setRowStretch(1, 1);
-    addWindowTitle(utf8Text(ComparisonStatistic::info.title));
-    windowLayout()->addWidget(comparisonHintLabel, 0, Qt::AlignHCenter);
-    windowLayout()->addLayout(texts, 1);
 
-    const WindowMenus menus = buildMenuBar({.statistics = true});
-    openSecondTextAction = addMenuItem(menus.file, "openSecondTextAction", tr("&Ouvrir le texte n°2"));
-    closeSecondTextAction = addMenuItem(menus.file, "closeSecondTextAction", tr("&Fermer le texte n°2"));
-    showComparisonAction = addMenuItem(menus.statistics, "showComparisonAction", tr("&Affichage"));
-    showSpecificitiesAction = addMenuItem(menus.statistics, "showSpecificitiesAction", tr("&Spécificités"));
-    resize(windowSize);
-}
-
-void SecondTextWindow::connectSignals()
-{
-    connect(openSecondTextAction, &QAction::triggered, this, &SecondTextWindow::chooseSecondText);
-    connect(closeSecondTextAction, &QAction::triggered, this, &SecondTextWindow::closeSecondText);
-    connect(showComparisonAction, &QAction::triggered, this, &SecondTextWindow::showComparison);
-    connect(showSpecificitiesAction, &QAction::triggered, this,
-            [this] { SpecificitiesWindow::open(this, firstAnalysis_->current(), secondAnalysis_->current()); });
+    build({.caption = tr("Parvane Dorlesca - La comparaison de vocabulaires"),
+           .title = utf8Text(ComparisonStatistic::info.title),
+           .body = {{comparisonHintLabel, 0, Qt::AlignHCenter}, {texts, 1}},
+           .size = {960, 620},
+           .fileItems = {{"openSecondTextAction", tr("&Ouvrir le texte n°2"), [this] { chooseSecondText(); },
+                          &openSecondTextAction},
+                         {"closeSecondTextAction", tr("&Fermer le texte n°2"), [this] { closeSecondText(); },
+                          &closeSecondTextAction}},
+           .statisticsItems = {
+               {"showComparisonAction", tr("&Affichage"), [this] { showComparison(); }, &showComparisonAction},
+               {"showSpecificitiesAction", tr("&Spécificités"),
+                [this] { SpecificitiesWindow::open(this, firstAnalysis_->current(), secondAnalysis_->current()); },
+                &showSpecificitiesAction}}});
+    firstAnalysis_ = new TextAnalysis(firstTextBox);
+    secondAnalysis_ = new TextAnalysis(secondTextBox);
+    // The two texts are cut into forms by the same rule, the first text's.
+    secondAnalysis_->setLetters(text1->letters());
+    firstAnalysis_->showAnalysed(std::move(text1));
+    setSecondTextLoaded(false);
 }
 
 void SecondTextWindow::setSecondTextLoaded(bool loaded)

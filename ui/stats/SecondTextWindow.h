@@ -28,15 +28,11 @@ public:
     /// Loads the file at path as text 2, as "&Ouvrir le texte n°2" does once a file is chosen.
     void openSecondText(const QString& path);
 
-private slots:
+private:
     /// Asks for the file of text 2, then loads it.
     void chooseSecondText();
     void closeSecondText();
     void showComparison();
-
-private:
-    void buildUi();
-    void connectSignals();
     /// The menu items, the hint and the second box as they stand with or without a second text.
     void setSecondTextLoaded(bool loaded);
 

@@ -6,13 +6,11 @@
 #include "ui/report_grid.h"
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/ConcordanceWindow.h"
-#include "ui/table_export.h"
 #include "ui/window_layout.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QSpinBox>
@@ -27,7 +25,6 @@
 namespace quorvelle::ui {
 namespace {
 
-constexpr QSize windowSize(900, 640);
 constexpr int largestChoice = 1'000'000;
 constexpr int noLengthBound = 0; // maxLengthBox's value for no upper bound
 
@@ -41,22 +38,9 @@ SegmentsWindow::SegmentsWindow(SharedText text, RepeatedSegmentsReport report, Q
     : StatisticsWindow(text->letters(), parent)
     , text_(std::move(text))
     , report_(std::move(report))
+    , rowsModel_(new RowsModel(SegmentsStatistic::table.columns, this))
 {
-    buildUi();
-    for (QSpinBox* box : {minFrequencyBox, minLengthBox, maxLengthBox})
-        connect(box, &QSpinBox::editingFinished, this, &SegmentsWindow::computeWithChosenOptions);
-    connect(maximalBox, &QCheckBox::toggled, this, &SegmentsWindow::computeWithChosenOptions);
-    connect(segmentGrid->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, &SegmentsWindow::showSegments);
-    connect(segmentGrid, &QTableView::activated, this, &SegmentsWindow::showSegmentInContext);
-    showSegments();
-}
-
-void SegmentsWindow::buildUi()
-{
-    setWindowTitle(tr("Parvane Dorlesca - Segments répétés"));
-
-    auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
-    Q_SET_OBJECT_NAME(totalsFrame);
+    QGroupBox* totalsFrame = createFrame("totalsFrame", tr("Statistiques"), this);
     const QList<QLabel*> totals = addTotals(totalsFrame,
                                             {{"tokenCountCaption", tr("Formes du texte :"), "tokenCountValue"},
                                              {"segmentCountCaption", tr("Segments listés :"), "segmentCountValue"}});
@@ -77,18 +61,12 @@ void SegmentsWindow::buildUi()
     Q_SET_OBJECT_NAME(maximalBox);
     maximalBox->setToolTip(tr("Seulement les segments qui ne font pas toujours partie d'un même segment plus long"));
     showOptions(report_.options);
-
     auto* choices = new QGridLayout;
     addLabelledControl(choices, 0, "minFrequencyLabel", tr("&Fréquence au moins :"), minFrequencyBox);
     addLabelledControl(choices, 1, "minLengthLabel", tr("&Longueur au moins :"), minLengthBox);
     addLabelledControl(choices, 2, "maxLengthLabel", tr("Longueur au &plus :"), maxLengthBox);
     choices->addWidget(maximalBox, 3, 1);
-    auto* top = new QHBoxLayout;
-    top->addWidget(totalsFrame);
-    top->addLayout(choices);
-    top->addStretch(1);
 
-    rowsModel_ = new RowsModel(SegmentsStatistic::table.columns, this);
     segmentGrid = createReportGrid("segmentGrid", rowsModel_, utf8Text(SegmentsStatistic::info.title), this);
     QHeaderView* header = segmentGrid->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -97,12 +75,18 @@ void SegmentsWindow::buildUi()
     header->setSortIndicatorShown(true);
     header->setSortIndicator(frequencyColumn, Qt::DescendingOrder);
 
-    const WindowMenus menus = buildMenuBar({.grid = segmentGrid});
-    addExportItem(menus.file, rowsModel_, tr("segments-repetes.csv"), this);
-    addWindowTitle(utf8Text(SegmentsStatistic::info.title));
-    windowLayout()->addLayout(top);
-    windowLayout()->addWidget(segmentGrid, 1);
-    resize(windowSize);
+    build({.caption = tr("Parvane Dorlesca - Segments répétés"),
+           .title = utf8Text(SegmentsStatistic::info.title),
+           .body = {Row{totalsFrame, choices, Stretch{1}}, {segmentGrid, 1}},
+           .size = {900, 640},
+           .menuBar = {.grid = segmentGrid},
+           .tableExport = {rowsModel_, tr("segments-repetes.csv")}});
+    for (QSpinBox* box : {minFrequencyBox, minLengthBox, maxLengthBox})
+        connect(box, &QSpinBox::editingFinished, this, &SegmentsWindow::computeWithChosenOptions);
+    connect(maximalBox, &QCheckBox::toggled, this, &SegmentsWindow::computeWithChosenOptions);
+    connect(header, &QHeaderView::sortIndicatorChanged, this, &SegmentsWindow::showSegments);
+    connect(segmentGrid, &QTableView::activated, this, &SegmentsWindow::showSegmentInContext);
+    showSegments();
 }
 
 SegmentOptions SegmentsWindow::chosenOptions() const

@@ -34,7 +34,6 @@ private slots:
 private:
     using RowsModel = RowTableModel<RepeatedSegment>;
 
-    void buildUi();
     SegmentOptions chosenOptions() const;
     void showOptions(const SegmentOptions& options);
 

@@ -5,15 +5,7 @@
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 
-#include <string>
-#include <string_view>
-
-class QLabel;
-
 namespace quorvelle::ui {
-
-class LinkedLists;
-class PlainTextBox;
 
 /// Opened modal from the main window's "Les longueurs de &phrases". Presents the core's
 /// SentenceReport: the numbers of sentences and forms and the mean sentence length; for each
@@ -32,15 +24,10 @@ private slots:
 private:
     using RowsModel = RowTableModel<SentenceRecord>;
 
-    void buildUi();
-    void connectSignals();
-    void showReport();
-
     SharedText text_;
     SentenceReport report_;
 
     RowsModel* rowsModel_;
-    LinkedLists* lists_;
     PlainTextBox* sentenceBox;
 };
 

@@ -1,34 +1,25 @@
 // The first-and-last-letters window.
 #include "ui/stats/StartEndLettersWindow.h"
 
-#include "core/statistics/start_end_letters_statistic.h"
-
 #include "core/presentation/result_listing.h"
+#include "core/statistics/start_end_letters_statistic.h"
 #include "ui/PlainTextBox.h"
 #include "ui/charts/chart_windows.h"
 #include "ui/cp1252_text.h"
-#include "ui/menus.h"
 #include "ui/stats/LinkedLists.h"
-#include "ui/table_export.h"
 #include "ui/window_layout.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
-#include <tuple>
 
 namespace quorvelle::ui {
 namespace {
 
-constexpr QSize windowSize(860, 560);
 constexpr int countDigits = 9;
 
 QLineEdit* createCountBox(QWidget* parent)
@@ -45,22 +36,9 @@ QLineEdit* createCountBox(QWidget* parent)
 StartEndLettersWindow::StartEndLettersWindow(SharedText text, EdgeLetterReport report, QWidget* parent)
     : StatisticsWindow(text->letters(), parent)
     , report_(std::move(report))
+    , rowsModel_(new RowsModel(StartEndLettersStatistic::table.columns, this))
 {
-    buildUi();
-    connectSignals();
-    for (const EdgeLetterRow& row : report_.rows)
-        letterBox->addItem(fromCp1252(std::string_view(&row.letter, 1)));
-    showFirstEntryUnselected(letterBox);
-    rowsModel_->setRows(report_.rows);
-    offerFormsInContext(std::move(text));
-}
-
-void StartEndLettersWindow::buildUi()
-{
-    setWindowTitle(tr("Parvane Dorlesca - Composition des formes - Lettres de l'alphabet - début/fin de mot"));
-
-    auto* resultsFrame = new QGroupBox(tr("Résultats"), this);
-    Q_SET_OBJECT_NAME(resultsFrame);
+    QGroupBox* resultsFrame = createFrame("resultsFrame", tr("Résultats"), this);
     letterBox = createKeyComboBox(resultsFrame);
     Q_SET_OBJECT_NAME(letterBox);
     startCountBox = createCountBox(resultsFrame);
@@ -77,72 +55,46 @@ void StartEndLettersWindow::buildUi()
     showStartFormsButton->hide();
     showEndFormsButton->hide();
     auto* choice = new QGridLayout(resultsFrame);
-    const std::tuple<const char*, QString, QWidget*> rows[] = {
-        {"letterCaption", tr("Lettres :"), letterBox},
-        {"startCountCaption", tr("Début de mot :"), startCountBox},
-        {"endCountCaption", tr("Fin de mot :"), endCountBox}};
-    int row = 0;
-    for (const auto& [name, caption, control] : rows) {
-        auto* label = new QLabel(caption, resultsFrame);
-        label->setObjectName(name);
-        labelControl(label, control);
-        choice->addWidget(label, row, 0);
-        choice->addWidget(control, row++, 1);
-    }
+    addLabelledControl(choice, 0, "letterCaption", tr("Lettres :"), letterBox);
+    addLabelledControl(choice, 1, "startCountCaption", tr("Début de mot :"), startCountBox);
+    addLabelledControl(choice, 2, "endCountCaption", tr("Fin de mot :"), endCountBox);
     choice->addWidget(showStartFormsButton, 1, 2);
     choice->addWidget(showEndFormsButton, 2, 2);
     choice->setColumnStretch(3, 1);
+    QGroupBox* frequenciesFrame = createFrame("frequenciesFrame", tr("Fréquences"), this);
+    LinkedLists::addToGrid(
+        new QGridLayout(frequenciesFrame), 0, rowsModel_,
+        {{"letterHeading", "letterList"}, {"startCountHeading", "startCountList"}, {"endCountHeading", "endCountList"}},
+        LinkedLists::Driver::AnyList, frequenciesFrame);
+    const ResultFrame forms = createResultFrame("formsFrame", tr("Forme(s)"), "formsBox", ScrollBars::Vertical, this);
+    formsBox = forms.box;
 
-    auto* frequenciesFrame = new QGroupBox(tr("Fréquences"), this);
-    Q_SET_OBJECT_NAME(frequenciesFrame);
-    rowsModel_ = new RowsModel(StartEndLettersStatistic::table.columns, this);
-    lists_ = new LinkedLists(addColumnLists(new QGridLayout(frequenciesFrame), 0, rowsModel_,
-                                            {{"letterHeading", "letterList"},
-                                             {"startCountHeading", "startCountList"},
-                                             {"endCountHeading", "endCountList"}},
-                                            frequenciesFrame),
-                             LinkedLists::Driver::AnyList, this);
-
-    const auto [formsFrame, box] =
-        createResultFrame("formsFrame", tr("Forme(s)"), "formsBox", ScrollBars::Vertical, this);
-    formsBox = box;
-
-    auto* left = new QVBoxLayout;
-    left->addWidget(resultsFrame);
-    left->addWidget(frequenciesFrame, 1);
-    auto* body = new QHBoxLayout;
-    body->addLayout(left, 1);
-    body->addWidget(formsFrame, 1);
-    addWindowTitle(utf8Text(StartEndLettersStatistic::info.title));
-    windowLayout()->addLayout(body, 1);
-
-    const WindowMenus menus = buildMenuBar({.resultBox = formsBox, .charts = true});
-    addExportItem(menus.file, rowsModel_, tr("debut-fin-de-mot.csv"), this);
-    connect(addMenuItem(menus.charts, "startLettersChartAction", tr("&Début de mot")), &QAction::triggered, this,
-            &StartEndLettersWindow::openStartLettersChart);
-    connect(addMenuItem(menus.charts, "endLettersChartAction", tr("&Fin de mot")), &QAction::triggered, this,
-            &StartEndLettersWindow::openEndLettersChart);
-    resize(windowSize);
-}
-
-void StartEndLettersWindow::connectSignals()
-{
+    build({.caption = tr("Parvane Dorlesca - Composition des formes - Lettres de l'alphabet - début/fin de mot"),
+           .title = utf8Text(StartEndLettersStatistic::info.title),
+           .body = {{Row{{Column{resultsFrame, {frequenciesFrame, 1}}, 1}, {forms.frame, 1}}, 1}},
+           .size = {860, 560},
+           .menuBar = {.resultBox = formsBox},
+           .tableExport = {rowsModel_, tr("debut-fin-de-mot.csv")},
+           .chartItems = {{"startLettersChartAction", tr("&Début de mot"),
+                           [this] { openChart<StartLettersChart>(&EdgeLetterRow::startCount); }},
+                          {"endLettersChartAction", tr("&Fin de mot"),
+                           [this] { openChart<EndLettersChart>(&EdgeLetterRow::endCount); }}}});
     connect(letterBox, &QComboBox::activated, this, &StartEndLettersWindow::showCountsOfLetter);
-    connect(showStartFormsButton, &QPushButton::clicked, this, &StartEndLettersWindow::showStartForms);
-    connect(showEndFormsButton, &QPushButton::clicked, this, &StartEndLettersWindow::showEndForms);
+    connect(showStartFormsButton, &QPushButton::clicked, this,
+            [this] { listFormsOfShownLetter(&EdgeLetterRow::starts); });
+    connect(showEndFormsButton, &QPushButton::clicked, this, [this] { listFormsOfShownLetter(&EdgeLetterRow::ends); });
+    for (const EdgeLetterRow& row : report_.rows)
+        letterBox->addItem(fromCp1252(std::string_view(&row.letter, 1)));
+    showFirstEntryUnselected(letterBox);
+    rowsModel_->setRows(report_.rows);
+    offerFormsInContext(std::move(text));
 }
 
-void StartEndLettersWindow::openStartLettersChart()
+template <class Chart>
+void StartEndLettersWindow::openChart(std::int64_t EdgeLetterRow::*side)
 {
-    openModal<StartLettersChart>(this, rowsModel_->shownRows([](const EdgeLetterRow& row) {
-        return CountChartRow{std::string(1, row.letter), row.startCount};
-    }));
-}
-
-void StartEndLettersWindow::openEndLettersChart()
-{
-    openModal<EndLettersChart>(this, rowsModel_->shownRows([](const EdgeLetterRow& row) {
-        return CountChartRow{std::string(1, row.letter), row.endCount};
+    openModal<Chart>(this, rowsModel_->shownRows([side](const EdgeLetterRow& row) {
+        return CountChartRow{std::string(1, row.letter), row.*side};
     }));
 }
 
@@ -154,16 +106,6 @@ void StartEndLettersWindow::showCountsOfLetter(int index)
     showStartFormsButton->setVisible(row.startCount != 0);
     showEndFormsButton->setVisible(row.endCount != 0);
     formsBox->setText(QString());
-}
-
-void StartEndLettersWindow::showStartForms()
-{
-    listFormsOfShownLetter(&EdgeLetterRow::starts);
-}
-
-void StartEndLettersWindow::showEndForms()
-{
-    listFormsOfShownLetter(&EdgeLetterRow::ends);
 }
 
 void StartEndLettersWindow::listFormsOfShownLetter(std::vector<FormCount> EdgeLetterRow::*side)

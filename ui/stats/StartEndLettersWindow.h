@@ -5,16 +5,11 @@
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 
-#include <string_view>
-
 class QComboBox;
 class QLineEdit;
 class QPushButton;
 
 namespace quorvelle::ui {
-
-class LinkedLists;
-class PlainTextBox;
 
 /// Opened modal from the main window's "&Lettres de l'alphabet - Début/fin de mot". Presents
 /// the core's EdgeLetterReport: for every letter, the forms that begin and end with it (three
@@ -27,16 +22,13 @@ public:
 
 private slots:
     void showCountsOfLetter(int index);
-    void showStartForms();
-    void showEndForms();
-    void openStartLettersChart();
-    void openEndLettersChart();
 
 private:
     using RowsModel = RowTableModel<EdgeLetterRow>;
 
-    void buildUi();
-    void connectSignals();
+    /// The chart of one side's counts, the rows in their order.
+    template <class Chart>
+    void openChart(std::int64_t EdgeLetterRow::*side);
     /// The forms of one side of the letter that letterBox shows, as it stands: typed text that is
     /// not a letter of the table lists nothing.
     void listFormsOfShownLetter(std::vector<FormCount> EdgeLetterRow::*side);
@@ -49,7 +41,6 @@ private:
     QLineEdit* endCountBox;
     QPushButton* showEndFormsButton;
     RowsModel* rowsModel_;
-    LinkedLists* lists_;
     PlainTextBox* formsBox;
 };
 

@@ -11,6 +11,7 @@
 #include "ui/shell/AboutBox.h"
 #include "ui/stats/ConcordanceWindow.h"
 #include "ui/studied_files.h"
+#include "ui/table_export.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -30,6 +31,24 @@ StatisticsWindow::StatisticsWindow(LetterRule letters, QWidget* parent)
 {
     setSizeGripEnabled(true);
     setStudiedLetters(this, letters);
+}
+
+void StatisticsWindow::build(const WindowDeclaration& declaration)
+{
+    setWindowTitle(declaration.caption);
+    addWindowTitle(declaration.title);
+    for (const LayoutItem& item : declaration.body)
+        item.addTo(windowLayout_);
+    MenuBarContents contents = declaration.menuBar;
+    contents.charts = !declaration.chartItems.empty();
+    contents.statistics = !declaration.statisticsItems.empty();
+    const WindowMenus menus = buildMenuBar(contents);
+    addMenuItems(menus.file, declaration.fileItems, this);
+    if (declaration.tableExport.table)
+        addExportItem(menus.file, declaration.tableExport.table, declaration.tableExport.fileName, this);
+    addMenuItems(menus.charts, declaration.chartItems, this);
+    addMenuItems(menus.statistics, declaration.statisticsItems, this);
+    resize(declaration.size);
 }
 
 StatisticsWindow::WindowMenus StatisticsWindow::buildMenuBar(const MenuBarContents& contents)

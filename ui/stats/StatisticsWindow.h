@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/text/analysed_text.h"
+#include "ui/window_declaration.h"
 #include "ui/window_opening.h"
 
 #include <QDialog>
@@ -28,30 +29,6 @@ class PlainTextBox;
 class StatisticsWindow : public QDialog {
     Q_OBJECT
 protected:
-    /// The captions of the Edition items that a window may write without their access key.
-    struct EditionCaptions {
-        QString selectAll = tr("Sélectionner &tout");
-        QString remove = tr("&Supprimer");
-    };
-
-    /// What a window's menu bar holds besides "&Aide".
-    struct MenuBarContents {
-        /// The box the Edition commands act on, whatever has the focus; a window without one
-        /// has no "&Edition" menu, unless it has a grid.
-        PlainTextBox* resultBox = nullptr;
-        /// Without a result box, the grid whose selected rows "&Copier" copies.
-        QAbstractItemView* grid = nullptr;
-        EditionCaptions editionCaptions = {};
-        /// A "&Graphique" menu, which the window fills with its chart items.
-        bool charts = false;
-        /// A "&Statistiques" menu in the same place, which the window fills.
-        bool statistics = false;
-        /// The last item of "&Fichier", which closes the window: "&Quitter" unless given another
-        /// (see addClosingItem).
-        const char* closingItemName = "quitAction";
-        QString closingItemCaption = {};
-    };
-
     /// The menus that the window fills itself.
     struct WindowMenus {
         QMenu* file = nullptr;
@@ -66,7 +43,12 @@ protected:
     /// The window's layout, under its menu bar.
     QVBoxLayout* windowLayout() const { return windowLayout_; }
 
-    /// Builds the menu bar, in its order, with the shared commands.
+    /// Lays out the window as declared: its caption and title, its body under the title, its
+    /// menu bar with its items, and its size.
+    void build(const WindowDeclaration& declaration);
+
+    /// Builds the menu bar, in its order, with the shared commands, for a window that fills
+    /// its menus itself rather than declaring their items.
     WindowMenus buildMenuBar(const MenuBarContents& contents);
 
     /// Lets the user see in context, in text, the form of a line of the result box (or the

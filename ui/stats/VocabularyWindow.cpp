@@ -3,25 +3,18 @@
 
 #include "core/statistics/vocabulary_statistic.h"
 #include "ui/cp1252_text.h"
-#include "ui/figure_explanations.h"
-
 #include "ui/figure_labels.h"
-#include "ui/menus.h"
 #include "ui/printing.h"
 #include "ui/report_grid.h"
 #include "ui/stats/ConcordanceWindow.h"
 #include "ui/stats/vocabulary_printing.h"
-#include "ui/table_export.h"
 #include "ui/window_layout.h"
 
 #include <QAction>
-#include <QHBoxLayout>
 #include <QHeaderView>
-#include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -30,7 +23,6 @@ namespace {
 
 constexpr int rowPadding = 6;
 constexpr int countColumnTwips = 2000;
-constexpr QSize windowSize(760, 560);
 
 } // namespace
 
@@ -38,24 +30,10 @@ VocabularyWindow::VocabularyWindow(SharedText text, VocabularyReport report, QWi
     : StatisticsWindow(text->letters(), parent)
     , text_(std::move(text))
     , report_(std::move(report))
+    , gridModel_(new GridModel(VocabularyStatistic::table.columns, this))
 {
-    buildUi();
-    connectSignals();
-    fillAlphabetical();
-}
-
-void VocabularyWindow::buildUi()
-{
-    setWindowTitle(tr("Parvane Dorlesca - Liste du vocabulaire"));
-
-    QMenu* fileMenu = buildMenuBar({.closingItemName = "closeAction", .closingItemCaption = tr("&Fermer")}).file;
-    printAction = addMenuItem(fileMenu, "printAction", tr("&Imprimer"));
-
     const QString title = utf8Text(VocabularyStatistic::info.title);
-    using GridModel = RowTableModel<FormCount>;
-    gridModel_ = new GridModel(VocabularyStatistic::table.columns, this);
     vocabularyGrid = createReportGrid("vocabularyGrid", gridModel_, title, this);
-    addExportItem(fileMenu, gridModel_, tr("vocabulaire.csv"), this);
     vocabularyGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     vocabularyGrid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + rowPadding);
     QHeaderView* header = vocabularyGrid->horizontalHeader();
@@ -63,37 +41,25 @@ void VocabularyWindow::buildUi()
     header->setSectionResizeMode(1, QHeaderView::Fixed);
     // 2000 twips, or the header's own width where its bold text needs more.
     header->resizeSection(1, std::max(twipsToDots(countColumnTwips, logicalDpiX()), header->sectionSizeHint(1)));
-
     switchOrderButton = createCommandButton(tr("Tri par fréquences décroissantes"), this);
     Q_SET_OBJECT_NAME(switchOrderButton);
-
     QGroupBox* totalsFrame = createFiguresFrame(VocabularyStatistic::figures, report_, this);
 
-    auto* side = new QVBoxLayout;
-    side->addWidget(totalsFrame);
-    side->addSpacing(12);
-    side->addWidget(switchOrderButton);
-    side->addStretch();
-
-    auto* body = new QHBoxLayout;
-    body->addWidget(vocabularyGrid, 1);
-    body->addLayout(side);
-
-    addWindowTitle(title);
-    windowLayout()->addLayout(body, 1);
-    resize(windowSize);
-}
-
-void VocabularyWindow::connectSignals()
-{
+    build({.caption = tr("Parvane Dorlesca - Liste du vocabulaire"),
+           .title = title,
+           .body = {{Row{{vocabularyGrid, 1}, Column{totalsFrame, Spacing{12}, switchOrderButton, Stretch{}}}, 1}},
+           .size = {760, 560},
+           .menuBar = {.closingItemName = "closeAction", .closingItemCaption = tr("&Fermer")},
+           .fileItems = {{"printAction", tr("&Imprimer"), [this] { printVocabulary(); }}},
+           .tableExport = {gridModel_, tr("vocabulaire.csv")}});
     connect(switchOrderButton, &QPushButton::clicked, this, &VocabularyWindow::switchOrder);
-    connect(printAction, &QAction::triggered, this, &VocabularyWindow::printVocabulary);
     connect(vocabularyGrid, &QTableView::activated, this, &VocabularyWindow::showFormInContext);
     auto* inContextAction = new QAction(tr("Voir en contexte"), vocabularyGrid);
     Q_SET_OBJECT_NAME(inContextAction);
     vocabularyGrid->addAction(inContextAction);
     vocabularyGrid->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(inContextAction, &QAction::triggered, this, &VocabularyWindow::showFormInContext);
+    fillAlphabetical();
 }
 
 void VocabularyWindow::fillAlphabetical()

@@ -7,7 +7,6 @@
 
 #include <string_view>
 
-class QAction;
 class QPushButton;
 class QTableView;
 
@@ -33,8 +32,8 @@ private slots:
 private:
     enum class GridOrder { Alphabetical, ByFrequency };
 
-    void buildUi();
-    void connectSignals();
+    using GridModel = RowTableModel<FormCount>;
+
     void fillAlphabetical();
     void fillByFrequency();
 
@@ -42,10 +41,9 @@ private:
     VocabularyReport report_;
     GridOrder order_ = GridOrder::Alphabetical;
 
+    GridModel* gridModel_;
     QTableView* vocabularyGrid;
-    RowTableModel<FormCount>* gridModel_;
     QPushButton* switchOrderButton;
-    QAction* printAction;
 };
 
 } // namespace quorvelle::ui
