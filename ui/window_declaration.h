@@ -109,10 +109,6 @@ struct MenuBarContents {
     /// Without a result box, the grid whose selected rows "&Copier" copies.
     QAbstractItemView* grid = nullptr;
     EditionCaptions editionCaptions = {};
-    /// A "&Graphique" menu, and a "&Statistiques" menu in the same place: a declared window has
-    /// them when it declares items for them; a window that builds its own menu bar asks.
-    bool charts = false;
-    bool statistics = false;
     /// The last item of "&Fichier", which closes the window: "&Quitter" unless given another
     /// (see addClosingItem).
     const char* closingItemName = "quitAction";

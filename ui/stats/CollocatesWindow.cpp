@@ -16,7 +16,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QSpinBox>
@@ -68,10 +67,7 @@ CollocatesWindow::CollocatesWindow(SharedText text, CollocateReport report, QWid
 void CollocatesWindow::buildUi()
 {
     const QString pivot = fromCp1252(report_.pivot);
-    setWindowTitle(tr("Parvane Dorlesca - Cooccurrents de « %1 »").arg(pivot));
-
-    auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
-    Q_SET_OBJECT_NAME(totalsFrame);
+    QGroupBox* totalsFrame = createFrame("totalsFrame", tr("Statistiques"), this);
     // Explained for the span chosen when asked.
     figureValues_ = addFigures(totalsFrame, collocateFigures, report_,
                                {.extraTotals = {{"shownCountCaption", tr("Cooccurrents affichés :"), "shownCountValue"}}});
@@ -105,11 +101,6 @@ void CollocatesWindow::buildUi()
     choices->addWidget(sameSentenceBox, 1, 1);
     addLabelledControl(choices, 2, "minCountLabel", tr("&Cooccurrences au moins :"), minCountBox);
     addLabelledControl(choices, 3, "minScoreLabel", tr("&Score au moins :"), minScoreBox);
-    auto* top = new QHBoxLayout;
-    top->addWidget(totalsFrame);
-    top->addLayout(choices);
-    top->addStretch(1);
-
     rowsModel_ = new RowsModel(collocateColumns, this);
     collocateGrid = createReportGrid("collocateGrid", rowsModel_, tr("Cooccurrents"), this);
     QHeaderView* header = collocateGrid->horizontalHeader();
@@ -117,12 +108,12 @@ void CollocatesWindow::buildUi()
     header->setSectionResizeMode(0, QHeaderView::Stretch);
     explainGridRows(collocateGrid, collocateRowFigures, report_, *rowsModel_);
 
-    const WindowMenus menus = buildMenuBar({.grid = collocateGrid});
-    addExportItem(menus.file, rowsModel_, tr("cooccurrents.csv"), this);
-    addWindowTitle(tr("Cooccurrents de « %1 »").arg(pivot));
-    windowLayout()->addLayout(top);
-    windowLayout()->addWidget(collocateGrid, 1);
-    resize(windowSize);
+    build({.caption = tr("Parvane Dorlesca - Cooccurrents de « %1 »").arg(pivot),
+           .title = tr("Cooccurrents de « %1 »").arg(pivot),
+           .body = {Row{totalsFrame, choices, Stretch{1}}, {collocateGrid, 1}},
+           .size = windowSize,
+           .menuBar = {.grid = collocateGrid},
+           .tableExport = {rowsModel_, tr("cooccurrents.csv")}});
 }
 
 void CollocatesWindow::computeWithChosenSpan()

@@ -17,7 +17,6 @@
 #include "ui/table_export.h"
 #include "ui/window_layout.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -75,10 +74,7 @@ void DispersionWindow::buildUi()
     const DispersionReport& report = reports_.front();
     const QString form = fromCp1252(report.form);
     chartTitle_ = tr("Répartition de « %1 » dans le texte").arg(form);
-    setWindowTitle(tr("Parvane Dorlesca - %1").arg(chartTitle_));
-
-    auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
-    Q_SET_OBJECT_NAME(totalsFrame);
+    QGroupBox* totalsFrame = createFrame("totalsFrame", tr("Statistiques"), this);
     // Shown and explained for the number of parts chosen.
     figureValues_ = addFigures(totalsFrame, windowFigures, [this]() -> const DispersionReport& { return chosenReport(); });
     figureValues_[2]->setToolTip(tr("1 quand chaque partie a autant d'attestations, 0 quand une seule les a toutes"));
@@ -92,30 +88,20 @@ void DispersionWindow::buildUi()
     auto* partsLabel = new QLabel(tr("&Nombre de parties :"), this);
     partsLabel->setObjectName(QStringLiteral("partsLabel"));
     labelControl(partsLabel, partsBox);
-    auto* choice = new QHBoxLayout;
-    choice->addWidget(partsLabel);
-    choice->addWidget(partsBox);
-    choice->addStretch();
-    auto* top = new QHBoxLayout;
-    top->addWidget(totalsFrame);
-    top->addLayout(choice, 1);
-
     shownTable_ = new QIdentityProxyModel(this);
     partsGrid = createReportGrid("partsGrid", shownTable_, tr("Attestations par partie"), this);
     partsGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     chartAndGrid_ = new QHBoxLayout;
     chartAndGrid_->addWidget(partsGrid, 2);
 
-    const WindowMenus menus = buildMenuBar({.grid = partsGrid});
-    connect(addMenuItem(menus.file, "printAction", tr("&Imprimer")), &QAction::triggered, this,
-            &DispersionWindow::printPartsChart);
-    connect(addMenuItem(menus.file, "saveImageAction", tr("Enregistrer l'i&mage...")), &QAction::triggered, this,
-            &DispersionWindow::savePartsChartImage);
-    addExportItem(menus.file, shownTable_, tr("repartition-%1.csv").arg(form), this);
-    addWindowTitle(chartTitle_);
-    windowLayout()->addLayout(top);
-    windowLayout()->addLayout(chartAndGrid_, 1);
-    resize(windowSize);
+    build({.caption = tr("Parvane Dorlesca - %1").arg(chartTitle_),
+           .title = chartTitle_,
+           .body = {Row{totalsFrame, {Row{partsLabel, partsBox, Stretch{}}, 1}}, {chartAndGrid_, 1}},
+           .size = windowSize,
+           .menuBar = {.grid = partsGrid},
+           .fileItems = {{"printAction", tr("&Imprimer"), [this] { printPartsChart(); }},
+                         {"saveImageAction", tr("Enregistrer l'i&mage..."), [this] { savePartsChartImage(); }}},
+           .tableExport = {shownTable_, tr("repartition-%1.csv").arg(form)}});
 }
 
 std::size_t DispersionWindow::chosenPlace() const

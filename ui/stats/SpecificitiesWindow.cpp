@@ -17,10 +17,8 @@
 #include "ui/table_export.h"
 #include "ui/window_layout.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
@@ -98,10 +96,7 @@ SpecificitiesWindow::SpecificitiesWindow(SharedText text1, SharedText text2, Spe
 
 void SpecificitiesWindow::buildUi()
 {
-    setWindowTitle(tr("Parvane Dorlesca - Spécificités"));
-
-    auto* totalsFrame = new QGroupBox(tr("Statistiques"), this);
-    Q_SET_OBJECT_NAME(totalsFrame);
+    QGroupBox* totalsFrame = createFrame("totalsFrame", tr("Statistiques"), this);
     // Explained at the threshold chosen when asked.
     figureValues_ = addFigures(totalsFrame, SpecificitiesStatistic::figures, report_);
 
@@ -127,22 +122,13 @@ void SpecificitiesWindow::buildUi()
     header->setSortIndicator(specificityColumn, Qt::DescendingOrder);
     explainGridRows(specificityGrid, SpecificitiesStatistic::rowFigures, report_, *rowsModel_);
 
-    auto* threshold = new QHBoxLayout;
-    threshold->addWidget(thresholdLabel);
-    threshold->addWidget(thresholdBox);
-    threshold->addStretch();
-    auto* top = new QHBoxLayout;
-    top->addWidget(totalsFrame);
-    top->addLayout(threshold, 1);
-
-    const WindowMenus menus = buildMenuBar({.grid = specificityGrid, .charts = true});
-    addExportItem(menus.file, rowsModel_, tr("specificites.csv"), this);
-    connect(addMenuItem(menus.charts, "specificitiesChartAction", tr("&Affichage")), &QAction::triggered, this,
-            &SpecificitiesWindow::openSpecificitiesChart);
-    addWindowTitle(utf8Text(SpecificitiesStatistic::info.title));
-    windowLayout()->addLayout(top);
-    windowLayout()->addWidget(specificityGrid, 1);
-    resize(windowSize);
+    build({.caption = tr("Parvane Dorlesca - Spécificités"),
+           .title = utf8Text(SpecificitiesStatistic::info.title),
+           .body = {Row{totalsFrame, {Row{thresholdLabel, thresholdBox, Stretch{}}, 1}}, {specificityGrid, 1}},
+           .size = windowSize,
+           .menuBar = {.grid = specificityGrid},
+           .tableExport = {rowsModel_, tr("specificites.csv")},
+           .chartItems = {{"specificitiesChartAction", tr("&Affichage"), [this] { openSpecificitiesChart(); }}}});
 }
 
 void SpecificitiesWindow::applyChosenThreshold()

@@ -39,10 +39,7 @@ void StatisticsWindow::build(const WindowDeclaration& declaration)
     addWindowTitle(declaration.title);
     for (const LayoutItem& item : declaration.body)
         item.addTo(windowLayout_);
-    MenuBarContents contents = declaration.menuBar;
-    contents.charts = !declaration.chartItems.empty();
-    contents.statistics = !declaration.statisticsItems.empty();
-    const WindowMenus menus = buildMenuBar(contents);
+    const WindowMenus menus = buildMenuBar(declaration);
     addMenuItems(menus.file, declaration.fileItems, this);
     if (declaration.tableExport.table)
         addExportItem(menus.file, declaration.tableExport.table, declaration.tableExport.fileName, this);
@@ -51,8 +48,9 @@ void StatisticsWindow::build(const WindowDeclaration& declaration)
     resize(declaration.size);
 }
 
-StatisticsWindow::WindowMenus StatisticsWindow::buildMenuBar(const MenuBarContents& contents)
+StatisticsWindow::WindowMenus StatisticsWindow::buildMenuBar(const WindowDeclaration& declaration)
 {
+    const MenuBarContents& contents = declaration.menuBar;
     auto* bar = new QMenuBar(this);
     windowLayout_->setMenuBar(bar);
     WindowMenus menus;
@@ -81,9 +79,9 @@ StatisticsWindow::WindowMenus StatisticsWindow::buildMenuBar(const MenuBarConten
                 &QAbstractItemView::selectAll);
     }
 
-    if (contents.charts)
+    if (!declaration.chartItems.empty())
         menus.charts = addMenu(bar, "chartsMenu", tr("&Graphique"));
-    if (contents.statistics)
+    if (!declaration.statisticsItems.empty())
         menus.statistics = addMenu(bar, "statisticsMenu", tr("&Statistiques"));
 
     QMenu* help = addMenu(bar, "helpMenu", tr("&Aide"));

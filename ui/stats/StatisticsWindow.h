@@ -29,35 +29,22 @@ class PlainTextBox;
 class StatisticsWindow : public QDialog {
     Q_OBJECT
 protected:
-    /// The menus that the window fills itself.
-    struct WindowMenus {
-        QMenu* file = nullptr;
-        QMenu* charts = nullptr;     ///< null without charts
-        QMenu* statistics = nullptr; ///< null unless asked for
-    };
 
     /// letters: the rule the window's texts are cut by, which it says under its title when
     /// it is the extended one (see insertLetterRuleNote).
     StatisticsWindow(LetterRule letters, QWidget* parent);
 
-    /// The window's layout, under its menu bar.
-    QVBoxLayout* windowLayout() const { return windowLayout_; }
 
     /// Lays out the window as declared: its caption and title, its body under the title, its
     /// menu bar with its items, and its size.
     void build(const WindowDeclaration& declaration);
 
-    /// Builds the menu bar, in its order, with the shared commands, for a window that fills
-    /// its menus itself rather than declaring their items.
-    WindowMenus buildMenuBar(const MenuBarContents& contents);
 
     /// Lets the user see in context, in text, the form of a line of the result box (or the
     /// two forms of a co-occurrence), alone or followed by its counts in parentheses; textFile
     /// names the file of text where the window studies two texts.
     void offerFormsInContext(SharedText text, const QString& textFile = {});
 
-    /// Puts the window's title at the top of its layout, drawn over its shadow.
-    void addWindowTitle(const QString& title);
 
 private slots:
     void copyResultSelection();
@@ -68,6 +55,18 @@ private slots:
     void showFormOfLineInContext(const QString& line);
 
 private:
+    /// The menus that the declaration's items fill.
+    struct WindowMenus {
+        QMenu* file = nullptr;
+        QMenu* charts = nullptr;     ///< null without chart items
+        QMenu* statistics = nullptr; ///< null without statistics items
+    };
+    /// Builds the menu bar, in its order, with the shared commands and the menus the
+    /// declaration has items for.
+    WindowMenus buildMenuBar(const WindowDeclaration& declaration);
+    /// Puts the window's title at the top of its layout, drawn over its shadow.
+    void addWindowTitle(const QString& title);
+
     QVBoxLayout* windowLayout_;
     PlainTextBox* resultBox_ = nullptr;
     SharedText text_;
