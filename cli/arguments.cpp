@@ -1,6 +1,7 @@
 // Parsing the command line, with a French message for every mistake.
 #include "cli/arguments.h"
 
+#include "cli/corpus_commands.h"
 #include "cli/form_commands.h"
 #include "cli/statistics.h"
 #include "core/catalogue/statistic_register.h"
@@ -13,6 +14,7 @@
 #include <charconv>
 #include <cmath>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace quorvelle::cli {
@@ -29,6 +31,7 @@ constexpr std::string_view minCountOption = "--min-count";
 constexpr std::string_view minFrequencyOption = "--min-frequency";
 constexpr std::string_view minLengthOption = "--min-length";
 constexpr std::string_view minScoreOption = "--min-score";
+constexpr std::string_view partitionOption = "--partition";
 constexpr std::string_view partsOption = "--parts";
 constexpr std::string_view spanOption = "--span";
 constexpr std::string_view thresholdOption = "--threshold";
@@ -44,13 +47,14 @@ constexpr std::int64_t mostParts = 100'000;
 // The options that only some commands take, and those commands.
 struct OptionScope {
     std::string_view option;
-    std::array<std::string_view, 2> commands; // the second empty when one command takes it
+    std::array<std::string_view, 3> commands; // the last ones empty when fewer commands take it
 };
 
 constexpr std::array optionScopes = {
     OptionScope{jobsOption, {allStatisticsName}},
-    OptionScope{thresholdOption, {registered::specificities.name, allStatisticsName}},
-    OptionScope{minFrequencyOption, {registered::segments.name}},
+    OptionScope{thresholdOption, {registered::specificities.name, allStatisticsName, registered::corpus.name}},
+    OptionScope{minFrequencyOption, {registered::segments.name, registered::corpus.name}},
+    OptionScope{partitionOption, {registered::corpus.name, registered::progression.name}},
     OptionScope{minLengthOption, {registered::segments.name}},
     OptionScope{maxLengthOption, {registered::segments.name}},
     OptionScope{maximalOption, {registered::segments.name}},
@@ -77,8 +81,9 @@ void checkOptionsApply(const std::vector<const OptionScope*>& given, std::string
         if (std::ranges::find(scope->commands, command) != scope->commands.end())
             continue;
         std::string commands(scope->commands[0]);
-        if (!scope->commands[1].empty())
-            commands += " ou " + std::string(scope->commands[1]);
+        for (std::size_t place = 1; place < scope->commands.size() && !scope->commands[place].empty(); ++place)
+            commands += (place + 1 < scope->commands.size() && !scope->commands[place + 1].empty() ? ", " : " ou ")
+                + std::string(scope->commands[place]);
         throw UsageError("l'option " + std::string(scope->option) + " ne s'emploie qu'avec " + commands + ".");
     }
 }
@@ -195,6 +200,28 @@ std::string formsInContext(std::string_view word, LetterRule letters)
                                               : std::string(".")));
 }
 
+// The files of a corpus command, then the forms of a progression: the leading words that name
+// an existing file (or standard input) are the files, the others the forms.
+void readCorpusWords(Arguments& arguments, const CorpusCommandInfo& info, std::span<const std::string_view> words)
+{
+    const bool takesForms = info.name == registered::progression.name;
+    std::size_t files = 0;
+    while (files < words.size()
+           && (!takesForms || words[files] == standardInputName || std::filesystem::exists(words[files])))
+        ++files;
+    if (files == 0 || (takesForms && files == words.size()))
+        throw UsageError(std::string(info.withoutFiles));
+    arguments.files.assign(words.begin(), words.begin() + static_cast<std::ptrdiff_t>(files));
+    if (std::ranges::count(arguments.files, std::filesystem::path(standardInputName)) > 1)
+        throw UsageError("l'entrée standard ne se lit qu'une fois : un seul des fichiers peut être « - ».");
+    for (const std::string_view word : words.subspan(files)) {
+        std::string form = formsInContext(word, arguments.letters);
+        if (form.find(' ') != std::string::npos)
+            throw UsageError("« " + std::string(word) + " » est plusieurs formes : la progression se suit forme par forme.");
+        arguments.forms.push_back(std::move(form));
+    }
+}
+
 } // namespace
 
 Arguments parseArguments(const std::vector<std::string_view>& words)
@@ -203,6 +230,7 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
     SegmentOptions& segments = arguments.presentation.segments;
     CollocateThresholds& thresholds = arguments.collocateThresholds;
     bool maxLengthGiven = false;
+    std::optional<std::string_view> minFrequency; // read once the command says its least value
     std::vector<std::string_view> positional;
     std::vector<const OptionScope*> scopedOptions;
     for (std::size_t index = 0; index < words.size(); ++index) {
@@ -229,8 +257,10 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
             arguments.width = parseCount(widthOption, *width, widestContext);
         } else if (const auto threshold = optionValue(words, index, thresholdOption, "une spécificité")) {
             arguments.presentation.specificityThreshold = parseDecimal(thresholdOption, *threshold, false);
-        } else if (const auto frequency = optionValue(words, index, minFrequencyOption, "un nombre de 2 ou plus")) {
-            segments.minFrequency = parseAtLeast(minFrequencyOption, *frequency, smallestSegmentFrequency);
+        } else if (const auto frequency = optionValue(words, index, minFrequencyOption, "un nombre")) {
+            minFrequency = *frequency;
+        } else if (const auto variable = optionValue(words, index, partitionOption, "une variable")) {
+            arguments.partition = decodeText(std::string(*variable), Encoding::Utf8);
         } else if (const auto length = optionValue(words, index, minLengthOption, "un nombre de 2 ou plus")) {
             segments.minLength = parseAtLeast(minLengthOption, *length, smallestSegmentLength);
         } else if (const auto length = optionValue(words, index, maxLengthOption, "un nombre, 0 pour aucune borne")) {
@@ -266,9 +296,15 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
         throw UsageError("indiquez une statistique et un fichier.");
     arguments.statistic = positional.front();
     const FormCommand* formCommand = findFormCommand(arguments.statistic);
-    if (!formCommand && arguments.statistic != allStatisticsName && !findStatistic(arguments.statistic))
+    const CorpusCommand* corpusCommand = findCorpusCommand(arguments.statistic);
+    if (!formCommand && !corpusCommand && arguments.statistic != allStatisticsName
+        && !findStatistic(arguments.statistic))
         throw UsageError("statistique inconnue « " + arguments.statistic + " ».");
     checkOptionsApply(scopedOptions, arguments.statistic);
+    if (minFrequency && corpusCommand)
+        arguments.analysisMinFrequency = parseAtLeast(minFrequencyOption, *minFrequency, 1);
+    else if (minFrequency)
+        segments.minFrequency = parseAtLeast(minFrequencyOption, *minFrequency, smallestSegmentFrequency);
     checkSegmentLengths(segments, maxLengthGiven);
     if (arguments.presentation.explain && arguments.statistic == registered::concordance.name)
         throw UsageError("l'option --explain ne s'emploie pas avec concordance, qui ne calcule aucun nombre.");
@@ -282,6 +318,11 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
         if (formCommand->info.oneFormOnly && arguments.form.find(' ') != std::string::npos)
             throw UsageError("les cooccurrents se cherchent autour d'une seule forme, et non de « "
                              + std::string(positional[2]) + " ».");
+        return arguments;
+    }
+
+    if (corpusCommand) {
+        readCorpusWords(arguments, corpusCommand->info, {positional.begin() + 1, positional.end()});
         return arguments;
     }
 
@@ -331,6 +372,15 @@ std::string usageText()
             "                les formes plus fréquentes autour de FORME (une seule forme) que le\n"
             "                hasard ne les y placerait, par score décroissant ; avec --json, toutes\n"
             "                les formes vues autour d'elle, sans seuil\n";
+    text += "\nCorpus de parties :\n"
+            "  quorvelle-cli corpus FICHIER... [--partition VARIABLE] [--min-frequency F] [--threshold S]\n"
+            "                [--json | --csv]\n"
+            "                les parties (un fichier chacune, ou un fichier coupé par ses lignes\n"
+            "                « **** *variable_modalité »), les formes spécifiques de chaque partie et\n"
+            "                l'analyse factorielle des correspondances des formes et des parties\n"
+            "  quorvelle-cli progression FICHIER... FORME... [--partition VARIABLE] [--json | --csv]\n"
+            "                les attestations, la fréquence et la spécificité de chaque FORME dans\n"
+            "                chaque partie ; les fichiers sont les premiers mots qui en nomment un\n";
     text += "\nOptions :\n"
             "  --json                        écrit le résultat en JSON (UTF-8)\n"
             "  --csv                         écrit les tableaux du résultat en CSV pour tableur\n"
@@ -347,10 +397,13 @@ std::string usageText()
             "                                au-delà)\n"
             "  --width N                     avec concordance, N caractères de contexte de chaque côté\n"
             "                                (40 par défaut)\n"
-            "  --threshold S                 avec specificities, montre en texte et en CSV les formes\n"
-            "                                dont la spécificité atteint S ou -S (2 par défaut)\n"
+            "  --threshold S                 avec specificities et corpus, montre en texte et en CSV les\n"
+            "                                formes dont la spécificité atteint S ou -S (2 par défaut)\n"
             "  --min-frequency N             avec segments, les segments attestés au moins N fois\n"
-            "                                (2 par défaut)\n"
+            "                                (2 par défaut) ; avec corpus, l'analyse factorielle garde\n"
+            "                                les formes d'au moins N attestations (10 par défaut)\n"
+            "  --partition VARIABLE          avec corpus et progression, regroupe les parties selon la\n"
+            "                                valeur de VARIABLE (par défaut, chaque partie seule)\n"
             "  --min-length N                avec segments, les segments d'au moins N formes (2 par\n"
             "                                défaut, 2 au moins)\n"
             "  --max-length N                avec segments, les segments d'au plus N formes (8 par\n"

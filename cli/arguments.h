@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/presentation.h"
+#include "core/corpus/correspondence_analysis.h"
 #include "core/reports/collocate_report.h"
 #include "core/reports/dispersion_report.h"
 #include "core/text/encoding.h"
@@ -39,6 +40,13 @@ struct Arguments {
     /// Where the collocates are looked for, and which of them the text and CSV show.
     CollocateOptions collocates;
     CollocateThresholds collocateThresholds;
+    /// A corpus command's variable that groups the parts, in code page 1252; empty: each part
+    /// on its own.
+    std::string partition;
+    /// The forms whose progression is asked, in code page 1252.
+    std::vector<std::string> forms;
+    /// The least attestations in the corpus of a form its correspondence analysis keeps.
+    std::int64_t analysisMinFrequency = defaultAnalysisMinFrequency;
     Presentation presentation;
 };
 

@@ -1,9 +1,10 @@
 // quorvelle-cli: every statistic of Quorvelle on a file, as French text, JSON or CSV.
 #include "cli/arguments.h"
+#include "cli/corpus_commands.h"
 #include "cli/form_commands.h"
+#include "cli/formatted_output.h"
 #include "cli/statistics.h"
 #include "core/documents/document_text.h"
-#include "core/presentation/csv.h"
 #include "core/presentation/french_messages.h"
 #include "core/catalogue/statistic_register.h"
 #include "core/text/text_file.h"
@@ -79,54 +80,15 @@ unsigned defaultJobs(const quorvelle::AnalysedTexts& texts)
     return bytes <= largestTextForParallelJobs ? std::max(1u, std::thread::hardware_concurrency()) : 1u;
 }
 
-// A result computed under the extended letter rule says so at its head: the JSON document by
-// its first member, the text and the CSV by a line of their own. The classic rule, the
-// default, goes without saying, so that existing readers see no change.
-void writeLetterRule(quorvelle::LetterRule letters, quorvelle::cli::JsonWriter& json)
-{
-    if (letters == quorvelle::LetterRule::Extended)
-        json.startDocumentWith("letterRule", "extended");
-}
-
-void writeLetterRule(quorvelle::LetterRule letters, quorvelle::cli::CsvWriter& csv)
-{
-    if (letters == quorvelle::LetterRule::Extended) {
-        csv.row(quorvelle::cli::Utf8Field{quorvelle::french::letterRuleLine(letters)});
-        csv.endTable();
-    }
-}
-
-void writeLetterRule(quorvelle::LetterRule letters, std::ostream& out)
-{
-    if (letters == quorvelle::LetterRule::Extended)
-        out << quorvelle::french::letterRuleLine(letters) << "\n\n";
-}
-
 // What the command line's form command finds of its form in the text, in the format it asks for.
 void writeFormCommand(const quorvelle::cli::FormCommand& command, const quorvelle::cli::Arguments& arguments,
                       std::string_view text)
 {
-    using namespace quorvelle;
-    switch (arguments.format) {
-    case cli::OutputFormat::Json: {
-        cli::JsonWriter json(std::cout);
-        writeLetterRule(arguments.letters, json);
-        command.writeJson(arguments, text, json);
-        std::cout << '\n';
-        break;
-    }
-    case cli::OutputFormat::Csv: {
-        std::cout << csvByteOrderMark;
-        cli::CsvWriter csv(std::cout);
-        writeLetterRule(arguments.letters, csv);
-        command.writeCsv(arguments, text, csv);
-        break;
-    }
-    case cli::OutputFormat::Text:
-        writeLetterRule(arguments.letters, std::cout);
-        command.writeText(arguments, text, std::cout);
-        break;
-    }
+    using namespace quorvelle::cli;
+    writeFormatted(arguments.format, arguments.letters,
+                   {[&](std::ostream& out) { command.writeText(arguments, text, out); },
+                    [&](JsonWriter& json) { command.writeJson(arguments, text, json); },
+                    [&](CsvWriter& csv) { command.writeCsv(arguments, text, csv); }});
 }
 
 // Flushes the result; one that could not be written whole is said, never passed over in silence.
@@ -147,36 +109,27 @@ void writeResult(const quorvelle::cli::Arguments& arguments, const quorvelle::An
     using namespace quorvelle::cli;
     const Statistic* statistic = findStatistic(arguments.statistic);
     const unsigned jobs = arguments.jobs > 0 ? arguments.jobs : defaultJobs(texts);
-    switch (arguments.format) {
-    case OutputFormat::Json: {
-        JsonWriter json(std::cout);
-        writeLetterRule(texts.letters(), json);
-        if (statistic)
-            statistic->writeJson(texts, arguments.presentation, json);
-        else
-            writeAllAsJson(texts, arguments.presentation, json, jobs);
-        std::cout << '\n';
-        break;
-    }
-    case OutputFormat::Csv: {
-        std::cout << quorvelle::csvByteOrderMark;
-        CsvWriter csv(std::cout);
-        writeLetterRule(texts.letters(), csv);
-        if (statistic) {
-            statistic->writeCsv(texts, arguments.presentation, csv);
-        } else {
-            writeAllAsCsv(texts, arguments.presentation, std::cout, jobs);
-        }
-        break;
-    }
-    case OutputFormat::Text:
-        writeLetterRule(texts.letters(), std::cout);
-        if (statistic)
-            statistic->writeText(texts, arguments.presentation, std::cout);
-        else
-            writeAllAsText(texts, arguments.presentation, std::cout, jobs);
-        break;
-    }
+    const Presentation& presentation = arguments.presentation;
+    writeFormatted(arguments.format, texts.letters(),
+                   {[&](std::ostream& out) {
+                        if (statistic)
+                            statistic->writeText(texts, presentation, out);
+                        else
+                            writeAllAsText(texts, presentation, out, jobs);
+                    },
+                    [&](JsonWriter& json) {
+                        if (statistic)
+                            statistic->writeJson(texts, presentation, json);
+                        else
+                            writeAllAsJson(texts, presentation, json, jobs);
+                    },
+                    [&](CsvWriter& csv) {
+                        // Every statistic of `all` writes its tables with a writer of its own.
+                        if (statistic)
+                            statistic->writeCsv(texts, presentation, csv);
+                        else
+                            writeAllAsCsv(texts, presentation, std::cout, jobs);
+                    }});
 }
 
 } // namespace
@@ -207,6 +160,11 @@ int main(int argc, char* argv[])
     if (arguments.version) {
         std::cout << "quorvelle-cli " QUORVELLE_VERSION "\n";
         return exitSuccess;
+    }
+
+    if (const cli::CorpusCommand* command = cli::findCorpusCommand(arguments.statistic)) {
+        const int status = cli::runCorpusCommand(*command, arguments);
+        return status == exitSuccess ? finishOutput() : status;
     }
 
     std::string first;

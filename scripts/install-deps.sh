@@ -10,6 +10,8 @@ packages=(
     appstream
     # The documents: zip containers, XML and HTML, PDF.
     libzip-dev libxml2-dev libpoppler-cpp-dev
+    # The correspondence analysis of a corpus: Eigen's symmetric eigensolver.
+    libeigen3-dev
     # pdftotext reads back the printed pages in the window tests.
     poppler-utils
     libgtest-dev libbenchmark-dev

@@ -35,6 +35,13 @@ struct FormCommandInfo {
     bool oneFormOnly = false;          ///< whether the form may not be several forms that follow each other
 };
 
+/// What a command that studies a corpus of parts says of itself; texts in French, UTF-8.
+struct CorpusCommandInfo {
+    std::string_view name = {};        ///< quorvelle-cli's name for it
+    std::string_view title = {};       ///< the heading of its window and of its French report
+    std::string_view withoutFiles = {}; ///< what quorvelle-cli says when the command line lacks them
+};
+
 namespace registered {
 
 inline constexpr MenuGroup compositionMenu{"compositionMenu", "&Composition des formes"};
@@ -126,6 +133,18 @@ inline constexpr FormCommandInfo collocates{
     .withoutForm = "les cooccurrents demandent un fichier et une forme : collocates FICHIER FORME.",
     .oneFormOnly = true};
 
+/// The commands that study a corpus cut into parts: the parts, their specific forms and the
+/// correspondence analysis; the progression of forms through the parts.
+inline constexpr CorpusCommandInfo corpus{
+    .name = "corpus",
+    .title = "Le corpus et ses parties",
+    .withoutFiles = "le corpus demande ses fichiers : corpus FICHIER... (un fichier à lignes étoilées, "
+                    "ou un fichier par partie)."};
+inline constexpr CorpusCommandInfo progression{
+    .name = "progression",
+    .title = "Progression d'une forme",
+    .withoutFiles = "la progression demande les fichiers du corpus puis des formes : progression FICHIER... FORME..."};
+
 } // namespace registered
 
 /// Every statistic, in the order of the menus, of quorvelle-cli's usage and of `all`.
@@ -137,6 +156,9 @@ inline constexpr std::array registeredStatistics = {
     &registered::enrichment,      &registered::comparison,    &registered::specificities,
     &registered::richness,
 };
+
+/// Every command that studies a corpus, in the order of quorvelle-cli's usage.
+inline constexpr std::array registeredCorpusCommands = {&registered::corpus, &registered::progression};
 
 /// Every command that studies one form, in the order of quorvelle-cli's usage.
 inline constexpr std::array registeredFormCommands = {&registered::concordance, &registered::dispersion,

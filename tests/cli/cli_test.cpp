@@ -421,7 +421,14 @@ TEST(Cli, MistakesExitWithAFrenchMessage)
         {"collocates --span=0 " + text + " a", 2, "l'option --span demande un nombre entier de 1 ou plus"},
         {"collocates --min-score deux " + text + " a", 2, "l'option --min-score demande un nombre, et non « deux »"},
         {"concordance --min-count 2 " + text + " a", 2, "l'option --min-count ne s'emploie qu'avec collocates."},
-        {"counts --threshold 3 " + text, 2, "l'option --threshold ne s'emploie qu'avec specificities ou all."},
+        {"counts --threshold 3 " + text, 2, "l'option --threshold ne s'emploie qu'avec specificities, all ou corpus."},
+        {"corpus", 2, "le corpus demande ses fichiers"},
+        {"progression " + text, 2, "la progression demande les fichiers du corpus puis des formes"},
+        {"progression " + text + " \"le chat\"", 2, "« le chat » est plusieurs formes"},
+        {"corpus --min-frequency 0 " + text, 2, "l'option --min-frequency demande un nombre entier de 1 ou plus"},
+        {"corpus " + text, 1, "ce corpus n'a qu'une partie : une partition en demande au moins deux"},
+        {"corpus --partition auteur " + text + " " + text, 1,
+         "aucune partie du corpus n'a la variable « auteur » : ses lignes étoilées ne donnent aucune variable."},
         {"concordance --explain " + text + " a", 2,
          "l'option --explain ne s'emploie pas avec concordance, qui ne calcule aucun nombre."},
         {"vocabulary --explain --json " + text, 2, "l'option --explain complète la sortie en texte, et non --json"},
@@ -488,6 +495,49 @@ TEST(Cli, ConcordanceOfConsecutiveForms)
         }
 }
 
+// Files as parts, and one file cut by its marker lines, make the same corpus.
+TEST(Cli, CorpusOfFilesOrOfMarkedParts)
+{
+    const TemporaryFile first("a a b d");
+    const TemporaryFile second("b c d");
+    const TemporaryFile marked("**** *n_1 *auteur_x\r\na a b d\r\n**** *n_2\r\nb c d\r\n**** *auteur_x mot\r\n");
+    const CliRun files = runCli("corpus --json --min-frequency 2 " + first.argument() + " " + second.argument());
+    const CliRun parts = runCli("corpus --json --min-frequency 2 " + marked.argument());
+    EXPECT_EQ(files.exitCode, 0);
+    EXPECT_EQ(files.err, "");
+    // The marker line without forms after it and its stray word are said, and the part left out.
+    EXPECT_EQ(parts.err, "quorvelle-cli : remarque : ligne 5 : « mot » ne commence pas par une étoile ; une ligne "
+                         "étoilée n'est pas du texte : ce mot n'est pas compté.\n"
+                         "quorvelle-cli : remarque : ligne 5 : la partie « auteur_x » n'a aucune forme ; elle est "
+                         "laissée de côté (son texte reste dans le corpus).\n");
+    nlohmann::json byFile = nlohmann::json::parse(files.out);
+    nlohmann::json byMarker = nlohmann::json::parse(parts.out);
+    EXPECT_EQ(byMarker["parts"][0], nlohmann::json::parse(R"({"name":"n_1 auteur_x","forms":4,"distinct":3,"hapax":2})"));
+    // Every form of the corpus in every part, f = 0 included, by specificity decreasing.
+    EXPECT_EQ(byMarker["specificities"][1]["forms"].size(), 4U);
+    EXPECT_EQ(byMarker["specificities"][1]["forms"][3]["form"], "a");
+    EXPECT_EQ(byMarker["specificities"][1]["forms"][3]["f"], 0);
+    // a, b and d in two parts: one factor.
+    EXPECT_EQ(byMarker["ca"]["eigenvalues"].size(), 1U);
+    EXPECT_EQ(byMarker["ca"]["forms"].size(), 3U);
+    for (nlohmann::json* corpus : {&byFile, &byMarker}) {
+        for (nlohmann::json& part : (*corpus)["parts"])
+            part.erase("name");
+        for (nlohmann::json& part : (*corpus)["specificities"])
+            part.erase("part");
+        for (nlohmann::json& part : (*corpus)["ca"]["parts"])
+            part.erase("name");
+    }
+    EXPECT_EQ(byFile, byMarker);
+
+    const CliRun grouped = runCli("progression --partition auteur " + marked.argument() + " A c");
+    EXPECT_NE(grouped.out.find("« a » : 2 attestations dans le corpus\nPartie\tAttestations\tFormes de la partie\t"
+                               "Fréquence (pour 10 000)\tSpécificité\nx\t2\t4\t5000\t"),
+              std::string::npos)
+        << grouped.out;
+    EXPECT_NE(grouped.out.find("\n(sans valeur)\t1\t3\t3333,33\t"), std::string::npos) << grouped.out;
+}
+
 // "-" reads standard input; --version names the program and its version.
 TEST(Cli, StandardInputAndVersion)
 {
@@ -535,7 +585,7 @@ TEST(Cli, ManualListsWhatHelpLists)
     const std::regex option("(--[a-z][a-z-]*)");
     EXPECT_EQ(matches(manual, option), matches(help, option));
     std::set<std::string> statistics = matches(help, std::regex("\n  ([a-z]+) "));
-    statistics.insert({"concordance", "dispersion", "collocates"});
+    statistics.insert({"concordance", "dispersion", "collocates", "corpus", "progression"});
     EXPECT_EQ(matches(manual, std::regex("<td><code>([a-z]+)</code></td>")), statistics);
 }
 
