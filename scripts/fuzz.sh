@@ -13,7 +13,7 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWit
     -DQUORVELLE_BUILD_TESTS=OFF -DQUORVELLE_BUILD_FUZZ=ON -DQUORVELLE_SANITIZE=ON -DQUORVELLE_BUILD_DESKTOP=OFF \
     -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
 document_formats=(odt docx epub html pdf)
-cmake --build build-fuzz --target fuzz_statistics fuzz_output "${document_formats[@]/#/fuzz_}"
+cmake --build build-fuzz --target fuzz_statistics fuzz_output fuzz_corpus "${document_formats[@]/#/fuzz_}"
 
 # Runs one target for the given seconds, from its own corpus and the given seeds.
 fuzz() {
@@ -25,11 +25,12 @@ fuzz() {
         "$corpus" "$@"
 }
 
-# A third of the time for the statistics, a sixth for the writers, the rest shared by the
-# document extractors.
+# A third of the time for the statistics, a sixth for the writers, a sixth for the corpus of
+# parts, the rest shared by the document extractors.
 fuzz fuzz_statistics $((seconds / 3)) fuzz/corpus samples tests/data/corpus
 fuzz fuzz_output $((seconds / 6)) fuzz/corpus samples tests/data/corpus
+fuzz fuzz_corpus $((seconds / 6)) fuzz/corpus tests/data/corpus
 for format in "${document_formats[@]}"; do
-    fuzz "fuzz_$format" $(((seconds - seconds / 3 - seconds / 6) / ${#document_formats[@]})) tests/data/documents \
-        fuzz/documents
+    fuzz "fuzz_$format" $(((seconds - seconds / 3 - 2 * (seconds / 6)) / ${#document_formats[@]})) \
+        tests/data/documents fuzz/documents
 done

@@ -11,6 +11,7 @@
 #include <QMetaMethod>
 #include <QMimeData>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -281,6 +282,30 @@ void PlainTextBox::keyPressEvent(QKeyEvent* event)
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
+}
+
+void PlainTextBox::showCharacterAt(qsizetype offset)
+{
+    completeText();
+    // Each block stands for its characters and for the line end of the break after it, which
+    // a cut of a long line has none of.
+    qsizetype blockStart = 0;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        const qsizetype shown = block.length() - 1;
+        const QTextBlock next = block.next();
+        const qsizetype blockEnd = blockStart + shown + (next.isValid() ? lineEndBefore(next).size() : 0);
+        if (offset < blockEnd || !next.isValid()) {
+            QTextCursor cursor(block);
+            cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor,
+                                static_cast<int>(std::clamp<qsizetype>(offset - blockStart, 0, shown)));
+            setTextCursor(cursor);
+            // The line at the top of the box, so that what follows it shows.
+            verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+            ensureCursorVisible();
+            return;
+        }
+        blockStart = blockEnd;
+    }
 }
 
 void PlainTextBox::selectWholeText()

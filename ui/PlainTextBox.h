@@ -56,6 +56,8 @@ public:
 
     /// Shows the rest of the text now, if the box is still showing it in portions.
     void completeText();
+    /// Puts the caret before the character at offset in text() and scrolls its line to the top.
+    void showCharacterAt(qsizetype offset);
     /// Selects the whole text. (copy() needs nothing of its own: it goes through
     /// createMimeDataFromSelection and leaves the clipboard untouched when nothing is
     /// selected.)

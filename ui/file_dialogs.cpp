@@ -16,10 +16,11 @@
 namespace quorvelle::ui {
 namespace {
 
-// What a test chose in place of the next dialog.
+// What a test chose in place of the next dialog: a file, or the files of a corpus.
 struct NextChoice {
     QString path;
     std::optional<int> type;
+    QStringList corpusPaths = {};
 };
 
 std::optional<NextChoice>& nextChosenFile()
@@ -105,6 +106,20 @@ QString chooseTextFile(QWidget* parent)
     return dialog.selectedFiles().value(0);
 }
 
+QStringList chooseCorpusFiles(QWidget* parent)
+{
+    if (auto& next = nextChosenFile())
+        return std::exchange(next, std::nullopt)->corpusPaths;
+
+    QFileDialog dialog(parent);
+    setUpTextFileDialog(dialog);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setWindowTitle(QCoreApplication::translate("quorvelle::ui", "Ouvrir un corpus"));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
 std::optional<TextFileChoice> chooseTextFileToSave(QWidget* parent, const QString& proposedPath, Encoding encoding)
 {
     constexpr std::array encodings = {Encoding::Utf8, Encoding::Cp1252};
@@ -150,6 +165,11 @@ QString proposedFilePath(const QWidget* window, const QString& suggestedName)
 void setNextChosenFile(const QString& path, std::optional<int> type)
 {
     nextChosenFile() = NextChoice{path, type};
+}
+
+void setNextChosenCorpusFiles(const QStringList& paths)
+{
+    nextChosenFile() = NextChoice{{}, std::nullopt, paths};
 }
 
 } // namespace quorvelle::ui

@@ -4,6 +4,7 @@
 #include "core/text/encoding.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -20,6 +21,11 @@ void setUpTextFileDialog(QFileDialog& dialog);
 /// Shows the open dialog; returns the chosen file's path, or an empty string when the user
 /// cancels.
 QString chooseTextFile(QWidget* parent);
+
+/// Shows the open dialog for the files of a corpus, one or several: one file is cut at its
+/// marker lines, several are one part each. Returns the chosen files' paths in the order the
+/// dialog gives them, or none when the user cancels.
+QStringList chooseCorpusFiles(QWidget* parent);
 
 /// Where and how the user chose to save a text.
 struct TextFileChoice {
@@ -53,5 +59,7 @@ QString proposedFilePath(const QWidget* window, const QString& suggestedName);
 /// For tests: the next file dialog returns path (empty: a cancel) without showing anything, of
 /// the type at place type among the dialog's types, or of the type the dialog proposes.
 void setNextChosenFile(const QString& path, std::optional<int> type = std::nullopt);
+/// For tests: the next corpus dialog returns paths (empty: a cancel) without showing anything.
+void setNextChosenCorpusFiles(const QStringList& paths);
 
 } // namespace quorvelle::ui

@@ -46,15 +46,6 @@ void reportOpenFailure(const FileError& error, QWidget* parent)
                             + utf8Text(french::fileErrorReason(error)));
 }
 
-void reportTooLarge(QWidget* parent)
-{
-    MessageBox::information(
-        parent, QObject::tr("Fichier trop volumineux"),
-        QObject::tr("Le fichier est trop volumineux.") + QStringLiteral("\r\n")
-            + QObject::tr("Le fichier ne peut dépasser la taille de %1 Go, ni celle de la mémoire disponible.")
-                  .arg(maxTextFileBytes / bytesPerGigabyte));
-}
-
 // What was read into box: the size of the text (a document's extracted text) and how it was
 // read, or nothing after reporting why it could not be.
 struct ReadText {
@@ -71,19 +62,33 @@ std::optional<ReadText> readInto(PlainTextBox* box, const QString& fullPath, QWi
         return ReadText{loaded.size, loaded.encoding};
     } catch (const FileError& error) {
         box->setText(QString());
-        if (error.reason() == FileError::Reason::TooLarge)
-            reportTooLarge(parent);
-        else
-            reportOpenFailure(error, parent);
+        reportUnreadableFile(error, parent);
     } catch (const std::bad_alloc&) {
         // A text too large to hold in memory, or in the text box.
         box->setText(QString());
-        reportTooLarge(parent);
+        reportTooLargeText(parent);
     }
     return std::nullopt;
 }
 
 } // namespace
+
+void reportTooLargeText(QWidget* parent)
+{
+    MessageBox::information(
+        parent, QObject::tr("Fichier trop volumineux"),
+        QObject::tr("Le fichier est trop volumineux.") + QStringLiteral("\r\n")
+            + QObject::tr("Le fichier ne peut dépasser la taille de %1 Go, ni celle de la mémoire disponible.")
+                  .arg(maxTextFileBytes / bytesPerGigabyte));
+}
+
+void reportUnreadableFile(const FileError& error, QWidget* parent)
+{
+    if (error.reason() == FileError::Reason::TooLarge)
+        reportTooLargeText(parent);
+    else
+        reportOpenFailure(error, parent);
+}
 
 std::optional<OpenedText> openTextInto(PlainTextBox* box, const QString& path, QWidget* parent)
 {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/text/encoding.h"
+#include "core/text/text_file.h"
 
 #include <QString>
 
@@ -18,6 +19,11 @@ struct OpenedText {
     QString path;
     Encoding encoding = Encoding::Cp1252;
 };
+
+/// Says over parent, in a French message box, why a file could not be read.
+void reportUnreadableFile(const FileError& error, QWidget* parent);
+/// Says over parent that a text is too large for the program or for the memory left.
+void reportTooLargeText(QWidget* parent);
 
 /// Reads and decodes the file at path into box, under the hourglass, then asks before
 /// keeping a file of more than 64000 bytes; the text stays in the box while the question is

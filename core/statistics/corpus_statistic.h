@@ -2,10 +2,12 @@
 // form's progression and of the factors of its correspondence analysis.
 #pragma once
 
+#include "core/catalogue/row_figure.h"
 #include "core/catalogue/statistic_register.h"
 #include "core/catalogue/table_columns.h"
 #include "core/corpus/correspondence_analysis.h"
 #include "core/corpus/corpus_reports.h"
+#include "core/explanations/corpus_explanations.h"
 #include "core/reports/rounding.h"
 #include "core/statistics/score_cells.h"
 
@@ -44,6 +46,10 @@ struct CorpusStatistic {
     };
     static constexpr TableColumns<PartSpecificForm> specificFormTable{"Spécificités de la partie",
                                                                       specificFormColumns};
+    /// Each form's specificity in its part.
+    static constexpr std::array specificFormFigures = {
+        RowFigure<PartSpecificities, PartSpecificForm>{4, explainPartSpecificity},
+    };
 
     static constexpr std::array factorColumns = {
         Column<Factor>{"Facteur", CellKind::Count,
@@ -57,6 +63,14 @@ struct CorpusStatistic {
     };
     static constexpr TableColumns<Factor> factorTable{"Analyse factorielle des correspondances : valeurs propres",
                                                       factorColumns};
+    /// Each factor's share of the inertia.
+    static constexpr std::array factorFigures = {
+        RowFigure<CorrespondenceAnalysis, Factor>{
+            2, [](const CorrespondenceAnalysis& analysis, const Factor& factor, const ExplanationNumbers& numbers) {
+                return explainInertiaShare(analysis, static_cast<std::size_t>(&factor - analysis.factors.data()),
+                                           numbers);
+            }},
+    };
 };
 
 struct ProgressionStatistic {

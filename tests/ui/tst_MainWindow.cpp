@@ -7,6 +7,7 @@
 #include "ui/TextAnalysis.h"
 #include "ui/file_dialogs.h"
 #include "ui/main/MainWindow.h"
+#include "ui/stats/CorpusWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QListView>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
@@ -75,7 +77,7 @@ private slots:
     void menus()
     {
         const QString withoutText = QStringLiteral(
-            "fileMenu=&Fichier[openAction=&Ouvrir... !saveTextAsAction=&Enregistrer le texte sous... "
+            "fileMenu=&Fichier[openAction=&Ouvrir... openCorpusAction=Ouvrir un &corpus... !saveTextAsAction=&Enregistrer le texte sous... "
             "!closeAction=&Fermer = quitAction=&Quitter] "
             "toolsMenu=&Outils[!characterCountAction=&Nombre de caractères !wordCountAction=Nombre de &mots = "
             "extendedLettersAction=&Compter œ, Œ, Ÿ, Š, Ž comme des lettres] "
@@ -87,11 +89,14 @@ private slots:
             "!frequenciesAction=&Calcul des écarts] !cooccurrencesAction=Les c&ooccurrences "
             "!segmentsAction=Les &segments répétés "
             "!sentencesAction=Les longueurs de &phrases !enrichmentAction=L'&enrichissement du vocabulaire "
-            "!compareAction=La co&mparaison de vocabulaires !richnessAction=&Richesse du vocabulaire] "
+            "!compareAction=La co&mparaison de vocabulaires !richnessAction=&Richesse du vocabulaire = "
+            "!corpusAction=Le corpus et ses par&ties] "
             "helpMenu=&Aide[aboutAction=&A propos de manualAction=&Mode d'emploi]");
         const QString withText = QString(withoutText)
                                      .remove(QLatin1Char('!'))
-                                     .replace(QStringLiteral("openAction"), QStringLiteral("!openAction"));
+                                     .replace(QStringLiteral("openAction"), QStringLiteral("!openAction"))
+                                     .replace(QStringLiteral("openCorpusAction"), QStringLiteral("!openCorpusAction"))
+                                     .replace(QStringLiteral("corpusAction=Le"), QStringLiteral("!corpusAction=Le"));
         QCOMPARE(test::menuTree(mainWindow_->menuBar()->actions()), withoutText);
         openSample();
         QCOMPARE(test::menuTree(mainWindow_->menuBar()->actions()), withText);
@@ -152,6 +157,41 @@ private slots:
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(mainWindow_.get(), &drop);
         QCOMPARE(caption(), path);
+    }
+
+    // A corpus shows its text without its marker lines, read-only, its parts listed beside it:
+    // choosing one shows its start. Its window opens from "Statistiques"; closing it ends the
+    // corpus. A corpus of one part says that a partition needs two.
+    void openCorpus()
+    {
+        const QString path = test::writeFile(files_, QStringLiteral("parties.txt"),
+                                             "**** *auteur_a\r\nle chat\r\n**** *auteur_b\r\nle chien\r\n");
+        ui::setNextChosenCorpusFiles({path});
+        item("openCorpusAction")->trigger();
+        QVERIFY(MessageBox::takeShownMessages().isEmpty());
+        QCOMPARE(caption(), QStringLiteral("Corpus de 2 parties : ") + QDir::toNativeSeparators(path));
+        QCOMPARE(textBox()->text(), QStringLiteral("le chat\r\nle chien\r\n"));
+        QCOMPARE(analysedText(), QByteArray("le chat\r\nle chien\r\n"));
+        QVERIFY(textBox()->isReadOnly());
+        auto* parts = mainWindow_->findChild<QListWidget*>(QStringLiteral("partList"));
+        QCOMPARE(parts->count(), 2);
+        QCOMPARE(parts->item(1)->text(), QStringLiteral("auteur_b"));
+        parts->setCurrentRow(1);
+        QCOMPARE(textBox()->textCursor().position(), 8);
+        QVERIFY(item("corpusAction")->isEnabled());
+        test::inspectWindowBeside([this] { item("corpusAction")->trigger(); },
+                                  [](QWidget* window) { QVERIFY(qobject_cast<ui::CorpusWindow*>(window)); });
+
+        item("closeAction")->trigger();
+        QVERIFY(!textBox()->isReadOnly());
+        QVERIFY(parts->isHidden());
+        QVERIFY(!item("corpusAction")->isEnabled());
+        ui::setNextChosenCorpusFiles({test::writeFile(files_, QStringLiteral("seule.txt"), "une seule partie")});
+        item("openCorpusAction")->trigger();
+        QCOMPARE(MessageBox::takeShownMessages().value(0).text,
+                 QStringLiteral("Ce corpus n'a qu'une partie : une partition en demande au moins deux pour que les "
+                                "parties se comparent."));
+        QVERIFY(!item("corpusAction")->isEnabled());
     }
 
     // A document opens as its text, under its own name.

@@ -1,6 +1,8 @@
 // The main window.
 #include "ui/main/MainWindow.h"
 
+#include "core/explanations/figure_explanation.h"
+#include "core/presentation/corpus_messages.h"
 #include "core/presentation/french_messages.h"
 #include "core/reports/character_counts.h"
 #include "core/statistics/all_statistics.h"
@@ -8,12 +10,14 @@
 #include "ui/HourglassCursor.h"
 #include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
+#include "ui/corpus_opening.h"
 #include "ui/cp1252_text.h"
 #include "ui/file_dialogs.h"
 #include "ui/letter_rule_setting.h"
 #include "ui/main/statistic_windows.h"
 #include "ui/menus.h"
 #include "ui/shell/AboutBox.h"
+#include "ui/stats/CorpusWindow.h"
 #include "ui/studied_files.h"
 #include "ui/text_opening.h"
 #include "ui/text_saving.h"
@@ -25,8 +29,10 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSplitter>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -36,6 +42,7 @@ namespace quorvelle::ui {
 namespace {
 
 constexpr QSize windowSize(860, 640);
+constexpr int partListWidth = 220;
 
 CharacterCounts countCharactersOf(const SharedText& text)
 {
@@ -69,10 +76,23 @@ void MainWindow::buildUi()
     textBox->setLineWrapMode(QPlainTextEdit::NoWrap);
     textAnalysis_ = new TextAnalysis(textBox);
 
+    partList = new QListWidget(this);
+    Q_SET_OBJECT_NAME(partList);
+    partList->setAccessibleName(tr("Parties du corpus"));
+    partList->setToolTip(tr("Choisir une partie montre son début dans le texte."));
+    partList->hide();
+
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(filePathLabel);
-    layout->addWidget(textBox, 1);
+    // The parts' names can be long: the user may widen their list.
+    auto* textRow = new QSplitter(this);
+    Q_SET_OBJECT_NAME(textRow);
+    textRow->addWidget(partList);
+    textRow->addWidget(textBox);
+    textRow->setStretchFactor(1, 1);
+    textRow->setSizes({partListWidth, windowSize.width() - partListWidth});
+    layout->addWidget(textRow, 1);
     setCentralWidget(central);
 
     buildMenus();
@@ -85,6 +105,7 @@ void MainWindow::buildMenus()
 
     QMenu* fileMenu = addMenu(bar, "fileMenu", tr("&Fichier"));
     openAction = addMenuItem(fileMenu, "openAction", tr("&Ouvrir..."));
+    openCorpusAction = addMenuItem(fileMenu, "openCorpusAction", tr("Ouvrir un &corpus..."));
     saveTextAsAction = addMenuItem(fileMenu, "saveTextAsAction", tr("&Enregistrer le texte sous..."));
     saveTextAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     closeAction = addMenuItem(fileMenu, "closeAction", tr("&Fermer"));
@@ -102,7 +123,10 @@ void MainWindow::buildMenus()
     textAnalysis_->setLetters(savedLetters);
     textItems_ = {closeAction, characterCountAction, wordCountAction};
 
-    buildStatisticsMenu(addMenu(bar, "statisticsMenu", tr("&Statistiques")));
+    QMenu* statisticsMenu = addMenu(bar, "statisticsMenu", tr("&Statistiques"));
+    buildStatisticsMenu(statisticsMenu);
+    statisticsMenu->addSeparator();
+    corpusAction = addMenuItem(statisticsMenu, "corpusAction", tr("Le corpus et ses par&ties"));
 
     QMenu* helpMenu = addMenu(bar, "helpMenu", tr("&Aide"));
     aboutAction = addMenuItem(helpMenu, "aboutAction", tr("&A propos de"));
@@ -140,6 +164,9 @@ QAction* MainWindow::addStatisticItem(QMenu* statisticsMenu, const StatisticInfo
 void MainWindow::connectSignals()
 {
     connect(openAction, &QAction::triggered, this, &MainWindow::openChosenTextFile);
+    connect(openCorpusAction, &QAction::triggered, this, &MainWindow::openChosenCorpusFiles);
+    connect(corpusAction, &QAction::triggered, this, &MainWindow::openCorpusWindow);
+    connect(partList, &QListWidget::currentRowChanged, this, &MainWindow::showChosenPart);
     connect(saveTextAsAction, &QAction::triggered, this, &MainWindow::saveTextAs);
     connect(closeAction, &QAction::triggered, this, &MainWindow::closeText);
     connect(quitAction, &QAction::triggered, this, &MainWindow::close);
@@ -155,7 +182,25 @@ void MainWindow::setTextLoaded(bool loaded)
     for (QAction* item : std::as_const(textItems_))
         item->setEnabled(loaded);
     openAction->setEnabled(!loaded);
+    openCorpusAction->setEnabled(!loaded);
+    corpusAction->setEnabled(loaded && corpus_ && corpus_->parts.size() >= 2);
     textBox->setEnabled(loaded);
+}
+
+void MainWindow::setCorpus(std::shared_ptr<const Corpus> corpus)
+{
+    corpus_ = std::move(corpus);
+    // A corpus's text is its parts': an edit would no longer fall in them.
+    textBox->setReadOnly(corpus_ != nullptr);
+    const QSignalBlocker blocker(partList);
+    partList->clear();
+    partList->setVisible(corpus_ != nullptr);
+    if (!corpus_)
+        return;
+    for (const CorpusPart& part : corpus_->parts) {
+        partList->addItem(fromCp1252(part.name));
+        partList->item(partList->count() - 1)->setToolTip(fromCp1252(part.name));
+    }
 }
 
 QFuture<SharedText> MainWindow::analysis()
@@ -194,6 +239,51 @@ void MainWindow::openChosenTextFile()
     const QString path = chooseTextFile(this);
     if (!path.isEmpty())
         openTextFile(path);
+}
+
+void MainWindow::openChosenCorpusFiles()
+{
+    const QStringList paths = chooseCorpusFiles(this);
+    if (!paths.isEmpty())
+        openCorpusFiles(paths);
+}
+
+void MainWindow::openCorpusFiles(const QStringList& paths)
+{
+    std::shared_ptr<const Corpus> corpus = openCorpus(paths, textAnalysis_->letters(), this);
+    if (!corpus)
+        return;
+    textBox->setCp1252Text(std::shared_ptr<const std::string>(corpus, &corpus->text));
+    const qsizetype parts = static_cast<qsizetype>(corpus->parts.size());
+    filePathLabel->setText(
+        paths.size() == 1
+            ? tr("Corpus de %1 : %2")
+                  .arg(utf8Text(ExplanationNumbers::counted(parts, "partie", "parties")),
+                       QDir::toNativeSeparators(QFileInfo(paths.front()).absoluteFilePath()))
+            : tr("Corpus de %1 : %2")
+                  .arg(utf8Text(ExplanationNumbers::counted(paths.size(), "fichier", "fichiers")),
+                       QDir::toNativeSeparators(QFileInfo(paths.front()).absolutePath())));
+    setStudiedFiles(this, paths);
+    textEncoding_ = Encoding::Utf8;
+    setCorpus(std::move(corpus));
+    setTextLoaded(true);
+    if (parts < 2) {
+        QString message = utf8Text(french::tooFewGroupsMessage(static_cast<std::size_t>(parts), {}));
+        message[0] = message[0].toUpper();
+        MessageBox::information(this, tr("Ouvrir un corpus"), message);
+    }
+}
+
+void MainWindow::showChosenPart(int part)
+{
+    if (corpus_ && part >= 0)
+        textBox->showCharacterAt(static_cast<qsizetype>(corpus_->parts.at(static_cast<std::size_t>(part)).begin));
+}
+
+void MainWindow::openCorpusWindow()
+{
+    if (corpus_)
+        CorpusWindow::open(this, corpus_, textAnalysis_->letters());
 }
 
 void MainWindow::openTextFile(const QString& path)
@@ -282,6 +372,7 @@ void MainWindow::closeText()
     textBox->setText(QString());
     filePathLabel->setText(tr("Chargez un fichier texte avec la commande Ouvrir."));
     setStudiedFiles(this, {});
+    setCorpus(nullptr);
     setTextLoaded(false);
 }
 

@@ -11,6 +11,7 @@
 // what every window shares, the explanation and help windows among it, lives in ui/.
 #pragma once
 
+#include "core/corpus/corpus.h"
 #include "core/text/encoding.h"
 #include "ui/TextAnalysis.h"
 
@@ -18,11 +19,14 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
+#include <memory>
 #include <string_view>
 
 class QAction;
 class QLabel;
+class QListWidget;
 class QMenu;
 
 namespace quorvelle {
@@ -42,6 +46,10 @@ public:
     /// Opens a text as "&Ouvrir..." does once a file is chosen: reads and decodes it, asks
     /// before keeping a file of more than 64000 bytes, and reports any failure.
     void openTextFile(const QString& path);
+    /// Opens a corpus as "Ouvrir un &corpus..." does once its files are chosen: one file cut at
+    /// its marker lines, or several files one part each. Its text is shown read-only, each part
+    /// named in partList, and "Le corpus et ses parties" is enabled when it has two parts or more.
+    void openCorpusFiles(const QStringList& paths);
 
     /// The analysis of the loaded text as the user now sees it, in code page 1252: what every
     /// statistic is computed from, off the interface thread (see TextAnalysis).
@@ -58,6 +66,9 @@ protected:
 
 private slots:
     void openChosenTextFile();
+    void openChosenCorpusFiles();
+    void showChosenPart(int part);
+    void openCorpusWindow();
     /// Asks where and in which encoding to save the text, then saves it; true once saved.
     bool saveTextAs();
     void closeText();
@@ -81,6 +92,8 @@ private:
 
     /// Enables the items and the text box that need a text, and disables "&Ouvrir...".
     void setTextLoaded(bool loaded);
+    /// Shows the corpus's parts beside its text, or none without a corpus.
+    void setCorpus(std::shared_ptr<const Corpus> corpus);
     /// The file the text was opened from or last saved to: its path is shown, and the windows
     /// opened from here name their files after it.
     void setTextFile(const QString& path, Encoding encoding);
@@ -94,12 +107,15 @@ private:
     bool mayOverwriteSubstitutes(const QString& path);
 
     QLabel* filePathLabel;
+    QListWidget* partList;
     PlainTextBox* textBox;
     TextAnalysis* textAnalysis_;
     /// What the text was read in or last saved in, the encoding its save proposes.
     Encoding textEncoding_ = Encoding::Cp1252;
 
     QAction* openAction;
+    QAction* openCorpusAction;
+    QAction* corpusAction;
     QAction* saveTextAsAction;
     QAction* closeAction;
     QAction* quitAction;
@@ -111,6 +127,8 @@ private:
 
     /// The items enabled only while a text is loaded.
     QList<QAction*> textItems_;
+    /// The corpus whose text the box shows, null for a text.
+    std::shared_ptr<const Corpus> corpus_;
     QPointer<HelpWindow> helpWindow_;
 };
 

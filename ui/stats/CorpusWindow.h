@@ -1,0 +1,107 @@
+// A corpus cut into parts: its parts, what each says more or less than the others, and the
+// correspondence analysis of its forms and parts.
+#pragma once
+
+#include "core/corpus/correspondence_analysis.h"
+#include "core/corpus/corpus_reports.h"
+#include "ui/ReportTableModel.h"
+#include "ui/stats/StatisticsWindow.h"
+
+#include <QList>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QIdentityProxyModel;
+class QLabel;
+class QModelIndex;
+class QSpinBox;
+class QTabWidget;
+class QTableView;
+
+namespace quorvelle::ui {
+
+/// Opened from the main window's "Le corpus et ses parties" beside it, not modal, for a corpus
+/// of at least two parts. Its tabs present the core's analyses of the corpus under the
+/// partition chosen in partitionBox (each part, or the parts grouped by a variable):
+/// - « Parties »: in partGrid, each group's forms, distinct forms, hapaxes and share;
+/// - « Spécificités »: in specificFormGrid, the forms of the group chosen in partBox whose
+///   specificity reaches the threshold chosen in thresholdBox, over-used first; a form's line
+///   of specificities through the groups in progressionGrid (Entrée or double-click);
+/// - « Analyse factorielle »: for the forms of at least minFrequencyBox attestations, the
+///   factors in factorGrid, and the parts and forms on them in partPointGrid and
+///   formPointGrid.
+/// Every analysis is computed off the interface thread; the specificities, the factors' shares
+/// and the points' contributions explain their computation.
+class CorpusWindow final : public StatisticsWindow {
+    Q_OBJECT
+public:
+    /// The thresholds offered, as for two texts; the default one is selected at first.
+    static constexpr std::array thresholds{1.0, 2.0, 3.0, 5.0, 10.0};
+
+    /// What the window shows of the corpus under one partition.
+    struct PartitionAnalysis {
+        std::shared_ptr<const LexicalTable> table;
+        CorpusPartsReport parts;
+        CorrespondenceAnalysis analysis;
+    };
+
+    /// Computes the analyses of the corpus, each part on its own, off the interface thread
+    /// (see WaitDialog::waitFor), then shows the window beside parent.
+    static void open(QWidget* parent, std::shared_ptr<const Corpus> corpus, LetterRule letters);
+
+    CorpusWindow(std::shared_ptr<const Corpus> corpus, LetterRule letters, PartitionAnalysis analysis,
+                 QWidget* parent);
+
+private slots:
+    void applyChosenPartition();
+    void showSpecificitiesOfChosenPart();
+    void showSpecificForms();
+    void showProgressionOfForm(const QModelIndex& index);
+    void applyChosenMinFrequency();
+
+private:
+    void buildUi();
+    QWidget* buildPartsTab();
+    QWidget* buildSpecificitiesTab();
+    QWidget* buildAnalysisTab();
+    /// Shows the analysis of the partition: the parts, the choice of part, the factors.
+    void showPartitionAnalysis();
+    void showFactors();
+    /// The variable partitionBox names, or nothing for each part on its own.
+    std::optional<std::string> chosenVariable() const;
+
+    std::shared_ptr<const Corpus> corpus_;
+    LetterRule letters_;
+    PartitionAnalysis shown_;
+    PartSpecificities partSpecificities_;
+    std::vector<std::size_t> specificRows_; ///< the places in partSpecificities_.forms shown
+    FormProgression progression_;
+
+    QTabWidget* tabs;
+    QComboBox* partitionBox;
+    QList<QLabel*> corpusValues_;
+    RowTableModel<PartSize>* partsModel_;
+    QTableView* partGrid;
+    QComboBox* partBox;
+    QComboBox* thresholdBox;
+    RowTableModel<PartSpecificForm>* specificFormsModel_;
+    QTableView* specificFormGrid;
+    QLabel* progressionLabel;
+    RowTableModel<ProgressionStep>* progressionModel_;
+    QTableView* progressionGrid;
+    QSpinBox* minFrequencyBox;
+    QLabel* analysisNote;
+    RowTableModel<Factor>* factorsModel_;
+    QTableView* factorGrid;
+    QIdentityProxyModel* partPoints_;
+    QTableView* partPointGrid;
+    QIdentityProxyModel* formPoints_;
+    QTableView* formPointGrid;
+};
+
+} // namespace quorvelle::ui
