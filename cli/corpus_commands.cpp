@@ -19,21 +19,42 @@ namespace {
 constexpr int exitSuccess = 0;
 constexpr int exitUnusableCorpus = 1; // as a file that cannot be read: the files make no corpus to study
 
-constexpr std::array corpusCommands = {CorpusCommand{registered::corpus}, CorpusCommand{registered::progression}};
+// The result of each command for the command line's options.
+CorpusListing resultFor(CorpusStatistic, const Arguments& arguments, const LexicalTable& table)
+{
+    return {table, arguments.partition, arguments.presentation.specificityThreshold, corpusPartsReport(table),
+            correspondenceAnalysis(table, arguments.analysisMinFrequency)};
+}
+
+std::vector<FormProgression> resultFor(ProgressionStatistic, const Arguments& arguments, const LexicalTable& table)
+{
+    std::vector<FormProgression> progressions;
+    for (const std::string& form : arguments.forms)
+        progressions.push_back(formProgression(table, form));
+    return progressions;
+}
+
+template <class Command>
+constexpr CorpusCommand cliCorpusCommand()
+{
+    return {Command::info,
+            [](const Arguments& arguments, const LexicalTable& table, std::ostream& out) {
+                writeText(out, resultFor(Command{}, arguments, table));
+            },
+            [](const Arguments& arguments, const LexicalTable& table, JsonWriter& json) {
+                writeJson(json, resultFor(Command{}, arguments, table));
+            },
+            [](const Arguments& arguments, const LexicalTable& table, CsvWriter& csv) {
+                writeCsv(csv, resultFor(Command{}, arguments, table));
+            }};
+}
+
+constexpr std::array corpusCommands = {cliCorpusCommand<CorpusStatistic>(), cliCorpusCommand<ProgressionStatistic>()};
 static_assert(corpusCommands.size() == registeredCorpusCommands.size(), "every corpus command of the register is here");
 
 void sayError(std::string_view message)
 {
     std::cerr << "quorvelle-cli : " << message << '\n';
-}
-
-// The result in the format the command line asks.
-template <class Result>
-void writeResult(const Arguments& arguments, const Result& result)
-{
-    writeFormatted(arguments.format, arguments.letters,
-                   {[&](std::ostream& out) { writeText(out, result); }, [&](JsonWriter& json) { writeJson(json, result); },
-                    [&](CsvWriter& csv) { writeCsv(csv, result); }});
 }
 
 } // namespace
@@ -45,42 +66,38 @@ const CorpusCommand* findCorpusCommand(std::string_view name)
     return found == corpusCommands.end() ? nullptr : &*found;
 }
 
-int runCorpusCommand(const CorpusCommand& command, const Arguments& arguments)
+LexicalTable corpusTable(const Corpus& corpus, const Arguments& arguments)
 {
-    Corpus corpus;
-    try {
-        corpus = loadCorpus(arguments.files, arguments.encoding, arguments.letters);
-    } catch (const FileError& error) {
-        sayError(french::fileErrorHeading(error.path().string()) + ' ' + french::fileErrorReason(error));
-        return exitUnusableCorpus;
-    }
-    for (const CorpusNotice& notice : corpus.notices)
-        sayError("remarque : " + french::corpusNoticeText(notice));
-
     std::optional<std::string_view> variable;
     if (!arguments.partition.empty()) {
         const std::vector<std::string> known = corpus.variables();
-        if (std::ranges::find(known, arguments.partition) == known.end()) {
-            sayError(french::unknownVariableMessage(arguments.partition, known));
-            return exitUnusableCorpus;
-        }
+        if (std::ranges::find(known, arguments.partition) == known.end())
+            throw CorpusError(french::unknownVariableMessage(arguments.partition, known));
         variable = arguments.partition;
     }
     const std::vector<PartGroup> groups = partition(corpus, variable);
-    if (const std::string problem = french::tooFewGroupsMessage(groups.size(), arguments.partition); !problem.empty()) {
-        sayError(problem);
+    if (const std::string problem = french::tooFewGroupsMessage(groups.size(), arguments.partition); !problem.empty())
+        throw CorpusError(problem);
+    return lexicalTable(corpus, groups, arguments.letters);
+}
+
+int runCorpusCommand(const CorpusCommand& command, const Arguments& arguments)
+{
+    try {
+        const Corpus corpus = loadCorpus(arguments.files, arguments.encoding, arguments.letters);
+        for (const CorpusNotice& notice : corpus.notices)
+            sayError("remarque : " + french::corpusNoticeText(notice));
+        const LexicalTable table = corpusTable(corpus, arguments);
+        writeFormatted(arguments.format, arguments.letters,
+                       {[&](std::ostream& out) { command.writeText(arguments, table, out); },
+                        [&](JsonWriter& json) { command.writeJson(arguments, table, json); },
+                        [&](CsvWriter& csv) { command.writeCsv(arguments, table, csv); }});
+    } catch (const FileError& error) {
+        sayError(french::fileErrorHeading(error.path().string()) + ' ' + french::fileErrorReason(error));
         return exitUnusableCorpus;
-    }
-    const LexicalTable table = lexicalTable(corpus, groups, arguments.letters);
-    if (command.info.name == registered::progression.name) {
-        std::vector<FormProgression> progressions;
-        for (const std::string& form : arguments.forms)
-            progressions.push_back(formProgression(table, form));
-        writeResult(arguments, progressions);
-    } else {
-        writeResult(arguments, CorpusListing{table, arguments.partition, arguments.presentation.specificityThreshold,
-                                             corpusPartsReport(table),
-                                             correspondenceAnalysis(table, arguments.analysisMinFrequency)});
+    } catch (const CorpusError& error) {
+        sayError(error.what());
+        return exitUnusableCorpus;
     }
     return exitSuccess;
 }

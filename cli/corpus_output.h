@@ -5,6 +5,7 @@
 #include "cli/json_writer.h"
 #include "core/corpus/correspondence_analysis.h"
 #include "core/corpus/corpus_reports.h"
+#include "core/statistics/corpus_statistic.h"
 
 #include <ostream>
 #include <string>

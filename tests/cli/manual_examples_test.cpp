@@ -7,8 +7,10 @@
 // inside it is an element with data-json, the JSON pointers (space-separated) of the values it
 // shows. Examples do not nest.
 #include "cli/arguments.h"
+#include "cli/corpus_commands.h"
 #include "cli/form_commands.h"
 #include "cli/statistics.h"
+#include "core/corpus/corpus.h"
 #include "core/text/encoding.h"
 #include "tests/cli/written_numbers.h"
 
@@ -116,7 +118,8 @@ bool agrees(const std::string& figure, const Json& value)
 }
 
 // The report quorvelle-cli writes in JSON for the command line the example stands for:
-// "STATISTIQUE texte [texte2] [FORME] [options]"; null for one that it refuses or for a
+// "STATISTIQUE texte [texte2] [FORME] [options]", the text of a corpus command cut at its marker
+// lines; null for one that it refuses or for a
 // command without a JSON report of its own (all, concordance).
 Json report(const Element& example)
 {
@@ -141,6 +144,8 @@ Json report(const Element& example)
     cli::JsonWriter json(out);
     if (const cli::FormCommand* command = cli::findFormCommand(arguments.statistic))
         command->writeJson(arguments, text, json);
+    else if (const cli::CorpusCommand* corpusCommand = cli::findCorpusCommand(arguments.statistic))
+        corpusCommand->writeJson(arguments, cli::corpusTable(markedCorpus(text, arguments.letters), arguments), json);
     else if (const cli::Statistic* statistic = cli::findStatistic(arguments.statistic))
         statistic->writeJson(
             AnalysedTexts(text, text2 ? std::optional(decodeText(*text2, Encoding::Utf8)) : std::nullopt,

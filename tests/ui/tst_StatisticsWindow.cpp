@@ -1,5 +1,6 @@
 // The window commands every statistics window shares, the names its controls give a screen
 // reader, the rules every window's menus follow, and the menu paths the manual quotes.
+#include "core/corpus/corpus.h"
 #include "core/statistics/all_statistics.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/HourglassCursor.h"
@@ -11,6 +12,7 @@
 #include "ui/stats/CollocatesWindow.h"
 #include "ui/stats/ComparisonResultsWindow.h"
 #include "ui/stats/ConcordanceWindow.h"
+#include "ui/stats/CorpusWindow.h"
 #include "ui/stats/DispersionWindow.h"
 #include "ui/stats/SecondTextWindow.h"
 #include "ui/stats/SpecificitiesWindow.h"
@@ -288,6 +290,10 @@ private slots:
         windows.push_back(std::make_unique<ui::EnrichmentChart>(std::span<const CountChartRow>(), nullptr));
         windows.push_back(std::make_unique<ui::SpecificitiesChart>(std::span<const ScoreChartRow>(), nullptr));
         windows.push_back(std::make_unique<ui::ZipfChart>(zipfReport("le chat"), nullptr));
+        const auto corpus = std::make_shared<const Corpus>(joinedCorpus({{"un", "le chat"}, {"deux", "le chien"}}));
+        windows.push_back(std::make_unique<ui::CorpusWindow>(
+            corpus, LetterRule::Classic, ui::CorpusWindow::analyse(*corpus, std::nullopt, LetterRule::Classic, 1),
+            nullptr));
         QSet<QString> menuPaths;
         QStringList faults;
         for (const auto& window : windows)

@@ -37,21 +37,10 @@ constexpr int largestMinFrequency = std::numeric_limits<int>::max();
 constexpr int coordinateDecimals = 4;
 constexpr int shareDecimals = 2;
 
-CorpusWindow::PartitionAnalysis analysePartition(const Corpus& corpus, const std::optional<std::string>& variable,
-                                                 LetterRule letters, std::int64_t minFrequency)
-{
-    auto table = std::make_shared<const LexicalTable>(
-        lexicalTable(corpus, partition(corpus, variable ? std::optional<std::string_view>(*variable) : std::nullopt),
-                     letters));
-    CorpusPartsReport parts = corpusPartsReport(*table);
-    CorrespondenceAnalysis analysis = correspondenceAnalysis(*table, minFrequency);
-    return {std::move(table), std::move(parts), std::move(analysis)};
-}
-
-// A number of the points' grids, rounded as shown.
+// A number of the points' grids, rounded as shown; a point at the centre shows 0, not -0.
 QString rounded(double value, int decimals)
 {
-    return numberText(roundHalfEven(value, decimals));
+    return numberText(roundHalfEven(value, decimals) + 0.0);
 }
 
 // The grid's model of the points on every factor the analysis gives them: their name and mass,
@@ -96,11 +85,22 @@ void fitColumns(QTableView* grid, RoomLeft room = RoomLeft::ToFirstColumn)
 
 } // namespace
 
+CorpusWindow::PartitionAnalysis CorpusWindow::analyse(const Corpus& corpus, const std::optional<std::string>& variable,
+                                                      LetterRule letters, std::int64_t minFrequency)
+{
+    auto table = std::make_shared<const LexicalTable>(
+        lexicalTable(corpus, partition(corpus, variable ? std::optional<std::string_view>(*variable) : std::nullopt),
+                     letters));
+    CorpusPartsReport parts = corpusPartsReport(*table);
+    CorrespondenceAnalysis analysis = correspondenceAnalysis(*table, minFrequency);
+    return {std::move(table), std::move(parts), std::move(analysis)};
+}
+
 void CorpusWindow::open(QWidget* parent, std::shared_ptr<const Corpus> corpus, LetterRule letters)
 {
     std::optional<PartitionAnalysis> analysis = resultAfterWaiting(
         parent, QtConcurrent::run([corpus, letters] {
-            return analysePartition(*corpus, std::nullopt, letters, defaultAnalysisMinFrequency);
+            return analyse(*corpus, std::nullopt, letters, defaultAnalysisMinFrequency);
         }));
     if (analysis)
         openModeless<CorpusWindow>(parent, std::move(corpus), letters, std::move(*analysis));
@@ -252,7 +252,7 @@ void CorpusWindow::applyChosenPartition()
     const std::int64_t minFrequency = minFrequencyBox->value();
     std::optional<PartitionAnalysis> analysis =
         resultAfterWaiting(this, QtConcurrent::run([corpus = corpus_, variable, letters = letters_, minFrequency] {
-                               return analysePartition(*corpus, variable, letters, minFrequency);
+                               return analyse(*corpus, variable, letters, minFrequency);
                            }));
     if (!analysis)
         return;
@@ -343,7 +343,8 @@ void CorpusWindow::showFactors()
         note = tr("Aucun facteur : il faut au moins deux parties et deux formes retenues, qui ne se répartissent pas "
                   "de la même façon dans toutes les parties. Abaissez le nombre d'attestations, ou choisissez une "
                   "autre partition.");
-    for (const std::string& part : analysis.partsLeftOut)
+    // Without any form kept, every part is left out: the note says so already.
+    for (const std::string& part : analysis.forms.empty() ? std::vector<std::string>() : analysis.partsLeftOut)
         note += QLatin1Char(' ')
             + tr("La partie « %1 » n'a aucune de ces formes : elle est hors de l'analyse.").arg(fromCp1252(part));
     analysisNote->setText(note);

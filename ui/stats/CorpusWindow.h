@@ -50,6 +50,11 @@ public:
         CorrespondenceAnalysis analysis;
     };
 
+    /// The analyses of the corpus under the partition by variable (none: each part on its own),
+    /// the correspondence analysis of the forms of at least minFrequency attestations.
+    static PartitionAnalysis analyse(const Corpus& corpus, const std::optional<std::string>& variable,
+                                     LetterRule letters, std::int64_t minFrequency);
+
     /// Computes the analyses of the corpus, each part on its own, off the interface thread
     /// (see WaitDialog::waitFor), then shows the window beside parent.
     static void open(QWidget* parent, std::shared_ptr<const Corpus> corpus, LetterRule letters);

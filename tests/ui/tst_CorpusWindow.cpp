@@ -1,0 +1,103 @@
+// The corpus window: its partitions, a part's specific forms at the chosen threshold, a form
+// through the parts, and the factors of the forms kept.
+#include "core/corpus/corpus.h"
+#include "tests/ui/ui_test_support.h"
+#include "ui/MessageBox.h"
+#include "ui/stats/CorpusWindow.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTest>
+
+#include <memory>
+
+using namespace quorvelle;
+using test::child;
+
+namespace {
+
+// Three parts, two of one author; "mer" belongs to the first, "ciel" to the second.
+std::shared_ptr<const Corpus> threeParts()
+{
+    return std::make_shared<const Corpus>(markedCorpus("**** *auteur_a\nmer le mer le mer le mer la mer la mer vent\n"
+                                                      "**** *auteur_b\nciel le ciel le ciel la ciel la ciel le vent\n"
+                                                      "**** *x_y\nle la le la vent mer ciel\n"));
+}
+
+// What the window shows on opening: each part on its own, the forms of 10 attestations or more.
+ui::CorpusWindow::PartitionAnalysis firstLook(const Corpus& corpus)
+{
+    return ui::CorpusWindow::analyse(corpus, std::nullopt, LetterRule::Classic, defaultAnalysisMinFrequency);
+}
+
+} // namespace
+
+class tst_CorpusWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { test::setUpWindowTests(); }
+
+    void partitionsAndSpecificForms()
+    {
+        const auto corpus = threeParts();
+        ui::CorpusWindow window(corpus, LetterRule::Classic, firstLook(*corpus), nullptr);
+        window.show();
+        const auto rows = [&window](const char* grid) { return test::listRows(window, {grid}); };
+        QCOMPARE(rows("partGrid"), QStringList({"auteur_a", "auteur_b", "x_y"}));
+        QCOMPARE(test::labelTexts(window, {"corpusTokensValue", "corpusDistinctValue"}), QStringLiteral("30|5"));
+        QCOMPARE(rows("specificFormGrid"), QStringList({"mer"}));
+        test::pickEntry(child<QComboBox>(window, "thresholdBox"), QStringLiteral("1"));
+        QCOMPARE(rows("specificFormGrid"), QStringList({"mer", "ciel"}));
+        test::pickEntry(child<QComboBox>(window, "partBox"), QStringLiteral("auteur_b"));
+        QCOMPARE(rows("specificFormGrid").value(0), QStringLiteral("ciel"));
+
+        auto* forms = child<QTableView>(window, "specificFormGrid");
+        forms->setCurrentIndex(forms->model()->index(0, 0));
+        QTest::keyClick(forms, Qt::Key_Return);
+        QCOMPARE(test::labelTexts(window, {"progressionLabel"}),
+                 QStringLiteral("« ciel » dans chaque partie : 6 attestations dans le corpus"));
+        // Its attestations and frequency in each part.
+        const QAbstractItemModel* steps = child<QTableView>(window, "progressionGrid")->model();
+        QStringList cells;
+        for (int row = 0; row < steps->rowCount(); ++row)
+            cells << steps->index(row, 1).data().toString() + QLatin1Char('|') + steps->index(row, 3).data().toString();
+        QCOMPARE(cells, QStringList({"0|0", "5|4545,45", "1|1428,57"}));
+
+        test::pickEntry(child<QComboBox>(window, "partitionBox"), QStringLiteral("auteur"));
+        QCOMPARE(rows("partGrid"), QStringList({"a", "b", "(sans valeur)"}));
+        QCOMPARE(child<QComboBox>(window, "partBox")->count(), 3);
+    }
+
+    void factors()
+    {
+        const auto corpus = threeParts();
+        ui::CorpusWindow window(corpus, LetterRule::Classic, firstLook(*corpus), nullptr);
+        window.show();
+        auto* minFrequency = child<QSpinBox>(window, "minFrequencyBox");
+        const auto apply = [minFrequency](int value) {
+            minFrequency->setValue(value);
+            emit minFrequency->editingFinished();
+        };
+        QCOMPARE(test::labelTexts(window, {"analysisNote"}),
+                 QStringLiteral("Aucun facteur : il faut au moins deux parties et deux formes retenues, qui ne se "
+                                "répartissent pas de la même façon dans toutes les parties. Abaissez le nombre "
+                                "d'attestations, ou choisissez une autre partition."));
+        apply(3);
+        QCOMPARE(test::labelTexts(window, {"analysisNote"}),
+                 QStringLiteral("5 formes d'au moins 3 attestations, 2 facteurs."));
+        QCOMPARE(test::listRows(window, {"factorGrid"}).size(), 2);
+        // A name and a mass, then a coordinate, a contribution and a squared cosine per factor.
+        const QAbstractItemModel* forms = child<QTableView>(window, "formPointGrid")->model();
+        QCOMPARE(forms->columnCount(), 8);
+        QCOMPARE(forms->headerData(3, Qt::Horizontal).toString().trimmed(), QStringLiteral("Contribution F1 (%)"));
+        QCOMPARE(test::listRows(window, {"formPointGrid"}).value(0).section(QLatin1Char('|'), 0, 0), QStringLiteral("ciel"));
+        apply(7);
+        QCOMPARE(test::labelTexts(window, {"analysisNote"}),
+                 QStringLiteral("2 formes d'au moins 7 attestations, 1 facteur."));
+    }
+};
+
+QTEST_MAIN(tst_CorpusWindow)
+#include "tst_CorpusWindow.moc"
