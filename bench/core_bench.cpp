@@ -1,6 +1,9 @@
 // Benchmarks of the core reports over generated French-like text of growing sizes: every
 // statistic of the catalogue, from the text and from the text tokenized beforehand.
 #include "bench/french_like_text.h"
+#include "bench/marked_corpus.h"
+#include "core/corpus/correspondence_analysis.h"
+#include "core/corpus/corpus_reports.h"
 #include "core/statistics/all_statistics.h"
 #include "core/text/segmentation.h"
 
@@ -103,6 +106,27 @@ BENCHMARK(runOnText<TokenizedText, tokenizeKeepingOccurrences<LetterRule::Extend
     ->Name("Tokenize/ExtendedLetters")
     ->Apply(sizes);
 BENCHMARK(runOnText<SentenceReport, classicSentenceReport>)->Name("SentenceReport")->Apply(sizes);
+
+// A corpus of fifty parts as the corpus window opens it (parts, table, the first part's
+// specificities and the analysis), and with every part's specificities as `corpus` writes them.
+template <bool everyPart>
+void runCorpus(benchmark::State& state)
+{
+    constexpr std::size_t parts = 50;
+    const std::string marked = bench::markedInParts(textOfSize(static_cast<std::size_t>(state.range(0))), parts);
+    for (auto _ : state) {
+        const Corpus corpus = markedCorpus(marked);
+        const LexicalTable table = lexicalTable(corpus, partition(corpus));
+        benchmark::DoNotOptimize(corpusPartsReport(table));
+        benchmark::DoNotOptimize(correspondenceAnalysis(table));
+        for (std::size_t column = 0; column < (everyPart ? table.columns.size() : 1); ++column)
+            benchmark::DoNotOptimize(partSpecificities(table, column));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(marked.size()));
+}
+
+BENCHMARK(runCorpus<false>)->Name("Corpus/50Parts/Window")->Apply(sizes);
+BENCHMARK(runCorpus<true>)->Name("Corpus/50Parts/EveryPart")->Apply(sizes);
 
 void registerStatistics()
 {

@@ -3,6 +3,7 @@
 // answer slowest in each, the frequency charts, and printing the vocabulary.
 // Run: build-bench/bench/desktop_bench -platform offscreen
 #include "bench/french_like_text.h"
+#include "bench/marked_corpus.h"
 #include "core/reports/frequency_report.h"
 #include "core/statistics/all_statistics.h"
 #include "ui/MessageBox.h"
@@ -15,6 +16,7 @@
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/ComparisonResultsWindow.h"
 #include "ui/stats/ConcordanceWindow.h"
+#include "ui/stats/CorpusWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -268,6 +270,31 @@ private slots:
     }
 
     // The vocabulary of the 10 MB text printed to a PDF file, in alphabetical order.
+    // A 10 MB corpus of fifty parts opened in the main window, its text painted, then its
+    // window computed and shown, as "Ouvrir un corpus..." then "Le corpus et ses parties" do.
+    void openCorpus()
+    {
+        const QString path = files_.filePath(QStringLiteral("corpus-50.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const std::string text = bench::markedInParts(bench::generateFrenchLikeText(10'000'000), 50);
+        file.write(text.data(), static_cast<qint64>(text.size()));
+        file.close();
+        ui::MainWindow mainWindow;
+        mainWindow.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
+        QBENCHMARK {
+            mainWindow.openCorpusFiles({path});
+            mainWindow.repaint();
+            mainWindow.findChild<QAction*>(QStringLiteral("corpusAction"))->trigger();
+            auto* window = mainWindow.findChild<ui::CorpusWindow*>();
+            QVERIFY(window);
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            delete window;
+            mainWindow.findChild<QAction*>(QStringLiteral("closeAction"))->trigger();
+        }
+    }
+
     void printVocabulary()
     {
         ui::VocabularyWindow window(largeText(), VocabularyStatistic::report(AnalysedTexts(largeText())), nullptr);

@@ -98,5 +98,19 @@ for statistic in "${statistics[@]}"; do
     done
     echo "$row"
 done
+
+# A corpus: the 10 MB French-like text cut into fifty parts by marker lines.
+corpus=$data/corpus-50.txt
+[ -s "$corpus" ] || build-bench/bench/quorvelle-generate-text --parts 50 10000000 "$corpus"
+echo
+echo "A corpus of 50 parts (10 MB, marker lines): milliseconds (best of 3) and peak memory:"
+echo
+echo "| command | ms | ratio to \`wc -w\` | peak MiB |"
+echo "|---|---|---|---|"
+corpus_wc=$(best_ms wc -w "$corpus")
+echo "| \`wc -w\` | $corpus_wc | 1 | |"
+corpus_ms=$(best_ms $cli corpus --json "$corpus")
+corpus_kb=$( { /usr/bin/time -f '%M' $cli corpus --json "$corpus" >/dev/null; } 2>&1 )
+echo "| \`corpus --json\` | $corpus_ms | $(awk -v a="$corpus_ms" -v b="$corpus_wc" 'BEGIN { printf "%.1f", a / b }') | $((corpus_kb / 1024)) |"
 echo
 build-bench/bench/core_bench --benchmark_format=console 2>/dev/null

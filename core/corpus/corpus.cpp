@@ -1,7 +1,7 @@
 // Cutting a text into parts at its marker lines, or joining texts as parts.
 #include "core/corpus/corpus.h"
 
-#include "core/text/segmentation.h"
+#include "core/text/letters.h"
 
 #include <algorithm>
 #include <set>
@@ -113,7 +113,8 @@ Corpus finishCorpus(std::string text, std::vector<PartDraft> drafts, std::vector
     std::set<std::string> names;
     for (PartDraft& draft : drafts) {
         const std::string_view partText = std::string_view(corpus.text).substr(draft.begin, draft.end - draft.begin);
-        if (countForms(partText, letters) == 0) {
+        const Alphabet& alphabet = Alphabet::of(letters);
+        if (std::ranges::none_of(partText, [&alphabet](char c) { return alphabet.isLetter(c); })) {
             corpus.notices.push_back({CorpusNotice::Kind::PartWithoutForm, draft.name, {}, draft.line});
             continue;
         }

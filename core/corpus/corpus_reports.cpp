@@ -5,8 +5,22 @@
 #include "core/text/letters.h"
 
 #include <algorithm>
+#include <functional>
+#include <numeric>
+#include <unordered_map>
+#include <utility>
 
 namespace quorvelle {
+namespace {
+
+struct CountPairHash {
+    std::size_t operator()(const std::pair<std::int64_t, std::int64_t>& counts) const
+    {
+        return std::hash<std::int64_t>()(counts.first * 1'000'003 + counts.second);
+    }
+};
+
+} // namespace
 
 CorpusPartsReport corpusPartsReport(const LexicalTable& table)
 {
@@ -33,33 +47,50 @@ PartSpecificities partSpecificities(const LexicalTable& table, std::size_t place
 {
     const LexicalColumn& column = table.columns.at(place);
     PartSpecificities report{column.name, column.tokens, table.tokens, {}};
-    report.forms.reserve(table.forms.size());
-    auto entry = column.counts.begin();
-    for (FormTable::Id id = 0; id < table.forms.size(); ++id) {
-        std::int64_t f = 0;
-        if (entry != column.counts.end() && entry->form == id)
-            f = (entry++)->count;
+    const std::size_t formCount = table.forms.size();
+    std::vector<std::int64_t> inPart(formCount, 0);
+    for (const FormInColumn& entry : column.counts)
+        inPart[entry.form] = entry.count;
+
+    // Most forms share their f and F with others (the forms met once in the corpus and absent
+    // from the part, above all): each pair's score is computed once, and the forms are ranked
+    // by bucketing them under their pair's score, in alphabetical order, rather than sorted.
+    std::unordered_map<std::pair<std::int64_t, std::int64_t>, std::uint32_t, CountPairHash> pairs;
+    std::vector<double> pairScores;
+    std::vector<std::uint32_t> pairOf(formCount);
+    for (FormTable::Id id = 0; id < formCount; ++id) {
         const std::int64_t F = table.forms.count(id);
-        const double expected =
-            table.tokens == 0 ? 0 : static_cast<double>(F) * static_cast<double>(column.tokens) / static_cast<double>(table.tokens);
-        report.forms.push_back({table.forms.form(id), f, F, expected, partSpecificity(f, column.tokens, F, table.tokens)});
+        const auto [pair, unseen] = pairs.try_emplace({inPart[id], F}, static_cast<std::uint32_t>(pairScores.size()));
+        if (unseen)
+            pairScores.push_back(partSpecificity(inPart[id], column.tokens, F, table.tokens));
+        pairOf[id] = pair->second;
     }
-    // Sorted with the forms' places in alphabetical order at hand, then their numbers dropped.
-    std::vector<std::size_t> order(report.forms.size());
-    for (std::size_t id = 0; id < order.size(); ++id)
-        order[id] = id;
-    std::ranges::sort(order, [&](std::size_t left, std::size_t right) {
-        const double leftScore = report.forms[left].specificity;
-        const double rightScore = report.forms[right].specificity;
-        if (leftScore != rightScore)
-            return leftScore > rightScore;
-        return table.rank[left] < table.rank[right];
-    });
-    std::vector<PartSpecificForm> sorted;
-    sorted.reserve(order.size());
-    for (const std::size_t id : order)
-        sorted.push_back(std::move(report.forms[id]));
-    report.forms = std::move(sorted);
+    std::vector<std::uint32_t> byScore(pairScores.size());
+    std::iota(byScore.begin(), byScore.end(), 0U);
+    std::ranges::sort(byScore, [&](std::uint32_t left, std::uint32_t right) { return pairScores[left] > pairScores[right]; });
+    // Pairs of equal scores share a bucket, whose forms stay in alphabetical order.
+    std::vector<std::uint32_t> bucketOf(pairScores.size());
+    std::vector<std::size_t> bucketStart;
+    for (std::size_t rank = 0; rank < byScore.size(); ++rank) {
+        if (rank == 0 || pairScores[byScore[rank]] != pairScores[byScore[rank - 1]])
+            bucketStart.push_back(0);
+        bucketOf[byScore[rank]] = static_cast<std::uint32_t>(bucketStart.size() - 1);
+    }
+    for (std::uint32_t pair : pairOf)
+        ++bucketStart[bucketOf[pair]];
+    std::exclusive_scan(bucketStart.begin(), bucketStart.end(), bucketStart.begin(), std::size_t{0});
+    std::vector<FormTable::Id> ranked(formCount);
+    for (const FormTable::Id id : table.alphabetical)
+        ranked[bucketStart[bucketOf[pairOf[id]]]++] = id;
+
+    report.forms.reserve(formCount);
+    for (const FormTable::Id id : ranked) {
+        const std::int64_t F = table.forms.count(id);
+        const double expected = table.tokens == 0 ? 0
+                                                  : static_cast<double>(F) * static_cast<double>(column.tokens)
+                / static_cast<double>(table.tokens);
+        report.forms.push_back({table.forms.form(id), inPart[id], F, expected, pairScores[pairOf[id]]});
+    }
     return report;
 }
 
