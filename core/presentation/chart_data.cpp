@@ -4,6 +4,7 @@
 #include "core/presentation/number_format.h"
 #include "core/reports/rounding.h"
 
+#include <algorithm>
 #include <numeric>
 
 namespace quorvelle {
@@ -110,6 +111,43 @@ std::vector<CountChartRow> deviationSide(std::span<const DeviationChartRow> rows
             kept.push_back({std::to_string(row.frequency), row.forms});
     }
     return kept;
+}
+
+std::vector<FactorMapPoint> factorMapPoints(const CorrespondenceAnalysis& analysis, std::size_t xFactor,
+                                            std::size_t yFactor, std::size_t formCount)
+{
+    std::vector<FactorMapPoint> points;
+    for (const FactorPoint& part : analysis.parts)
+        points.push_back({part.name, part.coordinates.at(xFactor), part.coordinates.at(yFactor), true});
+    std::vector<std::size_t> byContribution(analysis.forms.size());
+    std::iota(byContribution.begin(), byContribution.end(), std::size_t{0});
+    const auto planeContribution = [&](std::size_t form) {
+        return analysis.forms[form].contributions.at(xFactor) + analysis.forms[form].contributions.at(yFactor);
+    };
+    const std::size_t shown = std::min(formCount, byContribution.size());
+    std::partial_sort(byContribution.begin(), byContribution.begin() + static_cast<std::ptrdiff_t>(shown),
+                      byContribution.end(), [&](std::size_t left, std::size_t right) {
+                          return planeContribution(left) > planeContribution(right);
+                      });
+    for (std::size_t place = 0; place < shown; ++place) {
+        const FactorPoint& form = analysis.forms[byContribution[place]];
+        points.push_back({form.name, form.coordinates.at(xFactor), form.coordinates.at(yFactor), false});
+    }
+    return points;
+}
+
+ChartRows factorMapChart(std::span<const FactorMapPoint> points, char decimalSeparator)
+{
+    constexpr int coordinateDecimals = 4;
+    ChartRows chart;
+    for (const FactorMapPoint& point : points)
+        chart.rows.push_back({{point.name, formatNumber(roundHalfEven(point.x, coordinateDecimals) + 0.0, decimalSeparator),
+                               formatNumber(roundHalfEven(point.y, coordinateDecimals) + 0.0, decimalSeparator)},
+                              point.name,
+                              point.y});
+    chart.bars.resize(chart.rows.size());
+    std::iota(chart.bars.begin(), chart.bars.end(), std::size_t{0});
+    return chart;
 }
 
 } // namespace quorvelle

@@ -2,6 +2,7 @@
 // of which is listed, and the rows of it that are drawn as bars.
 #pragma once
 
+#include "core/corpus/correspondence_analysis.h"
 #include "core/reports/dispersion_report.h"
 #include "core/reports/zipf_report.h"
 
@@ -96,6 +97,26 @@ ChartRows zipfChart(std::span<const ZipfRow> rows);
 /// "first–last" numbered from 1, the attestations in it) and a bar for each, empty parts
 /// included, so that the bars stand where the parts lie in the text.
 ChartRows dispersionChart(const DispersionReport& report);
+
+/// A part or a form on the plane of two factors.
+struct FactorMapPoint {
+    std::string name;
+    double x = 0;
+    double y = 0;
+    bool isPart = false;
+
+    friend bool operator==(const FactorMapPoint&, const FactorMapPoint&) = default;
+};
+
+/// The points of the factor map of factors xFactor and yFactor (from 0): every part, then the
+/// forms that contribute most to the plane, at most formCount, by their contributions to the two
+/// factors added, decreasing.
+std::vector<FactorMapPoint> factorMapPoints(const CorrespondenceAnalysis& analysis, std::size_t xFactor,
+                                            std::size_t yFactor, std::size_t formCount);
+
+/// The factor map's table: a row for each point (its name, its two coordinates to four decimals,
+/// written with decimalSeparator), labelled by its name.
+ChartRows factorMapChart(std::span<const FactorMapPoint> points, char decimalSeparator);
 
 /// The rows of a frequency chart: those on the given side (a deviation of 0 is on both),
 /// labelled by their frequency, counting their forms.

@@ -3,8 +3,10 @@
 #include "core/corpus/corpus.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/MessageBox.h"
+#include "ui/charts/FactorMapView.h"
 #include "ui/stats/CorpusWindow.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QSpinBox>
@@ -93,9 +95,21 @@ private slots:
         QCOMPARE(forms->columnCount(), 8);
         QCOMPARE(forms->headerData(3, Qt::Horizontal).toString().trimmed(), QStringLiteral("Contribution F1 (%)"));
         QCOMPARE(test::listRows(window, {"formPointGrid"}).value(0).section(QLatin1Char('|'), 0, 0), QStringLiteral("ciel"));
+        // The map of F2 × F1, a part's label never left out.
+        child<QComboBox>(window, "horizontalFactorBox")->setCurrentIndex(1);
+        child<QComboBox>(window, "verticalFactorBox")->setCurrentIndex(0);
+        test::inspectWindowBeside([&window] { child<QAction>(window, "factorMapAction")->trigger(); },
+                                  [](QWidget* map) {
+                                      QCOMPARE(map->windowTitle(), QStringLiteral("Parvane Dorlesca - Carte factorielle"));
+                                      QCOMPARE(test::listRows(*map, {"valuesGrid"}).mid(0, 3),
+                                               QStringList({"auteur_a", "auteur_b", "x_y"}));
+                                      const QStringList labels = map->findChild<ui::FactorMapView*>()->shownLabels();
+                                      QVERIFY(labels.contains(QStringLiteral("x_y")));
+                                  });
         apply(7);
         QCOMPARE(test::labelTexts(window, {"analysisNote"}),
                  QStringLiteral("2 formes d'au moins 7 attestations, 1 facteur."));
+        QVERIFY(!child<QAction>(window, "factorMapAction")->isEnabled());
     }
 };
 

@@ -2,8 +2,10 @@
 // figures of Zipf's line.
 #include "ui/charts/chart_windows.h"
 
+#include "core/reports/rounding.h"
 #include "core/statistics/zipf_statistic.h"
 #include "ui/charts/ChartTableModel.h"
+#include "ui/charts/FactorMapView.h"
 #include "ui/charts/ZipfChartView.h"
 #include "ui/figure_labels.h"
 #include "ui/number_text.h"
@@ -12,6 +14,8 @@
 #include <QGroupBox>
 #include <QLayout>
 #include <QLocale>
+
+#include <algorithm>
 
 namespace quorvelle::ui {
 namespace {
@@ -43,6 +47,12 @@ ChartWindowLook edgeLook(const QString& caption, const QString& fileName)
             .gridColumns = {numbers(ChartWindow::tr(" Numéro ")), labels(ChartWindow::tr(" Caractères  ")),
                             numbers(ChartWindow::tr(" Nbre de formes   "))},
             .openingTab = ChartWindowLook::ChartTab};
+}
+
+// "F1 (25,02 %)": a factor and its share of the inertia.
+QString factorTitle(const CorrespondenceAnalysis& analysis, std::size_t factor)
+{
+    return ChartWindow::tr("F%1 (%2 %)").arg(factor + 1).arg(numberText(roundHalfEven(analysis.factors.at(factor).share * 100, 2)));
 }
 
 } // namespace
@@ -146,6 +156,32 @@ ZipfChart::ZipfChart(ZipfReport report, QWidget* parent)
     Q_SET_OBJECT_NAME(lineFrame);
     addFigures(lineFrame, ZipfStatistic::figures, report_);
     layout()->addWidget(lineFrame);
+}
+
+FactorMapChart::FactorMapChart(const CorrespondenceAnalysis& analysis, std::size_t xFactor, std::size_t yFactor,
+                               QWidget* parent)
+    : ChartWindow(
+        {.caption = tr("Parvane Dorlesca - Carte factorielle"),
+         .fileName = tr("carte-factorielle"),
+         .chartTitle = tr("Carte factorielle (F%1 × F%2)").arg(xFactor + 1).arg(yFactor + 1),
+         .categoryTitle = factorTitle(analysis, xFactor),
+         .valueTitle = factorTitle(analysis, yFactor),
+         .gridColumns = {labels(tr(" Partie ou forme  ")), numbers(tr(" F%1 ").arg(xFactor + 1)),
+                         numbers(tr(" F%1 ").arg(yFactor + 1))},
+         .openingTab = ChartWindowLook::ChartTab},
+        factorMapChart(factorMapPoints(analysis, xFactor, yFactor, mostForms), decimalSeparator()),
+        [points = factorMapPoints(analysis, xFactor, yFactor, mostForms)](
+            const ChartTableModel&, const ChartWindowLook& look, QWidget* parent) {
+            auto* view = new FactorMapView(points, look.categoryTitle, look.valueTitle, parent);
+            const auto parts = std::ranges::count_if(points, &FactorMapPoint::isPart);
+            view->setAccessibleDescription(tr("%1 parties et %2 formes sur le plan de %3 et de %4")
+                                               .arg(parts)
+                                               .arg(static_cast<qsizetype>(points.size()) - parts)
+                                               .arg(look.categoryTitle, look.valueTitle));
+            return static_cast<QChartView*>(view);
+        },
+        parent)
+{
 }
 
 } // namespace quorvelle::ui

@@ -4,6 +4,7 @@
 
 #include "ui/charts/ChartWindow.h"
 
+#include <cstddef>
 #include <span>
 
 namespace quorvelle::ui {
@@ -69,6 +70,18 @@ public:
 
 private:
     ZipfReport report_; ///< what the line's figures are explained from
+};
+
+/// The factor map of a corpus's correspondence analysis ("&Carte factorielle" of CorpusWindow):
+/// the parts and the forms that contribute most to the plane of two factors (from 0), as
+/// squares and circles; the values tab lists them with their two coordinates.
+class FactorMapChart final : public ChartWindow {
+    Q_OBJECT
+public:
+    /// The most forms the map shows.
+    static constexpr std::size_t mostForms = 30;
+
+    FactorMapChart(const CorrespondenceAnalysis& analysis, std::size_t xFactor, std::size_t yFactor, QWidget* parent);
 };
 
 } // namespace quorvelle::ui

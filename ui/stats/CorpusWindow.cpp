@@ -7,6 +7,7 @@
 #include "core/reports/rounding.h"
 #include "core/reports/specificity_report.h"
 #include "core/statistics/corpus_statistic.h"
+#include "ui/charts/chart_windows.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
 #include "ui/number_text.h"
@@ -146,7 +147,8 @@ void CorpusWindow::buildUi()
            .body = {Row{partitionLabel, partitionBox, Stretch{}}, {tabs, 1}},
            .size = windowSize,
            .menuBar = {.grid = specificFormGrid},
-           .tableExport = {specificFormsModel_, tr("specificites-partie.csv")}});
+           .tableExport = {specificFormsModel_, tr("specificites-partie.csv")},
+           .chartItems = {{"factorMapAction", tr("&Carte factorielle"), [this] { openFactorMap(); }, &factorMapAction_}}});
 }
 
 QWidget* CorpusWindow::buildPartsTab()
@@ -213,6 +215,20 @@ QWidget* CorpusWindow::buildAnalysisTab()
     minFrequencyLabel->setObjectName(QStringLiteral("minFrequencyLabel"));
     labelControl(minFrequencyLabel, minFrequencyBox);
 
+    horizontalFactorBox = new QComboBox(page);
+    Q_SET_OBJECT_NAME(horizontalFactorBox);
+    auto* horizontalLabel = new QLabel(tr("Axe &horizontal :"), page);
+    horizontalLabel->setObjectName(QStringLiteral("horizontalFactorLabel"));
+    labelControl(horizontalLabel, horizontalFactorBox);
+    verticalFactorBox = new QComboBox(page);
+    Q_SET_OBJECT_NAME(verticalFactorBox);
+    auto* verticalLabel = new QLabel(tr("Axe &vertical :"), page);
+    verticalLabel->setObjectName(QStringLiteral("verticalFactorLabel"));
+    labelControl(verticalLabel, verticalFactorBox);
+    const QString mapHint = tr("Les facteurs de la carte factorielle (Graphique › Carte factorielle).");
+    horizontalFactorBox->setToolTip(mapHint);
+    verticalFactorBox->setToolTip(mapHint);
+
     analysisNote = new QLabel(page);
     Q_SET_OBJECT_NAME(analysisNote);
     analysisNote->setWordWrap(true);
@@ -229,7 +245,8 @@ QWidget* CorpusWindow::buildAnalysisTab()
     partPointGrid = createReportGrid("partPointGrid", partPoints_, tr("Les parties sur les facteurs"), page);
     formPointGrid = createReportGrid("formPointGrid", formPoints_, tr("Les formes sur les facteurs"), page);
 
-    Column{Row{minFrequencyLabel, minFrequencyBox, Stretch{}},
+    Column{Row{minFrequencyLabel, minFrequencyBox, Spacing{24}, horizontalLabel, horizontalFactorBox, verticalLabel,
+               verticalFactorBox, Stretch{}},
            analysisNote,
            {factorGrid, 1},
            {partPointGrid, 1},
@@ -329,6 +346,16 @@ void CorpusWindow::applyChosenMinFrequency()
     showFactors();
 }
 
+void CorpusWindow::openFactorMap()
+{
+    const int horizontal = horizontalFactorBox->currentIndex();
+    const int vertical = verticalFactorBox->currentIndex();
+    if (horizontal < 0 || vertical < 0)
+        return;
+    openModeless<FactorMapChart>(this, shown_.analysis, static_cast<std::size_t>(horizontal),
+                                 static_cast<std::size_t>(vertical));
+}
+
 void CorpusWindow::showFactors()
 {
     const CorrespondenceAnalysis& analysis = shown_.analysis;
@@ -349,6 +376,14 @@ void CorpusWindow::showFactors()
             + tr("La partie « %1 » n'a aucune de ces formes : elle est hors de l'analyse.").arg(fromCp1252(part));
     analysisNote->setText(note);
     factorsModel_->setRows(analysis.factors);
+    for (QComboBox* box : {horizontalFactorBox, verticalFactorBox}) {
+        box->clear();
+        for (std::size_t factor = 0; factor < analysis.pointFactorCount(); ++factor)
+            box->addItem(QStringLiteral("F%1").arg(factor + 1));
+    }
+    verticalFactorBox->setCurrentIndex(std::min(1, verticalFactorBox->count() - 1));
+    // A map needs two factors.
+    factorMapAction_->setEnabled(analysis.pointFactorCount() >= 2);
 
     const std::tuple<QTableView*, QIdentityProxyModel*, const std::vector<FactorPoint>*, QString> grids[] = {
         {partPointGrid, partPoints_, &analysis.parts, tr("Partie")},

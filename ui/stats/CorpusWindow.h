@@ -34,7 +34,8 @@ namespace quorvelle::ui {
 ///   of specificities through the groups in progressionGrid (Entrée or double-click);
 /// - « Analyse factorielle »: for the forms of at least minFrequencyBox attestations, the
 ///   factors in factorGrid, and the parts and forms on them in partPointGrid and
-///   formPointGrid.
+///   formPointGrid; "&Graphique" › "&Carte factorielle" draws them on the plane of the factors
+///   chosen in horizontalFactorBox and verticalFactorBox.
 /// Every analysis is computed off the interface thread; the specificities, the factors' shares
 /// and the points' contributions explain their computation.
 class CorpusWindow final : public StatisticsWindow {
@@ -68,6 +69,7 @@ private slots:
     void showSpecificForms();
     void showProgressionOfForm(const QModelIndex& index);
     void applyChosenMinFrequency();
+    void openFactorMap();
 
 private:
     void buildUi();
@@ -100,6 +102,9 @@ private:
     RowTableModel<ProgressionStep>* progressionModel_;
     QTableView* progressionGrid;
     QSpinBox* minFrequencyBox;
+    QComboBox* horizontalFactorBox;
+    QComboBox* verticalFactorBox;
+    QAction* factorMapAction_ = nullptr;
     QLabel* analysisNote;
     RowTableModel<Factor>* factorsModel_;
     QTableView* factorGrid;

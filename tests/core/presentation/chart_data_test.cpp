@@ -30,5 +30,21 @@ TEST(CountChart, KeepsRowsBeyond255)
     EXPECT_EQ(chart.rows.back().cells[0], "256");
 }
 
+TEST(FactorMap, EveryPartThenTheFormsThatMakeThePlane)
+{
+    CorrespondenceAnalysis analysis;
+    analysis.parts = {{"p1", 0.5, {1, -2, 9}, {0.5, 0.5, 0.5}, {}}, {"p2", 0.5, {-1, 2, 9}, {0.5, 0.5, 0.5}, {}}};
+    // On F1 × F2, "b" contributes most (0.2 + 0.7), then "c" (0.5 + 0.1), then "a"; F3 does not count.
+    analysis.forms = {{"a", 0.3, {0.5, 0.5, 0}, {0.3, 0.2, 0.9}, {}},
+                      {"b", 0.3, {-0.25, -0.5, 0}, {0.2, 0.7, 0}, {}},
+                      {"c", 0.4, {0, 0.04, 0}, {0.5, 0.1, 0.1}, {}}};
+    const std::vector<FactorMapPoint> points = factorMapPoints(analysis, 0, 1, 2);
+    EXPECT_EQ(points, (std::vector<FactorMapPoint>{
+                          {"p1", 1, -2, true}, {"p2", -1, 2, true}, {"b", -0.25, -0.5, false}, {"c", 0, 0.04, false}}));
+    const ChartRows chart = factorMapChart(points, ',');
+    EXPECT_EQ(chart.rows[2].cells, (std::array<std::string, 3>{"b", "-0,25", "-0,5"}));
+    EXPECT_EQ(chart.bars.size(), 4u);
+}
+
 } // namespace
 } // namespace quorvelle
