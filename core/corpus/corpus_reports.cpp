@@ -103,7 +103,7 @@ FormProgression formProgression(const LexicalTable& table, std::string_view form
         progression.total = table.forms.count(*id);
     for (const LexicalColumn& column : table.columns) {
         const std::int64_t count = id ? column.count(*id) : 0;
-        progression.steps.push_back({column.name, count, column.tokens, per10000(count, column.tokens),
+        progression.steps.push_back({progression.form, column.name, count, column.tokens, per10000(count, column.tokens),
                                      partSpecificity(count, column.tokens, progression.total, table.tokens)});
     }
     return progression;

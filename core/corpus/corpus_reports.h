@@ -64,6 +64,7 @@ double partSpecificity(std::int64_t f, std::int64_t t, std::int64_t F, std::int6
 
 /// A form in one column: its attestations, their frequency per 10 000 forms, its specificity.
 struct ProgressionStep {
+    std::string form;
     std::string part;
     std::int64_t count = 0;
     std::int64_t tokens = 0;

@@ -33,6 +33,17 @@ std::vector<PartGroup> partition(const Corpus& corpus, std::optional<std::string
     return groups;
 }
 
+std::string groupText(const Corpus& corpus, const PartGroup& group)
+{
+    std::string text;
+    for (const std::size_t place : group.parts) {
+        if (!text.empty() && text.back() != '\n' && text.back() != '\r')
+            text += "\r\n";
+        text += corpus.partText(corpus.parts.at(place));
+    }
+    return text;
+}
+
 std::int64_t LexicalColumn::count(FormTable::Id form) const
 {
     const auto found = std::ranges::lower_bound(counts, form, {}, &FormInColumn::form);

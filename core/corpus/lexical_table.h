@@ -28,6 +28,10 @@ inline constexpr std::string_view withoutValueGroupName = "(sans valeur)";
 /// variable, each part is its own group.
 std::vector<PartGroup> partition(const Corpus& corpus, std::optional<std::string_view> variable = std::nullopt);
 
+/// The text of the group's parts, one after the other, each separated from the next by a line
+/// break when it does not end with one.
+std::string groupText(const Corpus& corpus, const PartGroup& group);
+
 /// A form's attestations in a column of the table.
 struct FormInColumn {
     FormTable::Id form = 0;

@@ -150,4 +150,18 @@ ChartRows factorMapChart(std::span<const FactorMapPoint> points, char decimalSep
     return chart;
 }
 
+ChartRows progressionChart(std::span<const FormProgression> progressions, char decimalSeparator)
+{
+    ChartRows chart;
+    for (const FormProgression& progression : progressions)
+        for (const ProgressionStep& step : progression.steps) {
+            const double frequency = roundHalfEven(step.per10000.value_or(0), 2);
+            chart.rows.push_back(
+                {{step.part, progression.form, formatNumber(frequency, decimalSeparator)}, step.part, frequency});
+        }
+    chart.bars.resize(chart.rows.size());
+    std::iota(chart.bars.begin(), chart.bars.end(), std::size_t{0});
+    return chart;
+}
+
 } // namespace quorvelle

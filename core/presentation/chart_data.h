@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/corpus/correspondence_analysis.h"
+#include "core/corpus/corpus_reports.h"
 #include "core/reports/dispersion_report.h"
 #include "core/reports/zipf_report.h"
 
@@ -117,6 +118,11 @@ std::vector<FactorMapPoint> factorMapPoints(const CorrespondenceAnalysis& analys
 /// The factor map's table: a row for each point (its name, its two coordinates to four decimals,
 /// written with decimalSeparator), labelled by its name.
 ChartRows factorMapChart(std::span<const FactorMapPoint> points, char decimalSeparator);
+
+/// The progression chart of forms through the parts: for each form in turn, a row for each part
+/// (the part, the form, its frequency per 10 000 forms to two decimals, written with
+/// decimalSeparator), labelled by the part, valued by the frequency (0 in an empty part).
+ChartRows progressionChart(std::span<const FormProgression> progressions, char decimalSeparator);
 
 /// The rows of a frequency chart: those on the given side (a deviation of 0 is on both),
 /// labelled by their frequency, counting their forms.

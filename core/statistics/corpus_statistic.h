@@ -77,6 +77,7 @@ struct ProgressionStatistic {
     static constexpr const CorpusCommandInfo& info = registered::progression;
 
     static constexpr std::array columns = {
+        memberColumn<&ProgressionStep::form>("Forme"),
         memberColumn<&ProgressionStep::part>("Partie"),
         memberColumn<&ProgressionStep::count>("Attestations"),
         memberColumn<&ProgressionStep::tokens>("Formes de la partie"),

@@ -7,7 +7,11 @@
 #include "ui/stats/CorpusWindow.h"
 
 #include <QAction>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChartView>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTableView>
@@ -58,14 +62,33 @@ private slots:
         auto* forms = child<QTableView>(window, "specificFormGrid");
         forms->setCurrentIndex(forms->model()->index(0, 0));
         QTest::keyClick(forms, Qt::Key_Return);
-        QCOMPARE(test::labelTexts(window, {"progressionLabel"}),
-                 QStringLiteral("« ciel » dans chaque partie : 6 attestations dans le corpus"));
-        // Its attestations and frequency in each part.
-        const QAbstractItemModel* steps = child<QTableView>(window, "progressionGrid")->model();
+        QCOMPARE(test::labelTexts(window, {"progressionLabel"}), QStringLiteral("« ciel » : 6 attestations dans le corpus"));
+        // Its attestations and frequency in each part, then those of a form typed beside it.
+        auto* followed = child<QLineEdit>(window, "progressionFormsBox");
+        followed->setText(followed->text() + QStringLiteral(" MER"));
+        QTest::keyClick(followed, Qt::Key_Return);
+        auto* progression = child<QTableView>(window, "progressionGrid");
         QStringList cells;
-        for (int row = 0; row < steps->rowCount(); ++row)
-            cells << steps->index(row, 1).data().toString() + QLatin1Char('|') + steps->index(row, 3).data().toString();
-        QCOMPARE(cells, QStringList({"0|0", "5|4545,45", "1|1428,57"}));
+        for (int row = 0; row < progression->model()->rowCount(); ++row)
+            cells << progression->model()->index(row, 2).data().toString() + QLatin1Char('|')
+                    + progression->model()->index(row, 4).data().toString();
+        QCOMPARE(cells, QStringList({"0|0", "5|4545,45", "1|1428,57", "6|5000", "0|0", "1|1428,57"}));
+        // A row shows its form in context in its part.
+        progression->setCurrentIndex(progression->model()->index(5, 0));
+        test::inspectWindowBeside([progression] { QTest::keyClick(progression, Qt::Key_Return); },
+                                  [](QWidget* concordance) {
+                                      QCOMPARE(test::labelTexts(*concordance, {"occurrenceCountLabel"}),
+                                               QStringLiteral("1 occurrence"));
+                                  });
+        test::inspectWindowBeside([&window] { child<QAction>(window, "progressionChartAction")->trigger(); },
+                                  [](QWidget* chart) {
+                                      QCOMPARE(test::listRows(*chart, {"valuesGrid"}).size(), 6);
+                                      const auto* bars = qobject_cast<QBarSeries*>(
+                                          chart->findChild<QChartView*>()->chart()->series().value(0));
+                                      QVERIFY(bars);
+                                      QCOMPARE(bars->count(), 2);
+                                      QCOMPARE(bars->barSets().at(1)->label(), QStringLiteral("mer"));
+                                  });
 
         test::pickEntry(child<QComboBox>(window, "partitionBox"), QStringLiteral("auteur"));
         QCOMPARE(rows("partGrid"), QStringList({"a", "b", "(sans valeur)"}));

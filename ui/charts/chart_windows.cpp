@@ -6,6 +6,7 @@
 #include "core/statistics/zipf_statistic.h"
 #include "ui/charts/ChartTableModel.h"
 #include "ui/charts/FactorMapView.h"
+#include "ui/charts/ProgressionChartView.h"
 #include "ui/charts/ZipfChartView.h"
 #include "ui/figure_labels.h"
 #include "ui/number_text.h"
@@ -178,6 +179,27 @@ FactorMapChart::FactorMapChart(const CorrespondenceAnalysis& analysis, std::size
                                                .arg(parts)
                                                .arg(static_cast<qsizetype>(points.size()) - parts)
                                                .arg(look.categoryTitle, look.valueTitle));
+            return static_cast<QChartView*>(view);
+        },
+        parent)
+{
+}
+
+ProgressionChart::ProgressionChart(std::span<const FormProgression> progressions, QWidget* parent)
+    : ChartWindow(
+        {.caption = tr("Parvane Dorlesca - Progression des formes"),
+         .fileName = tr("progression"),
+         .chartTitle = tr("Progression des formes"),
+         .categoryTitle = tr("Parties"),
+         .valueTitle = tr("Fréquence (pour 10 000 formes)"),
+         .gridColumns = {labels(tr(" Partie  ")), labels(tr(" Forme  ")), numbers(tr(" Fréquence (pour 10 000)   "))},
+         .openingTab = ChartWindowLook::ChartTab},
+        progressionChart(progressions, decimalSeparator()),
+        [](const ChartTableModel& table, const ChartWindowLook& look, QWidget* parent) {
+            auto* view = new ProgressionChartView(*table.barsModel(), 1, ChartTableModel::BarLabelRole,
+                                                  ChartTableModel::BarValueRole, look.categoryTitle, look.valueTitle,
+                                                  parent);
+            view->setAccessibleDescription(tr("%1 selon %2, une série de barres par forme").arg(look.valueTitle, look.categoryTitle));
             return static_cast<QChartView*>(view);
         },
         parent)

@@ -84,4 +84,13 @@ public:
     FactorMapChart(const CorrespondenceAnalysis& analysis, std::size_t xFactor, std::size_t yFactor, QWidget* parent);
 };
 
+/// Forms through the parts of a corpus ("&Progression des formes" of CorpusWindow): for each
+/// part a group of bars, one for each form, as high as its frequency per 10 000 forms in the
+/// part; the values tab lists every part and form with that frequency.
+class ProgressionChart final : public ChartWindow {
+    Q_OBJECT
+public:
+    ProgressionChart(std::span<const FormProgression> progressions, QWidget* parent);
+};
+
 } // namespace quorvelle::ui

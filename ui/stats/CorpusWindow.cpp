@@ -3,11 +3,14 @@
 
 #include "core/corpus/corpus.h"
 #include "core/explanations/corpus_explanations.h"
+#include "core/explanations/figure_explanation.h"
 #include "core/presentation/corpus_messages.h"
 #include "core/reports/rounding.h"
 #include "core/reports/specificity_report.h"
 #include "core/statistics/corpus_statistic.h"
+#include "core/text/segmentation.h"
 #include "ui/charts/chart_windows.h"
+#include "ui/stats/ConcordanceWindow.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
 #include "ui/number_text.h"
@@ -20,6 +23,7 @@
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
@@ -89,12 +93,12 @@ void fitColumns(QTableView* grid, RoomLeft room = RoomLeft::ToFirstColumn)
 CorpusWindow::PartitionAnalysis CorpusWindow::analyse(const Corpus& corpus, const std::optional<std::string>& variable,
                                                       LetterRule letters, std::int64_t minFrequency)
 {
-    auto table = std::make_shared<const LexicalTable>(
-        lexicalTable(corpus, partition(corpus, variable ? std::optional<std::string_view>(*variable) : std::nullopt),
-                     letters));
+    std::vector<PartGroup> groups =
+        partition(corpus, variable ? std::optional<std::string_view>(*variable) : std::nullopt);
+    auto table = std::make_shared<const LexicalTable>(lexicalTable(corpus, groups, letters));
     CorpusPartsReport parts = corpusPartsReport(*table);
     CorrespondenceAnalysis analysis = correspondenceAnalysis(*table, minFrequency);
-    return {std::move(table), std::move(parts), std::move(analysis)};
+    return {std::move(groups), std::move(table), std::move(parts), std::move(analysis)};
 }
 
 void CorpusWindow::open(QWidget* parent, std::shared_ptr<const Corpus> corpus, LetterRule letters)
@@ -118,7 +122,9 @@ CorpusWindow::CorpusWindow(std::shared_ptr<const Corpus> corpus, LetterRule lett
     connect(partitionBox, &QComboBox::currentIndexChanged, this, &CorpusWindow::applyChosenPartition);
     connect(partBox, &QComboBox::currentIndexChanged, this, &CorpusWindow::showSpecificitiesOfChosenPart);
     connect(thresholdBox, &QComboBox::currentIndexChanged, this, &CorpusWindow::showSpecificForms);
-    connect(specificFormGrid, &QTableView::activated, this, &CorpusWindow::showProgressionOfForm);
+    connect(specificFormGrid, &QTableView::activated, this, &CorpusWindow::followFormOfRow);
+    connect(progressionFormsBox, &QLineEdit::returnPressed, this, &CorpusWindow::showProgressionOfTypedForms);
+    connect(progressionGrid, &QTableView::activated, this, &CorpusWindow::showFormInPart);
     connect(minFrequencyBox, &QSpinBox::editingFinished, this, &CorpusWindow::applyChosenMinFrequency);
     showPartitionAnalysis();
 }
@@ -148,7 +154,9 @@ void CorpusWindow::buildUi()
            .size = windowSize,
            .menuBar = {.grid = specificFormGrid},
            .tableExport = {specificFormsModel_, tr("specificites-partie.csv")},
-           .chartItems = {{"factorMapAction", tr("&Carte factorielle"), [this] { openFactorMap(); }, &factorMapAction_}}});
+           .chartItems = {{"factorMapAction", tr("&Carte factorielle"), [this] { openFactorMap(); }, &factorMapAction_},
+                          {"progressionChartAction", tr("&Progression des formes"), [this] { openProgressionChart(); },
+                           &progressionChartAction_}}});
 }
 
 QWidget* CorpusWindow::buildPartsTab()
@@ -189,15 +197,25 @@ QWidget* CorpusWindow::buildSpecificitiesTab()
     specificFormGrid->setToolTip(tr("Entrée ou double-clic : la spécificité de la forme dans chaque partie."));
     explainGridRows(specificFormGrid, CorpusStatistic::specificFormFigures, partSpecificities_, *specificFormsModel_);
 
+    progressionFormsBox = new QLineEdit(page);
+    Q_SET_OBJECT_NAME(progressionFormsBox);
+    progressionFormsBox->setToolTip(tr("Une ou plusieurs formes, séparées par des espaces, puis Entrée : leur "
+                                       "attestations, fréquence et spécificité dans chaque partie."));
+    auto* progressionFormsLabel = new QLabel(tr("Formes s&uivies :"), page);
+    progressionFormsLabel->setObjectName(QStringLiteral("progressionFormsLabel"));
+    labelControl(progressionFormsLabel, progressionFormsBox);
     progressionLabel = new QLabel(page);
     Q_SET_OBJECT_NAME(progressionLabel);
+    progressionLabel->setWordWrap(true);
     progressionModel_ = new RowTableModel<ProgressionStep>(ProgressionStatistic::table.columns, this);
     progressionGrid =
-        createReportGrid("progressionGrid", progressionModel_, tr("La forme dans chaque partie"), page);
-    fitColumns(progressionGrid);
+        createReportGrid("progressionGrid", progressionModel_, tr("Les formes suivies dans chaque partie"), page);
+    fitColumns(progressionGrid, RoomLeft::ToNone);
+    progressionGrid->setToolTip(tr("Entrée ou double-clic : la forme en contexte dans cette partie."));
 
     Column{Row{partLabel, partBox, Spacing{24}, thresholdLabel, thresholdBox, Stretch{}},
            {specificFormGrid, 3},
+           Row{progressionFormsLabel, {progressionFormsBox, 1}},
            progressionLabel,
            {progressionGrid, 2}}
         .attachTo(page);
@@ -303,8 +321,7 @@ void CorpusWindow::showSpecificitiesOfChosenPart()
         return;
     partSpecificities_ = std::move(*part);
     showSpecificForms();
-    progressionLabel->setText(tr("Entrée ou double-clic sur une forme : sa spécificité dans chaque partie."));
-    progressionModel_->setRows({});
+    showProgressionOfTypedForms();
 }
 
 void CorpusWindow::showSpecificForms()
@@ -322,15 +339,46 @@ void CorpusWindow::showSpecificForms()
                                  specificRows_);
 }
 
-void CorpusWindow::showProgressionOfForm(const QModelIndex& index)
+void CorpusWindow::followFormOfRow(const QModelIndex& index)
 {
-    const PartSpecificForm& form = specificFormsModel_->rowAt(static_cast<std::size_t>(index.row()));
-    progression_ = formProgression(*shown_.table, form.form);
-    progressionLabel->setText(
-        tr("« %1 » dans chaque partie : %2 dans le corpus")
-            .arg(fromCp1252(progression_.form),
-                 utf8Text(ExplanationNumbers::counted(progression_.total, "attestation", "attestations"))));
-    progressionModel_->setRows(progression_.steps);
+    progressionFormsBox->setText(
+        fromCp1252(specificFormsModel_->rowAt(static_cast<std::size_t>(index.row())).form));
+    showProgressionOfTypedForms();
+}
+
+void CorpusWindow::showProgressionOfTypedForms()
+{
+    progressions_.clear();
+    progressionSteps_.clear();
+    QStringList totals;
+    forEachForm(toCp1252(progressionFormsBox->text()), Alphabet::of(letters_), [&](std::string_view form) {
+        FormProgression progression = formProgression(*shown_.table, form);
+        totals << tr("« %1 » : %2 dans le corpus")
+                      .arg(fromCp1252(progression.form),
+                           utf8Text(ExplanationNumbers::counted(progression.total, "attestation", "attestations")));
+        progressionSteps_.insert(progressionSteps_.end(), progression.steps.begin(), progression.steps.end());
+        progressions_.push_back(std::move(progression));
+    });
+    progressionLabel->setText(totals.isEmpty()
+                                  ? tr("Entrée ou double-clic sur une forme de la liste, ou des formes tapées puis "
+                                       "Entrée : leur progression dans chaque partie.")
+                                  : totals.join(QStringLiteral(" ; ")));
+    progressionModel_->setRows(progressionSteps_);
+    progressionChartAction_->setEnabled(!progressions_.empty());
+}
+
+void CorpusWindow::showFormInPart(const QModelIndex& index)
+{
+    const auto row = static_cast<std::size_t>(index.row());
+    const ProgressionStep& step = progressionModel_->rowAt(row);
+    const PartGroup& group = shown_.groups.at(row % shown_.groups.size());
+    ConcordanceWindow::open(this, analyseText(std::make_shared<const std::string>(groupText(*corpus_, group)), letters_),
+                            step.form);
+}
+
+void CorpusWindow::openProgressionChart()
+{
+    openModeless<ProgressionChart>(this, std::span<const FormProgression>(progressions_));
 }
 
 void CorpusWindow::applyChosenMinFrequency()

@@ -18,6 +18,7 @@
 class QComboBox;
 class QIdentityProxyModel;
 class QLabel;
+class QLineEdit;
 class QModelIndex;
 class QSpinBox;
 class QTabWidget;
@@ -30,8 +31,10 @@ namespace quorvelle::ui {
 /// partition chosen in partitionBox (each part, or the parts grouped by a variable):
 /// - « Parties »: in partGrid, each group's forms, distinct forms, hapaxes and share;
 /// - « Spécificités »: in specificFormGrid, the forms of the group chosen in partBox whose
-///   specificity reaches the threshold chosen in thresholdBox, over-used first; a form's line
-///   of specificities through the groups in progressionGrid (Entrée or double-click);
+///   specificity reaches the threshold chosen in thresholdBox, over-used first; in
+///   progressionGrid, the forms typed in progressionFormsBox (or the one activated in the
+///   grid) through the groups, each group's row opening the form's concordance in it, and
+///   "&Graphique" › "&Progression des formes" their chart;
 /// - « Analyse factorielle »: for the forms of at least minFrequencyBox attestations, the
 ///   factors in factorGrid, and the parts and forms on them in partPointGrid and
 ///   formPointGrid; "&Graphique" › "&Carte factorielle" draws them on the plane of the factors
@@ -46,6 +49,7 @@ public:
 
     /// What the window shows of the corpus under one partition.
     struct PartitionAnalysis {
+        std::vector<PartGroup> groups;
         std::shared_ptr<const LexicalTable> table;
         CorpusPartsReport parts;
         CorrespondenceAnalysis analysis;
@@ -67,7 +71,10 @@ private slots:
     void applyChosenPartition();
     void showSpecificitiesOfChosenPart();
     void showSpecificForms();
-    void showProgressionOfForm(const QModelIndex& index);
+    void followFormOfRow(const QModelIndex& index);
+    void showProgressionOfTypedForms();
+    void showFormInPart(const QModelIndex& index);
+    void openProgressionChart();
     void applyChosenMinFrequency();
     void openFactorMap();
 
@@ -87,7 +94,8 @@ private:
     PartitionAnalysis shown_;
     PartSpecificities partSpecificities_;
     std::vector<std::size_t> specificRows_; ///< the places in partSpecificities_.forms shown
-    FormProgression progression_;
+    std::vector<FormProgression> progressions_;
+    std::vector<ProgressionStep> progressionSteps_; ///< the steps of every form followed, form after form
 
     QTabWidget* tabs;
     QComboBox* partitionBox;
@@ -98,7 +106,9 @@ private:
     QComboBox* thresholdBox;
     RowTableModel<PartSpecificForm>* specificFormsModel_;
     QTableView* specificFormGrid;
+    QLineEdit* progressionFormsBox;
     QLabel* progressionLabel;
+    QAction* progressionChartAction_ = nullptr;
     RowTableModel<ProgressionStep>* progressionModel_;
     QTableView* progressionGrid;
     QSpinBox* minFrequencyBox;
