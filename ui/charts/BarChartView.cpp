@@ -1,6 +1,7 @@
 // The bar chart of the chart windows.
 #include "ui/charts/BarChartView.h"
 
+#include "ui/charts/chart_style.h"
 #include "ui/charts/chart_title.h"
 
 #include <QAbstractItemModel>
@@ -110,21 +111,11 @@ void BarChartView::styleChart()
 {
     const QPalette colours = palette();
     QChart* chart = this->chart();
-    chart->setBackgroundBrush(colours.base());
-    chart->setBackgroundRoundness(0);
-    chart->setMargins({4, 4, 4, 4});
+    styleChartFrame(chart, colours);
     chart->setTitleFont(font());
     chart->setTitleBrush(colours.text());
-    QFont titleFont = font();
-    titleFont.setBold(true);
-    for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(categoryAxis_), static_cast<QAbstractAxis*>(valueAxis_)}) {
-        axis->setLabelsFont(font());
-        axis->setLabelsBrush(colours.text());
-        axis->setTitleFont(titleFont);
-        axis->setTitleBrush(colours.text());
-        axis->setLinePenColor(colours.color(QPalette::Mid));
-        axis->setGridLineColor(colours.color(QPalette::Midlight));
-    }
+    for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(categoryAxis_), static_cast<QAbstractAxis*>(valueAxis_)})
+        styleAxis(axis, font(), colours);
     for (QBarSet* set : series_->barSets()) {
         set->setColor(colours.color(QPalette::Highlight));
         set->setBorderColor(colours.color(QPalette::Highlight).darker(130));

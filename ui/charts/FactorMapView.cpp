@@ -1,6 +1,7 @@
 // The factor map of the corpus window.
 #include "ui/charts/FactorMapView.h"
 
+#include "ui/charts/chart_style.h"
 #include "ui/charts/chart_title.h"
 #include "ui/cp1252_text.h"
 
@@ -35,14 +36,7 @@ QValueAxis* coordinateAxis(double lowest, double highest, const QString& title, 
     axis->setRange(lowest - margin * extent, highest + margin * extent);
     axis->applyNiceNumbers();
     axis->setTitleText(title);
-    axis->setLabelsFont(font);
-    axis->setLabelsBrush(colours.text());
-    QFont titleFont = font;
-    titleFont.setBold(true);
-    axis->setTitleFont(titleFont);
-    axis->setTitleBrush(colours.text());
-    axis->setLinePenColor(colours.color(QPalette::Mid));
-    axis->setGridLineColor(colours.color(QPalette::Midlight));
+    styleAxis(axis, font, colours);
     return axis;
 }
 
@@ -67,9 +61,7 @@ FactorMapView::FactorMapView(std::vector<FactorMapPoint> points, const QString& 
     auto* chart = new QChart;
     setChart(chart);
     const QPalette colours = palette();
-    chart->setBackgroundBrush(colours.base());
-    chart->setBackgroundRoundness(0);
-    chart->setMargins({4, 4, 4, 4});
+    styleChartFrame(chart, colours);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->legend()->setLabelColor(colours.color(QPalette::Text));
 

@@ -1,6 +1,7 @@
 // The progression chart of the corpus window.
 #include "ui/charts/ProgressionChartView.h"
 
+#include "ui/charts/chart_style.h"
 #include "ui/charts/chart_title.h"
 
 #include <QAbstractItemModel>
@@ -22,9 +23,7 @@ ProgressionChartView::ProgressionChartView(const QAbstractItemModel& bars, int f
     auto* chart = new QChart;
     setChart(chart);
     const QPalette colours = palette();
-    chart->setBackgroundBrush(colours.base());
-    chart->setBackgroundRoundness(0);
-    chart->setMargins({4, 4, 4, 4});
+    styleChartFrame(chart, colours);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->legend()->setLabelColor(colours.color(QPalette::Text));
 
@@ -47,8 +46,6 @@ ProgressionChartView::ProgressionChartView(const QAbstractItemModel& bars, int f
     }
     chart->addSeries(series);
 
-    QFont titleFont = font();
-    titleFont.setBold(true);
     auto* partAxis = new QBarCategoryAxis;
     partAxis->append(parts);
     partAxis->setTitleText(categoryTitle.toHtmlEscaped());
@@ -56,14 +53,8 @@ ProgressionChartView::ProgressionChartView(const QAbstractItemModel& bars, int f
     valueAxis->setRange(0, std::max(highest, 1.0));
     valueAxis->applyNiceNumbers();
     valueAxis->setTitleText(verticalAxisTitle(valueTitle));
-    for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(partAxis), static_cast<QAbstractAxis*>(valueAxis)}) {
-        axis->setLabelsFont(font());
-        axis->setLabelsBrush(colours.text());
-        axis->setTitleFont(titleFont);
-        axis->setTitleBrush(colours.text());
-        axis->setLinePenColor(colours.color(QPalette::Mid));
-        axis->setGridLineColor(colours.color(QPalette::Midlight));
-    }
+    for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(partAxis), static_cast<QAbstractAxis*>(valueAxis)})
+        styleAxis(axis, font(), colours);
     chart->addAxis(partAxis, Qt::AlignBottom);
     chart->addAxis(valueAxis, Qt::AlignLeft);
     series->attachAxis(partAxis);

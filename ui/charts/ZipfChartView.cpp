@@ -1,6 +1,7 @@
 // The Zipf chart of the frequency window.
 #include "ui/charts/ZipfChartView.h"
 
+#include "ui/charts/chart_style.h"
 #include "ui/charts/chart_title.h"
 #include "ui/number_text.h"
 
@@ -32,14 +33,7 @@ QLogValueAxis* decadeAxis(double lowest, double highest, const QString& title, c
     axis->setMinorTickCount(-1);
     axis->setRange(std::pow(10, std::floor(std::log10(lowest))), std::pow(10, std::ceil(std::log10(highest))));
     axis->setTitleText(title);
-    axis->setLabelsFont(font);
-    axis->setLabelsBrush(colours.text());
-    QFont titleFont = font;
-    titleFont.setBold(true);
-    axis->setTitleFont(titleFont);
-    axis->setTitleBrush(colours.text());
-    axis->setLinePenColor(colours.color(QPalette::Mid));
-    axis->setGridLineColor(colours.color(QPalette::Midlight));
+    styleAxis(axis, font, colours);
     axis->setMinorGridLineColor(colours.color(QPalette::Midlight).lighter(105));
     return axis;
 }
@@ -55,9 +49,7 @@ ZipfChartView::ZipfChartView(const QAbstractItemModel& points, int rankColumn, i
     setChart(chart);
     const QPalette colours = palette();
     chart->legend()->hide();
-    chart->setBackgroundBrush(colours.base());
-    chart->setBackgroundRoundness(0);
-    chart->setMargins({4, 4, 4, 4});
+    styleChartFrame(chart, colours);
     chart->setTitle(lineCaption(line));
     chart->setTitleFont(font());
     chart->setTitleBrush(colours.text());
