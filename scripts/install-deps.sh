@@ -12,6 +12,8 @@ packages=(
     libzip-dev libxml2-dev libpoppler-cpp-dev
     # The correspondence analysis of a corpus: Eigen's symmetric eigensolver.
     libeigen3-dev
+    # Lemmas and categories: libhunspell and its French dictionary, which knows them.
+    libhunspell-dev hunspell-fr-comprehensive
     # pdftotext reads back the printed pages in the window tests.
     poppler-utils
     libgtest-dev libbenchmark-dev

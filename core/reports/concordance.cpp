@@ -43,12 +43,20 @@ std::int64_t lineEnds(std::string_view text)
     return count;
 }
 
+// The line of an occurrence from first to end in text, with its contexts.
+ConcordanceLine lineOf(std::string_view text, std::size_t first, std::size_t end, std::int64_t line, std::size_t width)
+{
+    const std::size_t leftStart = first > width ? first - width : 0;
+    return {line, shownContext(text.substr(leftStart, first - leftStart)),
+            shownContext(text.substr(first, end - first)), shownContext(text.substr(end, width))};
+}
+
 } // namespace
 
 Concordance concordance(std::string_view text, std::string_view form, std::size_t width, LetterRule letters)
 {
     const Alphabet& alphabet = Alphabet::of(letters);
-    Concordance result{alphabet.lowerCased(form), alphabet.lowerCased(form), {}, letters};
+    Concordance result{alphabet.lowerCased(form), alphabet.lowerCased(form), {}, letters, {}};
     std::vector<std::string_view> wanted;
     forEachForm(result.form, alphabet, [&wanted](std::string_view one) { wanted.push_back(one); });
     if (wanted.empty())
@@ -77,12 +85,40 @@ Concordance concordance(std::string_view text, std::string_view form, std::size_
         // From the first wanted form to the last, with what separates them as written.
         const auto first = static_cast<std::size_t>(recent.front().written.data() - text.data());
         const std::size_t end = start + written.size();
-        const std::size_t leftStart = first > width ? first - width : 0;
         if (result.occurrences.empty())
             result.written = writtenInLowerCase(text.substr(first, end - first), letters);
-        result.occurrences.push_back({recent.front().line, shownContext(text.substr(leftStart, first - leftStart)),
-                                      shownContext(text.substr(first, end - first)),
-                                      shownContext(text.substr(end, width))});
+        result.occurrences.push_back(lineOf(text, first, end, recent.front().line, width));
+    });
+    return result;
+}
+
+Concordance concordanceOfRuns(std::string_view text, std::span<const FormRun> runs, std::size_t width,
+                              LetterRule letters)
+{
+    Concordance result{{}, {}, {}, letters, {}};
+    result.occurrences.reserve(runs.size());
+    const Alphabet& alphabet = Alphabet::of(letters);
+    auto run = runs.begin();
+    std::size_t number = 0;
+    std::size_t runStart = 0;
+    std::int64_t runLine = 1;
+    std::int64_t line = 1;
+    std::size_t counted = 0; // where the line ends are counted up to
+    forEachForm(text, alphabet, [&](std::string_view written) {
+        const std::size_t formNumber = number++;
+        if (run == runs.end() || formNumber < run->first)
+            return;
+        const auto start = static_cast<std::size_t>(written.data() - text.data());
+        line += lineEnds(text.substr(counted, start - counted));
+        counted = start;
+        if (formNumber == run->first) {
+            runStart = start;
+            runLine = line;
+        }
+        if (formNumber + 1 == run->first + run->count) {
+            result.occurrences.push_back(lineOf(text, runStart, start + written.size(), runLine, width));
+            ++run;
+        }
     });
     return result;
 }

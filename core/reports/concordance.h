@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,9 @@ struct Concordance {
     std::string written;
     std::vector<ConcordanceLine> occurrences;
     LetterRule letters = LetterRule::Classic; ///< the rule that cut the text into forms
+    /// When the occurrences are those of a lemma, whatever their forms: the lemma and its
+    /// category as a reader reads them ("être (verbe)"); empty otherwise.
+    std::string lemma;
 
     friend bool operator==(const Concordance&, const Concordance&) = default;
 };
@@ -42,6 +46,18 @@ inline constexpr char lineEndMark = '\xB6';
 /// they follow each other, whatever separates them, and shown with what separates them.
 Concordance concordance(std::string_view text, std::string_view form, std::size_t width,
                         LetterRule letters = LetterRule::Classic);
+
+/// Forms that follow each other: count of them from the text's form numbered first (from 0).
+struct FormRun {
+    std::size_t first = 0;
+    std::size_t count = 1;
+};
+
+/// The occurrences that are the given runs of forms of text (in ascending order, apart), each
+/// with up to width characters of context on either side, found in one pass over the text; form
+/// and written are left empty.
+Concordance concordanceOfRuns(std::string_view text, std::span<const FormRun> runs, std::size_t width,
+                              LetterRule letters = LetterRule::Classic);
 
 enum class ConcordanceOrder {
     Position,  ///< the text's order
