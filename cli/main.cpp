@@ -5,6 +5,7 @@
 #include "cli/formatted_output.h"
 #include "cli/statistics.h"
 #include "core/documents/document_text.h"
+#include "core/lemmas/french_dictionary.h"
 #include "core/presentation/french_messages.h"
 #include "core/catalogue/statistic_register.h"
 #include "core/text/text_file.h"
@@ -35,6 +36,7 @@ constexpr int exitUnreadableFile = 1;
 constexpr int exitUnwritableResult = 1; // as a file that cannot be read: the run failed on a file
 constexpr int exitOutOfMemory = 1;      // as a file too large to read: the text needs more memory than there is
 constexpr int exitTextTooLong = 1;      // the same: the text has more forms than a statistic can number
+constexpr int exitMissingDictionary = 1; // as a file that cannot be read: the run needs one
 constexpr int exitUsage = 2;
 
 #ifdef __GLIBC__
@@ -189,6 +191,10 @@ int main(int argc, char* argv[])
         std::cerr << "\nquorvelle-cli : mémoire insuffisante pour "
                   << (isConcordance ? "établir cette concordance" : "calculer cette statistique") << " sur ce texte.\n";
         return exitOutOfMemory;
+    } catch (const DictionaryError& error) {
+        std::cout.flush();
+        std::cerr << "quorvelle-cli : " << error.what() << '\n';
+        return exitMissingDictionary;
     } catch (const std::length_error&) {
         std::cout.flush();
         std::cerr << "\nquorvelle-cli : ce texte a trop de formes pour calculer cette statistique.\n";

@@ -11,6 +11,7 @@
 #include "cli/frequencies_output.h"
 #include "cli/lengths_output.h"
 #include "cli/letter_pairs_output.h"
+#include "cli/lemmas_output.h"
 #include "cli/letters_output.h"
 #include "cli/ordered_sections.h"
 #include "cli/richness_output.h"

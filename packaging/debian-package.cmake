@@ -15,12 +15,13 @@ file(READ ${CMAKE_CURRENT_LIST_DIR}/description.txt CPACK_DEBIAN_PACKAGE_DESCRIP
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# dpkg-shlibdeps lists the libraries the programs link. The desktop program also needs a Qt
-# platform plugin to show its windows, which no link names; Qt's French catalogues translate
-# its standard dialogs.
+# dpkg-shlibdeps lists the libraries the programs link. The lemmas need the French dictionary
+# libhunspell reads, which no link names; so does the desktop program's Qt platform plugin, which
+# shows its windows. Qt's French catalogues translate its standard dialogs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS hunspell-fr-comprehensive)
 if(QUORVELLE_BUILD_DESKTOP)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-qpa-plugins")
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 endif()
 

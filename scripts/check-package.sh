@@ -93,6 +93,11 @@ in_root "$root" quorvelle-cli all "/tmp/$sample" >"$work/quorvelle-cli-all.txt"
 head -n 15 "$work/quorvelle-cli-all.txt"
 passed "quorvelle-cli all /tmp/$sample : $(wc -l <"$work/quorvelle-cli-all.txt") lignes dans $work/quorvelle-cli-all.txt"
 
+step="quorvelle-cli lemmas $sample"
+in_root "$root" quorvelle-cli lemmas "/tmp/$sample" >"$work/quorvelle-cli-lemmas.txt"
+grep -q "Lemmes et catégories" "$work/quorvelle-cli-lemmas.txt"
+passed "quorvelle-cli lemmas /tmp/$sample : le dictionnaire français est installé et lu"
+
 # Xvfb picks a free display and writes its number on descriptor 3.
 step="quorvelle sous Xvfb"
 rm -f "$root/tmp/display" "$root/tmp/quorvelle.png" "$screenshot"

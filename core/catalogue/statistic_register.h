@@ -119,6 +119,11 @@ inline constexpr StatisticInfo richness{.name = "richness",
                                         .title = "Richesse du vocabulaire",
                                         .description = "richesse du vocabulaire (TTR, Guiraud, Yule, MATTR, MTLD...)",
                                         .menuItem = "&Richesse du vocabulaire"};
+inline constexpr StatisticInfo lemmas{.name = "lemmas",
+                                      .title = "Lemmes et catégories",
+                                      .description = "lemmes et catégories (dictionnaire hunspell-fr-comprehensive)",
+                                      .menuItem = "Lemmes et caté&gories",
+                                      .inAll = false};
 
 /// The commands that study one form: its occurrences in context, its dispersion over the
 /// parts of the text, the forms around it.
@@ -154,7 +159,7 @@ inline constexpr std::array registeredStatistics = {
     &registered::letterPairs,     &registered::frequencies,   &registered::zipf,
     &registered::cooccurrences,   &registered::segments,      &registered::sentenceLengths,
     &registered::enrichment,      &registered::comparison,    &registered::specificities,
-    &registered::richness,
+    &registered::richness,        &registered::lemmas,
 };
 
 /// Every command that studies a corpus, in the order of quorvelle-cli's usage.

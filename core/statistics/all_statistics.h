@@ -9,6 +9,7 @@
 #include "core/statistics/doubled_letters_statistic.h"
 #include "core/statistics/enrichment_statistic.h"
 #include "core/statistics/frequencies_statistic.h"
+#include "core/statistics/lemmas_statistic.h"
 #include "core/statistics/lengths_statistic.h"
 #include "core/statistics/letter_pairs_statistic.h"
 #include "core/statistics/letters_statistic.h"
@@ -30,7 +31,7 @@ using Statistics =
     std::tuple<CountsStatistic, VocabularyStatistic, LengthsStatistic, LettersStatistic, StartEndLettersStatistic,
                DoubledLettersStatistic, LetterPairsStatistic, FrequenciesStatistic, ZipfStatistic,
                CooccurrencesStatistic, SegmentsStatistic, SentenceLengthsStatistic, EnrichmentStatistic,
-               ComparisonStatistic, SpecificitiesStatistic, RichnessStatistic>;
+               ComparisonStatistic, SpecificitiesStatistic, RichnessStatistic, LemmasStatistic>;
 
 /// Calls visit with a value of each statistic's type, in the register's order.
 template <class Visit>
