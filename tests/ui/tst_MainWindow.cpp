@@ -77,7 +77,8 @@ private slots:
     void menus()
     {
         const QString withoutText = QStringLiteral(
-            "fileMenu=&Fichier[openAction=&Ouvrir... openCorpusAction=Ouvrir un &corpus... !saveTextAsAction=&Enregistrer le texte sous... "
+            "fileMenu=&Fichier[openAction=&Ouvrir... openCorpusAction=Ouvrir un &corpus... "
+            "!saveTextAsAction=&Enregistrer le texte sous... "
             "!closeAction=&Fermer = quitAction=&Quitter] "
             "toolsMenu=&Outils[!characterCountAction=&Nombre de caractères !wordCountAction=Nombre de &mots = "
             "extendedLettersAction=&Compter œ, Œ, Ÿ, Š, Ž comme des lettres] "
@@ -89,7 +90,8 @@ private slots:
             "!frequenciesAction=&Calcul des écarts] !cooccurrencesAction=Les c&ooccurrences "
             "!segmentsAction=Les &segments répétés "
             "!sentencesAction=Les longueurs de &phrases !enrichmentAction=L'&enrichissement du vocabulaire "
-            "!compareAction=La co&mparaison de vocabulaires !richnessAction=&Richesse du vocabulaire = "
+            "!compareAction=La co&mparaison de vocabulaires !richnessAction=&Richesse du vocabulaire "
+            "!lemmasAction=Lemmes et caté&gories = "
             "!corpusAction=Le corpus et ses par&ties] "
             "helpMenu=&Aide[aboutAction=&A propos de manualAction=&Mode d'emploi]");
         const QString withText = QString(withoutText)
@@ -429,6 +431,20 @@ private slots:
         QCOMPARE(shown[1].icon, QMessageBox::Information);
     }
 
+    // Without the French dictionary, the lemmas say which package brings it. Before any test that
+    // loads the dictionary, which stays loaded.
+    void lemmasWithoutTheirDictionary()
+    {
+        qputenv("QUORVELLE_DICTIONARY_DIR", files_.filePath(QStringLiteral("nowhere")).toLocal8Bit());
+        openSample();
+        item("lemmasAction")->trigger();
+        qunsetenv("QUORVELLE_DICTIONARY_DIR");
+        const ShownMessage shown = MessageBox::takeShownMessages().value(0);
+        QCOMPARE(shown.title, QStringLiteral("Lemmes et catégories"));
+        QVERIFY(shown.text.startsWith(QStringLiteral("Le dictionnaire français est introuvable")));
+        QVERIFY(shown.text.contains(QStringLiteral("hunspell-fr-comprehensive")));
+    }
+
     void statisticsItems_data()
     {
         QTest::addColumn<QString>("name");
@@ -447,13 +463,14 @@ private slots:
             {"enrichment", "L'enrichissement du vocabulaire"},
             {"compare", "La comparaison de vocabulaires"},
             {"richness", "Richesse du vocabulaire"},
+            {"lemmas", "Lemmes et catégories"},
         };
         for (const auto& [name, title] : items)
             QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(title);
     }
 
     // Each item of "&Statistiques" opens its statistic's window, headed by its title, over the
-    // main window: modal, but for segments and richness, which open beside it (the text it
+    // main window: modal, but for segments, richness and lemmas, which open beside it (the text it
     // reads: windowsShowTheTextAsItStands, windowsBesideOutliveTheirText).
     void statisticsItems()
     {
@@ -467,7 +484,7 @@ private slots:
             parent = window->parentWidget();
         };
         const auto open = [&] { item(name + QStringLiteral("Action"))->trigger(); };
-        if (name == QLatin1String("segments") || name == QLatin1String("richness")) {
+        if (name == QLatin1String("segments") || name == QLatin1String("richness") || name == QLatin1String("lemmas")) {
             test::inspectWindowBeside(open, read);
         } else {
             test::closeNextModalWindow(read);

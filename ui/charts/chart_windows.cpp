@@ -53,7 +53,9 @@ ChartWindowLook edgeLook(const QString& caption, const QString& fileName)
 // "F1 (25,02 %)": a factor and its share of the inertia.
 QString factorTitle(const CorrespondenceAnalysis& analysis, std::size_t factor)
 {
-    return ChartWindow::tr("F%1 (%2 %)").arg(factor + 1).arg(numberText(roundHalfEven(analysis.factors.at(factor).share * 100, 2)));
+    return ChartWindow::tr("F%1 (%2 %)")
+        .arg(factor + 1)
+        .arg(numberText(roundHalfEven(analysis.factors.at(factor).share * 100, 2)));
 }
 
 } // namespace
@@ -116,6 +118,19 @@ EnrichmentChart::EnrichmentChart(std::span<const CountChartRow> slices, QWidget*
                                    numbers(tr(" Nbre de nouvelles formes   "))},
                    .openingTab = ChartWindowLook::ValuesTab},
                   countChart(slices, numberLabelPrefix), parent)
+{
+}
+
+CategoryProfileChart::CategoryProfileChart(std::span<const CountChartRow> categories, QWidget* parent)
+    : ChartWindow(
+        {.caption = tr("Parvane Dorlesca - Graphique - Profil des catégories"),
+         .fileName = tr("profil-des-categories"),
+         .chartTitle = tr("Profil des catégories"),
+         .categoryTitle = tr("Catégorie"),
+         .valueTitle = tr("Nombre d'attestations"),
+         .gridColumns = {numbers(tr(" Numéro ")), labels(tr(" Catégorie  ")), numbers(tr(" Nombre d'attestations   "))},
+         .openingTab = ChartWindowLook::ChartTab},
+        countChart(categories, letterLabelPrefix), parent)
 {
 }
 
@@ -196,10 +211,11 @@ ProgressionChart::ProgressionChart(std::span<const FormProgression> progressions
          .openingTab = ChartWindowLook::ChartTab},
         progressionChart(progressions, decimalSeparator()),
         [](const ChartTableModel& table, const ChartWindowLook& look, QWidget* parent) {
-            auto* view = new ProgressionChartView(*table.barsModel(), 1, ChartTableModel::BarLabelRole,
-                                                  ChartTableModel::BarValueRole, look.categoryTitle, look.valueTitle,
-                                                  parent);
-            view->setAccessibleDescription(tr("%1 selon %2, une série de barres par forme").arg(look.valueTitle, look.categoryTitle));
+            auto* view =
+                new ProgressionChartView(*table.barsModel(), 1, ChartTableModel::BarLabelRole,
+                                         ChartTableModel::BarValueRole, look.categoryTitle, look.valueTitle, parent);
+            view->setAccessibleDescription(
+                tr("%1 selon %2, une série de barres par forme").arg(look.valueTitle, look.categoryTitle));
             return static_cast<QChartView*>(view);
         },
         parent)

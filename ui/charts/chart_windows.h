@@ -52,6 +52,14 @@ public:
     EnrichmentChart(std::span<const CountChartRow> slices, QWidget* parent);
 };
 
+/// The words of a text by category ("&Graphique" › "&Profil des catégories" of LemmasWindow),
+/// as vertical bars in the categories' order.
+class CategoryProfileChart final : public ChartWindow {
+    Q_OBJECT
+public:
+    CategoryProfileChart(std::span<const CountChartRow> categories, QWidget* parent);
+};
+
 /// The forms most over-used in either of two texts ("&Graphique" of SpecificitiesWindow), as
 /// horizontal bars, the most specific of text 1 at the top.
 class SpecificitiesChart final : public ChartWindow {

@@ -6,6 +6,7 @@
 #include "core/statistics/doubled_letters_statistic.h"
 #include "core/statistics/enrichment_statistic.h"
 #include "core/statistics/frequencies_statistic.h"
+#include "core/statistics/lemmas_statistic.h"
 #include "core/statistics/lengths_statistic.h"
 #include "core/statistics/letter_pairs_statistic.h"
 #include "core/statistics/letters_statistic.h"
@@ -14,6 +15,7 @@
 #include "core/statistics/sentence_lengths_statistic.h"
 #include "core/statistics/start_end_letters_statistic.h"
 #include "core/statistics/vocabulary_statistic.h"
+#include "ui/MessageBox.h"
 #include "ui/TextAnalysis.h"
 #include "ui/main/MainWindow.h"
 #include "ui/shell/WaitDialog.h"
@@ -21,6 +23,7 @@
 #include "ui/stats/DoubledLettersWindow.h"
 #include "ui/stats/EnrichmentWindow.h"
 #include "ui/stats/FrequenciesWindow.h"
+#include "ui/stats/LemmasWindow.h"
 #include "ui/stats/LengthsWindow.h"
 #include "ui/stats/LetterPairsWindow.h"
 #include "ui/stats/LettersWindow.h"
@@ -62,6 +65,7 @@ template <> struct WindowOf<EnrichmentStatistic> { using type = EnrichmentWindow
 /// The comparison starts on the window where the second text is opened beside the first.
 template <> struct WindowOf<ComparisonStatistic> { using type = SecondTextWindow; };
 template <> struct WindowOf<RichnessStatistic> { using type = RichnessWindow; };
+template <> struct WindowOf<LemmasStatistic> { using type = LemmasWindow; };
 // clang-format on
 
 /// The statistics one consults while working in the other windows open beside the main window
@@ -72,6 +76,8 @@ template <>
 inline constexpr bool opensBeside<SegmentsStatistic> = true;
 template <>
 inline constexpr bool opensBeside<RichnessStatistic> = true;
+template <>
+inline constexpr bool opensBeside<LemmasStatistic> = true;
 
 /// What compute makes of the main window's text as it now stands, computed off the interface
 /// thread once the text is analysed (see resultAfterWaiting); the wait dialog shows the
@@ -115,6 +121,32 @@ void openWindowOf(MainWindow& main)
         openModeless<Window>(&main, std::move(computed->first), std::move(computed->second));
     else
         openModal<Window>(&main, std::move(computed->first), std::move(computed->second));
+}
+
+/// The lemmas window keeps the lemmatization beside its report, to find a lemma's occurrences;
+/// without the French dictionary, it says which package to install.
+template <>
+inline auto windowReport<LemmasStatistic>(const AnalysedTexts& texts)
+{
+    return LemmasStatistic::analysis(texts);
+}
+
+template <>
+inline void openWindowOf<LemmasStatistic>(MainWindow& main)
+{
+    using Statistic = LemmasStatistic;
+    try {
+        std::optional<std::pair<SharedText, LemmaAnalysis>> computed = computeFromText(main, [](SharedText text) {
+            LemmaAnalysis analysis = windowReport<Statistic>(AnalysedTexts(text));
+            return std::pair(std::move(text), std::move(analysis));
+        });
+        if (computed)
+            openModeless<LemmasWindow>(&main, std::move(computed->first), std::move(computed->second));
+    } catch (const DictionaryError& error) {
+        QString message = QString::fromUtf8(error.what());
+        message[0] = message[0].toUpper();
+        MessageBox::warning(&main, utf8Text(Statistic::info.title), message);
+    }
 }
 
 /// The second text's window starts with the main window's text, analysed, and its path.

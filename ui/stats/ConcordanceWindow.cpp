@@ -41,7 +41,10 @@ ConcordanceWindow::ConcordanceWindow(SharedText text, Concordance concordance, Q
     , concordance_(std::move(concordance))
     , rowsModel_(new RowsModel(concordanceColumns, this))
 {
-    const QString form = fromCp1252(concordance_.written);
+    // A lemma's occurrences are named after the lemma and its category: "être (verbe)".
+    const bool ofLemma = !concordance_.lemma.empty();
+    const QString form = fromCp1252(ofLemma ? concordance_.lemma : concordance_.written);
+    const QString title = ofLemma ? tr("Concordance du lemme « %1 »").arg(form) : tr("Concordance de « %1 »").arg(form);
     QTableView* concordanceGrid =
         createReportGrid("concordanceGrid", rowsModel_, tr("Occurrences de « %1 »").arg(form), this);
     concordanceGrid->setWordWrap(false);
@@ -59,13 +62,15 @@ ConcordanceWindow::ConcordanceWindow(SharedText text, Concordance concordance, Q
     Q_SET_OBJECT_NAME(sortByRightFormButton);
     QPushButton* showCollocatesButton = createCommandButton(tr("Cooccurrents"), this);
     Q_SET_OBJECT_NAME(showCollocatesButton);
-    // The forms around a run of several forms are not computed: only around one form.
-    showCollocatesButton->setEnabled(concordance_.form.find(' ') == std::string::npos);
+    // The forms around a run of several forms are not computed: only around one form; nor
+    // around the several forms of a lemma, nor where they lie.
+    showCollocatesButton->setEnabled(!ofLemma && concordance_.form.find(' ') == std::string::npos);
     QPushButton* showDispersionButton = createCommandButton(tr("Répartition dans le texte"), this);
     Q_SET_OBJECT_NAME(showDispersionButton);
+    showDispersionButton->setEnabled(!ofLemma);
 
-    build({.caption = tr("Parvane Dorlesca - Concordance de « %1 »").arg(form),
-           .title = tr("Concordance de « %1 »").arg(form),
+    build({.caption = tr("Parvane Dorlesca - %1").arg(title),
+           .title = title,
            .body = {Row{occurrenceCountLabel, Stretch{}, showInTextOrderButton, sortByLeftFormButton,
                         sortByRightFormButton, Spacing{fontMetrics().averageCharWidth() * 4}, showCollocatesButton,
                         showDispersionButton},
