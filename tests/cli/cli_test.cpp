@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -51,11 +52,12 @@ std::string takeFile(const std::string& path)
 }
 
 /// Runs quorvelle-cli with the given arguments, already quoted for the shell, its standard
-/// output kept, or sent to output when it is given.
-CliRun runCli(const std::string& arguments, const std::string& output = {})
+/// output kept, or sent to output when it is given; environment sets variables for it
+/// ("NAME=value ").
+CliRun runCli(const std::string& arguments, const std::string& output = {}, const std::string& environment = {})
 {
     const std::string base = (fs::temp_directory_path() / ("quorvelle-cli-" + std::to_string(::getpid()))).string();
-    const std::string command = quoted(QUORVELLE_CLI) + " " + arguments + " >"
+    const std::string command = environment + quoted(QUORVELLE_CLI) + " " + arguments + " >"
         + (output.empty() ? quoted(base + ".out") : output) + " 2>" + quoted(base + ".err");
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output.empty() ? takeFile(base + ".out") : std::string(),
@@ -495,6 +497,46 @@ TEST(Cli, ConcordanceOfConsecutiveForms)
         }
 }
 
+// Each lemma with its forms, « est » read as être after a pronoun and as a noun after a
+// determiner; without the dictionary, a French message names its package.
+TEST(Cli, LemmasOfAText)
+{
+    const TemporaryFile file(
+        "Nous mangeons, il mangeait, il a mangé. Les chevaux, le cheval, de belles fleurs, un beau "
+        "jour. L'été aujourd'hui, il est là, l'est du pays.");
+    const CliRun run = runCli("lemmas --json " + file.argument());
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto report = nlohmann::json::parse(run.out);
+    std::map<std::string, nlohmann::json> lemmas;
+    for (const auto& lemma : report["lemmas"])
+        lemmas[lemma["lemma"].get<std::string>() + " " + lemma["category"].get<std::string>()] = lemma;
+    EXPECT_EQ(lemmas["manger verbe"]["forms"].size(), 3u);
+    EXPECT_EQ(lemmas["cheval nom"]["forms"], nlohmann::json::parse(R"([["cheval",1],["chevaux",1]])"));
+    EXPECT_EQ(lemmas["beau adjectif"]["forms"].size(), 2u);
+    EXPECT_EQ(lemmas["été nom"]["count"], 1);
+    EXPECT_EQ(lemmas["aujourd'hui adverbe"]["forms"], nlohmann::json::parse(R"([["aujourd'hui",1]])"));
+    EXPECT_EQ(lemmas["être verbe"]["count"], 1);
+    EXPECT_EQ(lemmas["est nom"]["alternatives"], nlohmann::json::parse(R"([["être","verbe"]])"));
+    EXPECT_EQ(lemmas["le déterminant"]["count"], 4);
+    EXPECT_EQ(report["categories"].size(), 13u);
+    EXPECT_EQ(report["unknown"], nlohmann::json::array());
+    // By attestations, then in alphabetical order.
+    EXPECT_EQ(report["lemmas"][0]["lemma"], "le");
+    EXPECT_EQ(report["lemmas"][1]["lemma"], "il");
+    const std::string csv = runCli("lemmas --csv " + file.argument()).out;
+    EXPECT_NE(csv.find("Lemmes et catégories\r\nLemme;Catégorie;Attestations;Formes;Ambiguës;Autres lectures\r\n"),
+              std::string::npos);
+    EXPECT_NE(csv.find("\r\nProfil des catégories\r\n"), std::string::npos);
+
+    const CliRun missing = runCli("lemmas " + file.argument() + " --json", {}, "QUORVELLE_DICTIONARY_DIR=/nowhere ");
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(missing.err,
+              "quorvelle-cli : le dictionnaire français est introuvable (/nowhere/fr.aff) : installez le "
+              "paquet hunspell-fr-comprehensive pour les lemmes et les catégories. Toutes les autres "
+              "statistiques restent disponibles.\n");
+}
+
 // Files as parts, and one file cut by its marker lines, make the same corpus.
 TEST(Cli, CorpusOfFilesOrOfMarkedParts)
 {
@@ -506,13 +548,15 @@ TEST(Cli, CorpusOfFilesOrOfMarkedParts)
     EXPECT_EQ(files.exitCode, 0);
     EXPECT_EQ(files.err, "");
     // The marker line without forms after it and its stray word are said, and the part left out.
-    EXPECT_EQ(parts.err, "quorvelle-cli : remarque : ligne 5 : « mot » ne commence pas par une étoile ; une ligne "
-                         "étoilée n'est pas du texte : ce mot n'est pas compté.\n"
-                         "quorvelle-cli : remarque : ligne 5 : la partie « auteur_x » n'a aucune forme ; elle est "
-                         "laissée de côté (son texte reste dans le corpus).\n");
+    EXPECT_EQ(parts.err,
+              "quorvelle-cli : remarque : ligne 5 : « mot » ne commence pas par une étoile ; une ligne "
+              "étoilée n'est pas du texte : ce mot n'est pas compté.\n"
+              "quorvelle-cli : remarque : ligne 5 : la partie « auteur_x » n'a aucune forme ; elle est "
+              "laissée de côté (son texte reste dans le corpus).\n");
     nlohmann::json byFile = nlohmann::json::parse(files.out);
     nlohmann::json byMarker = nlohmann::json::parse(parts.out);
-    EXPECT_EQ(byMarker["parts"][0], nlohmann::json::parse(R"({"name":"n_1 auteur_x","forms":4,"distinct":3,"hapax":2})"));
+    EXPECT_EQ(byMarker["parts"][0],
+              nlohmann::json::parse(R"({"name":"n_1 auteur_x","forms":4,"distinct":3,"hapax":2})"));
     // Every form of the corpus in every part, f = 0 included, by specificity decreasing.
     EXPECT_EQ(byMarker["specificities"][1]["forms"].size(), 4U);
     EXPECT_EQ(byMarker["specificities"][1]["forms"][3]["form"], "a");
