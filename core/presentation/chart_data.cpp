@@ -57,6 +57,13 @@ ChartRows countChart(std::span<const CountChartRow> rows, std::string_view label
     return chart;
 }
 
+ChartRows categoryProfileChart(std::span<const CountChartRow> categories)
+{
+    ChartRows chart = countChart(categories, letterLabelPrefix);
+    std::ranges::reverse(chart.bars);
+    return chart;
+}
+
 ChartRows scoreChart(std::span<const ScoreChartRow> rows, char decimalSeparator)
 {
     ChartRows chart;
@@ -125,10 +132,9 @@ std::vector<FactorMapPoint> factorMapPoints(const CorrespondenceAnalysis& analys
         return analysis.forms[form].contributions.at(xFactor) + analysis.forms[form].contributions.at(yFactor);
     };
     const std::size_t shown = std::min(formCount, byContribution.size());
-    std::partial_sort(byContribution.begin(), byContribution.begin() + static_cast<std::ptrdiff_t>(shown),
-                      byContribution.end(), [&](std::size_t left, std::size_t right) {
-                          return planeContribution(left) > planeContribution(right);
-                      });
+    std::partial_sort(
+        byContribution.begin(), byContribution.begin() + static_cast<std::ptrdiff_t>(shown), byContribution.end(),
+        [&](std::size_t left, std::size_t right) { return planeContribution(left) > planeContribution(right); });
     for (std::size_t place = 0; place < shown; ++place) {
         const FactorPoint& form = analysis.forms[byContribution[place]];
         points.push_back({form.name, form.coordinates.at(xFactor), form.coordinates.at(yFactor), false});
@@ -141,10 +147,11 @@ ChartRows factorMapChart(std::span<const FactorMapPoint> points, char decimalSep
     constexpr int coordinateDecimals = 4;
     ChartRows chart;
     for (const FactorMapPoint& point : points)
-        chart.rows.push_back({{point.name, formatNumber(roundHalfEven(point.x, coordinateDecimals) + 0.0, decimalSeparator),
-                               formatNumber(roundHalfEven(point.y, coordinateDecimals) + 0.0, decimalSeparator)},
-                              point.name,
-                              point.y});
+        chart.rows.push_back(
+            {{point.name, formatNumber(roundHalfEven(point.x, coordinateDecimals) + 0.0, decimalSeparator),
+              formatNumber(roundHalfEven(point.y, coordinateDecimals) + 0.0, decimalSeparator)},
+             point.name,
+             point.y});
     chart.bars.resize(chart.rows.size());
     std::iota(chart.bars.begin(), chart.bars.end(), std::size_t{0});
     return chart;

@@ -2,8 +2,8 @@
 // of which is listed, and the rows of it that are drawn as bars.
 #pragma once
 
-#include "core/corpus/correspondence_analysis.h"
 #include "core/corpus/corpus_reports.h"
+#include "core/corpus/correspondence_analysis.h"
 #include "core/reports/dispersion_report.h"
 #include "core/reports/zipf_report.h"
 
@@ -83,6 +83,10 @@ ChartRows lengthChart(std::span<const LengthChartRow> rows, char decimalSeparato
 /// The other charts: a table row for every row (its number from 1, its label, its count) and
 /// a bar, labelled by the prefix and the label, for each row whose count is above 0.
 ChartRows countChart(std::span<const CountChartRow> rows, std::string_view labelPrefix);
+
+/// The profile of the categories: the table of countChart, with the bars drawn in the reverse
+/// order, so that on horizontal bars the first category is at the top.
+ChartRows categoryProfileChart(std::span<const CountChartRow> categories);
 
 /// The specificities chart, from rows by score decreasing. The table keeps that order, with
 /// the columns number (from 1), form and score to two decimals (written with

@@ -129,8 +129,9 @@ CategoryProfileChart::CategoryProfileChart(std::span<const CountChartRow> catego
          .categoryTitle = tr("Catégorie"),
          .valueTitle = tr("Nombre d'attestations"),
          .gridColumns = {numbers(tr(" Numéro ")), labels(tr(" Catégorie  ")), numbers(tr(" Nombre d'attestations   "))},
-         .openingTab = ChartWindowLook::ChartTab},
-        countChart(categories, letterLabelPrefix), parent)
+         .openingTab = ChartWindowLook::ChartTab,
+         .barDirection = Qt::Horizontal},
+        categoryProfileChart(categories), parent)
 {
 }
 

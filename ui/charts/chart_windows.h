@@ -53,7 +53,7 @@ public:
 };
 
 /// The words of a text by category ("&Graphique" › "&Profil des catégories" of LemmasWindow),
-/// as vertical bars in the categories' order.
+/// as horizontal bars, the first category at the top, so that every category's name shows.
 class CategoryProfileChart final : public ChartWindow {
     Q_OBJECT
 public:

@@ -73,6 +73,8 @@ LemmasWindow::LemmasWindow(SharedText text, LemmaAnalysis analysis, QWidget* par
     }
 
     lemmaGrid = createReportGrid("lemmaGrid", lemmasModel_, tr("Lemmes"), this);
+    // One line a lemma: the other readings of a common word run long, and are cut.
+    lemmaGrid->setWordWrap(false);
     QHeaderView* header = lemmaGrid->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setStretchLastSection(true);
@@ -106,6 +108,9 @@ LemmasWindow::LemmasWindow(SharedText text, LemmaAnalysis analysis, QWidget* par
     connect(lemmaGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &LemmasWindow::showFormsOfRow);
     connect(lemmaGrid, &QTableView::activated, this, &LemmasWindow::showLemmaInContext);
     showLemmas();
+    // The lemmas are what the window is read for; the categories come after them on Tab.
+    setTabOrder(lemmaGrid, categoryChecks.front());
+    lemmaGrid->setFocus();
 }
 
 bool LemmasWindow::isShown(const LemmaRow& row) const

@@ -30,6 +30,15 @@ TEST(CountChart, KeepsRowsBeyond255)
     EXPECT_EQ(chart.rows.back().cells[0], "256");
 }
 
+// The table in the categories' order, the bars the other way round, none for an empty category.
+TEST(CategoryProfileChart, TableInOrderBarsReversed)
+{
+    const std::vector<CountChartRow> rows = {{"nom", 5}, {"nom propre", 0}, {"verbe", 3}};
+    const ChartRows chart = categoryProfileChart(rows);
+    EXPECT_EQ(chart.rows[0].cells[1], "nom");
+    EXPECT_EQ(chart.bars, (std::vector<std::size_t>{2, 0}));
+}
+
 TEST(FactorMap, EveryPartThenTheFormsThatMakeThePlane)
 {
     CorrespondenceAnalysis analysis;
@@ -39,8 +48,9 @@ TEST(FactorMap, EveryPartThenTheFormsThatMakeThePlane)
                       {"b", 0.3, {-0.25, -0.5, 0}, {0.2, 0.7, 0}, {}},
                       {"c", 0.4, {0, 0.04, 0}, {0.5, 0.1, 0.1}, {}}};
     const std::vector<FactorMapPoint> points = factorMapPoints(analysis, 0, 1, 2);
-    EXPECT_EQ(points, (std::vector<FactorMapPoint>{
-                          {"p1", 1, -2, true}, {"p2", -1, 2, true}, {"b", -0.25, -0.5, false}, {"c", 0, 0.04, false}}));
+    EXPECT_EQ(points,
+              (std::vector<FactorMapPoint>{
+                  {"p1", 1, -2, true}, {"p2", -1, 2, true}, {"b", -0.25, -0.5, false}, {"c", 0, 0.04, false}}));
     const ChartRows chart = factorMapChart(points, ',');
     EXPECT_EQ(chart.rows[2].cells, (std::array<std::string, 3>{"b", "-0,25", "-0,5"}));
     EXPECT_EQ(chart.bars.size(), 4u);
