@@ -25,6 +25,7 @@ constexpr std::string_view encodingOption = "--encoding";
 constexpr std::string_view explainOption = "--explain";
 constexpr std::string_view extendedLettersOption = "--extended-letters";
 constexpr std::string_view jobsOption = "--jobs";
+constexpr std::string_view lemmaOption = "--lemma";
 constexpr std::string_view maximalOption = "--maximal";
 constexpr std::string_view maxLengthOption = "--max-length";
 constexpr std::string_view minCountOption = "--min-count";
@@ -59,14 +60,13 @@ constexpr std::array optionScopes = {
     OptionScope{maxLengthOption, {registered::segments.name}},
     OptionScope{maximalOption, {registered::segments.name}},
     OptionScope{widthOption, {registered::concordance.name}},
+    OptionScope{lemmaOption, {registered::concordance.name, registered::collocates.name}},
     OptionScope{partsOption, {registered::dispersion.name}},
     OptionScope{spanOption, {registered::collocates.name}},
     OptionScope{acrossSentencesOption, {registered::collocates.name}},
     OptionScope{minCountOption, {registered::collocates.name}},
     OptionScope{minScoreOption, {registered::collocates.name}},
 };
-
-
 
 // Whether word gives option, alone or as "--option=value".
 bool namesOption(std::string_view word, std::string_view option)
@@ -217,7 +217,8 @@ void readCorpusWords(Arguments& arguments, const CorpusCommandInfo& info, std::s
     for (const std::string_view word : words.subspan(files)) {
         std::string form = formsInContext(word, arguments.letters);
         if (form.find(' ') != std::string::npos)
-            throw UsageError("« " + std::string(word) + " » est plusieurs formes : la progression se suit forme par forme.");
+            throw UsageError("« " + std::string(word)
+                             + " » est plusieurs formes : la progression se suit forme par forme.");
         arguments.forms.push_back(std::move(form));
     }
 }
@@ -255,6 +256,8 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
             arguments.jobs = parseCount(jobsOption, *jobs, mostJobs);
         } else if (const auto width = optionValue(words, index, widthOption, "un nombre de caractères")) {
             arguments.width = parseCount(widthOption, *width, widestContext);
+        } else if (const auto lemma = optionValue(words, index, lemmaOption, "un lemme")) {
+            arguments.lemma = decodeText(std::string(*lemma), Encoding::Utf8);
         } else if (const auto threshold = optionValue(words, index, thresholdOption, "une spécificité")) {
             arguments.presentation.specificityThreshold = parseDecimal(thresholdOption, *threshold, false);
         } else if (const auto frequency = optionValue(words, index, minFrequencyOption, "un nombre")) {
@@ -310,6 +313,14 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
         throw UsageError("l'option --explain ne s'emploie pas avec concordance, qui ne calcule aucun nombre.");
     if (arguments.presentation.explain && arguments.format != OutputFormat::Text)
         throw UsageError("l'option --explain complète la sortie en texte, et non --json ni --csv.");
+    if (formCommand && !arguments.lemma.empty()) {
+        if (positional.size() == 3)
+            throw UsageError("donnez une forme ou un lemme (--lemma), pas les deux.");
+        if (positional.size() != 2)
+            throw UsageError(std::string(formCommand->info.withoutForm));
+        arguments.files.emplace_back(positional[1]);
+        return arguments;
+    }
     if (formCommand) {
         if (positional.size() != 3)
             throw UsageError(std::string(formCommand->info.withoutForm));
@@ -352,11 +363,13 @@ std::string usageText()
     };
     for (const Statistic& statistic : statistics())
         line(statistic.info.name, statistic.info.description);
-    line(allStatisticsName, "toutes les statistiques sauf segments, en un seul objet avec --json");
+    line(allStatisticsName, "toutes les statistiques sauf segments et lemmas, en un seul objet avec --json");
     text += "\nConcordance :\n"
             "  quorvelle-cli concordance FICHIER FORME [--width N] [--json | --csv]\n"
             "                les occurrences de FORME (comparée en minuscules) avec leur contexte ;\n"
-            "                « FORME1 FORME2 » : les endroits où ces formes se suivent\n";
+            "                « FORME1 FORME2 » : les endroits où ces formes se suivent\n"
+            "  quorvelle-cli concordance FICHIER --lemma LEMME [--width N] [--json | --csv]\n"
+            "                les occurrences lues comme LEMME, quelle que soit leur forme\n";
     text += "\nSegments répétés :\n"
             "  quorvelle-cli segments FICHIER [--min-frequency N] [--min-length N] [--max-length N]\n"
             "                [--maximal] [--json | --csv]\n"
@@ -371,7 +384,8 @@ std::string usageText()
             "                [--min-score S] [--json | --csv]\n"
             "                les formes plus fréquentes autour de FORME (une seule forme) que le\n"
             "                hasard ne les y placerait, par score décroissant ; avec --json, toutes\n"
-            "                les formes vues autour d'elle, sans seuil\n";
+            "                les formes vues autour d'elle, sans seuil ; --lemma LEMME en place de\n"
+            "                FORME : autour des occurrences lues comme LEMME\n";
     text += "\nCorpus de parties :\n"
             "  quorvelle-cli corpus FICHIER... [--partition VARIABLE] [--min-frequency F] [--threshold S]\n"
             "                [--json | --csv]\n"

@@ -33,6 +33,9 @@ struct Arguments {
     /// The form of a concordance or of a dispersion, or the pivot of the collocates, in code
     /// page 1252 (the command line gives it in UTF-8).
     std::string form;
+    /// With --lemma, the lemma whose occurrences a concordance shows or the collocates are
+    /// looked for around, in code page 1252, in place of the form.
+    std::string lemma;
     /// The characters of context on either side of each occurrence of a concordance.
     std::size_t width = 40;
     /// The parts a dispersion cuts the text into.

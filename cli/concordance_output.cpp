@@ -11,12 +11,21 @@
 #include <string>
 
 namespace quorvelle::cli {
+namespace {
+
+// "Concordance de « le »", or of a lemma "Concordance du lemme « être »"; UTF-8.
+std::string titleOf(const Concordance& concordance)
+{
+    std::string title = concordance.lemma.empty() ? "Concordance de « " : "Concordance du lemme « ";
+    title.append(cp1252ToUtf8(concordance.lemma.empty() ? concordance.written : concordance.lemma)).append(" »");
+    return title;
+}
+
+} // namespace
 
 void writeText(std::ostream& out, const Concordance& concordance, std::size_t width)
 {
-    out << "Concordance de « ";
-    writeCp1252(out, concordance.written);
-    out << " » : " << french::occurrenceCount(concordance.occurrences.size()) << "\n\n";
+    out << titleOf(concordance) << " : " << french::occurrenceCount(concordance.occurrences.size()) << "\n\n";
     for (const ConcordanceLine& occurrence : concordance.occurrences) {
         // Code page 1252 has one byte per character: the padding aligns the forms.
         out << std::setw(7) << occurrence.line << "  " << std::string(width - occurrence.left.size(), ' ');
@@ -31,12 +40,12 @@ void writeText(std::ostream& out, const Concordance& concordance, std::size_t wi
 
 void writeJson(JsonWriter& json, const Concordance& concordance)
 {
-    json.beginObject()
-        .member("form", concordance.form)
-        .member("text", concordance.written)
-        .member("count", static_cast<std::int64_t>(concordance.occurrences.size()))
-        .key("occurrences")
-        .beginArray();
+    json.beginObject();
+    if (concordance.lemma.empty())
+        json.member("form", concordance.form).member("text", concordance.written);
+    else
+        json.member("lemma", concordance.lemma);
+    json.member("count", static_cast<std::int64_t>(concordance.occurrences.size())).key("occurrences").beginArray();
     for (const ConcordanceLine& occurrence : concordance.occurrences)
         json.beginObject()
             .member("line", occurrence.line)
@@ -49,7 +58,7 @@ void writeJson(JsonWriter& json, const Concordance& concordance)
 
 void writeCsv(CsvWriter& csv, const Concordance& concordance)
 {
-    const std::string title = "Concordance de « " + cp1252ToUtf8(concordance.written) + " »";
+    const std::string title = titleOf(concordance);
     writeCsvTable(csv, TableColumns<ConcordanceLine>{title, concordanceColumns}, concordance.occurrences);
 }
 

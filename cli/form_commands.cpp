@@ -5,20 +5,44 @@
 #include "cli/concordance_output.h"
 #include "cli/dispersion_output.h"
 #include "cli/explanation_output.h"
+#include "core/lemmas/lemma_report.h"
 #include "core/statistics/collocates_command.h"
 #include "core/statistics/concordance_command.h"
 #include "core/statistics/dispersion_command.h"
 
 #include <algorithm>
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace quorvelle::cli {
 namespace {
 
-// The report of each command for the command line's form and options.
+// The occurrences read as the command line's lemma, whatever their category.
+struct LemmaOccurrences {
+    TokenizedText tokens;
+    LemmatizedText lemmatized;
+    std::vector<LemmatizedText::Id> lemmas;
+};
+
+LemmaOccurrences occurrencesOfLemma(const Arguments& arguments, std::string_view text)
+{
+    TokenizedText tokens = tokenize(text, Occurrences::Kept, arguments.letters);
+    LemmatizedText lemmatized = lemmatize(text, tokens, *sharedFrenchDictionary());
+    std::vector<LemmatizedText::Id> lemmas = lemmasWritten(lemmatized, arguments.lemma);
+    return {std::move(tokens), std::move(lemmatized), std::move(lemmas)};
+}
+
+// The report of each command for the command line's form or lemma and options.
 Concordance reportFor(ConcordanceCommand, const Arguments& arguments, std::string_view text)
 {
-    return concordance(text, arguments.form, arguments.width, arguments.letters);
+    if (arguments.lemma.empty())
+        return concordance(text, arguments.form, arguments.width, arguments.letters);
+    const LemmaOccurrences found = occurrencesOfLemma(arguments, text);
+    Concordance result = lemmaConcordance(text, found.tokens, found.lemmatized, found.lemmas, arguments.width);
+    // Named as asked, the lemma found in one category or several, or in none.
+    result.form = result.written = result.lemma = arguments.lemma;
+    return result;
 }
 
 DispersionReport reportFor(DispersionCommand, const Arguments& arguments, std::string_view text)
@@ -28,7 +52,12 @@ DispersionReport reportFor(DispersionCommand, const Arguments& arguments, std::s
 
 CollocateListing reportFor(CollocatesCommand, const Arguments& arguments, std::string_view text)
 {
-    return {collocateReport(text, arguments.form, arguments.collocates, arguments.letters),
+    if (arguments.lemma.empty())
+        return {collocateReport(text, arguments.form, arguments.collocates, arguments.letters),
+                arguments.collocateThresholds};
+    const LemmaOccurrences found = occurrencesOfLemma(arguments, text);
+    return {collocateReportAt(text, found.tokens, arguments.lemma, occurrencesOf(found.lemmatized, found.lemmas),
+                              arguments.collocates),
             arguments.collocateThresholds};
 }
 
@@ -59,8 +88,8 @@ constexpr FormCommand cliFormCommand()
                 writeTextOf(out, report, arguments);
                 if constexpr (requires { Command::figures; })
                     if (arguments.presentation.explain)
-                        writeExplanations(out, explainFigures(Command::figures, figureSubject(report),
-                                                              ExplanationNumbers(',')));
+                        writeExplanations(
+                            out, explainFigures(Command::figures, figureSubject(report), ExplanationNumbers(',')));
             },
             [](const Arguments& arguments, std::string_view text, JsonWriter& json) {
                 writeJson(json, reportFor(Command{}, arguments, text));

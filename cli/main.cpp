@@ -4,10 +4,10 @@
 #include "cli/form_commands.h"
 #include "cli/formatted_output.h"
 #include "cli/statistics.h"
+#include "core/catalogue/statistic_register.h"
 #include "core/documents/document_text.h"
 #include "core/lemmas/french_dictionary.h"
 #include "core/presentation/french_messages.h"
-#include "core/catalogue/statistic_register.h"
 #include "core/text/text_file.h"
 
 #ifdef __GLIBC__
@@ -33,9 +33,9 @@ namespace {
 
 constexpr int exitSuccess = 0;
 constexpr int exitUnreadableFile = 1;
-constexpr int exitUnwritableResult = 1; // as a file that cannot be read: the run failed on a file
-constexpr int exitOutOfMemory = 1;      // as a file too large to read: the text needs more memory than there is
-constexpr int exitTextTooLong = 1;      // the same: the text has more forms than a statistic can number
+constexpr int exitUnwritableResult = 1;  // as a file that cannot be read: the run failed on a file
+constexpr int exitOutOfMemory = 1;       // as a file too large to read: the text needs more memory than there is
+constexpr int exitTextTooLong = 1;       // the same: the text has more forms than a statistic can number
 constexpr int exitMissingDictionary = 1; // as a file that cannot be read: the run needs one
 constexpr int exitUsage = 2;
 

@@ -139,12 +139,33 @@ std::vector<std::size_t> alphabeticalLemmaOrder(const LemmaReport& report)
     return order;
 }
 
-Concordance lemmaConcordance(std::string_view text, const TokenizedText& tokens, const LemmatizedText& lemmatized,
-                             LemmatizedText::Id lemma, std::size_t width)
+std::vector<LemmatizedText::Id> lemmasWritten(const LemmatizedText& lemmatized, std::string_view lemma)
 {
+    std::vector<LemmatizedText::Id> numbers;
+    for (std::size_t number = 0; number < lemmatized.lemmas().size(); ++number)
+        if (lemmatized.lemmas()[number].lemma == lemma)
+            numbers.push_back(static_cast<LemmatizedText::Id>(number));
+    return numbers;
+}
+
+std::vector<bool> occurrencesOf(const LemmatizedText& lemmatized, std::span<const LemmatizedText::Id> lemmas)
+{
+    std::vector<bool> wanted(lemmatized.lemmas().size(), false);
+    for (const LemmatizedText::Id lemma : lemmas)
+        wanted[lemma] = true;
+    std::vector<bool> found(lemmatized.occurrenceCount(), false);
+    for (std::size_t occurrence = 0; occurrence < found.size(); ++occurrence)
+        found[occurrence] = wanted[lemmatized.lemmaAt(occurrence)];
+    return found;
+}
+
+Concordance lemmaConcordance(std::string_view text, const TokenizedText& tokens, const LemmatizedText& lemmatized,
+                             std::span<const LemmatizedText::Id> lemmas, std::size_t width)
+{
+    const std::vector<bool> found = occurrencesOf(lemmatized, lemmas);
     std::vector<FormRun> runs;
-    for (std::size_t occurrence = 0; occurrence < lemmatized.occurrenceCount(); ++occurrence) {
-        if (lemmatized.lemmaAt(occurrence) != lemma)
+    for (std::size_t occurrence = 0; occurrence < found.size(); ++occurrence) {
+        if (!found[occurrence])
             continue;
         if (lemmatized.isJoined(occurrence) && !runs.empty() && runs.back().first + runs.back().count == occurrence)
             ++runs.back().count;
@@ -152,11 +173,14 @@ Concordance lemmaConcordance(std::string_view text, const TokenizedText& tokens,
             runs.push_back({occurrence, 1});
     }
     Concordance result = concordanceOfRuns(text, runs, width, tokens.letters);
-    const Lemma& read = lemmatized.lemmas()[lemma];
-    result.form = read.lemma;
-    result.written = read.lemma;
-    result.lemma = read.lemma;
-    result.lemma.append(" (").append(categoryName(read.category)).append(")");
+    if (lemmas.empty())
+        return result;
+    const Lemma& first = lemmatized.lemmas()[lemmas.front()];
+    result.form = first.lemma;
+    result.written = first.lemma;
+    result.lemma = first.lemma;
+    if (lemmas.size() == 1)
+        result.lemma.append(" (").append(categoryName(first.category)).append(")");
     return result;
 }
 

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,10 +62,19 @@ LemmaReport lemmaReport(const TokenizedText& tokens, const LemmatizedText& lemma
 /// collation, then category).
 std::vector<std::size_t> alphabeticalLemmaOrder(const LemmaReport& report);
 
-/// The occurrences of a lemma in context, whatever their form: those read as it, in the text's
-/// order, a word written across an apostrophe (aujourd'hui) whole. concordance.form is the
-/// lemma; concordance.lemma says it with its category, "être (verbe)".
+/// The numbers of the lemmas written lemma (code page 1252), whatever their category: « être »
+/// the verb and the auxiliary.
+std::vector<LemmatizedText::Id> lemmasWritten(const LemmatizedText& lemmatized, std::string_view lemma);
+
+/// For each occurrence, whether it is read as one of the lemmas; the end of a word written across
+/// an apostrophe (aujourd'hui) with the form before it.
+std::vector<bool> occurrencesOf(const LemmatizedText& lemmatized, std::span<const LemmatizedText::Id> lemmas);
+
+/// The occurrences of lemmas in context, whatever their form: those read as one of them, in the
+/// text's order, a word written across an apostrophe (aujourd'hui) whole. concordance.form is the
+/// first lemma; concordance.lemma says it as a reader reads it, with its category when there is
+/// one lemma, "être (verbe)", without when there are several, "être".
 Concordance lemmaConcordance(std::string_view text, const TokenizedText& tokens, const LemmatizedText& lemmatized,
-                             LemmatizedText::Id lemma, std::size_t width);
+                             std::span<const LemmatizedText::Id> lemmas, std::size_t width);
 
 } // namespace quorvelle

@@ -7,13 +7,14 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace quorvelle {
 namespace {
 
 // What is known of each position of the text, one byte each.
 enum PositionFlag : std::uint8_t {
-    isPivot = 1,
+    isPivotFlag = 1,
     startsSentence = 2,
     coveredFromTheLeft = 4, // within the span after an occurrence of the pivot
 };
@@ -37,21 +38,13 @@ struct Scored {
 
 } // namespace
 
-CollocateReport collocateReport(std::string_view text, const TokenizedText& tokens, std::string_view pivot,
-                                const CollocateOptions& options)
+namespace {
+
+// Counts and scores the forms in the spans around the positions isPivot(position, form) picks.
+template <typename IsPivot>
+void findCollocates(std::string_view text, const TokenizedText& tokens, CollocateReport& report, IsPivot isPivot)
 {
-    const Alphabet& alphabet = Alphabet::of(tokens.letters);
-    std::vector<std::string> pivotForms;
-    forEachForm(pivot, alphabet, [&](std::string_view form) { pivotForms.push_back(alphabet.lowerCased(form)); });
-    CollocateReport report;
-    report.letters = tokens.letters;
-    report.pivot = pivotForms.size() == 1 ? pivotForms.front() : alphabet.lowerCased(pivot);
-    report.options = options;
-    report.tokenCount = static_cast<std::int64_t>(tokens.tokens.size());
-    const std::optional<FormTable::Id> pivotId =
-        pivotForms.size() == 1 ? tokens.forms.find(pivotForms.front()) : std::nullopt;
-    if (!pivotId)
-        return report;
+    const CollocateOptions& options = report.options;
     const std::int64_t span = std::max<std::int64_t>(options.span, 0);
 
     // Forwards, each position within span forms after an occurrence of the pivot, in its
@@ -64,23 +57,24 @@ CollocateReport collocateReport(std::string_view text, const TokenizedText& toke
     std::int64_t remaining = 0; // forms the span of the nearest occurrence still covers
     std::size_t position = 0;
     for (const FormTable::Id id : tokens.tokens) {
-        std::uint8_t& flag = flags[position++];
+        std::uint8_t& flag = flags[position];
         if (flag & startsSentence)
             remaining = 0;
-        if (id == *pivotId) {
-            flag |= isPivot;
+        if (isPivot(position, id)) {
+            flag |= isPivotFlag;
             remaining = span;
         } else if (remaining > 0) {
             flag |= coveredFromTheLeft;
             --remaining;
         }
+        ++position;
     }
     std::vector<std::int64_t> counts(tokens.distinctCount(), 0);
     remaining = 0;
     for (auto token = tokens.tokens.end(); token != tokens.tokens.begin();) {
         const FormTable::Id id = *--token;
         const std::uint8_t flag = flags[--position];
-        if (flag & isPivot) {
+        if (flag & isPivotFlag) {
             remaining = span;
         } else {
             const bool coveredFromTheRight = remaining > 0;
@@ -94,7 +88,6 @@ CollocateReport collocateReport(std::string_view text, const TokenizedText& toke
         if (flag & startsSentence)
             remaining = 0; // the forms before belong to the previous sentence
     }
-    report.pivotAttestations = tokens.forms.count(*pivotId);
 
     std::vector<Scored> scored;
     for (FormTable::Id id = 0; id < counts.size(); ++id) {
@@ -114,6 +107,42 @@ CollocateReport collocateReport(std::string_view text, const TokenizedText& toke
     report.collocates.reserve(scored.size());
     for (const Scored& form : scored)
         report.collocates.push_back({tokens.forms.form(form.id), form.count, tokens.forms.count(form.id), form.score});
+}
+
+} // namespace
+
+CollocateReport collocateReport(std::string_view text, const TokenizedText& tokens, std::string_view pivot,
+                                const CollocateOptions& options)
+{
+    const Alphabet& alphabet = Alphabet::of(tokens.letters);
+    std::vector<std::string> pivotForms;
+    forEachForm(pivot, alphabet, [&](std::string_view form) { pivotForms.push_back(alphabet.lowerCased(form)); });
+    CollocateReport report;
+    report.letters = tokens.letters;
+    report.pivot = pivotForms.size() == 1 ? pivotForms.front() : alphabet.lowerCased(pivot);
+    report.options = options;
+    report.tokenCount = static_cast<std::int64_t>(tokens.tokens.size());
+    const std::optional<FormTable::Id> pivotId =
+        pivotForms.size() == 1 ? tokens.forms.find(pivotForms.front()) : std::nullopt;
+    if (!pivotId)
+        return report;
+    report.pivotAttestations = tokens.forms.count(*pivotId);
+    findCollocates(text, tokens, report, [pivot = *pivotId](std::size_t, FormTable::Id id) { return id == pivot; });
+    return report;
+}
+
+CollocateReport collocateReportAt(std::string_view text, const TokenizedText& tokens, std::string pivot,
+                                  const std::vector<bool>& pivotAt, const CollocateOptions& options)
+{
+    CollocateReport report;
+    report.letters = tokens.letters;
+    report.pivot = std::move(pivot);
+    report.options = options;
+    report.tokenCount = static_cast<std::int64_t>(tokens.tokens.size());
+    report.pivotAttestations = std::ranges::count(pivotAt, true);
+    findCollocates(text, tokens, report, [&pivotAt](std::size_t position, FormTable::Id) {
+        return position < pivotAt.size() && pivotAt[position];
+    });
     return report;
 }
 

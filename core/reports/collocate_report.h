@@ -73,6 +73,11 @@ CollocateReport collocateReport(std::string_view text, const TokenizedText& toke
 CollocateReport collocateReport(std::string_view text, std::string_view pivot, const CollocateOptions& options = {},
                                 LetterRule letters = LetterRule::Classic);
 
+/// The same around the occurrences marked in pivotAt (one flag per occurrence of tokens, in text
+/// order), whatever their forms: the occurrences of a lemma, named pivot.
+CollocateReport collocateReportAt(std::string_view text, const TokenizedText& tokens, std::string pivot,
+                                  const std::vector<bool>& pivotAt, const CollocateOptions& options = {});
+
 /// The places in report.collocates of those that reach both thresholds, in the report's order:
 /// a listing changes its thresholds without computing the report again.
 std::vector<std::size_t> shownCollocates(const CollocateReport& report, const CollocateThresholds& thresholds = {});

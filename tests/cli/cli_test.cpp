@@ -528,6 +528,17 @@ TEST(Cli, LemmasOfAText)
               std::string::npos);
     EXPECT_NE(csv.find("\r\nProfil des catégories\r\n"), std::string::npos);
 
+    // A lemma's occurrences in context, and the forms around them, whatever their form.
+    const CliRun concordance = runCli("concordance --lemma manger --json " + file.argument());
+    EXPECT_EQ(nlohmann::json::parse(concordance.out)["count"], 3);
+    EXPECT_EQ(nlohmann::json::parse(concordance.out)["lemma"], "manger");
+    EXPECT_TRUE(runCli("concordance --lemma être " + file.argument())
+                    .out.starts_with("Concordance du lemme « être » : 1 occurrence"));
+    EXPECT_EQ(
+        nlohmann::json::parse(runCli("collocates --lemma manger --json " + file.argument()).out)["pivotAttestations"],
+        3);
+    EXPECT_EQ(runCli("concordance --lemma manger " + file.argument() + " mange").exitCode, 2);
+
     const CliRun missing = runCli("lemmas " + file.argument() + " --json", {}, "QUORVELLE_DICTIONARY_DIR=/nowhere ");
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.out, "");

@@ -4,8 +4,8 @@
 #include "tests/ui/ui_test_support.h"
 #include "ui/main/statistic_windows.h"
 
-#include <QAction>
 #include <QAbstractBarSeries>
+#include <QAction>
 #include <QBarSet>
 #include <QChartView>
 #include <QCheckBox>
@@ -87,7 +87,8 @@ private slots:
         QCOMPARE(child<QTableView>(*window, "categoryGrid")->model()->index(2, 3).data().toString(),
                  QStringLiteral("27,78")); // 5 verbs of 18 words
         test::closeNextModalWindow([](QWidget* chart) {
-            const auto* bars = qobject_cast<QAbstractBarSeries*>(chart->findChild<QChartView*>()->chart()->series().value(0));
+            const auto* bars =
+                qobject_cast<QAbstractBarSeries*>(chart->findChild<QChartView*>()->chart()->series().value(0));
             QVERIFY(bars);
             QCOMPARE(bars->barSets().value(0)->count(), 7); // the categories the text has
         });

@@ -176,10 +176,11 @@ void LemmasWindow::showFormsOfRow(const QModelIndex& current)
 void LemmasWindow::showLemmaInContext(const QModelIndex& index)
 {
     const LemmatizedText::Id lemma = lemmasModel_->rowAt(static_cast<std::size_t>(index.row())).number;
-    std::optional<Concordance> found = resultAfterWaiting(
-        this, QtConcurrent::run([text = text_, lemmatized = analysis_.lemmatized, lemma] {
-            return lemmaConcordance(text->text(), text->tokens(), *lemmatized, lemma, ConcordanceWindow::contextWidth);
-        }));
+    std::optional<Concordance> found =
+        resultAfterWaiting(this, QtConcurrent::run([text = text_, lemmatized = analysis_.lemmatized, lemma] {
+                               return lemmaConcordance(text->text(), text->tokens(), *lemmatized, std::span(&lemma, 1),
+                                                       ConcordanceWindow::contextWidth);
+                           }));
     if (found)
         openModeless<ConcordanceWindow>(this, text_, std::move(*found));
 }

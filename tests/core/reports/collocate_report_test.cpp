@@ -43,6 +43,24 @@ TEST(CollocateReport, SpansCoverEachPositionOnce)
     }
 }
 
+// Around marked occurrences, whatever their forms: the same spans as around a form at those places.
+TEST(CollocateReport, AroundMarkedOccurrences)
+{
+    const std::string text = "a p b q c d";
+    const TokenizedText tokens = tokenize(text);
+    const CollocateReport marked =
+        collocateReportAt(text, tokens, "p ou q", {false, true, false, true, false, false}, {1, true});
+    EXPECT_EQ(marked.pivot, "p ou q");
+    EXPECT_EQ(marked.pivotAttestations, 2);
+    EXPECT_EQ(marked.spanForms, 3); // a, b and c
+    Found actual;
+    for (const Collocate& collocate : marked.collocates)
+        actual.emplace_back(collocate.form, collocate.count);
+    EXPECT_EQ(actual, (Found{{"a", 1}, {"b", 1}, {"c", 1}}));
+    const CollocateReport byForm = collocateReport(text, tokens, "p", {1, true});
+    EXPECT_EQ(collocateReportAt(text, tokens, "p", {false, true}, {1, true}).collocates, byForm.collocates);
+}
+
 TEST(CollocateReport, ScoresAreTheHypergeometricTailOfTheSpans)
 {
     // N = 12; the pivot at 0, 2 and 4 covers forms 1, 3 and 5: t = 3. x (F = 3) is drawn twice:

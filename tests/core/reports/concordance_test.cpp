@@ -25,6 +25,18 @@ TEST(Concordance, OccurrencesLinesAndContexts)
                                              ", l"}}));
 }
 
+// Runs of forms by their numbers: each with its line and contexts, several forms whole.
+TEST(Concordance, RunsOfFormsByNumber)
+{
+    const std::vector<FormRun> runs = {{1, 1}, {3, 2}};
+    EXPECT_EQ(concordanceOfRuns("Le chat\ndort aujourd'hui.", runs, 4).occurrences,
+              (std::vector<ConcordanceLine>{{1, "Le ", "chat",
+                                             "\xB6"
+                                             "dor"},
+                                            {2, "ort ", "aujourd'hui", "."}}));
+    EXPECT_TRUE(concordanceOfRuns("le chat", {}, 4).occurrences.empty());
+}
+
 // By the form just before or after, in French alphabetical order ("et" before "été"); the
 // same neighbour, or none (first), keeps the text's order.
 TEST(Concordance, OrderByNeighbouringForms)
