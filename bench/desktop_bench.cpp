@@ -20,6 +20,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QListView>
@@ -357,6 +358,12 @@ private:
             const int target = click->second.second < 0 ? list->model()->rowCount() - 1 : click->second.second;
             const int row = list->currentIndex().row() == target ? target - 1 : target;
             list->setCurrentIndex(list->model()->index(row, 0));
+            return;
+        }
+        if (name == QLatin1String("lemmas")) {
+            // The nouns left out, or back: every lemma filtered again.
+            auto* nouns = window.findChild<QCheckBox*>(QStringLiteral("nounCheck"));
+            nouns->setChecked(!nouns->isChecked());
             return;
         }
         if (name == QLatin1String("edges")) {

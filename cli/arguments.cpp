@@ -36,6 +36,7 @@ constexpr std::string_view partitionOption = "--partition";
 constexpr std::string_view partsOption = "--parts";
 constexpr std::string_view spanOption = "--span";
 constexpr std::string_view thresholdOption = "--threshold";
+constexpr std::string_view unitOption = "--unit";
 constexpr std::string_view widthOption = "--width";
 constexpr unsigned mostJobs = 256;
 constexpr std::size_t widestContext = 1000;
@@ -61,6 +62,7 @@ constexpr std::array optionScopes = {
     OptionScope{maximalOption, {registered::segments.name}},
     OptionScope{widthOption, {registered::concordance.name}},
     OptionScope{lemmaOption, {registered::concordance.name, registered::collocates.name}},
+    OptionScope{unitOption, {registered::specificities.name}},
     OptionScope{partsOption, {registered::dispersion.name}},
     OptionScope{spanOption, {registered::collocates.name}},
     OptionScope{acrossSentencesOption, {registered::collocates.name}},
@@ -258,6 +260,10 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
             arguments.width = parseCount(widthOption, *width, widestContext);
         } else if (const auto lemma = optionValue(words, index, lemmaOption, "un lemme")) {
             arguments.lemma = decodeText(std::string(*lemma), Encoding::Utf8);
+        } else if (const auto unit = optionValue(words, index, unitOption, "forms ou lemmas")) {
+            if (*unit != "forms" && *unit != "lemmas")
+                throw UsageError("l'option --unit attend forms ou lemmas, et non « " + std::string(*unit) + " ».");
+            arguments.presentation.unit = *unit == "lemmas" ? CountingUnit::Lemmas : CountingUnit::Forms;
         } else if (const auto threshold = optionValue(words, index, thresholdOption, "une spécificité")) {
             arguments.presentation.specificityThreshold = parseDecimal(thresholdOption, *threshold, false);
         } else if (const auto frequency = optionValue(words, index, minFrequencyOption, "un nombre")) {
@@ -411,6 +417,8 @@ std::string usageText()
             "                                au-delà)\n"
             "  --width N                     avec concordance, N caractères de contexte de chaque côté\n"
             "                                (40 par défaut)\n"
+            "  --unit forms|lemmas           avec specificities, compare les formes (par défaut) ou les\n"
+            "                                lemmes des deux textes\n"
             "  --threshold S                 avec specificities et corpus, montre en texte et en CSV les\n"
             "                                formes dont la spécificité atteint S ou -S (2 par défaut)\n"
             "  --min-frequency N             avec segments, les segments attestés au moins N fois\n"

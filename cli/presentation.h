@@ -1,6 +1,7 @@
 // What the command line asks of the way reports are computed and presented.
 #pragma once
 
+#include "core/lemmas/lemma_tokens.h"
 #include "core/reports/repeated_segments.h"
 #include "core/reports/specificity_report.h"
 
@@ -13,6 +14,8 @@ struct Presentation {
     SegmentOptions segments;
     /// Whether the text output ends with how the statistic's totals are computed (--explain).
     bool explain = false;
+    /// What the specificities compare, the forms or the lemmas (--unit).
+    CountingUnit unit = CountingUnit::Forms;
 };
 
 } // namespace quorvelle::cli

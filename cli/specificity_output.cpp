@@ -15,6 +15,8 @@ constexpr auto& table = SpecificitiesStatistic::table;
 void StatisticWriters<SpecificitiesStatistic>::writeText(std::ostream& out, const SpecificityReport& report)
 {
     writeTitle(out, table.title);
+    if (report.ofLemmas)
+        writeTotal(out, "Unité :", "lemmes (chaque lemme à la place de ses formes)");
     writeFigures(out, SpecificitiesStatistic::textSizes, report);
     writeTotal(out, "Seuil de spécificité :", frenchNumber(report.threshold));
     writeFigures(out, SpecificitiesStatistic::specificFormCounts, report);
@@ -30,6 +32,8 @@ void StatisticWriters<SpecificitiesStatistic>::writeJson(JsonWriter& json, const
     json.beginObject();
     writeFigureMembers(json, SpecificitiesStatistic::textSizes, report);
     json.member("threshold", report.threshold);
+    if (report.ofLemmas)
+        json.member("unit", std::string_view("lemmas"));
     json.key("forms").beginArray();
     for (const SpecificForm& form : report.forms)
         json.beginObject()

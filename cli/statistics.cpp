@@ -67,6 +67,8 @@ auto reportFor(const AnalysedTexts& texts, const Presentation& presentation)
 {
     if constexpr (requires { CatalogueEntry::report(texts, presentation.segments); })
         return CatalogueEntry::report(texts, presentation.segments);
+    else if constexpr (requires { CatalogueEntry::report(texts, presentation.unit); })
+        return presented(CatalogueEntry::report(texts, presentation.unit), presentation);
     else
         return presented(CatalogueEntry::report(texts), presentation);
 }

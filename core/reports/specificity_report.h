@@ -39,6 +39,8 @@ struct SpecificityReport {
     /// Every form of either text, by specificity decreasing, forms of equal specificity in
     /// alphabetical order.
     std::vector<SpecificForm> forms;
+    /// Whether what is compared are the texts' lemmas, each in place of its forms.
+    bool ofLemmas = false;
 
     /// The forms whose specificity reaches the threshold (over-used in text 1), and those
     /// whose specificity reaches its opposite (over-used in text 2).

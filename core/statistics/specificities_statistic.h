@@ -6,6 +6,8 @@
 #include "core/catalogue/statistic_register.h"
 #include "core/catalogue/table_columns.h"
 #include "core/explanations/keyness_explanations.h"
+#include "core/lemmas/french_dictionary.h"
+#include "core/lemmas/lemma_tokens.h"
 #include "core/reports/specificity_report.h"
 #include "core/statistics/score_cells.h"
 #include "core/text/analysed_texts.h"
@@ -19,6 +21,20 @@ struct SpecificitiesStatistic {
     static SpecificityReport report(const AnalysedTexts& texts)
     {
         return specificityReport(texts.firstTokens(Occurrences::Counted), texts.secondTokens());
+    }
+    /// The same for a unit: the lemmas need the French dictionary (else DictionaryError).
+    static SpecificityReport report(const AnalysedTexts& texts, CountingUnit unit)
+    {
+        if (unit == CountingUnit::Forms)
+            return report(texts);
+        const FrenchDictionary& dictionary = *sharedFrenchDictionary();
+        const auto lemmasOf = [&dictionary](const std::string& text, const TokenizedText& tokens) {
+            return lemmaTokens(tokens, lemmatize(text, tokens, dictionary));
+        };
+        SpecificityReport lemmas = specificityReport(lemmasOf(texts.first(), texts.firstTokens()),
+                                                     lemmasOf(texts.second(), texts.secondTokens(Occurrences::Kept)));
+        lemmas.ofLemmas = true;
+        return lemmas;
     }
     static constexpr std::array columns = {
         memberColumn<&SpecificForm::form>("Forme"),
@@ -57,15 +73,17 @@ struct SpecificitiesStatistic {
         memberFigure<&SpecificityReport::overUsedIn1>(
             {.id = "overUsedIn1",
              .caption = "Formes spécifiques du texte n°1 :",
-             .explain = [](const SpecificityReport& report, const ExplanationNumbers& numbers) {
-                 return explainSpecificFormCount(report, 1, numbers);
-             }}),
+             .explain =
+                 [](const SpecificityReport& report, const ExplanationNumbers& numbers) {
+                     return explainSpecificFormCount(report, 1, numbers);
+                 }}),
         memberFigure<&SpecificityReport::overUsedIn2>(
             {.id = "overUsedIn2",
              .caption = "Formes spécifiques du texte n°2 :",
-             .explain = [](const SpecificityReport& report, const ExplanationNumbers& numbers) {
-                 return explainSpecificFormCount(report, 2, numbers);
-             }}),
+             .explain =
+                 [](const SpecificityReport& report, const ExplanationNumbers& numbers) {
+                     return explainSpecificFormCount(report, 2, numbers);
+                 }}),
     };
     static constexpr auto figures = joinedFigures(textSizes, specificFormCounts);
     /// Each form's frequencies per 10 000, specificity, G² and log ratio.

@@ -26,8 +26,12 @@ public:
 
     /// The first text tokenized (see AnalysedText::tokens).
     const TokenizedText& firstTokens(Occurrences needed = Occurrences::Kept) const { return first_->tokens(needed); }
-    /// Only the comparison reads the second text: its occurrences are counted, not kept.
-    const TokenizedText& secondTokens() const { return second_->tokens(Occurrences::Counted); }
+    /// The comparison of forms reads only the counts of the second text's forms: its
+    /// occurrences are kept only when asked.
+    const TokenizedText& secondTokens(Occurrences needed = Occurrences::Counted) const
+    {
+        return second_->tokens(needed);
+    }
 
 private:
     std::shared_ptr<const AnalysedText> first_;

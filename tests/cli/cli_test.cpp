@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -538,6 +539,17 @@ TEST(Cli, LemmasOfAText)
         nlohmann::json::parse(runCli("collocates --lemma manger --json " + file.argument()).out)["pivotAttestations"],
         3);
     EXPECT_EQ(runCli("concordance --lemma manger " + file.argument() + " mange").exitCode, 2);
+    // The specificities of the lemmas: manger once in place of its three forms.
+    const TemporaryFile other("Il boit. Ils boivent, tu bois, il a bu.");
+    const auto lemmaSpecificities =
+        nlohmann::json::parse(runCli("specificities --unit lemmas --json " + file.argument() + " " + other.argument()).out);
+    EXPECT_EQ(lemmaSpecificities["unit"], "lemmas");
+    const auto& units = lemmaSpecificities["forms"];
+    const auto manger = std::ranges::find(units, nlohmann::json("manger"), [](const auto& unit) { return unit["form"]; });
+    ASSERT_NE(manger, units.end());
+    EXPECT_EQ((*manger)["f1"], 3);
+    EXPECT_EQ((*manger)["f2"], 0);
+    EXPECT_EQ(runCli("specificities --unit mots " + file.argument() + " " + other.argument()).exitCode, 2);
 
     const CliRun missing = runCli("lemmas " + file.argument() + " --json", {}, "QUORVELLE_DICTIONARY_DIR=/nowhere ");
     EXPECT_EQ(missing.exitCode, 1);

@@ -1,0 +1,25 @@
+// Counting the lemmas as forms are counted.
+#include "core/lemmas/lemma_tokens.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace quorvelle {
+
+TokenizedText lemmaTokens(const TokenizedText& tokens, const LemmatizedText& lemmatized)
+{
+    TokenizedText lemmas;
+    lemmas.letters = tokens.letters;
+    lemmas.tokens.reserve(lemmatized.occurrenceCount());
+    for (std::size_t occurrence = 0; occurrence < lemmatized.occurrenceCount(); ++occurrence)
+        if (!lemmatized.isJoined(occurrence))
+            lemmas.tokens.push_back(lemmas.forms.add(lemmatized.lemmas()[lemmatized.lemmaAt(occurrence)].lemma));
+    lemmas.occurrences = static_cast<std::int64_t>(lemmas.tokens.size());
+    lemmas.alphabetical = lemmas.forms.alphabeticalOrder();
+    lemmas.rank.resize(lemmas.alphabetical.size());
+    for (std::size_t place = 0; place < lemmas.alphabetical.size(); ++place)
+        lemmas.rank[lemmas.alphabetical[place]] = static_cast<std::uint32_t>(place);
+    return lemmas;
+}
+
+} // namespace quorvelle
