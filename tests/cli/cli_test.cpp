@@ -541,11 +541,12 @@ TEST(Cli, LemmasOfAText)
     EXPECT_EQ(runCli("concordance --lemma manger " + file.argument() + " mange").exitCode, 2);
     // The specificities of the lemmas: manger once in place of its three forms.
     const TemporaryFile other("Il boit. Ils boivent, tu bois, il a bu.");
-    const auto lemmaSpecificities =
-        nlohmann::json::parse(runCli("specificities --unit lemmas --json " + file.argument() + " " + other.argument()).out);
+    const auto lemmaSpecificities = nlohmann::json::parse(
+        runCli("specificities --unit lemmas --json " + file.argument() + " " + other.argument()).out);
     EXPECT_EQ(lemmaSpecificities["unit"], "lemmas");
     const auto& units = lemmaSpecificities["forms"];
-    const auto manger = std::ranges::find(units, nlohmann::json("manger"), [](const auto& unit) { return unit["form"]; });
+    const auto manger =
+        std::ranges::find(units, nlohmann::json("manger"), [](const auto& unit) { return unit["form"]; });
     ASSERT_NE(manger, units.end());
     EXPECT_EQ((*manger)["f1"], 3);
     EXPECT_EQ((*manger)["f2"], 0);

@@ -194,6 +194,32 @@ private slots:
         QCOMPARE(forms(), QStringList());
     }
 
+    // The lemmas in place of the forms: « manger » once for its forms, in context whatever its form.
+    void specificitiesOfLemmas()
+    {
+        const QByteArray eating =
+            test::cp1252("Je mange, tu manges, il mangeait, nous mangerons, vous mangez, ils mangent.");
+        const QByteArray drinking = test::cp1252("Je bois, tu bois, il buvait, nous boirons, vous buvez, ils boivent.");
+        const SharedText first = test::analysed(eating);
+        const SharedText second = test::analysed(drinking);
+        ui::SpecificitiesWindow window(first, second, SpecificitiesStatistic::report(AnalysedTexts(first, second)),
+                                       nullptr);
+        window.show();
+        test::pickEntry(child<QComboBox>(window, "thresholdBox"), QStringLiteral("1"));
+        QVERIFY(!test::listRows(window, {"specificityGrid"}).contains(QStringLiteral("manger")));
+        test::pickEntry(child<QComboBox>(window, "unitBox"), QStringLiteral("lemmes"));
+        QCOMPARE(test::listRows(window, {"specificityGrid"}).value(0), QStringLiteral("manger"));
+        auto* grid = child<QTableView>(window, "specificityGrid");
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        test::inspectWindowBeside([grid] { QTest::keyClick(grid, Qt::Key_Return); },
+                                  [](QWidget* concordance) {
+                                      QCOMPARE(test::labelTexts(*concordance, {"occurrenceCountLabel"}),
+                                               QStringLiteral("6 occurrences"));
+                                  });
+        test::pickEntry(child<QComboBox>(window, "unitBox"), QStringLiteral("formes"));
+        QCOMPARE(test::labelTexts(window, {"tokenCount1Value"}), QStringLiteral("12"));
+    }
+
 private:
     QTemporaryDir files_;
 };

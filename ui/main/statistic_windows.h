@@ -15,9 +15,9 @@
 #include "core/statistics/sentence_lengths_statistic.h"
 #include "core/statistics/start_end_letters_statistic.h"
 #include "core/statistics/vocabulary_statistic.h"
-#include "ui/MessageBox.h"
 #include "ui/TextAnalysis.h"
 #include "ui/main/MainWindow.h"
+#include "ui/missing_dictionary.h"
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/CooccurrencesWindow.h"
 #include "ui/stats/DoubledLettersWindow.h"
@@ -143,9 +143,7 @@ inline void openWindowOf<LemmasStatistic>(MainWindow& main)
         if (computed)
             openModeless<LemmasWindow>(&main, std::move(computed->first), std::move(computed->second));
     } catch (const DictionaryError& error) {
-        QString message = QString::fromUtf8(error.what());
-        message[0] = message[0].toUpper();
-        MessageBox::warning(&main, utf8Text(Statistic::info.title), message);
+        reportMissingDictionary(&main, utf8Text(Statistic::info.title), error);
     }
 }
 

@@ -1,6 +1,7 @@
 // The concordance window.
 #include "ui/stats/ConcordanceWindow.h"
 
+#include "core/lemmas/lemma_report.h"
 #include "core/presentation/french_messages.h"
 #include "core/statistics/concordance_command.h"
 #include "ui/cp1252_text.h"
@@ -22,17 +23,38 @@
 
 namespace quorvelle::ui {
 
-void ConcordanceWindow::open(QWidget* parent, SharedText text, std::string form, const QString& textFile)
+namespace {
+
+// The concordance found off the interface thread, shown beside parent.
+template <class Find>
+void openFound(QWidget* parent, SharedText text, const QString& textFile, Find find)
 {
-    std::optional<Concordance> found =
-        resultAfterWaiting(parent, QtConcurrent::run([text, form = std::move(form)] {
-                               return concordance(text->text(), form, contextWidth, text->letters());
-                           }));
+    std::optional<Concordance> found = resultAfterWaiting(parent, QtConcurrent::run(std::move(find)));
     if (!found)
         return;
     ConcordanceWindow* window = openModeless<ConcordanceWindow>(parent, std::move(text), std::move(*found));
     if (window && !textFile.isEmpty())
         setStudiedFiles(window, {textFile});
+}
+
+} // namespace
+
+void ConcordanceWindow::open(QWidget* parent, SharedText text, std::string form, const QString& textFile)
+{
+    openFound(parent, text, textFile, [text, form = std::move(form)] {
+        return concordance(text->text(), form, contextWidth, text->letters());
+    });
+}
+
+void ConcordanceWindow::openLemma(QWidget* parent, SharedText text, std::string lemma, const QString& textFile)
+{
+    openFound(parent, text, textFile, [text, lemma = std::move(lemma)] {
+        const LemmatizedText lemmatized = lemmatize(text->text(), text->tokens(), *sharedFrenchDictionary());
+        Concordance found =
+            lemmaConcordance(text->text(), text->tokens(), lemmatized, lemmasWritten(lemmatized, lemma), contextWidth);
+        found.form = found.written = found.lemma = lemma;
+        return found;
+    });
 }
 
 ConcordanceWindow::ConcordanceWindow(SharedText text, Concordance concordance, QWidget* parent)

@@ -25,6 +25,10 @@ public:
     /// where parent studies two texts; otherwise the window studies parent's files.
     static void open(QWidget* parent, SharedText text, std::string form, const QString& textFile = {});
 
+    /// The same for the occurrences of text read as lemma (code page 1252), whatever their
+    /// form and category.
+    static void openLemma(QWidget* parent, SharedText text, std::string lemma, const QString& textFile = {});
+
     /// The concordance of a form of text.
     ConcordanceWindow(SharedText text, Concordance concordance, QWidget* parent);
 

@@ -9,6 +9,7 @@
 #include "ui/figure_explanations.h"
 #include "ui/figure_labels.h"
 #include "ui/menus.h"
+#include "ui/missing_dictionary.h"
 #include "ui/number_text.h"
 #include "ui/report_grid.h"
 #include "ui/shell/WaitDialog.h"
@@ -22,6 +23,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
+#include <QtConcurrent>
 
 #include <algorithm>
 #include <limits>
@@ -88,6 +90,7 @@ SpecificitiesWindow::SpecificitiesWindow(SharedText text1, SharedText text2, Spe
 {
     buildUi();
     connect(thresholdBox, &QComboBox::currentIndexChanged, this, &SpecificitiesWindow::applyChosenThreshold);
+    connect(unitBox, &QComboBox::currentIndexChanged, this, &SpecificitiesWindow::computeWithChosenUnit);
     connect(specificityGrid->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
             &SpecificitiesWindow::showSpecificForms);
     connect(specificityGrid, &QTableView::activated, this, &SpecificitiesWindow::showFormInContext);
@@ -112,6 +115,15 @@ void SpecificitiesWindow::buildUi()
     thresholdBox->setToolTip(tr("Une forme dont la spécificité reste sous ce seuil, dans un sens ou dans l'autre, "
                                 "est banale : 2 correspond à une probabilité de 1 %."));
 
+    unitBox = new QComboBox(this);
+    Q_SET_OBJECT_NAME(unitBox);
+    unitBox->addItem(tr("formes"), static_cast<int>(CountingUnit::Forms));
+    unitBox->addItem(tr("lemmes"), static_cast<int>(CountingUnit::Lemmas));
+    auto* unitLabel = new QLabel(tr("&Unité :"), this);
+    unitLabel->setObjectName(QStringLiteral("unitLabel"));
+    labelControl(unitLabel, unitBox);
+    unitBox->setToolTip(tr("Les lemmes comparent « aimer » en une ligne, toutes ses formes réunies."));
+
     rowsModel_ = new RowsModel(SpecificitiesStatistic::table.columns, this);
     specificityGrid = createReportGrid("specificityGrid", rowsModel_, tr("Spécificités"), this);
     QHeaderView* header = specificityGrid->horizontalHeader();
@@ -124,7 +136,9 @@ void SpecificitiesWindow::buildUi()
 
     build({.caption = tr("Parvane Dorlesca - Spécificités"),
            .title = utf8Text(SpecificitiesStatistic::info.title),
-           .body = {Row{totalsFrame, {Row{thresholdLabel, thresholdBox, Stretch{}}, 1}}, {specificityGrid, 1}},
+           .body = {Row{totalsFrame,
+                        {Column{Row{thresholdLabel, thresholdBox, Stretch{}}, Row{unitLabel, unitBox, Stretch{}}}, 1}},
+                    {specificityGrid, 1}},
            .size = windowSize,
            .menuBar = {.grid = specificityGrid},
            .tableExport = {rowsModel_, tr("specificites.csv")},
@@ -136,6 +150,31 @@ void SpecificitiesWindow::applyChosenThreshold()
     report_.threshold = thresholdBox->currentData().toDouble();
     showFigureValues(figureValues_, SpecificitiesStatistic::figures, report_);
     showSpecificForms();
+}
+
+// Lemmas need the French dictionary: without it, the window says so and stays on the forms.
+void SpecificitiesWindow::computeWithChosenUnit()
+{
+    const auto unit = static_cast<CountingUnit>(unitBox->currentData().toInt());
+    if ((unit == CountingUnit::Lemmas) == report_.ofLemmas)
+        return;
+    std::optional<SpecificityReport> computed;
+    try {
+        computed = resultAfterWaiting(this, QtConcurrent::run([text1 = text1_, text2 = text2_, unit] {
+                                          return SpecificitiesStatistic::report(AnalysedTexts(text1, text2), unit);
+                                      }));
+    } catch (const DictionaryError& error) {
+        reportMissingDictionary(this, utf8Text(SpecificitiesStatistic::info.title), error);
+    }
+    if (!computed) {
+        const QSignalBlocker blocker(unitBox);
+        unitBox->setCurrentIndex(report_.ofLemmas ? 1 : 0);
+        return;
+    }
+    const double threshold = report_.threshold;
+    report_ = std::move(*computed);
+    report_.threshold = threshold;
+    applyChosenThreshold();
 }
 
 void SpecificitiesWindow::showSpecificForms()
@@ -169,7 +208,11 @@ void SpecificitiesWindow::showFormInContext(const QModelIndex& index)
 {
     const SpecificForm& form = rowsModel_->rowAt(static_cast<std::size_t>(index.row()));
     const bool inText1 = form.specificity >= 0;
-    ConcordanceWindow::open(this, inText1 ? text1_ : text2_, form.form, studiedFiles(this).value(inText1 ? 0 : 1));
+    const QString textFile = studiedFiles(this).value(inText1 ? 0 : 1);
+    if (report_.ofLemmas)
+        ConcordanceWindow::openLemma(this, inText1 ? text1_ : text2_, form.form, textFile);
+    else
+        ConcordanceWindow::open(this, inText1 ? text1_ : text2_, form.form, textFile);
 }
 
 } // namespace quorvelle::ui

@@ -23,7 +23,8 @@ namespace quorvelle::ui {
 /// by specificity decreasing or by the column whose heading was clicked; the numbers of forms
 /// of each text and of the forms specific to each. The totals and the grid's scores and
 /// frequencies explain their computation. Double-clicking a form shows it in context
-/// in the text that uses it more. The chart shows the twenty forms that reach the threshold
+/// in the text that uses it more. unitBox compares the texts' lemmas in place of their forms,
+/// computed off the interface thread. The chart shows the twenty forms that reach the threshold
 /// with the highest specificities and the twenty with the lowest.
 class SpecificitiesWindow final : public StatisticsWindow {
     Q_OBJECT
@@ -39,6 +40,7 @@ public:
 
 private slots:
     void applyChosenThreshold();
+    void computeWithChosenUnit();
     void openSpecificitiesChart();
     void showFormInContext(const QModelIndex& index);
 
@@ -56,6 +58,7 @@ private:
     RowsModel* rowsModel_;
     QTableView* specificityGrid;
     QComboBox* thresholdBox;
+    QComboBox* unitBox;
     QList<QLabel*> figureValues_; ///< the values of the statistic's figures, in their order
 };
 
