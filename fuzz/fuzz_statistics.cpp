@@ -8,12 +8,15 @@
 #include "cli/enrichment_output.h"
 #include "cli/frequencies_output.h"
 #include "cli/json_writer.h"
+#include "cli/lemmas_output.h"
 #include "cli/lengths_output.h"
 #include "cli/letter_pairs_output.h"
 #include "cli/letters_output.h"
 #include "cli/sentences_output.h"
 #include "cli/statistic_writers.h"
 #include "cli/vocabulary_output.h"
+#include "core/lemmas/lemma_report.h"
+#include "core/lemmas/lemma_tokens.h"
 #include "core/presentation/chart_data.h"
 #include "core/presentation/print_layout.h"
 #include "core/reports/character_counts.h"
@@ -27,6 +30,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <span>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -342,6 +346,30 @@ void checkPrintLayout(const quorvelle::VocabularyReport& report)
     require(rows == grid.size() - 1);
 }
 
+// Every occurrence read as one lemma: the profile counts every word once, a lemma's
+// concordance finds its attestations, and the lemmas counted as forms are the words.
+void checkLemmas(const std::string& text, const quorvelle::TokenizedText& tokens)
+{
+    static const quorvelle::FrenchDictionary dictionary;
+    const quorvelle::LemmatizedText lemmatized = quorvelle::lemmatize(text, tokens, dictionary);
+    require(lemmatized.occurrenceCount() == tokens.tokens.size());
+    const quorvelle::LemmaReport report = quorvelle::lemmaReport(tokens, lemmatized);
+    std::int64_t words = 0;
+    for (const quorvelle::CategoryRow& category : report.categories)
+        words += category.count;
+    require(words == report.wordCount);
+    require(quorvelle::lemmaTokens(tokens, lemmatized).occurrences == report.wordCount);
+    if (!report.lemmas.empty()) {
+        const quorvelle::LemmaRow& first = report.lemmas.front();
+        const quorvelle::Concordance found =
+            quorvelle::lemmaConcordance(text, tokens, lemmatized, std::span(&first.number, 1), 10);
+        require(static_cast<std::int64_t>(found.occurrences.size()) == first.count);
+    }
+    std::ostringstream out;
+    quorvelle::cli::JsonWriter json(out);
+    writeOut<quorvelle::LemmasStatistic>(json, out, report);
+}
+
 void checkText(const std::string& text)
 {
     const quorvelle::CharacterCounts counts = quorvelle::countCharacters(text);
@@ -371,6 +399,7 @@ void checkText(const std::string& text)
     checkCooccurrences(cooccurrences, counts.words);
     checkSentences(sentences, text, counts.words);
     checkSegments(text, tokens);
+    checkLemmas(text, tokens);
     require(quorvelle::sentenceTotals(text) == static_cast<const quorvelle::SentenceTotals&>(sentences));
     checkEnrichment(enrichment, counts.words, tokens.distinctCount());
     checkCharts(tokens, frequencies, enrichment);

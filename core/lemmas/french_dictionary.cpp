@@ -174,8 +174,8 @@ void addReadingsOfAnalysis(std::vector<Reading>& readings, std::string_view anal
         return;
     }
     // A contracted article (au, du) is a determiner before it is a preposition.
-    std::ranges::stable_partition(categories,
-                                  [](WordCategory category) { return category == WordCategory::Determiner; });
+    std::stable_partition(categories.begin(), categories.end(),
+                          [](WordCategory category) { return category == WordCategory::Determiner; });
     for (const WordCategory category : categories) {
         const bool bringsToMasculine = category == WordCategory::Determiner || category == WordCategory::Pronoun;
         addReading(readings,

@@ -29,7 +29,7 @@ struct Elision {
     std::array<Lemma, 2> readings; // the second one's lemma is empty when there is one only
 };
 
-constexpr Lemma none{};
+const Lemma none{};
 
 const std::array<Elision, 16>& elisions()
 {
