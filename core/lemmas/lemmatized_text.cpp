@@ -164,11 +164,10 @@ std::optional<std::size_t> nounOrAdjective(Readings readings, Readings next)
     return noun ? noun : adjective;
 }
 
-std::optional<std::size_t> verbPreferringAuxiliaries(Readings readings, bool finiteOnly)
+// A verb, être or avoir first (« suis » is être before suivre).
+std::optional<std::size_t> verbPreferringAuxiliaries(Readings readings)
 {
-    const auto isVerb = [&](const Reading& reading) {
-        return reading.category == WordCategory::Verb && (!finiteOnly || reading.finite);
-    };
+    const auto isVerb = [](const Reading& reading) { return reading.category == WordCategory::Verb; };
     if (const auto auxiliary = firstWhere(readings, [&](const Reading& r) { return isVerb(r) && r.isAuxiliaryVerb(); }))
         return auxiliary;
     return firstWhere(readings, isVerb);
@@ -191,9 +190,11 @@ std::size_t chooseReading(Readings readings, std::string_view form, const Neighb
     const bool afterClitic = previous && isClitic(*previous);
 
     // s' is si before il and ils (« s'il »), se otherwise.
-    if (const auto si = firstWhere(readings, [](const Reading& r) { return r.lemma == "si"; });
-        si && readings.size() == 2)
-        return std::ranges::any_of(around.next, [](const Reading& r) { return r.lemma == "il"; }) ? *si : 1 - *si;
+    if (form == "s")
+        if (const auto si = firstWhere(readings, [](const Reading& r) { return r.lemma == "si"; }))
+            return std::ranges::any_of(around.next, [](const Reading& r) { return r.lemma == "il"; })
+                ? *si
+                : *firstOf(readings, WordCategory::Pronoun);
     // si: an adverb of degree before an adjective or an adverb (« si grand »), a conjunction before a clause
     if (const auto adverb = firstOf(readings, WordCategory::Adverb); adverb && form == "si")
         if ((has(around.next, WordCategory::Adjective) || has(around.next, WordCategory::Adverb))
@@ -250,7 +251,7 @@ std::size_t chooseReading(Readings readings, std::string_view form, const Neighb
         return afterClitic || beforeVerb ? *pronoun : *preposition;
     }
     if (afterClitic)
-        if (const auto verb = verbPreferringAuxiliaries(readings, false))
+        if (const auto verb = verbPreferringAuxiliaries(readings))
             return *verb;
     if (previousIs(WordCategory::Preposition)) {
         if (determiner && !preposition)
@@ -278,7 +279,7 @@ std::size_t chooseReading(Readings readings, std::string_view form, const Neighb
             return *reading;
     if (const auto grammatical = firstWhere(readings, [](const Reading& r) { return r.grammatical; }))
         return *grammatical;
-    if (const auto verb = verbPreferringAuxiliaries(readings, false))
+    if (const auto verb = verbPreferringAuxiliaries(readings))
         return *verb;
     if (const auto adjective = firstOf(readings, WordCategory::Adjective))
         return *adjective;
