@@ -80,9 +80,7 @@ LexicalTable lexicalTable(const Corpus& corpus, const std::vector<PartGroup>& gr
         table.columns.push_back(std::move(column));
     }
     table.alphabetical = table.forms.alphabeticalOrder();
-    table.rank.resize(table.alphabetical.size());
-    for (std::size_t place = 0; place < table.alphabetical.size(); ++place)
-        table.rank[table.alphabetical[place]] = static_cast<std::uint32_t>(place);
+    table.rank = ranksIn(table.alphabetical);
     return table;
 }
 

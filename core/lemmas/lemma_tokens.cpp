@@ -16,9 +16,7 @@ TokenizedText lemmaTokens(const TokenizedText& tokens, const LemmatizedText& lem
             lemmas.tokens.push_back(lemmas.forms.add(lemmatized.lemmas()[lemmatized.lemmaAt(occurrence)].lemma));
     lemmas.occurrences = static_cast<std::int64_t>(lemmas.tokens.size());
     lemmas.alphabetical = lemmas.forms.alphabeticalOrder();
-    lemmas.rank.resize(lemmas.alphabetical.size());
-    for (std::size_t place = 0; place < lemmas.alphabetical.size(); ++place)
-        lemmas.rank[lemmas.alphabetical[place]] = static_cast<std::uint32_t>(place);
+    lemmas.rank = ranksIn(lemmas.alphabetical);
     return lemmas;
 }
 

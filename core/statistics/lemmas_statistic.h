@@ -18,11 +18,7 @@ namespace quorvelle {
 /// Its report needs the dictionary: without it, the report throws DictionaryError.
 struct LemmasStatistic {
     static constexpr const StatisticInfo& info = registered::lemmas;
-    static LemmaReport report(const AnalysedTexts& texts)
-    {
-        const TokenizedText& tokens = texts.firstTokens();
-        return lemmaReport(tokens, lemmatize(texts.first(), tokens, *sharedFrenchDictionary()));
-    }
+    static LemmaReport report(const AnalysedTexts& texts) { return analysis(texts).report; }
     /// The report with the lemmatization it counts, which finds a lemma's occurrences.
     static LemmaAnalysis analysis(const AnalysedTexts& texts)
     {

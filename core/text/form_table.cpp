@@ -110,4 +110,12 @@ std::vector<FormTable::Id> FormTable::alphabeticalOrder() const
     return {permutation.begin(), permutation.end()};
 }
 
+std::vector<std::uint32_t> ranksIn(const std::vector<FormTable::Id>& order)
+{
+    std::vector<std::uint32_t> ranks(order.size());
+    for (std::uint32_t place = 0; place < order.size(); ++place)
+        ranks[order[place]] = place;
+    return ranks;
+}
+
 } // namespace quorvelle

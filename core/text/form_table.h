@@ -48,4 +48,7 @@ private:
     std::string lowerCased_; // scratch buffer of addLowerCased
 };
 
+/// The place of each form in an order of all of them: ranks[order[place]] == place.
+std::vector<std::uint32_t> ranksIn(const std::vector<FormTable::Id>& order);
+
 } // namespace quorvelle

@@ -54,9 +54,7 @@ TokenizedText tokenize(std::string_view text, Occurrences occurrences, LetterRul
         tokenized.occurrences = static_cast<std::int64_t>(tokenized.tokens.size());
 
     tokenized.alphabetical = tokenized.forms.alphabeticalOrder();
-    tokenized.rank.resize(tokenized.alphabetical.size());
-    for (std::uint32_t position = 0; position < tokenized.alphabetical.size(); ++position)
-        tokenized.rank[tokenized.alphabetical[position]] = position;
+    tokenized.rank = ranksIn(tokenized.alphabetical);
     return tokenized;
 }
 
