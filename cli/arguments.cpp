@@ -62,7 +62,7 @@ constexpr std::array optionScopes = {
     OptionScope{maximalOption, {registered::segments.name}},
     OptionScope{widthOption, {registered::concordance.name}},
     OptionScope{lemmaOption, {registered::concordance.name, registered::collocates.name}},
-    OptionScope{unitOption, {registered::specificities.name}},
+    OptionScope{unitOption, {registered::specificities.name, registered::corpus.name, registered::progression.name}},
     OptionScope{partsOption, {registered::dispersion.name}},
     OptionScope{spanOption, {registered::collocates.name}},
     OptionScope{acrossSentencesOption, {registered::collocates.name}},
@@ -394,11 +394,12 @@ std::string usageText()
             "                FORME : autour des occurrences lues comme LEMME\n";
     text += "\nCorpus de parties :\n"
             "  quorvelle-cli corpus FICHIER... [--partition VARIABLE] [--min-frequency F] [--threshold S]\n"
-            "                [--json | --csv]\n"
+            "                [--unit lemmas] [--json | --csv]\n"
             "                les parties (un fichier chacune, ou un fichier coupé par ses lignes\n"
             "                « **** *variable_modalité »), les formes spécifiques de chaque partie et\n"
             "                l'analyse factorielle des correspondances des formes et des parties\n"
-            "  quorvelle-cli progression FICHIER... FORME... [--partition VARIABLE] [--json | --csv]\n"
+            "  quorvelle-cli progression FICHIER... FORME... [--partition VARIABLE] [--unit lemmas]\n"
+            "                [--json | --csv]\n"
             "                les attestations, la fréquence et la spécificité de chaque FORME dans\n"
             "                chaque partie ; les fichiers sont les premiers mots qui en nomment un\n";
     text += "\nOptions :\n"
@@ -417,8 +418,8 @@ std::string usageText()
             "                                au-delà)\n"
             "  --width N                     avec concordance, N caractères de contexte de chaque côté\n"
             "                                (40 par défaut)\n"
-            "  --unit forms|lemmas           avec specificities, compare les formes (par défaut) ou les\n"
-            "                                lemmes des deux textes\n"
+            "  --unit forms|lemmas           avec specificities, corpus et progression, compte les formes\n"
+            "                                (par défaut) ou les lemmes, chacun à la place de ses formes\n"
             "  --threshold S                 avec specificities et corpus, montre en texte et en CSV les\n"
             "                                formes dont la spécificité atteint S ou -S (2 par défaut)\n"
             "  --min-frequency N             avec segments, les segments attestés au moins N fois\n"

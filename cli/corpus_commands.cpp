@@ -26,12 +26,12 @@ CorpusListing resultFor(CorpusStatistic, const Arguments& arguments, const Lexic
             correspondenceAnalysis(table, arguments.analysisMinFrequency)};
 }
 
-std::vector<FormProgression> resultFor(ProgressionStatistic, const Arguments& arguments, const LexicalTable& table)
+ProgressionListing resultFor(ProgressionStatistic, const Arguments& arguments, const LexicalTable& table)
 {
-    std::vector<FormProgression> progressions;
+    ProgressionListing listing{{}, table.ofLemmas};
     for (const std::string& form : arguments.forms)
-        progressions.push_back(formProgression(table, form));
-    return progressions;
+        listing.progressions.push_back(formProgression(table, form));
+    return listing;
 }
 
 template <class Command>
@@ -78,7 +78,7 @@ LexicalTable corpusTable(const Corpus& corpus, const Arguments& arguments)
     const std::vector<PartGroup> groups = partition(corpus, variable);
     if (const std::string problem = french::tooFewGroupsMessage(groups.size(), arguments.partition); !problem.empty())
         throw CorpusError(problem);
-    return lexicalTable(corpus, groups, arguments.letters);
+    return CorpusStatistic::table(corpus, groups, arguments.letters, arguments.presentation.unit);
 }
 
 int runCorpusCommand(const CorpusCommand& command, const Arguments& arguments)

@@ -96,6 +96,8 @@ void writeText(std::ostream& out, const CorpusListing& listing)
 {
     writeTitle(out, CorpusStatistic::info.title);
     writeTotal(out, "Partition :", french::partitionCaption(listing.partition));
+    if (listing.table.ofLemmas)
+        writeLemmaUnit(out);
     writeTotal(out, "Formes du corpus (T) :", listing.parts.tokens);
     writeTotal(out, "Formes distinctes du corpus :", listing.parts.distinct);
     out << '\n';
@@ -113,7 +115,10 @@ void writeText(std::ostream& out, const CorpusListing& listing)
 
 void writeJson(JsonWriter& json, const CorpusListing& listing)
 {
-    json.beginObject().key("parts").beginArray();
+    json.beginObject();
+    if (listing.table.ofLemmas)
+        json.member("unit", std::string_view("lemmas"));
+    json.key("parts").beginArray();
     for (const PartSize& part : listing.parts.parts)
         json.beginObject()
             .member("name", std::string_view(part.name))
@@ -168,20 +173,25 @@ void writeCsv(CsvWriter& csv, const CorpusListing& listing)
                    listing.analysis.forms);
 }
 
-void writeText(std::ostream& out, const std::vector<FormProgression>& progressions)
+void writeText(std::ostream& out, const ProgressionListing& listing)
 {
     writeTitle(out, ProgressionStatistic::info.title);
-    for (const FormProgression& progression : progressions) {
+    if (listing.ofLemmas)
+        writeLemmaUnit(out);
+    for (const FormProgression& progression : listing.progressions) {
         writeHeading(out, "« " + cp1252ToUtf8(progression.form) + " » : " + std::to_string(progression.total)
                               + " attestation" + (progression.total > 1 ? "s" : "") + " dans le corpus");
         writeTextTable(out, ProgressionStatistic::table.columns, progression.steps);
     }
 }
 
-void writeJson(JsonWriter& json, const std::vector<FormProgression>& progressions)
+void writeJson(JsonWriter& json, const ProgressionListing& listing)
 {
-    json.beginObject().key("forms").beginArray();
-    for (const FormProgression& progression : progressions) {
+    json.beginObject();
+    if (listing.ofLemmas)
+        json.member("unit", std::string_view("lemmas"));
+    json.key("forms").beginArray();
+    for (const FormProgression& progression : listing.progressions) {
         json.beginObject().member("form", std::string_view(progression.form)).member("F", progression.total);
         json.key("parts").beginArray();
         for (const ProgressionStep& step : progression.steps)
@@ -199,9 +209,9 @@ void writeJson(JsonWriter& json, const std::vector<FormProgression>& progression
     json.endArray().endObject();
 }
 
-void writeCsv(CsvWriter& csv, const std::vector<FormProgression>& progressions)
+void writeCsv(CsvWriter& csv, const ProgressionListing& listing)
 {
-    for (const FormProgression& progression : progressions) {
+    for (const FormProgression& progression : listing.progressions) {
         const std::string title = std::string(ProgressionStatistic::info.title) + " « " + cp1252ToUtf8(progression.form) + " »";
         writeCsvTable(csv, TableColumns<ProgressionStep>{title, ProgressionStatistic::columns}, progression.steps);
     }

@@ -25,17 +25,24 @@ struct CorpusListing {
 
 /// The parts, then each part's forms whose specificity reaches the threshold, then the eigenvalues.
 void writeText(std::ostream& out, const CorpusListing& listing);
-/// {"parts", "specificities", "ca"}: every form of the corpus for every part, numbers in full
+/// {"unit" (only "lemmas", when the table counts lemmas), "parts", "specificities", "ca"}: every form of the corpus for every part, numbers in full
 /// precision.
 void writeJson(JsonWriter& json, const CorpusListing& listing);
 /// The tables of the parts, of each part's specific forms, of the factors and of the
 /// coordinates, contributions and squared cosines of the parts and of the forms.
 void writeCsv(CsvWriter& csv, const CorpusListing& listing);
 
+/// What quorvelle-cli's `progression` writes: the forms followed, or the lemmas.
+struct ProgressionListing {
+    std::vector<FormProgression> progressions;
+    bool ofLemmas = false;
+};
+
 /// Each form's attestations, frequency and specificity in every part.
-void writeText(std::ostream& out, const std::vector<FormProgression>& progressions);
-/// {"forms": [{"form", "F", "parts": [{"part", "f", "t", "per10000", "specificity"}]}]}
-void writeJson(JsonWriter& json, const std::vector<FormProgression>& progressions);
-void writeCsv(CsvWriter& csv, const std::vector<FormProgression>& progressions);
+void writeText(std::ostream& out, const ProgressionListing& listing);
+/// {"unit" (only "lemmas", when lemmas are followed), "forms": [{"form", "F", "parts": [{"part",
+/// "f", "t", "per10000", "specificity"}]}]}
+void writeJson(JsonWriter& json, const ProgressionListing& listing);
+void writeCsv(CsvWriter& csv, const ProgressionListing& listing);
 
 } // namespace quorvelle::cli

@@ -61,6 +61,11 @@ std::string withTerminalLineEnds(std::string_view text)
     return result;
 }
 
+void writeLemmaUnit(std::ostream& out)
+{
+    writeTotal(out, "Unité :", "lemmes (chaque lemme à la place de ses formes)");
+}
+
 void writeTitle(std::ostream& out, std::string_view title)
 {
     out << title << "\n\n";

@@ -55,6 +55,9 @@ void writeFigures(std::ostream& out, const std::array<Figure<Report>, Count>& fi
         writeTotal(out, figure.caption, formattedFigure(figure.value(report), figure.format, frenchDecimalSeparator));
 }
 
+/// The line that says a result counts lemmas where it would count forms.
+void writeLemmaUnit(std::ostream& out);
+
 /// A statistic's title line followed by an empty line.
 void writeTitle(std::ostream& out, std::string_view title);
 

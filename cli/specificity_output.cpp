@@ -16,7 +16,7 @@ void StatisticWriters<SpecificitiesStatistic>::writeText(std::ostream& out, cons
 {
     writeTitle(out, table.title);
     if (report.ofLemmas)
-        writeTotal(out, "Unité :", "lemmes (chaque lemme à la place de ses formes)");
+        writeLemmaUnit(out);
     writeFigures(out, SpecificitiesStatistic::textSizes, report);
     writeTotal(out, "Seuil de spécificité :", frenchNumber(report.threshold));
     writeFigures(out, SpecificitiesStatistic::specificFormCounts, report);

@@ -1,8 +1,9 @@
 // libFuzzer target: arbitrary bytes cut into a corpus at their marker lines, then every
-// analysis of its parts, with the invariants they must keep whatever the input.
+// analysis of its parts and their lemmas, with the invariants they must keep whatever the input.
 #include "core/corpus/correspondence_analysis.h"
 #include "core/corpus/corpus.h"
 #include "core/corpus/corpus_reports.h"
+#include "core/statistics/corpus_statistic.h"
 #include "core/text/segmentation.h"
 
 #include <cmath>
@@ -51,6 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t column = 0; column < table.columns.size(); ++column)
         for (const PartSpecificForm& form : partSpecificities(table, column).forms)
             require(std::isfinite(form.specificity) && form.f <= form.F);
+    // The lemmas of the parts: a word once, even written across an apostrophe, in every part.
+    const LexicalTable lemmas =
+        CorpusStatistic::table(corpus, partition(corpus), LetterRule::Classic, CountingUnit::Lemmas);
+    require(lemmas.ofLemmas && lemmas.tokens <= table.tokens && lemmas.columns.size() == table.columns.size());
     const CorrespondenceAnalysis analysis = correspondenceAnalysis(table, 1);
     double shares = 0;
     for (const Factor& factor : analysis.factors) {

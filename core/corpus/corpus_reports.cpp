@@ -96,9 +96,12 @@ PartSpecificities partSpecificities(const LexicalTable& table, std::size_t place
 
 FormProgression formProgression(const LexicalTable& table, std::string_view form)
 {
-    // The extended rule lower-cases the letters of either rule alike.
-    FormProgression progression{Alphabet::of(LetterRule::Extended).lowerCased(form), 0, {}};
-    const std::optional<FormTable::Id> id = table.forms.find(progression.form);
+    // A table of forms holds them lower-cased (the extended rule lower-cases the letters of
+    // either rule alike); a table of lemmas keeps a proper noun's capital.
+    std::optional<FormTable::Id> id = table.forms.find(form);
+    FormProgression progression{id ? std::string(form) : Alphabet::of(LetterRule::Extended).lowerCased(form), 0, {}};
+    if (!id)
+        id = table.forms.find(progression.form);
     if (id)
         progression.total = table.forms.count(*id);
     for (const LexicalColumn& column : table.columns) {

@@ -76,12 +76,13 @@ struct ProgressionStep {
 
 /// A form across the columns, in corpus order.
 struct FormProgression {
-    std::string form;      ///< lower-cased, as the table holds its forms
+    std::string form;      ///< as the table holds it
     std::int64_t total = 0; ///< F, 0 for a form the corpus does not hold
     std::vector<ProgressionStep> steps;
 };
 
-/// The progression of the form (compared in lower case) through the table's columns.
+/// The progression of the form through the table's columns: the form as written when the table
+/// holds it (a lemma with a capital), else lower-cased.
 FormProgression formProgression(const LexicalTable& table, std::string_view form);
 
 } // namespace quorvelle

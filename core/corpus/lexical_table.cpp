@@ -50,37 +50,85 @@ std::int64_t LexicalColumn::count(FormTable::Id form) const
     return found != counts.end() && found->form == form ? found->count : 0;
 }
 
+namespace {
+
+// Counts the forms of one column after another into the table.
+class ColumnCounter {
+public:
+    explicit ColumnCounter(LexicalTable& table)
+        : table_(table)
+    {
+    }
+
+    void count(FormTable::Id form)
+    {
+        if (form >= inColumn_.size())
+            inColumn_.resize(form + std::size_t{1}, 0);
+        if (inColumn_[form]++ == 0)
+            met_.push_back(form);
+        ++tokens_;
+    }
+
+    /// Adds the column of the forms counted since the last one.
+    void close(const std::string& name)
+    {
+        LexicalColumn column{name, tokens_, {}};
+        std::ranges::sort(met_);
+        column.counts.reserve(met_.size());
+        for (const FormTable::Id form : met_) {
+            column.counts.push_back({form, inColumn_[form]});
+            inColumn_[form] = 0;
+        }
+        met_.clear();
+        tokens_ = 0;
+        table_.tokens += column.tokens;
+        table_.columns.push_back(std::move(column));
+    }
+
+private:
+    LexicalTable& table_;
+    std::vector<std::int64_t> inColumn_; // the attestations in the column of each form
+    std::vector<FormTable::Id> met_;     // the forms the column has met
+    std::int64_t tokens_ = 0;
+};
+
+void orderForms(LexicalTable& table)
+{
+    table.alphabetical = table.forms.alphabeticalOrder();
+    table.rank = ranksIn(table.alphabetical);
+}
+
+} // namespace
+
 LexicalTable lexicalTable(const Corpus& corpus, const std::vector<PartGroup>& groups, LetterRule letters)
 {
     LexicalTable table;
+    ColumnCounter counter(table);
     const Alphabet& alphabet = Alphabet::of(letters);
-    // The attestations in the current group of each form, and the forms it has met.
-    std::vector<std::int64_t> inGroup;
-    std::vector<FormTable::Id> met;
     for (const PartGroup& group : groups) {
-        LexicalColumn column{group.name, 0, {}};
-        for (const std::size_t place : group.parts) {
+        for (const std::size_t place : group.parts)
             forEachForm(corpus.partText(corpus.parts[place]), alphabet, [&](std::string_view form) {
-                const FormTable::Id id = table.forms.addLowerCased(form, alphabet);
-                if (id >= inGroup.size())
-                    inGroup.resize(id + std::size_t{1}, 0);
-                if (inGroup[id]++ == 0)
-                    met.push_back(id);
-                ++column.tokens;
+                counter.count(table.forms.addLowerCased(form, alphabet));
             });
-        }
-        std::ranges::sort(met);
-        column.counts.reserve(met.size());
-        for (const FormTable::Id id : met) {
-            column.counts.push_back({id, inGroup[id]});
-            inGroup[id] = 0;
-        }
-        met.clear();
-        table.tokens += column.tokens;
-        table.columns.push_back(std::move(column));
+        counter.close(group.name);
     }
-    table.alphabetical = table.forms.alphabeticalOrder();
-    table.rank = ranksIn(table.alphabetical);
+    orderForms(table);
+    return table;
+}
+
+LexicalTable lexicalTable(const Corpus& corpus, const std::vector<PartGroup>& groups, const PartUnits& unitsOf)
+{
+    LexicalTable table;
+    ColumnCounter counter(table);
+    for (const PartGroup& group : groups) {
+        for (const std::size_t place : group.parts) {
+            const TokenizedText units = unitsOf(corpus.partText(corpus.parts[place]));
+            for (const FormTable::Id unit : units.tokens)
+                counter.count(table.forms.add(units.forms.form(unit)));
+        }
+        counter.close(group.name);
+    }
+    orderForms(table);
     return table;
 }
 

@@ -4,9 +4,11 @@
 
 #include "core/corpus/corpus.h"
 #include "core/text/form_table.h"
+#include "core/text/tokenized_text.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,9 +54,11 @@ struct LexicalColumn {
 };
 
 /// The forms of the whole corpus (numbered in order of first occurrence, with their
-/// attestations in the corpus) and one column for each group.
+/// attestations in the corpus) and one column for each group. The forms may be lemmas, each in
+/// place of the forms read as it.
 struct LexicalTable {
     FormTable forms;
+    bool ofLemmas = false;
     std::vector<FormTable::Id> alphabetical; ///< the forms in alphabetical order
     std::vector<std::uint32_t> rank;         ///< rank[id]: the form's place among them
     std::int64_t tokens = 0;                 ///< T, the forms of the corpus
@@ -64,5 +68,13 @@ struct LexicalTable {
 /// The table of the corpus's groups, its forms cut by the letters of the rule.
 LexicalTable lexicalTable(const Corpus& corpus, const std::vector<PartGroup>& groups,
                           LetterRule letters = LetterRule::Classic);
+
+/// What a part's text counts as other units than its forms (its lemmas, say): each unit of
+/// units.tokens in text order, as units.forms writes it.
+using PartUnits = std::function<TokenizedText(std::string_view partText)>;
+
+/// The table of the corpus's groups counting the units that unitsOf finds in each part, each
+/// part seen on its own.
+LexicalTable lexicalTable(const Corpus& corpus, const std::vector<PartGroup>& groups, const PartUnits& unitsOf);
 
 } // namespace quorvelle

@@ -20,4 +20,9 @@ TokenizedText lemmaTokens(const TokenizedText& tokens, const LemmatizedText& lem
     return lemmas;
 }
 
+TokenizedText lemmaTokens(std::string_view text, const TokenizedText& tokens, const FrenchDictionary& dictionary)
+{
+    return lemmaTokens(tokens, lemmatize(text, tokens, dictionary));
+}
+
 } // namespace quorvelle

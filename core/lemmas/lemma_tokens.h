@@ -14,4 +14,7 @@ enum class CountingUnit { Forms, Lemmas };
 /// apostrophe once), and their alphabetical order.
 TokenizedText lemmaTokens(const TokenizedText& tokens, const LemmatizedText& lemmatized);
 
+/// The same for the text cut into tokens, lemmatized by the dictionary.
+TokenizedText lemmaTokens(std::string_view text, const TokenizedText& tokens, const FrenchDictionary& dictionary);
+
 } // namespace quorvelle

@@ -8,6 +8,8 @@
 #include "core/corpus/correspondence_analysis.h"
 #include "core/corpus/corpus_reports.h"
 #include "core/explanations/corpus_explanations.h"
+#include "core/lemmas/french_dictionary.h"
+#include "core/lemmas/lemma_tokens.h"
 #include "core/reports/rounding.h"
 #include "core/statistics/score_cells.h"
 
@@ -23,6 +25,22 @@ inline Cell shownPercentage(std::optional<double> share)
 
 struct CorpusStatistic {
     static constexpr const CorpusCommandInfo& info = registered::corpus;
+
+    /// The lexical table of the groups of parts, counting their forms or their lemmas; the
+    /// lemmas need the French dictionary (else DictionaryError), and each part is lemmatized on
+    /// its own, as a text of its own.
+    static LexicalTable table(const Corpus& corpus, const std::vector<PartGroup>& groups, LetterRule letters,
+                              CountingUnit unit)
+    {
+        if (unit == CountingUnit::Forms)
+            return lexicalTable(corpus, groups, letters);
+        const FrenchDictionary& dictionary = *sharedFrenchDictionary();
+        LexicalTable lemmas = lexicalTable(corpus, groups, [&dictionary, letters](std::string_view text) {
+            return lemmaTokens(text, tokenize(text, Occurrences::Kept, letters), dictionary);
+        });
+        lemmas.ofLemmas = true;
+        return lemmas;
+    }
 
     static constexpr std::array partColumns = {
         memberColumn<&PartSize::name>("Partie"),

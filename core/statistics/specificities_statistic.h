@@ -28,11 +28,9 @@ struct SpecificitiesStatistic {
         if (unit == CountingUnit::Forms)
             return report(texts);
         const FrenchDictionary& dictionary = *sharedFrenchDictionary();
-        const auto lemmasOf = [&dictionary](const std::string& text, const TokenizedText& tokens) {
-            return lemmaTokens(tokens, lemmatize(text, tokens, dictionary));
-        };
-        SpecificityReport lemmas = specificityReport(lemmasOf(texts.first(), texts.firstTokens()),
-                                                     lemmasOf(texts.second(), texts.secondTokens(Occurrences::Kept)));
+        SpecificityReport lemmas =
+            specificityReport(lemmaTokens(texts.first(), texts.firstTokens(), dictionary),
+                              lemmaTokens(texts.second(), texts.secondTokens(Occurrences::Kept), dictionary));
         lemmas.ofLemmas = true;
         return lemmas;
     }

@@ -551,6 +551,14 @@ TEST(Cli, LemmasOfAText)
     EXPECT_EQ((*manger)["f1"], 3);
     EXPECT_EQ((*manger)["f2"], 0);
     EXPECT_EQ(runCli("specificities --unit mots " + file.argument() + " " + other.argument()).exitCode, 2);
+    // The corpus of the two texts as parts, and a lemma's progression through them.
+    const auto corpus =
+        nlohmann::json::parse(runCli("corpus --unit lemmas --json " + file.argument() + " " + other.argument()).out);
+    EXPECT_EQ(corpus["unit"], "lemmas");
+    EXPECT_EQ(corpus["parts"][1]["distinct"], 4); // il, boire, tu, avoir
+    const CliRun boire = runCli("progression --unit lemmas " + file.argument() + " " + other.argument() + " boire");
+    EXPECT_NE(boire.out.find("Unité : lemmes"), std::string::npos) << boire.out;
+    EXPECT_NE(boire.out.find("« boire » : 4 attestations dans le corpus"), std::string::npos) << boire.out;
 
     const CliRun missing = runCli("lemmas " + file.argument() + " --json", {}, "QUORVELLE_DICTIONARY_DIR=/nowhere ");
     EXPECT_EQ(missing.exitCode, 1);

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -35,7 +36,8 @@ std::shared_ptr<const Corpus> threeParts()
 // What the window shows on opening: each part on its own, the forms of 10 attestations or more.
 ui::CorpusWindow::PartitionAnalysis firstLook(const Corpus& corpus)
 {
-    return ui::CorpusWindow::analyse(corpus, std::nullopt, LetterRule::Classic, defaultAnalysisMinFrequency);
+    return ui::CorpusWindow::analyse(corpus, std::nullopt, LetterRule::Classic, CountingUnit::Forms,
+                                     defaultAnalysisMinFrequency);
 }
 
 } // namespace
@@ -133,6 +135,41 @@ private slots:
         QCOMPARE(test::labelTexts(window, {"analysisNote"}),
                  QStringLiteral("2 formes d'au moins 7 attestations, 1 facteur."));
         QVERIFY(!child<QAction>(window, "factorMapAction")->isEnabled());
+    }
+
+    // The parts' lemmas in place of their forms; without the dictionary, the window stays on the
+    // forms (the first use of the dictionary in this run, before it is loaded).
+    void lemmasAsUnit()
+    {
+        const auto corpus = std::make_shared<const Corpus>(
+            joinedCorpus({{"manger", "Je mange, tu manges, il mangeait, nous mangerons."},
+                          {"boire", "Je bois, tu bois, il buvait, nous boirons."}}));
+        ui::CorpusWindow window(corpus, LetterRule::Classic, firstLook(*corpus), nullptr);
+        window.show();
+        auto* unit = child<QComboBox>(window, "unitBox");
+        QTemporaryDir empty;
+        qputenv("QUORVELLE_DICTIONARY_DIR", empty.path().toLocal8Bit());
+        unit->setCurrentIndex(unit->findText(QStringLiteral("lemmes")));
+        qunsetenv("QUORVELLE_DICTIONARY_DIR");
+        QVERIFY(ui::MessageBox::takeShownMessages().value(0).text.contains(QStringLiteral("hunspell-fr-comprehensive")));
+        QCOMPARE(unit->currentText(), QStringLiteral("formes"));
+        QCOMPARE(test::labelTexts(window, {"corpusDistinctValue"}), QStringLiteral("11"));
+
+        test::pickEntry(unit, QStringLiteral("lemmes"));
+        QCOMPARE(test::labelTexts(window, {"corpusDistinctValue"}), QStringLiteral("6")); // je tu il nous manger boire
+        auto* followed = child<QLineEdit>(window, "progressionFormsBox");
+        followed->setText(QStringLiteral("Manger"));
+        QTest::keyClick(followed, Qt::Key_Return);
+        QCOMPARE(test::labelTexts(window, {"progressionLabel"}),
+                 QStringLiteral("« manger » : 4 attestations dans le corpus"));
+        // The lemma in context in its part, whatever its form.
+        auto* progression = child<QTableView>(window, "progressionGrid");
+        progression->setCurrentIndex(progression->model()->index(0, 0));
+        test::inspectWindowBeside([progression] { QTest::keyClick(progression, Qt::Key_Return); },
+                                  [](QWidget* concordance) {
+                                      QCOMPARE(test::labelTexts(*concordance, {"occurrenceCountLabel"}),
+                                               QStringLiteral("4 occurrences"));
+                                  });
     }
 };
 

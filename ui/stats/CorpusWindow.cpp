@@ -13,9 +13,11 @@
 #include "ui/stats/ConcordanceWindow.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
+#include "ui/missing_dictionary.h"
 #include "ui/number_text.h"
 #include "ui/report_grid.h"
 #include "ui/shell/WaitDialog.h"
+#include "ui/unit_choice.h"
 #include "ui/window_layout.h"
 
 #include <QComboBox>
@@ -88,14 +90,28 @@ void fitColumns(QTableView* grid, RoomLeft room = RoomLeft::ToFirstColumn)
         header->setSectionResizeMode(0, QHeaderView::Stretch);
 }
 
+// The forms typed, cut as the text is; the lemmas, which may hold an apostrophe (aujourd'hui),
+// only at the blanks.
+std::vector<std::string> typedUnits(const QString& typed, LetterRule letters, bool lemmas)
+{
+    std::vector<std::string> units;
+    if (lemmas) {
+        for (const QString& lemma : typed.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            units.push_back(toCp1252(lemma));
+    } else {
+        forEachForm(toCp1252(typed), Alphabet::of(letters), [&units](std::string_view form) { units.emplace_back(form); });
+    }
+    return units;
+}
+
 } // namespace
 
 CorpusWindow::PartitionAnalysis CorpusWindow::analyse(const Corpus& corpus, const std::optional<std::string>& variable,
-                                                      LetterRule letters, std::int64_t minFrequency)
+                                                      LetterRule letters, CountingUnit unit, std::int64_t minFrequency)
 {
     std::vector<PartGroup> groups =
         partition(corpus, variable ? std::optional<std::string_view>(*variable) : std::nullopt);
-    auto table = std::make_shared<const LexicalTable>(lexicalTable(corpus, groups, letters));
+    auto table = std::make_shared<const LexicalTable>(CorpusStatistic::table(corpus, groups, letters, unit));
     CorpusPartsReport parts = corpusPartsReport(*table);
     CorrespondenceAnalysis analysis = correspondenceAnalysis(*table, minFrequency);
     return {std::move(groups), std::move(table), std::move(parts), std::move(analysis)};
@@ -105,7 +121,7 @@ void CorpusWindow::open(QWidget* parent, std::shared_ptr<const Corpus> corpus, L
 {
     std::optional<PartitionAnalysis> analysis = resultAfterWaiting(
         parent, QtConcurrent::run([corpus, letters] {
-            return analyse(*corpus, std::nullopt, letters, defaultAnalysisMinFrequency);
+            return analyse(*corpus, std::nullopt, letters, CountingUnit::Forms, defaultAnalysisMinFrequency);
         }));
     if (analysis)
         openModeless<CorpusWindow>(parent, std::move(corpus), letters, std::move(*analysis));
@@ -119,7 +135,8 @@ CorpusWindow::CorpusWindow(std::shared_ptr<const Corpus> corpus, LetterRule lett
     , shown_(std::move(analysis))
 {
     buildUi();
-    connect(partitionBox, &QComboBox::currentIndexChanged, this, &CorpusWindow::applyChosenPartition);
+    connect(partitionBox, &QComboBox::currentIndexChanged, this, &CorpusWindow::applyChosenPartitionAndUnit);
+    connect(unitBox, &QComboBox::currentIndexChanged, this, &CorpusWindow::applyChosenPartitionAndUnit);
     connect(partBox, &QComboBox::currentIndexChanged, this, &CorpusWindow::showSpecificitiesOfChosenPart);
     connect(thresholdBox, &QComboBox::currentIndexChanged, this, &CorpusWindow::showSpecificForms);
     connect(specificFormGrid, &QTableView::activated, this, &CorpusWindow::followFormOfRow);
@@ -141,6 +158,9 @@ void CorpusWindow::buildUi()
     labelControl(partitionLabel, partitionBox);
     partitionBox->setToolTip(tr("Étudier chaque partie seule, ou les parties regroupées selon la valeur d'une "
                                 "variable de leurs lignes étoilées (*variable_modalité)."));
+    const UnitChoice unit = createUnitChoice(
+        tr("Les lemmes comptent « aimer » à la place de toutes ses formes, dans chaque analyse du corpus."), this);
+    unitBox = unit.box;
 
     tabs = new QTabWidget(this);
     Q_SET_OBJECT_NAME(tabs);
@@ -150,7 +170,7 @@ void CorpusWindow::buildUi()
 
     build({.caption = tr("Parvane Dorlesca - Le corpus et ses parties"),
            .title = utf8Text(CorpusStatistic::info.title),
-           .body = {Row{partitionLabel, partitionBox, Stretch{}}, {tabs, 1}},
+           .body = {Row{partitionLabel, partitionBox, Spacing{24}, unit.label, unitBox, Stretch{}}, {tabs, 1}},
            .size = windowSize,
            .menuBar = {.grid = specificFormGrid},
            .tableExport = {specificFormsModel_, tr("specificites-partie.csv")},
@@ -281,16 +301,25 @@ std::optional<std::string> CorpusWindow::chosenVariable() const
     return toCp1252(variable.toString());
 }
 
-void CorpusWindow::applyChosenPartition()
+// Lemmas need the French dictionary: without it, the window says so and stays on the forms.
+void CorpusWindow::applyChosenPartitionAndUnit()
 {
     const std::optional<std::string> variable = chosenVariable();
+    const CountingUnit unit = chosenUnit(unitBox);
     const std::int64_t minFrequency = minFrequencyBox->value();
-    std::optional<PartitionAnalysis> analysis =
-        resultAfterWaiting(this, QtConcurrent::run([corpus = corpus_, variable, letters = letters_, minFrequency] {
-                               return analyse(*corpus, variable, letters, minFrequency);
-                           }));
-    if (!analysis)
+    std::optional<PartitionAnalysis> analysis;
+    try {
+        analysis = resultAfterWaiting(
+            this, QtConcurrent::run([corpus = corpus_, variable, letters = letters_, unit, minFrequency] {
+                return analyse(*corpus, variable, letters, unit, minFrequency);
+            }));
+    } catch (const DictionaryError& error) {
+        reportMissingDictionary(this, utf8Text(CorpusStatistic::info.title), error);
+    }
+    if (!analysis) {
+        showUnit(unitBox, shown_.table->ofLemmas);
         return;
+    }
     shown_ = std::move(*analysis);
     showPartitionAnalysis();
 }
@@ -351,14 +380,14 @@ void CorpusWindow::showProgressionOfTypedForms()
     progressions_.clear();
     progressionSteps_.clear();
     QStringList totals;
-    forEachForm(toCp1252(progressionFormsBox->text()), Alphabet::of(letters_), [&](std::string_view form) {
+    for (const std::string& form : typedUnits(progressionFormsBox->text(), letters_, shown_.table->ofLemmas)) {
         FormProgression progression = formProgression(*shown_.table, form);
         totals << tr("« %1 » : %2 dans le corpus")
                       .arg(fromCp1252(progression.form),
                            utf8Text(ExplanationNumbers::counted(progression.total, "attestation", "attestations")));
         progressionSteps_.insert(progressionSteps_.end(), progression.steps.begin(), progression.steps.end());
         progressions_.push_back(std::move(progression));
-    });
+    }
     progressionLabel->setText(totals.isEmpty()
                                   ? tr("Entrée ou double-clic sur une forme de la liste, ou des formes tapées puis "
                                        "Entrée : leur progression dans chaque partie.")
@@ -372,8 +401,11 @@ void CorpusWindow::showFormInPart(const QModelIndex& index)
     const auto row = static_cast<std::size_t>(index.row());
     const ProgressionStep& step = progressionModel_->rowAt(row);
     const PartGroup& group = shown_.groups.at(row % shown_.groups.size());
-    ConcordanceWindow::open(this, analyseText(std::make_shared<const std::string>(groupText(*corpus_, group)), letters_),
-                            step.form);
+    SharedText text = analyseText(std::make_shared<const std::string>(groupText(*corpus_, group)), letters_);
+    if (shown_.table->ofLemmas)
+        ConcordanceWindow::openLemma(this, std::move(text), step.form);
+    else
+        ConcordanceWindow::open(this, std::move(text), step.form);
 }
 
 void CorpusWindow::openProgressionChart()

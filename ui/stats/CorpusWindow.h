@@ -4,6 +4,7 @@
 
 #include "core/corpus/correspondence_analysis.h"
 #include "core/corpus/corpus_reports.h"
+#include "core/lemmas/lemma_tokens.h"
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"
 
@@ -28,7 +29,8 @@ namespace quorvelle::ui {
 
 /// Opened from the main window's "Le corpus et ses parties" beside it, not modal, for a corpus
 /// of at least two parts. Its tabs present the core's analyses of the corpus under the
-/// partition chosen in partitionBox (each part, or the parts grouped by a variable):
+/// partition chosen in partitionBox (each part, or the parts grouped by a variable), counting
+/// the forms or, as unitBox chooses, the lemmas (each in place of its forms):
 /// - « Parties »: in partGrid, each group's forms, distinct forms, hapaxes and share;
 /// - « Spécificités »: in specificFormGrid, the forms of the group chosen in partBox whose
 ///   specificity reaches the threshold chosen in thresholdBox, over-used first; in
@@ -56,9 +58,10 @@ public:
     };
 
     /// The analyses of the corpus under the partition by variable (none: each part on its own),
-    /// the correspondence analysis of the forms of at least minFrequency attestations.
+    /// counting the unit, the correspondence analysis of the forms of at least minFrequency
+    /// attestations. The lemmas need the French dictionary (else DictionaryError).
     static PartitionAnalysis analyse(const Corpus& corpus, const std::optional<std::string>& variable,
-                                     LetterRule letters, std::int64_t minFrequency);
+                                     LetterRule letters, CountingUnit unit, std::int64_t minFrequency);
 
     /// Computes the analyses of the corpus, each part on its own, off the interface thread
     /// (see WaitDialog::waitFor), then shows the window beside parent.
@@ -68,7 +71,7 @@ public:
                  QWidget* parent);
 
 private slots:
-    void applyChosenPartition();
+    void applyChosenPartitionAndUnit();
     void showSpecificitiesOfChosenPart();
     void showSpecificForms();
     void followFormOfRow(const QModelIndex& index);
@@ -99,6 +102,7 @@ private:
 
     QTabWidget* tabs;
     QComboBox* partitionBox;
+    QComboBox* unitBox;
     QList<QLabel*> corpusValues_;
     RowTableModel<PartSize>* partsModel_;
     QTableView* partGrid;

@@ -16,6 +16,7 @@
 #include "ui/stats/ConcordanceWindow.h"
 #include "ui/studied_files.h"
 #include "ui/table_export.h"
+#include "ui/unit_choice.h"
 #include "ui/window_layout.h"
 
 #include <QComboBox>
@@ -115,14 +116,9 @@ void SpecificitiesWindow::buildUi()
     thresholdBox->setToolTip(tr("Une forme dont la spécificité reste sous ce seuil, dans un sens ou dans l'autre, "
                                 "est banale : 2 correspond à une probabilité de 1 %."));
 
-    unitBox = new QComboBox(this);
-    Q_SET_OBJECT_NAME(unitBox);
-    unitBox->addItem(tr("formes"), static_cast<int>(CountingUnit::Forms));
-    unitBox->addItem(tr("lemmes"), static_cast<int>(CountingUnit::Lemmas));
-    auto* unitLabel = new QLabel(tr("&Unité :"), this);
-    unitLabel->setObjectName(QStringLiteral("unitLabel"));
-    labelControl(unitLabel, unitBox);
-    unitBox->setToolTip(tr("Les lemmes comparent « aimer » en une ligne, toutes ses formes réunies."));
+    const UnitChoice unit =
+        createUnitChoice(tr("Les lemmes comparent « aimer » en une ligne, toutes ses formes réunies."), this);
+    unitBox = unit.box;
 
     rowsModel_ = new RowsModel(SpecificitiesStatistic::table.columns, this);
     specificityGrid = createReportGrid("specificityGrid", rowsModel_, tr("Spécificités"), this);
@@ -137,7 +133,7 @@ void SpecificitiesWindow::buildUi()
     build({.caption = tr("Parvane Dorlesca - Spécificités"),
            .title = utf8Text(SpecificitiesStatistic::info.title),
            .body = {Row{totalsFrame,
-                        {Column{Row{thresholdLabel, thresholdBox, Stretch{}}, Row{unitLabel, unitBox, Stretch{}}}, 1}},
+                        {Column{Row{thresholdLabel, thresholdBox, Stretch{}}, Row{unit.label, unitBox, Stretch{}}}, 1}},
                     {specificityGrid, 1}},
            .size = windowSize,
            .menuBar = {.grid = specificityGrid},
@@ -155,7 +151,7 @@ void SpecificitiesWindow::applyChosenThreshold()
 // Lemmas need the French dictionary: without it, the window says so and stays on the forms.
 void SpecificitiesWindow::computeWithChosenUnit()
 {
-    const auto unit = static_cast<CountingUnit>(unitBox->currentData().toInt());
+    const CountingUnit unit = chosenUnit(unitBox);
     if ((unit == CountingUnit::Lemmas) == report_.ofLemmas)
         return;
     std::optional<SpecificityReport> computed;
@@ -167,8 +163,7 @@ void SpecificitiesWindow::computeWithChosenUnit()
         reportMissingDictionary(this, utf8Text(SpecificitiesStatistic::info.title), error);
     }
     if (!computed) {
-        const QSignalBlocker blocker(unitBox);
-        unitBox->setCurrentIndex(report_.ofLemmas ? 1 : 0);
+        showUnit(unitBox, report_.ofLemmas);
         return;
     }
     const double threshold = report_.threshold;

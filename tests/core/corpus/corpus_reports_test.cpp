@@ -54,6 +54,14 @@ TEST(CorpusReports, AFormProgressesThroughTheParts)
     const FormProgression absent = formProgression(table, "z");
     EXPECT_EQ(absent.total, 0);
     EXPECT_EQ(absent.steps[1].specificity, 0);
+
+    // A table that holds a form with a capital (a proper noun's lemma) finds it as written.
+    LexicalTable lemmas;
+    lemmas.forms.add("Paris");
+    lemmas.columns.push_back({"un", 1, {{0, 1}}});
+    lemmas.tokens = 1;
+    EXPECT_EQ(formProgression(lemmas, "Paris").total, 1);
+    EXPECT_EQ(formProgression(lemmas, "Paris").form, "Paris");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "core/corpus/corpus.h"
 #include "core/corpus/lexical_table.h"
 #include "core/test_texts.h"
+#include "core/text/segmentation.h"
 
 #include <gtest/gtest.h>
 
@@ -88,6 +89,28 @@ TEST(LexicalTable, PartitionsGroupTheParts)
     EXPECT_EQ(table.columns[1].count(le), 2);
     EXPECT_EQ(table.columns[2].count(chat), 0);
     EXPECT_EQ(table.forms.form(table.alphabetical.front()), "chat");
+}
+
+// Each part cut into other units (here each form's first letter as written, as a lemma keeps a
+// proper noun's capital), counted as they are written.
+TEST(LexicalTable, OtherUnitsThanFormsAreCountedAsWritten)
+{
+    const Corpus corpus = joinedCorpus({{"un", "Le chat"}, {"deux", "le Loup"}, {"trois", "cerf"}});
+    const LexicalTable table =
+        lexicalTable(corpus, partition(corpus), [](std::string_view text) {
+            TokenizedText units;
+            forEachForm(text, Alphabet::of(LetterRule::Classic),
+                        [&units](std::string_view form) { units.tokens.push_back(units.forms.add(form.substr(0, 1))); });
+            return units;
+        });
+    EXPECT_EQ(table.tokens, 5);
+    ASSERT_EQ(table.forms.size(), 3U); // L, c, l
+    const FormTable::Id capital = *table.forms.find("L");
+    EXPECT_EQ(table.forms.count(capital), 2);
+    EXPECT_EQ(table.columns[1].count(capital), 1);
+    EXPECT_EQ(table.columns[1].count(*table.forms.find("l")), 1);
+    EXPECT_EQ(table.columns[2].tokens, 1);
+    EXPECT_EQ(table.rank.size(), 3U);
 }
 
 } // namespace
