@@ -221,7 +221,7 @@ QWidget* CorpusWindow::buildSpecificitiesTab()
     Q_SET_OBJECT_NAME(progressionFormsBox);
     progressionFormsBox->setToolTip(tr("Une ou plusieurs formes, séparées par des espaces, puis Entrée : leur "
                                        "attestations, fréquence et spécificité dans chaque partie."));
-    auto* progressionFormsLabel = new QLabel(tr("Formes s&uivies :"), page);
+    auto* progressionFormsLabel = new QLabel(tr("Formes su&ivies :"), page);
     progressionFormsLabel->setObjectName(QStringLiteral("progressionFormsLabel"));
     labelControl(progressionFormsLabel, progressionFormsBox);
     progressionLabel = new QLabel(page);
