@@ -5,6 +5,7 @@
 #include "core/corpus/correspondence_analysis.h"
 #include "core/corpus/corpus_reports.h"
 #include "core/statistics/all_statistics.h"
+#include "core/statistics/corpus_statistic.h"
 #include "core/text/segmentation.h"
 
 #include <benchmark/benchmark.h>
@@ -108,15 +109,16 @@ BENCHMARK(runOnText<TokenizedText, tokenizeKeepingOccurrences<LetterRule::Extend
 BENCHMARK(runOnText<SentenceReport, classicSentenceReport>)->Name("SentenceReport")->Apply(sizes);
 
 // A corpus of fifty parts as the corpus window opens it (parts, table, the first part's
-// specificities and the analysis), and with every part's specificities as `corpus` writes them.
-template <bool everyPart>
+// specificities and the analysis), and with every part's specificities as `corpus` writes them;
+// its forms, or each part's lemmas.
+template <bool everyPart, CountingUnit unit = CountingUnit::Forms>
 void runCorpus(benchmark::State& state)
 {
     constexpr std::size_t parts = 50;
     const std::string marked = bench::markedInParts(textOfSize(static_cast<std::size_t>(state.range(0))), parts);
     for (auto _ : state) {
         const Corpus corpus = markedCorpus(marked);
-        const LexicalTable table = lexicalTable(corpus, partition(corpus));
+        const LexicalTable table = CorpusStatistic::table(corpus, partition(corpus), LetterRule::Classic, unit);
         benchmark::DoNotOptimize(corpusPartsReport(table));
         benchmark::DoNotOptimize(correspondenceAnalysis(table));
         for (std::size_t column = 0; column < (everyPart ? table.columns.size() : 1); ++column)
@@ -127,6 +129,7 @@ void runCorpus(benchmark::State& state)
 
 BENCHMARK(runCorpus<false>)->Name("Corpus/50Parts/Window")->Apply(sizes);
 BENCHMARK(runCorpus<true>)->Name("Corpus/50Parts/EveryPart")->Apply(sizes);
+BENCHMARK(runCorpus<false, CountingUnit::Lemmas>)->Name("Corpus/50Parts/Window/Lemmas")->Apply(sizes);
 
 void registerStatistics()
 {

@@ -227,13 +227,15 @@ FrenchDictionary::~FrenchDictionary() = default;
 
 std::vector<Reading> FrenchDictionary::readings(std::string_view word) const
 {
-    const std::string utf8 = cp1252ToUtf8(word);
-    std::vector<std::string> analyses;
-    {
-        const std::lock_guard lock(mutex_);
-        analyses = hunspell_->analyze(utf8);
-    }
-    return readingsOfAnalyses(analyses);
+    const std::lock_guard lock(mutex_);
+    const std::string key(word);
+    if (const auto remembered = remembered_.find(key); remembered != remembered_.end())
+        return remembered->second;
+    std::vector<Reading> readings = readingsOfAnalyses(hunspell_->analyze(cp1252ToUtf8(word)));
+    if (remembered_.size() >= mostRememberedWords)
+        remembered_.clear();
+    remembered_.emplace(key, readings);
+    return readings;
 }
 
 std::filesystem::path FrenchDictionary::defaultDirectory()

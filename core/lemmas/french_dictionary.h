@@ -4,6 +4,7 @@
 
 #include "core/lemmas/word_category.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <memory>
 #include <mutex>
@@ -11,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class Hunspell;
@@ -66,8 +68,14 @@ public:
     static std::filesystem::path defaultDirectory();
 
 private:
+    /// The words whose readings are kept, some 20 MB at most: a corpus's parts, or texts
+    /// lemmatized one after the other, share most of their words, and libhunspell takes some
+    /// 10 µs a word. Past it, the words are forgotten and remembered anew.
+    static constexpr std::size_t mostRememberedWords = 1U << 17U;
+
     std::unique_ptr<Hunspell> hunspell_;
-    mutable std::mutex mutex_; // libhunspell keeps state between calls
+    mutable std::mutex mutex_; // libhunspell keeps state between calls; guards remembered_ too
+    mutable std::unordered_map<std::string, std::vector<Reading>> remembered_;
 };
 
 /// The dictionary of defaultDirectory(), loaded on the first call and then shared; throws
