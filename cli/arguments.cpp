@@ -34,6 +34,7 @@ constexpr std::string_view minLengthOption = "--min-length";
 constexpr std::string_view minScoreOption = "--min-score";
 constexpr std::string_view partitionOption = "--partition";
 constexpr std::string_view partsOption = "--parts";
+constexpr std::string_view regexOption = "--regex";
 constexpr std::string_view spanOption = "--span";
 constexpr std::string_view thresholdOption = "--threshold";
 constexpr std::string_view unitOption = "--unit";
@@ -62,6 +63,7 @@ constexpr std::array optionScopes = {
     OptionScope{maximalOption, {registered::segments.name}},
     OptionScope{widthOption, {registered::concordance.name}},
     OptionScope{lemmaOption, {registered::concordance.name, registered::collocates.name}},
+    OptionScope{regexOption, {registered::concordance.name}},
     OptionScope{unitOption, {registered::specificities.name, registered::corpus.name, registered::progression.name}},
     OptionScope{partsOption, {registered::dispersion.name}},
     OptionScope{spanOption, {registered::collocates.name}},
@@ -202,6 +204,19 @@ std::string formsInContext(std::string_view word, LetterRule letters)
                                               : std::string(".")));
 }
 
+// Refuses a query of patterns that cannot be read, saying what is wrong with it.
+void checkQuery(const Arguments& arguments)
+{
+    if (arguments.query.empty())
+        return;
+    try {
+        if (formQuery(arguments.query, arguments.syntax, arguments.letters).empty())
+            throw UsageError("l'expression régulière est vide : donnez un motif par forme, séparés par des espaces.");
+    } catch (const PatternError& error) {
+        throw UsageError(error.what());
+    }
+}
+
 // The files of a corpus command, then the forms of a progression: the leading words that name
 // an existing file (or standard input) are the files, the others the forms.
 void readCorpusWords(Arguments& arguments, const CorpusCommandInfo& info, std::span<const std::string_view> words)
@@ -260,6 +275,9 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
             arguments.width = parseCount(widthOption, *width, widestContext);
         } else if (const auto lemma = optionValue(words, index, lemmaOption, "un lemme")) {
             arguments.lemma = decodeText(std::string(*lemma), Encoding::Utf8);
+        } else if (const auto regex = optionValue(words, index, regexOption, "une expression régulière")) {
+            arguments.query = decodeText(std::string(*regex), Encoding::Utf8);
+            arguments.syntax = PatternSyntax::RegularExpression;
         } else if (const auto unit = optionValue(words, index, unitOption, "forms ou lemmas")) {
             if (*unit != "forms" && *unit != "lemmas")
                 throw UsageError("l'option --unit attend forms ou lemmas, et non « " + std::string(*unit) + " ».");
@@ -319,18 +337,28 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
         throw UsageError("l'option --explain ne s'emploie pas avec concordance, qui ne calcule aucun nombre.");
     if (arguments.presentation.explain && arguments.format != OutputFormat::Text)
         throw UsageError("l'option --explain complète la sortie en texte, et non --json ni --csv.");
-    if (formCommand && !arguments.lemma.empty()) {
+    if (!arguments.lemma.empty() && !arguments.query.empty())
+        throw UsageError("donnez un lemme (--lemma) ou une expression régulière (--regex), pas les deux.");
+    if (formCommand && (!arguments.lemma.empty() || !arguments.query.empty())) {
         if (positional.size() == 3)
-            throw UsageError("donnez une forme ou un lemme (--lemma), pas les deux.");
+            throw UsageError(arguments.query.empty()
+                                 ? "donnez une forme ou un lemme (--lemma), pas les deux."
+                                 : "donnez une forme ou une expression régulière (--regex), pas les deux.");
         if (positional.size() != 2)
             throw UsageError(std::string(formCommand->info.withoutForm));
         arguments.files.emplace_back(positional[1]);
+        checkQuery(arguments);
         return arguments;
     }
     if (formCommand) {
         if (positional.size() != 3)
             throw UsageError(std::string(formCommand->info.withoutForm));
         arguments.files.emplace_back(positional[1]);
+        if (formCommand->info.name == registered::concordance.name && hasWildcard(positional[2])) {
+            arguments.query = decodeText(std::string(positional[2]), Encoding::Utf8);
+            checkQuery(arguments);
+            return arguments;
+        }
         arguments.form = formsInContext(positional[2], arguments.letters);
         if (formCommand->info.oneFormOnly && arguments.form.find(' ') != std::string::npos)
             throw UsageError("les cooccurrents se cherchent autour d'une seule forme, et non de « "
@@ -373,9 +401,13 @@ std::string usageText()
     text += "\nConcordance :\n"
             "  quorvelle-cli concordance FICHIER FORME [--width N] [--json | --csv]\n"
             "                les occurrences de FORME (comparée en minuscules) avec leur contexte ;\n"
-            "                « FORME1 FORME2 » : les endroits où ces formes se suivent\n"
+            "                « FORME1 FORME2 » : les endroits où ces formes se suivent ; jokers :\n"
+            "                * des lettres (« citoy* »), ? une lettre, [éèe] l'une de ces lettres\n"
             "  quorvelle-cli concordance FICHIER --lemma LEMME [--width N] [--json | --csv]\n"
-            "                les occurrences lues comme LEMME, quelle que soit leur forme\n";
+            "                les occurrences lues comme LEMME, quelle que soit leur forme\n"
+            "  quorvelle-cli concordance FICHIER --regex MOTIF [--width N] [--json | --csv]\n"
+            "                les formes dont la minuscule répond tout entière à MOTIF, une expression\n"
+            "                régulière (ICU) ; plusieurs motifs séparés d'espaces : des formes qui se suivent\n";
     text += "\nSegments répétés :\n"
             "  quorvelle-cli segments FICHIER [--min-frequency N] [--min-length N] [--max-length N]\n"
             "                [--maximal] [--json | --csv]\n"

@@ -6,6 +6,7 @@
 #include "core/reports/collocate_report.h"
 #include "core/reports/dispersion_report.h"
 #include "core/text/encoding.h"
+#include "core/text/form_pattern.h"
 #include "core/text/letters.h"
 
 #include <filesystem>
@@ -36,6 +37,10 @@ struct Arguments {
     /// With --lemma, the lemma whose occurrences a concordance shows or the collocates are
     /// looked for around, in code page 1252, in place of the form.
     std::string lemma;
+    /// In place of the form, a query of patterns in code page 1252: the form's word when it has
+    /// wildcards (« citoy* »), or --regex's expression; how it is read.
+    std::string query;
+    PatternSyntax syntax = PatternSyntax::Wildcards;
     /// The characters of context on either side of each occurrence of a concordance.
     std::size_t width = 40;
     /// The parts a dispersion cuts the text into.

@@ -21,11 +21,34 @@ std::string titleOf(const Concordance& concordance)
     return title;
 }
 
+// The code page 1252 items joined by ", ", in UTF-8.
+std::string joined(const std::vector<std::string>& items)
+{
+    std::string joined;
+    for (const std::string& item : items)
+        joined.append(joined.empty() ? "" : ", ").append(cp1252ToUtf8(item));
+    return joined;
+}
+
+// "citoyen (8)", each form a query found with its attestations.
+std::vector<std::string> matchesWithCounts(const std::vector<FormCount>& matches)
+{
+    std::vector<std::string> items;
+    for (const FormCount& match : matches)
+        items.push_back(match.form + " (" + std::to_string(match.count) + ")");
+    return items;
+}
+
 } // namespace
 
 void writeText(std::ostream& out, const Concordance& concordance, std::size_t width)
 {
-    out << titleOf(concordance) << " : " << french::occurrenceCount(concordance.occurrences.size()) << "\n\n";
+    out << titleOf(concordance) << " : " << french::occurrenceCount(concordance.occurrences.size()) << '\n';
+    if (!concordance.matches.empty())
+        out << "Formes trouvées : " << joined(matchesWithCounts(concordance.matches)) << '\n';
+    if (!concordance.closest.empty())
+        out << "Aucune forme du texte ne répond ; les plus proches : " << joined(concordance.closest) << '\n';
+    out << '\n';
     for (const ConcordanceLine& occurrence : concordance.occurrences) {
         // Code page 1252 has one byte per character: the padding aligns the forms.
         out << std::setw(7) << occurrence.line << "  " << std::string(width - occurrence.left.size(), ' ');
@@ -45,6 +68,18 @@ void writeJson(JsonWriter& json, const Concordance& concordance)
         json.member("form", concordance.form).member("text", concordance.written);
     else
         json.member("lemma", concordance.lemma);
+    if (!concordance.query.empty()) {
+        json.member("query", concordance.query).key("matches").beginArray();
+        for (const FormCount& match : concordance.matches)
+            json.beginArray().text(match.form).value(match.count).endArray();
+        json.endArray();
+    }
+    if (!concordance.closest.empty()) {
+        json.key("closest").beginArray();
+        for (const std::string& form : concordance.closest)
+            json.text(form);
+        json.endArray();
+    }
     json.member("count", static_cast<std::int64_t>(concordance.occurrences.size())).key("occurrences").beginArray();
     for (const ConcordanceLine& occurrence : concordance.occurrences)
         json.beginObject()

@@ -33,11 +33,30 @@ LemmaOccurrences occurrencesOfLemma(const Arguments& arguments, std::string_view
     return {std::move(tokens), std::move(lemmatized), std::move(lemmas)};
 }
 
-// The report of each command for the command line's form or lemma and options.
+// The occurrences of the command line's query of patterns; when nothing answers it, the forms
+// closest to its first word.
+Concordance queryConcordanceFor(const Arguments& arguments, std::string_view text)
+{
+    const TokenizedText tokens = tokenize(text, Occurrences::Kept, arguments.letters);
+    const std::vector<FormPattern> patterns = formQuery(arguments.query, arguments.syntax, arguments.letters);
+    Concordance result = queryConcordance(text, tokens, patterns, arguments.query, arguments.width);
+    if (result.occurrences.empty())
+        result.closest = closestForms(tokens, patterns.front().letters());
+    return result;
+}
+
+// The report of each command for the command line's form, query or lemma and options.
 Concordance reportFor(ConcordanceCommand, const Arguments& arguments, std::string_view text)
 {
-    if (arguments.lemma.empty())
-        return concordance(text, arguments.form, arguments.width, arguments.letters);
+    if (!arguments.query.empty())
+        return queryConcordanceFor(arguments, text);
+    if (arguments.lemma.empty()) {
+        Concordance result = concordance(text, arguments.form, arguments.width, arguments.letters);
+        if (result.occurrences.empty())
+            result.closest = closestForms(tokenize(text, Occurrences::Counted, arguments.letters),
+                                          result.form.substr(0, result.form.find(' ')));
+        return result;
+    }
     const LemmaOccurrences found = occurrencesOfLemma(arguments, text);
     Concordance result = lemmaConcordance(text, found.tokens, found.lemmatized, found.lemmas, arguments.width);
     // Named as asked, the lemma found in one category or several, or in none.

@@ -1,7 +1,7 @@
 // libFuzzer target: the writers and the inputs of the concordance and the richness. Arbitrary
 // bytes give a context width, a letter rule, a form and a text; every statistic of the catalogue is then
 // written as JSON, which must parse, and as CSV, which must be UTF-8 ending its last table;
-// the concordance and the richness keep their invariants.
+// the concordance, a query of patterns and the richness keep their invariants.
 #include "cli/concordance_output.h"
 #include "cli/csv_writer.h"
 #include "cli/json_writer.h"
@@ -75,6 +75,28 @@ void checkConcordance(std::string_view text, std::string_view form, std::size_t 
     checkCsv([&](quorvelle::cli::CsvWriter& csv) { writeCsv(csv, found); });
 }
 
+// The first line as a query of patterns, read either way: refused with a message, or its
+// occurrences all matches of it, as many as its matches count, and its JSON valid.
+void checkQuery(std::string_view text, std::string_view query, std::size_t width, quorvelle::LetterRule letters)
+{
+    const quorvelle::TokenizedText tokens = quorvelle::tokenize(text, quorvelle::Occurrences::Kept, letters);
+    for (const auto syntax : {quorvelle::PatternSyntax::Wildcards, quorvelle::PatternSyntax::RegularExpression}) {
+        try {
+            const std::vector<quorvelle::FormPattern> patterns = quorvelle::formQuery(query, syntax, letters);
+            const quorvelle::Concordance found = quorvelle::queryConcordance(text, tokens, patterns, query, width);
+            std::int64_t matched = 0;
+            for (const quorvelle::FormCount& match : found.matches)
+                matched += match.count;
+            require(matched == static_cast<std::int64_t>(found.occurrences.size()));
+            if (!patterns.empty() && found.occurrences.empty())
+                require(quorvelle::closestForms(tokens, patterns.front().letters()).size() <= 5);
+            parsedJson([&](quorvelle::cli::JsonWriter& writer) { writeJson(writer, found); });
+        } catch (const quorvelle::PatternError& error) {
+            require(quorvelle::isStrictUtf8(error.what()));
+        }
+    }
+}
+
 void checkRichness(std::string_view text)
 {
     const quorvelle::RichnessReport report = quorvelle::richnessReport(text);
@@ -109,6 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text = quorvelle::decodeText(bytes, quorvelle::Encoding::Auto);
 
     checkConcordance(text, form, width, letters);
+    checkQuery(text, quorvelle::decodeText(bytes.substr(0, lineEnd), quorvelle::Encoding::Auto), width, letters);
     checkRichness(text);
     const quorvelle::AnalysedTexts texts(text, text, letters);
     const quorvelle::cli::Presentation presentation;

@@ -7,7 +7,11 @@
 #include "core/text/written_text.h"
 
 #include <algorithm>
+#include <deque>
+#include <functional>
+#include <map>
 #include <numeric>
+#include <tuple>
 
 namespace quorvelle {
 namespace {
@@ -56,7 +60,9 @@ ConcordanceLine lineOf(std::string_view text, std::size_t first, std::size_t end
 Concordance concordance(std::string_view text, std::string_view form, std::size_t width, LetterRule letters)
 {
     const Alphabet& alphabet = Alphabet::of(letters);
-    Concordance result{alphabet.lowerCased(form), alphabet.lowerCased(form), {}, letters, {}};
+    Concordance result;
+    result.form = result.written = alphabet.lowerCased(form);
+    result.letters = letters;
     std::vector<std::string_view> wanted;
     forEachForm(result.form, alphabet, [&wanted](std::string_view one) { wanted.push_back(one); });
     if (wanted.empty())
@@ -95,32 +101,137 @@ Concordance concordance(std::string_view text, std::string_view form, std::size_
 Concordance concordanceOfRuns(std::string_view text, std::span<const FormRun> runs, std::size_t width,
                               LetterRule letters)
 {
-    Concordance result{{}, {}, {}, letters, {}};
+    Concordance result;
+    result.letters = letters;
     result.occurrences.reserve(runs.size());
     const Alphabet& alphabet = Alphabet::of(letters);
-    auto run = runs.begin();
+    // The runs begun and not yet ended, with where they start; as runs that overlap have one
+    // length, they end in the order they began.
+    struct Begun {
+        std::size_t last; // the number of the run's last form
+        std::size_t start;
+        std::int64_t line;
+    };
+    std::deque<Begun> begun;
+    auto next = runs.begin();
     std::size_t number = 0;
-    std::size_t runStart = 0;
-    std::int64_t runLine = 1;
     std::int64_t line = 1;
     std::size_t counted = 0; // where the line ends are counted up to
     forEachForm(text, alphabet, [&](std::string_view written) {
         const std::size_t formNumber = number++;
-        if (run == runs.end() || formNumber < run->first)
+        if (begun.empty() && (next == runs.end() || formNumber < next->first))
             return;
         const auto start = static_cast<std::size_t>(written.data() - text.data());
         line += lineEnds(text.substr(counted, start - counted));
         counted = start;
-        if (formNumber == run->first) {
-            runStart = start;
-            runLine = line;
-        }
-        if (formNumber + 1 == run->first + run->count) {
-            result.occurrences.push_back(lineOf(text, runStart, start + written.size(), runLine, width));
-            ++run;
+        for (; next != runs.end() && next->first == formNumber; ++next)
+            begun.push_back({next->first + next->count - 1, start, line});
+        while (!begun.empty() && begun.front().last == formNumber) {
+            result.occurrences.push_back(lineOf(text, begun.front().start, start + written.size(), begun.front().line, width));
+            begun.pop_front();
         }
     });
     return result;
+}
+
+Concordance queryConcordance(std::string_view text, const TokenizedText& tokens, std::span<const FormPattern> patterns,
+                             std::string_view query, std::size_t width)
+{
+    // Which distinct forms each pattern matches, asked once a form.
+    std::vector<std::vector<bool>> matching(patterns.size(), std::vector<bool>(tokens.forms.size()));
+    for (std::size_t place = 0; place < patterns.size(); ++place)
+        for (FormTable::Id id = 0; id < tokens.forms.size(); ++id)
+            matching[place][id] = patterns[place].matches(tokens.forms.form(id));
+
+    // The last forms met, as many as the patterns, tried at each form.
+    std::vector<FormRun> runs;
+    std::map<std::vector<FormTable::Id>, std::int64_t> runCounts;
+    std::deque<FormTable::Id> recent;
+    std::size_t number = 0;
+    for (const FormTable::Id id : tokens.tokens) {
+        ++number;
+        if (patterns.empty())
+            break;
+        if (recent.size() == patterns.size())
+            recent.pop_front();
+        recent.push_back(id);
+        if (recent.size() < patterns.size())
+            continue;
+        std::size_t place = 0;
+        while (place < patterns.size() && matching[place][recent[place]])
+            ++place;
+        if (place < patterns.size())
+            continue;
+        runs.push_back({number - patterns.size(), patterns.size()});
+        ++runCounts[{recent.begin(), recent.end()}];
+    }
+
+    Concordance result = concordanceOfRuns(text, runs, width, tokens.letters);
+    result.form = result.written = result.query = std::string(query);
+    for (const auto& [run, count] : runCounts) {
+        std::string joined;
+        for (const FormTable::Id id : run)
+            joined.append(joined.empty() ? "" : " ").append(tokens.forms.form(id));
+        result.matches.push_back({std::move(joined), count});
+    }
+    std::vector<std::string_view> names(result.matches.size());
+    std::ranges::transform(result.matches, names.begin(), [](const FormCount& match) { return std::string_view(match.form); });
+    const std::vector<std::size_t> alphabetical = FrenchCollator::instance().order(names);
+    std::vector<FormCount> ordered;
+    ordered.reserve(alphabetical.size());
+    for (const std::size_t place : alphabetical)
+        ordered.push_back(std::move(result.matches[place]));
+    std::ranges::stable_sort(ordered, std::greater<>(), &FormCount::count);
+    result.matches = std::move(ordered);
+    return result;
+}
+
+namespace {
+
+// The letters to add, take away or change to make one form the other.
+std::size_t editDistance(std::string_view from, std::string_view to)
+{
+    std::vector<std::size_t> previous(to.size() + 1);
+    std::vector<std::size_t> current(to.size() + 1);
+    std::iota(previous.begin(), previous.end(), std::size_t{0});
+    for (std::size_t row = 1; row <= from.size(); ++row) {
+        current[0] = row;
+        for (std::size_t column = 1; column <= to.size(); ++column)
+            current[column] = std::min({previous[column] + 1, current[column - 1] + 1,
+                                        previous[column - 1] + (from[row - 1] == to[column - 1] ? 0 : 1)});
+        std::swap(previous, current);
+    }
+    return previous[to.size()];
+}
+
+} // namespace
+
+std::vector<std::string> closestForms(const TokenizedText& tokens, std::string_view form, std::size_t most)
+{
+    const std::size_t farthest = std::max<std::size_t>(2, form.size() / 3);
+    struct Candidate {
+        std::size_t distance;
+        std::int64_t count;
+        std::uint32_t rank;
+        FormTable::Id id;
+    };
+    std::vector<Candidate> candidates;
+    for (FormTable::Id id = 0; id < tokens.forms.size(); ++id) {
+        const std::string& candidate = tokens.forms.form(id);
+        const std::size_t lengthGap =
+            candidate.size() > form.size() ? candidate.size() - form.size() : form.size() - candidate.size();
+        if (lengthGap > farthest)
+            continue;
+        if (const std::size_t distance = editDistance(candidate, form); distance > 0 && distance <= farthest)
+            candidates.push_back({distance, tokens.forms.count(id), tokens.rank.at(id), id});
+    }
+    std::ranges::sort(candidates, [](const Candidate& left, const Candidate& right) {
+        return std::tie(left.distance, right.count, left.rank) < std::tie(right.distance, left.count, right.rank);
+    });
+    std::vector<std::string> closest;
+    for (std::size_t place = 0; place < std::min(most, candidates.size()); ++place)
+        closest.push_back(tokens.forms.form(candidates[place].id));
+    return closest;
 }
 
 namespace {

@@ -1,7 +1,10 @@
 // Forms in context: every occurrence of a form with the text around it.
 #pragma once
 
+#include "core/text/form_pattern.h"
 #include "core/text/letters.h"
+#include "core/text/tokenized_text.h"
+#include "core/text/vocabulary.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -33,6 +36,13 @@ struct Concordance {
     /// When the occurrences are those of a lemma, whatever their forms: the lemma and its
     /// category as a reader reads them ("être (verbe)"); empty otherwise.
     std::string lemma;
+    /// When the occurrences are those of a query of patterns: the query as given, and the forms
+    /// it found (several forms of a run joined by a space) with their attestations, most attested
+    /// first, then in alphabetical order.
+    std::string query;
+    std::vector<FormCount> matches;
+    /// When nothing was found: the forms of the text closest to the first form asked.
+    std::vector<std::string> closest;
 
     friend bool operator==(const Concordance&, const Concordance&) = default;
 };
@@ -53,11 +63,23 @@ struct FormRun {
     std::size_t count = 1;
 };
 
-/// The occurrences that are the given runs of forms of text (in ascending order, apart), each
+/// The occurrences that are the given runs of forms of text (in ascending order; runs that
+/// overlap have the same length), each
 /// with up to width characters of context on either side, found in one pass over the text; form
 /// and written are left empty.
 Concordance concordanceOfRuns(std::string_view text, std::span<const FormRun> runs, std::size_t width,
                               LetterRule letters = LetterRule::Classic);
+
+/// The occurrences of a query of patterns (see formQuery) in the text, whose tokens keep their
+/// occurrences: every run of forms that match the patterns in order, overlapping runs included,
+/// each with up to width characters of context on either side. query and matches are filled.
+Concordance queryConcordance(std::string_view text, const TokenizedText& tokens,
+                             std::span<const FormPattern> patterns, std::string_view query, std::size_t width);
+
+/// Up to most forms of the text within a few letters of form (lower-cased): those that differ by
+/// the fewest letters added, taken away or changed, the most attested first among equals, then in
+/// alphabetical order; a form differing by more than a third of its letters (two at least) is not close.
+std::vector<std::string> closestForms(const TokenizedText& tokens, std::string_view form, std::size_t most = 5);
 
 enum class ConcordanceOrder {
     Position,  ///< the text's order

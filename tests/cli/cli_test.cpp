@@ -569,6 +569,34 @@ TEST(Cli, LemmasOfAText)
               "statistiques restent disponibles.\n");
 }
 
+// Wildcards in the form, or a regular expression in its place: every form that answers, listed
+// with its attestations before the occurrences; a malformed pattern is refused in French.
+TEST(Cli, ConcordanceOfPatterns)
+{
+    const TemporaryFile file("Citoyens, le citoyen et la citoyenne. De la terre de Paris, de l'eau. Le chat, les "
+                             "chats, concitoyens.");
+    const auto json = [&file](const std::string& query) {
+        const CliRun run = runCli("concordance --json " + file.argument() + " " + query);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        return nlohmann::json::parse(run.out);
+    };
+    const auto citizens = json("'citoy*'");
+    EXPECT_EQ(citizens["count"], 3);
+    EXPECT_EQ(citizens["query"], "citoy*");
+    EXPECT_EQ(citizens["matches"], nlohmann::json::parse(R"([["citoyen",1],["citoyenne",1],["citoyens",1]])"));
+    EXPECT_EQ(json("'de *'")["count"], 3); // de la, de Paris, de l
+    EXPECT_EQ(json("--regex '^(le|la|les)$'")["matches"], nlohmann::json::parse(R"([["la",2],["le",2],["les",1]])"));
+    EXPECT_EQ(json("citoyem")["closest"], nlohmann::json::parse(R"(["citoyen","citoyens"])"));
+    EXPECT_NE(runCli("concordance " + file.argument() + " 'citoy*'").out.find("Formes trouvées : citoyen (1), citoyenne (1)"),
+              std::string::npos);
+
+    const CliRun unclosed = runCli("concordance " + file.argument() + " 'cit[oy'");
+    EXPECT_EQ(unclosed.exitCode, 2);
+    EXPECT_NE(unclosed.err.find("« cit[oy » : le crochet « [ » n'est pas fermé."), std::string::npos) << unclosed.err;
+    EXPECT_EQ(runCli("concordance --regex '(le' " + file.argument()).exitCode, 2);
+    EXPECT_EQ(runCli("concordance --regex le " + file.argument() + " le").exitCode, 2);
+}
+
 // Files as parts, and one file cut by its marker lines, make the same corpus.
 TEST(Cli, CorpusOfFilesOrOfMarkedParts)
 {

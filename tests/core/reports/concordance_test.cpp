@@ -37,6 +37,35 @@ TEST(Concordance, RunsOfFormsByNumber)
     EXPECT_TRUE(concordanceOfRuns("le chat", {}, 4).occurrences.empty());
 }
 
+// Every run of forms that answer a query, overlapping ones included, and the forms found, most
+// attested first.
+TEST(Concordance, QueriesOfPatterns)
+{
+    const std::string text = "Le le le chat. La lune, le loup.";
+    const TokenizedText tokens = tokenize(text);
+    const Concordance found =
+        queryConcordance(text, tokens, formQuery("le l*", PatternSyntax::Wildcards), "le l*", 3);
+    EXPECT_EQ(found.query, "le l*");
+    EXPECT_EQ(found.occurrences, (std::vector<ConcordanceLine>{{1, "", "Le le", " le"}, {1, "Le ", "le le", " ch"},
+                                                               {1, "e, ", "le loup", "."}}));
+    EXPECT_EQ(found.matches, (std::vector<FormCount>{{"le le", 2}, {"le loup", 1}}));
+    // A query of one form.
+    const Concordance articles = queryConcordance(
+        text, tokens, formQuery("l[ae]", PatternSyntax::Wildcards), "l[ae]", 3);
+    EXPECT_EQ(articles.matches, (std::vector<FormCount>{{"le", 4}, {"la", 1}}));
+    EXPECT_TRUE(queryConcordance(text, tokens, formQuery("x*", PatternSyntax::Wildcards), "x*", 3).matches.empty());
+}
+
+// The forms a letter or two away, the most attested first among equals; none too far.
+TEST(Concordance, ClosestForms)
+{
+    const TokenizedText tokens = tokenize("citoyen citoyens citoyens cite toit lune");
+    // One letter away each, citoyens twice attested.
+    EXPECT_EQ(closestForms(tokens, "citoyenx"), (std::vector<std::string>{"citoyens", "citoyen"}));
+    EXPECT_EQ(closestForms(tokens, "citoyen", 1), (std::vector<std::string>{"citoyens"}));
+    EXPECT_TRUE(closestForms(tokens, "soleil").empty());
+}
+
 // By the form just before or after, in French alphabetical order ("et" before "été"); the
 // same neighbour, or none (first), keeps the text's order.
 TEST(Concordance, OrderByNeighbouringForms)

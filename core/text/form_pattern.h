@@ -1,0 +1,70 @@
+// Patterns that forms match: « citoy* », « ?ai* », « [éèe]t? », or a regular expression.
+#pragma once
+
+#include "core/text/letters.h"
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvelle {
+
+/// How the words of a query are read.
+enum class PatternSyntax {
+    /// A form as written, where `*` stands for any letters (none included), `?` for one letter
+    /// and `[éèe]` for one of the letters between the brackets.
+    Wildcards,
+    /// An ICU regular expression that the whole lower-cased form must match.
+    RegularExpression,
+};
+
+/// A query word that is no pattern: what() says in French (UTF-8) what is wrong with it.
+class PatternError : public std::invalid_argument {
+public:
+    using std::invalid_argument::invalid_argument;
+};
+
+/// What one form of a query must be. The form and the pattern are code page 1252; the pattern's
+/// letters are lower-cased as the forms are, so « Citoy* » finds « citoyen ».
+class FormPattern {
+public:
+    /// Throws PatternError for a malformed word: a character that is neither a letter of the
+    /// rule nor a wildcard, a bracket left open or empty, a regular expression ICU refuses.
+    FormPattern(std::string_view word, PatternSyntax syntax, LetterRule letters = LetterRule::Classic);
+    ~FormPattern();
+    FormPattern(FormPattern&&) noexcept;
+    FormPattern& operator=(FormPattern&&) noexcept;
+
+    /// Whether the lower-cased form matches the pattern.
+    bool matches(std::string_view form) const;
+
+    /// Whether the word has no wildcard: it matches itself alone.
+    bool isPlainForm() const;
+
+    /// The word as given.
+    const std::string& word() const { return word_; }
+
+    /// The word's letters, lower-cased, without its wildcards and with one letter of each
+    /// bracket: what a form close to the pattern is close to. Empty for a regular expression.
+    std::string letters() const;
+
+private:
+    class Wildcards;
+    class Regex;
+
+    std::string word_;
+    std::unique_ptr<Wildcards> wildcards_;
+    std::unique_ptr<Regex> regex_;
+};
+
+/// The patterns of a query's words, separated by blanks; none for a blank query. Throws
+/// PatternError for a malformed word.
+std::vector<FormPattern> formQuery(std::string_view query, PatternSyntax syntax,
+                                   LetterRule letters = LetterRule::Classic);
+
+/// Whether the word holds a wildcard character (`*`, `?`, `[` or `]`).
+bool hasWildcard(std::string_view word);
+
+} // namespace quorvelle
