@@ -8,6 +8,7 @@
 #include "core/documents/document_text.h"
 #include "core/lemmas/french_dictionary.h"
 #include "core/presentation/french_messages.h"
+#include "core/text/form_pattern.h"
 #include "core/text/text_file.h"
 
 #ifdef __GLIBC__
@@ -191,6 +192,10 @@ int main(int argc, char* argv[])
         std::cerr << "\nquorvelle-cli : mémoire insuffisante pour "
                   << (isConcordance ? "établir cette concordance" : "calculer cette statistique") << " sur ce texte.\n";
         return exitOutOfMemory;
+    } catch (const PatternError& error) {
+        // A regular expression that backtracks without end is refused as it is matched.
+        std::cerr << "quorvelle-cli : " << error.what() << '\n';
+        return exitUsage;
     } catch (const DictionaryError& error) {
         std::cout.flush();
         std::cerr << "quorvelle-cli : " << error.what() << '\n';

@@ -27,7 +27,8 @@ public:
 };
 
 /// What one form of a query must be. The form and the pattern are code page 1252; the pattern's
-/// letters are lower-cased as the forms are, so « Citoy* » finds « citoyen ».
+/// letters are lower-cased as the forms are, so « Citoy* » finds « citoyen ». A regular
+/// expression keeps the matcher it reads forms with: one thread at a time matches with it.
 class FormPattern {
 public:
     /// Throws PatternError for a malformed word: a character that is neither a letter of the
@@ -37,7 +38,8 @@ public:
     FormPattern(FormPattern&&) noexcept;
     FormPattern& operator=(FormPattern&&) noexcept;
 
-    /// Whether the lower-cased form matches the pattern.
+    /// Whether the lower-cased form matches the pattern. Throws PatternError when a regular
+    /// expression takes too long on the form (one that backtracks without end).
     bool matches(std::string_view form) const;
 
     /// Whether the word has no wildcard: it matches itself alone.

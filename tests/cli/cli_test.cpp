@@ -595,6 +595,10 @@ TEST(Cli, ConcordanceOfPatterns)
     EXPECT_NE(unclosed.err.find("« cit[oy » : le crochet « [ » n'est pas fermé."), std::string::npos) << unclosed.err;
     EXPECT_EQ(runCli("concordance --regex '(le' " + file.argument()).exitCode, 2);
     EXPECT_EQ(runCli("concordance --regex le " + file.argument() + " le").exitCode, 2);
+    const TemporaryFile endless(std::string(40, 'a'));
+    const CliRun backtracking = runCli("concordance --regex '(a+)+b' " + endless.argument());
+    EXPECT_EQ(backtracking.exitCode, 2);
+    EXPECT_NE(backtracking.err.find("demande trop de calcul"), std::string::npos) << backtracking.err;
 }
 
 // Files as parts, and one file cut by its marker lines, make the same corpus.
