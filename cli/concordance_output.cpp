@@ -21,33 +21,13 @@ std::string titleOf(const Concordance& concordance)
     return title;
 }
 
-// The code page 1252 items joined by ", ", in UTF-8.
-std::string joined(const std::vector<std::string>& items)
-{
-    std::string joined;
-    for (const std::string& item : items)
-        joined.append(joined.empty() ? "" : ", ").append(cp1252ToUtf8(item));
-    return joined;
-}
-
-// "citoyen (8)", each form a query found with its attestations.
-std::vector<std::string> matchesWithCounts(const std::vector<FormCount>& matches)
-{
-    std::vector<std::string> items;
-    for (const FormCount& match : matches)
-        items.push_back(match.form + " (" + std::to_string(match.count) + ")");
-    return items;
-}
-
 } // namespace
 
 void writeText(std::ostream& out, const Concordance& concordance, std::size_t width)
 {
     out << titleOf(concordance) << " : " << french::occurrenceCount(concordance.occurrences.size()) << '\n';
-    if (!concordance.matches.empty())
-        out << "Formes trouvées : " << joined(matchesWithCounts(concordance.matches)) << '\n';
-    if (!concordance.closest.empty())
-        out << "Aucune forme du texte ne répond ; les plus proches : " << joined(concordance.closest) << '\n';
+    if (const std::string outcome = french::searchOutcome(concordance); !outcome.empty())
+        out << outcome << '\n';
     out << '\n';
     for (const ConcordanceLine& occurrence : concordance.occurrences) {
         // Code page 1252 has one byte per character: the padding aligns the forms.

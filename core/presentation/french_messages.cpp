@@ -1,6 +1,8 @@
 // The shared French texts.
 #include "core/presentation/french_messages.h"
 
+#include "core/text/encoding.h"
+
 namespace quorvelle::french {
 namespace {
 
@@ -41,6 +43,34 @@ std::string wordsMessage(std::int64_t words)
 std::string occurrenceCount(std::size_t count)
 {
     return std::to_string(count) + (count < 2 ? " occurrence" : " occurrences");
+}
+
+namespace {
+
+// The code page 1252 items joined by ", ", in UTF-8.
+std::string joinedItems(const std::vector<std::string>& items)
+{
+    std::string joined;
+    for (const std::string& item : items)
+        joined.append(joined.empty() ? "" : ", ").append(cp1252ToUtf8(item));
+    return joined;
+}
+
+} // namespace
+
+std::string searchOutcome(const Concordance& concordance)
+{
+    if (!concordance.matches.empty()) {
+        std::vector<std::string> found;
+        for (const FormCount& match : concordance.matches)
+            found.push_back(match.form + " (" + std::to_string(match.count) + ")");
+        return "Formes trouvées : " + joinedItems(found);
+    }
+    if (!concordance.closest.empty())
+        return "Aucune forme du texte ne répond ; les plus proches : " + joinedItems(concordance.closest);
+    if (concordance.occurrences.empty() && !concordance.query.empty())
+        return "Aucune forme du texte ne répond.";
+    return {};
 }
 
 std::string fileErrorReason(const FileError& error)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/reports/character_counts.h"
+#include "core/reports/concordance.h"
 #include "core/text/letters.h"
 #include "core/text/text_file.h"
 
@@ -65,6 +66,12 @@ std::string wordsMessage(std::int64_t words);
 
 /// "1 occurrence", "31 occurrences": French puts the plural from 2 on ("0 occurrence").
 std::string occurrenceCount(std::size_t count);
+
+/// What a search found besides its occurrences, in UTF-8: the forms a query of patterns found
+/// ("Formes trouvées : citoyen (17), citoyens (3)"), or, when nothing answered, the closest
+/// forms ("Aucune forme du texte ne répond ; les plus proches : cité, toi"); empty for a form
+/// found.
+std::string searchOutcome(const Concordance& concordance);
 
 /// The reason a file cannot be read, as one sentence in UTF-8: "il est introuvable.".
 std::string fileErrorReason(const FileError& error);

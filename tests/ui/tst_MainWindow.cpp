@@ -7,6 +7,7 @@
 #include "ui/TextAnalysis.h"
 #include "ui/file_dialogs.h"
 #include "ui/main/MainWindow.h"
+#include "ui/stats/ConcordanceWindow.h"
 #include "ui/stats/CorpusWindow.h"
 
 #include <QAction>
@@ -15,6 +16,8 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QListView>
 #include <QListWidget>
 #include <QMenuBar>
@@ -80,7 +83,8 @@ private slots:
             "fileMenu=&Fichier[openAction=&Ouvrir... openCorpusAction=Ouvrir un &corpus... "
             "!saveTextAsAction=&Enregistrer le texte sous... "
             "!closeAction=&Fermer = quitAction=&Quitter] "
-            "toolsMenu=&Outils[!characterCountAction=&Nombre de caractères !wordCountAction=Nombre de &mots = "
+            "toolsMenu=&Outils[!characterCountAction=&Nombre de caractères !wordCountAction=Nombre de &mots "
+            "!searchAction=C&hercher dans le texte... = "
             "extendedLettersAction=&Compter œ, Œ, Ÿ, Š, Ž comme des lettres] "
             "statisticsMenu=&Statistiques[!vocabularyAction=&Liste du vocabulaire compositionMenu=&Composition des "
             "formes["
@@ -443,6 +447,34 @@ private slots:
         QCOMPARE(shown.title, QStringLiteral("Lemmes et catégories"));
         QVERIFY(shown.text.startsWith(QStringLiteral("Le dictionnaire français est introuvable")));
         QVERIFY(shown.text.contains(QStringLiteral("hunspell-fr-comprehensive")));
+    }
+
+    // « Chercher dans le texte » refuses a malformed pattern, saying why and staying open, then
+    // shows the concordance of the forms a pattern finds, listed above their occurrences.
+    void searchByPattern()
+    {
+        openSample();
+        QString problem;
+        test::closeNextModalWindow([&problem](QWidget* dialog) {
+            test::child<QLineEdit>(*dialog, "queryBox")->setText(QStringLiteral("cit[oy"));
+            test::child<QPushButton>(*dialog, "searchButton")->click();
+            QVERIFY(dialog->isVisible());
+            problem = test::child<QLabel>(*dialog, "problemLabel")->text();
+        });
+        item("searchAction")->trigger();
+        QCOMPARE(problem, QStringLiteral("« cit[oy » : le crochet « [ » n'est pas fermé."));
+        test::closeNextModalWindow([](QWidget* dialog) {
+            test::child<QLineEdit>(*dialog, "queryBox")->setText(QStringLiteral("*T"));
+            test::child<QPushButton>(*dialog, "searchButton")->click();
+        });
+        item("searchAction")->trigger();
+        const std::unique_ptr<ui::ConcordanceWindow> concordance(mainWindow_->findChild<ui::ConcordanceWindow*>());
+        QVERIFY(concordance);
+        QCOMPARE(test::labelTexts(*concordance, {"searchOutcomeLabel"}),
+                 QStringLiteral("Formes trouvées : chat (1), dort (1)"));
+        QCOMPARE(test::labelTexts(*concordance, {"occurrenceCountLabel"}), QStringLiteral("2 occurrences"));
+        // The forms around several forms are not computed.
+        QVERIFY(!test::child<QPushButton>(*concordance, "showCollocatesButton")->isEnabled());
     }
 
     void statisticsItems_data()

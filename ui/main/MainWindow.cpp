@@ -17,7 +17,9 @@
 #include "ui/main/statistic_windows.h"
 #include "ui/menus.h"
 #include "ui/shell/AboutBox.h"
+#include "ui/stats/ConcordanceWindow.h"
 #include "ui/stats/CorpusWindow.h"
+#include "ui/stats/SearchDialog.h"
 #include "ui/studied_files.h"
 #include "ui/text_opening.h"
 #include "ui/text_saving.h"
@@ -114,6 +116,8 @@ void MainWindow::buildMenus()
     QMenu* toolsMenu = addMenu(bar, "toolsMenu", tr("&Outils"));
     characterCountAction = addMenuItem(toolsMenu, "characterCountAction", tr("&Nombre de caractères"));
     wordCountAction = addMenuItem(toolsMenu, "wordCountAction", tr("Nombre de &mots"));
+    searchAction = addMenuItem(toolsMenu, "searchAction", tr("C&hercher dans le texte..."));
+    searchAction->setShortcut(QKeySequence::Find);
     toolsMenu->addSeparator();
     extendedLettersAction =
         addMenuItem(toolsMenu, "extendedLettersAction", tr("&Compter œ, Œ, Ÿ, Š, Ž comme des lettres"));
@@ -121,7 +125,7 @@ void MainWindow::buildMenus()
     const LetterRule savedLetters = savedLetterRule();
     extendedLettersAction->setChecked(savedLetters == LetterRule::Extended);
     textAnalysis_->setLetters(savedLetters);
-    textItems_ = {closeAction, characterCountAction, wordCountAction};
+    textItems_ = {closeAction, characterCountAction, wordCountAction, searchAction};
 
     QMenu* statisticsMenu = addMenu(bar, "statisticsMenu", tr("&Statistiques"));
     buildStatisticsMenu(statisticsMenu);
@@ -172,6 +176,7 @@ void MainWindow::connectSignals()
     connect(quitAction, &QAction::triggered, this, &MainWindow::close);
     connect(characterCountAction, &QAction::triggered, this, &MainWindow::showCharacterCounts);
     connect(wordCountAction, &QAction::triggered, this, &MainWindow::showWordCount);
+    connect(searchAction, &QAction::triggered, this, &MainWindow::searchText);
     connect(extendedLettersAction, &QAction::toggled, this, &MainWindow::applyLetterRuleChoice);
     connect(aboutAction, &QAction::triggered, this, &MainWindow::showAboutBox);
     connect(manualAction, &QAction::triggered, this, &MainWindow::showManual);
@@ -278,6 +283,15 @@ void MainWindow::showChosenPart(int part)
 {
     if (corpus_ && part >= 0)
         textBox->showCharacterAt(static_cast<qsizetype>(corpus_->parts.at(static_cast<std::size_t>(part)).begin));
+}
+
+void MainWindow::searchText()
+{
+    const std::optional<TextQuery> query = SearchDialog::ask(this, textAnalysis_->letters());
+    if (!query)
+        return;
+    if (std::optional<SharedText> text = computeFromText(*this, [](SharedText analysed) { return analysed; }))
+        ConcordanceWindow::openQuery(this, std::move(*text), query->words, query->syntax);
 }
 
 void MainWindow::openCorpusWindow()

@@ -77,6 +77,8 @@ private slots:
     void applyLetterRuleChoice(bool extended);
     void showCharacterCounts();
     void showWordCount();
+    /// Asks for forms or patterns to find (see SearchDialog) and shows their concordance.
+    void searchText();
     void showAboutBox();
     void showManual();
 
@@ -116,6 +118,7 @@ private:
     QAction* openAction;
     QAction* openCorpusAction;
     QAction* corpusAction;
+    QAction* searchAction;
     QAction* saveTextAsAction;
     QAction* closeAction;
     QAction* quitAction;

@@ -18,8 +18,10 @@
 #include <QTableView>
 #include <QtConcurrent>
 
+#include <algorithm>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace quorvelle::ui {
 
@@ -43,6 +45,20 @@ void ConcordanceWindow::open(QWidget* parent, SharedText text, std::string form,
 {
     openFound(parent, text, textFile, [text, form = std::move(form)] {
         return concordance(text->text(), form, contextWidth, text->letters());
+    });
+}
+
+void ConcordanceWindow::openQuery(QWidget* parent, SharedText text, std::string query, PatternSyntax syntax,
+                                  const QString& textFile)
+{
+    openFound(parent, text, textFile, [text, query = std::move(query), syntax] {
+        const std::vector<FormPattern> patterns = formQuery(query, syntax, text->letters());
+        Concordance found = std::ranges::all_of(patterns, &FormPattern::isPlainForm)
+            ? concordance(text->text(), query, contextWidth, text->letters())
+            : queryConcordance(text->text(), text->tokens(), patterns, query, contextWidth);
+        if (found.occurrences.empty() && !patterns.empty())
+            found.closest = closestForms(text->tokens(), patterns.front().letters());
+        return found;
     });
 }
 
@@ -90,12 +106,24 @@ ConcordanceWindow::ConcordanceWindow(SharedText text, Concordance concordance, Q
     QPushButton* showDispersionButton = createCommandButton(tr("Répartition dans le texte"), this);
     Q_SET_OBJECT_NAME(showDispersionButton);
     showDispersionButton->setEnabled(!ofLemma);
+    // A query of patterns: the forms it found; a search that found nothing: the closest forms.
+    const bool ofQuery = !concordance_.query.empty();
+    if (ofQuery) {
+        showCollocatesButton->setEnabled(false);
+        showDispersionButton->setEnabled(false);
+    }
+    auto* searchOutcomeLabel = new QLabel(utf8Text(french::searchOutcome(concordance_)), this);
+    Q_SET_OBJECT_NAME(searchOutcomeLabel);
+    searchOutcomeLabel->setWordWrap(true);
+    searchOutcomeLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    searchOutcomeLabel->setVisible(!searchOutcomeLabel->text().isEmpty());
 
     build({.caption = tr("Parvane Dorlesca - %1").arg(title),
            .title = title,
            .body = {Row{occurrenceCountLabel, Stretch{}, showInTextOrderButton, sortByLeftFormButton,
                         sortByRightFormButton, Spacing{fontMetrics().averageCharWidth() * 4}, showCollocatesButton,
                         showDispersionButton},
+                    searchOutcomeLabel,
                     {concordanceGrid, 1}},
            .size = {980, 600},
            .menuBar = {.grid = concordanceGrid},

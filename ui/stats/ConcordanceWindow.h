@@ -29,6 +29,12 @@ public:
     /// form and category.
     static void openLemma(QWidget* parent, SharedText text, std::string lemma, const QString& textFile = {});
 
+    /// The same for a query of patterns (code page 1252, see formQuery), which must be well
+    /// formed: the forms it found are listed above the occurrences, and when nothing answers,
+    /// the closest forms of the text. A query of plain forms is a form's concordance.
+    static void openQuery(QWidget* parent, SharedText text, std::string query, PatternSyntax syntax,
+                          const QString& textFile = {});
+
     /// The concordance of a form of text.
     ConcordanceWindow(SharedText text, Concordance concordance, QWidget* parent);
 
