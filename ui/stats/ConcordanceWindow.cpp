@@ -127,7 +127,8 @@ ConcordanceWindow::ConcordanceWindow(SharedText text, Concordance concordance, Q
                     {concordanceGrid, 1}},
            .size = {980, 600},
            .menuBar = {.grid = concordanceGrid},
-           .tableExport = {rowsModel_, tr("concordance-%1.csv").arg(form)}});
+           // A pattern's wildcards have no place in a file's name.
+           .tableExport = {rowsModel_, ofQuery ? tr("concordance-recherche.csv") : tr("concordance-%1.csv").arg(form)}});
     connect(showInTextOrderButton, &QPushButton::clicked, this, [this] { showInOrder(ConcordanceOrder::Position); });
     connect(sortByLeftFormButton, &QPushButton::clicked, this, [this] { showInOrder(ConcordanceOrder::LeftWord); });
     connect(sortByRightFormButton, &QPushButton::clicked, this, [this] { showInOrder(ConcordanceOrder::RightWord); });
