@@ -2,8 +2,8 @@
 // statistic of the catalogue, from the text and from the text tokenized beforehand.
 #include "bench/french_like_text.h"
 #include "bench/marked_corpus.h"
-#include "core/corpus/correspondence_analysis.h"
 #include "core/corpus/corpus_reports.h"
+#include "core/corpus/correspondence_analysis.h"
 #include "core/statistics/all_statistics.h"
 #include "core/statistics/corpus_statistic.h"
 #include "core/text/segmentation.h"

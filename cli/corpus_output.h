@@ -25,8 +25,8 @@ struct CorpusListing {
 
 /// The parts, then each part's forms whose specificity reaches the threshold, then the eigenvalues.
 void writeText(std::ostream& out, const CorpusListing& listing);
-/// {"unit" (only "lemmas", when the table counts lemmas), "parts", "specificities", "ca"}: every form of the corpus for every part, numbers in full
-/// precision.
+/// {"unit" (only "lemmas", when the table counts lemmas), "parts", "specificities", "ca"}:
+/// every form of the corpus for every part, numbers in full precision.
 void writeJson(JsonWriter& json, const CorpusListing& listing);
 /// The tables of the parts, of each part's specific forms, of the factors and of the
 /// coordinates, contributions and squared cosines of the parts and of the forms.

@@ -1,8 +1,8 @@
 // libFuzzer target: arbitrary bytes cut into a corpus at their marker lines, then every
 // analysis of its parts and their lemmas, with the invariants they must keep whatever the input.
-#include "core/corpus/correspondence_analysis.h"
 #include "core/corpus/corpus.h"
 #include "core/corpus/corpus_reports.h"
+#include "core/corpus/correspondence_analysis.h"
 #include "core/statistics/corpus_statistic.h"
 #include "core/text/segmentation.h"
 

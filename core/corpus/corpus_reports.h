@@ -76,7 +76,7 @@ struct ProgressionStep {
 
 /// A form across the columns, in corpus order.
 struct FormProgression {
-    std::string form;      ///< as the table holds it
+    std::string form;       ///< as the table holds it
     std::int64_t total = 0; ///< F, 0 for a form the corpus does not hold
     std::vector<ProgressionStep> steps;
 };

@@ -107,9 +107,8 @@ LexicalTable lexicalTable(const Corpus& corpus, const std::vector<PartGroup>& gr
     const Alphabet& alphabet = Alphabet::of(letters);
     for (const PartGroup& group : groups) {
         for (const std::size_t place : group.parts)
-            forEachForm(corpus.partText(corpus.parts[place]), alphabet, [&](std::string_view form) {
-                counter.count(table.forms.addLowerCased(form, alphabet));
-            });
+            forEachForm(corpus.partText(corpus.parts[place]), alphabet,
+                        [&](std::string_view form) { counter.count(table.forms.addLowerCased(form, alphabet)); });
         counter.close(group.name);
     }
     orderForms(table);

@@ -127,7 +127,8 @@ Concordance concordanceOfRuns(std::string_view text, std::span<const FormRun> ru
         for (; next != runs.end() && next->first == formNumber; ++next)
             begun.push_back({next->first + next->count - 1, start, line});
         while (!begun.empty() && begun.front().last == formNumber) {
-            result.occurrences.push_back(lineOf(text, begun.front().start, start + written.size(), begun.front().line, width));
+            result.occurrences.push_back(
+                lineOf(text, begun.front().start, start + written.size(), begun.front().line, width));
             begun.pop_front();
         }
     });
@@ -175,7 +176,8 @@ Concordance queryConcordance(std::string_view text, const TokenizedText& tokens,
         result.matches.push_back({std::move(joined), count});
     }
     std::vector<std::string_view> names(result.matches.size());
-    std::ranges::transform(result.matches, names.begin(), [](const FormCount& match) { return std::string_view(match.form); });
+    std::ranges::transform(result.matches, names.begin(),
+                           [](const FormCount& match) { return std::string_view(match.form); });
     const std::vector<std::size_t> alphabetical = FrenchCollator::instance().order(names);
     std::vector<FormCount> ordered;
     ordered.reserve(alphabetical.size());

@@ -73,8 +73,8 @@ Concordance concordanceOfRuns(std::string_view text, std::span<const FormRun> ru
 /// The occurrences of a query of patterns (see formQuery) in the text, whose tokens keep their
 /// occurrences: every run of forms that match the patterns in order, overlapping runs included,
 /// each with up to width characters of context on either side. query and matches are filled.
-Concordance queryConcordance(std::string_view text, const TokenizedText& tokens,
-                             std::span<const FormPattern> patterns, std::string_view query, std::size_t width);
+Concordance queryConcordance(std::string_view text, const TokenizedText& tokens, std::span<const FormPattern> patterns,
+                             std::string_view query, std::size_t width);
 
 /// Up to most forms of the text within a few letters of form (lower-cased): those that differ by
 /// the fewest letters added, taken away or changed, the most attested first among equals, then in

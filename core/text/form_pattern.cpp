@@ -98,8 +98,9 @@ public:
 
     bool isPlain() const
     {
-        return std::ranges::all_of(elements_,
-                                   [](const Element& element) { return element.kind == Kind::OneOf && element.letters.count() == 1; });
+        return std::ranges::all_of(elements_, [](const Element& element) {
+            return element.kind == Kind::OneOf && element.letters.count() == 1;
+        });
     }
 
     // The classic matching of wildcards: on a mismatch, the last star takes one letter more.

@@ -587,8 +587,9 @@ TEST(Cli, ConcordanceOfPatterns)
     EXPECT_EQ(json("'de *'")["count"], 3); // de la, de Paris, de l
     EXPECT_EQ(json("--regex '^(le|la|les)$'")["matches"], nlohmann::json::parse(R"([["la",2],["le",2],["les",1]])"));
     EXPECT_EQ(json("citoyem")["closest"], nlohmann::json::parse(R"(["citoyen","citoyens"])"));
-    EXPECT_NE(runCli("concordance " + file.argument() + " 'citoy*'").out.find("Formes trouvées : citoyen (1), citoyenne (1)"),
-              std::string::npos);
+    EXPECT_NE(
+        runCli("concordance " + file.argument() + " 'citoy*'").out.find("Formes trouvées : citoyen (1), citoyenne (1)"),
+        std::string::npos);
 
     const CliRun unclosed = runCli("concordance " + file.argument() + " 'cit[oy'");
     EXPECT_EQ(unclosed.exitCode, 2);

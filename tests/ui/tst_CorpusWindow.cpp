@@ -11,8 +11,8 @@
 #include <QBarSet>
 #include <QChartView>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -151,7 +151,8 @@ private slots:
         qputenv("QUORVELLE_DICTIONARY_DIR", empty.path().toLocal8Bit());
         unit->setCurrentIndex(unit->findText(QStringLiteral("lemmes")));
         qunsetenv("QUORVELLE_DICTIONARY_DIR");
-        QVERIFY(ui::MessageBox::takeShownMessages().value(0).text.contains(QStringLiteral("hunspell-fr-comprehensive")));
+        QVERIFY(
+            ui::MessageBox::takeShownMessages().value(0).text.contains(QStringLiteral("hunspell-fr-comprehensive")));
         QCOMPARE(unit->currentText(), QStringLiteral("formes"));
         QCOMPARE(test::labelTexts(window, {"corpusDistinctValue"}), QStringLiteral("11"));
 

@@ -17,13 +17,13 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QListView>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
 #include <QPromise>
+#include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
 #include <QUrl>

@@ -292,8 +292,8 @@ private slots:
         windows.push_back(std::make_unique<ui::ZipfChart>(zipfReport("le chat"), nullptr));
         const auto corpus = std::make_shared<const Corpus>(joinedCorpus({{"un", "le chat"}, {"deux", "le chien"}}));
         windows.push_back(std::make_unique<ui::CorpusWindow>(
-            corpus, LetterRule::Classic, ui::CorpusWindow::analyse(*corpus, std::nullopt, LetterRule::Classic, CountingUnit::Forms, 1),
-            nullptr));
+            corpus, LetterRule::Classic,
+            ui::CorpusWindow::analyse(*corpus, std::nullopt, LetterRule::Classic, CountingUnit::Forms, 1), nullptr));
         QSet<QString> menuPaths;
         QStringList faults;
         for (const auto& window : windows)

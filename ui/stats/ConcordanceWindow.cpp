@@ -117,6 +117,8 @@ ConcordanceWindow::ConcordanceWindow(SharedText text, Concordance concordance, Q
     searchOutcomeLabel->setWordWrap(true);
     searchOutcomeLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     searchOutcomeLabel->setVisible(!searchOutcomeLabel->text().isEmpty());
+    // A pattern's wildcards have no place in a file's name.
+    const QString exportName = ofQuery ? tr("concordance-recherche.csv") : tr("concordance-%1.csv").arg(form);
 
     build({.caption = tr("Parvane Dorlesca - %1").arg(title),
            .title = title,
@@ -127,8 +129,7 @@ ConcordanceWindow::ConcordanceWindow(SharedText text, Concordance concordance, Q
                     {concordanceGrid, 1}},
            .size = {980, 600},
            .menuBar = {.grid = concordanceGrid},
-           // A pattern's wildcards have no place in a file's name.
-           .tableExport = {rowsModel_, ofQuery ? tr("concordance-recherche.csv") : tr("concordance-%1.csv").arg(form)}});
+           .tableExport = {rowsModel_, exportName}});
     connect(showInTextOrderButton, &QPushButton::clicked, this, [this] { showInOrder(ConcordanceOrder::Position); });
     connect(sortByLeftFormButton, &QPushButton::clicked, this, [this] { showInOrder(ConcordanceOrder::LeftWord); });
     connect(sortByRightFormButton, &QPushButton::clicked, this, [this] { showInOrder(ConcordanceOrder::RightWord); });

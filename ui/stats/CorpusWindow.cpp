@@ -10,13 +10,13 @@
 #include "core/statistics/corpus_statistic.h"
 #include "core/text/segmentation.h"
 #include "ui/charts/chart_windows.h"
-#include "ui/stats/ConcordanceWindow.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
 #include "ui/missing_dictionary.h"
 #include "ui/number_text.h"
 #include "ui/report_grid.h"
 #include "ui/shell/WaitDialog.h"
+#include "ui/stats/ConcordanceWindow.h"
 #include "ui/unit_choice.h"
 #include "ui/window_layout.h"
 
@@ -99,7 +99,8 @@ std::vector<std::string> typedUnits(const QString& typed, LetterRule letters, bo
         for (const QString& lemma : typed.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts))
             units.push_back(toCp1252(lemma));
     } else {
-        forEachForm(toCp1252(typed), Alphabet::of(letters), [&units](std::string_view form) { units.emplace_back(form); });
+        forEachForm(toCp1252(typed), Alphabet::of(letters),
+                    [&units](std::string_view form) { units.emplace_back(form); });
     }
     return units;
 }

@@ -2,8 +2,8 @@
 // correspondence analysis of its forms and parts.
 #pragma once
 
-#include "core/corpus/correspondence_analysis.h"
 #include "core/corpus/corpus_reports.h"
+#include "core/corpus/correspondence_analysis.h"
 #include "core/lemmas/lemma_tokens.h"
 #include "ui/ReportTableModel.h"
 #include "ui/stats/StatisticsWindow.h"

@@ -96,13 +96,12 @@ TEST(LexicalTable, PartitionsGroupTheParts)
 TEST(LexicalTable, OtherUnitsThanFormsAreCountedAsWritten)
 {
     const Corpus corpus = joinedCorpus({{"un", "Le chat"}, {"deux", "le Loup"}, {"trois", "cerf"}});
-    const LexicalTable table =
-        lexicalTable(corpus, partition(corpus), [](std::string_view text) {
-            TokenizedText units;
-            forEachForm(text, Alphabet::of(LetterRule::Classic),
-                        [&units](std::string_view form) { units.tokens.push_back(units.forms.add(form.substr(0, 1))); });
-            return units;
-        });
+    const LexicalTable table = lexicalTable(corpus, partition(corpus), [](std::string_view text) {
+        TokenizedText units;
+        forEachForm(text, Alphabet::of(LetterRule::Classic),
+                    [&units](std::string_view form) { units.tokens.push_back(units.forms.add(form.substr(0, 1))); });
+        return units;
+    });
     EXPECT_EQ(table.tokens, 5);
     ASSERT_EQ(table.forms.size(), 3U); // L, c, l
     const FormTable::Id capital = *table.forms.find("L");

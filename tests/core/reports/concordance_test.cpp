@@ -43,15 +43,15 @@ TEST(Concordance, QueriesOfPatterns)
 {
     const std::string text = "Le le le chat. La lune, le loup.";
     const TokenizedText tokens = tokenize(text);
-    const Concordance found =
-        queryConcordance(text, tokens, formQuery("le l*", PatternSyntax::Wildcards), "le l*", 3);
+    const Concordance found = queryConcordance(text, tokens, formQuery("le l*", PatternSyntax::Wildcards), "le l*", 3);
     EXPECT_EQ(found.query, "le l*");
-    EXPECT_EQ(found.occurrences, (std::vector<ConcordanceLine>{{1, "", "Le le", " le"}, {1, "Le ", "le le", " ch"},
-                                                               {1, "e, ", "le loup", "."}}));
+    EXPECT_EQ(found.occurrences,
+              (std::vector<ConcordanceLine>{
+                  {1, "", "Le le", " le"}, {1, "Le ", "le le", " ch"}, {1, "e, ", "le loup", "."}}));
     EXPECT_EQ(found.matches, (std::vector<FormCount>{{"le le", 2}, {"le loup", 1}}));
     // A query of one form.
-    const Concordance articles = queryConcordance(
-        text, tokens, formQuery("l[ae]", PatternSyntax::Wildcards), "l[ae]", 3);
+    const Concordance articles =
+        queryConcordance(text, tokens, formQuery("l[ae]", PatternSyntax::Wildcards), "l[ae]", 3);
     EXPECT_EQ(articles.matches, (std::vector<FormCount>{{"le", 4}, {"la", 1}}));
     EXPECT_TRUE(queryConcordance(text, tokens, formQuery("x*", PatternSyntax::Wildcards), "x*", 3).matches.empty());
 }
