@@ -231,10 +231,12 @@ bool FormPattern::isPlainForm() const
 
 std::vector<FormPattern> formQuery(std::string_view query, PatternSyntax syntax, LetterRule letters)
 {
+    // \x92 is the typographic apostrophe in code page 1252.
+    const std::string_view separators = syntax == PatternSyntax::Wildcards ? " \t'\x92-" : " \t";
     std::vector<FormPattern> patterns;
     std::size_t start = 0;
     while (start < query.size()) {
-        const std::size_t end = std::min(query.find_first_of(" \t", start), query.size());
+        const std::size_t end = std::min(query.find_first_of(separators, start), query.size());
         if (end > start)
             patterns.emplace_back(query.substr(start, end - start), syntax, letters);
         start = end + 1;

@@ -61,8 +61,9 @@ private:
     std::unique_ptr<Regex> regex_;
 };
 
-/// The patterns of a query's words, separated by blanks; none for a blank query. Throws
-/// PatternError for a malformed word.
+/// The patterns of a query's words, separated by blanks, and for wildcards by apostrophes and
+/// hyphens too, as the text's forms are (« aujourd'hui » is two forms); none for a blank query.
+/// Throws PatternError for a malformed word.
 std::vector<FormPattern> formQuery(std::string_view query, PatternSyntax syntax,
                                    LetterRule letters = LetterRule::Classic);
 

@@ -65,7 +65,7 @@ TEST(FormPattern, AMalformedWordIsSaidInFrench)
     EXPECT_EQ(problem("cit[]"), "« cit[] » : des crochets « [] » sans lettre entre eux.");
     EXPECT_EQ(problem("cit]"), "« cit] » : un crochet fermant « ] » sans crochet ouvrant.");
     EXPECT_EQ(problem("c[i*]"), "« c[i*] » : entre crochets, seulement des lettres, et non « * ».");
-    EXPECT_EQ(problem("aujourd'hui"), "« aujourd'hui » : « ' » n'est ni une lettre ni un joker (* ? [ ]).");
+    EXPECT_EQ(problem("ci/t*"), "« ci/t* » : « / » n'est ni une lettre ni un joker (* ? [ ]).");
     EXPECT_EQ(problem("(le", PatternSyntax::RegularExpression),
               "« (le » n'est pas une expression régulière correcte : une parenthèse n'est pas fermée, ou pas "
               "ouverte (au caractère 4).");
@@ -80,6 +80,10 @@ TEST(FormPattern, AQueryIsItsWordsSeparatedByBlanks)
     EXPECT_EQ(query[0].word(), "de");
     EXPECT_EQ(query[1].word(), "*");
     EXPECT_TRUE(formQuery(" ", PatternSyntax::RegularExpression).empty());
+    // Apostrophes and hyphens part forms as they do in the text; a regular expression keeps them.
+    EXPECT_EQ(formQuery("aujourd'h*", PatternSyntax::Wildcards).size(), 2U);
+    EXPECT_EQ(formQuery("peut-*", PatternSyntax::Wildcards).size(), 2U);
+    EXPECT_EQ(formQuery("a-z", PatternSyntax::RegularExpression).size(), 1U);
     EXPECT_TRUE(hasWildcard("citoy*"));
     EXPECT_FALSE(hasWildcard("citoyen"));
 }
