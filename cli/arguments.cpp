@@ -63,7 +63,7 @@ constexpr std::array optionScopes = {
     OptionScope{maximalOption, {registered::segments.name}},
     OptionScope{widthOption, {registered::concordance.name}},
     OptionScope{lemmaOption, {registered::concordance.name, registered::collocates.name}},
-    OptionScope{regexOption, {registered::concordance.name}},
+    OptionScope{regexOption, {registered::concordance.name, registered::collocates.name}},
     OptionScope{unitOption, {registered::specificities.name, registered::corpus.name, registered::progression.name}},
     OptionScope{partsOption, {registered::dispersion.name}},
     OptionScope{spanOption, {registered::collocates.name}},
@@ -204,17 +204,30 @@ std::string formsInContext(std::string_view word, LetterRule letters)
                                               : std::string(".")));
 }
 
-// Refuses a query of patterns that cannot be read, saying what is wrong with it.
-void checkQuery(const Arguments& arguments)
+// Whether the command takes patterns: those that take --regex take wildcards in the form too.
+bool takesPatterns(std::string_view command)
+{
+    const auto regex = std::ranges::find(optionScopes, regexOption, &OptionScope::option);
+    return std::ranges::find(regex->commands, command) != regex->commands.end();
+}
+
+// Refuses a query of patterns that cannot be read, saying what is wrong with it, or of several
+// forms for a command that looks around one.
+void checkQuery(const Arguments& arguments, const FormCommandInfo& command)
 {
     if (arguments.query.empty())
         return;
+    std::size_t forms = 0;
     try {
-        if (formQuery(arguments.query, arguments.syntax, arguments.letters).empty())
-            throw UsageError("l'expression régulière est vide : donnez un motif par forme, séparés par des espaces.");
+        forms = formQuery(arguments.query, arguments.syntax, arguments.letters).size();
     } catch (const PatternError& error) {
         throw UsageError(error.what());
     }
+    if (forms == 0)
+        throw UsageError("l'expression régulière est vide : donnez un motif par forme, séparés par des espaces.");
+    if (command.oneFormOnly && forms > 1)
+        throw UsageError("les cooccurrents se cherchent autour d'une seule forme, et non de « "
+                         + cp1252ToUtf8(arguments.query) + " ».");
 }
 
 // The files of a corpus command, then the forms of a progression: the leading words that name
@@ -347,16 +360,16 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
         if (positional.size() != 2)
             throw UsageError(std::string(formCommand->info.withoutForm));
         arguments.files.emplace_back(positional[1]);
-        checkQuery(arguments);
+        checkQuery(arguments, formCommand->info);
         return arguments;
     }
     if (formCommand) {
         if (positional.size() != 3)
             throw UsageError(std::string(formCommand->info.withoutForm));
         arguments.files.emplace_back(positional[1]);
-        if (formCommand->info.name == registered::concordance.name && hasWildcard(positional[2])) {
+        if (takesPatterns(formCommand->info.name) && hasWildcard(positional[2])) {
             arguments.query = decodeText(std::string(positional[2]), Encoding::Utf8);
-            checkQuery(arguments);
+            checkQuery(arguments, formCommand->info);
             return arguments;
         }
         arguments.form = formsInContext(positional[2], arguments.letters);
@@ -423,7 +436,8 @@ std::string usageText()
             "                les formes plus fréquentes autour de FORME (une seule forme) que le\n"
             "                hasard ne les y placerait, par score décroissant ; avec --json, toutes\n"
             "                les formes vues autour d'elle, sans seuil ; --lemma LEMME en place de\n"
-            "                FORME : autour des occurrences lues comme LEMME\n";
+            "                FORME : autour des occurrences lues comme LEMME ; un motif (« citoy* ») ou\n"
+            "                --regex MOTIF : autour de chaque forme qui y répond\n";
     text += "\nCorpus de parties :\n"
             "  quorvelle-cli corpus FICHIER... [--partition VARIABLE] [--min-frequency F] [--threshold S]\n"
             "                [--unit lemmas] [--json | --csv]\n"

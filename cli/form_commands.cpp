@@ -71,6 +71,20 @@ DispersionReport reportFor(DispersionCommand, const Arguments& arguments, std::s
 
 CollocateListing reportFor(CollocatesCommand, const Arguments& arguments, std::string_view text)
 {
+    if (!arguments.query.empty()) {
+        // Around every occurrence of a form that the one pattern matches.
+        const TokenizedText tokens = tokenize(text, Occurrences::Kept, arguments.letters);
+        const FormPattern pattern = std::move(formQuery(arguments.query, arguments.syntax, arguments.letters).front());
+        std::vector<bool> matching(tokens.forms.size());
+        for (FormTable::Id id = 0; id < tokens.forms.size(); ++id)
+            matching[id] = pattern.matches(tokens.forms.form(id));
+        std::vector<bool> pivotAt;
+        pivotAt.reserve(tokens.tokens.size());
+        for (const FormTable::Id id : tokens.tokens)
+            pivotAt.push_back(matching[id]);
+        return {collocateReportAt(text, tokens, arguments.query, pivotAt, arguments.collocates),
+                arguments.collocateThresholds};
+    }
     if (arguments.lemma.empty())
         return {collocateReport(text, arguments.form, arguments.collocates, arguments.letters),
                 arguments.collocateThresholds};

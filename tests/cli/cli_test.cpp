@@ -596,6 +596,10 @@ TEST(Cli, ConcordanceOfPatterns)
     EXPECT_NE(unclosed.err.find("« cit[oy » : le crochet « [ » n'est pas fermé."), std::string::npos) << unclosed.err;
     EXPECT_EQ(runCli("concordance --regex '(le' " + file.argument()).exitCode, 2);
     EXPECT_EQ(runCli("concordance --regex le " + file.argument() + " le").exitCode, 2);
+    // The collocates around every form a pattern matches, one pattern only.
+    const CliRun around = runCli("collocates --json " + file.argument() + " 'citoy*'");
+    EXPECT_EQ(nlohmann::json::parse(around.out)["pivotAttestations"], 3) << around.err;
+    EXPECT_EQ(runCli("collocates " + file.argument() + " 'de *'").exitCode, 2);
     const TemporaryFile endless(std::string(40, 'a'));
     const CliRun backtracking = runCli("concordance --regex '(a+)+b' " + endless.argument());
     EXPECT_EQ(backtracking.exitCode, 2);
