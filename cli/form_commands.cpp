@@ -33,23 +33,13 @@ LemmaOccurrences occurrencesOfLemma(const Arguments& arguments, std::string_view
     return {std::move(tokens), std::move(lemmatized), std::move(lemmas)};
 }
 
-// The occurrences of the command line's query of patterns; when nothing answers it, the forms
-// closest to its first word.
-Concordance queryConcordanceFor(const Arguments& arguments, std::string_view text)
-{
-    const TokenizedText tokens = tokenize(text, Occurrences::Kept, arguments.letters);
-    const std::vector<FormPattern> patterns = formQuery(arguments.query, arguments.syntax, arguments.letters);
-    Concordance result = queryConcordance(text, tokens, patterns, arguments.query, arguments.width);
-    if (result.occurrences.empty())
-        result.closest = closestForms(tokens, patterns.front().letters());
-    return result;
-}
-
 // The report of each command for the command line's form, query or lemma and options.
 Concordance reportFor(ConcordanceCommand, const Arguments& arguments, std::string_view text)
 {
     if (!arguments.query.empty())
-        return queryConcordanceFor(arguments, text);
+        return searchConcordance(text, tokenize(text, Occurrences::Kept, arguments.letters), arguments.query,
+                                 arguments.syntax, arguments.width);
+    // A form alone is found in one pass over the text, tokenized only to say what is close.
     if (arguments.lemma.empty()) {
         Concordance result = concordance(text, arguments.form, arguments.width, arguments.letters);
         if (result.occurrences.empty())
@@ -74,10 +64,8 @@ CollocateListing reportFor(CollocatesCommand, const Arguments& arguments, std::s
     if (!arguments.query.empty()) {
         // Around every occurrence of a form that the one pattern matches.
         const TokenizedText tokens = tokenize(text, Occurrences::Kept, arguments.letters);
-        const FormPattern pattern = std::move(formQuery(arguments.query, arguments.syntax, arguments.letters).front());
-        std::vector<bool> matching(tokens.forms.size());
-        for (FormTable::Id id = 0; id < tokens.forms.size(); ++id)
-            matching[id] = pattern.matches(tokens.forms.form(id));
+        const std::vector<bool> matching =
+            formsMatching(tokens.forms, formQuery(arguments.query, arguments.syntax, arguments.letters).front());
         std::vector<bool> pivotAt;
         pivotAt.reserve(tokens.tokens.size());
         for (const FormTable::Id id : tokens.tokens)

@@ -138,11 +138,9 @@ Concordance concordanceOfRuns(std::string_view text, std::span<const FormRun> ru
 Concordance queryConcordance(std::string_view text, const TokenizedText& tokens, std::span<const FormPattern> patterns,
                              std::string_view query, std::size_t width)
 {
-    // Which distinct forms each pattern matches, asked once a form.
-    std::vector<std::vector<bool>> matching(patterns.size(), std::vector<bool>(tokens.forms.size()));
-    for (std::size_t place = 0; place < patterns.size(); ++place)
-        for (FormTable::Id id = 0; id < tokens.forms.size(); ++id)
-            matching[place][id] = patterns[place].matches(tokens.forms.form(id));
+    std::vector<std::vector<bool>> matching;
+    for (const FormPattern& pattern : patterns)
+        matching.push_back(formsMatching(tokens.forms, pattern));
 
     // The last forms met, as many as the patterns, tried at each form.
     std::vector<FormRun> runs;
@@ -186,6 +184,18 @@ Concordance queryConcordance(std::string_view text, const TokenizedText& tokens,
     std::ranges::stable_sort(ordered, std::greater<>(), &FormCount::count);
     result.matches = std::move(ordered);
     return result;
+}
+
+Concordance searchConcordance(std::string_view text, const TokenizedText& tokens, std::string_view query,
+                              PatternSyntax syntax, std::size_t width)
+{
+    const std::vector<FormPattern> patterns = formQuery(query, syntax, tokens.letters);
+    Concordance found = std::ranges::all_of(patterns, &FormPattern::isPlainForm)
+        ? concordance(text, query, width, tokens.letters)
+        : queryConcordance(text, tokens, patterns, query, width);
+    if (found.occurrences.empty() && !patterns.empty())
+        found.closest = closestForms(tokens, patterns.front().letters());
+    return found;
 }
 
 namespace {

@@ -76,6 +76,13 @@ Concordance concordanceOfRuns(std::string_view text, std::span<const FormRun> ru
 Concordance queryConcordance(std::string_view text, const TokenizedText& tokens, std::span<const FormPattern> patterns,
                              std::string_view query, std::size_t width);
 
+/// What a search finds in the text, whose tokens keep their occurrences: a form's concordance
+/// when the query's words are plain forms, else the query's (see queryConcordance); when
+/// nothing answers, the forms closest to its first word. Throws PatternError for a malformed
+/// query.
+Concordance searchConcordance(std::string_view text, const TokenizedText& tokens, std::string_view query,
+                              PatternSyntax syntax, std::size_t width);
+
 /// Up to most forms of the text within a few letters of form (lower-cased): those that differ by
 /// the fewest letters added, taken away or changed, the most attested first among equals, then in
 /// alphabetical order; a form differing by more than a third of its letters (two at least) is not close.

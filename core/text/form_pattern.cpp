@@ -244,6 +244,14 @@ std::vector<FormPattern> formQuery(std::string_view query, PatternSyntax syntax,
     return patterns;
 }
 
+std::vector<bool> formsMatching(const FormTable& forms, const FormPattern& pattern)
+{
+    std::vector<bool> matching(forms.size());
+    for (FormTable::Id id = 0; id < forms.size(); ++id)
+        matching[id] = pattern.matches(forms.form(id));
+    return matching;
+}
+
 bool hasWildcard(std::string_view word)
 {
     return word.find_first_of("*?[]") != std::string_view::npos;

@@ -1,6 +1,7 @@
 // Patterns that forms match: « citoy* », « ?ai* », « [éèe]t? », or a regular expression.
 #pragma once
 
+#include "core/text/form_table.h"
 #include "core/text/letters.h"
 
 #include <memory>
@@ -66,6 +67,10 @@ private:
 /// Throws PatternError for a malformed word.
 std::vector<FormPattern> formQuery(std::string_view query, PatternSyntax syntax,
                                    LetterRule letters = LetterRule::Classic);
+
+/// Whether each form of the table matches the pattern, by form number: each distinct form is
+/// asked once, however many times the text has it.
+std::vector<bool> formsMatching(const FormTable& forms, const FormPattern& pattern);
 
 /// Whether the word holds a wildcard character (`*`, `?`, `[` or `]`).
 bool hasWildcard(std::string_view word);

@@ -18,10 +18,8 @@
 #include <QTableView>
 #include <QtConcurrent>
 
-#include <algorithm>
 #include <optional>
 #include <utility>
-#include <vector>
 
 namespace quorvelle::ui {
 
@@ -52,13 +50,7 @@ void ConcordanceWindow::openQuery(QWidget* parent, SharedText text, std::string 
                                   const QString& textFile)
 {
     openFound(parent, text, textFile, [text, query = std::move(query), syntax] {
-        const std::vector<FormPattern> patterns = formQuery(query, syntax, text->letters());
-        Concordance found = std::ranges::all_of(patterns, &FormPattern::isPlainForm)
-            ? concordance(text->text(), query, contextWidth, text->letters())
-            : queryConcordance(text->text(), text->tokens(), patterns, query, contextWidth);
-        if (found.occurrences.empty() && !patterns.empty())
-            found.closest = closestForms(text->tokens(), patterns.front().letters());
-        return found;
+        return searchConcordance(text->text(), text->tokens(), query, syntax, contextWidth);
     });
 }
 
