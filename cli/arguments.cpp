@@ -36,6 +36,7 @@ constexpr std::string_view partitionOption = "--partition";
 constexpr std::string_view partsOption = "--parts";
 constexpr std::string_view regexOption = "--regex";
 constexpr std::string_view spanOption = "--span";
+constexpr std::string_view stoplistOption = "--stoplist";
 constexpr std::string_view thresholdOption = "--threshold";
 constexpr std::string_view unitOption = "--unit";
 constexpr std::string_view widthOption = "--width";
@@ -50,7 +51,7 @@ constexpr std::int64_t mostParts = 100'000;
 // The options that only some commands take, and those commands.
 struct OptionScope {
     std::string_view option;
-    std::array<std::string_view, 3> commands; // the last ones empty when fewer commands take it
+    std::array<std::string_view, 4> commands; // the last ones empty when fewer commands take it
 };
 
 constexpr std::array optionScopes = {
@@ -70,6 +71,9 @@ constexpr std::array optionScopes = {
     OptionScope{acrossSentencesOption, {registered::collocates.name}},
     OptionScope{minCountOption, {registered::collocates.name}},
     OptionScope{minScoreOption, {registered::collocates.name}},
+    OptionScope{stoplistOption,
+                {registered::vocabulary.name, registered::segments.name, registered::specificities.name,
+                 registered::collocates.name}},
 };
 
 // Whether word gives option, alone or as "--option=value".
@@ -295,6 +299,8 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
             if (*unit != "forms" && *unit != "lemmas")
                 throw UsageError("l'option --unit attend forms ou lemmas, et non « " + std::string(*unit) + " ».");
             arguments.presentation.unit = *unit == "lemmas" ? CountingUnit::Lemmas : CountingUnit::Forms;
+        } else if (const auto stoplist = optionValue(words, index, stoplistOption, "fr ou un fichier")) {
+            arguments.stoplist = *stoplist;
         } else if (const auto threshold = optionValue(words, index, thresholdOption, "une spécificité")) {
             arguments.presentation.specificityThreshold = parseDecimal(thresholdOption, *threshold, false);
         } else if (const auto frequency = optionValue(words, index, minFrequencyOption, "un nombre")) {
@@ -466,6 +472,10 @@ std::string usageText()
             "                                (40 par défaut)\n"
             "  --unit forms|lemmas           avec specificities, corpus et progression, compte les formes\n"
             "                                (par défaut) ou les lemmes, chacun à la place de ses formes\n"
+            "  --stoplist fr|FICHIER         avec vocabulary, segments, specificities et collocates,\n"
+            "                                laisse de côté les mots-outils : la liste française du\n"
+            "                                programme (fr), ou les formes de FICHIER, une par ligne\n"
+            "                                (un segment n'est écarté que fait de mots-outils seuls)\n"
             "  --threshold S                 avec specificities et corpus, montre en texte et en CSV les\n"
             "                                formes dont la spécificité atteint S ou -S (2 par défaut)\n"
             "  --min-frequency N             avec segments, les segments attestés au moins N fois\n"

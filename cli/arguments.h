@@ -55,6 +55,8 @@ struct Arguments {
     std::vector<std::string> forms;
     /// The least attestations in the corpus of a form its correspondence analysis keeps.
     std::int64_t analysisMinFrequency = defaultAnalysisMinFrequency;
+    /// --stoplist's value: "fr" for the program's list of function words, else a file of them.
+    std::string stoplist;
     Presentation presentation;
 };
 

@@ -6,6 +6,7 @@
 #include "cli/dispersion_output.h"
 #include "cli/explanation_output.h"
 #include "core/lemmas/lemma_report.h"
+#include "core/reports/without_function_words.h"
 #include "core/statistics/collocates_command.h"
 #include "core/statistics/concordance_command.h"
 #include "core/statistics/dispersion_command.h"
@@ -59,7 +60,8 @@ DispersionReport reportFor(DispersionCommand, const Arguments& arguments, std::s
     return dispersionReport(text, arguments.form, arguments.parts, arguments.letters);
 }
 
-CollocateListing reportFor(CollocatesCommand, const Arguments& arguments, std::string_view text)
+// The collocates around the form, the pattern or the lemma the command line gives.
+CollocateReport collocatesAsked(const Arguments& arguments, std::string_view text)
 {
     if (!arguments.query.empty()) {
         // Around every occurrence of a form that the one pattern matches.
@@ -70,15 +72,18 @@ CollocateListing reportFor(CollocatesCommand, const Arguments& arguments, std::s
         pivotAt.reserve(tokens.tokens.size());
         for (const FormTable::Id id : tokens.tokens)
             pivotAt.push_back(matching[id]);
-        return {collocateReportAt(text, tokens, arguments.query, pivotAt, arguments.collocates),
-                arguments.collocateThresholds};
+        return collocateReportAt(text, tokens, arguments.query, pivotAt, arguments.collocates);
     }
     if (arguments.lemma.empty())
-        return {collocateReport(text, arguments.form, arguments.collocates, arguments.letters),
-                arguments.collocateThresholds};
+        return collocateReport(text, arguments.form, arguments.collocates, arguments.letters);
     const LemmaOccurrences found = occurrencesOfLemma(arguments, text);
-    return {collocateReportAt(text, found.tokens, arguments.lemma, occurrencesOf(found.lemmatized, found.lemmas),
-                              arguments.collocates),
+    return collocateReportAt(text, found.tokens, arguments.lemma, occurrencesOf(found.lemmatized, found.lemmas),
+                             arguments.collocates);
+}
+
+CollocateListing reportFor(CollocatesCommand, const Arguments& arguments, std::string_view text)
+{
+    return {withoutFunctionWords(collocatesAsked(arguments, text), arguments.presentation.setAside),
             arguments.collocateThresholds};
 }
 

@@ -4,6 +4,7 @@
 #include "cli/form_commands.h"
 #include "cli/formatted_output.h"
 #include "cli/statistics.h"
+#include "cli/stoplist.h"
 #include "core/catalogue/statistic_register.h"
 #include "core/documents/document_text.h"
 #include "core/lemmas/french_dictionary.h"
@@ -173,6 +174,7 @@ int main(int argc, char* argv[])
     std::string first;
     std::optional<std::string> second;
     try {
+        arguments.presentation.setAside = readStoplist(arguments.stoplist, arguments.letters);
         first = loadTextFile(arguments.files.at(0), arguments.encoding).text;
         if (arguments.files.size() > 1)
             second = loadTextFile(arguments.files.at(1), arguments.encoding).text;

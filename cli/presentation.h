@@ -4,6 +4,7 @@
 #include "core/lemmas/lemma_tokens.h"
 #include "core/reports/repeated_segments.h"
 #include "core/reports/specificity_report.h"
+#include "core/text/function_words.h"
 
 namespace quorvelle::cli {
 
@@ -16,6 +17,8 @@ struct Presentation {
     bool explain = false;
     /// What the specificities compare, the forms or the lemmas (--unit).
     CountingUnit unit = CountingUnit::Forms;
+    /// The function words the lists leave out (--stoplist); none by default.
+    FunctionWords setAside;
 };
 
 } // namespace quorvelle::cli

@@ -21,6 +21,7 @@
 #include "cli/statistic_writers.h"
 #include "cli/vocabulary_output.h"
 #include "cli/zipf_output.h"
+#include "core/reports/without_function_words.h"
 #include "core/statistics/all_statistics.h"
 
 #ifdef __GLIBC__
@@ -57,7 +58,17 @@ Report presented(Report report, const Presentation&)
 SpecificityReport presented(SpecificityReport report, const Presentation& presentation)
 {
     report.threshold = presentation.specificityThreshold;
-    return report;
+    return withoutFunctionWords(std::move(report), presentation.setAside);
+}
+
+VocabularyReport presented(VocabularyReport report, const Presentation& presentation)
+{
+    return withoutFunctionWords(std::move(report), presentation.setAside);
+}
+
+RepeatedSegmentsReport presented(RepeatedSegmentsReport report, const Presentation& presentation)
+{
+    return withoutFunctionWords(std::move(report), presentation.setAside);
 }
 
 // A statistic's report as the command line asks for it: computed with the command line's
@@ -66,7 +77,7 @@ template <class CatalogueEntry>
 auto reportFor(const AnalysedTexts& texts, const Presentation& presentation)
 {
     if constexpr (requires { CatalogueEntry::report(texts, presentation.segments); })
-        return CatalogueEntry::report(texts, presentation.segments);
+        return presented(CatalogueEntry::report(texts, presentation.segments), presentation);
     else if constexpr (requires { CatalogueEntry::report(texts, presentation.unit); })
         return presented(CatalogueEntry::report(texts, presentation.unit), presentation);
     else

@@ -10,7 +10,8 @@ namespace {
 template <class Row>
 void eraseFunctionWords(std::vector<Row>& rows, const FunctionWords& words)
 {
-    std::erase_if(rows, [&](const Row& row) { return words.contains(row.form); });
+    if (!words.empty())
+        std::erase_if(rows, [&](const Row& row) { return words.contains(row.form); });
 }
 
 } // namespace
@@ -24,7 +25,9 @@ VocabularyReport withoutFunctionWords(VocabularyReport report, const FunctionWor
 
 RepeatedSegmentsReport withoutFunctionWords(RepeatedSegmentsReport report, const FunctionWords& words)
 {
-    std::erase_if(report.segments, [&](const RepeatedSegment& segment) { return words.containsEach(segment.forms); });
+    if (!words.empty())
+        std::erase_if(report.segments,
+                      [&](const RepeatedSegment& segment) { return words.containsEach(segment.forms); });
     return report;
 }
 

@@ -606,6 +606,38 @@ TEST(Cli, ConcordanceOfPatterns)
     EXPECT_NE(backtracking.err.find("demande trop de calcul"), std::string::npos) << backtracking.err;
 }
 
+// --stoplist leaves the program's function words, or a file's forms, out of the lists that take it.
+TEST(Cli, StoplistLeavesFunctionWordsOut)
+{
+    const TemporaryFile file("Le chat de la mer dort. Le chat de la mer rêve. Il dort.");
+    const auto forms = [](const std::string& json) {
+        std::vector<std::string> listed;
+        const nlohmann::json report = nlohmann::json::parse(json);
+        for (const auto& row : report["alphabetical"])
+            listed.push_back(row[0]);
+        return listed;
+    };
+    const CliRun french = runCli("vocabulary --json " + file.argument() + " --stoplist fr");
+    EXPECT_EQ(french.exitCode, 0) << french.err;
+    EXPECT_EQ(forms(french.out), (std::vector<std::string>{"chat", "dort", "mer", "rêve"}));
+    EXPECT_EQ(nlohmann::json::parse(french.out)["distinctCount"], 8); // the text's totals stay
+
+    const TemporaryFile ownList("# les miennes\nCHAT\nmer\n");
+    const CliRun own = runCli("collocates --json " + file.argument() + " dort --stoplist " + ownList.argument());
+    const nlohmann::json collocates = nlohmann::json::parse(own.out)["collocates"];
+    ASSERT_FALSE(collocates.empty()) << own.err;
+    for (const auto& collocate : collocates)
+        EXPECT_TRUE(collocate["form"] != "chat" && collocate["form"] != "mer") << collocate;
+    const CliRun segments = runCli("segments --json " + file.argument() + " --stoplist fr");
+    EXPECT_EQ(segments.out.find("\"de la\""), std::string::npos);
+    EXPECT_NE(segments.out.find("\"de la mer\""), std::string::npos);
+
+    EXPECT_EQ(runCli("counts " + file.argument() + " --stoplist fr").exitCode, 2);
+    const CliRun missing = runCli("vocabulary " + file.argument() + " --stoplist absente.txt");
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find("absente.txt"), std::string::npos) << missing.err;
+}
+
 // Files as parts, and one file cut by its marker lines, make the same corpus.
 TEST(Cli, CorpusOfFilesOrOfMarkedParts)
 {
