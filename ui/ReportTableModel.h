@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <type_traits>
@@ -83,15 +84,13 @@ public:
     {
     }
 
-    /// Shows rows, which must outlive their showing, in place of the previous ones; when order
-    /// is given, the rows it indexes, in its order (some rows may be left out).
-    void setRows(std::span<const Row> rows, std::vector<std::size_t> order = {})
-    {
-        beginResetModel();
-        rows_ = rows;
-        order_ = std::move(order);
-        endResetModel();
-    }
+    /// Shows rows, which must outlive their showing, in place of the previous ones, all of them
+    /// in their own order.
+    void setRows(std::span<const Row> rows) { reset(rows, std::nullopt); }
+
+    /// The same for the rows that order indexes, in its order: some rows may be left out, and
+    /// an empty order shows none.
+    void setRows(std::span<const Row> rows, std::vector<std::size_t> order) { reset(rows, std::move(order)); }
 
     /// The row shown at position.
     const Row& rowAt(std::size_t position) const { return rows_[placeAt(position)]; }
@@ -108,6 +107,14 @@ public:
     }
 
 private:
+    void reset(std::span<const Row> rows, std::optional<std::vector<std::size_t>> order)
+    {
+        beginResetModel();
+        rows_ = rows;
+        order_ = std::move(order);
+        endResetModel();
+    }
+
     static std::vector<Column> qtColumns(std::span<const quorvelle::Column<Row>> columns)
     {
         std::vector<Column> converted;
@@ -126,18 +133,18 @@ private:
         return result;
     }
 
-    std::size_t rowTotal() const override { return order_.empty() ? rows_.size() : order_.size(); }
+    std::size_t rowTotal() const override { return order_ ? order_->size() : rows_.size(); }
     QString cellText(std::size_t row, int column) const override
     {
         return columns_[static_cast<std::size_t>(column)].text(rowAt(row), placeAt(row));
     }
 
     /// The place among the report's rows of the row shown at position.
-    std::size_t placeAt(std::size_t position) const { return order_.empty() ? position : order_[position]; }
+    std::size_t placeAt(std::size_t position) const { return order_ ? (*order_)[position] : position; }
 
     std::vector<Column> columns_;
     std::span<const Row> rows_;
-    std::vector<std::size_t> order_;
+    std::optional<std::vector<std::size_t>> order_; ///< none: every row, in its own order
 };
 
 } // namespace quorvelle::ui

@@ -2,6 +2,9 @@
 // contract, the French text layout, the decodings), then
 // its arguments, exit codes, French messages and `all`.
 
+#include "core/text/encoding.h"
+#include "core/text/function_words.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -717,6 +720,22 @@ std::set<std::string> matches(const std::string& text, const std::regex& pattern
 
 // The manual's command-line section lists the commands, statistics and options that
 // `--help` lists, and no other.
+// The manual lists the program's function words as --stoplist fr leaves them out, kind by kind.
+TEST(Cli, ManualListsTheFunctionWords)
+{
+    std::ostringstream page;
+    page << std::ifstream(QUORVELLE_HELP "/chercher.html").rdbuf();
+    std::size_t forms = 0;
+    for (const FunctionWordKind& kind : frenchFunctionWordKinds()) {
+        EXPECT_NE(page.str().find("<h3>" + std::string(kind.name) + "</h3>\n<p class=\"mots-outils\">"
+                                  + cp1252ToUtf8(kind.forms) + "</p>"),
+                  std::string::npos)
+            << kind.name;
+        forms += FunctionWords::fromText(kind.forms).size();
+    }
+    EXPECT_NE(page.str().find("Elle compte " + std::to_string(forms) + " formes"), std::string::npos);
+}
+
 TEST(Cli, ManualListsWhatHelpLists)
 {
     std::ostringstream page;

@@ -84,7 +84,7 @@ private slots:
             "!saveTextAsAction=&Enregistrer le texte sous... "
             "!closeAction=&Fermer = quitAction=&Quitter] "
             "toolsMenu=&Outils[!characterCountAction=&Nombre de caractères !wordCountAction=Nombre de &mots "
-            "!searchAction=C&hercher dans le texte... = "
+            "!searchAction=C&hercher dans le texte... = functionWordsAction=Mots-&outils... "
             "extendedLettersAction=&Compter œ, Œ, Ÿ, Š, Ž comme des lettres] "
             "statisticsMenu=&Statistiques[!vocabularyAction=&Liste du vocabulaire compositionMenu=&Composition des "
             "formes["

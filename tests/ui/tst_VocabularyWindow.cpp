@@ -1,11 +1,16 @@
 // The vocabulary list window on the examples of its behaviour.
 #include "tests/ui/ui_test_support.h"
+#include "ui/function_words_setting.h"
+#include "ui/stats/FunctionWordsDialog.h"
 #include "ui/stats/VocabularyWindow.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -45,6 +50,48 @@ private slots:
         QTest::mouseClick(button(*window), Qt::LeftButton);
         QCOMPARE(gridRows(grid(*window)), alphabetical);
         QCOMPARE(button(*window)->text(), QStringLiteral("Tri par fréquences décroissantes"));
+    }
+
+    // The filter bar: the rows narrow letter by letter, the count says how many out of how many, a
+    // malformed pattern is said and keeps the rows, Échap clears the filter, Ctrl+C copies the rows
+    // shown. « Sans les mots-outils » leaves out the user's list, as the dialog keeps it.
+    void filterAndFunctionWords()
+    {
+        const auto window = test::openWindowOf<VocabularyStatistic>("Le chat, le chien, la chatte et la mer.");
+        auto* filterBox = test::child<QLineEdit>(*window, "filterBox");
+        const auto count = [&window] { return test::child<QLabel>(*window, "rowCountLabel")->text(); };
+        QCOMPARE(count(), QStringLiteral("7 lignes"));
+        QTest::keyClicks(filterBox, QStringLiteral("cha"));
+        QCOMPARE(gridRows(grid(*window)), QStringList({"chat 1", "chatte 1"}));
+        QCOMPARE(count(), QStringLiteral("2 lignes sur 7"));
+        QTest::keyClicks(filterBox, QStringLiteral("["));
+        QVERIFY2(count().contains(QStringLiteral("crochet")), qPrintable(count()));
+        QCOMPARE(gridRows(grid(*window)).size(), 2);
+        grid(*window)->selectAll();
+        test::child<QAction>(*grid(*window), "copyRowsAction")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("Formes\tNombre d'attestations\r\nchat\t1\r\nchatte\t1\r\n"));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        filterBox->setFocus();
+        QTest::keyClick(filterBox, Qt::Key_Escape);
+        QVERIFY(filterBox->text().isEmpty());
+        QCOMPARE(count(), QStringLiteral("7 lignes"));
+        QVERIFY(window->isVisible()); // Échap cleared the box, and did not close the window
+
+        auto* functionWordsCheck = test::child<QCheckBox>(*window, "functionWordsCheck");
+        functionWordsCheck->setChecked(true);
+        QCOMPARE(gridRows(grid(*window)), QStringList({"chat 1", "chatte 1", "chien 1", "mer 1"}));
+        functionWordsCheck->setChecked(false);
+        test::closeNextModalWindow([](QWidget* dialog) {
+            test::child<QPlainTextEdit>(*dialog, "wordListBox")->setPlainText(QStringLiteral("# à moi\nChat\nmer"));
+            QCOMPARE(test::child<QLabel>(*dialog, "wordCountLabel")->text(), QStringLiteral("2 formes"));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        ui::FunctionWordsDialog::edit(window.get());
+        functionWordsCheck->setChecked(true);
+        QCOMPARE(gridRows(grid(*window)), QStringList({"chatte 1", "chien 1", "et 1", "la 2", "le 2"}));
+        ui::saveFunctionWordLines(ui::frenchFunctionWordLines());
     }
 
     // A form of the grid in context: its occurrences as written, in the text's order, then by

@@ -329,6 +329,18 @@ private slots:
         test::inspectWindowBeside([grid] { QTest::keyClick(grid, Qt::Key_Return); },
                                   [&inContext](QWidget* concordance) { inContext = concordance->windowTitle(); });
         QCOMPARE(inContext, QStringLiteral("Parvane Dorlesca - Concordance de « le chat dort »"));
+
+        // Without the function words, a segment of them only goes, one with a word of meaning
+        // stays; the filter finds its forms one after the other.
+        const auto sea = test::openStatisticWindow("segments", "Au bord de la mer. Au bord de la mer.");
+        const auto seaSegments = [&sea] { return test::listRows(*sea, {"segmentGrid"}); };
+        QVERIFY(seaSegments().contains(QStringLiteral("de la")));
+        child<QCheckBox>(*sea, "functionWordsCheck")->setChecked(true);
+        QVERIFY(!seaSegments().contains(QStringLiteral("de la")));
+        QCOMPARE(seaSegments().size(), 9);
+        QTest::keyClicks(child<QLineEdit>(*sea, "filterBox"), QStringLiteral("la m"));
+        QCOMPARE(seaSegments(), QStringList({"au bord de la mer", "bord de la mer", "de la mer", "la mer"}));
+        QCOMPARE(test::labelTexts(*sea, {"segmentCountValue", "rowCountLabel"}), QStringLiteral("4|4 lignes sur 10"));
     }
 
     // From the concordance of a form, the forms around it and its parts of the text. "noir"

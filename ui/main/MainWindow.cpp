@@ -19,6 +19,7 @@
 #include "ui/shell/AboutBox.h"
 #include "ui/stats/ConcordanceWindow.h"
 #include "ui/stats/CorpusWindow.h"
+#include "ui/stats/FunctionWordsDialog.h"
 #include "ui/stats/SearchDialog.h"
 #include "ui/studied_files.h"
 #include "ui/text_opening.h"
@@ -119,6 +120,7 @@ void MainWindow::buildMenus()
     searchAction = addMenuItem(toolsMenu, "searchAction", tr("C&hercher dans le texte..."));
     searchAction->setShortcut(QKeySequence::Find);
     toolsMenu->addSeparator();
+    functionWordsAction = addMenuItem(toolsMenu, "functionWordsAction", tr("Mots-&outils..."));
     extendedLettersAction =
         addMenuItem(toolsMenu, "extendedLettersAction", tr("&Compter œ, Œ, Ÿ, Š, Ž comme des lettres"));
     extendedLettersAction->setCheckable(true);
@@ -177,6 +179,7 @@ void MainWindow::connectSignals()
     connect(characterCountAction, &QAction::triggered, this, &MainWindow::showCharacterCounts);
     connect(wordCountAction, &QAction::triggered, this, &MainWindow::showWordCount);
     connect(searchAction, &QAction::triggered, this, &MainWindow::searchText);
+    connect(functionWordsAction, &QAction::triggered, this, [this] { FunctionWordsDialog::edit(this); });
     connect(extendedLettersAction, &QAction::toggled, this, &MainWindow::applyLetterRuleChoice);
     connect(aboutAction, &QAction::triggered, this, &MainWindow::showAboutBox);
     connect(manualAction, &QAction::triggered, this, &MainWindow::showManual);

@@ -119,6 +119,7 @@ private:
     QAction* openCorpusAction;
     QAction* corpusAction;
     QAction* searchAction;
+    QAction* functionWordsAction;
     QAction* saveTextAsAction;
     QAction* closeAction;
     QAction* quitAction;

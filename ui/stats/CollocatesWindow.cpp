@@ -9,6 +9,7 @@
 #include "ui/report_grid.h"
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/ConcordanceWindow.h"
+#include "ui/stats/FormFilterBar.h"
 #include "ui/table_export.h"
 #include "ui/window_layout.h"
 
@@ -61,6 +62,7 @@ CollocatesWindow::CollocatesWindow(SharedText text, CollocateReport report, QWid
     connect(minCountBox, &QSpinBox::valueChanged, this, &CollocatesWindow::showCollocates);
     connect(minScoreBox, &QComboBox::currentIndexChanged, this, &CollocatesWindow::showCollocates);
     connect(collocateGrid, &QTableView::activated, this, &CollocatesWindow::showFormInContext);
+    connect(filterBar, &FormFilterBar::changed, this, &CollocatesWindow::showCollocates);
     showCollocates();
 }
 
@@ -101,6 +103,8 @@ void CollocatesWindow::buildUi()
     choices->addWidget(sameSentenceBox, 1, 1);
     addLabelledControl(choices, 2, "minCountLabel", tr("&Cooccurrences au moins :"), minCountBox);
     addLabelledControl(choices, 3, "minScoreLabel", tr("&Score au moins :"), minScoreBox);
+    filterBar = new FormFilterBar(text_->letters(), FormFilterBar::FunctionWordChoice::Offered, this);
+    Q_SET_OBJECT_NAME(filterBar);
     rowsModel_ = new RowsModel(collocateColumns, this);
     collocateGrid = createReportGrid("collocateGrid", rowsModel_, tr("Cooccurrents"), this);
     QHeaderView* header = collocateGrid->horizontalHeader();
@@ -110,7 +114,7 @@ void CollocatesWindow::buildUi()
 
     build({.caption = tr("Parvane Dorlesca - Cooccurrents de « %1 »").arg(pivot),
            .title = tr("Cooccurrents de « %1 »").arg(pivot),
-           .body = {Row{totalsFrame, choices, Stretch{1}}, {collocateGrid, 1}},
+           .body = {Row{totalsFrame, choices, Stretch{1}}, filterBar, {collocateGrid, 1}},
            .size = windowSize,
            .menuBar = {.grid = collocateGrid},
            .tableExport = {rowsModel_, tr("cooccurrents.csv")}});
@@ -136,10 +140,11 @@ void CollocatesWindow::computeWithChosenSpan()
 void CollocatesWindow::showCollocates()
 {
     showFigureValues(figureValues_, collocateFigures, report_);
-    shown_ = shownCollocates(report_, {minCountBox->value(), minScoreBox->currentData().toDouble()});
+    shown_ =
+        filterBar->shownAmong(shownCollocates(report_, {minCountBox->value(), minScoreBox->currentData().toDouble()}),
+                              std::span<const Collocate>(report_.collocates), &Collocate::form);
     shownCountValue->setText(QString::number(shown_.size()));
-    // An empty order would show every row: nothing reaches the thresholds, no row.
-    rowsModel_->setRows(shown_.empty() ? std::span<const Collocate>() : std::span(report_.collocates), shown_);
+    rowsModel_->setRows(report_.collocates, shown_);
 }
 
 void CollocatesWindow::showFormInContext(const QModelIndex& index)

@@ -20,6 +20,8 @@ class QTableView;
 
 namespace quorvelle::ui {
 
+class FormFilterBar;
+
 /// Opened beside the concordance of a form ("Cooccurrents"), not modal. Presents the core's
 /// CollocateReport: in collocateGrid, the forms found within the span chosen in spanBox around
 /// the pivot (within its sentence unless sameSentenceBox is unticked), at least
@@ -59,6 +61,7 @@ private:
     QCheckBox* sameSentenceBox;
     QSpinBox* minCountBox;
     QComboBox* minScoreBox;
+    FormFilterBar* filterBar;
     QTableView* collocateGrid;
 };
 

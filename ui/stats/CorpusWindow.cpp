@@ -17,6 +17,7 @@
 #include "ui/report_grid.h"
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/ConcordanceWindow.h"
+#include "ui/stats/FormFilterBar.h"
 #include "ui/unit_choice.h"
 #include "ui/window_layout.h"
 
@@ -140,6 +141,7 @@ CorpusWindow::CorpusWindow(std::shared_ptr<const Corpus> corpus, LetterRule lett
     connect(unitBox, &QComboBox::currentIndexChanged, this, &CorpusWindow::applyChosenPartitionAndUnit);
     connect(partBox, &QComboBox::currentIndexChanged, this, &CorpusWindow::showSpecificitiesOfChosenPart);
     connect(thresholdBox, &QComboBox::currentIndexChanged, this, &CorpusWindow::showSpecificForms);
+    connect(specificFormFilterBar, &FormFilterBar::changed, this, &CorpusWindow::showSpecificForms);
     connect(specificFormGrid, &QTableView::activated, this, &CorpusWindow::followFormOfRow);
     connect(progressionFormsBox, &QLineEdit::returnPressed, this, &CorpusWindow::showProgressionOfTypedForms);
     connect(progressionGrid, &QTableView::activated, this, &CorpusWindow::showFormInPart);
@@ -212,6 +214,8 @@ QWidget* CorpusWindow::buildSpecificitiesTab()
     thresholdLabel->setObjectName(QStringLiteral("thresholdLabel"));
     labelControl(thresholdLabel, thresholdBox);
 
+    specificFormFilterBar = new FormFilterBar(letters_, FormFilterBar::FunctionWordChoice::NotOffered, page);
+    Q_SET_OBJECT_NAME(specificFormFilterBar);
     specificFormsModel_ = new RowTableModel<PartSpecificForm>(CorpusStatistic::specificFormTable.columns, this);
     specificFormGrid = createReportGrid("specificFormGrid", specificFormsModel_, tr("Formes spécifiques de la partie"), page);
     fitColumns(specificFormGrid);
@@ -235,6 +239,7 @@ QWidget* CorpusWindow::buildSpecificitiesTab()
     progressionGrid->setToolTip(tr("Entrée ou double-clic : la forme en contexte dans cette partie."));
 
     Column{Row{partLabel, partBox, Spacing{24}, thresholdLabel, thresholdBox, Stretch{}},
+           specificFormFilterBar,
            {specificFormGrid, 3},
            Row{progressionFormsLabel, {progressionFormsBox, 1}},
            progressionLabel,
@@ -363,10 +368,9 @@ void CorpusWindow::showSpecificForms()
         if (specificity >= threshold || specificity <= -threshold)
             specificRows_.push_back(place);
     }
-    // An empty order would show every row: no form reaches the threshold, no row.
-    specificFormsModel_->setRows(specificRows_.empty() ? std::span<const PartSpecificForm>()
-                                                       : std::span(partSpecificities_.forms),
-                                 specificRows_);
+    specificRows_ = specificFormFilterBar->shownAmong(
+        std::move(specificRows_), std::span<const PartSpecificForm>(partSpecificities_.forms), &PartSpecificForm::form);
+    specificFormsModel_->setRows(partSpecificities_.forms, specificRows_);
 }
 
 void CorpusWindow::followFormOfRow(const QModelIndex& index)

@@ -27,6 +27,8 @@ class QTableView;
 
 namespace quorvelle::ui {
 
+class FormFilterBar;
+
 /// Opened from the main window's "Le corpus et ses parties" beside it, not modal, for a corpus
 /// of at least two parts. Its tabs present the core's analyses of the corpus under the
 /// partition chosen in partitionBox (each part, or the parts grouped by a variable), counting
@@ -109,6 +111,7 @@ private:
     QComboBox* partBox;
     QComboBox* thresholdBox;
     RowTableModel<PartSpecificForm>* specificFormsModel_;
+    FormFilterBar* specificFormFilterBar;
     QTableView* specificFormGrid;
     QLineEdit* progressionFormsBox;
     QLabel* progressionLabel;

@@ -8,6 +8,7 @@
 #include "ui/report_grid.h"
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/ConcordanceWindow.h"
+#include "ui/stats/FormFilterBar.h"
 #include "ui/window_layout.h"
 
 #include <QCheckBox>
@@ -72,6 +73,8 @@ LemmasWindow::LemmasWindow(SharedText text, LemmaAnalysis analysis, QWidget* par
         categoryChecks[place] = check;
     }
 
+    filterBar = new FormFilterBar(text_->letters(), FormFilterBar::FunctionWordChoice::NotOffered, this);
+    Q_SET_OBJECT_NAME(filterBar);
     lemmaGrid = createReportGrid("lemmaGrid", lemmasModel_, tr("Lemmes"), this);
     // One line a lemma: the other readings of a common word run long, and are cut.
     lemmaGrid->setWordWrap(false);
@@ -98,6 +101,7 @@ LemmasWindow::LemmasWindow(SharedText text, LemmaAnalysis analysis, QWidget* par
     build({.caption = tr("Parvane Dorlesca - Lemmes et catégories"),
            .title = utf8Text(LemmasStatistic::info.title),
            .body = {Row{totalsFrame, {categoriesFrame, 1}},
+                    filterBar,
                     {Row{{lemmaGrid, 3}, {Column{formsTitle, {lemmaFormGrid, 1}, profileTitle, {categoryGrid, 2}}, 2}},
                      1}},
            .size = {1100, 720},
@@ -107,6 +111,7 @@ LemmasWindow::LemmasWindow(SharedText text, LemmaAnalysis analysis, QWidget* par
     connect(header, &QHeaderView::sortIndicatorChanged, this, &LemmasWindow::showLemmas);
     connect(lemmaGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &LemmasWindow::showFormsOfRow);
     connect(lemmaGrid, &QTableView::activated, this, &LemmasWindow::showLemmaInContext);
+    connect(filterBar, &FormFilterBar::changed, this, &LemmasWindow::showLemmas);
     showLemmas();
     // The lemmas are what the window is read for; the categories come after them on Tab.
     setTabOrder(lemmaGrid, categoryChecks.front());
@@ -154,11 +159,9 @@ void LemmasWindow::showLemmas()
     if (header->sortIndicatorOrder() != naturalOrder)
         std::ranges::reverse(rows);
     std::erase_if(rows, [this](std::size_t row) { return !isShown(analysis_.report.lemmas[row]); });
+    rows = filterBar->shownAmong(std::move(rows), std::span<const LemmaRow>(analysis_.report.lemmas), &LemmaRow::lemma);
     shownCountValue->setText(QString::number(rows.size()));
-    // An empty order would show every row: no lemma, no row.
-    const std::span<const LemmaRow> lemmas =
-        rows.empty() ? std::span<const LemmaRow>() : std::span(analysis_.report.lemmas);
-    lemmasModel_->setRows(lemmas, std::move(rows));
+    lemmasModel_->setRows(analysis_.report.lemmas, std::move(rows));
     formsModel_->setRows({});
     if (lemmasModel_->rowCount() > 0)
         lemmaGrid->setCurrentIndex(lemmasModel_->index(0, 0));

@@ -16,6 +16,8 @@ class QTableView;
 
 namespace quorvelle::ui {
 
+class FormFilterBar;
+
 /// Opened beside the main window, not modal, by its "Lemmes et caté&gories". Presents the core's
 /// LemmaAnalysis: in lemmaGrid, the lemmas of the categories ticked in categoryChecks, by
 /// attestations or in the order of the clicked heading; in lemmaFormGrid, the forms of the
@@ -45,6 +47,7 @@ private:
     RowTableModel<CategoryRow>* categoriesModel_;
     QLabel* shownCountValue;
     std::array<QCheckBox*, allWordCategories.size()> categoryChecks;
+    FormFilterBar* filterBar;
     QTableView* lemmaGrid;
     QTableView* lemmaFormGrid;
     QTableView* categoryGrid;

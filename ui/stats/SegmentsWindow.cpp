@@ -6,6 +6,7 @@
 #include "ui/report_grid.h"
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/ConcordanceWindow.h"
+#include "ui/stats/FormFilterBar.h"
 #include "ui/window_layout.h"
 
 #include <QCheckBox>
@@ -67,6 +68,8 @@ SegmentsWindow::SegmentsWindow(SharedText text, RepeatedSegmentsReport report, Q
     addLabelledControl(choices, 2, "maxLengthLabel", tr("Longueur au &plus :"), maxLengthBox);
     choices->addWidget(maximalBox, 3, 1);
 
+    filterBar = new FormFilterBar(text_->letters(), FormFilterBar::FunctionWordChoice::Offered, this);
+    Q_SET_OBJECT_NAME(filterBar);
     segmentGrid = createReportGrid("segmentGrid", rowsModel_, utf8Text(SegmentsStatistic::info.title), this);
     QHeaderView* header = segmentGrid->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -77,7 +80,7 @@ SegmentsWindow::SegmentsWindow(SharedText text, RepeatedSegmentsReport report, Q
 
     build({.caption = tr("Parvane Dorlesca - Segments répétés"),
            .title = utf8Text(SegmentsStatistic::info.title),
-           .body = {Row{totalsFrame, choices, Stretch{1}}, {segmentGrid, 1}},
+           .body = {Row{totalsFrame, choices, Stretch{1}}, filterBar, {segmentGrid, 1}},
            .size = {900, 640},
            .menuBar = {.grid = segmentGrid},
            .tableExport = {rowsModel_, tr("segments-repetes.csv")}});
@@ -86,6 +89,7 @@ SegmentsWindow::SegmentsWindow(SharedText text, RepeatedSegmentsReport report, Q
     connect(maximalBox, &QCheckBox::toggled, this, &SegmentsWindow::computeWithChosenOptions);
     connect(header, &QHeaderView::sortIndicatorChanged, this, &SegmentsWindow::showSegments);
     connect(segmentGrid, &QTableView::activated, this, &SegmentsWindow::showSegmentInContext);
+    connect(filterBar, &FormFilterBar::changed, this, &SegmentsWindow::showSegments);
     showSegments();
 }
 
@@ -145,9 +149,10 @@ void SegmentsWindow::showSegments()
     shown_ = repeatedSegmentOrder(report_, orderOfColumn[column]);
     if (header->sortIndicatorOrder() != naturalOrder)
         std::ranges::reverse(shown_);
+    shown_ = filterBar->shownAmong(std::move(shown_), std::span<const RepeatedSegment>(report_.segments),
+                                   &RepeatedSegment::forms);
     segmentCountValue->setText(QString::number(shown_.size()));
-    // An empty order would show every row: no segment, no row.
-    rowsModel_->setRows(shown_.empty() ? std::span<const RepeatedSegment>() : std::span(report_.segments), shown_);
+    rowsModel_->setRows(report_.segments, shown_);
 }
 
 void SegmentsWindow::showSegmentInContext(const QModelIndex& index)

@@ -15,6 +15,8 @@ class QTableView;
 
 namespace quorvelle::ui {
 
+class FormFilterBar;
+
 /// Opened beside the main window, not modal, by its "Les &segments répétés". Presents the core's
 /// RepeatedSegmentsReport: in segmentGrid, the segments attested at least minFrequencyBox
 /// times, of minLengthBox to maxLengthBox forms (0: no bound), only the maximal ones when
@@ -47,6 +49,7 @@ private:
     QSpinBox* minLengthBox;
     QSpinBox* maxLengthBox;
     QCheckBox* maximalBox;
+    FormFilterBar* filterBar;
     QTableView* segmentGrid;
 };
 

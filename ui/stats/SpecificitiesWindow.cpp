@@ -14,6 +14,7 @@
 #include "ui/report_grid.h"
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/ConcordanceWindow.h"
+#include "ui/stats/FormFilterBar.h"
 #include "ui/studied_files.h"
 #include "ui/table_export.h"
 #include "ui/unit_choice.h"
@@ -95,6 +96,7 @@ SpecificitiesWindow::SpecificitiesWindow(SharedText text1, SharedText text2, Spe
     connect(specificityGrid->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
             &SpecificitiesWindow::showSpecificForms);
     connect(specificityGrid, &QTableView::activated, this, &SpecificitiesWindow::showFormInContext);
+    connect(filterBar, &FormFilterBar::changed, this, &SpecificitiesWindow::showSpecificForms);
     applyChosenThreshold();
 }
 
@@ -120,6 +122,8 @@ void SpecificitiesWindow::buildUi()
         createUnitChoice(tr("Les lemmes comparent « aimer » en une ligne, toutes ses formes réunies."), this);
     unitBox = unit.box;
 
+    filterBar = new FormFilterBar(text1_->letters(), FormFilterBar::FunctionWordChoice::Offered, this);
+    Q_SET_OBJECT_NAME(filterBar);
     rowsModel_ = new RowsModel(SpecificitiesStatistic::table.columns, this);
     specificityGrid = createReportGrid("specificityGrid", rowsModel_, tr("Spécificités"), this);
     QHeaderView* header = specificityGrid->horizontalHeader();
@@ -134,6 +138,7 @@ void SpecificitiesWindow::buildUi()
            .title = utf8Text(SpecificitiesStatistic::info.title),
            .body = {Row{totalsFrame,
                         {Column{Row{thresholdLabel, thresholdBox, Stretch{}}, Row{unit.label, unitBox, Stretch{}}}, 1}},
+                    filterBar,
                     {specificityGrid, 1}},
            .size = windowSize,
            .menuBar = {.grid = specificityGrid},
@@ -187,8 +192,9 @@ void SpecificitiesWindow::showSpecificForms()
         const double rightKey = sortKey(report_.forms[right], column);
         return ascending ? leftKey < rightKey : leftKey > rightKey;
     });
-    // An empty order would show every row: no form reaches the threshold, no row.
-    rowsModel_->setRows(shown_.empty() ? std::span<const SpecificForm>() : std::span(report_.forms), shown_);
+    shown_ =
+        filterBar->shownAmong(std::move(shown_), std::span<const SpecificForm>(report_.forms), &SpecificForm::form);
+    rowsModel_->setRows(report_.forms, shown_);
 }
 
 void SpecificitiesWindow::openSpecificitiesChart()

@@ -18,6 +18,8 @@ class QTableView;
 
 namespace quorvelle::ui {
 
+class FormFilterBar;
+
 /// Opened beside the comparison of two texts, not modal. Presents the core's SpecificityReport: in
 /// specificityGrid, the forms whose specificity reaches the threshold chosen in thresholdBox,
 /// by specificity decreasing or by the column whose heading was clicked; the numbers of forms
@@ -56,6 +58,7 @@ private:
     SpecificityReport report_;
     std::vector<std::size_t> shown_; ///< the places in report_.forms of the rows shown
     RowsModel* rowsModel_;
+    FormFilterBar* filterBar;
     QTableView* specificityGrid;
     QComboBox* thresholdBox;
     QComboBox* unitBox;

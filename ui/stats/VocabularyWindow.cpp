@@ -7,6 +7,7 @@
 #include "ui/printing.h"
 #include "ui/report_grid.h"
 #include "ui/stats/ConcordanceWindow.h"
+#include "ui/stats/FormFilterBar.h"
 #include "ui/stats/vocabulary_printing.h"
 #include "ui/window_layout.h"
 
@@ -44,44 +45,40 @@ VocabularyWindow::VocabularyWindow(SharedText text, VocabularyReport report, QWi
     switchOrderButton = createCommandButton(tr("Tri par fréquences décroissantes"), this);
     Q_SET_OBJECT_NAME(switchOrderButton);
     QGroupBox* totalsFrame = createFiguresFrame(VocabularyStatistic::figures, report_, this);
+    filterBar = new FormFilterBar(text_->letters(), FormFilterBar::FunctionWordChoice::Offered, this);
+    Q_SET_OBJECT_NAME(filterBar);
 
     build({.caption = tr("Parvane Dorlesca - Liste du vocabulaire"),
            .title = title,
-           .body = {{Row{{vocabularyGrid, 1}, Column{totalsFrame, Spacing{12}, switchOrderButton, Stretch{}}}, 1}},
+           .body = {filterBar,
+                    {Row{{vocabularyGrid, 1}, Column{totalsFrame, Spacing{12}, switchOrderButton, Stretch{}}}, 1}},
            .size = {760, 560},
            .menuBar = {.closingItemName = "closeAction", .closingItemCaption = tr("&Fermer")},
            .fileItems = {{"printAction", tr("&Imprimer"), [this] { printVocabulary(); }}},
            .tableExport = {gridModel_, tr("vocabulaire.csv")}});
     connect(switchOrderButton, &QPushButton::clicked, this, &VocabularyWindow::switchOrder);
+    connect(filterBar, &FormFilterBar::changed, this, &VocabularyWindow::showRows);
     connect(vocabularyGrid, &QTableView::activated, this, &VocabularyWindow::showFormInContext);
     auto* inContextAction = new QAction(tr("Voir en contexte"), vocabularyGrid);
     Q_SET_OBJECT_NAME(inContextAction);
     vocabularyGrid->addAction(inContextAction);
     vocabularyGrid->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(inContextAction, &QAction::triggered, this, &VocabularyWindow::showFormInContext);
-    fillAlphabetical();
+    showRows();
 }
 
-void VocabularyWindow::fillAlphabetical()
+void VocabularyWindow::showRows()
 {
-    gridModel_->setRows(report_.alphabetical);
-    order_ = GridOrder::Alphabetical;
-    switchOrderButton->setText(tr("Tri par fréquences décroissantes"));
-}
-
-void VocabularyWindow::fillByFrequency()
-{
-    gridModel_->setRows(report_.byFrequency);
-    order_ = GridOrder::ByFrequency;
-    switchOrderButton->setText(tr("Tri alphabétique"));
+    const bool alphabetical = order_ == GridOrder::Alphabetical;
+    const std::vector<FormCount>& rows = alphabetical ? report_.alphabetical : report_.byFrequency;
+    gridModel_->setRows(rows, filterBar->shownOf(std::span<const FormCount>(rows), &FormCount::form));
+    switchOrderButton->setText(alphabetical ? tr("Tri par fréquences décroissantes") : tr("Tri alphabétique"));
 }
 
 void VocabularyWindow::switchOrder()
 {
-    if (order_ == GridOrder::Alphabetical)
-        fillByFrequency();
-    else
-        fillAlphabetical();
+    order_ = order_ == GridOrder::Alphabetical ? GridOrder::ByFrequency : GridOrder::Alphabetical;
+    showRows();
 }
 
 // Prints the grid in the order it shows, its headings first.

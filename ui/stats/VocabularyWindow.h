@@ -12,9 +12,12 @@ class QTableView;
 
 namespace quorvelle::ui {
 
+class FormFilterBar;
+
 /// Opened modal from the main window's "&Liste du vocabulaire". Presents the core's
 /// VocabularyReport: the grid in alphabetical order or by decreasing frequency, and N, D and
-/// the mean frequency of attestation.
+/// the mean frequency of attestation; the rows filtered as the user types, and function words
+/// left out on request.
 class VocabularyWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
@@ -34,14 +37,15 @@ private:
 
     using GridModel = RowTableModel<FormCount>;
 
-    void fillAlphabetical();
-    void fillByFrequency();
+    /// The rows of the order chosen that the filter bar lets through.
+    void showRows();
 
     SharedText text_;
     VocabularyReport report_;
     GridOrder order_ = GridOrder::Alphabetical;
 
     GridModel* gridModel_;
+    FormFilterBar* filterBar;
     QTableView* vocabularyGrid;
     QPushButton* switchOrderButton;
 };
