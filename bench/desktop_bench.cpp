@@ -23,6 +23,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QTabWidget>
@@ -144,6 +145,30 @@ private slots:
         const SharedText text = mainWindowWithText(path)->analysis().result();
         QBENCHMARK {
             ui::VocabularyWindow window(text, VocabularyStatistic::report(AnalysedTexts(text)), nullptr);
+        }
+    }
+
+    void filterVocabulary_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("a first letter, and none") << QStringLiteral("c");
+        QTest::newRow("a third letter, and two") << QStringLiteral("cit");
+        QTest::newRow("a pattern") << QStringLiteral("*oi*");
+        QTest::newRow("two forms in a row") << QStringLiteral("de l");
+    }
+
+    // One keystroke in the vocabulary's filter box, on the 100 MB text: each iteration types the
+    // last letter of typed or takes it back, and the grid shows the rows that answer.
+    void filterVocabulary()
+    {
+        QFETCH(QString, typed);
+        const SharedText text = mainWindowWithText(generatedFile(100'000'000))->analysis().result();
+        ui::VocabularyWindow window(text, VocabularyStatistic::report(AnalysedTexts(text)), nullptr);
+        auto* filterBox = window.findChild<QLineEdit*>(QStringLiteral("filterBox"));
+        QVERIFY(filterBox);
+        int keystroke = 0;
+        QBENCHMARK {
+            filterBox->setText(++keystroke % 2 == 1 ? typed : typed.chopped(1));
         }
     }
 

@@ -64,7 +64,7 @@ constexpr std::array optionScopes = {
     OptionScope{maximalOption, {registered::segments.name}},
     OptionScope{widthOption, {registered::concordance.name}},
     OptionScope{lemmaOption, {registered::concordance.name, registered::collocates.name}},
-    OptionScope{regexOption, {registered::concordance.name, registered::collocates.name}},
+    OptionScope{regexOption, {registered::concordance.name, registered::collocates.name, registered::dispersion.name}},
     OptionScope{unitOption, {registered::specificities.name, registered::corpus.name, registered::progression.name}},
     OptionScope{partsOption, {registered::dispersion.name}},
     OptionScope{spanOption, {registered::collocates.name}},
@@ -435,7 +435,8 @@ std::string usageText()
     text += "\nRépartition d'une forme :\n"
             "  quorvelle-cli dispersion FICHIER FORME [--parts P] [--json | --csv]\n"
             "                les attestations de FORME dans P parties égales du texte, le D de\n"
-            "                Juilland et le DP de Gries ; « FORME1 FORME2 » : ces formes qui se suivent\n";
+            "                Juilland et le DP de Gries ; « FORME1 FORME2 » : ces formes qui se suivent ;\n"
+            "                un motif (« citoy* ») ou --regex MOTIF : toutes les formes qui y répondent\n";
     text += "\nCooccurrents d'une forme :\n"
             "  quorvelle-cli collocates FICHIER FORME [--span N] [--across-sentences] [--min-count N]\n"
             "                [--min-score S] [--json | --csv]\n"

@@ -57,7 +57,11 @@ Concordance reportFor(ConcordanceCommand, const Arguments& arguments, std::strin
 
 DispersionReport reportFor(DispersionCommand, const Arguments& arguments, std::string_view text)
 {
-    return dispersionReport(text, arguments.form, arguments.parts, arguments.letters);
+    if (arguments.query.empty())
+        return dispersionReport(text, arguments.form, arguments.parts, arguments.letters);
+    return queryDispersion(tokenize(text, Occurrences::Kept, arguments.letters),
+                           formQuery(arguments.query, arguments.syntax, arguments.letters), arguments.query,
+                           arguments.parts);
 }
 
 // The collocates around the form, the pattern or the lemma the command line gives.

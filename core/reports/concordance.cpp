@@ -138,32 +138,12 @@ Concordance concordanceOfRuns(std::string_view text, std::span<const FormRun> ru
 Concordance queryConcordance(std::string_view text, const TokenizedText& tokens, std::span<const FormPattern> patterns,
                              std::string_view query, std::size_t width)
 {
-    std::vector<std::vector<bool>> matching;
-    for (const FormPattern& pattern : patterns)
-        matching.push_back(formsMatching(tokens.forms, pattern));
-
-    // The last forms met, as many as the patterns, tried at each form.
     std::vector<FormRun> runs;
     std::map<std::vector<FormTable::Id>, std::int64_t> runCounts;
-    std::deque<FormTable::Id> recent;
-    std::size_t number = 0;
-    for (const FormTable::Id id : tokens.tokens) {
-        ++number;
-        if (patterns.empty())
-            break;
-        if (recent.size() == patterns.size())
-            recent.pop_front();
-        recent.push_back(id);
-        if (recent.size() < patterns.size())
-            continue;
-        std::size_t place = 0;
-        while (place < patterns.size() && matching[place][recent[place]])
-            ++place;
-        if (place < patterns.size())
-            continue;
-        runs.push_back({number - patterns.size(), patterns.size()});
-        ++runCounts[{recent.begin(), recent.end()}];
-    }
+    forEachMatchingRun(tokens, patterns, [&](std::size_t first, std::span<const FormTable::Id> run) {
+        runs.push_back({first, run.size()});
+        ++runCounts[{run.begin(), run.end()}];
+    });
 
     Concordance result = concordanceOfRuns(text, runs, width, tokens.letters);
     result.form = result.written = result.query = std::string(query);

@@ -97,23 +97,16 @@ std::optional<double> griesDP(const std::vector<DispersionPart>& parts, std::int
     return static_cast<double>(sum / 2);
 }
 
-} // namespace
-
-DispersionReport dispersionReport(const TokenizedText& text, std::string_view form, std::int64_t parts)
+// The dispersion of the runs of forms of text that begin at starts, in text order, over parts
+// parts; form names what they are.
+DispersionReport dispersionOfRuns(const TokenizedText& text, std::string form, const std::vector<std::int64_t>& starts,
+                                  std::int64_t parts)
 {
-    const Alphabet& alphabet = Alphabet::of(text.letters);
-    std::vector<std::string> searched;
-    forEachForm(form, alphabet, [&](std::string_view one) { searched.push_back(alphabet.lowerCased(one)); });
-
     DispersionReport report;
     report.letters = text.letters;
-    for (const std::string& one : searched)
-        report.form += (report.form.empty() ? "" : " ") + one;
+    report.form = std::move(form);
     report.tokenCount = static_cast<std::int64_t>(text.tokens.size());
     report.parts = cutIntoParts(report.tokenCount, std::max<std::int64_t>(parts, 1));
-
-    const std::optional<std::vector<FormTable::Id>> ids = searchedIds(text.forms, searched);
-    const std::vector<std::int64_t> starts = ids ? segmentStarts(text.tokens, *ids) : std::vector<std::int64_t>{};
     report.attestations = static_cast<std::int64_t>(starts.size());
     // Both lists run in text order: one walk through the parts places every start.
     auto part = report.parts.begin();
@@ -125,6 +118,31 @@ DispersionReport dispersionReport(const TokenizedText& text, std::string_view fo
     report.juillandD = juillandD(report.parts, report.attestations);
     report.griesDP = griesDP(report.parts, report.attestations, report.tokenCount);
     return report;
+}
+
+} // namespace
+
+DispersionReport dispersionReport(const TokenizedText& text, std::string_view form, std::int64_t parts)
+{
+    const Alphabet& alphabet = Alphabet::of(text.letters);
+    std::vector<std::string> searched;
+    forEachForm(form, alphabet, [&](std::string_view one) { searched.push_back(alphabet.lowerCased(one)); });
+    std::string joined;
+    for (const std::string& one : searched)
+        joined.append(joined.empty() ? "" : " ").append(one);
+    const std::optional<std::vector<FormTable::Id>> ids = searchedIds(text.forms, searched);
+    return dispersionOfRuns(text, std::move(joined),
+                            ids ? segmentStarts(text.tokens, *ids) : std::vector<std::int64_t>{}, parts);
+}
+
+DispersionReport queryDispersion(const TokenizedText& text, std::span<const FormPattern> patterns,
+                                 std::string_view query, std::int64_t parts)
+{
+    std::vector<std::int64_t> starts;
+    forEachMatchingRun(text, patterns, [&starts](std::size_t first, std::span<const FormTable::Id>) {
+        starts.push_back(static_cast<std::int64_t>(first));
+    });
+    return dispersionOfRuns(text, std::string(query), starts, parts);
 }
 
 DispersionReport dispersionReport(std::string_view text, std::string_view form, std::int64_t parts, LetterRule letters)

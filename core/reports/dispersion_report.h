@@ -2,10 +2,12 @@
 // how evenly they spread over them (Juilland's D, Gries's DP).
 #pragma once
 
+#include "core/text/form_pattern.h"
 #include "core/text/tokenized_text.h"
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,5 +57,11 @@ DispersionReport dispersionReport(const TokenizedText& text, std::string_view fo
 DispersionReport dispersionReport(std::string_view text, std::string_view form,
                                   std::int64_t parts = defaultDispersionParts,
                                   LetterRule letters = LetterRule::Classic);
+
+/// The dispersion of every run of forms that the patterns of query match in order (see
+/// formQuery), over parts parts of text, tokenized with its occurrences kept: each run counts in
+/// the part of its first form, overlapping runs all count. form is the query as given.
+DispersionReport queryDispersion(const TokenizedText& text, std::span<const FormPattern> patterns,
+                                 std::string_view query, std::int64_t parts = defaultDispersionParts);
 
 } // namespace quorvelle

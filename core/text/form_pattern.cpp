@@ -252,6 +252,32 @@ std::vector<bool> formsMatching(const FormTable& forms, const FormPattern& patte
     return matching;
 }
 
+void forEachMatchingRun(const TokenizedText& text, std::span<const FormPattern> patterns,
+                        const std::function<void(std::size_t first, std::span<const FormTable::Id> run)>& found)
+{
+    if (patterns.empty())
+        return;
+    std::vector<std::vector<bool>> matching;
+    for (const FormPattern& pattern : patterns)
+        matching.push_back(formsMatching(text.forms, pattern));
+    // The last forms met, as many as the patterns, tried at each form.
+    std::vector<FormTable::Id> recent;
+    std::size_t number = 0;
+    for (const FormTable::Id id : text.tokens) {
+        ++number;
+        if (recent.size() == patterns.size())
+            recent.erase(recent.begin());
+        recent.push_back(id);
+        if (recent.size() < patterns.size())
+            continue;
+        std::size_t place = 0;
+        while (place < patterns.size() && matching[place][recent[place]])
+            ++place;
+        if (place == patterns.size())
+            found(number - patterns.size(), recent);
+    }
+}
+
 bool hasWildcard(std::string_view word)
 {
     return word.find_first_of("*?[]") != std::string_view::npos;

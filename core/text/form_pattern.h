@@ -3,8 +3,11 @@
 
 #include "core/text/form_table.h"
 #include "core/text/letters.h"
+#include "core/text/tokenized_text.h"
 
+#include <functional>
 #include <memory>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -71,6 +74,12 @@ std::vector<FormPattern> formQuery(std::string_view query, PatternSyntax syntax,
 /// Whether each form of the table matches the pattern, by form number: each distinct form is
 /// asked once, however many times the text has it.
 std::vector<bool> formsMatching(const FormTable& forms, const FormPattern& pattern);
+
+/// Calls found(first, run) for each run of forms of the text, whose tokens keep their occurrences,
+/// that match the patterns in order, overlapping runs included, in text order: first is the
+/// number of its first form, run its forms' numbers.
+void forEachMatchingRun(const TokenizedText& text, std::span<const FormPattern> patterns,
+                        const std::function<void(std::size_t first, std::span<const FormTable::Id> run)>& found);
 
 /// Whether the word holds a wildcard character (`*`, `?`, `[` or `]`).
 bool hasWildcard(std::string_view word);

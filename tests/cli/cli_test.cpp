@@ -603,6 +603,9 @@ TEST(Cli, ConcordanceOfPatterns)
     const CliRun around = runCli("collocates --json " + file.argument() + " 'citoy*'");
     EXPECT_EQ(nlohmann::json::parse(around.out)["pivotAttestations"], 3) << around.err;
     EXPECT_EQ(runCli("collocates " + file.argument() + " 'de *'").exitCode, 2);
+    const CliRun spread = runCli("dispersion --json --parts 2 " + file.argument() + " 'citoy*'");
+    EXPECT_EQ(nlohmann::json::parse(spread.out)["attestations"], 3) << spread.err;
+    EXPECT_EQ(nlohmann::json::parse(spread.out)["form"], "citoy*");
     const TemporaryFile endless(std::string(40, 'a'));
     const CliRun backtracking = runCli("concordance --regex '(a+)+b' " + endless.argument());
     EXPECT_EQ(backtracking.exitCode, 2);
