@@ -59,25 +59,16 @@ DispersionReport reportFor(DispersionCommand, const Arguments& arguments, std::s
 {
     if (arguments.query.empty())
         return dispersionReport(text, arguments.form, arguments.parts, arguments.letters);
-    return queryDispersion(tokenize(text, Occurrences::Kept, arguments.letters),
-                           formQuery(arguments.query, arguments.syntax, arguments.letters), arguments.query,
-                           arguments.parts);
+    return searchDispersion(tokenize(text, Occurrences::Kept, arguments.letters), {arguments.query, arguments.syntax},
+                            arguments.parts);
 }
 
 // The collocates around the form, the pattern or the lemma the command line gives.
 CollocateReport collocatesAsked(const Arguments& arguments, std::string_view text)
 {
-    if (!arguments.query.empty()) {
-        // Around every occurrence of a form that the one pattern matches.
-        const TokenizedText tokens = tokenize(text, Occurrences::Kept, arguments.letters);
-        const std::vector<bool> matching =
-            formsMatching(tokens.forms, formQuery(arguments.query, arguments.syntax, arguments.letters).front());
-        std::vector<bool> pivotAt;
-        pivotAt.reserve(tokens.tokens.size());
-        for (const FormTable::Id id : tokens.tokens)
-            pivotAt.push_back(matching[id]);
-        return collocateReportAt(text, tokens, arguments.query, pivotAt, arguments.collocates);
-    }
+    if (!arguments.query.empty())
+        return searchCollocates(text, tokenize(text, Occurrences::Kept, arguments.letters),
+                                {arguments.query, arguments.syntax}, arguments.collocates);
     if (arguments.lemma.empty())
         return collocateReport(text, arguments.form, arguments.collocates, arguments.letters);
     const LemmaOccurrences found = occurrencesOfLemma(arguments, text);

@@ -3,6 +3,7 @@
 
 #include "core/reports/keyness_scores.h"
 #include "core/reports/sentence_report.h"
+#include "core/text/encoding.h"
 #include "core/text/segmentation.h"
 
 #include <algorithm>
@@ -159,6 +160,23 @@ CollocateReport collocateReport(std::string_view text, std::string_view pivot, c
                                 LetterRule letters)
 {
     return collocateReport(text, tokenize(text, Occurrences::Kept, letters), pivot, options);
+}
+
+CollocateReport searchCollocates(std::string_view text, const TokenizedText& tokens, const TextQuery& query,
+                                 const CollocateOptions& options)
+{
+    const std::vector<FormPattern> patterns = formQuery(query.words, query.syntax, tokens.letters);
+    if (patterns.size() != 1)
+        throw PatternError("les cooccurrents se cherchent autour d'une seule forme, et non de « "
+                           + cp1252ToUtf8(query.words) + " ».");
+    if (patterns.front().isPlainForm())
+        return collocateReport(text, tokens, query.words, options);
+    const std::vector<bool> matching = formsMatching(tokens.forms, patterns.front());
+    std::vector<bool> pivotAt;
+    pivotAt.reserve(tokens.tokens.size());
+    for (const FormTable::Id id : tokens.tokens)
+        pivotAt.push_back(matching[id]);
+    return collocateReportAt(text, tokens, query.words, pivotAt, options);
 }
 
 std::vector<std::size_t> shownCollocates(const CollocateReport& report, const CollocateThresholds& thresholds)

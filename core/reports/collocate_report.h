@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/reports/keyness_scores.h"
+#include "core/text/form_pattern.h"
 #include "core/text/tokenized_text.h"
 
 #include <cstddef>
@@ -77,6 +78,12 @@ CollocateReport collocateReport(std::string_view text, std::string_view pivot, c
 /// order), whatever their forms: the occurrences of a lemma, named pivot.
 CollocateReport collocateReportAt(std::string_view text, const TokenizedText& tokens, std::string pivot,
                                   const std::vector<bool>& pivotAt, const CollocateOptions& options = {});
+
+/// The same around the occurrences of what query finds, which must be one form or one pattern
+/// (see formQuery): a form's collocates, or those around every form the pattern matches, named
+/// by the query. Throws PatternError for a malformed query.
+CollocateReport searchCollocates(std::string_view text, const TokenizedText& tokens, const TextQuery& query,
+                                 const CollocateOptions& options = {});
 
 /// The places in report.collocates of those that reach both thresholds, in the report's order:
 /// a listing changes its thresholds without computing the report again.

@@ -145,6 +145,14 @@ DispersionReport queryDispersion(const TokenizedText& text, std::span<const Form
     return dispersionOfRuns(text, std::string(query), starts, parts);
 }
 
+DispersionReport searchDispersion(const TokenizedText& text, const TextQuery& query, std::int64_t parts)
+{
+    const std::vector<FormPattern> patterns = formQuery(query.words, query.syntax, text.letters);
+    return std::ranges::all_of(patterns, &FormPattern::isPlainForm)
+        ? dispersionReport(text, query.words, parts)
+        : queryDispersion(text, patterns, query.words, parts);
+}
+
 DispersionReport dispersionReport(std::string_view text, std::string_view form, std::int64_t parts, LetterRule letters)
 {
     return dispersionReport(tokenize(text, Occurrences::Kept, letters), form, parts);

@@ -64,4 +64,10 @@ DispersionReport dispersionReport(std::string_view text, std::string_view form,
 DispersionReport queryDispersion(const TokenizedText& text, std::span<const FormPattern> patterns,
                                  std::string_view query, std::int64_t parts = defaultDispersionParts);
 
+/// The dispersion of what query finds: of its forms when they are plain (see dispersionReport),
+/// else of the runs its patterns match (see queryDispersion). Throws PatternError for a
+/// malformed query.
+DispersionReport searchDispersion(const TokenizedText& text, const TextQuery& query,
+                                  std::int64_t parts = defaultDispersionParts);
+
 } // namespace quorvelle

@@ -24,6 +24,12 @@ enum class PatternSyntax {
     RegularExpression,
 };
 
+/// A query to find in a text: its words in code page 1252 (see formQuery), and how they are read.
+struct TextQuery {
+    std::string words;
+    PatternSyntax syntax = PatternSyntax::Wildcards;
+};
+
 /// A query word that is no pattern: what() says in French (UTF-8) what is wrong with it.
 class PatternError : public std::invalid_argument {
 public:

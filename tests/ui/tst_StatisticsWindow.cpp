@@ -338,8 +338,8 @@ private:
             return std::make_unique<ui::ConcordanceWindow>(
                 test::analysed(bytes), concordance(text, "chat", ui::ConcordanceWindow::contextWidth), nullptr);
         if (name == QLatin1String("collocates"))
-            return std::make_unique<ui::CollocatesWindow>(test::analysed(bytes), collocateReport(text, "chat"),
-                                                          nullptr);
+            return std::make_unique<ui::CollocatesWindow>(test::analysed(bytes), TextQuery{"chat"},
+                                                          collocateReport(text, "chat"), nullptr);
         if (name == QLatin1String("dispersion"))
             return std::make_unique<ui::DispersionWindow>(
                 std::vector<DispersionReport>(ui::DispersionWindow::partChoices.size(), dispersionReport(text, "chat")),

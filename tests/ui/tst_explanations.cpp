@@ -195,7 +195,7 @@ private slots:
                 "oiseaux chantent dans le grand arbre du jardin. Le chat noir guette. Le chien ouvre les yeux, puis "
                 "se rendort.";
             return std::make_unique<ui::CollocatesWindow>(test::analysed(QByteArray(cats.data(), cats.size())),
-                                                          collocateReport(cats, "chat"), nullptr);
+                                                          TextQuery{"chat"}, collocateReport(cats, "chat"), nullptr);
         };
         const OpenWindow dispersionIn20Parts = [] {
             std::vector<DispersionReport> reports;

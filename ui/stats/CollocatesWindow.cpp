@@ -33,27 +33,28 @@ namespace {
 constexpr QSize windowSize(900, 640);
 constexpr int largestSpan = 100;
 
-// The report of pivot in text, computed off the interface thread, or nothing when given up.
-std::optional<CollocateReport> computedAfterWaiting(QWidget* caller, SharedText text, std::string pivot,
+// The report around pivot in text, computed off the interface thread, or nothing when given up.
+std::optional<CollocateReport> computedAfterWaiting(QWidget* caller, SharedText text, TextQuery pivot,
                                                     CollocateOptions options)
 {
     return resultAfterWaiting(caller, QtConcurrent::run([text = std::move(text), pivot = std::move(pivot), options] {
-                                  return collocateReport(text->text(), text->tokens(), pivot, options);
+                                  return searchCollocates(text->text(), text->tokens(), pivot, options);
                               }));
 }
 
 } // namespace
 
-void CollocatesWindow::open(QWidget* parent, SharedText text, std::string pivot)
+void CollocatesWindow::open(QWidget* parent, SharedText text, TextQuery pivot)
 {
-    std::optional<CollocateReport> report = computedAfterWaiting(parent, text, std::move(pivot), {});
+    std::optional<CollocateReport> report = computedAfterWaiting(parent, text, pivot, {});
     if (report)
-        openModeless<CollocatesWindow>(parent, std::move(text), std::move(*report));
+        openModeless<CollocatesWindow>(parent, std::move(text), std::move(pivot), std::move(*report));
 }
 
-CollocatesWindow::CollocatesWindow(SharedText text, CollocateReport report, QWidget* parent)
+CollocatesWindow::CollocatesWindow(SharedText text, TextQuery pivot, CollocateReport report, QWidget* parent)
     : StatisticsWindow(text->letters(), parent)
     , text_(std::move(text))
+    , pivot_(std::move(pivot))
     , report_(std::move(report))
 {
     buildUi();
@@ -125,7 +126,7 @@ void CollocatesWindow::computeWithChosenSpan()
     const CollocateOptions options{spanBox->value(), sameSentenceBox->isChecked()};
     if (options == report_.options)
         return;
-    std::optional<CollocateReport> report = computedAfterWaiting(this, text_, report_.pivot, options);
+    std::optional<CollocateReport> report = computedAfterWaiting(this, text_, pivot_, options);
     if (!report) { // given up: the choices go back to those of the listing
         const QSignalBlocker spanBlocker(spanBox);
         const QSignalBlocker sentenceBlocker(sameSentenceBox);

@@ -22,7 +22,7 @@ namespace quorvelle::ui {
 
 class FormFilterBar;
 
-/// Opened beside the concordance of a form ("Cooccurrents"), not modal. Presents the core's
+/// Opened beside the concordance of a form or of a pattern ("Cooccurrents"), not modal. Presents the core's
 /// CollocateReport: in collocateGrid, the forms found within the span chosen in spanBox around
 /// the pivot (within its sentence unless sameSentenceBox is unticked), at least
 /// minCountBox times and with a score of at least the one chosen in minScoreBox, by score
@@ -35,11 +35,12 @@ public:
     /// The lowest scores offered; the default one is selected at first.
     static constexpr std::array minScores{1.0, 2.0, 3.0, 5.0, 10.0};
 
-    /// Computes the report of pivot in text with the default options off the interface
-    /// thread (see WaitDialog::waitFor), then shows it beside parent.
-    static void open(QWidget* parent, SharedText text, std::string pivot);
+    /// Computes the report around what pivot finds in text (one form or one pattern, see
+    /// searchCollocates) with the default options off the interface thread (see
+    /// WaitDialog::waitFor), then shows it beside parent.
+    static void open(QWidget* parent, SharedText text, TextQuery pivot);
 
-    CollocatesWindow(SharedText text, CollocateReport report, QWidget* parent);
+    CollocatesWindow(SharedText text, TextQuery pivot, CollocateReport report, QWidget* parent);
 
 private slots:
     void computeWithChosenSpan();
@@ -52,6 +53,7 @@ private:
     void buildUi();
 
     SharedText text_;
+    TextQuery pivot_;
     CollocateReport report_;
     std::vector<std::size_t> shown_; ///< the places in report_.collocates of the rows shown
     RowsModel* rowsModel_;

@@ -126,9 +126,9 @@ ConcordanceWindow::ConcordanceWindow(SharedText text, Concordance concordance, Q
     connect(sortByLeftFormButton, &QPushButton::clicked, this, [this] { showInOrder(ConcordanceOrder::LeftWord); });
     connect(sortByRightFormButton, &QPushButton::clicked, this, [this] { showInOrder(ConcordanceOrder::RightWord); });
     connect(showCollocatesButton, &QPushButton::clicked, this,
-            [this] { CollocatesWindow::open(this, text_, concordance_.form); });
+            [this] { CollocatesWindow::open(this, text_, {concordance_.form}); });
     connect(showDispersionButton, &QPushButton::clicked, this,
-            [this] { DispersionWindow::open(this, text_, concordance_.form); });
+            [this] { DispersionWindow::open(this, text_, {concordance_.form}); });
     showInOrder(ConcordanceOrder::Position);
 }
 

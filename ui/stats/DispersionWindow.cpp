@@ -42,13 +42,13 @@ constexpr auto windowFigures = joinedFigures(textSize, dispersionFigures);
 
 } // namespace
 
-void DispersionWindow::open(QWidget* parent, SharedText text, std::string form)
+void DispersionWindow::open(QWidget* parent, SharedText text, TextQuery query)
 {
     std::optional<std::vector<DispersionReport>> reports =
-        resultAfterWaiting(parent, QtConcurrent::run([text = std::move(text), form = std::move(form)] {
+        resultAfterWaiting(parent, QtConcurrent::run([text = std::move(text), query = std::move(query)] {
                                std::vector<DispersionReport> byChoice;
                                for (const int parts : partChoices)
-                                   byChoice.push_back(dispersionReport(text->tokens(), form, parts));
+                                   byChoice.push_back(searchDispersion(text->tokens(), query, parts));
                                return byChoice;
                            }));
     if (reports)

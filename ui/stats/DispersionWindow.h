@@ -33,9 +33,9 @@ public:
     /// The numbers of parts offered; the first is selected at first.
     static constexpr std::array partChoices{10, 20, 50, 100};
 
-    /// Computes the reports of form in text off the interface thread (see
-    /// WaitDialog::waitFor), then shows them beside parent.
-    static void open(QWidget* parent, SharedText text, std::string form);
+    /// Computes the reports of what query finds in text (see searchDispersion) off the interface
+    /// thread (see WaitDialog::waitFor), then shows them beside parent.
+    static void open(QWidget* parent, SharedText text, TextQuery query);
 
     /// One report per entry of partChoices, in its order.
     DispersionWindow(std::vector<DispersionReport> reports, QWidget* parent);

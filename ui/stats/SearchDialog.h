@@ -14,12 +14,6 @@ class QLineEdit;
 
 namespace quorvelle::ui {
 
-/// A query to find in the text: its words in code page 1252, and how they are read.
-struct TextQuery {
-    std::string words;
-    PatternSyntax syntax = PatternSyntax::Wildcards;
-};
-
 /// « Chercher dans le texte », modal over the main window: queryBox takes one form or several
 /// (« le chat »), with wildcards (« citoy* », « ?ai* », « [éèe]t? ») or, with regexCheck, a
 /// regular expression per form. « Chercher » refuses a malformed query, saying in problemLabel
