@@ -14,7 +14,7 @@ namespace quorvelle::ui {
 
 /// Opened modal from the main window's "&Liste du vocabulaire". Presents the core's
 /// VocabularyReport: the grid in alphabetical order or by decreasing frequency, and N, D and
-/// the mean frequency of attestation.
+/// the mean frequency of attestation; "&Graphique" › "&Nuage de mots" draws the most frequent forms.
 class VocabularyWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
@@ -26,6 +26,8 @@ private slots:
     /// From the alphabetical order to the order by decreasing frequency, and back.
     void switchOrder();
     void printVocabulary();
+    /// The cloud of the most frequent forms, beside the window.
+    void openWordCloud();
     /// The current row's form in context (double-click, Enter or "Voir en contexte").
     void showFormInContext();
 
