@@ -410,6 +410,20 @@ private slots:
         });
     }
 
+    // The specificities' cloud: the forms over-used in text 1 that reach the threshold, sized by
+    // their specificity; "ciel", over-used in text 2, is not in it.
+    void specificitiesWordCloud()
+    {
+        const SharedText first = test::analysed("mer le mer le mer le mer le mer le mer mer mer mer mer");
+        const SharedText second = test::analysed("ciel le ciel le ciel le ciel le ciel le ciel ciel ciel ciel ciel");
+        const ui::SpecificitiesWindow window(first, second,
+                                             SpecificitiesStatistic::report(AnalysedTexts(first, second)), nullptr);
+        QStringList grid;
+        test::inspectWindowBeside([&window] { child<QAction>(window, "wordCloudAction")->trigger(); },
+                                  [&grid](QWidget* chart) { grid = readGrid(*chart); });
+        QCOMPARE(grid, QStringList({" Forme  | Spécificité   | Taille (points)   ", "mer|4|48"}));
+    }
+
     // The vocabulary prints the grid as it is ordered, under its header, page after page of
     // the layout (how many rows a page holds is the core's): 68 forms take two pages.
     void printVocabulary()
