@@ -13,6 +13,12 @@ QString numberText(double value)
     return QString::fromStdString(formatNumber(value, '.')).replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
+char decimalSeparator()
+{
+    const QString separator = QLocale().decimalPoint();
+    return separator.size() == 1 && separator[0].unicode() < 0x80 ? separator[0].toLatin1() : ',';
+}
+
 QString figureText(const FigureValue& value, FigureFormat format)
 {
     return QString::fromStdString(formattedFigure(value, format, '.'))

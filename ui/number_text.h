@@ -14,6 +14,10 @@ namespace quorvelle::ui {
 /// 12,5 and 12 under French settings.
 QString numberText(double value);
 
+/// The decimal separator of the default locale as the core's formatters take it, one byte: the
+/// comma where the locale's is not a single ASCII character.
+char decimalSeparator();
+
 /// A figure as the windows show it (see formattedFigure), with the locale's decimal separator.
 QString figureText(const FigureValue& value, FigureFormat format);
 

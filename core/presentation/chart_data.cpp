@@ -110,6 +110,20 @@ ChartRows dispersionChart(const DispersionReport& report)
     return chart;
 }
 
+ChartRows wordCloudChart(const WordCloud& cloud, char decimalSeparator)
+{
+    ChartRows chart;
+    chart.rows.reserve(cloud.words.size());
+    for (const CloudWord& word : cloud.words)
+        chart.rows.push_back({{word.form, formatNumber(roundHalfEven(word.weight, 2), decimalSeparator),
+                               formatNumber(word.fontSize, decimalSeparator)},
+                              word.form,
+                              word.fontSize});
+    chart.bars.resize(chart.rows.size());
+    std::iota(chart.bars.begin(), chart.bars.end(), std::size_t{0});
+    return chart;
+}
+
 std::vector<CountChartRow> deviationSide(std::span<const DeviationChartRow> rows, DeviationSide side)
 {
     std::vector<CountChartRow> kept;

@@ -4,6 +4,7 @@
 
 #include "core/corpus/corpus_reports.h"
 #include "core/corpus/correspondence_analysis.h"
+#include "core/presentation/word_cloud.h"
 #include "core/reports/dispersion_report.h"
 #include "core/reports/zipf_report.h"
 
@@ -127,6 +128,11 @@ ChartRows factorMapChart(std::span<const FactorMapPoint> points, char decimalSep
 /// (the part, the form, its frequency per 10 000 forms to two decimals, written with
 /// decimalSeparator), labelled by the part, valued by the frequency (0 in an empty part).
 ChartRows progressionChart(std::span<const FormProgression> progressions, char decimalSeparator);
+
+/// The table of a word cloud: a row for each form placed, in the cloud's order (its form, its
+/// weight to two decimals, written with decimalSeparator, and its font size), labelled by the
+/// form, valued by the size.
+ChartRows wordCloudChart(const WordCloud& cloud, char decimalSeparator);
 
 /// The rows of a frequency chart: those on the given side (a deviation of 0 is on both),
 /// labelled by their frequency, counting their forms.

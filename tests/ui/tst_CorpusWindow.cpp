@@ -4,6 +4,7 @@
 #include "tests/ui/ui_test_support.h"
 #include "ui/MessageBox.h"
 #include "ui/charts/FactorMapView.h"
+#include "ui/charts/WordCloudView.h"
 #include "ui/stats/CorpusWindow.h"
 
 #include <QAction>
@@ -60,6 +61,14 @@ private slots:
         QCOMPARE(rows("specificFormGrid"), QStringList({"mer", "ciel"}));
         test::pickEntry(child<QComboBox>(window, "partBox"), QStringLiteral("auteur_b"));
         QCOMPARE(rows("specificFormGrid").value(0), QStringLiteral("ciel"));
+        // The chosen part's cloud: its most frequent forms, the function words aside.
+        test::inspectWindowBeside(
+            [&window] { child<QAction>(window, "partCloudAction")->trigger(); },
+            [](QWidget* chart) {
+                auto* cloud = child<ui::WordCloudView>(*chart, "chartView");
+                QCOMPARE(cloud->shownForms(), QStringList({"ciel", "vent"}));
+                QVERIFY(cloud->chart()->title().contains(QStringLiteral("Nuage de mots de « auteur_b »")));
+            });
 
         auto* forms = child<QTableView>(window, "specificFormGrid");
         forms->setCurrentIndex(forms->model()->index(0, 0));

@@ -2,6 +2,8 @@
 // and what printing and saving produce: PDF pages read back as text, pictures.
 #include "core/statistics/specificities_statistic.h"
 #include "tests/ui/ui_test_support.h"
+#include "ui/charts/WordCloudChart.h"
+#include "ui/charts/WordCloudView.h"
 #include "ui/charts/chart_windows.h"
 
 #include "ui/MessageBox.h"
@@ -15,6 +17,7 @@
 #include <QAction>
 #include <QBarSet>
 #include <QChartView>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QImage>
@@ -22,6 +25,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -362,6 +366,62 @@ private slots:
         QFile svg(directory.filePath(QStringLiteral("g.svg")));
         QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<svg"));
         QVERIFY(ui::MessageBox::takeShownMessages().isEmpty());
+    }
+
+    // "&Nuage de mots" of the vocabulary opens the cloud beside it, the 100 most frequent forms
+    // but the function words; the grid lists the forms drawn. The number of forms and the box
+    // draw it again, the function words back when it is unchecked. The picture keeps the forms
+    // as text.
+    void wordCloud()
+    {
+        // "le" 8 times, then 150 forms of 1 to 5 attestations ("zaa" 1, "zab" 2...).
+        QByteArray text = QByteArray("le ").repeated(8);
+        for (int form = 0; form < 150; ++form)
+            text += (QByteArray("z") + char('a' + form / 26) + char('a' + form % 26) + ' ').repeated(form % 5 + 1);
+        const QTemporaryDir directory;
+        const auto window = test::openStatisticWindow("vocabulary", text);
+        const auto openCloud = [&window] { child<QAction>(*window, "wordCloudAction")->trigger(); };
+        test::inspectWindowBeside(openCloud, [&directory](QWidget* chart) {
+            QCOMPARE(chart->windowTitle(), QStringLiteral("Parvane Dorlesca - Nuage de mots"));
+            auto* cloud = child<ui::WordCloudView>(*chart, "chartView");
+            QStringList grid = readGrid(*chart);
+            QCOMPARE(cloud->shownForms().size(), 100);
+            QCOMPARE(grid.size(), 101);
+            QCOMPARE(grid.mid(0, 2),
+                     QStringList({" Forme  | Nombre d'attestations   | Taille (points)   ", "zae|5|48"}));
+            QCOMPARE(grid.back(), QStringLiteral("zbu|2|10"));
+            QVERIFY(!cloud->shownForms().contains(QStringLiteral("le")));
+            QVERIFY2(cloud->accessibleDescription().startsWith(QStringLiteral("100 forme(s), de la plus grande à la "
+                                                                              "plus petite : zae, zaj, zao")),
+                     qPrintable(cloud->accessibleDescription()));
+
+            child<QSpinBox>(*chart, "formCountBox")->setValue(20);
+            QCOMPARE(cloud->shownForms().size(), 20);
+            QCOMPARE(readGrid(*chart).size(), 21);
+            child<QCheckBox>(*chart, "withoutFunctionWordsBox")->setChecked(false);
+            QCOMPARE(cloud->shownForms().mid(0, 2), QStringList({"le", "zae"}));
+            QCOMPARE(readGrid(*chart).value(1), QStringLiteral("le|8|48"));
+
+            const QString svg = directory.filePath(QStringLiteral("nuage.svg"));
+            ui::setNextChosenFile(svg);
+            child<QAction>(*chart, "saveImageAction")->trigger();
+            QFile file(svg);
+            QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().contains(">zae<"));
+        });
+    }
+
+    // The specificities' cloud: the forms over-used in text 1 that reach the threshold, sized by
+    // their specificity; "ciel", over-used in text 2, is not in it.
+    void specificitiesWordCloud()
+    {
+        const SharedText first = test::analysed("mer le mer le mer le mer le mer le mer mer mer mer mer");
+        const SharedText second = test::analysed("ciel le ciel le ciel le ciel le ciel le ciel ciel ciel ciel ciel");
+        const ui::SpecificitiesWindow window(first, second,
+                                             SpecificitiesStatistic::report(AnalysedTexts(first, second)), nullptr);
+        QStringList grid;
+        test::inspectWindowBeside([&window] { child<QAction>(window, "wordCloudAction")->trigger(); },
+                                  [&grid](QWidget* chart) { grid = readGrid(*chart); });
+        QCOMPARE(grid, QStringList({" Forme  | Spécificité   | Taille (points)   ", "mer|4|48"}));
     }
 
     // The vocabulary prints the grid as it is ordered, under its header, page after page of

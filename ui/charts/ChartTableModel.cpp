@@ -3,24 +3,31 @@
 
 #include "ui/cp1252_text.h"
 
+#include <QSortFilterProxyModel>
+
 #include <utility>
 #include <vector>
 
 namespace quorvelle::ui {
-namespace {
 
 // The rows of a table that have a bar, ordered by their place in the chart.
-class BarsModel final : public QSortFilterProxyModel {
+class ChartTableModel::BarsModel final : public QSortFilterProxyModel {
 public:
     BarsModel(const ChartRows& rows, QAbstractItemModel* table)
         : QSortFilterProxyModel(table)
-        , valueColumn_(static_cast<int>(rows.valueColumn))
-        , places_(rows.rows.size(), notABar)
     {
-        for (std::size_t place = 0; place < rows.bars.size(); ++place)
-            places_[rows.bars[place]] = place;
+        placeBars(rows);
         setSourceModel(table);
         sort(0);
+    }
+
+    // Called while the table resets, before the proxy reads its rows again.
+    void placeBars(const ChartRows& rows)
+    {
+        valueColumn_ = static_cast<int>(rows.valueColumn);
+        places_.assign(rows.rows.size(), notABar);
+        for (std::size_t place = 0; place < rows.bars.size(); ++place)
+            places_[rows.bars[place]] = place;
     }
 
     // The chart reads its values as displayed numbers, whatever the decimal separator of the
@@ -44,17 +51,28 @@ protected:
 
 private:
     static constexpr std::size_t notABar = static_cast<std::size_t>(-1);
-    int valueColumn_;
+    int valueColumn_ = 0;
     std::vector<std::size_t> places_;
 };
-
-} // namespace
 
 ChartTableModel::ChartTableModel(QList<ColumnLook> columns, ChartRows rows, QObject* parent)
     : ReportTableModel(std::move(columns), parent)
     , rows_(std::move(rows))
     , barsModel_(new BarsModel(rows_, this))
 {
+}
+
+void ChartTableModel::setRows(ChartRows rows)
+{
+    beginResetModel();
+    rows_ = std::move(rows);
+    barsModel_->placeBars(rows_);
+    endResetModel();
+}
+
+QAbstractItemModel* ChartTableModel::barsModel() const
+{
+    return barsModel_;
 }
 
 QVariant ChartTableModel::data(const QModelIndex& index, int role) const

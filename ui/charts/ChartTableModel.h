@@ -4,7 +4,7 @@
 #include "core/presentation/chart_data.h"
 #include "ui/ReportTableModel.h"
 
-#include <QSortFilterProxyModel>
+#include <QAbstractItemModel>
 
 namespace quorvelle::ui {
 
@@ -21,10 +21,13 @@ public:
 
     ChartTableModel(QList<ColumnLook> columns, ChartRows rows, QObject* parent);
 
+    /// Replaces the rows, and the bars with them, for a chart that is drawn again.
+    void setRows(ChartRows rows);
+
     /// The column whose cells are the bars' values.
     int valueColumn() const { return static_cast<int>(rows_.valueColumn); }
     /// The rows that have a bar, left to right.
-    QAbstractItemModel* barsModel() const { return barsModel_; }
+    QAbstractItemModel* barsModel() const;
 
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
@@ -32,8 +35,10 @@ private:
     std::size_t rowTotal() const override { return rows_.rows.size(); }
     QString cellText(std::size_t row, int column) const override;
 
+    class BarsModel;
+
     ChartRows rows_;
-    QSortFilterProxyModel* barsModel_;
+    BarsModel* barsModel_;
 };
 
 } // namespace quorvelle::ui

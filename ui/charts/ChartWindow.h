@@ -37,8 +37,9 @@ struct ChartWindowLook {
 };
 
 /// Opened from a statistics window with the rows it shows, modal for the classic charts,
-/// beside it for Zipf's law and the specificities; built whole before it is shown and never
-/// changed after. Its one table feeds both tabs: the values grid
+/// beside it for Zipf's law, the specificities and the word cloud; built whole before it is
+/// shown, and changed after only by a window that draws its chart again from choices of its own
+/// (the word cloud). Its one table feeds both tabs: the values grid
 /// ("Afficher les valeurs") shows every row, the chart ("Afficher le graphique") the rows
 /// that have a bar, as bars unless the window draws them otherwise. "&Fichier" prints the
 /// chart on one page, saves it as a picture, exports the values as CSV, and closes the window.
@@ -52,6 +53,11 @@ protected:
     /// A bar chart of the rows that have a bar.
     ChartWindow(const ChartWindowLook& look, ChartRows rows, QWidget* parent);
     ChartWindow(const ChartWindowLook& look, ChartRows rows, const ChartMaker& makeChart, QWidget* parent);
+
+    /// The chart as makeChart made it, for a window that draws it again.
+    QChartView* drawnChart() const { return chartView; }
+    /// The table of both tabs, for a window that fills it again.
+    ChartTableModel* table() const { return table_; }
 
 private slots:
     /// Leaving the values for the chart enables "&Imprimer", leaving the chart disables it.

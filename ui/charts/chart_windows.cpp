@@ -14,19 +14,11 @@
 
 #include <QGroupBox>
 #include <QLayout>
-#include <QLocale>
 
 #include <algorithm>
 
 namespace quorvelle::ui {
 namespace {
-
-// The chart's percentages are written with the user's decimal separator.
-char decimalSeparator()
-{
-    const QString separator = QLocale().decimalPoint();
-    return separator.size() == 1 && separator[0].unicode() < 0x80 ? separator[0].toLatin1() : ',';
-}
 
 // A column of numbers, right-aligned, or of labels, left-aligned; the blanks are the headings' own.
 ReportTableModel::ColumnLook numbers(const QString& heading)

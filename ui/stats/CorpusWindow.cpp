@@ -9,6 +9,7 @@
 #include "core/reports/specificity_report.h"
 #include "core/statistics/corpus_statistic.h"
 #include "core/text/segmentation.h"
+#include "ui/charts/WordCloudChart.h"
 #include "ui/charts/chart_windows.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
@@ -179,7 +180,8 @@ void CorpusWindow::buildUi()
            .tableExport = {specificFormsModel_, tr("specificites-partie.csv")},
            .chartItems = {{"factorMapAction", tr("&Carte factorielle"), [this] { openFactorMap(); }, &factorMapAction_},
                           {"progressionChartAction", tr("&Progression des formes"), [this] { openProgressionChart(); },
-                           &progressionChartAction_}}});
+                           &progressionChartAction_},
+                          {"partCloudAction", tr("&Nuage de mots de la partie"), [this] { openPartCloud(); }}}});
 }
 
 QWidget* CorpusWindow::buildPartsTab()
@@ -416,6 +418,18 @@ void CorpusWindow::showFormInPart(const QModelIndex& index)
 void CorpusWindow::openProgressionChart()
 {
     openModeless<ProgressionChart>(this, std::span<const FormProgression>(progressions_));
+}
+
+// The most frequent forms of the part chosen in partBox.
+void CorpusWindow::openPartCloud()
+{
+    std::vector<WeightedForm> forms;
+    forms.reserve(partSpecificities_.forms.size());
+    for (const PartSpecificForm& form : partSpecificities_.forms)
+        forms.push_back({form.form, static_cast<double>(form.f)});
+    openModeless<WordCloudChart>(this, std::move(forms),
+                                 tr("Nuage de mots de « %1 »").arg(fromCp1252(partSpecificities_.part)),
+                                 tr("Nombre d'attestations"));
 }
 
 void CorpusWindow::applyChosenMinFrequency()

@@ -38,7 +38,8 @@ class FormFilterBar;
 ///   specificity reaches the threshold chosen in thresholdBox, over-used first; in
 ///   progressionGrid, the forms typed in progressionFormsBox (or the one activated in the
 ///   grid) through the groups, each group's row opening the form's concordance in it, and
-///   "&Graphique" › "&Progression des formes" their chart;
+///   "&Graphique" › "&Progression des formes" their chart; "&Graphique" › "&Nuage de mots de la
+///   partie" draws the most frequent forms of the group chosen;
 /// - « Analyse factorielle »: for the forms of at least minFrequencyBox attestations, the
 ///   factors in factorGrid, and the parts and forms on them in partPointGrid and
 ///   formPointGrid; "&Graphique" › "&Carte factorielle" draws them on the plane of the factors
@@ -80,6 +81,7 @@ private slots:
     void showProgressionOfTypedForms();
     void showFormInPart(const QModelIndex& index);
     void openProgressionChart();
+    void openPartCloud();
     void applyChosenMinFrequency();
     void openFactorMap();
 

@@ -4,6 +4,7 @@
 #include "core/statistics/specificities_statistic.h"
 
 #include "ui/TextAnalysis.h"
+#include "ui/charts/WordCloudChart.h"
 #include "ui/charts/chart_windows.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
@@ -143,7 +144,8 @@ void SpecificitiesWindow::buildUi()
            .size = windowSize,
            .menuBar = {.grid = specificityGrid},
            .tableExport = {rowsModel_, tr("specificites.csv")},
-           .chartItems = {{"specificitiesChartAction", tr("&Affichage"), [this] { openSpecificitiesChart(); }}}});
+           .chartItems = {{"specificitiesChartAction", tr("&Affichage"), [this] { openSpecificitiesChart(); }},
+                          {"wordCloudAction", tr("&Nuage de mots"), [this] { openWordCloud(); }}}});
 }
 
 void SpecificitiesWindow::applyChosenThreshold()
@@ -203,6 +205,16 @@ void SpecificitiesWindow::openSpecificitiesChart()
     for (const std::size_t place : report_.extremes(chartedFormsPerText))
         extremes.push_back({report_.forms[place].form, report_.forms[place].specificity});
     openModeless<SpecificitiesChart>(this, std::span<const ScoreChartRow>(extremes));
+}
+
+// The forms over-used in text 1 that reach the threshold, sized by their specificity.
+void SpecificitiesWindow::openWordCloud()
+{
+    std::vector<WeightedForm> forms;
+    for (const SpecificForm& form : report_.forms)
+        if (form.specificity > 0 && report_.isSpecific(form))
+            forms.push_back({form.form, form.specificity});
+    openModeless<WordCloudChart>(this, std::move(forms), tr("Formes spécifiques du texte n°1"), tr("Spécificité"));
 }
 
 void SpecificitiesWindow::showFormInContext(const QModelIndex& index)

@@ -27,7 +27,8 @@ class FormFilterBar;
 /// frequencies explain their computation. Double-clicking a form shows it in context
 /// in the text that uses it more. unitBox compares the texts' lemmas in place of their forms,
 /// computed off the interface thread. The chart shows the twenty forms that reach the threshold
-/// with the highest specificities and the twenty with the lowest.
+/// with the highest specificities and the twenty with the lowest; the word cloud, those of text 1
+/// that reach it, sized by their specificity.
 class SpecificitiesWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
@@ -44,6 +45,7 @@ private slots:
     void applyChosenThreshold();
     void computeWithChosenUnit();
     void openSpecificitiesChart();
+    void openWordCloud();
     void showFormInContext(const QModelIndex& index);
 
 private:

@@ -1,7 +1,9 @@
 // The vocabulary list window.
 #include "ui/stats/VocabularyWindow.h"
 
+#include "core/presentation/word_cloud.h"
 #include "core/statistics/vocabulary_statistic.h"
+#include "ui/charts/WordCloudChart.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_labels.h"
 #include "ui/printing.h"
@@ -55,7 +57,8 @@ VocabularyWindow::VocabularyWindow(SharedText text, VocabularyReport report, QWi
            .size = {760, 560},
            .menuBar = {.closingItemName = "closeAction", .closingItemCaption = tr("&Fermer")},
            .fileItems = {{"printAction", tr("&Imprimer"), [this] { printVocabulary(); }}},
-           .tableExport = {gridModel_, tr("vocabulaire.csv")}});
+           .tableExport = {gridModel_, tr("vocabulaire.csv")},
+           .chartItems = {{"wordCloudAction", tr("&Nuage de mots"), [this] { openWordCloud(); }}}});
     connect(switchOrderButton, &QPushButton::clicked, this, &VocabularyWindow::switchOrder);
     connect(filterBar, &FormFilterBar::changed, this, &VocabularyWindow::showRows);
     connect(vocabularyGrid, &QTableView::activated, this, &VocabularyWindow::showFormInContext);
@@ -99,6 +102,12 @@ void VocabularyWindow::printVocabulary()
         rows.push_back({cell(row, 0), cell(row, 1)});
     if (!printListing(printer, layoutPrintedGrid(rows)))
         reportPrintingFailure(this);
+}
+
+void VocabularyWindow::openWordCloud()
+{
+    openModeless<WordCloudChart>(this, weighedByCount(report_.byFrequency), tr("Nuage de mots"),
+                                 tr("Nombre d'attestations"));
 }
 
 void VocabularyWindow::showFormInContext()

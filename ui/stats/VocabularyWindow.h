@@ -17,7 +17,7 @@ class FormFilterBar;
 /// Opened modal from the main window's "&Liste du vocabulaire". Presents the core's
 /// VocabularyReport: the grid in alphabetical order or by decreasing frequency, and N, D and
 /// the mean frequency of attestation; the rows filtered as the user types, and function words
-/// left out on request.
+/// left out on request; "&Graphique" › "&Nuage de mots" draws the most frequent forms.
 class VocabularyWindow final : public StatisticsWindow {
     Q_OBJECT
 public:
@@ -29,6 +29,8 @@ private slots:
     /// From the alphabetical order to the order by decreasing frequency, and back.
     void switchOrder();
     void printVocabulary();
+    /// The cloud of the most frequent forms, beside the window.
+    void openWordCloud();
     /// The current row's form in context (double-click, Enter or "Voir en contexte").
     void showFormInContext();
 
