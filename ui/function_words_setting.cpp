@@ -18,9 +18,14 @@ QString savedFunctionWordLines()
                                                 : frenchFunctionWordLines();
 }
 
-FunctionWords savedFunctionWords(LetterRule letters)
+FunctionWords savedFunctionWords()
 {
-    return FunctionWords::fromText(toCp1252(savedFunctionWordLines()), letters);
+    return functionWordsOf(savedFunctionWordLines());
+}
+
+FunctionWords functionWordsOf(const QString& lines)
+{
+    return FunctionWords::fromText(toCp1252(lines), LetterRule::Extended);
 }
 
 void saveFunctionWordLines(const QString& lines)

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "core/text/function_words.h"
-#include "core/text/letters.h"
 
 #include <QString>
 
@@ -12,8 +11,13 @@ namespace quorvelle::ui {
 /// changes it.
 QString savedFunctionWordLines();
 
-/// The user's list, its forms cut by letters as a text's are.
-FunctionWords savedFunctionWords(LetterRule letters);
+/// The user's list.
+FunctionWords savedFunctionWords();
+
+/// The forms of a list's lines. They are cut with œ, Œ, Ÿ, Š and Ž as letters: « cœur » in the
+/// list stays whole, and matches nothing in a text where œ is no letter, rather than set aside
+/// the « c » of « c'est ».
+FunctionWords functionWordsOf(const QString& lines);
 
 /// Keeps lines as the user's list; the program's own list when they are that list.
 void saveFunctionWordLines(const QString& lines);

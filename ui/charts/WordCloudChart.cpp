@@ -1,9 +1,12 @@
 // The word cloud window.
 #include "ui/charts/WordCloudChart.h"
 
+#include "core/explanations/figure_explanation.h"
 #include "core/presentation/chart_data.h"
 #include "ui/charts/ChartTableModel.h"
 #include "ui/charts/WordCloudView.h"
+#include "ui/cp1252_text.h"
+#include "ui/function_words_setting.h"
 #include "ui/number_text.h"
 #include "ui/window_declaration.h"
 #include "ui/window_layout.h"
@@ -52,12 +55,6 @@ WordCloudChart::WordCloudChart(std::vector<WeightedForm> forms, const QString& t
     drawCloud();
 }
 
-// The program's own list, until the user can choose one.
-const FunctionWords& WordCloudChart::setAsideWords()
-{
-    return frenchFunctionWords();
-}
-
 void WordCloudChart::buildChoices()
 {
     formCountBox = new QSpinBox(this);
@@ -81,12 +78,13 @@ void WordCloudChart::buildChoices()
 
 void WordCloudChart::drawCloud()
 {
-    const FunctionWords none;
-    cloudView_->showCloud(forms_, withoutFunctionWordsBox->isChecked() ? setAsideWords() : none,
-                          static_cast<std::size_t>(formCountBox->value()));
+    const FunctionWords setAside = withoutFunctionWordsBox->isChecked() ? savedFunctionWords() : FunctionWords();
+    cloudView_->showCloud(forms_, setAside, static_cast<std::size_t>(formCountBox->value()));
     const WordCloud& cloud = cloudView_->cloud();
     table()->setRows(wordCloudChart(cloud, decimalSeparator()));
-    leftOutLabel->setText(tr("%n forme(s) sans place dans le nuage", nullptr, static_cast<int>(cloud.leftOut)));
+    leftOutLabel->setText(
+        tr("%1 sans place dans le nuage")
+            .arg(utf8Text(ExplanationNumbers::counted(static_cast<std::int64_t>(cloud.leftOut), "forme", "formes"))));
     leftOutLabel->setVisible(cloud.leftOut > 0);
 }
 

@@ -16,8 +16,9 @@ namespace quorvelle::ui {
 class WordCloudView;
 
 /// A word cloud ("&Graphique" › "&Nuage de mots" of VocabularyWindow), beside the window that
-/// opens it: the formCountBox weightiest forms ("Nombre de formes :", 100 at first), the function
-/// words set aside while withoutFunctionWordsBox is checked ("Sans les mots-outils", at first).
+/// opens it: the formCountBox weightiest forms ("Nombre de formes :", 100 at first), the user's
+/// function words set aside while withoutFunctionWordsBox is checked ("Sans les mots-outils", at
+/// first; see savedFunctionWords).
 /// Either choice draws the cloud again; the values tab lists the forms drawn, with their weight
 /// and their size, and leftOutLabel says how many forms found no room, when some did not.
 class WordCloudChart final : public ChartWindow {
@@ -36,8 +37,6 @@ private slots:
     void drawCloud();
 
 private:
-    /// The function words that the cloud leaves out when asked.
-    static const FunctionWords& setAsideWords();
     void buildChoices();
 
     std::vector<WeightedForm> forms_;

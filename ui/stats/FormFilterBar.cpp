@@ -95,7 +95,7 @@ void FormFilterBar::readFilter()
 void FormFilterBar::readFunctionWordChoice()
 {
     if (functionWordsCheck->isChecked())
-        setAside_ = savedFunctionWords(letters_);
+        setAside_ = savedFunctionWords();
     else
         setAside_.reset();
     emit changed();

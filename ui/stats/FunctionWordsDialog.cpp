@@ -68,7 +68,7 @@ void FunctionWordsDialog::accept()
 
 void FunctionWordsDialog::countWords()
 {
-    const auto count = static_cast<std::int64_t>(FunctionWords::fromText(toCp1252(wordListBox->toPlainText())).size());
+    const auto count = static_cast<std::int64_t>(functionWordsOf(wordListBox->toPlainText()).size());
     wordCountLabel->setText(utf8Text(ExplanationNumbers::counted(count, "forme", "formes")));
 }
 
