@@ -2,6 +2,8 @@
 #include "core/reports/concordance_context.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <iterator>
 
 namespace quorvelle {
 namespace {
@@ -28,70 +30,37 @@ bool isWordCharacter(char c, const Alphabet& alphabet)
     return alphabet.isLetter(c) || (c >= '0' && c <= '9') || c == '\'' || c == '\x92' || c == '-';
 }
 
-// Where the left context of an occurrence that starts at start begins.
-std::size_t leftContextStart(std::string_view text, std::size_t start, ConcordanceContext context,
-                             const Alphabet& alphabet)
+// The length of a context that reads the characters from first to last, away from its
+// occurrence (towards the text's start for a left context, its end for a right one). In forms:
+// to the end of the word of the amount-th form, or to last when there are fewer; in
+// characters: amount at most, a word they would cut left out.
+template <class Iterator>
+std::size_t contextLength(Iterator first, Iterator last, ConcordanceContext context, const Alphabet& alphabet)
 {
+    const auto isLetter = [&alphabet](char c) { return alphabet.isLetter(c); };
+    const auto isInWord = [&alphabet](char c) { return isWordCharacter(c, alphabet); };
     if (context.unit == ContextUnit::Forms) {
-        std::size_t begin = start;
-        for (std::size_t forms = 0; forms < context.amount; ++forms) {
-            std::size_t position = begin;
-            while (position > 0 && !alphabet.isLetter(text[position - 1]))
-                --position;
-            if (position == 0)
-                return 0;
-            while (position > 0 && alphabet.isLetter(text[position - 1]))
-                --position;
-            begin = position;
-        }
-        // The whole word of the farthest form.
-        while (begin > 0 && isWordCharacter(text[begin - 1], alphabet))
-            --begin;
-        return begin;
+        Iterator position = first;
+        for (std::size_t forms = 0; forms < context.amount && position != last; ++forms)
+            position = std::find_if_not(std::find_if(position, last, isLetter), last, isLetter);
+        return static_cast<std::size_t>(std::find_if_not(position, last, isInWord) - first);
     }
-    std::size_t begin = start - std::min(start, context.amount);
-    // Within a word: after it.
-    while (begin > 0 && begin < start && isWordCharacter(text[begin - 1], alphabet)
-           && isWordCharacter(text[begin], alphabet))
-        ++begin;
-    return begin;
-}
-
-// Where the right context of an occurrence that ends at end ends.
-std::size_t rightContextEnd(std::string_view text, std::size_t end, ConcordanceContext context,
-                            const Alphabet& alphabet)
-{
-    if (context.unit == ContextUnit::Forms) {
-        std::size_t finish = end;
-        for (std::size_t forms = 0; forms < context.amount; ++forms) {
-            std::size_t position = finish;
-            while (position < text.size() && !alphabet.isLetter(text[position]))
-                ++position;
-            if (position == text.size())
-                return text.size();
-            while (position < text.size() && alphabet.isLetter(text[position]))
-                ++position;
-            finish = position;
-        }
-        while (finish < text.size() && isWordCharacter(text[finish], alphabet))
-            ++finish;
-        return finish;
-    }
-    std::size_t finish = end + std::min(text.size() - end, context.amount);
-    // Within a word: before it.
-    while (finish > end && finish < text.size() && isWordCharacter(text[finish - 1], alphabet)
-           && isWordCharacter(text[finish], alphabet))
-        --finish;
-    return finish;
+    const auto available = static_cast<std::size_t>(last - first);
+    std::size_t length = std::min(available, context.amount);
+    const auto at = [first](std::size_t index) { return first[static_cast<std::ptrdiff_t>(index)]; };
+    while (length > 0 && length < available && isInWord(at(length - 1)) && isInWord(at(length)))
+        --length;
+    return length;
 }
 
 void cutContextsOf(ConcordanceLine& occurrence, std::string_view text, ConcordanceContext context,
                    const Alphabet& alphabet)
 {
-    const std::size_t leftStart = leftContextStart(text, occurrence.start, context, alphabet);
-    occurrence.left = withLineEndMarks(text.substr(leftStart, occurrence.start - leftStart));
-    const std::size_t rightEnd = rightContextEnd(text, occurrence.end, context, alphabet);
-    occurrence.right = withLineEndMarks(text.substr(occurrence.end, rightEnd - occurrence.end));
+    const auto start = text.begin() + static_cast<std::ptrdiff_t>(occurrence.start);
+    const std::size_t left = contextLength(std::make_reverse_iterator(start), text.rend(), context, alphabet);
+    occurrence.left = withLineEndMarks(text.substr(occurrence.start - left, left));
+    const auto end = text.begin() + static_cast<std::ptrdiff_t>(occurrence.end);
+    occurrence.right = withLineEndMarks(text.substr(occurrence.end, contextLength(end, text.end(), context, alphabet)));
 }
 
 } // namespace
