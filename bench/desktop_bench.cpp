@@ -339,7 +339,7 @@ private:
             return std::make_unique<ui::ComparisonResultsWindow>(ui::compareTexts(text, secondLargeText()), nullptr);
         if (name == QLatin1String("concordance"))
             return std::make_unique<ui::ConcordanceWindow>(
-                text, concordance(text->text(), "de", ui::ConcordanceWindow::contextWidth), nullptr);
+                text, concordance(text->text(), "de", ui::ConcordanceWindow::defaultContext), nullptr);
         std::unique_ptr<QWidget> window;
         forEachStatistic([&](auto statistic) {
             using Statistic = decltype(statistic);
@@ -361,10 +361,17 @@ private:
         const std::map<QString, const char*> buttons = {
             {QStringLiteral("lengths"), "sortByFormCountAscending"},
             {QStringLiteral("comparison results"), "showFirstTextFormsButton"},
-            {QStringLiteral("concordance"), "sortByRightFormButton"},
             {QStringLiteral("cooccurrences"), "showAllAlphabeticallyButton"}};
         if (const auto button = buttons.find(name); button != buttons.end()) {
             window.findChild<QPushButton*>(QString::fromLatin1(button->second))->click();
+            return;
+        }
+        if (name == QLatin1String("concordance")) {
+            // By the form after the occurrences, or before them on the next click.
+            auto* keys = window.findChild<QComboBox*>(QStringLiteral("firstSortKeyBox"));
+            const int after = keys->findText(QStringLiteral("1re forme à droite"));
+            keys->setCurrentIndex(keys->currentIndex() == after ? keys->findText(QStringLiteral("1re forme à gauche"))
+                                                                : after);
             return;
         }
         if (name == QLatin1String("compare")) {

@@ -5,6 +5,7 @@
 #include "cli/form_commands.h"
 #include "cli/statistics.h"
 #include "core/catalogue/statistic_register.h"
+#include "core/statistics/concordance_command.h"
 #include "core/text/letters.h"
 #include "core/text/segmentation.h"
 #include "core/text/text_file.h"
@@ -21,6 +22,7 @@ namespace quorvelle::cli {
 namespace {
 
 constexpr std::string_view acrossSentencesOption = "--across-sentences";
+constexpr std::string_view contextFormsOption = "--context-forms";
 constexpr std::string_view encodingOption = "--encoding";
 constexpr std::string_view explainOption = "--explain";
 constexpr std::string_view extendedLettersOption = "--extended-letters";
@@ -35,13 +37,13 @@ constexpr std::string_view minScoreOption = "--min-score";
 constexpr std::string_view partitionOption = "--partition";
 constexpr std::string_view partsOption = "--parts";
 constexpr std::string_view regexOption = "--regex";
+constexpr std::string_view sortOption = "--sort";
 constexpr std::string_view spanOption = "--span";
 constexpr std::string_view stoplistOption = "--stoplist";
 constexpr std::string_view thresholdOption = "--threshold";
 constexpr std::string_view unitOption = "--unit";
 constexpr std::string_view widthOption = "--width";
 constexpr unsigned mostJobs = 256;
-constexpr std::size_t widestContext = 1000;
 // A dispersion lists every part, its rows built whole as the window's grid, some 160 bytes a
 // part. A hundred thousand parts, a thousand times the desktop's largest choice, cut a 100 MB
 // text into parts of some 170 forms and a small one into single forms or empty parts: more
@@ -63,6 +65,8 @@ constexpr std::array optionScopes = {
     OptionScope{maxLengthOption, {registered::segments.name}},
     OptionScope{maximalOption, {registered::segments.name}},
     OptionScope{widthOption, {registered::concordance.name}},
+    OptionScope{contextFormsOption, {registered::concordance.name}},
+    OptionScope{sortOption, {registered::concordance.name}},
     OptionScope{lemmaOption, {registered::concordance.name, registered::collocates.name}},
     OptionScope{regexOption, {registered::concordance.name, registered::collocates.name, registered::dispersion.name}},
     OptionScope{unitOption, {registered::specificities.name, registered::corpus.name, registered::progression.name}},
@@ -117,6 +121,30 @@ Number parseCount(std::string_view option, std::string_view number, Number most)
         throw UsageError("l'option " + std::string(option) + " demande un nombre de 1 à " + std::to_string(most)
                          + ", et non « " + std::string(number) + " ».");
     return value;
+}
+
+// The keys of --sort, "1D,2D,1G": one to mostConcordanceKeys codes of concordanceKeyNames.
+std::vector<ConcordanceKey> parseSortKeys(std::string_view codes)
+{
+    std::vector<ConcordanceKey> keys;
+    bool known = true;
+    for (std::size_t start = 0; known && start <= codes.size();) {
+        const std::size_t end = std::min(codes.find(',', start), codes.size());
+        const auto named =
+            std::ranges::find(concordanceKeyNames, codes.substr(start, end - start), &ConcordanceKeyName::code);
+        known = named != concordanceKeyNames.end();
+        if (known)
+            keys.push_back(named->key);
+        start = end + 1;
+    }
+    if (known && keys.size() <= mostConcordanceKeys)
+        return keys;
+    std::string names;
+    for (const ConcordanceKeyName& key : concordanceKeyNames)
+        names.append(names.empty() ? "" : ", ").append(key.code);
+    throw UsageError("l'option " + std::string(sortOption)
+                     + " demande d'une à trois clés séparées par des virgules parmi " + names + " (1D,2D,1G), et non « "
+                     + std::string(codes) + " ».");
 }
 
 // A whole number from least up, the value of option; with zeroForNoBound, 0 too (no bound).
@@ -265,6 +293,8 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
     SegmentOptions& segments = arguments.presentation.segments;
     CollocateThresholds& thresholds = arguments.collocateThresholds;
     bool maxLengthGiven = false;
+    bool widthGiven = false;
+    bool contextFormsGiven = false;
     std::optional<std::string_view> minFrequency; // read once the command says its least value
     std::vector<std::string_view> positional;
     std::vector<const OptionScope*> scopedOptions;
@@ -289,7 +319,13 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
         } else if (const auto jobs = optionValue(words, index, jobsOption, "un nombre de 1 à 256")) {
             arguments.jobs = parseCount(jobsOption, *jobs, mostJobs);
         } else if (const auto width = optionValue(words, index, widthOption, "un nombre de caractères")) {
-            arguments.width = parseCount(widthOption, *width, widestContext);
+            arguments.context = {parseCount(widthOption, *width, mostContextCharacters), ContextUnit::Characters};
+            widthGiven = true;
+        } else if (const auto forms = optionValue(words, index, contextFormsOption, "un nombre de formes")) {
+            arguments.context = {parseCount(contextFormsOption, *forms, mostContextForms), ContextUnit::Forms};
+            contextFormsGiven = true;
+        } else if (const auto keys = optionValue(words, index, sortOption, "des clés de tri, 1D,2D,1G")) {
+            arguments.sortKeys = parseSortKeys(*keys);
         } else if (const auto lemma = optionValue(words, index, lemmaOption, "un lemme")) {
             arguments.lemma = decodeText(std::string(*lemma), Encoding::Utf8);
         } else if (const auto regex = optionValue(words, index, regexOption, "une expression régulière")) {
@@ -347,6 +383,8 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
         && !findStatistic(arguments.statistic))
         throw UsageError("statistique inconnue « " + arguments.statistic + " ».");
     checkOptionsApply(scopedOptions, arguments.statistic);
+    if (widthGiven && contextFormsGiven)
+        throw UsageError("choisissez --width ou --context-forms, pas les deux.");
     if (minFrequency && corpusCommand)
         arguments.analysisMinFrequency = parseAtLeast(minFrequencyOption, *minFrequency, 1);
     else if (minFrequency)
@@ -418,13 +456,16 @@ std::string usageText()
         line(statistic.info.name, statistic.info.description);
     line(allStatisticsName, "toutes les statistiques sauf segments et lemmas, en un seul objet avec --json");
     text += "\nConcordance :\n"
-            "  quorvelle-cli concordance FICHIER FORME [--width N] [--json | --csv]\n"
+            "  quorvelle-cli concordance FICHIER FORME [--width N | --context-forms N] [--sort CLÉS]\n"
+            "                [--json | --csv]\n"
             "                les occurrences de FORME (comparée en minuscules) avec leur contexte ;\n"
             "                « FORME1 FORME2 » : les endroits où ces formes se suivent ; jokers :\n"
             "                * des lettres (« citoy* »), ? une lettre, [éèe] l'une de ces lettres\n"
-            "  quorvelle-cli concordance FICHIER --lemma LEMME [--width N] [--json | --csv]\n"
+            "  quorvelle-cli concordance FICHIER --lemma LEMME [--width N | --context-forms N] [--sort CLÉS]\n"
+            "                [--json | --csv]\n"
             "                les occurrences lues comme LEMME, quelle que soit leur forme\n"
-            "  quorvelle-cli concordance FICHIER --regex MOTIF [--width N] [--json | --csv]\n"
+            "  quorvelle-cli concordance FICHIER --regex MOTIF [--width N | --context-forms N] [--sort CLÉS]\n"
+            "                [--json | --csv]\n"
             "                les formes dont la minuscule répond tout entière à MOTIF, une expression\n"
             "                régulière (ICU) ; plusieurs motifs séparés d'espaces : des formes qui se suivent\n";
     text += "\nSegments répétés :\n"
@@ -469,8 +510,14 @@ std::string usageText()
             "  --jobs N                      avec all, calcule N statistiques à la fois (par défaut,\n"
             "                                autant que de processeurs jusqu'à 32 Mo de texte, une\n"
             "                                au-delà)\n"
-            "  --width N                     avec concordance, N caractères de contexte de chaque côté\n"
-            "                                (40 par défaut)\n"
+            "  --width N                     avec concordance, au plus N caractères de contexte de chaque\n"
+            "                                côté, sans couper de mot (40 par défaut)\n"
+            "  --context-forms N             avec concordance, N formes de contexte de chaque côté, à la\n"
+            "                                place de --width\n"
+            "  --sort CLÉS                   avec concordance, trie les occurrences selon une à trois clés\n"
+            "                                séparées par des virgules (1D,2D,1G) : 1G, 2G, 3G la 1re,\n"
+            "                                2e, 3e forme à gauche, P le pivot, 1D, 2D, 3D la 1re, 2e,\n"
+            "                                3e forme à droite (l'ordre du texte entre égales)\n"
             "  --unit forms|lemmas           avec specificities, corpus et progression, compte les formes\n"
             "                                (par défaut) ou les lemmes, chacun à la place de ses formes\n"
             "  --stoplist fr|FICHIER         avec vocabulary, segments, specificities et collocates,\n"

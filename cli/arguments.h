@@ -4,6 +4,7 @@
 #include "cli/presentation.h"
 #include "core/corpus/correspondence_analysis.h"
 #include "core/reports/collocate_report.h"
+#include "core/reports/concordance_order.h"
 #include "core/reports/dispersion_report.h"
 #include "core/text/encoding.h"
 #include "core/text/form_pattern.h"
@@ -41,8 +42,11 @@ struct Arguments {
     /// wildcards (« citoy* »), or --regex's expression; how it is read.
     std::string query;
     PatternSyntax syntax = PatternSyntax::Wildcards;
-    /// The characters of context on either side of each occurrence of a concordance.
-    std::size_t width = 40;
+    /// The context on either side of each occurrence of a concordance: --width characters, or
+    /// --context-forms forms.
+    ConcordanceContext context = {40, ContextUnit::Characters};
+    /// The keys a concordance's occurrences are sorted by (--sort); none: the text's order.
+    std::vector<ConcordanceKey> sortKeys;
     /// The parts a dispersion cuts the text into.
     std::int64_t parts = defaultDispersionParts;
     /// Where the collocates are looked for, and which of them the text and CSV show.

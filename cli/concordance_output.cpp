@@ -7,6 +7,8 @@
 #include "core/statistics/concordance_command.h"
 #include "core/text/encoding.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <iomanip>
 #include <string>
 
@@ -23,12 +25,15 @@ std::string titleOf(const Concordance& concordance)
 
 } // namespace
 
-void writeText(std::ostream& out, const Concordance& concordance, std::size_t width)
+void writeText(std::ostream& out, const Concordance& concordance)
 {
     out << titleOf(concordance) << " : " << french::occurrenceCount(concordance.occurrences.size()) << '\n';
     if (const std::string outcome = french::searchOutcome(concordance); !outcome.empty())
         out << outcome << '\n';
     out << '\n';
+    std::size_t width = 0; // the widest left context
+    for (const ConcordanceLine& occurrence : concordance.occurrences)
+        width = std::max(width, occurrence.left.size());
     for (const ConcordanceLine& occurrence : concordance.occurrences) {
         // Code page 1252 has one byte per character: the padding aligns the forms.
         out << std::setw(7) << occurrence.line << "  " << std::string(width - occurrence.left.size(), ' ');

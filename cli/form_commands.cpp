@@ -34,24 +34,38 @@ LemmaOccurrences occurrencesOfLemma(const Arguments& arguments, std::string_view
     return {std::move(tokens), std::move(lemmatized), std::move(lemmas)};
 }
 
-// The report of each command for the command line's form, query or lemma and options.
-Concordance reportFor(ConcordanceCommand, const Arguments& arguments, std::string_view text)
+// The occurrences of the command line's form, query or lemma, in the text's order.
+Concordance occurrencesFound(const Arguments& arguments, std::string_view text)
 {
     if (!arguments.query.empty())
         return searchConcordance(text, tokenize(text, Occurrences::Kept, arguments.letters), arguments.query,
-                                 arguments.syntax, arguments.width);
+                                 arguments.syntax, arguments.context);
     // A form alone is found in one pass over the text, tokenized only to say what is close.
     if (arguments.lemma.empty()) {
-        Concordance result = concordance(text, arguments.form, arguments.width, arguments.letters);
+        Concordance result = concordance(text, arguments.form, arguments.context, arguments.letters);
         if (result.occurrences.empty())
             result.closest = closestForms(tokenize(text, Occurrences::Counted, arguments.letters),
                                           result.form.substr(0, result.form.find(' ')));
         return result;
     }
     const LemmaOccurrences found = occurrencesOfLemma(arguments, text);
-    Concordance result = lemmaConcordance(text, found.tokens, found.lemmatized, found.lemmas, arguments.width);
+    Concordance result = lemmaConcordance(text, found.tokens, found.lemmatized, found.lemmas, arguments.context);
     // Named as asked, the lemma found in one category or several, or in none.
     result.form = result.written = result.lemma = arguments.lemma;
+    return result;
+}
+
+// The report of each command for the command line's form, query or lemma and options.
+Concordance reportFor(ConcordanceCommand, const Arguments& arguments, std::string_view text)
+{
+    Concordance result = occurrencesFound(arguments, text);
+    if (arguments.sortKeys.empty())
+        return result;
+    std::vector<ConcordanceLine> sorted;
+    sorted.reserve(result.occurrences.size());
+    for (const std::size_t place : concordanceOrder(result, arguments.sortKeys))
+        sorted.push_back(std::move(result.occurrences[place]));
+    result.occurrences = std::move(sorted);
     return result;
 }
 
@@ -82,18 +96,6 @@ CollocateListing reportFor(CollocatesCommand, const Arguments& arguments, std::s
             arguments.collocateThresholds};
 }
 
-// The French text of a report; a concordance's lines are as wide as the command line asks.
-template <class Report>
-void writeTextOf(std::ostream& out, const Report& report, const Arguments&)
-{
-    writeText(out, report);
-}
-
-void writeTextOf(std::ostream& out, const Concordance& found, const Arguments& arguments)
-{
-    writeText(out, found, arguments.width);
-}
-
 // The figures of a listing of collocates are those of its report.
 const CollocateReport& figureSubject(const CollocateListing& listing)
 {
@@ -106,7 +108,7 @@ constexpr FormCommand cliFormCommand()
     return {Command::info,
             [](const Arguments& arguments, std::string_view text, std::ostream& out) {
                 const auto report = reportFor(Command{}, arguments, text);
-                writeTextOf(out, report, arguments);
+                writeText(out, report);
                 if constexpr (requires { Command::figures; })
                     if (arguments.presentation.explain)
                         writeExplanations(

@@ -7,6 +7,7 @@
 #include "cli/json_writer.h"
 #include "cli/statistics.h"
 #include "core/reports/concordance.h"
+#include "core/reports/concordance_order.h"
 #include "core/reports/richness_report.h"
 #include "core/reports/vocabulary_report.h"
 #include "core/text/encoding.h"
@@ -23,6 +24,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -58,7 +60,8 @@ void checkCsv(Write write)
 
 void checkConcordance(std::string_view text, std::string_view form, std::size_t width, quorvelle::LetterRule letters)
 {
-    const quorvelle::Concordance found = quorvelle::concordance(text, form, width, letters);
+    const quorvelle::Concordance found =
+        quorvelle::concordance(text, form, {width, quorvelle::ContextUnit::Characters}, letters);
     const quorvelle::VocabularyReport vocabulary =
         quorvelle::vocabularyReport(quorvelle::tokenize(text, quorvelle::Occurrences::Kept, letters));
     const auto counted = std::ranges::find(vocabulary.alphabetical, form, &quorvelle::FormCount::form);
@@ -70,6 +73,19 @@ void checkConcordance(std::string_view text, std::string_view form, std::size_t 
         require(occurrence.line >= line);
         line = occurrence.line;
     }
+    // Sorted by every key in turn, and in forms: every occurrence once, the same occurrences.
+    const quorvelle::ConcordanceKey keys[] = {quorvelle::ConcordanceKey::ThirdLeft, quorvelle::ConcordanceKey::Pivot,
+                                              quorvelle::ConcordanceKey::SecondRight};
+    std::vector<std::size_t> order = quorvelle::concordanceOrder(found, keys);
+    std::ranges::sort(order);
+    for (std::size_t place = 0; place < order.size(); ++place)
+        require(order[place] == place);
+    const quorvelle::Concordance inForms =
+        quorvelle::concordance(text, form, {width, quorvelle::ContextUnit::Forms}, letters);
+    require(inForms.occurrences.size() == found.occurrences.size());
+    for (std::size_t place = 0; place < found.occurrences.size(); ++place)
+        require(inForms.occurrences[place].start == found.occurrences[place].start
+                && inForms.occurrences[place].end == found.occurrences[place].end);
     const nlohmann::json json = parsedJson([&](quorvelle::cli::JsonWriter& writer) { writeJson(writer, found); });
     require(json.at("count") == found.occurrences.size());
     checkCsv([&](quorvelle::cli::CsvWriter& csv) { writeCsv(csv, found); });
@@ -83,7 +99,8 @@ void checkQuery(std::string_view text, std::string_view query, std::size_t width
     for (const auto syntax : {quorvelle::PatternSyntax::Wildcards, quorvelle::PatternSyntax::RegularExpression}) {
         try {
             const std::vector<quorvelle::FormPattern> patterns = quorvelle::formQuery(query, syntax, letters);
-            const quorvelle::Concordance found = quorvelle::queryConcordance(text, tokens, patterns, query, width);
+            const quorvelle::Concordance found =
+                quorvelle::queryConcordance(text, tokens, patterns, query, {width, quorvelle::ContextUnit::Characters});
             std::int64_t matched = 0;
             for (const quorvelle::FormCount& match : found.matches)
                 matched += match.count;

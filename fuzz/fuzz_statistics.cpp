@@ -361,8 +361,8 @@ void checkLemmas(const std::string& text, const quorvelle::TokenizedText& tokens
     require(quorvelle::lemmaTokens(tokens, lemmatized).occurrences == report.wordCount);
     if (!report.lemmas.empty()) {
         const quorvelle::LemmaRow& first = report.lemmas.front();
-        const quorvelle::Concordance found =
-            quorvelle::lemmaConcordance(text, tokens, lemmatized, std::span(&first.number, 1), 10);
+        const quorvelle::Concordance found = quorvelle::lemmaConcordance(
+            text, tokens, lemmatized, std::span(&first.number, 1), {10, quorvelle::ContextUnit::Characters});
         require(static_cast<std::int64_t>(found.occurrences.size()) == first.count);
     }
     std::ostringstream out;

@@ -284,9 +284,8 @@ void PlainTextBox::keyPressEvent(QKeyEvent* event)
     QPlainTextEdit::keyPressEvent(event);
 }
 
-void PlainTextBox::showCharacterAt(qsizetype offset)
+int PlainTextBox::documentPosition(qsizetype offset) const
 {
-    completeText();
     // Each block stands for its characters and for the line end of the break after it, which
     // a cut of a long line has none of.
     qsizetype blockStart = 0;
@@ -294,18 +293,32 @@ void PlainTextBox::showCharacterAt(qsizetype offset)
         const qsizetype shown = block.length() - 1;
         const QTextBlock next = block.next();
         const qsizetype blockEnd = blockStart + shown + (next.isValid() ? lineEndBefore(next).size() : 0);
-        if (offset < blockEnd || !next.isValid()) {
-            QTextCursor cursor(block);
-            cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor,
-                                static_cast<int>(std::clamp<qsizetype>(offset - blockStart, 0, shown)));
-            setTextCursor(cursor);
-            // The line at the top of the box, so that what follows it shows.
-            verticalScrollBar()->setValue(verticalScrollBar()->maximum());
-            ensureCursorVisible();
-            return;
-        }
+        if (offset < blockEnd || !next.isValid())
+            return block.position() + static_cast<int>(std::clamp<qsizetype>(offset - blockStart, 0, shown));
         blockStart = blockEnd;
     }
+    return 0;
+}
+
+void PlainTextBox::showCharacterAt(qsizetype offset)
+{
+    completeText();
+    QTextCursor cursor(document());
+    cursor.setPosition(documentPosition(offset));
+    setTextCursor(cursor);
+    // The line at the top of the box, so that what follows it shows.
+    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    ensureCursorVisible();
+}
+
+void PlainTextBox::selectCharacters(qsizetype start, qsizetype end)
+{
+    completeText();
+    QTextCursor cursor(document());
+    cursor.setPosition(documentPosition(start));
+    cursor.setPosition(documentPosition(end), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+    centerCursor();
 }
 
 void PlainTextBox::selectWholeText()

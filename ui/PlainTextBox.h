@@ -58,6 +58,8 @@ public:
     void completeText();
     /// Puts the caret before the character at offset in text() and scrolls its line to the top.
     void showCharacterAt(qsizetype offset);
+    /// Selects the characters of text() from start to end and scrolls them to the middle of the box.
+    void selectCharacters(qsizetype start, qsizetype end);
     /// Selects the whole text. (copy() needs nothing of its own: it goes through
     /// createMimeDataFromSelection and leaves the clipboard untouched when nothing is
     /// selected.)
@@ -91,6 +93,9 @@ protected:
 
 private:
     bool offersLinesInContext() const;
+    /// The position in the document of the character at offset in text(), once the text is
+    /// shown whole.
+    int documentPosition(qsizetype offset) const;
     /// The exact characters of shown, a stretch of the document's raw text that starts in block.
     QString withLineEnds(const QString& shown, QTextBlock block) const;
     /// The line end that the paragraph break before block stands for.

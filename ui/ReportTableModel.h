@@ -94,6 +94,8 @@ public:
 
     /// The row shown at position.
     const Row& rowAt(std::size_t position) const { return rows_[placeAt(position)]; }
+    /// The place among the report's rows of the row shown at position.
+    std::size_t placeAt(std::size_t position) const { return order_ ? (*order_)[position] : position; }
 
     /// The rows in the order shown, each made into what convert returns.
     template <class Convert>
@@ -138,9 +140,6 @@ private:
     {
         return columns_[static_cast<std::size_t>(column)].text(rowAt(row), placeAt(row));
     }
-
-    /// The place among the report's rows of the row shown at position.
-    std::size_t placeAt(std::size_t position) const { return order_ ? (*order_)[position] : position; }
 
     std::vector<Column> columns_;
     std::span<const Row> rows_;

@@ -112,6 +112,15 @@ void TextAnalysis::showAnalysed(SharedText text)
     box_->setCp1252Text(analysedBytes_);
 }
 
+bool TextAnalysis::boxHolds(const AnalysedText& text) const
+{
+    // An unmodified file's bytes are shared by its analyses, whatever their letter rule.
+    if (const std::shared_ptr<const std::string> bytes = box_->unmodifiedCp1252Text())
+        return bytes == text.sharedText();
+    return !analysedBytes_ && analysedVersion_ == version_ && analysis_.isFinished() && analysis_.resultCount() > 0
+        && analysis_.result()->sharedText() == text.sharedText();
+}
+
 bool hasAnalysed(QFuture<SharedText> analysis)
 {
     analysis.waitForFinished(); // throws what the analysis threw

@@ -42,6 +42,9 @@ public:
     QFuture<SharedText> current();
     /// Puts a text analysed elsewhere in the box, its analysis and its letter rule with it.
     void showAnalysed(SharedText text);
+    /// Whether the box now holds text, character for character: the bytes of the unmodified file
+    /// text was analysed from, or the edited text of the analysis made since the last edit.
+    bool boxHolds(const AnalysedText& text) const;
 
     /// The rule the text's forms are cut by; a change analyses the text again at once.
     LetterRule letters() const { return letters_; }

@@ -160,7 +160,7 @@ std::vector<bool> occurrencesOf(const LemmatizedText& lemmatized, std::span<cons
 }
 
 Concordance lemmaConcordance(std::string_view text, const TokenizedText& tokens, const LemmatizedText& lemmatized,
-                             std::span<const LemmatizedText::Id> lemmas, std::size_t width)
+                             std::span<const LemmatizedText::Id> lemmas, ConcordanceContext context)
 {
     const std::vector<bool> found = occurrencesOf(lemmatized, lemmas);
     std::vector<FormRun> runs;
@@ -172,7 +172,7 @@ Concordance lemmaConcordance(std::string_view text, const TokenizedText& tokens,
         else
             runs.push_back({occurrence, 1});
     }
-    Concordance result = concordanceOfRuns(text, runs, width, tokens.letters);
+    Concordance result = concordanceOfRuns(text, runs, context, tokens.letters);
     if (lemmas.empty())
         return result;
     const Lemma& first = lemmatized.lemmas()[lemmas.front()];

@@ -75,6 +75,6 @@ std::vector<bool> occurrencesOf(const LemmatizedText& lemmatized, std::span<cons
 /// first lemma; concordance.lemma says it as a reader reads it, with its category when there is
 /// one lemma, "être (verbe)", without when there are several, "être".
 Concordance lemmaConcordance(std::string_view text, const TokenizedText& tokens, const LemmatizedText& lemmatized,
-                             std::span<const LemmatizedText::Id> lemmas, std::size_t width);
+                             std::span<const LemmatizedText::Id> lemmas, ConcordanceContext context);
 
 } // namespace quorvelle

@@ -1,6 +1,7 @@
 // Finding a form's occurrences and their lines in one pass over the text.
 #include "core/reports/concordance.h"
 
+#include "core/reports/concordance_context.h"
 #include "core/text/collation.h"
 #include "core/text/letters.h"
 #include "core/text/segmentation.h"
@@ -15,20 +16,6 @@
 
 namespace quorvelle {
 namespace {
-
-// The context with each of its line ends (CR LF counted as one) as lineEndMark.
-std::string shownContext(std::string_view context)
-{
-    std::string shown;
-    shown.reserve(context.size());
-    for (std::size_t index = 0; index < context.size(); ++index) {
-        const char c = context[index];
-        if (c == '\r' && index + 1 < context.size() && context[index + 1] == '\n')
-            continue; // the LF that follows is the mark
-        shown += c == '\r' || c == '\n' ? lineEndMark : c;
-    }
-    return shown;
-}
 
 bool sameForm(std::string_view written, std::string_view lower, const Alphabet& alphabet)
 {
@@ -47,22 +34,15 @@ std::int64_t lineEnds(std::string_view text)
     return count;
 }
 
-// The line of an occurrence from first to end in text, with its contexts.
-ConcordanceLine lineOf(std::string_view text, std::size_t first, std::size_t end, std::int64_t line, std::size_t width)
-{
-    const std::size_t leftStart = first > width ? first - width : 0;
-    return {line, shownContext(text.substr(leftStart, first - leftStart)),
-            shownContext(text.substr(first, end - first)), shownContext(text.substr(end, width))};
-}
-
 } // namespace
 
-Concordance concordance(std::string_view text, std::string_view form, std::size_t width, LetterRule letters)
+Concordance concordance(std::string_view text, std::string_view form, ConcordanceContext context, LetterRule letters)
 {
     const Alphabet& alphabet = Alphabet::of(letters);
     Concordance result;
     result.form = result.written = alphabet.lowerCased(form);
     result.letters = letters;
+    result.context = context;
     std::vector<std::string_view> wanted;
     forEachForm(result.form, alphabet, [&wanted](std::string_view one) { wanted.push_back(one); });
     if (wanted.empty())
@@ -93,16 +73,17 @@ Concordance concordance(std::string_view text, std::string_view form, std::size_
         const std::size_t end = start + written.size();
         if (result.occurrences.empty())
             result.written = writtenInLowerCase(text.substr(first, end - first), letters);
-        result.occurrences.push_back(lineOf(text, first, end, recent.front().line, width));
+        result.occurrences.push_back(occurrenceLine(text, first, end, recent.front().line, context, alphabet));
     });
     return result;
 }
 
-Concordance concordanceOfRuns(std::string_view text, std::span<const FormRun> runs, std::size_t width,
+Concordance concordanceOfRuns(std::string_view text, std::span<const FormRun> runs, ConcordanceContext context,
                               LetterRule letters)
 {
     Concordance result;
     result.letters = letters;
+    result.context = context;
     result.occurrences.reserve(runs.size());
     const Alphabet& alphabet = Alphabet::of(letters);
     // The runs begun and not yet ended, with where they start; as runs that overlap have one
@@ -127,8 +108,8 @@ Concordance concordanceOfRuns(std::string_view text, std::span<const FormRun> ru
         for (; next != runs.end() && next->first == formNumber; ++next)
             begun.push_back({next->first + next->count - 1, start, line});
         while (!begun.empty() && begun.front().last == formNumber) {
-            result.occurrences.push_back(
-                lineOf(text, begun.front().start, start + written.size(), begun.front().line, width));
+            result.occurrences.push_back(occurrenceLine(text, begun.front().start, start + written.size(),
+                                                        begun.front().line, context, alphabet));
             begun.pop_front();
         }
     });
@@ -136,7 +117,7 @@ Concordance concordanceOfRuns(std::string_view text, std::span<const FormRun> ru
 }
 
 Concordance queryConcordance(std::string_view text, const TokenizedText& tokens, std::span<const FormPattern> patterns,
-                             std::string_view query, std::size_t width)
+                             std::string_view query, ConcordanceContext context)
 {
     std::vector<FormRun> runs;
     std::map<std::vector<FormTable::Id>, std::int64_t> runCounts;
@@ -145,7 +126,7 @@ Concordance queryConcordance(std::string_view text, const TokenizedText& tokens,
         ++runCounts[{run.begin(), run.end()}];
     });
 
-    Concordance result = concordanceOfRuns(text, runs, width, tokens.letters);
+    Concordance result = concordanceOfRuns(text, runs, context, tokens.letters);
     result.form = result.written = result.query = std::string(query);
     for (const auto& [run, count] : runCounts) {
         std::string joined;
@@ -167,12 +148,12 @@ Concordance queryConcordance(std::string_view text, const TokenizedText& tokens,
 }
 
 Concordance searchConcordance(std::string_view text, const TokenizedText& tokens, std::string_view query,
-                              PatternSyntax syntax, std::size_t width)
+                              PatternSyntax syntax, ConcordanceContext context)
 {
     const std::vector<FormPattern> patterns = formQuery(query, syntax, tokens.letters);
     Concordance found = std::ranges::all_of(patterns, &FormPattern::isPlainForm)
-        ? concordance(text, query, width, tokens.letters)
-        : queryConcordance(text, tokens, patterns, query, width);
+        ? concordance(text, query, context, tokens.letters)
+        : queryConcordance(text, tokens, patterns, query, context);
     if (found.occurrences.empty() && !patterns.empty())
         found.closest = closestForms(tokens, patterns.front().letters());
     return found;
@@ -224,46 +205,6 @@ std::vector<std::string> closestForms(const TokenizedText& tokens, std::string_v
     for (std::size_t place = 0; place < std::min(most, candidates.size()); ++place)
         closest.push_back(tokens.forms.form(candidates[place].id));
     return closest;
-}
-
-namespace {
-
-// The last form of a left context, or the first of a right one, lower-cased; empty when the
-// context holds none.
-std::string neighbouringForm(std::string_view context, bool last, const Alphabet& alphabet)
-{
-    std::string_view found;
-    forEachForm(context, alphabet, [&](std::string_view form) {
-        if (last || found.empty())
-            found = form;
-    });
-    return alphabet.lowerCased(found);
-}
-
-} // namespace
-
-std::vector<std::size_t> concordanceOrder(const Concordance& concordance, ConcordanceOrder order)
-{
-    std::vector<std::size_t> places(concordance.occurrences.size());
-    std::iota(places.begin(), places.end(), std::size_t{0});
-    if (order == ConcordanceOrder::Position)
-        return places;
-    const Alphabet& alphabet = Alphabet::of(concordance.letters);
-    std::vector<std::string> words;
-    words.reserve(places.size());
-    for (const ConcordanceLine& occurrence : concordance.occurrences)
-        words.push_back(order == ConcordanceOrder::LeftWord ? neighbouringForm(occurrence.left, true, alphabet)
-                                                            : neighbouringForm(occurrence.right, false, alphabet));
-    // Each occurrence ranks as its word does among the words in alphabetical order.
-    const std::vector<std::size_t> alphabetical = FrenchCollator::instance().order({words.begin(), words.end()});
-    std::vector<std::size_t> rank(words.size());
-    for (std::size_t position = 0; position < alphabetical.size(); ++position) {
-        const std::size_t word = alphabetical[position];
-        const bool sameAsPrevious = position > 0 && words[alphabetical[position - 1]] == words[word];
-        rank[word] = sameAsPrevious ? rank[alphabetical[position - 1]] : position;
-    }
-    std::ranges::stable_sort(places, {}, [&rank](std::size_t place) { return rank[place]; });
-    return places;
 }
 
 } // namespace quorvelle

@@ -8,11 +8,6 @@
 namespace quorvelle {
 namespace {
 
-constexpr bool isTerminator(char c)
-{
-    return c == '.' || c == '?' || c == '!';
-}
-
 void addSentence(SentenceTotals& totals, const SentenceRecord& sentence)
 {
     ++totals.sentenceCount;
@@ -31,7 +26,24 @@ void computeMean(SentenceTotals& totals)
 
 std::string_view SentenceRecord::terminator() const
 {
-    return !text.empty() && isTerminator(text.back()) ? text.substr(text.size() - 1) : std::string_view();
+    return !text.empty() && isSentenceTerminator(text.back()) ? text.substr(text.size() - 1) : std::string_view();
+}
+
+std::string_view sentenceAround(std::string_view text, std::size_t start, std::size_t end, std::size_t reach)
+{
+    std::size_t begin = start;
+    while (begin > 0 && start - begin < reach && !isSentenceTerminator(text[begin - 1]))
+        --begin;
+    std::size_t finish = end;
+    while (finish < text.size() && finish - end < reach)
+        if (isSentenceTerminator(text[finish++]))
+            break;
+    constexpr std::string_view blanks = " \t\r\n";
+    const std::string_view sentence = text.substr(begin, finish - begin);
+    const std::size_t first = sentence.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return sentence.substr(0, 0);
+    return sentence.substr(first, sentence.find_last_not_of(blanks) + 1 - first);
 }
 
 SentenceTotals sentenceTotals(std::string_view text, LetterRule letters)
@@ -47,7 +59,8 @@ SentenceReport sentenceReport(std::string_view text, LetterRule letters)
     SentenceReport report;
     // Reserved exactly (every terminator closes a sentence, and the end of the text may
     // close one more): a growing vector would briefly hold its records twice.
-    report.sentences.reserve(static_cast<std::size_t>(std::count_if(text.begin(), text.end(), isTerminator)) + 1);
+    report.sentences.reserve(static_cast<std::size_t>(std::count_if(text.begin(), text.end(), isSentenceTerminator))
+                             + 1);
     forEachSentence(text, letters, [&report](const SentenceRecord& sentence) {
         report.sentences.push_back(sentence);
         addSentence(report, sentence);

@@ -3,6 +3,7 @@
 
 #include "core/text/letters.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -24,6 +25,12 @@ struct SentenceRecord {
 
     friend bool operator==(const SentenceRecord&, const SentenceRecord&) = default;
 };
+
+/// Whether c closes a sentence: a full stop, a question mark or an exclamation mark.
+constexpr bool isSentenceTerminator(char c)
+{
+    return c == '.' || c == '?' || c == '!';
+}
 
 /// The decimals of the mean sentence length.
 inline constexpr int meanSentenceLengthDecimals = 2;
@@ -77,7 +84,7 @@ void forEachSentence(std::string_view text, LetterRule letters, Visit visit)
         if (inForm)
             ++formCount;
         inForm = false;
-        if (c == '.' || c == '?' || c == '!')
+        if (isSentenceTerminator(c))
             closeSentence(index + 1);
     }
     // A run of letters that reaches the end of the text is a form like any other.
@@ -86,6 +93,11 @@ void forEachSentence(std::string_view text, LetterRule letters, Visit visit)
     if (sawLetter)
         closeSentence(text.size());
 }
+
+/// The sentence of text, cut as forEachSentence cuts them, that holds the characters from
+/// byte start to byte end (the sentences, when they hold a terminator), without the blanks and
+/// line ends around it; no more than reach characters on either side of them.
+std::string_view sentenceAround(std::string_view text, std::size_t start, std::size_t end, std::size_t reach);
 
 SentenceTotals sentenceTotals(std::string_view text, LetterRule letters = LetterRule::Classic);
 SentenceReport sentenceReport(std::string_view text, LetterRule letters = LetterRule::Classic);

@@ -427,6 +427,13 @@ TEST(Cli, MistakesExitWithAFrenchMessage)
         {"collocates --span=0 " + text + " a", 2, "l'option --span demande un nombre entier de 1 ou plus"},
         {"collocates --min-score deux " + text + " a", 2, "l'option --min-score demande un nombre, et non « deux »"},
         {"concordance --min-count 2 " + text + " a", 2, "l'option --min-count ne s'emploie qu'avec collocates."},
+        {"concordance --sort 1D,4D " + text + " a", 2,
+         "l'option --sort demande d'une à trois clés séparées par des virgules parmi 3G, 2G, 1G, P, 1D, 2D, 3D "
+         "(1D,2D,1G), et non « 1D,4D »."},
+        {"concordance --sort 1D,2D,1G,P " + text + " a", 2, "et non « 1D,2D,1G,P »."},
+        {"concordance --width 5 --context-forms 2 " + text + " a", 2,
+         "choisissez --width ou --context-forms, pas les deux."},
+        {"counts --sort 1D " + text, 2, "l'option --sort ne s'emploie qu'avec concordance."},
         {"counts --threshold 3 " + text, 2, "l'option --threshold ne s'emploie qu'avec specificities, all ou corpus."},
         {"corpus", 2, "le corpus demande ses fichiers"},
         {"progression " + text, 2, "la progression demande les fichiers du corpus puis des formes"},
@@ -463,26 +470,44 @@ TEST(Cli, MistakesExitWithAFrenchMessage)
     fs::remove(fifo);
 }
 
-// The form after the file, compared lower-cased; contexts in UTF-8, line ends as "¶".
+// The form after the file, compared lower-cased; contexts in UTF-8, line ends as "¶", never
+// cut inside a form.
 TEST(Cli, ConcordanceOfAForm)
 {
     const TemporaryFile file("Le chat.\r\nle");
     const CliRun run = runCli("concordance --width 3 --json " + file.argument() + " LE");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out,
-              R"({"form":"le","text":"le","count":2,"occurrences":[{"line":1,"left":"","form":"Le","right":" ch"},)"
+              R"({"form":"le","text":"le","count":2,"occurrences":[{"line":1,"left":"","form":"Le","right":" "},)"
               R"({"line":2,"left":".¶","form":"le","right":""}]})"
               "\n");
     EXPECT_EQ(runCli("concordance --width 3 --csv " + file.argument() + " LE").out,
               "\xEF\xBB\xBF"
               "Concordance de « le »\r\nLigne;Contexte gauche;Forme;Contexte droit\r\n"
-              "1;;Le; ch\r\n2;.¶;le;\r\n\r\n");
+              "1;;Le; \r\n2;.¶;le;\r\n\r\n");
     // The heading's count agrees with its number, singular up to 1.
     const std::pair<const char*, const char*> headings[] = {{"LE", "Concordance de « le » : 2 occurrences\n\n"},
                                                             {"chat", "Concordance de « chat » : 1 occurrence\n\n"},
                                                             {"chien", "Concordance de « chien » : 0 occurrence\n\n"}};
     for (const auto& [form, heading] : headings)
         EXPECT_EQ(runCli("concordance --width 3 " + file.argument() + " " + form).out.rfind(heading, 0), 0u) << form;
+}
+
+// Sorted by the form before, then the form after, each context one form wide; the text's
+// alignment follows the widest left context.
+TEST(Cli, ConcordanceSortedWithContextsInForms)
+{
+    const TemporaryFile file("Le chat noir.\nUn chat mange.\nLe chat dort.");
+    const CliRun run = runCli("concordance --json --context-forms 1 --sort 1G,1D " + file.argument() + " chat");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const auto occurrences = nlohmann::json::parse(run.out)["occurrences"];
+    ASSERT_EQ(occurrences.size(), 3u);
+    EXPECT_EQ(occurrences[0], nlohmann::json::parse(R"({"line":3,"left":"Le ","form":"chat","right":" dort"})"));
+    EXPECT_EQ(occurrences[1]["line"], 1);
+    EXPECT_EQ(occurrences[2]["line"], 2);
+    EXPECT_NE(runCli("concordance --context-forms 2 " + file.argument() + " chat")
+                  .out.find("      1         Le   chat   noir.¶Un\n      2   noir.¶Un   chat   mange.¶Le\n"),
+              std::string::npos);
 }
 
 // Forms separated by blanks are found where they follow each other, whatever separates them;

@@ -24,6 +24,7 @@
 #include <QPointer>
 #include <QPromise>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
@@ -475,6 +476,38 @@ private slots:
         QCOMPARE(test::labelTexts(*concordance, {"occurrenceCountLabel"}), QStringLiteral("2 occurrences"));
         // The forms around several forms are not computed.
         QVERIFY(!test::child<QPushButton>(*concordance, "showCollocatesButton")->isEnabled());
+    }
+
+    // « Afficher dans le texte », or Entrée on a row, selects the current occurrence in the text
+    // box, a CR LF counted as the one break the box shows; not once the text is edited, until the
+    // edit is undone, nor from a concordance of a text the main window does not show.
+    void concordanceShowsAnOccurrenceInTheText()
+    {
+        mainWindow_->openTextFile(
+            test::writeFile(files_, QStringLiteral("chats.txt"), "Le chat dort.\r\nUn chat noir."));
+        ui::ConcordanceWindow::open(mainWindow_.get(), mainWindow_->analysis().result(), "chat");
+        const std::unique_ptr<ui::ConcordanceWindow> concordance(mainWindow_->findChild<ui::ConcordanceWindow*>());
+        QVERIFY(concordance);
+        auto* grid = test::child<QTableView>(*concordance, "concordanceGrid");
+        auto* showInText = test::child<QPushButton>(*concordance, "showInTextButton");
+        auto* textBox = test::child<ui::PlainTextBox>(*mainWindow_, "textBox");
+        grid->setCurrentIndex(grid->model()->index(1, 0));
+        showInText->click();
+        QCOMPARE(textBox->textCursor().selectedText(), QStringLiteral("chat"));
+        QCOMPARE(textBox->textCursor().selectionStart(), 17);
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        QTest::keyClick(grid, Qt::Key_Return);
+        QCOMPARE(textBox->textCursor().selectionStart(), 3);
+
+        QTest::keyClicks(textBox, QStringLiteral("x"));
+        QVERIFY(!showInText->isEnabled());
+        textBox->undo();
+        QVERIFY(showInText->isEnabled());
+        const SharedText other = test::analysed("Un chat.");
+        const ui::ConcordanceWindow ofOther(
+            other, quorvelle::concordance(other->text(), "chat", ui::ConcordanceWindow::defaultContext),
+            mainWindow_.get());
+        QVERIFY(!test::child<QPushButton>(ofOther, "showInTextButton")->isEnabled());
     }
 
     void statisticsItems_data()

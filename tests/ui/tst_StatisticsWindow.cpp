@@ -336,7 +336,7 @@ private:
             return test::openComparisonResults(bytes, bytes);
         if (name == QLatin1String("concordance"))
             return std::make_unique<ui::ConcordanceWindow>(
-                test::analysed(bytes), concordance(text, "chat", ui::ConcordanceWindow::contextWidth), nullptr);
+                test::analysed(bytes), concordance(text, "chat", ui::ConcordanceWindow::defaultContext), nullptr);
         if (name == QLatin1String("collocates"))
             return std::make_unique<ui::CollocatesWindow>(test::analysed(bytes), TextQuery{"chat"},
                                                           collocateReport(text, "chat"), nullptr);

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,7 +110,8 @@ private slots:
         test::inspectWindowBeside(showInContext, [&](QWidget* concordance) {
             caption << concordance->windowTitle() << test::child<QLabel>(*concordance, "occurrenceCountLabel")->text();
             auto* occurrences = test::child<QTableView>(*concordance, "concordanceGrid");
-            QTest::mouseClick(test::child<QPushButton>(*concordance, "sortByRightFormButton"), Qt::LeftButton);
+            test::pickEntry(test::child<QComboBox>(*concordance, "firstSortKeyBox"),
+                            QStringLiteral("1re forme à droite"));
             rows = gridRows(occurrences);
             occurrences->selectRow(0);
             test::child<QAction>(*concordance, "copyAction")->trigger();

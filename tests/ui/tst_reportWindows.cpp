@@ -1,12 +1,13 @@
 // The windows over one text's report, on worked examples: the lists and the result box on
 // opening and after clicks, the lists that drive or follow, the sort buttons, the combo
-// boxes, the "Affichage" buttons, export and the richness measures. The figures themselves
-// are the core's.
+// boxes, the "Affichage" buttons, export, the concordance and the richness measures. The
+// figures themselves are the core's.
 #include "tests/ui/ui_test_support.h"
 
 #include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
 #include "ui/file_dialogs.h"
+#include "ui/report_grid.h"
 #include "ui/stats/ConcordanceWindow.h"
 #include "ui/stats/FrequenciesWindow.h"
 
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -350,7 +352,8 @@ private slots:
     void collocatesAndDispersionFromTheConcordance()
     {
         const SharedText text = test::analysed("a b c d e f g h i j k l m n o p q r s t. chat noir. chat noir.");
-        ui::ConcordanceWindow concordance(text, quorvelle::concordance(text->text(), "chat", 10), nullptr);
+        ui::ConcordanceWindow concordance(
+            text, quorvelle::concordance(text->text(), "chat", {10, ContextUnit::Characters}), nullptr);
         QString around;
         const auto showCollocates = [&concordance] {
             QTest::mouseClick(child<QPushButton>(concordance, "showCollocatesButton"), Qt::LeftButton);
@@ -364,7 +367,8 @@ private slots:
         QCOMPARE(around, QStringLiteral("noir 2|2|1 7"));
 
         const SharedText tenForms = test::analysed("x a a a a a a a a x");
-        ui::ConcordanceWindow ofX(tenForms, quorvelle::concordance(tenForms->text(), "x", 10), nullptr);
+        ui::ConcordanceWindow ofX(
+            tenForms, quorvelle::concordance(tenForms->text(), "x", {10, ContextUnit::Characters}), nullptr);
         QStringList parts;
         const auto showDispersion = [&ofX] {
             QTest::mouseClick(child<QPushButton>(ofX, "showDispersionButton"), Qt::LeftButton);
@@ -376,6 +380,51 @@ private slots:
             parts << QString::number(child<QTableView>(*dispersion, "partsGrid")->model()->rowCount());
         });
         QCOMPARE(parts, QStringList({"0,3333|0,8", "10", "20"}));
+    }
+
+    // The concordance's contexts in forms, its rows in the order of the keys its boxes choose
+    // (each box open once the one before it has a key), the current occurrence kept current,
+    // and its sentence under the grid, the occurrence selected in it.
+    void concordanceOrderAndSentence()
+    {
+        const SharedText text = test::analysed("Le chat noir. Un chat mange. Le chat dort.");
+        ui::ConcordanceWindow window(
+            text, quorvelle::concordance(text->text(), "chat", ui::ConcordanceWindow::defaultContext), nullptr);
+        auto* grid = child<QTableView>(window, "concordanceGrid");
+        const auto rows = [grid] {
+            QStringList shown;
+            for (int row = 0; row < grid->model()->rowCount(); ++row)
+                shown << ui::rowCells(*grid->model(), row).mid(1).join(QString());
+            return shown;
+        };
+        const auto sentence = [&window] {
+            const auto* box = child<ui::PlainTextBox>(window, "sentenceBox");
+            return box->text() + QLatin1Char('|') + box->textCursor().selectedText();
+        };
+        pick(window, "contextUnitBox", QStringLiteral("en formes"));
+        auto* contextSize = child<QSpinBox>(window, "contextSizeBox");
+        QCOMPARE(contextSize->value(), 10);
+        contextSize->setValue(1);
+        QCOMPARE(rows(), QStringList({"Le chat noir", "Un chat mange", "Le chat dort"}));
+        QCOMPARE(sentence(), QStringLiteral("Le chat noir.|chat"));
+        QVERIFY(!child<QComboBox>(window, "secondSortKeyBox")->isEnabled());
+
+        pick(window, "firstSortKeyBox", QStringLiteral("1re forme à gauche"));
+        QCOMPARE(rows(), QStringList({"Le chat noir", "Le chat dort", "Un chat mange"}));
+        QVERIFY(!child<QComboBox>(window, "thirdSortKeyBox")->isEnabled());
+        pick(window, "secondSortKeyBox", QStringLiteral("1re forme à droite"));
+        QCOMPARE(rows(), QStringList({"Le chat dort", "Le chat noir", "Un chat mange"}));
+        QVERIFY(child<QComboBox>(window, "thirdSortKeyBox")->isEnabled());
+        QCOMPARE(grid->currentIndex().row(), 1);
+        QCOMPARE(sentence(), QStringLiteral("Le chat noir.|chat"));
+        grid->setCurrentIndex(grid->model()->index(2, 0));
+        QCOMPARE(sentence(), QStringLiteral("Un chat mange.|chat"));
+
+        pick(window, "firstSortKeyBox", QStringLiteral("Ordre du texte"));
+        QCOMPARE(rows(), QStringList({"Le chat noir", "Un chat mange", "Le chat dort"}));
+        QVERIFY(!child<QComboBox>(window, "secondSortKeyBox")->isEnabled());
+        // No main window shows its text.
+        QVERIFY(!child<QPushButton>(window, "showInTextButton")->isEnabled());
     }
 
     // RichnessWindow: the counts, then each measure's value under the French separator, rounded

@@ -211,6 +211,16 @@ void MainWindow::setCorpus(std::shared_ptr<const Corpus> corpus)
     }
 }
 
+PlainTextBox* MainWindow::loadedTextBox() const
+{
+    return textBox;
+}
+
+bool MainWindow::showsText(const AnalysedText& text) const
+{
+    return textAnalysis_->boxHolds(text);
+}
+
 QFuture<SharedText> MainWindow::analysis()
 {
     return textAnalysis_->current();

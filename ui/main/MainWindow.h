@@ -13,6 +13,7 @@
 
 #include "core/corpus/corpus.h"
 #include "core/text/encoding.h"
+#include "ui/LoadedTextWindow.h"
 #include "ui/TextAnalysis.h"
 
 #include <QList>
@@ -38,10 +39,13 @@ namespace quorvelle::ui {
 class HelpWindow;
 class PlainTextBox;
 
-class MainWindow final : public QMainWindow {
+class MainWindow final : public QMainWindow, public LoadedTextWindow {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
+
+    PlainTextBox* loadedTextBox() const override;
+    bool showsText(const AnalysedText& text) const override;
 
     /// Opens a text as "&Ouvrir..." does once a file is chosen: reads and decodes it, asks
     /// before keeping a file of more than 64000 bytes, and reports any failure.

@@ -3,7 +3,12 @@
 
 #include "core/lemmas/lemma_report.h"
 #include "core/presentation/french_messages.h"
+#include "core/reports/concordance_context.h"
+#include "core/reports/sentence_report.h"
 #include "core/statistics/concordance_command.h"
+#include "ui/HourglassCursor.h"
+#include "ui/LoadedTextWindow.h"
+#include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/report_grid.h"
 #include "ui/shell/WaitDialog.h"
@@ -12,18 +17,34 @@
 #include "ui/studied_files.h"
 #include "ui/window_layout.h"
 
+#include <QComboBox>
+#include <QGroupBox>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QtConcurrent>
 
-#include <optional>
+#include <algorithm>
 #include <utility>
 
 namespace quorvelle::ui {
 
 namespace {
+
+// The sentence under the grid reaches no further than this from its occurrence, whatever its
+// length: a text without a full stop is one sentence.
+constexpr std::size_t sentenceReach = 10'000;
+// The lines of the sentence box.
+constexpr int sentenceLines = 4;
+
+// The widest context the window offers in a unit.
+int mostContext(ContextUnit unit)
+{
+    return static_cast<int>(unit == ContextUnit::Forms ? mostContextForms : mostContextCharacters);
+}
 
 // The concordance found off the interface thread, shown beside parent.
 template <class Find>
@@ -37,12 +58,31 @@ void openFound(QWidget* parent, SharedText text, const QString& textFile, Find f
         setStudiedFiles(window, {textFile});
 }
 
+// A box of the sort keys in their order, after its entry for none.
+QComboBox* createSortKeyBox(const char* name, const QString& none, QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->addItem(none);
+    for (const ConcordanceKeyName& key : concordanceKeyNames)
+        box->addItem(utf8Text(key.name), static_cast<int>(key.key));
+    return box;
+}
+
+// The label of a control, which names it for screen readers.
+QLabel* createLabelOf(QWidget* control, const QString& caption, QWidget* parent)
+{
+    auto* label = new QLabel(caption, parent);
+    labelControl(label, control);
+    return label;
+}
+
 } // namespace
 
 void ConcordanceWindow::open(QWidget* parent, SharedText text, std::string form, const QString& textFile)
 {
     openFound(parent, text, textFile, [text, form = std::move(form)] {
-        return concordance(text->text(), form, contextWidth, text->letters());
+        return concordance(text->text(), form, defaultContext, text->letters());
     });
 }
 
@@ -50,7 +90,7 @@ void ConcordanceWindow::openQuery(QWidget* parent, SharedText text, std::string 
                                   const QString& textFile)
 {
     openFound(parent, text, textFile, [text, query = std::move(query), syntax] {
-        return searchConcordance(text->text(), text->tokens(), query, syntax, contextWidth);
+        return searchConcordance(text->text(), text->tokens(), query, syntax, defaultContext);
     });
 }
 
@@ -58,8 +98,8 @@ void ConcordanceWindow::openLemma(QWidget* parent, SharedText text, std::string 
 {
     openFound(parent, text, textFile, [text, lemma = std::move(lemma)] {
         const LemmatizedText lemmatized = lemmatize(text->text(), text->tokens(), *sharedFrenchDictionary());
-        Concordance found =
-            lemmaConcordance(text->text(), text->tokens(), lemmatized, lemmasWritten(lemmatized, lemma), contextWidth);
+        Concordance found = lemmaConcordance(text->text(), text->tokens(), lemmatized, lemmasWritten(lemmatized, lemma),
+                                             defaultContext);
         found.form = found.written = found.lemma = lemma;
         return found;
     });
@@ -70,13 +110,20 @@ ConcordanceWindow::ConcordanceWindow(SharedText text, Concordance concordance, Q
     , text_(std::move(text))
     , concordance_(std::move(concordance))
     , rowsModel_(new RowsModel(concordanceColumns, this))
+    , loadedTextWindow_(LoadedTextWindow::of(parent))
+{
+    buildUi();
+    connectSignals();
+    showInChosenOrder();
+}
+
+void ConcordanceWindow::buildUi()
 {
     // A lemma's occurrences are named after the lemma and its category: "être (verbe)".
     const bool ofLemma = !concordance_.lemma.empty();
     const QString form = fromCp1252(ofLemma ? concordance_.lemma : concordance_.written);
     const QString title = ofLemma ? tr("Concordance du lemme « %1 »").arg(form) : tr("Concordance de « %1 »").arg(form);
-    QTableView* concordanceGrid =
-        createReportGrid("concordanceGrid", rowsModel_, tr("Occurrences de « %1 »").arg(form), this);
+    concordanceGrid = createReportGrid("concordanceGrid", rowsModel_, tr("Occurrences de « %1 »").arg(form), this);
     concordanceGrid->setWordWrap(false);
     QHeaderView* header = concordanceGrid->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -84,57 +131,195 @@ ConcordanceWindow::ConcordanceWindow(SharedText text, Concordance concordance, Q
     header->setSectionResizeMode(3, QHeaderView::Stretch);
     auto* occurrenceCountLabel = new QLabel(utf8Text(french::occurrenceCount(concordance_.occurrences.size())), this);
     Q_SET_OBJECT_NAME(occurrenceCountLabel);
-    QPushButton* showInTextOrderButton = createCommandButton(tr("Ordre du texte"), this);
-    Q_SET_OBJECT_NAME(showInTextOrderButton);
-    QPushButton* sortByLeftFormButton = createCommandButton(tr("Tri par la forme à gauche"), this);
-    Q_SET_OBJECT_NAME(sortByLeftFormButton);
-    QPushButton* sortByRightFormButton = createCommandButton(tr("Tri par la forme à droite"), this);
-    Q_SET_OBJECT_NAME(sortByRightFormButton);
-    QPushButton* showCollocatesButton = createCommandButton(tr("Cooccurrents"), this);
+
+    firstSortKeyBox = createSortKeyBox("firstSortKeyBox", tr("Ordre du texte"), this);
+    secondSortKeyBox = createSortKeyBox("secondSortKeyBox", tr("—"), this);
+    thirdSortKeyBox = createSortKeyBox("thirdSortKeyBox", tr("—"), this);
+    contextSizeBox = new QSpinBox(this);
+    Q_SET_OBJECT_NAME(contextSizeBox);
+    // The contexts are cut once the amount is typed whole, at each step of the arrows.
+    contextSizeBox->setKeyboardTracking(false);
+    contextSizeBox->setRange(1, mostContext(concordance_.context.unit));
+    contextSizeBox->setValue(static_cast<int>(concordance_.context.amount));
+    contextUnitBox = new QComboBox(this);
+    Q_SET_OBJECT_NAME(contextUnitBox);
+    contextUnitBox->addItem(tr("en formes"), static_cast<int>(ContextUnit::Forms));
+    contextUnitBox->addItem(tr("en caractères"), static_cast<int>(ContextUnit::Characters));
+    contextUnitBox->setCurrentIndex(contextUnitBox->findData(static_cast<int>(concordance_.context.unit)));
+    QLabel* contextLabel = createLabelOf(contextSizeBox, tr("Contexte :"), this);
+    contextUnitBox->setAccessibleName(contextSizeBox->accessibleName());
+
+    showInTextButton = createCommandButton(tr("Afficher dans le texte"), this);
+    Q_SET_OBJECT_NAME(showInTextButton);
+    showCollocatesButton = createCommandButton(tr("Cooccurrents"), this);
     Q_SET_OBJECT_NAME(showCollocatesButton);
     // The forms around a run of several forms are not computed: only around one form; nor
-    // around the several forms of a lemma, nor where they lie.
-    showCollocatesButton->setEnabled(!ofLemma && concordance_.form.find(' ') == std::string::npos);
-    QPushButton* showDispersionButton = createCommandButton(tr("Répartition dans le texte"), this);
-    Q_SET_OBJECT_NAME(showDispersionButton);
-    showDispersionButton->setEnabled(!ofLemma);
-    // A query of patterns: the forms it found; a search that found nothing: the closest forms.
+    // around the several forms of a lemma, nor where they lie; nor around those of a query.
     const bool ofQuery = !concordance_.query.empty();
-    if (ofQuery) {
-        showCollocatesButton->setEnabled(false);
-        showDispersionButton->setEnabled(false);
-    }
+    showCollocatesButton->setEnabled(!ofLemma && !ofQuery && concordance_.form.find(' ') == std::string::npos);
+    showDispersionButton = createCommandButton(tr("Répartition dans le texte"), this);
+    Q_SET_OBJECT_NAME(showDispersionButton);
+    showDispersionButton->setEnabled(!ofLemma && !ofQuery);
+    // A query of patterns: the forms it found; a search that found nothing: the closest forms.
     auto* searchOutcomeLabel = new QLabel(utf8Text(french::searchOutcome(concordance_)), this);
     Q_SET_OBJECT_NAME(searchOutcomeLabel);
     searchOutcomeLabel->setWordWrap(true);
     searchOutcomeLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     searchOutcomeLabel->setVisible(!searchOutcomeLabel->text().isEmpty());
+
+    const ResultFrame sentence =
+        createResultFrame("sentenceFrame", tr("Phrase de l'occurrence"), "sentenceBox", ScrollBars::Vertical, this);
+    sentenceBox = sentence.box;
+    sentenceBox->setReadOnly(true);
+    sentenceBox->setMaximumHeight(sentenceBox->fontMetrics().lineSpacing() * sentenceLines
+                                  + 2 * sentenceBox->frameWidth()
+                                  + 2 * static_cast<int>(sentenceBox->document()->documentMargin()));
     // A pattern's wildcards have no place in a file's name.
     const QString exportName = ofQuery ? tr("concordance-recherche.csv") : tr("concordance-%1.csv").arg(form);
+    const int gap = fontMetrics().averageCharWidth() * 4;
 
     build({.caption = tr("Parvane Dorlesca - %1").arg(title),
            .title = title,
-           .body = {Row{occurrenceCountLabel, Stretch{}, showInTextOrderButton, sortByLeftFormButton,
-                        sortByRightFormButton, Spacing{fontMetrics().averageCharWidth() * 4}, showCollocatesButton,
+           .body = {Row{occurrenceCountLabel, Stretch{}, showInTextButton, Spacing{gap}, showCollocatesButton,
                         showDispersionButton},
                     searchOutcomeLabel,
-                    {concordanceGrid, 1}},
-           .size = {980, 600},
+                    Row{createLabelOf(firstSortKeyBox, tr("Trier par"), this), firstSortKeyBox,
+                        createLabelOf(secondSortKeyBox, tr("puis par"), this), secondSortKeyBox,
+                        createLabelOf(thirdSortKeyBox, tr("puis par"), this), thirdSortKeyBox, Spacing{gap},
+                        contextLabel, contextSizeBox, contextUnitBox, Stretch{}},
+                    {concordanceGrid, 1},
+                    sentence.frame},
+           .size = {980, 640},
            .menuBar = {.grid = concordanceGrid},
            .tableExport = {rowsModel_, exportName}});
-    connect(showInTextOrderButton, &QPushButton::clicked, this, [this] { showInOrder(ConcordanceOrder::Position); });
-    connect(sortByLeftFormButton, &QPushButton::clicked, this, [this] { showInOrder(ConcordanceOrder::LeftWord); });
-    connect(sortByRightFormButton, &QPushButton::clicked, this, [this] { showInOrder(ConcordanceOrder::RightWord); });
+}
+
+void ConcordanceWindow::connectSignals()
+{
+    for (QComboBox* box : {firstSortKeyBox, secondSortKeyBox, thirdSortKeyBox})
+        connect(box, &QComboBox::currentIndexChanged, this, &ConcordanceWindow::showInChosenOrder);
+    connect(contextUnitBox, &QComboBox::currentIndexChanged, this, &ConcordanceWindow::showChosenContextUnit);
+    connect(contextSizeBox, &QSpinBox::valueChanged, this, &ConcordanceWindow::cutChosenContexts);
+    connect(concordanceGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &ConcordanceWindow::showCurrentOccurrence);
+    connect(concordanceGrid, &QTableView::activated, this, &ConcordanceWindow::showInText);
+    connect(showInTextButton, &QPushButton::clicked, this, &ConcordanceWindow::showInText);
     connect(showCollocatesButton, &QPushButton::clicked, this,
             [this] { CollocatesWindow::open(this, text_, {concordance_.form}); });
     connect(showDispersionButton, &QPushButton::clicked, this,
             [this] { DispersionWindow::open(this, text_, {concordance_.form}); });
-    showInOrder(ConcordanceOrder::Position);
+    if (loadedTextWindow_) {
+        // Once the main window's text is replaced or edited, it no longer has the occurrences
+        // where the concordance found them; an edit undone brings them back.
+        PlainTextBox* loadedText = loadedTextWindow_->loadedTextBox();
+        connect(loadedText, &PlainTextBox::textSet, this, &ConcordanceWindow::enableShowInText);
+        connect(loadedText, &PlainTextBox::edited, this, &ConcordanceWindow::enableShowInText);
+    }
 }
 
-void ConcordanceWindow::showInOrder(ConcordanceOrder order)
+std::vector<ConcordanceKey> ConcordanceWindow::chosenKeys() const
 {
-    rowsModel_->setRows(concordance_.occurrences, concordanceOrder(concordance_, order));
+    std::vector<ConcordanceKey> keys;
+    for (const QComboBox* box : {firstSortKeyBox, secondSortKeyBox, thirdSortKeyBox}) {
+        const QVariant key = box->currentData();
+        if (!key.isValid())
+            break;
+        keys.push_back(static_cast<ConcordanceKey>(key.toInt()));
+    }
+    return keys;
+}
+
+void ConcordanceWindow::showInChosenOrder()
+{
+    const std::vector<ConcordanceKey> keys = chosenKeys();
+    // A box follows the one before it: a key after the text's order, or after none, says nothing.
+    secondSortKeyBox->setEnabled(!keys.empty());
+    thirdSortKeyBox->setEnabled(keys.size() > 1);
+    const std::optional<std::size_t> current = currentPlace();
+    std::vector<std::size_t> order;
+    {
+        const HourglassCursor hourglass;
+        order = concordanceOrder(concordance_, keys);
+    }
+    const auto position = current ? std::ranges::find(order, *current) - order.begin() : 0;
+    rowsModel_->setRows(concordance_.occurrences, std::move(order));
+    if (rowsModel_->rowCount() > 0) {
+        concordanceGrid->setCurrentIndex(rowsModel_->index(static_cast<int>(position), 0));
+        concordanceGrid->scrollTo(concordanceGrid->currentIndex());
+    }
+    showCurrentOccurrence();
+}
+
+void ConcordanceWindow::showChosenContextUnit()
+{
+    const auto unit = static_cast<ContextUnit>(contextUnitBox->currentData().toInt());
+    {
+        const QSignalBlocker blocker(contextSizeBox);
+        contextSizeBox->setRange(1, mostContext(unit));
+        contextSizeBox->setValue(
+            static_cast<int>(unit == ContextUnit::Forms ? defaultContextForms : defaultContext.amount));
+    }
+    cutChosenContexts();
+}
+
+void ConcordanceWindow::cutChosenContexts()
+{
+    const ConcordanceContext context = {static_cast<std::size_t>(contextSizeBox->value()),
+                                        static_cast<ContextUnit>(contextUnitBox->currentData().toInt())};
+    if (context == concordance_.context)
+        return;
+    {
+        const HourglassCursor hourglass;
+        cutContexts(concordance_.occurrences, text_->text(), context, concordance_.letters);
+        concordance_.context = context;
+    }
+    // The forms around an occurrence are those its contexts show: the order may change.
+    showInChosenOrder();
+}
+
+std::optional<std::size_t> ConcordanceWindow::currentPlace() const
+{
+    const QModelIndex current = concordanceGrid->currentIndex();
+    if (!current.isValid())
+        return std::nullopt;
+    return rowsModel_->placeAt(static_cast<std::size_t>(current.row()));
+}
+
+void ConcordanceWindow::showCurrentOccurrence()
+{
+    const std::optional<std::size_t> place = currentPlace();
+    if (!place) {
+        sentenceBox->setText(QString());
+    } else {
+        const ConcordanceLine& occurrence = concordance_.occurrences[*place];
+        const std::string_view sentence =
+            sentenceAround(text_->text(), occurrence.start, occurrence.end, sentenceReach);
+        sentenceBox->setText(fromCp1252(sentence));
+        const auto sentenceStart = static_cast<std::size_t>(sentence.data() - text_->text().data());
+        sentenceBox->selectCharacters(static_cast<qsizetype>(occurrence.start - sentenceStart),
+                                      static_cast<qsizetype>(occurrence.end - sentenceStart));
+    }
+    enableShowInText();
+}
+
+PlainTextBox* ConcordanceWindow::textBoxShowingText() const
+{
+    return loadedTextWindow_ && loadedTextWindow_->showsText(*text_) ? loadedTextWindow_->loadedTextBox() : nullptr;
+}
+
+void ConcordanceWindow::enableShowInText()
+{
+    showInTextButton->setEnabled(currentPlace() && textBoxShowingText());
+}
+
+void ConcordanceWindow::showInText()
+{
+    PlainTextBox* loadedText = textBoxShowingText();
+    const std::optional<std::size_t> place = currentPlace();
+    if (!loadedText || !place)
+        return;
+    const ConcordanceLine& occurrence = concordance_.occurrences[*place];
+    loadedText->selectCharacters(static_cast<qsizetype>(occurrence.start), static_cast<qsizetype>(occurrence.end));
 }
 
 } // namespace quorvelle::ui

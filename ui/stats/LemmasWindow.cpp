@@ -182,7 +182,7 @@ void LemmasWindow::showLemmaInContext(const QModelIndex& index)
     std::optional<Concordance> found =
         resultAfterWaiting(this, QtConcurrent::run([text = text_, lemmatized = analysis_.lemmatized, lemma] {
                                return lemmaConcordance(text->text(), text->tokens(), *lemmatized, std::span(&lemma, 1),
-                                                       ConcordanceWindow::contextWidth);
+                                                       ConcordanceWindow::defaultContext);
                            }));
     if (found)
         openModeless<ConcordanceWindow>(this, text_, std::move(*found));

@@ -6,6 +6,7 @@
 
 #include <iterator>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace quorvelle {
@@ -31,6 +32,24 @@ TEST(SentenceReport, CutsTheTextAtEveryTerminator)
     };
     for (const auto& [text, sentences, forms, mean] : cases)
         EXPECT_EQ(sentenceReport(text), (SentenceReport{{std::ssize(sentences), forms, mean}, sentences})) << text;
+}
+
+// The sentence that holds some characters, as the report cuts them, without the blanks around
+// it; the sentences, when the characters cross a terminator; no further than the reach.
+TEST(SentenceReport, SentenceAroundSomeCharacters)
+{
+    const std::string_view text = "Il pleut. Le chat dort?\r\n Oui! Enfin";
+    const auto around = [text](std::string_view part, std::size_t reach = 100) {
+        const std::size_t start = text.find(part);
+        return sentenceAround(text, start, start + part.size(), reach);
+    };
+    EXPECT_EQ(around("Il"), "Il pleut.");
+    EXPECT_EQ(around("chat"), "Le chat dort?");
+    EXPECT_EQ(around("Enfin"), "Enfin");
+    EXPECT_EQ(around("dort?\r\n Oui"), "Le chat dort?\r\n Oui!");
+    EXPECT_EQ(around("chat", 3), "Le chat do");
+    // A view into the text, which tells where the sentence starts.
+    EXPECT_EQ(around("chat").data(), text.data() + text.find("Le"));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // from the cutting of the forms to the statistics that read the text themselves.
 #include "core/reports/collocate_report.h"
 #include "core/reports/concordance.h"
+#include "core/reports/concordance_order.h"
 #include "core/reports/dispersion_report.h"
 #include "core/statistics/comparison_statistic.h"
 #include "core/statistics/counts_statistic.h"
@@ -87,13 +88,14 @@ TEST(ExtendedLetters, TheCatalogueComputesEveryStatisticByTheTextsRule)
 
 TEST(ExtendedLetters, FormsFoundInTheTextFollowTheRule)
 {
-    const Concordance found = concordance(text, cp1252("CŒUR"), 3, LetterRule::Extended);
+    const Concordance found = concordance(text, cp1252("CŒUR"), {4, ContextUnit::Characters}, LetterRule::Extended);
     EXPECT_EQ(found.form, cp1252("cœur"));
     ASSERT_EQ(found.occurrences.size(), 2u);
     EXPECT_EQ(found.occurrences[1].form, cp1252("Cœur"));
 
-    // By the form after, as far as the context shows it: "ba" before "de".
-    EXPECT_EQ(concordanceOrder(found, ConcordanceOrder::RightWord), (std::vector<std::size_t>{1, 0}));
+    // By the form after: "bat" before "de".
+    const ConcordanceKey formAfter = ConcordanceKey::FirstRight;
+    EXPECT_EQ(concordanceOrder(found, {&formAfter, 1}), (std::vector<std::size_t>{1, 0}));
 
     const DispersionReport dispersion = dispersionReport(text, cp1252("sœur"), 2, LetterRule::Extended);
     EXPECT_EQ(dispersion.attestations, 1);
