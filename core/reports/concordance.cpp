@@ -154,6 +154,7 @@ Concordance searchConcordance(std::string_view text, const TokenizedText& tokens
     Concordance found = std::ranges::all_of(patterns, &FormPattern::isPlainForm)
         ? concordance(text, query, context, tokens.letters)
         : queryConcordance(text, tokens, patterns, query, context);
+    found.syntax = syntax;
     if (found.occurrences.empty() && !patterns.empty())
         found.closest = closestForms(tokens, patterns.front().letters());
     return found;

@@ -61,6 +61,7 @@ struct Concordance {
     /// it found (several forms of a run joined by a space) with their attestations, most attested
     /// first, then in alphabetical order.
     std::string query;
+    PatternSyntax syntax = PatternSyntax::Wildcards; ///< how query was read
     std::vector<FormCount> matches;
     /// When nothing was found: the forms of the text closest to the first form asked.
     std::vector<std::string> closest;

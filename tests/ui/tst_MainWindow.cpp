@@ -474,8 +474,19 @@ private slots:
         QCOMPARE(test::labelTexts(*concordance, {"searchOutcomeLabel"}),
                  QStringLiteral("Formes trouvées : chat (1), dort (1)"));
         QCOMPARE(test::labelTexts(*concordance, {"occurrenceCountLabel"}), QStringLiteral("2 occurrences"));
-        // The forms around several forms are not computed.
-        QVERIFY(!test::child<QPushButton>(*concordance, "showCollocatesButton")->isEnabled());
+        // The forms around every form the pattern matches, and where they lie.
+        QStringList pivots;
+        const std::pair<const char*, const char*> windows[] = {{"showCollocatesButton", "pivotAttestationsValue"},
+                                                               {"showDispersionButton", "attestationsValue"}};
+        for (const auto& opened : windows)
+            test::inspectWindowBeside(
+                [&concordance, &opened] { test::child<QPushButton>(*concordance, opened.first)->click(); },
+                [&pivots, &opened](QWidget* window) {
+                    pivots << window->windowTitle() + QLatin1Char(' ') + test::labelTexts(*window, {opened.second});
+                });
+        QCOMPARE(pivots,
+                 QStringList({"Parvane Dorlesca - Cooccurrents de « *T » 2",
+                              "Parvane Dorlesca - Répartition de « *T » dans le texte 2"}));
     }
 
     // « Afficher dans le texte », or Entrée on a row, selects the current occurrence in the text

@@ -419,6 +419,11 @@ private slots:
         QCOMPARE(sentence(), QStringLiteral("Le chat noir.|chat"));
         grid->setCurrentIndex(grid->model()->index(2, 0));
         QCOMPARE(sentence(), QStringLiteral("Un chat mange.|chat"));
+        // The filter reads the forms around the occurrence too, and keeps the sorted order.
+        auto* filterBox = child<QLineEdit>(window, "filterBox");
+        filterBox->setText(QStringLiteral("le ch"));
+        QCOMPARE(rows(), QStringList({"Le chat dort", "Le chat noir"}));
+        filterBox->clear();
 
         pick(window, "firstSortKeyBox", QStringLiteral("Ordre du texte"));
         QCOMPARE(rows(), QStringList({"Le chat noir", "Un chat mange", "Le chat dort"}));

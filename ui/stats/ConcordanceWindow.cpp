@@ -14,6 +14,7 @@
 #include "ui/shell/WaitDialog.h"
 #include "ui/stats/CollocatesWindow.h"
 #include "ui/stats/DispersionWindow.h"
+#include "ui/stats/FormFilterBar.h"
 #include "ui/studied_files.h"
 #include "ui/window_layout.h"
 
@@ -153,13 +154,13 @@ void ConcordanceWindow::buildUi()
     Q_SET_OBJECT_NAME(showInTextButton);
     showCollocatesButton = createCommandButton(tr("Cooccurrents"), this);
     Q_SET_OBJECT_NAME(showCollocatesButton);
-    // The forms around a run of several forms are not computed: only around one form; nor
-    // around the several forms of a lemma, nor where they lie; nor around those of a query.
-    const bool ofQuery = !concordance_.query.empty();
-    showCollocatesButton->setEnabled(!ofLemma && !ofQuery && concordance_.form.find(' ') == std::string::npos);
+    // The forms around a run of several forms are not computed: only around one form or one
+    // pattern; nor around the several forms of a lemma, nor where they lie.
+    const bool onePivot = formQuery(searched().words, searched().syntax, concordance_.letters).size() == 1;
+    showCollocatesButton->setEnabled(!ofLemma && onePivot);
     showDispersionButton = createCommandButton(tr("Répartition dans le texte"), this);
     Q_SET_OBJECT_NAME(showDispersionButton);
-    showDispersionButton->setEnabled(!ofLemma && !ofQuery);
+    showDispersionButton->setEnabled(!ofLemma);
     // A query of patterns: the forms it found; a search that found nothing: the closest forms.
     auto* searchOutcomeLabel = new QLabel(utf8Text(french::searchOutcome(concordance_)), this);
     Q_SET_OBJECT_NAME(searchOutcomeLabel);
@@ -175,8 +176,11 @@ void ConcordanceWindow::buildUi()
                                   + 2 * sentenceBox->frameWidth()
                                   + 2 * static_cast<int>(sentenceBox->document()->documentMargin()));
     // A pattern's wildcards have no place in a file's name.
-    const QString exportName = ofQuery ? tr("concordance-recherche.csv") : tr("concordance-%1.csv").arg(form);
+    const QString exportName =
+        !concordance_.query.empty() ? tr("concordance-recherche.csv") : tr("concordance-%1.csv").arg(form);
     const int gap = fontMetrics().averageCharWidth() * 4;
+    filterBar = new FormFilterBar(concordance_.letters, FormFilterBar::FunctionWordChoice::NotOffered, this);
+    Q_SET_OBJECT_NAME(filterBar);
 
     build({.caption = tr("Parvane Dorlesca - %1").arg(title),
            .title = title,
@@ -187,6 +191,7 @@ void ConcordanceWindow::buildUi()
                         createLabelOf(secondSortKeyBox, tr("puis par"), this), secondSortKeyBox,
                         createLabelOf(thirdSortKeyBox, tr("puis par"), this), thirdSortKeyBox, Spacing{gap},
                         contextLabel, contextSizeBox, contextUnitBox, Stretch{}},
+                    filterBar,
                     {concordanceGrid, 1},
                     sentence.frame},
            .size = {980, 640},
@@ -199,15 +204,16 @@ void ConcordanceWindow::connectSignals()
     for (QComboBox* box : {firstSortKeyBox, secondSortKeyBox, thirdSortKeyBox})
         connect(box, &QComboBox::currentIndexChanged, this, &ConcordanceWindow::showInChosenOrder);
     connect(contextUnitBox, &QComboBox::currentIndexChanged, this, &ConcordanceWindow::showChosenContextUnit);
+    connect(filterBar, &FormFilterBar::changed, this, &ConcordanceWindow::showInChosenOrder);
     connect(contextSizeBox, &QSpinBox::valueChanged, this, &ConcordanceWindow::cutChosenContexts);
     connect(concordanceGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &ConcordanceWindow::showCurrentOccurrence);
     connect(concordanceGrid, &QTableView::activated, this, &ConcordanceWindow::showInText);
     connect(showInTextButton, &QPushButton::clicked, this, &ConcordanceWindow::showInText);
     connect(showCollocatesButton, &QPushButton::clicked, this,
-            [this] { CollocatesWindow::open(this, text_, {concordance_.form}); });
+            [this] { CollocatesWindow::open(this, text_, searched()); });
     connect(showDispersionButton, &QPushButton::clicked, this,
-            [this] { DispersionWindow::open(this, text_, {concordance_.form}); });
+            [this] { DispersionWindow::open(this, text_, searched()); });
     if (loadedTextWindow_) {
         // Once the main window's text is replaced or edited, it no longer has the occurrences
         // where the concordance found them; an edit undone brings them back.
@@ -215,6 +221,12 @@ void ConcordanceWindow::connectSignals()
         connect(loadedText, &PlainTextBox::textSet, this, &ConcordanceWindow::enableShowInText);
         connect(loadedText, &PlainTextBox::edited, this, &ConcordanceWindow::enableShowInText);
     }
+}
+
+TextQuery ConcordanceWindow::searched() const
+{
+    return concordance_.query.empty() ? TextQuery{concordance_.form}
+                                      : TextQuery{concordance_.query, concordance_.syntax};
 }
 
 std::vector<ConcordanceKey> ConcordanceWindow::chosenKeys() const
@@ -239,9 +251,14 @@ void ConcordanceWindow::showInChosenOrder()
     std::vector<std::size_t> order;
     {
         const HourglassCursor hourglass;
-        order = concordanceOrder(concordance_, keys);
+        order = filterBar->shownAmong(concordanceOrder(concordance_, keys), [this](std::size_t place) {
+            const ConcordanceLine& line = concordance_.occurrences[place];
+            return std::string(line.left).append(" ").append(line.form).append(" ").append(line.right);
+        });
     }
-    const auto position = current ? std::ranges::find(order, *current) - order.begin() : 0;
+    // The current occurrence stays current, if the filter keeps it.
+    const auto kept = current ? std::ranges::find(order, *current) : order.end();
+    const auto position = kept == order.end() ? 0 : kept - order.begin();
     rowsModel_->setRows(concordance_.occurrences, std::move(order));
     if (rowsModel_->rowCount() > 0) {
         concordanceGrid->setCurrentIndex(rowsModel_->index(static_cast<int>(position), 0));

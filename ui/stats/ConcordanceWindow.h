@@ -17,6 +17,7 @@ class QTableView;
 
 namespace quorvelle::ui {
 
+class FormFilterBar;
 class LoadedTextWindow;
 class PlainTextBox;
 
@@ -76,11 +77,14 @@ private:
     void connectSignals();
     /// The keys of the sort key boxes, in order, up to the first that chooses none.
     std::vector<ConcordanceKey> chosenKeys() const;
+    /// What the occurrences were found by: the query of patterns, or the form.
+    TextQuery searched() const;
     /// The current occurrence's place among the concordance's occurrences, if there is one.
     std::optional<std::size_t> currentPlace() const;
     /// The main window's text box while it shows the concordance's text, else null.
     PlainTextBox* textBoxShowingText() const;
 
+    FormFilterBar* filterBar;
     QTableView* concordanceGrid;
     QComboBox* firstSortKeyBox;
     QComboBox* secondSortKeyBox;

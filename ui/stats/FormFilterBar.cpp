@@ -59,14 +59,22 @@ FormFilterBar::FormFilterBar(LetterRule letters, FunctionWordChoice choice, QWid
 }
 
 std::vector<std::size_t> FormFilterBar::shownAmong(std::vector<std::size_t> candidates,
-                                                   const std::function<std::string_view(std::size_t place)>& textOf)
+                                                   const std::function<std::string(std::size_t place)>& lineOf)
+{
+    return kept(std::move(candidates), [this, &lineOf](std::size_t place) { return passes(lineOf(place)); });
+}
+
+bool FormFilterBar::passes(std::string_view text) const
+{
+    return filter_.matches(text) && !(setAside_ && setAside_->containsEach(text));
+}
+
+std::vector<std::size_t> FormFilterBar::kept(std::vector<std::size_t> candidates,
+                                             const std::function<bool(std::size_t)>& passes)
 {
     const std::size_t total = candidates.size();
     if (!filter_.empty() || setAside_)
-        std::erase_if(candidates, [&](std::size_t place) {
-            const std::string_view text = textOf(place);
-            return !filter_.matches(text) || (setAside_ && setAside_->containsEach(text));
-        });
+        std::erase_if(candidates, [&passes](std::size_t place) { return !passes(place); });
     if (!problem_.isEmpty())
         rowCountLabel->setText(problem_);
     else if (candidates.size() == total)

@@ -13,6 +13,7 @@
 #include <numeric>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -41,9 +42,13 @@ public:
     template <class Row, class Text>
     std::vector<std::size_t> shownAmong(std::vector<std::size_t> candidates, std::span<const Row> rows, Text Row::*text)
     {
-        return shownAmong(std::move(candidates),
-                          [rows, text](std::size_t place) -> std::string_view { return rows[place].*text; });
+        return kept(std::move(candidates), [this, rows, text](std::size_t place) { return passes(rows[place].*text); });
     }
+
+    /// The same where lineOf(place) makes the text of a row: a concordance line, whose forms
+    /// around the occurrence the filter reads too.
+    std::vector<std::size_t> shownAmong(std::vector<std::size_t> candidates,
+                                        const std::function<std::string(std::size_t place)>& lineOf);
 
     /// The same among all rows, in their order.
     template <class Row, class Text>
@@ -63,8 +68,10 @@ signals:
     void changed();
 
 private:
-    std::vector<std::size_t> shownAmong(std::vector<std::size_t> candidates,
-                                        const std::function<std::string_view(std::size_t place)>& textOf);
+    /// The candidates that pass, the count of them said.
+    std::vector<std::size_t> kept(std::vector<std::size_t> candidates, const std::function<bool(std::size_t)>& passes);
+    /// Whether a row of this text passes the filter and the function words.
+    bool passes(std::string_view text) const;
     /// Reads the box: a word that is no pattern keeps the previous filter, and is said.
     void readFilter();
     /// Takes the user's function words when the box is checked.
