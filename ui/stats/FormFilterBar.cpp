@@ -70,11 +70,11 @@ bool FormFilterBar::passes(std::string_view text) const
 }
 
 std::vector<std::size_t> FormFilterBar::kept(std::vector<std::size_t> candidates,
-                                             const std::function<bool(std::size_t)>& passes)
+                                             const std::function<bool(std::size_t)>& passing)
 {
     const std::size_t total = candidates.size();
     if (!filter_.empty() || setAside_)
-        std::erase_if(candidates, [&passes](std::size_t place) { return !passes(place); });
+        std::erase_if(candidates, [&passing](std::size_t place) { return !passing(place); });
     if (!problem_.isEmpty())
         rowCountLabel->setText(problem_);
     else if (candidates.size() == total)

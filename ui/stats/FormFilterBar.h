@@ -69,7 +69,7 @@ signals:
 
 private:
     /// The candidates that pass, the count of them said.
-    std::vector<std::size_t> kept(std::vector<std::size_t> candidates, const std::function<bool(std::size_t)>& passes);
+    std::vector<std::size_t> kept(std::vector<std::size_t> candidates, const std::function<bool(std::size_t)>& passing);
     /// Whether a row of this text passes the filter and the function words.
     bool passes(std::string_view text) const;
     /// Reads the box: a word that is no pattern keeps the previous filter, and is said.
