@@ -36,6 +36,13 @@ void saveFunctionWordLines(const QString& lines)
         settings->remove(functionWordsKey);
     else
         settings->setValue(functionWordsKey, lines);
+    emit FunctionWordList::instance().saved();
+}
+
+FunctionWordList& FunctionWordList::instance()
+{
+    static FunctionWordList list;
+    return list;
 }
 
 QString frenchFunctionWordLines()

@@ -3,6 +3,7 @@
 
 #include "core/text/function_words.h"
 
+#include <QObject>
 #include <QString>
 
 namespace quorvelle::ui {
@@ -19,8 +20,21 @@ FunctionWords savedFunctionWords();
 /// the « c » of « c'est ».
 FunctionWords functionWordsOf(const QString& lines);
 
-/// Keeps lines as the user's list; the program's own list when they are that list.
+/// Keeps lines as the user's list; the program's own list when they are that list. The
+/// windows that set function words aside hear of it (see FunctionWordList::saved).
 void saveFunctionWordLines(const QString& lines);
+
+/// Says when the user's list is saved, so that every list and cloud without the function words
+/// takes the new list at once.
+class FunctionWordList final : public QObject {
+    Q_OBJECT
+public:
+    /// The one object that says it.
+    static FunctionWordList& instance();
+
+signals:
+    void saved();
+};
 
 /// The program's French list as lines, in alphabetical order.
 QString frenchFunctionWordLines();

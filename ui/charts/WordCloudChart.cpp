@@ -52,6 +52,10 @@ WordCloudChart::WordCloudChart(std::vector<WeightedForm> forms, const QString& t
     resize(windowSize);
     connect(formCountBox, &QSpinBox::valueChanged, this, &WordCloudChart::drawCloud);
     connect(withoutFunctionWordsBox, &QCheckBox::toggled, this, &WordCloudChart::drawCloud);
+    connect(&FunctionWordList::instance(), &FunctionWordList::saved, this, [this] {
+        if (withoutFunctionWordsBox->isChecked())
+            drawCloud();
+    });
     drawCloud();
 }
 

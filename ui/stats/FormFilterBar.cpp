@@ -51,6 +51,10 @@ FormFilterBar::FormFilterBar(LetterRule letters, FunctionWordChoice choice, QWid
                "principale) ; un segment n'est écarté que fait de mots-outils seuls."));
         layout->addWidget(functionWordsCheck);
         connect(functionWordsCheck, &QCheckBox::toggled, this, &FormFilterBar::readFunctionWordChoice);
+        connect(&FunctionWordList::instance(), &FunctionWordList::saved, this, [this] {
+            if (functionWordsCheck->isChecked())
+                readFunctionWordChoice();
+        });
     }
     layout->addWidget(rowCountLabel);
 
