@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableView>
 #include <QTest>
 
@@ -58,6 +59,9 @@ private slots:
     // shown. « Sans les mots-outils » leaves out the user's list, the new one as soon as the dialog saves it.
     void filterAndFunctionWords()
     {
+        // The settings outlive a run: each run starts from the program's list and leaves it.
+        ui::saveFunctionWordLines(ui::frenchFunctionWordLines());
+        const auto restoreList = qScopeGuard([] { ui::saveFunctionWordLines(ui::frenchFunctionWordLines()); });
         const auto window = test::openWindowOf<VocabularyStatistic>("Le chat, le chien, la chatte et la mer.");
         auto* filterBox = test::child<QLineEdit>(*window, "filterBox");
         const auto count = [&window] { return test::child<QLabel>(*window, "rowCountLabel")->text(); };
@@ -90,7 +94,6 @@ private slots:
         });
         ui::FunctionWordsDialog::edit(window.get());
         QCOMPARE(gridRows(grid(*window)), QStringList({"chatte 1", "chien 1", "et 1", "la 2", "le 2"}));
-        ui::saveFunctionWordLines(ui::frenchFunctionWordLines());
     }
 
     // A form of the grid in context: its occurrences as written, in the text's order, then by
