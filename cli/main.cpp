@@ -56,8 +56,29 @@ constexpr int mappingThresholdBytes = 4 * 1024 * 1024;
 // instead of 11 700 and a third less time. glibc reads that choice from the environment only,
 // when a program starts, so the program starts itself once more with it. If that fails, it
 // runs on as it is.
-void restartWithHugePages(char* argv[])
+//
+// Starting again loads every library a second time, some 20 ms: more than huge pages save on
+// a text of a few megabytes. The program restarts only for files that large, or for standard
+// input, whose size it cannot know.
+constexpr std::uintmax_t smallestHugePagesInput = std::uintmax_t{4} << 20;
+
+bool readsLargeInput(int argc, char* argv[])
 {
+    std::uintmax_t bytes = 0;
+    for (int index = 1; index < argc; ++index) {
+        if (std::string_view(argv[index]) == quorvelle::standardInputName)
+            return true;
+        std::error_code error;
+        if (std::filesystem::is_regular_file(argv[index], error))
+            bytes += std::filesystem::file_size(argv[index], error);
+    }
+    return bytes >= smallestHugePagesInput;
+}
+
+void restartWithHugePages(int argc, char* argv[])
+{
+    if (!readsLargeInput(argc, argv))
+        return;
     constexpr std::string_view hugePages = "glibc.malloc.hugetlb";
     const char* tunables = std::getenv("GLIBC_TUNABLES");
     if (tunables && std::string_view(tunables).find(hugePages) != std::string_view::npos)
@@ -144,7 +165,7 @@ int main(int argc, char* argv[])
     using namespace quorvelle::cli;
 
 #ifdef __GLIBC__
-    restartWithHugePages(argv);
+    restartWithHugePages(argc, argv);
     mallopt(M_MMAP_THRESHOLD, mappingThresholdBytes);
 #endif
     std::ios::sync_with_stdio(false);
