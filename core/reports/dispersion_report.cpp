@@ -120,6 +120,17 @@ DispersionReport dispersionOfRuns(const TokenizedText& text, std::string form, c
     return report;
 }
 
+// The dispersion of every run of forms that the patterns match in order; form is the query.
+DispersionReport queryDispersion(const TokenizedText& text, std::span<const FormPattern> patterns,
+                                 std::string_view query, std::int64_t parts)
+{
+    std::vector<std::int64_t> starts;
+    forEachMatchingRun(text, patterns, [&starts](std::size_t first, std::span<const FormTable::Id>) {
+        starts.push_back(static_cast<std::int64_t>(first));
+    });
+    return dispersionOfRuns(text, std::string(query), starts, parts);
+}
+
 } // namespace
 
 DispersionReport dispersionReport(const TokenizedText& text, std::string_view form, std::int64_t parts)
@@ -133,16 +144,6 @@ DispersionReport dispersionReport(const TokenizedText& text, std::string_view fo
     const std::optional<std::vector<FormTable::Id>> ids = searchedIds(text.forms, searched);
     return dispersionOfRuns(text, std::move(joined),
                             ids ? segmentStarts(text.tokens, *ids) : std::vector<std::int64_t>{}, parts);
-}
-
-DispersionReport queryDispersion(const TokenizedText& text, std::span<const FormPattern> patterns,
-                                 std::string_view query, std::int64_t parts)
-{
-    std::vector<std::int64_t> starts;
-    forEachMatchingRun(text, patterns, [&starts](std::size_t first, std::span<const FormTable::Id>) {
-        starts.push_back(static_cast<std::int64_t>(first));
-    });
-    return dispersionOfRuns(text, std::string(query), starts, parts);
 }
 
 DispersionReport searchDispersion(const TokenizedText& text, const TextQuery& query, std::int64_t parts)

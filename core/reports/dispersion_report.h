@@ -58,14 +58,9 @@ DispersionReport dispersionReport(std::string_view text, std::string_view form,
                                   std::int64_t parts = defaultDispersionParts,
                                   LetterRule letters = LetterRule::Classic);
 
-/// The dispersion of every run of forms that the patterns of query match in order (see
-/// formQuery), over parts parts of text, tokenized with its occurrences kept: each run counts in
-/// the part of its first form, overlapping runs all count. form is the query as given.
-DispersionReport queryDispersion(const TokenizedText& text, std::span<const FormPattern> patterns,
-                                 std::string_view query, std::int64_t parts = defaultDispersionParts);
-
 /// The dispersion of what query finds: of its forms when they are plain (see dispersionReport),
-/// else of the runs its patterns match (see queryDispersion). Throws PatternError for a
+/// else of every run of forms its patterns match in order, overlapping runs included, each in
+/// the part of its first form, form being the query as given. Throws PatternError for a
 /// malformed query.
 DispersionReport searchDispersion(const TokenizedText& text, const TextQuery& query,
                                   std::int64_t parts = defaultDispersionParts);
