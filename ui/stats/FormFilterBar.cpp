@@ -25,7 +25,7 @@ FormFilterBar::FormFilterBar(LetterRule letters, FunctionWordChoice choice, QWid
     filterBox->setToolTip(tr("Les lignes dont une forme commence par ce qui est tapé ; avec jokers, dont une forme "
                              "répond au motif : * des lettres, ? une lettre, [éèe] l'une de ces lettres. Plusieurs "
                              "formes séparées d'espaces se suivent. Échap efface le filtre."));
-    auto* filterLabel = new QLabel(tr("Fi&ltrer :"), this);
+    auto* filterLabel = new QLabel(tr("Fil&trer :"), this);
     filterLabel->setObjectName(QStringLiteral("filterLabel"));
     labelControl(filterLabel, filterBox);
     // Enabled only while there is something to clear, so that Échap in an empty box still
