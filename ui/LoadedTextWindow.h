@@ -7,7 +7,7 @@ class QWidget;
 
 namespace quorvelle::ui {
 
-class PlainTextBox;
+class LoadedTextBox;
 
 /// The window where the user reads and edits the loaded text, the main window: the windows
 /// opened from it, directly or through others, find it among their ancestors (see of) to show
@@ -19,7 +19,7 @@ public:
     static LoadedTextWindow* of(QWidget* window);
 
     /// The box that shows the loaded text; it tells when its text is replaced or edited.
-    virtual PlainTextBox* loadedTextBox() const = 0;
+    virtual LoadedTextBox* loadedTextBox() const = 0;
     /// Whether the box now shows text as it was analysed, character for character: the same
     /// text, not replaced nor edited since.
     virtual bool showsText(const AnalysedText& text) const = 0;

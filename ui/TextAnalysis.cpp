@@ -1,7 +1,7 @@
 // Analysing a text box's text in a worker thread; starting work once analyses are there.
 #include "ui/TextAnalysis.h"
 
-#include "ui/PlainTextBox.h"
+#include "ui/LoadedTextBox.h"
 #include "ui/cp1252_text.h"
 
 #include <QFutureWatcher>
@@ -44,15 +44,15 @@ QFuture<SharedText> analyseInWorker(Bytes bytes, LetterRule letters)
 
 } // namespace
 
-TextAnalysis::TextAnalysis(PlainTextBox* box)
+TextAnalysis::TextAnalysis(LoadedTextBox* box)
     : QObject(box)
     , box_(box)
     , typingPause_(new QTimer(this))
 {
     typingPause_->setSingleShot(true);
     typingPause_->setInterval(typingPauseMs);
-    connect(box_, &PlainTextBox::textSet, this, &TextAnalysis::analyseNewText);
-    connect(box_, &PlainTextBox::edited, this, &TextAnalysis::noteEdit);
+    connect(box_, &LoadedTextBox::textSet, this, &TextAnalysis::analyseNewText);
+    connect(box_, &LoadedTextBox::edited, this, &TextAnalysis::noteEdit);
     connect(typingPause_, &QTimer::timeout, this, [this] { current(); });
 }
 

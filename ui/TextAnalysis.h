@@ -21,7 +21,7 @@ class QTimer;
 
 namespace quorvelle::ui {
 
-class PlainTextBox;
+class LoadedTextBox;
 
 /// Keeps the analysis of the text a box holds. A text put in the box (an opened file, from its
 /// bytes) is analysed at once; an edited text once the user pauses typing, or when asked for.
@@ -34,7 +34,7 @@ public:
     /// How long the user must stop typing before the edited text is analysed.
     static constexpr int typingPauseMs = 500;
 
-    explicit TextAnalysis(PlainTextBox* box);
+    explicit TextAnalysis(LoadedTextBox* box);
     ~TextAnalysis() override;
 
     /// The analysis of the text as the box holds it now: the one done or under way when the
@@ -61,7 +61,7 @@ private:
     /// Forgets the analysis, finished or not, stopping it if it runs.
     void forgetAnalysis();
 
-    PlainTextBox* box_;
+    LoadedTextBox* box_;
     QTimer* typingPause_;
     QFuture<SharedText> analysis_;
     LetterRule letters_ = LetterRule::Classic;

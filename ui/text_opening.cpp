@@ -5,8 +5,8 @@
 #include "core/presentation/french_messages.h"
 #include "core/text/text_file.h"
 #include "ui/HourglassCursor.h"
+#include "ui/LoadedTextBox.h"
 #include "ui/MessageBox.h"
-#include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
 
 #include <QFile>
@@ -53,7 +53,7 @@ struct ReadText {
     Encoding encoding;
 };
 
-std::optional<ReadText> readInto(PlainTextBox* box, const QString& fullPath, QWidget* parent)
+std::optional<ReadText> readInto(LoadedTextBox* box, const QString& fullPath, QWidget* parent)
 {
     try {
         const HourglassCursor hourglass;
@@ -90,7 +90,7 @@ void reportUnreadableFile(const FileError& error, QWidget* parent)
         reportOpenFailure(error, parent);
 }
 
-std::optional<OpenedText> openTextInto(PlainTextBox* box, const QString& path, QWidget* parent)
+std::optional<OpenedText> openTextInto(LoadedTextBox* box, const QString& path, QWidget* parent)
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
     const std::optional<ReadText> read = readInto(box, fullPath, parent);

@@ -12,7 +12,7 @@ class QWidget;
 
 namespace quorvelle::ui {
 
-class PlainTextBox;
+class LoadedTextBox;
 
 /// A text opened into a box: the file's full path, and how it was read (Cp1252 or Utf8).
 struct OpenedText {
@@ -30,6 +30,6 @@ void reportTooLargeText(QWidget* parent);
 /// asked. A file that cannot be read is reported in a French message box over parent.
 /// Returns what was opened when the text is kept, or nothing when the box was left empty (a
 /// failure or a No).
-std::optional<OpenedText> openTextInto(PlainTextBox* box, const QString& path, QWidget* parent);
+std::optional<OpenedText> openTextInto(LoadedTextBox* box, const QString& path, QWidget* parent);
 
 } // namespace quorvelle::ui

@@ -2,6 +2,7 @@
 // about edits not saved, the size question, the failures, the counts, and the windows it opens.
 #include "tests/ui/ui_test_support.h"
 #include "ui/HelpWindow.h"
+#include "ui/LoadedTextBox.h"
 #include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
 #include "ui/TextAnalysis.h"
@@ -501,7 +502,7 @@ private slots:
         QVERIFY(concordance);
         auto* grid = test::child<QTableView>(*concordance, "concordanceGrid");
         auto* showInText = test::child<QPushButton>(*concordance, "showInTextButton");
-        auto* textBox = test::child<ui::PlainTextBox>(*mainWindow_, "textBox");
+        auto* textBox = test::child<ui::LoadedTextBox>(*mainWindow_, "textBox")->editor();
         grid->setCurrentIndex(grid->model()->index(1, 0));
         showInText->click();
         QCOMPARE(textBox->textCursor().selectedText(), QStringLiteral("chat"));
@@ -717,7 +718,7 @@ private:
 
     QString caption() const { return mainWindow_->findChild<QLabel*>(QStringLiteral("filePathLabel"))->text(); }
 
-    ui::PlainTextBox* textBox() const { return mainWindow_->findChild<ui::PlainTextBox*>(QStringLiteral("textBox")); }
+    ui::PlainTextBox* textBox() const { return test::child<ui::LoadedTextBox>(*mainWindow_, "textBox")->editor(); }
     void typeAtTheEnd(const QString& text) const
     {
         textBox()->moveCursor(QTextCursor::End);

@@ -2,6 +2,7 @@
 // to the results through the wait dialog, and the results' figures and listings.
 #include "core/statistics/specificities_statistic.h"
 #include "tests/ui/ui_test_support.h"
+#include "ui/LoadedTextBox.h"
 #include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
 #include "ui/file_dialogs.h"
@@ -41,7 +42,7 @@ QString secondTextState(const QWidget& window)
         state << QString::fromLatin1(word) + (child<QAction>(window, name)->isEnabled() ? "" : "-");
     state << (child<QLabel>(window, "comparisonHintLabel")->isHidden() ? QStringLiteral("hidden")
                                                                        : QStringLiteral("shown"));
-    state << child<ui::PlainTextBox>(window, "secondTextBox")->text().left(5);
+    state << child<ui::LoadedTextBox>(window, "secondTextBox")->text().left(5);
     return state.join(QLatin1Char(' '));
 }
 
@@ -65,10 +66,10 @@ private slots:
     void secondText()
     {
         ui::SecondTextWindow window(test::analysed("le chat\r\n"), firstPath, nullptr);
-        QCOMPARE(child<ui::PlainTextBox>(window, "firstTextBox")->text(), QStringLiteral("le chat\r\n"));
+        QCOMPARE(child<ui::LoadedTextBox>(window, "firstTextBox")->text(), QStringLiteral("le chat\r\n"));
         const auto unchanged = [&] {
             QCOMPARE(secondTextState(window), withoutSecondText);
-            QVERIFY(!child<ui::PlainTextBox>(window, "secondTextBox")->isEnabled());
+            QVERIFY(!child<ui::LoadedTextBox>(window, "secondTextBox")->isEnabled());
             QCOMPARE(child<QLabel>(window, "firstFilePathLabel")->text(), startCaption);
             QVERIFY(child<QLabel>(window, "secondFilePathLabel")->text().isEmpty());
         };
@@ -87,17 +88,17 @@ private slots:
                 unchanged();
         }
         QCOMPARE(secondTextState(window), QStringLiteral("open- close show shown aaaaa"));
-        QVERIFY(child<ui::PlainTextBox>(window, "secondTextBox")->isEnabled());
+        QVERIFY(child<ui::LoadedTextBox>(window, "secondTextBox")->isEnabled());
         QCOMPARE(child<QLabel>(window, "firstFilePathLabel")->text(), firstPath);
         QCOMPARE(child<QLabel>(window, "secondFilePathLabel")->text(), path);
         // In the texts, as in any text editor, Tab types a tab, and Ctrl+Tab moves on.
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        auto* second = child<ui::PlainTextBox>(window, "secondTextBox");
+        auto* second = child<ui::LoadedTextBox>(window, "secondTextBox");
         second->setFocus();
-        QTest::keyClick(second, Qt::Key_Tab);
-        QTest::keyClick(second, Qt::Key_Tab, Qt::ControlModifier);
-        QVERIFY(second->text().startsWith(u'\t') && child<ui::PlainTextBox>(window, "firstTextBox")->hasFocus());
+        QTest::keyClick(second->editor(), Qt::Key_Tab);
+        QTest::keyClick(second->editor(), Qt::Key_Tab, Qt::ControlModifier);
+        QVERIFY(second->text().startsWith(u'\t') && child<ui::LoadedTextBox>(window, "firstTextBox")->hasFocus());
 
         child<QAction>(window, "closeSecondTextAction")->trigger();
         QCOMPARE(secondTextState(window), withoutSecondText);
@@ -111,7 +112,7 @@ private slots:
     {
         ui::SecondTextWindow window(test::analysed("le chat"), firstPath, nullptr);
         window.openSecondText(test::writeFile(files_, QStringLiteral("loup.txt"), "le loup"));
-        child<ui::PlainTextBox>(window, "firstTextBox")->setText(QStringLiteral("le chat et le chien"));
+        child<ui::LoadedTextBox>(window, "firstTextBox")->setText(QStringLiteral("le chat et le chien"));
         QString figures;
         QWidget* parent = nullptr;
         test::closeNextModalWindow([&](QWidget* results) {

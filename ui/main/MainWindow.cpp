@@ -8,8 +8,8 @@
 #include "core/statistics/all_statistics.h"
 #include "ui/HelpWindow.h"
 #include "ui/HourglassCursor.h"
+#include "ui/LoadedTextBox.h"
 #include "ui/MessageBox.h"
-#include "ui/PlainTextBox.h"
 #include "ui/corpus_opening.h"
 #include "ui/cp1252_text.h"
 #include "ui/file_dialogs.h"
@@ -73,10 +73,8 @@ void MainWindow::buildUi()
     filePathLabel->setFrameShadow(QFrame::Sunken);
     filePathLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    textBox = new PlainTextBox(this);
+    textBox = new LoadedTextBox(this);
     Q_SET_OBJECT_NAME(textBox);
-    // Both scroll bars, no wrapping: lines stay as the file has them.
-    textBox->setLineWrapMode(QPlainTextEdit::NoWrap);
     textAnalysis_ = new TextAnalysis(textBox);
 
     partList = new QListWidget(this);
@@ -211,7 +209,7 @@ void MainWindow::setCorpus(std::shared_ptr<const Corpus> corpus)
     }
 }
 
-PlainTextBox* MainWindow::loadedTextBox() const
+LoadedTextBox* MainWindow::loadedTextBox() const
 {
     return textBox;
 }

@@ -37,14 +37,14 @@ struct StatisticInfo;
 namespace quorvelle::ui {
 
 class HelpWindow;
-class PlainTextBox;
+class LoadedTextBox;
 
 class MainWindow final : public QMainWindow, public LoadedTextWindow {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
 
-    PlainTextBox* loadedTextBox() const override;
+    LoadedTextBox* loadedTextBox() const override;
     bool showsText(const AnalysedText& text) const override;
 
     /// Opens a text as "&Ouvrir..." does once a file is chosen: reads and decodes it, asks
@@ -114,7 +114,7 @@ private:
 
     QLabel* filePathLabel;
     QListWidget* partList;
-    PlainTextBox* textBox;
+    LoadedTextBox* textBox;
     TextAnalysis* textAnalysis_;
     /// What the text was read in or last saved in, the encoding its save proposes.
     Encoding textEncoding_ = Encoding::Cp1252;

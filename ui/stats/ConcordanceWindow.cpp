@@ -7,6 +7,7 @@
 #include "core/reports/sentence_report.h"
 #include "core/statistics/concordance_command.h"
 #include "ui/HourglassCursor.h"
+#include "ui/LoadedTextBox.h"
 #include "ui/LoadedTextWindow.h"
 #include "ui/PlainTextBox.h"
 #include "ui/cp1252_text.h"
@@ -217,9 +218,9 @@ void ConcordanceWindow::connectSignals()
     if (loadedTextWindow_) {
         // Once the main window's text is replaced or edited, it no longer has the occurrences
         // where the concordance found them; an edit undone brings them back.
-        PlainTextBox* loadedText = loadedTextWindow_->loadedTextBox();
-        connect(loadedText, &PlainTextBox::textSet, this, &ConcordanceWindow::enableShowInText);
-        connect(loadedText, &PlainTextBox::edited, this, &ConcordanceWindow::enableShowInText);
+        LoadedTextBox* loadedText = loadedTextWindow_->loadedTextBox();
+        connect(loadedText, &LoadedTextBox::textSet, this, &ConcordanceWindow::enableShowInText);
+        connect(loadedText, &LoadedTextBox::edited, this, &ConcordanceWindow::enableShowInText);
     }
 }
 
@@ -319,7 +320,7 @@ void ConcordanceWindow::showCurrentOccurrence()
     enableShowInText();
 }
 
-PlainTextBox* ConcordanceWindow::textBoxShowingText() const
+LoadedTextBox* ConcordanceWindow::textBoxShowingText() const
 {
     return loadedTextWindow_ && loadedTextWindow_->showsText(*text_) ? loadedTextWindow_->loadedTextBox() : nullptr;
 }
@@ -331,7 +332,7 @@ void ConcordanceWindow::enableShowInText()
 
 void ConcordanceWindow::showInText()
 {
-    PlainTextBox* loadedText = textBoxShowingText();
+    LoadedTextBox* loadedText = textBoxShowingText();
     const std::optional<std::size_t> place = currentPlace();
     if (!loadedText || !place)
         return;

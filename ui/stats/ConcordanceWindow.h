@@ -19,6 +19,7 @@ namespace quorvelle::ui {
 
 class FormFilterBar;
 class LoadedTextWindow;
+class LoadedTextBox;
 class PlainTextBox;
 
 /// Opened beside a window that lists forms ("Voir en contexte"), not modal. Presents the core's
@@ -82,7 +83,7 @@ private:
     /// The current occurrence's place among the concordance's occurrences, if there is one.
     std::optional<std::size_t> currentPlace() const;
     /// The main window's text box while it shows the concordance's text, else null.
-    PlainTextBox* textBoxShowingText() const;
+    LoadedTextBox* textBoxShowingText() const;
 
     FormFilterBar* filterBar;
     QTableView* concordanceGrid;

@@ -2,7 +2,7 @@
 #include "ui/stats/SecondTextWindow.h"
 
 #include "core/statistics/comparison_statistic.h"
-#include "ui/PlainTextBox.h"
+#include "ui/LoadedTextBox.h"
 #include "ui/TextAnalysis.h"
 #include "ui/cp1252_text.h"
 #include "ui/file_dialogs.h"
@@ -18,12 +18,27 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QVBoxLayout>
 
 #include <memory>
 #include <optional>
 #include <utility>
 
 namespace quorvelle::ui {
+namespace {
+
+// A text's box in a frame of the given title, which names it for screen readers.
+QGroupBox* framedTextBox(const char* frameName, const QString& title, LoadedTextBox* box)
+{
+    auto* frame = new QGroupBox(title, box->parentWidget());
+    frame->setObjectName(frameName);
+    box->setParent(frame);
+    box->setTextName(title);
+    (new QVBoxLayout(frame))->addWidget(box);
+    return frame;
+}
+
+} // namespace
 
 SecondTextWindow::SecondTextWindow(SharedText text1, const QString& firstFilePath, QWidget* parent)
     : StatisticsWindow(text1->letters(), parent)
@@ -39,20 +54,15 @@ SecondTextWindow::SecondTextWindow(SharedText text1, const QString& firstFilePat
     Q_SET_OBJECT_NAME(secondFilePathLabel);
     for (QLabel* path : {firstFilePathLabel, secondFilePathLabel})
         path->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    const ResultFrame firstText =
-        createResultFrame("firstTextFrame", tr("Texte n°1"), "firstTextBox", ScrollBars::Both, this);
-    firstTextBox = firstText.box;
-    const ResultFrame secondText =
-        createResultFrame("secondTextFrame", tr("Texte n°2"), "secondTextBox", ScrollBars::Both, this);
-    secondTextBox = secondText.box;
-    // The texts are edited as the main window's is: Tab types a tab.
-    for (PlainTextBox* box : {firstTextBox, secondTextBox})
-        box->setTabChangesFocus(false);
+    firstTextBox = new LoadedTextBox(this);
+    Q_SET_OBJECT_NAME(firstTextBox);
+    secondTextBox = new LoadedTextBox(this);
+    Q_SET_OBJECT_NAME(secondTextBox);
     auto* texts = new QGridLayout;
     texts->addWidget(firstFilePathLabel, 0, 0);
     texts->addWidget(secondFilePathLabel, 0, 1);
-    texts->addWidget(firstText.frame, 1, 0);
-    texts->addWidget(secondText.frame, 1, 1);
+    texts->addWidget(framedTextBox("firstTextFrame", tr("Texte n°1"), firstTextBox), 1, 0);
+    texts->addWidget(framedTextBox("secondTextFrame", tr("Texte n°2"), secondTextBox), 1, 1);
     texts->setRowStretch(1, 1);
 
     build({.caption = tr("Parvane Dorlesca - La comparaison de vocabulaires"),

@@ -10,7 +10,7 @@ class QLabel;
 
 namespace quorvelle::ui {
 
-class PlainTextBox;
+class LoadedTextBox;
 class TextAnalysis;
 
 /// Opened modal from the main window's "La co&mparaison de vocabulaires". Text 1, in
@@ -41,8 +41,8 @@ private:
     QLabel* comparisonHintLabel;
     QLabel* firstFilePathLabel;
     QLabel* secondFilePathLabel;
-    PlainTextBox* firstTextBox;
-    PlainTextBox* secondTextBox;
+    LoadedTextBox* firstTextBox;
+    LoadedTextBox* secondTextBox;
     TextAnalysis* firstAnalysis_;
     TextAnalysis* secondAnalysis_;
     QAction* openSecondTextAction;
