@@ -133,6 +133,8 @@ void LoadedTextBox::setTextName(const QString& name)
 
 void LoadedTextBox::startEditing(QEvent* event)
 {
+    if (!showsView())
+        return;
     const qsizetype size = view_->size();
     if (size >= editingAskedFrom
         && MessageBox::question(
