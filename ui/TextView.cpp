@@ -408,8 +408,10 @@ bool TextView::editsText(const QKeyEvent* event)
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete)
         return !modifiers.testFlag(Qt::ControlModifier);
-    // Ctrl with a letter is a command; AltGr, which some systems tell as Ctrl+Alt, types.
-    const bool command = modifiers.testFlag(Qt::ControlModifier) && !modifiers.testFlag(Qt::AltModifier);
+    // Ctrl or Alt with a letter is a command or a menu's access key; AltGr, which some systems
+    // tell as Ctrl+Alt, types.
+    const bool command = modifiers.testFlag(Qt::ControlModifier) != modifiers.testFlag(Qt::AltModifier)
+        || modifiers.testFlag(Qt::MetaModifier);
     return !command && !event->text().isEmpty() && event->text().front().isPrint();
 }
 

@@ -4,14 +4,15 @@
 #include "core/documents/document_text.h"
 #include "core/presentation/french_messages.h"
 #include "core/text/text_file.h"
-#include "ui/HourglassCursor.h"
 #include "ui/LoadedTextBox.h"
 #include "ui/MessageBox.h"
 #include "ui/cp1252_text.h"
+#include "ui/shell/WaitDialog.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QObject>
+#include <QtConcurrent>
 
 #include <cstdint>
 #include <filesystem>
@@ -56,10 +57,16 @@ struct ReadText {
 std::optional<ReadText> readInto(LoadedTextBox* box, const QString& fullPath, QWidget* parent)
 {
     try {
-        const HourglassCursor hourglass;
-        LoadedText loaded = loadTextFile(std::filesystem::path(QFile::encodeName(fullPath).toStdString()));
-        box->setCp1252Text(std::make_shared<const std::string>(std::move(loaded.text)));
-        return ReadText{loaded.size, loaded.encoding};
+        // Reading and decoding a hundred megabytes takes some tenths of a second: the windows
+        // keep painting meanwhile, and the wait dialog shows if it takes longer.
+        std::optional<LoadedText> loaded = resultAfterWaiting(
+            parent, QtConcurrent::run([path = std::filesystem::path(QFile::encodeName(fullPath).toStdString())] {
+                return loadTextFile(path);
+            }));
+        if (!loaded)
+            return std::nullopt;
+        box->setCp1252Text(std::make_shared<const std::string>(std::move(loaded->text)));
+        return ReadText{loaded->size, loaded->encoding};
     } catch (const FileError& error) {
         box->setText(QString());
         reportUnreadableFile(error, parent);

@@ -154,6 +154,9 @@ private slots:
     {
         {
             const ShownBox shown(threeLines);
+            // A menu's access key is no edit.
+            QTest::keyClick(shown.view(), Qt::Key_S, Qt::AltModifier);
+            QVERIFY(shown.box.showsView());
             shown.box.setReadOnly(true);
             QTest::keyClicks(shown.view(), QStringLiteral("x"));
             QVERIFY(shown.box.showsView());
