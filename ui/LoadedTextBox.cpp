@@ -7,6 +7,7 @@
 #include "ui/TextView.h"
 
 #include <QCoreApplication>
+#include <QMetaMethod>
 #include <QScrollBar>
 #include <QStackedLayout>
 
@@ -131,10 +132,68 @@ void LoadedTextBox::setTextName(const QString& name)
     editor_->setAccessibleName(name);
 }
 
+void LoadedTextBox::setTabChangesFocus(bool changesFocus)
+{
+    view_->setTabChangesFocus(changesFocus);
+    editor_->setTabChangesFocus(changesFocus);
+}
+
+void LoadedTextBox::setLineWrapMode(QPlainTextEdit::LineWrapMode mode)
+{
+    editor_->setLineWrapMode(mode);
+}
+
+void LoadedTextBox::copy() const
+{
+    if (showsView())
+        view_->copy();
+    else
+        editor_->copy();
+}
+
+void LoadedTextBox::pasteClipboardText()
+{
+    if (makeEditable())
+        editor_->pasteClipboardText();
+}
+
+void LoadedTextBox::selectWholeText()
+{
+    if (showsView())
+        view_->selectWholeText();
+    else
+        editor_->selectWholeText();
+}
+
+void LoadedTextBox::deleteSelection()
+{
+    if (makeEditable())
+        editor_->deleteSelection();
+}
+
+void LoadedTextBox::connectNotify(const QMetaMethod& signal)
+{
+    // The boxes offer to see a line in context only when someone listens to them.
+    if (signal == QMetaMethod::fromSignal(&LoadedTextBox::lineActivated)) {
+        connect(view_, &TextView::lineActivated, this, &LoadedTextBox::lineActivated, Qt::UniqueConnection);
+        connect(editor_, &PlainTextBox::lineActivated, this, &LoadedTextBox::lineActivated, Qt::UniqueConnection);
+    }
+}
+
 void LoadedTextBox::startEditing(QEvent* event)
 {
+    if (showsView() && makeEditable()) {
+        editor_->setFocus();
+        QCoreApplication::sendEvent(editor_, event);
+    }
+}
+
+bool LoadedTextBox::makeEditable()
+{
     if (!showsView())
-        return;
+        return !editor_->isReadOnly();
+    if (view_->isReadOnly())
+        return false;
     const qsizetype size = view_->size();
     if (size >= editingAskedFrom
         && MessageBox::question(
@@ -144,18 +203,15 @@ void LoadedTextBox::startEditing(QEvent* event)
                    .arg(megabytes(static_cast<double>(size)),
                         megabytes(static_cast<double>(size) * documentBytesPerCharacter)))
             != QMessageBox::Yes)
-        return;
-    {
-        const HourglassCursor hourglass;
-        const qsizetype firstLine = view_->firstVisibleLine();
-        editor_->setCp1252Text(view_->text());
-        editor_->selectCharacters(view_->anchor(), view_->caret());
-        editor_->verticalScrollBar()->setValue(static_cast<int>(firstLine));
-        view_->setText(nullptr);
-        showPage(editor_);
-    }
-    editor_->setFocus();
-    QCoreApplication::sendEvent(editor_, event);
+        return false;
+    const HourglassCursor hourglass;
+    const qsizetype firstLine = view_->firstVisibleLine();
+    editor_->setCp1252Text(view_->text());
+    editor_->selectCharacters(view_->anchor(), view_->caret());
+    editor_->verticalScrollBar()->setValue(static_cast<int>(firstLine));
+    view_->setText(nullptr);
+    showPage(editor_);
+    return true;
 }
 
 } // namespace quorvelle::ui

@@ -1,6 +1,7 @@
 // The box that shows a loaded text: in a view while it is long and unedited, editable always.
 #pragma once
 
+#include <QPlainTextEdit>
 #include <QWidget>
 
 #include <memory>
@@ -57,17 +58,37 @@ public:
     void setReadOnly(bool readOnly);
     /// The name screen readers give the text, whichever shows it.
     void setTextName(const QString& name);
+    /// Whether Tab moves the focus on rather than typing a tab.
+    void setTabChangesFocus(bool changesFocus);
+    /// How the editable box wraps long lines; the view never wraps them.
+    void setLineWrapMode(QPlainTextEdit::LineWrapMode mode);
+
+    /// The Edition commands of a result box, on the selection of whichever shows the text;
+    /// pasting and deleting make the text editable first.
+    void copy() const;
+    void pasteClipboardText();
+    void selectWholeText();
+    void deleteSelection();
 
 signals:
     /// setText or setCp1252Text replaced the whole text.
     void textSet();
     /// The text was edited (moving it into the editable box is no edit).
     void edited();
+    /// The user asked to see a line in context (see PlainTextBox::lineActivated), offered
+    /// only once something listens.
+    void lineActivated(const QString& line);
+
+protected:
+    void connectNotify(const QMetaMethod& signal) override;
 
 private:
     /// Moves the view's text into the editable box, unless the user would rather not, and
     /// sends it the event that would edit it.
     void startEditing(QEvent* event);
+    /// Moves the view's text into the editable box, if it is there and the user agrees; true
+    /// when the text is then in the editable box.
+    bool makeEditable();
     void showPage(QWidget* page);
 
     qsizetype viewFrom_;

@@ -10,6 +10,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleHints>
@@ -28,6 +29,8 @@ constexpr int margin = 4;
 constexpr qreal tabStopDistance = 80;
 // What the view indexes at once, and in each later turn of the event loop: a few milliseconds.
 constexpr std::size_t indexStretch = 4 * 1024 * 1024;
+// The key that shows the line under the caret in context, where the view offers it.
+const QKeySequence lineInContextKey(Qt::CTRL | Qt::Key_Return);
 
 std::size_t unsignedOffset(qsizetype offset)
 {
@@ -484,8 +487,12 @@ bool TextView::event(QEvent* event)
 void TextView::keyPressEvent(QKeyEvent* event)
 {
     if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
-        && event->modifiers().testFlag(Qt::ControlModifier)) {
+        && (tabChangesFocus_ || event->modifiers().testFlag(Qt::ControlModifier))) {
         focusNextPrevChild(event->key() == Qt::Key_Tab && !event->modifiers().testFlag(Qt::ShiftModifier));
+        return;
+    }
+    if (offersLinesInContext() && QKeySequence(event->keyCombination()) == lineInContextKey) {
+        emit lineActivated(lineText(lineOf(caret_)));
         return;
     }
     if (const auto move = moveOf(event)) {
@@ -550,7 +557,19 @@ void TextView::contextMenuEvent(QContextMenuEvent* event)
     copyAction->setEnabled(anchor_ != caret_);
     menu.addSeparator();
     menu.addAction(tr("Tout &sélectionner"), this, &TextView::selectWholeText)->setShortcut(QKeySequence::SelectAll);
+    if (offersLinesInContext()) {
+        const QString line = lineText(lineOf(offsetAt(event->pos())));
+        menu.addSeparator();
+        QAction* inContext = menu.addAction(tr("Voir en contexte"), this, [this, line] { emit lineActivated(line); });
+        inContext->setObjectName(QStringLiteral("contexte"));
+        inContext->setShortcut(lineInContextKey);
+    }
     menu.exec(event->globalPos());
+}
+
+bool TextView::offersLinesInContext() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&TextView::lineActivated));
 }
 
 void TextView::focusInEvent(QFocusEvent* event)

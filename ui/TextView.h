@@ -41,6 +41,8 @@ public:
     /// When read-only, what would edit the text is not even offered.
     void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
     bool isReadOnly() const { return readOnly_; }
+    /// Whether Tab moves the focus on, as in a listing, rather than asking to type a tab.
+    void setTabChangesFocus(bool changesFocus) { tabChangesFocus_ = changesFocus; }
 
     qsizetype caret() const { return caret_; }
     qsizetype anchor() const { return anchor_; }
@@ -76,6 +78,9 @@ signals:
     /// A key or an input method's event would edit the text. Who listens may make the text
     /// editable and send the event there; the view does nothing with it.
     void editRequested(QEvent* event);
+    /// The user asked to see a line in context, as in PlainTextBox: "Voir en contexte" in the
+    /// context menu, or Ctrl+Entrée on the caret's line (offered only when something listens).
+    void lineActivated(const QString& line);
 
 protected:
     bool event(QEvent* event) override;
@@ -111,6 +116,7 @@ private:
     /// The caret's move a key asks for, and whether it extends the selection.
     static std::optional<std::pair<Move, bool>> moveOf(const QKeyEvent* event);
     static bool editsText(const QKeyEvent* event);
+    bool offersLinesInContext() const;
     qsizetype movedCaret(Move move) const;
     /// Moves the caret, the anchor with it unless the selection is extended.
     void moveCaret(qsizetype offset, bool extend);
@@ -151,6 +157,7 @@ private:
     int preferredX_ = -1; // where up and down keep the caret, once it moved across
     int widestLine_ = 0;  // in pixels, among the lines measured so far
     bool readOnly_ = false;
+    bool tabChangesFocus_ = false;
     bool caretShown_ = false;
     QBasicTimer caretBlink_;
     QTimer* indexing_;

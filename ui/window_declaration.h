@@ -24,7 +24,7 @@ class QWidget;
 namespace quorvelle::ui {
 
 class LayoutItem;
-class PlainTextBox;
+class LoadedTextBox;
 
 /// Items in a line: side by side, left to right, in a Row; one above the other, top to
 /// bottom, in a Column.
@@ -105,7 +105,7 @@ struct EditionCaptions {
 struct MenuBarContents {
     /// The box the Edition commands act on, whatever has the focus; a window without one
     /// has no "&Edition" menu, unless it has a grid.
-    PlainTextBox* resultBox = nullptr;
+    LoadedTextBox* resultBox = nullptr;
     /// Without a result box, the grid whose selected rows "&Copier" copies.
     QAbstractItemView* grid = nullptr;
     EditionCaptions editionCaptions = {};

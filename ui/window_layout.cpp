@@ -1,7 +1,7 @@
 // Building blocks of the statistics windows.
 #include "ui/window_layout.h"
 
-#include "ui/PlainTextBox.h"
+#include "ui/LoadedTextBox.h"
 #include "ui/ReportTableModel.h"
 #include "ui/report_grid.h"
 
@@ -119,10 +119,10 @@ ResultFrame createResultFrame(const char* frameName, const QString& title, const
 {
     auto* frame = new QGroupBox(title, parent);
     frame->setObjectName(frameName);
-    auto* box = new PlainTextBox(frame);
+    auto* box = new LoadedTextBox(frame, longestListingInEditableBox);
     box->setObjectName(boxName);
     box->setLineWrapMode(scrollBars == ScrollBars::Both ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
-    box->setAccessibleName(title);
+    box->setTextName(title);
     box->setTabChangesFocus(true);
     (new QVBoxLayout(frame))->addWidget(box);
     return {frame, box};

@@ -14,7 +14,7 @@ class QWidget;
 
 namespace quorvelle::ui {
 
-class PlainTextBox;
+class LoadedTextBox;
 class ReportTableModel;
 
 /// A captioned frame of a window, named name.
@@ -53,11 +53,14 @@ QList<QListView*> addColumnLists(QGridLayout* grid, int row, ReportTableModel* t
 
 /// A result box in its captioned frame, which names the box for screen readers. Its lines
 /// wrap unless it has both scroll bars. Tab and Maj+Tab move the focus on, as in the window's
-/// other controls: a listing has no use for a typed tab.
+/// other controls: a listing has no use for a typed tab. A listing in code page 1252 longer
+/// than what a text box shows at once is shown by a text view, which holds no copy of it: the
+/// co-occurrences of a long text run to hundreds of thousands of lines.
 enum class ScrollBars { Vertical, Both };
+inline constexpr qsizetype longestListingInEditableBox = 128 * 1024;
 struct ResultFrame {
     QGroupBox* frame;
-    PlainTextBox* box;
+    LoadedTextBox* box;
 };
 ResultFrame createResultFrame(const char* frameName, const QString& title, const char* boxName, ScrollBars scrollBars,
                               QWidget* parent);

@@ -4,6 +4,7 @@
 #include "core/statistics/all_statistics.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/HourglassCursor.h"
+#include "ui/LoadedTextBox.h"
 #include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
 #include "ui/charts/chart_windows.h"
@@ -247,7 +248,7 @@ private slots:
         const std::unique_ptr<QWidget> window = test::openStatisticWindow("frequencies", "le chat et le chien");
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        auto* box = test::child<ui::PlainTextBox>(*window, "formsBox");
+        auto* box = test::child<ui::LoadedTextBox>(*window, "formsBox")->editor();
         const QString listed = box->text();
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Tab);

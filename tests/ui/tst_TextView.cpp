@@ -148,6 +148,27 @@ private slots:
         QCOMPARE(shown.box.text(), QStringLiteral("le chat\r\ndort\nbien"));
     }
 
+    // As a window's result box, the view shows a line in context on Ctrl+Entrée once someone
+    // listens, and Tab leaves it; the Edition menu's paste makes the text editable.
+    void aListingOffersItsLinesInContext()
+    {
+        const ShownBox shown(threeLines);
+        QWidget neighbour(&shown.box);
+        neighbour.setFocusPolicy(Qt::StrongFocus);
+        neighbour.show();
+        shown.box.setTabChangesFocus(true);
+        QStringList activated;
+        connect(&shown.box, &ui::LoadedTextBox::lineActivated, this, [&](const QString& line) { activated << line; });
+        shown.view()->select(11, 11);
+        QTest::keyClick(shown.view(), Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(activated, QStringList{QStringLiteral("dort")});
+        QTest::keyClick(shown.view(), Qt::Key_Tab);
+        QVERIFY(shown.box.showsView() && !shown.view()->hasFocus());
+        QGuiApplication::clipboard()->setText(QStringLiteral("!"));
+        shown.box.pasteClipboardText();
+        QCOMPARE(shown.box.text(), QStringLiteral("le chat\r\ndo!rt\nbien"));
+    }
+
     // A read-only text is not edited; a long one is moved into the editable box only if the
     // user agrees, since that takes more than twice its size in memory.
     void editingIsAskedOrRefused()

@@ -4,6 +4,7 @@
 // figures themselves are the core's.
 #include "tests/ui/ui_test_support.h"
 
+#include "ui/LoadedTextBox.h"
 #include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
 #include "ui/file_dialogs.h"
@@ -273,7 +274,7 @@ private slots:
         const auto shown = test::openWindowOf<FrequenciesStatistic>("Le chat et le chien");
         ui::FrequenciesWindow& window = *shown;
         window.show();
-        auto* box = test::child<ui::PlainTextBox>(window, "formsBox");
+        auto* box = test::child<ui::LoadedTextBox>(window, "formsBox")->editor();
         QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, box->cursorRect(QTextCursor(box->document())).center());
         QCOMPARE(box->textCursor().selectedText(), QStringLiteral("le"));
         QVERIFY(window.findChildren<ui::ConcordanceWindow*>().isEmpty());
@@ -398,7 +399,7 @@ private slots:
             return shown;
         };
         const auto sentence = [&window] {
-            const auto* box = child<ui::PlainTextBox>(window, "sentenceBox");
+            const auto* box = child<ui::LoadedTextBox>(window, "sentenceBox")->editor();
             return box->text() + QLatin1Char('|') + box->textCursor().selectedText();
         };
         pick(window, "contextUnitBox", QStringLiteral("en formes"));

@@ -4,6 +4,7 @@
 #include "core/statistics/all_statistics.h"
 #include "ui/main/statistic_windows.h"
 
+#include "ui/LoadedTextBox.h"
 #include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
 #include "ui/application.h"
@@ -157,13 +158,13 @@ void pickEntry(QComboBox* comboBox, const QString& text)
 
 QString resultBox(const QWidget& window, const char* name)
 {
-    return child<ui::PlainTextBox>(window, name)->text();
+    return child<ui::LoadedTextBox>(window, name)->text();
 }
 
 QString concordanceOfFirstLine(const QWidget& window)
 {
     QString seen;
-    auto* box = child<ui::PlainTextBox>(window, "formsBox");
+    auto* box = child<ui::LoadedTextBox>(window, "formsBox")->editor();
     box->moveCursor(QTextCursor::Start);
     const auto showInContext = [box] { QTest::keyClick(box, Qt::Key_Return, Qt::ControlModifier); };
     inspectWindowBeside(showInContext, [&seen](QWidget* concordance) {

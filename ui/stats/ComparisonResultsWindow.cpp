@@ -6,7 +6,7 @@
 #include "core/statistics/comparison_figures.h"
 #include "core/statistics/comparison_statistic.h"
 #include "ui/HourglassCursor.h"
-#include "ui/PlainTextBox.h"
+#include "ui/LoadedTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
 #include "ui/number_text.h"
@@ -249,8 +249,8 @@ void ComparisonResultsWindow::listForms(const QString& caption, const std::strin
     const HourglassCursor hourglass;
     offerFormsInContext(textNumber == 1 ? compared_.text1 : compared_.text2, studiedFiles(this).value(textNumber - 1));
     formsFrame->setTitle(caption);
-    formsBox->setAccessibleName(caption);
-    formsBox->setText(fromCp1252(listing));
+    formsBox->setTextName(caption);
+    formsBox->setCp1252Text(std::make_shared<const std::string>(listing));
 }
 
 } // namespace quorvelle::ui

@@ -18,7 +18,7 @@ class QPushButton;
 
 namespace quorvelle::ui {
 
-class PlainTextBox;
+class LoadedTextBox;
 
 /// Two texts as they stood when compared, and what the comparison window shows of them, all
 /// made off the interface thread: collating the forms of two large texts takes a while.
@@ -70,7 +70,7 @@ private:
     QPushButton* showFirstTextFormsButton;
     QPushButton* showSecondTextFormsButton;
     QGroupBox* formsFrame;
-    PlainTextBox* formsBox;
+    LoadedTextBox* formsBox;
 };
 
 } // namespace quorvelle::ui

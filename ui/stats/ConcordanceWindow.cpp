@@ -174,8 +174,8 @@ void ConcordanceWindow::buildUi()
     sentenceBox = sentence.box;
     sentenceBox->setReadOnly(true);
     sentenceBox->setMaximumHeight(sentenceBox->fontMetrics().lineSpacing() * sentenceLines
-                                  + 2 * sentenceBox->frameWidth()
-                                  + 2 * static_cast<int>(sentenceBox->document()->documentMargin()));
+                                  + 2 * sentenceBox->editor()->frameWidth()
+                                  + 2 * static_cast<int>(sentenceBox->editor()->document()->documentMargin()));
     // A pattern's wildcards have no place in a file's name.
     const QString exportName =
         !concordance_.query.empty() ? tr("concordance-recherche.csv") : tr("concordance-%1.csv").arg(form);

@@ -20,7 +20,7 @@ namespace quorvelle::ui {
 class FormFilterBar;
 class LoadedTextWindow;
 class LoadedTextBox;
-class PlainTextBox;
+class LoadedTextBox;
 
 /// Opened beside a window that lists forms ("Voir en contexte"), not modal. Presents the core's
 /// Concordance of a form: each occurrence's line, left context, form as written and right
@@ -95,7 +95,7 @@ private:
     QPushButton* showInTextButton;
     QPushButton* showCollocatesButton;
     QPushButton* showDispersionButton;
-    PlainTextBox* sentenceBox;
+    LoadedTextBox* sentenceBox;
 
     SharedText text_;
     Concordance concordance_;

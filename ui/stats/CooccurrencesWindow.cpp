@@ -3,7 +3,7 @@
 
 #include "core/presentation/result_listing.h"
 #include "core/statistics/cooccurrences_statistic.h"
-#include "ui/PlainTextBox.h"
+#include "ui/LoadedTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/window_layout.h"
@@ -55,7 +55,7 @@ void CooccurrencesWindow::showPairsOfRow(int row)
 
 void CooccurrencesWindow::listPairs(FormList pairs)
 {
-    pairsBox->setText(fromCp1252(resultListing(pairs)));
+    pairsBox->setCp1252Text(std::make_shared<const std::string>(resultListing(pairs)));
 }
 
 } // namespace quorvelle::ui

@@ -31,7 +31,7 @@ private:
 
     RowsModel* rowsModel_;
     LinkedLists* lists_;
-    PlainTextBox* pairsBox;
+    LoadedTextBox* pairsBox;
 };
 
 } // namespace quorvelle::ui

@@ -4,7 +4,7 @@
 #include "core/presentation/french_messages.h"
 #include "core/presentation/result_listing.h"
 #include "core/statistics/enrichment_statistic.h"
-#include "ui/PlainTextBox.h"
+#include "ui/LoadedTextBox.h"
 #include "ui/charts/chart_windows.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_labels.h"
@@ -60,7 +60,7 @@ void EnrichmentWindow::showNewFormsOfRow(int row)
     ResultListing listing;
     for (const KnownForm& form : report_.newFormsOf(slicesModel_->rowAt(static_cast<std::size_t>(row))))
         listing.addForm(form.form, form.attestations);
-    formsBox->setText(fromCp1252(listing.text()));
+    formsBox->setCp1252Text(std::make_shared<const std::string>(listing.text()));
 }
 
 } // namespace quorvelle::ui

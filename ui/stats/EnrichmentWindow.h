@@ -28,7 +28,7 @@ private:
     EnrichmentReport report_;
 
     SlicesModel* slicesModel_;
-    PlainTextBox* formsBox;
+    LoadedTextBox* formsBox;
 };
 
 } // namespace quorvelle::ui

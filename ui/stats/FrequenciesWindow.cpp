@@ -3,7 +3,7 @@
 
 #include "core/presentation/result_listing.h"
 #include "core/statistics/frequencies_statistic.h"
-#include "ui/PlainTextBox.h"
+#include "ui/LoadedTextBox.h"
 #include "ui/charts/chart_windows.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
@@ -76,7 +76,7 @@ void FrequenciesWindow::showFormsOfRow(int row)
     ResultListing listing;
     for (const FormCount& form : report_.formsOf(rowsModel_->rowAt(static_cast<std::size_t>(row))))
         listing.addForm(form.form);
-    formsBox->setText(fromCp1252(listing.text()));
+    formsBox->setCp1252Text(std::make_shared<const std::string>(listing.text()));
 }
 
 } // namespace quorvelle::ui

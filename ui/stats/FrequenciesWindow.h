@@ -33,7 +33,7 @@ private:
     FrequencyReport report_;
 
     RowsModel* rowsModel_;
-    PlainTextBox* formsBox;
+    LoadedTextBox* formsBox;
 };
 
 } // namespace quorvelle::ui

@@ -2,7 +2,7 @@
 #include "ui/stats/KeyDistributionWindow.h"
 
 #include "core/presentation/result_listing.h"
-#include "ui/PlainTextBox.h"
+#include "ui/LoadedTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/window_layout.h"
@@ -57,7 +57,8 @@ void KeyDistributionWindow::showDistributionOfKey(int index)
 
 void KeyDistributionWindow::showFormsOfRow(int row)
 {
-    formsBox->setText(fromCp1252(resultListing(rowsModel_->rowAt(static_cast<std::size_t>(row)).forms)));
+    formsBox->setCp1252Text(
+        std::make_shared<const std::string>(resultListing(rowsModel_->rowAt(static_cast<std::size_t>(row)).forms)));
 }
 
 } // namespace quorvelle::ui

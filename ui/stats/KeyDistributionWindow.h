@@ -12,7 +12,7 @@ class QComboBox;
 namespace quorvelle::ui {
 
 class LinkedLists;
-class PlainTextBox;
+class LoadedTextBox;
 
 /// keyBox offers the keys; picking one fills the parallel lists occurrencesList (how many
 /// times the key occurs in a form) and formCountList (how many forms of the text hold it that
@@ -45,7 +45,7 @@ private:
     RowsModel* rowsModel_;
     QComboBox* keyBox;
     LinkedLists* lists_;
-    PlainTextBox* formsBox;
+    LoadedTextBox* formsBox;
 };
 
 } // namespace quorvelle::ui

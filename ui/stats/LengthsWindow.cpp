@@ -3,7 +3,7 @@
 
 #include "core/presentation/result_listing.h"
 #include "core/statistics/lengths_statistic.h"
-#include "ui/PlainTextBox.h"
+#include "ui/LoadedTextBox.h"
 #include "ui/charts/chart_windows.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
@@ -93,7 +93,8 @@ QPushButton* LengthsWindow::sortButton(int column, SortDirection direction, QWid
 void LengthsWindow::showFormsOfRow(int row)
 {
     const LengthRow& lengthRow = rowsModel_->rowAt(static_cast<std::size_t>(row));
-    formsBox->setText(fromCp1252(resultListing(lengthRow.forms, CountSpacing::TwoBlanks)));
+    formsBox->setCp1252Text(
+        std::make_shared<const std::string>(resultListing(lengthRow.forms, CountSpacing::TwoBlanks)));
 }
 
 void LengthsWindow::openLengthsChart()

@@ -46,7 +46,7 @@ private:
 
     LengthModel* rowsModel_;
     LinkedLists* lists_;
-    PlainTextBox* formsBox;
+    LoadedTextBox* formsBox;
 };
 
 } // namespace quorvelle::ui

@@ -3,7 +3,7 @@
 
 #include "core/presentation/french_messages.h"
 #include "core/statistics/sentence_lengths_statistic.h"
-#include "ui/PlainTextBox.h"
+#include "ui/LoadedTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_labels.h"
 #include "ui/stats/LinkedLists.h"

@@ -28,7 +28,7 @@ private:
     SentenceReport report_;
 
     RowsModel* rowsModel_;
-    PlainTextBox* sentenceBox;
+    LoadedTextBox* sentenceBox;
 };
 
 } // namespace quorvelle::ui

@@ -3,7 +3,7 @@
 
 #include "core/presentation/result_listing.h"
 #include "core/statistics/start_end_letters_statistic.h"
-#include "ui/PlainTextBox.h"
+#include "ui/LoadedTextBox.h"
 #include "ui/charts/chart_windows.h"
 #include "ui/cp1252_text.h"
 #include "ui/stats/LinkedLists.h"
@@ -114,7 +114,10 @@ void StartEndLettersWindow::listFormsOfShownLetter(std::vector<FormCount> EdgeLe
     const auto row = std::find_if(report_.rows.begin(), report_.rows.end(), [&](const EdgeLetterRow& candidate) {
         return shown == std::string(1, candidate.letter);
     });
-    formsBox->setText(row == report_.rows.end() ? QString() : fromCp1252(resultListing((*row).*side)));
+    if (row == report_.rows.end())
+        formsBox->setText(QString());
+    else
+        formsBox->setCp1252Text(std::make_shared<const std::string>(resultListing((*row).*side)));
 }
 
 } // namespace quorvelle::ui

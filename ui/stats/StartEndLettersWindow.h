@@ -41,7 +41,7 @@ private:
     QLineEdit* endCountBox;
     QPushButton* showEndFormsButton;
     RowsModel* rowsModel_;
-    PlainTextBox* formsBox;
+    LoadedTextBox* formsBox;
 };
 
 } // namespace quorvelle::ui

@@ -2,7 +2,7 @@
 #include "ui/stats/StatisticsWindow.h"
 
 #include "core/text/letters.h"
-#include "ui/PlainTextBox.h"
+#include "ui/LoadedTextBox.h"
 #include "ui/cp1252_text.h"
 #include "ui/letter_rule_note.h"
 #include "ui/menus.h"
@@ -100,7 +100,7 @@ void StatisticsWindow::offerFormsInContext(SharedText text, const QString& textF
 {
     text_ = std::move(text);
     textFile_ = textFile;
-    connect(resultBox_, &PlainTextBox::lineActivated, this, &StatisticsWindow::showFormOfLineInContext,
+    connect(resultBox_, &LoadedTextBox::lineActivated, this, &StatisticsWindow::showFormOfLineInContext,
             Qt::UniqueConnection);
 }
 

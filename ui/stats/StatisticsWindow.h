@@ -13,7 +13,7 @@ class QVBoxLayout;
 
 namespace quorvelle::ui {
 
-class PlainTextBox;
+class LoadedTextBox;
 
 /// A statistics window is a thin presenter of one core report: a dialog under its own menu
 /// bar, loaded (its report computed) in its constructor, then shown modal with openModal, as
@@ -68,7 +68,7 @@ private:
     void addWindowTitle(const QString& title);
 
     QVBoxLayout* windowLayout_;
-    PlainTextBox* resultBox_ = nullptr;
+    LoadedTextBox* resultBox_ = nullptr;
     SharedText text_;
     QString textFile_;
     QAbstractItemView* grid_ = nullptr;
