@@ -80,7 +80,7 @@ void TextView::indexNextStretch()
         return;
     }
     const std::size_t longest = lines_.longestLine();
-    lines_.indexUpTo(lines_.start(lines_.count() - 1) + indexStretch);
+    lines_.indexFurther(indexStretch);
     if (lines_.complete())
         indexing_->stop();
     else if (!indexing_->isActive())

@@ -27,6 +27,8 @@ public:
 
     /// Finds the lines that start before offset end, and the line that follows them.
     void indexUpTo(std::size_t end);
+    /// Finds the lines of the next stretch of text, from where the last line found starts.
+    void indexFurther(std::size_t stretch) { indexUpTo(indexed_ + stretch); }
     /// Whether every line of the text is found.
     bool complete() const { return finalLineFound_; }
 

@@ -23,8 +23,8 @@ struct Line {
 std::vector<Line> shownLines(std::string_view text, std::size_t stretch = std::string::npos)
 {
     TextLines lines(text);
-    for (std::size_t end = 0; !lines.complete(); end += stretch)
-        lines.indexUpTo(stretch == std::string::npos ? text.size() : end);
+    while (!lines.complete())
+        lines.indexFurther(stretch == std::string::npos ? text.size() : stretch);
     std::vector<Line> shown;
     for (std::size_t line = 0; line < lines.count(); ++line)
         shown.push_back({std::string(text.substr(lines.start(line), lines.contentEnd(line) - lines.start(line))),
