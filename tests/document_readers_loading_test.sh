@@ -19,7 +19,8 @@ for library in libpoppler libxml2 libzip; do
     needed "$module" | grep -q "^$library" || { echo "$module does not need $library" >&2; exit 1; }
 done
 for program in "$@"; do
-    if needed "$program" | grep -E "^($readers)"; then
+    libraries=$(needed "$program")
+    if grep -E "^($readers)" <<<"$libraries"; then
         echo "$program links the document readers' libraries above" >&2
         exit 1
     fi
