@@ -3,12 +3,12 @@
 // archive is put in the format's container). Arbitrary bytes must give a text whose line ends
 // are all CR LF, or a DocumentError; anything else (a crash, another exception, a leak, a
 // hang) is a finding.
+#include "core/document_readers/epub_text.h"
+#include "core/document_readers/html_text.h"
+#include "core/document_readers/odf_text.h"
+#include "core/document_readers/pdf_text.h"
+#include "core/document_readers/word_text.h"
 #include "core/documents/document_error.h"
-#include "core/documents/epub_text.h"
-#include "core/documents/html_text.h"
-#include "core/documents/odf_text.h"
-#include "core/documents/pdf_text.h"
-#include "core/documents/word_text.h"
 #include "fuzz/document_containers.h"
 
 #include <cstddef>

@@ -1,5 +1,6 @@
 # The Debian package of Quorvelle, built by `cpack -G DEB` in the build directory (see
-# scripts/package.sh): both programs and what data/ installs beside them, with the copyright
+# scripts/package.sh): both programs, the document readers' module they load (in
+# /usr/lib/<multiarch>/quorvelle) and what data/ installs beside them, with the copyright
 # file and the changelog that packaging/debian-staging.cmake adds to the staged files.
 
 set(CPACK_GENERATOR DEB)
@@ -15,9 +16,9 @@ file(READ ${CMAKE_CURRENT_LIST_DIR}/description.txt CPACK_DEBIAN_PACKAGE_DESCRIP
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# dpkg-shlibdeps lists the libraries the programs link. The lemmas need the French dictionary
-# libhunspell reads, which no link names; so does the desktop program's Qt platform plugin, which
-# shows its windows. Qt's French catalogues translate its standard dialogs.
+# dpkg-shlibdeps lists the libraries the programs and the module link. The lemmas need the
+# French dictionary libhunspell reads, which no link names; so does the desktop program's Qt
+# platform plugin, which shows its windows. Qt's French catalogues translate its standard dialogs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS hunspell-fr-comprehensive)
 if(QUORVELLE_BUILD_DESKTOP)

@@ -39,8 +39,8 @@ foreach(page IN LISTS manual_pages)
 endforeach()
 
 # CPACK_STRIP_FILES has removed the symbols; the compiler's identification (.comment) and the
-# .note section go as well, as Debian's own packages strip them.
-file(GLOB programs ${staged}/bin/*)
+# .note section go as well, as Debian's own packages strip them, from the programs and the module.
+file(GLOB programs ${staged}/bin/* ${staged}/lib/*/quorvelle/* ${staged}/lib/quorvelle/*)
 foreach(program IN LISTS programs)
     run_or_fail(strip --remove-section=.comment --remove-section=.note ${program})
 endforeach()

@@ -98,6 +98,13 @@ in_root "$root" quorvelle-cli lemmas "/tmp/$sample" >"$work/quorvelle-cli-lemmas
 grep -q "Lemmes et catégories" "$work/quorvelle-cli-lemmas.txt"
 passed "quorvelle-cli lemmas /tmp/$sample : le dictionnaire français est installé et lu"
 
+# The programs load the document readers' module, installed apart from them, for a document.
+step="quorvelle-cli vocabulary texte.odt"
+cp tests/data/documents/texte.odt tests/data/documents/texte.txt "$root/tmp/"
+in_root "$root" quorvelle-cli vocabulary --json /tmp/texte.odt >"$work/quorvelle-cli-document.json"
+in_root "$root" quorvelle-cli vocabulary --json /tmp/texte.txt | cmp -s - "$work/quorvelle-cli-document.json"
+passed "quorvelle-cli vocabulary /tmp/texte.odt : le module de lecture des documents est installé et chargé"
+
 # Xvfb picks a free display and writes its number on descriptor 3.
 step="quorvelle sous Xvfb"
 rm -f "$root/tmp/display" "$root/tmp/quorvelle.png" "$screenshot"

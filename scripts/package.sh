@@ -24,7 +24,8 @@ cmake -S . -B "$build" -G Ninja \
     -DQUORVELLE_BUILD_TESTS=OFF \
     -DCMAKE_CXX_FLAGS="$cxx_flags" \
     -DCMAKE_EXE_LINKER_FLAGS="$linker_flags" \
-    -DCMAKE_SHARED_LINKER_FLAGS="$linker_flags"
+    -DCMAKE_SHARED_LINKER_FLAGS="$linker_flags" \
+    -DCMAKE_MODULE_LINKER_FLAGS="$linker_flags"
 cmake --build "$build"
 
 # The package is named after the project's version, read back from the configured build.

@@ -10,6 +10,7 @@ cd "$1"
 declare -A may_include=(
     [core/text]=""
     [core/documents]="core/text"
+    [core/document_readers]="core/documents core/text"
     [core/reports]="core/text"
     [core/lemmas]="core/reports core/text"
     [core/corpus]="core/documents core/reports core/text"

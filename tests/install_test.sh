@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what lands there: the programs, the
-# manual pages and, with the desktop program, its menu entry, icons and AppStream description.
-# Usage: tests/install_test.sh BUILD_DIR
+# document readers' module, which the installed CLI loads to read a document, the manual pages
+# and, with the desktop program, its menu entry, icons and AppStream description.
+# Usage: tests/install_test.sh BUILD_DIR DOCUMENTS_DIR
 set -euo pipefail
 build=$1
+documents=$2
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
@@ -23,6 +25,13 @@ for file in "${expected[@]}"; do
 done
 
 "$prefix/bin/quorvelle-cli" --version | grep -q '^quorvelle-cli '
+# The module goes in the quorvelle/ folder of the libraries' folder, which depends on the layout
+# (lib/ or lib/x86_64-linux-gnu/), not executable.
+module=$(find "$prefix" -path "$prefix/lib*/quorvelle/quorvelle-document-readers.so" -type f ! -perm /111)
+[ -n "$module" ] || { echo "missing after install: the document readers' module in lib*/quorvelle/" >&2; exit 1; }
+"$prefix/bin/quorvelle-cli" vocabulary --json "$documents/texte.odt" >"$prefix/document.json"
+"$prefix/bin/quorvelle-cli" vocabulary --json "$documents/texte.txt" | cmp -s - "$prefix/document.json" ||
+    { echo "the installed quorvelle-cli does not read a document as its text" >&2; exit 1; }
 if $desktop; then
     appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml" >/dev/null
     grep -q '^Exec=quorvelle %f$' "$prefix/share/applications/$app.desktop"

@@ -2,16 +2,11 @@
 #include "core/documents/document_text.h"
 
 #include "core/documents/document_error.h"
-#include "core/documents/epub_text.h"
-#include "core/documents/html_text.h"
-#include "core/documents/odf_text.h"
-#include "core/documents/pdf_text.h"
-#include "core/documents/word_text.h"
-#include "core/documents/zip_archive.h"
+#include "core/documents/document_format.h"
+#include "core/documents/readers_module.h"
 #include "core/text/text_file.h"
 
 #include <algorithm>
-#include <cctype>
 #include <new>
 
 namespace quorvelle {
@@ -22,14 +17,6 @@ using Reason = FileError::Reason;
 // The signature of the compound files of Office 97-2003, which also wrap the password-protected
 // documents of later versions.
 constexpr std::string_view compoundFileSignature = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
-
-std::string lowerExtension(const std::filesystem::path& name)
-{
-    std::string extension = name.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
-    return extension;
-}
 
 // The format a document's extension promises, or nothing for other names.
 const char* formatOfExtension(const std::string& extension)
@@ -63,43 +50,30 @@ bool isEncryptedPackage(std::string_view bytes)
     return bytes.find(std::string_view(name.data(), 32)) != std::string_view::npos;
 }
 
-std::string zipDocumentText(std::string_view bytes, const char* formatHint)
+// The text the module's reader gives, or its failure thrown as the reader threw it.
+std::string textOf(DocumentReading reading)
 {
-    ZipArchive archive(bytes, formatHint ? formatHint : "ZIP");
-    if (std::optional<std::string> mimetype = archive.read("mimetype")) {
-        while (!mimetype->empty() && std::isspace(static_cast<unsigned char>(mimetype->back())))
-            mimetype->pop_back();
-        if (*mimetype == openDocumentTextType) {
-            archive.setFormat(formatName::openDocument);
-            return openDocumentText(archive);
-        }
-        if (*mimetype == epubType) {
-            archive.setFormat(formatName::epub);
-            return epubText(archive);
-        }
-    }
-    if (const std::optional<std::string> mainPart = wordMainPart(archive)) {
-        archive.setFormat(formatName::word);
-        return wordDocumentText(archive, *mainPart);
-    }
-    throw DocumentError(Reason::NotADocument, archive.format());
+    if (reading.failure)
+        throw DocumentError(*reading.failure, std::move(reading.detail));
+    return std::move(reading.text);
 }
 
-// The document's UTF-8 text, or nothing when bytes are plain text.
+// The document's UTF-8 text, or nothing when bytes are plain text. The readers' module is
+// loaded only once the bytes turn out to be a document.
 std::optional<std::string> documentText(std::string_view bytes, const std::filesystem::path& name, Encoding encoding)
 {
-    const std::string extension = lowerExtension(name);
+    const std::string extension = asciiLowerCase(name.extension().string());
     const char* formatHint = formatOfExtension(extension);
     if (looksLikeZip(bytes))
-        return zipDocumentText(bytes, formatHint);
+        return textOf(documentReaders().zipDocumentText(bytes, formatHint));
     if (looksLikePdf(bytes))
-        return pdfText(bytes);
+        return textOf(documentReaders().pdfText(bytes));
     if (bytes.starts_with(compoundFileSignature))
         throw DocumentError(isEncryptedPackage(bytes) ? Reason::ProtectedDocument : Reason::OldOfficeDocument,
                             formatHint ? formatHint : formatName::word);
     const bool htmlName = extension == ".html" || extension == ".htm" || extension == ".xhtml";
     if (looksLikeHtml(bytes) || (htmlName && startsWithTag(bytes)))
-        return htmlDocumentText(bytes, encoding);
+        return textOf(documentReaders().htmlDocumentText(bytes, encoding));
     if (formatHint && looksBinary(bytes))
         throw DocumentError(Reason::DamagedDocument, formatHint);
     return std::nullopt;

@@ -110,6 +110,13 @@ std::string fileErrorReason(const FileError& error)
                "enregistrez-le en .odt, en .docx ou en texte brut.";
     case Reason::MissingDocumentPart:
         return "ce livre EPUB annonce le fichier « " + error.detail() + " », absent de l'archive.";
+    case Reason::DocumentReadersMissing:
+        return "c'est un document, et le module de lecture des documents (" + error.detail()
+            + ") est introuvable : le programme ne peut lire que des textes. Réinstallez Quorvelle.";
+    case Reason::DocumentReadersUnusable:
+        return "c'est un document, et le module de lecture des documents (" + error.detail()
+            + ") ne peut pas être chargé (il est endommagé ou d'une autre version de Quorvelle) : le programme "
+              "ne peut lire que des textes. Réinstallez Quorvelle.";
     }
     return "une erreur de lecture est survenue.";
 }

@@ -44,6 +44,10 @@ const char* describe(Reason reason)
         return "Word 97-2003 document";
     case Reason::MissingDocumentPart:
         return "document part missing";
+    case Reason::DocumentReadersMissing:
+        return "document readers' module not found";
+    case Reason::DocumentReadersUnusable:
+        return "document readers' module unusable";
     }
     return "read failed";
 }

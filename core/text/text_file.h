@@ -38,13 +38,16 @@ public:
         NotADocument,        ///< a zip archive that is no text document
         OldOfficeDocument,   ///< a Word 97-2003 binary document
         MissingDocumentPart, ///< a book's document absent from its archive; detail() names it
+        // A document the program cannot read at all; detail() is the path of its readers' module.
+        DocumentReadersMissing,  ///< the module is not where the program looks for it
+        DocumentReadersUnusable, ///< the module does not load, or is of another version
     };
 
     FileError(Reason reason, std::filesystem::path path, std::string detail = {});
 
     Reason reason() const { return reason_; }
     const std::filesystem::path& path() const { return path_; }
-    /// For a document: its format, or the part missing from it.
+    /// For a document: its format, the part missing from it, or the readers' module.
     const std::string& detail() const { return detail_; }
 
 private:

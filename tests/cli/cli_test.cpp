@@ -55,13 +55,14 @@ std::string takeFile(const std::string& path)
     return bytes.str();
 }
 
-/// Runs quorvelle-cli with the given arguments, already quoted for the shell, its standard
-/// output kept, or sent to output when it is given; environment sets variables for it
-/// ("NAME=value ").
-CliRun runCli(const std::string& arguments, const std::string& output = {}, const std::string& environment = {})
+/// Runs quorvelle-cli (program, or the build's) with the given arguments, already quoted for
+/// the shell, its standard output kept, or sent to output when it is given; environment sets
+/// variables for it ("NAME=value ").
+CliRun runCli(const std::string& arguments, const std::string& output = {}, const std::string& environment = {},
+              const std::string& program = QUORVELLE_CLI)
 {
     const std::string base = (fs::temp_directory_path() / ("quorvelle-cli-" + std::to_string(::getpid()))).string();
-    const std::string command = environment + quoted(QUORVELLE_CLI) + " " + arguments + " >"
+    const std::string command = environment + quoted(program) + " " + arguments + " >"
         + (output.empty() ? quoted(base + ".out") : output) + " 2>" + quoted(base + ".err");
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output.empty() ? takeFile(base + ".out") : std::string(),
@@ -357,6 +358,31 @@ TEST(Cli, DocumentsGiveTheVocabularyOfTheirText)
         const CliRun document = runCli("vocabulary --json " + quoted(documents + "/" + name));
         EXPECT_EQ(document.out, plain.out) << name << document.err;
     }
+}
+
+// A program without the module beside it nor where it is installed reads texts, and says of a
+// document which module it misses.
+TEST(Cli, WithoutItsDocumentReadersReadsOnlyTexts)
+{
+    const fs::path folder = fs::temp_directory_path() / ("quorvelle-alone-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    const fs::path program = folder / "quorvelle-cli";
+    fs::copy_file(QUORVELLE_CLI, program);
+
+    EXPECT_EQ(runCli("counts " + quoted(documents + "/texte.txt"), {}, {}, program).exitCode, 0);
+    const CliRun document = runCli("counts " + quoted(documents + "/texte.odt"), {}, {}, program);
+    EXPECT_EQ(document.exitCode, 1);
+    EXPECT_EQ(document.out, "");
+    // The module's installed place, relative to the program.
+    const std::string module = "(" + folder.parent_path().string() + "/";
+    EXPECT_NE(document.err.find("ne peut pas être ouvert : c'est un document, et le module de lecture des documents "
+                                + module),
+              std::string::npos)
+        << document.err;
+    EXPECT_TRUE(document.err.ends_with("/quorvelle-document-readers.so) est introuvable : le programme ne peut lire "
+                                       "que des textes. Réinstallez Quorvelle.\n"))
+        << document.err;
+    fs::remove_all(folder);
 }
 
 // The explanations follow the statistic's text, each total's ending on its value.

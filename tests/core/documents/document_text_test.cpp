@@ -2,10 +2,6 @@
 // damaged, locked or hostile document the reason it cannot be read.
 #include "core/documents/document_error.h"
 #include "core/documents/document_text.h"
-#include "core/documents/document_text_builder.h"
-#include "core/documents/epub_text.h"
-#include "core/documents/html_text.h"
-#include "core/documents/markup_parser.h"
 #include "core/text/segmentation.h"
 #include "core/text/text_file.h"
 #include "tests/core/test_texts.h"
@@ -144,36 +140,6 @@ TEST(DocumentText, TheContentTellsTheFormatAndTheNameOnlyHints)
             EXPECT_EQ(error.reason(), reason) << file->path();
         }
     }
-}
-
-TEST(DocumentText, HtmlHonoursItsCharsetElseGuesses)
-{
-    const std::string page = "<!DOCTYPE html><html><head><title>t</title></head><body><p>caf\xE9</p></body></html>";
-    EXPECT_EQ(htmlDocumentText(page), "café\r\n"); // not UTF-8: code page 1252
-    EXPECT_EQ(htmlDocumentText("<html><body>café</body></html>"), "café\r\n");
-    // A declared charset wins over the guess and over the option.
-    const std::string declared = "<html><head><meta charset=\"utf-8\"></head><body>caf\xC3\xA9</body></html>";
-    EXPECT_EQ(htmlDocumentText(declared, Encoding::Cp1252), "café\r\n");
-}
-
-TEST(DocumentText, XhtmlKnowsHtmlEntitiesButNoDeclaredOnes)
-{
-    DocumentTextBuilder text;
-    HtmlTextHandler handler(text);
-    parseXml("<html><head><title>titre</title></head><body><h1>Un</h1><p>caf&eacute;&nbsp;cr&egrave;me &amp;"
-             "<br/>th&#233;</p><script>var x;</script></body></html>",
-             handler, formatName::epub);
-    EXPECT_EQ(text.take(), "Un\r\ncafé\u00A0crème &\r\nthé\r\n");
-    EXPECT_THROW(parseXml("<!DOCTYPE x [<!ENTITY a SYSTEM \"file:///etc/passwd\">]><x>&a;</x>", handler, "XML"),
-                 DocumentError);
-    EXPECT_THROW(parseXml("", handler, "XML"), DocumentError); // an empty part of an archive
-}
-
-TEST(EpubText, ResolvesPathsAgainstThePackageFolder)
-{
-    EXPECT_EQ(resolveArchivePath("OEBPS/", "Text/ch1.xhtml"), "OEBPS/Text/ch1.xhtml");
-    EXPECT_EQ(resolveArchivePath("OEBPS/Text/", "../Text/./ch%201.xhtml#note"), "OEBPS/Text/ch 1.xhtml");
-    EXPECT_EQ(resolveArchivePath("", "../../livre.opf"), "livre.opf");
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // Laid-out pages read as their text: running headers and footers left out, each hyphen at a
 // line end kept or joined as the document's words tell.
-#include "core/documents/laid_out_text.h"
+#include "core/document_readers/laid_out_text.h"
 
 #include <gtest/gtest.h>
 

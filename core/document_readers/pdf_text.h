@@ -6,9 +6,6 @@
 
 namespace quorvelle {
 
-/// True when bytes hold a PDF header near their start, where readers look for it.
-bool looksLikePdf(std::string_view bytes);
-
 /// The UTF-8 text of a PDF, page after page in reading order, one line end between pages,
 /// without its running headers and footers and with the words its layout hyphenated at line
 /// ends joined (see laidOutText).

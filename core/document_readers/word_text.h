@@ -1,7 +1,7 @@
 // The text of a Word document (.docx).
 #pragma once
 
-#include "core/documents/zip_archive.h"
+#include "core/document_readers/zip_archive.h"
 
 #include <optional>
 #include <string>

@@ -13,9 +13,6 @@ struct zip;
 
 namespace quorvelle {
 
-/// True when bytes start as a zip archive does.
-bool looksLikeZip(std::string_view bytes);
-
 /// A zip archive over bytes the caller keeps alive. Every failure throws DocumentError naming
 /// the document's format: a damaged or truncated archive, an encrypted part, parts that
 /// decompress beyond maxDecompressedDocumentBytes (counted while decompressing, whatever the

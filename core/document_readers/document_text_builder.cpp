@@ -1,5 +1,5 @@
 // Assembling a document's text.
-#include "core/documents/document_text_builder.h"
+#include "core/document_readers/document_text_builder.h"
 
 #include <algorithm>
 #include <utility>

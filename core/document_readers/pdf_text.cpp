@@ -1,9 +1,9 @@
 // poppler's words of each page, in reading order, gathered into lines.
-#include "core/documents/pdf_text.h"
+#include "core/document_readers/pdf_text.h"
 
+#include "core/document_readers/document_text_builder.h"
+#include "core/document_readers/laid_out_text.h"
 #include "core/documents/document_error.h"
-#include "core/documents/document_text_builder.h"
-#include "core/documents/laid_out_text.h"
 
 #include <poppler-document.h>
 #include <poppler-global.h>
@@ -91,11 +91,6 @@ LaidOutPage pageLines(const poppler::page& page)
 }
 
 } // namespace
-
-bool looksLikePdf(std::string_view bytes)
-{
-    return bytes.substr(0, 1024).find("%PDF-") != std::string_view::npos;
-}
 
 std::string pdfText(std::string_view bytes)
 {

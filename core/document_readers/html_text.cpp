@@ -1,20 +1,13 @@
 // HTML as a reader sees it.
-#include "core/documents/html_text.h"
+#include "core/document_readers/html_text.h"
+
+#include "core/documents/document_format.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 
 namespace quorvelle {
 namespace {
-
-std::string lowerCase(std::string_view name)
-{
-    std::string lower(name);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
-    return lower;
-}
 
 template <std::size_t N>
 bool isOneOf(std::string_view name, const std::array<std::string_view, N>& names)
@@ -36,7 +29,7 @@ constexpr std::array<std::string_view, 33> blockElements = {
 
 void HtmlTextHandler::startElement(std::string_view name, const MarkupAttributes&)
 {
-    const std::string lower = lowerCase(name);
+    const std::string lower = asciiLowerCase(name);
     if (isOneOf(lower, hiddenElements)) {
         ++hiddenDepth_;
         return;
@@ -53,7 +46,7 @@ void HtmlTextHandler::startElement(std::string_view name, const MarkupAttributes
 
 void HtmlTextHandler::endElement(std::string_view name)
 {
-    const std::string lower = lowerCase(name);
+    const std::string lower = asciiLowerCase(name);
     if (isOneOf(lower, hiddenElements)) {
         hiddenDepth_ = std::max(0, hiddenDepth_ - 1);
         return;
@@ -85,22 +78,6 @@ std::string htmlDocumentText(std::string_view bytes, Encoding encoding)
     HtmlTextHandler handler(text);
     parseHtml(bytes, handler, utf8 ? "UTF-8" : "windows-1252");
     return text.take();
-}
-
-bool startsWithTag(std::string_view bytes)
-{
-    if (bytes.starts_with("\xEF\xBB\xBF"))
-        bytes.remove_prefix(3);
-    const std::size_t start = bytes.find_first_not_of(" \t\r\n");
-    return start != std::string_view::npos && bytes[start] == '<';
-}
-
-bool looksLikeHtml(std::string_view bytes)
-{
-    if (!startsWithTag(bytes))
-        return false;
-    const std::string top = lowerCase(bytes.substr(0, 1024));
-    return top.find("<!doctype html") != std::string::npos || top.find("<html") != std::string::npos;
 }
 
 } // namespace quorvelle

@@ -1,7 +1,7 @@
 // The text of an OpenDocument text (.odt).
 #pragma once
 
-#include "core/documents/zip_archive.h"
+#include "core/document_readers/zip_archive.h"
 
 #include <string>
 #include <string_view>

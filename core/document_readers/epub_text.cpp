@@ -1,10 +1,10 @@
 // EPUB: container, package, spine, then each document in turn.
-#include "core/documents/epub_text.h"
+#include "core/document_readers/epub_text.h"
 
+#include "core/document_readers/document_text_builder.h"
+#include "core/document_readers/html_text.h"
+#include "core/document_readers/markup_parser.h"
 #include "core/documents/document_error.h"
-#include "core/documents/document_text_builder.h"
-#include "core/documents/html_text.h"
-#include "core/documents/markup_parser.h"
 
 #include <map>
 #include <set>

@@ -1,8 +1,8 @@
 // The text of an HTML page, or of an EPUB's XHTML document.
 #pragma once
 
-#include "core/documents/document_text_builder.h"
-#include "core/documents/markup_parser.h"
+#include "core/document_readers/document_text_builder.h"
+#include "core/document_readers/markup_parser.h"
 #include "core/text/encoding.h"
 
 #include <string>
@@ -35,12 +35,5 @@ private:
 /// as encoding says, and with Encoding::Auto as UTF-8 when it is valid UTF-8, else as code
 /// page 1252.
 std::string htmlDocumentText(std::string_view bytes, Encoding encoding = Encoding::Auto);
-
-/// True when the first thing after a byte order mark and white space is a tag.
-bool startsWithTag(std::string_view bytes);
-
-/// True when bytes look like an HTML document: they start with a tag, and a doctype or an
-/// <html> tag comes near the top.
-bool looksLikeHtml(std::string_view bytes);
 
 } // namespace quorvelle

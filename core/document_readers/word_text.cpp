@@ -1,9 +1,9 @@
 // WordprocessingML, read as a stream.
-#include "core/documents/word_text.h"
+#include "core/document_readers/word_text.h"
 
+#include "core/document_readers/document_text_builder.h"
+#include "core/document_readers/markup_parser.h"
 #include "core/documents/document_error.h"
-#include "core/documents/document_text_builder.h"
-#include "core/documents/markup_parser.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // libxml2's SAX parsers, fenced: no network, no DTD, no entity of the document's own.
-#include "core/documents/markup_parser.h"
+#include "core/document_readers/markup_parser.h"
 
 #include "core/documents/document_error.h"
 

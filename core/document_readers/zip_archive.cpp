@@ -1,5 +1,5 @@
 // libzip over a buffer, reading part by part.
-#include "core/documents/zip_archive.h"
+#include "core/document_readers/zip_archive.h"
 
 #include "core/documents/document_error.h"
 
@@ -22,11 +22,6 @@ bool isPasswordError(int code)
 }
 
 } // namespace
-
-bool looksLikeZip(std::string_view bytes)
-{
-    return bytes.starts_with("PK\x03\x04") || bytes.starts_with(std::string_view("PK\x05\x06", 4));
-}
 
 void ZipArchive::Discard::operator()(zip* archive) const
 {

@@ -1,5 +1,5 @@
 // Undoing a page layout: running lines left out, words hyphenated at line ends joined.
-#include "core/documents/laid_out_text.h"
+#include "core/document_readers/laid_out_text.h"
 
 #include "core/text/encoding.h"
 #include "core/text/letters.h"
