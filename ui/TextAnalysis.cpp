@@ -18,9 +18,6 @@ namespace {
 // The steps of the analysis's progress: the wait dialog's bar moves by a thousandth.
 constexpr int progressSteps = 1000;
 
-// Thrown from an analysis's progress once its future is cancelled.
-struct AnalysisAbandoned { };
-
 // The analysis of the bytes that bytes() makes, by the letters of a rule, in a worker thread.
 // It tells its future how far it has gone, and stops once the future is cancelled, leaving it
 // without a result.
@@ -30,15 +27,10 @@ QFuture<SharedText> analyseInWorker(Bytes bytes, LetterRule letters)
     return QtConcurrent::run([bytes = std::move(bytes), letters](QPromise<SharedText>& promise) {
         promise.setProgressRange(0, progressSteps);
         const auto progress = [&promise](std::size_t done, std::size_t total) {
-            if (promise.isCanceled())
-                throw AnalysisAbandoned();
             promise.setProgressValue(
                 static_cast<int>(static_cast<double>(done) / static_cast<double>(total) * progressSteps));
         };
-        try {
-            promise.addResult(analyseText(bytes(), letters, progress));
-        } catch (const AnalysisAbandoned&) {
-        }
+        fulfilUnlessCancelled(promise, [&] { return analyseText(bytes(), letters, progress); });
     });
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/text/analysed_text.h"
+#include "ui/cancellable_work.h"
 
 #include <QFuture>
 #include <QList>
@@ -82,7 +83,8 @@ void afterAll(const QList<QFuture<void>>& futures, std::function<void()> start);
 
 /// What compute makes of the analysed texts, in a worker thread started once their analyses
 /// are there (no thread waits for them meanwhile); the future ends without a result when one
-/// of them was abandoned, and with the exception that an analysis or compute threw.
+/// of them was abandoned or when it is cancelled (see fulfilUnlessCancelled), and with the
+/// exception that an analysis or compute threw.
 template <class Compute, class... Analyses>
 auto computeWhenAnalysed(Compute compute, Analyses... analyses)
 {
@@ -93,7 +95,7 @@ auto computeWhenAnalysed(Compute compute, Analyses... analyses)
         QThreadPool::globalInstance()->start([promise, compute, analyses...] {
             try {
                 if ((hasAnalysed(analyses) && ...))
-                    promise->addResult(compute(analyses.result()...));
+                    fulfilUnlessCancelled(*promise, [&] { return compute(analyses.result()...); });
             } catch (...) {
                 promise->setException(std::current_exception());
             }

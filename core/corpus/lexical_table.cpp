@@ -2,6 +2,7 @@
 #include "core/corpus/lexical_table.h"
 
 #include "core/text/segmentation.h"
+#include "core/text/work_cancellation.h"
 
 #include <algorithm>
 
@@ -105,10 +106,13 @@ LexicalTable lexicalTable(const Corpus& corpus, const std::vector<PartGroup>& gr
     LexicalTable table;
     ColumnCounter counter(table);
     const Alphabet& alphabet = Alphabet::of(letters);
+    CancellationCountdown countdown;
     for (const PartGroup& group : groups) {
         for (const std::size_t place : group.parts)
-            forEachForm(corpus.partText(corpus.parts[place]), alphabet,
-                        [&](std::string_view form) { counter.count(table.forms.addLowerCased(form, alphabet)); });
+            forEachForm(corpus.partText(corpus.parts[place]), alphabet, [&](std::string_view form) {
+                countdown.countItem();
+                counter.count(table.forms.addLowerCased(form, alphabet));
+            });
         counter.close(group.name);
     }
     orderForms(table);
@@ -119,11 +123,14 @@ LexicalTable lexicalTable(const Corpus& corpus, const std::vector<PartGroup>& gr
 {
     LexicalTable table;
     ColumnCounter counter(table);
+    CancellationCountdown countdown;
     for (const PartGroup& group : groups) {
         for (const std::size_t place : group.parts) {
             const TokenizedText units = unitsOf(corpus.partText(corpus.parts[place]));
-            for (const FormTable::Id unit : units.tokens)
+            for (const FormTable::Id unit : units.tokens) {
+                countdown.countItem();
                 counter.count(table.forms.add(units.forms.form(unit)));
+            }
         }
         counter.close(group.name);
     }

@@ -3,6 +3,7 @@
 
 #include "core/reports/rounding.h"
 #include "core/text/collation.h"
+#include "core/text/work_cancellation.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -13,11 +14,14 @@ namespace quorvelle {
 
 namespace {
 
-// By attestations, then in alphabetical order.
+// By attestations, then in alphabetical order. The forms the dictionary does not know are tens
+// of thousands in a large text, each comparison a collation: the sort checks between them.
 void sortByCount(std::vector<FormCount>& forms)
 {
     const FrenchCollator& collator = FrenchCollator::instance();
+    CancellationCountdown countdown;
     std::ranges::sort(forms, [&](const FormCount& left, const FormCount& right) {
+        countdown.countItem();
         if (left.count != right.count)
             return left.count > right.count;
         return collator.compare(left.form, right.form) < 0;
@@ -39,8 +43,15 @@ LemmaReport lemmaReport(const TokenizedText& tokens, const LemmatizedText& lemma
     const std::uint64_t distinct = tokens.forms.size();
 
     std::int64_t words = 0;
-    std::vector<FormTable::Id> forms(tokens.tokens.begin(), tokens.tokens.end());
+    std::vector<FormTable::Id> forms;
+    forms.reserve(tokens.tokens.size());
+    CancellationCountdown countdown;
+    for (const FormTable::Id id : tokens.tokens) {
+        countdown.countItem();
+        forms.push_back(id);
+    }
     for (std::size_t occurrence = 0; occurrence < forms.size(); ++occurrence) {
+        stopIfCancelledEveryChunk(occurrence);
         if (lemmatized.isJoined(occurrence))
             continue;
         ++words;
@@ -64,6 +75,7 @@ LemmaReport lemmaReport(const TokenizedText& tokens, const LemmatizedText& lemma
     report.wordCount = words;
     report.lemmas.resize(lemmaCount);
     for (std::size_t number = 0; number < lemmaCount; ++number) {
+        stopIfCancelledEveryChunk(number);
         LemmaRow& row = report.lemmas[number];
         row.number = static_cast<LemmatizedText::Id>(number);
         row.lemma = lemmatized.lemmas()[number].lemma;
@@ -78,6 +90,7 @@ LemmaReport lemmaReport(const TokenizedText& tokens, const LemmatizedText& lemma
         }
     }
     for (const auto& [key, count] : formCounts) {
+        countdown.countItem();
         const std::uint64_t form = key & 0xFFFFFFFFu;
         report.lemmas[key >> 32].forms.push_back(
             {form < distinct ? tokens.forms.form(static_cast<FormTable::Id>(form)) : joinedForms[form - distinct],

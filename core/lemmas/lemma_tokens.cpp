@@ -1,6 +1,8 @@
 // Counting the lemmas as forms are counted.
 #include "core/lemmas/lemma_tokens.h"
 
+#include "core/text/work_cancellation.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -11,9 +13,11 @@ TokenizedText lemmaTokens(const TokenizedText& tokens, const LemmatizedText& lem
     TokenizedText lemmas;
     lemmas.letters = tokens.letters;
     lemmas.tokens.reserve(lemmatized.occurrenceCount());
-    for (std::size_t occurrence = 0; occurrence < lemmatized.occurrenceCount(); ++occurrence)
+    for (std::size_t occurrence = 0; occurrence < lemmatized.occurrenceCount(); ++occurrence) {
+        stopIfCancelledEveryChunk(occurrence);
         if (!lemmatized.isJoined(occurrence))
             lemmas.tokens.push_back(lemmas.forms.add(lemmatized.lemmas()[lemmatized.lemmaAt(occurrence)].lemma));
+    }
     lemmas.occurrences = static_cast<std::int64_t>(lemmas.tokens.size());
     lemmas.alphabetical = lemmas.forms.alphabeticalOrder();
     lemmas.rank = ranksIn(lemmas.alphabetical);

@@ -2,6 +2,7 @@
 #include "core/lemmas/lemmatized_text.h"
 
 #include "core/text/segmentation.h"
+#include "core/text/work_cancellation.h"
 
 #include <algorithm>
 #include <array>
@@ -348,7 +349,9 @@ private:
         const Alphabet& alphabet = Alphabet::of(tokens_.letters);
         auto id = tokens_.tokens.begin();
         const char* previousEnd = text_.data();
+        CancellationCountdown countdown;
         forEachForm(text_, alphabet, [&](std::string_view written) {
+            countdown.countItem();
             const FormTable::Id form = *id++;
             const std::string_view gap(previousEnd, static_cast<std::size_t>(written.data() - previousEnd));
             std::uint8_t flags = 0;
@@ -380,6 +383,7 @@ private:
         if (dictionarySets_.empty())
             dictionarySets_.assign(tokens_.forms.size(), noSet);
         if (dictionarySets_[form] == noSet) {
+            stopIfCancelled(); // once a form: the dictionary takes microseconds to read one
             const std::string& written = tokens_.forms.form(form);
             std::vector<Reading> readings = dictionary_.readings(written);
             if (readings.empty())
@@ -407,6 +411,7 @@ private:
         const auto [found, added] = properNouns_.try_emplace(form);
         if (!added)
             return found->second;
+        stopIfCancelled();
         const std::string written = capitalised(tokens_.forms.form(form));
         std::vector<Reading> readings;
         for (Reading& reading : dictionary_.readings(written))
@@ -480,6 +485,7 @@ private:
         std::uint32_t set = count ? setAt(0) : noSet;
         int formsSinceAuxiliary = -1; // adverbs read since être or avoir, or -1 after anything else
         for (std::size_t occurrence = 0; occurrence < count; ++occurrence) {
+            stopIfCancelledEveryChunk(occurrence);
             const bool startsSentence = flags_[occurrence] & sentenceStartFlag;
             const bool hasNext = occurrence + 1 < count && !(flags_[occurrence + 1] & sentenceStartFlag);
             const std::uint32_t nextSet = occurrence + 1 < count ? setAt(occurrence + 1) : noSet;
@@ -515,6 +521,7 @@ private:
     {
         auxiliary_.assign(forms_.size(), false);
         for (std::size_t occurrence = 0; occurrence < forms_.size(); ++occurrence) {
+            stopIfCancelledEveryChunk(occurrence);
             if (!pool_[chosen_[occurrence]].isAuxiliaryVerb())
                 continue;
             for (std::size_t after = occurrence + 1; after < forms_.size() && after <= occurrence + 4; ++after) {
@@ -548,6 +555,7 @@ private:
         LemmatizedText result;
         result.occurrences_.resize(forms_.size());
         for (std::size_t occurrence = 0; occurrence < forms_.size(); ++occurrence) {
+            stopIfCancelledEveryChunk(occurrence);
             const Reading& reading = pool_[chosen_[occurrence]];
             const WordCategory category = auxiliary_[occurrence] ? WordCategory::Auxiliary : reading.category;
             const LemmatizedText::Id number = lemmaNumber(result, {reading.lemma, category});

@@ -5,6 +5,7 @@
 #include "core/reports/sentence_report.h"
 #include "core/text/encoding.h"
 #include "core/text/segmentation.h"
+#include "core/text/work_cancellation.h"
 
 #include <algorithm>
 #include <optional>
@@ -58,6 +59,7 @@ void findCollocates(std::string_view text, const TokenizedText& tokens, Collocat
     std::int64_t remaining = 0; // forms the span of the nearest occurrence still covers
     std::size_t position = 0;
     for (const FormTable::Id id : tokens.tokens) {
+        stopIfCancelledEveryChunk(position);
         std::uint8_t& flag = flags[position];
         if (flag & startsSentence)
             remaining = 0;
@@ -75,6 +77,7 @@ void findCollocates(std::string_view text, const TokenizedText& tokens, Collocat
     for (auto token = tokens.tokens.end(); token != tokens.tokens.begin();) {
         const FormTable::Id id = *--token;
         const std::uint8_t flag = flags[--position];
+        stopIfCancelledEveryChunk(position);
         if (flag & isPivotFlag) {
             remaining = span;
         } else {

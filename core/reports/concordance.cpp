@@ -5,6 +5,7 @@
 #include "core/text/collation.h"
 #include "core/text/letters.h"
 #include "core/text/segmentation.h"
+#include "core/text/work_cancellation.h"
 #include "core/text/written_text.h"
 
 #include <algorithm>
@@ -56,7 +57,9 @@ Concordance concordance(std::string_view text, std::string_view form, Concordanc
     std::vector<Met> recent;
     std::int64_t line = 1;
     std::size_t counted = 0; // where the line ends are counted up to: forms hold none
+    CancellationCountdown countdown;
     forEachForm(text, alphabet, [&](std::string_view written) {
+        countdown.countItem();
         const auto start = static_cast<std::size_t>(written.data() - text.data());
         line += lineEnds(text.substr(counted, start - counted));
         counted = start;
@@ -98,7 +101,9 @@ Concordance concordanceOfRuns(std::string_view text, std::span<const FormRun> ru
     std::size_t number = 0;
     std::int64_t line = 1;
     std::size_t counted = 0; // where the line ends are counted up to
+    CancellationCountdown countdown;
     forEachForm(text, alphabet, [&](std::string_view written) {
+        countdown.countItem();
         const std::size_t formNumber = number++;
         if (begun.empty() && (next == runs.end() || formNumber < next->first))
             return;

@@ -4,6 +4,7 @@
 #include "core/text/collation.h"
 #include "core/text/count_runs.h"
 #include "core/text/tokenized_text.h"
+#include "core/text/work_cancellation.h"
 
 #include <algorithm>
 #include <memory>
@@ -67,13 +68,16 @@ std::vector<PairCount> shownPairs(const TokenizedText& text)
         std::copy(bucketStart.begin() + low, bucketStart.begin() + high, next.begin() + low);
         auto token = tokens.begin();
         FormTable::Id first = *token;
+        CancellationCountdown countdown;
         for (++token; token != tokens.end(); ++token) {
+            countdown.countItem();
             const FormTable::Id second = *token;
             if (first >= low && first < high)
                 followers[next[first]++ - base] = second;
             first = second;
         }
         for (FormTable::Id first = low; first < high; ++first) {
+            stopIfCancelled(); // once a form: the bucket of the commonest holds a million followers
             met.clear();
             for (std::size_t index = bucketStart[first] - base; index < bucketStart[first + 1] - base; ++index)
                 if (counts[followers[index]]++ == 0)
@@ -149,6 +153,7 @@ std::vector<FormCount> alphabeticalPairs(const TokenizedText& text, std::vector<
     while (!pairs.empty()) {
         const std::uint32_t current = groupOf(pairs.back());
         groupPairs.clear();
+        stopIfCancelled();
         for (; !pairs.empty() && groupOf(pairs.back()) == current; pairs.pop_back())
             groupPairs.push_back({pairText(text, pairs.back()), pairs.back().count});
         if (pairs.size() < pairs.capacity() / 2)

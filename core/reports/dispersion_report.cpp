@@ -2,6 +2,7 @@
 #include "core/reports/dispersion_report.h"
 
 #include "core/text/segmentation.h"
+#include "core/text/work_cancellation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,6 +34,7 @@ std::vector<std::int64_t> segmentStarts(const TokenSequence& tokens, const std::
     std::vector<FormTable::Id> recent(length);
     std::size_t position = 0;
     for (const FormTable::Id id : tokens) {
+        stopIfCancelledEveryChunk(position);
         recent[position % length] = id;
         ++position;
         if (position < length)

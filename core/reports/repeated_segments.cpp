@@ -4,6 +4,7 @@
 #include "core/text/collation.h"
 #include "core/text/letters.h"
 #include "core/text/suffix_array.h"
+#include "core/text/work_cancellation.h"
 #include "core/text/written_text.h"
 
 #include <algorithm>
@@ -102,7 +103,9 @@ void forEachSymbol(std::string_view text, const TokenizedText& tokens, const Sym
     };
     const Alphabet& alphabet = Alphabet::of(tokens.letters);
     std::size_t position = 0;
+    CancellationCountdown countdown;
     for (const FormTable::Id id : tokens.tokens) {
+        countdown.countItem();
         bool sentenceEnds = false;
         for (; position < text.size() && !alphabet.isLetter(text[position]); ++position)
             sentenceEnds = sentenceEnds || isTerminator(text[position]);
@@ -224,7 +227,9 @@ public:
         : marked_(sequenceSize / bitsPerWord + 1, 0)
     {
         const auto mark = [this](SuffixIndex position) { marked_[position / bitsPerWord] |= bitOf(position); };
+        CancellationCountdown countdown;
         found.forEach([&](const FoundSegment& segment) {
+            countdown.countItem();
             mark(segment.position);
             mark(segment.position + segment.length - 1);
         });
@@ -400,6 +405,7 @@ FoundSegments findSegments(std::span<const Symbol> sequence, std::size_t alphabe
     if (bounds.maximalOnly && size > 0)
         noteLeft(0);
     for (SuffixIndex slot = 1; slot <= size; ++slot) {
+        stopIfCancelledEveryChunk(slot);
         const SuffixIndex length = slot < size ? shared[suffixes[slot]] : 0;
         SuffixIndex first = slot - 1;
         SuffixIndex firstPosition = suffixes[slot - 1];
@@ -431,9 +437,12 @@ void sortByRank(std::vector<RankedSegment>& ranked)
         return static_cast<std::size_t>((word >> (8 * (index % (keyBytes / 2)))) & 0xFF);
     };
     std::vector<std::array<std::size_t, byteValues>> counts(keyBytes);
-    for (const RankedSegment& segment : ranked)
+    CancellationCountdown countdown;
+    for (const RankedSegment& segment : ranked) {
+        countdown.countItem();
         for (int index = 0; index < keyBytes; ++index)
             ++counts[static_cast<std::size_t>(index)][byteOf(segment, index)];
+    }
     std::unique_ptr<RankedSegment[]> spare;
     RankedSegment* from = ranked.data();
     for (int index = 0; index < keyBytes; ++index) {
@@ -446,8 +455,10 @@ void sortByRank(std::vector<RankedSegment>& ranked)
         if (!spare)
             spare = std::make_unique_for_overwrite<RankedSegment[]>(ranked.size());
         RankedSegment* const to = from == ranked.data() ? spare.get() : ranked.data();
-        for (const RankedSegment* segment = from; segment != from + ranked.size(); ++segment)
+        for (const RankedSegment* segment = from; segment != from + ranked.size(); ++segment) {
+            countdown.countItem();
             to[starts[byteOf(*segment, index)]++] = *segment;
+        }
         from = to;
     }
     if (from != ranked.data())
@@ -477,7 +488,11 @@ RepeatedSegmentsReport segmentsOf(std::string_view text, const TokenizedText& to
         const FirstOccurrences firstOccurrences(text, tokens, symbols, sequence.size(), found);
         const SegmentRanking<Symbol> rank(sequence, groups, forms, text, tokens.letters, firstOccurrences);
         ranked.reserve(found.size());
-        found.drain([&](const FoundSegment& segment) { ranked.push_back(rank(segment, *texts)); });
+        CancellationCountdown countdown;
+        found.drain([&](const FoundSegment& segment) {
+            countdown.countItem();
+            ranked.push_back(rank(segment, *texts));
+        });
     }
     sortByRank(ranked);
 
@@ -497,11 +512,15 @@ RepeatedSegmentsReport segmentsOf(std::string_view text, const TokenizedText& to
     };
     std::vector<Counts> counts;
     counts.reserve(ranked.size());
-    for (const RankedSegment& segment : ranked)
+    CancellationCountdown countdown;
+    for (const RankedSegment& segment : ranked) {
+        countdown.countItem();
         counts.push_back({segment.frequency(), segment.length(), segment.textStart});
+    }
     std::vector<RankedSegment>().swap(ranked);
     report.segments.reserve(counts.size());
     for (const Counts& segment : counts) {
+        countdown.countItem();
         const std::string_view forms(texts->data() + segment.textStart);
         report.segments.push_back(
             {forms, std::string_view(forms.data() + forms.size() + 1), segment.frequency, segment.length});
@@ -513,6 +532,7 @@ RepeatedSegmentsReport segmentsOf(std::string_view text, const TokenizedText& to
     std::vector<std::string_view> runTexts;
     std::vector<RepeatedSegment> run;
     for (const auto& [first, end] : sameLetters) {
+        stopIfCancelled(); // once a run: collating its texts takes microseconds
         run.assign(report.segments.begin() + static_cast<std::ptrdiff_t>(first),
                    report.segments.begin() + static_cast<std::ptrdiff_t>(end));
         runTexts.clear();

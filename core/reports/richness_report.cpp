@@ -3,6 +3,7 @@
 #include "core/reports/richness_report.h"
 
 #include "core/text/tokenized_text.h"
+#include "core/text/work_cancellation.h"
 
 #include <cmath>
 #include <iterator>
@@ -22,7 +23,9 @@ std::int64_t windowDistinctSum(const TokenSequence& forms, std::size_t distinct)
     for (std::size_t index = 0; index < window; ++index, ++entering)
         types += inWindow[*entering]++ == 0 ? 1 : 0;
     std::int64_t sum = types;
+    CancellationCountdown countdown;
     for (auto leaving = forms.begin(); entering != forms.end(); ++entering, ++leaving) {
+        countdown.countItem();
         types -= --inWindow[*leaving] == 0 ? 1 : 0;
         types += inWindow[*entering]++ == 0 ? 1 : 0;
         sum += types;
@@ -41,7 +44,9 @@ double mtldFactors(Iterator begin, Iterator end, std::size_t distinct)
     double factors = 0;
     std::int64_t types = 0;
     std::int64_t tokens = 0;
+    CancellationCountdown countdown;
     for (Iterator form = begin; form != end; ++form) {
+        countdown.countItem();
         ++tokens;
         if (lastSeenInFactor[*form] != factor) {
             lastSeenInFactor[*form] = factor;

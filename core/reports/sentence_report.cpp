@@ -59,8 +59,13 @@ SentenceReport sentenceReport(std::string_view text, LetterRule letters)
     SentenceReport report;
     // Reserved exactly (every terminator closes a sentence, and the end of the text may
     // close one more): a growing vector would briefly hold its records twice.
-    report.sentences.reserve(static_cast<std::size_t>(std::count_if(text.begin(), text.end(), isSentenceTerminator))
-                             + 1);
+    std::size_t terminators = 0;
+    forEachChunkUnlessCancelled(text.size(), [&](std::size_t begin, std::size_t end) {
+        terminators += static_cast<std::size_t>(std::count_if(text.begin() + static_cast<std::ptrdiff_t>(begin),
+                                                              text.begin() + static_cast<std::ptrdiff_t>(end),
+                                                              isSentenceTerminator));
+    });
+    report.sentences.reserve(terminators + 1);
     forEachSentence(text, letters, [&report](const SentenceRecord& sentence) {
         report.sentences.push_back(sentence);
         addSentence(report, sentence);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/text/letters.h"
+#include "core/text/work_cancellation.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -74,19 +75,21 @@ void forEachSentence(std::string_view text, LetterRule letters, Visit visit)
         formCount = 0;
         sawLetter = false;
     };
-    for (std::size_t index = 0; index < text.size(); ++index) {
-        const char c = text[index];
-        if (alphabet.isLetter(c)) {
-            inForm = true;
-            sawLetter = true;
-            continue;
+    forEachChunkUnlessCancelled(text.size(), [&](std::size_t begin, std::size_t end) {
+        for (std::size_t index = begin; index < end; ++index) {
+            const char c = text[index];
+            if (alphabet.isLetter(c)) {
+                inForm = true;
+                sawLetter = true;
+                continue;
+            }
+            if (inForm)
+                ++formCount;
+            inForm = false;
+            if (isSentenceTerminator(c))
+                closeSentence(index + 1);
         }
-        if (inForm)
-            ++formCount;
-        inForm = false;
-        if (isSentenceTerminator(c))
-            closeSentence(index + 1);
-    }
+    });
     // A run of letters that reaches the end of the text is a form like any other.
     if (inForm)
         ++formCount;

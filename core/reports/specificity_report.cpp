@@ -3,6 +3,7 @@
 
 #include "core/reports/keyness_scores.h"
 #include "core/text/collation.h"
+#include "core/text/work_cancellation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,6 +17,7 @@ SpecificityReport specificityReport(const TokenizedText& text1, const TokenizedT
     report.n1 = text1.tokenCount();
     report.n2 = text2.tokenCount();
     const auto add = [&report](const std::string& form, std::int64_t f1, std::int64_t f2) {
+        stopIfCancelled(); // once a form: a hypergeometric tail takes microseconds to sum
         const FormInTwoTexts counts{f1, f2, report.n1, report.n2};
         report.forms.push_back({form, report.forms.size(), f1, f2, per10000(f1, report.n1), per10000(f2, report.n2),
                                 specificity(counts), logLikelihood(counts), logRatio(counts)});

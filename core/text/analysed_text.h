@@ -48,7 +48,7 @@ private:
 using SharedText = std::shared_ptr<const AnalysedText>;
 
 /// The text analysed: its forms cut by the rule, occurrences kept, before anyone asks;
-/// progress is told how far the cutting has gone, and may give it up (see WorkProgress).
+/// progress is told how far the cutting has gone, which stops once given up (see stopIfCancelled).
 SharedText analyseText(std::shared_ptr<const std::string> text, LetterRule letters = LetterRule::Classic,
                        const WorkProgress& progress = {});
 

@@ -2,6 +2,7 @@
 #include "core/text/collation.h"
 
 #include "core/text/encoding.h"
+#include "core/text/work_cancellation.h"
 
 #include <unicode/coll.h>
 #include <unicode/locid.h>
@@ -117,6 +118,7 @@ std::vector<std::size_t> FrenchCollator::order(const std::vector<std::string_vie
     std::vector<Entry> entries;
     entries.reserve(texts.size());
     for (std::size_t index = 0; index < texts.size(); ++index) {
+        stopIfCancelledEveryChunk(index);
         appendSortKey(texts[index], scratch, keys);
         keyStart[index + 1] = keys.size();
         const std::string_view key = std::string_view(keys).substr(keyStart[index]);

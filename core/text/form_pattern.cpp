@@ -2,6 +2,7 @@
 #include "core/text/form_pattern.h"
 
 #include "core/text/encoding.h"
+#include "core/text/work_cancellation.h"
 
 #include <unicode/regex.h>
 #include <unicode/unistr.h>
@@ -264,6 +265,7 @@ void forEachMatchingRun(const TokenizedText& text, std::span<const FormPattern> 
     std::vector<FormTable::Id> recent;
     std::size_t number = 0;
     for (const FormTable::Id id : text.tokens) {
+        stopIfCancelledEveryChunk(number);
         ++number;
         if (recent.size() == patterns.size())
             recent.erase(recent.begin());

@@ -1,6 +1,8 @@
 // SA-IS over 16- or 32-bit symbols, and the Φ algorithm for the common prefix lengths.
 #include "core/text/suffix_array.h"
 
+#include "core/text/work_cancellation.h"
+
 #include <algorithm>
 #include <memory>
 #include <stdexcept>
@@ -22,6 +24,7 @@ public:
     {
         types_[size - 1] = smallerType; // the sentinel; the symbol before it is larger
         for (SuffixIndex position = size - 1; position-- > 0;) {
+            stopIfCancelledEveryChunk(position);
             const bool smaller = symbols[position] < symbols[position + 1]
                 || (symbols[position] == symbols[position + 1] && isS(position + 1));
             if (smaller)
@@ -99,12 +102,14 @@ void induce(const Symbol* symbols, SuffixIndex* suffixes, SuffixIndex size, cons
 {
     std::vector<SuffixIndex>& buckets = allBuckets.bounds(false);
     for (SuffixIndex slot = 0; slot < size; ++slot) {
+        stopIfCancelledEveryChunk(slot);
         const SuffixIndex suffix = suffixes[slot];
         if (suffix != emptySlot && suffix > 0 && !types.isS(suffix - 1))
             suffixes[buckets[symbols[suffix - 1]]++] = suffix - 1;
     }
     allBuckets.bounds(true);
     for (SuffixIndex slot = size; slot-- > 0;) {
+        stopIfCancelledEveryChunk(slot);
         const SuffixIndex suffix = suffixes[slot];
         if (suffix != emptySlot && suffix > 0 && types.isS(suffix - 1))
             suffixes[--buckets[symbols[suffix - 1]]] = suffix - 1;
@@ -126,6 +131,7 @@ void induceSuffixArray(const Symbol* symbols, SuffixIndex* suffixes, SuffixIndex
 
     // The leftmost S suffixes at the ends of their buckets, then their substrings sorted.
     Buckets<Symbol> buckets(symbols, size, alphabetSize);
+    stopIfCancelled(); // the buckets are counted in a pass of their own
     std::vector<SuffixIndex>& ends = buckets.bounds(true);
     std::fill(suffixes, suffixes + size, emptySlot);
     for (SuffixIndex position = 1; position < size; ++position)
@@ -144,6 +150,7 @@ void induceSuffixArray(const Symbol* symbols, SuffixIndex* suffixes, SuffixIndex
     SuffixIndex names = 0;
     SuffixIndex previous = emptySlot;
     for (SuffixIndex slot = 0; slot < reducedSize; ++slot) {
+        stopIfCancelledEveryChunk(slot);
         const SuffixIndex position = suffixes[slot];
         bool differs = previous == emptySlot;
         for (SuffixIndex offset = 0; !differs; ++offset) {
@@ -224,10 +231,13 @@ CommonPrefixLengths buildCommonPrefixLengths(std::span<const Symbol> symbols, st
     SuffixIndex shared = 0;
     for (SuffixIndex first = 0; first < size; first += std::min(perPass, size - first)) {
         const SuffixIndex end = first + std::min(perPass, size - first);
-        for (SuffixIndex slot = 0; slot < size; ++slot)
+        for (SuffixIndex slot = 0; slot < size; ++slot) {
+            stopIfCancelledEveryChunk(slot);
             if (suffixes[slot] >= first && suffixes[slot] < end)
                 predecessor[suffixes[slot] - first] = slot == 0 ? emptySlot : suffixes[slot - 1];
+        }
         for (SuffixIndex position = first; position < end; ++position) {
+            stopIfCancelledEveryChunk(position);
             const SuffixIndex other = predecessor[position - first];
             if (other == emptySlot) {
                 shared = 0;

@@ -2,31 +2,25 @@
 #include "core/text/tokenized_text.h"
 
 #include "core/text/segmentation.h"
+#include "core/text/work_cancellation.h"
 
 namespace quorvelle {
 namespace {
 
-// Some 400 KB of French text between two reports of progress.
-constexpr int formsBetweenReports = 1 << 16;
-
-// forEachForm, telling progress how far it has gone every formsBetweenReports forms, and at
-// the end. Without progress, forEachForm itself, whose loop is the hot one of every statistic.
+// forEachForm, checking every cancellationChunk forms, some 400 KB of French text, whether the
+// work was given up (see stopIfCancelled) and telling progress, when given one, how far it has
+// gone; and at the end.
 template <class Visitor>
-void forEachFormTold(std::string_view text, const Alphabet& alphabet, const WorkProgress& progress, Visitor visit)
+void forEachFormChecked(std::string_view text, const Alphabet& alphabet, const WorkProgress& progress, Visitor visit)
 {
-    if (!progress) {
-        forEachForm(text, alphabet, visit);
-        return;
-    }
-    int untilReport = formsBetweenReports;
+    CancellationCountdown countdown;
     forEachForm(text, alphabet, [&](std::string_view form) {
         visit(form);
-        if (--untilReport == 0) {
-            untilReport = formsBetweenReports;
+        if (countdown.countItem() && progress)
             progress(static_cast<std::size_t>(form.data() + form.size() - text.data()), text.size());
-        }
     });
-    progress(text.size(), text.size());
+    if (progress)
+        progress(text.size(), text.size());
 }
 
 } // namespace
@@ -41,11 +35,11 @@ TokenizedText tokenize(std::string_view text, Occurrences occurrences, LetterRul
         // but for the rarest forms of the largest texts. Reserving that bound touches only the
         // pages the numbers fill, and spares the copies of a growing buffer.
         tokenized.tokens.reserve(text.size() / 2 + 1);
-        forEachFormTold(text, alphabet, progress, [&](std::string_view form) {
+        forEachFormChecked(text, alphabet, progress, [&](std::string_view form) {
             tokenized.tokens.push_back(tokenized.forms.addLowerCased(form, alphabet));
         });
     } else {
-        forEachFormTold(text, alphabet, progress, [&](std::string_view form) {
+        forEachFormChecked(text, alphabet, progress, [&](std::string_view form) {
             tokenized.forms.addLowerCased(form, alphabet);
             ++tokenized.occurrences;
         });

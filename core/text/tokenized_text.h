@@ -37,8 +37,7 @@ struct TokenizedText {
 enum class Occurrences { Kept, Counted };
 
 /// Told now and then how much of a long computation is done: done bytes of the text out of
-/// total. Whoever gives it up throws from it; the computation keeps nothing and lets the
-/// exception through.
+/// total. The computation is given up through its thread's cancellation (see stopIfCancelled).
 using WorkProgress = std::function<void(std::size_t done, std::size_t total)>;
 
 /// Cuts the text into forms by the letters of a rule (see forEachForm) and counts them,

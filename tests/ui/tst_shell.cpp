@@ -1,8 +1,11 @@
 // The application shell: the about box, the help window over the bundled manual, and the
 // wait dialog over work done off the interface thread.
+#include "core/text/work_cancellation.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/HelpWindow.h"
 #include "ui/MessageBox.h"
+#include "ui/TextAnalysis.h"
+#include "ui/cancellable_work.h"
 #include "ui/shell/AboutBox.h"
 #include "ui/shell/WaitDialog.h"
 
@@ -21,8 +24,13 @@
 #include <QPromise>
 #include <QtConcurrent>
 
+#include <atomic>
+#include <chrono>
+#include <memory>
 #include <new>
 #include <optional>
+#include <thread>
+#include <vector>
 
 using namespace quorvelle;
 using ui::MessageBox;
@@ -68,6 +76,35 @@ struct HeldWork {
     {
         promise.addResult(1);
         promise.finish();
+    }
+};
+
+// A report slow enough to be given up: it holds a buffer and checks whether it is given up
+// until it is, or until a bound that only a fault lets it reach, so that the suite cannot hang.
+struct SlowReport {
+    static constexpr std::chrono::seconds safetyBound{30};
+    static constexpr std::size_t heldBytes = std::size_t{1} << 20;
+
+    std::weak_ptr<const std::vector<char>> held;
+    std::atomic<bool> holding = false;
+    std::atomic<bool> givenUp = false;
+
+    int compute()
+    {
+        const auto buffer = std::make_shared<const std::vector<char>>(heldBytes);
+        held = buffer;
+        holding = true;
+        const auto bound = std::chrono::steady_clock::now() + safetyBound;
+        try {
+            while (std::chrono::steady_clock::now() < bound) {
+                stopIfCancelled();
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        } catch (const WorkCancelled&) {
+            givenUp = true;
+            throw;
+        }
+        return static_cast<int>(buffer->size());
     }
 };
 
@@ -195,20 +232,40 @@ private slots:
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
-    // "Annuler" gives the work up: no result, no dialog left, the work left to end unread.
+    void cancellingTheWork_data()
+    {
+        QTest::addColumn<bool>("onceAnalysed");
+        QTest::newRow("run at once") << false;
+        QTest::newRow("run once the text is analysed") << true;
+    }
+
+    // "Annuler" gives the work up: no result, no dialog left, and the work stops at its next
+    // check, letting go of what it held, whichever way a window started it.
     void cancellingTheWork()
     {
+        QFETCH(bool, onceAnalysed);
         QWidget caller;
         caller.show();
-        HeldWork held;
-        QTimer::singleShot(ui::WaitDialog::showAfterMs * 2, [] {
+        SlowReport slow;
+        bool holdingWhenCancelled = false;
+        QTimer::singleShot(ui::WaitDialog::showAfterMs * 2, [&] {
+            holdingWhenCancelled = slow.holding;
             if (const ui::WaitDialog* dialog = waitDialog(); dialog && dialog->isVisible())
                 QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
         });
-        QCOMPARE(ui::resultAfterWaiting(&caller, held.future), std::nullopt);
+        const QFuture<int> work = onceAnalysed
+            ? ui::computeWhenAnalysed([&slow](const SharedText&) { return slow.compute(); },
+                                      QtFuture::makeReadyFuture(test::analysed("Le texte.")))
+            : ui::runCancellable([&slow] { return slow.compute(); });
+        QCOMPARE(ui::resultAfterWaiting(&caller, work), std::nullopt);
         QVERIFY(!waitDialog());
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-        held.release();
+
+        QFuture<int>(work).waitForFinished();
+        QVERIFY(holdingWhenCancelled);
+        QVERIFY(slow.givenUp);
+        QVERIFY(slow.held.expired());
+        QCOMPARE(work.resultCount(), 0);
     }
 
     // Work that runs out of memory, even wrapped by QtConcurrent, is said in French.

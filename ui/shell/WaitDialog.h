@@ -28,7 +28,7 @@ public:
     /// the user's input is held back until the wait ends; after that the dialog shows modal
     /// over caller, its bar following the progress of measured (the part of the work that
     /// tells it) while it runs. True once the work has finished; false when the user chose
-    /// "Annuler": the work is then abandoned (it may run on, its result unread).
+    /// "Annuler".
     static bool waitFor(QWidget* caller, const QFuture<void>& work, const QFuture<void>& measured = {});
     /// True while waitFor waits, the dialog shown or not.
     static bool waiting() { return waits_ > 0; }
@@ -50,7 +50,8 @@ private:
 };
 
 /// The result of work computed off the interface thread, once it is there (see
-/// WaitDialog::waitFor); nothing when the user gave it up, when the work ended without a
+/// WaitDialog::waitFor); nothing when the user gave it up (the work is cancelled: work run by
+/// runCancellable or computeWhenAnalysed stops at its next check), when the work ended without a
 /// result (its text replaced meanwhile), or when the work ran out of memory, which is then
 /// said over caller. Whatever else the work threw is thrown here, on the interface thread.
 template <class Result>

@@ -1,5 +1,6 @@
 // The co-occurring forms window.
 #include "ui/stats/CollocatesWindow.h"
+#include "ui/cancellable_work.h"
 
 #include "core/statistics/collocates_command.h"
 #include "ui/cp1252_text.h"
@@ -21,7 +22,6 @@
 #include <QLabel>
 #include <QSpinBox>
 #include <QTableView>
-#include <QtConcurrent>
 
 #include <algorithm>
 #include <optional>
@@ -37,7 +37,7 @@ constexpr int largestSpan = 100;
 std::optional<CollocateReport> computedAfterWaiting(QWidget* caller, SharedText text, TextQuery pivot,
                                                     CollocateOptions options)
 {
-    return resultAfterWaiting(caller, QtConcurrent::run([text = std::move(text), pivot = std::move(pivot), options] {
+    return resultAfterWaiting(caller, runCancellable([text = std::move(text), pivot = std::move(pivot), options] {
                                   return searchCollocates(text->text(), text->tokens(), pivot, options);
                               }));
 }

@@ -1,5 +1,6 @@
 // The concordance window.
 #include "ui/stats/ConcordanceWindow.h"
+#include "ui/cancellable_work.h"
 
 #include "core/lemmas/lemma_report.h"
 #include "core/presentation/french_messages.h"
@@ -27,7 +28,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
-#include <QtConcurrent>
 
 #include <algorithm>
 #include <utility>
@@ -52,7 +52,7 @@ int mostContext(ContextUnit unit)
 template <class Find>
 void openFound(QWidget* parent, SharedText text, const QString& textFile, Find find)
 {
-    std::optional<Concordance> found = resultAfterWaiting(parent, QtConcurrent::run(std::move(find)));
+    std::optional<Concordance> found = resultAfterWaiting(parent, runCancellable(std::move(find)));
     if (!found)
         return;
     ConcordanceWindow* window = openModeless<ConcordanceWindow>(parent, std::move(text), std::move(*found));

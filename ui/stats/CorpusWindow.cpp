@@ -1,5 +1,6 @@
 // The corpus window.
 #include "ui/stats/CorpusWindow.h"
+#include "ui/cancellable_work.h"
 
 #include "core/corpus/corpus.h"
 #include "core/explanations/corpus_explanations.h"
@@ -31,7 +32,6 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
-#include <QtConcurrent>
 
 #include <algorithm>
 #include <limits>
@@ -123,7 +123,7 @@ CorpusWindow::PartitionAnalysis CorpusWindow::analyse(const Corpus& corpus, cons
 void CorpusWindow::open(QWidget* parent, std::shared_ptr<const Corpus> corpus, LetterRule letters)
 {
     std::optional<PartitionAnalysis> analysis = resultAfterWaiting(
-        parent, QtConcurrent::run([corpus, letters] {
+        parent, runCancellable([corpus, letters] {
             return analyse(*corpus, std::nullopt, letters, CountingUnit::Forms, defaultAnalysisMinFrequency);
         }));
     if (analysis)
@@ -318,7 +318,7 @@ void CorpusWindow::applyChosenPartitionAndUnit()
     std::optional<PartitionAnalysis> analysis;
     try {
         analysis = resultAfterWaiting(
-            this, QtConcurrent::run([corpus = corpus_, variable, letters = letters_, unit, minFrequency] {
+            this, runCancellable([corpus = corpus_, variable, letters = letters_, unit, minFrequency] {
                 return analyse(*corpus, variable, letters, unit, minFrequency);
             }));
     } catch (const DictionaryError& error) {
@@ -350,10 +350,10 @@ void CorpusWindow::showPartitionAnalysis()
 void CorpusWindow::showSpecificitiesOfChosenPart()
 {
     const int column = std::max(0, partBox->currentIndex());
-    std::optional<PartSpecificities> part = resultAfterWaiting(
-        this, QtConcurrent::run([table = shown_.table, column] {
-            return partSpecificities(*table, static_cast<std::size_t>(column));
-        }));
+    std::optional<PartSpecificities> part =
+        resultAfterWaiting(this, runCancellable([table = shown_.table, column] {
+                               return partSpecificities(*table, static_cast<std::size_t>(column));
+                           }));
     if (!part)
         return;
     partSpecificities_ = std::move(*part);
@@ -438,7 +438,8 @@ void CorpusWindow::applyChosenMinFrequency()
     if (minFrequency == shown_.analysis.minFrequency)
         return;
     std::optional<CorrespondenceAnalysis> analysis = resultAfterWaiting(
-        this, QtConcurrent::run([table = shown_.table, minFrequency] { return correspondenceAnalysis(*table, minFrequency); }));
+        this,
+        runCancellable([table = shown_.table, minFrequency] { return correspondenceAnalysis(*table, minFrequency); }));
     if (!analysis)
         return;
     shown_.analysis = std::move(*analysis);

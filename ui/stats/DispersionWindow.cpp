@@ -1,5 +1,6 @@
 // The dispersion window.
 #include "ui/stats/DispersionWindow.h"
+#include "ui/cancellable_work.h"
 
 #include "core/presentation/chart_data.h"
 #include "core/statistics/dispersion_command.h"
@@ -24,7 +25,6 @@
 #include <QIdentityProxyModel>
 #include <QLabel>
 #include <QTableView>
-#include <QtConcurrent>
 
 #include <array>
 #include <optional>
@@ -45,7 +45,7 @@ constexpr auto windowFigures = joinedFigures(textSize, dispersionFigures);
 void DispersionWindow::open(QWidget* parent, SharedText text, TextQuery query)
 {
     std::optional<std::vector<DispersionReport>> reports =
-        resultAfterWaiting(parent, QtConcurrent::run([text = std::move(text), query = std::move(query)] {
+        resultAfterWaiting(parent, runCancellable([text = std::move(text), query = std::move(query)] {
                                std::vector<DispersionReport> byChoice;
                                for (const int parts : partChoices)
                                    byChoice.push_back(searchDispersion(text->tokens(), query, parts));

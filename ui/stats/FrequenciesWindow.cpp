@@ -1,5 +1,6 @@
 // The attestation-frequencies window.
 #include "ui/stats/FrequenciesWindow.h"
+#include "ui/cancellable_work.h"
 
 #include "core/presentation/result_listing.h"
 #include "core/statistics/frequencies_statistic.h"
@@ -15,7 +16,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QListView>
-#include <QtConcurrent>
 
 #include <optional>
 
@@ -66,7 +66,7 @@ std::vector<DeviationChartRow> FrequenciesWindow::deviationRows() const
 void FrequenciesWindow::openZipfChart()
 {
     std::optional<ZipfReport> report = resultAfterWaiting(
-        this, QtConcurrent::run([text = text_] { return zipfReport(text->tokens(Occurrences::Counted)); }));
+        this, runCancellable([text = text_] { return zipfReport(text->tokens(Occurrences::Counted)); }));
     if (report)
         openModeless<ZipfChart>(this, std::move(*report));
 }

@@ -1,5 +1,6 @@
 // The lemmas window.
 #include "ui/stats/LemmasWindow.h"
+#include "ui/cancellable_work.h"
 
 #include "core/statistics/lemmas_statistic.h"
 #include "ui/charts/chart_windows.h"
@@ -18,7 +19,6 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QTableView>
-#include <QtConcurrent>
 
 #include <algorithm>
 #include <numeric>
@@ -180,7 +180,7 @@ void LemmasWindow::showLemmaInContext(const QModelIndex& index)
 {
     const LemmatizedText::Id lemma = lemmasModel_->rowAt(static_cast<std::size_t>(index.row())).number;
     std::optional<Concordance> found =
-        resultAfterWaiting(this, QtConcurrent::run([text = text_, lemmatized = analysis_.lemmatized, lemma] {
+        resultAfterWaiting(this, runCancellable([text = text_, lemmatized = analysis_.lemmatized, lemma] {
                                return lemmaConcordance(text->text(), text->tokens(), *lemmatized, std::span(&lemma, 1),
                                                        ConcordanceWindow::defaultContext);
                            }));

@@ -1,5 +1,6 @@
 // The repeated-segments window.
 #include "ui/stats/SegmentsWindow.h"
+#include "ui/cancellable_work.h"
 
 #include "core/statistics/segments_statistic.h"
 #include "ui/cp1252_text.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QSpinBox>
 #include <QTableView>
-#include <QtConcurrent>
 
 #include <algorithm>
 #include <optional>
@@ -127,7 +127,7 @@ void SegmentsWindow::computeWithChosenOptions()
     }
     std::optional<RepeatedSegmentsReport> report = resultAfterWaiting(
         this,
-        QtConcurrent::run([text = text_, options] { return SegmentsStatistic::report(AnalysedTexts(text), options); }));
+        runCancellable([text = text_, options] { return SegmentsStatistic::report(AnalysedTexts(text), options); }));
     if (report)
         report_ = std::move(*report);
     showOptions(report_.options);

@@ -1,5 +1,6 @@
 // The specificities window.
 #include "ui/stats/SpecificitiesWindow.h"
+#include "ui/cancellable_work.h"
 
 #include "core/statistics/specificities_statistic.h"
 
@@ -26,7 +27,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
-#include <QtConcurrent>
 
 #include <algorithm>
 #include <limits>
@@ -163,7 +163,7 @@ void SpecificitiesWindow::computeWithChosenUnit()
         return;
     std::optional<SpecificityReport> computed;
     try {
-        computed = resultAfterWaiting(this, QtConcurrent::run([text1 = text1_, text2 = text2_, unit] {
+        computed = resultAfterWaiting(this, runCancellable([text1 = text1_, text2 = text2_, unit] {
                                           return SpecificitiesStatistic::report(AnalysedTexts(text1, text2), unit);
                                       }));
     } catch (const DictionaryError& error) {
