@@ -2,7 +2,7 @@
 
 #include "monkey/dialog_answers.h"
 #include "monkey/moves.h"
-#include "ui/shell/WaitDialog.h"
+#include "ui/WaitDialog.h"
 
 #include <QApplication>
 #include <QMainWindow>

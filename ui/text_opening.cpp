@@ -6,13 +6,13 @@
 #include "core/text/text_file.h"
 #include "ui/LoadedTextBox.h"
 #include "ui/MessageBox.h"
+#include "ui/WaitDialog.h"
+#include "ui/cancellable_work.h"
 #include "ui/cp1252_text.h"
-#include "ui/shell/WaitDialog.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QObject>
-#include <QtConcurrent>
 
 #include <cstdint>
 #include <filesystem>
@@ -60,7 +60,7 @@ std::optional<ReadText> readInto(LoadedTextBox* box, const QString& fullPath, QW
         // Reading and decoding a hundred megabytes takes some tenths of a second: the windows
         // keep painting meanwhile, and the wait dialog shows if it takes longer.
         std::optional<LoadedText> loaded = resultAfterWaiting(
-            parent, QtConcurrent::run([path = std::filesystem::path(QFile::encodeName(fullPath).toStdString())] {
+            parent, runCancellable([path = std::filesystem::path(QFile::encodeName(fullPath).toStdString())] {
                 return loadTextFile(path);
             }));
         if (!loaded)

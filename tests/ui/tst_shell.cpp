@@ -5,9 +5,9 @@
 #include "ui/HelpWindow.h"
 #include "ui/MessageBox.h"
 #include "ui/TextAnalysis.h"
+#include "ui/WaitDialog.h"
 #include "ui/cancellable_work.h"
 #include "ui/shell/AboutBox.h"
-#include "ui/shell/WaitDialog.h"
 
 #include <QApplication>
 #include <QDir>

@@ -7,9 +7,9 @@
 #include "ui/LoadedTextBox.h"
 #include "ui/MessageBox.h"
 #include "ui/PlainTextBox.h"
+#include "ui/WaitDialog.h"
 #include "ui/application.h"
 #include "ui/cp1252_text.h"
-#include "ui/shell/WaitDialog.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -3,12 +3,12 @@
 #include "ui/cancellable_work.h"
 
 #include "core/statistics/collocates_command.h"
+#include "ui/WaitDialog.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
 #include "ui/figure_labels.h"
 #include "ui/number_text.h"
 #include "ui/report_grid.h"
-#include "ui/shell/WaitDialog.h"
 #include "ui/stats/ConcordanceWindow.h"
 #include "ui/stats/FormFilterBar.h"
 #include "ui/table_export.h"

@@ -4,6 +4,7 @@
 
 #include "core/presentation/chart_data.h"
 #include "core/statistics/dispersion_command.h"
+#include "ui/WaitDialog.h"
 #include "ui/charts/BarChartView.h"
 #include "ui/charts/ChartTableModel.h"
 #include "ui/charts/chart_output.h"
@@ -13,7 +14,6 @@
 #include "ui/menus.h"
 #include "ui/number_text.h"
 #include "ui/report_grid.h"
-#include "ui/shell/WaitDialog.h"
 #include "ui/studied_files.h"
 #include "ui/table_export.h"
 #include "ui/window_layout.h"

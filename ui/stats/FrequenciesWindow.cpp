@@ -5,11 +5,11 @@
 #include "core/presentation/result_listing.h"
 #include "core/statistics/frequencies_statistic.h"
 #include "ui/LoadedTextBox.h"
+#include "ui/WaitDialog.h"
 #include "ui/charts/chart_windows.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
 #include "ui/figure_labels.h"
-#include "ui/shell/WaitDialog.h"
 #include "ui/stats/LinkedLists.h"
 #include "ui/window_layout.h"
 

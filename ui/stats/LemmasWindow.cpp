@@ -3,11 +3,11 @@
 #include "ui/cancellable_work.h"
 
 #include "core/statistics/lemmas_statistic.h"
+#include "ui/WaitDialog.h"
 #include "ui/charts/chart_windows.h"
 #include "ui/cp1252_text.h"
 #include "ui/figure_explanations.h"
 #include "ui/report_grid.h"
-#include "ui/shell/WaitDialog.h"
 #include "ui/stats/ConcordanceWindow.h"
 #include "ui/stats/FormFilterBar.h"
 #include "ui/window_layout.h"

@@ -3,9 +3,9 @@
 #include "ui/cancellable_work.h"
 
 #include "core/statistics/segments_statistic.h"
+#include "ui/WaitDialog.h"
 #include "ui/cp1252_text.h"
 #include "ui/report_grid.h"
-#include "ui/shell/WaitDialog.h"
 #include "ui/stats/ConcordanceWindow.h"
 #include "ui/stats/FormFilterBar.h"
 #include "ui/window_layout.h"

@@ -5,6 +5,7 @@
 #include "core/statistics/specificities_statistic.h"
 
 #include "ui/TextAnalysis.h"
+#include "ui/WaitDialog.h"
 #include "ui/charts/WordCloudChart.h"
 #include "ui/charts/chart_windows.h"
 #include "ui/cp1252_text.h"
@@ -14,7 +15,6 @@
 #include "ui/missing_dictionary.h"
 #include "ui/number_text.h"
 #include "ui/report_grid.h"
-#include "ui/shell/WaitDialog.h"
 #include "ui/stats/ConcordanceWindow.h"
 #include "ui/stats/FormFilterBar.h"
 #include "ui/studied_files.h"

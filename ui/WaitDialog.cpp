@@ -1,5 +1,5 @@
 // The wait dialog, and waiting without it.
-#include "ui/shell/WaitDialog.h"
+#include "ui/WaitDialog.h"
 
 #include "ui/HourglassCursor.h"
 
