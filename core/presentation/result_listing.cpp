@@ -1,6 +1,9 @@
 // Writing the lines of the listings of forms.
 #include "core/presentation/result_listing.h"
 
+#include <charconv>
+#include <utility>
+
 namespace quorvelle {
 
 void ResultListing::addForm(std::string_view form)
@@ -35,16 +38,18 @@ void ResultListing::addForms(FormList forms, CountSpacing spacing)
 
 void ResultListing::addCount(std::int64_t count)
 {
-    text_ += '(';
-    text_ += std::to_string(count);
-    text_ += ')';
+    // "(" the digits ")" written in place: a listing may have a million lines.
+    char written[24] = {'('};
+    char* end = std::to_chars(written + 1, written + sizeof written - 1, count).ptr;
+    *end++ = ')';
+    text_.append(written, end);
 }
 
 std::string resultListing(FormList forms, CountSpacing spacing)
 {
     ResultListing listing;
     listing.addForms(forms, spacing);
-    return listing.text();
+    return std::move(listing).text();
 }
 
 } // namespace quorvelle

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace quorvelle {
 
@@ -35,7 +36,9 @@ public:
     /// One addForm(form, count, spacing) for each entry.
     void addForms(FormList forms, CountSpacing spacing = CountSpacing::OneBlank);
 
-    const std::string& text() const { return text_; }
+    const std::string& text() const& { return text_; }
+    /// The text, taken out of a listing written for it.
+    std::string text() && { return std::move(text_); }
 
 private:
     void addCount(std::int64_t count);

@@ -60,7 +60,7 @@ void EnrichmentWindow::showNewFormsOfRow(int row)
     ResultListing listing;
     for (const KnownForm& form : report_.newFormsOf(slicesModel_->rowAt(static_cast<std::size_t>(row))))
         listing.addForm(form.form, form.attestations);
-    formsBox->setCp1252Text(std::make_shared<const std::string>(listing.text()));
+    formsBox->setCp1252Text(std::make_shared<const std::string>(std::move(listing).text()));
 }
 
 } // namespace quorvelle::ui

@@ -76,7 +76,7 @@ void FrequenciesWindow::showFormsOfRow(int row)
     ResultListing listing;
     for (const FormCount& form : report_.formsOf(rowsModel_->rowAt(static_cast<std::size_t>(row))))
         listing.addForm(form.form);
-    formsBox->setCp1252Text(std::make_shared<const std::string>(listing.text()));
+    formsBox->setCp1252Text(std::make_shared<const std::string>(std::move(listing).text()));
 }
 
 } // namespace quorvelle::ui
