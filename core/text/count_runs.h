@@ -14,7 +14,16 @@ enum class CountOrder { Increasing, Decreasing };
 
 /// The positions of the entries ordered by count; entries of equal count keep the order they
 /// had (the alphabetical order of a vocabulary), as one stable sort leaves them.
+/// Counted into buckets when the counts span fewer values than countingSortLimit, sorted
+/// otherwise.
 std::vector<std::size_t> positionsByCount(const std::vector<FormCount>& entries, CountOrder order);
+
+/// The widest span of counts that positionsByCount buckets for a list of this size: the
+/// buckets take no more memory than a few times the list.
+constexpr std::uint64_t countingSortLimit(std::size_t entryCount)
+{
+    return 4 * std::uint64_t{entryCount} + 4096;
+}
 
 /// The entries themselves in the order of positionsByCount.
 std::vector<FormCount> sortedByCount(const std::vector<FormCount>& entries, CountOrder order);
