@@ -5,6 +5,7 @@
 
 #include <QFuture>
 #include <QPromise>
+#include <QThreadPool>
 #include <QtConcurrent>
 
 #include <type_traits>
@@ -29,15 +30,17 @@ void fulfilUnlessCancelled(QPromise<Result>& promise, Compute&& compute)
     }
 }
 
-/// What compute() makes, in a worker thread of the global pool; cancelling the future gives it up
-/// (see fulfilUnlessCancelled). Every report a window computes off the interface thread goes
-/// through here or through computeWhenAnalysed.
+/// What compute() makes, in a worker thread of pool (the global one unless told); cancelling the
+/// future gives it up (see fulfilUnlessCancelled). Every report a window computes off the
+/// interface thread goes through here or through computeWhenAnalysed.
 template <class Compute>
-auto runCancellable(Compute compute) -> QFuture<std::invoke_result_t<Compute&>>
+auto runCancellable(Compute compute, QThreadPool* pool = QThreadPool::globalInstance())
+    -> QFuture<std::invoke_result_t<Compute&>>
 {
     using Result = std::invoke_result_t<Compute&>;
-    return QtConcurrent::run(
-        [compute = std::move(compute)](QPromise<Result>& promise) mutable { fulfilUnlessCancelled(promise, compute); });
+    return QtConcurrent::run(pool, [compute = std::move(compute)](QPromise<Result>& promise) mutable {
+        fulfilUnlessCancelled(promise, compute);
+    });
 }
 
 } // namespace quorvelle::ui

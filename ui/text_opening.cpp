@@ -10,9 +10,12 @@
 #include "ui/cancellable_work.h"
 #include "ui/cp1252_text.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QObject>
+#include <QPointer>
+#include <QThreadPool>
 
 #include <cstdint>
 #include <filesystem>
@@ -47,6 +50,19 @@ void reportOpenFailure(const FileError& error, QWidget* parent)
                             + utf8Text(french::fileErrorReason(error)));
 }
 
+/// The thread files are read in: reading waits on the disk, not for the analyses and reports
+/// of the text being replaced, which may hold every thread of the global pool.
+QThreadPool* fileReadingPool()
+{
+    // Owned by the application, made again should another application follow it.
+    static QPointer<QThreadPool> pool;
+    if (!pool) {
+        pool = new QThreadPool(QCoreApplication::instance());
+        pool->setMaxThreadCount(1);
+    }
+    return pool;
+}
+
 // What was read into box: the size of the text (a document's extracted text) and how it was
 // read, or nothing after reporting why it could not be.
 struct ReadText {
@@ -60,9 +76,10 @@ std::optional<ReadText> readInto(LoadedTextBox* box, const QString& fullPath, QW
         // Reading and decoding a hundred megabytes takes some tenths of a second: the windows
         // keep painting meanwhile, and the wait dialog shows if it takes longer.
         std::optional<LoadedText> loaded = resultAfterWaiting(
-            parent, runCancellable([path = std::filesystem::path(QFile::encodeName(fullPath).toStdString())] {
-                return loadTextFile(path);
-            }));
+            parent,
+            runCancellable([path = std::filesystem::path(
+                                QFile::encodeName(fullPath).toStdString())] { return loadTextFile(path); },
+                           fileReadingPool()));
         if (!loaded)
             return std::nullopt;
         box->setCp1252Text(std::make_shared<const std::string>(std::move(loaded->text)));
