@@ -480,7 +480,7 @@ private:
     void chooseReadings()
     {
         const std::size_t count = forms_.size();
-        chosen_.resize(count);
+        chosen_ = filledUnlessCancelled<std::uint32_t>(count, 0);
         ambiguous_.resize(count);
         std::uint32_t set = count ? setAt(0) : noSet;
         int formsSinceAuxiliary = -1; // adverbs read since être or avoir, or -1 after anything else
@@ -553,7 +553,7 @@ private:
     LemmatizedText numberLemmas()
     {
         LemmatizedText result;
-        result.occurrences_.resize(forms_.size());
+        result.occurrences_ = filledUnlessCancelled<std::uint32_t>(forms_.size(), 0);
         for (std::size_t occurrence = 0; occurrence < forms_.size(); ++occurrence) {
             stopIfCancelledEveryChunk(occurrence);
             const Reading& reading = pool_[chosen_[occurrence]];

@@ -314,26 +314,46 @@ public:
             letters |= std::uint64_t{letterGroups_[symbols[offset]]}
                 << (64 - bitsPerGroup_ * static_cast<int>(offset + 1));
         const std::size_t textStart = texts.size();
-        std::size_t textSize = segment.length; // the spaces and the zero
-        for (SuffixIndex offset = 0; offset < segment.length; ++offset)
-            textSize += forms_[symbols[offset]].size();
-        texts.resize(textStart + textSize);
+        texts.resize(textStart + formsSize(segment));
         char* written = texts.data() + textStart;
         for (SuffixIndex offset = 0; offset < segment.length; ++offset) {
             const std::string_view form = forms_[symbols[offset]];
             written = std::copy(form.begin(), form.end(), written);
             *written++ = offset + 1 < segment.length ? ' ' : '\0';
         }
-        const SuffixIndex last = segment.position + segment.length - 1;
-        const std::size_t writtenStart = firstOccurrences_.formStart(segment.position);
-        const std::size_t writtenEnd = firstOccurrences_.formStart(last) + forms_[sequence_[last]].size();
-        appendWrittenInLowerCase(texts, text_.substr(writtenStart, writtenEnd - writtenStart), letters_);
+        appendWrittenInLowerCase(texts, firstWritten(segment), letters_);
         texts += '\0';
         constexpr SuffixIndex most = RankedSegment::most;
         return {std::uint64_t{most - segment.frequency} << 32 | (most - segment.length), letters, textStart};
     }
 
+    /// The most bytes operator() appends to texts for segment: its first occurrence may be
+    /// written shorter, its runs of blanks made one.
+    std::size_t largestTextSize(const FoundSegment& segment) const
+    {
+        return formsSize(segment) + firstWritten(segment).size() + 1;
+    }
+
 private:
+    /// Its forms, each followed by a space but the last, followed by a zero.
+    std::size_t formsSize(const FoundSegment& segment) const
+    {
+        const Symbol* const symbols = sequence_.data() + segment.position;
+        std::size_t size = segment.length;
+        for (SuffixIndex offset = 0; offset < segment.length; ++offset)
+            size += forms_[symbols[offset]].size();
+        return size;
+    }
+
+    /// Its first occurrence as the text writes it.
+    std::string_view firstWritten(const FoundSegment& segment) const
+    {
+        const SuffixIndex last = segment.position + segment.length - 1;
+        const std::size_t writtenStart = firstOccurrences_.formStart(segment.position);
+        const std::size_t writtenEnd = firstOccurrences_.formStart(last) + forms_[sequence_[last]].size();
+        return text_.substr(writtenStart, writtenEnd - writtenStart);
+    }
+
     std::span<const Symbol> sequence_;
     const std::vector<std::uint32_t>& letterGroups_;
     const std::vector<std::string_view>& forms_; ///< the form of each symbol
@@ -462,7 +482,9 @@ void sortByRank(std::vector<RankedSegment>& ranked)
         from = to;
     }
     if (from != ranked.data())
-        std::copy(from, from + ranked.size(), ranked.data());
+        forEachChunkUnlessCancelled(ranked.size(), [&](std::size_t begin, std::size_t end) {
+            std::copy(from + begin, from + end, ranked.data() + begin);
+        });
 }
 
 template <class Symbol>
@@ -488,7 +510,15 @@ RepeatedSegmentsReport segmentsOf(std::string_view text, const TokenizedText& to
         const FirstOccurrences firstOccurrences(text, tokens, symbols, sequence.size(), found);
         const SegmentRanking<Symbol> rank(sequence, groups, forms, text, tokens.letters, firstOccurrences);
         ranked.reserve(found.size());
+        // The texts' buffer made once at its largest: grown as the texts come, each time it
+        // doubled it would copy hundreds of megabytes in one step.
+        std::size_t textsSize = 0;
         CancellationCountdown countdown;
+        found.forEach([&](const FoundSegment& segment) {
+            countdown.countItem();
+            textsSize += rank.largestTextSize(segment);
+        });
+        texts->reserve(textsSize);
         found.drain([&](const FoundSegment& segment) {
             countdown.countItem();
             ranked.push_back(rank(segment, *texts));
@@ -498,6 +528,7 @@ RepeatedSegmentsReport segmentsOf(std::string_view text, const TokenizedText& to
 
     std::vector<std::pair<std::size_t, std::size_t>> sameLetters; // runs of segments, [first, end)
     for (std::size_t index = 1; index < ranked.size(); ++index) {
+        stopIfCancelledEveryChunk(index);
         if (!ranked[index - 1].sameOrder(ranked[index]))
             continue;
         if (sameLetters.empty() || sameLetters.back().second != index)

@@ -20,7 +20,7 @@ class SuffixTypes {
 public:
     template <class Symbol>
     SuffixTypes(const Symbol* symbols, SuffixIndex size)
-        : types_(size, largerType)
+        : types_(filledUnlessCancelled(size, largerType))
     {
         types_[size - 1] = smallerType; // the sentinel; the symbol before it is larger
         for (SuffixIndex position = size - 1; position-- > 0;) {
@@ -203,7 +203,7 @@ std::vector<SuffixIndex> buildSuffixArray(std::span<const Symbol> symbols, std::
     if (symbols.empty())
         return {};
     const auto size = static_cast<SuffixIndex>(symbols.size());
-    std::vector<SuffixIndex> suffixes(size);
+    std::vector<SuffixIndex> suffixes = filledUnlessCancelled(size, emptySlot);
     induceSuffixArray(symbols.data(), suffixes.data(), size, static_cast<SuffixIndex>(alphabetSize));
     return suffixes;
 }

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <thread>
+#include <vector>
 
 namespace quorvelle {
 namespace {
@@ -64,6 +65,18 @@ TEST(WorkCancellation, LoopsCheckAtTheirStartThenOnceEveryChunk)
     for (std::size_t index = 0; index < items; ++index)
         stopIfCancelledEveryChunk(index);
     EXPECT_EQ(checks, 2U);
+
+    checks = 0;
+    const std::vector<int> filled = filledUnlessCancelled(items, 7);
+    EXPECT_EQ(checks, 2U);
+    EXPECT_EQ(filled, std::vector<int>(items, 7));
+}
+
+TEST(WorkCancellation, ABufferFilledForWorkGivenUpIsLetGo)
+{
+    std::size_t checks = 0;
+    const CancellationScope scope([&checks] { return ++checks == 2; });
+    EXPECT_THROW(filledUnlessCancelled(2 * cancellationChunk, 'x'), WorkCancelled);
 }
 
 } // namespace
