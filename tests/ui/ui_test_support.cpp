@@ -47,14 +47,15 @@ SharedText analysed(const QByteArray& text)
     return analyseText(std::make_shared<const std::string>(text.toStdString()));
 }
 
-std::unique_ptr<ui::ComparisonResultsWindow> openComparisonResults(const QByteArray& text1, const QByteArray& text2)
+WindowPtr<ui::ComparisonResultsWindow> openComparisonResults(const QByteArray& text1, const QByteArray& text2)
 {
-    return std::make_unique<ui::ComparisonResultsWindow>(ui::compareTexts(analysed(text1), analysed(text2)), nullptr);
+    return WindowPtr<ui::ComparisonResultsWindow>(
+        new ui::ComparisonResultsWindow(ui::compareTexts(analysed(text1), analysed(text2)), nullptr));
 }
 
-std::unique_ptr<QWidget> openStatisticWindow(std::string_view name, const QByteArray& text)
+WindowPtr<> openStatisticWindow(std::string_view name, const QByteArray& text)
 {
-    std::unique_ptr<QWidget> window;
+    WindowPtr<> window;
     forEachStatistic([&](auto statistic) {
         using Statistic = decltype(statistic);
         if constexpr (requires { typename ui::WindowOf<Statistic>::type; })
