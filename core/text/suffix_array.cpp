@@ -139,6 +139,7 @@ void induceSuffixArray(const Symbol* symbols, SuffixIndex* suffixes, SuffixIndex
             suffixes[--ends[symbols[position]]] = position;
     induce(symbols, suffixes, size, types, buckets);
 
+    stopIfCancelled(); // here and below, between passes over the whole sequence
     SuffixIndex reducedSize = 0;
     for (SuffixIndex slot = 0; slot < size; ++slot)
         if (types.isLeftmostS(suffixes[slot]))
@@ -166,6 +167,7 @@ void induceSuffixArray(const Symbol* symbols, SuffixIndex* suffixes, SuffixIndex
         }
         suffixes[reducedSize + position / 2] = names - 1;
     }
+    stopIfCancelled();
     SuffixIndex* const reduced = suffixes + size - reducedSize;
     for (SuffixIndex slot = size, kept = size; slot-- > reducedSize;)
         if (suffixes[slot] != emptySlot)
@@ -180,13 +182,17 @@ void induceSuffixArray(const Symbol* symbols, SuffixIndex* suffixes, SuffixIndex
     }
 
     // The leftmost S suffixes in their order, at the ends of their buckets, induce the rest.
+    stopIfCancelled();
     for (SuffixIndex position = 1, count = 0; position < size; ++position)
         if (types.isLeftmostS(position))
             reduced[count++] = position;
+    stopIfCancelled();
     for (SuffixIndex slot = 0; slot < reducedSize; ++slot)
         reducedSuffixes[slot] = reduced[reducedSuffixes[slot]];
     std::fill(suffixes + reducedSize, suffixes + size, emptySlot);
+    stopIfCancelled();
     buckets.bounds(true);
+    stopIfCancelled();
     for (SuffixIndex slot = reducedSize; slot-- > 0;) {
         const SuffixIndex position = suffixes[slot];
         suffixes[slot] = emptySlot;
