@@ -158,7 +158,7 @@ private slots:
     void accessibleNames()
     {
         QFETCH(QString, window);
-        const test::WindowPtr<> shown = openWindow(window);
+        const std::unique_ptr<QWidget> shown = openWindow(window);
         for (const QLabel* label : shown->findChildren<QLabel*>())
             if (label->buddy() && isNamedControl(label->buddy()))
                 QCOMPARE(label->buddy()->accessibleName(), label->text().remove(QLatin1Char('&')).trimmed());
@@ -190,7 +190,7 @@ private slots:
         QFETCH(QString, statistic);
         QFETCH(QString, list);
         QFETCH(QString, resultBox);
-        const test::WindowPtr<> window =
+        const std::unique_ptr<QWidget> window =
             test::openStatisticWindow(statistic.toStdString(), "Elle appelle Bella. Le chat dort, le chat dort.");
         window->show();
         if (auto* keys = window->findChild<QComboBox*>(QStringLiteral("keyBox")))
@@ -220,7 +220,7 @@ private slots:
 
     void quitClosesTheModalWindow()
     {
-        const test::WindowPtr<> window = test::openStatisticWindow("lengths", "le chat");
+        const std::unique_ptr<QWidget> window = test::openStatisticWindow("lengths", "le chat");
         QTimer::singleShot(0, window.get(), [&window] { trigger(*window, "quitAction"); });
         qobject_cast<QDialog*>(window.get())->exec();
         QVERIFY(!window->isVisible());
@@ -245,7 +245,7 @@ private slots:
     // the listing stays as it was.
     void tabLeavesTheResultBox()
     {
-        const test::WindowPtr<> window = test::openStatisticWindow("frequencies", "le chat et le chien");
+        const std::unique_ptr<QWidget> window = test::openStatisticWindow("frequencies", "le chat et le chien");
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         auto* box = test::child<ui::LoadedTextBox>(*window, "formsBox")->editor();
@@ -271,8 +271,8 @@ private slots:
     // menu path the manual quotes is one of these windows'.
     void menusAndTheManual()
     {
-        std::vector<test::WindowPtr<>> windows;
-        windows.emplace_back(new ui::MainWindow);
+        std::vector<std::unique_ptr<QWidget>> windows;
+        windows.push_back(std::make_unique<ui::MainWindow>());
         for (const char* name : {"second text", "comparison results", "concordance", "collocates", "dispersion"})
             windows.push_back(openWindow(QString::fromLatin1(name)));
         forEachStatistic([&windows](auto statistic) {
@@ -281,18 +281,18 @@ private slots:
                 windows.push_back(openWindow(QString::fromUtf8(info.name)));
         });
         const SharedText text = test::analysed("le chat");
-        windows.emplace_back(new ui::SpecificitiesWindow(
+        windows.push_back(std::make_unique<ui::SpecificitiesWindow>(
             text, text, SpecificitiesStatistic::report(AnalysedTexts(text, text)), nullptr));
-        windows.emplace_back(new ui::LengthsChart(std::span<const LengthChartRow>(), nullptr));
-        windows.emplace_back(new ui::StartLettersChart(std::span<const CountChartRow>(), nullptr));
-        windows.emplace_back(new ui::EndLettersChart(std::span<const CountChartRow>(), nullptr));
-        windows.emplace_back(new ui::PositiveDeviationsChart(std::span<const DeviationChartRow>(), nullptr));
-        windows.emplace_back(new ui::NegativeDeviationsChart(std::span<const DeviationChartRow>(), nullptr));
-        windows.emplace_back(new ui::EnrichmentChart(std::span<const CountChartRow>(), nullptr));
-        windows.emplace_back(new ui::SpecificitiesChart(std::span<const ScoreChartRow>(), nullptr));
-        windows.emplace_back(new ui::ZipfChart(zipfReport("le chat"), nullptr));
+        windows.push_back(std::make_unique<ui::LengthsChart>(std::span<const LengthChartRow>(), nullptr));
+        windows.push_back(std::make_unique<ui::StartLettersChart>(std::span<const CountChartRow>(), nullptr));
+        windows.push_back(std::make_unique<ui::EndLettersChart>(std::span<const CountChartRow>(), nullptr));
+        windows.push_back(std::make_unique<ui::PositiveDeviationsChart>(std::span<const DeviationChartRow>(), nullptr));
+        windows.push_back(std::make_unique<ui::NegativeDeviationsChart>(std::span<const DeviationChartRow>(), nullptr));
+        windows.push_back(std::make_unique<ui::EnrichmentChart>(std::span<const CountChartRow>(), nullptr));
+        windows.push_back(std::make_unique<ui::SpecificitiesChart>(std::span<const ScoreChartRow>(), nullptr));
+        windows.push_back(std::make_unique<ui::ZipfChart>(zipfReport("le chat"), nullptr));
         const auto corpus = std::make_shared<const Corpus>(joinedCorpus({{"un", "le chat"}, {"deux", "le chien"}}));
-        windows.emplace_back(new ui::CorpusWindow(
+        windows.push_back(std::make_unique<ui::CorpusWindow>(
             corpus, LetterRule::Classic,
             ui::CorpusWindow::analyse(*corpus, std::nullopt, LetterRule::Classic, CountingUnit::Forms, 1), nullptr));
         QSet<QString> menuPaths;
@@ -327,24 +327,24 @@ private:
     static void trigger(const QWidget& window, const char* name) { test::child<QAction>(window, name)->trigger(); }
 
     // The window named by accessibleNames' rows.
-    static test::WindowPtr<> openWindow(const QString& name)
+    static std::unique_ptr<QWidget> openWindow(const QString& name)
     {
         static constexpr std::string_view text = "Le chat dort.";
         const QByteArray bytes(text.data(), text.size());
         if (name == QLatin1String("second text"))
-            return test::WindowPtr<>(new ui::SecondTextWindow(test::analysed(bytes), QString(), nullptr));
+            return std::make_unique<ui::SecondTextWindow>(test::analysed(bytes), QString(), nullptr);
         if (name == QLatin1String("comparison results"))
             return test::openComparisonResults(bytes, bytes);
         if (name == QLatin1String("concordance"))
-            return test::WindowPtr<>(new ui::ConcordanceWindow(
-                test::analysed(bytes), concordance(text, "chat", ui::ConcordanceWindow::defaultContext), nullptr));
+            return std::make_unique<ui::ConcordanceWindow>(
+                test::analysed(bytes), concordance(text, "chat", ui::ConcordanceWindow::defaultContext), nullptr);
         if (name == QLatin1String("collocates"))
-            return test::WindowPtr<>(new ui::CollocatesWindow(test::analysed(bytes), TextQuery{"chat"},
-                                                              collocateReport(text, "chat"), nullptr));
+            return std::make_unique<ui::CollocatesWindow>(test::analysed(bytes), TextQuery{"chat"},
+                                                          collocateReport(text, "chat"), nullptr);
         if (name == QLatin1String("dispersion"))
-            return test::WindowPtr<>(new ui::DispersionWindow(
+            return std::make_unique<ui::DispersionWindow>(
                 std::vector<DispersionReport>(ui::DispersionWindow::partChoices.size(), dispersionReport(text, "chat")),
-                nullptr));
+                nullptr);
         return test::openStatisticWindow(name.toStdString(), bytes);
     }
 };

@@ -44,7 +44,7 @@ QByteArray sampleText()
 }
 
 // The window of the statistic on text; the comparison compares text with the worked example.
-test::WindowPtr<> openWindow(const QString& statistic, const QByteArray& text)
+std::unique_ptr<QWidget> openWindow(const QString& statistic, const QByteArray& text)
 {
     if (statistic == QStringLiteral("compare"))
         return test::openComparisonResults(text, workedExample);
@@ -104,7 +104,7 @@ void checkExplanation(const QWidget& window, const QString& figure, int row, int
 }
 
 // A window opened on the manual's worked example of its statistic.
-using OpenWindow = std::function<test::WindowPtr<>()>;
+using OpenWindow = std::function<std::unique_ptr<QWidget>()>;
 
 } // namespace
 
@@ -167,7 +167,7 @@ private slots:
         QFETCH(int, row);
         QFETCH(QString, step);
         QFETCH(int, column);
-        const test::WindowPtr<> window = openWindow(statistic, text);
+        const std::unique_ptr<QWidget> window = openWindow(statistic, text);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         checkExplanation(*window, figure, row, column, step);
@@ -186,31 +186,30 @@ private slots:
         const OpenWindow specificities = [] {
             const SharedText sea = test::analysed("mer le mer le mer le mer le mer le mer mer mer mer mer");
             const SharedText sky = test::analysed("ciel le ciel le ciel le ciel le ciel le ciel ciel ciel ciel ciel");
-            return test::WindowPtr<>(new ui::SpecificitiesWindow(
-                sea, sky, SpecificitiesStatistic::report(AnalysedTexts(sea, sky)), nullptr));
+            return std::make_unique<ui::SpecificitiesWindow>(
+                sea, sky, SpecificitiesStatistic::report(AnalysedTexts(sea, sky)), nullptr);
         };
         const OpenWindow collocates = [] {
             static constexpr std::string_view cats =
                 "Le chat noir passe. Le chien dort au soleil devant la porte de la maison. Le chat noir saute. Les "
                 "oiseaux chantent dans le grand arbre du jardin. Le chat noir guette. Le chien ouvre les yeux, puis "
                 "se rendort.";
-            return test::WindowPtr<>(new ui::CollocatesWindow(test::analysed(QByteArray(cats.data(), cats.size())),
-                                                              TextQuery{"chat"}, collocateReport(cats, "chat"),
-                                                              nullptr));
+            return std::make_unique<ui::CollocatesWindow>(test::analysed(QByteArray(cats.data(), cats.size())),
+                                                          TextQuery{"chat"}, collocateReport(cats, "chat"), nullptr);
         };
         const OpenWindow dispersionIn20Parts = [] {
             std::vector<DispersionReport> reports;
             for (const int parts : ui::DispersionWindow::partChoices)
                 reports.push_back(dispersionReport("Le chat, le chien, le loup, le chat, le lion.", "chat", parts));
-            test::WindowPtr<> window(new ui::DispersionWindow(std::move(reports), nullptr));
+            auto window = std::make_unique<ui::DispersionWindow>(std::move(reports), nullptr);
             child<QComboBox>(*window, "partsBox")->setCurrentIndex(1);
             return window;
         };
         const OpenWindow zipf = [] {
-            return test::WindowPtr<>(new ui::ZipfChart(zipfReport("Le chat voit le chien."), nullptr));
+            return std::make_unique<ui::ZipfChart>(zipfReport("Le chat voit le chien."), nullptr);
         };
         const OpenWindow zipfOfOneForm = [] {
-            return test::WindowPtr<>(new ui::ZipfChart(zipfReport("Chat, chat, chat."), nullptr));
+            return std::make_unique<ui::ZipfChart>(zipfReport("Chat, chat, chat."), nullptr);
         };
         const struct {
             const char* name;
@@ -246,7 +245,7 @@ private slots:
         QFETCH(int, row);
         QFETCH(int, column);
         QFETCH(QString, step);
-        const test::WindowPtr<> window = open();
+        const std::unique_ptr<QWidget> window = open();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         checkExplanation(*window, figure, row, column, step);
@@ -256,7 +255,7 @@ private slots:
     // window shows each explanation asked for, and its button opens the manual at the page.
     void keyboardAndManual()
     {
-        const test::WindowPtr<> window = test::openStatisticWindow("frequencies", workedExample);
+        const std::unique_ptr<QWidget> window = test::openStatisticWindow("frequencies", workedExample);
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         auto* mean = child<QLabel>(*window, "meanFrequencyValue");
@@ -289,7 +288,7 @@ private slots:
     // On a row of a grid, Maj+F1 explains the row's figure from whichever cell is current.
     void aRowExplainsItsFigureFromAnyColumn()
     {
-        const test::WindowPtr<> window = test::openStatisticWindow("richness", workedExample);
+        const std::unique_ptr<QWidget> window = test::openStatisticWindow("richness", workedExample);
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         auto* grid = child<QTableView>(*window, "measuresGrid");

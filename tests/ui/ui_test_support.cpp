@@ -47,15 +47,14 @@ SharedText analysed(const QByteArray& text)
     return analyseText(std::make_shared<const std::string>(text.toStdString()));
 }
 
-WindowPtr<ui::ComparisonResultsWindow> openComparisonResults(const QByteArray& text1, const QByteArray& text2)
+std::unique_ptr<ui::ComparisonResultsWindow> openComparisonResults(const QByteArray& text1, const QByteArray& text2)
 {
-    return WindowPtr<ui::ComparisonResultsWindow>(
-        new ui::ComparisonResultsWindow(ui::compareTexts(analysed(text1), analysed(text2)), nullptr));
+    return std::make_unique<ui::ComparisonResultsWindow>(ui::compareTexts(analysed(text1), analysed(text2)), nullptr);
 }
 
-WindowPtr<> openStatisticWindow(std::string_view name, const QByteArray& text)
+std::unique_ptr<QWidget> openStatisticWindow(std::string_view name, const QByteArray& text)
 {
-    WindowPtr<> window;
+    std::unique_ptr<QWidget> window;
     forEachStatistic([&](auto statistic) {
         using Statistic = decltype(statistic);
         if constexpr (requires { typename ui::WindowOf<Statistic>::type; })

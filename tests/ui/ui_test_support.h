@@ -29,35 +29,20 @@ void setUpWindowTests();
 /// The text (code page 1252) analysed, as the main window hands it to its windows.
 SharedText analysed(const QByteArray& text);
 
-/// Deletes a window hidden first, as the program closes its windows before deleting them: a
-/// shown window deleted as it is would be hidden by ~QDialog, once the window's own members,
-/// the reports its grids read, are gone.
-struct HidingDeleter {
-    void operator()(QWidget* window) const
-    {
-        window->hide();
-        delete window;
-    }
-};
-
-/// A window of a test, hidden before it is deleted.
-template <class Window = QWidget>
-using WindowPtr = std::unique_ptr<Window, HidingDeleter>;
-
 /// The window of Statistic, loaded with its report of text (code page 1252).
 template <class Statistic>
-WindowPtr<typename ui::WindowOf<Statistic>::type> openWindowOf(const QByteArray& text)
+std::unique_ptr<typename ui::WindowOf<Statistic>::type> openWindowOf(const QByteArray& text)
 {
     const SharedText analysedText = analysed(text);
-    return WindowPtr<typename ui::WindowOf<Statistic>::type>(new typename ui::WindowOf<Statistic>::type(
-        analysedText, ui::windowReport<Statistic>(AnalysedTexts(analysedText)), nullptr));
+    return std::make_unique<typename ui::WindowOf<Statistic>::type>(
+        analysedText, ui::windowReport<Statistic>(AnalysedTexts(analysedText)), nullptr);
 }
 
 /// The results window of the comparison of two texts (code page 1252).
-WindowPtr<ui::ComparisonResultsWindow> openComparisonResults(const QByteArray& text1, const QByteArray& text2);
+std::unique_ptr<ui::ComparisonResultsWindow> openComparisonResults(const QByteArray& text1, const QByteArray& text2);
 
 /// The window of the statistic of that command-line name, loaded with its report of text.
-WindowPtr<> openStatisticWindow(std::string_view name, const QByteArray& text);
+std::unique_ptr<QWidget> openStatisticWindow(std::string_view name, const QByteArray& text);
 
 /// Runs inspect on the next modal window that opens, a wait dialog aside, then closes it, so
 /// that the exec() that showed it returns. Call before the action that opens the window.
