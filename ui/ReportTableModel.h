@@ -39,6 +39,10 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
+    /// Shows no rows, without reading those it showed, as the window that holds them is
+    /// destroyed; a model that holds its rows itself keeps them.
+    virtual void letGoOfRows() { }
+
     struct ColumnLook {
         QString heading;
         Qt::Alignment alignment;
@@ -91,6 +95,8 @@ public:
     /// The same for the rows that order indexes, in its order: some rows may be left out, and
     /// an empty order shows none.
     void setRows(std::span<const Row> rows, std::vector<std::size_t> order) { reset(rows, std::move(order)); }
+
+    void letGoOfRows() override { reset({}, std::nullopt); }
 
     /// The row shown at position.
     const Row& rowAt(std::size_t position) const { return rows_[placeAt(position)]; }

@@ -3,6 +3,7 @@
 
 #include "core/text/letters.h"
 #include "ui/LoadedTextBox.h"
+#include "ui/ReportTableModel.h"
 #include "ui/cp1252_text.h"
 #include "ui/letter_rule_note.h"
 #include "ui/menus.h"
@@ -31,6 +32,15 @@ StatisticsWindow::StatisticsWindow(LetterRule letters, QWidget* parent)
 {
     setSizeGripEnabled(true);
     setStudiedLetters(this, letters);
+}
+
+StatisticsWindow::~StatisticsWindow()
+{
+    // The reports the grids read were members of the window, gone by now; QDialog's destructor
+    // then hides a shown window, and a grid whose columns fit their contents reads its cells
+    // as it hides. The grids are emptied first.
+    for (ReportTableModel* model : findChildren<ReportTableModel*>())
+        model->letGoOfRows();
 }
 
 void StatisticsWindow::build(const WindowDeclaration& declaration)

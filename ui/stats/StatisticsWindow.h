@@ -28,6 +28,9 @@ class LoadedTextBox;
 /// that have charts; "&Aide" with "&A propos de".
 class StatisticsWindow : public QDialog {
     Q_OBJECT
+public:
+    ~StatisticsWindow() override;
+
 protected:
 
     /// letters: the rule the window's texts are cut by, which it says under its title when
