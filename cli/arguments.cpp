@@ -6,6 +6,7 @@
 #include "cli/statistics.h"
 #include "core/catalogue/statistic_register.h"
 #include "core/statistics/concordance_command.h"
+#include "core/text/file_path.h"
 #include "core/text/letters.h"
 #include "core/text/segmentation.h"
 #include "core/text/text_file.h"
@@ -262,6 +263,16 @@ void checkQuery(const Arguments& arguments, const FormCommandInfo& command)
                          + cp1252ToUtf8(arguments.query) + " ».");
 }
 
+// The files the command line names, read as UTF-8 whatever the system's code page.
+std::vector<std::filesystem::path> filesNamed(std::span<const std::string_view> names)
+{
+    std::vector<std::filesystem::path> files;
+    files.reserve(names.size());
+    for (const std::string_view name : names)
+        files.push_back(pathFromUtf8(name));
+    return files;
+}
+
 // The files of a corpus command, then the forms of a progression: the leading words that name
 // an existing file (or standard input) are the files, the others the forms.
 void readCorpusWords(Arguments& arguments, const CorpusCommandInfo& info, std::span<const std::string_view> words)
@@ -269,11 +280,11 @@ void readCorpusWords(Arguments& arguments, const CorpusCommandInfo& info, std::s
     const bool takesForms = info.name == registered::progression.name;
     std::size_t files = 0;
     while (files < words.size()
-           && (!takesForms || words[files] == standardInputName || std::filesystem::exists(words[files])))
+           && (!takesForms || words[files] == standardInputName || std::filesystem::exists(pathFromUtf8(words[files]))))
         ++files;
     if (files == 0 || (takesForms && files == words.size()))
         throw UsageError(std::string(info.withoutFiles));
-    arguments.files.assign(words.begin(), words.begin() + static_cast<std::ptrdiff_t>(files));
+    arguments.files = filesNamed(words.first(files));
     if (std::ranges::count(arguments.files, std::filesystem::path(standardInputName)) > 1)
         throw UsageError("l'entrée standard ne se lit qu'une fois : un seul des fichiers peut être « - ».");
     for (const std::string_view word : words.subspan(files)) {
@@ -403,14 +414,14 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
                                  : "donnez une forme ou une expression régulière (--regex), pas les deux.");
         if (positional.size() != 2)
             throw UsageError(std::string(formCommand->info.withoutForm));
-        arguments.files.emplace_back(positional[1]);
+        arguments.files.push_back(pathFromUtf8(positional[1]));
         checkQuery(arguments, formCommand->info);
         return arguments;
     }
     if (formCommand) {
         if (positional.size() != 3)
             throw UsageError(std::string(formCommand->info.withoutForm));
-        arguments.files.emplace_back(positional[1]);
+        arguments.files.push_back(pathFromUtf8(positional[1]));
         if (takesPatterns(formCommand->info.name) && hasWildcard(positional[2])) {
             arguments.query = decodeText(std::string(positional[2]), Encoding::Utf8);
             checkQuery(arguments, formCommand->info);
@@ -439,7 +450,7 @@ Arguments parseArguments(const std::vector<std::string_view>& words)
         throw UsageError("la statistique « " + arguments.statistic + " » compare deux fichiers : indiquez le second.");
     if (given > allowed)
         throw UsageError("trop de fichiers pour la statistique « " + arguments.statistic + " ».");
-    arguments.files.assign(positional.begin() + 1, positional.end());
+    arguments.files = filesNamed(std::span(positional).subspan(1));
     if (std::ranges::count(arguments.files, std::filesystem::path(standardInputName)) > 1)
         throw UsageError("l'entrée standard ne se lit qu'une fois : un seul des fichiers peut être « - ».");
     return arguments;

@@ -6,6 +6,7 @@
 #include "core/corpus/corpus_files.h"
 #include "core/presentation/corpus_messages.h"
 #include "core/presentation/french_messages.h"
+#include "core/text/file_path.h"
 #include "core/text/text_file.h"
 
 #include <algorithm>
@@ -93,7 +94,7 @@ int runCorpusCommand(const CorpusCommand& command, const Arguments& arguments)
                         [&](JsonWriter& json) { command.writeJson(arguments, table, json); },
                         [&](CsvWriter& csv) { command.writeCsv(arguments, table, csv); }});
     } catch (const FileError& error) {
-        sayError(french::fileErrorHeading(error.path().string()) + ' ' + french::fileErrorReason(error));
+        sayError(french::fileErrorHeading(utf8Name(error.path())) + ' ' + french::fileErrorReason(error));
         return exitUnusableCorpus;
     } catch (const CorpusError& error) {
         sayError(error.what());

@@ -5,10 +5,12 @@
 #include "cli/formatted_output.h"
 #include "cli/statistics.h"
 #include "cli/stoplist.h"
+#include "cli/system_streams.h"
 #include "core/catalogue/statistic_register.h"
 #include "core/documents/document_text.h"
 #include "core/lemmas/french_dictionary.h"
 #include "core/presentation/french_messages.h"
+#include "core/text/file_path.h"
 #include "core/text/form_pattern.h"
 #include "core/text/text_file.h"
 
@@ -168,8 +170,10 @@ int main(int argc, char* argv[])
     restartWithHugePages(argc, argv);
     mallopt(M_MMAP_THRESHOLD, mappingThresholdBytes);
 #endif
+    passStandardStreamsAsBytes();
     std::ios::sync_with_stdio(false);
-    const std::vector<std::string_view> words(argv + 1, argv + argc);
+    const std::vector<std::string> commandLine = commandLineWords(argc, argv);
+    const std::vector<std::string_view> words(commandLine.begin(), commandLine.end());
 
     Arguments arguments;
     try {
@@ -200,7 +204,7 @@ int main(int argc, char* argv[])
         if (arguments.files.size() > 1)
             second = loadTextFile(arguments.files.at(1), arguments.encoding).text;
     } catch (const FileError& error) {
-        std::cerr << "quorvelle-cli : " << french::fileErrorHeading(error.path().string()) << ' '
+        std::cerr << "quorvelle-cli : " << french::fileErrorHeading(utf8Name(error.path())) << ' '
                   << french::fileErrorReason(error) << '\n';
         return exitUnreadableFile;
     }

@@ -2,6 +2,7 @@
 #include "cli/stoplist.h"
 
 #include "core/text/encoding.h"
+#include "core/text/file_path.h"
 #include "core/text/text_file.h"
 
 #include <filesystem>
@@ -15,8 +16,7 @@ FunctionWords readStoplist(std::string_view option, LetterRule letters)
         return {};
     if (option == "fr")
         return frenchFunctionWords();
-    const std::filesystem::path file(option);
-    return FunctionWords::fromText(decodeText(readFileBytes(file), Encoding::Auto), letters);
+    return FunctionWords::fromText(decodeText(readFileBytes(pathFromUtf8(option)), Encoding::Auto), letters);
 }
 
 } // namespace quorvelle::cli

@@ -7,9 +7,9 @@
 #include "ui/HourglassCursor.h"
 #include "ui/MessageBox.h"
 #include "ui/cp1252_text.h"
+#include "ui/file_dialogs.h"
 #include "ui/text_opening.h"
 
-#include <QFile>
 #include <QObject>
 
 #include <filesystem>
@@ -46,7 +46,7 @@ std::shared_ptr<const Corpus> openCorpus(const QStringList& paths, LetterRule le
         const HourglassCursor hourglass;
         std::vector<std::filesystem::path> files;
         for (const QString& path : paths)
-            files.emplace_back(QFile::encodeName(path).toStdString());
+            files.push_back(filePathOf(path));
         corpus = std::make_shared<const Corpus>(loadCorpus(files, Encoding::Auto, letters));
     } catch (const FileError& error) {
         reportUnreadableFile(error, parent);

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -170,6 +171,24 @@ void setNextChosenFile(const QString& path, std::optional<int> type)
 void setNextChosenCorpusFiles(const QStringList& paths)
 {
     nextChosenFile() = NextChoice{{}, std::nullopt, paths};
+}
+
+std::filesystem::path filePathOf(const QString& fileName)
+{
+#ifdef Q_OS_WIN
+    return std::filesystem::path(fileName.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(fileName).toStdString());
+#endif
+}
+
+QString fileNameOf(const std::filesystem::path& path)
+{
+#ifdef Q_OS_WIN
+    return QString::fromStdWString(path.native());
+#else
+    return QFile::decodeName(path.c_str());
+#endif
 }
 
 } // namespace quorvelle::ui

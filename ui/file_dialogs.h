@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <filesystem>
 #include <optional>
 
 class QFileDialog;
@@ -26,6 +27,13 @@ QString chooseTextFile(QWidget* parent);
 /// marker lines, several are one part each. Returns the chosen files' paths in the order the
 /// dialog gives them, or none when the user cancels.
 QStringList chooseCorpusFiles(QWidget* parent);
+
+/// The path of a file a dialog or the command line named: on Linux the bytes Qt encodes file
+/// names in, on Windows its UTF-16 letters, whatever the ANSI code page.
+std::filesystem::path filePathOf(const QString& fileName);
+
+/// The file name of a path, as filePathOf reads it.
+QString fileNameOf(const std::filesystem::path& path);
 
 /// Where and how the user chose to save a text.
 struct TextFileChoice {

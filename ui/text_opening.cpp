@@ -9,9 +9,9 @@
 #include "ui/WaitDialog.h"
 #include "ui/cancellable_work.h"
 #include "ui/cp1252_text.h"
+#include "ui/file_dialogs.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QObject>
 #include <QPointer>
@@ -44,7 +44,7 @@ QString largeFileQuestion()
 
 void reportOpenFailure(const FileError& error, QWidget* parent)
 {
-    const QString path = QFile::decodeName(error.path().c_str());
+    const QString path = fileNameOf(error.path());
     MessageBox::warning(parent, QObject::tr("Ouverture impossible"),
                         utf8Text(french::fileErrorHeading(path.toStdString())) + QStringLiteral("\r\n")
                             + utf8Text(french::fileErrorReason(error)));
@@ -76,10 +76,7 @@ std::optional<ReadText> readInto(LoadedTextBox* box, const QString& fullPath, QW
         // Reading and decoding a hundred megabytes takes some tenths of a second: the windows
         // keep painting meanwhile, and the wait dialog shows if it takes longer.
         std::optional<LoadedText> loaded = resultAfterWaiting(
-            parent,
-            runCancellable([path = std::filesystem::path(
-                                QFile::encodeName(fullPath).toStdString())] { return loadTextFile(path); },
-                           fileReadingPool()));
+            parent, runCancellable([path = filePathOf(fullPath)] { return loadTextFile(path); }, fileReadingPool()));
         if (!loaded)
             return std::nullopt;
         box->setCp1252Text(std::make_shared<const std::string>(std::move(loaded->text)));

@@ -2,13 +2,14 @@
 #include "core/corpus/corpus_files.h"
 
 #include "core/documents/document_text.h"
+#include "core/text/file_path.h"
 
 namespace quorvelle {
 
 std::string partNameOf(const std::filesystem::path& file)
 {
     // File names are UTF-8 here, as the system gives them.
-    return decodeText(file.stem().string(), Encoding::Utf8);
+    return decodeText(utf8Name(file.stem()), Encoding::Utf8);
 }
 
 Corpus loadCorpus(const std::vector<std::filesystem::path>& files, Encoding encoding, LetterRule letters)

@@ -4,6 +4,7 @@
 #include "core/documents/document_error.h"
 #include "core/documents/document_format.h"
 #include "core/documents/readers_module.h"
+#include "core/text/file_path.h"
 #include "core/text/text_file.h"
 
 #include <algorithm>
@@ -62,7 +63,7 @@ std::string textOf(DocumentReading reading)
 // loaded only once the bytes turn out to be a document.
 std::optional<std::string> documentText(std::string_view bytes, const std::filesystem::path& name, Encoding encoding)
 {
-    const std::string extension = asciiLowerCase(name.extension().string());
+    const std::string extension = asciiLowerCase(utf8Name(name.extension()));
     const char* formatHint = formatOfExtension(extension);
     if (looksLikeZip(bytes))
         return textOf(documentReaders().zipDocumentText(bytes, formatHint));

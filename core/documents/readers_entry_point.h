@@ -45,5 +45,13 @@ inline constexpr const char* documentReadersEntryPoint = "quorvelle_document_rea
 
 } // namespace quorvelle
 
+// The one symbol the module exports: a DLL exports what is marked so, a shared object what is
+// visible.
+#ifdef _WIN32
+#define QUORVELLE_DOCUMENT_READERS_EXPORT __declspec(dllexport)
+#else
+#define QUORVELLE_DOCUMENT_READERS_EXPORT [[gnu::visibility("default")]]
+#endif
+
 /// The module's entry point: its table of readers, which lives as long as the module.
-extern "C" [[gnu::visibility("default")]] const quorvelle::DocumentReaders* quorvelle_document_readers();
+extern "C" QUORVELLE_DOCUMENT_READERS_EXPORT const quorvelle::DocumentReaders* quorvelle_document_readers();

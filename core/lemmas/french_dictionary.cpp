@@ -2,6 +2,7 @@
 #include "core/lemmas/french_dictionary.h"
 
 #include "core/text/encoding.h"
+#include "core/text/file_path.h"
 
 #include <hunspell.hxx>
 
@@ -197,7 +198,7 @@ bool Reading::isAuxiliaryVerb() const
 DictionaryError::DictionaryError(const std::filesystem::path& missingFile)
     : std::runtime_error("le dictionnaire fran\xC3\xA7"
                          "ais est introuvable ("
-                         + missingFile.string()
+                         + utf8Name(missingFile)
                          + ") : installez le paquet hunspell-fr-comprehensive pour les lemmes et les "
                            "cat\xC3\xA9gories. Toutes les autres statistiques restent disponibles.")
 {
@@ -220,7 +221,8 @@ FrenchDictionary::FrenchDictionary(const std::filesystem::path& directory)
         if (!std::filesystem::is_regular_file(file, error))
             throw DictionaryError(file);
     }
-    hunspell_ = std::make_unique<Hunspell>(affixes.c_str(), words.c_str());
+    hunspell_ =
+        std::make_unique<Hunspell>(pathForNarrowLibraries(affixes).c_str(), pathForNarrowLibraries(words).c_str());
 }
 
 FrenchDictionary::~FrenchDictionary() = default;
@@ -242,7 +244,12 @@ std::filesystem::path FrenchDictionary::defaultDirectory()
 {
     if (const char* directory = std::getenv("QUORVELLE_DICTIONARY_DIR"); directory && *directory)
         return directory;
+#ifdef _WIN32
+    // The Windows version carries the dictionary in a folder beside the programs.
+    return programFolder() / "hunspell";
+#else
     return "/usr/share/hunspell";
+#endif
 }
 
 std::shared_ptr<const FrenchDictionary> sharedFrenchDictionary()

@@ -1,6 +1,8 @@
 // Whole-file reading with every failure named.
 #include "core/text/text_file.h"
 
+#include "core/text/file_path.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -73,7 +75,7 @@ void checkIsRegularFile(const std::filesystem::path& path)
 } // namespace
 
 FileError::FileError(Reason reason, std::filesystem::path path, std::string detail)
-    : std::runtime_error(path.string() + ": " + describe(reason))
+    : std::runtime_error(utf8Name(path) + ": " + describe(reason))
     , reason_(reason)
     , path_(std::move(path))
     , detail_(std::move(detail))
@@ -111,7 +113,11 @@ std::string readFileBytes(const std::filesystem::path& path)
     checkIsRegularFile(path);
 
     errno = 0;
+#ifdef _WIN32
+    const std::unique_ptr<std::FILE, FileCloser> file(_wfopen(path.c_str(), L"rb"));
+#else
     const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+#endif
     if (!file) {
         if (errno == EACCES || errno == EPERM)
             throw FileError(Reason::PermissionDenied, path);

@@ -8,8 +8,10 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <sys/wait.h>
+#endif
 #include <unistd.h>
 
 #include <algorithm>
@@ -37,6 +39,31 @@ struct CliRun {
     std::string err;
 };
 
+#ifdef _WIN32
+/// Quotes a path for cmd.exe, which reads every character between double quotes as it is.
+std::string quoted(const std::string& path)
+{
+    return '"' + path + '"';
+}
+
+/// The exit code of the program std::system ran.
+int exitCodeOf(int status)
+{
+    return status;
+}
+
+/// A command that gives a variable to the program it runs.
+std::string withVariable(const std::string& name, const std::string& value)
+{
+    return "set \"" + name + "=" + value + "\"&& ";
+}
+
+/// The command std::system gives cmd.exe, which takes away the first and the last double quote.
+std::string forShell(const std::string& command)
+{
+    return '"' + command + '"';
+}
+#else
 /// Quotes a path for the shell.
 std::string quoted(const std::string& path)
 {
@@ -45,6 +72,22 @@ std::string quoted(const std::string& path)
         result += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return result + "'";
 }
+
+int exitCodeOf(int status)
+{
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string withVariable(const std::string& name, const std::string& value)
+{
+    return name + "=" + quoted(value) + " ";
+}
+
+std::string forShell(const std::string& command)
+{
+    return command;
+}
+#endif
 
 // The file's bytes; the file is removed.
 std::string takeFile(const std::string& path)
@@ -57,16 +100,15 @@ std::string takeFile(const std::string& path)
 
 /// Runs quorvelle-cli (program, or the build's) with the given arguments, already quoted for
 /// the shell, its standard output kept, or sent to output when it is given; environment sets
-/// variables for it ("NAME=value ").
+/// variables for it (withVariable).
 CliRun runCli(const std::string& arguments, const std::string& output = {}, const std::string& environment = {},
               const std::string& program = QUORVELLE_CLI)
 {
     const std::string base = (fs::temp_directory_path() / ("quorvelle-cli-" + std::to_string(::getpid()))).string();
     const std::string command = environment + quoted(program) + " " + arguments + " >"
         + (output.empty() ? quoted(base + ".out") : output) + " 2>" + quoted(base + ".err");
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output.empty() ? takeFile(base + ".out") : std::string(),
-            takeFile(base + ".err")};
+    const int status = std::system(forShell(command).c_str());
+    return {exitCodeOf(status), output.empty() ? takeFile(base + ".out") : std::string(), takeFile(base + ".err")};
 }
 
 /// A file of the temporary directory holding the given bytes, removed with the object.
@@ -340,6 +382,9 @@ bool comparesTwoFiles(const std::string& name)
 // A result that cannot be written whole, on a full disk, is said in French, with exit code 1.
 TEST(Cli, UnwritableResultIsSaid)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows has no device that is always full";
+#endif
     const TemporaryFile file("le chat");
     for (const std::string statistic : {"all --json ", "concordance --csv "}) {
         const CliRun run = runCli(statistic + file.argument() + (statistic[0] == 'c' ? " chat" : ""), "/dev/full");
@@ -366,7 +411,7 @@ TEST(Cli, WithoutItsDocumentReadersReadsOnlyTexts)
 {
     const fs::path folder = fs::temp_directory_path() / ("quorvelle-alone-" + std::to_string(::getpid()));
     fs::create_directories(folder);
-    const fs::path program = folder / "quorvelle-cli";
+    const fs::path program = folder / fs::path(QUORVELLE_CLI).filename();
     fs::copy_file(QUORVELLE_CLI, program);
 
     EXPECT_EQ(runCli("counts " + quoted(documents + "/texte.txt"), {}, {}, program).exitCode, 0);
@@ -374,13 +419,15 @@ TEST(Cli, WithoutItsDocumentReadersReadsOnlyTexts)
     EXPECT_EQ(document.exitCode, 1);
     EXPECT_EQ(document.out, "");
     // The module's installed place, relative to the program.
-    const std::string module = "(" + folder.parent_path().string() + "/";
+    const std::string separator(1, fs::path::preferred_separator);
+    const std::string module = "(" + folder.parent_path().string() + separator;
     EXPECT_NE(document.err.find("ne peut pas être ouvert : c'est un document, et le module de lecture des documents "
                                 + module),
               std::string::npos)
         << document.err;
-    EXPECT_TRUE(document.err.ends_with("/quorvelle-document-readers.so) est introuvable : le programme ne peut lire "
-                                       "que des textes. Réinstallez Quorvelle.\n"))
+    EXPECT_TRUE(document.err.ends_with(separator + QUORVELLE_DOCUMENT_READERS_FILE
+                                       + ") est introuvable : le programme ne peut lire "
+                                         "que des textes. Réinstallez Quorvelle.\n"))
         << document.err;
     fs::remove_all(folder);
 }
@@ -422,7 +469,9 @@ TEST(Cli, MistakesExitWithAFrenchMessage)
     const TemporaryFile file("a");
     const std::string text = file.argument();
     const std::string fifo = (fs::temp_directory_path() / ("quorvelle-tube-" + std::to_string(::getpid()))).string();
+#ifndef _WIN32
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+#endif
     const auto unreadable = [](const std::string& path, const std::string& reason) {
         return std::tuple{"counts " + quoted(path), 1, "fichier « " + path + " » ne peut pas être ouvert : " + reason};
     };
@@ -475,7 +524,9 @@ TEST(Cli, MistakesExitWithAFrenchMessage)
         unreadable("", "il est introuvable"),
         {"compare - - <" + text, 2, "l'entrée standard ne se lit qu'une fois"},
         unreadable(fs::temp_directory_path().string(), "c'est un dossier"),
+#ifndef _WIN32
         unreadable(fifo, "ce n'est pas un fichier ordinaire"), // and reading it does not block
+#endif
         // A regular file of size 0 whose reading fails with EIO.
         unreadable("/proc/self/mem", "une erreur de lecture est survenue"),
         // A document's message names its format, or the part missing from it.
@@ -614,12 +665,14 @@ TEST(Cli, LemmasOfAText)
     EXPECT_NE(boire.out.find("Unité : lemmes"), std::string::npos) << boire.out;
     EXPECT_NE(boire.out.find("« boire » : 4 attestations dans le corpus"), std::string::npos) << boire.out;
 
-    const CliRun missing = runCli("lemmas " + file.argument() + " --json", {}, "QUORVELLE_DICTIONARY_DIR=/nowhere ");
+    const CliRun missing =
+        runCli("lemmas " + file.argument() + " --json", {}, withVariable("QUORVELLE_DICTIONARY_DIR", "/nowhere"));
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.out, "");
-    EXPECT_EQ(missing.err,
-              "quorvelle-cli : le dictionnaire français est introuvable (/nowhere/fr.aff) : installez le "
-              "paquet hunspell-fr-comprehensive pour les lemmes et les catégories. Toutes les autres "
+    EXPECT_EQ(
+        missing.err,
+        "quorvelle-cli : le dictionnaire français est introuvable (" + (fs::path("/nowhere") / "fr.aff").string()
+            + ") : installez le paquet hunspell-fr-comprehensive pour les lemmes et les catégories. Toutes les autres "
               "statistiques restent disponibles.\n");
 }
 

@@ -24,8 +24,8 @@ constexpr int logoSize = 64;
 constexpr int titlePointSize = 20;
 
 // The system information programs looked for on PATH, in order: the KDE information centre,
-// then the GTK system information tool.
-constexpr std::array systemInformationPrograms = {"kinfocenter", "hardinfo"};
+// the GTK system information tool, then Windows' own.
+constexpr std::array systemInformationPrograms = {"kinfocenter", "hardinfo", "msinfo32"};
 
 } // namespace
 
