@@ -3,6 +3,7 @@
 
 #include "core/explanations/urn_draw.h"
 #include "core/reports/keyness_scores.h"
+#include "core/reports/portable_math.h"
 #include "core/reports/rounding.h"
 #include "core/text/encoding.h"
 
@@ -60,7 +61,7 @@ WorkedOut likelihoodTerm(int text, std::int64_t attestations, double expected, c
     if (attestations == 0)
         return {0, f + " = 0 : " + written + " compte 0."};
     const auto observed = static_cast<double>(attestations);
-    const double value = observed * std::log(observed / expected);
+    const double value = observed * portable::log(observed / expected);
     return {value,
             written + " = " + numbers.count(attestations) + " × ln(" + numbers.count(attestations) + " / "
                 + numbers.exact(expected) + ") = " + numbers.exact(value)};

@@ -5,6 +5,7 @@
 
 #include "core/explanations/vocabulary_explanations.h"
 #include "core/presentation/number_format.h"
+#include "core/reports/portable_math.h"
 
 #include <algorithm>
 #include <cmath>
@@ -123,8 +124,8 @@ FigureExplanation explainHerdan(const RichnessReport& report, const ExplanationN
         "formes différentes par celui du nombre de formes.",
         nAndV(report, numbers));
     if (report.herdan) {
-        const std::string lnV = numbers.significant(std::log(static_cast<double>(report.distinctCount)));
-        const std::string lnN = numbers.significant(std::log(static_cast<double>(report.tokenCount)));
+        const std::string lnV = numbers.significant(portable::log(static_cast<double>(report.distinctCount)));
+        const std::string lnN = numbers.significant(portable::log(static_cast<double>(report.tokenCount)));
         explanation.steps.push_back("ln " + numbers.count(report.distinctCount) + " = " + lnV);
         explanation.steps.push_back("ln " + numbers.count(report.tokenCount) + " = " + lnN);
         explanation.steps.push_back(lnV + " / " + lnN + " = " + numbers.significant(*report.herdan));
@@ -184,7 +185,7 @@ FigureExplanation explainHonoreR(const RichnessReport& report, const Explanation
         "différentes.",
         "N = " + numbers.count(report.tokenCount) + ", V = " + v + " et V1 = " + v1 + ".");
     if (report.honoreR) {
-        const std::string lnN = numbers.significant(std::log(static_cast<double>(report.tokenCount)));
+        const std::string lnN = numbers.significant(portable::log(static_cast<double>(report.tokenCount)));
         const std::string rest =
             numbers.significant(1 - static_cast<double>(report.hapaxCount) / static_cast<double>(report.distinctCount));
         explanation.steps.push_back("ln " + numbers.count(report.tokenCount) + " = " + lnN);

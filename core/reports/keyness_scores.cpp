@@ -2,8 +2,9 @@
 // the log ratio.
 #include "core/reports/keyness_scores.h"
 
+#include "core/reports/portable_math.h"
+
 #include <algorithm>
-#include <cmath>
 #include <numbers>
 #include <vector>
 
@@ -14,24 +15,29 @@ namespace {
 // a sum of doubles.
 constexpr double negligibleLog = 60.0;
 
-double logBinomial(double n, double k)
+double logBinomial(std::int64_t n, std::int64_t k)
 {
-    return std::lgamma(n + 1) - std::lgamma(k + 1) - std::lgamma(n - k + 1);
+    return portable::logFactorial(n) - portable::logFactorial(k) - portable::logFactorial(n - k);
 }
 
 // The hypergeometric law of X, the attestations of a form among n1 forms drawn from t, f of
 // which are the form.
 struct Hypergeometric {
-    double f;
-    double n1;
-    double t;
+    std::int64_t f;
+    std::int64_t n1;
+    std::int64_t t;
 
-    double logProbability(double k) const
+    double logProbability(std::int64_t k) const
     {
         return logBinomial(f, k) + logBinomial(t - f, n1 - k) - logBinomial(t, n1);
     }
     // ln P(X = k + 1) - ln P(X = k).
-    double logStepUp(double k) const { return std::log((f - k) * (n1 - k)) - std::log((k + 1) * (t - f - n1 + k + 1)); }
+    double logStepUp(std::int64_t k) const
+    {
+        const auto x = static_cast<double>(k);
+        return portable::log((static_cast<double>(f) - x) * (static_cast<double>(n1) - x))
+            - portable::log((x + 1) * (static_cast<double>(t - f - n1) + x + 1));
+    }
 };
 
 // ln of the sum of P(X = k) for k from first to last, going by step (+1 or -1): the terms
@@ -39,11 +45,10 @@ struct Hypergeometric {
 // of the tail, inward.
 double logTail(const Hypergeometric& law, std::int64_t first, std::int64_t last, int step)
 {
-    std::vector<double> logTerms{law.logProbability(static_cast<double>(first))};
+    std::vector<double> logTerms{law.logProbability(first)};
     double largest = logTerms.front();
     for (std::int64_t k = first; k != last; k += step) {
-        const double from = static_cast<double>(step > 0 ? k : k - 1);
-        const double next = logTerms.back() + (step > 0 ? law.logStepUp(from) : -law.logStepUp(from));
+        const double next = logTerms.back() + (step > 0 ? law.logStepUp(k) : -law.logStepUp(k - 1));
         // Past the mode the terms only decrease: once one is negligible, all the next ones are.
         if (next < largest - negligibleLog)
             break;
@@ -52,13 +57,13 @@ double logTail(const Hypergeometric& law, std::int64_t first, std::int64_t last,
     }
     double sum = 0;
     for (auto term = logTerms.rbegin(); term != logTerms.rend(); ++term)
-        sum += std::exp(*term - largest);
-    return largest + std::log(sum);
+        sum += portable::exp(*term - largest);
+    return largest + portable::log(sum);
 }
 
 double xLogXOver(double x, double expected)
 {
-    return x == 0 ? 0 : x * std::log(x / expected);
+    return x == 0 ? 0 : x * portable::log(x / expected);
 }
 
 } // namespace
@@ -88,8 +93,7 @@ double specificity(const FormInTwoTexts& form)
     const std::int64_t attestations = form.f1 + form.f2;
     if (total == 0)
         return 0;
-    const Hypergeometric law{static_cast<double>(attestations), static_cast<double>(form.n1),
-                             static_cast<double>(total)};
+    const Hypergeometric law{attestations, form.n1, total};
     const PossibleDraws draws = possibleDraws(form);
     if (readsUpperTail(form))
         return std::max(0.0, -logTail(law, form.f1, draws.most, +1) / std::numbers::ln10);
@@ -120,8 +124,8 @@ std::optional<double> logRatio(const FormInTwoTexts& form)
     const auto counted = [](std::int64_t attestations) {
         return attestations == 0 ? absenceCountedAs : static_cast<double>(attestations);
     };
-    return std::log2((counted(form.f1) / static_cast<double>(form.n1))
-                     / (counted(form.f2) / static_cast<double>(form.n2)));
+    return portable::log2((counted(form.f1) / static_cast<double>(form.n1))
+                          / (counted(form.f2) / static_cast<double>(form.n2)));
 }
 
 std::optional<double> per10000(std::int64_t attestations, std::int64_t textForms)

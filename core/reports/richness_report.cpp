@@ -2,6 +2,7 @@
 // order for the measures that follow the text.
 #include "core/reports/richness_report.h"
 
+#include "core/reports/portable_math.h"
 #include "core/text/tokenized_text.h"
 #include "core/text/work_cancellation.h"
 
@@ -105,12 +106,12 @@ RichnessReport richnessReport(const TokenizedText& text)
     report.ttr = v / n;
     report.guiraud = v / std::sqrt(n);
     if (report.tokenCount > 1) {
-        report.herdan = std::log(v) / std::log(n);
+        report.herdan = portable::log(v) / portable::log(n);
         report.simpsonD = (squares - n) / (n * (n - 1));
     }
     report.yuleK = 1e4 * (squares - n) / (n * n);
     if (report.hapaxCount < report.distinctCount)
-        report.honoreR = 100 * std::log(n) / (1 - v1 / v);
+        report.honoreR = 100 * portable::log(n) / (1 - v1 / v);
     report.hapaxPerForm = v1 / v;
     report.hapaxPerToken = v1 / n;
     if (text.tokens.size() >= static_cast<std::size_t>(mattrWindow))
