@@ -68,13 +68,23 @@ mark_built() {
 cmake_library() {
     local name=$1 source_dir=$2
     shift 2
-    [ -n "$source_dir" ] || exit 1 # its sources could not be had: source_tree said why
     cmake -S "$source_dir" -B "$work/build-$name" -G Ninja -Wno-dev \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQUORVELLE_WINDOWS_PREFIX="$prefix" \
         -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=ON "$@"
     cmake --build "$work/build-$name" -j "$jobs"
     cmake --install "$work/build-$name"
     rm -rf "$work/build-$name"
+}
+
+# cmake_package NAME SOURCE BINARY [CMAKE OPTION]...: builds, unless already built, the CMake
+# project of the source package SOURCE at the version of BINARY.
+cmake_package() {
+    local name=$1 source=$2 binary=$3 tree
+    shift 3
+    needs_build "$name" "$binary" || return 0
+    tree=$(source_tree "$source" "$binary")
+    cmake_library "$name" "$tree" "$@"
+    mark_built "$name" "$binary"
 }
 
 build_zlib() {
@@ -94,20 +104,16 @@ build_zlib() {
 }
 
 build_libzip() {
-    needs_build libzip libzip-dev || return 0
-    cmake_library libzip "$(source_tree libzip libzip-dev)" \
+    cmake_package libzip libzip libzip-dev \
         -DENABLE_GNUTLS=OFF -DENABLE_OPENSSL=OFF -DENABLE_MBEDTLS=OFF \
         -DENABLE_BZIP2=OFF -DENABLE_LZMA=OFF -DENABLE_ZSTD=OFF \
         -DBUILD_TOOLS=OFF -DBUILD_REGRESS=OFF -DBUILD_EXAMPLES=OFF -DBUILD_DOC=OFF
-    mark_built libzip libzip-dev
 }
 
 build_freetype() {
-    needs_build freetype libfreetype-dev || return 0
-    cmake_library freetype "$(source_tree freetype libfreetype-dev)" \
+    cmake_package freetype freetype libfreetype-dev \
         -DFT_REQUIRE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
         -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
-    mark_built freetype libfreetype-dev
 }
 
 # ICU cross-builds against a build of itself for this machine, whose tools make its data.
@@ -132,12 +138,10 @@ build_icu() {
 
 # The HTML of documents is decoded by ICU, as any encoding a page declares may come.
 build_libxml2() {
-    needs_build libxml2 libxml2-dev || return 0
-    cmake_library libxml2 "$(source_tree libxml2 libxml2-dev)" \
+    cmake_package libxml2 libxml2 libxml2-dev \
         -DLIBXML2_WITH_ICU=ON -DLIBXML2_WITH_ICONV=OFF -DLIBXML2_WITH_LZMA=OFF \
         -DLIBXML2_WITH_PYTHON=OFF -DLIBXML2_WITH_TESTS=OFF -DLIBXML2_WITH_PROGRAMS=OFF \
         -DICU_ROOT="$prefix"
-    mark_built libxml2 libxml2-dev
 }
 
 # The program's own iconv over ICU (packaging/windows/iconv): MinGW's C library has none, and
@@ -157,15 +161,13 @@ build_iconv() {
 # Text extraction only: no image decoders, colour management, network, signatures or
 # front-ends; poppler's own rasteriser (Splash) comes with it and needs only freetype.
 build_poppler() {
-    needs_build poppler libpoppler-cpp-dev || return 0
-    cmake_library poppler "$(source_tree poppler libpoppler-cpp-dev)" \
+    cmake_package poppler poppler libpoppler-cpp-dev \
         -DENABLE_CPP=ON -DENABLE_UTILS=OFF -DENABLE_GLIB=OFF -DENABLE_GOBJECT_INTROSPECTION=OFF \
         -DENABLE_QT5=OFF -DENABLE_QT6=OFF -DENABLE_BOOST=OFF -DENABLE_LIBCURL=OFF \
         -DENABLE_LIBOPENJPEG=none -DENABLE_DCTDECODER=none -DENABLE_CMS=none -DENABLE_ZLIB=ON \
         -DBUILD_GTK_TESTS=OFF -DBUILD_QT5_TESTS=OFF -DBUILD_QT6_TESTS=OFF -DBUILD_CPP_TESTS=OFF \
         -DBUILD_MANUAL_TESTS=OFF -DRUN_GPERF_IF_PRESENT=OFF \
         -DICONV_INCLUDE_DIR="$prefix/include" -DICONV_LIBRARIES="$prefix/lib/libiconv.dll.a"
-    mark_built poppler libpoppler-cpp-dev
 }
 
 # The library only: hunspell's own programs are not needed.
@@ -186,22 +188,16 @@ build_hunspell() {
 
 # Header libraries, and GoogleTest for the test suites run under Wine.
 build_eigen() {
-    needs_build eigen libeigen3-dev || return 0
-    cmake_library eigen "$(source_tree eigen3 libeigen3-dev)" -DBUILD_TESTING=OFF -DEIGEN_BUILD_DOC=OFF
-    mark_built eigen libeigen3-dev
+    cmake_package eigen eigen3 libeigen3-dev -DBUILD_TESTING=OFF -DEIGEN_BUILD_DOC=OFF
 }
 
 build_nlohmann_json() {
-    needs_build nlohmann-json nlohmann-json3-dev || return 0
-    cmake_library nlohmann-json "$(source_tree nlohmann-json3 nlohmann-json3-dev)" \
+    cmake_package nlohmann-json nlohmann-json3 nlohmann-json3-dev \
         -DJSON_BuildTests=OFF -DJSON_Install=ON
-    mark_built nlohmann-json nlohmann-json3-dev
 }
 
 build_googletest() {
-    needs_build googletest libgtest-dev || return 0
-    cmake_library googletest "$(source_tree googletest libgtest-dev)" -DBUILD_SHARED_LIBS=OFF -DBUILD_GMOCK=ON
-    mark_built googletest libgtest-dev
+    cmake_package googletest googletest libgtest-dev -DBUILD_SHARED_LIBS=OFF -DBUILD_GMOCK=ON
 }
 
 # Qt, the modules and features the desktop program uses: its host tools (moc, rcc, uic) are
@@ -211,27 +207,21 @@ qt_options=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-g
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF -DQT_BUILD_MANUAL_TESTS=OFF)
 
 build_qt_base() {
-    needs_build qtbase qt6-base-dev || return 0
-    cmake_library qtbase "$(source_tree qt6-base qt6-base-dev)" "${qt_options[@]}" \
+    cmake_package qtbase qt6-base qt6-base-dev "${qt_options[@]}" \
         -DQT_QMAKE_TARGET_MKSPEC=win32-g++ \
         -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_vulkan=OFF \
         -DFEATURE_icu=OFF -DFEATURE_freetype=OFF -DFEATURE_system_zlib=OFF \
         -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF \
         -DFEATURE_system_libpng=OFF -DFEATURE_system_jpeg=OFF -DFEATURE_system_md4c=OFF \
         -DINPUT_openssl=no -DFEATURE_tabletevent=OFF
-    mark_built qtbase qt6-base-dev
 }
 
 build_qt_svg() {
-    needs_build qtsvg qt6-svg-dev || return 0
-    cmake_library qtsvg "$(source_tree qt6-svg qt6-svg-dev)" "${qt_options[@]}"
-    mark_built qtsvg qt6-svg-dev
+    cmake_package qtsvg qt6-svg qt6-svg-dev "${qt_options[@]}"
 }
 
 build_qt_charts() {
-    needs_build qtcharts qt6-charts-dev || return 0
-    cmake_library qtcharts "$(source_tree qt6-charts qt6-charts-dev)" "${qt_options[@]}"
-    mark_built qtcharts qt6-charts-dev
+    cmake_package qtcharts qt6-charts qt6-charts-dev "${qt_options[@]}"
 }
 
 # Bash reads a script as it runs it: read whole first, the script can be edited during a build
