@@ -1,7 +1,8 @@
 ; The installer of Quorvelle for Windows, in French: for the current user or for all users, a
 ; Start menu entry, an uninstaller, and, if the user wishes it, .txt files opened by Quorvelle.
-; makensis -DVERSION=2.0.0 -DSTAGE=<the portable folder> -DUNINSTALL_LIST=<its files, as Delete and
-;          RMDir lines> -DOUTFILE=<setup.exe> installer.nsi
+; Without DESKTOP, the folder holds the command line alone: no entry, nothing opens the files.
+; makensis [-DDESKTOP] -DVERSION=2.0.0 -DSTAGE=<the portable folder>
+;          -DUNINSTALL_LIST=<its files, as Delete and RMDir lines> -DOUTFILE=<setup.exe> installer.nsi
 ; A 64-bit installer, as the program: it sees the 64-bit registry and Program Files.
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -33,8 +34,10 @@ BrandingText "${PRODUCT} ${VERSION}"
 !define MUI_ICON "${STAGE}\quorvelle.ico"
 !define MUI_UNICON "${STAGE}\quorvelle.ico"
 !define MUI_ABORTWARNING
-!define MUI_FINISHPAGE_RUN "$INSTDIR\quorvelle.exe"
-!define MUI_FINISHPAGE_RUN_TEXT "Ouvrir Quorvelle"
+!ifdef DESKTOP
+    !define MUI_FINISHPAGE_RUN "$INSTDIR\quorvelle.exe"
+    !define MUI_FINISHPAGE_RUN_TEXT "Ouvrir Quorvelle"
+!endif
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${STAGE}\licences\quorvelle.txt"
@@ -69,8 +72,6 @@ Section "Quorvelle (obligatoire)" SectionProgram
     File /r "${STAGE}\*.*"
     WriteUninstaller "$INSTDIR\desinstaller.exe"
 
-    CreateShortcut "$SMPROGRAMS\Quorvelle.lnk" "$INSTDIR\quorvelle.exe" "" "$INSTDIR\quorvelle.ico"
-
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
@@ -81,23 +82,33 @@ Section "Quorvelle (obligatoire)" SectionProgram
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
 
+!ifdef DESKTOP
+    CreateShortcut "$SMPROGRAMS\Quorvelle.lnk" "$INSTDIR\quorvelle.exe" "" "$INSTDIR\quorvelle.ico"
+
     ; Quorvelle is offered among the programs that open a .txt file, whatever the choice below.
     WriteRegStr SHCTX "Software\Classes\${PROGID}" "" "Texte pour Quorvelle"
     WriteRegStr SHCTX "Software\Classes\${PROGID}\DefaultIcon" "" "$INSTDIR\quorvelle.ico"
     WriteRegStr SHCTX "Software\Classes\${PROGID}\shell\open\command" "" '"$INSTDIR\quorvelle.exe" "%1"'
     WriteRegStr SHCTX "Software\Classes\.txt\OpenWithProgids" "${PROGID}" ""
+!endif
 SectionEnd
 
+!ifdef DESKTOP
 ; Not chosen unless the user ticks it.
 Section /o "Ouvrir les fichiers .txt avec Quorvelle" SectionTextFiles
     WriteRegStr SHCTX "Software\Classes\.txt" "" "${PROGID}"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "OpensTextFiles" "1"
     System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd
+!endif
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+!ifdef DESKTOP
     !insertmacro MUI_DESCRIPTION_TEXT ${SectionProgram} "Les programmes quorvelle.exe et quorvelle-cli.exe, le dictionnaire français, le manuel et une entrée dans le menu Démarrer."
     !insertmacro MUI_DESCRIPTION_TEXT ${SectionTextFiles} "Un double-clic sur un fichier .txt l'ouvrira dans Quorvelle plutôt que dans le Bloc-notes. Sans cette case, Quorvelle est seulement proposé dans « Ouvrir avec »."
+!else
+    !insertmacro MUI_DESCRIPTION_TEXT ${SectionProgram} "Le programme en ligne de commande quorvelle-cli.exe, le dictionnaire français et le manuel."
+!endif
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 Section "Uninstall"

@@ -5,7 +5,8 @@
 # another, that is in one of FOLDERS (a colon-separated list); DLLs in none of them are the
 # system's (KERNEL32.dll, USER32.dll...) and are left out.
 needed_dlls() {
-    local folders=$1
+    local folders
+    IFS=: read -ra folders <<<"$1"
     shift
     local -A seen=()
     local queue=("$@") file name folder found
@@ -16,8 +17,7 @@ needed_dlls() {
             [ -n "${seen[${name,,}]:-}" ] && continue
             seen[${name,,}]=1
             found=
-            IFS=: read -ra search <<<"$folders"
-            for folder in "${search[@]}"; do
+            for folder in "${folders[@]}"; do
                 # Windows matches names whatever their case.
                 found=$(find "$folder" -maxdepth 1 -iname "$name" -print -quit 2>/dev/null)
                 [ -n "$found" ] && break
