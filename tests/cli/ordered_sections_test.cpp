@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <exception>
 #include <future>
-#include <latch>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -49,18 +49,21 @@ TEST_F(SectionSchedulerTest, WritesTheRenderedSectionsOnceTheirTurnHasCome)
 
 // Writes three sections on two threads, the helper throwing error whenever it renders. The caller
 // waits in each section until the helper has thrown, and the helper in a section it streams until
-// the caller has begun one: the helper then renders the next section.
+// the caller has begun one: the helper then renders the next section. Futures, not std::latch:
+// the latch of MinGW's libstdc++ 12 can miss its wakeup and wait forever.
 void writeWithAHelperThrowing(const std::exception_ptr& error)
 {
     const std::thread::id caller = std::this_thread::get_id();
-    std::latch callerBegan(1);
-    std::latch helperThrew(1);
+    std::promise<void> callerBegan;
+    std::promise<void> helperThrew;
+    const std::shared_future<void> callerHasBegun = callerBegan.get_future().share();
+    const std::shared_future<void> helperHasThrown = helperThrew.get_future().share();
     const auto waitForTheOther = [&] {
         if (std::this_thread::get_id() != caller) {
-            callerBegan.wait();
-        } else if (!callerBegan.try_wait()) {
-            callerBegan.count_down();
-            helperThrew.wait();
+            callerHasBegun.wait();
+        } else if (callerHasBegun.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+            callerBegan.set_value();
+            helperHasThrown.wait();
         }
     };
     const SectionWriters writers{
@@ -68,7 +71,7 @@ void writeWithAHelperThrowing(const std::exception_ptr& error)
         .render =
             [&](std::size_t) {
                 if (std::this_thread::get_id() != caller) {
-                    helperThrew.count_down();
+                    helperThrew.set_value();
                     std::rethrow_exception(error);
                 }
                 waitForTheOther();
