@@ -69,7 +69,11 @@ cp /usr/share/hunspell/fr.aff /usr/share/hunspell/fr.dic "$stage/hunspell/"
 cp ui/shell/help/* "$stage/manuel/"
 cp samples/exemple.txt "$stage/"
 convert data/icons/quorvelle-256.png -define icon:auto-resize=256,64,48,32,16 "$stage/quorvelle.ico"
-sed 's/$/\r/' packaging/windows/LISEZMOI.txt >"$stage/LISEZMOI.txt"
+{
+    [ $desktop = OFF ] && printf '%s\n%s\n\n' "Cette version ne contient que quorvelle-cli.exe, le programme en ligne de" \
+        "commande : ce qui est dit plus bas de quorvelle.exe ne la concerne pas."
+    cat packaging/windows/LISEZMOI.txt
+} | sed 's/$/\r/' >"$stage/LISEZMOI.txt"
 
 # The licences: the program's, and each library's as its Debian source package states it.
 sed 's/$/\r/' /usr/share/common-licenses/GPL-3 >"$stage/licences/quorvelle.txt"
