@@ -10,16 +10,14 @@ cd "$(dirname "$0")/.."
 source scripts/lib/debian-packages.sh
 source scripts/lib/windows-dlls.sh
 
-desktop=ON
-product=Quorvelle
+# The whole program, or with --cli-only the command line alone, which needs no Qt.
+desktop=ON product=Quorvelle last_library=qtcharts installer_options=(-DDESKTOP)
 if [ "${1:-}" = --cli-only ]; then
-    desktop=OFF
-    product=Quorvelle-cli
+    desktop=OFF product=Quorvelle-cli last_library=poppler installer_options=()
     shift
 fi
 prefix=${1:-${QUORVELLE_WINDOWS_PREFIX:-/var/cache/quorvelle/mingw64}}
 build=build-windows-package
-last_library=$([ $desktop = ON ] && echo qtcharts || echo poppler)
 if ! compgen -G "$prefix/.built/$last_library-*" >/dev/null; then
     echo "Les bibliothèques pour Windows manquent dans $prefix : lancez d'abord scripts/windows-toolchain.sh." >&2
     exit 1
@@ -97,9 +95,7 @@ uninstall_list=$build/uninstall-files.nsh
     find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|^|    RMDir "$INSTDIR\\|; s|$|"|'
 ) >"$uninstall_list"
 installer=$build/$product-$version-setup.exe
-desktop_define=()
-[ $desktop = ON ] && desktop_define=(-DDESKTOP)
-makensis -V2 "${desktop_define[@]}" -DVERSION="$version" -DSTAGE="$PWD/$stage" -DUNINSTALL_LIST="$PWD/$uninstall_list" \
+makensis -V2 "${installer_options[@]}" -DVERSION="$version" -DSTAGE="$PWD/$stage" -DUNINSTALL_LIST="$PWD/$uninstall_list" \
     -DOUTFILE="$PWD/$installer" packaging/windows/installer.nsi
 
 elapsed=$(($(date +%s) - started))
